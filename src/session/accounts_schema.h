@@ -1,0 +1,39 @@
+#pragma once
+
+#include "database.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vant {
+
+// The catalogue of the accounts database's tables and columns that the program uses.
+enum class ColumnType { Text, Int, Identity, Amount, Date };
+
+struct Column
+{
+    QString name;
+    ColumnType type = ColumnType::Int;
+    int length = 0; // for Text
+};
+
+struct Table
+{
+    QString name;
+    QList<Column> columns;
+    QList<QStringList> indexes; // the columns of each index, in key order
+};
+
+// Every table of the database; the voucher table of each listed financial year.
+QList<Table> accountsTables(const QStringList &financialYears);
+// The voucher table of one financial year: "accvoucher" followed by the year key.
+Table voucherTable(const QString &financialYear);
+
+// CREATE TABLE and CREATE INDEX statements in the dialect of the server.
+QStringList createStatements(const Table &table, Database::Dialect dialect);
+
+// Creates every table (and index) on the connection.
+Status createAccountsSchema(Database &db, const QStringList &financialYears);
+
+} // namespace vant

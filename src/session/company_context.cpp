@@ -1,0 +1,119 @@
+#include "company_context.h"
+
+#include "session.h"
+#include "text_helpers.h"
+
+namespace vant {
+
+namespace {
+
+Error closedConnection()
+{
+    return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+}
+
+Outcome<Recordset> open(Session &session, const QString &statement)
+{
+    if (!session.db())
+        return closedConnection();
+    return session.db()->openRecordset(statement);
+}
+
+void report(Session &session, const Error &error, const char *procedure, bool show = false)
+{
+    session.ReportError(error, QString(), QString::fromLatin1(procedure), show);
+}
+
+} // namespace
+
+bool DefaultCompanySet(Session &session)
+{
+    auto rs = open(session, QStringLiteral("select a.*,b.DivisionName from acccompanymaster a inner join "
+                                           "accdivisionmaster b on a.DefaultDIvision=b.DIvisionCode and "
+                                           "DefaultCompany='Y'"));
+    if (!rs) {
+        report(session, rs.error(), "DefaultCompanySet", true);
+        return false;
+    }
+    if (rs->eof())
+        return false;
+    session.CompanyCode = rs->text(QStringLiteral("companycode"));
+    session.CompanyName = rs->text(QStringLiteral("companyname"));
+    session.FinancialYear = rs->text(QStringLiteral("defaultyear"));
+    session.VoucherTable = (QStringLiteral("accvoucher") + session.FinancialYear).trimmed();
+    session.FinYearBegin = GetFinDateBegin(session, session.FinancialYear, session.CompanyCode);
+    session.FinYearEnd = GetFinDateEnd(session.FinYearBegin);
+    const QString storedFormat = rs->text(QStringLiteral("basedatefmt"));
+    session.DateFormat = storedFormat.trimmed().isEmpty() ? QStringLiteral("dd-MM-yyyy") : ChangeCase(storedFormat);
+    return true;
+}
+
+QDate GetFinDateBegin(Session &session, const QString &financialYear, const QString &companyCode)
+{
+    const QDate fallback = GetFromCompany(session, companyCode);
+    auto rs = open(session, QStringLiteral(" select top 1 FinYearBegin from accyearenddetails where FinancialYear='")
+                                + financialYear + QStringLiteral("' and companycode='") + companyCode
+                                + QLatin1Char('\''));
+    if (!rs) {
+        report(session, rs.error(), "GetFinDateBegin");
+        return fallback;
+    }
+    if (rs->eof() || rs->isNull(0))
+        return fallback;
+    return dateOf(rs->value(0));
+}
+
+QDate GetFromCompany(Session &session, const QString &companyCode)
+{
+    const QDate today = QDate::currentDate();
+    auto rs = open(session, QStringLiteral("select  FinYearBegin from acccompanymaster where companycode='")
+                                + companyCode + QLatin1Char('\''));
+    if (!rs) {
+        report(session, rs.error(), "GetFromCompany");
+        return today;
+    }
+    if (rs->eof() || rs->isNull(0))
+        return today;
+    return dateOf(rs->value(0));
+}
+
+QString GetCompanyName(Session &session, const QString &companyCode)
+{
+    auto rs = open(session, QStringLiteral("select  companyname from acccompanymaster where companycode='")
+                                + companyCode + QLatin1Char('\''));
+    if (!rs) {
+        report(session, rs.error(), "GetCompanyName");
+        return QStringLiteral("ERROR");
+    }
+    if (rs->eof() || rs->isNull(0))
+        return QStringLiteral("NOTFOUND");
+    return rs->text(0);
+}
+
+int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
+{
+    auto rs = open(session, statement);
+    if (!rs) {
+        report(session, rs.error(), "GetRecordCount");
+        return 0;
+    }
+    if (!firstColumn)
+        return rs->recordCount();
+    if (rs->eof())
+        return 0;
+    return int(leadingNumber(rs->text(0)));
+}
+
+QVariant GetValueFromTbl(Session &session, const QString &statement)
+{
+    auto rs = open(session, statement);
+    if (!rs) {
+        report(session, rs.error(), "GetValueFromTbl");
+        return {};
+    }
+    if (rs->eof())
+        return {};
+    return rs->value(0);
+}
+
+} // namespace vant

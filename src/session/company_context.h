@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+namespace vant {
+
+struct Session;
+
+// Loads the default company, its financial year and date format into the session.
+bool DefaultCompanySet(Session &session);
+QDate GetFinDateBegin(Session &session, const QString &financialYear, const QString &companyCode);
+QDate GetFromCompany(Session &session, const QString &companyCode);
+// The company's name; "NOTFOUND" when there is none, "ERROR" when the query fails.
+QString GetCompanyName(Session &session, const QString &companyCode);
+// Rows of the statement, or with firstColumn its first column as a number.
+int GetRecordCount(Session &session, const QString &statement, bool firstColumn);
+// First column of the first row; an invalid QVariant when there is no row.
+QVariant GetValueFromTbl(Session &session, const QString &statement);
+
+} // namespace vant

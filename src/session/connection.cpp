@@ -1,0 +1,59 @@
+#include "connection.h"
+
+#include "password_cipher.h"
+#include "session.h"
+#include "settings_store.h"
+#include "user_prompts.h"
+
+namespace vant {
+
+ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
+{
+    session.QuoteChar = QStringLiteral("'");
+    ConnectionSettings settings;
+    settings.database = readSetting(productDbKey);
+    if (settings.database.trimmed().isEmpty()) {
+        session.prompts.message(QStringLiteral("DB Creator is not Executed yet. Please execute it."));
+        return ConnectResult::ProgramEnds;
+    }
+    settings.server = readSetting(QStringLiteral("Server"));
+    settings.login = readSetting(QStringLiteral("Login"));
+    settings.password = DecipherPassword(readSetting(QStringLiteral("Password")), kPasswordKey);
+    settings.driver = readSetting(QStringLiteral("Driver"));
+    if (settings.server.isEmpty() || settings.login.isEmpty())
+        return ConnectResult::Refused;
+
+    session.DBConnection.reset();
+    auto opened = Database::open(settings);
+    if (!opened) {
+        session.prompts.message(QString::number(opened.error().number) + QLatin1Char('\n')
+                                + opened.error().description);
+        return ConnectResult::Refused;
+    }
+    session.DBConnection = std::move(*opened);
+    return ConnectResult::Open;
+}
+
+Outcome<QString> CheckDBVersion(Session &session)
+{
+    if (!session.db())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    auto rs = session.db()->openRecordset(QStringLiteral("Select QPC_CRNT_VERID from QRX_PRODUCT_CONFIG"));
+    if (!rs)
+        return rs.error();
+    if (rs->eof())
+        return QString();
+    // A NULL version is refused like any other version that is not this program's.
+    const QString dbVersion = rs->text(0).trimmed().left(4);
+    if (dbVersion == kProgramVersion)
+        return QString();
+    return QStringLiteral("Exe Version: ") + kProgramVersion + QStringLiteral("  and DB Version: ") + dbVersion
+           + QStringLiteral(" mismatch. Please apply the latest patch");
+}
+
+void CloseDBConnection(Session &session)
+{
+    session.DBConnection.reset();
+}
+
+} // namespace vant

@@ -1,0 +1,258 @@
+#include "database.h"
+
+#include "sqlite_dialect.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace vant {
+
+namespace {
+
+// ADO's "unspecified error", for failures that carry no number of their own.
+constexpr int kUnspecifiedError = -2147467259;
+
+QString braced(const QString &value)
+{
+    QString inner = value;
+    return QLatin1Char('{') + inner.replace(QLatin1Char('}'), QStringLiteral("}}")) + QLatin1Char('}');
+}
+
+FieldType fieldType(const QSqlField &field)
+{
+    switch (field.metaType().id()) {
+    case QMetaType::QString:
+    case QMetaType::QChar:
+        return FieldType::Text;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return FieldType::Integer;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return FieldType::Double;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+        return FieldType::Date;
+    case QMetaType::Bool:
+        return FieldType::Boolean;
+    case QMetaType::QByteArray:
+        return FieldType::Binary;
+    default:
+        return FieldType::Unknown;
+    }
+}
+
+Error errorOf(const QSqlError &error, const QString &fallback)
+{
+    bool numeric = false;
+    int number = error.nativeErrorCode().toInt(&numeric);
+    if (!numeric)
+        number = kUnspecifiedError;
+    QString description = error.text().trimmed();
+    if (description.isEmpty())
+        description = fallback;
+    return Error{number, description};
+}
+
+} // namespace
+
+QString ConnectionSettings::oleDbConnectionString() const
+{
+    return QStringLiteral("Provider=SQLOLEDB;Data Source=") + server + QStringLiteral(";Initial Catalog=") + database
+           + QStringLiteral(";User Id=") + login + QStringLiteral(";Password=") + password + QLatin1Char(';');
+}
+
+QString ConnectionSettings::odbcConnectionString() const
+{
+    const QString odbcDriver = driver.trimmed().isEmpty() ? QStringLiteral("FreeTDS") : driver;
+    return QStringLiteral("DRIVER=") + braced(odbcDriver) + QStringLiteral(";SERVER=") + braced(server)
+           + QStringLiteral(";DATABASE=") + braced(database) + QStringLiteral(";UID=") + braced(login)
+           + QStringLiteral(";PWD=") + braced(password) + QLatin1Char(';');
+}
+
+Database::Database(QString connectionName) : m_connectionName(std::move(connectionName))
+{
+    const QString tracePath = qEnvironmentVariable("VANT_SQL_TRACE");
+    if (!tracePath.isEmpty()) {
+        m_trace = std::make_unique<QFile>(tracePath);
+        if (!m_trace->open(QIODevice::Append | QIODevice::Text))
+            m_trace.reset();
+    }
+}
+
+Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &settings)
+{
+    static QAtomicInt counter;
+    const QString name = QStringLiteral("vant-%1").arg(counter.fetchAndAddRelaxed(1));
+    std::unique_ptr<Database> db(new Database(name));
+
+    QSqlDatabase connection;
+    if (settings.isEmbedded()) {
+        const QString path = QDir(settings.server).filePath(settings.database);
+        // The embedded file must exist: opening must never create an empty database.
+        if (!QFileInfo(path).isFile())
+            return Error{4060, QStringLiteral("Cannot open database \"%1\" requested by the login. "
+                                              "The login failed.").arg(settings.database)};
+        connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        connection.setDatabaseName(path);
+        connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    } else {
+        connection = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+        connection.setDatabaseName(settings.odbcConnectionString());
+    }
+    if (!connection.open()) {
+        const Error error = errorOf(connection.lastError(), QStringLiteral("The connection could not be opened."));
+        connection = QSqlDatabase();
+        return error;
+    }
+
+    if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
+        db->m_dialect = Dialect::Sqlite;
+    } else if (connection.driver()->dbmsType() != QSqlDriver::MSSqlServer
+               && connection.driver()->dbmsType() != QSqlDriver::Sybase) {
+        QSqlQuery probe(connection);
+        if (probe.exec(QStringLiteral("select sqlite_version()")))
+            db->m_dialect = Dialect::Sqlite;
+    }
+    if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
+        return status.error();
+    return db;
+}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
+        if (m_inTransaction)
+            connection.rollback();
+        connection.close();
+    }
+    m_inTransaction = false;
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QString Database::prepare(const QString &statement)
+{
+    if (m_trace) {
+        m_trace->write(statement.toUtf8() + '\n');
+        m_trace->flush();
+    }
+    return m_dialect == Dialect::Sqlite ? toSqliteDialect(statement) : statement;
+}
+
+Error Database::lastError(const QString &fallback) const
+{
+    return errorOf(QSqlDatabase::database(m_connectionName, false).lastError(), fallback);
+}
+
+Status Database::execute(const QString &statement)
+{
+    const QString sql = prepare(statement);
+    if (sql.trimmed().isEmpty())
+        return {};
+    if (!isOpen())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(sql))
+        return errorOf(query.lastError(), QStringLiteral("The statement failed."));
+    return {};
+}
+
+Outcome<Recordset> Database::openRecordset(const QString &statement)
+{
+    const QString sql = prepare(statement);
+    if (!isOpen())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    query.setForwardOnly(true);
+    if (!query.exec(sql))
+        return errorOf(query.lastError(), QStringLiteral("The statement failed."));
+
+    const QSqlRecord record = query.record();
+    QList<Field> fields;
+    fields.reserve(record.count());
+    for (int i = 0; i < record.count(); ++i)
+        fields.append(Field{record.fieldName(i), fieldType(record.field(i))});
+    QList<QList<QVariant>> rows;
+    while (query.next()) {
+        QList<QVariant> row;
+        row.reserve(fields.size());
+        for (int i = 0; i < fields.size(); ++i)
+            row.append(query.value(i));
+        rows.append(std::move(row));
+    }
+    if (query.lastError().isValid())
+        return errorOf(query.lastError(), QStringLiteral("The rows could not be read."));
+    return Recordset(std::move(fields), std::move(rows));
+}
+
+Status Database::beginTransaction()
+{
+    if (!QSqlDatabase::database(m_connectionName, false).transaction())
+        return lastError(QStringLiteral("The transaction could not be started."));
+    m_inTransaction = true;
+    return {};
+}
+
+Status Database::commitTransaction()
+{
+    if (!QSqlDatabase::database(m_connectionName, false).commit())
+        return lastError(QStringLiteral("The transaction could not be committed."));
+    m_inTransaction = false;
+    return {};
+}
+
+Status Database::rollbackTransaction()
+{
+    m_inTransaction = false;
+    if (!QSqlDatabase::database(m_connectionName, false).rollback())
+        return lastError(QStringLiteral("The transaction could not be rolled back."));
+    return {};
+}
+
+TransactionGuard::~TransactionGuard()
+{
+    if (m_open)
+        m_db.rollbackTransaction();
+}
+
+Status TransactionGuard::begin()
+{
+    Status status = m_db.beginTransaction();
+    m_open = bool(status);
+    return status;
+}
+
+Status TransactionGuard::commit()
+{
+    Status status = m_db.commitTransaction();
+    if (status)
+        m_open = false;
+    return status;
+}
+
+} // namespace vant

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "outcome.h"
+#include "recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+class QFile;
+
+namespace vant {
+
+// Where the connection goes: the values of the settings key.
+struct ConnectionSettings
+{
+    QString driver;   // "SQLite" = embedded; anything else names an ODBC driver for SQL Server
+    QString server;   // SQL Server instance, or the folder of the embedded database files
+    QString database; // database name, or the embedded database's file name
+    QString login;
+    QString password;
+
+    bool isEmbedded() const { return driver.compare(u"SQLite", Qt::CaseInsensitive) == 0; }
+    // The OLE DB provider's connection string that the settings stand for.
+    QString oleDbConnectionString() const;
+    // The same settings as an ODBC connection string, every value brace-quoted.
+    QString odbcConnectionString() const;
+};
+
+// The program's one database connection. Statements are written in the SQL Server
+// dialect; a connection that reaches SQLite rewrites them on the way.
+class Database
+{
+public:
+    enum class Dialect { SqlServer, Sqlite };
+
+    static Outcome<std::unique_ptr<Database>> open(const ConnectionSettings &settings);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    Dialect dialect() const { return m_dialect; }
+    bool isOpen() const;
+    void close();
+
+    Status execute(const QString &statement);
+    Outcome<Recordset> openRecordset(const QString &statement);
+
+    Status beginTransaction();
+    Status commitTransaction();
+    Status rollbackTransaction();
+    bool inTransaction() const { return m_inTransaction; }
+
+private:
+    explicit Database(QString connectionName);
+    QString prepare(const QString &statement);
+    Error lastError(const QString &fallback) const;
+
+    QString m_connectionName;
+    Dialect m_dialect = Dialect::SqlServer;
+    bool m_inTransaction = false;
+    std::unique_ptr<QFile> m_trace;
+};
+
+// Rolls the transaction back when it goes out of scope without a commit.
+class TransactionGuard
+{
+public:
+    explicit TransactionGuard(Database &db) : m_db(db) {}
+    ~TransactionGuard();
+    TransactionGuard(const TransactionGuard &) = delete;
+    TransactionGuard &operator=(const TransactionGuard &) = delete;
+
+    Status begin();
+    Status commit();
+
+private:
+    Database &m_db;
+    bool m_open = false;
+};
+
+} // namespace vant

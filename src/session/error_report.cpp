@@ -1,0 +1,77 @@
+#include "error_report.h"
+
+#include "user_prompts.h"
+#include "windows1252.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vant {
+
+namespace {
+
+const QString kLogName = QStringLiteral("vantlog.txt");
+
+QByteArray singleByte(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text)
+        bytes.append(static_cast<char>(windows1252::encode(c).value_or('?')));
+    return bytes;
+}
+
+} // namespace
+
+ErrorLog::ErrorLog(QString logPath, UserPrompts *prompts) : m_logPath(std::move(logPath)), m_prompts(prompts) {}
+
+QString ErrorLog::defaultLogPath()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QFileInfo programDirInfo(programDir);
+    const QFileInfo existing(QDir(programDir).filePath(kLogName));
+    if (programDirInfo.isWritable() && (!existing.exists() || existing.isWritable()))
+        return existing.filePath();
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(dataDir);
+    return QDir(dataDir).filePath(kLogName);
+}
+
+QString errorReportMessage(const Error &error)
+{
+    return QStringLiteral("Error Number : ") + QString::number(error.number)
+           + QStringLiteral("(Kindly note the Error number & Message. Inform the vendor)\r\nMessage : ")
+           + error.description;
+}
+
+void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
+{
+    const QString lastLine = window.isEmpty()
+        ? QStringLiteral("ErrEvent : ") + procedure
+        : QStringLiteral("ErrForm : ") + window + QStringLiteral("    ErrEvent : ") + procedure;
+    const QString entry = QStringLiteral("-----------------------------\r\n")
+                          + QStringLiteral("Date  : ")
+                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                          + QStringLiteral("\r\nErrNo : ") + QString::number(error.number)
+                          + QStringLiteral("\r\nErrMessage : ") + error.description + QStringLiteral("\r\n")
+                          + lastLine + QStringLiteral("\r\n");
+    // A log that cannot be written loses the entry; the box is still shown.
+    QFile file(m_logPath);
+    if (file.open(QIODevice::Append))
+        file.write(singleByte(entry));
+    file.close();
+
+    if (show && m_prompts)
+        m_prompts->message(errorReportMessage(error), kProgramTitle, PromptIcon::Critical);
+}
+
+bool VantFileExist(const QString &path)
+{
+    return QFileInfo(path).isFile();
+}
+
+} // namespace vant

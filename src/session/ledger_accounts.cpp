@@ -1,0 +1,145 @@
+#include "ledger_accounts.h"
+
+#include "database.h"
+#include "text_helpers.h"
+
+#include <QStringList>
+
+namespace vant {
+
+namespace {
+
+const QStringList kProgIds = {
+    QStringLiteral("KormoVant.clsQRXAccounts"),        QStringLiteral("KormoLedger.clsQRXAccounts"),
+    QStringLiteral("KormoLedgerLite6.clsQRXAccounts"), QStringLiteral("KormoLedgerMart6.clsQRXAccounts"),
+    QStringLiteral("KormoLedgerMart7.clsQRXAccounts"),
+};
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('\'') + QuoteSQLText(text) + QLatin1Char('\'');
+}
+
+// First column of the first row as a whole number; 0 for NULL, nothing for no row.
+Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement)
+{
+    auto rs = db.openRecordset(statement);
+    if (!rs)
+        return rs.error();
+    if (rs->eof())
+        return std::optional<int>();
+    return std::optional<int>(rs->value(0).toInt());
+}
+
+} // namespace
+
+Outcome<std::unique_ptr<AccountsComponent>> createAccountsComponent(const QString &progId)
+{
+    if (!kProgIds.contains(progId, Qt::CaseInsensitive))
+        return Error{429, QStringLiteral("ActiveX component can't create object")};
+    return std::unique_ptr<AccountsComponent>(std::make_unique<LedgerAccounts>());
+}
+
+Status LedgerAccounts::SetAccDBConnection(Database &connection)
+{
+    m_db = &connection;
+    return {};
+}
+
+Outcome<Database *> LedgerAccounts::connection() const
+{
+    if (!m_db || !m_db->isOpen())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    return m_db;
+}
+
+Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int company)
+{
+    auto db = connection();
+    if (!db)
+        return db.error();
+    const QString code = QString::number(company);
+    auto last = firstNumber(**db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
+                                      + quoted(code));
+    if (!last)
+        return last.error();
+    if (!last->has_value())
+        return 0;
+    const int next = **last + 1;
+    auto used = firstNumber(**db, QStringLiteral("select count(*) from ") + voucherTable
+                                      + QStringLiteral(" where CompanyCode=") + quoted(code)
+                                      + QStringLiteral(" and VoucherNo=") + QString::number(next));
+    if (!used)
+        return used.error();
+    return used->value_or(0) > 0 ? -1 : next;
+}
+
+Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, const QString &financialYear)
+{
+    auto db = connection();
+    if (!db)
+        return db.error();
+    const QString where = QStringLiteral(" where CompanyCode=") + quoted(QString::number(company))
+                          + QStringLiteral(" and VoucherCode=") + QString::number(voucherCode)
+                          + QStringLiteral(" and TranYear=") + quoted(financialYear);
+    auto last = firstNumber(**db, QStringLiteral("select isnull(VoucherSlno,0) from AccCompanyVoucherNo") + where);
+    if (!last)
+        return last.error();
+    if (!last->has_value()) {
+        // The caller records the serial with an update, which needs the row to exist.
+        const Status created = (*db)->execute(
+            QStringLiteral("insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno,ts) values(")
+            + quoted(QString::number(company)) + QLatin1Char(',') + QString::number(voucherCode) + QLatin1Char(',')
+            + quoted(financialYear) + QStringLiteral(",0,getdate())"));
+        if (!created)
+            return created.error();
+    }
+    return last->value_or(0) + 1;
+}
+
+Status LedgerAccounts::UpdateVoucherNo(int voucherNo, const QString &companyCode)
+{
+    auto db = connection();
+    if (!db)
+        return db.error();
+    return (*db)->execute(QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
+                          + QString::number(voucherNo) + QStringLiteral(" where CompanyCode=") + quoted(companyCode)
+                          + QStringLiteral(" and isnull(Voucherno,0)<") + QString::number(voucherNo));
+}
+
+Status LedgerAccounts::PURGEDATA(const QString &voucherTable)
+{
+    auto db = connection();
+    if (!db)
+        return db.error();
+    if (Status exists = (*db)->execute(QStringLiteral("select count(*) from ") + voucherTable); !exists)
+        return exists;
+
+    // A voucher counts as posted when none of its off-line lines still waits.
+    const QString company = QStringLiteral(
+        "CompanyCode in (select CompanyCode from acccompanymaster where DefaultCompany='Y')");
+    const QString posted = QStringLiteral(" and VoucherNo in (select VoucherNo from AccOffLineVoucher where ")
+                           + company
+                           + QStringLiteral(" and Moved='Y') and VoucherNo not in (select VoucherNo from "
+                                            "AccOffLineVoucher where ")
+                           + company + QStringLiteral(" and isnull(Moved,'N')<>'Y')");
+    const QStringList statements = {
+        QStringLiteral("delete from AccOffLinePending where ") + company + posted,
+        QStringLiteral("delete from AccOffLineChequeDet where ") + company + posted,
+        QStringLiteral("delete from AccOffLineVoucher where ") + company + QStringLiteral(" and Moved='Y'"),
+    };
+    const bool ownTransaction = !(*db)->inTransaction();
+    std::optional<TransactionGuard> guard;
+    if (ownTransaction) {
+        guard.emplace(**db);
+        if (Status begun = guard->begin(); !begun)
+            return begun;
+    }
+    for (const QString &statement : statements) {
+        if (Status done = (*db)->execute(statement); !done)
+            return done;
+    }
+    return guard ? guard->commit() : Status();
+}
+
+} // namespace vant

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "accounts_component.h"
+
+namespace vant {
+
+// The program's own accounts component, working in the accounts database itself:
+// the company's last voucher number is acccompanymaster.Voucherno, the serials are
+// AccCompanyVoucherNo.VoucherSlno.
+class LedgerAccounts : public AccountsComponent
+{
+public:
+    Status SetAccDBConnection(Database &connection) override;
+    Status PURGEDATA(const QString &voucherTable) override;
+    Outcome<int> GetMaxVoucherNo(const QString &voucherTable, int company) override;
+    Outcome<int> GetMaxSubVNo(int voucherCode, int company, int acType, const QString &financialYear) override;
+    Status UpdateVoucherNo(int voucherNo, const QString &companyCode) override;
+
+private:
+    Outcome<Database *> connection() const;
+
+    Database *m_db = nullptr;
+};
+
+} // namespace vant

@@ -1,0 +1,202 @@
+#include "recordset.h"
+
+#include "recordset_criteria.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace vant {
+
+namespace {
+
+int compareValues(const QVariant &a, const QVariant &b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
+    const auto numeric = [](const QVariant &v) {
+        switch (v.typeId()) {
+        case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong:
+        case QMetaType::ULongLong: case QMetaType::Double: case QMetaType::Float:
+            return true;
+        default:
+            return false;
+        }
+    };
+    if (numeric(a) && numeric(b)) {
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Recordset::Recordset(QList<Field> fields, QList<QList<QVariant>> rows)
+    : m_fields(std::move(fields)), m_rows(std::move(rows))
+{
+    rebuildView();
+}
+
+int Recordset::fieldIndex(const QString &name) const
+{
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int Recordset::absolutePosition() const
+{
+    return bof() || eof() ? 0 : m_position + 1;
+}
+
+void Recordset::setAbsolutePosition(int position)
+{
+    m_position = std::clamp(position - 1, -1, int(m_view.size()));
+}
+
+void Recordset::moveFirst() { m_position = 0; }
+void Recordset::moveLast() { m_position = int(m_view.size()) - 1; }
+void Recordset::moveNext() { move(1); }
+void Recordset::movePrevious() { move(-1); }
+
+void Recordset::move(int records)
+{
+    m_position = std::clamp(m_position + records, -1, int(m_view.size()));
+}
+
+const QList<QVariant> *Recordset::currentRow() const
+{
+    if (bof() || eof())
+        return nullptr;
+    return &m_rows.at(m_view.at(m_position));
+}
+
+QVariant Recordset::value(int index) const
+{
+    const QList<QVariant> *row = currentRow();
+    if (!row || index < 0 || index >= row->size())
+        return {};
+    return row->at(index);
+}
+
+QVariant Recordset::value(const QString &name) const
+{
+    return value(fieldIndex(name));
+}
+
+QString Recordset::text(int index) const
+{
+    const QVariant v = value(index);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::QDateTime) {
+        const QDateTime dt = v.toDateTime();
+        return dt.time() == QTime(0, 0) ? dt.date().toString(Qt::ISODate)
+                                        : dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    }
+    if (v.typeId() == QMetaType::Double)
+        return QString::number(v.toDouble(), 'g', 15);
+    return v.toString();
+}
+
+QString Recordset::text(const QString &name) const
+{
+    return text(fieldIndex(name));
+}
+
+Status Recordset::setFilter(const QString &criteria)
+{
+    auto predicate = compileCriteria(criteria, m_fields);
+    if (!predicate)
+        return predicate.error();
+    m_filter = criteria;
+    m_filterPredicate = *predicate;
+    rebuildView();
+    return {};
+}
+
+void Recordset::clearFilter()
+{
+    m_filter.clear();
+    m_filterPredicate = nullptr;
+    rebuildView();
+}
+
+Outcome<bool> Recordset::find(const QString &criterion)
+{
+    auto predicate = compileCriteria(criterion, m_fields);
+    if (!predicate)
+        return predicate.error();
+    if (bof())
+        m_position = 0;
+    for (; m_position < m_view.size(); ++m_position) {
+        if ((*predicate)(m_rows.at(m_view.at(m_position))))
+            return true;
+    }
+    return false;
+}
+
+Status Recordset::setSort(const QString &sort)
+{
+    QList<std::pair<int, bool>> keys;
+    const QStringList parts = sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    static const QRegularExpression keyPattern(
+        QStringLiteral("^\\s*\\[?([^\\]]+?)\\]?(?:\\s+(asc|desc))?\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    for (const QString &part : parts) {
+        const auto match = keyPattern.match(part);
+        const int index = match.hasMatch() ? fieldIndex(match.captured(1).trimmed()) : -1;
+        if (index < 0)
+            return Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                              "requested name or ordinal.")};
+        keys.append({index, match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0});
+    }
+    m_sort = sort;
+    m_sortKeys = keys;
+    rebuildView();
+    return {};
+}
+
+void Recordset::rebuildView()
+{
+    m_view.clear();
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (!m_filterPredicate || m_filterPredicate(m_rows.at(i)))
+            m_view.append(i);
+    }
+    if (!m_sortKeys.isEmpty()) {
+        std::stable_sort(m_view.begin(), m_view.end(), [this](int a, int b) {
+            for (const auto &[index, descending] : m_sortKeys) {
+                const int order = compareValues(m_rows.at(a).at(index), m_rows.at(b).at(index));
+                if (order != 0)
+                    return descending ? order > 0 : order < 0;
+            }
+            return false;
+        });
+    }
+    m_position = 0;
+}
+
+double leadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
+    const auto match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+}
+
+QDate dateOf(const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate();
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime().date();
+    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+}
+
+} // namespace vant

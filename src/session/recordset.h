@@ -1,0 +1,99 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+namespace vant {
+
+enum class FieldType { Text, Integer, Double, Currency, Date, Boolean, Binary, Unknown };
+
+struct Field
+{
+    QString name;
+    FieldType type = FieldType::Unknown;
+
+    bool isCharacter() const { return type == FieldType::Text; }
+    bool isDoubleOrCurrency() const { return type == FieldType::Double || type == FieldType::Currency; }
+};
+
+// A client-side result: every row is read when the statement is opened, and the
+// cursor moves over them as an ADO client cursor does. A filter narrows the visible
+// rows, a sort orders them; positions are 1-based within the visible rows.
+class Recordset
+{
+public:
+    Recordset() = default;
+    Recordset(QList<Field> fields, QList<QList<QVariant>> rows);
+
+    int fieldCount() const { return int(m_fields.size()); }
+    const Field &field(int index) const { return m_fields.at(index); }
+    const QList<Field> &fields() const { return m_fields; }
+    // Index of the field with that name, compared without regard to case; -1 when none.
+    int fieldIndex(const QString &name) const;
+
+    int recordCount() const { return int(m_view.size()); }
+    bool bof() const { return m_view.isEmpty() || m_position < 0; }
+    bool eof() const { return m_view.isEmpty() || m_position >= m_view.size(); }
+    bool isEmpty() const { return m_view.isEmpty(); }
+
+    // 1-based position of the current record; 0 when there is none.
+    int absolutePosition() const;
+    void setAbsolutePosition(int position);
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+    void move(int records);
+
+    // Values of the current record. A NULL comes back as a null QVariant.
+    QVariant value(int index) const;
+    QVariant value(const QString &name) const;
+    bool isNull(int index) const { return value(index).isNull(); }
+    // The value's text as the client library shows it: empty for NULL.
+    QString text(int index) const;
+    QString text(const QString &name) const;
+
+    // Criteria of the form [field] LIKE 'pattern' (with * and ? wildcards, [*] for a
+    // literal star), [field] = 'text' or number, and the other comparisons, joined by
+    // AND / OR and grouped with parentheses. Text compares without regard to case.
+    Status setFilter(const QString &criteria);
+    void clearFilter();
+    bool isFiltered() const { return !m_filter.isEmpty(); }
+
+    // Searches forward from the current record for the first record that meets the
+    // criterion; on success that record is current, otherwise the cursor is at EOF.
+    Outcome<bool> find(const QString &criterion);
+
+    // "field" or "field Desc", several separated by commas; empty restores the order read.
+    Status setSort(const QString &sort);
+    QString sort() const { return m_sort; }
+
+private:
+    using Predicate = std::function<bool(const QList<QVariant> &)>;
+    void rebuildView();
+    const QList<QVariant> *currentRow() const;
+
+    QList<Field> m_fields;
+    QList<QList<QVariant>> m_rows;
+    QList<int> m_view; // indexes into m_rows, filtered and sorted
+    int m_position = 0;
+    QString m_filter;
+    Predicate m_filterPredicate;
+    QString m_sort;
+    QList<std::pair<int, bool>> m_sortKeys; // field index, descending
+};
+
+// Number value of a text as the client's Val() reads it: the leading number, 0 when none.
+double leadingNumber(const QString &text);
+
+// Date of a stored value: a QDate/QDateTime, or text beginning yyyy-MM-dd.
+QDate dateOf(const QVariant &value);
+
+} // namespace vant

@@ -1,0 +1,37 @@
+#include "session.h"
+
+#include "products.h"
+
+namespace vant {
+
+Session::Session(UserPrompts &userPrompts, QString logPath)
+    : prompts(userPrompts), errorLog(std::move(logPath), &userPrompts)
+{
+}
+
+Status createAndConnectAccounts(Session &session, const QString &progId)
+{
+    session.AccountsObject.reset();
+    auto created = session.accountsFactory(progId);
+    if (!created)
+        return created.error();
+    session.AccountsObject = std::move(*created);
+    if (!session.DBConnection)
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    return session.AccountsObject->SetAccDBConnection(*session.DBConnection);
+}
+
+bool AccountsObjectCreation(Session &session)
+{
+    const Status status = createAndConnectAccounts(session, kToolsProgId);
+    if (!status)
+        session.ReportError(status.error(), QString(), QStringLiteral("AccountsObjectCreation"), true);
+    return bool(status);
+}
+
+void CloseAccountsObject(Session &session)
+{
+    session.AccountsObject.reset();
+}
+
+} // namespace vant

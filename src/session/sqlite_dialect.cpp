@@ -1,0 +1,286 @@
+#include "sqlite_dialect.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace vant {
+
+namespace {
+
+enum class Kind { Space, Word, Number, String, Bracketed, Symbol, Group };
+
+struct Node
+{
+    Kind kind = Kind::Symbol;
+    QString text;                // for Group: empty
+    std::vector<Node> children;  // for Group: the tokens between the parentheses
+};
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
+}
+
+// Splits the statement into tokens and nests parenthesised groups.
+std::vector<Node> parse(const QString &sql, qsizetype &pos, bool nested)
+{
+    std::vector<Node> nodes;
+    const qsizetype n = sql.size();
+    while (pos < n) {
+        const QChar c = sql.at(pos);
+        const qsizetype start = pos;
+        if (c.isSpace()) {
+            while (pos < n && sql.at(pos).isSpace())
+                ++pos;
+            nodes.push_back({Kind::Space, sql.mid(start, pos - start), {}});
+        } else if (c == u'\'') {
+            ++pos;
+            while (pos < n) {
+                if (sql.at(pos) == u'\'') {
+                    if (pos + 1 < n && sql.at(pos + 1) == u'\'') {
+                        pos += 2;
+                        continue;
+                    }
+                    ++pos;
+                    break;
+                }
+                ++pos;
+            }
+            nodes.push_back({Kind::String, sql.mid(start, pos - start), {}});
+        } else if (c == u'[' || c == u'"') {
+            const QChar close = c == u'[' ? u']' : u'"';
+            ++pos;
+            while (pos < n && sql.at(pos) != close)
+                ++pos;
+            if (pos < n)
+                ++pos;
+            nodes.push_back({Kind::Bracketed, sql.mid(start, pos - start), {}});
+        } else if (c.isDigit()) {
+            while (pos < n && (sql.at(pos).isDigit() || sql.at(pos) == u'.'))
+                ++pos;
+            nodes.push_back({Kind::Number, sql.mid(start, pos - start), {}});
+        } else if (isWordChar(c)) {
+            while (pos < n && isWordChar(sql.at(pos)))
+                ++pos;
+            nodes.push_back({Kind::Word, sql.mid(start, pos - start), {}});
+        } else if (c == u'(') {
+            ++pos;
+            Node group{Kind::Group, {}, parse(sql, pos, true)};
+            nodes.push_back(std::move(group));
+        } else if (c == u')') {
+            ++pos;
+            if (nested)
+                return nodes;
+            nodes.push_back({Kind::Symbol, QStringLiteral(")"), {}});
+        } else {
+            ++pos;
+            nodes.push_back({Kind::Symbol, QString(c), {}});
+        }
+    }
+    return nodes;
+}
+
+bool isWord(const Node &node, QStringView word)
+{
+    return node.kind == Kind::Word && node.text.compare(word, Qt::CaseInsensitive) == 0;
+}
+
+// Index of the next token that is not blank, or size() when none.
+std::size_t nextSolid(const std::vector<Node> &nodes, std::size_t from)
+{
+    while (from < nodes.size() && nodes[from].kind == Kind::Space)
+        ++from;
+    return from;
+}
+
+std::size_t previousSolid(const std::vector<Node> &nodes, std::size_t before)
+{
+    while (before > 0) {
+        --before;
+        if (nodes[before].kind != Kind::Space)
+            return before;
+    }
+    return nodes.size();
+}
+
+bool isTextType(const Node &node)
+{
+    static const QStringList textTypes = {QStringLiteral("varchar"), QStringLiteral("nvarchar"),
+                                          QStringLiteral("char"), QStringLiteral("nchar"),
+                                          QStringLiteral("text"), QStringLiteral("ntext")};
+    return node.kind == Kind::Word && textTypes.contains(node.text, Qt::CaseInsensitive);
+}
+
+// Splits a group's tokens at its top-level commas.
+std::vector<std::vector<Node>> arguments(const std::vector<Node> &nodes)
+{
+    std::vector<std::vector<Node>> args(1);
+    for (const Node &node : nodes) {
+        if (node.kind == Kind::Symbol && node.text == u',')
+            args.emplace_back();
+        else
+            args.back().push_back(node);
+    }
+    return args;
+}
+
+// A quoted literal that holds a number: SQL Server converts it to the numeric type of
+// isnull's first argument, so SQLite must see the number itself.
+void unquoteNumericLiteral(std::vector<Node> &arg)
+{
+    const std::size_t i = nextSolid(arg, 0);
+    if (i >= arg.size() || arg[i].kind != Kind::String || nextSolid(arg, i + 1) != arg.size())
+        return;
+    const QString inner = arg[i].text.mid(1, arg[i].text.size() - 2).trimmed();
+    bool numeric = false;
+    inner.toDouble(&numeric);
+    if (numeric)
+        arg[i] = {Kind::Number, inner, {}};
+}
+
+QString render(const std::vector<Node> &nodes, bool createTable);
+
+QString renderGroup(const std::vector<Node> &children, bool createTable)
+{
+    return QLatin1Char('(') + render(children, createTable) + QLatin1Char(')');
+}
+
+QString render(const std::vector<Node> &nodes, bool createTable)
+{
+    QString out;
+    QString limit;
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        const Node &node = nodes[i];
+        const std::size_t next = nextSolid(nodes, i + 1);
+        const bool callFollows = next < nodes.size() && nodes[next].kind == Kind::Group;
+
+        if ((isWord(node, u"dbo") || node.text.compare(u"[dbo]", Qt::CaseInsensitive) == 0)
+            && next < nodes.size() && nodes[next].text == u".") {
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"N") && i + 1 < nodes.size() && nodes[i + 1].kind == Kind::String)
+            continue;
+        if (isWord(node, u"getdate") && callFollows) {
+            out += QStringLiteral("datetime('now','localtime')");
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"isnull") && callFollows) {
+            auto args = arguments(nodes[next].children);
+            if (args.size() == 2)
+                unquoteNumericLiteral(args[1]);
+            QStringList parts;
+            for (const auto &arg : args)
+                parts << render(arg, createTable);
+            out += QStringLiteral("ifnull(") + parts.join(QLatin1Char(',')) + QLatin1Char(')');
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"len") && callFollows) {
+            out += QStringLiteral("length(rtrim") + renderGroup(nodes[next].children, createTable)
+                   + QLatin1Char(')');
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"top") && next < nodes.size() && nodes[next].kind == Kind::Number) {
+            const std::size_t before = previousSolid(nodes, i);
+            if (before < nodes.size() && (isWord(nodes[before], u"select") || isWord(nodes[before], u"distinct"))) {
+                limit = nodes[next].text;
+                i = next;
+                continue;
+            }
+        }
+        if (node.kind == Kind::Group) {
+            out += renderGroup(node.children, createTable);
+            continue;
+        }
+        out += node.text;
+        if (createTable && isTextType(node)) {
+            if (callFollows) {
+                out += renderGroup(nodes[next].children, false);
+                i = next;
+            }
+            out += QStringLiteral(" COLLATE NOCASE");
+        }
+    }
+    if (!limit.isEmpty())
+        out += QStringLiteral(" LIMIT ") + limit;
+    return out;
+}
+
+QString stripDbo(QString name)
+{
+    for (const QString &prefix : {QStringLiteral("[dbo]."), QStringLiteral("dbo.")}) {
+        if (name.startsWith(prefix, Qt::CaseInsensitive))
+            name.remove(0, prefix.size());
+    }
+    return name;
+}
+
+// "if exists (select * from dbo.sysobjects ...) drop table [dbo].[name]"
+QString rewriteDropTest(const std::vector<Node> &nodes)
+{
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (!isWord(nodes[i], u"drop"))
+            continue;
+        const std::size_t table = nextSolid(nodes, i + 1);
+        if (table >= nodes.size() || !isWord(nodes[table], u"table"))
+            continue;
+        QString name;
+        for (std::size_t j = nextSolid(nodes, table + 1); j < nodes.size() && nodes[j].kind != Kind::Space; ++j)
+            name += nodes[j].text;
+        return QStringLiteral("DROP TABLE IF EXISTS ") + stripDbo(name);
+    }
+    return {};
+}
+
+// "select <columns> into <table> from ..." becomes "CREATE TABLE <table> AS select <columns> from ...".
+bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
+{
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        if (!isWord(nodes[i], u"into"))
+            continue;
+        std::size_t j = nextSolid(nodes, i + 1);
+        QString name;
+        while (j < nodes.size() && nodes[j].kind != Kind::Space && nodes[j].kind != Kind::Group) {
+            name += nodes[j].text;
+            ++j;
+        }
+        if (name.isEmpty())
+            return false;
+        nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(i), nodes.begin() + static_cast<std::ptrdiff_t>(j));
+        prefix = QStringLiteral("CREATE TABLE ") + stripDbo(name) + QStringLiteral(" AS ");
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString toSqliteDialect(const QString &statement)
+{
+    qsizetype pos = 0;
+    std::vector<Node> nodes = parse(statement, pos, false);
+    const std::size_t first = nextSolid(nodes, 0);
+    if (first >= nodes.size())
+        return {};
+    const std::size_t second = nextSolid(nodes, first + 1);
+    const bool secondIs = second < nodes.size();
+
+    if (isWord(nodes[first], u"set") && secondIs && isWord(nodes[second], u"dateformat"))
+        return {};
+    if (isWord(nodes[first], u"if")) {
+        const QString drop = rewriteDropTest(nodes);
+        if (!drop.isEmpty())
+            return drop;
+    }
+    QString prefix;
+    if (isWord(nodes[first], u"select"))
+        rewriteSelectInto(nodes, prefix);
+    const bool createTable = isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table");
+    return prefix + render(nodes, createTable);
+}
+
+} // namespace vant

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace vant {
+
+// Rewrites a statement of the SQL Server dialect that the program sends into the
+// SQLite dialect: TOP n, isnull(), len(), getdate(), N'' literals, dbo. prefixes,
+// SET DATEFORMAT (dropped), SELECT ... INTO, the sysobjects drop test, and
+// case-insensitive text columns in CREATE TABLE. String literals and bracketed names
+// are never touched. An empty result means there is nothing to execute.
+QString toSqliteDialect(const QString &statement);
+
+} // namespace vant

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+namespace vant {
+
+class ErrorLog;
+
+// The company's stored date format as a display pattern: DD/MM/YYYY -> dd-MM-yyyy.
+QString ChangeCase(const QString &format);
+
+// Last day of the financial year that begins on the given day.
+QDate GetFinDateEnd(const QDate &begin);
+
+// Text made safe between single quotes: quotes doubled, semicolons turned into blanks.
+QString QuoteSQLText(const QString &text);
+
+// The fallback when the value is NULL or blank after trimming, otherwise the value.
+QVariant ValueOrDefault(const QVariant &value, const QVariant &fallback);
+
+// A date as the statements write it: yyyy-MM-dd.
+QString sqlDate(const QDate &date);
+
+} // namespace vant

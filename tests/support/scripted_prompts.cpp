@@ -1,0 +1,48 @@
+#include "scripted_prompts.h"
+
+namespace vant::test {
+
+void ScriptedPrompts::message(const QString &text, const QString &title, PromptIcon icon)
+{
+    m_boxes.append({Kind::Message, text, title, icon});
+}
+
+bool ScriptedPrompts::question(const QString &text, const QString &title)
+{
+    m_boxes.append({Kind::Question, text, title, PromptIcon::Question});
+    if (m_questionAnswers.empty())
+        return false;
+    const bool answer = m_questionAnswers.front();
+    m_questionAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::textPrompt(const QString &prompt, const QString &title, const QString &)
+{
+    m_boxes.append({Kind::TextPrompt, prompt, title, PromptIcon::None});
+    if (m_promptAnswers.empty())
+        return std::nullopt;
+    auto answer = m_promptAnswers.front();
+    m_promptAnswers.pop_front();
+    return answer;
+}
+
+void ScriptedPrompts::answerQuestions(std::initializer_list<bool> answers)
+{
+    m_questionAnswers.insert(m_questionAnswers.end(), answers.begin(), answers.end());
+}
+
+void ScriptedPrompts::answerPrompts(std::initializer_list<std::optional<QString>> answers)
+{
+    m_promptAnswers.insert(m_promptAnswers.end(), answers.begin(), answers.end());
+}
+
+QStringList ScriptedPrompts::texts() const
+{
+    QStringList list;
+    for (const Box &box : m_boxes)
+        list << box.text;
+    return list;
+}
+
+} // namespace vant::test

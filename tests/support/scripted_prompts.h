@@ -1,0 +1,46 @@
+#pragma once
+
+#include "session/user_prompts.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <optional>
+
+namespace vant::test {
+
+// Records every box the program shows and answers questions and prompts as scripted.
+class ScriptedPrompts : public UserPrompts
+{
+public:
+    enum class Kind { Message, Question, TextPrompt };
+    struct Box
+    {
+        Kind kind;
+        QString text;
+        QString title;
+        PromptIcon icon;
+    };
+
+    void message(const QString &text, const QString &title, PromptIcon icon) override;
+    bool question(const QString &text, const QString &title) override;
+    std::optional<QString> textPrompt(const QString &prompt, const QString &title,
+                                      const QString &defaultText) override;
+
+    // Answers of the next questions, in order; an unscripted question is answered No.
+    void answerQuestions(std::initializer_list<bool> answers);
+    // Answers of the next text prompts, in order; an unscripted prompt is cancelled.
+    void answerPrompts(std::initializer_list<std::optional<QString>> answers);
+
+    const QList<Box> &boxes() const { return m_boxes; }
+    QStringList texts() const;
+    void clear() { m_boxes.clear(); }
+
+private:
+    QList<Box> m_boxes;
+    std::deque<bool> m_questionAnswers;
+    std::deque<std::optional<QString>> m_promptAnswers;
+};
+
+} // namespace vant::test

@@ -1,0 +1,93 @@
+#include "test_database.h"
+
+#include "session/accounts_schema.h"
+#include "session/password_cipher.h"
+#include "session/settings_store.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+
+#include <gtest/gtest.h>
+
+namespace vant::test {
+
+TestDatabase::TestDatabase()
+{
+    {
+        // An empty file for the embedded backend to open.
+        QSqlDatabase create = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-create"));
+        create.setDatabaseName(path());
+        create.open();
+        create.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-create"));
+    auto db = connect();
+    const Status created = createAccountsSchema(*db, {kYear});
+    EXPECT_TRUE(created) << created.error().description.toStdString();
+}
+
+QString TestDatabase::path() const
+{
+    return QDir(folder()).filePath(kFileName);
+}
+
+std::unique_ptr<Database> TestDatabase::connect() const
+{
+    ConnectionSettings settings{QStringLiteral("SQLite"), folder(), kFileName, QStringLiteral("sa"), QString()};
+    auto db = Database::open(settings);
+    EXPECT_TRUE(bool(db)) << db.error().description.toStdString();
+    return db ? std::move(*db) : nullptr;
+}
+
+void TestDatabase::writeSettings(const QString &dbValue, const QString &login, const QString &password) const
+{
+    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite"));
+    writeSetting(QStringLiteral("Server"), folder());
+    writeSetting(QStringLiteral("Login"), login);
+    writeSetting(QStringLiteral("Password"), EncipherPassword(password, kPasswordKey));
+    writeSetting(dbValue, kFileName);
+}
+
+void TestDatabase::exec(Database &db, const QStringList &statements)
+{
+    for (const QString &statement : statements) {
+        const Status done = db.execute(statement);
+        ASSERT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
+    }
+}
+
+QString TestDatabase::scalar(Database &db, const QString &statement)
+{
+    auto rs = db.openRecordset(statement);
+    EXPECT_TRUE(bool(rs)) << statement.toStdString() << ": " << rs.error().description.toStdString();
+    if (!rs || rs->eof())
+        return {};
+    return rs->text(0);
+}
+
+void TestDatabase::seedCompanies(Database &db, const QDate &yearBegin)
+{
+    const QString begin = yearBegin.toString(Qt::ISODate);
+    exec(db, {
+        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                       "defaultyear,basedatefmt,FinYearBegin,parentcompanycode,Voucherno) values "
+                       "(1,'Kormo Traders','Y',1,'%1','DD/MM/YYYY','%2',null,0)").arg(kYear, begin),
+        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                       "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
+                       "(2,'Kormo Shadow One','N',1,'%1','%2',1,0)").arg(kYear, begin),
+        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                       "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
+                       "(3,'Kormo Shadow Two','N',1,'%1','%2',1,0)").arg(kYear, begin),
+        QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,1,'Main')"),
+        QStringLiteral("insert into accyearenddetails(companycode,FinancialYear,FinYearBegin) values (1,'%1','%2')")
+            .arg(kYear, begin),
+        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (101,'Cash',9101)"),
+        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (102,'Bank',9102)"),
+        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (201,'Sales',9201)"),
+        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (301,'Purchases',9301)"),
+        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (401,'Anand Stores',9401)"),
+        QStringLiteral("insert into QRX_PRODUCT_CONFIG(QPC_CRNT_VERID) values ('5000')"),
+    });
+}
+
+} // namespace vant::test

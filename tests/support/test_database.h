@@ -1,0 +1,47 @@
+#pragma once
+
+#include "session/database.h"
+
+#include <QDate>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace vant::test {
+
+// An embedded accounts database in a temporary folder, built by the schema code.
+class TestDatabase
+{
+public:
+    // The financial year key whose voucher table is created ("accvoucher" + key).
+    static inline const QString kYear = QStringLiteral("2026");
+    static inline const QString kFileName = QStringLiteral("vant.db");
+
+    TestDatabase();
+
+    QString folder() const { return m_folder.path(); }
+    QString path() const;
+
+    // A fresh connection to the database.
+    std::unique_ptr<Database> connect() const;
+
+    // Writes the settings that lead the login to this database (embedded backend).
+    void writeSettings(const QString &dbValue = QStringLiteral("VantDB"),
+                       const QString &login = QStringLiteral("sa"),
+                       const QString &password = QStringLiteral("secret")) const;
+
+    // Runs statements and fails the current test on the first error.
+    static void exec(Database &db, const QStringList &statements);
+    // First column of the first row of a statement, as text.
+    static QString scalar(Database &db, const QString &statement);
+
+    // A default company "1" (Kormo Traders) with division 1, year kYear beginning on
+    // yearBegin, shadow companies "2" and "3", five ledgers with aids and version 5000.
+    static void seedCompanies(Database &db, const QDate &yearBegin = QDate(2026, 4, 1));
+
+private:
+    QTemporaryDir m_folder;
+};
+
+} // namespace vant::test

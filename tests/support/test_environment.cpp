@@ -1,0 +1,44 @@
+#include "test_environment.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace vant::test {
+
+namespace {
+
+QTemporaryDir &runFolder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+} // namespace
+
+void isolateUserFiles()
+{
+    const QString root = runFolder().path();
+    qputenv("XDG_CONFIG_HOME", QDir(root).filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_DATA_HOME", QDir(root).filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", QDir(root).filePath(QStringLiteral("cache")).toUtf8());
+    qputenv("HOME", QDir(root).filePath(QStringLiteral("home")).toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
+}
+
+QString settingsFolder()
+{
+    return QDir(runFolder().path()).filePath(QStringLiteral("config"));
+}
+
+void clearSettings()
+{
+    QSettings key(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KormoLedger"));
+    key.clear();
+    key.sync();
+}
+
+} // namespace vant::test
