@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that VantProcess needs, only those that are missing.
+# Quiet when everything is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libqt6sql6-sqlite libqt6sql6-odbc
+  libsqlite3-dev sqlite3
+  unixodbc unixodbc-dev tdsodbc libsqliteodbc
+  libgtest-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j"$(nproc)"
