@@ -1,0 +1,141 @@
+#include "creator_options.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace vant {
+
+namespace {
+
+const QString kEmbeddedDriver = QStringLiteral("SQLite");
+
+QStringList productNames()
+{
+    QStringList names;
+    for (const Product &product : products())
+        names << QLatin1Char('"') + product.name + QLatin1Char('"');
+    return names;
+}
+
+ParsedCommandLine usageError(const QString &error)
+{
+    ParsedCommandLine parsed;
+    parsed.action = ParsedCommandLine::Action::UsageError;
+    parsed.error = error;
+    return parsed;
+}
+
+} // namespace
+
+QString defaultDatabaseFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QString &defaultFolder)
+{
+    const QCommandLineOption product(QStringLiteral("product"), QString(), QStringLiteral("name"),
+                                     products().first().name);
+    const QCommandLineOption driver(QStringLiteral("driver"), QString(), QStringLiteral("name"), kEmbeddedDriver);
+    const QCommandLineOption server(QStringLiteral("server"), QString(), QStringLiteral("server"));
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("name"));
+    const QCommandLineOption login(QStringLiteral("login"), QString(), QStringLiteral("login"),
+                                   QStringLiteral("sa"));
+    const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("password"));
+    const QCommandLineOption demo(QStringLiteral("demo"));
+    const QCommandLineOption plainPasswords(QStringLiteral("plain-passwords"));
+    const QCommandLineOption force(QStringLiteral("force"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({product, driver, server, database, login, password, demo, plainPasswords, force, help});
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help)) {
+        ParsedCommandLine parsed;
+        parsed.action = ParsedCommandLine::Action::ShowHelp;
+        return parsed;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("Unexpected argument: ") + parser.positionalArguments().first());
+
+    ParsedCommandLine parsed;
+    CreatorOptions &options = parsed.options;
+    const Product *chosen = productByName(parser.value(product));
+    if (!chosen) {
+        return usageError(QStringLiteral("Unknown product \"%1\"; choose one of %2.")
+                              .arg(parser.value(product), productNames().join(QStringLiteral(", "))));
+    }
+    options.product = *chosen;
+
+    ConnectionSettings &connection = options.connection;
+    connection.driver = parser.value(driver).trimmed();
+    if (connection.driver.isEmpty())
+        return usageError(QStringLiteral("--driver needs a name: SQLite, or the ODBC driver for SQL Server."));
+    const bool embedded = connection.isEmbedded();
+    if (embedded)
+        connection.driver = kEmbeddedDriver;
+
+    connection.server = parser.isSet(server) ? parser.value(server).trimmed()
+                                             : (embedded ? defaultFolder : QStringLiteral("localhost"));
+    if (connection.server.isEmpty())
+        return usageError(QStringLiteral("--server needs a value."));
+    // The settings must lead the login to this folder whatever its working directory.
+    if (embedded)
+        connection.server = QDir::cleanPath(QDir(connection.server).absolutePath());
+
+    connection.database = parser.isSet(database) ? parser.value(database).trimmed()
+                                                 : (embedded ? QStringLiteral("vantdemo.db")
+                                                             : QStringLiteral("VANTDEMO"));
+    if (connection.database.isEmpty())
+        return usageError(QStringLiteral("--database needs a name."));
+    if (embedded && (connection.database.contains(QLatin1Char('/')) || connection.database.contains(QLatin1Char('\\'))))
+        return usageError(QStringLiteral("--database is the file name only; give its folder with --server."));
+
+    connection.login = parser.value(login).trimmed();
+    // The login refuses to connect without a login name.
+    if (connection.login.isEmpty())
+        return usageError(QStringLiteral("--login needs a name."));
+    connection.password = parser.value(password);
+
+    options.demo = parser.isSet(demo);
+    options.plainPasswords = parser.isSet(plainPasswords);
+    options.force = parser.isSet(force);
+    return parsed;
+}
+
+QString creatorHelpText(const QString &defaultFolder)
+{
+    return QStringLiteral(
+               "Usage: vant-dbcreator [options]\n"
+               "Creates the accounts database of a Kormo product and writes the settings\n"
+               "(Server, Login, Password, Driver and the product's database name) that\n"
+               "VantProcess connects with.\n"
+               "\n"
+               "Options:\n"
+               "  --product NAME     \"Kormo Vant\" (default), \"Kormo Lite\", \"Kormo Mart\" or\n"
+               "                     \"Kormo Mart7\"\n"
+               "  --driver NAME      SQLite (default) for an embedded database file; any other\n"
+               "                     text names the ODBC driver for SQL Server, e.g. FreeTDS\n"
+               "  --server TEXT      SQLite: the folder that holds the database files\n"
+               "                     (default %1);\n"
+               "                     SQL Server: the server (default localhost)\n"
+               "  --database NAME    SQLite: the file name (default vantdemo.db);\n"
+               "                     SQL Server: an existing, empty database (default VANTDEMO)\n"
+               "  --login NAME       SQL Server login (default sa)\n"
+               "  --password TEXT    SQL Server password (default empty); stored enciphered\n"
+               "  --demo             fill in a demo company: shadow companies, divisions, ledgers,\n"
+               "                     a year of vouchers up to today and today's off-line vouchers\n"
+               "  --plain-passwords  store the users' passwords as typed instead of as digests\n"
+               "  --force            replace an existing embedded database file\n"
+               "  --help             show this text\n"
+               "\n"
+               "Demo login: user \"%2\", password \"%3\" (or user \"%4\", password \"%5\").\n"
+               "\n"
+               "Exit status: 0 created, 1 failed, 2 wrong options.\n")
+        .arg(defaultFolder, kDemoUser, kDemoPassword, kDemoClerk, kDemoClerkPassword);
+}
+
+} // namespace vant
