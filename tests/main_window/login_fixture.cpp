@@ -78,6 +78,7 @@ void LoginTest::typeInto(QLineEdit *field, const QString &text)
 void LoginTest::login(const QString &user, const QString &pass)
 {
     typeInto(userName(), user);
+    password()->setFocus();
     typeInto(password(), pass);
     QTest::keyClick(password(), Qt::Key_Return);
 }

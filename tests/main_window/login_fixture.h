@@ -42,7 +42,7 @@ protected:
     QWidget *focused() const;
 
     void typeInto(QLineEdit *field, const QString &text);
-    // Types both texts and presses Enter in the password box.
+    // Types both texts, moving to the password box, and presses Enter there.
     void login(const QString &user, const QString &pass);
 
     bool programEnded() const { return !m_endCodes.isEmpty(); }
