@@ -56,8 +56,8 @@ FrmDB::FrmDB(Session &session, QWidget *parent)
     m_txtUserName->setObjectName(QStringLiteral("txtUserName"));
     m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
     m_txtPassword->setEchoMode(QLineEdit::Password);
+    m_txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     m_cboProductName->setObjectName(QStringLiteral("cboProductName"));
-    m_cboProductName->setEditable(false);
 
     const QStringList captions = {QStringLiteral("Product Name"), QStringLiteral("Login ID"),
                                   QStringLiteral("Password")};

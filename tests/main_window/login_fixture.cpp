@@ -31,7 +31,9 @@ void LoginTest::execute(const QStringList &statements)
 void LoginTest::addEmployee(const QString &userId, const QString &password)
 {
     auto db = m_db.connect();
-    auto quoted = [](QString text) { return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''); };
+    auto quoted = [](QString text) {
+        return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    };
     TestDatabase::exec(*db, {QStringLiteral("insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,"
                                             "PEM_EMP_NAME) values (%1,%2,'Clerk')")
                                  .arg(quoted(userId), quoted(password))});

@@ -208,11 +208,11 @@ TEST_P(LoginVersionTest, OnlyThisProgramsVersionLogsIn)
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, LoginVersionTest,
-    testing::Values(VersionCase{"5000", nullptr}, VersionCase{"5000.2", nullptr}, VersionCase{"  5000  ", nullptr},
-                    VersionCase{nullptr, nullptr},
-                    VersionCase{"500", "Exe Version: 5000  and DB Version: 500 mismatch. Please apply the latest patch"},
-                    VersionCase{"5001",
-                                "Exe Version: 5000  and DB Version: 5001 mismatch. Please apply the latest patch"}));
+    testing::Values(
+        VersionCase{"5000", nullptr}, VersionCase{"5000.2", nullptr}, VersionCase{"  5000  ", nullptr},
+        VersionCase{nullptr, nullptr},
+        VersionCase{"500", "Exe Version: 5000  and DB Version: 500 mismatch. Please apply the latest patch"},
+        VersionCase{"5001", "Exe Version: 5000  and DB Version: 5001 mismatch. Please apply the latest patch"}));
 
 } // namespace
 

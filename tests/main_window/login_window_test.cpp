@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 namespace vant::test {
@@ -26,6 +27,7 @@ TEST_F(LoginWindowTest, OpensWithAdminAndTheFocusInTheUserName)
     EXPECT_EQ(userName()->text(), QStringLiteral("Admin"));
     EXPECT_TRUE(password()->text().isEmpty());
     EXPECT_EQ(password()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(password()->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, password()), '*');
     EXPECT_EQ(focused(), userName());
     EXPECT_EQ(productName()->currentText(), QStringLiteral("Kormo Vant"));
 }
