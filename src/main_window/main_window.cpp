@@ -1,0 +1,68 @@
+#include "main_window.h"
+
+#include "session/company_context.h"
+#include "session/session.h"
+#include "session/twips.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace vant {
+
+namespace {
+
+constexpr int kInitialWidth = 9600;
+constexpr int kInitialHeight = 7200;
+
+} // namespace
+
+FrmMain::FrmMain(Session &session, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_mnuProcess(menuBar()->addMenu(QStringLiteral("&Process")))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Vant Tools"));
+    resize(twipsToPixels(kInitialWidth, logicalDpiX()), twipsToPixels(kInitialHeight, logicalDpiY()));
+    m_mnuProcess->setObjectName(QStringLiteral("mnuProcess"));
+
+    connect(addEntry(QStringLiteral("mnuAccountTransfer"), QStringLiteral("Account Transfer")), &QAction::triggered,
+            this, [this] { VantToolsLoad(1); });
+    connect(addEntry(QStringLiteral("mnuAccountsPosting"), QStringLiteral("Accounts Posting")), &QAction::triggered,
+            this, &FrmMain::AccountPostLoad);
+    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
+    connect(addEntry(QStringLiteral("mnuPurgedata"), QStringLiteral("Purge Data")), &QAction::triggered, this,
+            [this] { VantToolsLoad(0); });
+    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    connect(addEntry(QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
+            &FrmMain::exitRequested);
+
+    // The window opens with or without a default company; the jobs then see an empty context.
+    DefaultCompanySet(m_session);
+}
+
+QAction *FrmMain::addEntry(const QString &name, const QString &caption)
+{
+    QAction *entry = m_mnuProcess->addAction(caption);
+    entry->setObjectName(name);
+    return entry;
+}
+
+void FrmMain::VantToolsLoad(int mode)
+{
+    const QString job = mode == 1 ? QStringLiteral("Account Transfer") : QStringLiteral("Purge Data");
+    m_session.ReportError(Error{0, job + QStringLiteral(" is not available in this build.")}, QString(),
+                          QStringLiteral("VantToolsLoad"), true);
+}
+
+void FrmMain::AccountPostLoad()
+{
+    m_session.ReportError(Error{0, QStringLiteral("Accounts Posting is not available in this build.")}, QString(),
+                          QStringLiteral("AccountPostLoad"), true);
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace vant

@@ -1,0 +1,113 @@
+#include "login_engine.h"
+
+#include "company_context.h"
+#include "connection.h"
+#include "md5.h"
+#include "products.h"
+#include "session.h"
+#include "settings_store.h"
+#include "text_helpers.h"
+#include "user_prompts.h"
+
+namespace vant {
+
+namespace {
+
+const QString kLoginWindow = QStringLiteral("frmDB");
+const QString kLoginTitle = QStringLiteral("VANT Login");
+
+LoginResult stayAt(LoginResult::Focus focus)
+{
+    return {LoginResult::Next::StayOpen, focus};
+}
+
+} // namespace
+
+QStringList FillProductList()
+{
+    QStringList names;
+    for (const Product &product : products()) {
+        if (!readSetting(product.loginDbValue).isEmpty())
+            names << product.name;
+    }
+    return names;
+}
+
+Outcome<bool> ValidateUser(Session &session, const QString &userName, const QString &password)
+{
+    const QVariant storedLength = GetValueFromTbl(
+        session, QStringLiteral("select top 1 isnull(len(pem_emp_password),0) from psm_employee_master"));
+    QString candidate = password;
+    if (storedLength.toString().trimmed() == u"32") {
+        candidate = PasswordDigest(password);
+        // A password that cannot be digested matches no stored digest; "Error" must not
+        // be compared, or it would match a plain password that happens to read so.
+        if (candidate == u"Error")
+            return false;
+    }
+    if (!session.db())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    auto rs = session.db()->openRecordset(
+        QStringLiteral("SELECT PEM_EMP_USERID FROM PSM_EMPLOYEE_MASTER WHERE  PEM_EMP_USERID='")
+        + QuoteSQLText(userName) + QStringLiteral("' AND PEM_EMP_PASSWORD='") + QuoteSQLText(candidate)
+        + QLatin1Char('\''));
+    if (!rs)
+        return rs.error();
+    return !rs->eof() && !rs->isNull(0);
+}
+
+LoginResult DoLogin(Session &session, const LoginEntry &entry)
+{
+    using Focus = LoginResult::Focus;
+    using Next = LoginResult::Next;
+
+    const Product *product = productByName(entry.productName);
+    if (!product) {
+        session.prompts.message(QStringLiteral("Select Product"));
+        return stayAt(Focus::ProductName);
+    }
+    if (entry.userName.trimmed().isEmpty()) {
+        session.prompts.message(QStringLiteral("Enter User name "));
+        return stayAt(Focus::UserName);
+    }
+    if (entry.password.trimmed().isEmpty()) {
+        session.prompts.message(QStringLiteral("Enter Password "));
+        return stayAt(Focus::Password);
+    }
+
+    session.ProductCode = product->code;
+    session.ProductDBKey = product->dbKey;
+
+    switch (ConnectDatabase(session, session.ProductDBKey)) {
+    case ConnectResult::ProgramEnds:
+        return {Next::EndAtOnce, Focus::Unchanged};
+    case ConnectResult::Refused:
+        session.prompts.message(QStringLiteral("Database Connectin failed..."), kProgramTitle, PromptIcon::Critical);
+        return stayAt(Focus::Unchanged);
+    case ConnectResult::Open:
+        break;
+    }
+
+    const Outcome<bool> valid = ValidateUser(session, entry.userName, entry.password);
+    if (!valid) {
+        session.ReportError(valid.error(), kLoginWindow, QStringLiteral("ValidateUser"), true);
+        return stayAt(Focus::Unchanged);
+    }
+    if (!*valid) {
+        session.prompts.message(QStringLiteral("Invalid Username or Password"), kLoginTitle, PromptIcon::Critical);
+        return stayAt(Focus::Password);
+    }
+
+    const Outcome<QString> mismatch = CheckDBVersion(session);
+    if (!mismatch) {
+        session.ReportError(mismatch.error(), kLoginWindow, QStringLiteral("CheckDBVersion"), true);
+        return stayAt(Focus::Unchanged);
+    }
+    if (!mismatch->trimmed().isEmpty()) {
+        session.prompts.message(*mismatch, kLoginTitle, PromptIcon::Critical);
+        return {Next::ExitApplication, Focus::Unchanged};
+    }
+    return {Next::ShowMain, Focus::Unchanged};
+}
+
+} // namespace vant

@@ -1,0 +1,186 @@
+#include "login_window.h"
+
+#include "login_engine.h"
+#include "session.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace vant {
+
+namespace {
+
+constexpr int kClientWidth = 5970;
+constexpr int kClientHeight = 5580;
+constexpr int kFieldLeft = 3720;
+constexpr int kFieldWidth = 1875;
+constexpr int kFieldHeight = 300;
+constexpr int kLabelLeft = 2040;
+constexpr int kLabelWidth = 1560;
+constexpr int kProductTop = 3690;
+constexpr int kUserTop = 4050;
+constexpr int kPasswordTop = 4350;
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+FrmDB::FrmDB(Session &session, QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint),
+      m_session(session),
+      m_txtUserName(new QLineEdit(QStringLiteral("Admin"), this)),
+      m_txtPassword(new QLineEdit(this)),
+      m_cboProductName(new QComboBox(this))
+{
+    setObjectName(QStringLiteral("frmDB"));
+    setWindowTitle(QStringLiteral("Login"));
+
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    colours.setColor(QPalette::Text, QColor(0, 0, 128));
+    setPalette(colours);
+
+    m_txtUserName->setObjectName(QStringLiteral("txtUserName"));
+    m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
+    m_txtPassword->setEchoMode(QLineEdit::Password);
+    m_txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
+    m_cboProductName->setObjectName(QStringLiteral("cboProductName"));
+
+    const QStringList captions = {QStringLiteral("Product Name"), QStringLiteral("Login ID"),
+                                  QStringLiteral("Password")};
+    const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *label = new QLabel(captions.at(i), this);
+        label->setObjectName(QStringLiteral("lblLabels_%1").arg(i));
+        label->setBuddy(fields.at(i));
+        m_lblLabels << label;
+    }
+    for (QWidget *field : fields)
+        field->installEventFilter(this);
+
+    setTabOrder(m_txtUserName, m_txtPassword);
+    setTabOrder(m_txtPassword, m_cboProductName);
+    layOut();
+
+    FillProductList();
+    m_txtUserName->setFocus();
+}
+
+void FrmDB::layOut()
+{
+    const qreal dpi = logicalDpiX();
+    const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
+    setFixedSize(px(kClientWidth), px(kClientHeight));
+
+    const int tops[] = {kProductTop, kUserTop, kPasswordTop};
+    const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
+    for (int i = 0; i < fields.size(); ++i) {
+        fields.at(i)->setGeometry(px(kFieldLeft), px(tops[i]), px(kFieldWidth), px(kFieldHeight));
+        m_lblLabels.at(i)->setGeometry(px(kLabelLeft), px(tops[i]), px(kLabelWidth), px(kFieldHeight));
+    }
+
+    if (const QScreen *display = screen())
+        move(display->availableGeometry().center() - rect().center());
+}
+
+void FrmDB::FillProductList()
+{
+    m_cboProductName->clear();
+    m_cboProductName->addItems(vant::FillProductList());
+    if (m_cboProductName->count() > 0)
+        m_cboProductName->setCurrentIndex(0);
+}
+
+void FrmDB::DoLogin()
+{
+    const LoginEntry entry{m_cboProductName->currentIndex() >= 0 ? m_cboProductName->currentText() : QString(),
+                           m_txtUserName->text(), m_txtPassword->text()};
+    const LoginResult result = vant::DoLogin(m_session, entry);
+
+    switch (result.focus) {
+    case LoginResult::Focus::ProductName:
+        m_cboProductName->setFocus();
+        break;
+    case LoginResult::Focus::UserName:
+        m_txtUserName->setFocus();
+        break;
+    case LoginResult::Focus::Password:
+        m_txtPassword->setFocus();
+        break;
+    case LoginResult::Focus::Unchanged:
+        break;
+    }
+
+    switch (result.next) {
+    case LoginResult::Next::StayOpen:
+        break;
+    case LoginResult::Next::ShowMain:
+        emit loggedIn();
+        break;
+    case LoginResult::Next::ExitApplication:
+        emit exitRequested();
+        break;
+    case LoginResult::Next::EndAtOnce:
+        emit programEnds();
+        break;
+    }
+}
+
+bool FrmDB::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *field = qobject_cast<QWidget *>(watched);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (field && fieldKeyDown(field, key))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window's key preview; true when the key is used up here.
+bool FrmDB::fieldKeyDown(QWidget *field, int key)
+{
+    if (key == Qt::Key_Escape) {
+        emit exitRequested();
+        return true;
+    }
+    if (isEnter(key)) {
+        if (field == m_txtUserName) {
+            if (!m_txtUserName->text().trimmed().isEmpty())
+                focusNextPrevChild(true);
+        } else if (field == m_txtPassword) {
+            if (!m_txtPassword->text().trimmed().isEmpty())
+                DoLogin();
+        } else {
+            focusNextPrevChild(true);
+        }
+        // The Enter character never reaches the field.
+        return true;
+    }
+    if (key == Qt::Key_Up && field != m_cboProductName) {
+        focusNextPrevChild(false);
+        return true;
+    }
+    return false;
+}
+
+void FrmDB::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit programEnds();
+}
+
+} // namespace vant

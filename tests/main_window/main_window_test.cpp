@@ -1,0 +1,96 @@
+#include "login_fixture.h"
+
+#include "main_window/main_window.h"
+#include "session/products.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vant::test {
+
+namespace {
+
+class MainWindowTest : public LoginTest
+{
+protected:
+    FrmMain *loggedIn()
+    {
+        start();
+        login(QStringLiteral("Admin"), QStringLiteral("secret1"));
+        return m_program.mainWindow();
+    }
+};
+
+TEST_F(MainWindowTest, ProcessMenuEntriesInOrder)
+{
+    FrmMain *main = loggedIn();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Vant Tools"));
+
+    const QList<QAction *> top = main->menuBar()->actions();
+    ASSERT_EQ(top.size(), 1);
+    EXPECT_EQ(top.constFirst()->text(), QStringLiteral("&Process"));
+
+    QStringList entries;
+    for (const QAction *entry : top.constFirst()->menu()->actions()) {
+        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
+    }
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Account Transfer"), QStringLiteral("Accounts Posting"),
+                                    QStringLiteral("-"), QStringLiteral("Purge Data"), QStringLiteral("-"),
+                                    QStringLiteral("E&xit")}));
+}
+
+TEST_F(MainWindowTest, LoadSetsTheDefaultCompany)
+{
+    ASSERT_NE(loggedIn(), nullptr);
+    EXPECT_EQ(m_session.CompanyCode, QStringLiteral("1"));
+    EXPECT_EQ(m_session.CompanyName, QStringLiteral("Kormo Traders"));
+    EXPECT_EQ(m_session.FinancialYear, QStringLiteral("2026"));
+    EXPECT_EQ(m_session.VoucherTable, QStringLiteral("accvoucher2026"));
+    EXPECT_EQ(m_session.FinYearBegin, QDate(2026, 4, 1));
+    EXPECT_EQ(m_session.FinYearEnd, QDate(2027, 3, 31));
+    EXPECT_EQ(m_session.DateFormat, QStringLiteral("dd-MM-yyyy"));
+}
+
+TEST_F(MainWindowTest, OpensWithoutADefaultCompany)
+{
+    execute({QStringLiteral("update acccompanymaster set DefaultCompany='N'")});
+    FrmMain *main = loggedIn();
+
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(m_prompts.boxes().isEmpty());
+    EXPECT_TRUE(m_session.CompanyCode.isEmpty());
+    EXPECT_TRUE(m_session.VoucherTable.isEmpty());
+}
+
+TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
+{
+    FrmMain *main = loggedIn();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(AccountsObjectCreation(m_session));
+
+    main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+    EXPECT_EQ(m_session.AccountsObject, nullptr);
+    EXPECT_EQ(m_session.db(), nullptr);
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsWithoutReleasing)
+{
+    FrmMain *main = loggedIn();
+    ASSERT_NE(main, nullptr);
+
+    main->close();
+
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+    EXPECT_NE(m_session.db(), nullptr);
+}
+
+} // namespace
+
+} // namespace vant::test
