@@ -19,5 +19,6 @@ function(vant_add_test)
   endif()
   gtest_discover_tests(${T_NAME}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
 endfunction()
