@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace vant::ctl {
+
+enum class Command { None, Check, Transfer, Post, Purge };
+
+struct TransferOptions
+{
+    QString destination; // a shadow company's code or name
+    QDate from;
+    QDate to;
+};
+
+struct PostOptions
+{
+    QDate date;
+    int division = 0;
+    QString voucherType;  // SA, PU, SR or PR
+    QString transType;    // as typed; matched against the codes the voucher type offers
+    bool all = false;
+    QStringList vouchers; // off-line voucher numbers to mark
+    int acType = 0;       // 0: the rows keep the account type they were listed with
+};
+
+// One run of vantctl as the command line asks for it.
+struct Request
+{
+    Command command = Command::None;
+    QString product; // empty: the first configured product, as the login list selects it
+    QString user;
+    QString password;
+    bool yes = false;
+    TransferOptions transfer;
+    PostOptions post;
+};
+
+struct ParsedArguments
+{
+    enum class Action { Run, ShowHelp, UsageError };
+
+    Action action = Action::Run;
+    Request request;
+    Command helpTopic = Command::None; // for ShowHelp
+    QString error;                     // for UsageError
+};
+
+// Reads the command line; arguments[0] is the program name.
+ParsedArguments parseArguments(const QStringList &arguments);
+
+QString helpText(Command topic);
+
+} // namespace vant::ctl

@@ -1,0 +1,79 @@
+#include "ctl_run.h"
+
+#include "ctl_commands.h"
+#include "ctl_options.h"
+#include "stream_prompts.h"
+
+#include "session/company_context.h"
+#include "session/connection.h"
+#include "session/error_report.h"
+#include "session/login_engine.h"
+#include "session/session.h"
+
+#include <QTextStream>
+
+namespace vant::ctl {
+
+namespace {
+
+// The product as the login list would hold it: the first configured one by default,
+// none when the named product is not configured on this machine.
+QString chosenProduct(const QString &named)
+{
+    const QStringList configured = FillProductList();
+    if (named.isEmpty())
+        return configured.value(0);
+    return configured.contains(named) ? named : QString();
+}
+
+bool login(Session &session, const Request &request)
+{
+    const LoginResult result =
+        DoLogin(session, LoginEntry{chosenProduct(request.product), request.user, request.password});
+    if (result.next != LoginResult::Next::ShowMain)
+        return false;
+    // As the main window's load: the jobs see an empty context when there is no default company.
+    DefaultCompanySet(session);
+    return true;
+}
+
+int runCommand(Session &session, const Request &request, QTextStream &out, bool terminal)
+{
+    switch (request.command) {
+    case Command::Check: return runCheck(session, out);
+    case Command::Transfer:
+    case Command::Post:
+    case Command::Purge:
+    case Command::None: break;
+    }
+    return kUsageError;
+}
+
+} // namespace
+
+int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err, bool terminal)
+{
+    const ParsedArguments parsed = parseArguments(arguments);
+    switch (parsed.action) {
+    case ParsedArguments::Action::ShowHelp:
+        out << helpText(parsed.helpTopic);
+        return kDone;
+    case ParsedArguments::Action::UsageError:
+        err << "vantctl: " << parsed.error << "\nTry 'vantctl --help' for more information.\n";
+        return kUsageError;
+    case ParsedArguments::Action::Run:
+        break;
+    }
+
+    StreamPrompts prompts(err, parsed.request.yes);
+    Session session(prompts, ErrorLog::defaultLogPath());
+    int status = kRefused;
+    if (login(session, parsed.request))
+        status = runCommand(session, parsed.request, out, terminal);
+    out.flush();
+    CloseAccountsObject(session);
+    CloseDBConnection(session);
+    return status;
+}
+
+} // namespace vant::ctl
