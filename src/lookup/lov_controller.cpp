@@ -35,6 +35,11 @@ void LovController::open()
     validitemname();
 }
 
+QString LovController::searchText() const
+{
+    return m_request.SearchText.trimmed().isEmpty() ? QString() : m_request.SearchText;
+}
+
 QString LovController::hintText() const
 {
     QString hint;

@@ -48,7 +48,8 @@ public:
 
     // What the window is made of.
     const QString &title() const { return m_request.Title; }
-    const QString &searchText() const { return m_request.SearchText; }
+    // The caller's search text for the first search box; none when it is blank.
+    QString searchText() const;
     int placement() const { return m_request.Placement; }
     QString hintText() const;
     QString hintToolTip() const;

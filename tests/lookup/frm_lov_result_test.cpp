@@ -2,6 +2,7 @@
 
 #include "lookup/frm_lov_result.h"
 #include "lookup/qt_lov_presenter.h"
+#include "session/shadow_company_picker.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -169,6 +170,20 @@ TEST_F(FrmLovResultTest, KeySetKeysAreRecordedAndReturned)
         press(window, Qt::Key_Return);
     };
     EXPECT_EQ(run(request), QStringLiteral("1<<KeySet>>q"));
+}
+
+TEST_F(FrmLovResultTest, CompanyPickerInTheRealWindow)
+{
+    m_window.script = [](FrmLovResult &window) {
+        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LblHead"))->text(), QStringLiteral("Company List"));
+        EXPECT_EQ(searchBox(window)->text(), QStringLiteral("Kormo"));
+        EXPECT_FALSE(window.findChild<QTableWidget *>(QStringLiteral("MsfDetail"))->isVisible());
+        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/2"));
+        press(window, Qt::Key_Down);
+        press(window, Qt::Key_Return);
+    };
+    EXPECT_EQ(ListShadowCompany(m_session, QStringLiteral("1"), QStringLiteral("Kormo")),
+              (QStringList{QStringLiteral("Kormo Shadow Two"), QStringLiteral("3")}));
 }
 
 TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheWindowModally)

@@ -126,6 +126,15 @@ TEST_F(ShowLovTest, OneRowAnswersAtOnceEvenInMultiSelect)
     EXPECT_EQ(request.Result, QStringLiteral("Kormo Shadow One!@#$%2!@#$%0"));
 }
 
+TEST_F(ShowLovTest, OneRowKeepsTheSeparatorAfterABlankFirstValue)
+{
+    TestDatabase::exec(db(), {QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                                             "values (9,null,3)")});
+    LovRequest request = companies(QStringLiteral("parentcompanycode=3"));
+    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
+    EXPECT_EQ(request.Result, QStringLiteral("!@#$%9"));
+}
+
 TEST_F(ShowLovTest, OneRowReturnFieldsMatchNamesExactly)
 {
     LovRequest request = companies(QStringLiteral("CompanyCode=2"));
