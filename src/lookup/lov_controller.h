@@ -34,7 +34,8 @@ public:
     static constexpr int kPageRows = 20;
     static constexpr int kSerialWidth = 700;
 
-    // request: the caller's request with the lists that ShowLov completed.
+    // request: the caller's request with the lists that ShowLov completed; the columns are
+    // those of ShowLov's probe of the query.
     LovController(Session &session, ModVantLov &lov, LovRequest request);
 
     // The window's load: opens the window's recordset and fills the first page.
@@ -83,7 +84,6 @@ public:
 
     // Records a key of the key set instead of typing it; true when it was one.
     bool recordKeySetKey(QChar key);
-    const QString &storeKeySet() const { return m_request.StoreKeySet; }
 
     // Enter or double-click: answer with the current row.
     void choose();

@@ -35,8 +35,6 @@ public:
     // A work-table name that is a valid identifier and differs on every call.
     static QString workTableName();
 
-    Session &session() const { return m_session; }
-
     Recordset LovRecordset;
     QString LovQuery;
     QString LovReturnFields;
