@@ -11,9 +11,24 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace vant::test {
+
+// Scripted boxes that can look at the program's state as each message appears.
+class HookedPrompts : public ScriptedPrompts
+{
+public:
+    void message(const QString &text, const QString &title, PromptIcon icon) override
+    {
+        if (beforeMessage)
+            beforeMessage();
+        ScriptedPrompts::message(text, title, icon);
+    }
+
+    std::function<void()> beforeMessage;
+};
 
 // One ledger line of a voucher in the year's voucher table.
 struct VoucherLine
@@ -59,7 +74,7 @@ protected:
 
     QTemporaryDir logFolder;
     TestDatabase database;
-    ScriptedPrompts prompts;
+    HookedPrompts prompts;
     Session session;
     QStringList captions;
     int progressShown = 0;
