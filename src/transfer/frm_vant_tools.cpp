@@ -74,8 +74,8 @@ frmVantTools::frmVantTools(Session &session, int toolsScreen, CompanyPicker pick
     m_prgStatus->hide();
     m_shpProgress->hide();
 
-    for (QDateEdit *picker : {m_txtFromDate, m_txtToDate})
-        picker->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+    for (QDateEdit *dateBox : {m_txtFromDate, m_txtToDate})
+        dateBox->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
     if (transfer)
         StoreDefaults();
 }
@@ -171,6 +171,7 @@ void frmVantTools::placeControls()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The window sees every key before its controls, as the keys of the fields act on the window.
 void frmVantTools::previewKeys()
 {
     installEventFilter(this);
@@ -208,15 +209,6 @@ bool frmVantTools::eventFilter(QObject *watched, QEvent *event)
     if (QWidget *control = controlOf(watched))
         return handleKey(control, key);
     return QDialog::eventFilter(watched, event);
-}
-
-void frmVantTools::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        reject();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 bool frmVantTools::handleKey(QWidget *control, int key)

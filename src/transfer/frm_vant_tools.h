@@ -41,7 +41,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     frmVantTools(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent);

@@ -34,8 +34,16 @@ public:
     Status InsertRecordstoShadow();
 
 private:
-    void caption(const QString &text) const { m_feedback.caption(text); }
-    void advance() const { m_feedback.advance(); }
+    void caption(const QString &text) const
+    {
+        if (m_feedback.caption)
+            m_feedback.caption(text);
+    }
+    void advance() const
+    {
+        if (m_feedback.advance)
+            m_feedback.advance();
+    }
 
     QString transferredVouchers() const;
     Status copyDivisions();
@@ -138,10 +146,6 @@ Status TransferRun::startVoucher(const SourceRow &row)
     const Outcome<int> voucherNo = accounts->GetMaxVoucherNo(m_voucherTable, company);
     if (!voucherNo)
         return voucherNo.error();
-    const Outcome<int> subNo = accounts->GetMaxSubVNo(row.text(QStringLiteral("VoucherCode")).toInt(), company,
-                                                      row.text(QStringLiteral("AcType")).toInt(), m_year);
-    if (!subNo)
-        return subNo.error();
     // Rows under a number that is no voucher number could never be told apart.
     if (*voucherNo <= 0) {
         return Error{kRefusedRow, QStringLiteral("No voucher number was given for voucher %1 of company %2 "
@@ -149,6 +153,10 @@ Status TransferRun::startVoucher(const SourceRow &row)
                                       .arg(row.text(QStringLiteral("VoucherNo")), m_destination)
                                       .arg(*voucherNo)};
     }
+    const Outcome<int> subNo = accounts->GetMaxSubVNo(row.text(QStringLiteral("VoucherCode")).toInt(), company,
+                                                      row.text(QStringLiteral("AcType")).toInt(), m_year);
+    if (!subNo)
+        return subNo.error();
     m_voucherNo = *voucherNo;
     m_subNo = *subNo;
     return executeAll(m_db, {
@@ -170,7 +178,7 @@ Status TransferRun::copyVouchers()
                                  + m_to + QStringLiteral("' order by VoucherCode,voucherno"));
     if (!rs)
         return rs.error();
-    if (!rs->eof())
+    if (!rs->eof() && m_feedback.showProgress)
         m_feedback.showProgress();
     const SourceRow row(*rs);
     std::optional<qint64> previous;
@@ -377,7 +385,8 @@ Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &reques
     // The caption tells the user the copy is kept, so it waits for the commit.
     if (Status committed = transaction.commit(); !committed)
         return committed.error();
-    feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
+    if (feedback.caption)
+        feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
     CloseAccountsObject(session);
     return TransferEnd::Completed;
 }
