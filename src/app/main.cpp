@@ -1,3 +1,4 @@
+#include "lookup/qt_lov_presenter.h"
 #include "session/error_report.h"
 #include "session/qt_user_prompts.h"
 #include "session/session.h"
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
 
     vant::QtUserPrompts prompts;
     vant::Session session(prompts, vant::ErrorLog::defaultLogPath());
+    vant::QtLovPresenter lookupWindows;
+    session.lovPresenter = &lookupWindows;
     vant::Program program(session);
     program.start();
     QApplication::exec();

@@ -11,6 +11,7 @@
 
 namespace vant {
 
+class LovPresenter;
 class UserPrompts;
 
 // The values that the whole program shares for one run: the connection, the accounts
@@ -40,6 +41,9 @@ struct Session
     QString DateFormat = QStringLiteral("dd-MM-yyyy");
 
     int PostingAcType = 0;
+
+    // The lookup window's presenter; the program sets it to its Qt dialog.
+    LovPresenter *lovPresenter = nullptr;
 
     // The open connection, or null before login.
     Database *db() const { return DBConnection.get(); }

@@ -1,0 +1,272 @@
+#include "frm_lov_result.h"
+
+#include "lov_controller.h"
+#include "lov_placement.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vant {
+
+namespace {
+
+constexpr int kDetailHeadWidth = 1100;
+constexpr int kDetailVisibleRows = 7;
+
+// The key code of the other platform's keyboard, read as a character: letters, digits and
+// the function keys, which a caller's key set names by that character.
+QChar keyCodeCharacter(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return QChar(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return QChar(112 + (key - Qt::Key_F1));
+    return {};
+}
+
+QTableWidget *makeGrid(QWidget *parent, const QString &name)
+{
+    auto *grid = new QTableWidget(parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setHighlightSections(false);
+    return grid;
+}
+
+} // namespace
+
+FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
+    : QDialog(parent), m_controller(controller)
+{
+    setObjectName(QStringLiteral("FrmLovResult"));
+    setWindowTitle(controller.title());
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    buildTitleLine();
+    m_searchtxthlp = new QLineEdit(this);
+    m_searchtxthlp->setObjectName(QStringLiteral("searchtxthlp"));
+    // The window edits the search text itself; the box only shows it.
+    m_searchtxthlp->setReadOnly(true);
+    m_searchtxthlp->setFixedWidth(pixels(controller.gridWidth()));
+    m_searchtxthlp->setText(controller.searchText());
+    m_searchtxthlp->installEventFilter(this);
+    layout->addWidget(m_searchtxthlp);
+
+    buildBrowseGrid();
+    buildDetailGrid();
+
+    m_txtMessage = new QLineEdit(this);
+    m_txtMessage->setObjectName(QStringLiteral("TxtMessage"));
+    m_txtMessage->setReadOnly(true);
+    m_txtMessage->setFocusPolicy(Qt::NoFocus);
+    m_txtMessage->setFixedWidth(pixels(controller.gridWidth()));
+    m_txtMessage->setText(controller.hintText());
+    m_txtMessage->setToolTip(controller.hintToolTip());
+    layout->addWidget(m_txtMessage);
+
+    connect(&m_controller, &LovController::pageFilled, this, &FrmLovResult::showPage);
+    connect(&m_controller, &LovController::currentRowChanged, this, &FrmLovResult::showCurrentRow);
+    connect(&m_controller, &LovController::recordChanged, this, &FrmLovResult::showRecord);
+    connect(&m_controller, &LovController::finished, this, &FrmLovResult::accept);
+
+    showPage();
+    showCurrentRow();
+    showRecord();
+    adjustSize();
+    if (const QScreen *shownOn = screen())
+        move(lovWindowPosition(controller.placement(), shownOn->geometry(), size(), logicalDpiX() / 96.0 / 15.0));
+    m_searchtxthlp->setFocus();
+    m_searchtxthlp->setCursorPosition(int(m_searchtxthlp->text().size()));
+}
+
+int FrmLovResult::pixels(int twips) const
+{
+    return int(std::lround(twips / 15.0 * logicalDpiX() / 96.0));
+}
+
+void FrmLovResult::buildTitleLine()
+{
+    auto *line = new QWidget(this);
+    line->setFixedWidth(pixels(m_controller.gridWidth()));
+    auto *row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, pixels(50), 0);
+    m_lblHead = new QLabel(m_controller.title(), line);
+    m_lblHead->setObjectName(QStringLiteral("LblHead"));
+    m_lblTotalRec = new QLabel(line);
+    m_lblTotalRec->setObjectName(QStringLiteral("LblTotalRec"));
+    m_lblTotalRec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_lblHead, 1);
+    row->addWidget(m_lblTotalRec);
+    layout()->addWidget(line);
+}
+
+void FrmLovResult::buildBrowseGrid()
+{
+    m_msfBrowse = makeGrid(this, QStringLiteral("MsfBrowse"));
+    m_msfBrowse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QList<LovColumn> &columns = m_controller.columns();
+    m_msfBrowse->setColumnCount(int(columns.size()) + 1);
+    QStringList heads{QStringLiteral("Sno")};
+    m_msfBrowse->setColumnWidth(0, pixels(LovController::kSerialWidth));
+    for (int c = 1; c <= columns.size(); ++c) {
+        const LovColumn &column = columns.at(c - 1);
+        heads << column.head;
+        if (column.width == 0)
+            m_msfBrowse->setColumnHidden(c, true);
+        else
+            m_msfBrowse->setColumnWidth(c, pixels(column.width));
+    }
+    m_msfBrowse->setHorizontalHeaderLabels(heads);
+    const int rowHeight = m_msfBrowse->verticalHeader()->defaultSectionSize();
+    m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()),
+                              m_msfBrowse->horizontalHeader()->sizeHint().height()
+                                  + LovController::kPageRows * rowHeight + 2 * m_msfBrowse->frameWidth());
+    layout()->addWidget(m_msfBrowse);
+
+    connect(m_msfBrowse, &QTableWidget::cellClicked, this, [this](int row) {
+        m_controller.setCurrentRow(row + 1);
+        m_searchtxthlp->setFocus();
+    });
+    connect(m_msfBrowse, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        m_controller.setCurrentRow(row + 1);
+        m_controller.choose();
+    });
+}
+
+void FrmLovResult::buildDetailGrid()
+{
+    const QStringList heads = m_controller.detailHeads();
+    m_msfDetail = makeGrid(this, QStringLiteral("MsfDetail"));
+    m_msfDetail->horizontalHeader()->setVisible(false);
+    m_msfDetail->setColumnCount(2);
+    m_msfDetail->setRowCount(int(heads.size()));
+    const int gridWidth = pixels(m_controller.gridWidth());
+    m_msfDetail->setColumnWidth(0, pixels(kDetailHeadWidth));
+    m_msfDetail->setColumnWidth(1, gridWidth - pixels(kDetailHeadWidth) - pixels(30));
+    for (int row = 0; row < heads.size(); ++row) {
+        auto *head = new QTableWidgetItem(heads.at(row));
+        head->setBackground(palette().color(QPalette::Button));
+        head->setForeground(Qt::black);
+        m_msfDetail->setItem(row, 0, head);
+        m_msfDetail->setItem(row, 1, new QTableWidgetItem);
+    }
+    const int shownRows = std::min(int(heads.size()), kDetailVisibleRows);
+    m_msfDetail->setVerticalScrollBarPolicy(heads.size() > kDetailVisibleRows ? Qt::ScrollBarAlwaysOn
+                                                                              : Qt::ScrollBarAlwaysOff);
+    m_msfDetail->setFixedSize(gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize()
+                                             + 2 * m_msfDetail->frameWidth());
+    m_msfDetail->setVisible(!heads.isEmpty());
+    connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { m_searchtxthlp->setFocus(); });
+    layout()->addWidget(m_msfDetail);
+    if (!heads.isEmpty())
+        static_cast<QVBoxLayout *>(layout())->addSpacing(pixels(10));
+}
+
+void FrmLovResult::showPage()
+{
+    m_msfBrowse->setUpdatesEnabled(false);
+    const int rows = m_controller.rowCount();
+    m_msfBrowse->setRowCount(rows);
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
+            QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                m_msfBrowse->setItem(row - 1, column, item);
+            }
+            item->setText(m_controller.cell(row, column));
+        }
+    }
+    m_msfBrowse->setUpdatesEnabled(true);
+}
+
+void FrmLovResult::showCurrentRow()
+{
+    if (m_controller.currentRow() >= 1)
+        m_msfBrowse->selectRow(m_controller.currentRow() - 1);
+}
+
+void FrmLovResult::showRecord()
+{
+    m_lblTotalRec->setText(m_controller.countLabel());
+    const QStringList &values = m_controller.detailValues();
+    for (int row = 0; row < values.size() && row < m_msfDetail->rowCount(); ++row)
+        m_msfDetail->item(row, 1)->setText(values.at(row));
+}
+
+bool FrmLovResult::handleKey(const QKeyEvent &event)
+{
+    const bool alt = event.modifiers() & Qt::AltModifier;
+    switch (event.key()) {
+    case Qt::Key_PageDown: m_controller.nextPage(); return true;
+    case Qt::Key_PageUp: m_controller.previousPage(); return true;
+    case Qt::Key_Down: m_controller.nextRow(); return true;
+    case Qt::Key_Up: m_controller.previousRow(); return true;
+    case Qt::Key_Home: m_controller.firstRow(); return true;
+    case Qt::Key_End: m_controller.lastRow(); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: m_controller.choose(); return true;
+    case Qt::Key_Escape: m_controller.leave(); return true;
+    default: break;
+    }
+    // The access keys of the paging buttons: &Next, &Prev, &Skip, Skip-&1, &Top, &Bottom.
+    if (alt) {
+        switch (event.key()) {
+        case Qt::Key_N: m_controller.nextPage(); return true;
+        case Qt::Key_P: m_controller.previousPage(); return true;
+        case Qt::Key_S: m_controller.nextRow(); return true;
+        case Qt::Key_1: m_controller.previousRow(); return true;
+        case Qt::Key_T: m_controller.firstRow(); return true;
+        case Qt::Key_B: m_controller.lastRow(); return true;
+        default: break;
+        }
+    }
+    if (m_controller.recordKeySetKey(keyCodeCharacter(event.key())))
+        return true;
+    return !event.text().isEmpty() && m_controller.recordKeySetKey(event.text().front());
+}
+
+bool FrmLovResult::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && handleKey(*static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmLovResult::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKey(*event))
+        QDialog::keyPressEvent(event);
+}
+
+void FrmLovResult::reject()
+{
+    // The window's own close box and Escape both end the lookup without an answer.
+    if (m_controller.isFinished())
+        QDialog::reject();
+    else
+        m_controller.leave();
+}
+
+} // namespace vant

@@ -1,0 +1,282 @@
+#include "lov_controller.h"
+
+#include "mod_vant_lov.h"
+
+#include "session/session.h"
+#include "session/text_helpers.h"
+
+#include <algorithm>
+
+namespace vant {
+
+namespace {
+
+const QString kWindowName = QStringLiteral("FrmLovResult");
+
+} // namespace
+
+LovController::LovController(Session &session, ModVantLov &lov, LovRequest request)
+    : m_session(session), m_lov(lov), m_request(std::move(request))
+{
+    const QStringList widths = splitLovList(m_request.ColumnWidths);
+    const QStringList heads = splitLovList(m_request.ColumnHeads);
+    const Recordset &probe = m_lov.LovRecordset;
+    for (int i = 0; i < probe.fieldCount(); ++i) {
+        // A field beyond the lists has no room in the window's width: it stays hidden.
+        const LovColumn column{probe.field(i).name, heads.value(i), int(leadingNumber(widths.value(i)))};
+        if (column.width == 0 && !column.head.trimmed().isEmpty())
+            m_detailColumns << i + 1;
+        m_columns << column;
+    }
+}
+
+void LovController::open()
+{
+    validitemname();
+}
+
+QString LovController::searchText() const
+{
+    return m_request.SearchText.trimmed().isEmpty() ? QString() : m_request.SearchText;
+}
+
+QString LovController::hintText() const
+{
+    QString hint;
+    if (m_request.MultiSelect != 0)
+        hint += QStringLiteral("[Space]-MultiSelect, ");
+    if (!m_request.HintText.isEmpty())
+        hint += m_request.HintText + QStringLiteral(", ");
+    if (m_request.ColumnSearch != 0)
+        hint += QStringLiteral("[Ctrl]-Sort");
+    return hint;
+}
+
+QString LovController::hintToolTip() const
+{
+    QString tip;
+    if (m_request.MultiSelect != 0)
+        tip += QStringLiteral("Press [Space] to MultiSelect,");
+    return tip + QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc");
+}
+
+int LovController::gridWidth() const
+{
+    int width = kSerialWidth + 30;
+    for (const LovColumn &column : m_columns)
+        width += column.width;
+    return width;
+}
+
+QStringList LovController::detailHeads() const
+{
+    QStringList heads;
+    for (int column : m_detailColumns)
+        heads << m_columns.at(column - 1).head.trimmed();
+    return heads;
+}
+
+QString LovController::cell(int row, int column) const
+{
+    if (row < 1 || row > m_page.size())
+        return {};
+    return m_page.at(row - 1).value(column);
+}
+
+void LovController::validitemname()
+{
+    QString query = m_lov.LovQuery;
+    // Without a search field there is nothing to order by; the query keeps its own order.
+    if (!query.toUpper().contains(u"ORDER BY") && !m_lov.LovSearchField.trimmed().isEmpty())
+        query += QStringLiteral(" order by ") + m_lov.LovSearchField;
+
+    Database *db = m_session.db();
+    auto opened = db ? db->openRecordset(query)
+                     : Outcome<Recordset>(Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")});
+    if (!opened) {
+        m_session.ReportError(opened.error(), kWindowName, QStringLiteral("validitemname"), true);
+        return;
+    }
+    m_rs = std::move(*opened);
+    m_rs.moveFirst();
+    if (!m_rs.isEmpty())
+        fillhelp(true);
+    const int searchField = m_rs.fieldIndex(m_lov.LovSearchField);
+    m_searchFieldType = searchField < 0 ? FieldType::Unknown : m_rs.field(searchField).type;
+}
+
+QStringList LovController::pageRow(int number) const
+{
+    QStringList cells{QString::number(number)};
+    for (int i = 0; i < m_rs.fieldCount(); ++i) {
+        const QVariant value = m_rs.value(i);
+        if (ValueOrDefault(value, QString()).toString().isEmpty())
+            cells << QString();
+        else if (m_rs.field(i).isDoubleOrCurrency())
+            cells << QString::number(value.toDouble(), 'f', 2);
+        else
+            cells << m_rs.text(i);
+    }
+    return cells;
+}
+
+void LovController::fillhelp(bool changepost)
+{
+    const int start = m_rs.absolutePosition();
+    if (start < 1)
+        return;
+    m_pageStart = start;
+    m_page.clear();
+    while (!m_rs.eof()) {
+        m_page << pageRow(int(m_page.size()) + 1);
+        if (m_page.size() == kPageRows)
+            break;
+        m_rs.moveNext();
+    }
+    m_pageEnd = m_pageStart + int(m_page.size()) - 1;
+    m_rs.moveFirst();
+
+    if (changepost || m_currentRow < 1)
+        m_currentRow = 1;
+    else
+        m_currentRow = std::min(m_currentRow, rowCount());
+    emit pageFilled();
+    ColSel();
+    refreshmrp();
+}
+
+void LovController::refreshmrp()
+{
+    if (m_currentRow < 1)
+        return;
+    m_countLabel = QStringLiteral("Records : ") + QString::number(m_currentRow - 1 + m_pageStart) + QLatin1Char('/')
+                   + QString::number(m_rs.recordCount());
+    m_detailValues.clear();
+    for (int column : m_detailColumns)
+        m_detailValues << cell(m_currentRow, column);
+    emit recordChanged();
+}
+
+void LovController::ColSel()
+{
+    emit currentRowChanged();
+}
+
+void LovController::setretval()
+{
+    QStringList values;
+    if (m_lov.LovReturnFields.trimmed().isEmpty()) {
+        for (int column = 1; column <= m_columns.size(); ++column)
+            values << cell(m_currentRow, column);
+    } else {
+        for (const QString &name : splitLovList(m_lov.LovReturnFields)) {
+            for (int column = 1; column <= m_columns.size(); ++column) {
+                if (m_columns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
+                    values << cell(m_currentRow, column);
+            }
+        }
+    }
+    if (!m_request.EnterDataHead.trimmed().isEmpty())
+        values << QStringLiteral("0");
+    QString answer = values.join(kLovColumnSeparator);
+    if (!m_request.StoreKeySet.isEmpty())
+        answer += kLovKeySetMark + m_request.StoreKeySet;
+    m_lov.LovReturnValue = answer;
+}
+
+void LovController::startPageAt(int position)
+{
+    // Every paging move counts from the first record; a position outside the result leaves
+    // the page as it is.
+    m_rs.moveFirst();
+    m_rs.move(position - 1);
+    fillhelp(false);
+}
+
+void LovController::nextPage()
+{
+    if (m_finished || m_page.isEmpty())
+        return;
+    const int next = m_pageEnd + 1;
+    startPageAt(next > m_rs.recordCount() ? 1 : next);
+}
+
+void LovController::previousPage()
+{
+    if (m_finished || m_page.isEmpty())
+        return;
+    startPageAt(std::max(1, m_pageStart - kPageRows));
+}
+
+void LovController::nextRow()
+{
+    if (m_finished || m_page.isEmpty())
+        return;
+    if (m_currentRow < rowCount())
+        setCurrentRow(m_currentRow + 1);
+    else
+        startPageAt(m_pageEnd - (kPageRows - 2));
+}
+
+void LovController::previousRow()
+{
+    if (m_finished || m_page.isEmpty())
+        return;
+    if (m_currentRow > 1)
+        setCurrentRow(m_currentRow - 1);
+    else
+        startPageAt(std::max(1, m_pageStart - 1));
+}
+
+void LovController::firstRow()
+{
+    setCurrentRow(1);
+}
+
+void LovController::lastRow()
+{
+    setCurrentRow(rowCount());
+}
+
+void LovController::setCurrentRow(int row)
+{
+    if (m_finished || row < 1 || row > rowCount())
+        return;
+    m_currentRow = row;
+    ColSel();
+    refreshmrp();
+}
+
+bool LovController::recordKeySetKey(QChar key)
+{
+    if (m_finished || key.isNull() || !m_request.KeySet.contains(key))
+        return false;
+    m_request.StoreKeySet = QString(key);
+    return true;
+}
+
+void LovController::choose()
+{
+    if (m_finished || m_currentRow < 1)
+        return;
+    setretval();
+    finish();
+}
+
+void LovController::leave()
+{
+    if (m_finished)
+        return;
+    m_lov.LovReturnFields.clear();
+    m_lov.LovReturnValue.clear();
+    finish();
+}
+
+void LovController::finish()
+{
+    m_rs = Recordset();
+    m_finished = true;
+    emit finished();
+}
+
+} // namespace vant

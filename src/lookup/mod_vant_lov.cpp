@@ -1,0 +1,218 @@
+#include "mod_vant_lov.h"
+
+#include "lov_controller.h"
+#include "lov_presenter.h"
+
+#include "session/session.h"
+#include "session/user_prompts.h"
+
+#include <QAtomicInt>
+#include <QDateTime>
+
+namespace vant {
+
+namespace {
+
+const Error kClosedConnection{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+constexpr int kUnspecifiedLovError = -2147467259;
+
+} // namespace
+
+QStringList splitLovList(const QString &text, const QString &separator)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(separator);
+}
+
+ModVantLov::ModVantLov(Session &session) : m_session(session)
+{
+}
+
+QString ModVantLov::limitedQuery(const QString &query, qint32 rowLimit)
+{
+    if (rowLimit == 0 || query.toLower().contains(u"distinct"))
+        return query;
+    return query.left(7) + QStringLiteral(" top ") + QString::number(rowLimit) + QLatin1Char(' ') + query.mid(7);
+}
+
+QString ModVantLov::workTableName()
+{
+    // Date and time alone repeat within a second and would start with a digit, which no
+    // server takes as a table name unquoted.
+    static QAtomicInt counter;
+    return QStringLiteral("Lov_result")
+           + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz")) + QLatin1Char('_')
+           + QString::number(counter.fetchAndAddRelaxed(1) + 1);
+}
+
+Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
+{
+    LovRecordset = Recordset();
+    if (!m_session.db())
+        return kClosedConnection;
+    auto opened = m_session.db()->openRecordset(limitedQuery(query, rowLimit));
+    if (!opened)
+        return opened.error();
+    LovRecordset = std::move(*opened);
+    return {};
+}
+
+QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
+{
+    const auto fail = [&](const Error &error) {
+        m_session.ReportError(error, QString(), QStringLiteral("GenLovQuery"), true);
+        if (LovSearchField.trimmed().isEmpty())
+            LovSearchField = QStringLiteral("Field1");
+        return QString();
+    };
+    Database *db = m_session.db();
+    if (!db)
+        return fail(kClosedConnection);
+
+    const QStringList rows = splitLovList(data, kLovRowSeparator);
+    const QStringList firstRow = splitLovList(rows.value(0), kLovColumnSeparator);
+    QStringList columns;
+    QStringList definitions;
+    for (int i = 1; i <= firstRow.size(); ++i) {
+        columns << QStringLiteral("Field") + QString::number(i);
+        definitions << columns.last() + QStringLiteral(" varchar(500)");
+    }
+    if (Status created = db->execute(QStringLiteral("Create table ") + tableName + QStringLiteral(" (")
+                                     + definitions.join(QLatin1Char(',')) + QLatin1Char(')'));
+        !created)
+        return fail(created.error());
+    m_workTableMade = true;
+
+    for (const QString &row : rows) {
+        QStringList values;
+        for (QString value : splitLovList(row, kLovColumnSeparator))
+            values << QLatin1Char('\'') + value.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        if (Status inserted = db->execute(QStringLiteral("Insert into ") + tableName + QStringLiteral(" values (")
+                                          + values.join(QLatin1Char(',')) + QLatin1Char(')'));
+            !inserted)
+            return fail(inserted.error());
+    }
+    if (LovSearchField.trimmed().isEmpty())
+        LovSearchField = QStringLiteral("Field1");
+    return QStringLiteral("Select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + tableName;
+}
+
+Status ModVantLov::ShowLov(LovRequest &request)
+{
+    request.Result.clear();
+    LovQuery = request.Query;
+    LovReturnFields = request.ReturnFields;
+    QString workTable;
+    if (request.DataList != 0) {
+        workTable = workTableName();
+        LovQuery = GenLovQuery(request.Query, workTable);
+    }
+
+    const Status answered = answer(request);
+
+    // The work table goes on every way out, whatever the answer was.
+    if (m_workTableMade) {
+        m_workTableMade = false;
+        const Status dropped = m_session.db() ? m_session.db()->execute(QStringLiteral("drop table ") + workTable)
+                                              : Status(kClosedConnection);
+        if (answered && !dropped)
+            return dropped;
+    }
+    return answered;
+}
+
+Status ModVantLov::answer(LovRequest &request)
+{
+    if (Status opened = OpenLovRecordset(LovQuery, 2); !opened)
+        return opened;
+    if (LovRecordset.eof()) {
+        if (!request.NoRecordsMessage.isEmpty())
+            m_session.prompts.message(QStringLiteral("No Records available"));
+        return {};
+    }
+
+    const QString enterDataHead = request.EnterDataHead.trimmed();
+    if (!enterDataHead.isEmpty() && request.MultiSelect == 0) {
+        m_session.prompts.message(QStringLiteral("MultiSelect Row Option needed to enter ") + enterDataHead);
+        return {};
+    }
+    // The window works on its own copy, so that the caller's lists stay as given.
+    LovRequest window = request;
+    if (!enterDataHead.isEmpty()) {
+        window.ColumnWidths += QStringLiteral(",0");
+        window.ColumnHeads += QLatin1Char(',') + request.EnterDataHead;
+    }
+
+    const QString failure = checkLayout(window, int(splitLovList(window.ColumnWidths).size()),
+                                        int(splitLovList(window.ColumnHeads).size()));
+    if (!failure.isEmpty()) {
+        m_session.prompts.message(failure);
+        return {};
+    }
+
+    if (LovRecordset.recordCount() == 1) {
+        request.Result = oneRowAnswer(!enterDataHead.isEmpty());
+        return {};
+    }
+    const Status shown = showWindow(window);
+    request.Result = LovReturnValue;
+    return shown;
+}
+
+QString ModVantLov::checkLayout(const LovRequest &request, int widthCount, int headCount) const
+{
+    const int fieldCount = LovRecordset.fieldCount();
+    if (widthCount > fieldCount + 1)
+        return QStringLiteral("Query Field Count and ColumnWidth Count is mismatch");
+    if (headCount > fieldCount + 1)
+        return QStringLiteral("Query Field Count and ColumnHead Count is mismatch");
+    if (widthCount != headCount)
+        return QStringLiteral("ColumnWidth Count and ColumnHead Count is mismatch");
+    if (!request.ScreenByScreen.isEmpty() && request.ScreenByScreenMainTableName.isEmpty())
+        return QStringLiteral("Main tablename must for screen by screen option.");
+    return {};
+}
+
+QString ModVantLov::oneRowAnswer(bool withEnterData) const
+{
+    QStringList values;
+    if (!LovReturnFields.trimmed().isEmpty()) {
+        for (const QString &name : splitLovList(LovReturnFields)) {
+            for (int i = 0; i < LovRecordset.fieldCount(); ++i) {
+                if (LovRecordset.field(i).name == name)
+                    values << LovRecordset.text(i);
+            }
+        }
+    } else {
+        for (int i = 0; i < LovRecordset.fieldCount(); ++i)
+            values << LovRecordset.text(i);
+    }
+    if (withEnterData)
+        values << QStringLiteral("0");
+    return values.join(kLovColumnSeparator);
+}
+
+Status ModVantLov::showWindow(const LovRequest &request)
+{
+    if (request.ColumnSearch != 0 && !LovQuery.toUpper().contains(u"ORDER BY")) {
+        const QStringList widths = splitLovList(request.ColumnWidths);
+        QStringList visible;
+        for (int i = 0; i < LovRecordset.fieldCount() && i < widths.size(); ++i) {
+            if (int(leadingNumber(widths.at(i))) != 0)
+                visible << LovRecordset.field(i).name;
+        }
+        if (!visible.isEmpty())
+            LovQuery += QStringLiteral(" Order by ") + visible.join(QLatin1Char(','));
+    }
+    if (!m_session.lovPresenter)
+        return Error{kUnspecifiedLovError, QStringLiteral("The lookup window is not available.")};
+
+    LovReturnValue.clear();
+    LovController controller(m_session, *this, request);
+    controller.open();
+    m_session.lovPresenter->present(controller);
+    return {};
+}
+
+} // namespace vant

@@ -1,0 +1,35 @@
+#include "shadow_company_picker.h"
+
+#include "session.h"
+
+#include "lookup/mod_vant_lov.h"
+
+namespace vant {
+
+QStringList ListShadowCompany(Session &session, const QString &parentCode, const QString &searchText)
+{
+    ModVantLov lov(session);
+    // The window orders by the search field and searches in it, so it must be a column that
+    // the statement returns: the company name.
+    lov.LovSearchField = QStringLiteral("CompanyName");
+
+    LovRequest request;
+    request.Query = QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode='")
+                    + parentCode + QLatin1Char('\'');
+    request.ColumnWidths = QStringLiteral("3000,1200");
+    request.ColumnHeads = QStringLiteral("Company Name,CompanyCode");
+    request.Title = QStringLiteral("Company List");
+    request.SearchText = searchText;
+    request.NoRecordsMessage = QStringLiteral("No Records available");
+
+    if (Status shown = lov.ShowLov(request); !shown) {
+        session.ReportError(shown.error(), QString(), QStringLiteral("ListShadowCompany"), true);
+        return {};
+    }
+    QString answer = request.Result;
+    if (answer.trimmed().isEmpty())
+        answer = QStringLiteral("Nothing") + kLovColumnSeparator;
+    return answer.split(kLovColumnSeparator);
+}
+
+} // namespace vant

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "session/outcome.h"
+#include "transfer_request.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QDateEdit;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace vant {
+
+struct Session;
+class CompanyBox;
+
+// Picks one of a company's shadow companies: the chosen name and code, "Nothing" first
+// when nothing was chosen, an empty list when the pick failed.
+using CompanyPicker = std::function<QStringList(const QString &parentCode, const QString &searchText)>;
+
+// The tools window: Account Transfer (ToolsScreen 1) or Purge Data (ToolsScreen 0).
+class frmVantTools : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // A window in the given mode; a mode without a panel cannot be opened.
+    static Outcome<std::unique_ptr<frmVantTools>> load(Session &session, int toolsScreen, CompanyPicker picker,
+                                                       QWidget *parent = nullptr);
+
+    int ToolsScreen() const { return m_toolsScreen; }
+    // The defaults of transfer mode: the current company as source, today as the period.
+    void StoreDefaults();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    frmVantTools(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent);
+
+    void buildControls();
+    void placeControls();
+    void previewKeys();
+    bool handleKey(QWidget *control, int key);
+    void moveFocus(QWidget *from, int step);
+    void lookupDestination();
+    void process();
+    void Processtransfer();
+    void endRun(bool completed);
+    QWidget *fieldWidget(ToolsField field) const;
+    QWidget *controlOf(QObject *object) const;
+    int pixels(int twips) const;
+
+    Session &m_session;
+    const int m_toolsScreen;
+    CompanyPicker m_picker;
+
+    QFrame *m_frTop = nullptr;
+    QLabel *m_lblTitle = nullptr;
+    QProgressBar *m_prgStatus = nullptr;
+    QFrame *m_shpProgress = nullptr;
+    std::array<QFrame *, 2> m_frContainer{};
+    QLabel *m_lblPurge = nullptr;
+    CompanyBox *m_txtSourceCompany = nullptr;
+    CompanyBox *m_txtDestinationCompany = nullptr;
+    QDateEdit *m_txtFromDate = nullptr;
+    QDateEdit *m_txtToDate = nullptr;
+    QPushButton *m_cmdProcess = nullptr;
+    QPushButton *m_cmdExit = nullptr;
+    QList<QWidget *> m_tabOrder;
+};
+
+} // namespace vant

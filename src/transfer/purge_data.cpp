@@ -1,0 +1,27 @@
+#include "purge_data.h"
+
+#include "session/session.h"
+#include "session/user_prompts.h"
+
+namespace vant {
+
+bool ProcessPurgeData(Session &session)
+{
+    if (!session.prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?")))
+        return false;
+    AccountsObjectCreation(session);
+    const Status purged = session.AccountsObject
+        ? session.AccountsObject->PURGEDATA(session.VoucherTable)
+        : Status(Error{91, QStringLiteral("Object variable or With block variable not set")});
+    if (!purged) {
+        session.prompts.message(QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
+                                    + QString::number(purged.error().number) + QStringLiteral(": ")
+                                    + purged.error().description,
+                                kProgramTitle, PromptIcon::Critical);
+        return false;
+    }
+    session.prompts.message(QStringLiteral("Purge Data Completed"));
+    return true;
+}
+
+} // namespace vant

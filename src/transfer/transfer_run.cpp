@@ -1,0 +1,394 @@
+#include "transfer_run.h"
+
+#include "session/session.h"
+#include "session/text_helpers.h"
+#include "source_row.h"
+
+#include <optional>
+
+namespace vant {
+
+namespace {
+
+// A user-defined error number (vbObjectError + 513) for the rows the run refuses.
+constexpr int kRefusedRow = -2147220991;
+
+const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
+
+Error noComponent()
+{
+    return Error{91, QStringLiteral("Object variable or With block variable not set")};
+}
+
+class TransferRun
+{
+public:
+    TransferRun(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
+        : m_session(session), m_db(*session.db()), m_feedback(feedback), m_source(request.source()),
+          m_destination(request.destination()), m_from(sqlDate(request.from)), m_to(sqlDate(request.to)),
+          m_voucherTable(session.VoucherTable), m_year(session.FinancialYear)
+    {
+    }
+
+    Status ClearOldRecords();
+    Status InsertRecordstoShadow();
+
+private:
+    void caption(const QString &text) const
+    {
+        if (m_feedback.caption)
+            m_feedback.caption(text);
+    }
+    void advance() const
+    {
+        if (m_feedback.advance)
+            m_feedback.advance();
+    }
+
+    QString transferredVouchers() const;
+    Status copyDivisions();
+    Status copyVouchers();
+    Status copyBillwise();
+    Status copyCheques();
+    Status startVoucher(const SourceRow &row);
+    // The shadow number of a source voucher; none when that voucher has no copy.
+    Outcome<std::optional<QString>> shadowVoucherNo(const QString &sourceVoucherNo);
+
+    Session &m_session;
+    Database &m_db;
+    const TransferFeedback &m_feedback;
+    const QString m_source;
+    const QString m_destination;
+    const QString m_from;
+    const QString m_to;
+    const QString m_voucherTable;
+    const QString m_year;
+    int m_voucherNo = 0;
+    int m_subNo = 0;
+};
+
+Status executeAll(Database &db, const QStringList &statements)
+{
+    for (const QString &statement : statements) {
+        if (Status done = db.execute(statement); !done)
+            return done;
+    }
+    return {};
+}
+
+QString TransferRun::transferredVouchers() const
+{
+    return QStringLiteral("(select VoucherNo from  ") + m_voucherTable + QStringLiteral(" where CompanyCode='")
+           + m_destination + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '") + m_from
+           + QStringLiteral("' and '") + m_to + QStringLiteral("')");
+}
+
+Status TransferRun::ClearOldRecords()
+{
+    caption(QStringLiteral("Transfer    [ Clear Old Records...]"));
+    const QString logInto = QStringLiteral(
+        "insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear) "
+        "select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,");
+    const QString ledgerJoin = QStringLiteral(" a join accledgermaster ledm on a.ledgercode=ledm.ledgercode where "
+                                              "a.CompanyCode='")
+                               + m_destination + QLatin1Char('\'');
+    return executeAll(m_db, {
+        logInto + QStringLiteral("'V' type,a.tsid,'") + m_year + QStringLiteral("' tranyear from ") + m_voucherTable
+            + ledgerJoin + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '") + m_from
+            + QStringLiteral("' and '") + m_to + QLatin1Char('\''),
+        logInto + QStringLiteral("'P' type,a.slno,'") + m_year + QStringLiteral("' tranyear from accpending")
+            + ledgerJoin + QStringLiteral(" and a.VoucherNo in ") + transferredVouchers(),
+        logInto + QStringLiteral("'C' type,a.slno,tranyear from accchequedetails") + ledgerJoin
+            + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
+        QStringLiteral("delete from Accpending where CompanyCode='") + m_destination
+            + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
+        QStringLiteral("delete from AccChequeDetails where CompanyCode='") + m_destination
+            + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
+        QStringLiteral("delete from ") + m_voucherTable + QStringLiteral(" where CompanyCode='") + m_destination
+            + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and  VoucherDt between '") + m_from
+            + QStringLiteral("' and '") + m_to + QLatin1Char('\''),
+    });
+}
+
+Status TransferRun::InsertRecordstoShadow()
+{
+    if (Status done = copyDivisions(); !done)
+        return done;
+    if (Status done = copyVouchers(); !done)
+        return done;
+    if (Status done = copyBillwise(); !done)
+        return done;
+    return copyCheques();
+}
+
+Status TransferRun::copyDivisions()
+{
+    caption(QStringLiteral("Transfer    [ Transfer Division Details...]"));
+    const Status done = m_db.execute(
+        QStringLiteral("INSERT INTO ACCDIVISIONMASTER(CompanyCode,DivisionCode,DivisionName) select '") + m_destination
+        + QStringLiteral("' as CompanyCode,DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
+        + m_source + QStringLiteral("' and DivisionCode not in ")
+        + QStringLiteral("(select DivisionCode from AccDivisionMaster where CompanyCode='") + m_destination
+        + QStringLiteral("')"));
+    if (!done)
+        return done;
+    // A component that cannot be created is reported here; its first numbering then fails.
+    AccountsObjectCreation(m_session);
+    return {};
+}
+
+Status TransferRun::startVoucher(const SourceRow &row)
+{
+    AccountsComponent *accounts = m_session.AccountsObject.get();
+    if (!accounts)
+        return noComponent();
+    const int company = m_destination.toInt();
+    const Outcome<int> voucherNo = accounts->GetMaxVoucherNo(m_voucherTable, company);
+    if (!voucherNo)
+        return voucherNo.error();
+    // Rows under a number that is no voucher number could never be told apart.
+    if (*voucherNo <= 0) {
+        return Error{kRefusedRow, QStringLiteral("No voucher number was given for voucher %1 of company %2 "
+                                                 "(the accounts component answered %3); nothing was transferred.")
+                                      .arg(row.text(QStringLiteral("VoucherNo")), m_destination)
+                                      .arg(*voucherNo)};
+    }
+    const Outcome<int> subNo = accounts->GetMaxSubVNo(row.text(QStringLiteral("VoucherCode")).toInt(), company,
+                                                      row.text(QStringLiteral("AcType")).toInt(), m_year);
+    if (!subNo)
+        return subNo.error();
+    m_voucherNo = *voucherNo;
+    m_subNo = *subNo;
+    return executeAll(m_db, {
+        QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=") + QString::number(m_voucherNo)
+            + QStringLiteral(" where CompanyCode='") + m_destination + QLatin1Char('\''),
+        QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=") + QString::number(m_subNo)
+            + QStringLiteral(" where VoucherCode=") + row.raw(QStringLiteral("VoucherCode"))
+            + QStringLiteral(" and CompanyCode='") + m_destination + QStringLiteral("' and TranYear='") + m_year
+            + QLatin1Char('\''),
+    });
+}
+
+Status TransferRun::copyVouchers()
+{
+    caption(QStringLiteral("Transfer    [ Transfer Voucher Details...]"));
+    auto rs = m_db.openRecordset(QStringLiteral("select * from  ") + m_voucherTable
+                                 + QStringLiteral(" where CompanyCode='") + m_source
+                                 + QStringLiteral("' and VoucherDt between '") + m_from + QStringLiteral("' and '")
+                                 + m_to + QStringLiteral("' order by VoucherCode,voucherno"));
+    if (!rs)
+        return rs.error();
+    if (!rs->eof() && m_feedback.showProgress)
+        m_feedback.showProgress();
+    const SourceRow row(*rs);
+    std::optional<qint64> previous;
+    for (; !rs->eof(); rs->moveNext()) {
+        // A row without a voucher number of its own would be copied as the shadow's own row,
+        // which a later transfer of the period could no longer clear.
+        const qint64 sourceNo = qint64(leadingNumber(row.text(QStringLiteral("VoucherNo"))));
+        if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo <= 0) {
+            return Error{kRefusedRow, QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher number "
+                                                     "(%3); nothing was transferred.")
+                                          .arg(row.text(QStringLiteral("VoucherCode")),
+                                               row.text(QStringLiteral("VoucherDt")),
+                                               row.isNull(QStringLiteral("VoucherNo"))
+                                                   ? QStringLiteral("NULL")
+                                                   : row.text(QStringLiteral("VoucherNo")))};
+        }
+        if (previous != sourceNo) {
+            if (Status started = startVoucher(row); !started)
+                return started;
+        }
+        const QString opposite = row.isNull(QStringLiteral("OppLedgerCode")) ? row.raw(QStringLiteral("LedgerCode"))
+                                                                              : row.number(QStringLiteral("OppLedgerCode"));
+        const QStringList values = {
+            sqlQuoted(m_destination),
+            row.quoted(QStringLiteral("DivisionCode")),
+            row.raw(QStringLiteral("AcType")),
+            QString::number(m_voucherNo),
+            row.date(QStringLiteral("VoucherDt")),
+            row.raw(QStringLiteral("LedgerCode")),
+            row.quoted(QStringLiteral("CrDr")),
+            row.number(QStringLiteral("Amount")),
+            row.number(QStringLiteral("VoucherCode")),
+            row.quoted(QStringLiteral("Narration")),
+            row.quoted(QStringLiteral("IsVoucherScr")),
+            opposite,
+            QString::number(m_subNo),
+            row.number(QStringLiteral("VoucherSlnoOld")),
+            row.quoted(QStringLiteral("BillRefNo")),
+            row.number(QStringLiteral("VoucherNo")),
+            row.quoted(QStringLiteral("Counter")),
+            QStringLiteral("getdate()"),
+            row.quoted(QStringLiteral("AID")),
+            row.quoted(QStringLiteral("OppAID")),
+        };
+        const Status inserted = m_db.execute(
+            QStringLiteral("insert into ") + m_voucherTable
+            + QStringLiteral("(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,")
+            + QStringLiteral("VoucherCode,Narration,IsVoucherScr,OppLedgerCode,VoucherSlno,VoucherSlnoOld,BillRefNo,"
+                             "OldVoucherNo,Counter,TS,AID,OppAID) values(")
+            + values.join(QLatin1Char(',')) + QLatin1Char(')'));
+        if (!inserted)
+            return inserted;
+        previous = sourceNo;
+        advance();
+    }
+    return {};
+}
+
+Outcome<std::optional<QString>> TransferRun::shadowVoucherNo(const QString &sourceVoucherNo)
+{
+    // A row that names no voucher belongs to no copied voucher.
+    if (sourceVoucherNo.trimmed().isEmpty())
+        return std::optional<QString>();
+    auto rs = m_db.openRecordset(QStringLiteral("select VoucherNo from ") + m_voucherTable
+                                 + QStringLiteral(" where CompanyCode='") + m_destination
+                                 + QStringLiteral("' and OldVoucherno=") + sourceVoucherNo);
+    if (!rs)
+        return rs.error();
+    if (rs->eof())
+        return std::optional<QString>();
+    return std::optional<QString>(sqlNumber(leadingNumber(rs->text(0))));
+}
+
+Status TransferRun::copyBillwise()
+{
+    caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
+    auto rs = m_db.openRecordset(QStringLiteral("select *  from AccPending where CompanyCode='") + m_source
+                                 + QStringLiteral("' and TransDate between '") + m_from + QStringLiteral("' and '")
+                                 + m_to + QLatin1Char('\''));
+    if (!rs)
+        return rs.error();
+    const SourceRow row(*rs);
+    for (; !rs->eof(); rs->moveNext()) {
+        const auto voucherNo = shadowVoucherNo(row.raw(QStringLiteral("VoucherNo")));
+        if (!voucherNo)
+            return voucherNo.error();
+        if (voucherNo->has_value()) {
+            const QStringList values = {
+                sqlQuoted(m_destination),
+                row.quoted(QStringLiteral("DivisionCode")),
+                row.raw(QStringLiteral("AcType")),
+                row.raw(QStringLiteral("LedgerCode")),
+                **voucherNo,
+                row.quoted(QStringLiteral("BillRefNo")),
+                row.date(QStringLiteral("BillDate")),
+                row.number(QStringLiteral("BillAmount")),
+                row.quoted(QStringLiteral("InvoiceNo")),
+                row.number(QStringLiteral("MRC_Amt")),
+                row.number(QStringLiteral("DiscAmt")),
+                row.quoted(QStringLiteral("CrDr")),
+                row.quoted(QStringLiteral("TransType")),
+                row.number(QStringLiteral("OnAcNo")),
+                row.number(QStringLiteral("VoucherCode")),
+                row.number(QStringLiteral("Payable")),
+                row.number(QStringLiteral("VolumeDisc")),
+                row.number(QStringLiteral("CashDisc")),
+                row.date(QStringLiteral("TransDate")),
+                row.number(QStringLiteral("VoucherSlno")),
+                row.number(QStringLiteral("TransSlno")),
+                row.number(QStringLiteral("OppLedgerCode")),
+                row.quoted(QStringLiteral("Remarks")),
+                row.quoted(QStringLiteral("IsPaid")),
+                QStringLiteral("getdate()"),
+                row.quoted(QStringLiteral("AID")),
+                row.quoted(QStringLiteral("OppAID")),
+            };
+            const Status inserted = m_db.execute(
+                QStringLiteral("insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,"
+                               "BillDate,")
+                + QStringLiteral("BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,"
+                                 "VolumeDisc,CashDisc,")
+                + QStringLiteral("TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID) values (")
+                + values.join(QLatin1Char(',')) + QLatin1Char(')'));
+            if (!inserted)
+                return inserted;
+        }
+        advance();
+    }
+    return {};
+}
+
+Status TransferRun::copyCheques()
+{
+    caption(QStringLiteral("Transfer    [ Transfer Cheque Details...]"));
+    auto rs = m_db.openRecordset(QStringLiteral("select * from AccChequeDetails where CompanyCode='") + m_source
+                                 + QStringLiteral("' and ReceiveDate between '") + m_from + QStringLiteral("' and '")
+                                 + m_to + QLatin1Char('\''));
+    if (!rs)
+        return rs.error();
+    const SourceRow row(*rs);
+    for (; !rs->eof(); rs->moveNext()) {
+        const auto voucherNo = shadowVoucherNo(row.raw(QStringLiteral("VoucherNo")));
+        if (!voucherNo)
+            return voucherNo.error();
+        if (voucherNo->has_value()) {
+            const QStringList values = {
+                sqlQuoted(m_destination),
+                row.raw(QStringLiteral("LedgerCode")),
+                **voucherNo,
+                row.trimmed(QStringLiteral("ChequeNo")),
+                row.number(QStringLiteral("ChequeAmount")),
+                row.date(QStringLiteral("ReceiveDate")),
+                row.date(QStringLiteral("DepositDate")),
+                row.date(QStringLiteral("ChequeDate")),
+                row.date(QStringLiteral("ClearDate")),
+                row.trimmed(QStringLiteral("Status")),
+                row.trimmed(QStringLiteral("BankName")),
+                row.trimmed(QStringLiteral("Branch")),
+                row.number(QStringLiteral("DivisionCode")),
+                row.number(QStringLiteral("AcType")),
+                row.number(QStringLiteral("VoucherCode")),
+                row.number(QStringLiteral("LedgerCode1")),
+                row.trimmed(QStringLiteral("Narration")),
+                sqlQuoted(row.number(QStringLiteral("RefVoucherNo"))),
+                row.trimmed(QStringLiteral("ChequePrinted")),
+                row.number(QStringLiteral("OldRefVoucherNo")),
+                QStringLiteral("getdate()"),
+                row.trimmed(QStringLiteral("AID")),
+                row.trimmed(QStringLiteral("AID1")),
+            };
+            const Status inserted = m_db.execute(
+                QStringLiteral("insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,"
+                               "ReceiveDate,")
+                + QStringLiteral("DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,"
+                                 "VoucherCode,LedgerCode1,")
+                + QStringLiteral("Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) values (")
+                + values.join(QLatin1Char(',')) + QLatin1Char(')'));
+            if (!inserted)
+                return inserted;
+        }
+        advance();
+    }
+    return {};
+}
+
+} // namespace
+
+Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
+{
+    if (!session.db())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    TransactionGuard transaction(*session.db());
+    if (Status begun = transaction.begin(); !begun)
+        return begun.error();
+
+    TransferRun run(session, request, feedback);
+    Status done = run.ClearOldRecords();
+    if (done)
+        done = run.InsertRecordstoShadow();
+    if (!done) {
+        session.ReportError(done.error(), kToolsWindowName, kProcedure, true);
+        return TransferEnd::Stopped;
+    }
+    // The caption tells the user the copy is kept, so it waits for the commit.
+    if (Status committed = transaction.commit(); !committed)
+        return committed.error();
+    if (feedback.caption)
+        feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
+    CloseAccountsObject(session);
+    return TransferEnd::Completed;
+}
+
+} // namespace vant
