@@ -41,7 +41,7 @@ int runCommand(Session &session, const Request &request, QTextStream &out, bool 
 {
     switch (request.command) {
     case Command::Check: return runCheck(session, out);
-    case Command::Transfer:
+    case Command::Transfer: return runTransfer(session, request.transfer, out, terminal);
     case Command::Post:
     case Command::Purge:
     case Command::None: break;

@@ -1,0 +1,88 @@
+#include "ctl_commands.h"
+#include "progress_meter.h"
+
+#include "session/company_context.h"
+#include "session/session.h"
+#include "session/text_helpers.h"
+#include "session/user_prompts.h"
+#include "transfer/transfer_request.h"
+#include "transfer/transfer_run.h"
+
+#include <QTextStream>
+
+namespace vant::ctl {
+
+namespace {
+
+// The code that the destination box would hold after a pick from the company lookup:
+// one of the default company's shadow companies, named by code or by name. "0" when
+// none is so named, which the transfer's checks refuse as the window refuses a
+// destination typed by hand.
+QString heldDestinationCode(Session &session, const QString &destination)
+{
+    const QString wanted = destination.trimmed();
+    auto rs = session.db()->openRecordset(
+        QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode='")
+        + session.CompanyCode + QLatin1Char('\''));
+    if (!rs) {
+        session.ReportError(rs.error(), QString(), QStringLiteral("ListShadowCompany"), true);
+        return QStringLiteral("0");
+    }
+    QString byName;
+    for (; !rs->eof(); rs->moveNext()) {
+        const QString code = rs->text(1).trimmed();
+        if (code == wanted)
+            return code;
+        if (byName.isEmpty() && rs->text(0).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            byName = code;
+    }
+    return byName.isEmpty() ? QStringLiteral("0") : byName;
+}
+
+int copiedVoucherRows(Session &session, const TransferRequest &request)
+{
+    return GetRecordCount(session,
+                          QStringLiteral("select count(*) from ") + session.VoucherTable
+                              + QStringLiteral(" where CompanyCode='") + request.destination()
+                              + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
+                              + sqlDate(request.from) + QStringLiteral("' and '") + sqlDate(request.to)
+                              + QLatin1Char('\''),
+                          true);
+}
+
+} // namespace
+
+int runTransfer(Session &session, const TransferOptions &options, QTextStream &out, bool terminal)
+{
+    const TransferRequest request{session.CompanyCode, heldDestinationCode(session, options.destination),
+                                  options.from, options.to};
+    if (const auto refusal = checkTransferRequest(session, request)) {
+        session.prompts.message(refusal->message);
+        return kRefused;
+    }
+    ProgressMeter meter(out, terminal, transferRowCount(session, request));
+    if (!confirmOverwrite(session, request))
+        return kRefused;
+
+    const TransferFeedback feedback{
+        [&meter](const QString &caption) { meter.caption(caption); },
+        [&meter] { meter.show(); },
+        [&meter] { meter.advance(); },
+    };
+    const Outcome<TransferEnd> end = RunTransfer(session, request, feedback);
+    meter.finish();
+    if (!end) {
+        session.ReportError(end.error(), kToolsWindowName, QStringLiteral("Processtransfer"), false);
+        session.prompts.message(end.error().description);
+        return kRefused;
+    }
+    if (*end != TransferEnd::Completed)
+        return kRefused;
+    out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
+        << request.from.toString(session.DateFormat) << " to " << request.to.toString(session.DateFormat)
+        << " from " << session.CompanyName << " (" << request.source() << ") into "
+        << GetCompanyName(session, request.destination()) << " (" << request.destination() << ").\n";
+    return kDone;
+}
+
+} // namespace vant::ctl
