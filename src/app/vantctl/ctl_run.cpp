@@ -42,8 +42,8 @@ int runCommand(Session &session, const Request &request, QTextStream &out, bool 
     switch (request.command) {
     case Command::Check: return runCheck(session, out);
     case Command::Transfer: return runTransfer(session, request.transfer, out, terminal);
+    case Command::Purge: return runPurge(session, out);
     case Command::Post:
-    case Command::Purge:
     case Command::None: break;
     }
     return kUsageError;

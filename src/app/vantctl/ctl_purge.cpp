@@ -1,0 +1,33 @@
+#include "ctl_commands.h"
+
+#include "session/company_context.h"
+#include "session/session.h"
+#include "transfer/purge_data.h"
+
+#include <QTextStream>
+
+namespace vant::ctl {
+
+namespace {
+
+int postedOffLineLines(Session &session)
+{
+    return GetRecordCount(session,
+                          QStringLiteral("select count(*) from AccOffLineVoucher where CompanyCode='")
+                              + session.CompanyCode + QStringLiteral("' and Moved='Y'"),
+                          true);
+}
+
+} // namespace
+
+int runPurge(Session &session, QTextStream &out)
+{
+    const int before = postedOffLineLines(session);
+    if (!ProcessPurgeData(session))
+        return kRefused;
+    out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
+        << session.CompanyName << " (" << session.CompanyCode << ").\n";
+    return kDone;
+}
+
+} // namespace vant::ctl
