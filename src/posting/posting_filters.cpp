@@ -1,5 +1,6 @@
 #include "posting_filters.h"
 
+#include "voucher_grid.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
 
@@ -70,6 +71,18 @@ QString offLineVoucherStatement(const Session &session, const VoucherFilter &fil
            + QStringLiteral(" and moved is null and ") + condition
            + QStringLiteral(" group by voucherno,VoucherDt,BillRefNo,TransType,AcType,VoucherCode "
                             "order by VoucherDt,voucherno");
+}
+
+Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, VoucherGrid &grid)
+{
+    if (!session.db())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    auto rs = session.db()->openRecordset(offLineVoucherStatement(session, filter));
+    grid.setHeadings();
+    if (!rs)
+        return rs.error();
+    grid.fill(*rs);
+    return {};
 }
 
 int SetAcType(Session &session, int shift, int keyCode)

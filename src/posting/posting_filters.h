@@ -10,6 +10,7 @@
 namespace vant {
 
 struct Session;
+class VoucherGrid;
 
 inline const QString kPostingWindow = QStringLiteral("frmAccountPost");
 
@@ -50,6 +51,9 @@ struct VoucherFilter
 
 // The query behind Go: the unmoved debit lines of the filter, summed per off-line voucher.
 QString offLineVoucherStatement(const Session &session, const VoucherFilter &filter);
+
+// Empties the grid, then fills it with the vouchers of the filter.
+Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, VoucherGrid &grid);
 
 // The window-level keys Ctrl+Shift+1/2/0 (shift state 3, key codes 49, 50, 48) set
 // PostingAcType to 1, 2 or 0 and return 1, 2 or 3; anything else returns 0.

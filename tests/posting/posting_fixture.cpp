@@ -25,10 +25,19 @@ void PostingFixture::TearDown()
     qunsetenv("VANT_SQL_TRACE");
 }
 
+namespace {
+
+QString quoted(QString text)
+{
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+} // namespace
+
 void PostingFixture::addLine(const OffLineLine &line)
 {
     const QString moved = line.moved.isEmpty() ? QStringLiteral("NULL") : QLatin1Char('\'') + line.moved + QLatin1Char('\'');
-    const QString billRef = line.billRefNo.isNull() ? QStringLiteral("NULL") : QLatin1Char('\'') + line.billRefNo + QLatin1Char('\'');
+    const QString billRef = line.billRefNo.isNull() ? QStringLiteral("NULL") : quoted(line.billRefNo);
     exec({QStringLiteral("insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,"
                          "LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo,"
                          "Moved) values (%1,%2,%3,%4,'%5',%6,%7,'%8',%9,%10,'%11','%12',%13,%4,%14)")
@@ -42,7 +51,8 @@ void PostingFixture::addLine(const OffLineLine &line)
               .arg(line.crDr)
               .arg(line.amount)
               .arg(line.voucherCode)
-              .arg(line.transType, line.narration, billRef, moved)});
+              .arg(line.transType, QString(line.narration).replace(QLatin1Char('\''), QStringLiteral("''")), billRef,
+                   moved)});
 }
 
 QStringList PostingFixture::tracedStatements()
