@@ -217,9 +217,12 @@ void frmAccountPost::buildButtonRow()
         placeInTwips(button, spec.left, 6600, 1455, 375);
         buttons.insert(button->objectName(), button);
     }
-    // Posting happens only on a deliberate click or Space on the focused button: Enter
-    // and Escape never reach it.
-    buttons.value(QStringLiteral("cmdTransfer"))->setAutoDefault(false);
+    m_cmdTransfer = buttons.value(QStringLiteral("cmdTransfer"));
+    // No button is the window's default: Enter clicks only the focused button (see
+    // enterKey), and never "Transfer".
+    const QList<QPushButton *> all = findChildren<QPushButton *>();
+    for (QPushButton *button : all)
+        button->setAutoDefault(false);
 
     connect(buttons.value(QStringLiteral("cmdDate")), &QPushButton::clicked, m_dtpFrom,
             [this] { m_dtpFrom->setFocus(); });
@@ -364,7 +367,7 @@ bool frmAccountPost::eventFilter(QObject *watched, QEvent *event)
         SetAcType(shiftState(key->modifiers()), keyCode(key->key()));
         if (watched == m_msfAccTransfer)
             return gridKey(key);
-        return filterRowKey(watched, key);
+        return enterKey(watched, key);
     }
     if (event->type() == QEvent::FocusOut && watched == m_cboVoucherType) {
         // Opening the list or leaving the application is not leaving the field.
@@ -377,7 +380,7 @@ bool frmAccountPost::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmAccountPost::filterRowKey(QObject *watched, QKeyEvent *event)
+bool frmAccountPost::enterKey(QObject *watched, QKeyEvent *event)
 {
     if (!isEnter(event))
         return false;
@@ -388,6 +391,12 @@ bool frmAccountPost::filterRowKey(QObject *watched, QKeyEvent *event)
     if (watched == m_cboVoucherType || watched == m_cboTransType) {
         if (static_cast<QComboBox *>(watched)->currentIndex() >= 0)
             focusNextChild();
+        return true;
+    }
+    // Posting takes a click, Space on the button, or its access key: never Enter.
+    auto *button = qobject_cast<QPushButton *>(watched);
+    if (button && button != m_cmdTransfer) {
+        button->click();
         return true;
     }
     return false;

@@ -56,7 +56,7 @@ private:
     void Form_Load();
     void setGridHeadings();
 
-    bool filterRowKey(QObject *watched, QKeyEvent *event);
+    bool enterKey(QObject *watched, QKeyEvent *event);
     bool gridKey(QKeyEvent *event);
     bool gridMouse(QEvent *event);
     void cboVoucherType_LostFocus();
@@ -83,6 +83,7 @@ private:
     QComboBox *m_cboVoucherType = nullptr;
     QComboBox *m_cboTransType = nullptr;
     QPushButton *m_cmdGo = nullptr;
+    QPushButton *m_cmdTransfer = nullptr;
     QTableView *m_msfAccTransfer = nullptr;
     VoucherGridModel *m_gridModel = nullptr;
     QLabel *m_lblTotal1 = nullptr;
