@@ -25,7 +25,6 @@ public:
     void setHeadings();
     void showLines(const QList<DetailLine> &lines);
 
-    QTableWidget *detailGrid() const { return m_msfGridDet; }
     QPushButton *okButton() const { return m_cmdOk; }
 
 signals:

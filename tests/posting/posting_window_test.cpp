@@ -1,9 +1,11 @@
 #include "posting_fixture.h"
 #include "recording_accounts.h"
 
+#include "posting/account_posting.h"
 #include "posting/frm_account_post.h"
 #include "posting/posting_filters.h"
 #include "posting/twips.h"
+#include "session/products.h"
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
 
@@ -18,6 +20,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -110,7 +113,6 @@ TEST_F(PostingWindow, OpensWithItsFiltersAndLayout)
     EXPECT_EQ(gridView()->horizontalHeader()->count(), 8);
     EXPECT_TRUE(gridView()->isColumnHidden(VoucherGrid::Vno));
     EXPECT_EQ(gridView()->columnWidth(VoucherGrid::BillAmt), twipsToPixels(3025, window.get()));
-    QAbstractItemModelTester tester(gridView()->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
 }
 
 TEST_F(PostingWindow, ValidatePostNamesTheEmptyList)
@@ -216,6 +218,7 @@ TEST_F(PostingWindow, GridKeysMarkMoveAndTotal)
     addVoucher(12, 250.5);
     addVoucher(13, 40);
     open();
+    QAbstractItemModelTester tester(gridView()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     go(0, 0);
     ASSERT_EQ(window->grid().rows(), 4);
     EXPECT_EQ(label("lblTotal1"), u"390.50");
@@ -331,6 +334,23 @@ TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
     EXPECT_EQ(panel->y(), twipsToPixels(1260, window.get()));
     window->DisplaySubDet(32, 5000);
     EXPECT_EQ(panel->y() + panel->height(), twipsToPixels(5235, window.get()));
+}
+
+TEST_F(PostingWindow, TheEntryOpensTheWindowModallyAndExitReleasesTheComponent)
+{
+    auto component = createAccountsComponent(kToolsProgId);
+    ASSERT_TRUE(bool(component));
+    session->AccountsObject = std::move(*component);
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        QWidget *modal = QApplication::activeModalWidget();
+        shown = modal ? modal->objectName() : QString();
+        if (modal)
+            modal->findChild<QPushButton *>(u"cmdExit"_s)->click();
+    });
+    showAccountsPosting(*session, nullptr);
+    EXPECT_EQ(shown, u"frmAccountPost");
+    EXPECT_EQ(session->AccountsObject, nullptr);
 }
 
 TEST_F(PostingWindow, ErrorsAreReportedUnderTheHandlersName)
