@@ -3,6 +3,7 @@
 #include "session/company_context.h"
 #include "session/session.h"
 #include "session/twips.h"
+#include "transfer/tools_load.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -48,9 +49,7 @@ QAction *FrmMain::addEntry(const QString &name, const QString &caption)
 
 void FrmMain::VantToolsLoad(int mode)
 {
-    const QString job = mode == 1 ? QStringLiteral("Account Transfer") : QStringLiteral("Purge Data");
-    m_session.ReportError(Error{0, job + QStringLiteral(" is not available in this build.")}, QString(),
-                          QStringLiteral("VantToolsLoad"), true);
+    vant::VantToolsLoad(m_session, mode, this);
 }
 
 void FrmMain::AccountPostLoad()

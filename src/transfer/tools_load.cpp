@@ -1,6 +1,7 @@
 #include "tools_load.h"
 
 #include "session/session.h"
+#include "session/shadow_company_picker.h"
 
 namespace vant {
 
@@ -16,8 +17,11 @@ void openToolsWindow(Session &session, int mode, const CompanyPicker &picker, QW
 
 void VantToolsLoad(Session &session, int mode, QWidget *parent)
 {
-    // The shadow company picker is wired in here once it joins the build.
-    openToolsWindow(session, mode, CompanyPicker(), parent);
+    openToolsWindow(session, mode,
+                    [&session](const QString &parentCode, const QString &searchText) {
+                        return ListShadowCompany(session, parentCode, searchText);
+                    },
+                    parent);
 }
 
 } // namespace vant

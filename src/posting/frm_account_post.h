@@ -1,0 +1,95 @@
+#pragma once
+
+#include "session/outcome.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableView;
+
+namespace vant {
+
+struct Session;
+class VoucherDetailPanel;
+class VoucherGrid;
+class VoucherGridModel;
+
+// The posting window: filters, the off-line voucher grid with its marks and totals,
+// the posting run behind "Transfer" and the detail panel. The work is done by the
+// engines; the window reads its controls, calls them and reports their errors.
+class frmAccountPost : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAccountPost(Session &session, QWidget *parent = nullptr);
+    ~frmAccountPost() override;
+
+    Status LoadDivision();
+    // Window-level key hook; sets PostingAcType on Ctrl+Shift+1/2/0.
+    int SetAcType(int shift, int keyCode);
+    bool ValidatePost();
+    Status LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode);
+    void GetTotal();
+    double TransferAmountTotal() const;
+    void RowColor(int acType, int row);
+    void DisplaySubDet(qint64 lngVNo, int grdTop);
+
+    const VoucherGrid &grid() const;
+    int rememberedRow() const { return m_rememberedRow; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    void buildFilterBand();
+    void buildGridBand();
+    void buildButtonRow();
+    void Form_Load();
+    void setGridHeadings();
+
+    bool enterKey(QObject *watched, QKeyEvent *event);
+    bool gridKey(QKeyEvent *event);
+    bool gridMouse(QEvent *event);
+    void cboVoucherType_LostFocus();
+    void cmdGo_Click();
+    void cmdSelAll_Click();
+    void cmdClear_Click();
+    void cmdTransfer_Click();
+    void showCurrentDetail();
+    int currentGridRow() const;
+    void report(const Error &error, const QString &procedure);
+
+    Session &m_session;
+    int m_rememberedRow = 0;
+
+    QFrame *m_frTop = nullptr;
+    QFrame *m_filterFrame = nullptr;
+    QFrame *m_gridFrame = nullptr;
+    QLabel *m_lblTitle = nullptr;
+    QLabel *m_lblDate = nullptr;
+    QLabel *m_lbhCompanyName = nullptr;
+    QLabel *m_lblAccYear = nullptr;
+    QDateEdit *m_dtpFrom = nullptr;
+    QComboBox *m_cboDivision = nullptr;
+    QComboBox *m_cboVoucherType = nullptr;
+    QComboBox *m_cboTransType = nullptr;
+    QPushButton *m_cmdGo = nullptr;
+    QPushButton *m_cmdTransfer = nullptr;
+    QTableView *m_msfAccTransfer = nullptr;
+    VoucherGridModel *m_gridModel = nullptr;
+    QLabel *m_lblTotal1 = nullptr;
+    QLabel *m_lblTotal2 = nullptr;
+    VoucherDetailPanel *m_picDet = nullptr;
+    QMenu *m_mnuMain = nullptr;
+};
+
+} // namespace vant

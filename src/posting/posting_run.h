@@ -1,0 +1,23 @@
+#pragma once
+
+#include "voucher_grid.h"
+
+#include <QList>
+
+namespace vant {
+
+struct Session;
+
+enum class PostingEnd {
+    Completed, // every marked row was looked at
+    Duplicate, // the component gave -1 for a voucher number; later rows untouched
+    Failed,    // a statement or component call failed and was reported
+};
+
+// Posts every marked row (POSTED AMT above 0) into the year's voucher table under a
+// number from the accounts component of the session's product, flags its off-line
+// lines as moved and copies its first pending and cheque rows. Each voucher is written
+// in a transaction of its own, so a failure leaves it wholly unposted.
+PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows);
+
+} // namespace vant

@@ -1,0 +1,64 @@
+#include "voucher_detail.h"
+
+#include "posting_formats.h"
+#include "session/session.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vant {
+
+namespace {
+
+const QString kNoAmount = QStringLiteral("00.0");
+
+} // namespace
+
+QStringList detailHeadings()
+{
+    return {QStringLiteral("SNO"), QStringLiteral("REF NO"), QStringLiteral("DESCRIPTION"), QStringLiteral("DEBIT"),
+            QStringLiteral("CREDIT")};
+}
+
+int detailWidthPercent(int column)
+{
+    static constexpr std::array<int, 5> percents = {10, 0, 50, 20, 20};
+    return percents.at(column);
+}
+
+QString voucherDetailStatement(qint64 offLineVoucherNo)
+{
+    return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a "
+                          "inner join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND ")
+           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" order by crdr desc");
+}
+
+Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)
+{
+    if (!session.db())
+        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+    auto rs = session.db()->openRecordset(voucherDetailStatement(offLineVoucherNo));
+    if (!rs)
+        return rs.error();
+    QList<DetailLine> lines;
+    for (; !rs->eof(); rs->moveNext()) {
+        const QString crDr = rs->text(QStringLiteral("CrDr"));
+        const double amount = rs->value(QStringLiteral("Amount")).toDouble();
+        DetailLine line;
+        line.sno = QString::number(lines.size() + 1);
+        line.refNo = rs->text(QStringLiteral("BillRefNo"));
+        line.description = rs->text(QStringLiteral("LedgerName"));
+        line.debit = crDr == u"D" ? formatDetailAmount(std::fabs(amount)) : kNoAmount;
+        line.credit = crDr == u"C" ? formatDetailAmount(amount) : kNoAmount;
+        lines.append(line);
+    }
+    return lines;
+}
+
+int detailPanelTop(int cellTopTwips, int areaHeightTwips, int panelHeightTwips)
+{
+    return std::max(0, std::min(cellTopTwips + 300, areaHeightTwips - panelHeightTwips));
+}
+
+} // namespace vant

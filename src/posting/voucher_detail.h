@@ -1,0 +1,36 @@
+#pragma once
+
+#include "session/outcome.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vant {
+
+struct Session;
+
+// One ledger line of an off-line voucher as the detail panel shows it.
+struct DetailLine
+{
+    QString sno;
+    QString refNo;
+    QString description;
+    QString debit;  // "#####.00" for a debit line, otherwise "00.0"
+    QString credit; // "#####.00" for a credit line, otherwise "00.0"
+};
+
+QStringList detailHeadings();
+// Widths in percent of the detail grid's width less 360 twips; 0 hides the column.
+int detailWidthPercent(int column);
+
+QString voucherDetailStatement(qint64 offLineVoucherNo);
+
+// The lines of an off-line voucher, debit lines first, numbered from 1.
+Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo);
+
+// The panel opens 300 twips below the current cell's top, moved up where it would
+// reach below the area that shows it.
+int detailPanelTop(int cellTopTwips, int areaHeightTwips, int panelHeightTwips);
+
+} // namespace vant

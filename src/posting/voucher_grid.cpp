@@ -1,0 +1,132 @@
+#include "voucher_grid.h"
+
+#include "posting_formats.h"
+#include "session/recordset.h"
+
+#include <cmath>
+
+namespace vant {
+
+QStringList VoucherGrid::headings()
+{
+    return {QStringLiteral("SNO"),        QStringLiteral("DATE"), QStringLiteral("BILL NO"),
+            QStringLiteral("BILL AMT"),   QStringLiteral("POSTED AMT"), QStringLiteral("VNO"),
+            QStringLiteral("AcType"),     QStringLiteral("VoucherCode")};
+}
+
+int VoucherGrid::widthPercent(int column)
+{
+    static constexpr std::array<int, ColumnCount> percents = {10, 15, 21, 27, 27, 0, 0, 0};
+    return percents.at(column);
+}
+
+QList<int> VoucherGrid::columnWidths(int gridWidthTwips)
+{
+    const double usable = std::round(gridWidthTwips - 360.0);
+    QList<int> widths;
+    for (int column = 0; column < ColumnCount; ++column)
+        widths.append(int(std::round(usable / 100.0 * widthPercent(column))));
+    return widths;
+}
+
+void VoucherGrid::setHeadings()
+{
+    m_rows = {Row{}};
+}
+
+void VoucherGrid::fill(Recordset &result)
+{
+    m_rows.clear();
+    for (result.moveFirst(); !result.eof(); result.moveNext()) {
+        Row row;
+        row.cells[Sno] = QString::number(m_rows.size() + 1);
+        row.cells[Date] = dateOf(result.value(QStringLiteral("VoucherDt"))).toString(QStringLiteral("dd/MM/yyyy"));
+        row.cells[BillNo] = result.text(QStringLiteral("BillRefno"));
+        row.cells[BillAmt] = formatAmount(std::fabs(result.value(QStringLiteral("Amount")).toDouble()));
+        row.cells[Vno] = result.text(QStringLiteral("voucherno"));
+        row.cells[AcType] = result.text(QStringLiteral("AcType"));
+        row.cells[VoucherCode] = result.text(QStringLiteral("VoucherCode"));
+        if (result.value(QStringLiteral("AcType")).toInt() == 2)
+            row.colours[Sno] = CellColour::DarkRed;
+        m_rows.append(row);
+    }
+    if (m_rows.isEmpty())
+        m_rows = {Row{}};
+}
+
+QString VoucherGrid::text(int row, int column) const
+{
+    if (row == 0)
+        return headings().at(column);
+    return isDataRow(row) ? m_rows.at(row - 1).cells.at(column) : QString();
+}
+
+CellColour VoucherGrid::colour(int row, int column) const
+{
+    return isDataRow(row) ? m_rows.at(row - 1).colours.at(column) : CellColour::DarkBlue;
+}
+
+void VoucherGrid::toggleMark(int row)
+{
+    if (!isDataRow(row))
+        return;
+    std::array<QString, ColumnCount> &cells = m_rows[row - 1].cells;
+    cells[PostedAmt] = cells[PostedAmt].isEmpty() ? cells[BillAmt] : QString();
+}
+
+void VoucherGrid::selectAll()
+{
+    for (Row &row : m_rows) {
+        if (row.cells[PostedAmt].trimmed().isEmpty() && !row.cells[BillAmt].isEmpty())
+            row.cells[PostedAmt] = formatAmount(leadingNumber(row.cells[BillAmt]));
+    }
+}
+
+void VoucherGrid::clearMarks()
+{
+    for (Row &row : m_rows)
+        row.cells[PostedAmt].clear();
+}
+
+void VoucherGrid::RowColor(int acType, int row)
+{
+    if (!isDataRow(row) || m_rows.at(row - 1).cells[PostedAmt].isEmpty())
+        return;
+    Row &target = m_rows[row - 1];
+    CellColour colour = CellColour::DarkBlue;
+    if (acType == 1) {
+        target.cells[AcType] = QStringLiteral("1");
+    } else if (acType == 2) {
+        colour = CellColour::DarkRed;
+        target.cells[AcType] = QStringLiteral("2");
+    }
+    target.colours.fill(colour);
+}
+
+double VoucherGrid::columnSum(int column) const
+{
+    double sum = 0;
+    for (const Row &row : m_rows)
+        sum += leadingNumber(row.cells.at(column));
+    return sum;
+}
+
+GridTotals VoucherGrid::GetTotal() const
+{
+    return {columnSum(BillAmt), columnSum(PostedAmt)};
+}
+
+double VoucherGrid::TransferAmountTotal() const
+{
+    return columnSum(PostedAmt);
+}
+
+QList<PostingRow> VoucherGrid::postingRows() const
+{
+    QList<PostingRow> result;
+    for (const Row &row : m_rows)
+        result.append({row.cells[PostedAmt], row.cells[Vno], row.cells[AcType], row.cells[VoucherCode]});
+    return result;
+}
+
+} // namespace vant

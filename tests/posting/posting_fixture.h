@@ -1,0 +1,63 @@
+#pragma once
+
+#include "qt_printers.h"
+#include "session/session.h"
+#include "support/scripted_prompts.h"
+#include "support/test_database.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vant::test {
+
+// One off-line voucher line as the tests store it.
+struct OffLineLine
+{
+    int voucherNo = 0;
+    QString crDr = QStringLiteral("D");
+    double amount = 0;
+    int ledgerCode = 101;
+    int oppLedgerCode = 201;
+    int voucherCode = 5;
+    QString transType = QStringLiteral("CA");
+    int acType = 1;
+    QDate date = QDate(2026, 4, 10);
+    QString billRefNo{};
+    QString moved{}; // empty = NULL
+    int companyCode = 1;
+    int divisionCode = 1;
+    QString narration = QStringLiteral("Counter sale");
+};
+
+// A seeded accounts database with the session of company 1 logged in, boxes scripted
+// and the error log in a temporary folder. Statements are traced to a file.
+class PostingFixture : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Database &db() { return *session->db(); }
+    void addLine(const OffLineLine &line);
+    QString scalar(const QString &statement) { return TestDatabase::scalar(db(), statement); }
+    int count(const QString &statement) { return scalar(statement).toInt(); }
+    void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
+    // Statements sent since the last call.
+    QStringList tracedStatements();
+    QStringList logLines() const;
+
+    QTemporaryDir folder;
+    TestDatabase database;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Session> session;
+
+private:
+    qint64 m_traceRead = 0;
+};
+
+} // namespace vant::test
