@@ -7,6 +7,8 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <optional>
+
 namespace vant {
 
 namespace {
@@ -34,8 +36,8 @@ class PostingRun
 public:
     explicit PostingRun(Session &session) : m_session(session), m_db(*session.db()) {}
 
-    // Posts one marked row inside its own transaction.
-    Outcome<PostingEnd> postRow(const PostingRow &row);
+    // Posts one marked row inside its own transaction; postedAs gets the new number once committed.
+    Outcome<PostingEnd> postRow(const PostingRow &row, std::optional<int> &postedAs);
 
 private:
     Outcome<PostingEnd> postVoucher(Recordset &lines, const PostingRow &row, int &newVoucherNo);
@@ -48,7 +50,7 @@ private:
     Database &m_db;
 };
 
-Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row)
+Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row, std::optional<int> &postedAs)
 {
     const QString offLineVoucherNo = QString::number(qint64(leadingNumber(row.voucherNo)));
     TransactionGuard guard(m_db);
@@ -75,6 +77,7 @@ Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row)
         return copied.error();
     if (Status committed = guard.commit(); !committed)
         return committed.error();
+    postedAs = newVoucherNo;
     return PostingEnd::Completed;
 }
 
@@ -251,7 +254,7 @@ Status PostingRun::copyCheque(const QString &offLineVoucherNo, int newVoucherNo)
 
 } // namespace
 
-PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows)
+PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const PostedVoucher &posted)
 {
     const auto fail = [&session](const Error &error) {
         session.ReportError(error, kPostingWindow, QStringLiteral("SaveTrans"), true);
@@ -267,13 +270,16 @@ PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows)
     for (const PostingRow &row : rows) {
         if (leadingNumber(row.postedAmount) <= 0)
             continue;
-        auto posted = run.postRow(row);
-        if (!posted)
-            return fail(posted.error());
-        if (*posted == PostingEnd::Duplicate) {
+        std::optional<int> postedAs;
+        auto end = run.postRow(row, postedAs);
+        if (!end)
+            return fail(end.error());
+        if (*end == PostingEnd::Duplicate) {
             session.AccountsObject.reset();
             return PostingEnd::Duplicate;
         }
+        if (postedAs && posted)
+            posted(row, *postedAs);
     }
     session.AccountsObject.reset();
     return PostingEnd::Completed;

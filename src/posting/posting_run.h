@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 namespace vant {
 
 struct Session;
@@ -18,6 +20,8 @@ enum class PostingEnd {
 // number from the accounts component of the session's product, flags its off-line
 // lines as moved and copies its first pending and cheque rows. Each voucher is written
 // in a transaction of its own, so a failure leaves it wholly unposted.
-PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows);
+// posted, when given, hears of each voucher once it is posted, with its new number.
+using PostedVoucher = std::function<void(const PostingRow &row, int voucherNo)>;
+PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const PostedVoucher &posted = {});
 
 } // namespace vant

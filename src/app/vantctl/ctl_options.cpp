@@ -1,5 +1,6 @@
 #include "ctl_options.h"
 
+#include "posting/posting_filters.h"
 #include "session/products.h"
 
 #include <QList>
@@ -46,6 +47,15 @@ const OptionSpec *findSpec(const QString &name)
             return &spec;
     }
     return nullptr;
+}
+
+// The voucher types in the order of the posting window's list.
+QStringList voucherTypeCodes()
+{
+    QStringList codes;
+    for (const QString &entry : voucherTypeEntries())
+        codes << typeCode(entry);
+    return codes;
 }
 
 std::optional<Command> commandNamed(const QString &name)
@@ -148,6 +158,7 @@ private:
         return false;
     }
     bool takeDate(const GivenOption &option, QDate &date);
+    bool takeTransType();
 
     Request &m_request;
 };
@@ -198,7 +209,7 @@ bool RequestReader::take(const GivenOption &option)
             return fail(QStringLiteral("--division needs a division code, not \"%1\"").arg(value));
     } else if (name == u"--voucher-type") {
         const QString type = value.toUpper();
-        if (type != u"SA" && type != u"PU" && type != u"SR" && type != u"PR")
+        if (!voucherTypeCodes().contains(type))
             return fail(QStringLiteral("--voucher-type is one of SA, PU, SR, PR, not \"%1\"").arg(value));
         m_request.post.voucherType = type;
     } else if (name == u"--trans-type")
@@ -239,9 +250,29 @@ bool RequestReader::complete(const QList<GivenOption> &given)
         if (!has(name))
             return fail(QStringLiteral("%1 is required").arg(name));
     }
-    if (m_request.command == Command::Post && m_request.post.all == !m_request.post.vouchers.isEmpty())
+    if (m_request.command != Command::Post)
+        return true;
+    if (m_request.post.all == !m_request.post.vouchers.isEmpty())
         return fail(QStringLiteral("post needs either --all or one or more --voucher N"));
-    return true;
+    return takeTransType();
+}
+
+bool RequestReader::takeTransType()
+{
+    PostOptions &post = m_request.post;
+    const int index = int(voucherTypeCodes().indexOf(post.voucherType));
+    QStringList offered;
+    for (const TransTypeEntry &entry : transTypeEntries(index)) {
+        const QString code = typeCode(entry.text);
+        // The purchase codes are mixed case ("Ca", "Cr"); the one the list offers is sent.
+        if (code.compare(post.transType, Qt::CaseInsensitive) == 0) {
+            post.transType = code;
+            return true;
+        }
+        offered << code;
+    }
+    return fail(QStringLiteral("--trans-type for %1 is one of %2, not \"%3\"")
+                    .arg(post.voucherType, offered.join(u", "), post.transType));
 }
 
 ParsedArguments usageError(const QString &message)

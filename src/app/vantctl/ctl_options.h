@@ -20,7 +20,7 @@ struct PostOptions
     QDate date;
     int division = 0;
     QString voucherType;  // SA, PU, SR or PR
-    QString transType;    // as typed; matched against the codes the voucher type offers
+    QString transType;    // one of the codes that the voucher type offers, as the list sends it
     bool all = false;
     QStringList vouchers; // off-line voucher numbers to mark
     int acType = 0;       // 0: the rows keep the account type they were listed with

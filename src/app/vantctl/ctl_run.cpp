@@ -43,7 +43,7 @@ int runCommand(Session &session, const Request &request, QTextStream &out, bool 
     case Command::Check: return runCheck(session, out);
     case Command::Transfer: return runTransfer(session, request.transfer, out, terminal);
     case Command::Purge: return runPurge(session, out);
-    case Command::Post:
+    case Command::Post: return runPost(session, request.post, out);
     case Command::None: break;
     }
     return kUsageError;

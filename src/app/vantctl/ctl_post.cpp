@@ -1,0 +1,119 @@
+#include "ctl_commands.h"
+
+#include "posting/posting_filters.h"
+#include "posting/posting_run.h"
+#include "posting/voucher_grid.h"
+#include "session/session.h"
+#include "session/user_prompts.h"
+
+#include <QTextStream>
+
+namespace vant::ctl {
+
+namespace {
+
+bool isListed(const VoucherGrid &grid, int row)
+{
+    return !grid.text(row, VoucherGrid::Vno).isEmpty();
+}
+
+void printList(const VoucherGrid &grid, QTextStream &out)
+{
+    const auto line = [&out](const QString &sno, const QString &date, const QString &billNo, const QString &amount,
+                             const QString &vno) {
+        out << sno.leftJustified(5) << date.leftJustified(12) << billNo.leftJustified(16)
+            << amount.rightJustified(12) << "  " << vno << '\n';
+    };
+    line(grid.text(0, VoucherGrid::Sno), grid.text(0, VoucherGrid::Date), grid.text(0, VoucherGrid::BillNo),
+         grid.text(0, VoucherGrid::BillAmt), grid.text(0, VoucherGrid::Vno));
+    for (int row = 1; row < grid.rows(); ++row) {
+        if (isListed(grid, row)) {
+            line(grid.text(row, VoucherGrid::Sno), grid.text(row, VoucherGrid::Date),
+                 grid.text(row, VoucherGrid::BillNo), grid.text(row, VoucherGrid::BillAmt),
+                 grid.text(row, VoucherGrid::Vno));
+        }
+    }
+}
+
+// Marks the chosen rows as Space and Select All do in the grid. An empty text when every
+// chosen voucher is listed, otherwise the first that is not.
+QString markChosen(VoucherGrid &grid, const PostOptions &options)
+{
+    if (options.all) {
+        grid.selectAll();
+    } else {
+        for (const QString &voucher : options.vouchers) {
+            int found = 0;
+            for (int row = 1; row < grid.rows() && found == 0; ++row) {
+                if (grid.text(row, VoucherGrid::Vno).trimmed() == voucher)
+                    found = row;
+            }
+            if (found == 0)
+                return voucher;
+            if (grid.text(found, VoucherGrid::PostedAmt).isEmpty())
+                grid.toggleMark(found);
+        }
+    }
+    // The popup menu's account type, given to every marked row.
+    if (options.acType != 0) {
+        for (int row = 1; row < grid.rows(); ++row)
+            grid.RowColor(options.acType, row);
+    }
+    return QString();
+}
+
+bool hasDivision(Session &session, int code)
+{
+    const auto divisions = loadDivisions(session);
+    if (!divisions) {
+        session.ReportError(divisions.error(), kPostingWindow, QStringLiteral("Form_Load"), true);
+        return false;
+    }
+    for (const Division &division : *divisions) {
+        if (division.code == code)
+            return true;
+    }
+    session.prompts.message(QStringLiteral("Division %1 is not a division of %2")
+                                .arg(QString::number(code), session.CompanyName));
+    return false;
+}
+
+} // namespace
+
+int runPost(Session &session, const PostOptions &options, QTextStream &out)
+{
+    if (!hasDivision(session, options.division))
+        return kRefused;
+    const VoucherFilter filter{options.division, options.date, options.voucherType, options.transType};
+    VoucherGrid grid;
+    if (const Status loaded = LoadOffLineVouchers(session, filter, grid); !loaded) {
+        session.ReportError(loaded.error(), kPostingWindow, QStringLiteral("cmdGo_Click"), true);
+        return kRefused;
+    }
+    printList(grid, out);
+    if (const QString missing = markChosen(grid, options); !missing.isEmpty()) {
+        session.prompts.message(QStringLiteral("Off-line voucher %1 is not in the list").arg(missing));
+        return kRefused;
+    }
+
+    int postedCount = 0;
+    const PostingEnd end = SaveTrans(session, grid.postingRows(), [&](const PostingRow &row, int voucherNo) {
+        out << "Posted off-line voucher " << row.voucherNo.trimmed() << " (" << row.postedAmount.trimmed()
+            << ") as voucher " << voucherNo << '\n';
+        ++postedCount;
+    });
+    out << postedCount << (postedCount == 1 ? " voucher" : " vouchers") << " posted.\n";
+
+    // As after Transfer in the window: the list again, now without the posted vouchers.
+    if (const Status refreshed = LoadOffLineVouchers(session, filter, grid); !refreshed) {
+        session.ReportError(refreshed.error(), kPostingWindow, QStringLiteral("cmdTransfer_Click"), true);
+        return kRefused;
+    }
+    int waiting = 0;
+    for (int row = 1; row < grid.rows(); ++row)
+        waiting += isListed(grid, row) ? 1 : 0;
+    out << waiting << (waiting == 1 ? " voucher" : " vouchers") << " of the list still waiting.\n";
+    return end == PostingEnd::Completed ? kDone : kRefused;
+}
+
+} // namespace vant::ctl
