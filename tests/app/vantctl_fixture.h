@@ -1,5 +1,6 @@
 #pragma once
 
+#include "posting/qt_printers.h"
 #include "support/test_database.h"
 
 #include <QStringList>
