@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The demonstration for a machine without a display: vantctl runs two back-office jobs on
+# the demo database that "vant-dbcreator --demo" made (its settings must be in place):
+# a transfer of the current month into a shadow company, then the posting of today's
+# off-line sales vouchers. Takes the folder that holds vantctl (default build/src/app).
+set -euo pipefail
+bin_dir="${1:-$(dirname "$0")/../build/src/app}"
+
+vantctl() {
+  "$bin_dir/vantctl" --user Admin --password vant "$@"
+}
+
+# A refused step (status 1) has said why on standard error; the demonstration goes on.
+step() {
+  local status=0
+  vantctl "$@" || status=$?
+  if [ "$status" -eq 1 ]; then
+    echo "(refused, as the message above says)"
+  elif [ "$status" -ne 0 ]; then
+    exit "$status"
+  fi
+}
+
+today=$(date +%F)
+month_start=$(date +%Y-%m-01)
+
+echo "== vantctl check: login and version check"
+step check
+
+echo
+echo "== vantctl transfer: $month_start to $today into Kormo Traders Shadow A"
+step transfer --dest "Kormo Traders Shadow A" --from "$month_start" --to "$today" --yes
+
+for division in 1 2; do
+  for type in CA CR CH CO CC SP; do
+    echo
+    echo "== vantctl post: today's sales of division $division, type $type"
+    step post --date "$today" --division "$division" --voucher-type SA --trans-type "$type" --all
+  done
+done
