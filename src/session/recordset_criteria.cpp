@@ -185,7 +185,8 @@ private:
 
         if (which == Op::Like) {
             const QRegularExpression pattern(likePattern(value.toString()),
-                                             QRegularExpression::CaseInsensitiveOption);
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::DotMatchesEverythingOption);
             return [index, pattern](const QList<QVariant> &row) {
                 return pattern.match(row.at(index).toString()).hasMatch();
             };
