@@ -111,6 +111,10 @@ QString Recordset::text(const QString &name) const
 
 Status Recordset::setFilter(const QString &criteria)
 {
+    if (criteria.trimmed().isEmpty()) {
+        clearFilter();
+        return {};
+    }
     auto predicate = compileCriteria(criteria, m_fields);
     if (!predicate)
         return predicate.error();

@@ -63,6 +63,7 @@ public:
     // Criteria of the form [field] LIKE 'pattern' (with * and ? wildcards, [*] for a
     // literal star), [field] = 'text' or number, and the other comparisons, joined by
     // AND / OR and grouped with parentheses. Text compares without regard to case.
+    // A blank criteria text removes the filter.
     Status setFilter(const QString &criteria);
     void clearFilter();
     bool isFiltered() const { return !m_filter.isEmpty(); }
