@@ -189,6 +189,8 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             if (before < nodes.size() && (isWord(nodes[before], u"select") || isWord(nodes[before], u"distinct"))) {
                 limit = nodes[next].text;
                 i = next;
+                if (i + 1 < nodes.size() && nodes[i + 1].kind == Kind::Space)
+                    ++i;
                 continue;
             }
         }
@@ -205,8 +207,15 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             out += QStringLiteral(" COLLATE NOCASE");
         }
     }
-    if (!limit.isEmpty())
-        out += QStringLiteral(" LIMIT ") + limit;
+    if (!limit.isEmpty()) {
+        // The limit goes before a closing semicolon and the blanks around it.
+        qsizetype end = out.size();
+        while (end > 0 && out.at(end - 1).isSpace())
+            --end;
+        if (end > 0 && out.at(end - 1) == u';')
+            --end;
+        out.insert(end, QStringLiteral(" LIMIT ") + limit);
+    }
     return out;
 }
 
@@ -250,6 +259,8 @@ bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
         }
         if (name.isEmpty())
             return false;
+        if (j < nodes.size() && nodes[j].kind == Kind::Space)
+            ++j;
         nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(i), nodes.begin() + static_cast<std::ptrdiff_t>(j));
         prefix = QStringLiteral("CREATE TABLE ") + stripDbo(name) + QStringLiteral(" AS ");
         return true;
