@@ -20,8 +20,14 @@ namespace {
 // ADO's "unspecified error", for failures that carry no number of their own.
 constexpr int kUnspecifiedError = -2147467259;
 
+// Braces only where the value needs them: some drivers (SQLite's among them) take braces
+// around a plain value as part of it.
 QString braced(const QString &value)
 {
+    const bool plain = value.trimmed() == value && !value.contains(QLatin1Char(';'))
+                       && !value.contains(QLatin1Char('{')) && !value.contains(QLatin1Char('}'));
+    if (plain)
+        return value;
     QString inner = value;
     return QLatin1Char('{') + inner.replace(QLatin1Char('}'), QStringLiteral("}}")) + QLatin1Char('}');
 }
