@@ -12,6 +12,9 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
+
+#include <sqlite3.h>
 
 namespace vant {
 
@@ -58,6 +61,23 @@ FieldType fieldType(const QSqlField &field)
     default:
         return FieldType::Unknown;
     }
+}
+
+// The embedded driver types a column by what its first value holds, so a date column reads
+// as text; the column's declared type tells dates apart.
+FieldType declaredType(const QSqlQuery &query, int column, FieldType reported)
+{
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return reported;
+    sqlite3_stmt *statement = *static_cast<sqlite3_stmt *const *>(handle.constData());
+    const char *declared = statement ? sqlite3_column_decltype(statement, column) : nullptr;
+    if (!declared)
+        return reported;
+    const QByteArray type = QByteArray(declared).trimmed().toLower();
+    if (type == "datetime" || type == "date" || type == "smalldatetime")
+        return FieldType::Date;
+    return reported;
 }
 
 Error errorOf(const QSqlError &error, const QString &fallback)
@@ -202,7 +222,7 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
     QList<Field> fields;
     fields.reserve(record.count());
     for (int i = 0; i < record.count(); ++i)
-        fields.append(Field{record.fieldName(i), fieldType(record.field(i))});
+        fields.append(Field{record.fieldName(i), declaredType(query, i, fieldType(record.field(i)))});
     QList<QList<QVariant>> rows;
     while (query.next()) {
         QList<QVariant> row;
