@@ -112,6 +112,14 @@ bool isTextType(const Node &node)
     return node.kind == Kind::Word && textTypes.contains(node.text, Qt::CaseInsensitive);
 }
 
+// A type word follows its column's name; a word that opens a definition is the name itself.
+bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
+{
+    const std::size_t before = previousSolid(nodes, index);
+    return before < nodes.size() && !(nodes[before].kind == Kind::Symbol && nodes[before].text == u",")
+           && !isWord(nodes[before], u"table");
+}
+
 // Splits a group's tokens at its top-level commas.
 std::vector<std::vector<Node>> arguments(const std::vector<Node> &nodes)
 {
@@ -199,7 +207,7 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             continue;
         }
         out += node.text;
-        if (createTable && isTextType(node)) {
+        if (createTable && isTextType(node) && followsColumnName(nodes, i)) {
             if (callFollows) {
                 out += renderGroup(nodes[next].children, false);
                 i = next;
