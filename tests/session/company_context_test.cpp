@@ -102,6 +102,18 @@ TEST_F(CompanyContextTest, NullYearRowFallsBackToCompanyMaster)
     EXPECT_EQ(GetFinDateBegin(m_session, QStringLiteral("2027"), QStringLiteral("1")), QDate(2027, 4, 1));
 }
 
+TEST_F(CompanyContextTest, UnreadableYearBeginCountsAsNone)
+{
+    exec(QStringLiteral("update accyearenddetails set FinYearBegin=''"));
+    exec(QStringLiteral("update acccompanymaster set FinYearBegin='2024-01-01 00:00:00' where CompanyCode=1"));
+    ASSERT_TRUE(DefaultCompanySet(m_session));
+    EXPECT_EQ(m_session.FinYearBegin, QDate(2024, 1, 1));
+    EXPECT_EQ(m_session.FinYearEnd, QDate(2024, 12, 31));
+
+    exec(QStringLiteral("update acccompanymaster set FinYearBegin='not a date' where CompanyCode=1"));
+    EXPECT_TRUE(GetFromCompany(m_session, QStringLiteral("1")).isValid());
+}
+
 TEST_F(CompanyContextTest, VoucherTableFollowsTheDefaultYear)
 {
     exec(QStringLiteral("update acccompanymaster set defaultyear=null where CompanyCode=1"));

@@ -112,6 +112,12 @@ TEST_F(ConnectionTest, FailedAttemptDropsTheEarlierConnection)
     writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
     EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
     EXPECT_FALSE(m_session.db());
+
+    file.writeSettings();
+    ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open);
+    writeSetting(QStringLiteral("Login"), QString());
+    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
+    EXPECT_FALSE(m_session.db());
 }
 
 TEST_F(ConnectionTest, SuccessOpensAndSendsTheDateFormatEachTime)

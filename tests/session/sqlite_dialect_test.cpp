@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rewrite{"create table w (Field1 varchar(500),n int,c char)",
                 "create table w (Field1 varchar(500) COLLATE NOCASE,n int,c char COLLATE NOCASE)"},
         Rewrite{"create table w ([Text] varchar(5))", "create table w ([Text] varchar(5) COLLATE NOCASE)"},
+        Rewrite{"create table text (text varchar(5), char char(2))",
+                "create table text (text varchar(5) COLLATE NOCASE, char char(2) COLLATE NOCASE)"},
         Rewrite{"select top 1 a from t;", "select a from t LIMIT 1;"}));
 
 // The dialect applied to real rows.
@@ -179,6 +181,9 @@ TEST_F(SqliteDialectOnRows, TextColumnsCompareWithoutRegardToCase)
                                QStringLiteral("insert into W values ('Anand Stores','x')")});
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from W where Field1 = 'anand STORES'")), u"1");
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from W where Field1 like 'ANAND%'")), u"1");
+    TestDatabase::exec(*m_db, {QStringLiteral("create table V (text varchar(10), n int)"),
+                               QStringLiteral("insert into V values ('Abc', 1)")});
+    EXPECT_EQ(scalar(QStringLiteral("select n from V where text = 'aBC'")), u"1");
 }
 
 TEST_F(SqliteDialectOnRows, DateLiteralsSelectStoredDates)
