@@ -152,6 +152,12 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
         if (probe.exec(QStringLiteral("select sqlite_version()")))
             db->m_dialect = Dialect::Sqlite;
     }
+    if (db->m_dialect == Dialect::Sqlite) {
+        // SQLite opens any file without reading it; its catalogue shows whether it is a database.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            return errorOf(probe.lastError(), QStringLiteral("The file is not a database."));
+    }
     if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
         return status.error();
     return db;
