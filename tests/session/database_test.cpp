@@ -32,6 +32,20 @@ TEST(DatabaseOpen, MissingEmbeddedFileIsAnErrorAndNoFileIsCreated)
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
+TEST(DatabaseOpen, FileThatIsNoDatabaseIsAnError)
+{
+    QTemporaryDir folder;
+    QFile junk(QDir(folder.path()).filePath(QStringLiteral("junk.db")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    auto db = Database::open(embedded(folder.path(), QStringLiteral("junk.db")));
+    ASSERT_FALSE(db);
+    EXPECT_FALSE(db.error().description.isEmpty());
+    ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+    EXPECT_EQ(junk.readAll(), QByteArray(4096, 'x'));
+}
+
 TEST(DatabaseOpen, DriverNameOfTheEmbeddedBackendIgnoresCase)
 {
     TestDatabase file;
