@@ -186,6 +186,16 @@ TEST_F(DatabaseTest, ClosingInsideATransactionRollsItBack)
     EXPECT_EQ(TestDatabase::scalar(*other, QStringLiteral("select count(*) from accledgermaster")), u"5");
 }
 
+TEST_F(DatabaseTest, RecordsetOutlivesItsConnection)
+{
+    auto rs = m_db->openRecordset(QStringLiteral("select LedgerName from accledgermaster order by ledgercode"));
+    ASSERT_TRUE(rs);
+    m_db->close();
+    EXPECT_EQ(rs->recordCount(), 5);
+    rs->moveLast();
+    EXPECT_EQ(rs->text(0), u"Anand Stores");
+}
+
 TEST_F(DatabaseTest, CommitWithoutTransactionFails)
 {
     EXPECT_FALSE(m_db->commitTransaction());

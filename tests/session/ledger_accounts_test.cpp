@@ -205,6 +205,16 @@ TEST(AccountsComponent, EveryProgramIdentifierOfTheFamilyCreatesIt)
         EXPECT_TRUE(createAccountsComponent(postingProgId(product.code))) << product.code.toStdString();
 }
 
+TEST(AccountsComponent, PostingPicksTheComponentByProductCode)
+{
+    EXPECT_EQ(postingProgId(QStringLiteral("Lite")), u"KormoLedgerLite6.clsQRXAccounts");
+    EXPECT_EQ(postingProgId(QStringLiteral("Mart")), u"KormoLedgerMart6.clsQRXAccounts");
+    EXPECT_EQ(postingProgId(QStringLiteral("Mart7")), u"KormoLedgerMart7.clsQRXAccounts");
+    EXPECT_EQ(postingProgId(QStringLiteral("Accounts")), u"KormoLedger.clsQRXAccounts");
+    EXPECT_EQ(postingProgId(QString()), u"KormoLedger.clsQRXAccounts");
+    EXPECT_EQ(postingProgId(QStringLiteral("mart")), u"KormoLedger.clsQRXAccounts");
+}
+
 TEST(AccountsComponent, UnknownProgramIdentifierFails)
 {
     auto created = createAccountsComponent(QStringLiteral("Other.clsQRXAccounts"));

@@ -110,6 +110,16 @@ TEST_F(RecordsetTest, MovesPastTheEndsStopAtBofAndEof)
     EXPECT_TRUE(rs.bof());
 }
 
+TEST_F(RecordsetTest, UnknownFieldReadsAsNothing)
+{
+    Recordset rs = ledgers();
+    EXPECT_EQ(rs.fieldIndex(QStringLiteral("NoSuchField")), -1);
+    EXPECT_FALSE(rs.value(QStringLiteral("NoSuchField")).isValid());
+    EXPECT_TRUE(rs.text(QStringLiteral("NoSuchField")).isEmpty());
+    EXPECT_FALSE(rs.value(7).isValid());
+    EXPECT_FALSE(rs.value(-1).isValid());
+}
+
 TEST_F(RecordsetTest, NullValuesReadAsNullAndEmptyText)
 {
     Recordset rs = ledgers(QStringLiteral(" where ledgercode=504"));
