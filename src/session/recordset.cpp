@@ -91,7 +91,11 @@ QVariant Recordset::value(const QString &name) const
 
 QString Recordset::text(int index) const
 {
-    const QVariant v = value(index);
+    return valueText(value(index));
+}
+
+QString valueText(const QVariant &v)
+{
     if (v.isNull())
         return {};
     if (v.typeId() == QMetaType::QDateTime) {

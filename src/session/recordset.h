@@ -91,6 +91,10 @@ private:
     QList<std::pair<int, bool>> m_sortKeys; // field index, descending
 };
 
+// A value's text as the client library shows it: empty for NULL, a date without a time
+// of day as yyyy-MM-dd. Filters and finds compare this text.
+QString valueText(const QVariant &value);
+
 // Number value of a text as the client's Val() reads it: the leading number, 0 when none.
 double leadingNumber(const QString &text);
 
