@@ -57,6 +57,33 @@ TEST(OdbcConnection, ReachesTheDatabaseThroughTheOdbcDriver)
     EXPECT_EQ(rs->field(1).type, FieldType::Text);
     EXPECT_EQ(rs->field(2).type, FieldType::Date);
     EXPECT_EQ(dateOf(rs->value(2)), QDate(2026, 4, 1));
+    EXPECT_EQ(rs->text(2), u"2026-04-01");
+}
+
+TEST(OdbcConnection, DateValuesFilterByTheirText)
+{
+    TestDatabase file;
+    {
+        auto seed = file.connect();
+        TestDatabase::seedCompanies(*seed);
+        TestDatabase::exec(*seed, {QStringLiteral("update acccompanymaster set FinYearBegin='2025-04-01' "
+                                                  "where CompanyCode=3")});
+    }
+    auto db = Database::open(odbc(file.path()));
+    ASSERT_TRUE(db) << db.error().description.toStdString();
+    auto rs = (*db)->openRecordset(QStringLiteral("select CompanyCode,FinYearBegin from acccompanymaster "
+                                                  "order by CompanyCode"));
+    ASSERT_TRUE(rs);
+    ASSERT_TRUE(rs->setFilter(QStringLiteral("FinYearBegin = '2026-04-01'")));
+    EXPECT_EQ(rs->recordCount(), 2);
+    ASSERT_TRUE(rs->setFilter(QStringLiteral("FinYearBegin LIKE '2025*'")));
+    EXPECT_EQ(rs->recordCount(), 1);
+    EXPECT_EQ(rs->text(0), u"3");
+    rs->clearFilter();
+    auto found = rs->find(QStringLiteral("FinYearBegin < '2026-01-01'"));
+    ASSERT_TRUE(found);
+    EXPECT_TRUE(*found);
+    EXPECT_EQ(rs->text(0), u"3");
 }
 
 TEST(OdbcConnection, TransactionsRollBackThroughOdbc)
