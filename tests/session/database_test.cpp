@@ -231,6 +231,18 @@ TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
                                   QStringLiteral("select * from NoSuchTable")}));
 }
 
+TEST(DatabaseTrace, UnwritableTraceLeavesTheStatementsAlone)
+{
+    TestDatabase file;
+    QTemporaryDir folder;
+    qputenv("VANT_SQL_TRACE", QDir(folder.path()).filePath(QStringLiteral("missing/trace.sql")).toUtf8());
+    auto db = file.connect();
+    qunsetenv("VANT_SQL_TRACE");
+    ASSERT_TRUE(db);
+    EXPECT_TRUE(db->execute(QStringLiteral("delete from accledgermaster")));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
 TEST(ConnectionStrings, OleDbStringIsPlainConcatenation)
 {
     const ConnectionSettings settings{QStringLiteral("FreeTDS"), QStringLiteral("LEDGER01\\SQL"),
