@@ -1,7 +1,10 @@
 #include "frm_lov_result.h"
 
+
 #include "lov_controller.h"
 #include "lov_placement.h"
+
+#include "session/twips.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,7 +16,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vant {
 
@@ -102,7 +104,7 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
 
 int FrmLovResult::pixels(int twips) const
 {
-    return int(std::lround(twips / 15.0 * logicalDpiX() / 96.0));
+    return twipsToPixels(twips, logicalDpiX());
 }
 
 void FrmLovResult::buildTitleLine()

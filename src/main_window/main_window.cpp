@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "posting/account_posting.h"
 #include "session/company_context.h"
 #include "session/session.h"
 #include "session/twips.h"
@@ -54,8 +55,7 @@ void FrmMain::VantToolsLoad(int mode)
 
 void FrmMain::AccountPostLoad()
 {
-    m_session.ReportError(Error{0, QStringLiteral("Accounts Posting is not available in this build.")}, QString(),
-                          QStringLiteral("AccountPostLoad"), true);
+    showAccountsPosting(m_session, this);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

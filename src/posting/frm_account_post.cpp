@@ -3,7 +3,7 @@
 #include "posting_filters.h"
 #include "posting_formats.h"
 #include "posting_run.h"
-#include "twips.h"
+#include "session/widget_twips.h"
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
 #include "session/recordset.h"

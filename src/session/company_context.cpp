@@ -58,9 +58,9 @@ QDate GetFinDateBegin(Session &session, const QString &financialYear, const QStr
         report(session, rs.error(), "GetFinDateBegin");
         return fallback;
     }
-    if (rs->eof() || rs->isNull(0))
-        return fallback;
-    return dateOf(rs->value(0));
+    // A value that is no date counts as none.
+    const QDate begin = rs->eof() ? QDate() : dateOf(rs->value(0));
+    return begin.isValid() ? begin : fallback;
 }
 
 QDate GetFromCompany(Session &session, const QString &companyCode)
@@ -72,9 +72,8 @@ QDate GetFromCompany(Session &session, const QString &companyCode)
         report(session, rs.error(), "GetFromCompany");
         return today;
     }
-    if (rs->eof() || rs->isNull(0))
-        return today;
-    return dateOf(rs->value(0));
+    const QDate begin = rs->eof() ? QDate() : dateOf(rs->value(0));
+    return begin.isValid() ? begin : today;
 }
 
 QString GetCompanyName(Session &session, const QString &companyCode)

@@ -20,10 +20,11 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
     settings.login = readSetting(QStringLiteral("Login"));
     settings.password = DecipherPassword(readSetting(QStringLiteral("Password")), kPasswordKey);
     settings.driver = readSetting(QStringLiteral("Driver"));
+    // Every attempt replaces the connection; a refused one leaves none behind.
+    session.DBConnection.reset();
     if (settings.server.isEmpty() || settings.login.isEmpty())
         return ConnectResult::Refused;
 
-    session.DBConnection.reset();
     auto opened = Database::open(settings);
     if (!opened) {
         session.prompts.message(QString::number(opened.error().number) + QLatin1Char('\n')

@@ -12,6 +12,9 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
+
+#include <sqlite3.h>
 
 namespace vant {
 
@@ -20,8 +23,14 @@ namespace {
 // ADO's "unspecified error", for failures that carry no number of their own.
 constexpr int kUnspecifiedError = -2147467259;
 
+// Braces only where the value needs them: some drivers (SQLite's among them) take braces
+// around a plain value as part of it.
 QString braced(const QString &value)
 {
+    const bool plain = value.trimmed() == value && !value.contains(QLatin1Char(';'))
+                       && !value.contains(QLatin1Char('{')) && !value.contains(QLatin1Char('}'));
+    if (plain)
+        return value;
     QString inner = value;
     return QLatin1Char('{') + inner.replace(QLatin1Char('}'), QStringLiteral("}}")) + QLatin1Char('}');
 }
@@ -52,6 +61,23 @@ FieldType fieldType(const QSqlField &field)
     default:
         return FieldType::Unknown;
     }
+}
+
+// The embedded driver types a column by what its first value holds, so a date column reads
+// as text; the column's declared type tells dates apart.
+FieldType declaredType(const QSqlQuery &query, int column, FieldType reported)
+{
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
+        return reported;
+    sqlite3_stmt *statement = *static_cast<sqlite3_stmt *const *>(handle.constData());
+    const char *declared = statement ? sqlite3_column_decltype(statement, column) : nullptr;
+    if (!declared)
+        return reported;
+    const QByteArray type = QByteArray(declared).trimmed().toLower();
+    if (type == "datetime" || type == "date" || type == "smalldatetime")
+        return FieldType::Date;
+    return reported;
 }
 
 Error errorOf(const QSqlError &error, const QString &fallback)
@@ -126,6 +152,12 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
         if (probe.exec(QStringLiteral("select sqlite_version()")))
             db->m_dialect = Dialect::Sqlite;
     }
+    if (db->m_dialect == Dialect::Sqlite) {
+        // SQLite opens any file without reading it; its catalogue shows whether it is a database.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            return errorOf(probe.lastError(), QStringLiteral("The file is not a database."));
+    }
     if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
         return status.error();
     return db;
@@ -196,7 +228,7 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
     QList<Field> fields;
     fields.reserve(record.count());
     for (int i = 0; i < record.count(); ++i)
-        fields.append(Field{record.fieldName(i), fieldType(record.field(i))});
+        fields.append(Field{record.fieldName(i), declaredType(query, i, fieldType(record.field(i)))});
     QList<QList<QVariant>> rows;
     while (query.next()) {
         QList<QVariant> row;

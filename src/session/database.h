@@ -23,7 +23,8 @@ struct ConnectionSettings
     bool isEmbedded() const { return driver.compare(u"SQLite", Qt::CaseInsensitive) == 0; }
     // The OLE DB provider's connection string that the settings stand for.
     QString oleDbConnectionString() const;
-    // The same settings as an ODBC connection string, every value brace-quoted.
+    // The same settings as an ODBC connection string; values with ";", braces or outer
+    // blanks are brace-quoted.
     QString odbcConnectionString() const;
 };
 

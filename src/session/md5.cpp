@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -54,6 +55,8 @@ void MD5::MD5Init()
 
 void MD5::MD5Update(std::int32_t InputLen, const QByteArray &InputBuffer)
 {
+    // A length beyond the buffer must not read past it.
+    InputLen = std::clamp(InputLen, std::int32_t(0), std::int32_t(InputBuffer.size()));
     const auto *input = reinterpret_cast<const unsigned char *>(InputBuffer.constData());
     const int buffered = m_byteCounter % 64;
     m_byteCounter += InputLen;

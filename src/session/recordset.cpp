@@ -91,7 +91,11 @@ QVariant Recordset::value(const QString &name) const
 
 QString Recordset::text(int index) const
 {
-    const QVariant v = value(index);
+    return valueText(value(index));
+}
+
+QString valueText(const QVariant &v)
+{
     if (v.isNull())
         return {};
     if (v.typeId() == QMetaType::QDateTime) {
@@ -111,6 +115,10 @@ QString Recordset::text(const QString &name) const
 
 Status Recordset::setFilter(const QString &criteria)
 {
+    if (criteria.trimmed().isEmpty()) {
+        clearFilter();
+        return {};
+    }
     auto predicate = compileCriteria(criteria, m_fields);
     if (!predicate)
         return predicate.error();

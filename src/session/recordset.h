@@ -63,6 +63,7 @@ public:
     // Criteria of the form [field] LIKE 'pattern' (with * and ? wildcards, [*] for a
     // literal star), [field] = 'text' or number, and the other comparisons, joined by
     // AND / OR and grouped with parentheses. Text compares without regard to case.
+    // A blank criteria text removes the filter.
     Status setFilter(const QString &criteria);
     void clearFilter();
     bool isFiltered() const { return !m_filter.isEmpty(); }
@@ -89,6 +90,10 @@ private:
     QString m_sort;
     QList<std::pair<int, bool>> m_sortKeys; // field index, descending
 };
+
+// A value's text as the client library shows it: empty for NULL, a date without a time
+// of day as yyyy-MM-dd. Filters and finds compare this text.
+QString valueText(const QVariant &value);
 
 // Number value of a text as the client's Val() reads it: the leading number, 0 when none.
 double leadingNumber(const QString &text);

@@ -185,9 +185,10 @@ private:
 
         if (which == Op::Like) {
             const QRegularExpression pattern(likePattern(value.toString()),
-                                             QRegularExpression::CaseInsensitiveOption);
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::DotMatchesEverythingOption);
             return [index, pattern](const QList<QVariant> &row) {
-                return pattern.match(row.at(index).toString()).hasMatch();
+                return pattern.match(valueText(row.at(index))).hasMatch();
             };
         }
         return [index, which, value, quoted](const QList<QVariant> &row) {
@@ -196,12 +197,13 @@ private:
                 return false;
             int order = 0;
             bool numeric = false;
-            const double cellNumber = cell.toString().trimmed().toDouble(&numeric);
+            const QString cellText = valueText(cell);
+            const double cellNumber = cellText.trimmed().toDouble(&numeric);
             if (!quoted && numeric) {
                 const double number = value.toDouble();
                 order = cellNumber < number ? -1 : (cellNumber > number ? 1 : 0);
             } else {
-                order = QString::compare(cell.toString(), value.toString(), Qt::CaseInsensitive);
+                order = QString::compare(cellText, value.toString(), Qt::CaseInsensitive);
             }
             switch (which) {
             case Op::Eq: return order == 0;

@@ -15,10 +15,13 @@ Status createAndConnectAccounts(Session &session, const QString &progId)
     auto created = session.accountsFactory(progId);
     if (!created)
         return created.error();
-    session.AccountsObject = std::move(*created);
     if (!session.DBConnection)
         return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
-    return session.AccountsObject->SetAccDBConnection(*session.DBConnection);
+    // A component that could not be connected is not kept: later calls must fail plainly.
+    if (Status connected = (*created)->SetAccDBConnection(*session.DBConnection); !connected)
+        return connected;
+    session.AccountsObject = std::move(*created);
+    return {};
 }
 
 bool AccountsObjectCreation(Session &session)

@@ -112,6 +112,14 @@ bool isTextType(const Node &node)
     return node.kind == Kind::Word && textTypes.contains(node.text, Qt::CaseInsensitive);
 }
 
+// A type word follows its column's name; a word that opens a definition is the name itself.
+bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
+{
+    const std::size_t before = previousSolid(nodes, index);
+    return before < nodes.size() && !(nodes[before].kind == Kind::Symbol && nodes[before].text == u",")
+           && !isWord(nodes[before], u"table");
+}
+
 // Splits a group's tokens at its top-level commas.
 std::vector<std::vector<Node>> arguments(const std::vector<Node> &nodes)
 {
@@ -189,6 +197,8 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             if (before < nodes.size() && (isWord(nodes[before], u"select") || isWord(nodes[before], u"distinct"))) {
                 limit = nodes[next].text;
                 i = next;
+                if (i + 1 < nodes.size() && nodes[i + 1].kind == Kind::Space)
+                    ++i;
                 continue;
             }
         }
@@ -197,7 +207,7 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             continue;
         }
         out += node.text;
-        if (createTable && isTextType(node)) {
+        if (createTable && isTextType(node) && followsColumnName(nodes, i)) {
             if (callFollows) {
                 out += renderGroup(nodes[next].children, false);
                 i = next;
@@ -205,8 +215,15 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             out += QStringLiteral(" COLLATE NOCASE");
         }
     }
-    if (!limit.isEmpty())
-        out += QStringLiteral(" LIMIT ") + limit;
+    if (!limit.isEmpty()) {
+        // The limit goes before a closing semicolon and the blanks around it.
+        qsizetype end = out.size();
+        while (end > 0 && out.at(end - 1).isSpace())
+            --end;
+        if (end > 0 && out.at(end - 1) == u';')
+            --end;
+        out.insert(end, QStringLiteral(" LIMIT ") + limit);
+    }
     return out;
 }
 
@@ -250,6 +267,8 @@ bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
         }
         if (name.isEmpty())
             return false;
+        if (j < nodes.size() && nodes[j].kind == Kind::Space)
+            ++j;
         nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(i), nodes.begin() + static_cast<std::ptrdiff_t>(j));
         prefix = QStringLiteral("CREATE TABLE ") + stripDbo(name) + QStringLiteral(" AS ");
         return true;

@@ -11,4 +11,9 @@ inline int twipsToPixels(int twips, qreal logicalDpi)
     return qRound(twips / 15.0 * logicalDpi / 96.0);
 }
 
+inline int pixelsToTwips(int pixels, qreal logicalDpi)
+{
+    return qRound(pixels * 15.0 * 96.0 / logicalDpi);
+}
+
 } // namespace vant

@@ -1,8 +1,10 @@
 #include "frm_vant_tools.h"
 
+
 #include "company_box.h"
 #include "purge_data.h"
 #include "session/session.h"
+#include "session/twips.h"
 #include "session/user_prompts.h"
 #include "transfer_run.h"
 
@@ -131,7 +133,7 @@ void frmVantTools::buildControls()
 
 int frmVantTools::pixels(int twips) const
 {
-    return qRound(twips / 15.0 * logicalDpiX() / 96.0);
+    return twipsToPixels(twips, logicalDpiX());
 }
 
 void frmVantTools::placeControls()

@@ -2,8 +2,13 @@
 
 #include "main_window/main_window.h"
 #include "session/products.h"
+#include "transfer/frm_vant_tools.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -20,6 +25,28 @@ protected:
         login(QStringLiteral("Admin"), QStringLiteral("secret1"));
         return m_program.mainWindow();
     }
+
+    // Chooses a menu entry and closes the modal window it opens; returns that window's
+    // name and, for the tools window, its mode.
+    QString openAndClose(FrmMain *main, const QString &entryName)
+    {
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            QWidget *window = QApplication::activeModalWidget();
+            if (!window)
+                return;
+            seen = window->objectName();
+            if (auto *tools = qobject_cast<frmVantTools *>(window)) {
+                seen += QStringLiteral(":%1").arg(tools->ToolsScreen());
+                m_lastTools = tools;
+            }
+            window->close();
+        });
+        main->findChild<QAction *>(entryName)->trigger();
+        return seen;
+    }
+
+    static inline QPointer<frmVantTools> m_lastTools;
 };
 
 TEST_F(MainWindowTest, ProcessMenuEntriesInOrder)
@@ -89,6 +116,21 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsWithoutReleasing)
 
     EXPECT_EQ(m_endCodes, QList<int>{0});
     EXPECT_NE(m_session.db(), nullptr);
+}
+
+TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
+{
+    FrmMain *main = loggedIn();
+    ASSERT_NE(main, nullptr);
+
+    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountTransfer")), QStringLiteral("frmVantTools:1"));
+    QPointer<frmVantTools> first = m_lastTools;
+    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountTransfer")), QStringLiteral("frmVantTools:1"));
+    // Every opening is a fresh window; the earlier one is gone.
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuPurgedata")), QStringLiteral("frmVantTools:0"));
+    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountsPosting")), QStringLiteral("frmAccountPost"));
+    EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "posting/account_posting.h"
 #include "posting/frm_account_post.h"
 #include "posting/posting_filters.h"
-#include "posting/twips.h"
+#include "session/widget_twips.h"
 #include "session/products.h"
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"

@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QRect>
-#include <QWidget>
+#include "twips.h"
 
-#include <cmath>
+#include <QWidget>
 
 namespace vant {
 
-// Sizes are kept in twips: 15 twips to a pixel at 96 DPI, scaled by the screen's DPI.
 inline int twipsToPixels(int twips, const QWidget *widget)
 {
-    return int(std::lround(twips / 15.0 * widget->logicalDpiX() / 96.0));
+    return twipsToPixels(twips, widget->logicalDpiX());
 }
 
 inline int pixelsToTwips(int pixels, const QWidget *widget)
 {
-    return int(std::lround(pixels * 15.0 * 96.0 / widget->logicalDpiX()));
+    return pixelsToTwips(pixels, widget->logicalDpiX());
 }
 
 inline void placeInTwips(QWidget *widget, int left, int top, int width, int height)
