@@ -2,6 +2,7 @@
 // then the company context that check prints.
 #include "vantctl_fixture.h"
 
+#include "session/settings_store.h"
 #include "support/test_environment.h"
 
 #include <QDir>
@@ -69,6 +70,15 @@ TEST_F(VantctlLoginTest, NoDatabaseConfiguredEndsAtTheFirstCheck)
     const CtlRun run = runAsAdmin({QStringLiteral("check")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Select Product\n"));
+}
+
+TEST_F(VantctlLoginTest, AConnectionThatCannotBeOpenedIsRefused)
+{
+    writeSetting(QStringLiteral("Server"), QDir(m_programDir.path()).filePath(QStringLiteral("missing")));
+    const CtlRun run = runAsAdmin({QStringLiteral("check")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("\nDatabase Connectin failed...\n"))) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
 }
 
 TEST_F(VantctlLoginTest, AVersionMismatchIsRefused)
