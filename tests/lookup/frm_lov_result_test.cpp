@@ -71,7 +71,7 @@ protected:
 TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
 {
     LovRequest request = itemsRequest();
-    request.SearchText = QStringLiteral("It");
+    request.SearchText = QStringLiteral("1");
     request.HintText = QStringLiteral("[F2]-New");
     m_window.script = [](FrmLovResult &window) {
         auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MsfBrowse"));
@@ -81,7 +81,7 @@ TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
 
         EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LblHead"))->text(), QStringLiteral("Items"));
         EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/45"));
-        EXPECT_EQ(searchBox(window)->text(), QStringLiteral("It"));
+        EXPECT_EQ(searchBox(window)->text(), QStringLiteral("1"));
         EXPECT_EQ(hint->text(), QStringLiteral("[F2]-New, "));
         EXPECT_EQ(hint->toolTip(),
                   QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc"));
