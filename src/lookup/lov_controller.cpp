@@ -185,7 +185,7 @@ void LovController::fillhelp(bool changepost)
     }
     m_pageEnd = m_pageStart + int(m_page.size()) - 1;
     m_rs.moveFirst();
-    m_pageStale = false;
+    m_pageFilterText = m_filterText;
     m_marks = QList<bool>(m_page.size(), false);
     if (m_multiSelect) {
         for (int row = 1; row <= rowCount(); ++row)

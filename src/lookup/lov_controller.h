@@ -153,6 +153,8 @@ private:
     void startPageAt(int position, bool changepost = false);
     void showFoundRecord(int position);
     void searchCurrentBox();
+    bool pageStale() const { return m_filterText != m_pageFilterText; }
+    void removeFilter();
     void setSearchBoxText(const QString &text);
     bool sortBy(int column, const QString &procedure);
     void rememberSearchFieldType();
@@ -183,8 +185,10 @@ private:
     int m_pageStart = 0;
     int m_pageEnd = 0;
     int m_currentRow = 0;
-    // The page no longer shows the recordset's rows at their positions: a filter came or went.
-    bool m_pageStale = false;
+    // The containment filter on the recordset, and the one it had when the page was filled:
+    // when they differ the page no longer shows the records at their positions.
+    QString m_filterText;
+    QString m_pageFilterText;
     QString m_countLabel;
     QStringList m_detailValues;
 

@@ -59,6 +59,7 @@ bool LovController::SetScreenbyscreen()
         }
     }
     m_rs = std::move(*opened);
+    m_filterText.clear();
 
     // Only the screen's column shows, across the whole grid; the others lose their heads.
     m_columns = m_baseColumns;
@@ -110,6 +111,7 @@ void LovController::clearPage()
     m_pageEnd = 0;
     m_currentRow = 0;
     m_countLabel.clear();
+    m_pageFilterText = m_filterText;
     m_detailValues = QStringList(m_detailColumns.size(), QString());
     emit pageFilled();
     emit recordChanged();

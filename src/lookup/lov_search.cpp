@@ -80,15 +80,20 @@ void LovController::clearSearchBox()
     searchCurrentBox();
 }
 
+void LovController::removeFilter()
+{
+    if (!m_rs.isFiltered())
+        return;
+    m_rs.clearFilter();
+    m_filterText.clear();
+}
+
 void LovController::searchCurrentBox()
 {
     for (;;) {
         m_found = false;
         m_filterFlag = false;
-        if (m_rs.isFiltered()) {
-            m_rs.clearFilter();
-            m_pageStale = true;
-        }
+        removeFilter();
         const QString text = searchBoxText(m_currentBox);
         if (text.isEmpty())
             break;
@@ -110,7 +115,7 @@ void LovController::searchCurrentBox()
         setSearchBoxText(text.chopped(1));
     }
     // The page showed filtered rows: show the whole result again from its start.
-    if (m_pageStale && !m_rs.isEmpty())
+    if (pageStale() && !m_rs.isEmpty())
         startPageAt(1, true);
 }
 
@@ -119,7 +124,7 @@ bool LovController::findbrow(const QString &findchar)
     m_found = false;
     if (m_rs.fieldCount() == 0)
         return true;
-    if (searchBoxColumn(1) == 0 && !m_pageStale) {
+    if (searchBoxColumn(1) == 0 && !pageStale()) {
         for (int row = 1; row <= rowCount(); ++row) {
             if (cell(row, 0).startsWith(findchar)) {
                 m_found = true;
@@ -133,13 +138,12 @@ bool LovController::findbrow(const QString &findchar)
     const QString text = escapeLikeText(findchar);
     QString criterion = field + QStringLiteral(" LIKE '") + text + QStringLiteral("*'");
     if (m_filterFlag && m_rs.field(searchFieldIndex()).isCharacter()) {
-        const Status filtered =
-            m_rs.setFilter(QStringLiteral("(") + field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*')"));
-        if (!filtered) {
+        const QString filter = QStringLiteral("(") + field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*')");
+        if (const Status filtered = m_rs.setFilter(filter); !filtered) {
             report(filtered.error(), QStringLiteral("findbrow"));
             return false;
         }
-        m_pageStale = true;
+        m_filterText = filter;
         criterion = field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*'");
     }
     m_rs.moveFirst();
@@ -159,7 +163,7 @@ bool LovController::findbrow(const QString &findchar)
 
 void LovController::showFoundRecord(int position)
 {
-    if (!m_pageStale && position >= m_pageStart && position <= m_pageEnd)
+    if (!pageStale() && position >= m_pageStart && position <= m_pageEnd)
         setCurrentRow(position - m_pageStart + 1);
     else
         startPageAt(position, true);
@@ -188,8 +192,7 @@ void LovController::sortByHead(int column)
         m_lov.LovSearchField = field;
         rememberSearchFieldType();
         setSearchBoxText(QString());
-        if (m_rs.isFiltered())
-            m_rs.clearFilter();
+        removeFilter();
     }
     m_rs.moveFirst();
     fillhelp(true);
