@@ -1,4 +1,5 @@
 #include "lov_fixture.h"
+#include "lov_window_presenter.h"
 
 #include "lookup/frm_lov_result.h"
 #include "lookup/qt_lov_presenter.h"
@@ -14,22 +15,6 @@
 
 namespace vant::test {
 namespace {
-
-// Shows the real window without a modal loop and runs a script over it.
-class WindowPresenter : public LovPresenter
-{
-public:
-    void present(LovController &controller) override
-    {
-        FrmLovResult window(controller);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        script(window);
-        EXPECT_FALSE(window.isVisible());
-    }
-
-    std::function<void(FrmLovResult &)> script;
-};
 
 class FrmLovResultTest : public LovFixture
 {
