@@ -343,8 +343,12 @@ bool FrmLovResult::handleKey(const QKeyEvent &event)
     case Qt::Key_Delete: m_controller.clearSearchBox(); return true;
     default: break;
     }
-    if (event.modifiers() == Qt::ControlModifier) {
-        if (event.key() == Qt::Key_Control && !m_lv->isVisible())
+    // Ctrl held alone (some platforms leave it out of the modifiers of its own press) shows
+    // the sort list until it is released.
+    const Qt::KeyboardModifiers others =
+        event.modifiers() & ~Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier);
+    if ((event.key() == Qt::Key_Control || event.modifiers().testFlag(Qt::ControlModifier)) && others == 0) {
+        if (!m_lv->isVisible())
             showSortList();
         return true;
     }
