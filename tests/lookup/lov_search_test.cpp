@@ -226,7 +226,7 @@ TEST_F(LovSearchTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
     EXPECT_EQ(logText(), QString());
 }
 
-TEST_F(LovSearchTest, AFailedSearchIsReportedUnderFindbrow)
+TEST_F(LovSearchTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
 {
     LovRequest request = itemsRequest();
     // A field whose name holds a closing bracket cannot be named in a criterion.
@@ -236,11 +236,16 @@ TEST_F(LovSearchTest, AFailedSearchIsReportedUnderFindbrow)
             window.typeText(QStringLiteral("I"));
             EXPECT_EQ(window.searchBoxText(1), QStringLiteral("I"));
             EXPECT_EQ(window.pageStart(), 1);
+            // Nor in a sort.
+            window.sortByHead(2);
+            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("I"));
+            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 01"));
             window.leave();
         },
         request, QStringLiteral("odd]name"));
     EXPECT_TRUE(logText().contains(QStringLiteral("ErrForm : FrmLovResult    ErrEvent : findbrow\r\n")));
-    EXPECT_EQ(m_prompts.boxes().size(), 1);
+    EXPECT_TRUE(logText().contains(QStringLiteral("ErrForm : FrmLovResult    ErrEvent : msfbrowse_MouseDown\r\n")));
+    EXPECT_EQ(m_prompts.boxes().size(), 2);
 }
 
 TEST_F(LovSearchTest, ColumnSearchBoxesFollowTheVisibleColumns)
