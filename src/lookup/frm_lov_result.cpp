@@ -86,7 +86,7 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     connect(&m_controller, &LovController::recordChanged, this, &FrmLovResult::showRecord);
     connect(&m_controller, &LovController::searchTextChanged, this, &FrmLovResult::showSearchText);
     connect(&m_controller, &LovController::columnsChanged, this, &FrmLovResult::showColumns);
-    connect(&m_controller, &LovController::rowMarkChanged, this, &FrmLovResult::showRowMark);
+    connect(&m_controller, &LovController::rowMarkChanged, this, &FrmLovResult::showRow);
     connect(&m_controller, &LovController::finished, this, &FrmLovResult::accept);
 
     showColumns();
@@ -234,31 +234,24 @@ void FrmLovResult::showPage()
     m_msfBrowse->setUpdatesEnabled(false);
     const int rows = m_controller.rowCount();
     m_msfBrowse->setRowCount(rows);
-    for (int row = 1; row <= rows; ++row) {
-        for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
-            QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
-            if (!item) {
-                item = new QTableWidgetItem;
-                m_msfBrowse->setItem(row - 1, column, item);
-            }
-            item->setText(m_controller.cell(row, column));
-        }
-        showRowMark(row);
-    }
+    for (int row = 1; row <= rows; ++row)
+        showRow(row);
     m_msfBrowse->setUpdatesEnabled(true);
 }
 
-void FrmLovResult::showRowMark(int row)
+void FrmLovResult::showRow(int row)
 {
-    QTableWidgetItem *serial = m_msfBrowse->item(row - 1, 0);
-    if (!serial)
-        return;
-    serial->setIcon(m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
-    // The value entered for a picked row shows in its cell as soon as it is given.
-    for (int column = 1; column < m_msfBrowse->columnCount(); ++column) {
-        if (QTableWidgetItem *item = m_msfBrowse->item(row - 1, column))
-            item->setText(m_controller.cell(row, column));
+    // Every cell is written again: a picked row shows the value entered for it.
+    for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
+        QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            m_msfBrowse->setItem(row - 1, column, item);
+        }
+        item->setText(m_controller.cell(row, column));
     }
+    m_msfBrowse->item(row - 1, 0)->setIcon(
+        m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
 }
 
 void FrmLovResult::showCurrentRow()

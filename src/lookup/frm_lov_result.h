@@ -42,7 +42,7 @@ private:
     QLineEdit *currentSearchBox() const;
     void showColumns();
     void showPage();
-    void showRowMark(int row);
+    void showRow(int row);
     void showCurrentRow();
     void showRecord();
     void showSearchText();

@@ -119,15 +119,12 @@ public:
     void sortByListEntry(int column);
 
     // Multi-select: Addlist 1 toggles the selection of a page row, 0 restores its mark.
-    bool isMultiSelect() const { return m_multiSelect; }
     void StoreMultiSelect(int row, int Addlist);
     bool isMarked(int row) const { return m_marks.value(row - 1, false); }
     const LovSelection &selection() const { return m_selection; }
 
     // Screen-by-screen mode: the screen shown, 0 for the first.
-    bool isScreenByScreen() const { return m_screens.isOn(); }
     int screenLevel() const { return m_screens.level(); }
-    const QString &screenWorkTable() const { return m_screens.workTable(); }
     bool SetScreenbyscreen();
 
     // Enter or double-click: answer with the current row or the selection, or on a
