@@ -28,6 +28,7 @@ bool LovController::SetScreenbyscreen()
     int shown = 0;
     QString query;
     if (m_screens.isLastScreen()) {
+        // The main field is a grid column number: 1 is the query's first field.
         shown = int(leadingNumber(m_request.ScreenByScreenMainField));
         if (shown < 1 || shown > names.size())
             shown = 1;

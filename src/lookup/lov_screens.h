@@ -11,7 +11,9 @@ namespace vant {
 // The drill-down of a screen-by-screen lookup. The caller's screen list names, one element
 // per screen, the query field whose distinct values that screen shows (names compared
 // without regard to case); after the last named screen come the matching rows themselves.
-// Every screen reads a work table that holds a copy of the query's rows.
+// Every screen reads a work table that holds a copy of the query's rows. The last screen
+// shows only the main field's column; the key set, multi-select and entered values work
+// there as in any lookup, while the drill-down screens only pick the value to go on with.
 class LovScreens
 {
 public:
