@@ -11,8 +11,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -66,17 +69,10 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     buildTitleLine();
-    m_searchtxthlp = new QLineEdit(this);
-    m_searchtxthlp->setObjectName(QStringLiteral("searchtxthlp"));
-    // The window edits the search text itself; the box only shows it.
-    m_searchtxthlp->setReadOnly(true);
-    m_searchtxthlp->setFixedWidth(pixels(controller.gridWidth()));
-    m_searchtxthlp->setText(controller.searchText());
-    m_searchtxthlp->installEventFilter(this);
-    layout->addWidget(m_searchtxthlp);
-
+    buildSearchBoxes();
     buildBrowseGrid();
     buildDetailGrid();
+    buildSortList();
 
     m_txtMessage = new QLineEdit(this);
     m_txtMessage->setObjectName(QStringLiteral("TxtMessage"));
@@ -90,16 +86,20 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     connect(&m_controller, &LovController::pageFilled, this, &FrmLovResult::showPage);
     connect(&m_controller, &LovController::currentRowChanged, this, &FrmLovResult::showCurrentRow);
     connect(&m_controller, &LovController::recordChanged, this, &FrmLovResult::showRecord);
+    connect(&m_controller, &LovController::searchTextChanged, this, &FrmLovResult::showSearchText);
+    connect(&m_controller, &LovController::columnsChanged, this, &FrmLovResult::showColumns);
+    connect(&m_controller, &LovController::rowMarkChanged, this, &FrmLovResult::showRow);
     connect(&m_controller, &LovController::finished, this, &FrmLovResult::accept);
 
+    showColumns();
     showPage();
     showCurrentRow();
     showRecord();
     adjustSize();
     if (const QScreen *shownOn = screen())
         move(lovWindowPosition(controller.placement(), shownOn->geometry(), size(), logicalDpiX() / 96.0 / 15.0));
-    m_searchtxthlp->setFocus();
-    m_searchtxthlp->setCursorPosition(int(m_searchtxthlp->text().size()));
+    showSearchText();
+    m_searchtxthlp.first()->setFocus();
 }
 
 int FrmLovResult::pixels(int twips) const
@@ -123,23 +123,39 @@ void FrmLovResult::buildTitleLine()
     layout()->addWidget(line);
 }
 
+void FrmLovResult::buildSearchBoxes()
+{
+    auto *line = new QWidget(this);
+    auto *row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const QList<LovColumn> &columns = m_controller.columns();
+    for (int box = 1; box <= m_controller.searchBoxCount(); ++box) {
+        auto *edit = new QLineEdit(line);
+        edit->setObjectName(box == 1 ? QStringLiteral("searchtxthlp") : QStringLiteral("searchtxthlp%1").arg(box));
+        // The window edits the search text itself; the box only shows it.
+        edit->setReadOnly(true);
+        const int column = m_controller.searchBoxColumn(box);
+        if (column == 0)
+            edit->setFixedWidth(pixels(m_controller.gridWidth()));
+        else
+            edit->setFixedWidth(pixels(columns.at(column - 1).width + (box == 1 ? LovController::kSerialWidth : 0)));
+        edit->installEventFilter(this);
+        row->addWidget(edit);
+        m_searchtxthlp << edit;
+    }
+    row->addStretch();
+    line->setFixedWidth(pixels(m_controller.gridWidth()));
+    layout()->addWidget(line);
+}
+
 void FrmLovResult::buildBrowseGrid()
 {
     m_msfBrowse = makeGrid(this, QStringLiteral("MsfBrowse"));
     m_msfBrowse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QList<LovColumn> &columns = m_controller.columns();
-    m_msfBrowse->setColumnCount(int(columns.size()) + 1);
-    QStringList heads{QStringLiteral("Sno")};
+    m_msfBrowse->setColumnCount(int(m_controller.columns().size()) + 1);
     m_msfBrowse->setColumnWidth(0, pixels(LovController::kSerialWidth));
-    for (int c = 1; c <= columns.size(); ++c) {
-        const LovColumn &column = columns.at(c - 1);
-        heads << column.head;
-        if (column.width == 0)
-            m_msfBrowse->setColumnHidden(c, true);
-        else
-            m_msfBrowse->setColumnWidth(c, pixels(column.width));
-    }
-    m_msfBrowse->setHorizontalHeaderLabels(heads);
+    m_msfBrowse->horizontalHeader()->viewport()->installEventFilter(this);
     const int rowHeight = m_msfBrowse->verticalHeader()->defaultSectionSize();
     m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()),
                               m_msfBrowse->horizontalHeader()->sizeHint().height()
@@ -148,7 +164,7 @@ void FrmLovResult::buildBrowseGrid()
 
     connect(m_msfBrowse, &QTableWidget::cellClicked, this, [this](int row) {
         m_controller.setCurrentRow(row + 1);
-        m_searchtxthlp->setFocus();
+        currentSearchBox()->setFocus();
     });
     connect(m_msfBrowse, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         m_controller.setCurrentRow(row + 1);
@@ -179,10 +195,40 @@ void FrmLovResult::buildDetailGrid()
     m_msfDetail->setFixedSize(gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize()
                                              + 2 * m_msfDetail->frameWidth());
     m_msfDetail->setVisible(!heads.isEmpty());
-    connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { m_searchtxthlp->setFocus(); });
+    connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { currentSearchBox()->setFocus(); });
     layout()->addWidget(m_msfDetail);
     if (!heads.isEmpty())
         static_cast<QVBoxLayout *>(layout())->addSpacing(pixels(10));
+}
+
+void FrmLovResult::buildSortList()
+{
+    m_lv = new QTreeWidget(this);
+    m_lv->setObjectName(QStringLiteral("Lv"));
+    m_lv->setHeaderLabels({QStringLiteral("Sort on")});
+    m_lv->setRootIsDecorated(false);
+    m_lv->setFocusPolicy(Qt::NoFocus);
+    m_lv->hide();
+    connect(m_lv, &QTreeWidget::itemChanged, this, &FrmLovResult::sortListTicked);
+}
+
+QLineEdit *FrmLovResult::currentSearchBox() const
+{
+    return m_searchtxthlp.value(m_controller.currentSearchBox() - 1, m_searchtxthlp.first());
+}
+
+void FrmLovResult::showColumns()
+{
+    const QList<LovColumn> &columns = m_controller.columns();
+    QStringList heads{QStringLiteral("Sno")};
+    for (int c = 1; c <= columns.size(); ++c) {
+        const LovColumn &column = columns.at(c - 1);
+        heads << column.head;
+        m_msfBrowse->setColumnHidden(c, column.width == 0);
+        if (column.width != 0)
+            m_msfBrowse->setColumnWidth(c, pixels(column.width));
+    }
+    m_msfBrowse->setHorizontalHeaderLabels(heads);
 }
 
 void FrmLovResult::showPage()
@@ -190,17 +236,24 @@ void FrmLovResult::showPage()
     m_msfBrowse->setUpdatesEnabled(false);
     const int rows = m_controller.rowCount();
     m_msfBrowse->setRowCount(rows);
-    for (int row = 1; row <= rows; ++row) {
-        for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
-            QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
-            if (!item) {
-                item = new QTableWidgetItem;
-                m_msfBrowse->setItem(row - 1, column, item);
-            }
-            item->setText(m_controller.cell(row, column));
-        }
-    }
+    for (int row = 1; row <= rows; ++row)
+        showRow(row);
     m_msfBrowse->setUpdatesEnabled(true);
+}
+
+void FrmLovResult::showRow(int row)
+{
+    // Every cell is written again: a picked row shows the value entered for it.
+    for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
+        QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            m_msfBrowse->setItem(row - 1, column, item);
+        }
+        item->setText(m_controller.cell(row, column));
+    }
+    m_msfBrowse->item(row - 1, 0)->setIcon(
+        m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
 }
 
 void FrmLovResult::showCurrentRow()
@@ -217,6 +270,57 @@ void FrmLovResult::showRecord()
         m_msfDetail->item(row, 1)->setText(values.at(row));
 }
 
+void FrmLovResult::showSearchText()
+{
+    for (int box = 1; box <= m_searchtxthlp.size(); ++box) {
+        QLineEdit *edit = m_searchtxthlp.at(box - 1);
+        edit->setText(m_controller.searchBoxText(box));
+        edit->setCursorPosition(int(edit->text().size()));
+    }
+}
+
+void FrmLovResult::showSortList()
+{
+    const QSignalBlocker blocker(m_lv);
+    m_lv->clear();
+    for (int column : m_controller.sortListColumns()) {
+        auto *entry = new QTreeWidgetItem(m_lv, {m_controller.columns().at(column - 1).head});
+        entry->setData(0, Qt::UserRole, column);
+        entry->setCheckState(0, Qt::Unchecked);
+    }
+    const QRect grid = m_msfBrowse->geometry();
+    m_lv->resize(grid.width() / 3, grid.height() / 2);
+    m_lv->move(grid.center() - QPoint(m_lv->width() / 2, m_lv->height() / 2));
+    m_lv->raise();
+    m_lv->show();
+}
+
+void FrmLovResult::sortListTicked(QTreeWidgetItem *item)
+{
+    if (item->checkState(0) != Qt::Checked)
+        return;
+    {
+        const QSignalBlocker blocker(m_lv);
+        for (int i = 0; i < m_lv->topLevelItemCount(); ++i) {
+            if (m_lv->topLevelItem(i) != item)
+                m_lv->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+        }
+    }
+    m_controller.sortByListEntry(item->data(0, Qt::UserRole).toInt());
+}
+
+bool FrmLovResult::handleHeadPress(const QMouseEvent &event)
+{
+    if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton)
+        return false;
+    const int column = m_msfBrowse->horizontalHeader()->logicalIndexAt(event.position().toPoint());
+    if (column < 1)
+        return false;
+    m_controller.sortByHead(column);
+    currentSearchBox()->setFocus();
+    return true;
+}
+
 bool FrmLovResult::handleKey(const QKeyEvent &event)
 {
     const bool alt = event.modifiers() & Qt::AltModifier;
@@ -230,7 +334,18 @@ bool FrmLovResult::handleKey(const QKeyEvent &event)
     case Qt::Key_Return:
     case Qt::Key_Enter: m_controller.choose(); return true;
     case Qt::Key_Escape: m_controller.leave(); return true;
+    case Qt::Key_Backspace: m_controller.removeLastCharacter(); return true;
+    case Qt::Key_Delete: m_controller.clearSearchBox(); return true;
     default: break;
+    }
+    // Ctrl held alone (some platforms leave it out of the modifiers of its own press) shows
+    // the sort list until it is released.
+    const Qt::KeyboardModifiers others =
+        event.modifiers() & ~Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier);
+    if ((event.key() == Qt::Key_Control || event.modifiers().testFlag(Qt::ControlModifier)) && others == 0) {
+        if (!m_lv->isVisible())
+            showSortList();
+        return true;
     }
     // The access keys of the paging buttons: &Next, &Prev, &Skip, Skip-&1, &Top, &Bottom.
     if (alt) {
@@ -246,13 +361,35 @@ bool FrmLovResult::handleKey(const QKeyEvent &event)
     }
     if (m_controller.recordKeySetKey(keyCodeCharacter(event.key())))
         return true;
-    return !event.text().isEmpty() && m_controller.recordKeySetKey(event.text().front());
+    if (alt || event.text().isEmpty() || !event.text().front().isPrint())
+        return false;
+    m_controller.typeText(event.text());
+    return true;
 }
 
 bool FrmLovResult::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && handleKey(*static_cast<QKeyEvent *>(event)))
-        return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (handleKey(*static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Control)
+            m_lv->hide();
+        break;
+    case QEvent::FocusIn:
+        if (const qsizetype box = m_searchtxthlp.indexOf(qobject_cast<QLineEdit *>(watched)); box >= 0)
+            m_controller.searchBoxFocused(int(box) + 1);
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_msfBrowse->horizontalHeader()->viewport()
+            && handleHeadPress(*static_cast<QMouseEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -262,13 +399,20 @@ void FrmLovResult::keyPressEvent(QKeyEvent *event)
         QDialog::keyPressEvent(event);
 }
 
+void FrmLovResult::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Control)
+        m_lv->hide();
+    QDialog::keyReleaseEvent(event);
+}
+
 void FrmLovResult::reject()
 {
-    // The window's own close box and Escape both end the lookup without an answer.
+    // The window's own close box ends the lookup without an answer, on any screen.
     if (m_controller.isFinished())
         QDialog::reject();
     else
-        m_controller.leave();
+        m_controller.unload();
 }
 
 } // namespace vant

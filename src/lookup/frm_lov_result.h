@@ -1,18 +1,21 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 class QLabel;
 class QLineEdit;
 class QTableWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace vant {
 
 class LovController;
 
-// The lookup window: draws the controller's page, count label and hidden-column values,
-// and hands it the keys before the controls see them. Closing it without a choice
-// leaves no answer.
+// The lookup window: draws the controller's page, count label, hidden-column values,
+// search boxes and row marks, and hands it the keys and head clicks before the controls
+// see them. Closing it without a choice leaves no answer.
 class FrmLovResult : public QDialog
 {
     Q_OBJECT
@@ -25,24 +28,35 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     int pixels(int twips) const;
     void buildTitleLine();
+    void buildSearchBoxes();
     void buildBrowseGrid();
     void buildDetailGrid();
+    void buildSortList();
     bool handleKey(const QKeyEvent &event);
+    bool handleHeadPress(const QMouseEvent &event);
+    QLineEdit *currentSearchBox() const;
+    void showColumns();
     void showPage();
+    void showRow(int row);
     void showCurrentRow();
     void showRecord();
+    void showSearchText();
+    void showSortList();
+    void sortListTicked(QTreeWidgetItem *item);
 
     LovController &m_controller;
     QLabel *m_lblHead = nullptr;
     QLabel *m_lblTotalRec = nullptr;
-    QLineEdit *m_searchtxthlp = nullptr;
+    QList<QLineEdit *> m_searchtxthlp;
     QTableWidget *m_msfBrowse = nullptr;
     QTableWidget *m_msfDetail = nullptr;
     QLineEdit *m_txtMessage = nullptr;
+    QTreeWidget *m_lv = nullptr;
 };
 
 } // namespace vant

@@ -12,27 +12,57 @@ namespace vant {
 namespace {
 
 const QString kWindowName = QStringLiteral("FrmLovResult");
+const Error kClosedConnection{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
 
 } // namespace
 
 LovController::LovController(Session &session, ModVantLov &lov, LovRequest request)
-    : m_session(session), m_lov(lov), m_request(std::move(request))
+    : m_session(session), m_lov(lov), m_request(std::move(request)), m_screens(m_request.ScreenByScreen)
 {
     const QStringList widths = splitLovList(m_request.ColumnWidths);
     const QStringList heads = splitLovList(m_request.ColumnHeads);
+    const QString enterDataHead = m_request.EnterDataHead.trimmed();
     const Recordset &probe = m_lov.LovRecordset;
     for (int i = 0; i < probe.fieldCount(); ++i) {
         // A field beyond the lists has no room in the window's width: it stays hidden.
         const LovColumn column{probe.field(i).name, heads.value(i), int(leadingNumber(widths.value(i)))};
         if (column.width == 0 && !column.head.trimmed().isEmpty())
             m_detailColumns << i + 1;
-        m_columns << column;
+        if (!enterDataHead.isEmpty() && m_enterDataColumn == 0 && column.head.trimmed() == enterDataHead)
+            m_enterDataColumn = i + 1;
+        m_baseColumns << column;
     }
+    m_columns = m_baseColumns;
+
+    m_multiSelect = m_request.MultiSelect != 0;
+    m_maxSelect = m_multiSelect ? m_request.MaxSelect : 0;
+
+    // A drill-down screen shows one column at a time, so its boxes cannot follow the
+    // columns: it keeps the one box as wide as the grid.
+    if (m_request.ColumnSearch != 0 && !m_screens.isOn()) {
+        for (int c = 1; c <= m_columns.size(); ++c) {
+            if (m_columns.at(c - 1).width != 0)
+                m_boxes.append({c, QString()});
+        }
+    }
+    if (m_boxes.isEmpty())
+        m_boxes.append({0, QString()});
+}
+
+LovController::~LovController()
+{
+    dropScreenTable();
 }
 
 void LovController::open()
 {
     validitemname();
+    if (searchBoxColumn(1) != 0)
+        searchBoxFocused(1);
+    if (!searchText().isEmpty()) {
+        setSearchBoxText(searchText());
+        searchCurrentBox();
+    }
 }
 
 QString LovController::searchText() const
@@ -63,7 +93,7 @@ QString LovController::hintToolTip() const
 int LovController::gridWidth() const
 {
     int width = kSerialWidth + 30;
-    for (const LovColumn &column : m_columns)
+    for (const LovColumn &column : m_baseColumns)
         width += column.width;
     return width;
 }
@@ -72,7 +102,7 @@ QStringList LovController::detailHeads() const
 {
     QStringList heads;
     for (int column : m_detailColumns)
-        heads << m_columns.at(column - 1).head.trimmed();
+        heads << m_baseColumns.at(column - 1).head.trimmed();
     return heads;
 }
 
@@ -80,29 +110,49 @@ QString LovController::cell(int row, int column) const
 {
     if (row < 1 || row > m_page.size())
         return {};
+    // A selected row shows the value entered for it in the enter-data column.
+    if (column == m_enterDataColumn && isMarked(row))
+        return m_selection.valueOf(rowKey(row));
     return m_page.at(row - 1).value(column);
 }
 
 void LovController::validitemname()
 {
+    if (m_multiSelect && !m_request.HavingMultiSelect.trimmed().isEmpty()) {
+        m_selection.preselect(m_request.HavingMultiSelect.trimmed(), m_request.HavingMultiSelectData.trimmed(),
+                              !m_request.EnterDataHead.trimmed().isEmpty());
+        m_request.HavingMultiSelect.clear();
+    }
+    if (m_screens.isOn()) {
+        openScreens();
+        return;
+    }
+
     QString query = m_lov.LovQuery;
     // Without a search field there is nothing to order by; the query keeps its own order.
     if (!query.toUpper().contains(u"ORDER BY") && !m_lov.LovSearchField.trimmed().isEmpty())
         query += QStringLiteral(" order by ") + m_lov.LovSearchField;
 
-    Database *db = m_session.db();
-    auto opened = db ? db->openRecordset(query)
-                     : Outcome<Recordset>(Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")});
+    auto opened = openQuery(query);
     if (!opened) {
-        m_session.ReportError(opened.error(), kWindowName, QStringLiteral("validitemname"), true);
+        report(opened.error(), QStringLiteral("validitemname"));
         return;
     }
     m_rs = std::move(*opened);
     m_rs.moveFirst();
     if (!m_rs.isEmpty())
         fillhelp(true);
-    const int searchField = m_rs.fieldIndex(m_lov.LovSearchField);
-    m_searchFieldType = searchField < 0 ? FieldType::Unknown : m_rs.field(searchField).type;
+    rememberSearchFieldType();
+}
+
+void LovController::rememberSearchFieldType()
+{
+    m_searchFieldType = m_rs.fieldCount() == 0 ? FieldType::Unknown : m_rs.field(searchFieldIndex()).type;
+}
+
+int LovController::searchFieldIndex() const
+{
+    return std::max(0, m_rs.fieldIndex(m_lov.LovSearchField));
 }
 
 QStringList LovController::pageRow(int number) const
@@ -135,6 +185,12 @@ void LovController::fillhelp(bool changepost)
     }
     m_pageEnd = m_pageStart + int(m_page.size()) - 1;
     m_rs.moveFirst();
+    m_pageFilterText = m_filterText;
+    m_marks = QList<bool>(m_page.size(), false);
+    if (m_multiSelect) {
+        for (int row = 1; row <= rowCount(); ++row)
+            StoreMultiSelect(row, 0);
+    }
 
     if (changepost || m_currentRow < 1)
         m_currentRow = 1;
@@ -151,9 +207,12 @@ void LovController::refreshmrp()
         return;
     m_countLabel = QStringLiteral("Records : ") + QString::number(m_currentRow - 1 + m_pageStart) + QLatin1Char('/')
                    + QString::number(m_rs.recordCount());
+    if (m_multiSelect && !m_selection.isEmpty())
+        m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
     m_detailValues.clear();
+    // A drill-down screen blanks the heads of the columns it hides: they show nothing.
     for (int column : m_detailColumns)
-        m_detailValues << cell(m_currentRow, column);
+        m_detailValues << (m_columns.at(column - 1).head.trimmed().isEmpty() ? QString() : cell(m_currentRow, column));
     emit recordChanged();
 }
 
@@ -164,33 +223,44 @@ void LovController::ColSel()
 
 void LovController::setretval()
 {
-    QStringList values;
-    if (m_lov.LovReturnFields.trimmed().isEmpty()) {
-        for (int column = 1; column <= m_columns.size(); ++column)
-            values << cell(m_currentRow, column);
-    } else {
-        for (const QString &name : splitLovList(m_lov.LovReturnFields)) {
-            for (int column = 1; column <= m_columns.size(); ++column) {
-                if (m_columns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
-                    values << cell(m_currentRow, column);
-            }
-        }
-    }
-    if (!m_request.EnterDataHead.trimmed().isEmpty())
-        values << QStringLiteral("0");
-    QString answer = values.join(kLovColumnSeparator);
+    const bool withValues = !m_request.EnterDataHead.trimmed().isEmpty();
+    QString answer;
+    if (m_multiSelect && !m_selection.isEmpty())
+        answer = m_selection.answer(withValues);
+    else
+        answer = rowKey(m_currentRow) + (withValues ? kLovColumnSeparator + QStringLiteral("0") : QString());
     if (!m_request.StoreKeySet.isEmpty())
         answer += kLovKeySetMark + m_request.StoreKeySet;
     m_lov.LovReturnValue = answer;
 }
 
-void LovController::startPageAt(int position)
+QString LovController::rowKey(int row) const
+{
+    if (row < 1 || row > m_page.size())
+        return {};
+    const QStringList &cells = m_page.at(row - 1);
+    QStringList values;
+    if (m_lov.LovReturnFields.trimmed().isEmpty()) {
+        for (int column = 1; column <= m_columns.size(); ++column)
+            values << cells.value(column);
+    } else {
+        for (const QString &name : splitLovList(m_lov.LovReturnFields)) {
+            for (int column = 1; column <= m_columns.size(); ++column) {
+                if (m_columns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
+                    values << cells.value(column);
+            }
+        }
+    }
+    return values.join(kLovColumnSeparator);
+}
+
+void LovController::startPageAt(int position, bool changepost)
 {
     // Every paging move counts from the first record; a position outside the result leaves
     // the page as it is.
     m_rs.moveFirst();
     m_rs.move(position - 1);
-    fillhelp(false);
+    fillhelp(changepost);
 }
 
 void LovController::nextPage()
@@ -259,11 +329,26 @@ void LovController::choose()
 {
     if (m_finished || m_currentRow < 1)
         return;
+    if (m_screens.isOn() && !m_screens.isLastScreen()) {
+        pickOnDrillDown();
+        return;
+    }
     setretval();
     finish();
 }
 
 void LovController::leave()
+{
+    if (m_finished)
+        return;
+    if (m_screens.isOn() && m_screens.level() >= 1) {
+        stepBackOnDrillDown();
+        return;
+    }
+    unload();
+}
+
+void LovController::unload()
 {
     if (m_finished)
         return;
@@ -275,8 +360,28 @@ void LovController::leave()
 void LovController::finish()
 {
     m_rs = Recordset();
+    dropScreenTable();
     m_finished = true;
     emit finished();
+}
+
+Outcome<Recordset> LovController::openQuery(const QString &query) const
+{
+    if (!m_session.db())
+        return kClosedConnection;
+    return m_session.db()->openRecordset(query);
+}
+
+Status LovController::execute(const QString &statement) const
+{
+    if (!m_session.db())
+        return kClosedConnection;
+    return m_session.db()->execute(statement);
+}
+
+void LovController::report(const Error &error, const QString &procedure) const
+{
+    m_session.ReportError(error, kWindowName, procedure, true);
 }
 
 } // namespace vant

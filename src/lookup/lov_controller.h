@@ -1,6 +1,8 @@
 #pragma once
 
 #include "lov_request.h"
+#include "lov_screens.h"
+#include "lov_selection.h"
 
 #include "session/recordset.h"
 
@@ -25,7 +27,8 @@ struct LovColumn
 
 // The lookup window without its widgets: the window's recordset, the page of at most
 // twenty rows it shows, the current row, the count label, the values of the hidden
-// columns and the answer. The window draws what this holds and passes its keys here.
+// columns, the search boxes, the selection, the drill-down screens and the answer. The
+// window draws what this holds and passes its keys and clicks here.
 class LovController : public QObject
 {
     Q_OBJECT
@@ -37,8 +40,11 @@ public:
     // request: the caller's request with the lists that ShowLov completed; the columns are
     // those of ShowLov's probe of the query.
     LovController(Session &session, ModVantLov &lov, LovRequest request);
+    // A drill-down work table still standing goes with the window.
+    ~LovController() override;
 
-    // The window's load: opens the window's recordset and fills the first page.
+    // The window's load: opens the window's recordset, fills the first page and runs the
+    // caller's search text.
     void open();
 
     void validitemname();
@@ -54,6 +60,7 @@ public:
     int placement() const { return m_request.Placement; }
     QString hintText() const;
     QString hintToolTip() const;
+    // The grid's columns as the current screen shows them.
     const QList<LovColumn> &columns() const { return m_columns; }
     // Type of the search field in the window's recordset, for the typed search.
     FieldType searchFieldType() const { return m_searchFieldType; }
@@ -85,37 +92,115 @@ public:
     // Records a key of the key set instead of typing it; true when it was one.
     bool recordKeySetKey(QChar key);
 
-    // Enter or double-click: answer with the current row.
+    // Search boxes, numbered from 1: one per visible column in column-search mode, else one.
+    int searchBoxCount() const { return int(m_boxes.size()); }
+    // The grid column a box stands above; 0 for the one box as wide as the grid.
+    int searchBoxColumn(int box) const;
+    QString searchBoxText(int box) const;
+    int currentSearchBox() const { return m_currentBox; }
+    // searchtxthlp_GotFocus: in column-search mode the box's column becomes the search field.
+    void searchBoxFocused(int box);
+    // Characters typed in the window; the current box keeps the longest text that matches.
+    void typeText(const QString &typed);
+    // Backspace and Delete in the current box.
+    void removeLastCharacter();
+    void clearSearchBox();
+    // findbrow: makes the first row that matches the text current; false after a reported
+    // failure. The found flag tells whether a row matched.
+    bool findbrow(const QString &findchar);
+    bool found() const { return m_found; }
+    bool isFiltered() const { return m_rs.isFiltered(); }
+
+    // msfbrowse_MouseDown on the head of grid column c: sort by it, ascending, or
+    // descending when it is the search column sorted ascending; it becomes the search column.
+    void sortByHead(int column);
+    // The sort list: the columns it offers (those with a head) and a ticked entry.
+    QList<int> sortListColumns() const;
+    void sortByListEntry(int column);
+
+    // Multi-select: Addlist 1 toggles the selection of a page row, 0 restores its mark.
+    void StoreMultiSelect(int row, int Addlist);
+    bool isMarked(int row) const { return m_marks.value(row - 1, false); }
+    const LovSelection &selection() const { return m_selection; }
+
+    // Screen-by-screen mode: the screen shown, 0 for the first.
+    int screenLevel() const { return m_screens.level(); }
+    bool SetScreenbyscreen();
+
+    // Enter or double-click: answer with the current row or the selection, or on a
+    // drill-down screen go to the next screen with the current row's value.
     void choose();
-    // Escape, or the window closed without a choice: no answer.
+    // Escape: no answer, or on a later drill-down screen back to the one before.
     void leave();
+    // The window closed by other means: no answer, whatever the screen.
+    void unload();
     bool isFinished() const { return m_finished; }
 
 signals:
     void pageFilled();
     void currentRowChanged();
     void recordChanged();
+    void searchTextChanged();
+    void columnsChanged();
+    void rowMarkChanged(int row);
     void finished();
 
 private:
     QStringList pageRow(int number) const;
-    void startPageAt(int position);
+    void startPageAt(int position, bool changepost = false);
+    void showFoundRecord(int position);
+    void searchCurrentBox();
+    bool pageStale() const { return m_filterText != m_pageFilterText; }
+    void removeFilter();
+    void setSearchBoxText(const QString &text);
+    bool sortBy(int column, const QString &procedure);
+    void rememberSearchFieldType();
+    int searchFieldIndex() const;
+    QString rowKey(int row) const;
+    void openScreens();
+    void pickOnDrillDown();
+    void stepBackOnDrillDown();
+    void clearPage();
+    void dropScreenTable();
     void finish();
+    Outcome<Recordset> openQuery(const QString &query) const;
+    Status execute(const QString &statement) const;
+    void report(const Error &error, const QString &procedure) const;
 
     Session &m_session;
     ModVantLov &m_lov;
     LovRequest m_request;
+    QList<LovColumn> m_baseColumns;
     QList<LovColumn> m_columns;
     QList<int> m_detailColumns;
+    int m_enterDataColumn = 0;
 
     Recordset m_rs;
     FieldType m_searchFieldType = FieldType::Unknown;
     QList<QStringList> m_page;
+    QList<bool> m_marks;
     int m_pageStart = 0;
     int m_pageEnd = 0;
     int m_currentRow = 0;
+    // The containment filter on the recordset, and the one it had when the page was filled:
+    // when they differ the page no longer shows the records at their positions.
+    QString m_filterText;
+    QString m_pageFilterText;
     QString m_countLabel;
     QStringList m_detailValues;
+
+    // Search box k: the grid column it stands above (0 = whole grid) and its text.
+    QList<std::pair<int, QString>> m_boxes;
+    int m_currentBox = 1;
+    bool m_found = false;
+    bool m_filterFlag = false;
+
+    bool m_multiSelect = false;
+    int m_maxSelect = 0;
+    LovSelection m_selection;
+
+    LovScreens m_screens;
+    bool m_screenTableMade = false;
     bool m_finished = false;
 };
 

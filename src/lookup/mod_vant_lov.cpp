@@ -36,13 +36,12 @@ QString ModVantLov::limitedQuery(const QString &query, qint32 rowLimit)
     return query.left(7) + QStringLiteral(" top ") + QString::number(rowLimit) + QLatin1Char(' ') + query.mid(7);
 }
 
-QString ModVantLov::workTableName()
+QString ModVantLov::workTableName(const QString &prefix)
 {
     // Date and time alone repeat within a second and would start with a digit, which no
     // server takes as a table name unquoted.
     static QAtomicInt counter;
-    return QStringLiteral("Lov_result")
-           + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz")) + QLatin1Char('_')
+    return prefix + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmsszzz")) + QLatin1Char('_')
            + QString::number(counter.fetchAndAddRelaxed(1) + 1);
 }
 

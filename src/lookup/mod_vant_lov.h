@@ -33,7 +33,7 @@ public:
     // The query with " top " and the limit after its first seven characters.
     static QString limitedQuery(const QString &query, qint32 rowLimit);
     // A work-table name that is a valid identifier and differs on every call.
-    static QString workTableName();
+    static QString workTableName(const QString &prefix = QStringLiteral("Lov_result"));
 
     Recordset LovRecordset;
     QString LovQuery;

@@ -41,7 +41,9 @@ TEST_F(ShadowCompanyPickerTest, ManyShadowCompaniesAreListedByNameInTheWindow)
         EXPECT_EQ(window.columns().at(1).head, QStringLiteral("CompanyCode"));
         EXPECT_EQ(window.cell(1, 1), QStringLiteral("Alpha Shadow"));
         EXPECT_EQ(window.cell(3, 1), QStringLiteral("Kormo Shadow Two"));
-        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 1/3"));
+        // The typed text has already moved to the first name that begins with it.
+        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Kormo"));
+        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 2/3"));
         window.lastRow();
         window.choose();
     };

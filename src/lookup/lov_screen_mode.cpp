@@ -1,0 +1,130 @@
+// Screen-by-screen mode: the drill-down from the distinct values of one field to the next,
+// over a work table that holds the query's rows.
+#include "lov_controller.h"
+
+#include "mod_vant_lov.h"
+
+namespace vant {
+
+void LovController::openScreens()
+{
+    m_screens.reset(ModVantLov::workTableName(QStringLiteral("MultiScreen")));
+    // The drop on the way out tests for the table first, so it is safe even when the copy failed.
+    m_screenTableMade = true;
+    const Status copied = execute(LovScreens::selectIntoStatement(m_lov.LovQuery, m_screens.workTable()));
+    if (!copied) {
+        report(copied.error(), QStringLiteral("validitemname"));
+        return;
+    }
+    SetScreenbyscreen();
+}
+
+bool LovController::SetScreenbyscreen()
+{
+    QStringList names;
+    for (const LovColumn &column : m_baseColumns)
+        names << column.fieldName;
+
+    int shown = 0;
+    QString query;
+    if (m_screens.isLastScreen()) {
+        // The main field is a grid column number: 1 is the query's first field.
+        shown = int(leadingNumber(m_request.ScreenByScreenMainField));
+        if (shown < 1 || shown > names.size())
+            shown = 1;
+        query = m_screens.lastScreenQuery();
+    } else {
+        for (int c = 1; c <= names.size() && shown == 0; ++c) {
+            if (names.at(c - 1).compare(m_screens.screenField(), Qt::CaseInsensitive) == 0)
+                shown = c;
+        }
+        if (shown < 1) {
+            report(Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the "
+                                              "requested name or ordinal.")},
+                   QStringLiteral("SetScreenbyscreen"));
+            return false;
+        }
+        query = m_screens.distinctQuery(names, names.at(shown - 1));
+    }
+
+    auto opened = openQuery(query);
+    if (!opened) {
+        report(opened.error(), QStringLiteral("SetScreenbyscreen"));
+        return false;
+    }
+    // Distinct values read best in order; the statement itself stays as the server takes it.
+    if (!m_screens.isLastScreen()) {
+        if (const Status sorted = opened->setSort(names.at(shown - 1)); !sorted) {
+            report(sorted.error(), QStringLiteral("SetScreenbyscreen"));
+            return false;
+        }
+    }
+    m_rs = std::move(*opened);
+    m_filterText.clear();
+
+    // Only the screen's column shows, across the whole grid; the others lose their heads.
+    m_columns = m_baseColumns;
+    for (int c = 1; c <= m_columns.size(); ++c) {
+        LovColumn &column = m_columns[c - 1];
+        column.width = c == shown ? gridWidth() - kSerialWidth - 30 : 0;
+        if (c != shown)
+            column.head.clear();
+    }
+    emit columnsChanged();
+
+    // The search follows the column that shows.
+    m_lov.LovSearchField = names.at(shown - 1);
+    rememberSearchFieldType();
+    setSearchBoxText(QString());
+    m_rs.moveFirst();
+    if (m_rs.isEmpty())
+        clearPage();
+    else
+        fillhelp(true);
+    return true;
+}
+
+void LovController::pickOnDrillDown()
+{
+    const int field = m_rs.fieldIndex(m_screens.screenField());
+    if (field < 0)
+        return;
+    m_rs.setAbsolutePosition(m_pageStart + m_currentRow - 1);
+    const QString condition = LovScreens::pickCondition(m_rs.field(field), m_rs.value(field));
+    m_rs.moveFirst();
+    m_screens.pick(condition);
+    if (!SetScreenbyscreen())
+        m_screens.stepBack();
+}
+
+void LovController::stepBackOnDrillDown()
+{
+    const QString undone = m_screens.stepBack();
+    if (!SetScreenbyscreen())
+        m_screens.pick(undone);
+}
+
+void LovController::clearPage()
+{
+    m_page.clear();
+    m_marks.clear();
+    m_pageStart = 0;
+    m_pageEnd = 0;
+    m_currentRow = 0;
+    m_countLabel.clear();
+    m_pageFilterText = m_filterText;
+    m_detailValues = QStringList(m_detailColumns.size(), QString());
+    emit pageFilled();
+    emit recordChanged();
+}
+
+void LovController::dropScreenTable()
+{
+    if (!m_screenTableMade)
+        return;
+    m_screenTableMade = false;
+    if (const Status dropped = execute(m_screens.dropStatement()); !dropped)
+        report(dropped.error(), QStringLiteral("Form_Unload"));
+}
+
+} // namespace vant

@@ -1,0 +1,222 @@
+// The lookup window's typed search, its column-head sort and the sort list.
+#include "lov_controller.h"
+
+#include "mod_vant_lov.h"
+
+#include "session/recordset_criteria.h"
+
+namespace vant {
+
+int LovController::searchBoxColumn(int box) const
+{
+    return box < 1 || box > m_boxes.size() ? 0 : m_boxes.at(box - 1).first;
+}
+
+QString LovController::searchBoxText(int box) const
+{
+    return box < 1 || box > m_boxes.size() ? QString() : m_boxes.at(box - 1).second;
+}
+
+void LovController::setSearchBoxText(const QString &text)
+{
+    m_boxes[m_currentBox - 1].second = text;
+    emit searchTextChanged();
+}
+
+void LovController::searchBoxFocused(int box)
+{
+    if (m_finished || box < 1 || box > m_boxes.size())
+        return;
+    m_currentBox = box;
+    const int column = m_boxes.at(box - 1).first;
+    if (column < 1 || m_rs.fieldCount() == 0)
+        return;
+    const QString &field = m_columns.at(column - 1).fieldName;
+    if (m_rs.fieldIndex(field) < 0) {
+        report(Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                                          "name or ordinal.")},
+               QStringLiteral("searchtxthlp_GotFocus"));
+        return;
+    }
+    m_lov.LovSearchField = field;
+    rememberSearchFieldType();
+}
+
+void LovController::typeText(const QString &typed)
+{
+    for (const QChar c : typed) {
+        if (m_finished)
+            return;
+        if (recordKeySetKey(c))
+            continue;
+        // The quote and the wildcards would only end up in a filter; they are never typed.
+        if (c == u'%' || c == u'&' || c == u'*' || c == u'\'' || !c.isPrint())
+            continue;
+        if (c == u' ' && m_multiSelect) {
+            // On a drill-down screen the blank has no row to pick: rows are picked on the last one.
+            if (!m_screens.isOn() || m_screens.isLastScreen())
+                StoreMultiSelect(m_currentRow, 1);
+            continue;
+        }
+        setSearchBoxText(searchBoxText(m_currentBox) + c);
+        searchCurrentBox();
+    }
+}
+
+void LovController::removeLastCharacter()
+{
+    const QString text = searchBoxText(m_currentBox);
+    if (m_finished || text.isEmpty())
+        return;
+    setSearchBoxText(text.chopped(1));
+    searchCurrentBox();
+}
+
+void LovController::clearSearchBox()
+{
+    if (m_finished || (searchBoxText(m_currentBox).isEmpty() && !m_rs.isFiltered()))
+        return;
+    setSearchBoxText(QString());
+    searchCurrentBox();
+}
+
+void LovController::removeFilter()
+{
+    if (!m_rs.isFiltered())
+        return;
+    m_rs.clearFilter();
+    m_filterText.clear();
+}
+
+void LovController::searchCurrentBox()
+{
+    for (;;) {
+        m_found = false;
+        m_filterFlag = false;
+        removeFilter();
+        const QString text = searchBoxText(m_currentBox);
+        if (text.isEmpty())
+            break;
+        if (!findbrow(text))
+            return;
+        if (m_found)
+            return;
+        // Containment is tried only where the prefix found nothing, so that the box still
+        // keeps the longest text that matches. A selection is made row by row on the whole
+        // result, and a column-search box keeps to the beginnings of its column.
+        const bool characterField = m_rs.fieldCount() > 0 && m_rs.field(searchFieldIndex()).isCharacter();
+        if (characterField && !text.startsWith(u' ') && searchBoxColumn(1) == 0 && !m_multiSelect) {
+            m_filterFlag = true;
+            if (!findbrow(text))
+                return;
+            if (m_found)
+                return;
+        }
+        setSearchBoxText(text.chopped(1));
+    }
+    // The page showed filtered rows: show the whole result again from its start.
+    if (pageStale() && !m_rs.isEmpty())
+        startPageAt(1, true);
+}
+
+bool LovController::findbrow(const QString &findchar)
+{
+    m_found = false;
+    if (m_rs.fieldCount() == 0)
+        return true;
+    if (searchBoxColumn(1) == 0 && !pageStale()) {
+        for (int row = 1; row <= rowCount(); ++row) {
+            if (cell(row, 0).startsWith(findchar)) {
+                m_found = true;
+                setCurrentRow(row);
+                return true;
+            }
+        }
+    }
+
+    const QString field = QLatin1Char('[') + m_rs.field(searchFieldIndex()).name + QLatin1Char(']');
+    const QString text = escapeLikeText(findchar);
+    QString criterion = field + QStringLiteral(" LIKE '") + text + QStringLiteral("*'");
+    if (m_filterFlag && m_rs.field(searchFieldIndex()).isCharacter()) {
+        const QString filter = QStringLiteral("(") + field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*')");
+        if (const Status filtered = m_rs.setFilter(filter); !filtered) {
+            report(filtered.error(), QStringLiteral("findbrow"));
+            return false;
+        }
+        m_filterText = filter;
+        criterion = field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*'");
+    }
+    m_rs.moveFirst();
+    const Outcome<bool> hit = m_rs.find(criterion);
+    if (!hit || !*hit) {
+        m_rs.moveFirst();
+        if (!hit) {
+            report(hit.error(), QStringLiteral("findbrow"));
+            return false;
+        }
+        return true;
+    }
+    m_found = true;
+    showFoundRecord(m_rs.absolutePosition());
+    return true;
+}
+
+void LovController::showFoundRecord(int position)
+{
+    if (!pageStale() && position >= m_pageStart && position <= m_pageEnd)
+        setCurrentRow(position - m_pageStart + 1);
+    else
+        startPageAt(position, true);
+}
+
+bool LovController::sortBy(int column, const QString &procedure)
+{
+    const QString field = m_rs.field(column - 1).name;
+    const bool descending = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
+                            && !m_rs.sort().contains(QStringLiteral(" Desc"));
+    const Status sorted = m_rs.setSort(field + (descending ? QStringLiteral(" Desc") : QString()));
+    if (!sorted)
+        report(sorted.error(), procedure);
+    return bool(sorted);
+}
+
+void LovController::sortByHead(int column)
+{
+    if (m_finished || column < 1 || column > m_rs.fieldCount())
+        return;
+    const QString field = m_rs.field(column - 1).name;
+    const bool newField = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) != 0;
+    if (!sortBy(column, QStringLiteral("msfbrowse_MouseDown")))
+        return;
+    if (newField) {
+        m_lov.LovSearchField = field;
+        rememberSearchFieldType();
+        setSearchBoxText(QString());
+        removeFilter();
+    }
+    m_rs.moveFirst();
+    fillhelp(true);
+    searchCurrentBox();
+}
+
+QList<int> LovController::sortListColumns() const
+{
+    QList<int> columns;
+    for (int c = 1; c <= m_columns.size(); ++c) {
+        if (!m_columns.at(c - 1).head.trimmed().isEmpty())
+            columns << c;
+    }
+    return columns;
+}
+
+void LovController::sortByListEntry(int column)
+{
+    if (m_finished || column < 1 || column > m_rs.fieldCount())
+        return;
+    if (!sortBy(column, QStringLiteral("Lv_ItemCheck")))
+        return;
+    m_rs.moveFirst();
+    fillhelp(true);
+}
+
+} // namespace vant
