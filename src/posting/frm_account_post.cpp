@@ -109,7 +109,8 @@ void frmAccountPost::buildFilterBand()
     companyFont.setBold(true);
     m_lbhCompanyName->setFont(companyFont);
     m_lbhCompanyName->setAlignment(Qt::AlignCenter);
-    placeInTwips(m_lbhCompanyName, 5175, 0, 1425, 270);
+    // Centred where the narrow heading stood, but wide enough for a whole company name.
+    placeInTwips(m_lbhCompanyName, 1500, 0, 7800, 270);
     m_lblAccYear = new QLabel(m_filterFrame);
     m_lblAccYear->setObjectName(QStringLiteral("lblAccYear"));
     placeInTwips(m_lblAccYear, 9390, 60, 2205, 210);
@@ -172,7 +173,8 @@ void frmAccountPost::buildGridBand()
     const QString firstCaption = QStringLiteral("Trial Balance - Debit Total Amount");
     m_lblTotal1 = new QLabel(firstCaption, m_gridFrame);
     m_lblTotal1->setObjectName(QStringLiteral("lblTotal1"));
-    placeInTwips(m_lblTotal1, 6180, 4860, 2085, 315);
+    // The debit total ends where it always did; it reaches left so that its caption fits.
+    placeInTwips(m_lblTotal1, 30, 4860, 8235, 315);
     m_lblTotal2 = new QLabel(firstCaption, m_gridFrame);
     m_lblTotal2->setObjectName(QStringLiteral("lblTotal2"));
     placeInTwips(m_lblTotal2, 8250, 4860, 1995, 315);

@@ -25,6 +25,8 @@ constexpr int kLabelWidth = 1560;
 constexpr int kProductTop = 3690;
 constexpr int kUserTop = 4050;
 constexpr int kPasswordTop = 4350;
+constexpr int kBannerTop = 900;
+constexpr int kBannerHeight = 2100;
 
 bool isEnter(int key)
 {
@@ -71,6 +73,14 @@ FrmDB::FrmDB(Session &session, QWidget *parent)
     for (QWidget *field : fields)
         field->installEventFilter(this);
 
+    // The upper part of the window carries the program's name above the fields.
+    m_lblBanner = new QLabel(QStringLiteral("<div align=center><span style='font-size:20pt'>VantProcess</span>"
+                                            "<br><span style='font-weight:normal'>Account Transfer &middot; "
+                                            "Purge Data &middot; Accounts Posting</span></div>"),
+                             this);
+    m_lblBanner->setObjectName(QStringLiteral("lblBanner"));
+    m_lblBanner->setAlignment(Qt::AlignCenter);
+
     setTabOrder(m_txtUserName, m_txtPassword);
     setTabOrder(m_txtPassword, m_cboProductName);
     layOut();
@@ -91,6 +101,7 @@ void FrmDB::layOut()
         fields.at(i)->setGeometry(px(kFieldLeft), px(tops[i]), px(kFieldWidth), px(kFieldHeight));
         m_lblLabels.at(i)->setGeometry(px(kLabelLeft), px(tops[i]), px(kLabelWidth), px(kFieldHeight));
     }
+    m_lblBanner->setGeometry(0, px(kBannerTop), px(kClientWidth), px(kBannerHeight));
 
     if (const QScreen *display = screen())
         move(display->availableGeometry().center() - rect().center());

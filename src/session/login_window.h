@@ -43,6 +43,7 @@ private:
     QLineEdit *m_txtUserName;
     QLineEdit *m_txtPassword;
     QComboBox *m_cboProductName;
+    QLabel *m_lblBanner = nullptr;
     QList<QLabel *> m_lblLabels;
 };
 
