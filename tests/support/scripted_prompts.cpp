@@ -22,9 +22,11 @@ std::optional<QString> ScriptedPrompts::textPrompt(const QString &prompt, const 
     m_boxes.append({Kind::TextPrompt, prompt, title, PromptIcon::None});
     if (m_promptAnswers.empty())
         return std::nullopt;
-    auto answer = m_promptAnswers.front();
+    const PromptAnswer answer = m_promptAnswers.front();
     m_promptAnswers.pop_front();
-    return answer;
+    if (!answer.given)
+        return std::nullopt;
+    return answer.text;
 }
 
 void ScriptedPrompts::answerQuestions(std::initializer_list<bool> answers)
@@ -34,7 +36,8 @@ void ScriptedPrompts::answerQuestions(std::initializer_list<bool> answers)
 
 void ScriptedPrompts::answerPrompts(std::initializer_list<std::optional<QString>> answers)
 {
-    m_promptAnswers.insert(m_promptAnswers.end(), answers.begin(), answers.end());
+    for (const std::optional<QString> &answer : answers)
+        m_promptAnswers.push_back({answer.has_value(), answer.value_or(QString())});
 }
 
 QStringList ScriptedPrompts::texts() const

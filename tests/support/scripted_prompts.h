@@ -40,7 +40,12 @@ public:
 private:
     QList<Box> m_boxes;
     std::deque<bool> m_questionAnswers;
-    std::deque<std::optional<QString>> m_promptAnswers;
+    struct PromptAnswer
+    {
+        bool given;
+        QString text;
+    };
+    std::deque<PromptAnswer> m_promptAnswers;
 };
 
 } // namespace vant::test
