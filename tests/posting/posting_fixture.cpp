@@ -20,29 +20,16 @@ void PostingFixture::SetUp()
     tracedStatements();
 }
 
-void PostingFixture::TearDown()
-{
-    qunsetenv("VANT_SQL_TRACE");
-}
-
-namespace {
-
-QString quoted(QString text)
-{
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
-
-} // namespace
-
 void PostingFixture::addLine(const OffLineLine &line)
 {
-    const QString moved = line.moved.isEmpty() ? QStringLiteral("NULL") : QLatin1Char('\'') + line.moved + QLatin1Char('\'');
-    const QString billRef = line.billRefNo.isNull() ? QStringLiteral("NULL") : quoted(line.billRefNo);
+    const auto quotedOrNull = [](QString text) {
+        return text.isNull() ? QStringLiteral("NULL")
+                             : QStringLiteral("'%1'").arg(text.replace(QLatin1Char('\''), QStringLiteral("''")));
+    };
     exec({QStringLiteral("insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,"
                          "LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo,"
-                         "Moved) values (%1,%2,%3,%4,'%5',%6,%7,'%8',%9,%10,'%11','%12',%13,%4,%14)")
+                         "Moved) values (%1,1,%2,%3,'%4',%5,%6,'%7',%8,%9,'%10',%11,%12,%3,%13)")
               .arg(line.companyCode)
-              .arg(line.divisionCode)
               .arg(line.acType)
               .arg(line.voucherNo)
               .arg(line.date.toString(Qt::ISODate))
@@ -51,8 +38,15 @@ void PostingFixture::addLine(const OffLineLine &line)
               .arg(line.crDr)
               .arg(line.amount)
               .arg(line.voucherCode)
-              .arg(line.transType, QString(line.narration).replace(QLatin1Char('\''), QStringLiteral("''")), billRef,
-                   moved)});
+              .arg(line.transType, quotedOrNull(line.narration), quotedOrNull(line.billRefNo),
+                   line.moved.isEmpty() ? QStringLiteral("NULL") : quotedOrNull(line.moved))});
+}
+
+void PostingFixture::addVoucher(int voucherNo, double amount)
+{
+    addLine({.voucherNo = voucherNo, .amount = amount});
+    addLine({.voucherNo = voucherNo, .crDr = QStringLiteral("C"), .amount = -amount, .ledgerCode = 201,
+             .oppLedgerCode = 101});
 }
 
 QStringList PostingFixture::tracedStatements()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "qt_printers.h"
 #include "session/session.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
@@ -12,6 +11,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+// Readable Qt strings in test failures.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace vant::test {
 
@@ -30,7 +36,6 @@ struct OffLineLine
     QString billRefNo{};
     QString moved{}; // empty = NULL
     int companyCode = 1;
-    int divisionCode = 1;
     QString narration = QStringLiteral("Counter sale");
 };
 
@@ -40,10 +45,11 @@ class PostingFixture : public testing::Test
 {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     Database &db() { return *session->db(); }
     void addLine(const OffLineLine &line);
+    // A balanced sales/cash voucher of two lines.
+    void addVoucher(int voucherNo, double amount);
     QString scalar(const QString &statement) { return TestDatabase::scalar(db(), statement); }
     int count(const QString &statement) { return scalar(statement).toInt(); }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }

@@ -1,0 +1,95 @@
+#include "posting_fixture.h"
+
+#include "posting/posting_filters.h"
+#include "posting/posting_formats.h"
+#include "posting/voucher_grid.h"
+
+using namespace Qt::StringLiterals;
+
+namespace vant::test {
+namespace {
+
+TEST(AmountFormats, GridNeedsAnIntegerDigitDetailDoesNot)
+{
+    const std::tuple<double, const char16_t *, const char16_t *> cases[] = {
+        {0.5, u"0.50", u".50"},    {0, u"0.00", u".00"},      {-150, u"-150.00", u"-150.00"},
+        {-0.5, u"-0.50", u"-.50"}, {-0.001, u"0.00", u".00"}, {1234567.125, u"1234567.13", u"1234567.13"}};
+    for (const auto &[value, grid, detail] : cases) {
+        EXPECT_EQ(formatAmount(value), QString::fromUtf16(grid)) << value;
+        EXPECT_EQ(formatDetailAmount(value), QString::fromUtf16(detail)) << value;
+    }
+}
+
+class VoucherList : public PostingFixture
+{
+protected:
+    VoucherGrid load(const QDate &date = QDate(2026, 4, 10))
+    {
+        VoucherGrid grid;
+        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, date, u"SA"_s, u"CA"_s}, grid));
+        return grid;
+    }
+};
+
+TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
+{
+    addLine({.voucherNo = 11, .amount = 100, .billRefNo = u"B-11"_s});
+    addLine({.voucherNo = 11, .amount = 50.5, .billRefNo = u"B-11"_s});
+    addLine({.voucherNo = 11, .crDr = u"C"_s, .amount = -150.5, .billRefNo = u"B-11"_s});
+    addLine({.voucherNo = 12, .amount = -250, .acType = 2});
+    addLine({.voucherNo = 13, .amount = 75, .moved = u"Y"_s});
+    addLine({.voucherNo = 14, .amount = 80, .moved = u"N"_s});
+    addLine({.voucherNo = 15, .amount = 90, .transType = u"CR"_s});
+    addLine({.voucherNo = 16, .amount = 95, .companyCode = 2});
+    addLine({.voucherNo = 17, .amount = 99, .date = QDate(2026, 4, 11)});
+
+    VoucherGrid grid = load();
+    ASSERT_EQ(grid.rows(), 3);
+    const QStringList first = {grid.text(1, VoucherGrid::Sno), grid.text(1, VoucherGrid::Date),
+                               grid.text(1, VoucherGrid::BillNo), grid.text(1, VoucherGrid::BillAmt),
+                               grid.text(1, VoucherGrid::PostedAmt), grid.text(1, VoucherGrid::Vno),
+                               grid.text(1, VoucherGrid::AcType), grid.text(1, VoucherGrid::VoucherCode)};
+    EXPECT_EQ(first, (QStringList{u"1"_s, u"10/04/2026"_s, u"B-11"_s, u"150.50"_s, u""_s, u"11"_s, u"1"_s, u"5"_s}));
+    EXPECT_EQ(grid.text(2, VoucherGrid::BillAmt), u"250.00");
+    EXPECT_EQ(grid.text(2, VoucherGrid::AcType), u"2");
+    EXPECT_EQ(grid.colour(2, VoucherGrid::Sno), CellColour::DarkRed);
+    EXPECT_EQ(grid.colour(2, VoucherGrid::Date), CellColour::DarkBlue);
+
+    // Select All keeps an existing mark; the totals follow the marks.
+    grid.toggleMark(2);
+    grid.selectAll();
+    EXPECT_EQ(grid.text(2, VoucherGrid::PostedAmt), u"250.00");
+    EXPECT_DOUBLE_EQ(grid.TransferAmountTotal(), 400.5);
+    grid.toggleMark(1);
+    EXPECT_DOUBLE_EQ(grid.GetTotal().postedAmount, 250);
+    EXPECT_DOUBLE_EQ(grid.GetTotal().billAmount, 400.5);
+
+    // Loading again starts from an empty grid.
+    grid = load(QDate(2026, 4, 9));
+    EXPECT_EQ(grid.rows(), 2);
+    EXPECT_EQ(grid.text(1, VoucherGrid::Sno), u"");
+    grid.selectAll();
+    EXPECT_EQ(grid.text(1, VoucherGrid::PostedAmt), u"");
+}
+
+TEST_F(VoucherList, RowColorChangesOnlyMarkedDataRows)
+{
+    addVoucher(11, 10);
+    addVoucher(12, 20);
+    VoucherGrid grid = load();
+    grid.toggleMark(1);
+    // The remembered row starts on the heading row; rows outside the grid are ignored.
+    for (int row : {0, 1, 2, 9})
+        grid.RowColor(2, row);
+    EXPECT_EQ(grid.text(0, VoucherGrid::AcType), u"AcType");
+    EXPECT_EQ(grid.text(1, VoucherGrid::AcType) + grid.text(2, VoucherGrid::AcType), u"21");
+    for (int column = 0; column < VoucherGrid::ColumnCount; ++column)
+        EXPECT_EQ(grid.colour(1, column), CellColour::DarkRed) << column;
+    EXPECT_EQ(grid.colour(2, VoucherGrid::Date), CellColour::DarkBlue);
+    grid.RowColor(1, 1);
+    EXPECT_EQ(grid.text(1, VoucherGrid::AcType), u"1");
+    EXPECT_EQ(grid.colour(1, VoucherGrid::VoucherCode), CellColour::DarkBlue);
+}
+
+} // namespace
+} // namespace vant::test
