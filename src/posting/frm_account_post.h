@@ -42,7 +42,6 @@ public:
     void DisplaySubDet(qint64 lngVNo, int grdTop);
 
     const VoucherGrid &grid() const;
-    int rememberedRow() const { return m_rememberedRow; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
