@@ -10,87 +10,52 @@ LovRequest dataList(const QString &data)
     LovRequest request;
     request.Query = data;
     request.DataList = 1;
-    request.ColumnWidths = QStringLiteral("1500,1500");
-    request.ColumnHeads = QStringLiteral("First,Second");
+    request.ColumnWidths = u"1500,1500"_s;
+    request.ColumnHeads = u"First,Second"_s;
     return request;
 }
 
-TEST_F(LovDataListTest, TwoRowsMakeATwoColumnTableThatGoesAfterTheChoice)
+TEST_F(LovDataListTest, RowsMakeATableThatGoesAfterTheChoice)
 {
-    LovRequest request = dataList(QStringLiteral("a!@#$%b^&*()c!@#$%d"));
-    ModVantLov lov(m_session);
-    m_presenter.script = [&](LovController &window) {
-        EXPECT_EQ(lov.LovSearchField, QStringLiteral("Field1"));
-        EXPECT_TRUE(lov.LovQuery.startsWith(u"Select Field1,Field2 from Lov_result")) << lov.LovQuery.toStdString();
-        const QString table = workTables();
-        EXPECT_FALSE(table.isEmpty());
-        EXPECT_EQ(TestDatabase::scalar(db(), QStringLiteral("select count(*) from ") + table), QStringLiteral("2"));
-        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 1/2"));
-        window.nextRow();
-        window.choose();
-    };
-    ASSERT_TRUE(lov.ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("c!@#$%d"));
+    const QString result
+        = run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
+              EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
+              EXPECT_TRUE(m_lov.LovQuery.startsWith(u"Select Field1,Field2 from Lov_result"));
+              EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
+              EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
+              EXPECT_EQ(window.countLabel(), u"Records : 1/2"_s);
+              window.choose();
+          });
+    EXPECT_EQ(result, u"O'Brien!@#$%d"_s);
     EXPECT_EQ(workTables(), QString());
 }
 
-TEST_F(LovDataListTest, WorkTableGoesOnEveryWayOut)
+TEST_F(LovDataListTest, TheTableGoesOnEveryOtherWayOut)
 {
-    LovRequest oneRow = dataList(QStringLiteral("a!@#$%b"));
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(oneRow));
-    EXPECT_EQ(oneRow.Result, QStringLiteral("a!@#$%b"));
+    EXPECT_EQ(run(dataList(u"a!@#$%b"_s), QString()), u"a!@#$%b"_s);
     EXPECT_EQ(workTables(), QString());
 
-    LovRequest escaped = dataList(QStringLiteral("a!@#$%b^&*()c!@#$%d"));
-    m_presenter.script = [](LovController &window) {
+    // The caller's search field orders the rows.
+    const QString escaped = run(dataList(u"b!@#$%1^&*()a!@#$%2"_s), u"Field2"_s, [](LovController &window) {
+        EXPECT_EQ(window.cell(1, 1), u"b"_s);
         window.nextPage();
         window.leave();
-    };
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(escaped));
-    EXPECT_EQ(escaped.Result, QString());
+    });
+    EXPECT_EQ(escaped, QString());
+    EXPECT_EQ(m_lov.LovSearchField, u"Field2"_s);
     EXPECT_EQ(workTables(), QString());
 
-    LovRequest failedCheck = dataList(QStringLiteral("a!@#$%b^&*()c!@#$%d"));
-    failedCheck.ColumnHeads = QStringLiteral("First");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(failedCheck));
-    EXPECT_EQ(m_prompts.texts(), QStringList{QStringLiteral("ColumnWidth Count and ColumnHead Count is mismatch")});
+    LovRequest failedCheck = dataList(u"a!@#$%b^&*()c!@#$%d"_s);
+    failedCheck.ColumnHeads = u"First"_s;
+    run(failedCheck, QString());
+    EXPECT_EQ(m_prompts.texts(), QStringList{u"ColumnWidth Count and ColumnHead Count is mismatch"_s});
+    EXPECT_EQ(workTables(), QString());
+
+    LovRequest ragged = dataList(u"a!@#$%b^&*()c"_s);
+    EXPECT_FALSE(m_lov.ShowLov(ragged));
+    EXPECT_TRUE(logText().contains(u"ErrEvent : GenLovQuery\r\n"_s));
     EXPECT_EQ(workTables(), QString());
     EXPECT_EQ(m_presenter.presented, 1);
-}
-
-TEST_F(LovDataListTest, QuotesInValuesAreStoredAsTyped)
-{
-    LovRequest request = dataList(QStringLiteral("Smith's!@#$%2^&*()O'Brien!@#$%1"));
-    m_presenter.script = [](LovController &window) {
-        EXPECT_EQ(window.cell(1, 1), QStringLiteral("O'Brien"));
-        window.choose();
-    };
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("O'Brien!@#$%1"));
-    EXPECT_EQ(workTables(), QString());
-}
-
-TEST_F(LovDataListTest, ARaggedListIsReportedAndTheTableStillGoes)
-{
-    LovRequest request = dataList(QStringLiteral("a!@#$%b^&*()c"));
-    EXPECT_FALSE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QString());
-    EXPECT_TRUE(logText().contains(QStringLiteral("ErrEvent : GenLovQuery\r\n")));
-    EXPECT_EQ(workTables(), QString());
-    EXPECT_EQ(m_presenter.presented, 0);
-}
-
-TEST_F(LovDataListTest, CallersSearchFieldIsKept)
-{
-    LovRequest request = dataList(QStringLiteral("b!@#$%1^&*()a!@#$%2"));
-    ModVantLov lov(m_session);
-    lov.LovSearchField = QStringLiteral("Field2");
-    m_presenter.script = [](LovController &window) {
-        EXPECT_EQ(window.cell(1, 1), QStringLiteral("b"));
-        window.leave();
-    };
-    ASSERT_TRUE(lov.ShowLov(request));
-    EXPECT_EQ(lov.LovSearchField, QStringLiteral("Field2"));
 }
 
 } // namespace
