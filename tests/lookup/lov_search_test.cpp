@@ -3,279 +3,168 @@
 namespace vant::test {
 namespace {
 
-// The typed search and the sorts, run inside a window over the 45 items ordered by name.
+// The typed search and the sorts over the 45 items.
 class LovSearchTest : public LovFixture
 {
 protected:
     LovSearchTest() { makeItems(45); }
-
-    QString run(const std::function<void(LovController &)> &moves, LovRequest request = itemsRequest(),
-                const QString &searchField = QStringLiteral("name"))
-    {
-        m_presenter.script = moves;
-        ModVantLov lov(m_session);
-        lov.LovSearchField = searchField;
-        EXPECT_TRUE(lov.ShowLov(request));
-        m_searchFieldAfter = lov.LovSearchField;
-        return request.Result;
-    }
-
-    QString m_searchFieldAfter;
 };
 
 TEST_F(LovSearchTest, TheBoxKeepsTheLongestTextThatMatches)
 {
-    run([](LovController &window) {
-        window.typeText(QStringLiteral("Item 2"));
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Item 2"));
+    run(itemsRequest(), u"name"_s, [](LovController &window) {
+        window.typeText(u"Item 2"_s);
         // Found on the page shown: only the current row moves.
         EXPECT_EQ(window.pageStart(), 1);
         EXPECT_EQ(window.currentRow(), 20);
-
-        window.typeText(QStringLiteral("9"));
         // Found further on: the page starts at the found record.
+        window.typeText(u"9x"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"Item 29"_s);
         EXPECT_EQ(window.pageStart(), 29);
         EXPECT_EQ(window.currentRow(), 1);
-        EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 29"));
-        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 29/45"));
-
-        window.typeText(QStringLiteral("x"));
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Item 29"));
-        EXPECT_EQ(window.pageStart(), 29);
-        EXPECT_TRUE(window.found());
-
+        EXPECT_EQ(window.countLabel(), u"Records : 29/45"_s);
         window.removeLastCharacter();
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Item 2"));
-        window.typeText(QStringLiteral("%&*'"));
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Item 2"));
-        window.clearSearchBox();
-        EXPECT_EQ(window.searchBoxText(1), QString());
-        window.removeLastCharacter();
-        EXPECT_EQ(window.searchBoxText(1), QString());
+        window.typeText(u"%&*'"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"Item 2"_s);
         window.leave();
     });
 }
 
 TEST_F(LovSearchTest, ARunningNumberJumpsToThatRowOfThePage)
 {
-    const QString result = run([](LovController &window) {
+    const QString result = run(itemsRequest(), u"name"_s, [](LovController &window) {
         window.nextPage();
-        window.typeText(QStringLiteral("7"));
-        EXPECT_EQ(window.pageStart(), 21);
+        window.typeText(u"7"_s);
         EXPECT_EQ(window.currentRow(), 7);
-        window.typeText(QStringLiteral("1"));
         // No row 71 on the page and no name begins with "71".
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("7"));
+        window.typeText(u"1"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"7"_s);
         window.clearSearchBox();
-        window.typeText(QStringLiteral("12"));
-        EXPECT_EQ(window.currentRow(), 12);
+        window.typeText(u"12"_s);
         window.choose();
     });
-    EXPECT_EQ(result, QStringLiteral("32!@#$%Item 32!@#$%48.00!@#$%Note 32"));
+    EXPECT_EQ(result, u"32!@#$%Item 32!@#$%48.00!@#$%Note 32"_s);
 }
 
 TEST_F(LovSearchTest, ACharacterFieldIsSearchedForContainedTextUnderAFilter)
 {
-    const QString result = run([](LovController &window) {
-        window.typeText(QStringLiteral("tem 3"));
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("tem 3"));
-        EXPECT_TRUE(window.isFiltered());
-        EXPECT_EQ(window.rowCount(), 10);
-        EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 30"));
-        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 1/10"));
-
-        // A character that matches nothing even inside the names is dropped again.
-        window.typeText(QStringLiteral("q"));
-        EXPECT_EQ(window.searchBoxText(1), QStringLiteral("tem 3"));
-        EXPECT_EQ(window.rowCount(), 10);
-
-        window.typeText(QStringLiteral("4"));
-        EXPECT_EQ(window.rowCount(), 1);
+    const QString result = run(itemsRequest(), u"name"_s, [](LovController &window) {
+        window.typeText(u"tem 3q"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"tem 3"_s);
+        EXPECT_EQ(window.cell(1, 2), u"Item 30"_s);
+        EXPECT_EQ(window.countLabel(), u"Records : 1/10"_s);
+        window.clearSearchBox();
+        EXPECT_EQ(window.countLabel(), u"Records : 1/45"_s);
+        window.typeText(u"em 34"_s);
         window.choose();
     });
-    EXPECT_EQ(result, QStringLiteral("34!@#$%Item 34!@#$%51.00!@#$%Note 34"));
-}
+    EXPECT_EQ(result, u"34!@#$%Item 34!@#$%51.00!@#$%Note 34"_s);
 
-TEST_F(LovSearchTest, DeletingTheTextLiftsTheFilterAndShowsTheWholeResult)
-{
-    run([](LovController &window) {
-        window.typeText(QStringLiteral("em 4"));
-        EXPECT_EQ(window.rowCount(), 6);
-        window.clearSearchBox();
-        EXPECT_FALSE(window.isFiltered());
-        EXPECT_EQ(window.rowCount(), 20);
-        EXPECT_EQ(window.countLabel(), QStringLiteral("Records : 1/45"));
-        window.leave();
-    });
-}
-
-TEST_F(LovSearchTest, NumbersAndMultiSelectKeepToBeginnings)
-{
-    // A number field is searched by the beginning of its text, never for contained text.
-    run(
-        [](LovController &window) {
-            window.typeText(QStringLiteral("33"));
-            EXPECT_EQ(window.pageStart(), 33);
-            window.clearSearchBox();
-            window.typeText(QStringLiteral("x"));
-            EXPECT_EQ(window.searchBoxText(1), QString());
-            EXPECT_FALSE(window.isFiltered());
-            window.leave();
-        },
-        itemsRequest(), QStringLiteral("code"));
-
+    // Numbers and multi-select keep to beginnings.
     LovRequest request = itemsRequest();
-    request.MultiSelect = 1;
-    run(
-        [](LovController &window) {
-            window.typeText(QStringLiteral("tem"));
-            EXPECT_EQ(window.searchBoxText(1), QString());
+    for (const qint16 multiSelect : {0, 1}) {
+        request.MultiSelect = multiSelect;
+        run(request, multiSelect ? u"name"_s : u"code"_s, [](LovController &window) {
+            window.typeText(u"tem"_s);
             EXPECT_FALSE(window.isFiltered());
             window.leave();
-        },
-        request);
+        });
+    }
 }
 
 TEST_F(LovSearchTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
 {
     LovRequest request = itemsRequest();
-    request.SearchText = QStringLiteral("4");
-    run(
-        [](LovController &window) {
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("4"));
-            window.sortByHead(2);
-            EXPECT_EQ(window.searchBoxText(1), QString());
-            EXPECT_EQ(window.searchFieldType(), FieldType::Text);
-            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 01"));
-            window.sortByHead(2);
-            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 45"));
-            EXPECT_EQ(window.currentRow(), 1);
-            window.sortByHead(2);
-            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 01"));
-
-            // The search text stays when the column clicked is the search column already.
-            window.typeText(QStringLiteral("Item 3"));
-            window.sortByHead(2);
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("Item 3"));
-            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 45"));
-            EXPECT_EQ(window.cell(window.currentRow(), 2), QStringLiteral("Item 39"));
-
-            window.sortByHead(0);
-            window.sortByHead(9);
-            EXPECT_EQ(window.cell(window.currentRow(), 2), QStringLiteral("Item 39"));
-            window.leave();
-        },
-        request, QStringLiteral("code"));
-    EXPECT_EQ(m_searchFieldAfter, QStringLiteral("name"));
-}
-
-TEST_F(LovSearchTest, TheSortListOffersTheColumnsWithHeads)
-{
-    LovRequest request = itemsRequest();
-    request.Query = QStringLiteral("SELECT code,name,price,note,code as extra from lovitems");
-    request.ColumnWidths += QStringLiteral(",0");
-    request.ColumnHeads += QStringLiteral(", ");
-    run(
-        [](LovController &window) {
-            EXPECT_EQ(window.sortListColumns(), (QList<int>{1, 2, 3, 4}));
-            window.sortByListEntry(3);
-            EXPECT_EQ(window.cell(1, 3), QStringLiteral("1.50"));
-            window.sortByListEntry(1);
-            // The code is the search column sorted ascending already: descending now.
-            EXPECT_EQ(window.cell(1, 1), QStringLiteral("45"));
-            window.leave();
-        },
-        request, QStringLiteral("code"));
+    request.SearchText = u"4"_s;
+    run(request, u"code"_s, [](LovController &window) {
+        window.sortByHead(2);
+        EXPECT_EQ(window.searchBoxText(1), QString());
+        EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 45"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
+        // The search text stays when the column clicked is the search column already.
+        window.typeText(u"Item 3"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 45"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 2), u"Item 39"_s);
+        // The sort list sorts a column that is not the search column ascending, every time.
+        window.sortByListEntry(3);
+        window.sortByListEntry(3);
+        EXPECT_EQ(window.cell(1, 3), u"1.50"_s);
+        window.leave();
+    });
+    EXPECT_EQ(m_lov.LovSearchField, u"name"_s);
 }
 
 TEST_F(LovSearchTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
 {
-    TestDatabase::exec(db(), {QStringLiteral("create table lovodd (name varchar(50), code int)"),
-                              QStringLiteral("insert into lovodd values ('Alpha',1)"),
-                              QStringLiteral("insert into lovodd values ('O''Brien Stores',2)"),
-                              QStringLiteral("insert into lovodd values ('[Bracket] Traders',3)"),
-                              QStringLiteral("insert into lovodd values ('Under_Score',4)"),
-                              QStringLiteral("insert into lovodd values ('UnderXScore',5)"),
-                              QStringLiteral("insert into lovodd values ('Zed [x] 100%',6)")});
+    TestDatabase::exec(db(),
+                       {u"create table lovodd (name varchar(50), code int)"_s,
+                        u"insert into lovodd values ('Alpha',1),('O''Brien Stores',2),('[Bracket] Traders',3),"
+                        "('Under_Score',4),('UnderXScore',5),('Zed [x] 100%',6)"_s});
     LovRequest request;
-    request.Query = QStringLiteral("SELECT name,code from lovodd");
-    request.ColumnWidths = QStringLiteral("3000,800");
-    request.ColumnHeads = QStringLiteral("Name,Code");
-    request.SearchText = QStringLiteral("O'Br");
-    const QString result = run(
-        [](LovController &window) {
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("O'Br"));
-            EXPECT_EQ(window.cell(window.currentRow(), 1), QStringLiteral("O'Brien Stores"));
+    request.Query = u"SELECT name,code from lovodd"_s;
+    request.ColumnWidths = u"3000,800"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    request.SearchText = u"O'Br"_s;
+    const QString result = run(request, u"name"_s, [](LovController &window) {
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"O'Brien Stores"_s);
+        for (const QString &name : {u"[Bracket] Traders"_s, u"Under_Score"_s}) {
             window.clearSearchBox();
-            window.typeText(QStringLiteral("[b"));
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("[b"));
-            EXPECT_EQ(window.cell(window.currentRow(), 1), QStringLiteral("[Bracket] Traders"));
-            window.clearSearchBox();
-            window.typeText(QStringLiteral("Under_"));
-            EXPECT_EQ(window.cell(window.currentRow(), 1), QStringLiteral("Under_Score"));
-            window.clearSearchBox();
-            window.typeText(QStringLiteral("[x] 1"));
-            EXPECT_TRUE(window.isFiltered());
-            EXPECT_EQ(window.rowCount(), 1);
-            window.typeText(QStringLiteral("]"));
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("[x] 1"));
-            window.choose();
-        },
-        request);
-    EXPECT_EQ(result, QStringLiteral("Zed [x] 100%!@#$%6"));
+            window.typeText(name.left(6));
+            EXPECT_EQ(window.cell(window.currentRow(), 1), name);
+        }
+        window.clearSearchBox();
+        window.typeText(u"[x] 1]"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"[x] 1"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"Zed [x] 100%!@#$%6"_s);
     EXPECT_EQ(logText(), QString());
 }
 
 TEST_F(LovSearchTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
 {
     LovRequest request = itemsRequest();
-    // A field whose name holds a closing bracket cannot be named in a criterion.
-    request.Query = QStringLiteral("SELECT code,name as \"odd]name\",price,note from lovitems order by code");
-    run(
-        [](LovController &window) {
-            window.typeText(QStringLiteral("I"));
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("I"));
-            EXPECT_EQ(window.pageStart(), 1);
-            // Nor in a sort.
-            window.sortByHead(2);
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("I"));
-            EXPECT_EQ(window.cell(1, 2), QStringLiteral("Item 01"));
-            window.leave();
-        },
-        request, QStringLiteral("odd]name"));
-    EXPECT_TRUE(logText().contains(QStringLiteral("ErrForm : FrmLovResult    ErrEvent : findbrow\r\n")));
-    EXPECT_TRUE(logText().contains(QStringLiteral("ErrForm : FrmLovResult    ErrEvent : msfbrowse_MouseDown\r\n")));
+    // A field whose name holds a closing bracket can be named neither in a criterion nor in a sort.
+    request.Query = u"SELECT code,name as \"odd]name\",price,note from lovitems order by code"_s;
+    run(request, u"odd]name"_s, [](LovController &window) {
+        window.typeText(u"I"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.searchBoxText(1), u"I"_s);
+        window.leave();
+    });
+    EXPECT_TRUE(logText().contains(u"ErrForm : FrmLovResult    ErrEvent : findbrow\r\n"_s));
+    EXPECT_TRUE(logText().contains(u"ErrForm : FrmLovResult    ErrEvent : msfbrowse_MouseDown\r\n"_s));
     EXPECT_EQ(m_prompts.boxes().size(), 2);
 }
 
-TEST_F(LovSearchTest, ColumnSearchBoxesFollowTheVisibleColumns)
+TEST_F(LovSearchTest, ColumnSearchHasABoxPerVisibleColumnAndOrdersByThem)
 {
     LovRequest request = itemsRequest();
     request.ColumnSearch = 1;
-    run(
-        [](LovController &window) {
-            ASSERT_EQ(window.searchBoxCount(), 3);
-            EXPECT_EQ(window.searchBoxColumn(1), 1);
-            EXPECT_EQ(window.searchBoxColumn(3), 3);
-            // Box 1 holds the focus from the start: its column is the search column.
-            EXPECT_EQ(window.searchFieldType(), FieldType::Integer);
-            window.typeText(QStringLiteral("4"));
-            // No jump by running number here: the code 4 is found.
-            EXPECT_EQ(window.currentRow(), 4);
-            window.typeText(QStringLiteral("0"));
-            EXPECT_EQ(window.cell(window.currentRow(), 1), QStringLiteral("40"));
-
-            window.searchBoxFocused(2);
-            EXPECT_EQ(window.currentSearchBox(), 2);
-            EXPECT_EQ(window.searchFieldType(), FieldType::Text);
-            window.typeText(QStringLiteral("tem"));
-            EXPECT_EQ(window.searchBoxText(2), QString());
-            EXPECT_EQ(window.searchBoxText(1), QStringLiteral("40"));
-            window.typeText(QStringLiteral("Item 1"));
-            EXPECT_EQ(window.cell(window.currentRow(), 2), QStringLiteral("Item 10"));
-            window.leave();
-        },
-        request, QStringLiteral("code"));
+    request.MultiSelect = 1;
+    request.HintText = u"[F2]-New"_s;
+    run(request, u"code"_s, [this](LovController &window) {
+        EXPECT_EQ(m_lov.LovQuery, u"SELECT code,name,price,note from lovitems Order by code,name,price"_s);
+        EXPECT_EQ(window.hintText(), u"[Space]-MultiSelect, [F2]-New, [Ctrl]-Sort"_s);
+        EXPECT_EQ(window.hintToolTip(),
+                  u"Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
+                  "Left/Right Click on Column Header to Sort Asc/Desc"_s);
+        EXPECT_EQ(window.searchBoxCount(), 3);
+        // No jump by running number here: the code 40 is found.
+        window.typeText(u"40"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"40"_s);
+        window.searchBoxFocused(2);
+        // The blank picks a row in multi-select mode: the name box takes a beginning without one.
+        window.typeText(u"I"_s);
+        EXPECT_EQ(window.searchBoxText(2), u"I"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"40"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 2), u"Item 01"_s);
+        window.leave();
+    });
 }
 
 } // namespace
