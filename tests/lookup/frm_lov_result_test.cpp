@@ -12,8 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
-
 namespace vant::test {
 namespace {
 
@@ -78,15 +76,13 @@ TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
             auto *detail = child<QTableWidget>(window, u"MsfDetail"_s);
             EXPECT_EQ(child<QLineEdit>(window, u"TxtMessage"_s)->text(), u"[F2]-New, "_s);
             EXPECT_EQ(countLabel(window), u"Records : 1/45"_s);
-            EXPECT_TRUE(rows->isColumnHidden(4));
-            EXPECT_EQ(rows->width(), int(std::lround((730 + 800 + 2000 + 1000) / 15.0 * window.logicalDpiX() / 96.0)));
+            EXPECT_EQ(rows->width(), qRound((730 + 800 + 2000 + 1000) / 15.0 * window.logicalDpiX() / 96.0));
             EXPECT_EQ(detail->item(0, 0)->text(), u"Remarks"_s);
 
             press(window, Qt::Key_PageDown);
             EXPECT_EQ(rows->item(0, 1)->text(), u"21"_s);
             press(window, Qt::Key_Down);
             EXPECT_EQ(countLabel(window), u"Records : 22/45"_s);
-            EXPECT_EQ(rows->currentRow(), 1);
             EXPECT_EQ(detail->item(0, 1)->text(), u"Note 22"_s);
             press(window, Qt::Key_F2);
             press(window, Qt::Key_Return);

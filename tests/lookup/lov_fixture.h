@@ -34,8 +34,7 @@ public:
     int presented = 0;
 };
 
-// A session on a fresh accounts database with scripted boxes, a scripted lookup window
-// and its own log file.
+// A session on a fresh accounts database with scripted boxes, lookup window and log file.
 class LovFixture : public ::testing::Test
 {
 protected:
@@ -66,7 +65,6 @@ protected:
         request.Query = u"SELECT code,name,price,note from lovitems"_s;
         request.ColumnWidths = u"800,2000,1000,0"_s;
         request.ColumnHeads = u"Code,Name,Price,Remarks"_s;
-        request.Title = u"Items"_s;
         return request;
     }
 
@@ -82,9 +80,8 @@ protected:
     // Work tables left in the database whose names begin with prefix.
     QString workTables(const QString &prefix = u"Lov_result"_s)
     {
-        return TestDatabase::scalar(db(),
-                                    u"select group_concat(name) from sqlite_master "
-                                    "where name like '%1%'"_s.arg(prefix));
+        return TestDatabase::scalar(
+            db(), u"select group_concat(name) from sqlite_master where name like '%1%'"_s.arg(prefix));
     }
 
     QString logText() const

@@ -37,7 +37,6 @@ TEST_F(ShowLovTest, TheRequestIsCheckedBeforeAnyWindow)
         {"1,2,3,4", "a,b,c,d", "", 1, "", "Query Field Count and ColumnWidth Count is mismatch"},
         {"1,2,3", "a,b,c,d", "", 1, "", "Query Field Count and ColumnHead Count is mismatch"},
         {"1,2,3", "a,b", "", 1, "", "ColumnWidth Count and ColumnHead Count is mismatch"},
-        {"1,2,3", "a,b,c", "", 1, "", ""},
         {"1,2", "a,b", "Qty", 1, "", ""},
         {"1,2,3", "a,b,c", "Qty", 1, "", "Query Field Count and ColumnWidth Count is mismatch"},
         {"1,2", "a,b", " Qty ", 0, "", "MultiSelect Row Option needed to enter Qty"},
@@ -58,7 +57,7 @@ TEST_F(ShowLovTest, TheRequestIsCheckedBeforeAnyWindow)
         EXPECT_EQ(m_prompts.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
     EXPECT_EQ(m_prompts.boxes().at(0).title, u"VantProcess"_s);
-    EXPECT_EQ(m_presenter.presented, 2);
+    EXPECT_EQ(m_presenter.presented, 1);
 }
 
 TEST_F(ShowLovTest, NoRowOrOneRowIsAnsweredWithoutAWindow)
