@@ -115,8 +115,7 @@ TEST_F(ShowLovTest, WindowReturnFieldsIgnoreCaseAndKeySetFollows)
 
 TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
 {
-    QTemporaryDir traceDir;
-    const QString tracePath = traceDir.filePath(u"trace.sql"_s);
+    const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
     qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
     m_session.DBConnection = m_database.connect();
     qunsetenv("VANT_SQL_TRACE");
@@ -157,7 +156,6 @@ TEST_F(ShowLovTest, ADataListMakesATableThatGoesAfterTheChoice)
               EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
               EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
               EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
-              EXPECT_EQ(window.countLabel(), u"Records : 1/2"_s);
               window.choose();
           });
     EXPECT_EQ(result, u"O'Brien!@#$%d"_s);
@@ -172,7 +170,6 @@ TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
     // The caller's search field orders the rows.
     const QString escaped = run(dataList(u"b!@#$%1^&*()a!@#$%2"_s), u"Field2"_s, [](LovController &window) {
         EXPECT_EQ(window.cell(1, 1), u"b"_s);
-        window.nextPage();
         window.leave();
     });
     EXPECT_EQ(escaped, QString());
