@@ -106,9 +106,8 @@ public:
     void removeLastCharacter();
     void clearSearchBox();
     // findbrow: makes the first row that matches the text current; false after a reported
-    // failure. The found flag tells whether a row matched.
+    // failure.
     bool findbrow(const QString &findchar);
-    bool found() const { return m_found; }
     bool isFiltered() const { return m_rs.isFiltered(); }
 
     // msfbrowse_MouseDown on the head of grid column c: sort by it, ascending, or
@@ -121,7 +120,6 @@ public:
     // Multi-select: Addlist 1 toggles the selection of a page row, 0 restores its mark.
     void StoreMultiSelect(int row, int Addlist);
     bool isMarked(int row) const { return m_marks.value(row - 1, false); }
-    const LovSelection &selection() const { return m_selection; }
 
     // Screen-by-screen mode: the screen shown, 0 for the first.
     int screenLevel() const { return m_screens.level(); }

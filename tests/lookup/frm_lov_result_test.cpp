@@ -1,5 +1,4 @@
 #include "lov_fixture.h"
-#include "lov_window_presenter.h"
 
 #include "lookup/frm_lov_result.h"
 #include "lookup/qt_lov_presenter.h"
@@ -16,6 +15,22 @@
 namespace vant::test {
 namespace {
 
+// Shows the real window without a modal loop and runs a script over it; the script must end the lookup.
+class WindowPresenter : public LovPresenter
+{
+public:
+    void present(LovController &controller) override
+    {
+        FrmLovResult window(controller);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        script(window);
+        EXPECT_FALSE(window.isVisible());
+    }
+
+    std::function<void(FrmLovResult &)> script;
+};
+
 class FrmLovResultTest : public LovFixture
 {
 protected:
@@ -25,29 +40,26 @@ protected:
         m_session.lovPresenter = &m_window;
     }
 
-    QString run(LovRequest request = itemsRequest())
+    QString show(std::function<void(FrmLovResult &)> script, const LovRequest &request = itemsRequest(),
+                 const QString &searchField = u"code"_s)
     {
-        ModVantLov lov(m_session);
-        lov.LovSearchField = QStringLiteral("code");
-        EXPECT_TRUE(lov.ShowLov(request));
-        return request.Result;
+        m_window.script = std::move(script);
+        return run(request, searchField);
     }
 
-    static QLineEdit *searchBox(const QWidget &window)
+    template <typename T> static T *child(const QWidget &window, const QString &name)
     {
-        return window.findChild<QLineEdit *>(QStringLiteral("searchtxthlp"));
+        return window.findChild<T *>(name);
     }
-    static QString countLabel(const QWidget &window)
+    static QLineEdit *box(const QWidget &window) { return child<QLineEdit>(window, u"searchtxthlp"_s); }
+    static QTableWidget *grid(const QWidget &window) { return child<QTableWidget>(window, u"MsfBrowse"_s); }
+    static QString countLabel(const QWidget &window) { return child<QLabel>(window, u"LblTotalRec"_s)->text(); }
+    static void press(const QWidget &window, Qt::Key key) { QTest::keyClick(box(window), key); }
+    static void clickHead(const QWidget &window, int column, Qt::MouseButton button)
     {
-        return window.findChild<QLabel *>(QStringLiteral("LblTotalRec"))->text();
-    }
-    static void press(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(searchBox(window), key, modifiers);
-    }
-    static int pixels(const QWidget &window, int twips)
-    {
-        return int(std::lround(twips / 15.0 * window.logicalDpiX() / 96.0));
+        QHeaderView *head = grid(window)->horizontalHeader();
+        const QPoint at(head->sectionViewportPosition(column) + head->sectionSize(column) / 2, head->height() / 2);
+        QTest::mouseClick(head->viewport(), button, {}, at);
     }
 
     WindowPresenter m_window;
@@ -56,134 +68,81 @@ protected:
 TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
 {
     LovRequest request = itemsRequest();
-    request.SearchText = QStringLiteral("1");
-    request.HintText = QStringLiteral("[F2]-New");
-    m_window.script = [](FrmLovResult &window) {
-        auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MsfBrowse"));
-        auto *detail = window.findChild<QTableWidget *>(QStringLiteral("MsfDetail"));
-        auto *hint = window.findChild<QLineEdit *>(QStringLiteral("TxtMessage"));
-        ASSERT_TRUE(grid && detail && hint);
+    request.HintText = u"[F2]-New"_s;
+    request.KeySet = QString(QChar(113));
+    const QString result = show(
+        [](FrmLovResult &window) {
+            QTableWidget *rows = grid(window);
+            auto *detail = child<QTableWidget>(window, u"MsfDetail"_s);
+            EXPECT_EQ(child<QLineEdit>(window, u"TxtMessage"_s)->text(), u"[F2]-New, "_s);
+            EXPECT_EQ(countLabel(window), u"Records : 1/45"_s);
+            EXPECT_EQ(rows->width(), qRound((730 + 800 + 2000 + 1000) / 15.0 * window.logicalDpiX() / 96.0));
+            EXPECT_EQ(detail->item(0, 0)->text(), u"Remarks"_s);
 
-        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LblHead"))->text(), QStringLiteral("Items"));
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/45"));
-        EXPECT_EQ(searchBox(window)->text(), QStringLiteral("1"));
-        EXPECT_EQ(hint->text(), QStringLiteral("[F2]-New, "));
-        EXPECT_EQ(hint->toolTip(),
-                  QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc"));
-        ASSERT_EQ(grid->columnCount(), 5);
-        EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Sno"));
-        EXPECT_EQ(grid->columnWidth(0), pixels(window, 700));
-        EXPECT_EQ(grid->columnWidth(2), pixels(window, 2000));
-        EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Name"));
-        EXPECT_TRUE(grid->isColumnHidden(4));
-        EXPECT_EQ(grid->width(), pixels(window, 730 + 800 + 2000 + 1000));
-        EXPECT_EQ(grid->rowCount(), 20);
-        EXPECT_EQ(grid->item(19, 0)->text(), QStringLiteral("20"));
-        EXPECT_EQ(grid->item(0, 3)->text(), QStringLiteral("1.50"));
-
-        ASSERT_TRUE(detail->isVisible());
-        ASSERT_EQ(detail->rowCount(), 1);
-        EXPECT_EQ(detail->item(0, 0)->text(), QStringLiteral("Remarks"));
-        EXPECT_EQ(detail->item(0, 0)->background().color(), window.palette().color(QPalette::Button));
-        EXPECT_EQ(detail->item(0, 1)->text(), QStringLiteral("Note 1"));
-
-        press(window, Qt::Key_PageDown);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 21/45"));
-        EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("21"));
-        press(window, Qt::Key_Down);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 22/45"));
-        EXPECT_EQ(grid->currentRow(), 1);
-        EXPECT_EQ(detail->item(0, 1)->text(), QStringLiteral("Note 22"));
-        EXPECT_EQ(grid->rowCount(), 20);
-        press(window, Qt::Key_Return);
-    };
-    EXPECT_EQ(run(request), QStringLiteral("22!@#$%Item 22!@#$%33.00!@#$%Note 22"));
+            press(window, Qt::Key_PageDown);
+            EXPECT_EQ(rows->item(0, 1)->text(), u"21"_s);
+            press(window, Qt::Key_Down);
+            EXPECT_EQ(countLabel(window), u"Records : 22/45"_s);
+            EXPECT_EQ(detail->item(0, 1)->text(), u"Note 22"_s);
+            press(window, Qt::Key_F2);
+            press(window, Qt::Key_Return);
+        },
+        request);
+    EXPECT_EQ(result, u"22!@#$%Item 22!@#$%33.00!@#$%Note 22<<KeySet>>q"_s);
 }
 
-TEST_F(FrmLovResultTest, HomeEndUpAndTheAccessKeys)
+TEST_F(FrmLovResultTest, TheCloseBoxLeavesWithoutAnAnswer)
 {
-    m_window.script = [](FrmLovResult &window) {
-        press(window, Qt::Key_End);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 20/45"));
-        press(window, Qt::Key_Home);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/45"));
-        press(window, Qt::Key_N, Qt::AltModifier);
-        press(window, Qt::Key_Up);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 20/45"));
-        press(window, Qt::Key_PageUp);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/45"));
-        press(window, Qt::Key_Enter);
-    };
-    EXPECT_EQ(run(), QStringLiteral("1!@#$%Item 01!@#$%1.50!@#$%Note 1"));
+    EXPECT_EQ(show([](FrmLovResult &window) {
+                  press(window, Qt::Key_Down);
+                  window.close();
+              }),
+              QString());
 }
 
-TEST_F(FrmLovResultTest, EscapeAndTheCloseBoxLeaveWithoutAnAnswer)
+TEST_F(FrmLovResultTest, TypingSearchesAndHeadClicksSortBothWays)
 {
-    m_window.script = [](FrmLovResult &window) {
-        press(window, Qt::Key_PageDown);
-        press(window, Qt::Key_Escape);
-    };
-    EXPECT_EQ(run(), QString());
+    const QString result = show(
+        [](FrmLovResult &window) {
+            QLineEdit *search = box(window);
+            QTest::keyClicks(search, u"Item 2"_s);
+            EXPECT_EQ(countLabel(window), u"Records : 20/45"_s);
+            QTest::keyClicks(search, u"9x%&*'"_s);
+            EXPECT_EQ(search->text(), u"Item 29"_s);
+            EXPECT_EQ(grid(window)->item(0, 2)->text(), u"Item 29"_s);
+            press(window, Qt::Key_Backspace);
+            EXPECT_EQ(search->text(), u"Item 2"_s);
+            press(window, Qt::Key_Delete);
+            QTest::keyClicks(search, u"em 4"_s);
+            EXPECT_EQ(grid(window)->rowCount(), 6);
+            EXPECT_EQ(countLabel(window), u"Records : 1/6"_s);
 
-    m_window.script = [](FrmLovResult &window) {
-        press(window, Qt::Key_Down);
-        window.close();
-    };
-    EXPECT_EQ(run(), QString());
+            clickHead(window, 3, Qt::LeftButton);
+            EXPECT_EQ(search->text(), QString());
+            EXPECT_EQ(grid(window)->item(0, 3)->text(), u"1.50"_s);
+            clickHead(window, 3, Qt::RightButton);
+            EXPECT_EQ(grid(window)->item(0, 3)->text(), u"67.50"_s);
+            EXPECT_TRUE(search->hasFocus());
+            press(window, Qt::Key_Return);
+        },
+        itemsRequest(), u"name"_s);
+    EXPECT_EQ(result, u"45!@#$%Item 45!@#$%67.50!@#$%Note 45"_s);
 }
 
-TEST_F(FrmLovResultTest, DoubleClickChoosesTheRow)
-{
-    m_window.script = [](FrmLovResult &window) {
-        auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MsfBrowse"));
-        const QPoint cell = grid->visualItemRect(grid->item(2, 1)).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 3/45"));
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
-    };
-    EXPECT_EQ(run(), QStringLiteral("3!@#$%Item 03!@#$%4.50!@#$%Note 3"));
-}
-
-TEST_F(FrmLovResultTest, KeySetKeysAreRecordedAndReturned)
-{
-    LovRequest request = itemsRequest();
-    request.ReturnFields = QStringLiteral("code");
-    request.KeySet = QString(QChar(113)) + QStringLiteral("+");
-    m_window.script = [](FrmLovResult &window) {
-        press(window, Qt::Key_Plus);
-        press(window, Qt::Key_F2);
-        press(window, Qt::Key_Return);
-    };
-    EXPECT_EQ(run(request), QStringLiteral("1<<KeySet>>q"));
-}
-
-TEST_F(FrmLovResultTest, CompanyPickerInTheRealWindow)
-{
-    m_window.script = [](FrmLovResult &window) {
-        EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("LblHead"))->text(), QStringLiteral("Company List"));
-        EXPECT_EQ(searchBox(window)->text(), QStringLiteral("Kormo"));
-        EXPECT_FALSE(window.findChild<QTableWidget *>(QStringLiteral("MsfDetail"))->isVisible());
-        EXPECT_EQ(countLabel(window), QStringLiteral("Records : 1/2"));
-        press(window, Qt::Key_Down);
-        press(window, Qt::Key_Return);
-    };
-    EXPECT_EQ(ListShadowCompany(m_session, QStringLiteral("1"), QStringLiteral("Kormo")),
-              (QStringList{QStringLiteral("Kormo Shadow Two"), QStringLiteral("3")}));
-}
-
-TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheWindowModally)
+TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
 {
     QtLovPresenter presenter;
     m_session.lovPresenter = &presenter;
     QTimer::singleShot(0, [] {
         auto *window = qobject_cast<FrmLovResult *>(QApplication::activeModalWidget());
         ASSERT_TRUE(window);
-        press(*window, Qt::Key_End);
+        EXPECT_EQ(child<QLabel>(*window, u"LblHead"_s)->text(), u"Company List"_s);
+        EXPECT_EQ(box(*window)->text(), u"Kormo"_s);
+        EXPECT_EQ(countLabel(*window), u"Records : 1/2"_s);
         press(*window, Qt::Key_Down);
-        EXPECT_EQ(countLabel(*window), QStringLiteral("Records : 21/45"));
         press(*window, Qt::Key_Return);
     });
-    EXPECT_EQ(run(), QStringLiteral("21!@#$%Item 21!@#$%31.50!@#$%Note 21"));
+    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, u"Kormo"_s), (QStringList{u"Kormo Shadow Two"_s, u"3"_s}));
 }
 
 } // namespace

@@ -13,8 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace vant::test {
+
+using namespace Qt::StringLiterals;
 
 // Stands in for the window: runs a script over the controller, as the user would.
 class ScriptedLovPresenter : public LovPresenter
@@ -31,12 +34,11 @@ public:
     int presented = 0;
 };
 
-// A session on a fresh accounts database with scripted boxes, a scripted lookup window
-// and its own log file.
+// A session on a fresh accounts database with scripted boxes, lookup window and log file.
 class LovFixture : public ::testing::Test
 {
 protected:
-    LovFixture() : m_session(m_prompts, m_logDir.filePath(QStringLiteral("vantlog.txt")))
+    LovFixture() : m_session(m_prompts, m_logDir.filePath(u"vantlog.txt"_s))
     {
         m_session.DBConnection = m_database.connect();
         m_session.lovPresenter = &m_presenter;
@@ -48,31 +50,38 @@ protected:
     // lovitems: code 1 to rows, name "Item nn", price code * 1.5, note "Note n".
     void makeItems(int rows)
     {
-        TestDatabase::exec(db(), {QStringLiteral("create table lovitems (code int, name varchar(50), "
-                                                 "price double, note varchar(50))")});
+        QStringList values;
         for (int i = 1; i <= rows; ++i)
-            TestDatabase::exec(db(), {QStringLiteral("insert into lovitems values (%1,'Item %2',%3,'Note %1')")
-                                          .arg(i)
-                                          .arg(i, 2, 10, QLatin1Char('0'))
-                                          .arg(i * 1.5)});
+            values << u"(%1,'Item %2',%3,'Note %1')"_s.arg(i).arg(i, 2, 10, QLatin1Char('0')).arg(i * 1.5);
+        TestDatabase::exec(db(),
+                           {u"create table lovitems (code int, name varchar(50), price double, note varchar(50))"_s,
+                            u"insert into lovitems values "_s + values.join(QLatin1Char(','))});
     }
 
     // The items request: code, name, price shown; the note hidden under the head "Remarks".
     static LovRequest itemsRequest()
     {
         LovRequest request;
-        request.Query = QStringLiteral("SELECT code,name,price,note from lovitems");
-        request.ColumnWidths = QStringLiteral("800,2000,1000,0");
-        request.ColumnHeads = QStringLiteral("Code,Name,Price,Remarks");
-        request.Title = QStringLiteral("Items");
+        request.Query = u"SELECT code,name,price,note from lovitems"_s;
+        request.ColumnWidths = u"800,2000,1000,0"_s;
+        request.ColumnHeads = u"Code,Name,Price,Remarks"_s;
         return request;
     }
 
-    // Work tables left in the database.
-    QString workTables()
+    // Shows the lookup with the scripted window playing moves; the answer.
+    QString run(LovRequest request, const QString &searchField, std::function<void(LovController &)> moves = {})
     {
-        return TestDatabase::scalar(db(), QStringLiteral("select group_concat(name) from sqlite_master "
-                                                         "where name like 'Lov_result%'"));
+        m_presenter.script = std::move(moves);
+        m_lov.LovSearchField = searchField;
+        EXPECT_TRUE(m_lov.ShowLov(request));
+        return request.Result;
+    }
+
+    // Work tables left in the database whose names begin with prefix.
+    QString workTables(const QString &prefix = u"Lov_result"_s)
+    {
+        return TestDatabase::scalar(
+            db(), u"select group_concat(name) from sqlite_master where name like '%1%'"_s.arg(prefix));
     }
 
     QString logText() const
@@ -86,6 +95,7 @@ protected:
     ScriptedPrompts m_prompts;
     Session m_session;
     ScriptedLovPresenter m_presenter;
+    ModVantLov m_lov{m_session};
 };
 
 } // namespace vant::test

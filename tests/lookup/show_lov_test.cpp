@@ -1,5 +1,7 @@
 #include "lov_fixture.h"
 
+#include "session/shadow_company_picker.h"
+
 namespace vant::test {
 namespace {
 
@@ -8,259 +10,196 @@ using ShowLovTest = LovFixture;
 LovRequest companies(const QString &where)
 {
     LovRequest request;
-    request.Query = QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster where ") + where;
-    request.ColumnWidths = QStringLiteral("3000,1200");
-    request.ColumnHeads = QStringLiteral("Company Name,CompanyCode");
+    request.Query = u"SELECT CompanyName,CompanyCode from Acccompanymaster where "_s + where;
+    request.ColumnWidths = u"3000,1200"_s;
+    request.ColumnHeads = u"Company Name,CompanyCode"_s;
     return request;
 }
 
-TEST(ShowLovQuery, TopGoesAfterTheSelectWordUnlessDistinct)
+LovRequest dataList(const QString &data)
 {
-    EXPECT_EQ(ModVantLov::limitedQuery(QStringLiteral("SELECT a,b from t"), 2),
-              QStringLiteral("SELECT  top 2 a,b from t"));
-    EXPECT_EQ(ModVantLov::limitedQuery(QStringLiteral("SELECT DISTINCT a from t"), 2),
-              QStringLiteral("SELECT DISTINCT a from t"));
-    EXPECT_EQ(ModVantLov::limitedQuery(QStringLiteral("select a from t where b='x' and c in (select DiStInCt c from u)"), 2),
-              QStringLiteral("select a from t where b='x' and c in (select DiStInCt c from u)"));
-    EXPECT_EQ(ModVantLov::limitedQuery(QStringLiteral("SELECT a from t"), 0), QStringLiteral("SELECT a from t"));
+    LovRequest request;
+    request.Query = data;
+    request.DataList = 1;
+    request.ColumnWidths = u"1500,1500"_s;
+    request.ColumnHeads = u"First,Second"_s;
+    return request;
 }
 
-TEST(ShowLovQuery, WorkTableNamesAreValidAndUnique)
+TEST_F(ShowLovTest, TheRequestIsCheckedBeforeAnyWindow)
 {
-    const QString first = ModVantLov::workTableName();
-    const QString second = ModVantLov::workTableName();
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(first.startsWith(u"Lov_result"));
-    for (const QChar c : first)
-        EXPECT_TRUE(c.isLetterOrNumber() || c == QLatin1Char('_')) << first.toStdString();
-}
-
-TEST_F(ShowLovTest, NoRowIsSilentWithoutAMessageAndSaysSoWithOne)
-{
-    LovRequest request = companies(QStringLiteral("CompanyCode=99"));
-    request.Result = QStringLiteral("stale");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QString());
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-
-    request.NoRecordsMessage = QStringLiteral("Nothing here");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    ASSERT_EQ(m_prompts.boxes().size(), 1);
-    EXPECT_EQ(m_prompts.boxes().at(0).text, QStringLiteral("No Records available"));
-    EXPECT_EQ(m_prompts.boxes().at(0).title, QStringLiteral("VantProcess"));
-    EXPECT_EQ(m_prompts.boxes().at(0).icon, PromptIcon::None);
-    EXPECT_EQ(m_presenter.presented, 0);
-}
-
-struct LayoutCase
-{
-    const char *widths;
-    const char *heads;
-    const char *enterDataHead;
-    const char *screenByScreen;
-    const char *message;
-};
-
-class ShowLovLayoutTest : public LovFixture, public ::testing::WithParamInterface<LayoutCase>
-{
-};
-
-TEST_P(ShowLovLayoutTest, ChecksTheListsBeforeAnyWindow)
-{
-    const LayoutCase &c = GetParam();
-    LovRequest request = companies(QStringLiteral("parentcompanycode=1"));
-    request.ColumnWidths = QString::fromLatin1(c.widths);
-    request.ColumnHeads = QString::fromLatin1(c.heads);
-    request.EnterDataHead = QString::fromLatin1(c.enterDataHead);
-    request.MultiSelect = 1;
-    request.ScreenByScreen = QString::fromLatin1(c.screenByScreen);
-    m_presenter.script = [](LovController &window) { window.choose(); };
-
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    const QString message = QString::fromLatin1(c.message);
-    if (message.isEmpty()) {
-        EXPECT_TRUE(m_prompts.boxes().isEmpty());
-        EXPECT_EQ(m_presenter.presented, 1);
-        EXPECT_FALSE(request.Result.isEmpty());
-    } else {
-        ASSERT_EQ(m_prompts.boxes().size(), 1);
-        EXPECT_EQ(m_prompts.boxes().at(0).text, message);
-        EXPECT_EQ(m_prompts.boxes().at(0).title, QStringLiteral("VantProcess"));
-        EXPECT_EQ(m_presenter.presented, 0);
-        EXPECT_EQ(request.Result, QString());
+    const struct
+    {
+        const char *widths, *heads, *enterDataHead;
+        qint16 multiSelect;
+        const char *screenByScreen, *message;
+    } cases[] = {
+        {"1,2,3,4", "a,b,c,d", "", 1, "", "Query Field Count and ColumnWidth Count is mismatch"},
+        {"1,2,3", "a,b,c,d", "", 1, "", "Query Field Count and ColumnHead Count is mismatch"},
+        {"1,2,3", "a,b", "", 1, "", "ColumnWidth Count and ColumnHead Count is mismatch"},
+        {"1,2", "a,b", "Qty", 1, "", ""},
+        {"1,2,3", "a,b,c", "Qty", 1, "", "Query Field Count and ColumnWidth Count is mismatch"},
+        {"1,2", "a,b", " Qty ", 0, "", "MultiSelect Row Option needed to enter Qty"},
+        {"1,2", "a,b", "", 1, "1", "Main tablename must for screen by screen option."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        m_prompts.clear();
+        LovRequest request = companies(u"parentcompanycode=1"_s);
+        request.ColumnWidths = QString::fromLatin1(c.widths);
+        request.ColumnHeads = QString::fromLatin1(c.heads);
+        request.EnterDataHead = QString::fromLatin1(c.enterDataHead);
+        request.MultiSelect = c.multiSelect;
+        request.ScreenByScreen = QString::fromLatin1(c.screenByScreen);
+        const QString message = QString::fromLatin1(c.message);
+        EXPECT_EQ(run(request, QString(), [](LovController &window) { window.choose(); }).isEmpty(),
+                  !message.isEmpty());
+        EXPECT_EQ(m_prompts.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     }
+    EXPECT_EQ(m_prompts.boxes().at(0).title, u"VantProcess"_s);
+    EXPECT_EQ(m_presenter.presented, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, ShowLovLayoutTest,
-    ::testing::Values(
-        LayoutCase{"1,2,3,4", "a,b,c,d", "", "", "Query Field Count and ColumnWidth Count is mismatch"},
-        LayoutCase{"1,2,3", "a,b,c,d", "", "", "Query Field Count and ColumnHead Count is mismatch"},
-        LayoutCase{"1,2,3", "a,b", "", "", "ColumnWidth Count and ColumnHead Count is mismatch"},
-        LayoutCase{"1,2,3", "a,b,c", "", "", ""},
-        LayoutCase{"1,2", "a,b", "Qty", "", ""},
-        LayoutCase{"1,2,3", "a,b,c", "Qty", "", "Query Field Count and ColumnWidth Count is mismatch"},
-        LayoutCase{"1,2", "a,b", "", "1", "Main tablename must for screen by screen option."}));
-
-TEST_F(ShowLovTest, EnterDataNeedsMultiSelect)
+TEST_F(ShowLovTest, NoRowOrOneRowIsAnsweredWithoutAWindow)
 {
-    LovRequest request = companies(QStringLiteral("parentcompanycode=1"));
-    request.EnterDataHead = QStringLiteral(" Qty ");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    ASSERT_EQ(m_prompts.texts(), QStringList{QStringLiteral("MultiSelect Row Option needed to enter Qty")});
-    EXPECT_EQ(request.Result, QString());
+    TestDatabase::exec(db(),
+                       {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                        "values (9,null,3)"_s});
+    const struct
+    {
+        const char *where;
+        qint16 multiSelect;
+        const char *enterDataHead, *returnFields, *answer;
+    } cases[] = {
+        {"CompanyCode=99", 0, "", "", ""},
+        {"CompanyCode=2", 1, "", "", "Kormo Shadow One!@#$%2"},
+        {"CompanyCode=2", 1, "Qty", "", "Kormo Shadow One!@#$%2!@#$%0"},
+        // The separator stays after a blank first value.
+        {"parentcompanycode=3", 0, "", "", "!@#$%9"},
+        {"CompanyCode=2", 0, "", "CompanyCode,Nowhere,CompanyName", "2!@#$%Kormo Shadow One"},
+        // Return fields of a single row match the names exactly.
+        {"CompanyCode=2", 0, "", "companycode", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.where);
+        LovRequest request = companies(QString::fromLatin1(c.where));
+        request.Result = u"stale"_s;
+        request.MultiSelect = c.multiSelect;
+        request.EnterDataHead = QString::fromLatin1(c.enterDataHead);
+        request.ReturnFields = QString::fromLatin1(c.returnFields);
+        request.StoreKeySet = u"q"_s;
+        EXPECT_EQ(run(request, QString()), QString::fromLatin1(c.answer));
+    }
+    EXPECT_TRUE(m_prompts.boxes().isEmpty());
     EXPECT_EQ(m_presenter.presented, 0);
-}
-
-TEST_F(ShowLovTest, OneRowAnswersAtOnceEvenInMultiSelect)
-{
-    LovRequest request = companies(QStringLiteral("CompanyCode=2"));
-    request.MultiSelect = 1;
-    request.StoreKeySet = QStringLiteral("q");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("Kormo Shadow One!@#$%2"));
-    EXPECT_EQ(m_presenter.presented, 0);
-
-    request.EnterDataHead = QStringLiteral("Qty");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("Kormo Shadow One!@#$%2!@#$%0"));
-}
-
-TEST_F(ShowLovTest, OneRowKeepsTheSeparatorAfterABlankFirstValue)
-{
-    TestDatabase::exec(db(), {QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
-                                             "values (9,null,3)")});
-    LovRequest request = companies(QStringLiteral("parentcompanycode=3"));
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("!@#$%9"));
-}
-
-TEST_F(ShowLovTest, OneRowReturnFieldsMatchNamesExactly)
-{
-    LovRequest request = companies(QStringLiteral("CompanyCode=2"));
-    request.ReturnFields = QStringLiteral("CompanyCode");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("2"));
-
-    request.ReturnFields = QStringLiteral("CompanyCode,Nowhere,CompanyName");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("2!@#$%Kormo Shadow One"));
-
-    request.ReturnFields = QStringLiteral("companycode");
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QString());
 }
 
 TEST_F(ShowLovTest, WindowReturnFieldsIgnoreCaseAndKeySetFollows)
 {
-    LovRequest request = companies(QStringLiteral("parentcompanycode=1"));
-    request.ReturnFields = QStringLiteral("companycode,COMPANYNAME");
-    request.KeySet = QStringLiteral("qr");
-    m_presenter.script = [](LovController &window) {
+    LovRequest request = companies(u"parentcompanycode=1"_s);
+    request.ReturnFields = u"companycode,COMPANYNAME"_s;
+    request.KeySet = u"qr"_s;
+    const QString result = run(request, u"CompanyCode"_s, [](LovController &window) {
         window.nextRow();
         EXPECT_FALSE(window.recordKeySetKey(QLatin1Char('x')));
         EXPECT_TRUE(window.recordKeySetKey(QLatin1Char('r')));
         window.choose();
-    };
-    ModVantLov lov(m_session);
-    lov.LovSearchField = QStringLiteral("CompanyCode");
-    ASSERT_TRUE(lov.ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("3!@#$%Kormo Shadow Two<<KeySet>>r"));
+    });
+    EXPECT_EQ(result, u"3!@#$%Kormo Shadow Two<<KeySet>>r"_s);
 
     request.ReturnFields.clear();
-    request.StoreKeySet = QStringLiteral("q");
-    m_presenter.script = [](LovController &window) { window.choose(); };
-    ASSERT_TRUE(lov.ShowLov(request));
-    EXPECT_EQ(request.Result, QStringLiteral("Kormo Shadow One!@#$%2<<KeySet>>q"));
+    request.StoreKeySet = u"q"_s;
+    EXPECT_EQ(run(request, u"CompanyCode"_s, [](LovController &window) { window.choose(); }),
+              u"Kormo Shadow One!@#$%2<<KeySet>>q"_s);
 }
 
 TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
 {
-    QTemporaryDir traceDir;
-    const QString tracePath = traceDir.filePath(QStringLiteral("trace.sql"));
+    const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
     qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
     m_session.DBConnection = m_database.connect();
     qunsetenv("VANT_SQL_TRACE");
-    makeItems(3);
-
-    LovRequest request = itemsRequest();
-    request.Query = QStringLiteral("SELECT DISTINCT name from lovitems");
-    request.ColumnWidths = QStringLiteral("2000");
-    request.ColumnHeads = QStringLiteral("Name");
-    m_presenter.script = [](LovController &window) { window.leave(); };
-    ModVantLov lov(m_session);
-    lov.LovSearchField = QStringLiteral("name");
-    ASSERT_TRUE(lov.ShowLov(request));
-
-    request.Query = QStringLiteral("SELECT code,name from lovitems");
-    request.ColumnWidths = QStringLiteral("800,2000");
-    request.ColumnHeads = QStringLiteral("Code,Name");
-    ASSERT_TRUE(lov.ShowLov(request));
+    LovRequest request = companies(u"parentcompanycode=1"_s);
+    request.Query = u"SELECT DISTINCT CompanyName,CompanyCode from Acccompanymaster"_s;
+    run(request, u"CompanyName"_s, [](LovController &window) { window.leave(); });
 
     QFile trace(tracePath);
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     const QStringList statements = QString::fromUtf8(trace.readAll()).split(QLatin1Char('\n'));
-    EXPECT_TRUE(statements.contains(QStringLiteral("SELECT DISTINCT name from lovitems")));
-    EXPECT_TRUE(statements.contains(QStringLiteral("SELECT DISTINCT name from lovitems order by name")));
-    EXPECT_TRUE(statements.contains(QStringLiteral("SELECT  top 2 code,name from lovitems")));
-    EXPECT_TRUE(statements.contains(QStringLiteral("SELECT code,name from lovitems order by name")));
+    EXPECT_TRUE(statements.contains(request.Query));
+    EXPECT_TRUE(statements.contains(request.Query + u" order by CompanyName"_s));
+    EXPECT_TRUE(statements.filter(u" top "_s).isEmpty());
 }
 
-TEST_F(ShowLovTest, ColumnSearchOrdersByTheVisibleColumns)
+TEST_F(ShowLovTest, FailuresComeBackToTheCaller)
 {
-    makeItems(3);
-    LovRequest request = itemsRequest();
-    request.ColumnSearch = 1;
-    ModVantLov lov(m_session);
-    lov.LovSearchField = QStringLiteral("name");
-    m_presenter.script = [&lov](LovController &window) {
-        EXPECT_EQ(lov.LovQuery, QStringLiteral("SELECT code,name,price,note from lovitems Order by code,name,price"));
-        EXPECT_EQ(window.hintText(), QStringLiteral("[Ctrl]-Sort"));
+    LovRequest request = companies(u"nosuchcolumn=1"_s);
+    EXPECT_FALSE(m_lov.ShowLov(request));
+    m_session.lovPresenter = nullptr;
+    request = companies(u"parentcompanycode=1"_s);
+    EXPECT_FALSE(m_lov.ShowLov(request));
+    EXPECT_EQ(request.Result, QString());
+    EXPECT_TRUE(m_prompts.boxes().isEmpty());
+
+    // The company picker reports it and gives no elements.
+    m_session.DBConnection.reset();
+    EXPECT_TRUE(ListShadowCompany(m_session, u"1"_s, QString()).isEmpty());
+    EXPECT_TRUE(logText().contains(u"ErrNo : 3704\r\n"_s));
+    EXPECT_TRUE(logText().contains(u"\r\nErrEvent : ListShadowCompany\r\n"_s));
+    EXPECT_EQ(m_prompts.boxes().at(0).icon, PromptIcon::Critical);
+}
+
+TEST_F(ShowLovTest, ADataListMakesATableThatGoesAfterTheChoice)
+{
+    const QString result
+        = run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
+              EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
+              EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
+              EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
+              window.choose();
+          });
+    EXPECT_EQ(result, u"O'Brien!@#$%d"_s);
+    EXPECT_EQ(workTables(), QString());
+}
+
+TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
+{
+    EXPECT_EQ(run(dataList(u"a!@#$%b"_s), QString()), u"a!@#$%b"_s);
+    EXPECT_EQ(workTables(), QString());
+
+    // The caller's search field orders the rows.
+    const QString escaped = run(dataList(u"b!@#$%1^&*()a!@#$%2"_s), u"Field2"_s, [](LovController &window) {
+        EXPECT_EQ(window.cell(1, 1), u"b"_s);
         window.leave();
-    };
-    ASSERT_TRUE(lov.ShowLov(request));
+    });
+    EXPECT_EQ(escaped, QString());
+    EXPECT_EQ(m_lov.LovSearchField, u"Field2"_s);
+    EXPECT_EQ(workTables(), QString());
+
+    LovRequest failedCheck = dataList(u"a!@#$%b^&*()c!@#$%d"_s);
+    failedCheck.ColumnHeads = u"First"_s;
+    run(failedCheck, QString());
+    EXPECT_EQ(m_prompts.texts(), QStringList{u"ColumnWidth Count and ColumnHead Count is mismatch"_s});
+    EXPECT_EQ(workTables(), QString());
+
+    LovRequest ragged = dataList(u"a!@#$%b^&*()c"_s);
+    EXPECT_FALSE(m_lov.ShowLov(ragged));
+    EXPECT_TRUE(logText().contains(u"ErrEvent : GenLovQuery\r\n"_s));
+    EXPECT_EQ(workTables(), QString());
     EXPECT_EQ(m_presenter.presented, 1);
 }
 
-TEST_F(ShowLovTest, HintLineAndToolTip)
+TEST_F(ShowLovTest, TheCompanyPickerSaysWhenThereIsNoneAndPicksOneWithoutAWindow)
 {
-    makeItems(3);
-    LovRequest request = itemsRequest();
-    m_presenter.script = [](LovController &window) {
-        EXPECT_EQ(window.hintText(), QString());
-        EXPECT_EQ(window.hintToolTip(),
-                  QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc"));
-        window.leave();
-    };
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
+    EXPECT_EQ(ListShadowCompany(m_session, u"3"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_EQ(m_prompts.texts(), QStringList{u"No Records available"_s});
 
-    request.MultiSelect = 1;
-    request.ColumnSearch = 1;
-    request.HintText = QStringLiteral("[F2]-New");
-    m_presenter.script = [](LovController &window) {
-        EXPECT_EQ(window.hintText(), QStringLiteral("[Space]-MultiSelect, [F2]-New, [Ctrl]-Sort"));
-        EXPECT_EQ(window.hintToolTip(), QStringLiteral("Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
-                                                       "Left/Right Click on Column Header to Sort Asc/Desc"));
-        window.leave();
-    };
-    ASSERT_TRUE(ModVantLov(m_session).ShowLov(request));
-}
-
-TEST_F(ShowLovTest, FailedProbeComesBackToTheCaller)
-{
-    LovRequest request = companies(QStringLiteral("nosuchcolumn=1"));
-    const Status shown = ModVantLov(m_session).ShowLov(request);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ(request.Result, QString());
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-}
-
-TEST_F(ShowLovTest, WithoutAWindowTheLookupFails)
-{
-    m_session.lovPresenter = nullptr;
-    LovRequest request = companies(QStringLiteral("parentcompanycode=1"));
-    EXPECT_FALSE(ModVantLov(m_session).ShowLov(request));
-    EXPECT_EQ(request.Result, QString());
+    TestDatabase::exec(db(),
+                       {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                        "values (4,'Kormo Shadow Three',2)"_s});
+    EXPECT_EQ(ListShadowCompany(m_session, u"2"_s, u"Kor"_s), (QStringList{u"Kormo Shadow Three"_s, u"4"_s}));
+    EXPECT_EQ(m_prompts.boxes().size(), 1);
+    EXPECT_EQ(m_presenter.presented, 0);
 }
 
 } // namespace

@@ -1,0 +1,322 @@
+#include "lov_fixture.h"
+
+namespace vant::test {
+namespace {
+
+// The window's pages, typed search, sorts and selection over 45 items.
+class LovControllerTest : public LovFixture
+{
+protected:
+    LovControllerTest() { makeItems(45); }
+
+    // The codes shown first and last on the page.
+    static QStringList shown(const LovController &window)
+    {
+        return {window.cell(1, 1), window.cell(window.rowCount(), 1)};
+    }
+
+    // Multi-select returning the code only; with a field of its own for an entered quantity when asked.
+    static LovRequest multiRequest(bool withQuantity = false)
+    {
+        LovRequest request = itemsRequest();
+        request.MultiSelect = 1;
+        request.ReturnFields = u"code"_s;
+        if (withQuantity) {
+            request.Query = u"SELECT code,name,price,note,0 as qty from lovitems"_s;
+            request.EnterDataHead = u"Qty"_s;
+        }
+        return request;
+    }
+};
+
+TEST_F(LovControllerTest, PagesWrapForwardAndStopAtTheFirst)
+{
+    run(itemsRequest(), u"code"_s, [](LovController &window) {
+        window.previousPage();
+        EXPECT_EQ(window.countLabel(), u"Records : 1/45"_s);
+        EXPECT_EQ(window.detailHeads(), QStringList{u"Remarks"_s});
+        EXPECT_EQ(window.gridWidth(), 730 + 800 + 2000 + 1000);
+        window.nextPage();
+        EXPECT_EQ(window.pageStart(), 21);
+        window.nextPage();
+        EXPECT_EQ(window.rowCount(), 5);
+        EXPECT_EQ(window.countLabel(), u"Records : 41/45"_s);
+        window.lastRow();
+        window.previousPage();
+        // Row 5 of the short page stays the current row number on the fuller page.
+        EXPECT_EQ(window.countLabel(), u"Records : 25/45"_s);
+        window.nextPage();
+        window.nextPage();
+        EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"20"_s}));
+        window.leave();
+    });
+}
+
+TEST_F(LovControllerTest, ArrowsScrollByOneRecordAtThePageEdges)
+{
+    TestDatabase::exec(db(), {u"update lovitems set name=null where code=31"_s});
+    const QString result = run(itemsRequest(), u"code"_s, [](LovController &window) {
+        window.lastRow();
+        window.nextRow();
+        EXPECT_EQ(shown(window), (QStringList{u"2"_s, u"21"_s}));
+        EXPECT_EQ(window.currentRow(), 20);
+        EXPECT_EQ(window.countLabel(), u"Records : 21/45"_s);
+        window.firstRow();
+        window.previousRow();
+        EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"20"_s}));
+
+        // Down on the short last page refills from its end less eighteen.
+        window.nextPage();
+        window.nextPage();
+        window.lastRow();
+        window.nextRow();
+        EXPECT_EQ(shown(window), (QStringList{u"27"_s, u"45"_s}));
+        EXPECT_EQ(window.currentRow(), 5);
+        EXPECT_EQ(window.cell(5, 2), QString());
+        window.choose();
+    });
+    EXPECT_EQ(result, u"31!@#$%!@#$%46.50!@#$%Note 31"_s);
+}
+
+TEST_F(LovControllerTest, EscapeAfterMovesOrNoChoiceReturnsNothing)
+{
+    LovRequest request = itemsRequest();
+    request.ReturnFields = u"code"_s;
+    request.StoreKeySet = u"q"_s;
+    const QString result = run(request, u"code"_s, [](LovController &window) {
+        window.nextPage();
+        window.lastRow();
+        window.nextRow();
+        window.leave();
+        window.choose();
+        EXPECT_TRUE(window.isFinished());
+    });
+    EXPECT_EQ(result, QString());
+    EXPECT_EQ(m_lov.LovReturnFields, QString());
+    EXPECT_EQ(run(itemsRequest(), u"code"_s), QString());
+}
+
+TEST_F(LovControllerTest, ARunningNumberJumpsToThatRowOfThePage)
+{
+    const QString result = run(itemsRequest(), u"name"_s, [](LovController &window) {
+        window.nextPage();
+        window.typeText(u"7"_s);
+        EXPECT_EQ(window.currentRow(), 7);
+        // No row 71 on the page and no name begins with "71".
+        window.typeText(u"1"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"7"_s);
+        window.clearSearchBox();
+        window.typeText(u"12"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"32!@#$%Item 32!@#$%48.00!@#$%Note 32"_s);
+}
+
+TEST_F(LovControllerTest, ACharacterFieldIsSearchedForContainedTextUnderAFilter)
+{
+    const QString result = run(itemsRequest(), u"name"_s, [](LovController &window) {
+        window.typeText(u"tem 3q"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"tem 3"_s);
+        EXPECT_EQ(window.countLabel(), u"Records : 1/10"_s);
+        window.clearSearchBox();
+        EXPECT_EQ(window.countLabel(), u"Records : 1/45"_s);
+        window.typeText(u"em 34"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"34!@#$%Item 34!@#$%51.00!@#$%Note 34"_s);
+
+    // Numbers and multi-select keep to beginnings.
+    LovRequest request = itemsRequest();
+    for (const qint16 multiSelect : {0, 1}) {
+        request.MultiSelect = multiSelect;
+        run(request, multiSelect ? u"name"_s : u"code"_s, [](LovController &window) {
+            window.typeText(u"tem"_s);
+            EXPECT_FALSE(window.isFiltered());
+            window.leave();
+        });
+    }
+}
+
+TEST_F(LovControllerTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
+{
+    LovRequest request = itemsRequest();
+    request.SearchText = u"4"_s;
+    run(request, u"code"_s, [](LovController &window) {
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 45"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
+        // The search text stays when the column clicked is the search column already.
+        window.typeText(u"Item 3"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 45"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 2), u"Item 39"_s);
+        window.leave();
+    });
+    EXPECT_EQ(m_lov.LovSearchField, u"name"_s);
+}
+
+TEST_F(LovControllerTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
+{
+    TestDatabase::exec(db(),
+                       {u"create table lovodd (name varchar(50), code int)"_s,
+                        u"insert into lovodd values ('Alpha',1),('O''Brien Stores',2),('[Bracket] Traders',3),"
+                        "('Under_Score',4),('UnderXScore',5),('Zed [x] 100%',6)"_s});
+    LovRequest request;
+    request.Query = u"SELECT name,code from lovodd"_s;
+    request.ColumnWidths = u"3000,800"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    request.SearchText = u"O'Br"_s;
+    const QString result = run(request, u"name"_s, [](LovController &window) {
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"O'Brien Stores"_s);
+        for (const QString &name : {u"[Bracket] Traders"_s, u"Under_Score"_s}) {
+            window.clearSearchBox();
+            window.typeText(name.left(6));
+            EXPECT_EQ(window.cell(window.currentRow(), 1), name);
+        }
+        window.clearSearchBox();
+        window.typeText(u"[x] 1]"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"[x] 1"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"Zed [x] 100%!@#$%6"_s);
+    EXPECT_EQ(logText(), QString());
+}
+
+TEST_F(LovControllerTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
+{
+    LovRequest request = itemsRequest();
+    // A field whose name holds a closing bracket can be named neither in a criterion nor in a sort.
+    request.Query = u"SELECT code,name as \"odd]name\",price,note from lovitems order by code"_s;
+    run(request, u"odd]name"_s, [](LovController &window) {
+        window.typeText(u"I"_s);
+        window.sortByHead(2);
+        window.leave();
+    });
+    EXPECT_TRUE(logText().contains(u"ErrForm : FrmLovResult    ErrEvent : findbrow\r\n"_s));
+    EXPECT_TRUE(logText().contains(u"ErrForm : FrmLovResult    ErrEvent : msfbrowse_MouseDown\r\n"_s));
+    EXPECT_EQ(m_prompts.boxes().size(), 2);
+}
+
+TEST_F(LovControllerTest, ColumnSearchHasABoxPerVisibleColumnAndOrdersByThem)
+{
+    LovRequest request = itemsRequest();
+    request.ColumnSearch = 1;
+    request.MultiSelect = 1;
+    request.HintText = u"[F2]-New"_s;
+    run(request, u"code"_s, [this](LovController &window) {
+        EXPECT_EQ(m_lov.LovQuery, u"SELECT code,name,price,note from lovitems Order by code,name,price"_s);
+        EXPECT_EQ(window.hintText(), u"[Space]-MultiSelect, [F2]-New, [Ctrl]-Sort"_s);
+        EXPECT_EQ(window.hintToolTip(),
+                  u"Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
+                  "Left/Right Click on Column Header to Sort Asc/Desc"_s);
+        // No jump by running number here: the code 40 is found.
+        window.typeText(u"40"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"40"_s);
+        window.searchBoxFocused(2);
+        window.typeText(u"I"_s);
+        EXPECT_EQ(window.searchBoxText(2), u"I"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"40"_s);
+        window.leave();
+    });
+}
+
+TEST_F(LovControllerTest, ABlankPicksAndDropsTheCurrentRow)
+{
+    const QString result = run(multiRequest(), u"code"_s, [](LovController &window) {
+        window.nextRow();
+        window.typeText(u" "_s);
+        EXPECT_TRUE(window.isMarked(2));
+        EXPECT_EQ(window.searchBoxText(1), QString());
+        EXPECT_EQ(window.countLabel(), u"Records : 2/45, (1)"_s);
+        window.typeText(u" "_s);
+        EXPECT_FALSE(window.isMarked(2));
+        EXPECT_EQ(window.countLabel(), u"Records : 2/45"_s);
+        // Enter without a selection returns the current row.
+        window.lastRow();
+        window.choose();
+    });
+    EXPECT_EQ(result, u"20"_s);
+}
+
+TEST_F(LovControllerTest, TheLimitStopsAThirdRowUntilOneIsDropped)
+{
+    LovRequest request = multiRequest();
+    request.MaxSelect = 2;
+    const QString result = run(request, u"code"_s, [this](LovController &window) {
+        for (const int row : {1, 2, 3})
+            window.StoreMultiSelect(row, 1);
+        EXPECT_EQ(m_prompts.texts(), QStringList{u"Maximum selection allowed is 2"_s});
+        EXPECT_FALSE(window.isMarked(3));
+        window.StoreMultiSelect(1, 1);
+        window.StoreMultiSelect(3, 1);
+        EXPECT_EQ(m_prompts.boxes().size(), 1);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"2^&*()3"_s);
+}
+
+TEST_F(LovControllerTest, TheSelectionSurvivesPagingAndSearch)
+{
+    LovRequest request = multiRequest();
+    request.StoreKeySet = u"k"_s;
+    const QString result = run(request, u"code"_s, [](LovController &window) {
+        window.setCurrentRow(3);
+        window.typeText(u" "_s);
+        window.nextPage();
+        EXPECT_FALSE(window.isMarked(3));
+        window.typeText(u"25"_s);
+        window.typeText(u" "_s);
+        window.previousPage();
+        EXPECT_TRUE(window.isMarked(3));
+        EXPECT_EQ(window.countLabel(), u"Records : 5/45, (2)"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"3^&*()25<<KeySet>>k"_s);
+}
+
+TEST_F(LovControllerTest, EnteredValuesAreAskedForAndReturnedInTheOrderPicked)
+{
+    m_prompts.answerPrompts({u"5"_s, u"7"_s, std::nullopt, u"9"_s});
+    const QString result = run(multiRequest(true), u"code"_s, [this](LovController &window) {
+        window.setCurrentRow(3);
+        window.typeText(u" "_s);
+        window.setCurrentRow(1);
+        window.typeText(u" "_s);
+        window.setCurrentRow(2);
+        // A cancelled prompt picks nothing.
+        window.typeText(u" "_s);
+        EXPECT_FALSE(window.isMarked(2));
+        window.typeText(u" "_s);
+        EXPECT_EQ(window.detailValues(), (QStringList{u"Note 2"_s, u"9"_s}));
+        EXPECT_EQ(m_prompts.boxes().at(0).text, u"Enter Qty"_s);
+        window.nextPage();
+        window.previousPage();
+        EXPECT_EQ(window.cell(1, 5), u"7"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"3!@#$%5^&*()1!@#$%7^&*()2!@#$%9"_s);
+}
+
+TEST_F(LovControllerTest, APreSelectionIsMarkedCountedAndReturned)
+{
+    LovRequest request = multiRequest(true);
+    request.HavingMultiSelect = u" 2^&*()25 "_s;
+    request.HavingMultiSelectData = u"4^&*()6"_s;
+    const QString result = run(request, u"code"_s, [](LovController &window) {
+        EXPECT_TRUE(window.isMarked(2));
+        EXPECT_EQ(window.cell(2, 5), u"4"_s);
+        EXPECT_EQ(window.countLabel(), u"Records : 1/45, (2)"_s);
+        window.nextPage();
+        EXPECT_TRUE(window.isMarked(5));
+        window.setCurrentRow(5);
+        window.typeText(u" "_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"2!@#$%4"_s);
+}
+
+} // namespace
+} // namespace vant::test
