@@ -189,6 +189,11 @@ QList<Attempt> attempts()
     };
 }
 
+void PrintTo(const Attempt &attempt, std::ostream *out)
+{
+    *out << attempt.name;
+}
+
 class LoginAttemptTest : public LoginTest, public testing::WithParamInterface<Attempt>
 {
 };
