@@ -205,8 +205,8 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
         writeSetting(attempt.setting, attempt.value);
     execute(attempt.statements);
     start();
-    QPointer<FrmDB> login = window();
-    this->login(attempt.user, attempt.pass);
+    const QPointer<FrmDB> shown = window();
+    login(attempt.user, attempt.pass);
     // Enter in a blank password is ignored; the login's own check still guards it.
     if (attempt.pass.trimmed().isEmpty())
         window()->DoLogin();
@@ -237,7 +237,7 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
         EXPECT_TRUE(m_endCodes.isEmpty());
         break;
     case Then::StaysAtLogin:
-        EXPECT_EQ(m_program.loginWindow(), login);
+        EXPECT_EQ(m_program.loginWindow(), shown);
         EXPECT_EQ(m_program.mainWindow(), nullptr);
         EXPECT_TRUE(m_endCodes.isEmpty());
         EXPECT_EQ(focused()->objectName(), attempt.focus);
