@@ -2,47 +2,67 @@
 
 #include "posting/qt_printers.h"
 #include "support/test_database.h"
+#include "support/test_environment.h"
 
-#include <QStringList>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
-
-#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace vant::test {
 
-// What one run of the vantctl program left behind.
+// What one run of a program left behind; its output is read as UTF-8.
 struct CtlRun
 {
     int exitCode = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
-// The real vantctl program, copied into a temporary folder (so that its vantlog.txt is
-// the test's own), against a seeded embedded database that the settings point at. The
-// employee master holds Admin / vant.
+inline CtlRun runProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The real vantctl program, copied into a temporary folder so that its vantlog.txt is the test's own,
+// against a seeded embedded database that the settings point at. The employee master holds Admin / vant.
 class VantctlTest : public testing::Test
 {
 protected:
-    VantctlTest();
+    VantctlTest()
+    {
+        clearSettings();
+        m_db.writeSettings();
+        TestDatabase::seedCompanies(*m_connection);
+        execute({QStringLiteral("insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) "
+                                "values ('Admin','vant','Administrator')")});
+        EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), m_program));
+    }
 
-    CtlRun run(const QStringList &arguments);
-    // A run logged in as Admin.
-    CtlRun runAsAdmin(const QStringList &arguments);
-
-    void execute(const QStringList &statements);
-    QString scalar(const QString &statement);
-    QStringList logLines() const;
+    CtlRun run(const QStringList &arguments) { return runProgram(m_program, arguments); }
+    CtlRun runAsAdmin(const QStringList &arguments)
+    {
+        return run(QStringLiteral("--user Admin --password vant").split(u' ') + arguments);
+    }
+    void execute(const QStringList &statements) { TestDatabase::exec(*m_connection, statements); }
+    QString scalar(const QString &statement) { return TestDatabase::scalar(*m_connection, statement); }
+    QStringList logLines() const
+    {
+        QFile log(m_programDir.filePath(QStringLiteral("vantlog.txt")));
+        return log.open(QIODevice::ReadOnly)
+                   ? QString::fromLatin1(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                   : QStringList();
+    }
 
     TestDatabase m_db;
-    std::unique_ptr<Database> m_connection;
+    std::unique_ptr<Database> m_connection = m_db.connect();
     QTemporaryDir m_programDir;
-    QString m_program;
+    QString m_program = m_programDir.filePath(QStringLiteral("vantctl"));
 };
-
-// Runs a program to its end with the test's environment; the output is read as UTF-8.
-CtlRun runProgram(const QString &program, const QStringList &arguments);
 
 } // namespace vant::test

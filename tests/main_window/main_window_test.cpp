@@ -1,3 +1,5 @@
+// The main window: its menu, the company it loads, the job window each entry opens and the
+// two ways it ends the program.
 #include "login_fixture.h"
 
 #include "main_window/main_window.h"
@@ -6,133 +8,93 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
-#include <QPointer>
-#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace vant::test {
-
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class MainWindowTest : public LoginTest
 {
 protected:
-    FrmMain *loggedIn()
+    void SetUp() override
     {
         start();
-        login(QStringLiteral("Admin"), QStringLiteral("secret1"));
-        return m_program.mainWindow();
+        login(u"Admin"_s, u"secret1"_s);
+        m_main = m_program.mainWindow();
+        ASSERT_NE(m_main, nullptr);
     }
 
-    // Chooses a menu entry and closes the modal window it opens; returns that window's
-    // name and, for the tools window, its mode.
-    QString openAndClose(FrmMain *main, const QString &entryName)
+    // Chooses a menu entry and closes the modal window it opens; gives that window's name
+    // and, for the tools window, its mode.
+    QString openAndClose(const QString &entryName)
     {
         QString seen;
-        QTimer::singleShot(0, [&seen] {
-            QWidget *window = QApplication::activeModalWidget();
-            if (!window)
-                return;
-            seen = window->objectName();
-            if (auto *tools = qobject_cast<frmVantTools *>(window)) {
-                seen += QStringLiteral(":%1").arg(tools->ToolsScreen());
-                m_lastTools = tools;
-            }
-            window->close();
+        QTimer::singleShot(0, [this, &seen] {
+            m_opened = QApplication::activeModalWidget();
+            auto *tools = qobject_cast<frmVantTools *>(m_opened.data());
+            seen = m_opened->objectName() + (tools ? u":%1"_s.arg(tools->ToolsScreen()) : QString());
+            m_opened->close();
         });
-        main->findChild<QAction *>(entryName)->trigger();
+        m_main->findChild<QAction *>(entryName)->trigger();
         return seen;
     }
 
-    static inline QPointer<frmVantTools> m_lastTools;
+    FrmMain *m_main = nullptr;
+    QPointer<QWidget> m_opened;
 };
 
-TEST_F(MainWindowTest, ProcessMenuEntriesInOrder)
+TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
 {
-    FrmMain *main = loggedIn();
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Vant Tools"));
-
-    const QList<QAction *> top = main->menuBar()->actions();
+    EXPECT_EQ(m_main->windowTitle(), u"Vant Tools"_s);
+    const QList<QAction *> top = m_main->menuBar()->actions();
     ASSERT_EQ(top.size(), 1);
-    EXPECT_EQ(top.constFirst()->text(), QStringLiteral("&Process"));
-
+    EXPECT_EQ(top.constFirst()->text(), u"&Process"_s);
     QStringList entries;
-    for (const QAction *entry : top.constFirst()->menu()->actions()) {
-        entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
-        EXPECT_TRUE(entry->shortcut().isEmpty()) << entry->text().toStdString();
-    }
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("Account Transfer"), QStringLiteral("Accounts Posting"),
-                                    QStringLiteral("-"), QStringLiteral("Purge Data"), QStringLiteral("-"),
-                                    QStringLiteral("E&xit")}));
-}
-
-TEST_F(MainWindowTest, LoadSetsTheDefaultCompany)
-{
-    ASSERT_NE(loggedIn(), nullptr);
-    EXPECT_EQ(m_session.CompanyCode, QStringLiteral("1"));
-    EXPECT_EQ(m_session.CompanyName, QStringLiteral("Kormo Traders"));
-    EXPECT_EQ(m_session.FinancialYear, QStringLiteral("2026"));
-    EXPECT_EQ(m_session.VoucherTable, QStringLiteral("accvoucher2026"));
+    for (const QAction *entry : top.constFirst()->menu()->actions())
+        entries << (entry->isSeparator() ? u"-"_s : entry->text());
+    EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
+                                    u"E&xit"_s}));
+    EXPECT_EQ(m_session.CompanyCode, u"1"_s);
+    EXPECT_EQ(m_session.CompanyName, u"Kormo Traders"_s);
+    EXPECT_EQ(m_session.FinancialYear, u"2026"_s);
+    EXPECT_EQ(m_session.VoucherTable, u"accvoucher2026"_s);
     EXPECT_EQ(m_session.FinYearBegin, QDate(2026, 4, 1));
     EXPECT_EQ(m_session.FinYearEnd, QDate(2027, 3, 31));
-    EXPECT_EQ(m_session.DateFormat, QStringLiteral("dd-MM-yyyy"));
-}
-
-TEST_F(MainWindowTest, OpensWithoutADefaultCompany)
-{
-    execute({QStringLiteral("update acccompanymaster set DefaultCompany='N'")});
-    FrmMain *main = loggedIn();
-
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-    EXPECT_TRUE(m_session.CompanyCode.isEmpty());
-    EXPECT_TRUE(m_session.VoucherTable.isEmpty());
-}
-
-TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
-{
-    FrmMain *main = loggedIn();
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(AccountsObjectCreation(m_session));
-
-    main->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
-
-    EXPECT_EQ(m_endCodes, QList<int>{0});
-    EXPECT_EQ(m_session.AccountsObject, nullptr);
-    EXPECT_EQ(m_session.db(), nullptr);
-    EXPECT_FALSE(main->isVisible());
-}
-
-TEST_F(MainWindowTest, ClosingTheWindowEndsWithoutReleasing)
-{
-    FrmMain *main = loggedIn();
-    ASSERT_NE(main, nullptr);
-
-    main->close();
-
-    EXPECT_EQ(m_endCodes, QList<int>{0});
-    EXPECT_NE(m_session.db(), nullptr);
+    EXPECT_EQ(m_session.DateFormat, u"dd-MM-yyyy"_s);
 }
 
 TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
 {
-    FrmMain *main = loggedIn();
-    ASSERT_NE(main, nullptr);
-
-    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountTransfer")), QStringLiteral("frmVantTools:1"));
-    QPointer<frmVantTools> first = m_lastTools;
-    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountTransfer")), QStringLiteral("frmVantTools:1"));
+    EXPECT_EQ(openAndClose(u"mnuAccountTransfer"_s), u"frmVantTools:1"_s);
+    const QPointer<QWidget> first = m_opened;
+    EXPECT_EQ(openAndClose(u"mnuAccountTransfer"_s), u"frmVantTools:1"_s);
     // Every opening is a fresh window; the earlier one is gone.
     EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuPurgedata")), QStringLiteral("frmVantTools:0"));
-    EXPECT_EQ(openAndClose(main, QStringLiteral("mnuAccountsPosting")), QStringLiteral("frmAccountPost"));
+    EXPECT_EQ(openAndClose(u"mnuPurgedata"_s), u"frmVantTools:0"_s);
+    EXPECT_EQ(openAndClose(u"mnuAccountsPosting"_s), u"frmAccountPost"_s);
     EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
-} // namespace
+TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
+{
+    ASSERT_TRUE(AccountsObjectCreation(m_session));
+    m_main->findChild<QAction *>(u"mnuExit"_s)->trigger();
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+    EXPECT_EQ(m_session.AccountsObject, nullptr);
+    EXPECT_EQ(m_session.db(), nullptr);
+    EXPECT_FALSE(m_main->isVisible());
+}
 
+TEST_F(MainWindowTest, TheCloseBoxEndsWithoutReleasing)
+{
+    m_main->close();
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+    EXPECT_NE(m_session.db(), nullptr);
+}
+
+} // namespace
 } // namespace vant::test

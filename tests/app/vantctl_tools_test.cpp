@@ -1,0 +1,123 @@
+// vantctl transfer and purge, the tools window's two jobs: its checks and questions, answered
+// by --yes, then the run, against a real database.
+#include "vantctl_fixture.h"
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+TEST_F(VantctlTest, TransferRefusesCopiesAndOverwritesOnlyWithYes)
+{
+    // Two vouchers of May, one of them with two lines, and one of June.
+    execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
+             "VoucherCode,Narration,IsVoucherScr,VoucherSlno,VoucherSlnoOld,BillRefNo,Counter,TS,AID,OppAID) values "
+             "(1,1,1,11,'2026-05-10',101,'D',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9101,0),"
+             "(1,1,1,11,'2026-05-10',201,'C',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9201,0),"
+             "(1,1,1,12,'2026-05-11',102,'D',100,5,'May sale','N',1,0,'B-12','C','2026-05-01',9102,0),"
+             "(1,1,1,13,'2026-06-02',102,'D',100,5,'May sale','N',1,0,'B-13','C','2026-05-01',9102,0)"_s});
+    const auto transfer = [this](const QString &dest, const QString &options) {
+        return runAsAdmin(QStringList{u"transfer"_s, u"--dest"_s, dest} + options.split(u' '));
+    };
+    const QString may = u"--from 2026-05-01 --to 2026-05-31"_s;
+    // New number and source line of every copied line.
+    const QString copies =
+        u"select group_concat(VoucherNo||':'||OldVoucherNo) from accvoucher2026 where CompanyCode=2"_s;
+
+    const QList<std::pair<QString, QString>> refusals = {
+        {u"9 "_s + may, u"Destination Company Not Correct"_s},
+        // The default company is no shadow of itself: the lookup would not offer it.
+        {u"1 "_s + may, u"Destination Company Not Correct"_s},
+        {u"2 --from 2026-05-31 --to 2026-05-01"_s, u"From Date Greater than Do Date"_s},
+        {u"2 --from 2026-03-31 --to 2026-05-01"_s, u"From Date not in this Financial Period"_s},
+        {u"2 --from 2026-05-01 --to 2027-04-01"_s, u"to Date not in this Financial Period"_s},
+        {u"2 --from 2026-07-01 --to 2026-07-31"_s, u"No Transaction to Transfer for this period"_s},
+    };
+    for (const auto &[request, message] : refusals) {
+        const CtlRun run = transfer(request.section(u' ', 0, 0), request.section(u' ', 1) + u" --yes"_s);
+        EXPECT_EQ(run.exitCode, 1) << request.toStdString();
+        EXPECT_EQ(run.err, message + u'\n');
+        EXPECT_EQ(run.out, QString());
+    }
+    EXPECT_EQ(scalar(u"select count(*) from accvoucher2026 where CompanyCode<>1"_s), u"0"_s);
+
+    // The destination may be named, in any case and with blanks around it.
+    const QString copied = u"Transfer    [ Completed ]\nCopied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo "
+                           u"Traders (1) into Kormo Shadow One (2).\n"_s;
+    const CtlRun first = transfer(u" kormo shadow one "_s, may);
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_EQ(first.out, u"Transfer    [ Clear Old Records...]\nTransfer    [ Transfer Division Details...]\n"
+                         u"Transfer    [ Transfer Voucher Details...]\n"
+                         u"Transfer    [ Transfer Billwise Outstanding Details ...]\n"
+                         u"Transfer    [ Transfer Cheque Details...]\n"_s
+                             + copied);
+    const QString firstCopies = scalar(copies);
+    EXPECT_EQ(firstCopies.count(u','), 2);
+
+    const QString overwrite =
+        u"Data Transfer already done for this period.\n Do you want Overwrite with existing Data ? \n"_s;
+    const CtlRun refused = transfer(u"2"_s, may);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, overwrite + u"No: run again with --yes to answer Yes\n"_s);
+    EXPECT_EQ(refused.out, QString());
+    EXPECT_EQ(scalar(copies), firstCopies);
+    EXPECT_EQ(scalar(u"select count(*) from accdelvoucher"_s), u"0"_s);
+
+    const CtlRun confirmed = transfer(u"2"_s, may + u" --yes"_s);
+    EXPECT_EQ(confirmed.exitCode, 0);
+    EXPECT_EQ(confirmed.err, overwrite + u"Yes (--yes)\nAny modification made during this period in Shadow Company "
+                                         u"will be deleted.\nDo you want to proceed...?\nYes (--yes)\n"_s);
+    EXPECT_TRUE(confirmed.out.endsWith(copied));
+    EXPECT_EQ(scalar(copies).count(u','), 2);
+    EXPECT_EQ(scalar(u"select count(*) from accdelvoucher"_s), u"3"_s);
+    EXPECT_TRUE(logLines().isEmpty());
+
+    // A failed run is reported, logged as the window logs it and rolled back whole.
+    const QString before = scalar(copies) + scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s);
+    execute({u"create trigger refuse_shadow before insert on accvoucher2026 when new.CompanyCode = 2 "
+             "begin select raise(abort, 'shadow refused'); end"_s});
+    const CtlRun failed = transfer(u"2"_s, may + u" --yes"_s);
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.contains(u"Yes (--yes)\nError Number : "_s) && failed.err.contains(u"shadow refused"_s))
+        << failed.err.toStdString();
+    EXPECT_EQ(logLines().value(4), u"ErrForm : frmVantTools    ErrEvent : InsertRecordstoShadow"_s);
+    EXPECT_EQ(scalar(copies) + scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), before);
+}
+
+TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
+{
+    // Voucher 501 was posted, 502 still waits.
+    execute({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,OldVoucherNo,CrDr,Amount,Moved) "
+             "values (1,501,1,'D',10,'Y'),(1,501,2,'C',10,'Y'),(1,502,3,'D',20,null)"_s,
+             u"insert into AccOffLinePending(CompanyCode,VoucherNo) values (1,501),(1,502)"_s});
+    const QString remaining = u"select group_concat(OldVoucherNo||':'||VoucherNo) from AccOffLineVoucher"_s;
+    const QString question = u"Recovery of Data is not Possible ?\nDo you Whis to Proceed ?\n"_s;
+
+    const CtlRun refused = runAsAdmin({u"purge"_s});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, question + u"No: run again with --yes to answer Yes\n"_s);
+    EXPECT_EQ(refused.out, QString());
+    EXPECT_EQ(scalar(remaining), u"1:501,2:501,3:502"_s);
+
+    const CtlRun run = runAsAdmin({u"purge"_s, u"--yes"_s});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, question + u"Yes (--yes)\nPurge Data Completed\n"_s);
+    EXPECT_EQ(run.out, u"Purged 2 posted off-line voucher lines of Kormo Traders (1).\n"_s);
+    EXPECT_EQ(scalar(remaining), u"3:502"_s);
+    EXPECT_EQ(scalar(u"select group_concat(VoucherNo) from AccOffLinePending"_s), u"502"_s);
+
+    // A failed purge shows its own message, removes nothing and is not logged.
+    execute({u"update AccOffLineVoucher set Moved='Y'"_s, u"drop table accvoucher2026"_s});
+    const CtlRun failed = runAsAdmin({u"purge"_s, u"--yes"_s});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.startsWith(question + u"Yes (--yes)\nUnexpected error in procedure: ProcessPurgeData\n"
+                                                 u"Error #"_s))
+        << failed.err.toStdString();
+    EXPECT_FALSE(failed.err.contains(u"Purge Data Completed"_s));
+    EXPECT_EQ(failed.out, QString());
+    EXPECT_EQ(scalar(remaining), u"3:502"_s);
+    EXPECT_TRUE(logLines().isEmpty());
+}
+
+} // namespace
+} // namespace vant::test

@@ -1,0 +1,284 @@
+// The login window: what it opens with, how the keys move between its fields, and every
+// way a login attempt ends: the boxes it shows, where the focus goes, what is logged and
+// whether the program goes on to the main window, stays at the login or ends.
+#include "login_fixture.h"
+
+#include "main_window/main_window.h"
+#include "session/login_engine.h"
+#include "session/md5.h"
+#include "session/products.h"
+#include "session/settings_store.h"
+#include "session/twips.h"
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class LoginWindowTest : public LoginTest
+{
+protected:
+    void SetUp() override { start(); }
+};
+
+TEST_F(LoginWindowTest, OpensWithAdminAndTheFocusInTheUserName)
+{
+    EXPECT_EQ(window()->windowTitle(), u"Login"_s);
+    EXPECT_EQ(userName()->text(), u"Admin"_s);
+    EXPECT_TRUE(password()->text().isEmpty());
+    EXPECT_EQ(password()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(focused(), userName());
+    EXPECT_EQ(productName()->currentText(), u"Kormo Vant"_s);
+}
+
+TEST_F(LoginWindowTest, EnterMovesOnFromFilledFieldsOnlyAndUpMovesBack)
+{
+    userName()->setText(u"   "_s);
+    QTest::keyClick(userName(), Qt::Key_Return);
+    EXPECT_EQ(focused(), userName());
+    userName()->setText(u"Admin"_s);
+    QTest::keyClick(userName(), Qt::Key_Enter);
+    EXPECT_EQ(focused(), password());
+
+    password()->setText(u"  "_s);
+    QTest::keyClick(password(), Qt::Key_Return);
+    EXPECT_TRUE(m_prompts.boxes().isEmpty());
+    EXPECT_EQ(m_session.db(), nullptr);
+
+    QTest::keyClick(password(), Qt::Key_Up);
+    EXPECT_EQ(focused(), userName());
+    QTest::keyClick(userName(), Qt::Key_Up);
+    EXPECT_EQ(focused(), productName());
+    QTest::keyClick(productName(), Qt::Key_Return);
+    EXPECT_EQ(focused(), userName());
+}
+
+class LoginEscapeTest : public LoginWindowTest, public testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(LoginEscapeTest, RunsExitApplication)
+{
+    auto created = createAccountsComponent(kToolsProgId);
+    ASSERT_TRUE(created);
+    m_session.AccountsObject = std::move(*created);
+    m_session.DBConnection = m_db.connect();
+    FrmDB *login = window();
+
+    QTest::keyClick(login->findChild<QWidget *>(QString::fromLatin1(GetParam())), Qt::Key_Escape);
+
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+    EXPECT_EQ(m_session.AccountsObject, nullptr);
+    EXPECT_EQ(m_session.db(), nullptr);
+    EXPECT_FALSE(login->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, LoginEscapeTest, testing::Values("txtUserName", "txtPassword", "cboProductName"));
+
+TEST_F(LoginWindowTest, ClosingTheWindowEndsTheProgram)
+{
+    window()->close();
+    EXPECT_EQ(m_endCodes, QList<int>{0});
+}
+
+TEST(ProductListTest, ListsTheConfiguredProductsInTheFamilysOrder)
+{
+    // Settings written as name=value, blank-separated; the products listed, comma-separated.
+    const QList<std::pair<QString, QString>> cases = {
+        {u"Server=db01"_s, {}},
+        {u"Mart7VantDB=M7 VantDB=V MartVantDB=M"_s, u"Kormo Vant,Kormo Mart,Kormo Mart7"_s},
+        {u"VantDB= LiteVantDB=L"_s, u"Kormo Lite"_s},
+        {u"MARTVANTDB=M"_s, u"Kormo Mart"_s},
+    };
+    for (const auto &[settings, products] : cases) {
+        clearSettings();
+        for (const QString &setting : settings.split(u' '))
+            writeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        EXPECT_EQ(FillProductList().join(u','), products) << settings.toStdString();
+    }
+}
+
+TEST(TwipsTest, FifteenTwipsPerPixelAtNinetySixDpi)
+{
+    EXPECT_EQ(twipsToPixels(1440, 96), 96);
+    EXPECT_EQ(twipsToPixels(5970, 96), 398);
+    EXPECT_EQ(twipsToPixels(1440, 192), 192);
+}
+
+enum class Then { LoggedIn, StaysAtLogin, Ends };
+
+struct Attempt
+{
+    std::string name;
+    QString user, pass;
+    QStringList boxes; // texts in order; a trailing '*' matches the beginning only
+    QString title;     // and icon of the last box
+    PromptIcon icon;
+    Then then;
+    QStringList statements = {};      // run before the start
+    QString focus = u"txtPassword"_s; // the field holding the focus when the login stays
+    QString setting = {}, value = {}; // a settings value written before the start
+    QString logLine = {};             // a line the log must hold; empty: nothing may be logged
+};
+
+const QString kAdmin = u"Admin"_s, kSecret = u"secret1"_s, kInvalid = u"Invalid Username or Password"_s;
+const QString kClerk = u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) values "_s;
+
+Attempt refused(std::string name, const QString &user, const QString &pass, const QStringList &statements = {})
+{
+    return {std::move(name), user, pass, {kInvalid}, u"VANT Login"_s, PromptIcon::Critical, Then::StaysAtLogin,
+            statements};
+}
+
+Attempt loggedIn(std::string name, const QStringList &statements, const QString &user = kAdmin,
+                 const QString &pass = kSecret)
+{
+    return {std::move(name), user, pass, {}, {}, PromptIcon::None, Then::LoggedIn, statements};
+}
+
+QList<Attempt> attempts()
+{
+    const QString digest = u"update psm_employee_master set PEM_EMP_PASSWORD='%1'"_s.arg(PasswordDigest(kSecret));
+    const QString version = u"update QRX_PRODUCT_CONFIG set QPC_CRNT_VERID='%1'"_s;
+    const QString mismatch = u"Exe Version: 5000  and DB Version: %1 mismatch. Please apply the latest patch"_s;
+    const QString failed = u"Database Connectin failed..."_s, error = u"Error Number : *"_s;
+    const QString logged = u"ErrForm : frmDB    ErrEvent : "_s;
+    const auto none = PromptIcon::None, critical = PromptIcon::Critical;
+    const auto stays = Then::StaysAtLogin, ends = Then::Ends;
+    return {
+        // An empty database-name value leaves the product list empty.
+        {"NoProduct", kAdmin, kSecret, {u"Select Product"_s}, kProgramTitle, none, stays, {}, u"cboProductName"_s,
+         u"VantDB"_s},
+        {"BlankUserName", u"   "_s, kSecret, {u"Enter User name "_s}, kProgramTitle, none, stays, {}, u"txtUserName"_s},
+        {"BlankPassword", kAdmin, u"  "_s, {u"Enter Password "_s}, kProgramTitle, none, stays},
+        {"NoLoginValue", kAdmin, kSecret, {failed}, kProgramTitle, critical, stays, {}, u"txtPassword"_s, u"Login"_s},
+        {"UnreachableDatabase", kAdmin, kSecret, {u"4060\n*"_s, failed}, kProgramTitle, critical, stays, {},
+         u"txtPassword"_s, u"VantDB"_s, u"missing.db"_s},
+        {"NoEmployeeTable", kAdmin, kSecret, {error}, kProgramTitle, critical, stays,
+         {u"drop table psm_employee_master"_s}, u"txtPassword"_s, {}, {}, logged + u"ValidateUser"_s},
+        {"NoVersionTable", kAdmin, kSecret, {error}, kProgramTitle, critical, stays,
+         {u"drop table QRX_PRODUCT_CONFIG"_s}, u"txtPassword"_s, {}, {}, logged + u"CheckDBVersion"_s},
+        {"OlderVersion", kAdmin, kSecret, {mismatch.arg(u"500"_s)}, u"VANT Login"_s, critical, ends,
+         {version.arg(u"500"_s)}},
+        {"NewerVersion", kAdmin, kSecret, {mismatch.arg(u"5001"_s)}, u"VANT Login"_s, critical, ends,
+         {version.arg(u"5001"_s)}},
+        {"BlankDatabaseName", kAdmin, kSecret, {u"DB Creator is not Executed yet. Please execute it."_s}, kProgramTitle,
+         none, ends, {}, {}, u"VantDB"_s, u"   "_s},
+        refused("WrongPassword", kAdmin, u"wrong"_s),
+        // What was typed is compared, leading blanks included.
+        refused("LeadingBlankInUserName", u" Admin"_s, kSecret),
+        refused("LeadingBlankInPassword", kAdmin, u" secret1"_s),
+        refused("QuoteInPassword", kAdmin, u"x' or '1'='1"_s),
+        refused("StatementAfterASemicolon", kAdmin, u"x';delete from psm_employee_master;--"_s),
+        // Once the first stored password is a digest, every password is compared by its digest.
+        refused("DigestTypedIn", kAdmin, PasswordDigest(kSecret), {digest}),
+        refused("PlainPasswordAfterADigest", u"Clerk"_s, u"plain"_s, {digest, kClerk + u"('Clerk','plain','x')"_s}),
+        // A character outside the single-byte code page has no digest.
+        refused("PasswordWithoutADigest", u"Clerk"_s, QString(QChar(0x4e2d)),
+                {digest, kClerk + u"('Clerk','Error','x')"_s}),
+        loggedIn("PlainPassword", {}),
+        loggedIn("DigestPassword", {digest}),
+        loggedIn("QuotesInNameAndPassword", {kClerk + u"('O''Neil','it''s','x')"_s}, u"O'Neil"_s, u"it's"_s),
+        // A semicolon is compared as a blank.
+        loggedIn("SemicolonsInNameAndPassword", {kClerk + u"('Ram Kumar','pass word','x')"_s}, u"Ram;Kumar"_s,
+                 u"pass;word"_s),
+        loggedIn("MinorVersion", {version.arg(u"5000.2"_s)}),
+        loggedIn("VersionInBlanks", {version.arg(u"  5000  "_s)}),
+        loggedIn("NoVersionRow", {u"delete from QRX_PRODUCT_CONFIG"_s}),
+        loggedIn("NoDefaultCompany", {u"update acccompanymaster set DefaultCompany='N'"_s}),
+    };
+}
+
+void PrintTo(const Attempt &attempt, std::ostream *out)
+{
+    *out << attempt.name;
+}
+
+class LoginAttemptTest : public LoginTest, public testing::WithParamInterface<Attempt>
+{
+};
+
+TEST_P(LoginAttemptTest, EndsAsExpected)
+{
+    const Attempt &attempt = GetParam();
+    if (!attempt.setting.isEmpty())
+        writeSetting(attempt.setting, attempt.value);
+    execute(attempt.statements);
+    start();
+    const QPointer<FrmDB> shown = window();
+    login(attempt.user, attempt.pass);
+    // Enter in a blank password is ignored; the login's own check still guards it.
+    if (attempt.pass.trimmed().isEmpty())
+        window()->DoLogin();
+
+    QStringList texts = m_prompts.texts();
+    for (qsizetype i = 0; i < qMin(texts.size(), attempt.boxes.size()); ++i) {
+        if (attempt.boxes.at(i).endsWith(u'*'))
+            texts[i] = texts.at(i).left(attempt.boxes.at(i).size() - 1) + u'*';
+    }
+    EXPECT_EQ(texts, attempt.boxes);
+    if (!m_prompts.boxes().isEmpty()) {
+        EXPECT_EQ(m_prompts.boxes().constLast().title, attempt.title);
+        EXPECT_EQ(m_prompts.boxes().constLast().icon, attempt.icon);
+    }
+    if (attempt.logLine.isEmpty())
+        EXPECT_EQ(logLines(), QStringList());
+    else
+        EXPECT_TRUE(logLines().contains(attempt.logLine)) << logLines().join(u'|').toStdString();
+
+    switch (attempt.then) {
+    case Then::LoggedIn:
+        ASSERT_NE(m_program.mainWindow(), nullptr);
+        EXPECT_TRUE(m_program.mainWindow()->isVisible());
+        EXPECT_EQ(m_program.loginWindow(), nullptr);
+        EXPECT_EQ(m_session.ProductCode, u"Accounts"_s);
+        EXPECT_EQ(m_session.ProductDBKey, u"VANTDB"_s);
+        EXPECT_NE(m_session.db(), nullptr);
+        EXPECT_TRUE(m_endCodes.isEmpty());
+        break;
+    case Then::StaysAtLogin:
+        EXPECT_EQ(m_program.loginWindow(), shown);
+        EXPECT_EQ(m_program.mainWindow(), nullptr);
+        EXPECT_TRUE(m_endCodes.isEmpty());
+        EXPECT_EQ(focused()->objectName(), attempt.focus);
+        EXPECT_EQ(password()->text(), attempt.pass);
+        break;
+    case Then::Ends:
+        EXPECT_EQ(m_endCodes, QList<int>{0});
+        EXPECT_EQ(m_program.mainWindow(), nullptr);
+        EXPECT_EQ(m_session.db(), nullptr);
+        break;
+    }
+    if (attempt.name != "NoEmployeeTable") {
+        EXPECT_NE(TestDatabase::scalar(*m_db.connect(), u"select count(*) from psm_employee_master"_s), u"0"_s);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Attempts, LoginAttemptTest, testing::ValuesIn(attempts()),
+                         [](const testing::TestParamInfo<Attempt> &info) { return info.param.name; });
+
+TEST_F(LoginTest, AfterARefusalTheNextAttemptMayLogIn)
+{
+    start();
+    login(kAdmin, u"wrong"_s);
+    login(u"Nobody"_s, kSecret);
+    login(kAdmin, kSecret);
+
+    EXPECT_EQ(m_prompts.texts(), QStringList(2, kInvalid));
+    EXPECT_NE(m_program.mainWindow(), nullptr);
+}
+
+TEST_F(LoginTest, ChosenProductSetsItsCodeAndDatabaseKey)
+{
+    writeSetting(u"MartVantDB"_s, TestDatabase::kFileName);
+    start();
+    productName()->setCurrentIndex(productName()->findText(u"Kormo Mart"_s));
+    login(kAdmin, kSecret);
+
+    ASSERT_NE(m_program.mainWindow(), nullptr);
+    EXPECT_EQ(m_session.ProductCode, u"Mart"_s);
+    EXPECT_EQ(m_session.ProductDBKey, u"MartVANTDB"_s);
+}
+
+} // namespace
+} // namespace vant::test
