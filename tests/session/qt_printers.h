@@ -1,20 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <ostream>
 
-// Readable QString and QStringList values in the messages of failed expectations.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < list.size(); ++i)
-        *out << (i ? ", \"" : "\"") << list.at(i).toStdString() << '"';
-    *out << '}';
-}
+// Readable QString values (and lists of them) in the messages of failed expectations.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
