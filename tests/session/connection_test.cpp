@@ -1,4 +1,5 @@
 #include "session/connection.h"
+#include "session/password_cipher.h"
 #include "session/session.h"
 #include "session/settings_store.h"
 
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "qt_printers.h"
@@ -132,6 +134,20 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
     EXPECT_TRUE(version.error().description.contains(QStringLiteral("QRX_PRODUCT_CONFIG")));
     CloseDBConnection(m_session);
     EXPECT_FALSE(CheckDBVersion(m_session));
+}
+
+TEST_F(ConnectionTest, OdbcSettingsReachTheDatabaseThroughTheDriver)
+{
+    // The SQLite ODBC driver stands in for SQL Server through FreeTDS.
+    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite3"));
+    writeSetting(QStringLiteral("Server"), QStringLiteral("localhost"));
+    writeSetting(QStringLiteral("Password"), EncipherPassword(QStringLiteral("p;w}d"), kPasswordKey));
+    writeSetting(QStringLiteral("VantDB"), QFileInfo(m_file.path()).absoluteFilePath());
+    ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
+    EXPECT_EQ(m_session.db()->dialect(), Database::Dialect::Sqlite);
+    auto version = CheckDBVersion(m_session);
+    ASSERT_TRUE(version);
+    EXPECT_TRUE(version->isEmpty());
 }
 
 } // namespace

@@ -125,6 +125,42 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
     EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 }
 
+TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
+{
+    // The SQLite ODBC driver that unixODBC registers as "SQLite3" stands in for SQL Server through FreeTDS.
+    ConnectionSettings settings{QStringLiteral("SQLite3"), QStringLiteral("localhost"), m_file.path(),
+                                QStringLiteral("sa"), QStringLiteral("p;w}d")};
+    auto db = Database::open(settings);
+    ASSERT_TRUE(db) << db.error().number << " " << db.error().description.toStdString();
+    EXPECT_EQ((*db)->dialect(), Database::Dialect::Sqlite);
+    EXPECT_EQ(TestDatabase::scalar(**db, QStringLiteral("select top 1 CompanyName from dbo.acccompanymaster where "
+                                                         "CompanyName = N'KORMO TRADERS' and len('ab  ') = 2")),
+              u"Kormo Traders");
+    EXPECT_EQ(TestDatabase::scalar(**db, QStringLiteral("select count(*) from acccompanymaster where "
+                                                         "isnull(parentcompanycode,'0') <> 0")),
+              u"2");
+    EXPECT_TRUE((*db)->execute(QStringLiteral("update acccompanymaster set ts=getdate() where CompanyCode=1")));
+    {
+        TransactionGuard guard(**db);
+        ASSERT_TRUE(guard.begin());
+        TestDatabase::exec(**db, {QStringLiteral("delete from accledgermaster")});
+    }
+    EXPECT_EQ(ledgers(**db), u"5");
+
+    auto rs = (*db)->openRecordset(QStringLiteral("select CompanyCode,CompanyName,FinYearBegin from acccompanymaster"));
+    ASSERT_TRUE(rs) << rs.error().description.toStdString();
+    EXPECT_EQ(rs->field(0).type, FieldType::Integer);
+    EXPECT_EQ(rs->field(1).type, FieldType::Text);
+    EXPECT_EQ(rs->field(2).type, FieldType::Date);
+    EXPECT_EQ(dateOf(rs->value(2)), QDate(2026, 4, 1));
+    // Date values filter by their text.
+    ASSERT_TRUE(rs->setFilter(QStringLiteral("FinYearBegin LIKE '2026*' and CompanyCode > 1")));
+    EXPECT_EQ(rs->recordCount(), 2);
+
+    settings.driver = QStringLiteral("No Such Driver");
+    EXPECT_FALSE(Database::open(settings));
+}
+
 TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
 {
     TestDatabase file;
