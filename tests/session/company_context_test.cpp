@@ -1,43 +1,15 @@
 #include "session/company_context.h"
-#include "session/session.h"
 #include "session/text_helpers.h"
 
-#include "support/scripted_prompts.h"
-#include "support/test_database.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
-class CompanyContextTest : public testing::Test
+class CompanyContextTest : public test::SessionTest
 {
 protected:
-    void SetUp() override
-    {
-        m_session.DBConnection = m_file.connect();
-        ASSERT_TRUE(m_session.db());
-        test::TestDatabase::seedCompanies(*m_session.db());
-    }
-
-    void exec(const QString &statement) { test::TestDatabase::exec(*m_session.db(), {statement}); }
-    QString log() const
-    {
-        QFile file(m_logPath);
-        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-    }
-
-    test::TestDatabase m_file;
-    QTemporaryDir m_logFolder;
-    QString m_logPath = QDir(m_logFolder.path()).filePath(QStringLiteral("vantlog.txt"));
-    test::ScriptedPrompts m_prompts;
-    Session m_session{m_prompts, m_logPath};
+    void SetUp() override { connectSeeded(); }
 };
 
 TEST_F(CompanyContextTest, DefaultCompanyFillsTheContext)

@@ -1,33 +1,23 @@
 #include "session/connection.h"
 #include "session/password_cipher.h"
-#include "session/session.h"
 #include "session/settings_store.h"
 
-#include "support/scripted_prompts.h"
-#include "support/test_database.h"
 #include "support/test_environment.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
-using test::TestDatabase;
-
-class ConnectionTest : public testing::Test
+class ConnectionTest : public test::SessionTest
 {
 protected:
     void SetUp() override
     {
         test::clearSettings();
-        qputenv("VANT_SQL_TRACE", m_tracePath.toUtf8());
+        qputenv("VANT_SQL_TRACE", QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")).toUtf8());
         m_file.writeSettings();
     }
     void TearDown() override
@@ -39,17 +29,10 @@ protected:
     ConnectResult connect() { return ConnectDatabase(m_session, QStringLiteral("VANTDB")); }
     Outcome<QString> versionOf(const QString &literal)
     {
-        TestDatabase::exec(*m_session.db(), {QStringLiteral("delete from QRX_PRODUCT_CONFIG"),
-                                             QStringLiteral("insert into QRX_PRODUCT_CONFIG values (") + literal
-                                                 + QLatin1Char(')')});
+        exec(QStringLiteral("delete from QRX_PRODUCT_CONFIG"));
+        exec(QStringLiteral("insert into QRX_PRODUCT_CONFIG values (") + literal + QLatin1Char(')'));
         return CheckDBVersion(m_session);
     }
-
-    TestDatabase m_file;
-    QTemporaryDir m_logFolder;
-    QString m_tracePath = QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql"));
-    test::ScriptedPrompts m_prompts;
-    Session m_session{m_prompts, QDir(m_logFolder.path()).filePath(QStringLiteral("vantlog.txt"))};
 };
 
 TEST_F(ConnectionTest, BlankOrMissingDatabaseNameEndsTheProgram)
@@ -102,7 +85,7 @@ TEST_F(ConnectionTest, EachFreshConnectionSendsTheDateFormat)
     }
     EXPECT_EQ(m_session.QuoteChar, u"'");
     EXPECT_EQ(m_prompts.texts(), QStringList());
-    QFile trace(m_tracePath);
+    QFile trace(QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")));
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(trace.readAll()), u"SET DATEFORMAT mdy\nSET DATEFORMAT mdy\n");
     CloseDBConnection(m_session);
@@ -123,12 +106,12 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
                                     : QString());
     }
 
-    TestDatabase::exec(*m_session.db(), {QStringLiteral("delete from QRX_PRODUCT_CONFIG")});
+    exec(QStringLiteral("delete from QRX_PRODUCT_CONFIG"));
     auto version = CheckDBVersion(m_session);
     ASSERT_TRUE(version);
     EXPECT_TRUE(version->isEmpty());
 
-    TestDatabase::exec(*m_session.db(), {QStringLiteral("drop table QRX_PRODUCT_CONFIG")});
+    exec(QStringLiteral("drop table QRX_PRODUCT_CONFIG"));
     version = CheckDBVersion(m_session);
     ASSERT_FALSE(version);
     EXPECT_TRUE(version.error().description.contains(QStringLiteral("QRX_PRODUCT_CONFIG")));

@@ -1,36 +1,13 @@
 #include "session/error_report.h"
-#include "session/session.h"
-
-#include "support/scripted_prompts.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
-using test::ScriptedPrompts;
-
-class ErrorReportTest : public testing::Test
-{
-protected:
-    QString logPath() const { return QDir(m_folder.path()).filePath(QStringLiteral("vantlog.txt")); }
-    QByteArray logBytes() const
-    {
-        QFile log(logPath());
-        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-    }
-
-    QTemporaryDir m_folder;
-    ScriptedPrompts m_prompts;
-    Session m_session{m_prompts, logPath()};
-};
+using ErrorReportTest = test::SessionTest;
 
 TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252)
 {
@@ -38,8 +15,8 @@ TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252)
                           QStringLiteral("GetCompanyName"), false);
     m_session.ReportError(Error{-2147217900, QStringLiteral("Caf\u00E9 \u20AC5 \u4E2D")},
                           QStringLiteral("frmAccountPost"), QStringLiteral("cmdClear_Click"), false);
-    const QList<QByteArray> lines = logBytes().split('\n');
-    ASSERT_EQ(lines.size(), 11) << logBytes().toStdString();
+    const QList<QByteArray> lines = log().toLatin1().split('\n');
+    ASSERT_EQ(lines.size(), 11) << log().toLatin1().toStdString();
     EXPECT_EQ(lines.at(0), "-----------------------------\r");
     const QDateTime written = QDateTime::fromString(QString::fromLatin1(lines.at(1).mid(8).chopped(1)),
                                                     QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -60,25 +37,25 @@ TEST_F(ErrorReportTest, ShownReportIsACriticalBoxWithTheVendorNote)
     m_session.ReportError(Error{91, QStringLiteral("Object variable not set")}, QString(),
                           QStringLiteral("DefaultCompanySet"), true);
     ASSERT_EQ(m_prompts.boxes().size(), 1);
-    const ScriptedPrompts::Box &box = m_prompts.boxes().at(0);
-    EXPECT_EQ(box.kind, ScriptedPrompts::Kind::Message);
+    const test::ScriptedPrompts::Box &box = m_prompts.boxes().at(0);
+    EXPECT_EQ(box.kind, test::ScriptedPrompts::Kind::Message);
     EXPECT_EQ(box.text, u"Error Number : 91(Kindly note the Error number & Message. Inform the vendor)\r\n"
                         u"Message : Object variable not set");
     EXPECT_EQ(box.title, u"VantProcess");
     EXPECT_EQ(box.icon, PromptIcon::Critical);
-    EXPECT_TRUE(logBytes().contains("ErrEvent : DefaultCompanySet"));
+    EXPECT_TRUE(log().toLatin1().contains("ErrEvent : DefaultCompanySet"));
 }
 
 TEST_F(ErrorReportTest, UnwritableLogLosesTheEntryButStillShowsTheBox)
 {
-    const QString path = QDir(m_folder.path()).filePath(QStringLiteral("missing/vantlog.txt"));
-    for (const QString &unwritable : {path, m_folder.path()})
+    const QString path = QDir(m_logFolder.path()).filePath(QStringLiteral("missing/vantlog.txt"));
+    for (const QString &unwritable : {path, m_logFolder.path()})
         ErrorLog(unwritable, &m_prompts).ReportError(Error{5, QStringLiteral("lost")}, QString(), QStringLiteral("P"), true);
     EXPECT_EQ(m_prompts.boxes().size(), 2);
     EXPECT_FALSE(QFile::exists(path));
     // Without prompts the entry is only written.
     ErrorLog(logPath(), nullptr).ReportError(Error{9, QStringLiteral("quiet")}, QString(), QStringLiteral("P"), true);
-    EXPECT_TRUE(logBytes().contains("ErrMessage : quiet"));
+    EXPECT_TRUE(log().toLatin1().contains("ErrMessage : quiet"));
 }
 
 TEST(VantFileExist, TellsFilesFromFoldersAndAbsence)

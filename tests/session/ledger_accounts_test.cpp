@@ -1,47 +1,26 @@
 #include "session/ledger_accounts.h"
 #include "session/products.h"
-#include "session/session.h"
 
-#include "support/scripted_prompts.h"
-#include "support/test_database.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
-using test::TestDatabase;
-
-class LedgerAccountsTest : public testing::Test
+class LedgerAccountsTest : public test::SessionTest
 {
 protected:
     void SetUp() override
     {
-        m_session.DBConnection = m_file.connect();
-        ASSERT_TRUE(m_session.db());
-        TestDatabase::seedCompanies(*m_session.db());
+        connectSeeded();
         ASSERT_TRUE(AccountsObjectCreation(m_session));
     }
 
     AccountsComponent &accounts() { return *m_session.AccountsObject; }
-    void exec(const QString &statement) { TestDatabase::exec(*m_session.db(), {statement}); }
-    QString scalar(const QString &statement) { return TestDatabase::scalar(*m_session.db(), statement); }
     int maxVoucherNo(int company, const QString &table = QStringLiteral("accvoucher2026"))
     {
         const Outcome<int> next = accounts().GetMaxVoucherNo(table, company);
         return next ? *next : -99;
     }
-
-    TestDatabase m_file;
-    QTemporaryDir m_logFolder;
-    test::ScriptedPrompts m_prompts;
-    Session m_session{m_prompts, QDir(m_logFolder.path()).filePath(QStringLiteral("vantlog.txt"))};
 };
 
 TEST_F(LedgerAccountsTest, MaxVoucherNoIsNextFreeOrMinusOneOrZero)
@@ -152,28 +131,24 @@ TEST(AccountsComponent, CreatedByEveryProgramIdentifierOfTheFamily)
     EXPECT_FALSE((*tools)->PURGEDATA(QStringLiteral("accvoucher2026")));
 }
 
-TEST(AccountsObjectCreation, FailureIsReportedAndShownAndLeavesNoComponent)
+using AccountsObjectCreationTest = test::SessionTest;
+
+TEST_F(AccountsObjectCreationTest, FailureIsReportedAndShownAndLeavesNoComponent)
 {
-    QTemporaryDir folder;
-    const QString logPath = QDir(folder.path()).filePath(QStringLiteral("vantlog.txt"));
-    test::ScriptedPrompts prompts;
-    Session session(prompts, logPath);
     // Without a connection the component cannot be set up.
-    session.AccountsObject = std::move(*createAccountsComponent(kToolsProgId));
-    EXPECT_FALSE(AccountsObjectCreation(session));
-    EXPECT_FALSE(session.AccountsObject);
-    session.accountsFactory = [](const QString &progId) -> Outcome<std::unique_ptr<AccountsComponent>> {
+    m_session.AccountsObject = std::move(*createAccountsComponent(kToolsProgId));
+    EXPECT_FALSE(AccountsObjectCreation(m_session));
+    EXPECT_FALSE(m_session.AccountsObject);
+    m_session.accountsFactory = [](const QString &progId) -> Outcome<std::unique_ptr<AccountsComponent>> {
         EXPECT_EQ(progId, kToolsProgId);
         return Error{429, QStringLiteral("ActiveX component can't create object")};
     };
-    EXPECT_FALSE(AccountsObjectCreation(session));
-    ASSERT_EQ(prompts.boxes().size(), 2);
-    EXPECT_EQ(prompts.texts().at(1), u"Error Number : 429(Kindly note the Error number & Message. Inform the vendor)"
-                                     u"\r\nMessage : ActiveX component can't create object");
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Critical);
-    QFile log(logPath);
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_EQ(log.readAll().count("\r\nErrEvent : AccountsObjectCreation\r\n"), 2);
+    EXPECT_FALSE(AccountsObjectCreation(m_session));
+    ASSERT_EQ(m_prompts.boxes().size(), 2);
+    EXPECT_EQ(m_prompts.texts().at(1), u"Error Number : 429(Kindly note the Error number & Message. Inform the vendor)"
+                                       u"\r\nMessage : ActiveX component can't create object");
+    EXPECT_EQ(m_prompts.boxes().at(0).icon, PromptIcon::Critical);
+    EXPECT_EQ(log().count(QStringLiteral("\r\nErrEvent : AccountsObjectCreation\r\n")), 2);
 }
 
 } // namespace
