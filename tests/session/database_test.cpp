@@ -1,14 +1,6 @@
 #include "session/database.h"
 
-#include "support/test_database.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
@@ -37,24 +29,14 @@ TEST(DatabaseOpen, MissingOrForeignFileIsAnErrorAndLeftAlone)
     EXPECT_EQ(junk.readAll(), QByteArray(4096, 'x'));
 }
 
-class DatabaseTest : public testing::Test
+class DatabaseTest : public test::SeededDatabaseTest
 {
 protected:
-    void SetUp() override
-    {
-        m_db = m_file.connect();
-        ASSERT_TRUE(m_db);
-        TestDatabase::seedCompanies(*m_db);
-    }
-
     static QString ledgers(Database &db)
     {
         return TestDatabase::scalar(db, QStringLiteral("select count(*) from accledgermaster"));
     }
-    void deleteLedgers() { TestDatabase::exec(*m_db, {QStringLiteral("delete from accledgermaster")}); }
-
-    TestDatabase m_file;
-    std::unique_ptr<Database> m_db;
+    void deleteLedgers() { exec(QStringLiteral("delete from accledgermaster")); }
 };
 
 TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)

@@ -3,12 +3,8 @@
 #include "session/windows1252.h"
 
 #include <QCryptographicHash>
-#include <QFile>
-#include <QTemporaryDir>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {

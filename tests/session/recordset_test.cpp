@@ -1,24 +1,18 @@
 #include "session/recordset_criteria.h"
 
-#include "support/test_database.h"
-
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
 using test::TestDatabase;
 
-class RecordsetTest : public testing::Test
+class RecordsetTest : public test::SeededDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        m_db = m_file.connect();
-        ASSERT_TRUE(m_db);
-        TestDatabase::seedCompanies(*m_db);
+        SeededDatabaseTest::SetUp();
         TestDatabase::exec(*m_db, {QStringLiteral(
             "insert into accledgermaster(ledgercode,LedgerName,aid) values (501,'O''Neil Traders',9501),"
             "(502,'50% Off Store',9502),(503,'Star*Mart',9503),(504,'[Bracket] Co',null),(505,'Sales Return',9505)")});
@@ -42,8 +36,6 @@ protected:
         return names();
     }
 
-    TestDatabase m_file;
-    std::unique_ptr<Database> m_db;
     Recordset m_rs;
 };
 

@@ -9,11 +9,31 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "qt_printers.h"
-
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable QString values (and lists of them) in the messages of failed expectations.
+inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace vant::test {
+
+// A seeded database file and one connection to it.
+class SeededDatabaseTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_db = m_file.connect();
+        ASSERT_TRUE(m_db);
+        TestDatabase::seedCompanies(*m_db);
+    }
+    void exec(const QString &statement) { TestDatabase::exec(*m_db, {statement}); }
+    QString scalar(const QString &statement) { return TestDatabase::scalar(*m_db, statement); }
+
+    TestDatabase m_file;
+    std::unique_ptr<Database> m_db;
+};
 
 // A session with scripted prompts and its error log in a temporary folder, and a database file to connect.
 class SessionTest : public testing::Test

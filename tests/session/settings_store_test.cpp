@@ -4,9 +4,7 @@
 
 #include <QSettings>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {

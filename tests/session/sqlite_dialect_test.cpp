@@ -1,12 +1,8 @@
 #include "session/sqlite_dialect.h"
 
-#include "support/test_database.h"
-
 #include <QDate>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
@@ -44,21 +40,18 @@ TEST(SqliteDialect, StatementRewrites)
 }
 
 // The dialect applied to real rows.
-class SqliteDialectOnRows : public testing::Test
+class SqliteDialectOnRows : public test::SeededDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        m_db = m_file.connect();
-        ASSERT_TRUE(m_db);
-        TestDatabase::seedCompanies(*m_db);
+        SeededDatabaseTest::SetUp();
         TestDatabase::exec(*m_db, {QStringLiteral(
             "insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,Narration,OldVoucherNo) values "
             "(1,1,'2026-04-01','Opening  ',null),(1,2,'2026-04-05','Rent',0),(1,3,'2026-04-30','Transferred',5),"
             "(1,4,'2026-05-01','May',null)")});
     }
 
-    QString scalar(const QString &statement) { return TestDatabase::scalar(*m_db, statement); }
     QStringList column(const QString &statement)
     {
         QStringList values;
@@ -68,9 +61,6 @@ protected:
             values << rs->text(0);
         return values;
     }
-
-    TestDatabase m_file;
-    std::unique_ptr<Database> m_db;
 };
 
 TEST_F(SqliteDialectOnRows, FunctionsAndPrefixesWorkOnRows)

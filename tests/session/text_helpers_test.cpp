@@ -1,8 +1,6 @@
 #include "session/text_helpers.h"
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
