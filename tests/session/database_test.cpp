@@ -36,7 +36,6 @@ protected:
     {
         return TestDatabase::scalar(db, QStringLiteral("select count(*) from accledgermaster"));
     }
-    void deleteLedgers() { exec(QStringLiteral("delete from accledgermaster")); }
 };
 
 TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)
@@ -56,23 +55,18 @@ TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)
     EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select 1")));
 }
 
-TEST_F(DatabaseTest, FieldsCarryNameAndTypeAlsoOnAnEmptyResult)
+TEST_F(DatabaseTest, FieldTypesAreKnownAlsoOnAnEmptyResult)
 {
     const QString select = QStringLiteral("select CrDr,VoucherNo,Amount,VoucherDt from accvoucher2026");
-    for (const bool empty : {true, false}) {
-        SCOPED_TRACE(empty);
-        if (!empty)
-            TestDatabase::exec(*m_db, {QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,CrDr,"
-                                                      "Amount) values (1,7,'2026-04-05','D',12.5)")});
-        auto rs = m_db->openRecordset(select);
-        ASSERT_TRUE(rs);
-        EXPECT_EQ(rs->eof(), empty);
-        EXPECT_EQ(rs->field(0).type, FieldType::Text);
-        EXPECT_EQ(rs->field(1).type, FieldType::Integer);
-        EXPECT_EQ(rs->field(2).type, FieldType::Double);
-        EXPECT_EQ(rs->field(3).type, FieldType::Date);
-    }
     auto rs = m_db->openRecordset(select);
+    ASSERT_TRUE(rs && rs->eof());
+    EXPECT_EQ(rs->field(0).type, FieldType::Text);
+    EXPECT_EQ(rs->field(1).type, FieldType::Integer);
+    EXPECT_EQ(rs->field(2).type, FieldType::Double);
+    EXPECT_EQ(rs->field(3).type, FieldType::Date);
+    exec(QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,CrDr,Amount) "
+                        "values (1,7,'2026-04-05','D',12.5)"));
+    rs = m_db->openRecordset(select);
     EXPECT_EQ(rs->text(2), u"12.5");
     EXPECT_EQ(dateOf(rs->value(3)), QDate(2026, 4, 5));
 }
@@ -82,7 +76,7 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
     {
         TransactionGuard guard(*m_db);
         ASSERT_TRUE(guard.begin());
-        deleteLedgers();
+        exec(QStringLiteral("delete from accledgermaster"));
     }
     EXPECT_FALSE(m_db->inTransaction());
     EXPECT_EQ(ledgers(*m_db), u"5");
@@ -96,7 +90,7 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
 
     // Closing inside a transaction rolls it back.
     ASSERT_TRUE(m_db->beginTransaction());
-    deleteLedgers();
+    exec(QStringLiteral("delete from accledgermaster"));
     m_db.reset();
     EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 }

@@ -38,7 +38,6 @@ TEST_F(ErrorReportTest, ShownReportIsACriticalBoxWithTheVendorNote)
                           QStringLiteral("DefaultCompanySet"), true);
     ASSERT_EQ(m_prompts.boxes().size(), 1);
     const test::ScriptedPrompts::Box &box = m_prompts.boxes().at(0);
-    EXPECT_EQ(box.kind, test::ScriptedPrompts::Kind::Message);
     EXPECT_EQ(box.text, u"Error Number : 91(Kindly note the Error number & Message. Inform the vendor)\r\n"
                         u"Message : Object variable not set");
     EXPECT_EQ(box.title, u"VantProcess");

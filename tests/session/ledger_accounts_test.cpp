@@ -117,7 +117,6 @@ TEST(AccountsComponent, CreatedByEveryProgramIdentifierOfTheFamily)
 {
     for (const Product &product : products())
         EXPECT_TRUE(createAccountsComponent(postingProgId(product.code))) << product.code.toStdString();
-    EXPECT_EQ(postingProgId(QStringLiteral("Mart7")), u"KormoLedgerMart7.clsQRXAccounts");
     EXPECT_EQ(postingProgId(QStringLiteral("mart")), u"KormoLedger.clsQRXAccounts");
     auto created = createAccountsComponent(QStringLiteral("Other.clsQRXAccounts"));
     ASSERT_FALSE(created);
