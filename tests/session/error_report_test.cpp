@@ -9,12 +9,13 @@ namespace {
 
 using ErrorReportTest = test::SessionTest;
 
-TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252)
+TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252AndShownInACriticalBox)
 {
     m_session.ReportError(Error{3021, QStringLiteral("Either BOF or EOF is True.")}, QString(),
                           QStringLiteral("GetCompanyName"), false);
+    EXPECT_TRUE(m_prompts.boxes().isEmpty());
     m_session.ReportError(Error{-2147217900, QStringLiteral("Caf\u00E9 \u20AC5 \u4E2D")},
-                          QStringLiteral("frmAccountPost"), QStringLiteral("cmdClear_Click"), false);
+                          QStringLiteral("frmAccountPost"), QStringLiteral("cmdClear_Click"), true);
     const QList<QByteArray> lines = log().toLatin1().split('\n');
     ASSERT_EQ(lines.size(), 11) << log().toLatin1().toStdString();
     EXPECT_EQ(lines.at(0), "-----------------------------\r");
@@ -29,20 +30,13 @@ TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252)
     EXPECT_EQ(lines.at(8), "ErrMessage : Caf\xE9 \x80" "5 ?\r");
     EXPECT_EQ(lines.at(9), "ErrForm : frmAccountPost    ErrEvent : cmdClear_Click\r");
     EXPECT_TRUE(lines.at(10).isEmpty());
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-}
 
-TEST_F(ErrorReportTest, ShownReportIsACriticalBoxWithTheVendorNote)
-{
-    m_session.ReportError(Error{91, QStringLiteral("Object variable not set")}, QString(),
-                          QStringLiteral("DefaultCompanySet"), true);
     ASSERT_EQ(m_prompts.boxes().size(), 1);
     const test::ScriptedPrompts::Box &box = m_prompts.boxes().at(0);
-    EXPECT_EQ(box.text, u"Error Number : 91(Kindly note the Error number & Message. Inform the vendor)\r\n"
-                        u"Message : Object variable not set");
+    EXPECT_EQ(box.text, u"Error Number : -2147217900(Kindly note the Error number & Message. Inform the vendor)\r\n"
+                        u"Message : Caf\u00E9 \u20AC5 \u4E2D");
     EXPECT_EQ(box.title, u"VantProcess");
     EXPECT_EQ(box.icon, PromptIcon::Critical);
-    EXPECT_TRUE(log().toLatin1().contains("ErrEvent : DefaultCompanySet"));
 }
 
 TEST_F(ErrorReportTest, UnwritableLogLosesTheEntryButStillShowsTheBox)

@@ -76,7 +76,6 @@ TEST_F(RecordsetTest, FilterIgnoresCaseAndTakesWildcardsLiterallyWhenEscaped)
 {
     EXPECT_EQ(filtered(QStringLiteral("LedgerName LIKE '*SALES*'")),
               (QStringList{QStringLiteral("Sales"), QStringLiteral("Sales Return")}));
-    EXPECT_EQ(m_rs.recordCount(), 2);
     EXPECT_EQ(filtered(QStringLiteral("(ledgercode >= 200 and ledgercode < 400) or LedgerName = 'cash'")),
               (QStringList{QStringLiteral("Cash"), QStringLiteral("Sales"), QStringLiteral("Purchases")}));
     EXPECT_EQ(filtered(QStringLiteral("aid <> 9101 and [ledgercode] < 200")), QStringList{QStringLiteral("Bank")});

@@ -25,7 +25,6 @@ TEST(QuoteSQLText, DoublesQuotesAndBlanksSemicolons)
 {
     EXPECT_EQ(QuoteSQLText(QStringLiteral("O'Neil;")), u"O''Neil ");
     EXPECT_EQ(QuoteSQLText(QStringLiteral("'';x';DROP TABLE t;--")), u"'''' x'' DROP TABLE t --");
-    EXPECT_EQ(QuoteSQLText(QString()), QString());
 }
 
 TEST(ValueOrDefault, FallsBackForNullAndBlank)
