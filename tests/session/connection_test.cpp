@@ -1,34 +1,24 @@
 #include "session/connection.h"
 #include "session/password_cipher.h"
-#include "session/session.h"
 #include "session/settings_store.h"
 
-#include "support/scripted_prompts.h"
-#include "support/test_database.h"
 #include "support/test_environment.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
 
-using test::ScriptedPrompts;
-using test::TestDatabase;
-
-class ConnectionTest : public testing::Test
+class ConnectionTest : public test::SessionTest
 {
 protected:
     void SetUp() override
     {
         test::clearSettings();
-        m_tracePath = QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql"));
-        qputenv("VANT_SQL_TRACE", m_tracePath.toUtf8());
+        qputenv("VANT_SQL_TRACE", QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")).toUtf8());
+        m_file.writeSettings();
     }
     void TearDown() override
     {
@@ -36,175 +26,95 @@ protected:
         test::clearSettings();
     }
 
-    QStringList traced() const
-    {
-        QFile trace(m_tracePath);
-        if (!trace.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(trace.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-    QTemporaryDir m_logFolder;
-    QString m_tracePath;
-    ScriptedPrompts m_prompts;
-    Session m_session{m_prompts, QDir(m_logFolder.path()).filePath(QStringLiteral("vantlog.txt"))};
+    ConnectResult connect() { return ConnectDatabase(m_session, QStringLiteral("VANTDB")); }
 };
 
-TEST_F(ConnectionTest, BlankDatabaseNameEndsTheProgram)
+TEST_F(ConnectionTest, BlankOrMissingDatabaseNameEndsTheProgram)
 {
-    TestDatabase file;
-    file.writeSettings();
     writeSetting(QStringLiteral("VantDB"), QStringLiteral("   "));
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::ProgramEnds);
-    ASSERT_EQ(m_prompts.boxes().size(), 1);
-    EXPECT_EQ(m_prompts.boxes().at(0).text, u"DB Creator is not Executed yet. Please execute it.");
-    EXPECT_EQ(m_prompts.boxes().at(0).title, u"VantProcess");
-    EXPECT_EQ(m_session.QuoteChar, u"'");
-    EXPECT_FALSE(m_session.db());
-}
-
-TEST_F(ConnectionTest, MissingDatabaseValueEndsTheProgram)
-{
-    TestDatabase file;
-    file.writeSettings(QStringLiteral("LiteVantDB"));
+    EXPECT_EQ(connect(), ConnectResult::ProgramEnds);
     EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("MartVANTDB")), ConnectResult::ProgramEnds);
-    EXPECT_EQ(m_prompts.texts(), QStringList{QStringLiteral("DB Creator is not Executed yet. Please execute it.")});
+    ASSERT_EQ(m_prompts.boxes().size(), 2);
+    EXPECT_EQ(m_prompts.boxes().at(0).text, u"DB Creator is not Executed yet. Please execute it.");
+    EXPECT_EQ(m_prompts.boxes().at(1).title, u"VantProcess");
+    EXPECT_FALSE(m_session.db());
 }
 
-TEST_F(ConnectionTest, EmptyServerOrLoginIsRefusedWithoutAMessage)
+TEST_F(ConnectionTest, EmptyServerOrLoginIsRefusedSilentlyAndDropsTheEarlierConnection)
 {
-    TestDatabase file;
-    file.writeSettings(QStringLiteral("VantDB"), QString());
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
-
-    file.writeSettings();
-    writeSetting(QStringLiteral("Server"), QString());
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
-
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-    EXPECT_FALSE(m_session.db());
+    for (const char *name : {"Server", "Login"}) {
+        SCOPED_TRACE(name);
+        m_file.writeSettings();
+        ASSERT_EQ(connect(), ConnectResult::Open);
+        writeSetting(QString::fromLatin1(name), QString());
+        EXPECT_EQ(connect(), ConnectResult::Refused);
+        EXPECT_FALSE(m_session.db());
+    }
+    EXPECT_EQ(m_prompts.texts(), QStringList());
 }
 
 TEST_F(ConnectionTest, UnopenableDatabaseShowsNumberAndDescription)
 {
-    TestDatabase file;
-    file.writeSettings();
+    ASSERT_EQ(connect(), ConnectResult::Open);
     writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
+    EXPECT_EQ(connect(), ConnectResult::Refused);
+    EXPECT_FALSE(m_session.db());
     ASSERT_EQ(m_prompts.boxes().size(), 1);
-    const QString text = m_prompts.boxes().at(0).text;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 2) << text.toStdString();
-    bool numeric = false;
-    lines.at(0).toInt(&numeric);
-    EXPECT_TRUE(numeric) << text.toStdString();
+    const QStringList lines = m_prompts.boxes().at(0).text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2) << m_prompts.boxes().at(0).text.toStdString();
+    EXPECT_NE(lines.at(0).toInt(), 0);
     EXPECT_TRUE(lines.at(1).contains(QStringLiteral("absent.db")));
-    EXPECT_EQ(m_prompts.boxes().at(0).title, u"VantProcess");
-    EXPECT_FALSE(m_session.db());
-    EXPECT_FALSE(QFile::exists(QDir(file.folder()).filePath(QStringLiteral("absent.db"))));
+    EXPECT_FALSE(QFile::exists(QDir(m_file.folder()).filePath(QStringLiteral("absent.db"))));
 }
 
-TEST_F(ConnectionTest, FailedAttemptDropsTheEarlierConnection)
+TEST_F(ConnectionTest, EachFreshConnectionSendsTheDateFormat)
 {
-    TestDatabase file;
-    file.writeSettings();
-    ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open);
-    writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
-    EXPECT_FALSE(m_session.db());
-
-    file.writeSettings();
-    ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open);
-    writeSetting(QStringLiteral("Login"), QString());
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Refused);
-    EXPECT_FALSE(m_session.db());
-}
-
-TEST_F(ConnectionTest, SuccessOpensAndSendsTheDateFormatEachTime)
-{
-    TestDatabase file;
-    file.writeSettings(QStringLiteral("VantDB"), QStringLiteral("sa"), QString());
-    QFile::remove(m_tracePath);
-    ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open)
-        << m_prompts.texts().join(u'|').toStdString();
-    ASSERT_TRUE(m_session.db());
-    EXPECT_TRUE(m_session.db()->isOpen());
+    m_file.writeSettings(QStringLiteral("VantDB"), QStringLiteral("sa"), QString());
+    for (int attempt = 1; attempt <= 2; ++attempt)
+        ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
     EXPECT_EQ(m_session.QuoteChar, u"'");
-    EXPECT_TRUE(m_prompts.boxes().isEmpty());
-    EXPECT_EQ(traced(), QStringList{QStringLiteral("SET DATEFORMAT mdy")});
-
-    ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open);
-    EXPECT_EQ(traced(), (QStringList{QStringLiteral("SET DATEFORMAT mdy"), QStringLiteral("SET DATEFORMAT mdy")}));
-
-    CloseDBConnection(m_session);
-    EXPECT_FALSE(m_session.db());
-    CloseDBConnection(m_session);
+    EXPECT_EQ(m_prompts.texts(), QStringList());
+    QFile trace(QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(trace.readAll()), u"SET DATEFORMAT mdy\nSET DATEFORMAT mdy\n");
 }
 
-class DbVersionTest : public ConnectionTest
+TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
 {
-protected:
-    void SetUp() override
-    {
-        ConnectionTest::SetUp();
-        m_file.writeSettings();
-        ASSERT_EQ(ConnectDatabase(m_session, QStringLiteral("VANTDB")), ConnectResult::Open);
+    ASSERT_EQ(connect(), ConnectResult::Open);
+    // Stored value (none: empty table) and the version shown in the mismatch message (none: no message).
+    const struct { const char *stored; const char *shown; } cases[] = {{"'5000'", nullptr}, {"' 5000.2 '", nullptr},
+        {"'500'", "500"}, {"'5001'", "5001"}, {"null", ""}, {nullptr, nullptr}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "empty");
+        exec(QStringLiteral("delete from QRX_PRODUCT_CONFIG"));
+        if (c.stored)
+            exec(QStringLiteral("insert into QRX_PRODUCT_CONFIG values (%1)").arg(QString::fromLatin1(c.stored)));
+        const auto version = CheckDBVersion(m_session);
+        ASSERT_TRUE(version);
+        EXPECT_EQ(*version, c.shown ? QStringLiteral("Exe Version: 5000  and DB Version: %1 mismatch. Please apply the "
+                                                     "latest patch").arg(QString::fromLatin1(c.shown))
+                                    : QString());
     }
 
-    Outcome<QString> versionOf(const QString &literal)
-    {
-        TestDatabase::exec(*m_session.db(), {QStringLiteral("delete from QRX_PRODUCT_CONFIG"),
-                                             QStringLiteral("insert into QRX_PRODUCT_CONFIG values (") + literal
-                                                 + QLatin1Char(')')});
-        return CheckDBVersion(m_session);
-    }
-
-    TestDatabase m_file;
-};
-
-TEST_F(DbVersionTest, MatchingVersionsPass)
-{
-    EXPECT_EQ(*versionOf(QStringLiteral("'5000'")), QString());
-    EXPECT_EQ(*versionOf(QStringLiteral("' 5000.2 '")), QString());
-    EXPECT_EQ(*versionOf(QStringLiteral("'50001'")), QString());
-}
-
-TEST_F(DbVersionTest, OtherVersionsGiveTheMismatchMessage)
-{
-    EXPECT_EQ(*versionOf(QStringLiteral("'500'")),
-              u"Exe Version: 5000  and DB Version: 500 mismatch. Please apply the latest patch");
-    EXPECT_EQ(*versionOf(QStringLiteral("'5001'")),
-              u"Exe Version: 5000  and DB Version: 5001 mismatch. Please apply the latest patch");
-    EXPECT_EQ(*versionOf(QStringLiteral("'  4999 '")),
-              u"Exe Version: 5000  and DB Version: 4999 mismatch. Please apply the latest patch");
-}
-
-TEST_F(DbVersionTest, NullVersionIsAMismatch)
-{
-    EXPECT_EQ(*versionOf(QStringLiteral("null")),
-              u"Exe Version: 5000  and DB Version:  mismatch. Please apply the latest patch");
-}
-
-TEST_F(DbVersionTest, EmptyTableSkipsTheCheck)
-{
-    TestDatabase::exec(*m_session.db(), {QStringLiteral("delete from QRX_PRODUCT_CONFIG")});
-    auto version = CheckDBVersion(m_session);
-    ASSERT_TRUE(version);
-    EXPECT_TRUE(version->isEmpty());
-}
-
-TEST_F(DbVersionTest, MissingTableIsAnError)
-{
-    TestDatabase::exec(*m_session.db(), {QStringLiteral("drop table QRX_PRODUCT_CONFIG")});
-    auto version = CheckDBVersion(m_session);
+    exec(QStringLiteral("drop table QRX_PRODUCT_CONFIG"));
+    const auto version = CheckDBVersion(m_session);
     ASSERT_FALSE(version);
     EXPECT_TRUE(version.error().description.contains(QStringLiteral("QRX_PRODUCT_CONFIG")));
-}
-
-TEST_F(DbVersionTest, NoConnectionIsAnError)
-{
     CloseDBConnection(m_session);
     EXPECT_FALSE(CheckDBVersion(m_session));
+}
+
+TEST_F(ConnectionTest, OdbcSettingsReachTheDatabaseThroughTheDriver)
+{
+    // The SQLite ODBC driver stands in for SQL Server through FreeTDS.
+    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite3"));
+    writeSetting(QStringLiteral("Server"), QStringLiteral("localhost"));
+    writeSetting(QStringLiteral("Password"), EncipherPassword(QStringLiteral("p;w}d"), kPasswordKey));
+    writeSetting(QStringLiteral("VantDB"), QFileInfo(m_file.path()).absoluteFilePath());
+    ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
+    EXPECT_EQ(m_session.db()->dialect(), Database::Dialect::Sqlite);
+    EXPECT_TRUE(CheckDBVersion(m_session));
 }
 
 } // namespace

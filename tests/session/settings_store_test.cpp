@@ -4,9 +4,7 @@
 
 #include <QSettings>
 
-#include "qt_printers.h"
-
-#include <gtest/gtest.h>
+#include "session_fixture.h"
 
 namespace vant {
 namespace {
@@ -18,90 +16,47 @@ protected:
     void TearDown() override { test::clearSettings(); }
 
     static QSettings key() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KormoLedger")); }
+
+    // QueryRegValue's status and text for one value name.
+    static std::pair<int, QString> query(const QString &name)
+    {
+        QString out = QStringLiteral("stale");
+        const QSettings open = key();
+        const int status = QueryRegValue(open, name, out);
+        return {status, out};
+    }
 };
 
-TEST_F(SettingsStoreTest, LivesInTheIsolatedConfigFolder)
-{
-    writeSetting(QStringLiteral("Server"), QStringLiteral("ledger01"));
-    EXPECT_TRUE(key().fileName().startsWith(test::settingsFolder())) << key().fileName().toStdString();
-}
-
-TEST_F(SettingsStoreTest, ValueNamesMatchWithoutRegardToCase)
+TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase)
 {
     writeSetting(QStringLiteral("VantDB"), QStringLiteral("KormoVant"));
-    EXPECT_EQ(GetRegisterVal(kRegistryRoot, kRegistryPath, QStringLiteral("VANTDB")), u"KormoVant");
     EXPECT_EQ(GetRegisterVal(kRegistryRoot, kRegistryPath, QStringLiteral("vantdb")), u"KormoVant");
-    EXPECT_EQ(readSetting(QStringLiteral("VantDB")), u"KormoVant");
+    EXPECT_EQ(GetRegisterVal(kRegistryRoot, QStringLiteral("SOFTWARE\\kormoledger"), QStringLiteral("VANTDB")),
+              u"KormoVant");
 
     // Writing under the other spelling replaces the one value instead of adding a second.
-    writeSetting(QStringLiteral("VANTDB"), QStringLiteral("Other"));
-    EXPECT_EQ(readSetting(QStringLiteral("VantDB")), u"Other");
+    writeSetting(QStringLiteral("VANTDB"), QStringLiteral("a, b;c=d\\e \"f\""));
+    EXPECT_EQ(readSetting(QStringLiteral("VantDB")), u"a, b;c=d\\e \"f\"");
     EXPECT_EQ(key().childKeys().size(), 1);
 }
 
-TEST_F(SettingsStoreTest, MissingKeyOrValueReadsEmpty)
+TEST_F(SettingsStoreTest, MissingValueEmptyNumberAsTextOtherKindsMinusOne)
 {
-    writeSetting(QStringLiteral("Server"), QStringLiteral("ledger01"));
-    EXPECT_TRUE(readSetting(QStringLiteral("Login")).isEmpty());
-    EXPECT_TRUE(GetRegisterVal(kRegistryRoot, QStringLiteral("Software\\Elsewhere"), QStringLiteral("Server")).isEmpty());
-    EXPECT_TRUE(GetRegisterVal(QStringLiteral("HKEY_LOCAL_MACHINE"), kRegistryPath, QStringLiteral("Server")).isEmpty());
-
-    QString out = QStringLiteral("stale");
-    const QSettings open = key();
-    EXPECT_NE(QueryRegValue(open, QStringLiteral("Login"), out), 0);
-    EXPECT_TRUE(out.isEmpty());
-}
-
-TEST_F(SettingsStoreTest, KeyPathMatchesWithoutRegardToCase)
-{
-    writeSetting(QStringLiteral("Server"), QStringLiteral("ledger01"));
-    EXPECT_EQ(GetRegisterVal(kRegistryRoot, QStringLiteral("SOFTWARE\\kormoledger"), QStringLiteral("Server")),
-              u"ledger01");
-}
-
-TEST_F(SettingsStoreTest, NumberValueReadsAsDecimalText)
-{
+    writeSetting(QStringLiteral("Password"), QString());
     {
         QSettings store = key();
         store.setValue(QStringLiteral("MartVantDB"), 4711);
         store.setValue(QStringLiteral("Mart7VantDB"), -12);
-    }
-    EXPECT_EQ(readSetting(QStringLiteral("MARTVANTDB")), u"4711");
-    EXPECT_EQ(readSetting(QStringLiteral("Mart7VANTDB")), u"-12");
-
-    QString out;
-    const QSettings open = key();
-    EXPECT_EQ(QueryRegValue(open, QStringLiteral("martvantdb"), out), 0);
-    EXPECT_EQ(out, u"4711");
-}
-
-TEST_F(SettingsStoreTest, ListValueReadsEmptyWithStatusMinusOne)
-{
-    {
-        QSettings store = key();
         store.setValue(QStringLiteral("LiteVantDB"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
     }
-    QString out = QStringLiteral("stale");
-    const QSettings open = key();
-    EXPECT_EQ(QueryRegValue(open, QStringLiteral("LiteVANTDB"), out), -1);
-    EXPECT_TRUE(out.isEmpty());
-    EXPECT_TRUE(readSetting(QStringLiteral("LiteVANTDB")).isEmpty());
-}
-
-TEST_F(SettingsStoreTest, EmptyStringValueIsReadAsEmptyWithStatusZero)
-{
-    writeSetting(QStringLiteral("Password"), QString());
-    QString out = QStringLiteral("stale");
-    const QSettings open = key();
-    EXPECT_EQ(QueryRegValue(open, QStringLiteral("PASSWORD"), out), 0);
-    EXPECT_TRUE(out.isEmpty());
-}
-
-TEST_F(SettingsStoreTest, TextWithSeparatorsSurvivesTheFile)
-{
-    const QString value = QStringLiteral("a, b;c=d\\e \"f\"");
-    writeSetting(QStringLiteral("Login"), value);
-    EXPECT_EQ(readSetting(QStringLiteral("login")), value);
+    EXPECT_NE(query(QStringLiteral("Login")).first, 0);
+    EXPECT_TRUE(query(QStringLiteral("Login")).second.isEmpty());
+    EXPECT_TRUE(GetRegisterVal(kRegistryRoot, QStringLiteral("Software\\Elsewhere"), QStringLiteral("Password")).isEmpty());
+    EXPECT_TRUE(GetRegisterVal(QStringLiteral("HKEY_LOCAL_MACHINE"), kRegistryPath, QStringLiteral("MartVantDB")).isEmpty());
+    EXPECT_EQ(query(QStringLiteral("PASSWORD")), std::pair(0, QString()));
+    EXPECT_EQ(query(QStringLiteral("martvantdb")), std::pair(0, QStringLiteral("4711")));
+    EXPECT_EQ(readSetting(QStringLiteral("Mart7VANTDB")), u"-12");
+    EXPECT_EQ(query(QStringLiteral("LiteVANTDB")), std::pair(-1, QString()));
 }
 
 } // namespace
