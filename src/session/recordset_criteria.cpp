@@ -269,10 +269,4 @@ QString escapeLikeText(const QString &text)
     return escaped;
 }
 
-QString escapeCriteriaText(const QString &text)
-{
-    QString escaped = text;
-    return escaped.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
 } // namespace vant

@@ -16,7 +16,4 @@ Outcome<RowPredicate> compileCriteria(const QString &criteria, const QList<Field
 // doubled and the wildcard and bracket characters are bracketed.
 QString escapeLikeText(const QString &text);
 
-// Escapes text for use inside a quoted comparison value of a criterion.
-QString escapeCriteriaText(const QString &text);
-
 } // namespace vant
