@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 
 const QDate kApril10(2026, 4, 10);
 
-// A tools window on the fixture's session, shown and active; company 1 has a voucher, a bill-wise
-// row on April 10 and a cheque on April 11.
+// A tools window on the fixture's session; company 1 has a voucher and a bill-wise row on
+// April 10 and a cheque on April 11.
 class ToolsWindowTest : public TransferFixture
 {
 protected:
@@ -30,7 +30,7 @@ protected:
         addLine(1, 11, kApril10, 201, "101", "C");
         addBillwise(1, 11, kApril10);
         addCheque(1, 11, kApril10.addDays(1));
-        prompts.beforeMessage = [this] { focusAtMessage = focused(); };
+        prompts.beforeMessage = [this] { focusAtMessage = QApplication::focusWidget(); };
     }
 
     void open(int mode, CompanyPicker picker = {})
@@ -51,6 +51,13 @@ protected:
         toDate()->setDate(kApril10);
         control("cmdExit")->setFocus();
     }
+    // Focuses the control, presses the key and tells where the focus went.
+    QWidget *press(QWidget *at, Qt::Key key)
+    {
+        at->setFocus();
+        QTest::keyClick(at, key);
+        return QApplication::focusWidget();
+    }
 
     template<typename T = QWidget>
     T *control(const char *name) const
@@ -65,7 +72,6 @@ protected:
     QDateEdit *toDate() const { return control<QDateEdit>("txtToDate"); }
     QPushButton *process() const { return control<QPushButton>("cmdProcess"); }
     QString title() const { return control<QLabel>("lblTitle")->text(); }
-    QWidget *focused() const { return QApplication::focusWidget(); }
     int shadowVouchers() { return count(u"select count(*) from accvoucher2026 where CompanyCode=2"_s); }
 
     std::unique_ptr<frmVantTools> window;
@@ -77,8 +83,7 @@ TEST_F(ToolsWindowTest, EscapeClosesFromAnyControl)
     for (const char *name : {"txtSourceCompany", "txtDestinationCompany", "txtFromDate", "cmdProcess"}) {
         SCOPED_TRACE(name);
         open(1);
-        control(name)->setFocus();
-        QTest::keyClick(control(name), Qt::Key_Escape);
+        press(control(name), Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->result(), QDialog::Rejected);
     }
@@ -87,22 +92,17 @@ TEST_F(ToolsWindowTest, EscapeClosesFromAnyControl)
 TEST_F(ToolsWindowTest, EnterUpAndBackspaceMoveAlongTheFields)
 {
     open(1);
-    const auto press = [this](QWidget *at, Qt::Key key, QWidget *next) {
-        at->setFocus();
-        QTest::keyClick(at, key);
-        EXPECT_EQ(focused(), next);
-    };
-    press(source(), Qt::Key_Return, destination());
-    press(destination(), Qt::Key_Up, source());
-    press(fromDate(), Qt::Key_Enter, toDate());
-    press(toDate(), Qt::Key_Backspace, fromDate());
-    press(fromDate(), Qt::Key_Backspace, destination());
-    press(toDate(), Qt::Key_Return, process());
+    EXPECT_EQ(press(source(), Qt::Key_Return), destination());
+    EXPECT_EQ(press(destination(), Qt::Key_Up), source());
+    EXPECT_EQ(press(fromDate(), Qt::Key_Enter), toDate());
+    EXPECT_EQ(press(toDate(), Qt::Key_Backspace), fromDate());
+    EXPECT_EQ(press(fromDate(), Qt::Key_Backspace), destination());
+    EXPECT_EQ(press(toDate(), Qt::Key_Return), process());
     EXPECT_EQ(source()->text(), u"Kormo Traders");
     EXPECT_EQ(toDate()->date(), QDate::currentDate());
 }
 
-TEST_F(ToolsWindowTest, EnterOnEmptyDestinationOrF2PicksAndHoldsTheCompany)
+TEST_F(ToolsWindowTest, DestinationIsPickedOnEnterWhenEmptyOrOnF2)
 {
     QStringList calls;
     QStringList answer = {u"Kormo Shadow One"_s, u"2"_s};
@@ -110,45 +110,30 @@ TEST_F(ToolsWindowTest, EnterOnEmptyDestinationOrF2PicksAndHoldsTheCompany)
         calls << parentCode + QLatin1Char('|') + searchText;
         return answer;
     });
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_Return);
+    EXPECT_EQ(press(destination(), Qt::Key_Return), fromDate());
     EXPECT_EQ(destination()->heldCode(), u"2");
-    EXPECT_EQ(focused(), fromDate());
-
-    // F2 searches with the box's text; Enter on a text only moves on; no choice or a failed pick
-    // leaves the box as it was.
+    // F2 searches with the box's text; Enter on a text only moves on.
     answer = {u"Kormo Shadow Two"_s, u"3"_s};
-    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_Return}) {
-        destination()->setFocus();
-        QTest::keyClick(destination(), key);
-        EXPECT_EQ(focused(), fromDate());
-    }
+    EXPECT_EQ(press(destination(), Qt::Key_F2), fromDate());
+    EXPECT_EQ(press(destination(), Qt::Key_Return), fromDate());
+    // No choice, or a failed pick, leaves the box as it was.
     for (const QStringList &none : {QStringList({u"Nothing"_s, QString()}), QStringList()}) {
         answer = none;
-        destination()->setFocus();
-        QTest::keyClick(destination(), Qt::Key_F2);
-        EXPECT_EQ(focused(), destination());
+        EXPECT_EQ(press(destination(), Qt::Key_F2), destination());
     }
     EXPECT_EQ(destination()->text(), u"Kormo Shadow Two");
     EXPECT_EQ(destination()->heldCode(), u"3");
     EXPECT_EQ(calls, QStringList({u"1|"_s, u"1|Kormo Shadow One"_s, u"1|Kormo Shadow Two"_s, u"1|Kormo Shadow Two"_s}));
-}
 
-TEST_F(ToolsWindowTest, AnyEditDropsTheHeldCode)
-{
-    open(1);
-    destination()->hold(u"Kormo Shadow One"_s, u"2"_s);
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_X);
+    // Any edit drops the held code.
+    press(destination(), Qt::Key_X);
     EXPECT_EQ(destination()->heldCode(), u"0");
-    source()->setFocus();
-    QTest::keyClick(source(), Qt::Key_Backspace);
+    press(source(), Qt::Key_Backspace);
     EXPECT_EQ(source()->heldCode(), u"0");
 }
 
 TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
 {
-    const QDate march31(2026, 3, 31), april11(2026, 4, 11), april12(2026, 4, 12), nextApril(2027, 4, 1);
     const struct
     {
         QString source, destination; // typed over the chosen companies
@@ -159,11 +144,12 @@ TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
     } cases[] = {
         {u"Kormo"_s, {}, {}, {}, "Parent Company Not Correct", "txtSourceCompany", false},
         {{}, u"Kormo Shadow"_s, {}, {}, "Destination Company Not Correct", "txtDestinationCompany", false},
-        {{}, {}, april11, {}, "From Date Greater than Do Date", "txtFromDate", false},
-        {{}, {}, march31, {}, "From Date not in this Financial Period", "txtFromDate", true},
-        {{}, {}, {}, nextApril, "to Date not in this Financial Period", "txtToDate", true},
+        {{}, {}, kApril10.addDays(1), {}, "From Date Greater than Do Date", "txtFromDate", false},
+        {{}, {}, QDate(2026, 3, 31), {}, "From Date not in this Financial Period", "txtFromDate", true},
+        {{}, {}, {}, QDate(2027, 4, 1), "to Date not in this Financial Period", "txtToDate", true},
         // Bill-wise and cheque rows alone are no transaction.
-        {{}, {}, april11, april12, "No Transaction to Transfer for this period", "cmdExit", false},
+        {{}, {}, kApril10.addDays(1), kApril10.addDays(2), "No Transaction to Transfer for this period", "cmdExit",
+         false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
@@ -172,10 +158,8 @@ TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
             source()->setText(c.source);
         if (!c.destination.isEmpty())
             destination()->setText(c.destination);
-        if (c.to.isValid())
-            toDate()->setDate(c.to);
-        if (c.from.isValid())
-            fromDate()->setDate(c.from);
+        toDate()->setDate(c.to.isValid() ? c.to : kApril10);
+        fromDate()->setDate(c.from.isValid() ? c.from : kApril10);
         process()->click();
 
         ASSERT_EQ(prompts.boxes().size(), 1);
@@ -183,30 +167,18 @@ TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
         EXPECT_EQ(prompts.boxes().first().icon, PromptIcon::None);
         EXPECT_EQ(prompts.boxes().first().title, u"VantProcess");
         EXPECT_EQ(focusAtMessage, control(c.focusBeforeMessage ? c.field : "cmdExit"));
-        EXPECT_EQ(focused(), control(c.field));
+        EXPECT_EQ(QApplication::focusWidget(), control(c.field));
         EXPECT_EQ(shadowVouchers(), 0);
     }
 }
 
-TEST_F(ToolsWindowTest, CompletedRunDisablesProcessAndSaysSo)
-{
-    openReady();
-    process()->click();
-    EXPECT_TRUE(prompts.boxes().isEmpty());
-    EXPECT_EQ(shadowVouchers(), 2);
-    EXPECT_EQ(title(), u"Transfer    [ Completed ]");
-    EXPECT_FALSE(process()->isEnabled());
-    EXPECT_FALSE(control("prgStatus")->isVisible());
-    EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
-    EXPECT_TRUE(window->isVisible());
-}
-
-TEST_F(ToolsWindowTest, OverwriteIsDoneOnlyAfterTwoYes)
+TEST_F(ToolsWindowTest, OverwriteAnsweredNoChangesNothing)
 {
     addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
     const QStringList questions = {
         u"Data Transfer already done for this period.\r\n Do you want Overwrite with existing Data ? "_s,
-        u"Any modification made during this period in Shadow Company will be deleted.\r\nDo you want to proceed...?"_s};
+        u"Any modification made during this period in Shadow Company will be deleted.\r\n"
+        "Do you want to proceed...?"_s};
     for (const auto &answers : {std::initializer_list<bool>{false}, std::initializer_list<bool>{true, false}}) {
         openReady();
         const QStringList before = snapshot();
@@ -217,30 +189,13 @@ TEST_F(ToolsWindowTest, OverwriteIsDoneOnlyAfterTwoYes)
         EXPECT_TRUE(process()->isEnabled());
         EXPECT_EQ(title(), u"Transfer");
     }
-    openReady();
-    prompts.answerQuestions({true, true});
-    process()->click();
-    EXPECT_EQ(rows(u"select VoucherNo,OldVoucherNo from accvoucher2026 where CompanyCode=2"_s),
-              QStringList({u"1|11"_s, u"1|11"_s}));
 }
 
-// A stopped run and a transaction that cannot begin both leave the window ready for another try.
-TEST_F(ToolsWindowTest, FailedRunsLeaveTheWindowReady)
+// A run that fails (here its transaction cannot begin) is logged under Processtransfer and shown
+// plainly; the window stays ready, and the next try completes.
+TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
 {
-    session.accountsFactory = [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
-        return Error{429, u"ActiveX component can't create object"_s};
-    };
     openReady();
-    const QStringList before = snapshot();
-    process()->click();
-    EXPECT_EQ(prompts.boxes().size(), 2);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(title(), u"Transfer");
-    EXPECT_TRUE(process()->isEnabled());
-    EXPECT_FALSE(control("prgStatus")->isVisible());
-
-    // The transaction's failure is logged under Processtransfer and shown plainly.
-    prompts.clear();
     ASSERT_TRUE(db().beginTransaction());
     process()->click();
     ASSERT_TRUE(db().rollbackTransaction());
@@ -249,49 +204,54 @@ TEST_F(ToolsWindowTest, FailedRunsLeaveTheWindowReady)
     EXPECT_EQ(logLines().mid(logLines().size() - 2),
               QStringList({u"ErrMessage : "_s + prompts.texts().first(),
                            u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
-    EXPECT_TRUE(process()->isEnabled());
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(shadowVouchers(), 0);
+    EXPECT_EQ(title(), u"Transfer");
+    EXPECT_FALSE(control("prgStatus")->isVisible());
+
+    prompts.clear();
+    process()->click();
+    EXPECT_TRUE(prompts.boxes().isEmpty());
+    EXPECT_EQ(shadowVouchers(), 2);
+    EXPECT_EQ(title(), u"Transfer    [ Completed ]");
+    EXPECT_FALSE(process()->isEnabled());
+    EXPECT_FALSE(control("prgStatus")->isVisible());
+    EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
 }
 
 // Yes purges the posted off-line vouchers and closes the window; No or a failure keeps it open.
 TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
 {
-    exec({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,VoucherDt,CrDr,Moved) values (1,1,'2026-04-10','D','Y')"_s,
-          u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,VoucherDt,CrDr,Moved) values (1,2,'2026-04-10','D',null)"_s});
+    exec({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,Moved) values (1,1,'Y'),(1,2,null)"_s});
     class Refusing : public LedgerAccounts
     {
         Status PURGEDATA(const QString &) override { return Error{-2147217865, u"Invalid object name"_s}; }
     };
+    const AccountsFactory refusing = [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
+        return std::unique_ptr<AccountsComponent>(std::make_unique<Refusing>());
+    };
     const QString question = u"Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"_s;
+    const QString failed =
+        u"Unexpected error in procedure: ProcessPurgeData\r\nError #-2147217865: Invalid object name"_s;
+    const QString done = u"Purge Data Completed"_s;
     const struct
     {
-        bool yes;
         AccountsFactory factory;
-        QString answer;
+        QStringList texts;
         PromptIcon icon; // of the last box
-    } cases[] = {
-        {false, createAccountsComponent, {}, PromptIcon::Question},
-        {true,
-         [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
-             return std::unique_ptr<AccountsComponent>(std::make_unique<Refusing>());
-         },
-         u"Unexpected error in procedure: ProcessPurgeData\r\nError #-2147217865: Invalid object name"_s,
-         PromptIcon::Critical},
-        {true, createAccountsComponent, u"Purge Data Completed"_s, PromptIcon::None},
-    };
+    } cases[] = {{createAccountsComponent, {question}, PromptIcon::Question},
+                 {refusing, {question, failed}, PromptIcon::Critical},
+                 {createAccountsComponent, {question, done}, PromptIcon::None}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.answer.toStdString());
+        SCOPED_TRACE(c.texts.last().toStdString());
         open(0);
-        EXPECT_EQ(control<QLabel>("lblPurge")->text(), u"Recovery is not Possible after Purge the Data");
         const QStringList before = snapshot();
         session.accountsFactory = c.factory;
-        prompts.answerQuestions({c.yes});
+        prompts.answerQuestions({c.texts.size() > 1});
         process()->click();
-        EXPECT_EQ(prompts.texts(), c.yes ? QStringList({question, c.answer}) : QStringList({question}));
-        const bool done = c.answer == u"Purge Data Completed";
+        EXPECT_EQ(prompts.texts(), c.texts);
         EXPECT_EQ(prompts.boxes().last().icon, c.icon);
-        EXPECT_EQ(window->isVisible(), !done);
-        EXPECT_EQ(snapshot() == before, !done);
+        EXPECT_EQ(window->isVisible(), c.texts.last() != done);
+        EXPECT_EQ(snapshot() == before, c.texts.last() != done);
     }
     EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_EQ(rows(u"select VoucherNo from AccOffLineVoucher"_s), QStringList({u"2"_s}));

@@ -6,7 +6,6 @@
 #include "support/test_database.h"
 #include "transfer/transfer_run.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -32,7 +31,7 @@ public:
 class TransferFixture : public ::testing::Test
 {
 protected:
-    TransferFixture() : session(prompts, QDir(logFolder.path()).filePath(QStringLiteral("vantlog.txt")))
+    TransferFixture() : session(prompts, logFolder.filePath(QStringLiteral("vantlog.txt")))
     {
         session.DBConnection = database.connect();
         TestDatabase::seedCompanies(db());
