@@ -41,7 +41,6 @@ protected:
     Database &db() { return *session.DBConnection; }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
     int count(const QString &statement) { return TestDatabase::scalar(db(), statement).toInt(); }
-
     // Every row of a statement, its values joined by "|".
     QStringList rows(const QString &statement)
     {
@@ -56,7 +55,6 @@ protected:
         }
         return list;
     }
-
     // Every row of every table, to compare the whole database before and after.
     QStringList snapshot()
     {
@@ -65,7 +63,6 @@ protected:
             all << table << rows(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid"));
         return all;
     }
-
     QStringList logLines() const
     {
         QFile file(session.errorLog.logPath());
@@ -73,7 +70,6 @@ protected:
             return {};
         return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     }
-
     // Copies company 1's period (April by default) into company 2, recording the feedback.
     Outcome<TransferEnd> transfer(const QDate &from = QDate(2026, 4, 1), const QDate &to = QDate(2026, 4, 30))
     {
@@ -81,7 +77,6 @@ protected:
                                         [this] { ++progressShown; }, [this] { ++advances; }};
         return RunTransfer(session, {QStringLiteral("1"), QStringLiteral("2"), from, to}, feedback);
     }
-
     // One ledger line of a voucher; opposite (a number or null) and oldVoucherNo are SQL text.
     void addLine(int company, int voucherNo, const QDate &day, int ledger = 101, const char *opposite = "201",
                  const char *crDr = "D", double amount = 100, int code = 1,
@@ -96,7 +91,6 @@ protected:
                        QString::number(code), QString(narration).replace(QLatin1Char('\''), QStringLiteral("''")),
                        QLatin1String(oldVoucherNo))});
     }
-
     // A bill-wise row; voucher 0 stands for none.
     void addBillwise(int company, int voucherNo, const QDate &day, const QString &remarks = QStringLiteral("Bill"))
     {
@@ -108,7 +102,6 @@ protected:
                   .arg(QString::number(company), voucherNo == 0 ? QStringLiteral("null") : QString::number(voucherNo),
                        day.toString(Qt::ISODate), QString(remarks).replace(QLatin1Char('\''), QStringLiteral("''")))});
     }
-
     // A cheque row with texts to trim and quotes to keep; clearDate is SQL text.
     void addCheque(int company, int voucherNo, const QDate &day, const char *clearDate = "'2026-04-20'")
     {
