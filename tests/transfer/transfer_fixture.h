@@ -40,7 +40,6 @@ protected:
 
     Database &db() { return *session.DBConnection; }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
-    int count(const QString &statement) { return TestDatabase::scalar(db(), statement).toInt(); }
     // Every row of a statement, its values joined by "|".
     QStringList rows(const QString &statement)
     {

@@ -118,7 +118,6 @@ TEST_F(TransferRunTest, RepeatedTransferLogsAndReplacesOnlyTheEarlierCopy)
               QStringList({u"900|Own bill"_s, u"5|Bill"_s, u"7|Anand's bill"_s, u"4|Bill"_s}));
     EXPECT_EQ(rows(u"select VoucherNo from AccChequeDetails where CompanyCode=2 order by slno"_s),
               QStringList({u"6"_s, u"7"_s, u"4"_s}));
-    EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), QStringList({u"7"_s}));
     // Divisions missing in the shadow are copied once.
     EXPECT_EQ(rows(u"select CompanyCode,DivisionCode,DivisionName from accdivisionmaster "
                    "order by CompanyCode,DivisionCode"_s),
@@ -159,10 +158,8 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
         exec({c.setup});
         const QStringList before = snapshot();
         prompts.clear();
-
         const auto end = transfer();
-        ASSERT_TRUE(bool(end));
-        EXPECT_EQ(*end, TransferEnd::Stopped);
+        EXPECT_TRUE(end && *end == TransferEnd::Stopped);
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(prompts.texts(), QStringList({errorReportMessage(c.reported)}));
         EXPECT_EQ(logLines().mid(logLines().size() - 2),
@@ -182,8 +179,7 @@ TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
     EXPECT_EQ(transferRowCount(session, april), 200000);
 }
 
-// The statements sent once per voucher, bill-wise or cheque row must find their rows through an
-// index, or a long period costs a full scan per row.
+// Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.
 TEST_F(TransferFixture, PerRowStatementsUseAnIndex)
 {
     const QStringList perRow = {
