@@ -4,6 +4,7 @@
 #include "session/text_helpers.h"
 #include "source_row.h"
 
+#include <functional>
 #include <optional>
 
 namespace vant {
@@ -53,6 +54,11 @@ private:
     Status startVoucher(const SourceRow &row);
     // The shadow number of a source voucher; none when that voucher has no copy.
     Outcome<std::optional<QString>> shadowVoucherNo(const QString &sourceVoucherNo);
+    // The values of a row's insert, given the number of its voucher's copy.
+    using RowValues = std::function<QStringList(const SourceRow &row, const QString &voucherNo)>;
+    // Copies the selected rows that belong to a copied voucher, under that copy's number; every
+    // row moves the bar, copied or skipped.
+    Status copyLinkedRows(const QString &select, const QString &insertInto, const RowValues &values);
 
     Session &m_session;
     Database &m_db;
@@ -252,12 +258,9 @@ Outcome<std::optional<QString>> TransferRun::shadowVoucherNo(const QString &sour
     return std::optional<QString>(sqlNumber(leadingNumber(rs->text(0))));
 }
 
-Status TransferRun::copyBillwise()
+Status TransferRun::copyLinkedRows(const QString &select, const QString &insertInto, const RowValues &values)
 {
-    caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
-    auto rs = m_db.openRecordset(QStringLiteral("select *  from AccPending where CompanyCode='") + m_source
-                                 + QStringLiteral("' and TransDate between '") + m_from + QStringLiteral("' and '")
-                                 + m_to + QLatin1Char('\''));
+    auto rs = m_db.openRecordset(select);
     if (!rs)
         return rs.error();
     const SourceRow row(*rs);
@@ -266,12 +269,34 @@ Status TransferRun::copyBillwise()
         if (!voucherNo)
             return voucherNo.error();
         if (voucherNo->has_value()) {
-            const QStringList values = {
+            const Status inserted =
+                m_db.execute(insertInto + values(row, **voucherNo).join(QLatin1Char(',')) + QLatin1Char(')'));
+            if (!inserted)
+                return inserted;
+        }
+        advance();
+    }
+    return {};
+}
+
+Status TransferRun::copyBillwise()
+{
+    caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
+    return copyLinkedRows(
+        QStringLiteral("select *  from AccPending where CompanyCode='") + m_source
+            + QStringLiteral("' and TransDate between '") + m_from + QStringLiteral("' and '") + m_to
+            + QLatin1Char('\''),
+        QStringLiteral("insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,"
+                       "BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,"
+                       "VolumeDisc,CashDisc,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,"
+                       "OppAID) values ("),
+        [this](const SourceRow &row, const QString &voucherNo) {
+            return QStringList{
                 sqlQuoted(m_destination),
                 row.quoted(QStringLiteral("DivisionCode")),
                 row.raw(QStringLiteral("AcType")),
                 row.raw(QStringLiteral("LedgerCode")),
-                **voucherNo,
+                voucherNo,
                 row.quoted(QStringLiteral("BillRefNo")),
                 row.date(QStringLiteral("BillDate")),
                 row.number(QStringLiteral("BillAmount")),
@@ -295,39 +320,25 @@ Status TransferRun::copyBillwise()
                 row.quoted(QStringLiteral("AID")),
                 row.quoted(QStringLiteral("OppAID")),
             };
-            const Status inserted = m_db.execute(
-                QStringLiteral("insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,"
-                               "BillDate,")
-                + QStringLiteral("BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,"
-                                 "VolumeDisc,CashDisc,")
-                + QStringLiteral("TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID) values (")
-                + values.join(QLatin1Char(',')) + QLatin1Char(')'));
-            if (!inserted)
-                return inserted;
-        }
-        advance();
-    }
-    return {};
+        });
 }
 
 Status TransferRun::copyCheques()
 {
     caption(QStringLiteral("Transfer    [ Transfer Cheque Details...]"));
-    auto rs = m_db.openRecordset(QStringLiteral("select * from AccChequeDetails where CompanyCode='") + m_source
-                                 + QStringLiteral("' and ReceiveDate between '") + m_from + QStringLiteral("' and '")
-                                 + m_to + QLatin1Char('\''));
-    if (!rs)
-        return rs.error();
-    const SourceRow row(*rs);
-    for (; !rs->eof(); rs->moveNext()) {
-        const auto voucherNo = shadowVoucherNo(row.raw(QStringLiteral("VoucherNo")));
-        if (!voucherNo)
-            return voucherNo.error();
-        if (voucherNo->has_value()) {
-            const QStringList values = {
+    return copyLinkedRows(
+        QStringLiteral("select * from AccChequeDetails where CompanyCode='") + m_source
+            + QStringLiteral("' and ReceiveDate between '") + m_from + QStringLiteral("' and '") + m_to
+            + QLatin1Char('\''),
+        QStringLiteral("insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,"
+                       "ReceiveDate,DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,"
+                       "VoucherCode,LedgerCode1,Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) "
+                       "values ("),
+        [this](const SourceRow &row, const QString &voucherNo) {
+            return QStringList{
                 sqlQuoted(m_destination),
                 row.raw(QStringLiteral("LedgerCode")),
-                **voucherNo,
+                voucherNo,
                 row.trimmed(QStringLiteral("ChequeNo")),
                 row.number(QStringLiteral("ChequeAmount")),
                 row.date(QStringLiteral("ReceiveDate")),
@@ -349,19 +360,7 @@ Status TransferRun::copyCheques()
                 row.trimmed(QStringLiteral("AID")),
                 row.trimmed(QStringLiteral("AID1")),
             };
-            const Status inserted = m_db.execute(
-                QStringLiteral("insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,"
-                               "ReceiveDate,")
-                + QStringLiteral("DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,"
-                                 "VoucherCode,LedgerCode1,")
-                + QStringLiteral("Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) values (")
-                + values.join(QLatin1Char(',')) + QLatin1Char(')'));
-            if (!inserted)
-                return inserted;
-        }
-        advance();
-    }
-    return {};
+        });
 }
 
 } // namespace

@@ -1,185 +1,233 @@
-#include "tools_window_fixture.h"
+#include "transfer_fixture.h"
+
+#include "transfer/company_box.h"
+#include "transfer/frm_vant_tools.h"
 
 #include <QApplication>
+#include <QDateEdit>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
 
 namespace vant::test {
 namespace {
 
-class ToolsWindowTest : public ToolsWindowFixture
+using namespace Qt::StringLiterals;
+
+const QDate kApril10(2026, 4, 10);
+
+// A tools window on the fixture's session; company 1 has a voucher and a bill-wise row on
+// April 10 and a cheque on April 11.
+class ToolsWindowTest : public TransferFixture
 {
 protected:
-    // A picker that records its calls and answers as told.
-    CompanyPicker pickerAnswering(QStringList answer)
+    ToolsWindowTest()
     {
-        return [this, answer](const QString &parentCode, const QString &searchText) {
-            pickerCalls << parentCode + QLatin1Char('|') + searchText;
-            return answer;
-        };
+        addLine(1, 11, kApril10, 101);
+        addLine(1, 11, kApril10, 201, "101", "C");
+        addBillwise(1, 11, kApril10);
+        addCheque(1, 11, kApril10.addDays(1));
+        prompts.beforeMessage = [this] { focusAtMessage = QApplication::focusWidget(); };
     }
 
-    int pixels(int twips) const { return qRound(twips / 15.0 * window->logicalDpiX() / 96.0); }
+    void open(int mode, CompanyPicker picker = {})
+    {
+        auto loaded = frmVantTools::load(session, mode, std::move(picker));
+        ASSERT_TRUE(bool(loaded));
+        window = std::move(*loaded);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        prompts.clear();
+    }
+    // Transfer mode with company 2 chosen for April 10, the focus on Exit.
+    void openReady()
+    {
+        open(1);
+        destination()->hold(u"Kormo Shadow One"_s, u"2"_s);
+        fromDate()->setDate(kApril10);
+        toDate()->setDate(kApril10);
+        control("cmdExit")->setFocus();
+    }
+    // Focuses the control, presses the key and tells where the focus went.
+    QWidget *press(QWidget *at, Qt::Key key)
+    {
+        at->setFocus();
+        QTest::keyClick(at, key);
+        return QApplication::focusWidget();
+    }
 
-    QStringList pickerCalls;
+    template<typename T = QWidget>
+    T *control(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
+    CompanyBox *source() const { return control<CompanyBox>("txtSourceCompany"); }
+    CompanyBox *destination() const { return control<CompanyBox>("txtDestinationCompany"); }
+    QDateEdit *fromDate() const { return control<QDateEdit>("txtFromDate"); }
+    QDateEdit *toDate() const { return control<QDateEdit>("txtToDate"); }
+    QPushButton *process() const { return control<QPushButton>("cmdProcess"); }
+    QString title() const { return control<QLabel>("lblTitle")->text(); }
+    int shadowVouchers() { return rows(u"select count(*) from accvoucher2026 where CompanyCode=2"_s).value(0).toInt(); }
+
+    std::unique_ptr<frmVantTools> window;
+    QWidget *focusAtMessage = nullptr;
 };
 
-TEST_F(ToolsWindowTest, TransferModeShowsTheTransferPanelWithDefaults)
+TEST_F(ToolsWindowTest, EnterUpAndBackspaceMoveAlongTheFieldsAndEscapeCloses)
 {
     open(1);
-    EXPECT_EQ(window->ToolsScreen(), 1);
-    EXPECT_EQ(process()->text(), u"&Transfer");
-    EXPECT_EQ(exitButton()->text(), u"E&xit");
-    EXPECT_EQ(title()->text(), u"Transfer");
-    EXPECT_TRUE(control<QWidget>("frContainer1")->isVisible());
-    EXPECT_FALSE(control<QWidget>("frContainer0")->isVisible());
-    EXPECT_FALSE(progress()->isVisible());
-    EXPECT_FALSE(control<QWidget>("shpProgress")->isVisible());
-
+    EXPECT_EQ(press(source(), Qt::Key_Return), destination());
+    EXPECT_EQ(press(destination(), Qt::Key_Up), source());
+    EXPECT_EQ(press(fromDate(), Qt::Key_Enter), toDate());
+    EXPECT_EQ(press(toDate(), Qt::Key_Backspace), fromDate());
+    EXPECT_EQ(press(fromDate(), Qt::Key_Backspace), destination());
+    EXPECT_EQ(press(toDate(), Qt::Key_Return), process());
     EXPECT_EQ(source()->text(), u"Kormo Traders");
-    EXPECT_EQ(source()->heldCode(), u"1");
-    EXPECT_TRUE(destination()->text().isEmpty());
-    EXPECT_TRUE(destination()->heldCode().isEmpty());
-    for (QDateEdit *picker : {fromDate(), toDate()}) {
-        EXPECT_EQ(picker->date(), QDate::currentDate());
-        EXPECT_EQ(picker->displayFormat(), u"dd-MMM-yyyy");
-    }
-}
-
-TEST_F(ToolsWindowTest, PurgeModeShowsOnlyTheWarning)
-{
-    open(0);
-    EXPECT_EQ(process()->text(), u"&Purge");
-    EXPECT_EQ(title()->text(), u"Purgedata");
-    EXPECT_TRUE(control<QWidget>("frContainer0")->isVisible());
-    EXPECT_FALSE(control<QWidget>("frContainer1")->isVisible());
-    EXPECT_EQ(control<QLabel>("lblPurge")->text(), u"Recovery is not Possible after Purge the Data");
-    EXPECT_TRUE(source()->text().isEmpty());
-}
-
-TEST_F(ToolsWindowTest, BorderlessWindowOfTheGivenSizeWithTheBandCentredAtTheTop)
-{
-    open(1);
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window->size(), QSize(pixels(7410), pixels(3090)));
-    const QWidget *band = control<QWidget>("frTop");
-    EXPECT_EQ(band->y(), pixels(50));
-    EXPECT_LE(std::abs(band->x() - (window->width() - band->width()) / 2), 1);
-    for (const char *panel : {"frContainer0", "frContainer1"}) {
-        EXPECT_EQ(control<QWidget>(panel)->pos(), QPoint(band->x(), band->geometry().bottom() + 1));
-    }
-    const QRect screen = window->screen()->availableGeometry();
-    EXPECT_LE((window->frameGeometry().center() - screen.center()).manhattanLength(), 2);
-}
-
-TEST_F(ToolsWindowTest, ModeWithoutAPanelCannotBeOpened)
-{
-    auto loaded = frmVantTools::load(session, 2, {});
-    ASSERT_FALSE(bool(loaded));
-    EXPECT_EQ(loaded.error().number, 340);
-    EXPECT_EQ(loaded.error().description, u"Control array element '2' doesn't exist");
-}
-
-TEST_F(ToolsWindowTest, EscapeClosesFromAnyControl)
-{
     for (const char *name : {"txtSourceCompany", "txtDestinationCompany", "txtFromDate", "cmdProcess"}) {
         SCOPED_TRACE(name);
         open(1);
-        QWidget *from = control<QWidget>(name);
-        from->setFocus();
-        QTest::keyClick(from, Qt::Key_Escape);
+        press(control(name), Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->result(), QDialog::Rejected);
     }
 }
 
-TEST_F(ToolsWindowTest, EnterUpAndBackspaceMoveAlongTheFields)
+TEST_F(ToolsWindowTest, DestinationIsPickedOnEnterWhenEmptyOrOnF2)
 {
-    open(1);
-    source()->setFocus();
-    QTest::keyClick(source(), Qt::Key_Return);
-    EXPECT_EQ(focused(), destination());
-    EXPECT_EQ(source()->text(), u"Kormo Traders");
-    QTest::keyClick(destination(), Qt::Key_Up);
-    EXPECT_EQ(focused(), source());
-
-    fromDate()->setFocus();
-    QTest::keyClick(fromDate(), Qt::Key_Enter);
-    EXPECT_EQ(focused(), toDate());
-    QTest::keyClick(toDate(), Qt::Key_Backspace);
-    EXPECT_EQ(focused(), fromDate());
-    QTest::keyClick(fromDate(), Qt::Key_Backspace);
-    EXPECT_EQ(focused(), destination());
-    toDate()->setFocus();
-    QTest::keyClick(toDate(), Qt::Key_Return);
-    EXPECT_EQ(focused(), process());
-    EXPECT_EQ(toDate()->date(), QDate::currentDate());
-}
-
-TEST_F(ToolsWindowTest, EnterOnAnEmptyDestinationPicksAndHoldsTheCompany)
-{
-    open(1, pickerAnswering({QStringLiteral("Kormo Shadow One"), QStringLiteral("2")}));
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_Return);
-    EXPECT_EQ(pickerCalls, QStringList({QStringLiteral("1|")}));
-    EXPECT_EQ(destination()->text(), u"Kormo Shadow One");
-    EXPECT_EQ(destination()->heldCode(), u"2");
-    EXPECT_EQ(focused(), fromDate());
-}
-
-TEST_F(ToolsWindowTest, EnterOnATypedDestinationOnlyMovesOn)
-{
-    open(1, pickerAnswering({QStringLiteral("Kormo Shadow One"), QStringLiteral("2")}));
-    destination()->setFocus();
-    QTest::keyClicks(destination(), QStringLiteral("Kormo"));
-    QTest::keyClick(destination(), Qt::Key_Return);
-    EXPECT_TRUE(pickerCalls.isEmpty());
-    EXPECT_EQ(destination()->heldCode(), u"0");
-    EXPECT_EQ(focused(), fromDate());
-}
-
-TEST_F(ToolsWindowTest, F2SearchesWithTheTrimmedTextAndReplacesTheHeldCode)
-{
-    QStringList answer = {QStringLiteral("Kormo Shadow One"), QStringLiteral("2")};
+    QStringList calls;
+    QStringList answer = {u"Kormo Shadow One"_s, u"2"_s};
     open(1, [&](const QString &parentCode, const QString &searchText) {
-        pickerCalls << parentCode + QLatin1Char('|') + searchText;
+        calls << parentCode + QLatin1Char('|') + searchText;
         return answer;
     });
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_F2);
-    ASSERT_EQ(destination()->heldCode(), u"2");
-
-    answer = {QStringLiteral("Kormo Shadow Two"), QStringLiteral("3")};
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_F2);
-    EXPECT_EQ(pickerCalls, QStringList({QStringLiteral("1|"), QStringLiteral("1|Kormo Shadow One")}));
+    EXPECT_EQ(press(destination(), Qt::Key_Return), fromDate());
+    EXPECT_EQ(destination()->heldCode(), u"2");
+    // F2 searches with the box's text; Enter on a text only moves on.
+    answer = {u"Kormo Shadow Two"_s, u"3"_s};
+    EXPECT_EQ(press(destination(), Qt::Key_F2), fromDate());
+    EXPECT_EQ(press(destination(), Qt::Key_Return), fromDate());
+    // No choice, or a failed pick, leaves the box as it was.
+    for (const QStringList &none : {QStringList({u"Nothing"_s, QString()}), QStringList()}) {
+        answer = none;
+        EXPECT_EQ(press(destination(), Qt::Key_F2), destination());
+    }
     EXPECT_EQ(destination()->text(), u"Kormo Shadow Two");
     EXPECT_EQ(destination()->heldCode(), u"3");
-}
+    EXPECT_EQ(calls, QStringList({u"1|"_s, u"1|Kormo Shadow One"_s, u"1|Kormo Shadow Two"_s, u"1|Kormo Shadow Two"_s}));
 
-TEST_F(ToolsWindowTest, NoChoiceOrFailedPickLeavesTheBoxAsItWas)
-{
-    for (const QStringList &answer : {QStringList({QStringLiteral("Nothing"), QString()}), QStringList()}) {
-        open(1, pickerAnswering(answer));
-        destination()->hold(QStringLiteral("Kormo Shadow One"), QStringLiteral("2"));
-        destination()->setFocus();
-        QTest::keyClick(destination(), Qt::Key_F2);
-        EXPECT_EQ(destination()->text(), u"Kormo Shadow One");
-        EXPECT_EQ(destination()->heldCode(), u"2");
-        EXPECT_EQ(focused(), destination());
-    }
-    EXPECT_EQ(pickerCalls.size(), 2);
-}
-
-TEST_F(ToolsWindowTest, AnyEditDropsTheHeldCode)
-{
-    open(1);
-    destination()->hold(QStringLiteral("Kormo Shadow One"), QStringLiteral("2"));
-    destination()->setFocus();
-    QTest::keyClick(destination(), Qt::Key_X);
+    // Any edit drops the held code.
+    press(destination(), Qt::Key_X);
     EXPECT_EQ(destination()->heldCode(), u"0");
-
-    source()->setFocus();
-    QTest::keyClick(source(), Qt::Key_Backspace);
+    press(source(), Qt::Key_Backspace);
     EXPECT_EQ(source()->heldCode(), u"0");
+}
+
+TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
+{
+    const struct
+    {
+        QString source, destination; // typed over the chosen companies
+        QDate from, to;
+        const char *message, *field; // field: the focus after the message
+        bool focusBeforeMessage;
+    } cases[] = {
+        {u"Kormo"_s, {}, {}, {}, "Parent Company Not Correct", "txtSourceCompany", false},
+        {{}, u"Kormo Shadow"_s, {}, {}, "Destination Company Not Correct", "txtDestinationCompany", false},
+        {{}, {}, kApril10.addDays(1), {}, "From Date Greater than Do Date", "txtFromDate", false},
+        {{}, {}, QDate(2026, 3, 31), {}, "From Date not in this Financial Period", "txtFromDate", true},
+        {{}, {}, {}, QDate(2027, 4, 1), "to Date not in this Financial Period", "txtToDate", true},
+        // Bill-wise and cheque rows alone are no transaction.
+        {{}, {}, kApril10.addDays(1), kApril10.addDays(2), "No Transaction to Transfer for this period", "cmdExit",
+         false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.message);
+        openReady();
+        if (!c.source.isEmpty())
+            source()->setText(c.source);
+        if (!c.destination.isEmpty())
+            destination()->setText(c.destination);
+        toDate()->setDate(c.to.isValid() ? c.to : kApril10);
+        fromDate()->setDate(c.from.isValid() ? c.from : kApril10);
+        process()->click();
+        EXPECT_EQ(prompts.texts(), QStringList({QString::fromLatin1(c.message)}));
+        EXPECT_EQ(prompts.boxes().value(0).title, u"VantProcess");
+        EXPECT_EQ(focusAtMessage, control(c.focusBeforeMessage ? c.field : "cmdExit"));
+        EXPECT_EQ(QApplication::focusWidget(), control(c.field));
+        EXPECT_EQ(shadowVouchers(), 0);
+    }
+}
+
+TEST_F(ToolsWindowTest, OverwriteAnsweredNoChangesNothing)
+{
+    addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
+    const QStringList questions = {
+        u"Data Transfer already done for this period.\r\n Do you want Overwrite with existing Data ? "_s,
+        u"Any modification made during this period in Shadow Company will be deleted.\r\n"
+        "Do you want to proceed...?"_s};
+    for (const auto &answers : {std::initializer_list<bool>{false}, std::initializer_list<bool>{true, false}}) {
+        openReady();
+        const QStringList before = snapshot();
+        prompts.answerQuestions(answers);
+        process()->click();
+        EXPECT_EQ(prompts.texts(), questions.mid(0, int(answers.size())));
+        EXPECT_EQ(snapshot(), before);
+    }
+}
+
+// A run that fails (here its transaction cannot begin) is logged under Processtransfer and shown
+// plainly; the window stays ready, and the next try completes.
+TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
+{
+    openReady();
+    ASSERT_TRUE(db().beginTransaction());
+    process()->click();
+    ASSERT_TRUE(db().rollbackTransaction());
+    EXPECT_EQ(prompts.boxes().value(0).icon, PromptIcon::None);
+    EXPECT_EQ(logLines().mid(logLines().size() - 2),
+              QStringList({u"ErrMessage : "_s + prompts.texts().value(0),
+                           u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
+    EXPECT_EQ(shadowVouchers(), 0);
+
+    prompts.clear();
+    process()->click();
+    EXPECT_TRUE(prompts.boxes().isEmpty());
+    EXPECT_EQ(shadowVouchers(), 2);
+    EXPECT_EQ(title(), u"Transfer    [ Completed ]");
+    EXPECT_FALSE(process()->isEnabled());
+    EXPECT_FALSE(control("prgStatus")->isVisible());
+    EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
+}
+
+// Yes purges the posted off-line vouchers and closes the window; No or a failure keeps it open.
+TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
+{
+    exec({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,Moved) values (1,1,'Y'),(1,2,null)"_s});
+    const QString question = u"Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"_s;
+    const QString done = u"Purge Data Completed"_s;
+    const struct
+    {
+        QString voucherTable; // a missing one makes the purge fail
+        QStringList texts;
+        PromptIcon icon; // of the last box
+    } cases[] = {{u"accvoucher2026"_s, {question}, PromptIcon::Question},
+                 {u"accvoucher1999"_s, {question, u"Unexpected error in procedure: ProcessPurgeData\r\nError #1: "
+                                                   "no such table: accvoucher1999 Unable to execute statement"_s},
+                  PromptIcon::Critical},
+                 {u"accvoucher2026"_s, {question, done}, PromptIcon::None}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.texts.last().toStdString());
+        open(0);
+        const QStringList before = snapshot();
+        session.VoucherTable = c.voucherTable;
+        prompts.answerQuestions({c.texts.size() > 1});
+        process()->click();
+        EXPECT_EQ(prompts.texts(), c.texts);
+        EXPECT_EQ(prompts.boxes().last().icon, c.icon);
+        EXPECT_EQ(window->isVisible(), c.texts.last() != done);
+        EXPECT_EQ(snapshot() == before, c.texts.last() != done);
+    }
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_EQ(rows(u"select VoucherNo from AccOffLineVoucher"_s), QStringList({u"2"_s}));
+    EXPECT_TRUE(logLines().isEmpty());
 }
 
 } // namespace

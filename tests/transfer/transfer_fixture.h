@@ -1,18 +1,15 @@
 #pragma once
 
-#include "support/scripted_prompts.h"
+#include "session/company_context.h"
 #include "session/session.h"
+#include "support/scripted_prompts.h"
 #include "support/test_database.h"
 #include "transfer/transfer_run.h"
 
-#include <QDate>
-#include <QStringList>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 namespace vant::test {
 
@@ -26,23 +23,7 @@ public:
             beforeMessage();
         ScriptedPrompts::message(text, title, icon);
     }
-
     std::function<void()> beforeMessage;
-};
-
-// One ledger line of a voucher in the year's voucher table.
-struct VoucherLine
-{
-    int company = 1;
-    int voucherNo = 0;
-    QDate date = QDate(2026, 4, 10);
-    int ledger = 101;
-    QString opposite = QStringLiteral("201"); // SQL text: a number or null
-    QString crDr = QStringLiteral("D");
-    double amount = 100;
-    int voucherCode = 1;
-    QString narration = QStringLiteral("Sale");
-    QString oldVoucherNo = QStringLiteral("null");
 };
 
 // A session on a seeded database whose default company is "1" (shadows "2" and "3"),
@@ -50,27 +31,88 @@ struct VoucherLine
 class TransferFixture : public ::testing::Test
 {
 protected:
-    TransferFixture();
+    TransferFixture() : session(prompts, logFolder.filePath(QStringLiteral("vantlog.txt")))
+    {
+        session.DBConnection = database.connect();
+        TestDatabase::seedCompanies(db());
+        EXPECT_TRUE(DefaultCompanySet(session));
+    }
 
     Database &db() { return *session.DBConnection; }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
-    QString scalar(const QString &statement) { return TestDatabase::scalar(db(), statement); }
-    int count(const QString &statement) { return scalar(statement).toInt(); }
-    // Every row of a statement, its values joined by "|", one text per row.
-    QStringList rows(const QString &statement);
-    // Every row of every table, for comparing the whole database before and after.
-    QStringList snapshot();
-    QStringList logLines() const;
-
-    // Runs the copy of company 1's period into the destination, recording the feedback.
-    Outcome<TransferEnd> transfer(const QDate &from, const QDate &to, const QString &destination = QStringLiteral("2"));
-
-    void addLine(const VoucherLine &line);
-    // A bill-wise entry of the voucher dated on the day.
-    void addBillwise(int company, int voucherNo, const QDate &day, const QString &remarks = QStringLiteral("Bill"));
-    // A cheque of the voucher received on the day; clearDate is SQL text.
-    void addCheque(int company, int voucherNo, const QDate &day,
-                   const QString &clearDate = QStringLiteral("'2026-04-20'"));
+    // Every row of a statement, its values joined by "|".
+    QStringList rows(const QString &statement)
+    {
+        QStringList list;
+        auto rs = db().openRecordset(statement);
+        EXPECT_TRUE(bool(rs)) << statement.toStdString();
+        for (; rs && !rs->eof(); rs->moveNext()) {
+            QStringList values;
+            for (int i = 0; i < rs->fieldCount(); ++i)
+                values << (rs->isNull(i) ? QStringLiteral("NULL") : rs->text(i));
+            list << values.join(QLatin1Char('|'));
+        }
+        return list;
+    }
+    // Every row of every table, to compare the whole database before and after.
+    QStringList snapshot()
+    {
+        QStringList all;
+        for (const QString &table : rows(QStringLiteral("select name from sqlite_master where type='table'")))
+            all << table << rows(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid"));
+        return all;
+    }
+    QStringList logLines() const
+    {
+        QFile file(session.errorLog.logPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+    // Copies company 1's period (April by default) into company 2, recording the feedback.
+    Outcome<TransferEnd> transfer(const QDate &from = QDate(2026, 4, 1), const QDate &to = QDate(2026, 4, 30))
+    {
+        const TransferFeedback feedback{[this](const QString &caption) { captions << caption; },
+                                        [this] { ++progressShown; }, [this] { ++advances; }};
+        return RunTransfer(session, {QStringLiteral("1"), QStringLiteral("2"), from, to}, feedback);
+    }
+    // One ledger line of a voucher; opposite (a number or null) and oldVoucherNo are SQL text.
+    void addLine(int company, int voucherNo, const QDate &day, int ledger = 101, const char *opposite = "201",
+                 const char *crDr = "D", double amount = 100, int code = 1,
+                 const QString &narration = QStringLiteral("Sale"), const char *oldVoucherNo = "null")
+    {
+        exec({QStringLiteral("insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,"
+                             "LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,"
+                             "VoucherSlnoOld,BillRefNo,OldVoucherNo,Counter,TS,AID,OppAID) values (%1,1,2,%2,'%3',%4,"
+                             "%5,'%6',%7,%8,'%9','Y',7,3,'BR-1',%10,'C1','2026-04-01',9%4,9201)")
+                  .arg(QString::number(company), QString::number(voucherNo), day.toString(Qt::ISODate),
+                       QString::number(ledger), QLatin1String(opposite), QLatin1String(crDr), QString::number(amount),
+                       QString::number(code), QString(narration).replace(QLatin1Char('\''), QStringLiteral("''")),
+                       QLatin1String(oldVoucherNo))});
+    }
+    // A bill-wise row; voucher 0 stands for none.
+    void addBillwise(int company, int voucherNo, const QDate &day, const QString &remarks = QStringLiteral("Bill"))
+    {
+        exec({QStringLiteral("insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,"
+                             "BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,VolumeDisc,CashDisc,Payable,CrDr,TransType,"
+                             "OnAcNo,VoucherCode,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,"
+                             "OppAID) values (%1,1,2,401,%2,'BR-%2','%3',250.5,'INV-%2',10,2.25,0,1,248.25,'D','SAL',0,"
+                             "1,'%3',7,1,201,'%4','N','2026-04-01',9401,9201)")
+                  .arg(QString::number(company), voucherNo == 0 ? QStringLiteral("null") : QString::number(voucherNo),
+                       day.toString(Qt::ISODate), QString(remarks).replace(QLatin1Char('\''), QStringLiteral("''")))});
+    }
+    // A cheque row with texts to trim and quotes to keep; clearDate is SQL text.
+    void addCheque(int company, int voucherNo, const QDate &day, const char *clearDate = "'2026-04-20'")
+    {
+        exec({QStringLiteral("insert into AccChequeDetails(CompanyCode,DivisionCode,AcType,VoucherCode,LedgerCode,"
+                             "LedgerCode1,VoucherNo,RefVoucherNo,OldRefVoucherNo,ChequeNo,ChequeAmount,ChequeDate,"
+                             "ReceiveDate,DepositDate,ClearDate,Status,BankName,Branch,Narration,ChequePrinted,"
+                             "tranyear,TS,AID,AID1) values (%1,1,2,1,102,401,%2,55,44,'  CH%2 ',500,'2026-04-12','%3',"
+                             "'2026-04-15',%4,' C ',' Bank''s ',' Main ',' D''Souza ','N','2026','2026-04-01',9102,"
+                             "9401)")
+                  .arg(QString::number(company), QString::number(voucherNo), day.toString(Qt::ISODate),
+                       QLatin1String(clearDate))});
+    }
 
     QTemporaryDir logFolder;
     TestDatabase database;

@@ -1,198 +1,199 @@
 #include "transfer_fixture.h"
 
-#include <QRegularExpression>
+#include "session/error_report.h"
+#include "transfer/transfer_request.h"
 
 namespace vant::test {
 namespace {
 
-const QDate kAprilFirst(2026, 4, 1);
-const QDate kAprilLast(2026, 4, 30);
-const QDate kMayFirst(2026, 5, 1);
-const QDate kMayLast(2026, 5, 31);
-
-const QString kShadowVouchers = QStringLiteral(
-    "select VoucherNo,OldVoucherNo,VoucherSlno,VoucherCode,LedgerCode,OppLedgerCode,CrDr,Amount,VoucherDt,"
-    "DivisionCode,AcType,Narration,IsVoucherScr,VoucherSlnoOld,BillRefNo,Counter,AID,OppAID "
-    "from accvoucher2026 where CompanyCode=2 order by tsid");
-const QString kShadowBillwise = QStringLiteral(
-    "select VoucherNo,LedgerCode,BillRefNo,BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,"
-    "VoucherCode,Payable,VolumeDisc,CashDisc,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,AID,OppAID,"
-    "DivisionCode,AcType from AccPending where CompanyCode=2 order by slno");
-const QString kShadowCheques = QStringLiteral(
-    "select VoucherNo,LedgerCode,ChequeNo,ChequeAmount,ReceiveDate,DepositDate,ChequeDate,ClearDate,Status,BankName,"
-    "Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,AID,AID1 "
-    "from AccChequeDetails where CompanyCode=2 order by slno");
+using namespace Qt::StringLiterals;
 
 class TransferRunTest : public TransferFixture
 {
 protected:
-    // Company 1: vouchers 11 (three lines) and 12 of code 1, voucher 5 of code 2 in April,
-    // voucher 20 in May; company 3 has a voucher of its own in April.
-    void seedPeriod()
+    // Company 1: vouchers 11 (three lines) and 12 of code 1, voucher 5 of code 2 in April, voucher 20 in
+    // May, bill-wise and cheque rows of copied and uncopied vouchers; company 3 has an April voucher.
+    TransferRunTest()
     {
         const QDate day10(2026, 4, 10), day11(2026, 4, 11), day12(2026, 4, 12);
-        addLine({1, 11, day10, 101, QStringLiteral("201"), QStringLiteral("D"), 300, 1});
-        addLine({1, 11, day10, 201, QStringLiteral("101"), QStringLiteral("C"), 200, 1});
-        addLine({1, 11, day10, 301, QStringLiteral("101"), QStringLiteral("C"), 100, 1});
-        addLine({1, 5, day12, 401, QStringLiteral("201"), QStringLiteral("D"), 75, 2});
-        addLine({1, 5, day12, 201, QStringLiteral("401"), QStringLiteral("C"), 75, 2});
-        addLine({1, 12, day11, 102, QStringLiteral("null"), QStringLiteral("D"), 50, 1});
-        addLine({1, 12, day11, 201, QStringLiteral("102"), QStringLiteral("C"), 50, 1});
-        addLine({1, 20, QDate(2026, 5, 10), 101, QStringLiteral("201"), QStringLiteral("D"), 40, 1});
-        addLine({3, 11, day10, 101, QStringLiteral("201"), QStringLiteral("D"), 999, 1});
+        addLine(1, 11, day10, 101, "201", "D", 300, 1);
+        addLine(1, 11, day10, 201, "101", "C", 200, 1);
+        addLine(1, 11, day10, 301, "101", "C", 100, 1);
+        addLine(1, 5, day12, 401, "201", "D", 75, 2, u"O'Neil's; rent"_s);
+        addLine(1, 5, day12, 201, "401", "C", 75, 2);
+        addLine(1, 12, day11, 102, "null", "D", 50, 1);
+        addLine(1, 12, day11, 201, "102", "C", 50, 1);
+        addLine(1, 20, QDate(2026, 5, 10), 101, "201", "D", 40, 1);
+        addLine(3, 11, day10, 101, "201", "D", 999, 1);
         addBillwise(1, 11, day10);
         addBillwise(1, 20, QDate(2026, 4, 15));
-        addBillwise(1, 5, day12);
+        addBillwise(1, 5, day12, u"Anand's bill"_s);
         addBillwise(1, 0, day12);
         addCheque(1, 12, day11);
         addCheque(1, 20, QDate(2026, 4, 16));
-        addCheque(1, 5, day12, QStringLiteral("null"));
-        exec({QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,2,'Branch')"),
-              QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values "
-                             "(2,2,'Own Branch')")});
+        addCheque(1, 5, day12, "null");
+        exec({u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,2,'Branch')"_s,
+              u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (2,2,'Own Branch')"_s});
     }
 };
 
-TEST_F(TransferRunTest, FirstTransferRenumbersEachSourceVoucherOnce)
+TEST_F(TransferRunTest, FirstTransferRenumbersVouchersAndFollowsThemWithTheirRows)
 {
-    seedPeriod();
-    const auto end = transfer(kAprilFirst, kAprilLast);
+    const auto end = transfer();
     ASSERT_TRUE(bool(end)) << end.error().description.toStdString();
     EXPECT_EQ(*end, TransferEnd::Completed);
     EXPECT_TRUE(prompts.boxes().isEmpty());
-
-    // Voucher code first, then the source number; all lines of a voucher share its new number.
-    EXPECT_EQ(rows(kShadowVouchers), QStringList({
-        QStringLiteral("1|11|1|1|101|201|D|300|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9101|9201"),
-        QStringLiteral("1|11|1|1|201|101|C|200|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9201|9201"),
-        QStringLiteral("1|11|1|1|301|101|C|100|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9301|9201"),
-        QStringLiteral("2|12|2|1|102|102|D|50|2026-04-11|1|2|Sale|Y|3|BR-1|C1|9102|9201"),
-        QStringLiteral("2|12|2|1|201|102|C|50|2026-04-11|1|2|Sale|Y|3|BR-1|C1|9201|9201"),
-        QStringLiteral("3|5|1|2|401|201|D|75|2026-04-12|1|2|Sale|Y|3|BR-1|C1|9401|9201"),
-        QStringLiteral("3|5|1|2|201|401|C|75|2026-04-12|1|2|Sale|Y|3|BR-1|C1|9201|9201"),
-    }));
-    EXPECT_EQ(scalar(QStringLiteral("select Voucherno from acccompanymaster where CompanyCode=2")), u"3");
-    EXPECT_EQ(rows(QStringLiteral("select VoucherCode,TranYear,VoucherSlno from AccCompanyVoucherNo "
-                                  "where CompanyCode=2 order by VoucherCode")),
-              QStringList({QStringLiteral("1|2026|2"), QStringLiteral("2|2026|1")}));
-    EXPECT_EQ(count(QStringLiteral("select count(*) from accvoucher2026 where CompanyCode=3")), 1);
-    EXPECT_EQ(count(QStringLiteral("select count(*) from accdelvoucher")), 0);
     EXPECT_FALSE(session.AccountsObject);
-}
 
-TEST_F(TransferRunTest, BillwiseAndChequeRowsFollowTheirCopiedVoucher)
-{
-    seedPeriod();
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
+    // Voucher code first, then the source number; the lines of a voucher share its new number;
+    // a null opposite ledger becomes the line's own.
+    EXPECT_EQ(rows(u"select VoucherNo,OldVoucherNo,VoucherSlno,VoucherCode,LedgerCode,OppLedgerCode,CrDr,Amount,"
+                   "VoucherDt,DivisionCode,AcType,Narration,IsVoucherScr,VoucherSlnoOld,BillRefNo,Counter,AID,OppAID "
+                   "from accvoucher2026 where CompanyCode=2 order by tsid"_s),
+              QStringList({u"1|11|1|1|101|201|D|300|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9101|9201"_s,
+                           u"1|11|1|1|201|101|C|200|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9201|9201"_s,
+                           u"1|11|1|1|301|101|C|100|2026-04-10|1|2|Sale|Y|3|BR-1|C1|9301|9201"_s,
+                           u"2|12|2|1|102|102|D|50|2026-04-11|1|2|Sale|Y|3|BR-1|C1|9102|9201"_s,
+                           u"2|12|2|1|201|102|C|50|2026-04-11|1|2|Sale|Y|3|BR-1|C1|9201|9201"_s,
+                           u"3|5|1|2|401|201|D|75|2026-04-12|1|2|O'Neil's; rent|Y|3|BR-1|C1|9401|9201"_s,
+                           u"3|5|1|2|201|401|C|75|2026-04-12|1|2|Sale|Y|3|BR-1|C1|9201|9201"_s}));
+    EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), QStringList({u"3"_s}));
+    EXPECT_EQ(rows(u"select VoucherCode,TranYear,VoucherSlno from AccCompanyVoucherNo where CompanyCode=2 "
+                   "order by VoucherCode"_s),
+              QStringList({u"1|2026|2"_s, u"2|2026|1"_s}));
 
-    // Vouchers 20 (not in the period) and the entry without a voucher are skipped.
-    EXPECT_EQ(rows(kShadowBillwise), QStringList({
-        QStringLiteral("1|401|BR-11|2026-04-10|250.5|INV-11|10|2.25|D|SAL|0|1|248.25|0|1|2026-04-10|7|1|201|Bill|N|"
-                       "9401|9201|1|2"),
-        QStringLiteral("3|401|BR-5|2026-04-12|250.5|INV-5|10|2.25|D|SAL|0|1|248.25|0|1|2026-04-12|7|1|201|Bill|N|"
-                       "9401|9201|1|2"),
-    }));
-    // Texts trimmed, reference numbers copied as they are, a missing clear date written as ''.
-    EXPECT_EQ(rows(kShadowCheques), QStringList({
-        QStringLiteral("2|102|CH12|500|2026-04-11|2026-04-15|2026-04-12|2026-04-20|C|State Bank|Main|1|2|1|401|Rent|"
-                       "55|N|44|9102|9401"),
-        QStringLiteral("3|102|CH5|500|2026-04-12|2026-04-15|2026-04-12||C|State Bank|Main|1|2|1|401|Rent|55|N|44|"
-                       "9102|9401"),
-    }));
-    EXPECT_EQ(scalar(QStringLiteral("select typeof(ClearDate) from AccChequeDetails where CompanyCode=2 and "
-                                    "VoucherNo=3")),
-              u"text");
-    // Every source row of the three kinds moved the bar, copied or skipped.
+    // Rows of voucher 20 (not in the period) and the row without a voucher are skipped.
+    EXPECT_EQ(rows(u"select VoucherNo,LedgerCode,BillRefNo,BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,"
+                   "TransType,OnAcNo,VoucherCode,Payable,VolumeDisc,CashDisc,TransDate,VoucherSlno,TransSlno,"
+                   "OppLedgerCode,Remarks,IsPaid,AID,OppAID,DivisionCode,AcType from AccPending where CompanyCode=2 "
+                   "order by slno"_s),
+              QStringList({u"1|401|BR-11|2026-04-10|250.5|INV-11|10|2.25|D|SAL|0|1|248.25|0|1|2026-04-10|7|1|201|"
+                           "Bill|N|9401|9201|1|2"_s,
+                           u"3|401|BR-5|2026-04-12|250.5|INV-5|10|2.25|D|SAL|0|1|248.25|0|1|2026-04-12|7|1|201|"
+                           "Anand's bill|N|9401|9201|1|2"_s}));
+    // Cheque texts trimmed, a missing clear date written as ''.
+    EXPECT_EQ(rows(u"select VoucherNo,LedgerCode,ChequeNo,ChequeAmount,ReceiveDate,DepositDate,ChequeDate,"
+                   "ClearDate,typeof(ClearDate),Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,"
+                   "Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,AID,AID1 from AccChequeDetails "
+                   "where CompanyCode=2 order by slno"_s),
+              QStringList({u"2|102|CH12|500|2026-04-11|2026-04-15|2026-04-12|2026-04-20|text|C|Bank's|Main|1|2|1|"
+                           "401|D'Souza|55|N|44|9102|9401"_s,
+                           u"3|102|CH5|500|2026-04-12|2026-04-15|2026-04-12||text|C|Bank's|Main|1|2|1|401|D'Souza|"
+                           "55|N|44|9102|9401"_s}));
+
+    EXPECT_EQ(captions,
+              QStringList({u"Transfer    [ Clear Old Records...]"_s, u"Transfer    [ Transfer Division Details...]"_s,
+                           u"Transfer    [ Transfer Voucher Details...]"_s,
+                           u"Transfer    [ Transfer Billwise Outstanding Details ...]"_s,
+                           u"Transfer    [ Transfer Cheque Details...]"_s, u"Transfer    [ Completed ]"_s}));
+    // Every source row of the three kinds moves the bar, copied or skipped.
     EXPECT_EQ(advances, 7 + 4 + 3);
     EXPECT_EQ(progressShown, 1);
 }
 
-TEST_F(TransferRunTest, CaptionsFollowTheSteps)
-{
-    seedPeriod();
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
-    EXPECT_EQ(captions, QStringList({
-        QStringLiteral("Transfer    [ Clear Old Records...]"),
-        QStringLiteral("Transfer    [ Transfer Division Details...]"),
-        QStringLiteral("Transfer    [ Transfer Voucher Details...]"),
-        QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"),
-        QStringLiteral("Transfer    [ Transfer Cheque Details...]"),
-        QStringLiteral("Transfer    [ Completed ]"),
-    }));
-}
-
-TEST_F(TransferRunTest, MissingDivisionsAreCopiedOnce)
-{
-    seedPeriod();
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
-    EXPECT_EQ(rows(QStringLiteral("select CompanyCode,DivisionCode,DivisionName from accdivisionmaster "
-                                  "order by CompanyCode,DivisionCode")),
-              QStringList({QStringLiteral("1|1|Main"), QStringLiteral("1|2|Branch"), QStringLiteral("2|1|Main"),
-                           QStringLiteral("2|2|Own Branch")}));
-}
-
 TEST_F(TransferRunTest, RepeatedTransferLogsAndReplacesOnlyTheEarlierCopy)
 {
-    seedPeriod();
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
-    ASSERT_TRUE(bool(transfer(kMayFirst, kMayLast)));
+    ASSERT_TRUE(bool(transfer()));
+    ASSERT_TRUE(bool(transfer(QDate(2026, 5, 1), QDate(2026, 5, 31))));
     // Rows entered in the shadow company itself, in the same period.
-    addLine({2, 900, QDate(2026, 4, 15), 102, QStringLiteral("201"), QStringLiteral("D"), 10, 1,
-             QStringLiteral("Own"), QStringLiteral("0")});
-    addLine({2, 901, QDate(2026, 4, 16), 102, QStringLiteral("201"), QStringLiteral("D"), 20, 1,
-             QStringLiteral("Own"), QStringLiteral("null")});
-    addBillwise(2, 900, QDate(2026, 4, 15), QStringLiteral("Own bill"));
-    const QStringList earlierTsids = rows(QStringLiteral("select tsid from accvoucher2026 where CompanyCode=2 and "
-                                                         "VoucherNo<=3 order by tsid"));
+    addLine(2, 900, QDate(2026, 4, 15), 102, "201", "D", 10, 1, u"Own"_s, "0");
+    addLine(2, 901, QDate(2026, 4, 16), 102, "201", "D", 20, 1, u"Own"_s, "null");
+    addBillwise(2, 900, QDate(2026, 4, 15), u"Own bill"_s);
+    ASSERT_TRUE(bool(transfer()));
 
-    ASSERT_TRUE(bool(transfer(kAprilFirst, kAprilLast)));
-
-    EXPECT_EQ(rows(QStringLiteral("select type,companycode,voucherno,ledgercode,aid,actype,tranyear from "
-                                  "accdelvoucher order by rowid")),
-              QStringList({
-                  QStringLiteral("V|2|1|101|9101|2|2026"), QStringLiteral("V|2|1|201|9201|2|2026"),
-                  QStringLiteral("V|2|1|301|9301|2|2026"), QStringLiteral("V|2|2|102|9102|2|2026"),
-                  QStringLiteral("V|2|2|201|9201|2|2026"), QStringLiteral("V|2|3|401|9401|2|2026"),
-                  QStringLiteral("V|2|3|201|9201|2|2026"), QStringLiteral("P|2|1|401|9401|2|2026"),
-                  QStringLiteral("P|2|3|401|9401|2|2026"), QStringLiteral("C|2|2|102|9102|2|NULL"),
-                  QStringLiteral("C|2|3|102|9102|2|NULL"),
-              }));
-    EXPECT_EQ(rows(QStringLiteral("select tsid from accdelvoucher where type='V' order by rowid")), earlierTsids);
+    // The earlier copy's rows (voucher rows 10-16, bill-wise 5-6, cheques 4-5) are logged.
+    EXPECT_EQ(rows(u"select type,companycode,voucherno,ledgercode,aid,actype,tranyear,tsid from accdelvoucher "
+                   "order by rowid"_s),
+              QStringList({u"V|2|1|101|9101|2|2026|10"_s, u"V|2|1|201|9201|2|2026|11"_s, u"V|2|1|301|9301|2|2026|12"_s,
+                           u"V|2|2|102|9102|2|2026|13"_s, u"V|2|2|201|9201|2|2026|14"_s, u"V|2|3|401|9401|2|2026|15"_s,
+                           u"V|2|3|201|9201|2|2026|16"_s, u"P|2|1|401|9401|2|2026|5"_s, u"P|2|3|401|9401|2|2026|6"_s,
+                           u"C|2|2|102|9102|2|NULL|4"_s, u"C|2|3|102|9102|2|NULL|5"_s}));
 
     // The April copy comes afresh under numbers after the May copy's 4; May and own rows stay.
-    EXPECT_EQ(rows(QStringLiteral("select VoucherNo,OldVoucherNo,Narration from accvoucher2026 where CompanyCode=2 "
-                                  "order by VoucherNo,tsid")),
-              QStringList({
-                  QStringLiteral("4|20|Sale"), QStringLiteral("5|11|Sale"), QStringLiteral("5|11|Sale"),
-                  QStringLiteral("5|11|Sale"), QStringLiteral("6|12|Sale"), QStringLiteral("6|12|Sale"),
-                  QStringLiteral("7|5|Sale"), QStringLiteral("7|5|Sale"), QStringLiteral("900|0|Own"),
-                  QStringLiteral("901|NULL|Own"),
-              }));
-    // The April entry of May's voucher 20 is now tied to that voucher's copy.
-    EXPECT_EQ(rows(QStringLiteral("select VoucherNo,Remarks from AccPending where CompanyCode=2 order by slno")),
-              QStringList({QStringLiteral("900|Own bill"), QStringLiteral("5|Bill"), QStringLiteral("7|Bill"),
-                           QStringLiteral("4|Bill")}));
-    EXPECT_EQ(rows(QStringLiteral("select VoucherNo from AccChequeDetails where CompanyCode=2 order by slno")),
-              QStringList({QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("4")}));
-    EXPECT_EQ(scalar(QStringLiteral("select Voucherno from acccompanymaster where CompanyCode=2")), u"7");
+    EXPECT_EQ(rows(u"select VoucherNo,OldVoucherNo from accvoucher2026 where CompanyCode=2 order by VoucherNo,tsid"_s),
+              QStringList({u"4|20"_s, u"5|11"_s, u"5|11"_s, u"5|11"_s, u"6|12"_s, u"6|12"_s, u"7|5"_s, u"7|5"_s,
+                           u"900|0"_s, u"901|NULL"_s}));
+    // The April row of May's voucher 20 is now tied to that voucher's copy.
+    EXPECT_EQ(rows(u"select VoucherNo,Remarks from AccPending where CompanyCode=2 order by slno"_s),
+              QStringList({u"900|Own bill"_s, u"5|Bill"_s, u"7|Anand's bill"_s, u"4|Bill"_s}));
+    EXPECT_EQ(rows(u"select VoucherNo from AccChequeDetails where CompanyCode=2 order by slno"_s),
+              QStringList({u"6"_s, u"7"_s, u"4"_s}));
+    // Divisions missing in the shadow are copied once.
+    EXPECT_EQ(rows(u"select CompanyCode,DivisionCode,DivisionName from accdivisionmaster "
+                   "order by CompanyCode,DivisionCode"_s),
+              QStringList({u"1|1|Main"_s, u"1|2|Branch"_s, u"2|1|Main"_s, u"2|2|Own Branch"_s}));
 }
 
-TEST_F(TransferRunTest, TextsWithSingleQuotesAreCopiedIntact)
+// A failure rolls everything back: the clearing of the earlier copy and its log, the divisions,
+// the counters and whatever was copied before it.
+TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 {
-    addLine({1, 11, QDate(2026, 4, 10), 101, QStringLiteral("201"), QStringLiteral("D"), 10, 1,
-             QStringLiteral("O'Neil's; rent")});
-    addBillwise(1, 11, QDate(2026, 4, 10), QStringLiteral("Anand's bill"));
-    exec({QStringLiteral("insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ReceiveDate,Narration,"
-                         "BankName) values (1,102,11,'1''2','2026-04-10',' D''Souza ','Bank''s')")});
+    ASSERT_TRUE(bool(transfer()));
+    addLine(2, 900, QDate(2026, 4, 20), 102);
+    exec({u"delete from accdivisionmaster where CompanyCode=2"_s});
+    const auto refused = [](const QString &why) { return Error{-2147220991, why + u"; nothing was transferred."_s}; };
+    const QString noNumber =
+        u"No voucher number was given for voucher 11 of company 2 (the accounts component answered "_s;
+    const struct
+    {
+        QString setup, undo;
+        Error reported;
+    } cases[] = {
+        // The last voucher's bill-wise row cannot be written.
+        {u"create trigger injected before insert on AccPending when new.VoucherNo=6 begin "
+         "select raise(abort,'Injected failure'); end"_s, u"drop trigger injected"_s,
+         {1811, u"Injected failure Unable to fetch row"_s}},
+        // The shadow has no company row to number from.
+        {u"update acccompanymaster set CompanyCode=22 where CompanyCode=2"_s,
+         u"update acccompanymaster set CompanyCode=2 where CompanyCode=22"_s, refused(noNumber + u"0)"_s)},
+        // The shadow's counter lags behind a voucher entered there: the next number is taken.
+        {u"update acccompanymaster set Voucherno=899 where CompanyCode=2"_s,
+         u"update acccompanymaster set Voucherno=3 where CompanyCode=2"_s, refused(noNumber + u"-1)"_s)},
+        {u"update accvoucher2026 set VoucherNo=null where CompanyCode=1 and VoucherNo=12"_s,
+         u"update accvoucher2026 set VoucherNo=12 where CompanyCode=1 and VoucherNo is null"_s,
+         refused(u"A voucher row of voucher code 1 dated 2026-04-11 has no voucher number (NULL)"_s)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.setup.toStdString());
+        exec({c.setup});
+        const QStringList before = snapshot();
+        prompts.clear();
+        const auto end = transfer();
+        EXPECT_TRUE(end && *end == TransferEnd::Stopped);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(prompts.texts(), QStringList({errorReportMessage(c.reported)}));
+        EXPECT_EQ(logLines().mid(logLines().size() - 2),
+                  QStringList({u"ErrMessage : "_s + c.reported.description,
+                               u"ErrForm : frmVantTools    ErrEvent : InsertRecordstoShadow"_s}));
+        exec({c.undo});
+    }
+}
 
-    const auto end = transfer(kAprilFirst, kAprilLast);
-    ASSERT_TRUE(bool(end));
-    EXPECT_EQ(*end, TransferEnd::Completed);
-    EXPECT_EQ(scalar(QStringLiteral("select Narration from accvoucher2026 where CompanyCode=2")), u"O'Neil's; rent");
-    EXPECT_EQ(scalar(QStringLiteral("select Remarks from AccPending where CompanyCode=2")), u"Anand's bill");
-    EXPECT_EQ(rows(QStringLiteral("select ChequeNo,Narration,BankName from AccChequeDetails where CompanyCode=2")),
-              QStringList({QStringLiteral("1'2|D'Souza|Bank's")}));
+// The bar's maximum: the period's rows of the three kinds, at most 200000.
+TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
+{
+    const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
+    EXPECT_EQ(transferRowCount(session, april), 7 + 4 + 3);
+    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
+          "insert into AccPending(CompanyCode,TransDate) select 1,'2026-04-11' from n"_s});
+    EXPECT_EQ(transferRowCount(session, april), 200000);
+}
+
+// Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.
+TEST_F(TransferFixture, PerRowStatementsUseAnIndex)
+{
+    const QStringList perRow = {
+        u"select VoucherNo from accvoucher2026 where CompanyCode='2' and OldVoucherno=11"_s,
+        u"select count(*) from accvoucher2026 where CompanyCode='2' and VoucherNo=12"_s,
+        u"select isnull(VoucherSlno,0) from AccCompanyVoucherNo where CompanyCode='2' and VoucherCode=1 and "
+        "TranYear='2026'"_s,
+        u"update acccompanymaster set ts=getdate(),Voucherno=12 where CompanyCode='2'"_s,
+    };
+    for (const QString &statement : perRow) {
+        const QStringList plan = rows(u"EXPLAIN QUERY PLAN "_s + statement);
+        EXPECT_TRUE(!plan.isEmpty() && plan.filter(u"USING"_s) == plan && plan.filter(u"|SCAN"_s).isEmpty())
+            << statement.toStdString() << "\n" << plan.join(QLatin1Char('\n')).toStdString();
+    }
 }
 
 } // namespace
