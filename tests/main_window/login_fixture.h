@@ -1,6 +1,6 @@
 #pragma once
 
-#include "posting/qt_printers.h"
+#include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
 #include "support/test_environment.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/session.h"
+#include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
 
@@ -13,11 +14,6 @@
 #include <memory>
 #include <ostream>
 
-// Readable Qt strings in test failures.
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace vant::test {
 

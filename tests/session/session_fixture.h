@@ -2,6 +2,7 @@
 
 #include "session/session.h"
 
+#include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
 
@@ -13,8 +14,6 @@
 
 #include <ostream>
 
-// Readable QString values (and lists of them) in the messages of failed expectations.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace vant::test {
 
