@@ -1,6 +1,7 @@
 #include "lov_fixture.h"
 
 #include "lookup/frm_lov_result.h"
+#include "lookup/lov_placement.h"
 #include "lookup/qt_lov_presenter.h"
 #include "session/shadow_company_picker.h"
 
@@ -143,6 +144,35 @@ TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
         press(*window, Qt::Key_Return);
     });
     EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, u"Kormo"_s), (QStringList{u"Kormo Shadow Two"_s, u"3"_s}));
+}
+
+TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
+{
+    EXPECT_EQ(show([](FrmLovResult &window) {
+                  press(window, Qt::Key_PageDown);
+                  press(window, Qt::Key_Escape);
+              }),
+              QString());
+
+    QString third;
+    const QString chosen = show([&third](FrmLovResult &window) {
+        QTableWidget *rows = grid(window);
+        third = rows->item(2, 2)->text();
+        const QPoint cell = rows->visualItemRect(rows->item(2, 1)).center();
+        // A real double-click: a click, then the second press that the system reports as a double-click.
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, cell);
+    });
+    EXPECT_EQ(chosen.split(u"!@#$%"_s).value(1), third);
+}
+
+TEST(LovPlacement, BottomRightBottomLeftOrCentred)
+{
+    const QRect screen(0, 0, 1000, 800);
+    const QSize window(300, 200);
+    EXPECT_EQ(lovWindowPosition(0, screen, window, 1 / 15.0), QPoint(1000 - 300 - 10, 800 - 200 - 10));
+    EXPECT_EQ(lovWindowPosition(1, screen, window, 1 / 15.0), QPoint(1, 800 - 200 - 10));
+    EXPECT_EQ(lovWindowPosition(2, screen, window, 1 / 15.0), QPoint(350, 300));
 }
 
 } // namespace
