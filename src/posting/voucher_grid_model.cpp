@@ -61,6 +61,11 @@ QVariant VoucherGridModel::data(const QModelIndex &index, int role) const
                                                                                       : QColor(0, 0, 128);
     case Qt::FontRole:
         return cellFont();
+    case Qt::TextAlignmentRole:
+        // Amounts line up on their decimal point.
+        if (index.column() == VoucherGrid::BillAmt || index.column() == VoucherGrid::PostedAmt)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
     default:
         return {};
     }
