@@ -1,5 +1,7 @@
 #include "lov_screens.h"
 
+#include "session/text_helpers.h"
+
 #include <QDateTime>
 
 namespace vant {
@@ -97,9 +99,7 @@ QString LovScreens::lastScreenQuery() const
 QString LovScreens::pickCondition(const Field &field, const QVariant &value)
 {
     const QString name = QLatin1Char('[') + field.name + QLatin1Char(']');
-    const auto quoted = [&name](QString text) {
-        return name + QStringLiteral(" = '") + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-    };
+    const auto quoted = [&name](const QString &text) { return name + QStringLiteral(" = ") + sqlQuoted(text); };
     switch (field.type) {
     case FieldType::Integer:
     case FieldType::Double:

@@ -4,6 +4,7 @@
 #include "lov_presenter.h"
 
 #include "session/session.h"
+#include "session/text_helpers.h"
 #include "session/user_prompts.h"
 
 #include <QAtomicInt>
@@ -85,8 +86,8 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
 
     for (const QString &row : rows) {
         QStringList values;
-        for (QString value : splitLovList(row, kLovColumnSeparator))
-            values << QLatin1Char('\'') + value.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        for (const QString &value : splitLovList(row, kLovColumnSeparator))
+            values << sqlQuoted(value);
         if (Status inserted = db->execute(QStringLiteral("Insert into ") + tableName + QStringLiteral(" values (")
                                           + values.join(QLatin1Char(',')) + QLatin1Char(')'));
             !inserted)

@@ -1,6 +1,7 @@
 #include "posting_statements.h"
 
 #include "session/recordset.h"
+#include "session/text_helpers.h"
 
 namespace vant {
 
@@ -15,8 +16,7 @@ QString numberText(const QVariant &value)
 
 InsertValues &InsertValues::text(const QVariant &value)
 {
-    QString inner = value.isNull() ? QString() : value.toString();
-    m_values.append(QLatin1Char('\'') + inner.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''));
+    m_values.append(sqlQuoted(value.isNull() ? QString() : value.toString()));
     return *this;
 }
 

@@ -23,4 +23,8 @@ QVariant ValueOrDefault(const QVariant &value, const QVariant &fallback);
 // A date as the statements write it: yyyy-MM-dd.
 QString sqlDate(const QDate &date);
 
+// Text as a quoted literal of a statement: between single quotes, inner quotes doubled,
+// so that a value holding a quote never breaks the statement.
+QString sqlQuoted(const QString &text);
+
 } // namespace vant

@@ -18,13 +18,6 @@ QString sqlNumber(double value)
     return text;
 }
 
-QString sqlQuoted(const QString &text)
-{
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 QString SourceRow::quoted(const QString &field) const
 {
     return sqlQuoted(m_rs.text(field));

@@ -34,7 +34,4 @@ private:
     const Recordset &m_rs;
 };
 
-// Text between single quotes, its own quotes doubled.
-QString sqlQuoted(const QString &text);
-
 } // namespace vant

@@ -1,13 +1,8 @@
 #include "demo_sql.h"
 
-namespace vant {
+#include "session/text_helpers.h"
 
-QString quotedText(const QString &value)
-{
-    QString doubled = value;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
+namespace vant {
 
 QString amountText(qint64 paise)
 {
@@ -31,7 +26,7 @@ Insert &Insert::add(const char *column, const QString &literal)
 
 Insert &Insert::text(const char *column, const QString &value)
 {
-    return add(column, quotedText(value));
+    return add(column, sqlQuoted(value));
 }
 
 Insert &Insert::number(const char *column, qint64 value)

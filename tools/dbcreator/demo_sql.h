@@ -33,7 +33,6 @@ private:
     QStringList m_values;
 };
 
-QString quotedText(const QString &value);
 QString amountText(qint64 paise);
 QString dateText(const QDate &value);
 
