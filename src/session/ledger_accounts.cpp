@@ -15,11 +15,6 @@ const QStringList kProgIds = {
     QStringLiteral("KormoLedgerMart7.clsQRXAccounts"),
 };
 
-QString quoted(const QString &text)
-{
-    return QLatin1Char('\'') + QuoteSQLText(text) + QLatin1Char('\'');
-}
-
 // First column of the first row as a whole number; 0 for NULL, nothing for no row.
 Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement)
 {
@@ -60,14 +55,14 @@ Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int co
         return db.error();
     const QString code = QString::number(company);
     auto last = firstNumber(**db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
-                                      + quoted(code));
+                                      + sqlQuoted(code));
     if (!last)
         return last.error();
     if (!last->has_value())
         return 0;
     const int next = **last + 1;
     auto used = firstNumber(**db, QStringLiteral("select count(*) from ") + voucherTable
-                                      + QStringLiteral(" where CompanyCode=") + quoted(code)
+                                      + QStringLiteral(" where CompanyCode=") + sqlQuoted(code)
                                       + QStringLiteral(" and VoucherNo=") + QString::number(next));
     if (!used)
         return used.error();
@@ -79,9 +74,9 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
     auto db = connection();
     if (!db)
         return db.error();
-    const QString where = QStringLiteral(" where CompanyCode=") + quoted(QString::number(company))
+    const QString where = QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
                           + QStringLiteral(" and VoucherCode=") + QString::number(voucherCode)
-                          + QStringLiteral(" and TranYear=") + quoted(financialYear);
+                          + QStringLiteral(" and TranYear=") + sqlQuoted(financialYear);
     auto last = firstNumber(**db, QStringLiteral("select isnull(VoucherSlno,0) from AccCompanyVoucherNo") + where);
     if (!last)
         return last.error();
@@ -89,8 +84,8 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
         // The caller records the serial with an update, which needs the row to exist.
         const Status created = (*db)->execute(
             QStringLiteral("insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno,ts) values(")
-            + quoted(QString::number(company)) + QLatin1Char(',') + QString::number(voucherCode) + QLatin1Char(',')
-            + quoted(financialYear) + QStringLiteral(",0,getdate())"));
+            + sqlQuoted(QString::number(company)) + QLatin1Char(',') + QString::number(voucherCode) + QLatin1Char(',')
+            + sqlQuoted(financialYear) + QStringLiteral(",0,getdate())"));
         if (!created)
             return created.error();
     }
@@ -103,7 +98,7 @@ Status LedgerAccounts::UpdateVoucherNo(int voucherNo, const QString &companyCode
     if (!db)
         return db.error();
     return (*db)->execute(QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
-                          + QString::number(voucherNo) + QStringLiteral(" where CompanyCode=") + quoted(companyCode)
+                          + QString::number(voucherNo) + QStringLiteral(" where CompanyCode=") + sqlQuoted(companyCode)
                           + QStringLiteral(" and isnull(Voucherno,0)<") + QString::number(voucherNo));
 }
 
