@@ -12,7 +12,6 @@ namespace vant {
 namespace {
 
 const QString kWindowName = QStringLiteral("FrmLovResult");
-const Error kClosedConnection{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
 
 } // namespace
 
@@ -368,14 +367,14 @@ void LovController::finish()
 Outcome<Recordset> LovController::openQuery(const QString &query) const
 {
     if (!m_session.db())
-        return kClosedConnection;
+        return closedConnectionError();
     return m_session.db()->openRecordset(query);
 }
 
 Status LovController::execute(const QString &statement) const
 {
     if (!m_session.db())
-        return kClosedConnection;
+        return closedConnectionError();
     return m_session.db()->execute(statement);
 }
 

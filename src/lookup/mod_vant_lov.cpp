@@ -14,7 +14,6 @@ namespace vant {
 
 namespace {
 
-const Error kClosedConnection{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
 constexpr int kUnspecifiedLovError = -2147467259;
 
 } // namespace
@@ -50,7 +49,7 @@ Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
 {
     LovRecordset = Recordset();
     if (!m_session.db())
-        return kClosedConnection;
+        return closedConnectionError();
     auto opened = m_session.db()->openRecordset(limitedQuery(query, rowLimit));
     if (!opened)
         return opened.error();
@@ -68,7 +67,7 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
     };
     Database *db = m_session.db();
     if (!db)
-        return fail(kClosedConnection);
+        return fail(closedConnectionError());
 
     const QStringList rows = splitLovList(data, kLovRowSeparator);
     const QStringList firstRow = splitLovList(rows.value(0), kLovColumnSeparator);
@@ -115,7 +114,7 @@ Status ModVantLov::ShowLov(LovRequest &request)
     if (m_workTableMade) {
         m_workTableMade = false;
         const Status dropped = m_session.db() ? m_session.db()->execute(QStringLiteral("drop table ") + workTable)
-                                              : Status(kClosedConnection);
+                                              : Status(closedConnectionError());
         if (answered && !dropped)
             return dropped;
     }

@@ -46,7 +46,7 @@ QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex)
 Outcome<QList<Division>> loadDivisions(Session &session)
 {
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     auto rs = session.db()->openRecordset(
         QStringLiteral("select DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
         + session.CompanyCode + QLatin1Char('\''));
@@ -76,7 +76,7 @@ QString offLineVoucherStatement(const Session &session, const VoucherFilter &fil
 Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, VoucherGrid &grid)
 {
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     auto rs = session.db()->openRecordset(offLineVoucherStatement(session, filter));
     grid.setHeadings();
     if (!rs)

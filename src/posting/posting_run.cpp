@@ -262,7 +262,7 @@ PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const Post
         return PostingEnd::Failed;
     };
     if (!session.db())
-        return fail(Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")});
+        return fail(closedConnectionError());
     if (Status created = createAndConnectAccounts(session, postingProgId(session.ProductCode)); !created)
         return fail(created.error());
 

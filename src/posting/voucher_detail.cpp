@@ -37,7 +37,7 @@ QString voucherDetailStatement(qint64 offLineVoucherNo)
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)
 {
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     auto rs = session.db()->openRecordset(voucherDetailStatement(offLineVoucherNo));
     if (!rs)
         return rs.error();

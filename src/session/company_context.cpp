@@ -7,15 +7,10 @@ namespace vant {
 
 namespace {
 
-Error closedConnection()
-{
-    return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
-}
-
 Outcome<Recordset> open(Session &session, const QString &statement)
 {
     if (!session.db())
-        return closedConnection();
+        return closedConnectionError();
     return session.db()->openRecordset(statement);
 }
 

@@ -38,7 +38,7 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
 Outcome<QString> CheckDBVersion(Session &session)
 {
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     auto rs = session.db()->openRecordset(QStringLiteral("Select QPC_CRNT_VERID from QRX_PRODUCT_CONFIG"));
     if (!rs)
         return rs.error();

@@ -94,6 +94,11 @@ Error errorOf(const QSqlError &error, const QString &fallback)
 
 } // namespace
 
+Error closedConnectionError()
+{
+    return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+}
+
 QString ConnectionSettings::oleDbConnectionString() const
 {
     return QStringLiteral("Provider=SQLOLEDB;Data Source=") + server + QStringLiteral(";Initial Catalog=") + database
@@ -207,7 +212,7 @@ Status Database::execute(const QString &statement)
     if (sql.trimmed().isEmpty())
         return {};
     if (!isOpen())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(sql))
         return errorOf(query.lastError(), QStringLiteral("The statement failed."));
@@ -218,7 +223,7 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
 {
     const QString sql = prepare(statement);
     if (!isOpen())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     if (!query.exec(sql))

@@ -11,6 +11,9 @@ class QFile;
 
 namespace vant {
 
+// The error of a statement or call made while no connection is open.
+Error closedConnectionError();
+
 // Where the connection goes: the values of the settings key.
 struct ConnectionSettings
 {

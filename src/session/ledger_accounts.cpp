@@ -44,7 +44,7 @@ Status LedgerAccounts::SetAccDBConnection(Database &connection)
 Outcome<Database *> LedgerAccounts::connection() const
 {
     if (!m_db || !m_db->isOpen())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     return m_db;
 }
 

@@ -46,7 +46,7 @@ Outcome<bool> ValidateUser(Session &session, const QString &userName, const QStr
             return false;
     }
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     auto rs = session.db()->openRecordset(
         QStringLiteral("SELECT PEM_EMP_USERID FROM PSM_EMPLOYEE_MASTER WHERE  PEM_EMP_USERID='")
         + QuoteSQLText(userName) + QStringLiteral("' AND PEM_EMP_PASSWORD='") + QuoteSQLText(candidate)

@@ -16,7 +16,7 @@ Status createAndConnectAccounts(Session &session, const QString &progId)
     if (!created)
         return created.error();
     if (!session.DBConnection)
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     // A component that could not be connected is not kept: later calls must fail plainly.
     if (Status connected = (*created)->SetAccDBConnection(*session.DBConnection); !connected)
         return connected;

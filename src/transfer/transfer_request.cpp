@@ -60,7 +60,7 @@ std::optional<RequestRefusal> checkTransferRequest(Session &session, const Trans
 bool CheckTransAvail(Session &session, const QString &companyCode, const QDate &from, const QDate &to)
 {
     if (!session.db()) {
-        session.ReportError(Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")},
+        session.ReportError(closedConnectionError(),
                             kToolsWindowName, QStringLiteral("CheckTransAvail"), true);
         return false;
     }

@@ -368,7 +368,7 @@ Status TransferRun::copyCheques()
 Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
 {
     if (!session.db())
-        return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
+        return closedConnectionError();
     TransactionGuard transaction(*session.db());
     if (Status begun = transaction.begin(); !begun)
         return begun.error();
