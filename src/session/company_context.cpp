@@ -7,13 +7,6 @@ namespace vant {
 
 namespace {
 
-Outcome<Recordset> open(Session &session, const QString &statement)
-{
-    if (!session.db())
-        return closedConnectionError();
-    return session.db()->openRecordset(statement);
-}
-
 void report(Session &session, const Error &error, const char *procedure, bool show = false)
 {
     session.ReportError(error, QString(), QString::fromLatin1(procedure), show);
@@ -23,9 +16,9 @@ void report(Session &session, const Error &error, const char *procedure, bool sh
 
 bool DefaultCompanySet(Session &session)
 {
-    auto rs = open(session, QStringLiteral("select a.*,b.DivisionName from acccompanymaster a inner join "
-                                           "accdivisionmaster b on a.DefaultDIvision=b.DIvisionCode and "
-                                           "DefaultCompany='Y'"));
+    auto rs = session.openRecordset(QStringLiteral("select a.*,b.DivisionName from acccompanymaster a inner join "
+                                                   "accdivisionmaster b on a.DefaultDIvision=b.DIvisionCode and "
+                                                   "DefaultCompany='Y'"));
     if (!rs) {
         report(session, rs.error(), "DefaultCompanySet", true);
         return false;
@@ -46,9 +39,9 @@ bool DefaultCompanySet(Session &session)
 QDate GetFinDateBegin(Session &session, const QString &financialYear, const QString &companyCode)
 {
     const QDate fallback = GetFromCompany(session, companyCode);
-    auto rs = open(session, QStringLiteral(" select top 1 FinYearBegin from accyearenddetails where FinancialYear='")
-                                + financialYear + QStringLiteral("' and companycode='") + companyCode
-                                + QLatin1Char('\''));
+    auto rs = session.openRecordset(
+        QStringLiteral(" select top 1 FinYearBegin from accyearenddetails where FinancialYear='") + financialYear
+        + QStringLiteral("' and companycode='") + companyCode + QLatin1Char('\''));
     if (!rs) {
         report(session, rs.error(), "GetFinDateBegin");
         return fallback;
@@ -61,8 +54,8 @@ QDate GetFinDateBegin(Session &session, const QString &financialYear, const QStr
 QDate GetFromCompany(Session &session, const QString &companyCode)
 {
     const QDate today = QDate::currentDate();
-    auto rs = open(session, QStringLiteral("select  FinYearBegin from acccompanymaster where companycode='")
-                                + companyCode + QLatin1Char('\''));
+    auto rs = session.openRecordset(QStringLiteral("select  FinYearBegin from acccompanymaster where companycode='")
+                                    + companyCode + QLatin1Char('\''));
     if (!rs) {
         report(session, rs.error(), "GetFromCompany");
         return today;
@@ -73,8 +66,8 @@ QDate GetFromCompany(Session &session, const QString &companyCode)
 
 QString GetCompanyName(Session &session, const QString &companyCode)
 {
-    auto rs = open(session, QStringLiteral("select  companyname from acccompanymaster where companycode='")
-                                + companyCode + QLatin1Char('\''));
+    auto rs = session.openRecordset(QStringLiteral("select  companyname from acccompanymaster where companycode='")
+                                    + companyCode + QLatin1Char('\''));
     if (!rs) {
         report(session, rs.error(), "GetCompanyName");
         return QStringLiteral("ERROR");
@@ -86,7 +79,7 @@ QString GetCompanyName(Session &session, const QString &companyCode)
 
 int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
 {
-    auto rs = open(session, statement);
+    auto rs = session.openRecordset(statement);
     if (!rs) {
         report(session, rs.error(), "GetRecordCount");
         return 0;
@@ -100,7 +93,7 @@ int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
 
 QVariant GetValueFromTbl(Session &session, const QString &statement)
 {
-    auto rs = open(session, statement);
+    auto rs = session.openRecordset(statement);
     if (!rs) {
         report(session, rs.error(), "GetValueFromTbl");
         return {};

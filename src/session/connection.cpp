@@ -37,9 +37,7 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
 
 Outcome<QString> CheckDBVersion(Session &session)
 {
-    if (!session.db())
-        return closedConnectionError();
-    auto rs = session.db()->openRecordset(QStringLiteral("Select QPC_CRNT_VERID from QRX_PRODUCT_CONFIG"));
+    auto rs = session.openRecordset(QStringLiteral("Select QPC_CRNT_VERID from QRX_PRODUCT_CONFIG"));
     if (!rs)
         return rs.error();
     if (rs->eof())

@@ -45,9 +45,7 @@ Outcome<bool> ValidateUser(Session &session, const QString &userName, const QStr
         if (candidate == u"Error")
             return false;
     }
-    if (!session.db())
-        return closedConnectionError();
-    auto rs = session.db()->openRecordset(
+    auto rs = session.openRecordset(
         QStringLiteral("SELECT PEM_EMP_USERID FROM PSM_EMPLOYEE_MASTER WHERE  PEM_EMP_USERID='")
         + QuoteSQLText(userName) + QStringLiteral("' AND PEM_EMP_PASSWORD='") + QuoteSQLText(candidate)
         + QLatin1Char('\''));

@@ -47,6 +47,11 @@ struct Session
 
     // The open connection, or null before login.
     Database *db() const { return DBConnection.get(); }
+    // The statement on the connection; the closed-connection error before login.
+    Outcome<Recordset> openRecordset(const QString &statement) const
+    {
+        return DBConnection ? DBConnection->openRecordset(statement) : Outcome<Recordset>(closedConnectionError());
+    }
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
     {
         errorLog.ReportError(error, window, procedure, show);
