@@ -40,10 +40,10 @@ Recordset::Recordset(QList<Field> fields, QList<QList<QVariant>> rows)
     rebuildView();
 }
 
-int Recordset::fieldIndex(const QString &name) const
+int fieldIndex(const QList<Field> &fields, const QString &name)
 {
-    for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < fields.size(); ++i) {
+        if (fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -122,7 +122,6 @@ Status Recordset::setFilter(const QString &criteria)
     auto predicate = compileCriteria(criteria, m_fields);
     if (!predicate)
         return predicate.error();
-    m_filter = criteria;
     m_filterPredicate = *predicate;
     rebuildView();
     return {};
@@ -130,7 +129,6 @@ Status Recordset::setFilter(const QString &criteria)
 
 void Recordset::clearFilter()
 {
-    m_filter.clear();
     m_filterPredicate = nullptr;
     rebuildView();
 }

@@ -22,6 +22,12 @@ struct Field
     bool isDoubleOrCurrency() const { return type == FieldType::Double || type == FieldType::Currency; }
 };
 
+// Index of the field with that name, compared without regard to case; -1 when none.
+int fieldIndex(const QList<Field> &fields, const QString &name);
+
+// A test of one row's values, as a filter or find criterion compiles to.
+using RowPredicate = std::function<bool(const QList<QVariant> &)>;
+
 // A client-side result: every row is read when the statement is opened, and the
 // cursor moves over them as an ADO client cursor does. A filter narrows the visible
 // rows, a sort orders them; positions are 1-based within the visible rows.
@@ -33,9 +39,7 @@ public:
 
     int fieldCount() const { return int(m_fields.size()); }
     const Field &field(int index) const { return m_fields.at(index); }
-    const QList<Field> &fields() const { return m_fields; }
-    // Index of the field with that name, compared without regard to case; -1 when none.
-    int fieldIndex(const QString &name) const;
+    int fieldIndex(const QString &name) const { return vant::fieldIndex(m_fields, name); }
 
     int recordCount() const { return int(m_view.size()); }
     bool bof() const { return m_view.isEmpty() || m_position < 0; }
@@ -66,7 +70,7 @@ public:
     // A blank criteria text removes the filter.
     Status setFilter(const QString &criteria);
     void clearFilter();
-    bool isFiltered() const { return !m_filter.isEmpty(); }
+    bool isFiltered() const { return bool(m_filterPredicate); }
 
     // Searches forward from the current record for the first record that meets the
     // criterion; on success that record is current, otherwise the cursor is at EOF.
@@ -77,7 +81,6 @@ public:
     QString sort() const { return m_sort; }
 
 private:
-    using Predicate = std::function<bool(const QList<QVariant> &)>;
     void rebuildView();
     const QList<QVariant> *currentRow() const;
 
@@ -85,8 +88,7 @@ private:
     QList<QList<QVariant>> m_rows;
     QList<int> m_view; // indexes into m_rows, filtered and sorted
     int m_position = 0;
-    QString m_filter;
-    Predicate m_filterPredicate;
+    RowPredicate m_filterPredicate;
     QString m_sort;
     QList<std::pair<int, bool>> m_sortKeys; // field index, descending
 };

@@ -168,13 +168,7 @@ private:
     RowPredicate comparison()
     {
         const QString name = fieldName();
-        int index = -1;
-        for (int i = 0; i < m_fields.size(); ++i) {
-            if (m_fields.at(i).name.compare(name, Qt::CaseInsensitive) == 0) {
-                index = i;
-                break;
-            }
-        }
+        const int index = fieldIndex(m_fields, name);
         if (index < 0)
             fail(QStringLiteral("unknown field %1").arg(name));
         const Op which = op();

@@ -3,11 +3,7 @@
 #include "outcome.h"
 #include "recordset.h"
 
-#include <functional>
-
 namespace vant {
-
-using RowPredicate = std::function<bool(const QList<QVariant> &)>;
 
 // Compiles a filter or find criterion over the given fields (see Recordset::setFilter).
 Outcome<RowPredicate> compileCriteria(const QString &criteria, const QList<Field> &fields);
