@@ -23,7 +23,6 @@ public:
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const;
 
     const QString &logPath() const { return m_logPath; }
-    UserPrompts *prompts() const { return m_prompts; }
 
 private:
     QString m_logPath;
