@@ -74,9 +74,9 @@ QString readSetting(const QString &valueName)
 
 void writeSetting(const QString &valueName, const QString &value)
 {
-    QSettings key(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KormoLedger"));
-    const QString existing = storedName(key, valueName);
-    key.setValue(existing.isEmpty() ? valueName : existing, value);
+    const auto key = openKey(kRegistryRoot, kRegistryPath);
+    const QString existing = storedName(*key, valueName);
+    key->setValue(existing.isEmpty() ? valueName : existing, value);
 }
 
 } // namespace vant
