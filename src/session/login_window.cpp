@@ -2,7 +2,7 @@
 
 #include "login_engine.h"
 #include "session.h"
-#include "twips.h"
+#include "widget_twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -91,17 +91,15 @@ FrmDB::FrmDB(Session &session, QWidget *parent)
 
 void FrmDB::layOut()
 {
-    const qreal dpi = logicalDpiX();
-    const auto px = [dpi](int twips) { return twipsToPixels(twips, dpi); };
-    setFixedSize(px(kClientWidth), px(kClientHeight));
+    setFixedSize(twipsToPixels(kClientWidth, this), twipsToPixels(kClientHeight, this));
 
     const int tops[] = {kProductTop, kUserTop, kPasswordTop};
     const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
     for (int i = 0; i < fields.size(); ++i) {
-        fields.at(i)->setGeometry(px(kFieldLeft), px(tops[i]), px(kFieldWidth), px(kFieldHeight));
-        m_lblLabels.at(i)->setGeometry(px(kLabelLeft), px(tops[i]), px(kLabelWidth), px(kFieldHeight));
+        placeInTwips(fields.at(i), kFieldLeft, tops[i], kFieldWidth, kFieldHeight);
+        placeInTwips(m_lblLabels.at(i), kLabelLeft, tops[i], kLabelWidth, kFieldHeight);
     }
-    m_lblBanner->setGeometry(0, px(kBannerTop), px(kClientWidth), px(kBannerHeight));
+    placeInTwips(m_lblBanner, 0, kBannerTop, kClientWidth, kBannerHeight);
 
     if (const QScreen *display = screen())
         move(display->availableGeometry().center() - rect().center());
