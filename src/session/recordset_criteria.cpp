@@ -185,20 +185,21 @@ private:
                 return pattern.match(valueText(row.at(index))).hasMatch();
             };
         }
-        return [index, which, value, quoted](const QList<QVariant> &row) {
+        // Filters run on every row: the literal's forms are worked out once.
+        const QString text = value.toString();
+        const double number = value.toDouble();
+        return [index, which, text, number, quoted](const QList<QVariant> &row) {
             const QVariant &cell = row.at(index);
             if (cell.isNull())
                 return false;
             int order = 0;
             bool numeric = false;
             const QString cellText = valueText(cell);
-            const double cellNumber = cellText.trimmed().toDouble(&numeric);
-            if (!quoted && numeric) {
-                const double number = value.toDouble();
+            const double cellNumber = quoted ? 0.0 : cellText.trimmed().toDouble(&numeric);
+            if (numeric)
                 order = cellNumber < number ? -1 : (cellNumber > number ? 1 : 0);
-            } else {
-                order = QString::compare(cellText, value.toString(), Qt::CaseInsensitive);
-            }
+            else
+                order = QString::compare(cellText, text, Qt::CaseInsensitive);
             switch (which) {
             case Op::Eq: return order == 0;
             case Op::Ne: return order != 0;
