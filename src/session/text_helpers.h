@@ -6,8 +6,6 @@
 
 namespace vant {
 
-class ErrorLog;
-
 // The company's stored date format as a display pattern: DD/MM/YYYY -> dd-MM-yyyy.
 QString ChangeCase(const QString &format);
 
