@@ -141,12 +141,6 @@ void LovController::validitemname()
     m_rs.moveFirst();
     if (!m_rs.isEmpty())
         fillhelp(true);
-    rememberSearchFieldType();
-}
-
-void LovController::rememberSearchFieldType()
-{
-    m_searchFieldType = m_rs.fieldCount() == 0 ? FieldType::Unknown : m_rs.field(searchFieldIndex()).type;
 }
 
 int LovController::searchFieldIndex() const

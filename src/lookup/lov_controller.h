@@ -62,8 +62,6 @@ public:
     QString hintToolTip() const;
     // The grid's columns as the current screen shows them.
     const QList<LovColumn> &columns() const { return m_columns; }
-    // Type of the search field in the window's recordset, for the typed search.
-    FieldType searchFieldType() const { return m_searchFieldType; }
     // Width of the main grid in twips: the serial column, its margin and every listed width.
     int gridWidth() const;
     // Heads of the hidden columns that have one, in column order: the detail grid's rows.
@@ -74,7 +72,6 @@ public:
     QString cell(int row, int column) const;
     int currentRow() const { return m_currentRow; }
     int pageStart() const { return m_pageStart; }
-    int pageEnd() const { return m_pageEnd; }
     const QString &countLabel() const { return m_countLabel; }
     // The current row's values of the hidden columns, parallel to detailHeads().
     const QStringList &detailValues() const { return m_detailValues; }
@@ -152,7 +149,6 @@ private:
     void removeFilter();
     void setSearchBoxText(const QString &text);
     bool sortBy(int column, const QString &procedure);
-    void rememberSearchFieldType();
     int searchFieldIndex() const;
     QString rowKey(int row) const;
     void openScreens();
@@ -174,7 +170,6 @@ private:
     int m_enterDataColumn = 0;
 
     Recordset m_rs;
-    FieldType m_searchFieldType = FieldType::Unknown;
     QList<QStringList> m_page;
     QList<bool> m_marks;
     int m_pageStart = 0;

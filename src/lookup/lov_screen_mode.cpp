@@ -74,7 +74,6 @@ bool LovController::SetScreenbyscreen()
 
     // The search follows the column that shows.
     m_lov.LovSearchField = names.at(shown - 1);
-    rememberSearchFieldType();
     setSearchBoxText(QString());
     m_rs.moveFirst();
     if (m_rs.isEmpty())

@@ -39,7 +39,6 @@ void LovController::searchBoxFocused(int box)
         return;
     }
     m_lov.LovSearchField = field;
-    rememberSearchFieldType();
 }
 
 void LovController::typeText(const QString &typed)
@@ -190,7 +189,6 @@ void LovController::sortByHead(int column)
         return;
     if (newField) {
         m_lov.LovSearchField = field;
-        rememberSearchFieldType();
         setSearchBoxText(QString());
         removeFilter();
     }
