@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vant {
 
 class ModVantLov;
@@ -102,9 +104,10 @@ public:
     // Backspace and Delete in the current box.
     void removeLastCharacter();
     void clearSearchBox();
-    // findbrow: makes the first row that matches the text current; false after a reported
-    // failure.
-    bool findbrow(const QString &findchar);
+    // findbrow: makes the first row that matches the text current; true when it found one,
+    // none after a reported failure. containing: rows whose search field contains the text,
+    // under a filter to them, instead of those that begin with it.
+    std::optional<bool> findbrow(const QString &findchar, bool containing);
     bool isFiltered() const { return m_rs.isFiltered(); }
 
     // msfbrowse_MouseDown on the head of grid column c: sort by it, ascending, or
@@ -185,8 +188,6 @@ private:
     // Search box k: the grid column it stands above (0 = whole grid) and its text.
     QList<std::pair<int, QString>> m_boxes;
     int m_currentBox = 1;
-    bool m_found = false;
-    bool m_filterFlag = false;
 
     bool m_multiSelect = false;
     int m_maxSelect = 0;
