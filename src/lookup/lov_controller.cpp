@@ -34,7 +34,6 @@ LovController::LovController(Session &session, ModVantLov &lov, LovRequest reque
     m_columns = m_baseColumns;
 
     m_multiSelect = m_request.MultiSelect != 0;
-    m_maxSelect = m_multiSelect ? m_request.MaxSelect : 0;
 
     // A drill-down screen shows one column at a time, so its boxes cannot follow the
     // columns: it keeps the one box as wide as the grid.

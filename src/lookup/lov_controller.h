@@ -190,7 +190,6 @@ private:
     int m_currentBox = 1;
 
     bool m_multiSelect = false;
-    int m_maxSelect = 0;
     LovSelection m_selection;
 
     LovScreens m_screens;
