@@ -90,7 +90,7 @@ QString LovController::hintToolTip() const
 
 int LovController::gridWidth() const
 {
-    int width = kSerialWidth + 30;
+    int width = kSerialWidth + kGridMargin;
     for (const LovColumn &column : m_baseColumns)
         width += column.width;
     return width;

@@ -38,6 +38,8 @@ class LovController : public QObject
 public:
     static constexpr int kPageRows = 20;
     static constexpr int kSerialWidth = 700;
+    // The grid's width beyond the serial column and the listed columns, in twips.
+    static constexpr int kGridMargin = 30;
 
     // request: the caller's request with the lists that ShowLov completed; the columns are
     // those of ShowLov's probe of the query.
