@@ -34,7 +34,6 @@ LovController::LovController(Session &session, ModVantLov &lov, LovRequest reque
     m_columns = m_baseColumns;
 
     m_multiSelect = m_request.MultiSelect != 0;
-    m_maxSelect = m_multiSelect ? m_request.MaxSelect : 0;
 
     // A drill-down screen shows one column at a time, so its boxes cannot follow the
     // columns: it keeps the one box as wide as the grid.
@@ -91,7 +90,7 @@ QString LovController::hintToolTip() const
 
 int LovController::gridWidth() const
 {
-    int width = kSerialWidth + 30;
+    int width = kSerialWidth + kGridMargin;
     for (const LovColumn &column : m_baseColumns)
         width += column.width;
     return width;
@@ -141,12 +140,6 @@ void LovController::validitemname()
     m_rs.moveFirst();
     if (!m_rs.isEmpty())
         fillhelp(true);
-    rememberSearchFieldType();
-}
-
-void LovController::rememberSearchFieldType()
-{
-    m_searchFieldType = m_rs.fieldCount() == 0 ? FieldType::Unknown : m_rs.field(searchFieldIndex()).type;
 }
 
 int LovController::searchFieldIndex() const

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vant {
 
 class ModVantLov;
@@ -36,6 +38,8 @@ class LovController : public QObject
 public:
     static constexpr int kPageRows = 20;
     static constexpr int kSerialWidth = 700;
+    // The grid's width beyond the serial column and the listed columns, in twips.
+    static constexpr int kGridMargin = 30;
 
     // request: the caller's request with the lists that ShowLov completed; the columns are
     // those of ShowLov's probe of the query.
@@ -62,8 +66,6 @@ public:
     QString hintToolTip() const;
     // The grid's columns as the current screen shows them.
     const QList<LovColumn> &columns() const { return m_columns; }
-    // Type of the search field in the window's recordset, for the typed search.
-    FieldType searchFieldType() const { return m_searchFieldType; }
     // Width of the main grid in twips: the serial column, its margin and every listed width.
     int gridWidth() const;
     // Heads of the hidden columns that have one, in column order: the detail grid's rows.
@@ -74,7 +76,6 @@ public:
     QString cell(int row, int column) const;
     int currentRow() const { return m_currentRow; }
     int pageStart() const { return m_pageStart; }
-    int pageEnd() const { return m_pageEnd; }
     const QString &countLabel() const { return m_countLabel; }
     // The current row's values of the hidden columns, parallel to detailHeads().
     const QStringList &detailValues() const { return m_detailValues; }
@@ -105,9 +106,10 @@ public:
     // Backspace and Delete in the current box.
     void removeLastCharacter();
     void clearSearchBox();
-    // findbrow: makes the first row that matches the text current; false after a reported
-    // failure.
-    bool findbrow(const QString &findchar);
+    // findbrow: makes the first row that matches the text current; true when it found one,
+    // none after a reported failure. containing: rows whose search field contains the text,
+    // under a filter to them, instead of those that begin with it.
+    std::optional<bool> findbrow(const QString &findchar, bool containing);
     bool isFiltered() const { return m_rs.isFiltered(); }
 
     // msfbrowse_MouseDown on the head of grid column c: sort by it, ascending, or
@@ -152,7 +154,6 @@ private:
     void removeFilter();
     void setSearchBoxText(const QString &text);
     bool sortBy(int column, const QString &procedure);
-    void rememberSearchFieldType();
     int searchFieldIndex() const;
     QString rowKey(int row) const;
     void openScreens();
@@ -174,7 +175,6 @@ private:
     int m_enterDataColumn = 0;
 
     Recordset m_rs;
-    FieldType m_searchFieldType = FieldType::Unknown;
     QList<QStringList> m_page;
     QList<bool> m_marks;
     int m_pageStart = 0;
@@ -190,11 +190,8 @@ private:
     // Search box k: the grid column it stands above (0 = whole grid) and its text.
     QList<std::pair<int, QString>> m_boxes;
     int m_currentBox = 1;
-    bool m_found = false;
-    bool m_filterFlag = false;
 
     bool m_multiSelect = false;
-    int m_maxSelect = 0;
     LovSelection m_selection;
 
     LovScreens m_screens;

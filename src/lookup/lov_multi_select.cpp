@@ -25,8 +25,9 @@ void LovController::StoreMultiSelect(int row, int Addlist)
         refreshmrp();
         return;
     }
-    if (m_maxSelect > 0 && m_selection.size() >= m_maxSelect) {
-        m_session.prompts.message(QStringLiteral("Maximum selection allowed is ") + QString::number(m_maxSelect));
+    const int maxSelect = m_request.MaxSelect;
+    if (maxSelect > 0 && m_selection.size() >= maxSelect) {
+        m_session.prompts.message(QStringLiteral("Maximum selection allowed is ") + QString::number(maxSelect));
         return;
     }
     QString value;

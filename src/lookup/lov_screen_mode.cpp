@@ -66,7 +66,7 @@ bool LovController::SetScreenbyscreen()
     m_columns = m_baseColumns;
     for (int c = 1; c <= m_columns.size(); ++c) {
         LovColumn &column = m_columns[c - 1];
-        column.width = c == shown ? gridWidth() - kSerialWidth - 30 : 0;
+        column.width = c == shown ? gridWidth() - kSerialWidth - kGridMargin : 0;
         if (c != shown)
             column.head.clear();
     }
@@ -74,7 +74,6 @@ bool LovController::SetScreenbyscreen()
 
     // The search follows the column that shows.
     m_lov.LovSearchField = names.at(shown - 1);
-    rememberSearchFieldType();
     setSearchBoxText(QString());
     m_rs.moveFirst();
     if (m_rs.isEmpty())

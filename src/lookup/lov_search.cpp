@@ -39,7 +39,6 @@ void LovController::searchBoxFocused(int box)
         return;
     }
     m_lov.LovSearchField = field;
-    rememberSearchFieldType();
 }
 
 void LovController::typeText(const QString &typed)
@@ -91,25 +90,18 @@ void LovController::removeFilter()
 void LovController::searchCurrentBox()
 {
     for (;;) {
-        m_found = false;
-        m_filterFlag = false;
         removeFilter();
         const QString text = searchBoxText(m_currentBox);
         if (text.isEmpty())
             break;
-        if (!findbrow(text))
-            return;
-        if (m_found)
+        if (const std::optional<bool> found = findbrow(text, false); !found || *found)
             return;
         // Containment is tried only where the prefix found nothing, so that the box still
         // keeps the longest text that matches. A selection is made row by row on the whole
         // result, and a column-search box keeps to the beginnings of its column.
         const bool characterField = m_rs.fieldCount() > 0 && m_rs.field(searchFieldIndex()).isCharacter();
         if (characterField && !text.startsWith(u' ') && searchBoxColumn(1) == 0 && !m_multiSelect) {
-            m_filterFlag = true;
-            if (!findbrow(text))
-                return;
-            if (m_found)
+            if (const std::optional<bool> found = findbrow(text, true); !found || *found)
                 return;
         }
         setSearchBoxText(text.chopped(1));
@@ -119,15 +111,13 @@ void LovController::searchCurrentBox()
         startPageAt(1, true);
 }
 
-bool LovController::findbrow(const QString &findchar)
+std::optional<bool> LovController::findbrow(const QString &findchar, bool containing)
 {
-    m_found = false;
     if (m_rs.fieldCount() == 0)
-        return true;
+        return false;
     if (searchBoxColumn(1) == 0 && !pageStale()) {
         for (int row = 1; row <= rowCount(); ++row) {
             if (cell(row, 0).startsWith(findchar)) {
-                m_found = true;
                 setCurrentRow(row);
                 return true;
             }
@@ -137,11 +127,11 @@ bool LovController::findbrow(const QString &findchar)
     const QString field = QLatin1Char('[') + m_rs.field(searchFieldIndex()).name + QLatin1Char(']');
     const QString text = escapeLikeText(findchar);
     QString criterion = field + QStringLiteral(" LIKE '") + text + QStringLiteral("*'");
-    if (m_filterFlag && m_rs.field(searchFieldIndex()).isCharacter()) {
+    if (containing && m_rs.field(searchFieldIndex()).isCharacter()) {
         const QString filter = QStringLiteral("(") + field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*')");
         if (const Status filtered = m_rs.setFilter(filter); !filtered) {
             report(filtered.error(), QStringLiteral("findbrow"));
-            return false;
+            return std::nullopt;
         }
         m_filterText = filter;
         criterion = field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*'");
@@ -152,11 +142,10 @@ bool LovController::findbrow(const QString &findchar)
         m_rs.moveFirst();
         if (!hit) {
             report(hit.error(), QStringLiteral("findbrow"));
-            return false;
+            return std::nullopt;
         }
-        return true;
+        return false;
     }
-    m_found = true;
     showFoundRecord(m_rs.absolutePosition());
     return true;
 }
@@ -190,7 +179,6 @@ void LovController::sortByHead(int column)
         return;
     if (newField) {
         m_lov.LovSearchField = field;
-        rememberSearchFieldType();
         setSearchBoxText(QString());
         removeFilter();
     }

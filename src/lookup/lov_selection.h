@@ -14,7 +14,6 @@ public:
     int size() const { return int(m_keys.size()); }
     bool isEmpty() const { return m_keys.isEmpty(); }
     bool contains(const QString &key) const { return m_keys.contains(key); }
-    const QStringList &keys() const { return m_keys; }
     // The value entered for the row of that key; empty when none.
     QString valueOf(const QString &key) const;
 

@@ -143,8 +143,7 @@ Status ModVantLov::answer(LovRequest &request)
         window.ColumnHeads += QLatin1Char(',') + request.EnterDataHead;
     }
 
-    const QString failure = checkLayout(window, int(splitLovList(window.ColumnWidths).size()),
-                                        int(splitLovList(window.ColumnHeads).size()));
+    const QString failure = checkLayout(window);
     if (!failure.isEmpty()) {
         m_session.prompts.message(failure);
         return {};
@@ -159,8 +158,10 @@ Status ModVantLov::answer(LovRequest &request)
     return shown;
 }
 
-QString ModVantLov::checkLayout(const LovRequest &request, int widthCount, int headCount) const
+QString ModVantLov::checkLayout(const LovRequest &request) const
 {
+    const qsizetype widthCount = splitLovList(request.ColumnWidths).size();
+    const qsizetype headCount = splitLovList(request.ColumnHeads).size();
     const int fieldCount = LovRecordset.fieldCount();
     if (widthCount > fieldCount + 1)
         return QStringLiteral("Query Field Count and ColumnWidth Count is mismatch");

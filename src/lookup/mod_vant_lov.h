@@ -43,7 +43,7 @@ public:
 
 private:
     Status answer(LovRequest &request);
-    QString checkLayout(const LovRequest &request, int widthCount, int headCount) const;
+    QString checkLayout(const LovRequest &request) const;
     QString oneRowAnswer(bool withEnterData) const;
     Status showWindow(const LovRequest &request);
 
