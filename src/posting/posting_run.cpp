@@ -7,6 +7,8 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QHash>
+
 #include <optional>
 
 namespace vant {
@@ -14,22 +16,6 @@ namespace vant {
 namespace {
 
 const QString kDuplicateMessage = QStringLiteral("VoucherNO is duplicated. Contact Software Vendor...");
-
-// The whole number that an aid lookup gives; a ledger without aid reads as 0.
-Outcome<int> aidOf(Session &session, const QVariant &ledgerCode)
-{
-    const QVariant aid = GetValueFromTbl(
-        session, QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '")
-                     + numberText(ledgerCode) + QLatin1Char('\''));
-    const QString text = aid.isValid() && !aid.isNull() ? aid.toString().trimmed() : QString();
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok)
-        return Error{13, QStringLiteral("Type mismatch")};
-    return value;
-}
 
 class PostingRun
 {
@@ -45,10 +31,36 @@ private:
     Status copyPending(const QString &offLineVoucherNo);
     Status copyCheque(const QString &offLineVoucherNo, int newVoucherNo);
     InsertValues values() const { return InsertValues(m_session.QuoteChar); }
+    // The whole number that an aid lookup gives; a ledger without aid reads as 0.
+    Outcome<int> aidOf(const QVariant &ledgerCode);
 
     Session &m_session;
     Database &m_db;
+    // Aids found so far: the same ledgers recur on nearly every line of a run.
+    QHash<QString, QVariant> m_aids;
 };
+
+Outcome<int> PostingRun::aidOf(const QVariant &ledgerCode)
+{
+    const QString code = numberText(ledgerCode);
+    QVariant aid = m_aids.value(code);
+    if (!aid.isValid()) {
+        aid = GetValueFromTbl(
+            m_session, QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '") + code
+                           + QLatin1Char('\''));
+        // A failed or empty lookup is asked again, as it was reported once per line.
+        if (aid.isValid())
+            m_aids.insert(code, aid);
+    }
+    const QString text = aid.isValid() && !aid.isNull() ? aid.toString().trimmed() : QString();
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        return Error{13, QStringLiteral("Type mismatch")};
+    return value;
+}
 
 Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row, std::optional<int> &postedAs)
 {
@@ -126,10 +138,10 @@ Outcome<PostingEnd> PostingRun::postVoucher(Recordset &lines, const PostingRow &
 
 Status PostingRun::insertLine(Recordset &line, const PostingRow &row, int newVoucherNo, int subVoucherNo)
 {
-    auto aid = aidOf(m_session, line.value(QStringLiteral("LedgerCode")));
+    auto aid = aidOf(line.value(QStringLiteral("LedgerCode")));
     if (!aid)
         return aid.error();
-    auto oppAid = aidOf(m_session, line.value(QStringLiteral("OppLedgerCode")));
+    auto oppAid = aidOf(line.value(QStringLiteral("OppLedgerCode")));
     if (!oppAid)
         return oppAid.error();
 
@@ -170,10 +182,10 @@ Status PostingRun::copyPending(const QString &offLineVoucherNo)
     if (pending->isEmpty())
         return {};
     Recordset &row = *pending;
-    auto aid = aidOf(m_session, row.value(QStringLiteral("LedgerCode")));
+    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")));
     if (!aid)
         return aid.error();
-    auto oppAid = aidOf(m_session, row.value(QStringLiteral("OppLedgerCode")));
+    auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")));
     if (!oppAid)
         return oppAid.error();
 
@@ -218,10 +230,10 @@ Status PostingRun::copyCheque(const QString &offLineVoucherNo, int newVoucherNo)
     if (cheque->isEmpty())
         return {};
     Recordset &row = *cheque;
-    auto aid = aidOf(m_session, row.value(QStringLiteral("LedgerCode")));
+    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")));
     if (!aid)
         return aid.error();
-    auto aid1 = aidOf(m_session, row.value(QStringLiteral("LedgerCode1")));
+    auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")));
     if (!aid1)
         return aid1.error();
 

@@ -30,7 +30,7 @@ InsertValues &InsertValues::number(const QVariant &value)
 InsertValues &InsertValues::date(const QVariant &value)
 {
     const QDate day = dateOf(value);
-    m_values.append(day.isValid() ? m_dateQuote + day.toString(QStringLiteral("yyyy-MM-dd")) + m_dateQuote
+    m_values.append(day.isValid() ? m_dateQuote + sqlDate(day) + m_dateQuote
                                   : QStringLiteral("NULL"));
     return *this;
 }

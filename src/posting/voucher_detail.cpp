@@ -2,9 +2,9 @@
 
 #include "posting_formats.h"
 #include "session/session.h"
+#include "voucher_grid.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace vant {
@@ -21,10 +21,9 @@ QStringList detailHeadings()
             QStringLiteral("CREDIT")};
 }
 
-int detailWidthPercent(int column)
+QList<int> detailColumnWidths(int gridWidthTwips)
 {
-    static constexpr std::array<int, 5> percents = {10, 0, 50, 20, 20};
-    return percents.at(column);
+    return percentColumnWidths(gridWidthTwips, {10, 0, 50, 20, 20});
 }
 
 QString voucherDetailStatement(qint64 offLineVoucherNo)

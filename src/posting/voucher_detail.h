@@ -21,8 +21,8 @@ struct DetailLine
 };
 
 QStringList detailHeadings();
-// Widths in percent of the detail grid's width less 360 twips; 0 hides the column.
-int detailWidthPercent(int column);
+// Column widths in twips for a detail grid of that width; 0 hides a column.
+QList<int> detailColumnWidths(int gridWidthTwips);
 
 QString voucherDetailStatement(qint64 offLineVoucherNo);
 

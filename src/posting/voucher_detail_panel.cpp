@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include <cmath>
+#include <algorithm>
 
 namespace vant {
 
@@ -55,12 +55,11 @@ void VoucherDetailPanel::setHeadings()
     m_msfGridDet->clearContents();
     m_msfGridDet->setRowCount(1);
     m_msfGridDet->setHorizontalHeaderLabels(detailHeadings());
-    const double usable = std::round(kGridWidthTwips - 360.0);
-    for (int column = 0; column < m_msfGridDet->columnCount(); ++column) {
-        const int width = int(std::round(usable / 100.0 * detailWidthPercent(column)));
-        m_msfGridDet->setColumnHidden(column, width == 0);
-        if (width > 0)
-            m_msfGridDet->setColumnWidth(column, twipsToPixels(width, this));
+    const QList<int> widths = detailColumnWidths(kGridWidthTwips);
+    for (int column = 0; column < widths.size(); ++column) {
+        m_msfGridDet->setColumnHidden(column, widths.at(column) == 0);
+        if (widths.at(column) > 0)
+            m_msfGridDet->setColumnWidth(column, twipsToPixels(widths.at(column), this));
     }
     m_msfGridDet->setUpdatesEnabled(true);
 }

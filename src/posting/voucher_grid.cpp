@@ -14,19 +14,18 @@ QStringList VoucherGrid::headings()
             QStringLiteral("AcType"),     QStringLiteral("VoucherCode")};
 }
 
-int VoucherGrid::widthPercent(int column)
+QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents)
 {
-    static constexpr std::array<int, ColumnCount> percents = {10, 15, 21, 27, 27, 0, 0, 0};
-    return percents.at(column);
+    const double usable = std::round(gridWidthTwips - 360.0);
+    QList<int> widths;
+    for (const int percent : percents)
+        widths.append(int(std::round(usable / 100.0 * percent)));
+    return widths;
 }
 
 QList<int> VoucherGrid::columnWidths(int gridWidthTwips)
 {
-    const double usable = std::round(gridWidthTwips - 360.0);
-    QList<int> widths;
-    for (int column = 0; column < ColumnCount; ++column)
-        widths.append(int(std::round(usable / 100.0 * widthPercent(column))));
-    return widths;
+    return percentColumnWidths(gridWidthTwips, {10, 15, 21, 27, 27, 0, 0, 0});
 }
 
 void VoucherGrid::setHeadings()

@@ -10,6 +10,9 @@ namespace vant {
 
 class Recordset;
 
+// Column widths in twips, each its percent of the grid's usable width (the width less 360).
+QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents);
+
 enum class CellColour { DarkBlue, DarkRed };
 
 // One marked voucher as the posting reads it from the grid.
@@ -36,9 +39,7 @@ public:
     enum Column { Sno, Date, BillNo, BillAmt, PostedAmt, Vno, AcType, VoucherCode, ColumnCount };
 
     static QStringList headings();
-    // Width of each column in percent of the grid's usable width; 0 hides a column.
-    static int widthPercent(int column);
-    // Column widths in twips for a grid of that width: the usable width is the width less 360.
+    // Column widths in twips for a grid of that width; 0 hides a column.
     static QList<int> columnWidths(int gridWidthTwips);
 
     // Back to the heading row and one empty row.

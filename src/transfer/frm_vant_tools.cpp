@@ -1,10 +1,9 @@
 #include "frm_vant_tools.h"
 
-
 #include "company_box.h"
 #include "purge_data.h"
 #include "session/session.h"
-#include "session/twips.h"
+#include "session/widget_twips.h"
 #include "session/user_prompts.h"
 #include "transfer_run.h"
 
@@ -131,17 +130,12 @@ void frmVantTools::buildControls()
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
 
-int frmVantTools::pixels(int twips) const
-{
-    return twipsToPixels(twips, logicalDpiX());
-}
-
 void frmVantTools::placeControls()
 {
-    const auto place = [this](QWidget *widget, const Twips &at) {
-        widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+    const auto place = [](QWidget *widget, const Twips &at) {
+        placeInTwips(widget, at.left, at.top, at.width, at.height);
     };
-    setFixedSize(pixels(kInnerWidth), pixels(kInnerHeight));
+    setFixedSize(twipsToPixels(kInnerWidth, this), twipsToPixels(kInnerHeight, this));
 
     place(m_frTop, {(kInnerWidth - kTop.width) / 2, kTop.top, kTop.width, kTop.height});
     place(m_lblTitle, kTitle);
@@ -150,8 +144,8 @@ void frmVantTools::placeControls()
 
     // Both panels sit at the band's bottom edge, aligned with its left edge.
     for (QFrame *panel : m_frContainer) {
-        panel->setGeometry(m_frTop->x(), m_frTop->geometry().bottom() + 1, pixels(kPanel.width),
-                           pixels(kPanel.height));
+        panel->setGeometry(m_frTop->x(), m_frTop->geometry().bottom() + 1, twipsToPixels(kPanel.width, panel),
+                           twipsToPixels(kPanel.height, panel));
     }
     place(m_lblPurge, {kLabelLeft, kFirstRow + kRowStep, kPanel.width - 2 * kLabelLeft, kRowHeight});
 

@@ -56,7 +56,6 @@ private:
     void endRun(bool completed);
     QWidget *fieldWidget(ToolsField field) const;
     QWidget *controlOf(QObject *object) const;
-    int pixels(int twips) const;
 
     Session &m_session;
     const int m_toolsScreen;

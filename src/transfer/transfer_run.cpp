@@ -4,6 +4,8 @@
 #include "session/text_helpers.h"
 #include "source_row.h"
 
+#include <QHash>
+
 #include <functional>
 #include <optional>
 
@@ -52,7 +54,8 @@ private:
     Status copyBillwise();
     Status copyCheques();
     Status startVoucher(const SourceRow &row);
-    // The shadow number of a source voucher; none when that voucher has no copy.
+    // The shadow number of a source voucher; none when that voucher has no copy. Remembered,
+    // as many bill-wise and cheque rows name the same voucher and the copies no longer change.
     Outcome<std::optional<QString>> shadowVoucherNo(const QString &sourceVoucherNo);
     // The values of a row's insert, given the number of its voucher's copy.
     using RowValues = std::function<QStringList(const SourceRow &row, const QString &voucherNo)>;
@@ -71,6 +74,7 @@ private:
     const QString m_year;
     int m_voucherNo = 0;
     int m_subNo = 0;
+    QHash<QString, std::optional<QString>> m_shadowVoucherNos;
 };
 
 Status executeAll(Database &db, const QStringList &statements)
@@ -248,14 +252,17 @@ Outcome<std::optional<QString>> TransferRun::shadowVoucherNo(const QString &sour
     // A row that names no voucher belongs to no copied voucher.
     if (sourceVoucherNo.trimmed().isEmpty())
         return std::optional<QString>();
+    if (const auto known = m_shadowVoucherNos.constFind(sourceVoucherNo); known != m_shadowVoucherNos.cend())
+        return *known;
     auto rs = m_db.openRecordset(QStringLiteral("select VoucherNo from ") + m_voucherTable
                                  + QStringLiteral(" where CompanyCode='") + m_destination
                                  + QStringLiteral("' and OldVoucherno=") + sourceVoucherNo);
     if (!rs)
         return rs.error();
-    if (rs->eof())
-        return std::optional<QString>();
-    return std::optional<QString>(sqlNumber(leadingNumber(rs->text(0))));
+    const std::optional<QString> shadowNo =
+        rs->eof() ? std::nullopt : std::optional<QString>(sqlNumber(leadingNumber(rs->text(0))));
+    m_shadowVoucherNos.insert(sourceVoucherNo, shadowNo);
+    return shadowNo;
 }
 
 Status TransferRun::copyLinkedRows(const QString &select, const QString &insertInto, const RowValues &values)
