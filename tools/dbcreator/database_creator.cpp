@@ -114,8 +114,7 @@ Outcome<QString> createOnServer(const CreatorOptions &options, const QDate &toda
     return place;
 }
 
-} // namespace
-
+// The settings that lead the login to the database.
 void writeCreatorSettings(const CreatorOptions &options)
 {
     const ConnectionSettings &settings = options.connection;
@@ -125,6 +124,8 @@ void writeCreatorSettings(const CreatorOptions &options)
     writeSetting(QStringLiteral("Driver"), settings.driver);
     writeSetting(options.product.loginDbValue, settings.database);
 }
+
+} // namespace
 
 Outcome<QString> createAccountsDatabase(const CreatorOptions &options, const QDate &today)
 {

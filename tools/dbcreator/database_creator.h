@@ -14,7 +14,4 @@ namespace vant {
 // A failure leaves an existing embedded database and the settings as they were.
 Outcome<QString> createAccountsDatabase(const CreatorOptions &options, const QDate &today);
 
-// The settings that lead the login to the database.
-void writeCreatorSettings(const CreatorOptions &options);
-
 } // namespace vant

@@ -4,6 +4,8 @@
 
 namespace vant {
 
+namespace {
+
 QString amountText(qint64 paise)
 {
     const QString sign = paise < 0 ? QStringLiteral("-") : QString();
@@ -12,10 +14,7 @@ QString amountText(qint64 paise)
            + QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
-QString dateText(const QDate &value)
-{
-    return QLatin1Char('\'') + value.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
-}
+} // namespace
 
 Insert &Insert::add(const char *column, const QString &literal)
 {
@@ -41,7 +40,7 @@ Insert &Insert::amount(const char *column, qint64 paise)
 
 Insert &Insert::date(const char *column, const QDate &value)
 {
-    return add(column, value.isValid() ? dateText(value) : QStringLiteral("NULL"));
+    return add(column, value.isValid() ? sqlQuoted(sqlDate(value)) : QStringLiteral("NULL"));
 }
 
 Insert &Insert::null(const char *column)

@@ -33,7 +33,4 @@ private:
     QStringList m_values;
 };
 
-QString amountText(qint64 paise);
-QString dateText(const QDate &value);
-
 } // namespace vant

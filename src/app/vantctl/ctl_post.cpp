@@ -17,21 +17,16 @@ bool isListed(const VoucherGrid &grid, int row)
     return !grid.text(row, VoucherGrid::Vno).isEmpty();
 }
 
+// The heading row, then the listed vouchers.
 void printList(const VoucherGrid &grid, QTextStream &out)
 {
-    const auto line = [&out](const QString &sno, const QString &date, const QString &billNo, const QString &amount,
-                             const QString &vno) {
-        out << sno.leftJustified(5) << date.leftJustified(12) << billNo.leftJustified(16)
-            << amount.rightJustified(12) << "  " << vno << '\n';
-    };
-    line(grid.text(0, VoucherGrid::Sno), grid.text(0, VoucherGrid::Date), grid.text(0, VoucherGrid::BillNo),
-         grid.text(0, VoucherGrid::BillAmt), grid.text(0, VoucherGrid::Vno));
-    for (int row = 1; row < grid.rows(); ++row) {
-        if (isListed(grid, row)) {
-            line(grid.text(row, VoucherGrid::Sno), grid.text(row, VoucherGrid::Date),
-                 grid.text(row, VoucherGrid::BillNo), grid.text(row, VoucherGrid::BillAmt),
-                 grid.text(row, VoucherGrid::Vno));
-        }
+    for (int row = 0; row < grid.rows(); ++row) {
+        if (row > 0 && !isListed(grid, row))
+            continue;
+        out << grid.text(row, VoucherGrid::Sno).leftJustified(5) << grid.text(row, VoucherGrid::Date).leftJustified(12)
+            << grid.text(row, VoucherGrid::BillNo).leftJustified(16)
+            << grid.text(row, VoucherGrid::BillAmt).rightJustified(12) << "  " << grid.text(row, VoucherGrid::Vno)
+            << '\n';
     }
 }
 
