@@ -359,16 +359,12 @@ void LovController::finish()
 
 Outcome<Recordset> LovController::openQuery(const QString &query) const
 {
-    if (!m_session.db())
-        return closedConnectionError();
-    return m_session.db()->openRecordset(query);
+    return m_session.openRecordset(query);
 }
 
 Status LovController::execute(const QString &statement) const
 {
-    if (!m_session.db())
-        return closedConnectionError();
-    return m_session.db()->execute(statement);
+    return m_session.execute(statement);
 }
 
 void LovController::report(const Error &error, const QString &procedure) const

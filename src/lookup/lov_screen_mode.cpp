@@ -39,9 +39,7 @@ bool LovController::SetScreenbyscreen()
                 shown = c;
         }
         if (shown < 1) {
-            report(Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                              "requested name or ordinal.")},
-                   QStringLiteral("SetScreenbyscreen"));
+            report(unknownFieldError(), QStringLiteral("SetScreenbyscreen"));
             return false;
         }
         query = m_screens.distinctQuery(names, names.at(shown - 1));

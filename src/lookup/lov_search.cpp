@@ -33,9 +33,7 @@ void LovController::searchBoxFocused(int box)
         return;
     const QString &field = m_columns.at(column - 1).fieldName;
     if (m_rs.fieldIndex(field) < 0) {
-        report(Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested "
-                                          "name or ordinal.")},
-               QStringLiteral("searchtxthlp_GotFocus"));
+        report(unknownFieldError(), QStringLiteral("searchtxthlp_GotFocus"));
         return;
     }
     m_lov.LovSearchField = field;

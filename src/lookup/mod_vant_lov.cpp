@@ -48,9 +48,7 @@ QString ModVantLov::workTableName(const QString &prefix)
 Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
 {
     LovRecordset = Recordset();
-    if (!m_session.db())
-        return closedConnectionError();
-    auto opened = m_session.db()->openRecordset(limitedQuery(query, rowLimit));
+    auto opened = m_session.openRecordset(limitedQuery(query, rowLimit));
     if (!opened)
         return opened.error();
     LovRecordset = std::move(*opened);
@@ -113,8 +111,7 @@ Status ModVantLov::ShowLov(LovRequest &request)
     // The work table goes on every way out, whatever the answer was.
     if (m_workTableMade) {
         m_workTableMade = false;
-        const Status dropped = m_session.db() ? m_session.db()->execute(QStringLiteral("drop table ") + workTable)
-                                              : Status(closedConnectionError());
+        const Status dropped = m_session.execute(QStringLiteral("drop table ") + workTable);
         if (answered && !dropped)
             return dropped;
     }

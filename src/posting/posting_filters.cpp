@@ -45,9 +45,7 @@ QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex)
 
 Outcome<QList<Division>> loadDivisions(Session &session)
 {
-    if (!session.db())
-        return closedConnectionError();
-    auto rs = session.db()->openRecordset(
+    auto rs = session.openRecordset(
         QStringLiteral("select DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
         + session.CompanyCode + QLatin1Char('\''));
     if (!rs)

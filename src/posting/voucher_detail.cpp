@@ -35,9 +35,7 @@ QString voucherDetailStatement(qint64 offLineVoucherNo)
 
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)
 {
-    if (!session.db())
-        return closedConnectionError();
-    auto rs = session.db()->openRecordset(voucherDetailStatement(offLineVoucherNo));
+    auto rs = session.openRecordset(voucherDetailStatement(offLineVoucherNo));
     if (!rs)
         return rs.error();
     QList<DetailLine> lines;

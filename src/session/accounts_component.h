@@ -31,6 +31,9 @@ public:
     virtual Status UpdateVoucherNo(int voucherNo, const QString &companyCode) = 0;
 };
 
+// The error of a component call made when no component was created.
+Error missingComponentError();
+
 using AccountsFactory = std::function<Outcome<std::unique_ptr<AccountsComponent>>(const QString &progId)>;
 
 // Creates the component registered under the program identifier; every identifier of

@@ -28,6 +28,11 @@ Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement)
 
 } // namespace
 
+Error missingComponentError()
+{
+    return Error{91, QStringLiteral("Object variable or With block variable not set")};
+}
+
 Outcome<std::unique_ptr<AccountsComponent>> createAccountsComponent(const QString &progId)
 {
     if (!kProgIds.contains(progId, Qt::CaseInsensitive))

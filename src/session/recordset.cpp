@@ -157,8 +157,7 @@ Status Recordset::setSort(const QString &sort)
         const auto match = keyPattern.match(part);
         const int index = match.hasMatch() ? fieldIndex(match.captured(1).trimmed()) : -1;
         if (index < 0)
-            return Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the "
-                                              "requested name or ordinal.")};
+            return unknownFieldError();
         keys.append({index, match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0});
     }
     m_sort = sort;
@@ -185,6 +184,12 @@ void Recordset::rebuildView()
         });
     }
     m_position = 0;
+}
+
+Error unknownFieldError()
+{
+    return Error{3265, QStringLiteral("Item cannot be found in the collection corresponding to the requested name "
+                                      "or ordinal.")};
 }
 
 double leadingNumber(const QString &text)

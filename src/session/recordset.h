@@ -97,6 +97,9 @@ private:
 // of day as yyyy-MM-dd. Filters and finds compare this text.
 QString valueText(const QVariant &value);
 
+// The error of a field name that the result does not have.
+Error unknownFieldError();
+
 // Number value of a text as the client's Val() reads it: the leading number, 0 when none.
 double leadingNumber(const QString &text);
 

@@ -52,6 +52,11 @@ struct Session
     {
         return DBConnection ? DBConnection->openRecordset(statement) : Outcome<Recordset>(closedConnectionError());
     }
+    // The statement executed on the connection; the closed-connection error before login.
+    Status execute(const QString &statement) const
+    {
+        return DBConnection ? DBConnection->execute(statement) : Status(closedConnectionError());
+    }
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
     {
         errorLog.ReportError(error, window, procedure, show);

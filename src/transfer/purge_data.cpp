@@ -12,7 +12,7 @@ bool ProcessPurgeData(Session &session)
     AccountsObjectCreation(session);
     const Status purged = session.AccountsObject
         ? session.AccountsObject->PURGEDATA(session.VoucherTable)
-        : Status(Error{91, QStringLiteral("Object variable or With block variable not set")});
+        : Status(missingComponentError());
     if (!purged) {
         session.prompts.message(QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
                                     + QString::number(purged.error().number) + QStringLiteral(": ")

@@ -18,11 +18,6 @@ constexpr int kRefusedRow = -2147220991;
 
 const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 
-Error noComponent()
-{
-    return Error{91, QStringLiteral("Object variable or With block variable not set")};
-}
-
 class TransferRun
 {
 public:
@@ -151,7 +146,7 @@ Status TransferRun::startVoucher(const SourceRow &row)
 {
     AccountsComponent *accounts = m_session.AccountsObject.get();
     if (!accounts)
-        return noComponent();
+        return missingComponentError();
     const int company = m_destination.toInt();
     const Outcome<int> voucherNo = accounts->GetMaxVoucherNo(m_voucherTable, company);
     if (!voucherNo)
