@@ -5,6 +5,7 @@
 #include "session/company_context.h"
 #include "session/products.h"
 #include "session/session.h"
+#include "session/sql_literals.h"
 #include "session/user_prompts.h"
 
 #include <QHash>
@@ -17,54 +18,100 @@ namespace {
 
 const QString kDuplicateMessage = QStringLiteral("VoucherNO is duplicated. Contact Software Vendor...");
 
+// What a marked row's voucher needs from the grid, read once.
+struct MarkedVoucher
+{
+    int offLineNo = 0;
+    int voucherCode = 0;
+    int acType = 0;
+
+    QString owner() const { return QStringLiteral("off-line voucher ") + QString::number(offLineNo); }
+};
+
+// The numbers the accounts component gave a voucher.
+struct VoucherNumbers
+{
+    int voucherNo = 0;
+    int subVoucherNo = 0;
+};
+
+Outcome<MarkedVoucher> markedVoucher(const PostingRow &row)
+{
+    const auto offLineNo = wholeNumber(row.voucherNo, QStringLiteral("The off-line voucher number"));
+    if (!offLineNo)
+        return offLineNo.error();
+    const QString owner = QStringLiteral("off-line voucher ") + row.voucherNo.trimmed();
+    const auto voucherCode = wholeNumber(row.voucherCode, QStringLiteral("The voucher code of ") + owner);
+    if (!voucherCode)
+        return voucherCode.error();
+    const auto acType = wholeNumber(row.acType, QStringLiteral("The account type of ") + owner);
+    if (!acType)
+        return acType.error();
+    return MarkedVoucher{*offLineNo, *voucherCode, *acType};
+}
+
 class PostingRun
 {
 public:
     explicit PostingRun(Session &session) : m_session(session), m_db(*session.db()) {}
 
-    // Posts one marked row inside its own transaction; postedAs gets the new number once committed.
-    Outcome<PostingEnd> postRow(const PostingRow &row, std::optional<int> &postedAs);
+    // Posts one marked voucher inside its own transaction; postedAs gets the new number once
+    // committed. Anything but Completed leaves the voucher as it was.
+    Outcome<PostingEnd> postRow(const MarkedVoucher &voucher, std::optional<int> &postedAs);
 
 private:
-    Outcome<PostingEnd> postVoucher(Recordset &lines, const PostingRow &row, int &newVoucherNo);
-    Status insertLine(Recordset &line, const PostingRow &row, int newVoucherNo, int subVoucherNo);
-    Status copyPending(const QString &offLineVoucherNo);
-    Status copyCheque(const QString &offLineVoucherNo, int newVoucherNo);
-    InsertValues values() const { return InsertValues(m_session.QuoteChar); }
-    // The whole number that an aid lookup gives; a ledger without aid reads as 0.
-    Outcome<int> aidOf(const QVariant &ledgerCode);
+    Outcome<PostingEnd> postVoucher(Recordset &lines, const MarkedVoucher &voucher, VoucherNumbers &numbers);
+    Status insertLine(Recordset &line, const MarkedVoucher &voucher, const VoucherNumbers &numbers);
+    Status copyPending(const MarkedVoucher &voucher, const VoucherNumbers &numbers);
+    Status copyCheque(const MarkedVoucher &voucher, const VoucherNumbers &numbers);
+    Outcome<Recordset> offLineRows(const QString &table, const MarkedVoucher &voucher);
+    // The aid of a ledger the row names, as a whole number (a ledger without aid reads as 0).
+    // A ledger that is missing or not in the ledger master is refused: a posted line must
+    // belong to a ledger.
+    Outcome<int> aidOf(const QVariant &ledgerCode, const QString &what);
 
     Session &m_session;
     Database &m_db;
     // Aids found so far: the same ledgers recur on nearly every line of a run.
-    QHash<QString, QVariant> m_aids;
+    QHash<QString, QString> m_aids;
 };
 
-Outcome<int> PostingRun::aidOf(const QVariant &ledgerCode)
+Outcome<int> PostingRun::aidOf(const QVariant &ledgerCode, const QString &what)
 {
-    const QString code = numberText(ledgerCode);
-    QVariant aid = m_aids.value(code);
-    if (!aid.isValid()) {
-        aid = GetValueFromTbl(
-            m_session, QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '") + code
-                           + QLatin1Char('\''));
-        // A failed or empty lookup is asked again, as it was reported once per line.
-        if (aid.isValid())
-            m_aids.insert(code, aid);
+    const auto code = numberLiteral(ledgerCode, what);
+    if (!code)
+        return code.error();
+    auto known = m_aids.constFind(*code);
+    if (known == m_aids.cend()) {
+        auto rs = m_session.openRecordset(
+            QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '") + *code
+            + QLatin1Char('\''));
+        if (!rs)
+            return rs.error();
+        if (rs->eof()) {
+            return Error{kRefusedValue, QStringLiteral("Ledger %1 (%2) is not in the ledger master.")
+                                            .arg(*code, what)};
+        }
+        known = m_aids.insert(*code, rs->text(0).trimmed());
     }
-    const QString text = aid.isValid() && !aid.isNull() ? aid.toString().trimmed() : QString();
-    if (text.isEmpty())
+    if (known->isEmpty())
         return 0;
     bool ok = false;
-    const int value = text.toInt(&ok);
+    const int value = known->toInt(&ok);
     if (!ok)
         return Error{13, QStringLiteral("Type mismatch")};
     return value;
 }
 
-Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row, std::optional<int> &postedAs)
+Outcome<Recordset> PostingRun::offLineRows(const QString &table, const MarkedVoucher &voucher)
 {
-    const QString offLineVoucherNo = QString::number(qint64(leadingNumber(row.voucherNo)));
+    return m_db.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode='")
+                              + m_session.CompanyCode + QStringLiteral("' and VoucherNo=")
+                              + QString::number(voucher.offLineNo));
+}
+
+Outcome<PostingEnd> PostingRun::postRow(const MarkedVoucher &voucher, std::optional<int> &postedAs)
+{
     TransactionGuard guard(m_db);
     if (Status begun = guard.begin(); !begun)
         return begun.error();
@@ -72,31 +119,31 @@ Outcome<PostingEnd> PostingRun::postRow(const PostingRow &row, std::optional<int
     // Limited to the session company: off-line numbers need not be unique across companies.
     auto lines = m_db.openRecordset(
         QStringLiteral("select * from AccOffLineVoucher where isnull(Moved,'N')='N' and  VoucherNo=")
-        + offLineVoucherNo + QStringLiteral(" and CompanyCode='") + m_session.CompanyCode + QLatin1Char('\''));
+        + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode='") + m_session.CompanyCode
+        + QLatin1Char('\''));
     if (!lines)
         return lines.error();
     // Without lines there is no new number to file pending or cheque rows under.
     if (lines->isEmpty())
         return PostingEnd::Completed;
 
-    int newVoucherNo = 0;
-    auto posted = postVoucher(*lines, row, newVoucherNo);
+    VoucherNumbers numbers;
+    auto posted = postVoucher(*lines, voucher, numbers);
     if (!posted || *posted != PostingEnd::Completed)
         return posted;
-    if (Status copied = copyPending(offLineVoucherNo); !copied)
+    if (Status copied = copyPending(voucher, numbers); !copied)
         return copied.error();
-    if (Status copied = copyCheque(offLineVoucherNo, newVoucherNo); !copied)
+    if (Status copied = copyCheque(voucher, numbers); !copied)
         return copied.error();
     if (Status committed = guard.commit(); !committed)
         return committed.error();
-    postedAs = newVoucherNo;
+    postedAs = numbers.voucherNo;
     return PostingEnd::Completed;
 }
 
-Outcome<PostingEnd> PostingRun::postVoucher(Recordset &lines, const PostingRow &row, int &newVoucherNo)
+Outcome<PostingEnd> PostingRun::postVoucher(Recordset &lines, const MarkedVoucher &voucher, VoucherNumbers &numbers)
 {
     AccountsComponent &accounts = *m_session.AccountsObject;
-    const int voucherCode = int(leadingNumber(row.voucherCode));
     const QString lineCompany = lines.text(QStringLiteral("CompanyCode"));
     const int company = int(leadingNumber(lineCompany));
 
@@ -105,65 +152,72 @@ Outcome<PostingEnd> PostingRun::postVoucher(Recordset &lines, const PostingRow &
     auto number = accounts.GetMaxVoucherNo(m_session.VoucherTable, company);
     if (!number)
         return number.error();
-    if (*number == -1) {
-        m_session.prompts.message(kDuplicateMessage, kProgramTitle, PromptIcon::Information);
+    if (*number == -1)
         return PostingEnd::Duplicate;
-    }
-    newVoucherNo = *number;
-    auto subVoucherNo = accounts.GetMaxSubVNo(voucherCode, company, m_session.PostingAcType,
+    // Lines under a number that is no voucher number would block every later transfer.
+    if (*number < 1)
+        return PostingEnd::NoNumber;
+    numbers.voucherNo = *number;
+    auto subVoucherNo = accounts.GetMaxSubVNo(voucher.voucherCode, company, m_session.PostingAcType,
                                               m_session.FinancialYear);
     if (!subVoucherNo)
         return subVoucherNo.error();
+    numbers.subVoucherNo = *subVoucherNo;
 
     for (lines.moveFirst(); !lines.eof(); lines.moveNext()) {
-        if (Status inserted = insertLine(lines, row, newVoucherNo, *subVoucherNo); !inserted)
+        if (Status inserted = insertLine(lines, voucher, numbers); !inserted)
             return inserted.error();
-        if (Status moved = m_db.execute(QStringLiteral("update AccOffLineVoucher set Moved='Y' where OldVoucherNo=")
-                                        + numberText(lines.value(QStringLiteral("OldVoucherNo"))));
-            !moved)
-            return moved.error();
     }
-    if (newVoucherNo < 1)
-        m_session.prompts.message(QStringLiteral("Voucher No is 0"), kProgramTitle, PromptIcon::None);
-    if (Status updated = accounts.UpdateVoucherNo(newVoucherNo, m_session.CompanyCode); !updated)
+    // The lines just posted, and no other company's lines that share the off-line number.
+    if (Status moved = m_db.execute(QStringLiteral("update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' "
+                                                   "and VoucherNo=")
+                                    + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode='")
+                                    + m_session.CompanyCode + QLatin1Char('\''));
+        !moved)
+        return moved.error();
+    if (Status updated = accounts.UpdateVoucherNo(numbers.voucherNo, m_session.CompanyCode); !updated)
         return updated.error();
     const Status counted = m_db.execute(
-        QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=") + QString::number(*subVoucherNo)
-        + QStringLiteral(" where Vouchercode = ") + QString::number(voucherCode) + QStringLiteral(" and CompanyCode='")
-        + lineCompany + QStringLiteral("' and TranYear='") + m_session.FinancialYear + QLatin1Char('\''));
+        QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
+        + QString::number(numbers.subVoucherNo) + QStringLiteral(" where Vouchercode = ")
+        + QString::number(voucher.voucherCode) + QStringLiteral(" and CompanyCode='") + lineCompany
+        + QStringLiteral("' and TranYear='") + m_session.FinancialYear + QLatin1Char('\''));
     if (!counted)
         return counted.error();
     return PostingEnd::Completed;
 }
 
-Status PostingRun::insertLine(Recordset &line, const PostingRow &row, int newVoucherNo, int subVoucherNo)
+Status PostingRun::insertLine(Recordset &line, const MarkedVoucher &voucher, const VoucherNumbers &numbers)
 {
-    auto aid = aidOf(line.value(QStringLiteral("LedgerCode")));
+    const QString owner = voucher.owner();
+    auto aid = aidOf(line.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
     if (!aid)
         return aid.error();
-    auto oppAid = aidOf(line.value(QStringLiteral("OppLedgerCode")));
+    auto oppAid = aidOf(line.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
     if (!oppAid)
         return oppAid.error();
 
-    InsertValues list = values();
+    InsertValues list(m_session.QuoteChar, owner);
     list.text(line.value(QStringLiteral("CompanyCode")))
         .text(line.value(QStringLiteral("DivisionCode")))
-        .number(int(leadingNumber(row.acType)))
-        .number(newVoucherNo)
-        .date(line.value(QStringLiteral("VoucherDt")))
-        .number(line.value(QStringLiteral("LedgerCode")))
+        .number(voucher.acType)
+        .number(numbers.voucherNo)
+        .date(line.value(QStringLiteral("VoucherDt")), QStringLiteral("VoucherDt"))
+        .number(line.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
         .text(line.value(QStringLiteral("CrDr")))
-        .number(line.value(QStringLiteral("Amount")))
-        .number(int(leadingNumber(row.voucherCode)))
+        .number(line.value(QStringLiteral("Amount")), QStringLiteral("Amount"))
+        .number(voucher.voucherCode)
         .text(line.value(QStringLiteral("Narration")))
         .raw(QStringLiteral("'N'"))
-        .number(subVoucherNo)
-        .number(line.value(QStringLiteral("OppLedgerCode")))
+        .number(numbers.subVoucherNo)
+        .number(line.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode"))
         .text(line.value(QStringLiteral("BillRefno")))
-        .number(line.value(QStringLiteral("OldVoucherNo")))
+        .optionalNumber(line.value(QStringLiteral("OldVoucherNo")), QStringLiteral("OldVoucherNo"))
         .raw(QStringLiteral("getdate()"))
         .text(*aid)
         .text(*oppAid);
+    if (Status written = list.status(); !written)
+        return written;
     return m_db.execute(QStringLiteral("insert into ") + m_session.VoucherTable
                         + QStringLiteral(" (CompanyCode,DivisionCode,AcType,")
                         + QStringLiteral("VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode,Narration,"
@@ -172,47 +226,49 @@ Status PostingRun::insertLine(Recordset &line, const PostingRow &row, int newVou
                         + QStringLiteral("values ") + list.list());
 }
 
-Status PostingRun::copyPending(const QString &offLineVoucherNo)
+Status PostingRun::copyPending(const MarkedVoucher &voucher, const VoucherNumbers &numbers)
 {
-    auto pending = m_db.openRecordset(QStringLiteral("select * from AccOffLinePending where CompanyCode='")
-                                      + m_session.CompanyCode + QStringLiteral("' and VoucherNo=")
-                                      + offLineVoucherNo);
+    auto pending = offLineRows(QStringLiteral("AccOffLinePending"), voucher);
     if (!pending)
         return pending.error();
     if (pending->isEmpty())
         return {};
     Recordset &row = *pending;
-    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")));
+    const QString owner = QStringLiteral("the bill-wise entry of ") + voucher.owner();
+    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
     if (!aid)
         return aid.error();
-    auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")));
+    auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
     if (!oppAid)
         return oppAid.error();
 
-    InsertValues list = values();
+    // Filed under the voucher's new number and sub-number, as the cheque and the transfer are.
+    InsertValues list(m_session.QuoteChar, owner);
     list.text(row.value(QStringLiteral("CompanyCode")))
         .text(row.value(QStringLiteral("DivisionCode")))
-        .number(row.value(QStringLiteral("AcType")))
-        .number(row.value(QStringLiteral("LedgerCode")))
-        .number(row.value(QStringLiteral("VoucherNo")))
+        .number(row.value(QStringLiteral("AcType")), QStringLiteral("AcType"))
+        .number(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
+        .number(numbers.voucherNo)
         .text(row.value(QStringLiteral("BillRefno")))
-        .date(row.value(QStringLiteral("billdate")))
-        .number(row.value(QStringLiteral("billamount")))
+        .date(row.value(QStringLiteral("billdate")), QStringLiteral("billdate"))
+        .number(row.value(QStringLiteral("billamount")), QStringLiteral("billamount"))
         .text(row.value(QStringLiteral("InvoiceNo")))
-        .number(row.value(QStringLiteral("MRC_Amt")))
+        .number(row.value(QStringLiteral("MRC_Amt")), QStringLiteral("MRC_Amt"))
         .text(row.value(QStringLiteral("CrDr")))
         .text(row.value(QStringLiteral("TransType")))
-        .number(leadingNumber(row.text(QStringLiteral("OnAcNo"))))
-        .number(row.value(QStringLiteral("VoucherCode")))
-        .number(row.value(QStringLiteral("Payable")))
-        .number(row.value(QStringLiteral("discamt")))
-        .number(row.value(QStringLiteral("VoucherNo")))
-        .date(row.value(QStringLiteral("billdate")))
-        .number(row.value(QStringLiteral("OppLedgerCode")))
+        .leadingNumber(row.value(QStringLiteral("OnAcNo")), QStringLiteral("OnAcNo"))
+        .number(row.value(QStringLiteral("VoucherCode")), QStringLiteral("VoucherCode"))
+        .number(row.value(QStringLiteral("Payable")), QStringLiteral("Payable"))
+        .number(row.value(QStringLiteral("discamt")), QStringLiteral("discamt"))
+        .number(numbers.subVoucherNo)
+        .date(row.value(QStringLiteral("billdate")), QStringLiteral("billdate"))
+        .number(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode"))
         .text(row.value(QStringLiteral("Remarks")))
         .raw(QStringLiteral("getdate()"))
         .text(*aid)
         .text(*oppAid);
+    if (Status written = list.status(); !written)
+        return written;
     return m_db.execute(QStringLiteral("insert into AccPending (CompanyCode,DivisionCode,AcType,LedgerCode,")
                         + QStringLiteral("VoucherNo,BillRefNo,BillDate,BillAmount,InvoiceNo,MRC_Amt,")
                         + QStringLiteral("CrDr,TransType,OnAcNo,VoucherCode,Payable,DiscAmt,VoucherSlno,TransDate,"
@@ -220,43 +276,44 @@ Status PostingRun::copyPending(const QString &offLineVoucherNo)
                         + list.list());
 }
 
-Status PostingRun::copyCheque(const QString &offLineVoucherNo, int newVoucherNo)
+Status PostingRun::copyCheque(const MarkedVoucher &voucher, const VoucherNumbers &numbers)
 {
-    auto cheque = m_db.openRecordset(QStringLiteral("select * from AccOffLineChequeDet where CompanyCode='")
-                                     + m_session.CompanyCode + QStringLiteral("' and VoucherNo=")
-                                     + offLineVoucherNo);
+    auto cheque = offLineRows(QStringLiteral("AccOffLineChequeDet"), voucher);
     if (!cheque)
         return cheque.error();
     if (cheque->isEmpty())
         return {};
     Recordset &row = *cheque;
-    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")));
+    const QString owner = QStringLiteral("the cheque of ") + voucher.owner();
+    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
     if (!aid)
         return aid.error();
-    auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")));
+    auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1 of ") + owner);
     if (!aid1)
         return aid1.error();
 
-    InsertValues list = values();
+    InsertValues list(m_session.QuoteChar, owner);
     list.text(row.value(QStringLiteral("CompanyCode")))
-        .number(row.value(QStringLiteral("LedgerCode")))
-        .number(newVoucherNo)
+        .number(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
+        .number(numbers.voucherNo)
         .text(row.value(QStringLiteral("ChequeNo")))
-        .number(row.value(QStringLiteral("ChequeAmount")))
-        .date(row.value(QStringLiteral("ReceiveDate")))
-        .date(row.value(QStringLiteral("ChequeDate")))
+        .number(row.value(QStringLiteral("ChequeAmount")), QStringLiteral("ChequeAmount"))
+        .date(row.value(QStringLiteral("ReceiveDate")), QStringLiteral("ReceiveDate"))
+        .date(row.value(QStringLiteral("ChequeDate")), QStringLiteral("ChequeDate"))
         .text(row.value(QStringLiteral("Status")))
         .text(row.value(QStringLiteral("BankName")))
         .raw(QStringLiteral("''"))
-        .number(row.value(QStringLiteral("DivisionId")))
-        .number(row.value(QStringLiteral("AcType")))
-        .number(row.value(QStringLiteral("VoucherCode")))
-        .number(row.value(QStringLiteral("LedgerCode1")))
+        .number(row.value(QStringLiteral("DivisionId")), QStringLiteral("DivisionId"))
+        .number(row.value(QStringLiteral("AcType")), QStringLiteral("AcType"))
+        .number(row.value(QStringLiteral("VoucherCode")), QStringLiteral("VoucherCode"))
+        .number(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1"))
         .raw(QStringLiteral("''"))
         .text(row.value(QStringLiteral("ChequePrinted")))
-        .date(row.value(QStringLiteral("DepositDate")))
+        .date(row.value(QStringLiteral("DepositDate")), QStringLiteral("DepositDate"))
         .text(*aid)
         .text(*aid1);
+    if (Status written = list.status(); !written)
+        return written;
     return m_db.execute(QStringLiteral("INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,")
                         + QStringLiteral("VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate")
                         + QStringLiteral(",Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,"
@@ -268,10 +325,13 @@ Status PostingRun::copyCheque(const QString &offLineVoucherNo, int newVoucherNo)
 
 PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const PostedVoucher &posted)
 {
-    const auto fail = [&session](const Error &error) {
-        session.ReportError(error, kPostingWindow, QStringLiteral("SaveTrans"), true);
+    const auto stop = [&session](PostingEnd end) {
         session.AccountsObject.reset();
-        return PostingEnd::Failed;
+        return end;
+    };
+    const auto fail = [&session, &stop](const Error &error) {
+        session.ReportError(error, kPostingWindow, QStringLiteral("SaveTrans"), true);
+        return stop(PostingEnd::Failed);
     };
     if (!session.db())
         return fail(closedConnectionError());
@@ -282,19 +342,30 @@ PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const Post
     for (const PostingRow &row : rows) {
         if (leadingNumber(row.postedAmount) <= 0)
             continue;
+        const auto voucher = markedVoucher(row);
+        if (!voucher)
+            return fail(voucher.error());
         std::optional<int> postedAs;
-        auto end = run.postRow(row, postedAs);
+        // The voucher's transaction is over when postRow returns: no box below holds the
+        // database's locks while it waits for the user.
+        const auto end = run.postRow(*voucher, postedAs);
         if (!end)
             return fail(end.error());
-        if (*end == PostingEnd::Duplicate) {
-            session.AccountsObject.reset();
-            return PostingEnd::Duplicate;
+        switch (*end) {
+        case PostingEnd::Duplicate:
+            session.prompts.message(kDuplicateMessage, kProgramTitle, PromptIcon::Information);
+            return stop(PostingEnd::Duplicate);
+        case PostingEnd::NoNumber:
+            session.prompts.message(QStringLiteral("Voucher No is 0"), kProgramTitle, PromptIcon::None);
+            return stop(PostingEnd::NoNumber);
+        case PostingEnd::Completed:
+        case PostingEnd::Failed:
+            break;
         }
         if (postedAs && posted)
             posted(row, *postedAs);
     }
-    session.AccountsObject.reset();
-    return PostingEnd::Completed;
+    return stop(PostingEnd::Completed);
 }
 
 } // namespace vant

@@ -12,14 +12,16 @@ struct Session;
 
 enum class PostingEnd {
     Completed, // every marked row was looked at
-    Duplicate, // the component gave -1 for a voucher number; later rows untouched
-    Failed,    // a statement or component call failed and was reported
+    Duplicate, // the component gave -1 for a voucher number; that voucher and later rows untouched
+    NoNumber,  // the component gave another number below 1; that voucher and later rows untouched
+    Failed,    // a statement, component call or value of a voucher failed and was reported
 };
 
 // Posts every marked row (POSTED AMT above 0) into the year's voucher table under a
-// number from the accounts component of the session's product, flags its off-line
-// lines as moved and copies its first pending and cheque rows. Each voucher is written
-// in a transaction of its own, so a failure leaves it wholly unposted.
+// number from the accounts component of the session's product, flags the session
+// company's off-line lines of the voucher as moved and copies its first pending and cheque
+// rows under the new number. Each voucher is written in a transaction of its own, so a
+// failure leaves it wholly unposted; the run stops at the first voucher that is not posted.
 // posted, when given, hears of each voucher once it is posted, with its new number.
 using PostedVoucher = std::function<void(const PostingRow &row, int voucherNo)>;
 PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const PostedVoucher &posted = {});

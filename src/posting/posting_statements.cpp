@@ -1,18 +1,9 @@
 #include "posting_statements.h"
 
-#include "session/recordset.h"
+#include "session/sql_literals.h"
 #include "session/text_helpers.h"
 
 namespace vant {
-
-QString numberText(const QVariant &value)
-{
-    if (value.isNull())
-        return {};
-    if (value.typeId() == QMetaType::Double)
-        return QString::number(value.toDouble(), 'g', 15);
-    return value.toString().trimmed();
-}
 
 InsertValues &InsertValues::text(const QVariant &value)
 {
@@ -20,18 +11,33 @@ InsertValues &InsertValues::text(const QVariant &value)
     return *this;
 }
 
-InsertValues &InsertValues::number(const QVariant &value)
+InsertValues &InsertValues::number(const QVariant &value, const QString &field)
 {
-    const QString digits = numberText(value);
-    m_values.append(digits.isEmpty() ? QStringLiteral("NULL") : digits);
+    append(numberLiteral(value, describe(field)));
     return *this;
 }
 
-InsertValues &InsertValues::date(const QVariant &value)
+InsertValues &InsertValues::number(int value)
 {
-    const QDate day = dateOf(value);
-    m_values.append(day.isValid() ? m_dateQuote + sqlDate(day) + m_dateQuote
-                                  : QStringLiteral("NULL"));
+    m_values.append(QString::number(value));
+    return *this;
+}
+
+InsertValues &InsertValues::optionalNumber(const QVariant &value, const QString &field)
+{
+    append(optionalNumberLiteral(value, describe(field)));
+    return *this;
+}
+
+InsertValues &InsertValues::leadingNumber(const QVariant &value, const QString &field)
+{
+    append(leadingNumberLiteral(value, describe(field)));
+    return *this;
+}
+
+InsertValues &InsertValues::date(const QVariant &value, const QString &field)
+{
+    append(dateLiteral(value, m_dateQuote, describe(field)));
     return *this;
 }
 
@@ -44,6 +50,13 @@ InsertValues &InsertValues::raw(const QString &sql)
 QString InsertValues::list() const
 {
     return QLatin1Char('(') + m_values.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+void InsertValues::append(const Outcome<QString> &literal)
+{
+    if (!literal && !m_error)
+        m_error = literal.error();
+    m_values.append(literal ? *literal : QStringLiteral("NULL"));
 }
 
 } // namespace vant

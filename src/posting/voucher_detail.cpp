@@ -26,16 +26,18 @@ QList<int> detailColumnWidths(int gridWidthTwips)
     return percentColumnWidths(gridWidthTwips, {10, 0, 50, 20, 20});
 }
 
-QString voucherDetailStatement(qint64 offLineVoucherNo)
+QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCode)
 {
+    // The lines that Transfer would post: the company's own, not yet moved.
     return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a "
                           "inner join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND ")
-           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" order by crdr desc");
+           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode='")
+           + companyCode + QStringLiteral("' and isnull(a.Moved,'N')='N' order by crdr desc");
 }
 
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)
 {
-    auto rs = session.openRecordset(voucherDetailStatement(offLineVoucherNo));
+    auto rs = session.openRecordset(voucherDetailStatement(offLineVoucherNo, session.CompanyCode));
     if (!rs)
         return rs.error();
     QList<DetailLine> lines;

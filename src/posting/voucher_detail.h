@@ -24,7 +24,7 @@ QStringList detailHeadings();
 // Column widths in twips for a detail grid of that width; 0 hides a column.
 QList<int> detailColumnWidths(int gridWidthTwips);
 
-QString voucherDetailStatement(qint64 offLineVoucherNo);
+QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCode);
 
 // The lines of an off-line voucher, debit lines first, numbered from 1.
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo);

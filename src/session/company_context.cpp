@@ -77,6 +77,14 @@ QString GetCompanyName(Session &session, const QString &companyCode)
     return rs->text(0);
 }
 
+Outcome<qint64> countRows(Session &session, const QString &statement)
+{
+    auto rs = session.openRecordset(statement);
+    if (!rs)
+        return rs.error();
+    return rs->eof() ? 0 : qint64(leadingNumber(rs->text(0)));
+}
+
 int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
 {
     auto rs = session.openRecordset(statement);

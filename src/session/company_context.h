@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariant>
@@ -16,6 +18,9 @@ QDate GetFromCompany(Session &session, const QString &companyCode);
 QString GetCompanyName(Session &session, const QString &companyCode);
 // Rows of the statement, or with firstColumn its first column as a number.
 int GetRecordCount(Session &session, const QString &statement, bool firstColumn);
+// The number a count statement gives (its first column; 0 without a row), or the error
+// that stopped it, unreported: for callers that must not take a failure for 0.
+Outcome<qint64> countRows(Session &session, const QString &statement);
 // First column of the first row; an invalid QVariant when there is no row.
 QVariant GetValueFromTbl(Session &session, const QString &statement);
 

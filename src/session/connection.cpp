@@ -10,16 +10,17 @@ namespace vant {
 ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
 {
     session.QuoteChar = QStringLiteral("'");
+    const SettingsKey key(&session.prompts);
     ConnectionSettings settings;
-    settings.database = readSetting(productDbKey);
+    settings.database = key.value(productDbKey);
     if (settings.database.trimmed().isEmpty()) {
         session.prompts.message(QStringLiteral("DB Creator is not Executed yet. Please execute it."));
         return ConnectResult::ProgramEnds;
     }
-    settings.server = readSetting(QStringLiteral("Server"));
-    settings.login = readSetting(QStringLiteral("Login"));
-    settings.password = DecipherPassword(readSetting(QStringLiteral("Password")), kPasswordKey);
-    settings.driver = readSetting(QStringLiteral("Driver"));
+    settings.server = key.value(QStringLiteral("Server"));
+    settings.login = key.value(QStringLiteral("Login"));
+    settings.password = DecipherPassword(key.value(QStringLiteral("Password")), kPasswordKey);
+    settings.driver = key.value(QStringLiteral("Driver"));
     // Every attempt replaces the connection; a refused one leaves none behind.
     session.DBConnection.reset();
     if (settings.server.isEmpty() || settings.login.isEmpty())

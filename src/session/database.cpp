@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -78,6 +79,16 @@ FieldType declaredType(const QSqlQuery &query, int column, FieldType reported)
     if (type == "datetime" || type == "date" || type == "smalldatetime")
         return FieldType::Date;
     return reported;
+}
+
+// A statement as the trace writes it: the literal compared with a stored password (the
+// login's check) is masked, so that a trace file never holds a password.
+QString traceText(const QString &statement)
+{
+    static const QRegularExpression password(QStringLiteral("(pem_emp_password\\s*=\\s*)'(?:[^']|'')*'"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    QString text = statement;
+    return text.replace(password, QStringLiteral("\\1'********'"));
 }
 
 Error errorOf(const QSqlError &error, const QString &fallback)
@@ -195,7 +206,7 @@ void Database::close()
 QString Database::prepare(const QString &statement)
 {
     if (m_trace) {
-        m_trace->write(statement.toUtf8() + '\n');
+        m_trace->write(traceText(statement).toUtf8() + '\n');
         m_trace->flush();
     }
     return m_dialect == Dialect::Sqlite ? toSqliteDialect(statement) : statement;
@@ -273,8 +284,14 @@ Status Database::rollbackTransaction()
 
 TransactionGuard::~TransactionGuard()
 {
+    rollback();
+}
+
+void TransactionGuard::rollback()
+{
     if (m_open)
         m_db.rollbackTransaction();
+    m_open = false;
 }
 
 Status TransactionGuard::begin()

@@ -77,6 +77,8 @@ public:
 
     Status begin();
     Status commit();
+    // Rolls back now, before the guard goes out of scope (say, before a box waits for the user).
+    void rollback();
 
 private:
     Database &m_db;

@@ -23,11 +23,12 @@ LoginResult stayAt(LoginResult::Focus focus)
 
 } // namespace
 
-QStringList FillProductList()
+QStringList FillProductList(UserPrompts &prompts)
 {
+    const SettingsKey key(&prompts);
     QStringList names;
     for (const Product &product : products()) {
-        if (!readSetting(product.loginDbValue).isEmpty())
+        if (!key.value(product.loginDbValue).isEmpty())
             names << product.name;
     }
     return names;

@@ -8,9 +8,11 @@
 namespace vant {
 
 struct Session;
+class UserPrompts;
 
-// The names of the products whose database-name value is set, in the login's order.
-QStringList FillProductList();
+// The names of the products whose database-name value is set, in the login's order; a
+// settings store that cannot be read is shown through the prompts and lists none.
+QStringList FillProductList(UserPrompts &prompts);
 
 // True when the employee master holds the user with that password. Passwords are
 // compared as digests when the first stored password is 32 characters long.

@@ -108,7 +108,7 @@ void FrmDB::layOut()
 void FrmDB::FillProductList()
 {
     m_cboProductName->clear();
-    m_cboProductName->addItems(vant::FillProductList());
+    m_cboProductName->addItems(vant::FillProductList(m_session.prompts));
     if (m_cboProductName->count() > 0)
         m_cboProductName->setCurrentIndex(0);
 }

@@ -1,20 +1,39 @@
 #include "settings_store.h"
 
-#include <QSettings>
+#include "settings_file_format.h"
+#include "user_prompts.h"
+
 
 #include <limits>
-#include <memory>
 
 namespace vant {
 
 namespace {
 
-std::unique_ptr<QSettings> openKey(const QString &rootKey, const QString &keyPath)
+const QString kStoreName = QStringLiteral("KormoLedger");
+
+std::unique_ptr<QSettings> openProgramKey()
 {
-    if (rootKey != kRegistryRoot || keyPath.compare(kRegistryPath, Qt::CaseInsensitive) != 0)
-        return nullptr;
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("KormoLedger"));
+    return std::make_unique<QSettings>(settingsFormat(), QSettings::UserScope, kStoreName);
+}
+
+bool isProgramKey(const QString &rootKey, const QString &keyPath)
+{
+    return rootKey == kRegistryRoot && keyPath.compare(kRegistryPath, Qt::CaseInsensitive) == 0;
+}
+
+// Why the store cannot be read, or empty when it can.
+QString unreadableReason(const QSettings &key)
+{
+    switch (key.status()) {
+    case QSettings::NoError:
+        return {};
+    case QSettings::AccessError:
+        return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
+    case QSettings::FormatError:
+        return QStringLiteral("The settings store %1 is not made of \"Name=value\" lines.").arg(key.fileName());
+    }
+    return {};
 }
 
 QString storedName(const QSettings &key, const QString &valueName)
@@ -57,24 +76,53 @@ int QueryRegValue(const QSettings &key, const QString &valueName, QString &value
     }
 }
 
-QString GetRegisterVal(const QString &rootKey, const QString &keyPath, const QString &valueName)
+QSettings::Format settingsFormat()
 {
-    const auto key = openKey(rootKey, keyPath);
-    if (!key)
-        return {};
+#ifdef Q_OS_WIN
+    return QSettings::NativeFormat;
+#else
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile);
+    return format;
+#endif
+}
+
+SettingsKey::SettingsKey(UserPrompts *prompts) : m_key(openProgramKey())
+{
+    const QString reason = unreadableReason(*m_key);
+    if (reason.isEmpty())
+        return;
+    m_key.reset();
+    if (prompts)
+        prompts->message(reason + QStringLiteral("  GetRegisterVal"));
+}
+
+SettingsKey::~SettingsKey() = default;
+
+QString SettingsKey::value(const QString &valueName) const
+{
     QString value;
-    QueryRegValue(*key, valueName, value);
+    if (m_key)
+        QueryRegValue(*m_key, valueName, value);
     return value;
 }
 
-QString readSetting(const QString &valueName)
+QString GetRegisterVal(const QString &rootKey, const QString &keyPath, const QString &valueName,
+                       UserPrompts *prompts)
 {
-    return GetRegisterVal(kRegistryRoot, kRegistryPath, valueName);
+    if (!isProgramKey(rootKey, keyPath))
+        return {};
+    return SettingsKey(prompts).value(valueName);
+}
+
+QString readSetting(const QString &valueName, UserPrompts *prompts)
+{
+    return GetRegisterVal(kRegistryRoot, kRegistryPath, valueName, prompts);
 }
 
 void writeSetting(const QString &valueName, const QString &value)
 {
-    const auto key = openKey(kRegistryRoot, kRegistryPath);
+    const auto key = openProgramKey();
     const QString existing = storedName(*key, valueName);
     key->setValue(existing.isEmpty() ? valueName : existing, value);
 }

@@ -289,9 +289,19 @@ void frmVantTools::Processtransfer()
             field->setFocus();
         return;
     }
-    m_prgStatus->setRange(0, transferRowCount(m_session, request));
+    const Outcome<int> rows = transferRowCount(m_session, request);
+    if (!rows) {
+        reportProcessFailure(rows.error());
+        return;
+    }
+    m_prgStatus->setRange(0, *rows);
     m_prgStatus->setValue(0);
-    if (!confirmOverwrite(m_session, request))
+    const Outcome<bool> confirmed = confirmOverwrite(m_session, request);
+    if (!confirmed) {
+        reportProcessFailure(confirmed.error());
+        return;
+    }
+    if (!*confirmed)
         return;
 
     const TransferFeedback feedback{
@@ -311,11 +321,15 @@ void frmVantTools::Processtransfer()
         },
     };
     const Outcome<TransferEnd> end = RunTransfer(m_session, request, feedback);
-    if (!end) {
-        m_session.ReportError(end.error(), kToolsWindowName, QStringLiteral("Processtransfer"), false);
-        m_session.prompts.message(end.error().description);
-    }
+    if (!end)
+        reportProcessFailure(end.error());
     endRun(end && *end == TransferEnd::Completed);
+}
+
+void frmVantTools::reportProcessFailure(const Error &error)
+{
+    m_session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
+    m_session.prompts.message(error.description);
 }
 
 void frmVantTools::endRun(bool completed)

@@ -53,6 +53,8 @@ private:
     void lookupDestination();
     void process();
     void Processtransfer();
+    // A failure from the counting on: logged under Processtransfer, its description shown.
+    void reportProcessFailure(const Error &error);
     void endRun(bool completed);
     QWidget *fieldWidget(ToolsField field) const;
     QWidget *controlOf(QObject *object) const;

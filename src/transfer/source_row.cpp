@@ -1,36 +1,23 @@
 #include "source_row.h"
 
+#include "session/sql_literals.h"
 #include "session/text_helpers.h"
 
-#include <cmath>
-
 namespace vant {
-
-QString sqlNumber(double value)
-{
-    if (std::floor(value) == value && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qint64>(value));
-    QString text = QString::number(value, 'f', 10);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
-}
 
 QString SourceRow::quoted(const QString &field) const
 {
     return sqlQuoted(m_rs.text(field));
 }
 
-QString SourceRow::raw(const QString &field) const
+QString SourceRow::raw(const QString &field)
 {
-    return m_rs.text(field);
+    return checked(optionalNumberLiteral(m_rs.value(field), describe(field)));
 }
 
-QString SourceRow::number(const QString &field) const
+QString SourceRow::number(const QString &field)
 {
-    return sqlNumber(leadingNumber(m_rs.text(field)));
+    return checked(leadingNumberLiteral(m_rs.value(field), describe(field)));
 }
 
 QString SourceRow::trimmed(const QString &field) const
@@ -38,10 +25,30 @@ QString SourceRow::trimmed(const QString &field) const
     return sqlQuoted(m_rs.text(field).trimmed());
 }
 
-QString SourceRow::date(const QString &field) const
+QString SourceRow::date(const QString &field)
 {
-    const QDate day = dateOf(m_rs.value(field));
-    return day.isValid() ? QLatin1Char('\'') + sqlDate(day) + QLatin1Char('\'') : QStringLiteral("''");
+    return checked(dateLiteral(m_rs.value(field), QStringLiteral("'"), describe(field)));
+}
+
+QString SourceRow::describe(const QString &field) const
+{
+    return QStringLiteral("%1 of %2 row %3 %4").arg(field, m_table, m_idField, m_rs.text(m_idField));
+}
+
+Status SourceRow::takeStatus()
+{
+    Status status = m_error ? Status(*m_error) : Status();
+    m_error.reset();
+    return status;
+}
+
+QString SourceRow::checked(const Outcome<QString> &literal)
+{
+    if (literal)
+        return *literal;
+    if (!m_error)
+        m_error = literal.error();
+    return QStringLiteral("NULL");
 }
 
 } // namespace vant

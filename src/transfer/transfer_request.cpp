@@ -46,6 +46,11 @@ std::optional<RequestRefusal> checkTransferRequest(Session &session, const Trans
     if (companyMissing(session, request.destinationCode))
         return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany,
                               false};
+    // The run clears the destination's transferred vouchers of the period: in the source
+    // company itself those are its own posted vouchers.
+    if (request.destination() == request.source())
+        return RequestRefusal{QStringLiteral("Destination Company must be a Shadow Company, not the Source Company"),
+                              ToolsField::DestinationCompany, false};
     if (request.from > request.to)
         return RequestRefusal{QStringLiteral("From Date Greater than Do Date"), ToolsField::FromDate, false};
     if (outsideYear(session, request.from))
@@ -72,28 +77,35 @@ bool CheckTransAvail(Session &session, const QString &companyCode, const QDate &
     return !rs->eof() && leadingNumber(rs->text(0)) > 0;
 }
 
-int transferRowCount(Session &session, const TransferRequest &request)
+Outcome<int> transferRowCount(Session &session, const TransferRequest &request)
 {
     const QString source = request.source();
-    const qint64 vouchers = GetRecordCount(session, voucherCountStatement(session, source, request.from, request.to),
-                                           true);
-    const qint64 billwise = GetRecordCount(
-        session,
+    const QStringList statements = {
+        voucherCountStatement(session, source, request.from, request.to),
         QStringLiteral("select count(*) from accpending where CompanyCode='") + source + QLatin1Char('\'')
             + period(QStringLiteral("TransDate"), request.from, request.to),
-        true);
-    const qint64 cheques = GetRecordCount(
-        session,
         QStringLiteral("select count(*) from accchequedetails where CompanyCode='") + source + QLatin1Char('\'')
             + period(QStringLiteral("ReceiveDate"), request.from, request.to),
-        true);
-    return int(std::min<qint64>(vouchers + billwise + cheques, kProgressLimit));
+    };
+    qint64 rows = 0;
+    for (const QString &statement : statements) {
+        const auto counted = countRows(session, statement);
+        if (!counted)
+            return counted.error();
+        rows += *counted;
+    }
+    return int(std::min<qint64>(rows, kProgressLimit));
 }
 
-bool confirmOverwrite(Session &session, const TransferRequest &request)
+Outcome<bool> confirmOverwrite(Session &session, const TransferRequest &request)
 {
-    const QString statement = voucherCountStatement(session, request.destination(), request.from, request.to);
-    if (GetRecordCount(session, statement, true) < 1)
+    // A count that fails must not pass for an empty destination: the run would then clear
+    // the earlier copy without asking.
+    const auto copied =
+        countRows(session, voucherCountStatement(session, request.destination(), request.from, request.to));
+    if (!copied)
+        return copied.error();
+    if (*copied < 1)
         return true;
     return session.prompts.question(QStringLiteral("Data Transfer already done for this period.\r\n"
                                                    " Do you want Overwrite with existing Data ? "))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/outcome.h"
+
 #include <QDate>
 #include <QString>
 
@@ -41,11 +43,13 @@ std::optional<RequestRefusal> checkTransferRequest(Session &session, const Trans
 // True when the company has a voucher dated in the period.
 bool CheckTransAvail(Session &session, const QString &companyCode, const QDate &from, const QDate &to);
 
-// Source rows of the three kinds in the period, cut to the progress bar's limit.
-int transferRowCount(Session &session, const TransferRequest &request);
+// Source rows of the three kinds in the period, cut to the progress bar's limit; the error
+// of a count that failed.
+Outcome<int> transferRowCount(Session &session, const TransferRequest &request);
 
 // When the destination already holds vouchers of the period, asks the two overwrite
-// questions; true when the run may go on.
-bool confirmOverwrite(Session &session, const TransferRequest &request);
+// questions; true when the run may go on. A count that fails asks nothing and comes back
+// as the error, which stops the request.
+Outcome<bool> confirmOverwrite(Session &session, const TransferRequest &request);
 
 } // namespace vant

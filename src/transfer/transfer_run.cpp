@@ -1,6 +1,7 @@
 #include "transfer_run.h"
 
 #include "session/session.h"
+#include "session/sql_literals.h"
 #include "session/text_helpers.h"
 #include "source_row.h"
 
@@ -13,10 +14,13 @@ namespace vant {
 
 namespace {
 
-// A user-defined error number (vbObjectError + 513) for the rows the run refuses.
-constexpr int kRefusedRow = -2147220991;
-
 const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
+
+// A row the run refuses stops it; the report says that nothing was kept.
+Error refused(const QString &why)
+{
+    return Error{kRefusedValue, why + QStringLiteral(" Nothing was transferred.")};
+}
 
 class TransferRun
 {
@@ -48,15 +52,19 @@ private:
     Status copyVouchers();
     Status copyBillwise();
     Status copyCheques();
-    Status startVoucher(const SourceRow &row);
+    Status startVoucher(SourceRow &row);
     // The shadow number of a source voucher; none when that voucher has no copy. Remembered,
     // as many bill-wise and cheque rows name the same voucher and the copies no longer change.
     Outcome<std::optional<QString>> shadowVoucherNo(const QString &sourceVoucherNo);
+    // The shadow number of the voucher that a bill-wise or cheque row belongs to; none when
+    // the row names no voucher (NULL, 0 or below) or its voucher has no copy.
+    Outcome<std::optional<QString>> linkedVoucherNo(const Recordset &rs, const SourceRow &row);
     // The values of a row's insert, given the number of its voucher's copy.
-    using RowValues = std::function<QStringList(const SourceRow &row, const QString &voucherNo)>;
+    using RowValues = std::function<QStringList(SourceRow &row, const QString &voucherNo)>;
     // Copies the selected rows that belong to a copied voucher, under that copy's number; every
     // row moves the bar, copied or skipped.
-    Status copyLinkedRows(const QString &select, const QString &insertInto, const RowValues &values);
+    Status copyLinkedRows(const QString &table, const QString &select, const QString &insertInto,
+                          const RowValues &values);
 
     Session &m_session;
     Database &m_db;
@@ -94,8 +102,9 @@ Status TransferRun::ClearOldRecords()
     const QString logInto = QStringLiteral(
         "insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear) "
         "select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,");
-    const QString ledgerJoin = QStringLiteral(" a join accledgermaster ledm on a.ledgercode=ledm.ledgercode where "
-                                              "a.CompanyCode='")
+    // Every row that is deleted below is logged, also one whose ledger is not in the ledger master.
+    const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
+                                              "where a.CompanyCode='")
                                + m_destination + QLatin1Char('\'');
     return executeAll(m_db, {
         logInto + QStringLiteral("'V' type,a.tsid,'") + m_year + QStringLiteral("' tranyear from ") + m_voucherTable
@@ -142,7 +151,7 @@ Status TransferRun::copyDivisions()
     return {};
 }
 
-Status TransferRun::startVoucher(const SourceRow &row)
+Status TransferRun::startVoucher(SourceRow &row)
 {
     AccountsComponent *accounts = m_session.AccountsObject.get();
     if (!accounts)
@@ -153,10 +162,10 @@ Status TransferRun::startVoucher(const SourceRow &row)
         return voucherNo.error();
     // Rows under a number that is no voucher number could never be told apart.
     if (*voucherNo <= 0) {
-        return Error{kRefusedRow, QStringLiteral("No voucher number was given for voucher %1 of company %2 "
-                                                 "(the accounts component answered %3); nothing was transferred.")
-                                      .arg(row.text(QStringLiteral("VoucherNo")), m_destination)
-                                      .arg(*voucherNo)};
+        return Error{kRefusedValue, QStringLiteral("No voucher number was given for voucher %1 of company %2 "
+                                                   "(the accounts component answered %3); nothing was transferred.")
+                                        .arg(row.text(QStringLiteral("VoucherNo")), m_destination)
+                                        .arg(*voucherNo)};
     }
     const Outcome<int> subNo = accounts->GetMaxSubVNo(row.text(QStringLiteral("VoucherCode")).toInt(), company,
                                                       row.text(QStringLiteral("AcType")).toInt(), m_year);
@@ -164,11 +173,14 @@ Status TransferRun::startVoucher(const SourceRow &row)
         return subNo.error();
     m_voucherNo = *voucherNo;
     m_subNo = *subNo;
+    const QString voucherCode = row.raw(QStringLiteral("VoucherCode"));
+    if (Status written = row.takeStatus(); !written)
+        return refused(written.error().description);
     return executeAll(m_db, {
         QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=") + QString::number(m_voucherNo)
             + QStringLiteral(" where CompanyCode='") + m_destination + QLatin1Char('\''),
         QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=") + QString::number(m_subNo)
-            + QStringLiteral(" where VoucherCode=") + row.raw(QStringLiteral("VoucherCode"))
+            + QStringLiteral(" where VoucherCode=") + voucherCode
             + QStringLiteral(" and CompanyCode='") + m_destination + QStringLiteral("' and TranYear='") + m_year
             + QLatin1Char('\''),
     });
@@ -185,20 +197,22 @@ Status TransferRun::copyVouchers()
         return rs.error();
     if (!rs->eof() && m_feedback.showProgress)
         m_feedback.showProgress();
-    const SourceRow row(*rs);
-    std::optional<qint64> previous;
+    SourceRow row(*rs, m_voucherTable, QStringLiteral("tsid"));
+    std::optional<QString> previous;
     for (; !rs->eof(); rs->moveNext()) {
+        const QString sourceNo = row.number(QStringLiteral("VoucherNo"));
+        if (Status read = row.takeStatus(); !read)
+            return refused(read.error().description);
         // A row without a voucher number of its own would be copied as the shadow's own row,
         // which a later transfer of the period could no longer clear.
-        const qint64 sourceNo = qint64(leadingNumber(row.text(QStringLiteral("VoucherNo"))));
-        if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo <= 0) {
-            return Error{kRefusedRow, QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher number "
-                                                     "(%3); nothing was transferred.")
-                                          .arg(row.text(QStringLiteral("VoucherCode")),
-                                               row.text(QStringLiteral("VoucherDt")),
-                                               row.isNull(QStringLiteral("VoucherNo"))
-                                                   ? QStringLiteral("NULL")
-                                                   : row.text(QStringLiteral("VoucherNo")))};
+        if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo.toDouble() <= 0) {
+            return Error{kRefusedValue, QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
+                                                       "number (%3); nothing was transferred.")
+                                            .arg(row.text(QStringLiteral("VoucherCode")),
+                                                 row.text(QStringLiteral("VoucherDt")),
+                                                 row.isNull(QStringLiteral("VoucherNo"))
+                                                     ? QStringLiteral("NULL")
+                                                     : row.text(QStringLiteral("VoucherNo")))};
         }
         if (previous != sourceNo) {
             if (Status started = startVoucher(row); !started)
@@ -222,12 +236,14 @@ Status TransferRun::copyVouchers()
             QString::number(m_subNo),
             row.number(QStringLiteral("VoucherSlnoOld")),
             row.quoted(QStringLiteral("BillRefNo")),
-            row.number(QStringLiteral("VoucherNo")),
+            sourceNo,
             row.quoted(QStringLiteral("Counter")),
             QStringLiteral("getdate()"),
             row.quoted(QStringLiteral("AID")),
             row.quoted(QStringLiteral("OppAID")),
         };
+        if (Status written = row.takeStatus(); !written)
+            return refused(written.error().description);
         const Status inserted = m_db.execute(
             QStringLiteral("insert into ") + m_voucherTable
             + QStringLiteral("(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,")
@@ -244,9 +260,6 @@ Status TransferRun::copyVouchers()
 
 Outcome<std::optional<QString>> TransferRun::shadowVoucherNo(const QString &sourceVoucherNo)
 {
-    // A row that names no voucher belongs to no copied voucher.
-    if (sourceVoucherNo.trimmed().isEmpty())
-        return std::optional<QString>();
     if (const auto known = m_shadowVoucherNos.constFind(sourceVoucherNo); known != m_shadowVoucherNos.cend())
         return *known;
     auto rs = m_db.openRecordset(QStringLiteral("select VoucherNo from ") + m_voucherTable
@@ -254,26 +267,49 @@ Outcome<std::optional<QString>> TransferRun::shadowVoucherNo(const QString &sour
                                  + QStringLiteral("' and OldVoucherno=") + sourceVoucherNo);
     if (!rs)
         return rs.error();
-    const std::optional<QString> shadowNo =
-        rs->eof() ? std::nullopt : std::optional<QString>(sqlNumber(leadingNumber(rs->text(0))));
+    std::optional<QString> shadowNo;
+    if (!rs->eof()) {
+        auto number = leadingNumberLiteral(rs->value(0), QStringLiteral("The shadow voucher number"));
+        if (!number)
+            return number.error();
+        shadowNo = *number;
+    }
     m_shadowVoucherNos.insert(sourceVoucherNo, shadowNo);
     return shadowNo;
 }
 
-Status TransferRun::copyLinkedRows(const QString &select, const QString &insertInto, const RowValues &values)
+Outcome<std::optional<QString>> TransferRun::linkedVoucherNo(const Recordset &rs, const SourceRow &row)
+{
+    const QVariant sourceNo = rs.value(QStringLiteral("VoucherNo"));
+    // A row that names no voucher belongs to no copied voucher; 0 and below are no voucher
+    // numbers either, and would tie the row to the shadow company's own rows.
+    if (sourceNo.isNull() || sourceNo.toString().trimmed().isEmpty())
+        return std::optional<QString>();
+    const auto literal = numberLiteral(sourceNo, row.describe(QStringLiteral("VoucherNo")));
+    if (!literal)
+        return refused(literal.error().description);
+    if (literal->toDouble() <= 0)
+        return std::optional<QString>();
+    return shadowVoucherNo(*literal);
+}
+
+Status TransferRun::copyLinkedRows(const QString &table, const QString &select, const QString &insertInto,
+                                   const RowValues &values)
 {
     auto rs = m_db.openRecordset(select);
     if (!rs)
         return rs.error();
-    const SourceRow row(*rs);
+    SourceRow row(*rs, table, QStringLiteral("slno"));
     for (; !rs->eof(); rs->moveNext()) {
-        const auto voucherNo = shadowVoucherNo(row.raw(QStringLiteral("VoucherNo")));
+        const auto voucherNo = linkedVoucherNo(*rs, row);
         if (!voucherNo)
             return voucherNo.error();
         if (voucherNo->has_value()) {
-            const Status inserted =
-                m_db.execute(insertInto + values(row, **voucherNo).join(QLatin1Char(',')) + QLatin1Char(')'));
-            if (!inserted)
+            const QStringList list = values(row, **voucherNo);
+            if (Status written = row.takeStatus(); !written)
+                return refused(written.error().description);
+            if (Status inserted = m_db.execute(insertInto + list.join(QLatin1Char(',')) + QLatin1Char(')'));
+                !inserted)
                 return inserted;
         }
         advance();
@@ -285,6 +321,7 @@ Status TransferRun::copyBillwise()
 {
     caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
     return copyLinkedRows(
+        QStringLiteral("AccPending"),
         QStringLiteral("select *  from AccPending where CompanyCode='") + m_source
             + QStringLiteral("' and TransDate between '") + m_from + QStringLiteral("' and '") + m_to
             + QLatin1Char('\''),
@@ -292,7 +329,7 @@ Status TransferRun::copyBillwise()
                        "BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,"
                        "VolumeDisc,CashDisc,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,"
                        "OppAID) values ("),
-        [this](const SourceRow &row, const QString &voucherNo) {
+        [this](SourceRow &row, const QString &voucherNo) {
             return QStringList{
                 sqlQuoted(m_destination),
                 row.quoted(QStringLiteral("DivisionCode")),
@@ -329,6 +366,7 @@ Status TransferRun::copyCheques()
 {
     caption(QStringLiteral("Transfer    [ Transfer Cheque Details...]"));
     return copyLinkedRows(
+        QStringLiteral("AccChequeDetails"),
         QStringLiteral("select * from AccChequeDetails where CompanyCode='") + m_source
             + QStringLiteral("' and ReceiveDate between '") + m_from + QStringLiteral("' and '") + m_to
             + QLatin1Char('\''),
@@ -336,7 +374,7 @@ Status TransferRun::copyCheques()
                        "ReceiveDate,DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,"
                        "VoucherCode,LedgerCode1,Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) "
                        "values ("),
-        [this](const SourceRow &row, const QString &voucherNo) {
+        [this](SourceRow &row, const QString &voucherNo) {
             return QStringList{
                 sqlQuoted(m_destination),
                 row.raw(QStringLiteral("LedgerCode")),
@@ -380,6 +418,8 @@ Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &reques
     if (done)
         done = run.InsertRecordstoShadow();
     if (!done) {
+        // The report's box waits for the user: the database's locks must not wait with it.
+        transaction.rollback();
         session.ReportError(done.error(), kToolsWindowName, kProcedure, true);
         return TransferEnd::Stopped;
     }

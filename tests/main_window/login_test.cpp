@@ -90,11 +90,12 @@ TEST(ProductListTest, ListsTheConfiguredProductsInTheFamilysOrder)
         {u"VantDB= LiteVantDB=L"_s, u"Kormo Lite"_s},
         {u"MARTVANTDB=M"_s, u"Kormo Mart"_s},
     };
+    ScriptedPrompts prompts;
     for (const auto &[settings, products] : cases) {
         clearSettings();
         for (const QString &setting : settings.split(u' '))
             writeSetting(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-        EXPECT_EQ(FillProductList().join(u','), products) << settings.toStdString();
+        EXPECT_EQ(FillProductList(prompts).join(u','), products) << settings.toStdString();
     }
 }
 
@@ -256,6 +257,24 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
 
 INSTANTIATE_TEST_SUITE_P(Attempts, LoginAttemptTest, testing::ValuesIn(attempts()),
                          [](const testing::TestParamInfo<Attempt> &info) { return info.param.name; });
+
+// A statement trace is for support staff: the password typed at the login stays out of it.
+TEST_F(LoginTest, TheStatementTraceMasksTheTypedPassword)
+{
+    const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
+    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
+    start();
+    login(kAdmin, u"it's secret1"_s);
+    login(kAdmin, kSecret);
+    qunsetenv("VANT_SQL_TRACE");
+    ASSERT_NE(m_program.mainWindow(), nullptr);
+
+    QFile trace(tracePath);
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QString traced = QString::fromUtf8(trace.readAll());
+    EXPECT_FALSE(traced.contains(u"secret1"_s)) << traced.toStdString();
+    EXPECT_EQ(traced.count(u"PEM_EMP_USERID='Admin' AND PEM_EMP_PASSWORD='********'"_s), 2) << traced.toStdString();
+}
 
 TEST_F(LoginTest, AfterARefusalTheNextAttemptMayLogIn)
 {

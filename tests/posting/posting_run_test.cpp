@@ -2,8 +2,10 @@
 
 #include "posting/posting_filters.h"
 #include "posting/posting_run.h"
+#include "posting/voucher_detail.h"
 #include "posting/voucher_grid.h"
 #include "session/accounts_component.h"
+#include "transfer/transfer_run.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,7 +58,14 @@ protected:
                   .arg(QString::number(voucherNo), depositDate)});
     }
 
+    // Records, for each message box, whether a transaction was open while it waited.
+    void watchTransactionAtBoxes()
+    {
+        prompts.beforeMessage = [this] { transactionOpenAtBox << db().inTransaction(); };
+    }
+
     QStringList progIds;
+    QList<bool> transactionOpenAtBox;
 };
 
 TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
@@ -83,7 +92,9 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
         u"insert into accvoucher2026 (CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
         "VoucherCode,Narration,IsVoucherScr,VoucherSlno,OppLedgerCode,BillRefNo,OldVoucherNo,TS,AID,OppAID) values "
         "('1','1',1,1,'2026-04-10',101,'D',100,5,'Anand''s','N',1,201,'O''Neil;1',21,getdate(),'9101','9201')"_s));
-    EXPECT_EQ(sent.count(u"update AccOffLineVoucher set Moved='Y' where OldVoucherNo=21"_s), 3);
+    EXPECT_EQ(sent.count(u"update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and VoucherNo=21 and "
+                         "CompanyCode='1'"_s),
+              1);
     EXPECT_EQ(progIds, QStringList{u"KormoLedger.clsQRXAccounts"_s});
     EXPECT_EQ(session->AccountsObject, nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());
@@ -122,7 +133,7 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
 
     EXPECT_EQ(scalar(u"select group_concat(VoucherNo||'/'||VoucherSlno||'/'||BillRefNo||'/'||InvoiceNo||'/'||"
                      "OnAcNo||'/'||AID||'/'||OppAID||'/'||Remarks||'/'||TransDate) from AccPending"_s),
-              u"51/51/B-51/INV'7/12/9401/9201/first/2026-04-10");
+              u"41/1/B-51/INV'7/12/9401/9201/first/2026-04-10");
     EXPECT_EQ(scalar(u"select group_concat(VoucherNo||'/'||ChequeNo||'/'||AID||'/'||AID1||'/'||Branch||'/'||"
                      "ChequeDate||'/'||ifnull(DepositDate,'NULL')) from AccChequeDetails"_s),
               u"41/000123/9102/9401//2026-04-15/NULL");
@@ -142,8 +153,10 @@ TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
     exec({u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
           "(1,2,'2026-04-01',101,'D',1,5)"_s});
 
+    watchTransactionAtBoxes();
     EXPECT_EQ(SaveTrans(*session, listed({1, 2, 3}).postingRows()), PostingEnd::Duplicate);
 
+    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
     EXPECT_EQ(posted(u"VoucherNo"_s, 71), u"1|1");
     EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>71"_s), 0);
     EXPECT_EQ(unmoved(72) + unmoved(73), 4);
@@ -153,18 +166,123 @@ TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Information);
 }
 
-TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedAfterTheLines)
+// Lines under voucher number 0 would block every later transfer of the period.
+TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
 {
     addVoucher(81, 10);
+    addVoucher(82, 20);
     // The component gives 0 for a company it does not know.
     exec({u"delete from acccompanymaster where CompanyCode=1"_s});
+    watchTransactionAtBoxes();
+
+    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::NoNumber);
+
+    EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
+    EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
+    EXPECT_EQ(unmoved(81) + unmoved(82), 4);
+    EXPECT_EQ(prompts.texts(), QStringList{u"Voucher No is 0"_s});
+    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
+    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
+    EXPECT_EQ(session->AccountsObject, nullptr);
+}
+
+// Off-line numbers are the company's own: another company's voucher of the same number is
+// neither posted, nor flagged, nor shown in the detail.
+TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesArePostedFlaggedAndShown)
+{
+    addVoucher(21, 100);
+    addLine({.voucherNo = 21, .amount = 7, .moved = u"Y"_s});
+    addLine({.voucherNo = 21, .amount = 40, .companyCode = 2});
+    addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -40, .ledgerCode = 201, .companyCode = 2});
+    // A line without an off-line number of its own does not hold the voucher back.
+    exec({u"update AccOffLineVoucher set OldVoucherNo=null where CompanyCode=1 and CrDr='C'"_s});
+    const auto detail = [this] {
+        QStringList amounts;
+        const auto lines = loadVoucherDetail(*session, 21);
+        EXPECT_TRUE(bool(lines));
+        for (const DetailLine &line : *lines)
+            amounts << line.debit + u'/' + line.credit;
+        return amounts;
+    };
+    EXPECT_EQ(detail(), QStringList({u"100.00/00.0"_s, u"00.0/-100.00"_s}));
 
     EXPECT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
 
-    EXPECT_EQ(posted(u"VoucherNo"_s, 81), u"0|0");
-    ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_EQ(prompts.boxes().at(0).text, u"Voucher No is 0");
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
+    EXPECT_EQ(scalar(u"select group_concat(CompanyCode||'/'||Amount||'/'||ifnull(OldVoucherNo,'NULL'), '|') from "
+                     "(select * from accvoucher2026 order by tsid)"_s),
+              u"1/100.0/21|1/-100.0/NULL"_s);
+    EXPECT_EQ(scalar(u"select group_concat(CompanyCode||'/'||Amount||'/'||ifnull(Moved,'NULL'), '|') from "
+                     "(select * from AccOffLineVoucher order by rowid)"_s),
+              u"1/100.0/Y|1/-100.0/Y|1/7.0/Y|2/40.0/NULL|2/-40.0/NULL"_s);
+    EXPECT_TRUE(detail().isEmpty());
+}
+
+// A posted voucher's bill-wise entry belongs to the posted voucher, so that a transfer of the
+// period then carries it into the shadow company with the voucher.
+TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
+{
+    addVoucher(51, 500);
+    addPending(51, u"B-51"_s, u"purchase"_s);
+    ASSERT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(scalar(u"select VoucherNo||'/'||VoucherSlno from AccPending"_s),
+              scalar(u"select VoucherNo||'/'||VoucherSlno from accvoucher2026 where OldVoucherNo=51 limit 1"_s));
+
+    const auto end = RunTransfer(*session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, {});
+    ASSERT_TRUE(end && *end == TransferEnd::Completed);
+    EXPECT_EQ(scalar(u"select group_concat(p.Remarks||'/'||(p.VoucherNo=v.VoucherNo)) from AccPending p join "
+                     "accvoucher2026 v on v.CompanyCode=p.CompanyCode and v.CrDr='D' where p.CompanyCode=2"_s),
+              u"purchase/1"_s);
+}
+
+// A voucher that cannot be posted whole is not posted at all: the run stops there and says why.
+TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
+{
+    addVoucher(61, 100);
+    addVoucher(62, 50);
+    addPending(61, u"B-61"_s, u"bill"_s);
+    const QString of61 = u"of off-line voucher 61"_s;
+    const QString debit61 = u" where VoucherNo=61 and CrDr='D'"_s, credit61 = u" where VoucherNo=61 and CrDr='C'"_s;
+    const QString update = u"update AccOffLineVoucher set "_s;
+    const struct
+    {
+        QString setup, undo, reported;
+    } cases[] = {
+        {update + u"LedgerCode=999"_s + credit61, update + u"LedgerCode=201"_s + credit61,
+         u"Ledger 999 (LedgerCode %1) is not in the ledger master."_s.arg(of61)},
+        {update + u"LedgerCode=null"_s + credit61, update + u"LedgerCode=201"_s + credit61,
+         u"LedgerCode %1 is missing (NULL)."_s.arg(of61)},
+        // The list sums the debit lines: a credit line's amount is seen first by the posting.
+        {update + u"Amount=null"_s + credit61, update + u"Amount=-100"_s + credit61,
+         u"Amount %1 is missing (NULL)."_s.arg(of61)},
+        {update + u"Amount='1E999'"_s + credit61, update + u"Amount=-100"_s + credit61,
+         u"Amount %1 is not a number: \"inf\"."_s.arg(of61)},
+        // Pasted into the flagging statement, this once flagged every off-line voucher as posted.
+        {update + u"OldVoucherNo='61 or 1=1' where VoucherNo=61"_s, update + u"OldVoucherNo=61 where VoucherNo=61"_s,
+         u"OldVoucherNo %1 is not a number: \"61 or 1=1\"."_s.arg(of61)},
+        {update + u"OppLedgerCode='201'''"_s + debit61, update + u"OppLedgerCode=201"_s + debit61,
+         u"OppLedgerCode %1 is not a number: \"201'\"."_s.arg(of61)},
+        {u"update AccOffLinePending set LedgerCode=998"_s, u"update AccOffLinePending set LedgerCode=401"_s,
+         u"Ledger 998 (LedgerCode of the bill-wise entry %1) is not in the ledger master."_s.arg(of61)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.setup.toStdString());
+        exec({c.setup});
+        prompts.clear();
+
+        EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Failed);
+
+        EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s) + count(u"select count(*) from AccPending"_s), 0);
+        EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved is not null"_s), 0);
+        EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"0");
+        ASSERT_EQ(prompts.boxes().size(), 1);
+        EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Critical);
+        const QStringList log = logLines();
+        EXPECT_EQ(log.mid(log.size() - 2), QStringList({u"ErrMessage : "_s + c.reported,
+                                                        u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
+        exec({c.undo});
+    }
+    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved='Y'"_s), 4);
 }
 
 TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)

@@ -205,7 +205,8 @@ TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(tracedStatements().contains(
         u"select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a inner join "
-        "AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND Voucherno=31 order by crdr desc"_s));
+        "AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND Voucherno=31 and a.CompanyCode='1' and "
+        "isnull(a.Moved,'N')='N' order by crdr desc"_s));
     QStringList shown;
     for (int row = 0; row < details->rowCount(); ++row) {
         QStringList cells;

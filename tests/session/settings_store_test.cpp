@@ -1,10 +1,17 @@
 #include "session/settings_store.h"
 
+#include "session/password_cipher.h"
+#include "support/scripted_prompts.h"
 #include "support/test_environment.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include "session_fixture.h"
+
+using namespace Qt::StringLiterals;
 
 namespace vant {
 namespace {
@@ -13,50 +20,92 @@ class SettingsStoreTest : public testing::Test
 {
 protected:
     void SetUp() override { test::clearSettings(); }
-    void TearDown() override { test::clearSettings(); }
-
-    static QSettings key() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KormoLedger")); }
-
-    // QueryRegValue's status and text for one value name.
-    static std::pair<int, QString> query(const QString &name)
+    void TearDown() override
     {
-        QString out = QStringLiteral("stale");
-        const QSettings open = key();
-        const int status = QueryRegValue(open, name, out);
-        return {status, out};
+        QDir(storePath()).removeRecursively();
+        test::clearSettings();
+    }
+
+    static QString storePath() { return QSettings(settingsFormat(), QSettings::UserScope, u"KormoLedger"_s).fileName(); }
+    // The store as the installer or a person would write it by hand.
+    static void writeByHand(const QByteArray &text)
+    {
+        QFile file(storePath());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
     }
 };
 
 TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase)
 {
-    writeSetting(QStringLiteral("VantDB"), QStringLiteral("KormoVant"));
-    EXPECT_EQ(GetRegisterVal(kRegistryRoot, kRegistryPath, QStringLiteral("vantdb")), u"KormoVant");
-    EXPECT_EQ(GetRegisterVal(kRegistryRoot, QStringLiteral("SOFTWARE\\kormoledger"), QStringLiteral("VANTDB")),
-              u"KormoVant");
+    writeSetting(u"VantDB"_s, u"KormoVant"_s);
+    EXPECT_EQ(GetRegisterVal(kRegistryRoot, kRegistryPath, u"vantdb"_s), u"KormoVant");
+    EXPECT_EQ(GetRegisterVal(kRegistryRoot, u"SOFTWARE\\kormoledger"_s, u"VANTDB"_s), u"KormoVant");
+    EXPECT_TRUE(GetRegisterVal(kRegistryRoot, u"Software\\Elsewhere"_s, u"VantDB"_s).isEmpty());
+    EXPECT_TRUE(GetRegisterVal(u"HKEY_LOCAL_MACHINE"_s, kRegistryPath, u"VantDB"_s).isEmpty());
 
     // Writing under the other spelling replaces the one value instead of adding a second.
-    writeSetting(QStringLiteral("VANTDB"), QStringLiteral("a, b;c=d\\e \"f\""));
-    EXPECT_EQ(readSetting(QStringLiteral("VantDB")), u"a, b;c=d\\e \"f\"");
-    EXPECT_EQ(key().childKeys().size(), 1);
+    writeSetting(u"VANTDB"_s, u"Other"_s);
+    EXPECT_EQ(readSetting(u"VantDB"_s), u"Other");
+    EXPECT_EQ(QSettings(settingsFormat(), QSettings::UserScope, u"KormoLedger"_s).childKeys().size(), 1);
 }
 
-TEST_F(SettingsStoreTest, MissingValueEmptyNumberAsTextOtherKindsMinusOne)
+// A value is read as it stands in the file: no list at a comma, no comment at a semicolon,
+// no escape at a backslash.
+TEST_F(SettingsStoreTest, HandWrittenValuesAreReadAsWritten)
 {
-    writeSetting(QStringLiteral("Password"), QString());
-    {
-        QSettings store = key();
-        store.setValue(QStringLiteral("MartVantDB"), 4711);
-        store.setValue(QStringLiteral("Mart7VantDB"), -12);
-        store.setValue(QStringLiteral("LiteVantDB"), QStringList{QStringLiteral("a"), QStringLiteral("b")});
+    writeByHand("; written by the installer\r\n"
+                "[General]\r\n"
+                "Server = db01\\SQLEXPRESS,1433\r\n"
+                "Login=sa;x\n"
+                "  LiteVantDB=a, b  \n"
+                "Driver=ODBC Driver 18 for SQL Server\n"
+                "VantDB=\n"
+                "MartVantDB=4711\n"
+                "# a comment\n"
+                "[Other]\n"
+                "Server=elsewhere\n");
+    const std::pair<QString, QString> expected[] = {
+        {u"Server"_s, u"db01\\SQLEXPRESS,1433"_s}, {u"Login"_s, u"sa;x"_s},  {u"LiteVantDB"_s, u"a, b"_s},
+        {u"Driver"_s, u"ODBC Driver 18 for SQL Server"_s},                    {u"VantDB"_s, QString()},
+        {u"MARTVANTDB"_s, u"4711"_s},                                          {u"Password"_s, QString()},
+    };
+    for (const auto &[name, value] : expected)
+        EXPECT_EQ(readSetting(name), value) << name.toStdString();
+}
+
+// What the database creator writes reads back the same, blanks, quotes and the control
+// characters of an enciphered password included.
+TEST_F(SettingsStoreTest, WrittenValuesReadBackUnchanged)
+{
+    QString everyCode;
+    for (int code = 1; code < 256; ++code)
+        everyCode += QChar(code);
+    const QString values[] = {u"host,1433"_s, u"a;b=c\\d"_s, u" outer blanks "_s, u"\"quoted\""_s, u"\"x"_s,
+                              EncipherPassword(u"p;w}d\\\"1"_s, kPasswordKey), everyCode};
+    for (const QString &value : values) {
+        writeSetting(u"Password"_s, value);
+        EXPECT_EQ(readSetting(u"Password"_s), value) << value.toStdString();
     }
-    EXPECT_NE(query(QStringLiteral("Login")).first, 0);
-    EXPECT_TRUE(query(QStringLiteral("Login")).second.isEmpty());
-    EXPECT_TRUE(GetRegisterVal(kRegistryRoot, QStringLiteral("Software\\Elsewhere"), QStringLiteral("Password")).isEmpty());
-    EXPECT_TRUE(GetRegisterVal(QStringLiteral("HKEY_LOCAL_MACHINE"), kRegistryPath, QStringLiteral("MartVantDB")).isEmpty());
-    EXPECT_EQ(query(QStringLiteral("PASSWORD")), std::pair(0, QString()));
-    EXPECT_EQ(query(QStringLiteral("martvantdb")), std::pair(0, QStringLiteral("4711")));
-    EXPECT_EQ(readSetting(QStringLiteral("Mart7VANTDB")), u"-12");
-    EXPECT_EQ(query(QStringLiteral("LiteVANTDB")), std::pair(-1, QString()));
+}
+
+TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsShownOnceAndReadsEmpty)
+{
+    writeByHand("Server=db01\nthis line has no value\n");
+    test::ScriptedPrompts prompts;
+    const SettingsKey key(&prompts);
+    EXPECT_TRUE(key.value(u"Server"_s).isEmpty());
+    EXPECT_EQ(prompts.texts(), QStringList(u"The settings store %1 is not made of \"Name=value\" lines.  GetRegisterVal"_s
+                                               .arg(storePath())));
+    EXPECT_EQ(prompts.boxes().value(0).title, u"VantProcess");
+
+    // A folder where the file should be cannot be opened at all.
+    QFile::remove(storePath());
+    ASSERT_TRUE(QDir().mkpath(storePath()));
+    prompts.clear();
+    EXPECT_TRUE(readSetting(u"Server"_s, &prompts).isEmpty());
+    EXPECT_EQ(prompts.texts(), QStringList(u"The settings store %1 cannot be read.  GetRegisterVal"_s.arg(storePath())));
 }
 
 } // namespace

@@ -4,6 +4,8 @@ namespace vant::test {
 
 void ScriptedPrompts::message(const QString &text, const QString &title, PromptIcon icon)
 {
+    if (beforeMessage)
+        beforeMessage();
     m_boxes.append({Kind::Message, text, title, icon});
 }
 

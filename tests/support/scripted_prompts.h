@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace vant::test {
@@ -36,6 +37,9 @@ public:
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList texts() const;
     void clear() { m_boxes.clear(); }
+
+    // Called as each message box appears, to look at the program's state at that moment.
+    std::function<void()> beforeMessage;
 
 private:
     QList<Box> m_boxes;

@@ -1,5 +1,7 @@
 #include "test_environment.h"
 
+#include "session/settings_store.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -27,6 +29,7 @@ void isolateUserFiles()
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());
+    QSettings::setPath(settingsFormat(), QSettings::UserScope, settingsFolder());
 }
 
 QString settingsFolder()
@@ -36,7 +39,7 @@ QString settingsFolder()
 
 void clearSettings()
 {
-    QSettings key(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("KormoLedger"));
+    QSettings key(settingsFormat(), QSettings::UserScope, QStringLiteral("KormoLedger"));
     key.clear();
     key.sync();
 }

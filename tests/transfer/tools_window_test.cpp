@@ -197,6 +197,23 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
 }
 
+// A count that fails must not pass for "nothing to overwrite": the request stops, says why,
+// and nothing is cleared.
+TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestWithItsReason)
+{
+    openReady();
+    addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
+    exec({u"drop table AccChequeDetails"_s});
+    const QStringList before = snapshot();
+    process()->click();
+    EXPECT_EQ(prompts.texts(), QStringList({u"no such table: accchequedetails Unable to execute statement"_s}));
+    EXPECT_EQ(logLines().mid(logLines().size() - 2),
+              QStringList({u"ErrMessage : "_s + prompts.texts().value(0),
+                           u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_TRUE(process()->isEnabled());
+}
+
 // Yes purges the posted off-line vouchers and closes the window; No or a failure keeps it open.
 TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
 {

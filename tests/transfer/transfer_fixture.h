@@ -2,6 +2,7 @@
 
 #include "session/company_context.h"
 #include "session/session.h"
+#include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
 #include "transfer/transfer_run.h"
@@ -12,19 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace vant::test {
-
-// Scripted boxes that can look at the program's state as each message appears.
-class HookedPrompts : public ScriptedPrompts
-{
-public:
-    void message(const QString &text, const QString &title, PromptIcon icon) override
-    {
-        if (beforeMessage)
-            beforeMessage();
-        ScriptedPrompts::message(text, title, icon);
-    }
-    std::function<void()> beforeMessage;
-};
 
 // A session on a seeded database whose default company is "1" (shadows "2" and "3"),
 // year 2026 beginning 2026-04-01.
@@ -116,7 +104,7 @@ protected:
 
     QTemporaryDir logFolder;
     TestDatabase database;
-    HookedPrompts prompts;
+    ScriptedPrompts prompts;
     Session session;
     QStringList captions;
     int progressShown = 0;

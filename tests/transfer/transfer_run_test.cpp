@@ -71,15 +71,15 @@ TEST_F(TransferRunTest, FirstTransferRenumbersVouchersAndFollowsThemWithTheirRow
                            "Bill|N|9401|9201|1|2"_s,
                            u"3|401|BR-5|2026-04-12|250.5|INV-5|10|2.25|D|SAL|0|1|248.25|0|1|2026-04-12|7|1|201|"
                            "Anand's bill|N|9401|9201|1|2"_s}));
-    // Cheque texts trimmed, a missing clear date written as ''.
+    // Cheque texts trimmed; a cheque that has not cleared keeps no clear date.
     EXPECT_EQ(rows(u"select VoucherNo,LedgerCode,ChequeNo,ChequeAmount,ReceiveDate,DepositDate,ChequeDate,"
                    "ClearDate,typeof(ClearDate),Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,"
                    "Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,AID,AID1 from AccChequeDetails "
                    "where CompanyCode=2 order by slno"_s),
               QStringList({u"2|102|CH12|500|2026-04-11|2026-04-15|2026-04-12|2026-04-20|text|C|Bank's|Main|1|2|1|"
                            "401|D'Souza|55|N|44|9102|9401"_s,
-                           u"3|102|CH5|500|2026-04-12|2026-04-15|2026-04-12||text|C|Bank's|Main|1|2|1|401|D'Souza|"
-                           "55|N|44|9102|9401"_s}));
+                           u"3|102|CH5|500|2026-04-12|2026-04-15|2026-04-12|NULL|null|C|Bank's|Main|1|2|1|401|"
+                           "D'Souza|55|N|44|9102|9401"_s}));
 
     EXPECT_EQ(captions,
               QStringList({u"Transfer    [ Clear Old Records...]"_s, u"Transfer    [ Transfer Division Details...]"_s,
@@ -124,6 +124,56 @@ TEST_F(TransferRunTest, RepeatedTransferLogsAndReplacesOnlyTheEarlierCopy)
               QStringList({u"1|1|Main"_s, u"1|2|Branch"_s, u"2|1|Main"_s, u"2|2|Own Branch"_s}));
 }
 
+// Rows that name voucher 0 or below belong to no voucher: they must not be tied to the shadow
+// company's own rows, which carry 0 as their source number.
+TEST_F(TransferRunTest, BillwiseAndChequeRowsOfNoVoucherAreSkipped)
+{
+    addLine(2, 900, QDate(2026, 3, 15), 102, "201", "D", 10, 1, u"Own"_s, "0");
+    exec({u"update AccPending set VoucherNo=-11 where CompanyCode=1 and VoucherNo=11"_s,
+          u"update AccChequeDetails set VoucherNo=0 where CompanyCode=1 and VoucherNo=12"_s});
+
+    ASSERT_TRUE(bool(transfer()));
+
+    EXPECT_EQ(rows(u"select VoucherNo,Remarks from AccPending where CompanyCode=2"_s),
+              QStringList({u"3|Anand's bill"_s}));
+    EXPECT_EQ(rows(u"select VoucherNo from AccChequeDetails where CompanyCode=2"_s), QStringList({u"3"_s}));
+    EXPECT_EQ(advances, 7 + 4 + 3);
+}
+
+// The deletion log holds every row the clearing deletes, also one whose ledger has left the
+// ledger master since it was copied.
+TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
+{
+    ASSERT_TRUE(bool(transfer()));
+    exec({u"delete from accledgermaster where ledgercode in (301, 102)"_s});
+    ASSERT_TRUE(bool(transfer()));
+
+    EXPECT_EQ(rows(u"select type,voucherno,ledgercode,ifnull(aid,'NULL') from accdelvoucher order by rowid"_s),
+              QStringList({u"V|1|101|9101"_s, u"V|1|201|9201"_s, u"V|1|301|NULL"_s, u"V|2|102|NULL"_s,
+                           u"V|2|201|9201"_s, u"V|3|401|9401"_s, u"V|3|201|9201"_s, u"P|1|401|9401"_s,
+                           u"P|3|401|9401"_s, u"C|2|102|NULL"_s, u"C|3|102|NULL"_s}));
+}
+
+// The destination is cleared of its transferred vouchers: the source company's own are not
+// to be cleared. A count that fails stops the request before anything is asked or cleared.
+TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
+{
+    const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
+    const auto refusal = checkTransferRequest(session, {u"1"_s, u" 1"_s, april.from, april.to});
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->message, u"Destination Company must be a Shadow Company, not the Source Company");
+    EXPECT_EQ(refusal->focus, ToolsField::DestinationCompany);
+    EXPECT_FALSE(checkTransferRequest(session, april).has_value());
+
+    ASSERT_TRUE(bool(transfer()));
+    session.VoucherTable = u"accvoucher1999"_s;
+    EXPECT_FALSE(bool(transferRowCount(session, april)));
+    const auto confirmed = confirmOverwrite(session, april);
+    ASSERT_FALSE(bool(confirmed));
+    EXPECT_EQ(confirmed.error().description, u"no such table: accvoucher1999 Unable to execute statement");
+    EXPECT_TRUE(prompts.boxes().isEmpty());
+}
+
 // A failure rolls everything back: the clearing of the earlier copy and its log, the divisions,
 // the counters and whatever was copied before it.
 TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
@@ -152,7 +202,23 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
         {u"update accvoucher2026 set VoucherNo=null where CompanyCode=1 and VoucherNo=12"_s,
          u"update accvoucher2026 set VoucherNo=12 where CompanyCode=1 and VoucherNo is null"_s,
          refused(u"A voucher row of voucher code 1 dated 2026-04-11 has no voucher number (NULL)"_s)},
+        // Numbers are parsed before they are written: pasted, this one tied the row to every copy.
+        {u"update AccPending set VoucherNo='5 or 1=1' where CompanyCode=1 and VoucherNo=5"_s,
+         u"update AccPending set VoucherNo=5 where CompanyCode=1 and VoucherNo='5 or 1=1'"_s,
+         {-2147220991, u"VoucherNo of AccPending row slno 3 is not a number: \"5 or 1=1\". Nothing was "
+                       "transferred."_s}},
+        {u"update accvoucher2026 set LedgerCode='201,1' where tsid=2"_s,
+         u"update accvoucher2026 set LedgerCode=201 where tsid=2"_s,
+         {-2147220991, u"LedgerCode of accvoucher2026 row tsid 2 is not a number: \"201,1\". Nothing was "
+                       "transferred."_s}},
+        {u"update accvoucher2026 set Amount='1E999' where tsid=4"_s,
+         u"update accvoucher2026 set Amount=75 where tsid=4"_s,
+         {-2147220991, u"Amount of accvoucher2026 row tsid 4 is not a number: \"inf\". Nothing was "
+                       "transferred."_s}},
     };
+    // The report's box comes after the rollback: it must not hold the database while it waits.
+    QList<bool> transactionOpenAtBox;
+    prompts.beforeMessage = [&] { transactionOpenAtBox << db().inTransaction(); };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.setup.toStdString());
         exec({c.setup});
@@ -162,6 +228,7 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
         EXPECT_TRUE(end && *end == TransferEnd::Stopped);
         EXPECT_EQ(snapshot(), before);
         EXPECT_EQ(prompts.texts(), QStringList({errorReportMessage(c.reported)}));
+        EXPECT_EQ(transactionOpenAtBox.takeLast(), false);
         EXPECT_EQ(logLines().mid(logLines().size() - 2),
                   QStringList({u"ErrMessage : "_s + c.reported.description,
                                u"ErrForm : frmVantTools    ErrEvent : InsertRecordstoShadow"_s}));
@@ -173,10 +240,10 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
 {
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    EXPECT_EQ(transferRowCount(session, april), 7 + 4 + 3);
+    EXPECT_EQ(*transferRowCount(session, april), 7 + 4 + 3);
     exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
           "insert into AccPending(CompanyCode,TransDate) select 1,'2026-04-11' from n"_s});
-    EXPECT_EQ(transferRowCount(session, april), 200000);
+    EXPECT_EQ(*transferRowCount(session, april), 200000);
 }
 
 // Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.

@@ -18,9 +18,9 @@ namespace {
 
 // The product as the login list would hold it: the first configured one by default,
 // none when the named product is not configured on this machine.
-QString chosenProduct(const QString &named)
+QString chosenProduct(Session &session, const QString &named)
 {
-    const QStringList configured = FillProductList();
+    const QStringList configured = FillProductList(session.prompts);
     if (named.isEmpty())
         return configured.value(0);
     return configured.contains(named) ? named : QString();
@@ -29,7 +29,7 @@ QString chosenProduct(const QString &named)
 bool login(Session &session, const Request &request)
 {
     const LoginResult result =
-        DoLogin(session, LoginEntry{chosenProduct(request.product), request.user, request.password});
+        DoLogin(session, LoginEntry{chosenProduct(session, request.product), request.user, request.password});
     if (result.next != LoginResult::Next::ShowMain)
         return false;
     // As the main window's load: the jobs see an empty context when there is no default company.

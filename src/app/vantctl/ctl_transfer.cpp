@@ -60,8 +60,19 @@ int runTransfer(Session &session, const TransferOptions &options, QTextStream &o
         session.prompts.message(refusal->message);
         return kRefused;
     }
-    ProgressMeter meter(out, terminal, transferRowCount(session, request));
-    if (!confirmOverwrite(session, request))
+    const auto failed = [&session](const Error &error) {
+        session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
+        session.prompts.message(error.description);
+        return kRefused;
+    };
+    const Outcome<int> rows = transferRowCount(session, request);
+    if (!rows)
+        return failed(rows.error());
+    ProgressMeter meter(out, terminal, *rows);
+    const Outcome<bool> confirmed = confirmOverwrite(session, request);
+    if (!confirmed)
+        return failed(confirmed.error());
+    if (!*confirmed)
         return kRefused;
 
     const TransferFeedback feedback{
@@ -71,11 +82,8 @@ int runTransfer(Session &session, const TransferOptions &options, QTextStream &o
     };
     const Outcome<TransferEnd> end = RunTransfer(session, request, feedback);
     meter.finish();
-    if (!end) {
-        session.ReportError(end.error(), kToolsWindowName, QStringLiteral("Processtransfer"), false);
-        session.prompts.message(end.error().description);
-        return kRefused;
-    }
+    if (!end)
+        return failed(end.error());
     if (*end != TransferEnd::Completed)
         return kRefused;
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace vant {
+
+// The error number of a value that the program refuses to write into a statement
+// (a user-defined error: vbObjectError + 513).
+constexpr int kRefusedValue = -2147220991;
+
+// A number as the statements write it: plain decimal without exponent, the shortest text
+// that reads back as the same value. A value that is not finite has no such text.
+Outcome<QString> sqlNumber(double value);
+
+// A stored value written as a number: its whole text (blanks around it aside) must be a
+// finite number. NULL is refused too. `what` names the value in the error.
+Outcome<QString> numberLiteral(const QVariant &value, const QString &what);
+
+// The same, except that NULL is written NULL.
+Outcome<QString> optionalNumberLiteral(const QVariant &value, const QString &what);
+
+// The leading number of a value's text as the client's Val() reads it (0 when none or
+// NULL), written as a number; refused when it is not finite.
+Outcome<QString> leadingNumberLiteral(const QVariant &value, const QString &what);
+
+// A stored date written as 'yyyy-MM-dd' between the given quotes; NULL (or an empty
+// text) is written NULL, any other value must be a date.
+Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const QString &what);
+
+// The leading number of a text as a whole number (the fraction dropped), refused unless it
+// is finite and fits in 32 bits.
+Outcome<int> wholeNumber(const QString &text, const QString &what);
+
+} // namespace vant
