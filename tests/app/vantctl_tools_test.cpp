@@ -119,5 +119,20 @@ TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
     EXPECT_TRUE(logLines().isEmpty());
 }
 
+// A reader that stops reading (vantctl ... | head -c 20) does not end the job.
+TEST_F(VantctlTest, AReaderThatGoesAwayDoesNotEndTheJob)
+{
+    execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
+             "VoucherCode) values (1,1,1,11,'2026-05-10',101,'D',100,5),(1,1,1,11,'2026-05-10',201,'C',-100,5)"_s});
+    // As from a shell: the broken pipe's signal at its default, the reader gone after 20 bytes.
+    const CtlRun piped = runProgram(
+        u"bash"_s, {u"-c"_s, u"env --default-signal=PIPE \"$0\" \"$@\" | head -c 20 >/dev/null; "
+                             "echo ${PIPESTATUS[0]}"_s,
+                    m_program, u"--user"_s, u"Admin"_s, u"--password"_s, u"vant"_s, u"transfer"_s, u"--dest"_s,
+                    u"2"_s, u"--from"_s, u"2026-05-01"_s, u"--to"_s, u"2026-05-31"_s, u"--yes"_s});
+    EXPECT_EQ(piped.out, u"0\n"_s) << piped.err.toStdString();
+    EXPECT_EQ(scalar(u"select count(*) from accvoucher2026 where CompanyCode=2"_s), u"2"_s);
+}
+
 } // namespace
 } // namespace vant::test

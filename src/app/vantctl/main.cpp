@@ -3,11 +3,17 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char **argv)
 {
+#ifdef SIGPIPE
+    // A reader that goes away (vantctl ... | head) must not end the job: what is written to
+    // the closed pipe is dropped, the job finishes and the exit status still tells the outcome.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     // The window program's name, so that both share the per-user folder of the log.
     QCoreApplication::setApplicationName(QStringLiteral("VantProcess"));
