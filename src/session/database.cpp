@@ -21,6 +21,9 @@ namespace vant {
 
 namespace {
 
+// How long a job waits for another job's write lock on the embedded database.
+constexpr int kBusyTimeoutMs = 5000;
+
 // ADO's "unspecified error", for failures that carry no number of their own.
 constexpr int kUnspecifiedError = -2147467259;
 
@@ -149,7 +152,7 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
                                               "The login failed.").arg(settings.database)};
         connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         connection.setDatabaseName(path);
-        connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     } else {
         connection = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
         connection.setDatabaseName(settings.odbcConnectionString());
@@ -260,8 +263,23 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
 
 Status Database::beginTransaction()
 {
-    if (!QSqlDatabase::database(m_connectionName, false).transaction())
+    QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
+    if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
+        // A job takes the write lock at its start, waiting for another job within the busy
+        // timeout: a deferred transaction would only ask for it at its first write, where
+        // SQLite refuses at once instead of waiting.
+        QSqlQuery begin(connection);
+        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            const QSqlError error = begin.lastError();
+            if (error.nativeErrorCode() == QLatin1String("5"))
+                return Error{5, QStringLiteral("Another job holds the database and did not finish within %1 "
+                                               "seconds; nothing was changed. Try again when it has finished.")
+                                    .arg(kBusyTimeoutMs / 1000)};
+            return errorOf(error, QStringLiteral("The transaction could not be started."));
+        }
+    } else if (!connection.transaction()) {
         return lastError(QStringLiteral("The transaction could not be started."));
+    }
     m_inTransaction = true;
     return {};
 }

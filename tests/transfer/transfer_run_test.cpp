@@ -3,6 +3,12 @@
 #include "session/error_report.h"
 #include "transfer/transfer_request.h"
 
+#include <sqlite3.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
 namespace vant::test {
 namespace {
 
@@ -172,6 +178,50 @@ TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
     ASSERT_FALSE(bool(confirmed));
     EXPECT_EQ(confirmed.error().description, u"no such table: accvoucher1999 Unable to execute statement");
     EXPECT_TRUE(prompts.boxes().isEmpty());
+}
+
+// Another program's job on the same embedded database: it takes the write lock, writes, and
+// keeps the lock for a while before it commits.
+class OtherJob
+{
+public:
+    OtherJob(const QString &path, std::chrono::milliseconds hold)
+    {
+        m_thread = std::thread([this, file = path.toStdString(), hold] {
+            sqlite3 *db = nullptr;
+            sqlite3_open(file.c_str(), &db);
+            sqlite3_exec(db, "BEGIN IMMEDIATE; update acccompanymaster set ts=ts", nullptr, nullptr, nullptr);
+            m_holding.set_value();
+            std::this_thread::sleep_for(hold);
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        });
+        m_holding.get_future().wait();
+    }
+    ~OtherJob() { m_thread.join(); }
+
+private:
+    std::promise<void> m_holding;
+    std::thread m_thread;
+};
+
+// A second job waits for the first within the busy timeout; past it, it fails saying so, and
+// nothing of it is written.
+TEST_F(TransferRunTest, ASecondJobWaitsForTheFirstOrSaysAnotherHoldsTheDatabase)
+{
+    {
+        const OtherJob other(database.path(), std::chrono::milliseconds(600));
+        const auto end = transfer();
+        ASSERT_TRUE(bool(end)) << end.error().description.toStdString();
+        EXPECT_EQ(*end, TransferEnd::Completed);
+    }
+    const QStringList before = snapshot();
+    const OtherJob other(database.path(), std::chrono::milliseconds(6000));
+    const auto end = transfer();
+    ASSERT_FALSE(bool(end));
+    EXPECT_EQ(end.error().description, u"Another job holds the database and did not finish within 5 seconds; "
+                                       "nothing was changed. Try again when it has finished."_s);
+    EXPECT_EQ(snapshot(), before);
 }
 
 // A failure rolls everything back: the clearing of the earlier copy and its log, the divisions,
