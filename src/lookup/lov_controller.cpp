@@ -24,7 +24,7 @@ LovController::LovController(Session &session, ModVantLov &lov, LovRequest reque
     const Recordset &probe = m_lov.LovRecordset;
     for (int i = 0; i < probe.fieldCount(); ++i) {
         // A field beyond the lists has no room in the window's width: it stays hidden.
-        const LovColumn column{probe.field(i).name, heads.value(i), int(leadingNumber(widths.value(i)))};
+        const LovColumn column{probe.field(i).name, heads.value(i), leadingInt(widths.value(i))};
         if (column.width == 0 && !column.head.trimmed().isEmpty())
             m_detailColumns << i + 1;
         if (!enterDataHead.isEmpty() && m_enterDataColumn == 0 && column.head.trimmed() == enterDataHead)

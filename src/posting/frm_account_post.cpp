@@ -492,7 +492,7 @@ void frmAccountPost::showCurrentDetail()
         return;
     const QRect cell = m_msfAccTransfer->visualRect(m_msfAccTransfer->currentIndex());
     const int cellTop = m_msfAccTransfer->viewport()->mapTo(m_msfAccTransfer, cell.topLeft()).y();
-    DisplaySubDet(qint64(leadingNumber(grid().text(row, VoucherGrid::Vno))), pixelsToTwips(cellTop, this));
+    DisplaySubDet(leadingInt(grid().text(row, VoucherGrid::Vno)), pixelsToTwips(cellTop, this));
 }
 
 int frmAccountPost::currentGridRow() const

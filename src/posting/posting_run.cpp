@@ -145,7 +145,7 @@ Outcome<PostingEnd> PostingRun::postVoucher(Recordset &lines, const MarkedVouche
 {
     AccountsComponent &accounts = *m_session.AccountsObject;
     const QString lineCompany = lines.text(QStringLiteral("CompanyCode"));
-    const int company = int(leadingNumber(lineCompany));
+    const int company = leadingInt(lineCompany);
 
     if (Status connected = accounts.SetAccDBConnection(m_db); !connected)
         return connected.error();

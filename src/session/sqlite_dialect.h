@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QString>
 
 namespace vant {
@@ -8,7 +10,8 @@ namespace vant {
 // SQLite dialect: TOP n, isnull(), len(), getdate(), N'' literals, dbo. prefixes,
 // SET DATEFORMAT (dropped), SELECT ... INTO, the sysobjects drop test, and
 // case-insensitive text columns in CREATE TABLE. String literals and bracketed names
-// are never touched. An empty result means there is nothing to execute.
-QString toSqliteDialect(const QString &statement);
+// are never touched. An empty result means there is nothing to execute; a statement
+// nested too deeply to rewrite is an error.
+Outcome<QString> toSqliteDialect(const QString &statement);
 
 } // namespace vant

@@ -185,6 +185,33 @@ TEST_F(LovControllerTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
     EXPECT_EQ(logText(), QString());
 }
 
+// A character outside the Basic Multilingual Plane is typed, searched and taken back as one.
+TEST_F(LovControllerTest, EmojiAndOtherAstralCharactersAreSearchedAsTyped)
+{
+    TestDatabase::exec(db(), {u"create table lovshops (name varchar(50), code int)"_s,
+                              u"insert into lovshops values ('Cake \U0001F382 Shop',1),('Cake \U0001F370 House',2),"
+                              "('Tea \u2615 Stall',3),('\u041F\u0435\u043A\u0430\u0440\u043D\u044F "
+                              "\U0001F950',4)"_s});
+    LovRequest request;
+    request.Query = u"SELECT name,code from lovshops"_s;
+    request.ColumnWidths = u"3000,800"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    const QString result = run(request, u"name"_s, [](LovController &window) {
+        window.typeText(u"Cake \U0001F370"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"Cake \U0001F370"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"Cake \U0001F370 House"_s);
+        window.removeLastCharacter();
+        EXPECT_EQ(window.searchBoxText(1), u"Cake "_s);
+        window.clearSearchBox();
+        // Found inside the name, under a filter.
+        window.typeText(u"\U0001F950"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950!@#$%4"_s);
+    EXPECT_EQ(logText(), QString());
+}
+
 TEST_F(LovControllerTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
 {
     LovRequest request = itemsRequest();
