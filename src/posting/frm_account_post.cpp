@@ -7,6 +7,7 @@
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
 #include "session/recordset.h"
+#include "session/date_picker.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
 
@@ -126,7 +127,7 @@ void frmAccountPost::buildFilterBand()
         placeInTwips(label, left, 480, width, 195);
     };
     caption(QStringLiteral("Date"), 120, 615);
-    m_dtpFrom = new QDateEdit(m_filterFrame);
+    m_dtpFrom = new DatePicker(m_filterFrame);
     m_dtpFrom->setObjectName(QStringLiteral("dtpFrom"));
     m_dtpFrom->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_dtpFrom->setCalendarPopup(true);
