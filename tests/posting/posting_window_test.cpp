@@ -4,11 +4,11 @@
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
 #include "session/products.h"
-#include "session/widget_twips.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -16,8 +16,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QKeyEvent>
-#include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 

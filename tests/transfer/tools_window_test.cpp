@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -271,7 +273,7 @@ TEST_F(ToolsWindowTest, ARunKeepsTheWindowPaintedAndDropsInputMadeMeanwhile)
     EXPECT_EQ(title(), u"Transfer    [ Completed ]");
     EXPECT_EQ(shadowVouchers(), 2);
     // The window takes keys again once the run is over.
-    QTest::keyClick(process(), Qt::Key_Escape);
+    QTest::keyClick(control("cmdExit"), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
 
