@@ -2,6 +2,8 @@
 
 #include "company_box.h"
 #include "purge_data.h"
+#include "session/busy_window.h"
+#include "session/date_picker.h"
 #include "session/session.h"
 #include "session/widget_twips.h"
 #include "session/user_prompts.h"
@@ -83,6 +85,12 @@ frmVantTools::frmVantTools(Session &session, int toolsScreen, CompanyPicker pick
 
 void frmVantTools::buildControls()
 {
+    // The window has no border of its own; without this line it melts into the window behind it.
+    m_frBorder = new QFrame(this);
+    m_frBorder->setObjectName(QStringLiteral("frBorder"));
+    m_frBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_frBorder->setLineWidth(1);
+
     m_frTop = new QFrame(this);
     m_frTop->setObjectName(QStringLiteral("frTop"));
     m_lblTitle = new QLabel(m_frTop);
@@ -113,9 +121,9 @@ void frmVantTools::buildControls()
     m_txtSourceCompany->setObjectName(QStringLiteral("txtSourceCompany"));
     m_txtDestinationCompany = new CompanyBox(transferPanel);
     m_txtDestinationCompany->setObjectName(QStringLiteral("txtDestinationCompany"));
-    m_txtFromDate = new QDateEdit(transferPanel);
+    m_txtFromDate = new DatePicker(transferPanel);
     m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
-    m_txtToDate = new QDateEdit(transferPanel);
+    m_txtToDate = new DatePicker(transferPanel);
     m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
 
     m_cmdProcess = new QPushButton(this);
@@ -136,6 +144,7 @@ void frmVantTools::placeControls()
         placeInTwips(widget, at.left, at.top, at.width, at.height);
     };
     setFixedSize(twipsToPixels(kInnerWidth, this), twipsToPixels(kInnerHeight, this));
+    m_frBorder->setGeometry(rect());
 
     place(m_frTop, {(kInnerWidth - kTop.width) / 2, kTop.top, kTop.width, kTop.height});
     place(m_lblTitle, kTitle);
@@ -289,6 +298,8 @@ void frmVantTools::Processtransfer()
             field->setFocus();
         return;
     }
+    // Counting and the run can take minutes: the window shows them and takes no input meanwhile.
+    BusyWindow busy(this);
     const Outcome<int> rows = transferRowCount(m_session, request);
     if (!rows) {
         reportProcessFailure(rows.error());
@@ -305,19 +316,18 @@ void frmVantTools::Processtransfer()
         return;
 
     const TransferFeedback feedback{
-        [this](const QString &caption) {
+        [this, &busy](const QString &caption) {
             m_lblTitle->setText(caption);
-            m_lblTitle->repaint();
+            busy.keepPainted();
         },
-        [this] {
+        [this, &busy] {
             m_prgStatus->show();
-            m_prgStatus->repaint();
+            busy.keepPainted();
         },
-        [this] {
-            if (m_prgStatus->value() < m_prgStatus->maximum()) {
+        [this, &busy] {
+            if (m_prgStatus->value() < m_prgStatus->maximum())
                 m_prgStatus->setValue(m_prgStatus->value() + 1);
-                m_prgStatus->repaint();
-            }
+            busy.keepPaintedNowAndThen();
         },
     };
     const Outcome<TransferEnd> end = RunTransfer(m_session, request, feedback);

@@ -65,17 +65,59 @@ TEST_F(LovControllerTest, ArrowsScrollByOneRecordAtThePageEdges)
         window.previousRow();
         EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"20"_s}));
 
-        // Down on the short last page refills from its end less eighteen.
+        // Down on the last record keeps the page and the highlight where they are.
         window.nextPage();
         window.nextPage();
         window.lastRow();
         window.nextRow();
-        EXPECT_EQ(shown(window), (QStringList{u"27"_s, u"45"_s}));
+        EXPECT_EQ(shown(window), (QStringList{u"41"_s, u"45"_s}));
         EXPECT_EQ(window.currentRow(), 5);
-        EXPECT_EQ(window.cell(5, 2), QString());
+        EXPECT_EQ(window.countLabel(), u"Records : 45/45"_s);
+        // So does Down on the last record of a full page.
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        EXPECT_EQ(shown(window), (QStringList{u"40"_s, u"45"_s}));
+        window.previousPage();
+        EXPECT_EQ(window.cell(12, 1), u"31"_s);
+        EXPECT_EQ(window.cell(12, 2), QString());
+        window.lastRow();
+        window.nextRow();
+        EXPECT_EQ(window.countLabel(), u"Records : 40/45"_s);
         window.choose();
     });
-    EXPECT_EQ(result, u"31!@#$%!@#$%46.50!@#$%Note 31"_s);
+    EXPECT_EQ(result, u"40!@#$%Item 40!@#$%60.00!@#$%Note 40"_s);
+}
+
+// A short screen shows fewer rows per page; the paging keys move by that page.
+TEST_F(LovControllerTest, AShorterPageKeepsTheMeaningOfThePagingKeys)
+{
+    const QString result = run(itemsRequest(), u"code"_s, [](LovController &window) {
+        window.typeText(u"16"_s);
+        EXPECT_EQ(window.currentRow(), 16);
+        // The current record stays on the shorter page, as its last row.
+        window.setPageRows(8);
+        EXPECT_EQ(shown(window), (QStringList{u"9"_s, u"16"_s}));
+        EXPECT_EQ(window.countLabel(), u"Records : 16/45"_s);
+        window.nextPage();
+        EXPECT_EQ(shown(window), (QStringList{u"17"_s, u"24"_s}));
+        window.nextRow();
+        EXPECT_EQ(shown(window), (QStringList{u"18"_s, u"25"_s}));
+        EXPECT_EQ(window.currentRow(), 8);
+        window.previousPage();
+        EXPECT_EQ(shown(window), (QStringList{u"10"_s, u"17"_s}));
+        window.firstRow();
+        window.previousRow();
+        EXPECT_EQ(shown(window), (QStringList{u"9"_s, u"16"_s}));
+        for (int page = 0; page < 5; ++page)
+            window.nextPage();
+        EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"8"_s}));
+        window.lastRow();
+        window.choose();
+    });
+    EXPECT_EQ(result, u"8!@#$%Item 08!@#$%12.00!@#$%Note 8"_s);
 }
 
 TEST_F(LovControllerTest, EscapeAfterMovesOrNoChoiceReturnsNothing)
