@@ -48,7 +48,9 @@ QString unescaped(QStringView inner)
             qsizetype end = i + 1;
             while (end < inner.size() && end - i <= 4 && isxdigit(inner.at(end).toLatin1()))
                 ++end;
-            text += QChar(inner.sliced(i + 1, end - i - 1).toUShort(nullptr, 16));
+            const QChar escaped(inner.sliced(i + 1, end - i - 1).toUShort(nullptr, 16));
+            // Half of a surrogate pair is no character of its own.
+            text += escaped.isSurrogate() ? QChar(QChar::ReplacementCharacter) : escaped;
             i = end - 1;
             break;
         }
