@@ -208,6 +208,7 @@ void Database::close()
 
 QString Database::prepare(const QString &statement)
 {
+    ++m_statementCount;
     if (m_trace) {
         m_trace->write(traceText(statement).toUtf8() + '\n');
         m_trace->flush();
@@ -263,6 +264,7 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
 
 Status Database::beginTransaction()
 {
+    ++m_statementCount;
     QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
     if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
         // A job takes the write lock at its start, waiting for another job within the busy
@@ -286,6 +288,7 @@ Status Database::beginTransaction()
 
 Status Database::commitTransaction()
 {
+    ++m_statementCount;
     if (!QSqlDatabase::database(m_connectionName, false).commit())
         return lastError(QStringLiteral("The transaction could not be committed."));
     m_inTransaction = false;
@@ -294,6 +297,7 @@ Status Database::commitTransaction()
 
 Status Database::rollbackTransaction()
 {
+    ++m_statementCount;
     m_inTransaction = false;
     if (!QSqlDatabase::database(m_connectionName, false).rollback())
         return lastError(QStringLiteral("The transaction could not be rolled back."));

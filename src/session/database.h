@@ -55,6 +55,10 @@ public:
     Status rollbackTransaction();
     bool inTransaction() const { return m_inTransaction; }
 
+    // Statements sent since the connection was opened, transaction control included: each one
+    // is a round trip to the server.
+    quint64 statementCount() const { return m_statementCount; }
+
 private:
     explicit Database(QString connectionName);
     QString prepare(const QString &statement);
@@ -63,6 +67,7 @@ private:
     QString m_connectionName;
     Dialect m_dialect = Dialect::SqlServer;
     bool m_inTransaction = false;
+    quint64 m_statementCount = 0;
     std::unique_ptr<QFile> m_trace;
 };
 
