@@ -149,6 +149,58 @@ void unquoteNumericLiteral(std::vector<Node> &arg)
 
 QString render(const std::vector<Node> &nodes, bool createTable);
 
+// A temporary table of SQL Server (#name) lives in SQLite's temp schema.
+bool isTempTableName(const Node &node)
+{
+    return node.kind == Kind::Word && node.text.startsWith(u'#') && node.text.size() > 1;
+}
+
+QString tempTableName(const QString &name)
+{
+    return QStringLiteral("temp.") + QStringView(name).mid(1).toString();
+}
+
+// The type word that begins a convert()'s first argument, lower-cased.
+QString convertType(const std::vector<Node> &arg)
+{
+    const std::size_t i = nextSolid(arg, 0);
+    return i < arg.size() && arg[i].kind == Kind::Word ? arg[i].text.toLower() : QString();
+}
+
+// The length in "varchar(10)"; empty when the type has none.
+QString convertLength(const std::vector<Node> &arg)
+{
+    const std::size_t type = nextSolid(arg, 0);
+    const std::size_t group = nextSolid(arg, type + 1);
+    if (group >= arg.size() || arg[group].kind != Kind::Group)
+        return {};
+    const std::size_t number = nextSolid(arg[group].children, 0);
+    return number < arg[group].children.size() && arg[group].children[number].kind == Kind::Number
+               ? arg[group].children[number].text
+               : QString();
+}
+
+// convert(type, value[, style]) and try_convert(...): SQLite converts a value's text by its
+// leading number, as the program reads numbers, and keeps dates as 'yyyy-MM-dd...' text.
+QString renderConvert(const std::vector<Node> &children, bool createTable)
+{
+    const auto args = arguments(children);
+    if (args.size() < 2)
+        return {};
+    const QString type = convertType(args[0]);
+    const QString value = render(args[1], createTable).trimmed();
+    if (type == u"float" || type == u"real")
+        return QStringLiteral("cast(") + value + QStringLiteral(" as real)");
+    if (type == u"int" || type == u"bigint")
+        return QStringLiteral("cast(") + value + QStringLiteral(" as integer)");
+    if (type == u"varchar" || type == u"nvarchar") {
+        const QString length = convertLength(args[0]);
+        return length.isEmpty() ? QStringLiteral("cast(") + value + QStringLiteral(" as text)")
+                                : QStringLiteral("substr(") + value + QStringLiteral(",1,") + length + QLatin1Char(')');
+    }
+    return {};
+}
+
 QString renderGroup(const std::vector<Node> &children, bool createTable)
 {
     return QLatin1Char('(') + render(children, createTable) + QLatin1Char(')');
@@ -184,6 +236,38 @@ QString render(const std::vector<Node> &nodes, bool createTable)
                 parts << render(arg, createTable);
             out += QStringLiteral("ifnull(") + parts.join(QLatin1Char(',')) + QLatin1Char(')');
             i = next;
+            continue;
+        }
+        if (isWord(node, u"isnumeric") && callFollows) {
+            out += QStringLiteral("(typeof") + renderGroup(nodes[next].children, createTable)
+                   + QStringLiteral(" in ('integer','real'))");
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"isdate") && callFollows) {
+            // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
+            const QString day = QStringLiteral("substr") + QLatin1Char('(')
+                                + render(nodes[next].children, createTable) + QStringLiteral(",1,10)");
+            out += QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day
+                   + QStringLiteral(",0)");
+            i = next;
+            continue;
+        }
+        if ((isWord(node, u"convert") || isWord(node, u"try_convert")) && callFollows) {
+            const QString converted = renderConvert(nodes[next].children, createTable);
+            if (!converted.isEmpty()) {
+                out += converted;
+                i = next;
+                continue;
+            }
+        }
+        if (isTempTableName(node)) {
+            const std::size_t before = previousSolid(nodes, i);
+            // The name a CREATE TEMP TABLE defines goes without the schema.
+            out += createTable && before < nodes.size() && nodes[before].kind == Kind::Word
+                           && nodes[before].text.endsWith(u"table", Qt::CaseInsensitive)
+                       ? QStringView(node.text).mid(1).toString()
+                       : tempTableName(node.text);
             continue;
         }
         if (isWord(node, u"len") && callFollows) {
@@ -248,7 +332,8 @@ QString rewriteDropTest(const std::vector<Node> &nodes)
         QString name;
         for (std::size_t j = nextSolid(nodes, table + 1); j < nodes.size() && nodes[j].kind != Kind::Space; ++j)
             name += nodes[j].text;
-        return QStringLiteral("DROP TABLE IF EXISTS ") + stripDbo(name);
+        name = stripDbo(name);
+        return QStringLiteral("DROP TABLE IF EXISTS ") + (name.startsWith(u'#') ? tempTableName(name) : name);
     }
     return {};
 }
@@ -299,6 +384,11 @@ QString toSqliteDialect(const QString &statement)
     if (isWord(nodes[first], u"select"))
         rewriteSelectInto(nodes, prefix);
     const bool createTable = isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table");
+    if (createTable) {
+        const std::size_t name = nextSolid(nodes, second + 1);
+        if (name < nodes.size() && isTempTableName(nodes[name]))
+            nodes[second].text = QStringLiteral("TEMP TABLE");
+    }
     return prefix + render(nodes, createTable);
 }
 
