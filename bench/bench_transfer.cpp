@@ -102,7 +102,7 @@ double timeTransfer(int vouchers)
         return -1;
 
     int rows = 0;
-    const TransferFeedback feedback{[](const QString &) {}, [] {}, [&rows] { ++rows; }};
+    const TransferFeedback feedback{[](const QString &) {}, [] {}, [&rows](int copied) { rows += copied; }};
     const TransferRequest request{QStringLiteral("1"), QStringLiteral("2"), session.FinYearBegin, session.FinYearEnd};
     QElapsedTimer timer;
     timer.start();

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace vant {
 
 namespace {
@@ -313,9 +315,10 @@ void frmVantTools::Processtransfer()
             m_prgStatus->show();
             m_prgStatus->repaint();
         },
-        [this] {
+        [this](int rows) {
             if (m_prgStatus->value() < m_prgStatus->maximum()) {
-                m_prgStatus->setValue(m_prgStatus->value() + 1);
+                m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(),
+                                                           qint64(m_prgStatus->value()) + rows)));
                 m_prgStatus->repaint();
             }
         },
