@@ -24,6 +24,11 @@ QString leadingNumber(const QString &column)
     return QStringLiteral("isnull(convert(float,%1),0)").arg(column);
 }
 
+QString leadingNumberOfText(const QString &column)
+{
+    return QStringLiteral("isnull(try_convert(float,%1),0)").arg(column);
+}
+
 QString date(const QString &column)
 {
     return QStringLiteral("case when ltrim(rtrim(%1))='' then null else convert(varchar(10),%1,120) end").arg(column);
@@ -37,6 +42,17 @@ QString mayRefuseNumber(const QString &column)
 QString mayRefuseLeadingNumber(const QString &column)
 {
     return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumber(column));
+}
+
+QString mayRefuseLeadingNumberOfText(const QString &column)
+{
+    return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumberOfText(column));
+}
+
+QString mayRefuseRequiredNumber(const QString &column)
+{
+    return QStringLiteral("(%1 is null or %2 or %3)")
+        .arg(column, mayRefuseNumber(column), mayRefuseLeadingNumber(column));
 }
 
 QString mayRefuseDate(const QString &column)

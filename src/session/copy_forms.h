@@ -18,11 +18,17 @@ QString trimmed(const QString &column);
 QString number(const QString &column);
 // The leading number of the value (0 for NULL or none). Refused: a number out of range.
 QString leadingNumber(const QString &column);
+// The leading number of a text column's value (0 for NULL or none). SQL Server reads only a
+// text that is a number whole; SQLite reads its leading number.
+QString leadingNumberOfText(const QString &column);
 // The date as 'yyyy-MM-dd'; NULL or blank gives NULL. Refused: a value that is no date.
 QString date(const QString &column);
 
 QString mayRefuseNumber(const QString &column);
 QString mayRefuseLeadingNumber(const QString &column);
+QString mayRefuseLeadingNumberOfText(const QString &column);
+// A number that must be there: refused also when NULL.
+QString mayRefuseRequiredNumber(const QString &column);
 QString mayRefuseDate(const QString &column);
 
 } // namespace copyform
