@@ -52,7 +52,7 @@ std::unique_ptr<Database> createDatabase(const QString &folder)
         create.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("bench-create"));
-    auto db = Database::open({QStringLiteral("SQLite"), folder, file, QString(), QString()});
+    auto db = Database::open({QStringLiteral("SQLite"), folder, file, QString(), QString(), QString()});
     if (!db || !createAccountsSchema(**db, {QStringLiteral("2026")}))
         return nullptr;
     return std::move(*db);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that VantProcess needs, only those that are missing.
-# Quiet when everything is present.
+# Installs the Debian packages that VantProcess needs, only those that are missing, and
+# any further packages named on the command line (the packaging and screenshot scripts
+# add their own tools). Quiet when everything is present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   libsqlite3-dev sqlite3
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev
+  # The icon's PNG sizes, the manual pages, and the checks of the desktop entry and metadata.
+  librsvg2-bin help2man desktop-file-utils appstream
+  "$@"
 )
 
 missing=()

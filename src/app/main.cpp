@@ -1,15 +1,54 @@
+#include "desktop_identity.h"
 #include "lookup/qt_lov_presenter.h"
+#include "program_identity.h"
 #include "session/error_report.h"
 #include "session/qt_user_prompts.h"
 #include "session/session.h"
 #include "session/start_exit.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+// The window program has no options of its own. --version and --help are answered on
+// the terminal before the application object exists, so that they need no display;
+// every other argument is left to Qt (-platform, -style, ...).
+std::optional<int> answerTerminalOptions(int argc, char **argv)
+{
+    QTextStream out(stdout);
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--version") {
+            out << "vantprocess " << vant::kVersion << '\n';
+            return 0;
+        }
+        if (argument == "--help" || argument == "-h") {
+            out << "Usage: vantprocess\n\n"
+                   "Account Transfer, Purge Data and Accounts Posting on a Kormo accounts database,\n"
+                   "from the login window on. The products and their databases are the ones that\n"
+                   "vant-dbcreator configured; vantctl runs the same jobs without windows.\n\n"
+                   "  --help     show this text\n"
+                   "  --version  show the version\n";
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    if (const auto answered = answerTerminalOptions(argc, argv))
+        return *answered;
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("VantProcess"));
+    vant::applyDesktopIdentity();
 
     vant::QtUserPrompts prompts;
     vant::Session session(prompts, vant::ErrorLog::defaultLogPath());

@@ -1,6 +1,5 @@
 #include "frm_lov_result.h"
 
-
 #include "lov_controller.h"
 #include "lov_placement.h"
 
@@ -13,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -95,9 +95,7 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     showPage();
     showCurrentRow();
     showRecord();
-    adjustSize();
-    if (const QScreen *shownOn = screen())
-        move(lovWindowPosition(controller.placement(), shownOn->geometry(), size(), logicalDpiX() / 96.0 / 15.0));
+    fitTheScreen();
     showSearchText();
     m_searchtxthlp.first()->setFocus();
 }
@@ -105,6 +103,41 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
 int FrmLovResult::pixels(int twips) const
 {
     return twipsToPixels(twips, logicalDpiX());
+}
+
+int FrmLovResult::browseGridHeight(int rows) const
+{
+    return m_msfBrowse->horizontalHeader()->sizeHint().height()
+           + rows * m_msfBrowse->verticalHeader()->defaultSectionSize() + 2 * m_msfBrowse->frameWidth();
+}
+
+QMargins FrmLovResult::expectedFrame() const
+{
+    // A window manager's frame is known only once the window shows: room is kept for a title bar.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return {border, titleBar + border, border, border};
+}
+
+void FrmLovResult::fitTheScreen()
+{
+    layout()->activate();
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QMargins frame = expectedFrame();
+    // The window keeps the placement's margin at the top of the screen too.
+    const int room = available.height() - 2 * pixels(150);
+    const int rows = lovPageRows(height() + frame.top() + frame.bottom(),
+                                 m_msfBrowse->verticalHeader()->defaultSectionSize(), room);
+    if (rows != m_controller.pageRows()) {
+        m_controller.setPageRows(rows);
+        m_msfBrowse->setFixedHeight(browseGridHeight(rows));
+        layout()->activate();
+    }
+    move(lovWindowPosition(m_controller.placement(), available, size().grownBy(frame),
+                           logicalDpiX() / 96.0 / 15.0));
 }
 
 void FrmLovResult::buildTitleLine()
@@ -156,10 +189,7 @@ void FrmLovResult::buildBrowseGrid()
     m_msfBrowse->setColumnCount(int(m_controller.columns().size()) + 1);
     m_msfBrowse->setColumnWidth(0, pixels(LovController::kSerialWidth));
     m_msfBrowse->horizontalHeader()->viewport()->installEventFilter(this);
-    const int rowHeight = m_msfBrowse->verticalHeader()->defaultSectionSize();
-    m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()),
-                              m_msfBrowse->horizontalHeader()->sizeHint().height()
-                                  + LovController::kPageRows * rowHeight + 2 * m_msfBrowse->frameWidth());
+    m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()), browseGridHeight(m_controller.pageRows()));
     layout()->addWidget(m_msfBrowse);
 
     connect(m_msfBrowse, &QTableWidget::cellClicked, this, [this](int row) {
@@ -288,8 +318,11 @@ void FrmLovResult::showSortList()
         entry->setData(0, Qt::UserRole, column);
         entry->setCheckState(0, Qt::Unchecked);
     }
+    // A third of the grid, or wider where an entry needs it.
     const QRect grid = m_msfBrowse->geometry();
-    m_lv->resize(grid.width() / 3, grid.height() / 2);
+    m_lv->resizeColumnToContents(0);
+    const int entries = m_lv->columnWidth(0) + 2 * m_lv->frameWidth() + m_lv->verticalScrollBar()->sizeHint().width();
+    m_lv->resize(std::min(grid.width(), std::max(grid.width() / 3, entries)), grid.height() / 2);
     m_lv->move(grid.center() - QPoint(m_lv->width() / 2, m_lv->height() / 2));
     m_lv->raise();
     m_lv->show();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QMargins>
 
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,10 @@ protected:
 
 private:
     int pixels(int twips) const;
+    int browseGridHeight(int rows) const;
+    QMargins expectedFrame() const;
+    // Fewer rows per page where a full page would not fit the screen; then the placement.
+    void fitTheScreen();
     void buildTitleLine();
     void buildSearchBoxes();
     void buildBrowseGrid();

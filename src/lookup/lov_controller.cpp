@@ -24,7 +24,7 @@ LovController::LovController(Session &session, ModVantLov &lov, LovRequest reque
     const Recordset &probe = m_lov.LovRecordset;
     for (int i = 0; i < probe.fieldCount(); ++i) {
         // A field beyond the lists has no room in the window's width: it stays hidden.
-        const LovColumn column{probe.field(i).name, heads.value(i), int(leadingNumber(widths.value(i)))};
+        const LovColumn column{probe.field(i).name, heads.value(i), leadingInt(widths.value(i))};
         if (column.width == 0 && !column.head.trimmed().isEmpty())
             m_detailColumns << i + 1;
         if (!enterDataHead.isEmpty() && m_enterDataColumn == 0 && column.head.trimmed() == enterDataHead)
@@ -171,7 +171,7 @@ void LovController::fillhelp(bool changepost)
     m_page.clear();
     while (!m_rs.eof()) {
         m_page << pageRow(int(m_page.size()) + 1);
-        if (m_page.size() == kPageRows)
+        if (m_page.size() == m_pageRows)
             break;
         m_rs.moveNext();
     }
@@ -267,7 +267,7 @@ void LovController::previousPage()
 {
     if (m_finished || m_page.isEmpty())
         return;
-    startPageAt(std::max(1, m_pageStart - kPageRows));
+    startPageAt(std::max(1, m_pageStart - m_pageRows));
 }
 
 void LovController::nextRow()
@@ -276,8 +276,9 @@ void LovController::nextRow()
         return;
     if (m_currentRow < rowCount())
         setCurrentRow(m_currentRow + 1);
-    else
-        startPageAt(m_pageEnd - (kPageRows - 2));
+    else if (m_pageEnd < m_rs.recordCount())
+        startPageAt(m_pageEnd - (m_pageRows - 2));
+    // On the last record the highlight stays: there is no record to scroll to.
 }
 
 void LovController::previousRow()
@@ -307,6 +308,20 @@ void LovController::setCurrentRow(int row)
     m_currentRow = row;
     ColSel();
     refreshmrp();
+}
+
+void LovController::setPageRows(int rows)
+{
+    rows = std::clamp(rows, 1, int(kPageRows));
+    if (rows == m_pageRows)
+        return;
+    m_pageRows = rows;
+    if (m_finished || m_page.isEmpty())
+        return;
+    const int current = m_pageStart + m_currentRow - 1;
+    const int start = std::max(m_pageStart, current - rows + 1);
+    startPageAt(start);
+    setCurrentRow(current - start + 1);
 }
 
 bool LovController::recordKeySetKey(QChar key)

@@ -28,7 +28,7 @@ struct LovColumn
 };
 
 // The lookup window without its widgets: the window's recordset, the page of at most
-// twenty rows it shows, the current row, the count label, the values of the hidden
+// twenty rows it shows (fewer on a short screen), the current row, the count label, the values of the hidden
 // columns, the search boxes, the selection, the drill-down screens and the answer. The
 // window draws what this holds and passes its keys and clicks here.
 class LovController : public QObject
@@ -89,6 +89,10 @@ public:
     void lastRow();
     // A row picked with the mouse.
     void setCurrentRow(int row);
+    // Rows per page, at most kPageRows: a short screen shows fewer. The current record stays on
+    // the page; the paging keys move by the new page.
+    void setPageRows(int rows);
+    int pageRows() const { return m_pageRows; }
 
     // Records a key of the key set instead of typing it; true when it was one.
     bool recordKeySetKey(QChar key);
@@ -175,6 +179,7 @@ private:
     int m_enterDataColumn = 0;
 
     Recordset m_rs;
+    int m_pageRows = kPageRows;
     QList<QStringList> m_page;
     QList<bool> m_marks;
     int m_pageStart = 0;

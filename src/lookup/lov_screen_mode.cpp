@@ -29,7 +29,7 @@ bool LovController::SetScreenbyscreen()
     QString query;
     if (m_screens.isLastScreen()) {
         // The main field is a grid column number: 1 is the query's first field.
-        shown = int(leadingNumber(m_request.ScreenByScreenMainField));
+        shown = leadingInt(m_request.ScreenByScreenMainField);
         if (shown < 1 || shown > names.size())
             shown = 1;
         query = m_screens.lastScreenQuery();

@@ -4,6 +4,7 @@
 #include "mod_vant_lov.h"
 
 #include "session/recordset_criteria.h"
+#include "session/text_helpers.h"
 
 namespace vant {
 
@@ -41,13 +42,16 @@ void LovController::searchBoxFocused(int box)
 
 void LovController::typeText(const QString &typed)
 {
-    for (const QChar c : typed) {
+    // By characters, not UTF-16 units: an emoji is one character typed.
+    for (const QString &character : characters(typed)) {
         if (m_finished)
             return;
-        if (recordKeySetKey(c))
+        const char32_t code = character.toUcs4().value(0);
+        const QChar c = character.size() == 1 ? character.at(0) : QChar();
+        if (character.size() == 1 && recordKeySetKey(c))
             continue;
         // The quote and the wildcards would only end up in a filter; they are never typed.
-        if (c == u'%' || c == u'&' || c == u'*' || c == u'\'' || !c.isPrint())
+        if (c == u'%' || c == u'&' || c == u'*' || c == u'\'' || !QChar::isPrint(code))
             continue;
         if (c == u' ' && m_multiSelect) {
             // On a drill-down screen the blank has no row to pick: rows are picked on the last one.
@@ -55,7 +59,7 @@ void LovController::typeText(const QString &typed)
                 StoreMultiSelect(m_currentRow, 1);
             continue;
         }
-        setSearchBoxText(searchBoxText(m_currentBox) + c);
+        setSearchBoxText(searchBoxText(m_currentBox) + character);
         searchCurrentBox();
     }
 }
@@ -65,7 +69,7 @@ void LovController::removeLastCharacter()
     const QString text = searchBoxText(m_currentBox);
     if (m_finished || text.isEmpty())
         return;
-    setSearchBoxText(text.chopped(1));
+    setSearchBoxText(withoutLastCharacter(text));
     searchCurrentBox();
 }
 
@@ -102,7 +106,7 @@ void LovController::searchCurrentBox()
             if (const std::optional<bool> found = findbrow(text, true); !found || *found)
                 return;
         }
-        setSearchBoxText(text.chopped(1));
+        setSearchBoxText(withoutLastCharacter(text));
     }
     // The page showed filtered rows: show the whole result again from its start.
     if (pageStale() && !m_rs.isEmpty())

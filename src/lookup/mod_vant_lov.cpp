@@ -196,7 +196,7 @@ Status ModVantLov::showWindow(const LovRequest &request)
         const QStringList widths = splitLovList(request.ColumnWidths);
         QStringList visible;
         for (int i = 0; i < LovRecordset.fieldCount() && i < widths.size(); ++i) {
-            if (int(leadingNumber(widths.at(i))) != 0)
+            if (leadingInt(widths.at(i)) != 0)
                 visible << LovRecordset.field(i).name;
         }
         if (!visible.isEmpty())

@@ -2,10 +2,13 @@
 
 #include "frm_lov_result.h"
 
+#include "session/activation_return.h"
+
 namespace vant {
 
 void QtLovPresenter::present(LovController &controller)
 {
+    const ActivationReturn activation;
     FrmLovResult window(controller, m_parent);
     window.exec();
 }

@@ -7,7 +7,9 @@
 #include "transfer/tools_load.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace vant {
 
@@ -39,6 +41,18 @@ FrmMain::FrmMain(Session &session, QWidget *parent)
 
     // The window opens with or without a default company; the jobs then see an empty context.
     DefaultCompanySet(m_session);
+
+    // Whose books are open, and who works on them, stays in sight.
+    const std::pair<const char *, QString> fields[] = {
+        {"lblCompany", QStringLiteral("Company: ") + m_session.CompanyName},
+        {"lblFinancialYear", QStringLiteral("Financial Year: ") + m_session.FinancialYear},
+        {"lblUser", QStringLiteral("User: ") + m_session.UserName},
+    };
+    for (const auto &[name, text] : fields) {
+        auto *field = new QLabel(text, statusBar());
+        field->setObjectName(QString::fromLatin1(name));
+        statusBar()->addWidget(field);
+    }
 }
 
 QAction *FrmMain::addEntry(const QString &name, const QString &caption)

@@ -3,12 +3,13 @@
 #include "posting_filters.h"
 #include "posting_formats.h"
 #include "posting_run.h"
-#include "session/widget_twips.h"
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
+#include "session/busy_window.h"
 #include "session/recordset.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
+#include "session/widget_twips.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -19,11 +20,11 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace vant {
 
 namespace {
-
-constexpr int kGridFrameHeight = 5235;
 
 // The shift state of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers)
@@ -54,23 +55,7 @@ frmAccountPost::frmAccountPost(Session &session, QWidget *parent) : QDialog(pare
 {
     setObjectName(QStringLiteral("frmAccountPost"));
     setWindowTitle(QStringLiteral("Accounts Posting"));
-    setFixedSize(twipsToPixels(11640, this), twipsToPixels(7020, this));
-
-    m_frTop = new QFrame(this);
-    m_frTop->setObjectName(QStringLiteral("frTop"));
-    m_frTop->setFrameShape(QFrame::Box);
-    placeInTwips(m_frTop, 0, 0, 11640, 435);
-    m_lblTitle = new QLabel(QStringLiteral("T R A N S F E R   O F  A C C O U N T S"), m_frTop);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    QFont titleFont(QStringLiteral("Verdana"), 9);
-    titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    m_lblTitle->setAlignment(Qt::AlignCenter);
-    m_lblTitle->setGeometry(m_frTop->rect());
-
-    buildFilterBand();
-    buildGridBand();
-    buildButtonRow();
+    buildControls();
 
     setTabOrder(m_dtpFrom, m_cboDivision);
     setTabOrder(m_cboDivision, m_cboVoucherType);
@@ -93,155 +78,6 @@ frmAccountPost::~frmAccountPost()
         child->removeEventFilter(this);
 }
 
-void frmAccountPost::buildFilterBand()
-{
-    m_filterFrame = new QFrame(this);
-    m_filterFrame->setFrameShape(QFrame::Box);
-    placeInTwips(m_filterFrame, 0, 450, 11640, 900);
-
-    m_lblDate = new QLabel(m_filterFrame);
-    m_lblDate->setObjectName(QStringLiteral("lblDate"));
-    placeInTwips(m_lblDate, 30, 60, 1395, 240);
-    m_lbhCompanyName = new QLabel(m_filterFrame);
-    m_lbhCompanyName->setObjectName(QStringLiteral("lbhCompanyName"));
-    QFont companyFont(QStringLiteral("Verdana"));
-    companyFont.setPointSizeF(11.25);
-    companyFont.setBold(true);
-    m_lbhCompanyName->setFont(companyFont);
-    m_lbhCompanyName->setAlignment(Qt::AlignCenter);
-    // Centred where the narrow heading stood, but wide enough for a whole company name.
-    placeInTwips(m_lbhCompanyName, 1500, 0, 7800, 270);
-    m_lblAccYear = new QLabel(m_filterFrame);
-    m_lblAccYear->setObjectName(QStringLiteral("lblAccYear"));
-    placeInTwips(m_lblAccYear, 9390, 60, 2205, 210);
-    for (const int top : {330, 375}) {
-        auto *line = new QFrame(m_filterFrame);
-        line->setFrameShape(QFrame::HLine);
-        line->setStyleSheet(QStringLiteral("color: grey"));
-        placeInTwips(line, 30, top, 11580, 15);
-    }
-
-    const auto caption = [this](const QString &text, int left, int width) {
-        auto *label = new QLabel(text, m_filterFrame);
-        placeInTwips(label, left, 480, width, 195);
-    };
-    caption(QStringLiteral("Date"), 120, 615);
-    m_dtpFrom = new QDateEdit(m_filterFrame);
-    m_dtpFrom->setObjectName(QStringLiteral("dtpFrom"));
-    m_dtpFrom->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_dtpFrom->setCalendarPopup(true);
-    placeInTwips(m_dtpFrom, 630, 450, 1425, 315);
-    caption(QStringLiteral("Division"), 2190, 690);
-    m_cboDivision = new QComboBox(m_filterFrame);
-    m_cboDivision->setObjectName(QStringLiteral("cboDivision"));
-    placeInTwips(m_cboDivision, 2940, 450, 2085, 315);
-    caption(QStringLiteral("Voucher Type"), 5070, 1200);
-    m_cboVoucherType = new QComboBox(m_filterFrame);
-    m_cboVoucherType->setObjectName(QStringLiteral("cboVoucherType"));
-    placeInTwips(m_cboVoucherType, 6330, 450, 1965, 315);
-    caption(QStringLiteral("Type"), 8310, 435);
-    m_cboTransType = new QComboBox(m_filterFrame);
-    m_cboTransType->setObjectName(QStringLiteral("cboTransType"));
-    placeInTwips(m_cboTransType, 8790, 450, 1875, 315);
-    m_cmdGo = new QPushButton(QStringLiteral("&Go"), m_filterFrame);
-    m_cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    placeInTwips(m_cmdGo, 10710, 450, 675, 285);
-    connect(m_cmdGo, &QPushButton::clicked, this, &frmAccountPost::cmdGo_Click);
-}
-
-void frmAccountPost::buildGridBand()
-{
-    m_gridFrame = new QFrame(this);
-    m_gridFrame->setFrameShape(QFrame::Box);
-    placeInTwips(m_gridFrame, 0, 1350, 11640, kGridFrameHeight);
-
-    m_gridModel = new VoucherGridModel(this);
-    m_msfAccTransfer = new QTableView(m_gridFrame);
-    m_msfAccTransfer->setObjectName(QStringLiteral("msfAccTransfer"));
-    m_msfAccTransfer->setModel(m_gridModel);
-    m_msfAccTransfer->verticalHeader()->hide();
-    m_msfAccTransfer->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_msfAccTransfer->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_msfAccTransfer->setSelectionBehavior(QAbstractItemView::SelectRows);
-    placeInTwips(m_msfAccTransfer, 30, 120, 11565, 4755);
-    connect(m_msfAccTransfer, &QTableView::clicked, this, [this] { m_rememberedRow = currentGridRow(); });
-    connect(m_msfAccTransfer, &QTableView::doubleClicked, this, &frmAccountPost::showCurrentDetail);
-
-    QFont totalFont(QStringLiteral("Times New Roman"));
-    totalFont.setPointSizeF(11.25);
-    totalFont.setBold(true);
-    const QString firstCaption = QStringLiteral("Trial Balance - Debit Total Amount");
-    m_lblTotal1 = new QLabel(firstCaption, m_gridFrame);
-    m_lblTotal1->setObjectName(QStringLiteral("lblTotal1"));
-    // The debit total ends where it always did; it reaches left so that its caption fits.
-    placeInTwips(m_lblTotal1, 30, 4860, 8235, 315);
-    m_lblTotal2 = new QLabel(firstCaption, m_gridFrame);
-    m_lblTotal2->setObjectName(QStringLiteral("lblTotal2"));
-    placeInTwips(m_lblTotal2, 8250, 4860, 1995, 315);
-    for (QLabel *total : {m_lblTotal1, m_lblTotal2}) {
-        total->setFont(totalFont);
-        total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-
-    m_picDet = new VoucherDetailPanel(m_gridFrame);
-    connect(m_picDet, &VoucherDetailPanel::closed, m_msfAccTransfer, [this] { m_msfAccTransfer->setFocus(); });
-
-    m_mnuMain = new QMenu(QStringLiteral("popup"), this);
-    m_mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    QAction *mnuAc1 = m_mnuMain->addAction(QStringLiteral("1"));
-    mnuAc1->setObjectName(QStringLiteral("mnuAc1"));
-    m_mnuMain->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    QAction *mnuAc2 = m_mnuMain->addAction(QStringLiteral("2"));
-    mnuAc2->setObjectName(QStringLiteral("mnuAc2"));
-    connect(mnuAc1, &QAction::triggered, this, [this] { RowColor(1, m_rememberedRow); });
-    connect(mnuAc2, &QAction::triggered, this, [this] { RowColor(2, m_rememberedRow); });
-}
-
-void frmAccountPost::buildButtonRow()
-{
-    QFont buttonFont(QStringLiteral("Verdana"));
-    buttonFont.setPointSizeF(8.25);
-    struct ButtonSpec
-    {
-        const char *name;
-        const char *caption;
-        int left;
-    };
-    const ButtonSpec specs[] = {{"cmdDate", "&Date", 0},           {"cmdVoucher", "&Voucher", 1440},
-                                {"cmdTrans", "&Transaction", 2880}, {"cmdSelectall", "&Select All", 4320},
-                                {"cmdDeselectAll", "DeSelect All", 5760}, {"cmdTransfer", "Transfer", 7200},
-                                {"cmdClear", "&Clear", 8670},       {"cmdExit", "E&xit", 10140}};
-    QHash<QString, QPushButton *> buttons;
-    for (const ButtonSpec &spec : specs) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setFont(buttonFont);
-        placeInTwips(button, spec.left, 6600, 1455, 375);
-        buttons.insert(button->objectName(), button);
-    }
-    m_cmdTransfer = buttons.value(QStringLiteral("cmdTransfer"));
-    // No button is the window's default: Enter clicks only the focused button (see
-    // enterKey), and never "Transfer".
-    const QList<QPushButton *> all = findChildren<QPushButton *>();
-    for (QPushButton *button : all)
-        button->setAutoDefault(false);
-
-    connect(buttons.value(QStringLiteral("cmdDate")), &QPushButton::clicked, m_dtpFrom,
-            [this] { m_dtpFrom->setFocus(); });
-    connect(buttons.value(QStringLiteral("cmdVoucher")), &QPushButton::clicked, m_cboVoucherType,
-            [this] { m_cboVoucherType->setFocus(); });
-    connect(buttons.value(QStringLiteral("cmdTrans")), &QPushButton::clicked, m_cboTransType,
-            [this] { m_cboTransType->setFocus(); });
-    connect(buttons.value(QStringLiteral("cmdSelectall")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdSelAll_Click);
-    connect(buttons.value(QStringLiteral("cmdDeselectAll")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdClear_Click);
-    connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &frmAccountPost::cmdClear_Click);
-    connect(buttons.value(QStringLiteral("cmdTransfer")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdTransfer_Click);
-    connect(buttons.value(QStringLiteral("cmdExit")), &QPushButton::clicked, this, &QDialog::accept);
-}
-
 void frmAccountPost::Form_Load()
 {
     const QDate today = QDate::currentDate();
@@ -256,6 +92,7 @@ void frmAccountPost::Form_Load()
     m_cboVoucherType->addItems(voucherTypeEntries());
     m_cboVoucherType->setCurrentIndex(-1);
     setGridHeadings();
+    placeTotals();
     m_picDet->setHeadings();
 }
 
@@ -294,17 +131,6 @@ bool frmAccountPost::ValidatePost()
     return true;
 }
 
-void frmAccountPost::setGridHeadings()
-{
-    m_gridModel->reload([](VoucherGrid &grid) { grid.setHeadings(); });
-    const QList<int> widths = VoucherGrid::columnWidths(11565);
-    for (int column = 0; column < widths.size(); ++column) {
-        m_msfAccTransfer->setColumnHidden(column, widths.at(column) == 0);
-        if (widths.at(column) > 0)
-            m_msfAccTransfer->setColumnWidth(column, twipsToPixels(widths.at(column), this));
-    }
-}
-
 Status frmAccountPost::LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode)
 {
     if (m_cboDivision->currentIndex() < 0)
@@ -325,6 +151,7 @@ void frmAccountPost::GetTotal()
     const GridTotals totals = grid().GetTotal();
     m_lblTotal1->setText(formatAmount(totals.billAmount));
     m_lblTotal2->setText(formatAmount(totals.postedAmount));
+    placeTotals();
 }
 
 double frmAccountPost::TransferAmountTotal() const
@@ -349,9 +176,12 @@ void frmAccountPost::DisplaySubDet(qint64 lngVNo, int grdTop)
         m_msfAccTransfer->setFocus();
         return;
     }
-    const int top = detailPanelTop(grdTop, kGridFrameHeight, VoucherDetailPanel::kHeightTwips);
-    m_picDet->move(twipsToPixels(VoucherDetailPanel::kLeftTwips, this), twipsToPixels(top, this));
     m_picDet->showLines(*lines);
+    // Beside the row it describes, which stays in sight: below it, or above where there is no room.
+    const int rowTop = m_msfAccTransfer->y() + twipsToPixels(grdTop, this);
+    const int rowBottom = rowTop + m_msfAccTransfer->verticalHeader()->defaultSectionSize();
+    m_picDet->move(twipsToPixels(VoucherDetailPanel::kLeftTwips, this),
+                   VoucherDetailPanel::topBeside(rowTop, rowBottom, m_gridFrame->height(), m_picDet->height()));
     m_picDet->show();
     m_picDet->raise();
     m_picDet->okButton()->setFocus();
@@ -367,6 +197,17 @@ bool frmAccountPost::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         SetAcType(shiftState(key->modifiers()), keyCode(key->key()));
+        // Escape closes the detail panel before it closes the window.
+        if (key->key() == Qt::Key_Escape && m_picDet->isVisible()) {
+            m_picDet->okButton()->click();
+            return true;
+        }
+        // Ctrl+Tab and Ctrl+Shift+Tab leave a grid as Tab and Shift+Tab do.
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && key->modifiers().testFlag(Qt::ControlModifier) && qobject_cast<QAbstractItemView *>(watched)) {
+            focusNextPrevChild(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
         if (watched == m_msfAccTransfer)
             return gridKey(key);
         return enterKey(watched, key);
@@ -410,6 +251,7 @@ bool frmAccountPost::gridKey(QKeyEvent *event)
     if (event->key() == Qt::Key_Space) {
         m_gridModel->edit([row](VoucherGrid &grid) { grid.toggleMark(row); });
         m_lblTotal2->setText(formatAmount(TransferAmountTotal()));
+        placeTotals();
         m_msfAccTransfer->setFocus();
         return true;
     }
@@ -438,8 +280,11 @@ bool frmAccountPost::gridMouse(QEvent *event)
 
 void frmAccountPost::cboVoucherType_LostFocus()
 {
-    if (m_cboVoucherType->currentIndex() < 0)
+    // Refilled only for another voucher type: the transaction type chosen for this one stays.
+    const int voucherType = m_cboVoucherType->currentIndex();
+    if (voucherType < 0 || voucherType == m_transTypesOf)
         return;
+    m_transTypesOf = voucherType;
     m_cboTransType->clear();
     for (const TransTypeEntry &entry : transTypeEntries(m_cboVoucherType->currentIndex()))
         m_cboTransType->addItem(entry.text, entry.itemData);
@@ -471,13 +316,26 @@ void frmAccountPost::cmdClear_Click()
 {
     m_gridModel->edit([](VoucherGrid &grid) { grid.clearMarks(); });
     m_lblTotal2->clear();
+    placeTotals();
 }
 
 void frmAccountPost::cmdTransfer_Click()
 {
+    // A long posting keeps the window painted and takes no input meanwhile.
+    BusyWindow busy(this);
+    busy.keepPainted();
+    const QList<PostingRow> rows = grid().postingRows();
+    const auto marked = std::count_if(rows.cbegin(), rows.cend(),
+                                      [](const PostingRow &row) { return leadingNumber(row.postedAmount) > 0; });
+    qsizetype posted = 0;
     m_msfAccTransfer->setUpdatesEnabled(false);
-    SaveTrans(m_session, grid().postingRows());
+    SaveTrans(m_session, rows, [&posted, &busy](const PostingRow &, int) {
+        ++posted;
+        busy.keepPainted();
+    });
     m_msfAccTransfer->setUpdatesEnabled(true);
+    // A marked voucher that was not posted failed: its own failure, or an earlier one stopped the run.
+    m_lblStatus->setText(QStringLiteral("Vouchers posted: %1    Failed: %2").arg(posted).arg(marked - posted));
     // Posted vouchers leave the list: their lines are flagged as moved.
     const Status refreshed = LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()),
                                                  typeCode(m_cboTransType->currentText()));
@@ -492,7 +350,7 @@ void frmAccountPost::showCurrentDetail()
         return;
     const QRect cell = m_msfAccTransfer->visualRect(m_msfAccTransfer->currentIndex());
     const int cellTop = m_msfAccTransfer->viewport()->mapTo(m_msfAccTransfer, cell.topLeft()).y();
-    DisplaySubDet(qint64(leadingNumber(grid().text(row, VoucherGrid::Vno))), pixelsToTwips(cellTop, this));
+    DisplaySubDet(leadingInt(grid().text(row, VoucherGrid::Vno)), pixelsToTwips(cellTop, this));
 }
 
 int frmAccountPost::currentGridRow() const

@@ -49,11 +49,13 @@ protected:
     void done(int result) override;
 
 private:
+    void buildControls();
     void buildFilterBand();
     void buildGridBand();
     void buildButtonRow();
     void Form_Load();
     void setGridHeadings();
+    void placeTotals();
 
     bool enterKey(QObject *watched, QKeyEvent *event);
     bool gridKey(QKeyEvent *event);
@@ -69,6 +71,8 @@ private:
 
     Session &m_session;
     int m_rememberedRow = 0;
+    // The voucher type whose transaction types cboTransType holds; -1 before the first.
+    int m_transTypesOf = -1;
 
     QFrame *m_frTop = nullptr;
     QFrame *m_filterFrame = nullptr;
@@ -87,6 +91,7 @@ private:
     VoucherGridModel *m_gridModel = nullptr;
     QLabel *m_lblTotal1 = nullptr;
     QLabel *m_lblTotal2 = nullptr;
+    QLabel *m_lblStatus = nullptr;
     VoucherDetailPanel *m_picDet = nullptr;
     QMenu *m_mnuMain = nullptr;
 };

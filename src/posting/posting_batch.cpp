@@ -322,6 +322,7 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
     TransactionGuard transaction(db);
     if (Status begun = transaction.begin(); !begun)
         return begun.error();
+    m_planned = 0;
     BatchWork work(m_session, db);
     if (Status listed = work.listVouchers(vouchers); !listed)
         return listed.error();
@@ -334,7 +335,7 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
     int firstVoucherNo = 0;
     if (!toPost->isEmpty()) {
         AccountsComponent &accounts = *m_session.AccountsObject;
-        const int company = int(leadingNumber(toPost->first().second));
+        const int company = leadingInt(toPost->first().second);
         const Outcome<VoucherNoBlock> numbers =
             accounts.GetMaxVoucherNoBlock(m_session.VoucherTable, company, int(toPost->size()));
         if (!numbers)
@@ -362,11 +363,12 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
             outcome.stop.reset();
         }
     }
+    m_planned = last;
 
     if (last > 0) {
         AccountsComponent &accounts = *m_session.AccountsObject;
         const QString lineCompany = toPost->first().second;
-        const int company = int(leadingNumber(lineCompany));
+        const int company = leadingInt(lineCompany);
         auto codes = work.codes(last);
         if (!codes)
             return codes.error();
@@ -413,9 +415,10 @@ Outcome<BatchOutcome> PostingBatch::post(const QList<MarkedVoucher> &vouchers)
     if (whole)
         return whole;
     // A statement failed for some voucher: the longest run of vouchers that can be posted is
-    // found by halving, and posted; the voucher after it is reported with its failure.
+    // found by halving, and posted; the voucher after it is reported with the failure and left
+    // untouched, also when the failure does not come back.
     int good = 0;
-    int bad = kMaxVouchers;
+    int bad = m_planned;
     Error failure = whole.error();
     while (bad - good > 1) {
         const int middle = (good + bad) / 2;

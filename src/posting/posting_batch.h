@@ -49,6 +49,8 @@ private:
 
     Session &m_session;
     VoucherCheck m_check;
+    // How many vouchers the last try was about to write when it failed; 0 when it failed before.
+    int m_planned = 0;
 };
 
 } // namespace vant

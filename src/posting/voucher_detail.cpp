@@ -4,7 +4,6 @@
 #include "session/session.h"
 #include "voucher_grid.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vant {
@@ -53,11 +52,6 @@ Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVou
         lines.append(line);
     }
     return lines;
-}
-
-int detailPanelTop(int cellTopTwips, int areaHeightTwips, int panelHeightTwips)
-{
-    return std::max(0, std::min(cellTopTwips + 300, areaHeightTwips - panelHeightTwips));
 }
 
 } // namespace vant

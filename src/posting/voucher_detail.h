@@ -29,8 +29,4 @@ QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCo
 // The lines of an off-line voucher, debit lines first, numbered from 1.
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo);
 
-// The panel opens 300 twips below the current cell's top, moved up where it would
-// reach below the area that shows it.
-int detailPanelTop(int cellTopTwips, int areaHeightTwips, int panelHeightTwips);
-
 } // namespace vant

@@ -12,8 +12,13 @@ namespace vant {
 
 namespace {
 
+constexpr int kHeightTwips = 1665;
 constexpr int kGridWidthTwips = 6765;
 constexpr int kGridHeightTwips = 1305;
+// Lines that show without scrolling: a three-line voucher is common.
+constexpr int kShownLines = 3;
+constexpr int kDebitColumn = 3;
+constexpr int kCreditColumn = 4;
 
 QFont detailFont(const char *family, double points)
 {
@@ -35,18 +40,42 @@ VoucherDetailPanel::VoucherDetailPanel(QWidget *parent)
     m_msfGridDet->setFont(detailFont("MS Sans Serif", 8.25));
     m_msfGridDet->horizontalHeader()->setFont(detailFont("Small Fonts", 7));
     m_msfGridDet->verticalHeader()->hide();
+    // Rows as high as their text, as in a flex grid.
+    const int rowHeight = m_msfGridDet->fontMetrics().height() + 6;
+    m_msfGridDet->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_msfGridDet->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_msfGridDet->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_msfGridDet->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for "&Ok" instead of moving the current cell.
+    m_msfGridDet->setTabKeyNavigation(false);
     m_msfGridDet->setColumnCount(int(detailHeadings().size()));
     m_cmdOk->setObjectName(QStringLiteral("cmdOk"));
 
     placeInTwips(this, kLeftTwips, 0, kWidthTwips, kHeightTwips);
     placeInTwips(m_msfGridDet, 45, 45, kGridWidthTwips, kGridHeightTwips);
     placeInTwips(m_cmdOk, kWidthTwips - 885 - 60, kHeightTwips - 285 - 30, 885, 285);
+    // Taller where the heading and three lines need more than the grid's height.
+    const int grow = m_msfGridDet->horizontalHeader()->sizeHint().height() + kShownLines * rowHeight
+                     + 2 * m_msfGridDet->frameWidth() - m_msfGridDet->height();
+    if (grow > 0) {
+        m_msfGridDet->resize(m_msfGridDet->width(), m_msfGridDet->height() + grow);
+        m_cmdOk->move(m_cmdOk->x(), m_cmdOk->y() + grow);
+        resize(width(), height() + grow);
+    }
 
     connect(m_cmdOk, &QPushButton::clicked, this, &VoucherDetailPanel::cmdOk_Click);
     connect(m_msfGridDet, &QTableWidget::clicked, m_cmdOk, [this] { m_cmdOk->setFocus(); });
     setHeadings();
     hide();
+}
+
+int VoucherDetailPanel::topBeside(int rowTop, int rowBottom, int areaHeight, int panelHeight)
+{
+    if (rowBottom + panelHeight <= areaHeight)
+        return rowBottom;
+    if (rowTop - panelHeight >= 0)
+        return rowTop - panelHeight;
+    return std::max(0, std::min(rowBottom, areaHeight - panelHeight));
 }
 
 void VoucherDetailPanel::setHeadings()
@@ -70,9 +99,15 @@ void VoucherDetailPanel::showLines(const QList<DetailLine> &lines)
     for (int row = 0; row < lines.size(); ++row) {
         const DetailLine &line = lines.at(row);
         const QStringList cells = {line.sno, line.refNo, line.description, line.debit, line.credit};
-        for (int column = 0; column < cells.size(); ++column)
-            m_msfGridDet->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *cell = new QTableWidgetItem(cells.at(column));
+            if (column == kDebitColumn || column == kCreditColumn)
+                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_msfGridDet->setItem(row, column, cell);
+        }
     }
+    m_msfGridDet->setCurrentCell(0, 0);
+    m_msfGridDet->scrollToTop();
 }
 
 void VoucherDetailPanel::cmdOk_Click()

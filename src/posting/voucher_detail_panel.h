@@ -16,13 +16,17 @@ class VoucherDetailPanel : public QFrame
 
 public:
     static constexpr int kWidthTwips = 6855;
-    static constexpr int kHeightTwips = 1665;
     static constexpr int kLeftTwips = 2250;
 
     explicit VoucherDetailPanel(QWidget *parent);
 
+    // The panel's top beside a row of the area it opens over: below the row, or above it where
+    // the area has no room below; inside the area when it has room for neither.
+    static int topBeside(int rowTop, int rowBottom, int areaHeight, int panelHeight);
+
     // Back to the heading row and one empty row.
     void setHeadings();
+    // The lines, from the first.
     void showLines(const QList<DetailLine> &lines);
 
     QPushButton *okButton() const { return m_cmdOk; }

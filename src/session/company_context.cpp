@@ -82,7 +82,7 @@ Outcome<qint64> countRows(Session &session, const QString &statement)
     auto rs = session.openRecordset(statement);
     if (!rs)
         return rs.error();
-    return rs->eof() ? 0 : qint64(leadingNumber(rs->text(0)));
+    return rs->eof() ? 0 : leadingInt(rs->text(0));
 }
 
 int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
@@ -96,7 +96,7 @@ int GetRecordCount(Session &session, const QString &statement, bool firstColumn)
         return rs->recordCount();
     if (rs->eof())
         return 0;
-    return int(leadingNumber(rs->text(0)));
+    return leadingInt(rs->text(0));
 }
 
 QVariant GetValueFromTbl(Session &session, const QString &statement)

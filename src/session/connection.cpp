@@ -21,6 +21,7 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
     settings.login = key.value(QStringLiteral("Login"));
     settings.password = DecipherPassword(key.value(QStringLiteral("Password")), kPasswordKey);
     settings.driver = key.value(QStringLiteral("Driver"));
+    settings.databaseValue = productDbKey;
     // Every attempt replaces the connection; a refused one leaves none behind.
     session.DBConnection.reset();
     if (settings.server.isEmpty() || settings.login.isEmpty())

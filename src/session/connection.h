@@ -1,14 +1,13 @@
 #pragma once
 
 #include "outcome.h"
+#include "program_identity.h"
 
 #include <QString>
 
 namespace vant {
 
 struct Session;
-
-inline const QString kProgramVersion = QStringLiteral("5000"); // major 5, minor 0, revision 0, then "0"
 
 enum class ConnectResult {
     Open,        // DBConnection is open

@@ -24,9 +24,6 @@ namespace {
 // How long a job waits for another job's write lock on the embedded database.
 constexpr int kBusyTimeoutMs = 5000;
 
-// ADO's "unspecified error", for failures that carry no number of their own.
-constexpr int kUnspecifiedError = -2147467259;
-
 // Braces only where the value needs them: some drivers (SQLite's among them) take braces
 // around a plain value as part of it.
 QString braced(const QString &value)
@@ -119,6 +116,16 @@ QString ConnectionSettings::oleDbConnectionString() const
            + QStringLiteral(";User Id=") + login + QStringLiteral(";Password=") + password + QLatin1Char(';');
 }
 
+QString ConnectionSettings::sqliteFile() const
+{
+    if (isEmbedded())
+        return QDir(server).filePath(database);
+    // SQLite's ODBC drivers open the database name as a file, relative to the working folder.
+    if (driver.contains(u"sqlite", Qt::CaseInsensitive))
+        return database;
+    return {};
+}
+
 QString ConnectionSettings::odbcConnectionString() const
 {
     const QString odbcDriver = driver.trimmed().isEmpty() ? QStringLiteral("FreeTDS") : driver;
@@ -143,13 +150,18 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
     const QString name = QStringLiteral("vant-%1").arg(counter.fetchAndAddRelaxed(1));
     std::unique_ptr<Database> db(new Database(name));
 
+    // A login never creates a database: SQLite, embedded or behind its ODBC driver, would
+    // make an empty file of a name that is not there.
+    if (const QString path = settings.sqliteFile(); !path.isEmpty() && !QFileInfo(path).isFile()) {
+        return Error{4060, QStringLiteral("Cannot open database \"%1\" requested by the login: there is no file "
+                                          "%2. The login failed. Check the settings Server, %3 and Driver.")
+                               .arg(settings.database, QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+                                    settings.databaseValue.isEmpty() ? QStringLiteral("the database name")
+                                                                     : settings.databaseValue)};
+    }
     QSqlDatabase connection;
     if (settings.isEmbedded()) {
-        const QString path = QDir(settings.server).filePath(settings.database);
-        // The embedded file must exist: opening must never create an empty database.
-        if (!QFileInfo(path).isFile())
-            return Error{4060, QStringLiteral("Cannot open database \"%1\" requested by the login. "
-                                              "The login failed.").arg(settings.database)};
+        const QString path = settings.sqliteFile();
         connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         connection.setDatabaseName(path);
         connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
@@ -206,14 +218,30 @@ void Database::close()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QString Database::prepare(const QString &statement)
+Outcome<QString> Database::prepare(const QString &statement)
 {
-    ++m_statementCount;
     if (m_trace) {
         m_trace->write(traceText(statement).toUtf8() + '\n');
         m_trace->flush();
     }
-    return m_dialect == Dialect::Sqlite ? toSqliteDialect(statement) : statement;
+    if (Status counted = countStatement(); !counted)
+        return counted.error();
+    if (m_dialect == Dialect::Sqlite)
+        return toSqliteDialect(statement);
+    return statement;
+}
+
+Status Database::countStatement()
+{
+    ++m_statementCount;
+    if (m_statementCount != m_failingStatement)
+        return {};
+    return Error{kUnspecifiedError, QStringLiteral("Injected failure of statement %1.").arg(m_statementCount)};
+}
+
+void Database::failStatement(int nth)
+{
+    m_failingStatement = nth > 0 ? m_statementCount + nth : 0;
 }
 
 Error Database::lastError(const QString &fallback) const
@@ -223,25 +251,29 @@ Error Database::lastError(const QString &fallback) const
 
 Status Database::execute(const QString &statement)
 {
-    const QString sql = prepare(statement);
-    if (sql.trimmed().isEmpty())
+    const Outcome<QString> sql = prepare(statement);
+    if (!sql)
+        return sql.error();
+    if (sql->trimmed().isEmpty())
         return {};
     if (!isOpen())
         return closedConnectionError();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    if (!query.exec(sql))
+    if (!query.exec(*sql))
         return errorOf(query.lastError(), QStringLiteral("The statement failed."));
     return {};
 }
 
 Outcome<Recordset> Database::openRecordset(const QString &statement)
 {
-    const QString sql = prepare(statement);
+    const Outcome<QString> sql = prepare(statement);
+    if (!sql)
+        return sql.error();
     if (!isOpen())
         return closedConnectionError();
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    if (!query.exec(sql))
+    if (!query.exec(*sql))
         return errorOf(query.lastError(), QStringLiteral("The statement failed."));
 
     const QSqlRecord record = query.record();
@@ -264,7 +296,8 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
 
 Status Database::beginTransaction()
 {
-    ++m_statementCount;
+    if (Status counted = countStatement(); !counted)
+        return counted;
     QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
     if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
         // A job takes the write lock at its start, waiting for another job within the busy
@@ -288,7 +321,8 @@ Status Database::beginTransaction()
 
 Status Database::commitTransaction()
 {
-    ++m_statementCount;
+    if (Status counted = countStatement(); !counted)
+        return counted;
     if (!QSqlDatabase::database(m_connectionName, false).commit())
         return lastError(QStringLiteral("The transaction could not be committed."));
     m_inTransaction = false;
@@ -297,7 +331,6 @@ Status Database::commitTransaction()
 
 Status Database::rollbackTransaction()
 {
-    ++m_statementCount;
     m_inTransaction = false;
     if (!QSqlDatabase::database(m_connectionName, false).rollback())
         return lastError(QStringLiteral("The transaction could not be rolled back."));

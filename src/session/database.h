@@ -22,8 +22,12 @@ struct ConnectionSettings
     QString database; // database name, or the embedded database's file name
     QString login;
     QString password;
+    QString databaseValue; // the settings value that names the database, for messages
 
     bool isEmbedded() const { return driver.compare(u"SQLite", Qt::CaseInsensitive) == 0; }
+    // The file that the settings name when they lead to SQLite (embedded, or an ODBC driver
+    // named after SQLite); empty for SQL Server.
+    QString sqliteFile() const;
     // The OLE DB provider's connection string that the settings stand for.
     QString oleDbConnectionString() const;
     // The same settings as an ODBC connection string; values with ";", braces or outer
@@ -55,19 +59,23 @@ public:
     Status rollbackTransaction();
     bool inTransaction() const { return m_inTransaction; }
 
-    // Statements sent since the connection was opened, transaction control included: each one
-    // is a round trip to the server.
-    quint64 statementCount() const { return m_statementCount; }
+    // Statements sent so far (executed, opened, transactions begun and committed).
+    int statementCount() const { return m_statementCount; }
+    // Test hook: the nth statement from now fails as if the server refused it; 0 turns it off.
+    void failStatement(int nth);
 
 private:
     explicit Database(QString connectionName);
-    QString prepare(const QString &statement);
+    // The statement as the server reached takes it, traced and counted.
+    Outcome<QString> prepare(const QString &statement);
+    Status countStatement();
     Error lastError(const QString &fallback) const;
 
     QString m_connectionName;
     Dialect m_dialect = Dialect::SqlServer;
     bool m_inTransaction = false;
-    quint64 m_statementCount = 0;
+    int m_statementCount = 0;
+    int m_failingStatement = 0;
     std::unique_ptr<QFile> m_trace;
 };
 

@@ -1,5 +1,6 @@
 #include "error_report.h"
 
+#include "program_identity.h"
 #include "user_prompts.h"
 #include "windows1252.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace vant {
 
@@ -31,14 +31,27 @@ ErrorLog::ErrorLog(QString logPath, UserPrompts *prompts) : m_logPath(std::move(
 
 QString ErrorLog::defaultLogPath()
 {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const QFileInfo programDirInfo(programDir);
-    const QFileInfo existing(QDir(programDir).filePath(kLogName));
-    if (programDirInfo.isWritable() && (!existing.exists() || existing.isWritable()))
-        return existing.filePath();
-    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(dataDir);
-    return QDir(dataDir).filePath(kLogName);
+    return logPathFor(QCoreApplication::applicationDirPath());
+}
+
+QString ErrorLog::logPathFor(const QString &programFolder)
+{
+    const QFileInfo folder(programFolder);
+    const QFileInfo beside(QDir(programFolder).filePath(kLogName));
+    if (folder.isDir() && folder.isWritable() && (!beside.exists() || beside.isWritable()))
+        return beside.filePath();
+    const QString stateFolder = userStateFolder();
+    // A folder that cannot be made loses the entries, as an unwritable log does.
+    QDir().mkpath(stateFolder);
+    return QDir(stateFolder).filePath(kLogName);
+}
+
+QString ErrorLog::userStateFolder()
+{
+    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
+    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
+        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(stateHome + QLatin1Char('/') + kUserFolderName);
 }
 
 QString errorReportMessage(const Error &error)

@@ -15,9 +15,16 @@ public:
     // prompts may be null: nothing is then shown.
     ErrorLog(QString logPath, UserPrompts *prompts);
 
-    // "vantlog.txt" in the program's directory, or in the per-user data directory when
-    // the program's directory cannot be written.
+    // logPathFor the folder that holds the running program.
     static QString defaultLogPath();
+
+    // "vantlog.txt" in the program's folder while the program may write it there;
+    // otherwise (an installed, read-only program) in the user's state folder.
+    static QString logPathFor(const QString &programFolder);
+
+    // The program's folder under $XDG_STATE_HOME (~/.local/state when that is unset or
+    // not an absolute path).
+    static QString userStateFolder();
 
     // window: the window's name ("frmAccountPost"), or empty when none is given.
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const;

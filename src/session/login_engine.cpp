@@ -106,6 +106,7 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
         session.prompts.message(*mismatch, kLoginTitle, PromptIcon::Critical);
         return {Next::ExitApplication, Focus::Unchanged};
     }
+    session.UserName = entry.userName.trimmed();
     return {Next::ShowMain, Focus::Unchanged};
 }
 

@@ -7,6 +7,9 @@
 
 namespace vant {
 
+// ADO's "unspecified error", for failures that carry no number of their own.
+constexpr int kUnspecifiedError = -2147467259;
+
 // A trapped run-time error: the number and description that the error report writes.
 struct Error
 {

@@ -1,6 +1,9 @@
 #include "qt_user_prompts.h"
 
+#include "activation_return.h"
+
 #include <QApplication>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -25,6 +28,29 @@ QMessageBox::Icon boxIcon(PromptIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// While a box is up: the ordinary pointer over it, though a long run beneath shows the wait
+// cursor; and once it has closed, the window beneath active again.
+class BoxScope
+{
+public:
+    BoxScope() : m_pointer(QGuiApplication::overrideCursor() != nullptr)
+    {
+        if (m_pointer)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~BoxScope()
+    {
+        if (m_pointer)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BoxScope(const BoxScope &) = delete;
+    BoxScope &operator=(const BoxScope &) = delete;
+
+private:
+    ActivationReturn m_activation;
+    const bool m_pointer;
+};
+
 } // namespace
 
 QWidget *QtUserPrompts::owner()
@@ -34,6 +60,7 @@ QWidget *QtUserPrompts::owner()
 
 void QtUserPrompts::message(const QString &text, const QString &title, PromptIcon icon)
 {
+    const BoxScope scope;
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, owner());
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
@@ -41,6 +68,7 @@ void QtUserPrompts::message(const QString &text, const QString &title, PromptIco
 
 bool QtUserPrompts::question(const QString &text, const QString &title)
 {
+    const BoxScope scope;
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -49,6 +77,7 @@ bool QtUserPrompts::question(const QString &text, const QString &title)
 std::optional<QString> QtUserPrompts::textPrompt(const QString &prompt, const QString &title,
                                                  const QString &defaultText)
 {
+    const BoxScope scope;
     bool accepted = false;
     const QString answer = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &accepted);
     if (!accepted)

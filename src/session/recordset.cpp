@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace vant {
 
@@ -197,6 +199,14 @@ double leadingNumber(const QString &text)
     static const QRegularExpression number(QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
     const auto match = number.match(text);
     return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+}
+
+int leadingInt(const QString &text)
+{
+    const double number = std::trunc(leadingNumber(text));
+    if (!std::isfinite(number))
+        return 0;
+    return int(std::clamp<double>(number, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 QDate dateOf(const QVariant &value)

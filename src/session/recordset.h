@@ -102,6 +102,9 @@ Error unknownFieldError();
 
 // Number value of a text as the client's Val() reads it: the leading number, 0 when none.
 double leadingNumber(const QString &text);
+// The same as a whole number (the fraction dropped), held within the range of int; a value
+// that is not finite reads as 0.
+int leadingInt(const QString &text);
 
 // Date of a stored value: a QDate/QDateTime, or text beginning yyyy-MM-dd.
 QDate dateOf(const QVariant &value);

@@ -8,6 +8,10 @@ namespace {
 
 enum class Op { Like, Eq, Ne, Lt, Gt, Le, Ge };
 
+// Criteria the program writes nest a few levels; deeper input is refused before it can
+// exhaust the stack.
+constexpr int kMaxNesting = 256;
+
 class CriteriaParser
 {
 public:
@@ -76,7 +80,12 @@ private:
         skipSpace();
         if (m_pos < m_text.size() && m_text.at(m_pos) == u'(') {
             ++m_pos;
+            if (++m_depth > kMaxNesting) {
+                fail(QStringLiteral("parentheses nested deeper than %1 levels").arg(kMaxNesting));
+                return [](const QList<QVariant> &) { return false; };
+            }
             RowPredicate inner = expression();
+            --m_depth;
             skipSpace();
             if (m_pos < m_text.size() && m_text.at(m_pos) == u')')
                 ++m_pos;
@@ -213,33 +222,45 @@ private:
         };
     }
 
-    // '*' and '%' match any run, '?' and '_' one character; "[x]" is a literal x.
+    // '*' and '%' match any run, '?' and '_' one character; "[x]" is a literal x. Literal
+    // runs are escaped whole, so that a character outside the Basic Multilingual Plane (two
+    // UTF-16 units) stays one character of the pattern.
     static QString likePattern(const QString &like)
     {
         QString pattern = QStringLiteral("\\A");
+        QString literal;
+        const auto endLiteral = [&pattern, &literal] {
+            pattern += QRegularExpression::escape(literal);
+            literal.clear();
+        };
         for (qsizetype i = 0; i < like.size(); ++i) {
             const QChar c = like.at(i);
             if (c == u'[') {
                 const qsizetype close = like.indexOf(u']', i + 1);
                 if (close > i) {
-                    pattern += QRegularExpression::escape(like.mid(i + 1, close - i - 1));
+                    literal += like.mid(i + 1, close - i - 1);
                     i = close;
                     continue;
                 }
             }
-            if (c == u'*' || c == u'%')
+            if (c == u'*' || c == u'%') {
+                endLiteral();
                 pattern += QStringLiteral(".*");
-            else if (c == u'?' || c == u'_')
+            } else if (c == u'?' || c == u'_') {
+                endLiteral();
                 pattern += QLatin1Char('.');
-            else
-                pattern += QRegularExpression::escape(QString(c));
+            } else {
+                literal += c;
+            }
         }
+        endLiteral();
         return pattern + QStringLiteral("\\z");
     }
 
     const QString &m_text;
     const QList<Field> &m_fields;
     qsizetype m_pos = 0;
+    int m_depth = 0;
     QString m_error;
 };
 

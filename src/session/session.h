@@ -30,6 +30,8 @@ struct Session
 
     QString ProductCode;
     QString ProductDBKey;
+    // The user who logged in, as typed at the login.
+    QString UserName;
     QString QuoteChar;
 
     QString CompanyCode;

@@ -16,7 +16,8 @@ QStringList ListShadowCompany(Session &session, const QString &parentCode, const
     LovRequest request;
     request.Query = QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode='")
                     + parentCode + QLatin1Char('\'');
-    request.ColumnWidths = QStringLiteral("3000,1200");
+    // The code column is wider than 1200 twips so that its head "CompanyCode" shows whole.
+    request.ColumnWidths = QStringLiteral("3000,1500");
     request.ColumnHeads = QStringLiteral("Company Name,CompanyCode");
     request.Title = QStringLiteral("Company List");
     request.SearchText = searchText;

@@ -22,10 +22,14 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
 }
 
-// Splits the statement into tokens and nests parenthesised groups.
-std::vector<Node> parse(const QString &sql, qsizetype &pos, bool nested)
+// The program's statements nest a few levels; deeper input is refused before it can
+// exhaust the stack.
+constexpr int kMaxNesting = 256;
+
+// Splits the statement into tokens and nests parenthesised groups; false when they nest
+// deeper than kMaxNesting.
+bool parse(const QString &sql, qsizetype &pos, int depth, std::vector<Node> &nodes)
 {
-    std::vector<Node> nodes;
     const qsizetype n = sql.size();
     while (pos < n) {
         const QChar c = sql.at(pos);
@@ -66,19 +70,23 @@ std::vector<Node> parse(const QString &sql, qsizetype &pos, bool nested)
             nodes.push_back({Kind::Word, sql.mid(start, pos - start), {}});
         } else if (c == u'(') {
             ++pos;
-            Node group{Kind::Group, {}, parse(sql, pos, true)};
+            if (depth == kMaxNesting)
+                return false;
+            Node group{Kind::Group, {}, {}};
+            if (!parse(sql, pos, depth + 1, group.children))
+                return false;
             nodes.push_back(std::move(group));
         } else if (c == u')') {
             ++pos;
-            if (nested)
-                return nodes;
+            if (depth > 0)
+                return true;
             nodes.push_back({Kind::Symbol, QStringLiteral(")"), {}});
         } else {
             ++pos;
             nodes.push_back({Kind::Symbol, QString(c), {}});
         }
     }
-    return nodes;
+    return true;
 }
 
 bool isWord(const Node &node, QStringView word)
@@ -363,18 +371,21 @@ bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
 
 } // namespace
 
-QString toSqliteDialect(const QString &statement)
+Outcome<QString> toSqliteDialect(const QString &statement)
 {
     qsizetype pos = 0;
-    std::vector<Node> nodes = parse(statement, pos, false);
+    std::vector<Node> nodes;
+    if (!parse(statement, pos, 0, nodes))
+        return Error{kUnspecifiedError, QStringLiteral("The statement nests parentheses deeper than %1 levels.")
+                                            .arg(kMaxNesting)};
     const std::size_t first = nextSolid(nodes, 0);
     if (first >= nodes.size())
-        return {};
+        return QString();
     const std::size_t second = nextSolid(nodes, first + 1);
     const bool secondIs = second < nodes.size();
 
     if (isWord(nodes[first], u"set") && secondIs && isWord(nodes[second], u"dateformat"))
-        return {};
+        return QString();
     if (isWord(nodes[first], u"if")) {
         const QString drop = rewriteDropTest(nodes);
         if (!drop.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outcome.h"
+
 #include <QString>
 
 namespace vant {
@@ -9,7 +11,8 @@ namespace vant {
 // and try_convert() to numbers and text, N'' literals, dbo. prefixes, SET DATEFORMAT
 // (dropped), SELECT ... INTO, the sysobjects and object_id drop tests, temporary #tables,
 // and case-insensitive text columns in CREATE TABLE. String literals and bracketed names
-// are never touched. An empty result means there is nothing to execute.
-QString toSqliteDialect(const QString &statement);
+// are never touched. An empty result means there is nothing to execute; a statement
+// nested too deeply to rewrite is an error.
+Outcome<QString> toSqliteDialect(const QString &statement);
 
 } // namespace vant

@@ -1,5 +1,7 @@
 #include "text_helpers.h"
 
+#include <algorithm>
+
 namespace vant {
 
 QString ChangeCase(const QString &format)
@@ -38,6 +40,23 @@ QVariant ValueOrDefault(const QVariant &value, const QVariant &fallback)
     if (value.isNull() || value.toString().trimmed().isEmpty())
         return fallback;
     return value;
+}
+
+QString withoutLastCharacter(const QString &text)
+{
+    const bool pair = text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate();
+    return text.chopped(std::min<qsizetype>(pair ? 2 : 1, text.size()));
+}
+
+QStringList characters(const QString &text)
+{
+    QStringList list;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        list << text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+    }
+    return list;
 }
 
 QString sqlDate(const QDate &date)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 namespace vant {
@@ -17,6 +18,13 @@ QString QuoteSQLText(const QString &text);
 
 // The fallback when the value is NULL or blank after trimming, otherwise the value.
 QVariant ValueOrDefault(const QVariant &value, const QVariant &fallback);
+
+// The text without its last character; a character outside the Basic Multilingual Plane
+// (two UTF-16 units) goes as one.
+QString withoutLastCharacter(const QString &text);
+
+// The characters of a text, each a QString of one or two UTF-16 units.
+QStringList characters(const QString &text);
 
 // A date as the statements write it: yyyy-MM-dd.
 QString sqlDate(const QDate &date);

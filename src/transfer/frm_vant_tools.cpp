@@ -2,6 +2,8 @@
 
 #include "company_box.h"
 #include "purge_data.h"
+#include "session/busy_window.h"
+#include "session/date_picker.h"
 #include "session/session.h"
 #include "session/widget_twips.h"
 #include "session/user_prompts.h"
@@ -85,6 +87,12 @@ frmVantTools::frmVantTools(Session &session, int toolsScreen, CompanyPicker pick
 
 void frmVantTools::buildControls()
 {
+    // The window has no border of its own; without this line it melts into the window behind it.
+    m_frBorder = new QFrame(this);
+    m_frBorder->setObjectName(QStringLiteral("frBorder"));
+    m_frBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_frBorder->setLineWidth(1);
+
     m_frTop = new QFrame(this);
     m_frTop->setObjectName(QStringLiteral("frTop"));
     m_lblTitle = new QLabel(m_frTop);
@@ -115,9 +123,9 @@ void frmVantTools::buildControls()
     m_txtSourceCompany->setObjectName(QStringLiteral("txtSourceCompany"));
     m_txtDestinationCompany = new CompanyBox(transferPanel);
     m_txtDestinationCompany->setObjectName(QStringLiteral("txtDestinationCompany"));
-    m_txtFromDate = new QDateEdit(transferPanel);
+    m_txtFromDate = new DatePicker(transferPanel);
     m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
-    m_txtToDate = new QDateEdit(transferPanel);
+    m_txtToDate = new DatePicker(transferPanel);
     m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
 
     m_cmdProcess = new QPushButton(this);
@@ -138,6 +146,7 @@ void frmVantTools::placeControls()
         placeInTwips(widget, at.left, at.top, at.width, at.height);
     };
     setFixedSize(twipsToPixels(kInnerWidth, this), twipsToPixels(kInnerHeight, this));
+    m_frBorder->setGeometry(rect());
 
     place(m_frTop, {(kInnerWidth - kTop.width) / 2, kTop.top, kTop.width, kTop.height});
     place(m_lblTitle, kTitle);
@@ -291,6 +300,8 @@ void frmVantTools::Processtransfer()
             field->setFocus();
         return;
     }
+    // Counting and the run can take minutes: the window shows them and takes no input meanwhile.
+    BusyWindow busy(this);
     const Outcome<int> rows = transferRowCount(m_session, request);
     if (!rows) {
         reportProcessFailure(rows.error());
@@ -307,20 +318,18 @@ void frmVantTools::Processtransfer()
         return;
 
     const TransferFeedback feedback{
-        [this](const QString &caption) {
+        [this, &busy](const QString &caption) {
             m_lblTitle->setText(caption);
-            m_lblTitle->repaint();
+            busy.keepPainted();
         },
-        [this] {
+        [this, &busy] {
             m_prgStatus->show();
-            m_prgStatus->repaint();
+            busy.keepPainted();
         },
-        [this](int rows) {
-            if (m_prgStatus->value() < m_prgStatus->maximum()) {
-                m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(),
-                                                           qint64(m_prgStatus->value()) + rows)));
-                m_prgStatus->repaint();
-            }
+        [this, &busy](int rows) {
+            if (m_prgStatus->value() < m_prgStatus->maximum())
+                m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
+            busy.keepPaintedNowAndThen();
         },
     };
     const Outcome<TransferEnd> end = RunTransfer(m_session, request, feedback);

@@ -63,6 +63,7 @@ private:
     const int m_toolsScreen;
     CompanyPicker m_picker;
 
+    QFrame *m_frBorder = nullptr;
     QFrame *m_frTop = nullptr;
     QLabel *m_lblTitle = nullptr;
     QProgressBar *m_prgStatus = nullptr;

@@ -146,6 +146,20 @@ TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
     EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, u"Kormo"_s), (QStringList{u"Kormo Shadow Two"_s, u"3"_s}));
 }
 
+// Without a window manager nothing else gives the activation back once the lookup has closed.
+TEST_F(FrmLovResultTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
+{
+    QWidget beneath;
+    beneath.show();
+    QApplication::setActiveWindow(&beneath);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&beneath));
+    QtLovPresenter presenter(&beneath);
+    m_session.lovPresenter = &presenter;
+    QTimer::singleShot(0, [] { press(*QApplication::activeModalWidget(), Qt::Key_Escape); });
+    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_TRUE(QTest::qWaitFor([&beneath] { return QApplication::activeWindow() == &beneath; }, 1000));
+}
+
 TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
 {
     EXPECT_EQ(show([](FrmLovResult &window) {
@@ -166,13 +180,68 @@ TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
     EXPECT_EQ(chosen.split(u"!@#$%"_s).value(1), third);
 }
 
-TEST(LovPlacement, BottomRightBottomLeftOrCentred)
+// Down on the last record of a short last page keeps the highlight there, and Enter answers with it.
+TEST_F(FrmLovResultTest, DownOnTheLastRecordKeepsItsRow)
 {
-    const QRect screen(0, 0, 1000, 800);
-    const QSize window(300, 200);
-    EXPECT_EQ(lovWindowPosition(0, screen, window, 1 / 15.0), QPoint(1000 - 300 - 10, 800 - 200 - 10));
-    EXPECT_EQ(lovWindowPosition(1, screen, window, 1 / 15.0), QPoint(1, 800 - 200 - 10));
-    EXPECT_EQ(lovWindowPosition(2, screen, window, 1 / 15.0), QPoint(350, 300));
+    const QString result = show([](FrmLovResult &window) {
+        press(window, Qt::Key_PageDown);
+        press(window, Qt::Key_PageDown);
+        press(window, Qt::Key_End);
+        press(window, Qt::Key_Down);
+        EXPECT_EQ(countLabel(window), u"Records : 45/45"_s);
+        EXPECT_EQ(grid(window)->rowCount(), 5);
+        EXPECT_EQ(grid(window)->selectionModel()->selectedRows().value(0).row(), 4);
+        press(window, Qt::Key_Return);
+    });
+    EXPECT_EQ(result.section(u"!@#$%"_s, 0, 0), u"45"_s);
+}
+
+TEST(LovPlacement, TheCornerOfThePlacementInsideTheAvailableArea)
+{
+    const double twip = 1 / 15.0; // 150 twips make a margin of 10 pixels
+    const struct
+    {
+        int placement;
+        QRect available;
+        QSize frame;
+        QPoint expected;
+    } cases[] = {
+        {0, {0, 0, 1000, 800}, {300, 200}, {690, 590}},
+        {1, {0, 0, 1000, 800}, {300, 200}, {1, 590}},
+        {2, {0, 0, 1000, 800}, {300, 200}, {350, 300}},
+        // A panel above and beside the available area.
+        {0, {40, 30, 960, 770}, {300, 200}, {690, 590}},
+        {1, {40, 30, 960, 770}, {300, 200}, {41, 590}},
+        // A window taller than the room under the corner's margin starts at the top.
+        {0, {0, 0, 960, 540}, {400, 535}, {550, 0}},
+        {2, {0, 0, 960, 540}, {400, 600}, {280, 0}},
+        {1, {0, 30, 960, 510}, {400, 600}, {1, 30}},
+        // A window wider than the screen starts at its left edge.
+        {0, {0, 0, 400, 400}, {500, 200}, {0, 190}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.placement << " in " << c.available.width() << 'x'
+                                        << c.available.height() << '+' << c.available.x() << '+' << c.available.y());
+        EXPECT_EQ(lovWindowPosition(c.placement, c.available, c.frame, twip), c.expected);
+    }
+}
+
+TEST(LovPlacement, RowsPerPageThatTheAvailableHeightHolds)
+{
+    const struct
+    {
+        int windowHeight; // with a full page
+        int rowHeight;
+        int availableHeight;
+        int rows;
+    } cases[] = {
+        {700, 30, 1060, 20}, {700, 30, 700, 20}, {700, 30, 699, 19}, {700, 30, 520, 14},
+        {700, 30, 100, 1},   {700, 30, 0, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.availableHeight);
+        EXPECT_EQ(lovPageRows(c.windowHeight, c.rowHeight, c.availableHeight), c.rows);
+    }
 }
 
 } // namespace

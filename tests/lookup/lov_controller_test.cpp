@@ -65,17 +65,59 @@ TEST_F(LovControllerTest, ArrowsScrollByOneRecordAtThePageEdges)
         window.previousRow();
         EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"20"_s}));
 
-        // Down on the short last page refills from its end less eighteen.
+        // Down on the last record keeps the page and the highlight where they are.
         window.nextPage();
         window.nextPage();
         window.lastRow();
         window.nextRow();
-        EXPECT_EQ(shown(window), (QStringList{u"27"_s, u"45"_s}));
+        EXPECT_EQ(shown(window), (QStringList{u"41"_s, u"45"_s}));
         EXPECT_EQ(window.currentRow(), 5);
-        EXPECT_EQ(window.cell(5, 2), QString());
+        EXPECT_EQ(window.countLabel(), u"Records : 45/45"_s);
+        // So does Down on the last record of a full page.
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        window.previousRow();
+        EXPECT_EQ(shown(window), (QStringList{u"40"_s, u"45"_s}));
+        window.previousPage();
+        EXPECT_EQ(window.cell(12, 1), u"31"_s);
+        EXPECT_EQ(window.cell(12, 2), QString());
+        window.lastRow();
+        window.nextRow();
+        EXPECT_EQ(window.countLabel(), u"Records : 40/45"_s);
         window.choose();
     });
-    EXPECT_EQ(result, u"31!@#$%!@#$%46.50!@#$%Note 31"_s);
+    EXPECT_EQ(result, u"40!@#$%Item 40!@#$%60.00!@#$%Note 40"_s);
+}
+
+// A short screen shows fewer rows per page; the paging keys move by that page.
+TEST_F(LovControllerTest, AShorterPageKeepsTheMeaningOfThePagingKeys)
+{
+    const QString result = run(itemsRequest(), u"code"_s, [](LovController &window) {
+        window.typeText(u"16"_s);
+        EXPECT_EQ(window.currentRow(), 16);
+        // The current record stays on the shorter page, as its last row.
+        window.setPageRows(8);
+        EXPECT_EQ(shown(window), (QStringList{u"9"_s, u"16"_s}));
+        EXPECT_EQ(window.countLabel(), u"Records : 16/45"_s);
+        window.nextPage();
+        EXPECT_EQ(shown(window), (QStringList{u"17"_s, u"24"_s}));
+        window.nextRow();
+        EXPECT_EQ(shown(window), (QStringList{u"18"_s, u"25"_s}));
+        EXPECT_EQ(window.currentRow(), 8);
+        window.previousPage();
+        EXPECT_EQ(shown(window), (QStringList{u"10"_s, u"17"_s}));
+        window.firstRow();
+        window.previousRow();
+        EXPECT_EQ(shown(window), (QStringList{u"9"_s, u"16"_s}));
+        for (int page = 0; page < 5; ++page)
+            window.nextPage();
+        EXPECT_EQ(shown(window), (QStringList{u"1"_s, u"8"_s}));
+        window.lastRow();
+        window.choose();
+    });
+    EXPECT_EQ(result, u"8!@#$%Item 08!@#$%12.00!@#$%Note 8"_s);
 }
 
 TEST_F(LovControllerTest, EscapeAfterMovesOrNoChoiceReturnsNothing)
@@ -182,6 +224,33 @@ TEST_F(LovControllerTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
         window.choose();
     });
     EXPECT_EQ(result, u"Zed [x] 100%!@#$%6"_s);
+    EXPECT_EQ(logText(), QString());
+}
+
+// A character outside the Basic Multilingual Plane is typed, searched and taken back as one.
+TEST_F(LovControllerTest, EmojiAndOtherAstralCharactersAreSearchedAsTyped)
+{
+    TestDatabase::exec(db(), {u"create table lovshops (name varchar(50), code int)"_s,
+                              u"insert into lovshops values ('Cake \U0001F382 Shop',1),('Cake \U0001F370 House',2),"
+                              "('Tea \u2615 Stall',3),('\u041F\u0435\u043A\u0430\u0440\u043D\u044F "
+                              "\U0001F950',4)"_s});
+    LovRequest request;
+    request.Query = u"SELECT name,code from lovshops"_s;
+    request.ColumnWidths = u"3000,800"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    const QString result = run(request, u"name"_s, [](LovController &window) {
+        window.typeText(u"Cake \U0001F370"_s);
+        EXPECT_EQ(window.searchBoxText(1), u"Cake \U0001F370"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"Cake \U0001F370 House"_s);
+        window.removeLastCharacter();
+        EXPECT_EQ(window.searchBoxText(1), u"Cake "_s);
+        window.clearSearchBox();
+        // Found inside the name, under a filter.
+        window.typeText(u"\U0001F950"_s);
+        EXPECT_EQ(window.cell(window.currentRow(), 1), u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950!@#$%4"_s);
     EXPECT_EQ(logText(), QString());
 }
 

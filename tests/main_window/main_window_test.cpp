@@ -7,6 +7,8 @@
 #include "transfer/frm_vant_tools.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QStatusBar>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +67,18 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
     EXPECT_EQ(m_session.FinYearBegin, QDate(2026, 4, 1));
     EXPECT_EQ(m_session.FinYearEnd, QDate(2027, 3, 31));
     EXPECT_EQ(m_session.DateFormat, u"dd-MM-yyyy"_s);
+}
+
+TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)
+{
+    QStringList shown;
+    for (const char *name : {"lblCompany", "lblFinancialYear", "lblUser"}) {
+        const auto *field = m_main->statusBar()->findChild<QLabel *>(QString::fromLatin1(name));
+        ASSERT_NE(field, nullptr) << name;
+        EXPECT_TRUE(field->isVisible()) << name;
+        shown << field->text();
+    }
+    EXPECT_EQ(shown, (QStringList{u"Company: Kormo Traders"_s, u"Financial Year: 2026"_s, u"User: Admin"_s}));
 }
 
 TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,27 @@ TEST(QtUserPromptsTest, MessageQuestionAndTextPrompt)
     EXPECT_EQ(prompts.textPrompt(u"Enter the value"_s, kProgramTitle, u"12"_s), std::optional<QString>(u"42"_s));
     whenShown<QInputDialog>([](QInputDialog *dialog) { dialog->reject(); });
     EXPECT_EQ(prompts.textPrompt(u"Enter the value"_s, kProgramTitle, QString()), std::nullopt);
+}
+
+// Without a window manager nothing else gives the activation back once a box has closed: the
+// window beneath would take no keys.
+TEST(QtUserPromptsTest, TheWindowBeneathIsActiveAgainAfterEveryBox)
+{
+    QWidget beneath;
+    beneath.show();
+    QApplication::setActiveWindow(&beneath);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&beneath));
+    QtUserPrompts prompts;
+    const std::function<void()> boxes[] = {
+        [&prompts] { prompts.message(u"Purge Data Completed"_s, kProgramTitle, PromptIcon::None); },
+        [&prompts] { prompts.question(u"Continue?"_s, kProgramTitle); },
+        [&prompts] { prompts.textPrompt(u"Enter the value"_s, kProgramTitle, QString()); },
+    };
+    for (const auto &box : boxes) {
+        QTimer::singleShot(0, qApp, [] { QApplication::activeModalWidget()->close(); });
+        box();
+        EXPECT_TRUE(QTest::qWaitFor([&beneath] { return QApplication::activeWindow() == &beneath; }, 1000));
+    }
 }
 
 } // namespace

@@ -364,13 +364,13 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
     // Marked again in the second batch: its lines are moved by then.
     rows.insert(1500, rows.at(3));
     QList<int> numbers;
-    const quint64 before = db().statementCount();
+    const int before = db().statementCount();
 
     EXPECT_EQ(SaveTrans(*session, rows, [&](const PostingRow &, int voucherNo) { numbers << voucherNo; }),
               PostingEnd::Completed);
 
-    const quint64 statements = db().statementCount() - before;
-    EXPECT_LE(statements * 1000, 50u * kVouchers) << statements;
+    const int statements = db().statementCount() - before;
+    EXPECT_LE(statements * 1000, 50 * kVouchers) << statements;
     ASSERT_EQ(numbers.size(), kVouchers);
     EXPECT_EQ(numbers.first(), 1);
     EXPECT_EQ(numbers.last(), kVouchers);

@@ -4,17 +4,18 @@
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
 #include "session/products.h"
-#include "session/widget_twips.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -216,16 +217,188 @@ TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
     }
     EXPECT_EQ(shown, (QStringList{u"1|-|Bank|.50|00.0"_s, u"2|-|Sales|00.0|-150.00"_s}));
     EXPECT_EQ(focused(), child("cmdOk"));
-    const QRect cell = gridView()->visualRect(gridView()->currentIndex());
-    const int cellTop = pixelsToTwips(gridView()->viewport()->mapTo(gridView(), cell.topLeft()).y(), window.get());
-    EXPECT_EQ(panel->y(), twipsToPixels(cellTop + 300, window.get()));
 
     click("cmdOk");
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(focused(), gridView());
-    // Near the bottom the panel moves up to stay inside the grid's frame.
-    window->DisplaySubDet(31, 5000);
-    EXPECT_EQ(panel->y() + panel->height(), twipsToPixels(5235, window.get()));
+}
+
+// The panel shows a three-line voucher whole, amounts to the right, beside the row it describes and
+// from its first line on every refill; Escape closes it before it closes the window.
+TEST_F(PostingWindow, TheDetailPanelIsReadableAndLeavesItsRowInSight)
+{
+    for (int voucher = 1; voucher <= 14; ++voucher)
+        addVoucher(voucher, 10 * voucher);
+    addLine({.voucherNo = 15, .amount = 70, .ledgerCode = 102});
+    addLine({.voucherNo = 15, .amount = 30, .ledgerCode = 101});
+    addLine({.voucherNo = 15, .crDr = u"C"_s, .amount = -100, .ledgerCode = 201});
+    for (int line = 1; line <= 9; ++line)
+        addLine({.voucherNo = 16, .crDr = u"C"_s, .amount = double(-line), .ledgerCode = 201});
+    open();
+    go(0, 0);
+    auto *panel = child<VoucherDetailPanel>("picDet");
+    auto *details = child<QTableWidget>("msfGridDet");
+    const auto rowRect = [this](int row) {
+        const QRect cell = gridView()->visualRect(gridView()->model()->index(row - 1, 0));
+        return QRect(gridView()->viewport()->mapTo(window.get(), cell.topLeft()), QSize(gridView()->width(), cell.height()));
+    };
+    const auto panelRect = [&] { return QRect(panel->mapTo(window.get(), QPoint(0, 0)), panel->size()); };
+
+    // The first row, a row near the middle and the last row of the grid: the panel lies below the row, or
+    // above it where there is no room below.
+    for (const int row : {1, 8, 15}) {
+        SCOPED_TRACE(row);
+        gridView()->setCurrentIndex(gridView()->model()->index(row - 1, 1));
+        gridView()->setFocus();
+        QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
+        ASSERT_TRUE(panel->isVisible());
+        EXPECT_FALSE(panelRect().intersects(rowRect(row)));
+        EXPECT_TRUE(window->rect().contains(panelRect()));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(focused(), gridView());
+    }
+
+    window->DisplaySubDet(15, 0);
+    ASSERT_EQ(details->rowCount(), 3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_GE(details->rowViewportPosition(row), 0);
+        EXPECT_LE(details->rowViewportPosition(row) + details->rowHeight(row), details->viewport()->height());
+        for (const int amount : {3, 4})
+            EXPECT_TRUE(details->item(row, amount)->textAlignment() & Qt::AlignRight);
+    }
+
+    window->DisplaySubDet(16, 0);
+    details->scrollToBottom();
+    details->setCurrentCell(8, 2);
+    window->DisplaySubDet(16, 0);
+    EXPECT_EQ(details->rowViewportPosition(0), 0);
+    EXPECT_EQ(details->currentRow(), 0);
+
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Tab and Shift+Tab (with Ctrl too) leave both grids and leave the current row where it was; Tab
+// from the grid reaches "Transfer" without passing a filter.
+TEST_F(PostingWindow, TabLeavesTheGridsAndReachesTransfer)
+{
+    addVoucher(11, 100);
+    addVoucher(12, 250.5);
+    addVoucher(13, 40);
+    open();
+    go(0, 0);
+    const QModelIndex second = gridView()->model()->index(1, 0);
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *next;
+    } moves[] = {{Qt::Key_Tab, Qt::NoModifier, "cmdDate"},
+                 {Qt::Key_Backtab, Qt::ShiftModifier, "cmdGo"},
+                 {Qt::Key_Tab, Qt::ControlModifier, "cmdDate"},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "cmdGo"}};
+    for (const auto &move : moves) {
+        SCOPED_TRACE(move.next);
+        gridView()->setCurrentIndex(second);
+        gridView()->setFocus();
+        QTest::keyClick(gridView(), move.key, move.modifiers);
+        EXPECT_EQ(focused(), child(move.next));
+        EXPECT_EQ(gridView()->currentIndex(), second);
+    }
+
+    gridView()->setFocus();
+    QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
+    auto *details = child<QTableWidget>("msfGridDet");
+    details->setFocus();
+    const QModelIndex detailCell = details->currentIndex();
+    QTest::keyClick(details, Qt::Key_Tab);
+    EXPECT_EQ(focused(), child("cmdOk"));
+    details->setFocus();
+    QTest::keyClick(details, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(focused(), details);
+    EXPECT_EQ(details->currentIndex(), detailCell);
+    click("cmdOk");
+
+    // Space marks the second row; Tab walks to "Transfer", whose Space posts it.
+    QTest::keyClick(gridView(), Qt::Key_Space);
+    QStringList passed;
+    for (int step = 0; step < 10 && focused() != child("cmdTransfer"); ++step) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        passed << focused()->objectName();
+    }
+    ASSERT_EQ(focused(), child("cmdTransfer")) << passed.join(u' ').toStdString();
+    for (const char *filter : {"dtpFrom", "cboDivision", "cboVoucherType", "cboTransType"})
+        EXPECT_FALSE(passed.contains(QString::fromLatin1(filter))) << filter;
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_EQ(scalar(u"select group_concat(distinct OldVoucherNo) from accvoucher2026"_s), u"12");
+}
+
+// Leaving "Voucher Type" refills "Type" only when the voucher type changed.
+TEST_F(PostingWindow, LeavingAnUnchangedVoucherTypeKeepsTheType)
+{
+    addVoucher(11, 100);
+    exec({u"update AccOffLineVoucher set TransType='CH'"_s});
+    open();
+    go(0, 2);
+    ASSERT_EQ(combo("cboTransType")->currentText(), u"CH - Cheque Sales");
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return}) {
+        combo("cboVoucherType")->setFocus();
+        QTest::keyClick(combo("cboVoucherType"), key);
+        EXPECT_EQ(combo("cboTransType")->currentText(), u"CH - Cheque Sales");
+    }
+    click("cmdGo");
+    EXPECT_EQ(boxes(), u"");
+    EXPECT_EQ(window->grid().rows(), 2);
+    EXPECT_EQ(window->grid().text(1, VoucherGrid::Vno), u"11");
+
+    // Another voucher type offers its own list, with nothing chosen.
+    combo("cboVoucherType")->setFocus();
+    combo("cboVoucherType")->setCurrentIndex(2);
+    QTest::keyClick(combo("cboVoucherType"), Qt::Key_Tab);
+    EXPECT_EQ(combo("cboTransType")->count(), 2);
+    EXPECT_EQ(combo("cboTransType")->currentIndex(), -1);
+}
+
+// A posting keeps the window painted and refuses its input; a key pressed meanwhile does not act
+// afterwards. The status line then counts the vouchers posted and those that failed.
+TEST_F(PostingWindow, APostingRefusesInputAndCountsWhatItPosted)
+{
+    addVoucher(71, 10);
+    addVoucher(72, 20);
+    addVoucher(73, 30);
+    open();
+    go(0, 0);
+    EXPECT_EQ(label("lblStatus"), QString());
+    click("cmdSelectall");
+    bool waitCursor = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        waitCursor = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        QCoreApplication::postEvent(focused(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    child("cmdTransfer")->setFocus();
+    QTest::keyClick(child("cmdTransfer"), Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 3    Failed: 0");
+
+    // Number 5 is taken already: the second voucher stops the run, the third is not tried.
+    addVoucher(74, 10);
+    addVoucher(75, 20);
+    addVoucher(76, 30);
+    exec({u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
+          "(1,5,'2026-04-01',101,'D',1,5)"_s});
+    go(0, 0);
+    click("cmdSelectall");
+    click("cmdTransfer");
+    EXPECT_EQ(boxes(), u"VoucherNO is duplicated. Contact Software Vendor...");
+    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 1    Failed: 2");
 }
 
 TEST_F(PostingWindow, ErrorsAreReportedUnderTheHandlersName)

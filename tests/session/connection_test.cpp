@@ -117,5 +117,25 @@ TEST_F(ConnectionTest, OdbcSettingsReachTheDatabaseThroughTheDriver)
     EXPECT_TRUE(CheckDBVersion(m_session));
 }
 
+// With SQLite's own ODBC driver, a database name that is not there would become a new empty
+// file in the working folder; the login refuses instead and names the settings to check.
+TEST_F(ConnectionTest, ALoginThroughSqlitesOdbcDriverNeverCreatesADatabase)
+{
+    QTemporaryDir workingFolder;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(workingFolder.path()));
+    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite3"));
+    writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
+    const ConnectResult result = connect();
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(result, ConnectResult::Refused);
+    EXPECT_EQ(m_prompts.texts(),
+              QStringList(QStringLiteral("4060\nCannot open database \"absent.db\" requested by the login: there is no "
+                                         "file %1. The login failed. Check the settings Server, VANTDB and Driver.")
+                              .arg(QDir(workingFolder.path()).filePath(QStringLiteral("absent.db")))));
+    EXPECT_TRUE(QDir(workingFolder.path()).isEmpty());
+}
+
 } // namespace
 } // namespace vant

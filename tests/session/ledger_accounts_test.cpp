@@ -76,11 +76,11 @@ TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
         return answers;
     };
     const auto inOneBlock = [&](int company, int count) {
-        const quint64 before = m_session.db()->statementCount();
+        const int before = m_session.db()->statementCount();
         const Outcome<VoucherNoBlock> block = accounts().GetMaxVoucherNoBlock(table, company, count);
         EXPECT_TRUE(bool(block));
         // One read of the counter, one of the voucher table.
-        EXPECT_LE(m_session.db()->statementCount() - before, 2u);
+        EXPECT_LE(m_session.db()->statementCount() - before, 2);
         QList<int> answers;
         for (int i = 0; block && i < block->granted; ++i)
             answers << block->first + i;

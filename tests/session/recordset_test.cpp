@@ -135,12 +135,36 @@ TEST_F(RecordsetTest, SortOrdersOverAFilterAndKeepsItsText)
     EXPECT_EQ(names().first(), u"Cash");
 }
 
+// Wildcards and literals work on characters: an emoji is one character, not two halves.
+TEST(RecordsetCharactersTest, CharactersOutsideTheBasicPlaneMatchAsOne)
+{
+    Recordset rs({Field{QStringLiteral("name"), FieldType::Text}},
+                 {{QStringLiteral("Cake \U0001F382 Shop")}, {QStringLiteral("Tea \u2615 Stall")},
+                  {QStringLiteral("\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950")}});
+    const auto matches = [&rs](const QString &criteria) {
+        EXPECT_TRUE(rs.setFilter(criteria)) << criteria.toStdString();
+        QStringList names;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+            names << rs.text(0);
+        return names;
+    };
+    EXPECT_EQ(matches(QStringLiteral("name LIKE '*\U0001F382*'")), QStringList{QStringLiteral("Cake \U0001F382 Shop")});
+    EXPECT_EQ(matches(QStringLiteral("name LIKE 'Cake ? Shop'")), QStringList{QStringLiteral("Cake \U0001F382 Shop")});
+    EXPECT_EQ(matches(QStringLiteral("name LIKE '*\u044F \U0001F950'")).size(), 1);
+    EXPECT_EQ(matches(QStringLiteral("name = 'tea \u2615 stall'")).size(), 1);
+    rs.clearFilter();
+    EXPECT_TRUE(*rs.find(QStringLiteral("name LIKE '\u041F\u0435*'")));
+    EXPECT_EQ(rs.absolutePosition(), 3);
+}
+
 TEST_F(RecordsetTest, BadCriteriaAreErrorsNotCrashes)
 {
     for (const QString &bad : {QStringLiteral("NoSuchField = 1"), QStringLiteral("LedgerName LIKE 'abc"),
                                QStringLiteral("LedgerName ~ 'a'"), QStringLiteral("(ledgercode = 1"),
                                QStringLiteral("ledgercode = "), QStringLiteral("[LedgerName LIKE 'a'"),
-                               QStringLiteral("ledgercode = 1 and"), QStringLiteral("ledgercode = abc")}) {
+                               QStringLiteral("ledgercode = 1 and"), QStringLiteral("ledgercode = abc"),
+                               // Nesting deeper than the parser takes is refused, not a stack overflow.
+                               QString(100000, u'(') + QStringLiteral("ledgercode = 1") + QString(100000, u')')}) {
         const Status filtered = m_rs.setFilter(bad);
         EXPECT_FALSE(filtered) << bad.toStdString();
         EXPECT_FALSE(filtered.error().description.isEmpty());

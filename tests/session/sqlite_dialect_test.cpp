@@ -47,7 +47,17 @@ TEST(SqliteDialect, StatementRewrites)
                 "coalesce(date(substr(b,1,10),'+0 days')=substr(b,1,10),0)=0"},
         {"select '#x convert(float,1)' from t", "select '#x convert(float,1)' from t"}};
     for (const Rewrite &r : rewrites)
-        EXPECT_EQ(toSqliteDialect(QString::fromUtf8(r.sqlServer)), QString::fromUtf8(r.sqlite)) << r.sqlServer;
+        EXPECT_EQ(*toSqliteDialect(QString::fromUtf8(r.sqlServer)), QString::fromUtf8(r.sqlite)) << r.sqlServer;
+
+    // Nesting deeper than the rewriter takes is refused, not a stack overflow.
+    const auto nested = [](int depth) {
+        return toSqliteDialect(QStringLiteral("select ") + QString(depth, u'(') + QStringLiteral("1")
+                               + QString(depth, u')'));
+    };
+    EXPECT_TRUE(bool(nested(256)));
+    const auto refused = nested(100000);
+    ASSERT_FALSE(bool(refused));
+    EXPECT_EQ(refused.error().description, u"The statement nests parentheses deeper than 256 levels.");
 }
 
 // The dialect applied to real rows.

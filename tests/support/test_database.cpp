@@ -33,7 +33,7 @@ QString TestDatabase::path() const
 
 std::unique_ptr<Database> TestDatabase::connect() const
 {
-    ConnectionSettings settings{QStringLiteral("SQLite"), folder(), kFileName, QStringLiteral("sa"), QString()};
+    ConnectionSettings settings{QStringLiteral("SQLite"), folder(), kFileName, QStringLiteral("sa"), QString(), QString()};
     auto db = Database::open(settings);
     EXPECT_TRUE(bool(db)) << db.error().description.toStdString();
     return db ? std::move(*db) : nullptr;

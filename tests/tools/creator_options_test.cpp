@@ -1,6 +1,9 @@
 #include "creator_options.h"
 #include "creator_run.h"
 
+#include "program_identity.h"
+#include "session/error_report.h"
+
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -79,6 +82,23 @@ TEST(CreatorOptions, UsageErrors)
     EXPECT_TRUE(run.err.endsWith(u"Run vant-dbcreator --help for the options.\n"));
 }
 
+TEST(CreatorCommand, VersionIsTheProgramsOwn)
+{
+    for (const QString &option : {u"--version"_s, u"--demo"_s}) {
+        const test::CreatorRun run = test::runCreator({u"--version"_s, option});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, u"vant-dbcreator "_s + kVersion + u"\n"_s);
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+}
+
+// The demo databases and the log of a read-only installation live in one per-user folder name.
+TEST(CreatorOptions, DefaultFolderIsNamedAsTheLogsStateFolder)
+{
+    const QFileInfo dataFolder(defaultDatabaseFolder());
+    EXPECT_EQ(dataFolder.fileName(), QFileInfo(ErrorLog::userStateFolder()).fileName());
+}
+
 TEST(CreatorCommand, HelpNamesEveryOptionAndTheDemoLogin)
 {
     const test::CreatorRun run = test::runCreator({u"--help"_s}, QDate::currentDate(), kFolder);
@@ -86,7 +106,7 @@ TEST(CreatorCommand, HelpNamesEveryOptionAndTheDemoLogin)
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_EQ(test::runCreator({u"-h"_s}, QDate::currentDate(), kFolder).out, run.out);
     for (const char *option : {"--product", "--driver", "--server", "--database", "--login", "--password",
-                               "--demo", "--plain-passwords", "--force", "--help"}) {
+                               "--demo", "--plain-passwords", "--force", "--help", "--version"}) {
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
     }
     EXPECT_TRUE(run.out.contains(kFolder));

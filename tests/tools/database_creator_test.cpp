@@ -32,7 +32,7 @@ protected:
     }
     QString ledgers() const
     {
-        auto db = Database::open({u"SQLite"_s, m_folder.path(), u"vantdemo.db"_s, u"sa"_s, QString()});
+        auto db = Database::open({u"SQLite"_s, m_folder.path(), u"vantdemo.db"_s, u"sa"_s, QString(), QString()});
         EXPECT_TRUE(bool(db));
         return db ? test::TestDatabase::scalar(**db, u"select count(*) from accledgermaster"_s) : QString();
     }
@@ -66,7 +66,7 @@ TEST_F(DatabaseCreatorTest, CreatesEveryTableAndWritesTheSettings)
     EXPECT_TRUE(run.out.contains(u"voucher table accvoucher2026."));
     EXPECT_FALSE(QFile::exists(path() + u".new"_s));
 
-    auto db = Database::open({u"SQLite"_s, m_folder.path(), u"vantdemo.db"_s, u"sa"_s, QString()});
+    auto db = Database::open({u"SQLite"_s, m_folder.path(), u"vantdemo.db"_s, u"sa"_s, QString(), QString()});
     ASSERT_TRUE(bool(db));
     for (const Table &table : accountsTables({u"2026"_s})) {
         auto rs = (*db)->openRecordset(u"select count(*) from "_s + table.name);

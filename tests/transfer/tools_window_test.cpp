@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace vant::test {
 namespace {
@@ -212,6 +215,95 @@ TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestWithItsReason)
                            u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
     EXPECT_EQ(snapshot(), before);
     EXPECT_TRUE(process()->isEnabled());
+}
+
+// The program moves the focus into a date picker after a lookup choice and after "From Date Greater
+// than Do Date"; both times the picker's window comes back from another window (the lookup, the box),
+// and the digits typed next must reach the day.
+TEST_F(ToolsWindowTest, TypedDigitsReachTheDateWhereverTheProgramMovesTheFocus)
+{
+    QWidget elsewhere; // the lookup window or the box, which takes the activation while it is up
+    const auto takeActivation = [&elsewhere] {
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        elsewhere.hide();
+    };
+    const auto comeBack = [this] {
+        QApplication::setActiveWindow(window.get());
+        return QTest::qWaitForWindowActive(window.get());
+    };
+
+    open(1, [&](const QString &, const QString &) {
+        takeActivation();
+        return QStringList{u"Kormo Shadow One"_s, u"2"_s};
+    });
+    fromDate()->setDate(kApril10);
+    press(fromDate(), Qt::Key_Backspace);
+    press(destination(), Qt::Key_F2);
+    ASSERT_TRUE(comeBack());
+    ASSERT_EQ(QApplication::focusWidget(), fromDate());
+    QTest::keyClicks(fromDate(), u"15"_s);
+    EXPECT_EQ(fromDate()->date(), QDate(2026, 4, 15));
+
+    openReady();
+    prompts.beforeMessage = takeActivation;
+    fromDate()->setFocus();
+    fromDate()->setDate(kApril10.addDays(1));
+    ASSERT_EQ(press(toDate(), Qt::Key_Return), process());
+    QTest::keyClick(process(), Qt::Key_Space);
+    ASSERT_EQ(prompts.texts(), QStringList{u"From Date Greater than Do Date"_s});
+    ASSERT_TRUE(comeBack());
+    ASSERT_EQ(QApplication::focusWidget(), fromDate());
+    QTest::keyClicks(fromDate(), u"09"_s);
+    EXPECT_EQ(fromDate()->date(), QDate(2026, 4, 9));
+}
+
+// While the transfer runs the window shows its captions, refuses input and shows the wait cursor;
+// an Escape and a click on Exit made meanwhile do nothing, so "Completed" stays to be read.
+TEST_F(ToolsWindowTest, ARunKeepsTheWindowPaintedAndDropsInputMadeMeanwhile)
+{
+    openReady();
+    QString captionMeanwhile;
+    bool waitCursor = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        captionMeanwhile = title();
+        waitCursor = QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        QCoreApplication::postEvent(QApplication::focusWidget(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QWidget *exit = control("cmdExit");
+        const QPointF centre = QRectF(exit->rect()).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(exit, new QMouseEvent(type, centre, exit->mapToGlobal(centre), Qt::LeftButton,
+                                                              type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                               : Qt::NoButton,
+                                                              Qt::NoModifier));
+        }
+    });
+    process()->setFocus();
+    QTest::keyClick(process(), Qt::Key_Space);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(captionMeanwhile, u"Transfer    [ Clear Old Records...]");
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(title(), u"Transfer    [ Completed ]");
+    EXPECT_EQ(shadowVouchers(), 2);
+    // The window takes keys again once the run is over.
+    QTest::keyClick(control("cmdExit"), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Without a border of its own the window would melt into the main window behind it.
+TEST_F(ToolsWindowTest, TheBorderlessWindowHasAOnePixelFrame)
+{
+    open(1);
+    auto *border = control<QFrame>("frBorder");
+    ASSERT_NE(border, nullptr);
+    EXPECT_TRUE(border->isVisible());
+    EXPECT_EQ(border->geometry(), window->rect());
+    EXPECT_EQ(border->frameShape(), QFrame::Box);
+    EXPECT_EQ(border->frameWidth(), 1);
 }
 
 // Yes purges the posted off-line vouchers and closes the window; No or a failure keeps it open.

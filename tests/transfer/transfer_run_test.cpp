@@ -302,13 +302,13 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
                                         advances += rows;
                                         ++batches;
                                     }};
-    const quint64 before = db().statementCount();
+    const int before = db().statementCount();
 
     const auto end = RunTransfer(session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, feedback);
 
     ASSERT_TRUE(end && *end == TransferEnd::Completed);
-    const quint64 statements = db().statementCount() - before;
-    EXPECT_LE(statements * 1000, 20u * 3 * kVouchers) << statements;
+    const int statements = db().statementCount() - before;
+    EXPECT_LE(statements * 1000, 20 * 3 * kVouchers) << statements;
     EXPECT_EQ(advances, 3 * kVouchers);
     EXPECT_GE(batches, 3);
     // Code 1 holds the odd lines of each voucher, code 2 the even ones: two vouchers per source voucher.

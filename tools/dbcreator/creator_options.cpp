@@ -1,5 +1,7 @@
 #include "creator_options.h"
 
+#include "program_identity.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
@@ -30,7 +32,7 @@ ParsedCommandLine usageError(const QString &error)
 
 QString defaultDatabaseFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(kUserFolderName);
 }
 
 ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QString &defaultFolder)
@@ -47,15 +49,21 @@ ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QStrin
     const QCommandLineOption plainPasswords(QStringLiteral("plain-passwords"));
     const QCommandLineOption force(QStringLiteral("force"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({product, driver, server, database, login, password, demo, plainPasswords, force, help});
+    parser.addOptions({product, driver, server, database, login, password, demo, plainPasswords, force, help, version});
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         ParsedCommandLine parsed;
         parsed.action = ParsedCommandLine::Action::ShowHelp;
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        ParsedCommandLine parsed;
+        parsed.action = ParsedCommandLine::Action::ShowVersion;
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -131,6 +139,7 @@ QString creatorHelpText(const QString &defaultFolder)
                "  --plain-passwords  store the users' passwords as typed instead of as digests\n"
                "  --force            replace an existing embedded database file\n"
                "  --help             show this text\n"
+               "  --version          show the version\n"
                "\n"
                "Demo login: user \"%2\", password \"%3\" (or user \"%4\", password \"%5\").\n"
                "\n"

@@ -20,7 +20,7 @@ struct CreatorOptions
 
 struct ParsedCommandLine
 {
-    enum class Action { Create, ShowHelp, UsageError };
+    enum class Action { Create, ShowHelp, ShowVersion, UsageError };
 
     Action action = Action::Create;
     CreatorOptions options;

@@ -4,6 +4,8 @@
 #include "database_creator.h"
 #include "financial_year.h"
 
+#include "program_identity.h"
+
 #include <QTextStream>
 
 namespace vant {
@@ -36,6 +38,9 @@ int runDbCreator(const QStringList &arguments, QTextStream &out, QTextStream &er
     switch (parsed.action) {
     case ParsedCommandLine::Action::ShowHelp:
         out << creatorHelpText(defaultFolder);
+        return kCreatorDone;
+    case ParsedCommandLine::Action::ShowVersion:
+        out << kProgram << ' ' << kVersion << '\n';
         return kCreatorDone;
     case ParsedCommandLine::Action::UsageError:
         err << kProgram << ": " << parsed.error << '\n'

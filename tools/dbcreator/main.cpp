@@ -10,8 +10,7 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // The per-user data folder is the program's own, where its embedded databases live.
-    QCoreApplication::setApplicationName(QStringLiteral("vant"));
+    QCoreApplication::setApplicationName(QStringLiteral("vant-dbcreator"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     return vant::runDbCreator(QCoreApplication::arguments(), out, err, QDate::currentDate(),

@@ -25,6 +25,7 @@ const QList<OptionSpec> &optionSpecs()
         {QStringLiteral("--user"), true, {}},
         {QStringLiteral("--password"), true, {}},
         {QStringLiteral("--help"), false, {}},
+        {QStringLiteral("--version"), false, {}},
         {QStringLiteral("--yes"), false, {Command::Transfer, Command::Purge}},
         {QStringLiteral("--dest"), true, {Command::Transfer}},
         {QStringLiteral("--from"), true, {Command::Transfer}},
@@ -305,6 +306,10 @@ ParsedArguments parseArguments(const QStringList &arguments)
             parsed.helpTopic = request.command;
             return parsed;
         }
+        if (option.name == u"--version") {
+            parsed.action = ParsedArguments::Action::ShowVersion;
+            return parsed;
+        }
     }
     if (request.command == Command::None)
         return usageError(QStringLiteral("no command given"));
@@ -381,7 +386,10 @@ QString helpText(Command topic)
                           "  post       post off-line vouchers\n"
                           "  purge      purge posted off-line vouchers\n\n")
            + login
-           + QStringLiteral("\n'vantctl COMMAND --help' describes a command.\n"
+           + QStringLiteral("\nOther options:\n"
+                            "  --help             describe vantctl, or with a command that command\n"
+                            "  --version          show the version\n"
+                            "\n'vantctl COMMAND --help' describes a command.\n"
                             "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }
 

@@ -40,7 +40,7 @@ struct Request
 
 struct ParsedArguments
 {
-    enum class Action { Run, ShowHelp, UsageError };
+    enum class Action { Run, ShowHelp, ShowVersion, UsageError };
 
     Action action = Action::Run;
     Request request;

@@ -4,6 +4,7 @@
 #include "ctl_options.h"
 #include "stream_prompts.h"
 
+#include "program_identity.h"
 #include "session/company_context.h"
 #include "session/connection.h"
 #include "session/error_report.h"
@@ -57,6 +58,9 @@ int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err,
     switch (parsed.action) {
     case ParsedArguments::Action::ShowHelp:
         out << helpText(parsed.helpTopic);
+        return kDone;
+    case ParsedArguments::Action::ShowVersion:
+        out << "vantctl " << kVersion << '\n';
         return kDone;
     case ParsedArguments::Action::UsageError:
         err << "vantctl: " << parsed.error << "\nTry 'vantctl --help' for more information.\n";

@@ -15,8 +15,7 @@ int main(int argc, char **argv)
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     QCoreApplication app(argc, argv);
-    // The window program's name, so that both share the per-user folder of the log.
-    QCoreApplication::setApplicationName(QStringLiteral("VantProcess"));
+    QCoreApplication::setApplicationName(QStringLiteral("vantctl"));
     QTextStream out(stdout);
     QTextStream err(stderr);
     return vant::ctl::runVantctl(QCoreApplication::arguments(), out, err, isatty(fileno(stdout)) != 0);

@@ -1,0 +1,68 @@
+// The one version: each program prints the version CMake holds, and the version text the
+// database check compares is made from the same numbers.
+#include "vantctl_fixture.h"
+
+#include "program_identity.h"
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+CtlRun runWithoutDisplay(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(VersionTest, EveryProgramPrintsTheProjectVersionWithoutADisplay)
+{
+    const struct
+    {
+        QString name;
+        QString program;
+        QStringList arguments;
+    } cases[] = {
+        {u"vantprocess"_s, QStringLiteral(VANTPROCESS_PROGRAM), {u"--version"_s}},
+        // The window program answers before Qt sees its own options.
+        {u"vantprocess"_s, QStringLiteral(VANTPROCESS_PROGRAM), {u"-platform"_s, u"xcb"_s, u"--version"_s}},
+        {u"vantctl"_s, QStringLiteral(VANTCTL_PROGRAM), {u"--version"_s}},
+        {u"vantctl"_s, QStringLiteral(VANTCTL_PROGRAM), {u"post"_s, u"--version"_s}},
+        {u"vant-dbcreator"_s, QStringLiteral(VANT_DBCREATOR_PROGRAM), {u"--version"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const CtlRun run = runWithoutDisplay(c.program, c.arguments);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, c.name + u' ' + QStringLiteral(VANT_CMAKE_VERSION) + u'\n');
+        EXPECT_EQ(run.err, QString());
+    }
+}
+
+TEST(VersionTest, HelpOfEachProgramOffersTheVersion)
+{
+    for (const QString &program : {QStringLiteral(VANTPROCESS_PROGRAM), QStringLiteral(VANTCTL_PROGRAM),
+                                   QStringLiteral(VANT_DBCREATOR_PROGRAM)}) {
+        const CtlRun run = runWithoutDisplay(program, {u"--help"_s});
+        EXPECT_EQ(run.exitCode, 0) << program.toStdString();
+        EXPECT_TRUE(run.out.contains(u"  --version "_s)) << run.out.toStdString();
+    }
+}
+
+TEST(VersionTest, TheDatabaseVersionTextComesFromTheSameNumbers)
+{
+    const QStringList numbers = QStringLiteral(VANT_CMAKE_VERSION).split(u'.');
+    ASSERT_EQ(numbers.size(), 3);
+    EXPECT_EQ(kVersion, QStringLiteral(VANT_CMAKE_VERSION));
+    EXPECT_EQ(kProgramVersion, numbers.join(QString()) + u'0');
+}
+
+} // namespace
+} // namespace vant::test

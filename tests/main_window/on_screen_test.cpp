@@ -1,0 +1,167 @@
+// Every job window lies inside the screen's available area and shows its texts whole. Built twice:
+// on a 1366 x 768 screen at 100 %, and on a 1920 x 1080 screen at 200 % (960 x 540 to lay out in).
+#include "lookup/lov_fixture.h"
+#include "posting/posting_fixture.h"
+#include "transfer/transfer_fixture.h"
+
+#include "lookup/frm_lov_result.h"
+#include "posting/frm_account_post.h"
+#include "session/shadow_company_picker.h"
+#include "support/cut_off_texts.h"
+#include "transfer/frm_vant_tools.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QString joined(const QStringList &texts)
+{
+    return texts.join(u'\n');
+}
+
+// The window, with the frame that a window manager may add, inside the available area of its screen.
+::testing::AssertionResult onScreen(const QWidget &window)
+{
+    const QRect available = window.screen()->availableGeometry();
+    if (available.contains(window.frameGeometry()))
+        return ::testing::AssertionSuccess();
+    const QRect frame = window.frameGeometry();
+    return ::testing::AssertionFailure() << frame.x() << ',' << frame.y() << ' ' << frame.width() << 'x'
+                                         << frame.height() << " outside " << available.width() << 'x'
+                                         << available.height();
+}
+
+// Guards against a run on another screen, which would prove nothing.
+TEST(OnScreen, TheTestScreenIsTheOneAskedFor)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    EXPECT_EQ(screen->geometry().size() * screen->devicePixelRatio(),
+              QSize(VANT_TEST_SCREEN_WIDTH, VANT_TEST_SCREEN_HEIGHT));
+    EXPECT_EQ(qRound(screen->devicePixelRatio() * 100), VANT_TEST_SCREEN_PERCENT);
+}
+
+// Shows the real lookup window without a modal loop and runs a script over it; the script ends it.
+class ScriptedWindowPresenter : public LovPresenter
+{
+public:
+    void present(LovController &controller) override
+    {
+        FrmLovResult window(controller);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        script(window);
+    }
+
+    std::function<void(FrmLovResult &)> script;
+};
+
+class LookupOnScreen : public LovFixture
+{
+protected:
+    LookupOnScreen() { m_session.lovPresenter = &m_window; }
+
+    static QTableWidget *grid(const QWidget &window) { return window.findChild<QTableWidget *>(u"MsfBrowse"_s); }
+    static void press(const QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window.findChild<QLineEdit *>(u"searchtxthlp"_s), key, modifiers);
+    }
+
+    ScriptedWindowPresenter m_window;
+};
+
+// Whatever its placement, the window fits the screen: a short screen gets fewer rows per page, each
+// of them whole, and Page Down moves on by that many.
+TEST_F(LookupOnScreen, TheWholeWindowWithEveryRowOfItsPage)
+{
+    makeItems(45);
+    for (const qint16 placement : {0, 1, 2}) {
+        SCOPED_TRACE(placement);
+        LovRequest request = itemsRequest();
+        request.Placement = placement;
+        m_window.script = [](FrmLovResult &window) {
+            EXPECT_TRUE(onScreen(window));
+            QTableWidget *rows = grid(window);
+            const int shown = rows->rowCount();
+            ASSERT_GE(shown, 1);
+            EXPECT_LE(rows->rowViewportPosition(shown - 1) + rows->rowHeight(shown - 1), rows->viewport()->height());
+            // 768 pixels hold a full page; the 540 of the scaled screen do not.
+            EXPECT_EQ(shown == 20, window.screen()->availableGeometry().height() >= 768) << shown;
+            press(window, Qt::Key_PageDown);
+            EXPECT_EQ(rows->item(0, 1)->text(), QString::number(shown + 1));
+            press(window, Qt::Key_Escape);
+        };
+        EXPECT_EQ(run(request, u"code"_s), QString());
+    }
+}
+
+TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
+{
+    m_window.script = [](FrmLovResult &window) {
+        EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
+        // The sort list shows while Ctrl is held.
+        QLineEdit *search = window.findChild<QLineEdit *>(u"searchtxthlp"_s);
+        QTest::keyPress(search, Qt::Key_Control, Qt::ControlModifier);
+        auto *sortList = window.findChild<QTreeWidget *>(u"Lv"_s);
+        EXPECT_TRUE(sortList->isVisible());
+        EXPECT_EQ(joined(cutOffTexts(*sortList)), QString());
+        QTest::keyRelease(search, Qt::Key_Control);
+        press(window, Qt::Key_Escape);
+    };
+    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+}
+
+class ToolsOnScreen : public TransferFixture
+{
+};
+
+TEST_F(ToolsOnScreen, BothModesAreReadable)
+{
+    for (const int mode : {1, 0}) {
+        SCOPED_TRACE(mode);
+        auto window = frmVantTools::load(session, mode, {});
+        ASSERT_TRUE(bool(window));
+        (*window)->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
+        EXPECT_TRUE(onScreen(**window));
+        EXPECT_EQ(joined(cutOffTextsIn(**window)), QString());
+    }
+}
+
+class PostingOnScreen : public PostingFixture
+{
+};
+
+// Before the first Go (the totals show their caption) and with each voucher type's transactions.
+TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)
+{
+    frmAccountPost window(*session);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(onScreen(window));
+    EXPECT_EQ(window.findChild<QLabel *>(u"lblTotal2"_s)->text(), u"Trial Balance - Debit Total Amount");
+    EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
+
+    auto *voucherType = window.findChild<QComboBox *>(u"cboVoucherType"_s);
+    auto *transType = window.findChild<QComboBox *>(u"cboTransType"_s);
+    for (int type = 0; type < voucherType->count(); ++type) {
+        SCOPED_TRACE(type);
+        voucherType->setFocus();
+        voucherType->setCurrentIndex(type);
+        QTest::keyClick(voucherType, Qt::Key_Return);
+        ASSERT_GT(transType->count(), 0);
+        EXPECT_EQ(joined(cutOffTexts(*transType)), QString());
+    }
+}
+
+} // namespace
+} // namespace vant::test

@@ -1,0 +1,86 @@
+// Every statement of a posting made to fail in turn: each voucher is left wholly posted or
+// untouched, and posting the rest afterwards gives what an undisturbed run gives.
+#include "posting_fixture.h"
+
+#include "posting/posting_filters.h"
+#include "posting/posting_run.h"
+#include "posting/voucher_grid.h"
+#include "support/saved_database.h"
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class PostingFaultSweep : public PostingFixture
+{
+protected:
+    // Posts every voucher of 10 April still listed, the posting's nth statement failing;
+    // statements, when given, gets the number of statements the posting sent.
+    bool postAll(int failing = 0, int *statements = nullptr)
+    {
+        VoucherGrid grid;
+        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        grid.selectAll();
+        const int first = db().statementCount();
+        db().failStatement(failing);
+        const PostingEnd end = SaveTrans(*session, grid.postingRows());
+        db().failStatement(0);
+        if (statements)
+            *statements = db().statementCount() - first;
+        return end == PostingEnd::Completed;
+    }
+    // Whether the off-line voucher is wholly posted (true), wholly unposted (false), or torn.
+    std::optional<bool> posted(int voucherNo)
+    {
+        const int lines = count(u"select count(*) from AccOffLineVoucher where VoucherNo=%1"_s.arg(voucherNo));
+        const int moved =
+            count(u"select count(*) from AccOffLineVoucher where Moved='Y' and VoucherNo=%1"_s.arg(voucherNo));
+        const int copied = count(u"select count(*) from accvoucher2026 where OldVoucherNo=%1"_s.arg(voucherNo));
+        const int pending = count(u"select count(*) from AccPending where BillRefNo='B-%1'"_s.arg(voucherNo));
+        const int cheques = count(u"select count(*) from AccChequeDetails where ChequeNo='C-%1'"_s.arg(voucherNo));
+        if (moved == 0 && copied == 0 && pending == 0 && cheques == 0)
+            return false;
+        if (moved == lines && copied == lines && pending == 1 && cheques == 1)
+            return true;
+        return std::nullopt;
+    }
+};
+
+TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
+{
+    const QList<int> vouchers = {41, 42, 43};
+    for (int voucherNo : vouchers) {
+        addVoucher(voucherNo, voucherNo * 10);
+        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+              "values (1,1,1,401,%1,'B-%1','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s.arg(voucherNo),
+              u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+              "values (1,1,1,5,%1,102,401,'C-%1',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s.arg(voucherNo)});
+    }
+    const SavedDatabase start(database);
+    int statements = 0;
+    ASSERT_TRUE(postAll(0, &statements)) << logLines().join(u'\n').toStdString();
+    const QStringList after = rowsWithoutTimestamps(db());
+
+    for (int failing = 1; failing <= statements; ++failing) {
+        SCOPED_TRACE(failing);
+        start.restore(session->DBConnection);
+        EXPECT_FALSE(postAll(failing));
+        EXPECT_FALSE(db().inTransaction());
+        // Vouchers are posted in order: once one is untouched, so are the ones after it.
+        bool stopped = false;
+        for (int voucherNo : vouchers) {
+            const std::optional<bool> whole = posted(voucherNo);
+            ASSERT_TRUE(whole.has_value()) << "voucher " << voucherNo << " is torn";
+            EXPECT_FALSE(stopped && *whole) << "voucher " << voucherNo << " posted after an untouched one";
+            stopped = stopped || !*whole;
+        }
+        EXPECT_TRUE(postAll());
+        EXPECT_EQ(rowsWithoutTimestamps(db()), after);
+    }
+}
+
+} // namespace
+} // namespace vant::test

@@ -1,0 +1,93 @@
+// Where "vantlog.txt" goes: beside the program while it may write there, else in the
+// user's XDG state folder under the program's own folder name.
+#include "program_identity.h"
+#include "session/error_report.h"
+
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace vant {
+namespace {
+
+// Sets an environment variable (or unsets it for nullopt) for one scope.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const std::optional<QString> &value)
+        : m_name(name), m_saved(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
+    {
+        set(value ? std::optional(value->toUtf8()) : std::nullopt);
+    }
+    ~ScopedEnvironment() { set(m_saved); }
+
+private:
+    void set(const std::optional<QByteArray> &value)
+    {
+        if (value)
+            qputenv(m_name, *value);
+        else
+            qunsetenv(m_name);
+    }
+
+    const char *m_name;
+    std::optional<QByteArray> m_saved;
+};
+
+class LogLocationTest : public testing::Test
+{
+protected:
+    QString path(const QString &relative) const { return QDir(m_root.path()).filePath(relative); }
+
+    QTemporaryDir m_root;
+    ScopedEnvironment m_home{"HOME", path(u"home"_s)};
+};
+
+TEST_F(LogLocationTest, AWritableProgramFolderKeepsTheLogBesideTheProgram)
+{
+    const ScopedEnvironment state("XDG_STATE_HOME", path(u"state"_s));
+    const QString besideProgram = path(u"vantlog.txt"_s);
+    EXPECT_EQ(ErrorLog::logPathFor(m_root.path()), besideProgram);
+    QFile existing(besideProgram);
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    EXPECT_EQ(ErrorLog::logPathFor(m_root.path()), besideProgram);
+    // Nothing is made in the state folder while the program's folder serves.
+    EXPECT_FALSE(QFileInfo::exists(path(u"state"_s)));
+}
+
+TEST_F(LogLocationTest, OtherwiseTheLogGoesToTheStateFolderWhichIsMade)
+{
+    ASSERT_TRUE(QFile(path(u"program-file"_s)).open(QIODevice::WriteOnly));
+    const struct
+    {
+        const char *name;
+        std::optional<QString> stateHome;
+        QString programFolder;
+        QString expected;
+    } cases[] = {
+        {"state home set", path(u"state"_s), path(u"missing-folder"_s), path(u"state/"_s) + kUserFolderName},
+        {"state home unset", std::nullopt, path(u"missing-folder"_s), path(u"home/.local/state/"_s) + kUserFolderName},
+        {"state home empty", u""_s, path(u"program-file"_s), path(u"home/.local/state/"_s) + kUserFolderName},
+        // The XDG rules ignore a relative path.
+        {"state home relative", u"state"_s, path(u"missing-folder"_s), path(u"home/.local/state/"_s) + kUserFolderName},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScopedEnvironment state("XDG_STATE_HOME", c.stateHome);
+        EXPECT_EQ(ErrorLog::userStateFolder(), c.expected);
+        EXPECT_EQ(ErrorLog::logPathFor(c.programFolder), c.expected + u"/vantlog.txt"_s);
+        EXPECT_TRUE(QFileInfo(c.expected).isDir());
+    }
+}
+
+} // namespace
+} // namespace vant
