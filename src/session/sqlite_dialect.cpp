@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace vant {
@@ -214,6 +215,34 @@ QString renderGroup(const std::vector<Node> &children, bool createTable)
     return QLatin1Char('(') + render(children, createTable) + QLatin1Char(')');
 }
 
+// "offset m rows fetch next n rows only" from index i: SQLite's "LIMIT n OFFSET m", and the
+// index of its last token; none when the tokens are not such a clause.
+std::optional<std::pair<QString, std::size_t>> offsetFetch(const std::vector<Node> &nodes, std::size_t i)
+{
+    const auto wordAt = [&nodes](std::size_t at, std::initializer_list<const char16_t *> words) {
+        if (at >= nodes.size())
+            return false;
+        for (const char16_t *word : words) {
+            if (isWord(nodes[at], word))
+                return true;
+        }
+        return false;
+    };
+    const std::size_t offset = nextSolid(nodes, i + 1);
+    const std::size_t rows = nextSolid(nodes, offset + 1);
+    const std::size_t fetch = nextSolid(nodes, rows + 1);
+    const std::size_t nextWord = nextSolid(nodes, fetch + 1);
+    const std::size_t count = nextSolid(nodes, nextWord + 1);
+    const std::size_t rows2 = nextSolid(nodes, count + 1);
+    const std::size_t only = nextSolid(nodes, rows2 + 1);
+    if (offset >= nodes.size() || nodes[offset].kind != Kind::Number || !wordAt(rows, {u"rows", u"row"})
+        || !wordAt(fetch, {u"fetch"}) || !wordAt(nextWord, {u"next", u"first"}) || count >= nodes.size()
+        || nodes[count].kind != Kind::Number || !wordAt(rows2, {u"rows", u"row"}) || !wordAt(only, {u"only"}))
+        return std::nullopt;
+    return std::pair{QStringLiteral("LIMIT ") + nodes[count].text + QStringLiteral(" OFFSET ") + nodes[offset].text,
+                     only};
+}
+
 QString render(const std::vector<Node> &nodes, bool createTable)
 {
     QString out;
@@ -277,6 +306,13 @@ QString render(const std::vector<Node> &nodes, bool createTable)
                        ? QStringView(node.text).mid(1).toString()
                        : tempTableName(node.text);
             continue;
+        }
+        if (isWord(node, u"offset")) {
+            if (const auto clause = offsetFetch(nodes, i)) {
+                out += clause->first;
+                i = clause->second;
+                continue;
+            }
         }
         if (isWord(node, u"len") && callFollows) {
             out += QStringLiteral("length(rtrim") + renderGroup(nodes[next].children, createTable)

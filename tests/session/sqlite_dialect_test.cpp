@@ -45,7 +45,10 @@ TEST(SqliteDialect, StatementRewrites)
         {"select a from t where isnumeric(a)=0 and isdate(b)=0",
                 "select a from t where (typeof(a) in ('integer','real'))=0 and "
                 "coalesce(date(substr(b,1,10),'+0 days')=substr(b,1,10),0)=0"},
-        {"select '#x convert(float,1)' from t", "select '#x convert(float,1)' from t"}};
+        {"select '#x convert(float,1)' from t", "select '#x convert(float,1)' from t"},
+        {"select * from (select a from t) q order by a offset 40 rows fetch next 20 rows only",
+                "select * from (select a from t) q order by a LIMIT 20 OFFSET 40"},
+        {"select offset from t", "select offset from t"}};
     for (const Rewrite &r : rewrites)
         EXPECT_EQ(*toSqliteDialect(QString::fromUtf8(r.sqlServer)), QString::fromUtf8(r.sqlite)) << r.sqlServer;
 
