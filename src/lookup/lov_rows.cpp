@@ -168,12 +168,6 @@ Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QS
         return count.error();
     if (*count <= kLoadedRows)
         return std::unique_ptr<PagedLovRows>();
-    // The types of the values, which the first row shows best.
-    auto first = db.openRecordset(QStringLiteral("select * from (") + body + QStringLiteral(") vant_q")
-                                  + rows->orderClause() + QStringLiteral(" offset 0 rows fetch next 1 rows only"));
-    if (!first)
-        return first.error();
-    rows->m_fields = fieldsOf(*first);
     return rows;
 }
 
@@ -182,10 +176,9 @@ QString PagedLovRows::fieldName(int field) const
     return QLatin1Char('[') + m_fields.at(field).name + QLatin1Char(']');
 }
 
-QString PagedLovRows::orderClause() const
+QStringList PagedLovRows::orderKeys() const
 {
-    // The window's sort first, then the query's own order, then every other field, so that each
-    // row has one place from page to page.
+    // Every field comes last, so that each row has one place from page to page.
     QStringList keys;
     if (!m_sortKey.isEmpty())
         keys << m_sortKey;
@@ -197,6 +190,16 @@ QString PagedLovRows::orderClause() const
             keyed = keyed || key.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0;
         if (!keyed)
             keys << name;
+    }
+    return keys;
+}
+
+QString PagedLovRows::orderClause(bool reversed) const
+{
+    QStringList keys = orderKeys();
+    if (reversed) {
+        for (QString &key : keys)
+            key = key.endsWith(u" desc") ? key.chopped(5) : key + QStringLiteral(" desc");
     }
     return QStringLiteral(" order by ") + keys.join(QLatin1Char(','));
 }
@@ -224,14 +227,18 @@ Outcome<int> PagedLovRows::count()
     return m_count;
 }
 
-Outcome<QList<QList<QVariant>>> PagedLovRows::rows(int start, int rows)
+Outcome<QList<QList<QVariant>>> PagedLovRows::read(const QString &condition, bool reversed, int offset, int rows)
 {
-    auto rs = m_db.openRecordset(QStringLiteral("select * from (") + m_body + QStringLiteral(") vant_q") + where()
-                                 + orderClause() + QStringLiteral(" offset %1 rows fetch next %2 rows only")
-                                                       .arg(std::max(start, 1) - 1)
-                                                       .arg(rows));
+    auto rs = m_db.openRecordset(QStringLiteral("select * from (") + m_body + QStringLiteral(") vant_q")
+                                 + where(condition) + orderClause(reversed)
+                                 + QStringLiteral(" offset %1 rows fetch next %2 rows only").arg(offset).arg(rows));
     if (!rs)
         return rs.error();
+    // The values' types, as the first rows show them, decide how the window writes them.
+    if (!m_typed && !rs->isEmpty()) {
+        m_fields = fieldsOf(*rs);
+        m_typed = true;
+    }
     QList<QList<QVariant>> values;
     for (; !rs->eof(); rs->moveNext()) {
         QList<QVariant> row;
@@ -240,6 +247,28 @@ Outcome<QList<QList<QVariant>>> PagedLovRows::rows(int start, int rows)
         values << row;
     }
     return values;
+}
+
+Outcome<QList<QList<QVariant>>> PagedLovRows::rows(int start, int rows)
+{
+    start = std::max(start, 1);
+    if (!m_bookmark || m_bookmark->position - start > rows)
+        return read(QString(), false, start - 1, rows);
+    // Near a found row the page is read from it, not counted from the top of the order.
+    const int mark = m_bookmark->position;
+    if (start >= mark)
+        return read(m_bookmark->from, false, start - mark, rows);
+    auto before = read(m_bookmark->before, true, 0, mark - start);
+    if (!before)
+        return before.error();
+    QList<QList<QVariant>> values(before->crbegin(), before->crend());
+    if (start + rows > mark) {
+        auto after = read(m_bookmark->from, false, 0, start + rows - mark);
+        if (!after)
+            return after.error();
+        values << *after;
+    }
+    return values.mid(0, rows);
 }
 
 Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
@@ -263,15 +292,30 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
     const QString before = descending ? name + QStringLiteral(">") + firstMatch
                                       : QStringLiteral("(") + name + QStringLiteral("<") + firstMatch
                                             + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
-    return firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
-                              + QStringLiteral(") then (select count(*)") + from + where(before)
-                              + QStringLiteral(")+1 else 0 end"));
+    // Counted in two parts: one index range each, where an "or" would read the index twice.
+    const QString earlier = descending
+                                ? QStringLiteral("(select count(*)") + from + where(name + QStringLiteral(">") + firstMatch)
+                                      + QLatin1Char(')')
+                                : QStringLiteral("(select count(*)") + from + where(name + QStringLiteral("<") + firstMatch)
+                                      + QStringLiteral(")+(select count(*)") + from
+                                      + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
+    const Outcome<int> position =
+        firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
+                           + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));
+    if (position && *position > 0) {
+        const QString fromMatch = descending ? QStringLiteral("(") + name + QStringLiteral("<=") + firstMatch
+                                                   + QStringLiteral(" or ") + name + QStringLiteral(" is null)")
+                                             : name + QStringLiteral(">=") + firstMatch;
+        m_bookmark = Bookmark{*position, fromMatch, before};
+    }
+    return position;
 }
 
 Status PagedLovRows::filterContaining(int field, const QString &text)
 {
     m_filter = fieldName(field) + QStringLiteral(" like ") + likePattern(text, true);
     m_count = -1;
+    m_bookmark.reset();
     return {};
 }
 
@@ -279,11 +323,13 @@ void PagedLovRows::clearFilter()
 {
     m_filter.clear();
     m_count = -1;
+    m_bookmark.reset();
 }
 
 Status PagedLovRows::sortBy(int field, bool descending)
 {
     m_sortKey = fieldName(field) + (descending ? QStringLiteral(" desc") : QString());
+    m_bookmark.reset();
     m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
     return {};
 }

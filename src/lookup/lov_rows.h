@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 namespace vant {
 
@@ -83,10 +84,22 @@ public:
     Status sortBy(int field, bool descending) override;
 
 private:
+    // A found row's place in the order, with the conditions that select the rows from it on and
+    // the rows before it: pages near it are read from it rather than counted from the top.
+    struct Bookmark
+    {
+        int position = 0;
+        QString from;
+        QString before;
+    };
+
     PagedLovRows(Database &db, QString body, QStringList order);
     QString fieldName(int field) const;
-    QString orderClause() const;
+    // The window's order: its sort, the query's own order, then every other field.
+    QStringList orderKeys() const;
+    QString orderClause(bool reversed = false) const;
     QString where(const QString &condition = QString()) const;
+    Outcome<QList<QList<QVariant>>> read(const QString &condition, bool reversed, int offset, int rows);
 
     Database &m_db;
     QString m_body;          // the query without its order clause
@@ -94,6 +107,8 @@ private:
     QString m_sortKey;       // the window's sort before it, when sorted
     QString m_filter;        // condition of the containment filter; empty when none
     int m_count = -1;        // rows under the filter, once counted
+    bool m_typed = false;    // whether the fields' types come from rows read
+    std::optional<Bookmark> m_bookmark;
 };
 
 } // namespace vant

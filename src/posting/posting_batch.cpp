@@ -1,6 +1,7 @@
 #include "posting_batch.h"
 
 #include "session/copy_forms.h"
+#include "session/sql_literals.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/work_table.h"
@@ -21,15 +22,25 @@ QString aidOf(const QString &ledgerColumn)
         .arg(ledgerColumn);
 }
 
-// A ledger the posting refuses: no number, not in the ledger master, or an aid that is no
-// whole number.
-QString mayRefuseLedger(const QString &ledgerColumn)
+// A ledger the posting refuses: no number, or a row of the ledger master (joined as `ledger`)
+// that is missing or has an aid that is no whole number.
+QString mayRefuseLedger(const QString &ledgerColumn, const QString &ledger)
 {
-    return QStringLiteral("(%1 or not exists (select 1 from accledgermaster l where l.ledgercode=%2) or exists "
-                          "(select 1 from accledgermaster l where l.ledgercode=%2 and l.aid is not null and "
-                          "ltrim(rtrim(l.aid))<>'' and (isnumeric(l.aid)=0 or l.aid<>round(l.aid,0) or "
-                          "abs(l.aid)>2147483647)))")
-        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledgerColumn);
+    return QStringLiteral("(%1 or %2.ledgercode is null or (%2.aid is not null and ltrim(rtrim(%2.aid))<>'' and "
+                          "(isnumeric(%2.aid)=0 or %2.aid<>round(%2.aid,0) or abs(%2.aid)>2147483647)))")
+        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger);
+}
+
+// Joins the ledger master for the ledger a column names.
+QString ledgerJoin(const QString &ledgerColumn, const QString &ledger)
+{
+    return QStringLiteral(" left join accledgermaster %1 on %1.ledgercode=%2").arg(ledger, ledgerColumn);
+}
+
+QString companyValue(const QString &companyCode)
+{
+    const Outcome<QString> number = numberLiteral(companyCode, QString());
+    return number ? *number : sqlQuoted(companyCode);
 }
 
 QString anyOf(const QStringList &conditions)
@@ -43,10 +54,12 @@ class BatchWork
 public:
     BatchWork(Session &session, Database &db)
         : m_session(session), m_db(db), m_company(QStringLiteral("'") + session.CompanyCode + QLatin1Char('\'')),
+          m_companyValue(companyValue(session.CompanyCode)),
           m_marked(db, QStringLiteral("VantMarked"),
                    QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
           m_posting(db, QStringLiteral("VantPosting"),
-                    QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int, VoucherCode int, AcType int")),
+                    QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
+                                   "AcType int")),
           m_subNos(db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
           m_numbers(db, QStringLiteral("VantNumbers"),
                     QStringLiteral("VoucherOrd int primary key, VoucherNo int, SubNo int"))
@@ -85,16 +98,22 @@ private:
         return QStringLiteral(" join ") + m_posting.name() + QStringLiteral(" m on m.OffLineNo=p.VoucherNo join ")
                + m_numbers.name() + QStringLiteral(" n on n.VoucherOrd=m.VoucherOrd");
     }
+    // The unmoved lines of the company under the off-line number of m. The unary plus keeps the
+    // company's condition out of the choice of index, so that the lines are found by their
+    // number rather than among all the company's lines, however many it has posted before.
     QString unmovedLines(const QString &alias) const
     {
-        return QStringLiteral("isnull(%1.Moved,'N')='N' and %1.VoucherNo=m.OffLineNo and %1.CompanyCode=")
+        return QStringLiteral("isnull(%1.Moved,'N')='N' and %1.VoucherNo=m.OffLineNo and +%1.CompanyCode=")
                    .arg(alias)
-               + m_company;
+               + m_companyValue;
     }
 
     Session &m_session;
     Database &m_db;
     const QString m_company;
+    // The company as a value that compares with the stored code without a conversion: a number
+    // when it is one.
+    const QString m_companyValue;
     WorkTable m_marked;
     WorkTable m_posting;
     WorkTable m_subNos;
@@ -121,18 +140,19 @@ Status BatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
     // Posting a voucher flags its lines, so a number marked again finds none left.
     return m_db.execute(QStringLiteral("insert into ") + m_posting.name()
                         + QStringLiteral("(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType) select row_number() over "
-                                         "(order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType from ")
-                        + m_marked.name() + QStringLiteral(" m where not exists (select 1 from ") + m_marked.name()
-                        + QStringLiteral(" d where d.OffLineNo=m.OffLineNo and d.Seq<m.Seq) and exists (select 1 "
-                                         "from AccOffLineVoucher x where ")
+                                         "(order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType from (select d.*,"
+                                         "row_number() over (partition by d.OffLineNo order by d.Seq) VantMark from ")
+                        + m_marked.name() + QStringLiteral(" d) m where m.VantMark=1 and exists (select 1 from "
+                                                           "AccOffLineVoucher x where ")
                         + unmovedLines(QStringLiteral("x")) + QLatin1Char(')'));
 }
 
 Outcome<QList<std::pair<int, QString>>> BatchWork::vouchersToPost()
 {
-    auto rs = m_db.openRecordset(QStringLiteral("select m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x "
-                                                "where ")
-                                 + unmovedLines(QStringLiteral("x")) + QStringLiteral(") from ") + m_posting.name()
+    // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
+    auto rs = m_db.openRecordset(QStringLiteral("select m.Seq,case when m.VoucherOrd=1 then (select top 1 "
+                                                "x.CompanyCode from AccOffLineVoucher x where ")
+                                 + unmovedLines(QStringLiteral("x")) + QStringLiteral(") end from ") + m_posting.name()
                                  + QStringLiteral(" m order by m.VoucherOrd"));
     if (!rs)
         return rs.error();
@@ -146,45 +166,58 @@ Outcome<int> BatchWork::nextSuspect(int after, int last)
 {
     using namespace copyform;
     const QString lines = anyOf({
-        mayRefuseLedger(QStringLiteral("x.LedgerCode")),
-        mayRefuseLedger(QStringLiteral("x.OppLedgerCode")),
+        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
+        mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
         mayRefuseDate(QStringLiteral("x.VoucherDt")),
         mayRefuseRequiredNumber(QStringLiteral("x.Amount")),
         QStringLiteral("(x.OldVoucherNo is not null and ") + mayRefuseRequiredNumber(QStringLiteral("x.OldVoucherNo"))
             + QLatin1Char(')'),
     });
     const QString pending = anyOf({
-        mayRefuseLedger(QStringLiteral("p.LedgerCode")),
-        mayRefuseLedger(QStringLiteral("p.OppLedgerCode")),
-        mayRefuseRequiredNumber(QStringLiteral("p.AcType")),
-        mayRefuseDate(QStringLiteral("p.billdate")),
-        mayRefuseRequiredNumber(QStringLiteral("p.billamount")),
-        mayRefuseRequiredNumber(QStringLiteral("p.MRC_Amt")),
-        mayRefuseLeadingNumberOfText(QStringLiteral("p.OnAcNo")),
-        mayRefuseRequiredNumber(QStringLiteral("p.VoucherCode")),
-        mayRefuseRequiredNumber(QStringLiteral("p.Payable")),
-        mayRefuseRequiredNumber(QStringLiteral("p.discamt")),
+        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
+        mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
+        mayRefuseRequiredNumber(QStringLiteral("x.AcType")),
+        mayRefuseDate(QStringLiteral("x.billdate")),
+        mayRefuseRequiredNumber(QStringLiteral("x.billamount")),
+        mayRefuseRequiredNumber(QStringLiteral("x.MRC_Amt")),
+        mayRefuseLeadingNumberOfText(QStringLiteral("x.OnAcNo")),
+        mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
+        mayRefuseRequiredNumber(QStringLiteral("x.Payable")),
+        mayRefuseRequiredNumber(QStringLiteral("x.discamt")),
     });
     const QString cheque = anyOf({
-        mayRefuseLedger(QStringLiteral("c.LedgerCode")),
-        mayRefuseLedger(QStringLiteral("c.LedgerCode1")),
-        mayRefuseRequiredNumber(QStringLiteral("c.ChequeAmount")),
-        mayRefuseDate(QStringLiteral("c.ReceiveDate")),
-        mayRefuseDate(QStringLiteral("c.ChequeDate")),
-        mayRefuseRequiredNumber(QStringLiteral("c.DivisionId")),
-        mayRefuseRequiredNumber(QStringLiteral("c.AcType")),
-        mayRefuseRequiredNumber(QStringLiteral("c.VoucherCode")),
-        mayRefuseDate(QStringLiteral("c.DepositDate")),
+        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
+        mayRefuseLedger(QStringLiteral("x.LedgerCode1"), QStringLiteral("l2")),
+        mayRefuseRequiredNumber(QStringLiteral("x.ChequeAmount")),
+        mayRefuseDate(QStringLiteral("x.ReceiveDate")),
+        mayRefuseDate(QStringLiteral("x.ChequeDate")),
+        mayRefuseRequiredNumber(QStringLiteral("x.DivisionId")),
+        mayRefuseRequiredNumber(QStringLiteral("x.AcType")),
+        mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
+        mayRefuseDate(QStringLiteral("x.DepositDate")),
     });
-    const QString offLineRow = QStringLiteral(".CompanyCode=") + m_company + QStringLiteral(" and %1.VoucherNo=m.OffLineNo");
+    // The voucher's rows of an off-line table with the ledgers they name; every row of its
+    // pending and cheque tables counts, though only the first is copied.
+    const auto rowsOf = [&](const QString &table, const QString &rowCondition, const QString &ledger1,
+                            const QString &ledger2, const QString &refused) {
+        return QStringLiteral("select m.VoucherOrd from ") + m_posting.name() + QStringLiteral(" m join ") + table
+               + QStringLiteral(" x on ") + rowCondition + ledgerJoin(ledger1, QStringLiteral("l1"))
+               + ledgerJoin(ledger2, QStringLiteral("l2")) + QStringLiteral(" where m.VoucherOrd>")
+               + QString::number(after) + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last)
+               + QStringLiteral(" and ") + refused;
+    };
+    const QString offLineRow = QStringLiteral("x.CompanyCode=") + m_company + QStringLiteral(" and x.VoucherNo=m.OffLineNo");
     auto rs = m_db.openRecordset(
-        QStringLiteral("select top 1 m.VoucherOrd from ") + m_posting.name() + QStringLiteral(" m where m.VoucherOrd>")
-        + QString::number(after) + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last)
-        + QStringLiteral(" and (exists (select 1 from AccOffLineVoucher x where ") + unmovedLines(QStringLiteral("x"))
-        + QStringLiteral(" and ") + lines + QStringLiteral(") or exists (select 1 from AccOffLinePending p where p")
-        + offLineRow.arg(QStringLiteral("p")) + QStringLiteral(" and ") + pending
-        + QStringLiteral(") or exists (select 1 from AccOffLineChequeDet c where c") + offLineRow.arg(QStringLiteral("c"))
-        + QStringLiteral(" and ") + cheque + QStringLiteral(")) order by m.VoucherOrd"));
+        QStringLiteral("select isnull(min(VoucherOrd),0) from (")
+        + rowsOf(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")), QStringLiteral("x.LedgerCode"),
+                 QStringLiteral("x.OppLedgerCode"), lines)
+        + QStringLiteral(" union all ")
+        + rowsOf(QStringLiteral("AccOffLinePending"), offLineRow, QStringLiteral("x.LedgerCode"),
+                 QStringLiteral("x.OppLedgerCode"), pending)
+        + QStringLiteral(" union all ")
+        + rowsOf(QStringLiteral("AccOffLineChequeDet"), offLineRow, QStringLiteral("x.LedgerCode"),
+                 QStringLiteral("x.LedgerCode1"), cheque)
+        + QStringLiteral(") vant_s"));
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();
@@ -284,9 +317,10 @@ Status BatchWork::copy(int last)
         + QStringLiteral(" from ") + firstRows(QStringLiteral("AccOffLineChequeDet"), last) + QStringLiteral(" p")
         + numbered() + QStringLiteral(" where p.VantFirst=1 order by n.VoucherOrd");
     // The lines just posted, and no other company's lines that share the off-line number.
+    // The company's condition stays out of the choice of index, as in unmovedLines().
     const QString moved = QStringLiteral("update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and "
-                                         "CompanyCode=")
-                          + m_company + QStringLiteral(" and VoucherNo in ") + postedNumbers(last);
+                                         "+CompanyCode=")
+                          + m_companyValue + QStringLiteral(" and VoucherNo in ") + postedNumbers(last);
     return executeAll(m_db, {lines, moved, pending, cheque});
 }
 

@@ -51,8 +51,8 @@ QString mayRefuseLeadingNumberOfText(const QString &column)
 
 QString mayRefuseRequiredNumber(const QString &column)
 {
-    return QStringLiteral("(%1 is null or %2 or %3)")
-        .arg(column, mayRefuseNumber(column), mayRefuseLeadingNumber(column));
+    // NULL is no number either; a stored number needs no conversion to be measured.
+    return QStringLiteral("(isnumeric(%1)=0 or abs(%1)>1.7976931348623157e308)").arg(column);
 }
 
 QString mayRefuseDate(const QString &column)

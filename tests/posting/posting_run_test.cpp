@@ -94,7 +94,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
                           "OldVoucherNo,TS,AID,OppAID) select "_s)
                   .size(),
               1);
-    EXPECT_EQ(sent.filter(u"update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and CompanyCode='1' "
+    EXPECT_EQ(sent.filter(u"update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and +CompanyCode=1 "
                           "and VoucherNo in "_s)
                   .size(),
               1);
