@@ -11,6 +11,8 @@ packages=(
   libsqlite3-dev sqlite3
   unixodbc unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev
+  # The sanitized build of the test suite and the fuzz targets.
+  clang libclang-rt-dev
   # The icon's PNG sizes, the manual pages, and the checks of the desktop entry and metadata.
   librsvg2-bin help2man desktop-file-utils appstream
   "$@"

@@ -1,6 +1,7 @@
 #include "settings_file_format.h"
 
 #include <QIODevice>
+#include <QMap>
 #include <QStringList>
 
 #include <algorithm>
@@ -66,13 +67,33 @@ QString unescaped(QStringView inner)
     return text;
 }
 
-QString written(const QString &value)
+// A slash separates groups in a name, as in the settings' own paths; blanks around the
+// parts and empty parts go.
+QString keyPath(const QString &name)
 {
-    const bool plain = value.trimmed() == value && std::none_of(value.cbegin(), value.cend(), isControl)
-                       && !isQuoted(value);
-    if (plain)
-        return value;
-    QString quoted = QStringLiteral("\"");
+    QStringList parts;
+    for (QStringView part : QStringView(name).split(u'/')) {
+        if (!part.trimmed().isEmpty())
+            parts << part.trimmed().toString();
+    }
+    return parts.join(u'/');
+}
+
+// A name as it leads its line: one that would read as a comment or a group line gets the
+// leading slash that reading drops again.
+QString leadingName(const QString &name)
+{
+    const bool misread = name.startsWith(u';') || name.startsWith(u'#') || name.startsWith(u'[');
+    return misread ? u'/' + name : name;
+}
+
+// One value's line: "name=value", with the value quoted where it cannot stand plainly.
+QString valueLine(const QString &name, const QString &value)
+{
+    const QString start = leadingName(name) + u'=';
+    if (value.trimmed() == value && std::none_of(value.cbegin(), value.cend(), isControl) && !isQuoted(value))
+        return start + value + u'\n';
+    QString quoted = start + u'"';
     for (const QChar c : value) {
         if (c == u'\\' || c == u'"')
             quoted += u'\\';
@@ -81,7 +102,7 @@ QString written(const QString &value)
         else
             quoted += c;
     }
-    return quoted + u'"';
+    return quoted + QStringLiteral("\"\n");
 }
 
 } // namespace
@@ -95,17 +116,18 @@ bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map)
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
-            group = line.sliced(1, line.size() - 2).trimmed().toString();
+            group = keyPath(line.sliced(1, line.size() - 2).toString());
             if (group.compare(kGeneralGroup, Qt::CaseInsensitive) == 0)
                 group.clear();
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
         const QStringView name = equals < 0 ? QStringView() : line.first(equals).trimmed();
-        if (name.isEmpty())
+        const QString path = keyPath(name.toString());
+        if (path.isEmpty())
             return false;
+        const QString key = group.isEmpty() ? path : group + u'/' + path;
         const QStringView value = line.sliced(equals + 1).trimmed();
-        const QString key = group.isEmpty() ? name.toString() : group + u'/' + name.toString();
         map.insert(key, isQuoted(value) ? unescaped(value.sliced(1, value.size() - 2)) : value.toString());
     }
     return true;
@@ -113,23 +135,21 @@ bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map)
 
 bool writeSettingsFile(QIODevice &device, const QSettings::SettingsMap &map)
 {
-    // The key's own values first: a group line holds every value below it.
-    QStringList keys = map.keys();
-    std::stable_partition(keys.begin(), keys.end(), [](const QString &key) { return !key.contains(u'/'); });
+    // A value goes on a line of its own under its whole name, except where its group holds
+    // the "=" that would end the name early: such a group gets a "[group]" line after all others.
     QString text;
-    QString group;
-    for (const QString &key : keys) {
-        const QVariant &value = map.value(key);
-        if (!value.canConvert<QString>())
+    QMap<QString, QString> groupLines;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        if (!it.value().canConvert<QString>())
             return false;
-        const qsizetype slash = key.lastIndexOf(u'/');
-        const QString keyGroup = slash < 0 ? QString() : key.first(slash);
-        if (keyGroup != group) {
-            group = keyGroup;
-            text += u'[' + group + QStringLiteral("]\n");
-        }
-        text += key.sliced(slash + 1) + u'=' + written(value.toString()) + u'\n';
+        const qsizetype slash = it.key().lastIndexOf(u'/');
+        if (slash > 0 && it.key().first(slash).contains(u'='))
+            groupLines[it.key().first(slash)] += valueLine(it.key().sliced(slash + 1), it.value().toString());
+        else
+            text += valueLine(it.key(), it.value().toString());
     }
+    for (auto it = groupLines.cbegin(); it != groupLines.cend(); ++it)
+        text += u'[' + it.key() + QStringLiteral("]\n") + it.value();
     return device.write(text.toUtf8()) >= 0;
 }
 

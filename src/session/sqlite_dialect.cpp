@@ -27,9 +27,10 @@ bool isWordChar(QChar c)
 // exhaust the stack.
 constexpr int kMaxNesting = 256;
 
-// Splits the statement into tokens and nests parenthesised groups; false when they nest
-// deeper than kMaxNesting.
-bool parse(const QString &sql, qsizetype &pos, int depth, std::vector<Node> &nodes)
+enum class Parsed { Done, TooDeep, Unbalanced };
+
+// Splits the statement into tokens and nests parenthesised groups.
+Parsed parse(const QString &sql, qsizetype &pos, int depth, std::vector<Node> &nodes)
 {
     const qsizetype n = sql.size();
     while (pos < n) {
@@ -72,22 +73,21 @@ bool parse(const QString &sql, qsizetype &pos, int depth, std::vector<Node> &nod
         } else if (c == u'(') {
             ++pos;
             if (depth == kMaxNesting)
-                return false;
+                return Parsed::TooDeep;
             Node group{Kind::Group, {}, {}};
-            if (!parse(sql, pos, depth + 1, group.children))
-                return false;
+            if (const Parsed inner = parse(sql, pos, depth + 1, group.children); inner != Parsed::Done)
+                return inner;
             nodes.push_back(std::move(group));
         } else if (c == u')') {
             ++pos;
-            if (depth > 0)
-                return true;
-            nodes.push_back({Kind::Symbol, QStringLiteral(")"), {}});
+            return depth > 0 ? Parsed::Done : Parsed::Unbalanced;
         } else {
             ++pos;
             nodes.push_back({Kind::Symbol, QString(c), {}});
         }
     }
-    return true;
+    // The end of the statement inside a group: a parenthesis was never closed.
+    return depth > 0 ? Parsed::Unbalanced : Parsed::Done;
 }
 
 bool isWord(const Node &node, QStringView word)
@@ -259,7 +259,8 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         }
         if (isWord(node, u"N") && i + 1 < nodes.size() && nodes[i + 1].kind == Kind::String)
             continue;
-        if (isWord(node, u"getdate") && callFollows) {
+        // Only the call without arguments is the server's clock; anything else stays to be refused.
+        if (isWord(node, u"getdate") && callFollows && nextSolid(nodes[next].children, 0) == nodes[next].children.size()) {
             out += QStringLiteral("datetime('now','localtime')");
             i = next;
             continue;
@@ -411,9 +412,16 @@ Outcome<QString> toSqliteDialect(const QString &statement)
 {
     qsizetype pos = 0;
     std::vector<Node> nodes;
-    if (!parse(statement, pos, 0, nodes))
+    switch (parse(statement, pos, 0, nodes)) {
+    case Parsed::Done:
+        break;
+    case Parsed::TooDeep:
         return Error{kUnspecifiedError, QStringLiteral("The statement nests parentheses deeper than %1 levels.")
                                             .arg(kMaxNesting)};
+    case Parsed::Unbalanced:
+        // Rewriting would move text across the missing parenthesis; the server would refuse it anyway.
+        return Error{kUnspecifiedError, QStringLiteral("The statement's parentheses do not match.")};
+    }
     const std::size_t first = nextSolid(nodes, 0);
     if (first >= nodes.size())
         return QString();

@@ -61,6 +61,11 @@ TEST(SqliteDialect, StatementRewrites)
     const auto refused = nested(100000);
     ASSERT_FALSE(bool(refused));
     EXPECT_EQ(refused.error().description, u"The statement nests parentheses deeper than 256 levels.");
+    for (const char *unbalanced : {"select getdate( from t where x = 'y'", "select a) from t"}) {
+        const auto rewritten = toSqliteDialect(QString::fromUtf8(unbalanced));
+        ASSERT_FALSE(bool(rewritten)) << unbalanced;
+        EXPECT_EQ(rewritten.error().description, u"The statement's parentheses do not match.");
+    }
 }
 
 // The dialect applied to real rows.
