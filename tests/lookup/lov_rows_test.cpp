@@ -57,7 +57,9 @@ protected:
 
 TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
 {
-    auto [paged, whole] = both(u"select Name,Code,Amount from biglist order by Name"_s);
+    auto rows = both(u"select Name,Code,Amount from biglist order by Name"_s);
+    std::unique_ptr<LovRows> &paged = rows.first;
+    std::unique_ptr<LovRows> &whole = rows.second;
     ASSERT_TRUE(paged && whole);
     const int name = 0, code = 1, amount = 2;
     const auto same = [&](const char *what, const std::function<QString(LovRows &)> &look) {
