@@ -131,52 +131,78 @@ void LovController::validitemname()
     if (!query.toUpper().contains(u"ORDER BY") && !m_lov.LovSearchField.trimmed().isEmpty())
         query += QStringLiteral(" order by ") + m_lov.LovSearchField;
 
-    auto opened = openQuery(query);
+    auto opened = openRows(query);
     if (!opened) {
         report(opened.error(), QStringLiteral("validitemname"));
         return;
     }
-    m_rs = std::move(*opened);
-    m_rs.moveFirst();
-    if (!m_rs.isEmpty())
-        fillhelp(true);
+    m_rows = std::move(*opened);
+    startPageAt(1, true);
+}
+
+Outcome<std::unique_ptr<LovRows>> LovController::openRows(const QString &query) const
+{
+    if (Database *db = m_session.db()) {
+        auto paged = PagedLovRows::open(*db, query);
+        if (!paged)
+            return paged.error();
+        if (*paged)
+            return std::unique_ptr<LovRows>(std::move(*paged));
+    }
+    auto opened = openQuery(query);
+    if (!opened)
+        return opened.error();
+    return std::unique_ptr<LovRows>(std::make_unique<LoadedLovRows>(std::move(*opened)));
+}
+
+int LovController::total()
+{
+    if (!m_rows)
+        return 0;
+    const Outcome<int> counted = m_rows->count();
+    if (!counted) {
+        report(counted.error(), QStringLiteral("Fillhelp"));
+        return 0;
+    }
+    return *counted;
 }
 
 int LovController::searchFieldIndex() const
 {
-    return std::max(0, m_rs.fieldIndex(m_lov.LovSearchField));
+    return m_rows ? std::max(0, m_rows->fieldIndex(m_lov.LovSearchField)) : 0;
 }
 
-QStringList LovController::pageRow(int number) const
+QStringList LovController::pageRow(int number, const QList<QVariant> &values) const
 {
     QStringList cells{QString::number(number)};
-    for (int i = 0; i < m_rs.fieldCount(); ++i) {
-        const QVariant value = m_rs.value(i);
+    for (int i = 0; i < m_rows->fieldCount(); ++i) {
+        const QVariant value = values.value(i);
         if (ValueOrDefault(value, QString()).toString().isEmpty())
             cells << QString();
-        else if (m_rs.field(i).isDoubleOrCurrency())
+        else if (m_rows->field(i).isDoubleOrCurrency())
             cells << QString::number(value.toDouble(), 'f', 2);
         else
-            cells << m_rs.text(i);
+            cells << valueText(value);
     }
     return cells;
 }
 
 void LovController::fillhelp(bool changepost)
 {
-    const int start = m_rs.absolutePosition();
-    if (start < 1)
+    // A page that would start outside the result leaves the grid as it is.
+    const int start = m_fillFrom;
+    if (!m_rows || start < 1 || start > total())
         return;
+    const auto values = m_rows->rows(start, m_pageRows);
+    if (!values) {
+        report(values.error(), QStringLiteral("Fillhelp"));
+        return;
+    }
     m_pageStart = start;
     m_page.clear();
-    while (!m_rs.eof()) {
-        m_page << pageRow(int(m_page.size()) + 1);
-        if (m_page.size() == m_pageRows)
-            break;
-        m_rs.moveNext();
-    }
+    for (const QList<QVariant> &row : *values)
+        m_page << pageRow(int(m_page.size()) + 1, row);
     m_pageEnd = m_pageStart + int(m_page.size()) - 1;
-    m_rs.moveFirst();
     m_pageFilterText = m_filterText;
     m_marks = QList<bool>(m_page.size(), false);
     if (m_multiSelect) {
@@ -198,7 +224,7 @@ void LovController::refreshmrp()
     if (m_currentRow < 1)
         return;
     m_countLabel = QStringLiteral("Records : ") + QString::number(m_currentRow - 1 + m_pageStart) + QLatin1Char('/')
-                   + QString::number(m_rs.recordCount());
+                   + QString::number(total());
     if (m_multiSelect && !m_selection.isEmpty())
         m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
     m_detailValues.clear();
@@ -250,8 +276,7 @@ void LovController::startPageAt(int position, bool changepost)
 {
     // Every paging move counts from the first record; a position outside the result leaves
     // the page as it is.
-    m_rs.moveFirst();
-    m_rs.move(position - 1);
+    m_fillFrom = position;
     fillhelp(changepost);
 }
 
@@ -260,7 +285,7 @@ void LovController::nextPage()
     if (m_finished || m_page.isEmpty())
         return;
     const int next = m_pageEnd + 1;
-    startPageAt(next > m_rs.recordCount() ? 1 : next);
+    startPageAt(next > total() ? 1 : next);
 }
 
 void LovController::previousPage()
@@ -276,7 +301,7 @@ void LovController::nextRow()
         return;
     if (m_currentRow < rowCount())
         setCurrentRow(m_currentRow + 1);
-    else if (m_pageEnd < m_rs.recordCount())
+    else if (m_pageEnd < total())
         startPageAt(m_pageEnd - (m_pageRows - 2));
     // On the last record the highlight stays: there is no record to scroll to.
 }
@@ -366,7 +391,7 @@ void LovController::unload()
 
 void LovController::finish()
 {
-    m_rs = Recordset();
+    m_rows.reset();
     dropScreenTable();
     m_finished = true;
     emit finished();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lov_request.h"
+#include "lov_rows.h"
 #include "lov_screens.h"
 #include "lov_selection.h"
 
@@ -114,7 +115,7 @@ public:
     // none after a reported failure. containing: rows whose search field contains the text,
     // under a filter to them, instead of those that begin with it.
     std::optional<bool> findbrow(const QString &findchar, bool containing);
-    bool isFiltered() const { return m_rs.isFiltered(); }
+    bool isFiltered() const { return m_rows && m_rows->isFiltered(); }
 
     // msfbrowse_MouseDown on the head of grid column c: sort by it, ascending, or
     // descending when it is the search column sorted ascending; it becomes the search column.
@@ -150,7 +151,7 @@ signals:
     void finished();
 
 private:
-    QStringList pageRow(int number) const;
+    QStringList pageRow(int number, const QList<QVariant> &values) const;
     void startPageAt(int position, bool changepost = false);
     void showFoundRecord(int position);
     void searchCurrentBox();
@@ -167,6 +168,11 @@ private:
     void dropScreenTable();
     void finish();
     Outcome<Recordset> openQuery(const QString &query) const;
+    // The window's rows of a query: paged in the server when there are many.
+    Outcome<std::unique_ptr<LovRows>> openRows(const QString &query) const;
+    // Rows of the window's result; 0 after a reported failure to count them.
+    int total();
+    bool hasFields() const { return m_rows && m_rows->fieldCount() > 0; }
     Status execute(const QString &statement) const;
     void report(const Error &error, const QString &procedure) const;
 
@@ -178,7 +184,9 @@ private:
     QList<int> m_detailColumns;
     int m_enterDataColumn = 0;
 
-    Recordset m_rs;
+    std::unique_ptr<LovRows> m_rows;
+    // Where the next fillhelp() starts the page.
+    int m_fillFrom = 1;
     int m_pageRows = kPageRows;
     QList<QStringList> m_page;
     QList<bool> m_marks;

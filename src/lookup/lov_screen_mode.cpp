@@ -57,7 +57,8 @@ bool LovController::SetScreenbyscreen()
             return false;
         }
     }
-    m_rs = std::move(*opened);
+    // A screen's rows are read whole: the drill-down narrows them screen by screen.
+    m_rows = std::make_unique<LoadedLovRows>(std::move(*opened));
     m_filterText.clear();
 
     // Only the screen's column shows, across the whole grid; the others lose their heads.
@@ -73,22 +74,22 @@ bool LovController::SetScreenbyscreen()
     // The search follows the column that shows.
     m_lov.LovSearchField = names.at(shown - 1);
     setSearchBoxText(QString());
-    m_rs.moveFirst();
-    if (m_rs.isEmpty())
+    if (total() == 0)
         clearPage();
     else
-        fillhelp(true);
+        startPageAt(1, true);
     return true;
 }
 
 void LovController::pickOnDrillDown()
 {
-    const int field = m_rs.fieldIndex(m_screens.screenField());
+    const int field = m_rows ? m_rows->fieldIndex(m_screens.screenField()) : -1;
     if (field < 0)
         return;
-    m_rs.setAbsolutePosition(m_pageStart + m_currentRow - 1);
-    const QString condition = LovScreens::pickCondition(m_rs.field(field), m_rs.value(field));
-    m_rs.moveFirst();
+    const auto picked = m_rows->rows(m_pageStart + m_currentRow - 1, 1);
+    if (!picked || picked->isEmpty())
+        return;
+    const QString condition = LovScreens::pickCondition(m_rows->field(field), picked->first().value(field));
     m_screens.pick(condition);
     if (!SetScreenbyscreen())
         m_screens.stepBack();

@@ -3,7 +3,6 @@
 
 #include "mod_vant_lov.h"
 
-#include "session/recordset_criteria.h"
 #include "session/text_helpers.h"
 
 namespace vant {
@@ -30,10 +29,10 @@ void LovController::searchBoxFocused(int box)
         return;
     m_currentBox = box;
     const int column = m_boxes.at(box - 1).first;
-    if (column < 1 || m_rs.fieldCount() == 0)
+    if (column < 1 || !hasFields())
         return;
     const QString &field = m_columns.at(column - 1).fieldName;
-    if (m_rs.fieldIndex(field) < 0) {
+    if (m_rows->fieldIndex(field) < 0) {
         report(unknownFieldError(), QStringLiteral("searchtxthlp_GotFocus"));
         return;
     }
@@ -75,7 +74,7 @@ void LovController::removeLastCharacter()
 
 void LovController::clearSearchBox()
 {
-    if (m_finished || (searchBoxText(m_currentBox).isEmpty() && !m_rs.isFiltered()))
+    if (m_finished || (searchBoxText(m_currentBox).isEmpty() && !isFiltered()))
         return;
     setSearchBoxText(QString());
     searchCurrentBox();
@@ -83,9 +82,9 @@ void LovController::clearSearchBox()
 
 void LovController::removeFilter()
 {
-    if (!m_rs.isFiltered())
+    if (!isFiltered())
         return;
-    m_rs.clearFilter();
+    m_rows->clearFilter();
     m_filterText.clear();
 }
 
@@ -101,7 +100,7 @@ void LovController::searchCurrentBox()
         // Containment is tried only where the prefix found nothing, so that the box still
         // keeps the longest text that matches. A selection is made row by row on the whole
         // result, and a column-search box keeps to the beginnings of its column.
-        const bool characterField = m_rs.fieldCount() > 0 && m_rs.field(searchFieldIndex()).isCharacter();
+        const bool characterField = hasFields() && m_rows->field(searchFieldIndex()).isCharacter();
         if (characterField && !text.startsWith(u' ') && searchBoxColumn(1) == 0 && !m_multiSelect) {
             if (const std::optional<bool> found = findbrow(text, true); !found || *found)
                 return;
@@ -109,13 +108,13 @@ void LovController::searchCurrentBox()
         setSearchBoxText(withoutLastCharacter(text));
     }
     // The page showed filtered rows: show the whole result again from its start.
-    if (pageStale() && !m_rs.isEmpty())
+    if (pageStale() && total() > 0)
         startPageAt(1, true);
 }
 
 std::optional<bool> LovController::findbrow(const QString &findchar, bool containing)
 {
-    if (m_rs.fieldCount() == 0)
+    if (!hasFields())
         return false;
     if (searchBoxColumn(1) == 0 && !pageStale()) {
         for (int row = 1; row <= rowCount(); ++row) {
@@ -126,29 +125,23 @@ std::optional<bool> LovController::findbrow(const QString &findchar, bool contai
         }
     }
 
-    const QString field = QLatin1Char('[') + m_rs.field(searchFieldIndex()).name + QLatin1Char(']');
-    const QString text = escapeLikeText(findchar);
-    QString criterion = field + QStringLiteral(" LIKE '") + text + QStringLiteral("*'");
-    if (containing && m_rs.field(searchFieldIndex()).isCharacter()) {
-        const QString filter = QStringLiteral("(") + field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*')");
-        if (const Status filtered = m_rs.setFilter(filter); !filtered) {
+    const int field = searchFieldIndex();
+    const bool filtering = containing && m_rows->field(field).isCharacter();
+    if (filtering) {
+        if (const Status filtered = m_rows->filterContaining(field, findchar); !filtered) {
             report(filtered.error(), QStringLiteral("findbrow"));
             return std::nullopt;
         }
-        m_filterText = filter;
-        criterion = field + QStringLiteral(" LIKE '*") + text + QStringLiteral("*'");
+        m_filterText = m_rows->field(field).name + QLatin1Char('*') + findchar;
     }
-    m_rs.moveFirst();
-    const Outcome<bool> hit = m_rs.find(criterion);
-    if (!hit || !*hit) {
-        m_rs.moveFirst();
-        if (!hit) {
-            report(hit.error(), QStringLiteral("findbrow"));
-            return std::nullopt;
-        }
+    const Outcome<int> position = m_rows->find(field, findchar, filtering);
+    if (!position) {
+        report(position.error(), QStringLiteral("findbrow"));
+        return std::nullopt;
+    }
+    if (*position < 1)
         return false;
-    }
-    showFoundRecord(m_rs.absolutePosition());
+    showFoundRecord(*position);
     return true;
 }
 
@@ -162,10 +155,10 @@ void LovController::showFoundRecord(int position)
 
 bool LovController::sortBy(int column, const QString &procedure)
 {
-    const QString field = m_rs.field(column - 1).name;
+    const QString field = m_rows->field(column - 1).name;
     const bool descending = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
-                            && !m_rs.sort().contains(QStringLiteral(" Desc"));
-    const Status sorted = m_rs.setSort(field + (descending ? QStringLiteral(" Desc") : QString()));
+                            && !m_rows->sortText().contains(QStringLiteral(" Desc"));
+    const Status sorted = m_rows->sortBy(column - 1, descending);
     if (!sorted)
         report(sorted.error(), procedure);
     return bool(sorted);
@@ -173,9 +166,9 @@ bool LovController::sortBy(int column, const QString &procedure)
 
 void LovController::sortByHead(int column)
 {
-    if (m_finished || column < 1 || column > m_rs.fieldCount())
+    if (m_finished || !m_rows || column < 1 || column > m_rows->fieldCount())
         return;
-    const QString field = m_rs.field(column - 1).name;
+    const QString field = m_rows->field(column - 1).name;
     const bool newField = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) != 0;
     if (!sortBy(column, QStringLiteral("msfbrowse_MouseDown")))
         return;
@@ -184,8 +177,7 @@ void LovController::sortByHead(int column)
         setSearchBoxText(QString());
         removeFilter();
     }
-    m_rs.moveFirst();
-    fillhelp(true);
+    startPageAt(1, true);
     searchCurrentBox();
 }
 
@@ -201,12 +193,11 @@ QList<int> LovController::sortListColumns() const
 
 void LovController::sortByListEntry(int column)
 {
-    if (m_finished || column < 1 || column > m_rs.fieldCount())
+    if (m_finished || !m_rows || column < 1 || column > m_rows->fieldCount())
         return;
     if (!sortBy(column, QStringLiteral("Lv_ItemCheck")))
         return;
-    m_rs.moveFirst();
-    fillhelp(true);
+    startPageAt(1, true);
 }
 
 } // namespace vant

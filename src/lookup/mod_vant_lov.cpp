@@ -6,9 +6,12 @@
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
+#include "session/work_table.h"
 
 #include <QAtomicInt>
 #include <QDateTime>
+
+#include <optional>
 
 namespace vant {
 
@@ -57,7 +60,11 @@ Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
 
 QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
 {
+    std::optional<TransactionGuard> transaction;
     const auto fail = [&](const Error &error) {
+        // The report's box waits for the user: the database's locks must not wait with it.
+        if (transaction)
+            transaction->rollback();
         m_session.ReportError(error, QString(), QStringLiteral("GenLovQuery"), true);
         if (LovSearchField.trimmed().isEmpty())
             LovSearchField = QStringLiteral("Field1");
@@ -81,14 +88,35 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
         return fail(created.error());
     m_workTableMade = true;
 
+    // The rows go in one transaction, a batch per statement: a committed insert per value would
+    // make the user wait for the disk on every one.
+    if (!db->inTransaction()) {
+        transaction.emplace(*db);
+        if (Status begun = transaction->begin(); !begun)
+            return fail(begun.error());
+    }
+    const QString insertInto = QStringLiteral("Insert into ") + tableName;
+    QList<QStringList> batch;
     for (const QString &row : rows) {
         QStringList values;
         for (const QString &value : splitLovList(row, kLovColumnSeparator))
             values << sqlQuoted(value);
-        if (Status inserted = db->execute(QStringLiteral("Insert into ") + tableName + QStringLiteral(" values (")
-                                          + values.join(QLatin1Char(',')) + QLatin1Char(')'));
-            !inserted)
+        if (values.size() == firstRow.size()) {
+            batch << values;
+            continue;
+        }
+        // A row of another width is sent alone, so that the server names what is wrong with it.
+        if (Status inserted = insertValueRows(*db, insertInto, batch); !inserted)
             return fail(inserted.error());
+        batch.clear();
+        if (Status inserted = insertValueRows(*db, insertInto, {values}); !inserted)
+            return fail(inserted.error());
+    }
+    if (Status inserted = insertValueRows(*db, insertInto, batch); !inserted)
+        return fail(inserted.error());
+    if (transaction) {
+        if (Status committed = transaction->commit(); !committed)
+            return fail(committed.error());
     }
     if (LovSearchField.trimmed().isEmpty())
         LovSearchField = QStringLiteral("Field1");

@@ -20,9 +20,10 @@ enum class PostingEnd {
 // Posts every marked row (POSTED AMT above 0) into the year's voucher table under a
 // number from the accounts component of the session's product, flags the session
 // company's off-line lines of the voucher as moved and copies its first pending and cheque
-// rows under the new number. Each voucher is written in a transaction of its own, so a
-// failure leaves it wholly unposted; the run stops at the first voucher that is not posted.
-// posted, when given, hears of each voucher once it is posted, with its new number.
+// rows under the new number. Vouchers are written a batch at a time, each batch in one
+// transaction that keeps only the vouchers before the first one not posted: a voucher is
+// wholly posted or untouched, and the run stops at the first voucher that is not posted.
+// posted, when given, hears of each voucher once its batch is committed, with its new number.
 using PostedVoucher = std::function<void(const PostingRow &row, int voucherNo)>;
 PostingEnd SaveTrans(Session &session, const QList<PostingRow> &rows, const PostedVoucher &posted = {});
 

@@ -11,6 +11,14 @@ namespace vant {
 
 class Database;
 
+// Voucher numbers for several vouchers of one company, handed out at once.
+struct VoucherNoBlock
+{
+    int first = 0;   // the first voucher's number; the others follow one by one
+    int granted = 0; // how many vouchers got a number
+    int refusal = 0; // when fewer than asked got one: the answer for the next (-1 taken, 0 no company)
+};
+
 // The product family's accounts component: voucher numbering and the purge. The
 // program creates it by program identifier and relies only on these operations.
 class AccountsComponent
@@ -27,6 +35,14 @@ public:
     virtual Outcome<int> GetMaxVoucherNo(const QString &voucherTable, int company) = 0;
     // The next serial within the voucher code and year.
     virtual Outcome<int> GetMaxSubVNo(int voucherCode, int company, int acType, const QString &financialYear) = 0;
+    // The numbers of `count` vouchers of the company: the answers GetMaxVoucherNo gives voucher
+    // by voucher when each number is recorded as used before the next is asked, up to and
+    // including the first refusal.
+    virtual Outcome<VoucherNoBlock> GetMaxVoucherNoBlock(const QString &voucherTable, int company, int count) = 0;
+    // The first of the serials of `count` vouchers of the code: the serials GetMaxSubVNo gives
+    // voucher by voucher when each is recorded before the next is asked.
+    virtual Outcome<int> GetMaxSubVNoBlock(int voucherCode, int company, int acType, const QString &financialYear,
+                                           int count) = 0;
     // Records the number as used by the company.
     virtual Status UpdateVoucherNo(int voucherNo, const QString &companyCode) = 0;
 };

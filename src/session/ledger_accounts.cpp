@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
+
 namespace vant {
 
 namespace {
@@ -24,6 +27,15 @@ Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement)
     if (rs->eof())
         return std::optional<int>();
     return std::optional<int>(rs->value(0).toInt());
+}
+
+// First column of the first row; null when there is no row or the value is NULL.
+Outcome<QVariant> firstValue(Database &db, const QString &statement)
+{
+    auto rs = db.openRecordset(statement);
+    if (!rs)
+        return rs.error();
+    return rs->eof() ? QVariant() : rs->value(0);
 }
 
 } // namespace
@@ -53,25 +65,55 @@ Outcome<Database *> LedgerAccounts::connection() const
     return m_db;
 }
 
+Outcome<std::optional<int>> LedgerAccounts::lastVoucherNo(Database &db, int company) const
+{
+    return firstNumber(db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
+                               + sqlQuoted(QString::number(company)));
+}
+
 Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int company)
 {
     auto db = connection();
     if (!db)
         return db.error();
-    const QString code = QString::number(company);
-    auto last = firstNumber(**db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
-                                      + sqlQuoted(code));
+    auto last = lastVoucherNo(**db, company);
     if (!last)
         return last.error();
     if (!last->has_value())
         return 0;
     const int next = **last + 1;
     auto used = firstNumber(**db, QStringLiteral("select count(*) from ") + voucherTable
-                                      + QStringLiteral(" where CompanyCode=") + sqlQuoted(code)
+                                      + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
                                       + QStringLiteral(" and VoucherNo=") + QString::number(next));
     if (!used)
         return used.error();
     return used->value_or(0) > 0 ? -1 : next;
+}
+
+Outcome<VoucherNoBlock> LedgerAccounts::GetMaxVoucherNoBlock(const QString &voucherTable, int company, int count)
+{
+    auto db = connection();
+    if (!db)
+        return db.error();
+    auto last = lastVoucherNo(**db, company);
+    if (!last)
+        return last.error();
+    if (!last->has_value())
+        return VoucherNoBlock{0, 0, 0};
+    const qint64 first = qint64(**last) + 1;
+    // The block ends where the voucher table already holds a number: GetMaxVoucherNo answers
+    // -1 there. Numbers past the largest whole number are never handed out.
+    const qint64 last64 = std::min<qint64>(first + std::max(count, 0) - 1, std::numeric_limits<int>::max());
+    auto taken = firstValue(**db, QStringLiteral("select min(VoucherNo) from ") + voucherTable
+                                       + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
+                                       + QStringLiteral(" and VoucherNo between ") + QString::number(first)
+                                       + QStringLiteral(" and ") + QString::number(last64)
+                                       + QStringLiteral(" and VoucherNo=round(VoucherNo,0)"));
+    if (!taken)
+        return taken.error();
+    if (taken->isNull())
+        return VoucherNoBlock{int(first), int(last64 - first + 1), 0};
+    return VoucherNoBlock{int(first), int(taken->toLongLong() - first), -1};
 }
 
 Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, const QString &financialYear)
@@ -95,6 +137,13 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
             return created.error();
     }
     return last->value_or(0) + 1;
+}
+
+Outcome<int> LedgerAccounts::GetMaxSubVNoBlock(int voucherCode, int company, int acType,
+                                              const QString &financialYear, int)
+{
+    // The serials follow one another, so the block starts where a single call would.
+    return GetMaxSubVNo(voucherCode, company, acType, financialYear);
 }
 
 Status LedgerAccounts::UpdateVoucherNo(int voucherNo, const QString &companyCode)

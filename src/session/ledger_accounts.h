@@ -2,6 +2,8 @@
 
 #include "accounts_component.h"
 
+#include <optional>
+
 namespace vant {
 
 // The program's own accounts component, working in the accounts database itself:
@@ -15,9 +17,14 @@ public:
     Outcome<int> GetMaxVoucherNo(const QString &voucherTable, int company) override;
     Outcome<int> GetMaxSubVNo(int voucherCode, int company, int acType, const QString &financialYear) override;
     Status UpdateVoucherNo(int voucherNo, const QString &companyCode) override;
+    Outcome<VoucherNoBlock> GetMaxVoucherNoBlock(const QString &voucherTable, int company, int count) override;
+    Outcome<int> GetMaxSubVNoBlock(int voucherCode, int company, int acType, const QString &financialYear,
+                                   int count) override;
 
 private:
     Outcome<Database *> connection() const;
+    // The company's last voucher number (0 when none was recorded); nothing for an unknown company.
+    Outcome<std::optional<int>> lastVoucherNo(Database &db, int company) const;
 
     Database *m_db = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace vant {
@@ -157,9 +158,89 @@ void unquoteNumericLiteral(std::vector<Node> &arg)
 
 QString render(const std::vector<Node> &nodes, bool createTable);
 
+// A temporary table of SQL Server (#name) lives in SQLite's temp schema.
+bool isTempTableName(const Node &node)
+{
+    return node.kind == Kind::Word && node.text.startsWith(u'#') && node.text.size() > 1;
+}
+
+QString tempTableName(const QString &name)
+{
+    return QStringLiteral("temp.") + QStringView(name).mid(1).toString();
+}
+
+// The type word that begins a convert()'s first argument, lower-cased.
+QString convertType(const std::vector<Node> &arg)
+{
+    const std::size_t i = nextSolid(arg, 0);
+    return i < arg.size() && arg[i].kind == Kind::Word ? arg[i].text.toLower() : QString();
+}
+
+// The length in "varchar(10)"; empty when the type has none.
+QString convertLength(const std::vector<Node> &arg)
+{
+    const std::size_t type = nextSolid(arg, 0);
+    const std::size_t group = nextSolid(arg, type + 1);
+    if (group >= arg.size() || arg[group].kind != Kind::Group)
+        return {};
+    const std::size_t number = nextSolid(arg[group].children, 0);
+    return number < arg[group].children.size() && arg[group].children[number].kind == Kind::Number
+               ? arg[group].children[number].text
+               : QString();
+}
+
+// convert(type, value[, style]) and try_convert(...): SQLite converts a value's text by its
+// leading number, as the program reads numbers, and keeps dates as 'yyyy-MM-dd...' text.
+QString renderConvert(const std::vector<Node> &children, bool createTable)
+{
+    const auto args = arguments(children);
+    if (args.size() < 2)
+        return {};
+    const QString type = convertType(args[0]);
+    const QString value = render(args[1], createTable).trimmed();
+    if (type == u"float" || type == u"real")
+        return QStringLiteral("cast(") + value + QStringLiteral(" as real)");
+    if (type == u"int" || type == u"bigint")
+        return QStringLiteral("cast(") + value + QStringLiteral(" as integer)");
+    if (type == u"varchar" || type == u"nvarchar") {
+        const QString length = convertLength(args[0]);
+        return length.isEmpty() ? QStringLiteral("cast(") + value + QStringLiteral(" as text)")
+                                : QStringLiteral("substr(") + value + QStringLiteral(",1,") + length + QLatin1Char(')');
+    }
+    return {};
+}
+
 QString renderGroup(const std::vector<Node> &children, bool createTable)
 {
     return QLatin1Char('(') + render(children, createTable) + QLatin1Char(')');
+}
+
+// "offset m rows fetch next n rows only" from index i: SQLite's "LIMIT n OFFSET m", and the
+// index of its last token; none when the tokens are not such a clause.
+std::optional<std::pair<QString, std::size_t>> offsetFetch(const std::vector<Node> &nodes, std::size_t i)
+{
+    const auto wordAt = [&nodes](std::size_t at, std::initializer_list<const char16_t *> words) {
+        if (at >= nodes.size())
+            return false;
+        for (const char16_t *word : words) {
+            if (isWord(nodes[at], word))
+                return true;
+        }
+        return false;
+    };
+    const std::size_t offset = nextSolid(nodes, i + 1);
+    const std::size_t rows = nextSolid(nodes, offset + 1);
+    const std::size_t fetch = nextSolid(nodes, rows + 1);
+    const std::size_t nextWord = nextSolid(nodes, fetch + 1);
+    const std::size_t count = nextSolid(nodes, nextWord + 1);
+    const std::size_t rows2 = nextSolid(nodes, count + 1);
+    const std::size_t only = nextSolid(nodes, rows2 + 1);
+    if (offset >= nodes.size() || nodes[offset].kind != Kind::Number || !wordAt(rows, {u"rows", u"row"})
+        || !wordAt(fetch, {u"fetch"}) || !wordAt(nextWord, {u"next", u"first"}) || count >= nodes.size()
+        || nodes[count].kind != Kind::Number || !wordAt(rows2, {u"rows", u"row"}) || !wordAt(only, {u"only"}))
+        return std::nullopt;
+    return std::pair{QStringLiteral("LIMIT ") + nodes[count].text + QStringLiteral(" OFFSET ") + nodes[offset].text,
+                     only};
 }
 
 QString render(const std::vector<Node> &nodes, bool createTable)
@@ -194,6 +275,45 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             out += QStringLiteral("ifnull(") + parts.join(QLatin1Char(',')) + QLatin1Char(')');
             i = next;
             continue;
+        }
+        if (isWord(node, u"isnumeric") && callFollows) {
+            out += QStringLiteral("(typeof") + renderGroup(nodes[next].children, createTable)
+                   + QStringLiteral(" in ('integer','real'))");
+            i = next;
+            continue;
+        }
+        if (isWord(node, u"isdate") && callFollows) {
+            // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
+            const QString day = QStringLiteral("substr") + QLatin1Char('(')
+                                + render(nodes[next].children, createTable) + QStringLiteral(",1,10)");
+            out += QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day
+                   + QStringLiteral(",0)");
+            i = next;
+            continue;
+        }
+        if ((isWord(node, u"convert") || isWord(node, u"try_convert")) && callFollows) {
+            const QString converted = renderConvert(nodes[next].children, createTable);
+            if (!converted.isEmpty()) {
+                out += converted;
+                i = next;
+                continue;
+            }
+        }
+        if (isTempTableName(node)) {
+            const std::size_t before = previousSolid(nodes, i);
+            // The name a CREATE TEMP TABLE defines goes without the schema.
+            out += createTable && before < nodes.size() && nodes[before].kind == Kind::Word
+                           && nodes[before].text.endsWith(u"table", Qt::CaseInsensitive)
+                       ? QStringView(node.text).mid(1).toString()
+                       : tempTableName(node.text);
+            continue;
+        }
+        if (isWord(node, u"offset")) {
+            if (const auto clause = offsetFetch(nodes, i)) {
+                out += clause->first;
+                i = clause->second;
+                continue;
+            }
         }
         if (isWord(node, u"len") && callFollows) {
             out += QStringLiteral("length(rtrim") + renderGroup(nodes[next].children, createTable)
@@ -257,7 +377,8 @@ QString rewriteDropTest(const std::vector<Node> &nodes)
         QString name;
         for (std::size_t j = nextSolid(nodes, table + 1); j < nodes.size() && nodes[j].kind != Kind::Space; ++j)
             name += nodes[j].text;
-        return QStringLiteral("DROP TABLE IF EXISTS ") + stripDbo(name);
+        name = stripDbo(name);
+        return QStringLiteral("DROP TABLE IF EXISTS ") + (name.startsWith(u'#') ? tempTableName(name) : name);
     }
     return {};
 }
@@ -318,6 +439,11 @@ Outcome<QString> toSqliteDialect(const QString &statement)
     if (isWord(nodes[first], u"select"))
         rewriteSelectInto(nodes, prefix);
     const bool createTable = isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table");
+    if (createTable) {
+        const std::size_t name = nextSolid(nodes, second + 1);
+        if (name < nodes.size() && isTempTableName(nodes[name]))
+            nodes[second].text = QStringLiteral("TEMP TABLE");
+    }
     return prefix + render(nodes, createTable);
 }
 

@@ -7,9 +7,10 @@
 namespace vant {
 
 // Rewrites a statement of the SQL Server dialect that the program sends into the
-// SQLite dialect: TOP n, isnull(), len(), getdate(), N'' literals, dbo. prefixes,
-// SET DATEFORMAT (dropped), SELECT ... INTO, the sysobjects drop test, and
-// case-insensitive text columns in CREATE TABLE. String literals and bracketed names
+// SQLite dialect: TOP n, OFFSET ... FETCH, isnull(), len(), getdate(), isnumeric(), isdate(), convert()
+// and try_convert() to numbers and text, N'' literals, dbo. prefixes, SET DATEFORMAT
+// (dropped), SELECT ... INTO, the sysobjects and object_id drop tests, temporary #tables,
+// and case-insensitive text columns in CREATE TABLE. String literals and bracketed names
 // are never touched. An empty result means there is nothing to execute; a statement
 // nested too deeply to rewrite is an error.
 Outcome<QString> toSqliteDialect(const QString &statement);

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace vant {
 
 namespace {
@@ -324,9 +326,9 @@ void frmVantTools::Processtransfer()
             m_prgStatus->show();
             busy.keepPainted();
         },
-        [this, &busy] {
+        [this, &busy](int rows) {
             if (m_prgStatus->value() < m_prgStatus->maximum())
-                m_prgStatus->setValue(m_prgStatus->value() + 1);
+                m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
             busy.keepPaintedNowAndThen();
         },
     };

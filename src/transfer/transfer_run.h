@@ -16,7 +16,8 @@ struct TransferFeedback
 {
     std::function<void(const QString &caption)> caption;
     std::function<void()> showProgress;
-    std::function<void()> advance;
+    // The bar moves on by that many source rows, copied or skipped.
+    std::function<void(int rows)> advance;
 };
 
 enum class TransferEnd {

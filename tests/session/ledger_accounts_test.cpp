@@ -52,6 +52,86 @@ TEST_F(LedgerAccountsTest, MaxSubVNoCreatesTheSerialRowForTheUpdate)
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from AccCompanyVoucherNo")), u"3");
 }
 
+// A block of numbers is what asking voucher by voucher gives, each number recorded and its
+// voucher written before the next is asked, up to and including the first refusal.
+TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
+{
+    const QString table = QStringLiteral("accvoucher2026");
+    const auto oneByOne = [&](int company, int count) {
+        QList<int> answers;
+        EXPECT_TRUE(m_session.db()->beginTransaction());
+        for (int i = 0; i < count; ++i) {
+            answers << maxVoucherNo(company);
+            if (answers.last() <= 0)
+                break;
+            exec(QStringLiteral("update acccompanymaster set Voucherno=%1 where CompanyCode='%2'")
+                     .arg(answers.last())
+                     .arg(company));
+            exec(QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt) values (%1,%2,"
+                                "'2026-04-02')")
+                     .arg(company)
+                     .arg(answers.last()));
+        }
+        EXPECT_TRUE(m_session.db()->rollbackTransaction());
+        return answers;
+    };
+    const auto inOneBlock = [&](int company, int count) {
+        const int before = m_session.db()->statementCount();
+        const Outcome<VoucherNoBlock> block = accounts().GetMaxVoucherNoBlock(table, company, count);
+        EXPECT_TRUE(bool(block));
+        // One read of the counter, one of the voucher table.
+        EXPECT_LE(m_session.db()->statementCount() - before, 2);
+        QList<int> answers;
+        for (int i = 0; block && i < block->granted; ++i)
+            answers << block->first + i;
+        if (block && block->granted < count)
+            answers << block->refusal;
+        return answers;
+    };
+    const struct
+    {
+        const char *situation;
+        QString setup;
+        int company, count;
+    } cases[] = {
+        {"fresh company", {}, 2, 5},
+        {"counter without value", QStringLiteral("update acccompanymaster set Voucherno=null where CompanyCode=3"), 3, 3},
+        {"number taken within the block", QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt) "
+                                                         "values (2,4,'2026-04-02'),(2,9,'2026-04-02')"), 2, 6},
+        {"first number taken", QStringLiteral("update acccompanymaster set Voucherno=3 where CompanyCode=2"), 2, 2},
+        {"another company's numbers and a fraction", QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,"
+                                                                    "VoucherDt) values (3,5,'2026-04-02'),"
+                                                                    "(2,5.5,'2026-04-02')"), 2, 4},
+        {"unknown company", {}, 99, 3},
+        {"no voucher", {}, 2, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.situation);
+        if (!c.setup.isEmpty())
+            exec(c.setup);
+        EXPECT_EQ(inOneBlock(c.company, c.count), oneByOne(c.company, c.count));
+    }
+    // Company 3 counts from nothing up to its own voucher 5; company 2 from 3 to its voucher 4.
+    EXPECT_EQ(inOneBlock(3, 6), QList<int>({1, 2, 3, 4, -1}));
+    EXPECT_EQ(inOneBlock(2, 3), QList<int>({-1}));
+    EXPECT_EQ(inOneBlock(99, 3), QList<int>({0}));
+    EXPECT_FALSE(accounts().GetMaxVoucherNoBlock(QStringLiteral("accvoucher1999"), 2, 3));
+}
+
+TEST_F(LedgerAccountsTest, SubVNoBlockStartsWhereTheNextSingleCallWould)
+{
+    const QString year = QStringLiteral("2026");
+    auto first = accounts().GetMaxSubVNoBlock(5, 2, 1, year, 3);
+    ASSERT_TRUE(first) << first.error().description.toStdString();
+    EXPECT_EQ(*first, 1);
+    // Created for the caller's update, as by a single call.
+    exec(QStringLiteral("update AccCompanyVoucherNo set VoucherSlno=3 where CompanyCode='2' and VoucherCode=5 and "
+                        "TranYear='2026'"));
+    EXPECT_EQ(*accounts().GetMaxSubVNoBlock(5, 2, 2, year, 10), *accounts().GetMaxSubVNo(5, 2, 2, year));
+    EXPECT_EQ(*accounts().GetMaxSubVNoBlock(5, 2, 1, year, 1), 4);
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from AccCompanyVoucherNo")), u"1");
+}
+
 TEST_F(LedgerAccountsTest, UpdateVoucherNoOnlyRaisesTheNumber)
 {
     exec(QStringLiteral("update acccompanymaster set Voucherno=null where CompanyCode=3"));

@@ -33,7 +33,22 @@ TEST(SqliteDialect, StatementRewrites)
                 "create table w (Field1 varchar(500) COLLATE NOCASE,n int,c char COLLATE NOCASE)"},
         {"create table text (text varchar(5), char char(2))",
                 "create table text (text varchar(5) COLLATE NOCASE, char char(2) COLLATE NOCASE)"},
-        {"select top 1 a from t;", "select a from t LIMIT 1;"}};
+        {"select top 1 a from t;", "select a from t LIMIT 1;"},
+        {"create table #Work (Seq int primary key, Name varchar(20))",
+                "create TEMP TABLE Work (Seq int primary key, Name varchar(20) COLLATE NOCASE)"},
+        {"insert into #Work(Seq) select r.Seq from #Work r join t on t.a=r.Seq",
+                "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
+        {"if object_id('tempdb..#Work') is not null drop table #Work", "DROP TABLE IF EXISTS temp.Work"},
+        {"drop table #Work", "drop table temp.Work"},
+        {"select isnull(convert(float, a),0), try_convert(float, b), convert(int,c), convert(varchar(10), d, 120)",
+                "select ifnull(cast(a as real),0), cast(b as real), cast(c as integer), substr(d,1,10)"},
+        {"select a from t where isnumeric(a)=0 and isdate(b)=0",
+                "select a from t where (typeof(a) in ('integer','real'))=0 and "
+                "coalesce(date(substr(b,1,10),'+0 days')=substr(b,1,10),0)=0"},
+        {"select '#x convert(float,1)' from t", "select '#x convert(float,1)' from t"},
+        {"select * from (select a from t) q order by a offset 40 rows fetch next 20 rows only",
+                "select * from (select a from t) q order by a LIMIT 20 OFFSET 40"},
+        {"select offset from t", "select offset from t"}};
     for (const Rewrite &r : rewrites)
         EXPECT_EQ(*toSqliteDialect(QString::fromUtf8(r.sqlServer)), QString::fromUtf8(r.sqlite)) << r.sqlServer;
 
@@ -113,6 +128,35 @@ TEST_F(SqliteDialectOnRows, SelectIntoCreatesAndSysobjectsTestDrops)
     EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from X")));
     EXPECT_TRUE(m_db->execute(drop));
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from acccompanymaster")), u"3");
+}
+
+// What the set-based jobs need: work tables that live in the transaction, numbers and dates read
+// as the program reads them, and window functions.
+TEST_F(SqliteDialectOnRows, WorkTablesConversionsAndWindows)
+{
+    ASSERT_TRUE(m_db->beginTransaction());
+    TestDatabase::exec(*m_db, {
+        QStringLiteral("if object_id('tempdb..#Work') is not null drop table #Work"),
+        QStringLiteral("create table #Work (Seq int primary key, VoucherNo int, Starts int, Running int)"),
+        QStringLiteral("insert into #Work(Seq,VoucherNo,Starts,Running) select row_number() over (order by "
+                       "VoucherNo desc), VoucherNo, case when VoucherDt = lag(VoucherDt) over (order by VoucherNo "
+                       "desc) then 0 else 1 end, sum(VoucherNo) over (order by VoucherNo desc rows unbounded "
+                       "preceding) from accvoucher2026"),
+    });
+    EXPECT_EQ(column(QStringLiteral("select Seq||'/'||VoucherNo||'/'||Running from #Work order by Seq")),
+              (QStringList{QStringLiteral("1/4/4"), QStringLiteral("2/3/7"), QStringLiteral("3/2/9"),
+                           QStringLiteral("4/1/10")}));
+    // A work table is gone with the transaction that made it, like SQL Server's.
+    ASSERT_TRUE(m_db->rollbackTransaction());
+    EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from #Work")));
+
+    TestDatabase::exec(*m_db, {QStringLiteral("create table N (a float, d datetime)"),
+                               QStringLiteral("insert into N values ('12abc','2026-02-30'),(null,'2026-04-05 10:00:00'),"
+                                              "(7.5,'x'),('','2026-04-06')")});
+    EXPECT_EQ(column(QStringLiteral("select isnull(convert(float,a),0)||'|'||isnumeric(a)||'|'||isdate(d)||'|'||"
+                                    "isnull(convert(varchar(10),d,120),'NULL') from N order by rowid")),
+              (QStringList{QStringLiteral("12.0|0|0|2026-02-30"), QStringLiteral("0|0|1|2026-04-05"),
+                           QStringLiteral("7.5|1|0|x"), QStringLiteral("0.0|0|1|2026-04-06")}));
 }
 
 TEST_F(SqliteDialectOnRows, LiteralsAndBracketedNamesAreLeftAlone)

@@ -61,7 +61,7 @@ protected:
     Outcome<TransferEnd> transfer(const QDate &from = QDate(2026, 4, 1), const QDate &to = QDate(2026, 4, 30))
     {
         const TransferFeedback feedback{[this](const QString &caption) { captions << caption; },
-                                        [this] { ++progressShown; }, [this] { ++advances; }};
+                                        [this] { ++progressShown; }, [this](int rows) { advances += rows; }};
         return RunTransfer(session, {QStringLiteral("1"), QStringLiteral("2"), from, to}, feedback);
     }
     // One ledger line of a voucher; opposite (a number or null) and oldVoucherNo are SQL text.

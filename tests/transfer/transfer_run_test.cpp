@@ -286,6 +286,41 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
     }
 }
 
+// A long period is copied a batch of rows per statement: a few statements per thousand rows,
+// the bar moving by batch, the numbers as voucher by voucher.
+TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
+{
+    constexpr int kVouchers = 3500;
+    exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<%1) "
+          "insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
+          "CrDr,Amount,VoucherCode,Narration) select 1,1,2,i/2,date('2026-04-01',(i%30)||' days'),"
+          "case i%2 when 0 then 101 else 201 end,null,'D',i,1+i%2,'Line '||i from n"_s.arg(2 * kVouchers + 1),
+          u"insert into AccPending(CompanyCode,AcType,LedgerCode,VoucherNo,TransDate) select 1,2,401,VoucherNo,"
+          "VoucherDt from accvoucher2026 where CompanyCode=1 and LedgerCode=101"_s});
+    int batches = 0;
+    const TransferFeedback feedback{{}, {}, [&](int rows) {
+                                        advances += rows;
+                                        ++batches;
+                                    }};
+    const int before = db().statementCount();
+
+    const auto end = RunTransfer(session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, feedback);
+
+    ASSERT_TRUE(end && *end == TransferEnd::Completed);
+    const int statements = db().statementCount() - before;
+    EXPECT_LE(statements * 1000, 20 * 3 * kVouchers) << statements;
+    EXPECT_EQ(advances, 3 * kVouchers);
+    EXPECT_GE(batches, 3);
+    // Code 1 holds the odd lines of each voucher, code 2 the even ones: two vouchers per source voucher.
+    EXPECT_EQ(rows(u"select count(distinct VoucherNo),min(VoucherNo),max(VoucherNo),max(VoucherSlno) from "
+                   "accvoucher2026 where CompanyCode=2"_s),
+              QStringList({u"7000|1|7000|3500"_s}));
+    EXPECT_EQ(rows(u"select count(*) from AccPending p join accvoucher2026 v on v.CompanyCode=2 and "
+                   "v.VoucherNo=p.VoucherNo and v.LedgerCode=101 where p.CompanyCode=2"_s),
+              QStringList({u"3500"_s}));
+    EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), QStringList({u"7000"_s}));
+}
+
 // The bar's maximum: the period's rows of the three kinds, at most 200000.
 TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
 {

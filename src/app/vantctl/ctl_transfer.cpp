@@ -78,7 +78,7 @@ int runTransfer(Session &session, const TransferOptions &options, QTextStream &o
     const TransferFeedback feedback{
         [&meter](const QString &caption) { meter.caption(caption); },
         [&meter] { meter.show(); },
-        [&meter] { meter.advance(); },
+        [&meter](int rows) { meter.advance(rows); },
     };
     const Outcome<TransferEnd> end = RunTransfer(session, request, feedback);
     meter.finish();

@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace vant::ctl {
 
 namespace {
@@ -29,12 +31,12 @@ void ProgressMeter::show()
         draw();
 }
 
-void ProgressMeter::advance()
+void ProgressMeter::advance(int rows)
 {
     // The bar stops at its maximum, as the window's bar does.
-    if (m_value >= m_maximum)
+    if (m_value >= m_maximum || rows <= 0)
         return;
-    ++m_value;
+    m_value = int(std::min<qint64>(m_maximum, qint64(m_value) + rows));
     // After a caption the bar comes back on a line of its own.
     if (m_shown)
         draw();

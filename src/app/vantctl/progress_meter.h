@@ -15,7 +15,8 @@ public:
 
     void caption(const QString &text);
     void show();
-    void advance();
+    // The bar moves on by that many rows, up to its maximum.
+    void advance(int rows = 1);
     // Ends the bar's line, if one is drawn.
     void finish();
 

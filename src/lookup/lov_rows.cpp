@@ -1,0 +1,337 @@
+#include "lov_rows.h"
+
+#include "session/database.h"
+#include "session/recordset_criteria.h"
+#include "session/text_helpers.h"
+
+#include <QRegularExpression>
+
+namespace vant {
+
+namespace {
+
+QList<Field> fieldsOf(const Recordset &rs)
+{
+    QList<Field> fields;
+    for (int i = 0; i < rs.fieldCount(); ++i)
+        fields << rs.field(i);
+    return fields;
+}
+
+// Where the query's own order clause begins: its last "order by" outside quotes, brackets and
+// parentheses; -1 when it has none.
+qsizetype orderClauseStart(const QString &query)
+{
+    static const QRegularExpression orderBy(QStringLiteral("order\\s+by\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    qsizetype found = -1;
+    int depth = 0;
+    QChar quote;
+    for (qsizetype i = 0; i < query.size(); ++i) {
+        const QChar c = query.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == u'\'' || c == u'"')
+            quote = c;
+        else if (c == u'[')
+            quote = u']';
+        else if (c == u'(')
+            ++depth;
+        else if (c == u')')
+            --depth;
+        else if (depth == 0 && (c == u'o' || c == u'O') && (i == 0 || !query.at(i - 1).isLetterOrNumber())
+                 && orderBy.match(query, i, QRegularExpression::NormalMatch,
+                                  QRegularExpression::AnchorAtOffsetMatchOption)
+                        .hasMatch())
+            found = i;
+    }
+    return found;
+}
+
+// The query's order items as the result's field names, each with " desc" when descending; none
+// when an item is no field of the result.
+std::optional<QStringList> orderFields(const QString &clause, const QList<Field> &fields)
+{
+    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?\\[?([^\\]\\s]+)\\]?(?:\\s+(asc|desc))?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QStringList order;
+    for (const QString &part : clause.split(QLatin1Char(','))) {
+        const auto match = item.match(part.trimmed());
+        if (!match.hasMatch())
+            return std::nullopt;
+        const int index = fieldIndex(fields, match.captured(1));
+        if (index < 0)
+            return std::nullopt;
+        order << QLatin1Char('[') + fields.at(index).name + QLatin1Char(']')
+                     + (match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0 ? QStringLiteral(" desc")
+                                                                                   : QString());
+    }
+    return order;
+}
+
+// A LIKE pattern that finds the text as it is typed; the program's patterns escape with '\'.
+QString likePattern(const QString &text, bool containing)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'%' || c == u'_' || c == u'[')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return QStringLiteral("'") + (containing ? QStringLiteral("%") : QString()) + escaped.replace(QLatin1Char('\''), QStringLiteral("''"))
+           + QStringLiteral("%' escape '\\'");
+}
+
+Outcome<int> firstInt(Database &db, const QString &statement)
+{
+    auto rs = db.openRecordset(statement);
+    if (!rs)
+        return rs.error();
+    return rs->eof() ? 0 : rs->value(0).toInt();
+}
+
+} // namespace
+
+LoadedLovRows::LoadedLovRows(Recordset rs) : m_rs(std::move(rs))
+{
+    m_fields = fieldsOf(m_rs);
+}
+
+Outcome<QList<QList<QVariant>>> LoadedLovRows::rows(int start, int rows)
+{
+    QList<QList<QVariant>> values;
+    m_rs.setAbsolutePosition(start);
+    for (; values.size() < rows && !m_rs.bof() && !m_rs.eof(); m_rs.moveNext()) {
+        QList<QVariant> row;
+        for (int i = 0; i < m_rs.fieldCount(); ++i)
+            row << m_rs.value(i);
+        values << row;
+    }
+    m_rs.moveFirst();
+    return values;
+}
+
+Outcome<int> LoadedLovRows::find(int field, const QString &text, bool containing)
+{
+    const QString criterion = QLatin1Char('[') + m_fields.at(field).name + QStringLiteral("] LIKE '")
+                              + (containing ? QStringLiteral("*") : QString()) + escapeLikeText(text)
+                              + QStringLiteral("*'");
+    m_rs.moveFirst();
+    const Outcome<bool> hit = m_rs.find(criterion);
+    const int position = hit && *hit ? m_rs.absolutePosition() : 0;
+    m_rs.moveFirst();
+    if (!hit)
+        return hit.error();
+    return position;
+}
+
+Status LoadedLovRows::filterContaining(int field, const QString &text)
+{
+    return m_rs.setFilter(QStringLiteral("([") + m_fields.at(field).name + QStringLiteral("] LIKE '*")
+                          + escapeLikeText(text) + QStringLiteral("*')"));
+}
+
+Status LoadedLovRows::sortBy(int field, bool descending)
+{
+    const Status sorted = m_rs.setSort(m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString()));
+    if (sorted)
+        m_sortText = m_rs.sort();
+    return sorted;
+}
+
+PagedLovRows::PagedLovRows(Database &db, QString body, QStringList order)
+    : m_db(db), m_body(std::move(body)), m_order(std::move(order))
+{
+}
+
+Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QString &query)
+{
+    const qsizetype orderAt = orderClauseStart(query);
+    const QString body = orderAt < 0 ? query : query.left(orderAt);
+    auto probe = db.openRecordset(QStringLiteral("select * from (") + body + QStringLiteral(") vant_q where 1=0"));
+    if (!probe)
+        return std::unique_ptr<PagedLovRows>();
+    const QList<Field> fields = fieldsOf(*probe);
+    std::optional<QStringList> order = QStringList();
+    if (orderAt >= 0)
+        order = orderFields(query.mid(orderAt).section(QRegularExpression(QStringLiteral("\\s+")), 2), fields);
+    if (!order)
+        return std::unique_ptr<PagedLovRows>();
+
+    std::unique_ptr<PagedLovRows> rows(new PagedLovRows(db, body, *order));
+    rows->m_fields = fields;
+    const Outcome<int> count = rows->count();
+    if (!count)
+        return count.error();
+    if (*count <= kLoadedRows)
+        return std::unique_ptr<PagedLovRows>();
+    return rows;
+}
+
+QString PagedLovRows::fieldName(int field) const
+{
+    return QLatin1Char('[') + m_fields.at(field).name + QLatin1Char(']');
+}
+
+QStringList PagedLovRows::orderKeys() const
+{
+    // Every field comes last, so that each row has one place from page to page.
+    QStringList keys;
+    if (!m_sortKey.isEmpty())
+        keys << m_sortKey;
+    keys << m_order;
+    for (int i = 0; i < fieldCount(); ++i) {
+        const QString name = fieldName(i);
+        bool keyed = false;
+        for (const QString &key : std::as_const(keys))
+            keyed = keyed || key.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0;
+        if (!keyed)
+            keys << name;
+    }
+    return keys;
+}
+
+QString PagedLovRows::orderClause(bool reversed) const
+{
+    QStringList keys = orderKeys();
+    if (reversed) {
+        for (QString &key : keys)
+            key = key.endsWith(u" desc") ? key.chopped(5) : key + QStringLiteral(" desc");
+    }
+    return QStringLiteral(" order by ") + keys.join(QLatin1Char(','));
+}
+
+QString PagedLovRows::where(const QString &condition) const
+{
+    QStringList conditions;
+    if (!m_filter.isEmpty())
+        conditions << m_filter;
+    if (!condition.isEmpty())
+        conditions << condition;
+    return conditions.isEmpty() ? QString()
+                                : QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+}
+
+Outcome<int> PagedLovRows::count()
+{
+    if (m_count < 0) {
+        const Outcome<int> counted =
+            firstInt(m_db, QStringLiteral("select count(*) from (") + m_body + QStringLiteral(") vant_q") + where());
+        if (!counted)
+            return counted.error();
+        m_count = *counted;
+    }
+    return m_count;
+}
+
+Outcome<QList<QList<QVariant>>> PagedLovRows::read(const QString &condition, bool reversed, int offset, int rows)
+{
+    auto rs = m_db.openRecordset(QStringLiteral("select * from (") + m_body + QStringLiteral(") vant_q")
+                                 + where(condition) + orderClause(reversed)
+                                 + QStringLiteral(" offset %1 rows fetch next %2 rows only").arg(offset).arg(rows));
+    if (!rs)
+        return rs.error();
+    // The values' types, as the first rows show them, decide how the window writes them.
+    if (!m_typed && !rs->isEmpty()) {
+        m_fields = fieldsOf(*rs);
+        m_typed = true;
+    }
+    QList<QList<QVariant>> values;
+    for (; !rs->eof(); rs->moveNext()) {
+        QList<QVariant> row;
+        for (int i = 0; i < rs->fieldCount(); ++i)
+            row << rs->value(i);
+        values << row;
+    }
+    return values;
+}
+
+Outcome<QList<QList<QVariant>>> PagedLovRows::rows(int start, int rows)
+{
+    start = std::max(start, 1);
+    if (!m_bookmark || m_bookmark->position - start > rows)
+        return read(QString(), false, start - 1, rows);
+    // Near a found row the page is read from it, not counted from the top of the order.
+    const int mark = m_bookmark->position;
+    if (start >= mark)
+        return read(m_bookmark->from, false, start - mark, rows);
+    auto before = read(m_bookmark->before, true, 0, mark - start);
+    if (!before)
+        return before.error();
+    QList<QList<QVariant>> values(before->crbegin(), before->crend());
+    if (start + rows > mark) {
+        auto after = read(m_bookmark->from, false, 0, start + rows - mark);
+        if (!after)
+            return after.error();
+        values << *after;
+    }
+    return values.mid(0, rows);
+}
+
+Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
+{
+    const QString name = fieldName(field);
+    const QString pattern = QStringLiteral(" like ") + likePattern(text, containing);
+    const QString from = QStringLiteral(" from (") + m_body + QStringLiteral(") vant_q");
+    const QString first = m_sortKey.isEmpty() ? m_order.value(0) : m_sortKey;
+    if (first.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) != 0) {
+        // Ordered by another field: the matches are spread over the order, so the rows are
+        // numbered in it.
+        return firstInt(m_db, QStringLiteral("select isnull(min(vant_n),0) from (select row_number() over (")
+                                  + orderClause().mid(1) + QStringLiteral(") vant_n,") + name + QStringLiteral(" vant_f")
+                                  + from + where() + QStringLiteral(") vant_r where vant_f") + pattern);
+    }
+    // Ordered by the field itself: the rows that match follow every row ordered before the
+    // first match's value.
+    const bool descending = first.endsWith(u" desc");
+    const QString firstMatch = QStringLiteral("(select ") + (descending ? QStringLiteral("max(") : QStringLiteral("min("))
+                               + name + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
+    const QString before = descending ? name + QStringLiteral(">") + firstMatch
+                                      : QStringLiteral("(") + name + QStringLiteral("<") + firstMatch
+                                            + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
+    // Counted in two parts: one index range each, where an "or" would read the index twice.
+    const QString earlier = descending
+                                ? QStringLiteral("(select count(*)") + from + where(name + QStringLiteral(">") + firstMatch)
+                                      + QLatin1Char(')')
+                                : QStringLiteral("(select count(*)") + from + where(name + QStringLiteral("<") + firstMatch)
+                                      + QStringLiteral(")+(select count(*)") + from
+                                      + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
+    const Outcome<int> position =
+        firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
+                           + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));
+    if (position && *position > 0) {
+        const QString fromMatch = descending ? QStringLiteral("(") + name + QStringLiteral("<=") + firstMatch
+                                                   + QStringLiteral(" or ") + name + QStringLiteral(" is null)")
+                                             : name + QStringLiteral(">=") + firstMatch;
+        m_bookmark = Bookmark{*position, fromMatch, before};
+    }
+    return position;
+}
+
+Status PagedLovRows::filterContaining(int field, const QString &text)
+{
+    m_filter = fieldName(field) + QStringLiteral(" like ") + likePattern(text, true);
+    m_count = -1;
+    m_bookmark.reset();
+    return {};
+}
+
+void PagedLovRows::clearFilter()
+{
+    m_filter.clear();
+    m_count = -1;
+    m_bookmark.reset();
+}
+
+Status PagedLovRows::sortBy(int field, bool descending)
+{
+    m_sortKey = fieldName(field) + (descending ? QStringLiteral(" desc") : QString());
+    m_bookmark.reset();
+    m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
+    return {};
+}
+
+} // namespace vant

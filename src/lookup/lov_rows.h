@@ -1,0 +1,114 @@
+#pragma once
+
+#include "session/outcome.h"
+#include "session/recordset.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+
+namespace vant {
+
+class Database;
+
+// The lookup window's rows: the query's result in the window's order, optionally narrowed to
+// the rows whose search field contains a text. Positions are 1-based within those rows.
+class LovRows
+{
+public:
+    virtual ~LovRows() = default;
+
+    const QList<Field> &fields() const { return m_fields; }
+    int fieldCount() const { return int(m_fields.size()); }
+    const Field &field(int index) const { return m_fields.at(index); }
+    int fieldIndex(const QString &name) const { return vant::fieldIndex(m_fields, name); }
+
+    virtual Outcome<int> count() = 0;
+    // The values of up to `rows` rows from position `start` on.
+    virtual Outcome<QList<QList<QVariant>>> rows(int start, int rows) = 0;
+    // The first position whose field begins with the text, or contains it; 0 when none.
+    virtual Outcome<int> find(int field, const QString &text, bool containing) = 0;
+    // Narrows the rows to those whose field contains the text.
+    virtual Status filterContaining(int field, const QString &text) = 0;
+    virtual void clearFilter() = 0;
+    virtual bool isFiltered() const = 0;
+    // Orders the rows by the field first, then as the query orders them.
+    virtual Status sortBy(int field, bool descending) = 0;
+    // "field" or "field Desc" after a sortBy(); empty before.
+    const QString &sortText() const { return m_sortText; }
+
+protected:
+    QList<Field> m_fields;
+    QString m_sortText;
+};
+
+// The whole result read at once: for results small enough to hold, and for queries that the
+// server cannot page.
+class LoadedLovRows : public LovRows
+{
+public:
+    explicit LoadedLovRows(Recordset rs);
+
+    Outcome<int> count() override { return m_rs.recordCount(); }
+    Outcome<QList<QList<QVariant>>> rows(int start, int rows) override;
+    Outcome<int> find(int field, const QString &text, bool containing) override;
+    Status filterContaining(int field, const QString &text) override;
+    void clearFilter() override { m_rs.clearFilter(); }
+    bool isFiltered() const override { return m_rs.isFiltered(); }
+    Status sortBy(int field, bool descending) override;
+
+private:
+    Recordset m_rs;
+};
+
+// A result that stays in the server: the count, each page, a search and a sort are queries.
+class PagedLovRows : public LovRows
+{
+public:
+    // Results with more rows than this are paged; smaller ones are read whole.
+    static constexpr int kLoadedRows = 1000;
+
+    // The query's rows paged in its order; none when the query cannot be paged (its order is
+    // not by its own columns, say), or has at most kLoadedRows rows.
+    static Outcome<std::unique_ptr<PagedLovRows>> open(Database &db, const QString &query);
+
+    Outcome<int> count() override;
+    Outcome<QList<QList<QVariant>>> rows(int start, int rows) override;
+    Outcome<int> find(int field, const QString &text, bool containing) override;
+    Status filterContaining(int field, const QString &text) override;
+    void clearFilter() override;
+    bool isFiltered() const override { return !m_filter.isEmpty(); }
+    Status sortBy(int field, bool descending) override;
+
+private:
+    // A found row's place in the order, with the conditions that select the rows from it on and
+    // the rows before it: pages near it are read from it rather than counted from the top.
+    struct Bookmark
+    {
+        int position = 0;
+        QString from;
+        QString before;
+    };
+
+    PagedLovRows(Database &db, QString body, QStringList order);
+    QString fieldName(int field) const;
+    // The window's order: its sort, the query's own order, then every other field.
+    QStringList orderKeys() const;
+    QString orderClause(bool reversed = false) const;
+    QString where(const QString &condition = QString()) const;
+    Outcome<QList<QList<QVariant>>> read(const QString &condition, bool reversed, int offset, int rows);
+
+    Database &m_db;
+    QString m_body;          // the query without its order clause
+    QStringList m_order;     // the query's own order: field names, each maybe with " desc"
+    QString m_sortKey;       // the window's sort before it, when sorted
+    QString m_filter;        // condition of the containment filter; empty when none
+    int m_count = -1;        // rows under the filter, once counted
+    bool m_typed = false;    // whether the fields' types come from rows read
+    std::optional<Bookmark> m_bookmark;
+};
+
+} // namespace vant

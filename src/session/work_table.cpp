@@ -1,0 +1,52 @@
+#include "work_table.h"
+
+#include "database.h"
+
+namespace vant {
+
+namespace {
+
+// SQL Server's limit of rows in one values list.
+constexpr qsizetype kValuesListRows = 1000;
+
+} // namespace
+
+WorkTable::WorkTable(Database &db, const QString &name, const QString &columns)
+    : m_db(db), m_name(QLatin1Char('#') + name), m_columns(columns)
+{
+}
+
+Status WorkTable::create()
+{
+    return executeAll(m_db, {QStringLiteral("if object_id('tempdb..%1') is not null drop table %1").arg(m_name),
+                             QStringLiteral("create table %1 (%2)").arg(m_name, m_columns)});
+}
+
+Status WorkTable::drop()
+{
+    return m_db.execute(QStringLiteral("drop table ") + m_name);
+}
+
+Status insertValueRows(Database &db, const QString &insertInto, const QList<QStringList> &rows)
+{
+    for (qsizetype start = 0; start < rows.size(); start += kValuesListRows) {
+        QStringList lists;
+        for (const QStringList &row : rows.mid(start, kValuesListRows))
+            lists << QLatin1Char('(') + row.join(QLatin1Char(',')) + QLatin1Char(')');
+        if (Status inserted = db.execute(insertInto + QStringLiteral(" values ") + lists.join(QLatin1Char(',')));
+            !inserted)
+            return inserted;
+    }
+    return {};
+}
+
+Status executeAll(Database &db, const QStringList &statements)
+{
+    for (const QString &statement : statements) {
+        if (Status done = db.execute(statement); !done)
+            return done;
+    }
+    return {};
+}
+
+} // namespace vant

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "outcome.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vant {
+
+class Database;
+
+// A temporary table of the connection (SQL Server's #name) that a set-based job fills in the
+// server instead of reading rows into the program. Made inside the job's transaction, it goes
+// with a rollback; the job drops it when done.
+class WorkTable
+{
+public:
+    // name without the #; columns as in a create statement.
+    WorkTable(Database &db, const QString &name, const QString &columns);
+
+    const QString &name() const { return m_name; }
+    // Drops one left by an earlier job of this connection, then creates it.
+    Status create();
+    Status drop();
+
+private:
+    Database &m_db;
+    QString m_name;
+    QString m_columns;
+};
+
+// Rows given by the program, inserted with as few statements as SQL Server takes: at most
+// 1,000 rows per values list. Each row is its values already written as literals.
+Status insertValueRows(Database &db, const QString &insertInto, const QList<QStringList> &rows);
+
+// Statements that end at the first failure.
+Status executeAll(Database &db, const QStringList &statements);
+
+} // namespace vant

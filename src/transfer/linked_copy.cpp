@@ -1,0 +1,292 @@
+#include "linked_copy.h"
+
+#include "session/copy_forms.h"
+#include "session/text_helpers.h"
+#include "session/database.h"
+#include "session/work_table.h"
+#include "source_row.h"
+#include "transfer_scope.h"
+
+#include <functional>
+
+namespace vant {
+
+namespace {
+
+// A table of rows that follow their voucher into the shadow company.
+struct LinkedTable
+{
+    QString name;
+    QString dateColumn; // the period is the rows of these dates
+    QString columns;    // of the insert
+    // The insert's values over the source row p, given the shadow voucher number.
+    std::function<QStringList(const QString &voucherNo)> values;
+    // Reads the row's values in the order the row-by-row copy wrote them, noting the first refused.
+    std::function<void(SourceRow &row)> readValues;
+    // Conditions that hold for every row whose values are refused (and maybe for others).
+    QStringList mayRefuse;
+};
+
+class LinkedCopy
+{
+public:
+    LinkedCopy(const TransferScope &scope, const LinkedTable &table)
+        : m_scope(scope), m_table(table),
+          m_rows(scope.db, QStringLiteral("VantLinkedRows"), QStringLiteral("Seq int primary key, Id int"))
+    {
+    }
+
+    Status run();
+
+private:
+    // The rows of the period, numbered in the order the source's date index keeps them.
+    Status numberRows();
+    Outcome<int> rowCount();
+    // The condition of a row that is copied: it names a voucher that has a copy.
+    QString copiedRow() const;
+    QString shadowVoucherNo() const;
+    Status checkRows();
+    Status insertRows(int rows);
+
+    const TransferScope &m_scope;
+    const LinkedTable &m_table;
+    WorkTable m_rows;
+};
+
+Status LinkedCopy::numberRows()
+{
+    return m_scope.db.execute(QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),"
+                                             "slno from %3 where CompanyCode='%4' and %2 between '%5' and '%6'")
+                                  .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source,
+                                       m_scope.from, m_scope.to));
+}
+
+Outcome<int> LinkedCopy::rowCount()
+{
+    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
+    if (!rs)
+        return rs.error();
+    return rs->value(0).toInt();
+}
+
+QString LinkedCopy::copiedRow() const
+{
+    return QStringLiteral("isnumeric(p.VoucherNo)=1 and p.VoucherNo>0 and exists (select 1 from %1 x where "
+                          "x.CompanyCode='%2' and x.OldVoucherNo=p.VoucherNo)")
+        .arg(m_scope.voucherTable, m_scope.destination);
+}
+
+QString LinkedCopy::shadowVoucherNo() const
+{
+    // The first copy found, as the shadow's index of source numbers keeps them.
+    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode='%2' and "
+                                        "x.OldVoucherNo=p.VoucherNo order by x.tsid)")
+                             .arg(m_scope.voucherTable, m_scope.destination));
+}
+
+Status LinkedCopy::checkRows()
+{
+    const QString voucherNo = QStringLiteral("(p.VoucherNo is not null and ltrim(rtrim(p.VoucherNo))<>'' and "
+                                             "(isnumeric(p.VoucherNo)=0 or ")
+                              + copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral("))");
+    const QString values = m_table.mayRefuse.join(QStringLiteral(" or "));
+    for (int after = 0;;) {
+        auto rs = m_scope.db.openRecordset(
+            QStringLiteral("select top 1 p.*,q.Seq VantSeq,case when ") + copiedRow()
+            + QStringLiteral(" then 1 else 0 end VantCopied from ") + m_rows.name() + QStringLiteral(" q join ")
+            + m_table.name + QStringLiteral(" p on p.slno=q.Id where q.Seq>") + QString::number(after)
+            + QStringLiteral(" and (") + voucherNo + QStringLiteral(" or (") + copiedRow() + QStringLiteral(" and (")
+            + values + QStringLiteral("))) order by q.Seq"));
+        if (!rs)
+            return rs.error();
+        if (rs->eof())
+            return {};
+        after = rs->value(QStringLiteral("VantSeq")).toInt();
+        SourceRow row(*rs, m_table.name, QStringLiteral("slno"));
+        // The row-by-row copy read the voucher number first: a row that names none is skipped.
+        const QVariant sourceNo = rs->value(QStringLiteral("VoucherNo"));
+        if (sourceNo.isNull() || sourceNo.toString().trimmed().isEmpty())
+            continue;
+        const Outcome<QString> literal = numberLiteral(sourceNo, row.describe(QStringLiteral("VoucherNo")));
+        if (!literal)
+            return refusedTransfer(literal.error().description);
+        if (rs->value(QStringLiteral("VantCopied")).toInt() != 1)
+            continue;
+        m_table.readValues(row);
+        if (Status written = row.takeStatus(); !written)
+            return refusedTransfer(written.error().description);
+    }
+}
+
+Status LinkedCopy::insertRows(int rows)
+{
+    const QString statement = QStringLiteral("insert into ") + m_table.name + QLatin1Char('(') + m_table.columns
+                              + QStringLiteral(") select ") + m_table.values(shadowVoucherNo()).join(QLatin1Char(','))
+                              + QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ") + m_table.name
+                              + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 and %2 and ") + copiedRow()
+                              + QStringLiteral(" order by q.Seq");
+    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
+        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
+        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
+            return inserted;
+        m_scope.advance(last - first + 1);
+    }
+    return {};
+}
+
+Status LinkedCopy::run()
+{
+    if (Status made = m_rows.create(); !made)
+        return made;
+    if (Status numbered = numberRows(); !numbered)
+        return numbered;
+    const Outcome<int> rows = rowCount();
+    if (!rows)
+        return rows.error();
+    if (*rows > 0) {
+        if (Status checked = checkRows(); !checked)
+            return checked;
+        if (Status inserted = insertRows(*rows); !inserted)
+            return inserted;
+    }
+    return m_rows.drop();
+}
+
+} // namespace
+
+Status copyBillwise(const TransferScope &scope)
+{
+    scope.caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
+    const LinkedTable billwise{
+        QStringLiteral("AccPending"),
+        QStringLiteral("TransDate"),
+        QStringLiteral("CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,BillAmount,InvoiceNo,"
+                       "MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,VolumeDisc,CashDisc,TransDate,"
+                       "VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID"),
+        [&scope](const QString &voucherNo) {
+            return QStringList{
+                sqlQuoted(scope.destination),
+                copyform::text(QStringLiteral("p.DivisionCode")),
+                copyform::number(QStringLiteral("p.AcType")),
+                copyform::number(QStringLiteral("p.LedgerCode")),
+                voucherNo,
+                copyform::text(QStringLiteral("p.BillRefNo")),
+                copyform::date(QStringLiteral("p.BillDate")),
+                copyform::leadingNumber(QStringLiteral("p.BillAmount")),
+                copyform::text(QStringLiteral("p.InvoiceNo")),
+                copyform::leadingNumber(QStringLiteral("p.MRC_Amt")),
+                copyform::leadingNumber(QStringLiteral("p.DiscAmt")),
+                copyform::text(QStringLiteral("p.CrDr")),
+                copyform::text(QStringLiteral("p.TransType")),
+                copyform::leadingNumber(QStringLiteral("p.OnAcNo")),
+                copyform::leadingNumber(QStringLiteral("p.VoucherCode")),
+                copyform::leadingNumber(QStringLiteral("p.Payable")),
+                copyform::leadingNumber(QStringLiteral("p.VolumeDisc")),
+                copyform::leadingNumber(QStringLiteral("p.CashDisc")),
+                copyform::date(QStringLiteral("p.TransDate")),
+                copyform::leadingNumber(QStringLiteral("p.VoucherSlno")),
+                copyform::leadingNumber(QStringLiteral("p.TransSlno")),
+                copyform::leadingNumber(QStringLiteral("p.OppLedgerCode")),
+                copyform::text(QStringLiteral("p.Remarks")),
+                copyform::text(QStringLiteral("p.IsPaid")),
+                QStringLiteral("getdate()"),
+                copyform::text(QStringLiteral("p.AID")),
+                copyform::text(QStringLiteral("p.OppAID")),
+            };
+        },
+        [](SourceRow &row) {
+            row.raw(QStringLiteral("AcType"));
+            row.raw(QStringLiteral("LedgerCode"));
+            row.date(QStringLiteral("BillDate"));
+            for (const char *field : {"BillAmount", "MRC_Amt", "DiscAmt", "OnAcNo", "VoucherCode", "Payable",
+                                      "VolumeDisc", "CashDisc"})
+                row.number(QString::fromLatin1(field));
+            row.date(QStringLiteral("TransDate"));
+            for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
+                row.number(QString::fromLatin1(field));
+        },
+        {
+            copyform::mayRefuseNumber(QStringLiteral("p.AcType")),
+            copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
+            copyform::mayRefuseDate(QStringLiteral("p.BillDate")),
+            copyform::mayRefuseDate(QStringLiteral("p.TransDate")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.BillAmount")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.MRC_Amt")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.DiscAmt")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OnAcNo")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.Payable")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VolumeDisc")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.CashDisc")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherSlno")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
+        },
+    };
+    return LinkedCopy(scope, billwise).run();
+}
+
+Status copyCheques(const TransferScope &scope)
+{
+    scope.caption(QStringLiteral("Transfer    [ Transfer Cheque Details...]"));
+    const LinkedTable cheques{
+        QStringLiteral("AccChequeDetails"),
+        QStringLiteral("ReceiveDate"),
+        QStringLiteral("CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,DepositDate,ChequeDate,"
+                       "ClearDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,"
+                       "RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1"),
+        [&scope](const QString &voucherNo) {
+            return QStringList{
+                sqlQuoted(scope.destination),
+                copyform::number(QStringLiteral("p.LedgerCode")),
+                voucherNo,
+                copyform::trimmed(QStringLiteral("p.ChequeNo")),
+                copyform::leadingNumber(QStringLiteral("p.ChequeAmount")),
+                copyform::date(QStringLiteral("p.ReceiveDate")),
+                copyform::date(QStringLiteral("p.DepositDate")),
+                copyform::date(QStringLiteral("p.ChequeDate")),
+                copyform::date(QStringLiteral("p.ClearDate")),
+                copyform::trimmed(QStringLiteral("p.Status")),
+                copyform::trimmed(QStringLiteral("p.BankName")),
+                copyform::trimmed(QStringLiteral("p.Branch")),
+                copyform::leadingNumber(QStringLiteral("p.DivisionCode")),
+                copyform::leadingNumber(QStringLiteral("p.AcType")),
+                copyform::leadingNumber(QStringLiteral("p.VoucherCode")),
+                copyform::leadingNumber(QStringLiteral("p.LedgerCode1")),
+                copyform::trimmed(QStringLiteral("p.Narration")),
+                copyform::leadingNumber(QStringLiteral("p.RefVoucherNo")),
+                copyform::trimmed(QStringLiteral("p.ChequePrinted")),
+                copyform::leadingNumber(QStringLiteral("p.OldRefVoucherNo")),
+                QStringLiteral("getdate()"),
+                copyform::trimmed(QStringLiteral("p.AID")),
+                copyform::trimmed(QStringLiteral("p.AID1")),
+            };
+        },
+        [](SourceRow &row) {
+            row.raw(QStringLiteral("LedgerCode"));
+            row.number(QStringLiteral("ChequeAmount"));
+            for (const char *field : {"ReceiveDate", "DepositDate", "ChequeDate", "ClearDate"})
+                row.date(QString::fromLatin1(field));
+            for (const char *field : {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo",
+                                      "OldRefVoucherNo"})
+                row.number(QString::fromLatin1(field));
+        },
+        {
+            copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.ChequeAmount")),
+            copyform::mayRefuseDate(QStringLiteral("p.ReceiveDate")),
+            copyform::mayRefuseDate(QStringLiteral("p.DepositDate")),
+            copyform::mayRefuseDate(QStringLiteral("p.ChequeDate")),
+            copyform::mayRefuseDate(QStringLiteral("p.ClearDate")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.DivisionCode")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.AcType")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.LedgerCode1")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.RefVoucherNo")),
+            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OldRefVoucherNo")),
+        },
+    };
+    return LinkedCopy(scope, cheques).run();
+}
+
+} // namespace vant

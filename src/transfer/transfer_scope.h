@@ -1,0 +1,47 @@
+#pragma once
+
+#include "session/sql_literals.h"
+#include "transfer_run.h"
+
+#include <QString>
+
+namespace vant {
+
+class Database;
+
+// What the steps of one transfer run share: the connection, the request's companies and
+// period as the statements write them, and the user's feedback.
+struct TransferScope
+{
+    Session &session;
+    Database &db;
+    const TransferFeedback &feedback;
+    QString source;
+    QString destination;
+    QString from; // 'yyyy-MM-dd' without quotes
+    QString to;
+    QString voucherTable;
+    QString year;
+
+    // Rows copied per insert statement: the bar moves after each batch.
+    static constexpr int kBatchRows = 5000;
+
+    void caption(const QString &text) const
+    {
+        if (feedback.caption)
+            feedback.caption(text);
+    }
+    void advance(int rows) const
+    {
+        if (feedback.advance && rows > 0)
+            feedback.advance(rows);
+    }
+};
+
+// A value the run refuses stops it; the report says that nothing was kept.
+inline Error refusedTransfer(const QString &why)
+{
+    return Error{kRefusedValue, why + QStringLiteral(" Nothing was transferred.")};
+}
+
+} // namespace vant

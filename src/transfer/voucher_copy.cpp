@@ -1,0 +1,377 @@
+#include "voucher_copy.h"
+
+#include "session/copy_forms.h"
+#include "session/text_helpers.h"
+#include "session/session.h"
+#include "session/work_table.h"
+#include "source_row.h"
+#include "transfer_scope.h"
+
+#include <limits>
+#include <optional>
+
+namespace vant {
+
+namespace {
+
+// The order in which vouchers are numbered and their rows written: voucher code, then source
+// number, then the rows of a voucher as the period's index keeps them.
+const QString kRowOrder = QStringLiteral("VoucherCode,VoucherNo,VoucherDt,tsid");
+
+// One voucher code of the period: its source value, its vouchers and the account type of its
+// first voucher, the order in which the code first appears, and its first sub-number.
+struct CodeBlock
+{
+    QVariant code;
+    int vouchers = 0;
+    int acType = 0;
+    int firstSubNo = 0;
+};
+
+class VoucherCopy
+{
+public:
+    explicit VoucherCopy(const TransferScope &scope)
+        : m_scope(scope), m_rows(scope.db, QStringLiteral("VantVoucherRows"),
+                                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
+          m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
+          m_vouchers(scope.db, QStringLiteral("VantVouchers"), QStringLiteral("VoucherOrd int primary key, SubNo int"))
+    {
+    }
+
+    Status run();
+
+private:
+    QString period() const
+    {
+        return QStringLiteral(" where CompanyCode='") + m_scope.source + QStringLiteral("' and VoucherDt between '")
+               + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'');
+    }
+    QString rowsWithSource() const
+    {
+        return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
+               + QStringLiteral(" v on v.tsid=r.Tsid");
+    }
+    Status numberRows();
+    Outcome<int> rowCount();
+    Outcome<QList<CodeBlock>> codeBlocks();
+    Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
+    Status checkRows(const VoucherNoBlock &numbers, int vouchers);
+    Outcome<std::optional<Error>> firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal);
+    Status writeSubNumbers(const QList<CodeBlock> &codes);
+    Status insertRows(int rows, int firstVoucherNo);
+    Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
+
+    const TransferScope &m_scope;
+    WorkTable m_rows;
+    WorkTable m_subNos;
+    WorkTable m_vouchers;
+};
+
+Error noNumberError(const QString &sourceVoucherNo, const QString &company, int answer)
+{
+    return Error{kRefusedValue, QStringLiteral("No voucher number was given for voucher %1 of company %2 (the "
+                                               "accounts component answered %3); nothing was transferred.")
+                                    .arg(sourceVoucherNo, company)
+                                    .arg(answer)};
+}
+
+// Why the row-by-row copy stopped at this row, in the order it looked at the row's values:
+// the voucher number, the new voucher's number and code, then the values of the insert.
+std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, const QString &destination,
+                                  bool startsVoucher, std::optional<int> numberRefusal)
+{
+    SourceRow row(rs, table, QStringLiteral("tsid"));
+    const QString sourceNo = row.number(QStringLiteral("VoucherNo"));
+    if (Status read = row.takeStatus(); !read)
+        return refusedTransfer(read.error().description);
+    // A row without a voucher number of its own would be copied as the shadow's own row,
+    // which a later transfer of the period could no longer clear.
+    if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo.toDouble() <= 0) {
+        return Error{kRefusedValue, QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
+                                                   "number (%3); nothing was transferred.")
+                                        .arg(row.text(QStringLiteral("VoucherCode")),
+                                             row.text(QStringLiteral("VoucherDt")),
+                                             row.isNull(QStringLiteral("VoucherNo"))
+                                                 ? QStringLiteral("NULL")
+                                                 : row.text(QStringLiteral("VoucherNo")))};
+    }
+    if (startsVoucher) {
+        // Rows under a number that is no voucher number could never be told apart.
+        if (numberRefusal)
+            return noNumberError(row.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
+        row.raw(QStringLiteral("VoucherCode"));
+        if (Status written = row.takeStatus(); !written)
+            return refusedTransfer(written.error().description);
+    }
+    if (row.isNull(QStringLiteral("OppLedgerCode")))
+        row.raw(QStringLiteral("LedgerCode"));
+    else
+        row.number(QStringLiteral("OppLedgerCode"));
+    row.raw(QStringLiteral("AcType"));
+    row.date(QStringLiteral("VoucherDt"));
+    row.raw(QStringLiteral("LedgerCode"));
+    row.number(QStringLiteral("Amount"));
+    row.number(QStringLiteral("VoucherCode"));
+    row.number(QStringLiteral("VoucherSlnoOld"));
+    if (Status written = row.takeStatus(); !written)
+        return refusedTransfer(written.error().description);
+    return std::nullopt;
+}
+
+Status VoucherCopy::numberRows()
+{
+    // A voucher begins where the source number changes from the row before, in the copy's order.
+    return m_scope.db.execute(
+        QStringLiteral("insert into ") + m_rows.name()
+        + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
+                         "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
+                         "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
+                         "(order by %1) then 0 else 1 end StartsVoucher from ")
+              .arg(kRowOrder)
+        + m_scope.voucherTable + period() + QStringLiteral(") s"));
+}
+
+Outcome<int> VoucherCopy::rowCount()
+{
+    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
+    if (!rs)
+        return rs.error();
+    return rs->value(0).toInt();
+}
+
+Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
+{
+    auto rs = m_scope.db.openRecordset(
+        QStringLiteral("select c.VoucherCode,c.Vouchers,f.AcType from (select v.VoucherCode,count(*) Vouchers,"
+                       "min(r.Seq) FirstSeq")
+        + rowsWithSource()
+        + QStringLiteral(" where r.StartsVoucher=1 group by v.VoucherCode) c join ") + m_rows.name()
+        + QStringLiteral(" r on r.Seq=c.FirstSeq join ") + m_scope.voucherTable
+        + QStringLiteral(" f on f.tsid=r.Tsid order by c.FirstSeq"));
+    if (!rs)
+        return rs.error();
+    QList<CodeBlock> codes;
+    for (; !rs->eof(); rs->moveNext())
+        codes.append({rs->value(0), rs->value(1).toInt(), rs->text(2).toInt(), 0});
+    return codes;
+}
+
+Outcome<VoucherNoBlock> VoucherCopy::numberVouchers(QList<CodeBlock> &codes, int vouchers)
+{
+    AccountsComponent *accounts = m_scope.session.AccountsObject.get();
+    if (!accounts)
+        return missingComponentError();
+    const int company = m_scope.destination.toInt();
+    const Outcome<VoucherNoBlock> numbers = accounts->GetMaxVoucherNoBlock(m_scope.voucherTable, company, vouchers);
+    if (!numbers)
+        return numbers.error();
+    for (CodeBlock &code : codes) {
+        const Outcome<int> first = accounts->GetMaxSubVNoBlock(code.code.toString().toInt(), company, code.acType,
+                                                               m_scope.year, code.vouchers);
+        if (!first)
+            return first.error();
+        code.firstSubNo = *first;
+    }
+    return numbers;
+}
+
+Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal)
+{
+    const QString table = m_scope.voucherTable;
+    const auto values = [](std::initializer_list<QString> conditions) {
+        QStringList list(conditions);
+        return list.join(QStringLiteral(" or "));
+    };
+    const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"), QStringLiteral("v.VoucherNo<=0"),
+                                      QStringLiteral("isnumeric(v.VoucherNo)=0"),
+                                      copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherNo"))});
+    const QString rowValues = values({
+        QStringLiteral("(r.StartsVoucher=1 and ") + copyform::mayRefuseNumber(QStringLiteral("v.VoucherCode"))
+            + QLatin1Char(')'),
+        copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
+        copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),
+        copyform::mayRefuseNumber(QStringLiteral("v.LedgerCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("v.Amount")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("v.OppLedgerCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherSlnoOld")),
+    });
+    // A voucher that gets no number stops the copy at its first row: the values of that row
+    // and of later rows are never read.
+    const QString limit = QString::number(lastSeq);
+    for (int after = 0;;) {
+        auto rs = m_scope.db.openRecordset(
+            QStringLiteral("select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts") + rowsWithSource()
+            + QStringLiteral(" where r.Seq>") + QString::number(after) + QStringLiteral(" and r.Seq<=") + limit
+            + QStringLiteral(" and (") + voucherNo + QStringLiteral(" or (r.Seq<") + limit + QStringLiteral(" and (")
+            + rowValues + QStringLiteral("))) order by r.Seq"));
+        if (!rs)
+            return rs.error();
+        if (rs->eof())
+            return std::optional<Error>();
+        after = rs->value(QStringLiteral("VantSeq")).toInt();
+        const bool starts = rs->value(QStringLiteral("VantStarts")).toInt() == 1;
+        const bool refusedHere = numberRefusedAtLast && after == lastSeq;
+        if (auto refused = refusalOfRow(*rs, table, m_scope.destination, starts,
+                                        refusedHere ? std::optional<int>(refusal) : std::nullopt))
+            return refused;
+    }
+}
+
+Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
+{
+    if (numbers.granted >= vouchers) {
+        auto refused = firstRefusal(std::numeric_limits<int>::max(), false, 0);
+        if (!refused)
+            return refused.error();
+        return *refused ? Status(**refused) : Status();
+    }
+    // The first row of the voucher that got no number.
+    auto rs = m_scope.db.openRecordset(QStringLiteral("select r.Seq,v.VoucherNo") + rowsWithSource()
+                                       + QStringLiteral(" where r.StartsVoucher=1 and r.VoucherOrd=")
+                                       + QString::number(numbers.granted + 1));
+    if (!rs)
+        return rs.error();
+    const int refusedSeq = rs->value(0).toInt();
+    auto refused = firstRefusal(refusedSeq, true, numbers.refusal);
+    if (!refused)
+        return refused.error();
+    if (*refused)
+        return **refused;
+    return noNumberError(rs->text(1), m_scope.destination, numbers.refusal);
+}
+
+Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
+{
+    QList<QStringList> values;
+    for (const CodeBlock &code : codes) {
+        const Outcome<QString> literal = optionalNumberLiteral(code.code, QStringLiteral("VoucherCode"));
+        if (!literal)
+            return refusedTransfer(literal.error().description);
+        values.append({*literal, QString::number(code.firstSubNo)});
+    }
+    if (Status made = m_subNos.create(); !made)
+        return made;
+    if (Status filled = insertValueRows(m_scope.db, QStringLiteral("insert into ") + m_subNos.name()
+                                                        + QStringLiteral("(VoucherCode,FirstSubNo)"),
+                                        values);
+        !filled)
+        return filled;
+    if (Status made = m_vouchers.create(); !made)
+        return made;
+    // Each voucher's sub-number follows the earlier vouchers of its code.
+    return m_scope.db.execute(
+        QStringLiteral("insert into ") + m_vouchers.name()
+        + QStringLiteral("(VoucherOrd,SubNo) select r.VoucherOrd,s.FirstSubNo+row_number() over (partition by "
+                         "v.VoucherCode order by r.Seq)-1")
+        + rowsWithSource() + QStringLiteral(" join ") + m_subNos.name()
+        + QStringLiteral(" s on (s.VoucherCode=v.VoucherCode or (s.VoucherCode is null and v.VoucherCode is null))"
+                         " where r.StartsVoucher=1"));
+}
+
+Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
+{
+    const QString statement =
+        QStringLiteral("insert into ") + m_scope.voucherTable
+        + QStringLiteral("(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode,"
+                         "Narration,IsVoucherScr,OppLedgerCode,VoucherSlno,VoucherSlnoOld,BillRefNo,OldVoucherNo,"
+                         "Counter,TS,AID,OppAID) select ")
+        + QStringList{
+            sqlQuoted(m_scope.destination),
+            copyform::text(QStringLiteral("v.DivisionCode")),
+            copyform::number(QStringLiteral("v.AcType")),
+            QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"),
+            copyform::date(QStringLiteral("v.VoucherDt")),
+            copyform::number(QStringLiteral("v.LedgerCode")),
+            copyform::text(QStringLiteral("v.CrDr")),
+            copyform::leadingNumber(QStringLiteral("v.Amount")),
+            copyform::leadingNumber(QStringLiteral("v.VoucherCode")),
+            copyform::text(QStringLiteral("v.Narration")),
+            copyform::text(QStringLiteral("v.IsVoucherScr")),
+            // A row without opposite ledger is its own opposite.
+            QStringLiteral("case when v.OppLedgerCode is null then ") + copyform::number(QStringLiteral("v.LedgerCode"))
+                + QStringLiteral(" else ") + copyform::leadingNumber(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" end"),
+            QStringLiteral("w.SubNo"),
+            copyform::leadingNumber(QStringLiteral("v.VoucherSlnoOld")),
+            copyform::text(QStringLiteral("v.BillRefNo")),
+            copyform::leadingNumber(QStringLiteral("v.VoucherNo")),
+            copyform::text(QStringLiteral("v.Counter")),
+            QStringLiteral("getdate()"),
+            copyform::text(QStringLiteral("v.AID")),
+            copyform::text(QStringLiteral("v.OppAID")),
+        }.join(QLatin1Char(','))
+        + rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
+        + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq");
+    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
+        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
+        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
+            return inserted;
+        m_scope.advance(last - first + 1);
+    }
+    return {};
+}
+
+Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers)
+{
+    // The counters end where voucher by voucher recording would leave them: at the last numbers.
+    QStringList statements = {QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
+                              + QString::number(numbers.first + numbers.granted - 1)
+                              + QStringLiteral(" where CompanyCode='") + m_scope.destination + QLatin1Char('\'')};
+    for (const CodeBlock &code : codes) {
+        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
+                          + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
+                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode='")
+                          + m_scope.destination + QStringLiteral("' and TranYear='") + m_scope.year
+                          + QLatin1Char('\'');
+    }
+    return executeAll(m_scope.db, statements);
+}
+
+Status VoucherCopy::run()
+{
+    if (Status made = m_rows.create(); !made)
+        return made;
+    if (Status numbered = numberRows(); !numbered)
+        return numbered;
+    const Outcome<int> rows = rowCount();
+    if (!rows)
+        return rows.error();
+    if (*rows == 0)
+        return m_rows.drop();
+    if (m_scope.feedback.showProgress)
+        m_scope.feedback.showProgress();
+
+    auto codes = codeBlocks();
+    if (!codes)
+        return codes.error();
+    int vouchers = 0;
+    for (const CodeBlock &code : std::as_const(*codes))
+        vouchers += code.vouchers;
+    const Outcome<VoucherNoBlock> numbers = numberVouchers(*codes, vouchers);
+    if (!numbers)
+        return numbers.error();
+    if (Status checked = checkRows(*numbers, vouchers); !checked)
+        return checked;
+
+    if (Status written = writeSubNumbers(*codes); !written)
+        return written;
+    if (Status inserted = insertRows(*rows, numbers->first); !inserted)
+        return inserted;
+    if (Status recorded = recordNumbers(*codes, *numbers); !recorded)
+        return recorded;
+    for (WorkTable *table : {&m_rows, &m_subNos, &m_vouchers}) {
+        if (Status dropped = table->drop(); !dropped)
+            return dropped;
+    }
+    return {};
+}
+
+} // namespace
+
+Status copyVouchers(const TransferScope &scope)
+{
+    return VoucherCopy(scope).run();
+}
+
+} // namespace vant

@@ -1,0 +1,158 @@
+// A large lookup result stays in the server and is read a page at a time: every count, page,
+// search, sort and filter must give what the whole result read into the program gives.
+#include "lov_fixture.h"
+
+#include "lookup/lov_rows.h"
+#include "support/qt_printers.h"
+
+namespace vant::test {
+namespace {
+
+class LovRowsTest : public LovFixture
+{
+protected:
+    static constexpr int kRows = 2500;
+
+    // Names in both cases, repeated and NULL; codes in the order the rows were written.
+    void SetUp() override
+    {
+        TestDatabase::exec(db(), {u"create table biglist (Name varchar(50), Code int, Amount float)"_s,
+                                  u"with recursive n(i) as (select 1 union all select i+1 from n where i<%1) "
+                                  "insert into biglist(Name,Code,Amount) select case when i%97=0 then null when "
+                                  "i%2=0 then 'Item '||substr('0000'||(i%500),-4) else 'item '||substr('0000'||i,-4)"
+                                  "||' B' end,i,(i*37)%1000+0.25 from n"_s.arg(kRows)});
+    }
+
+    // The same query paged in the server and read whole.
+    std::pair<std::unique_ptr<LovRows>, std::unique_ptr<LovRows>> both(const QString &query)
+    {
+        auto paged = PagedLovRows::open(db(), query);
+        EXPECT_TRUE(paged && *paged);
+        auto whole = db().openRecordset(query);
+        EXPECT_TRUE(bool(whole));
+        return {paged && *paged ? std::move(*paged) : nullptr,
+                std::make_unique<LoadedLovRows>(whole ? std::move(*whole) : Recordset())};
+    }
+
+    static QString rowsText(LovRows &rows, int start, int count)
+    {
+        const auto values = rows.rows(start, count);
+        if (!values)
+            return u"error: "_s + values.error().description;
+        QStringList lines;
+        for (const QList<QVariant> &row : *values) {
+            QStringList cells;
+            for (const QVariant &value : row)
+                cells << (value.isNull() ? u"NULL"_s : valueText(value));
+            lines << cells.join(u'|');
+        }
+        return lines.join(u'\n');
+    }
+    static QString findText(LovRows &rows, int field, const QString &text, bool containing)
+    {
+        const Outcome<int> found = rows.find(field, text, containing);
+        return found ? QString::number(*found) : u"error: "_s + found.error().description;
+    }
+};
+
+TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
+{
+    auto rows = both(u"select Name,Code,Amount from biglist order by Name"_s);
+    std::unique_ptr<LovRows> &paged = rows.first;
+    std::unique_ptr<LovRows> &whole = rows.second;
+    ASSERT_TRUE(paged && whole);
+    const int name = 0, code = 1, amount = 2;
+    const auto same = [&](const char *what, const std::function<QString(LovRows &)> &look) {
+        EXPECT_EQ(look(*paged), look(*whole)) << what;
+    };
+    const auto pagesAndSearches = [&](const char *state) {
+        SCOPED_TRACE(state);
+        same("count", [](LovRows &rows) { return QString::number(*rows.count()); });
+        for (const int start : {1, 2, 21, 1231, 2481, 2495})
+            same("page", [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        same("past the end", [](LovRows &rows) { return rowsText(rows, kRows + 1, 20); });
+        for (const QString &text : {u"item 0"_s, u"ITEM 04"_s, u"item 1234"_s, u"item 0499"_s, u"zz"_s, u"It"_s,
+                                    u"item 0001 b"_s})
+            same("find", [&](LovRows &rows) { return findText(rows, name, text, false); });
+        same("find a number", [&](LovRows &rows) { return findText(rows, code, u"123"_s, false); });
+        same("find within", [&](LovRows &rows) { return findText(rows, name, u"12 b"_s, true); });
+    };
+
+    pagesAndSearches("as the query orders them");
+    for (const auto &[field, descending] : {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false},
+                                             std::pair{name, false}}) {
+        ASSERT_TRUE(paged->sortBy(field, descending));
+        ASSERT_TRUE(whole->sortBy(field, descending));
+        EXPECT_EQ(paged->sortText(), whole->sortText());
+        pagesAndSearches(qPrintable(u"sorted by %1%2"_s.arg(field).arg(descending ? u" desc"_s : QString())));
+    }
+    ASSERT_TRUE(paged->filterContaining(name, u"9 b"_s));
+    ASSERT_TRUE(whole->filterContaining(name, u"9 b"_s));
+    EXPECT_TRUE(paged->isFiltered());
+    same("filtered count", [](LovRows &rows) { return QString::number(*rows.count()); });
+    same("filtered page", [](LovRows &rows) { return rowsText(rows, 11, 20); });
+    same("find under the filter", [&](LovRows &rows) { return findText(rows, name, u"item 1"_s, false); });
+    paged->clearFilter();
+    whole->clearFilter();
+    same("unfiltered count", [](LovRows &rows) { return QString::number(*rows.count()); });
+}
+
+TEST_F(LovRowsTest, SmallResultsAndQueriesItCannotOrderAreReadWhole)
+{
+    auto small = PagedLovRows::open(db(), u"select Name,Code from biglist where Code<=1000 order by Name"_s);
+    ASSERT_TRUE(bool(small));
+    EXPECT_FALSE(*small);
+    auto expression = PagedLovRows::open(db(), u"select Name,Code from biglist order by upper(Name)"_s);
+    ASSERT_TRUE(bool(expression));
+    EXPECT_FALSE(*expression);
+    auto big = PagedLovRows::open(db(), u"select b.Name,b.Code from biglist b order by b.[Code] desc"_s);
+    ASSERT_TRUE(big && *big);
+    EXPECT_EQ(rowsText(**big, 1, 1), u"Item 0000|2500"_s);
+}
+
+// The window over a large result: what the user sees, page by page, while every statement
+// reads at most a page of rows.
+TEST_F(LovRowsTest, TheWindowPagesALargeResult)
+{
+    const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
+    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
+    m_session.DBConnection = m_database.connect();
+    qunsetenv("VANT_SQL_TRACE");
+    LovRequest request;
+    request.Query = u"select Name,Code from biglist"_s;
+    request.ColumnWidths = u"3000,1200"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    request.MultiSelect = 1;
+    m_lov.LovSearchField = u"Name"_s;
+    QStringList seen;
+    m_presenter.script = [&](LovController &window) {
+        seen << window.countLabel() << window.cell(1, 1);
+        window.nextPage();
+        seen << window.countLabel() << window.cell(1, 1);
+        // The NULL names come first; a blank marks the row found.
+        window.typeText(u"item"_s);
+        seen << window.countLabel() << window.cell(window.currentRow(), 1);
+        window.typeText(u" "_s);
+        window.nextPage();
+        window.previousPage();
+        seen << window.countLabel() << QString::number(window.isMarked(window.currentRow()));
+        window.sortByHead(2);
+        window.sortByHead(2);
+        seen << window.countLabel() << window.cell(1, 2);
+        window.choose();
+    };
+    ASSERT_TRUE(m_lov.ShowLov(request));
+
+    EXPECT_EQ(seen, QStringList({u"Records : 1/2500"_s, QString(), u"Records : 21/2500"_s, QString(),
+                                 u"Records : 26/2500"_s, u"Item 0000"_s, u"Records : 26/2500, (1)"_s, u"1"_s,
+                                 u"Records : 1/2500, (1)"_s, u"2500"_s}));
+    EXPECT_EQ(request.Result, u"Item 0000!@#$%500"_s);
+    QFile trace(tracePath);
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QStringList statements = QString::fromUtf8(trace.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_FALSE(statements.contains(u"select Name,Code from biglist order by Name"_s));
+    EXPECT_FALSE(statements.filter(u"fetch next 20 rows only"_s).isEmpty());
+}
+
+} // namespace
+} // namespace vant::test

@@ -1,0 +1,178 @@
+// What a posting leaves behind, recorded from the voucher-by-voucher engine on seeded data sets
+// and kept in golden/: every row of every table, the boxes and the log. Any engine must leave
+// exactly these.
+#include "posting_fixture.h"
+
+#include "posting/posting_filters.h"
+#include "posting/posting_run.h"
+#include "posting/voucher_grid.h"
+#include "support/golden_file.h"
+
+using namespace Qt::StringLiterals;
+
+namespace vant::test {
+namespace {
+
+const QString kGolden = QStringLiteral(VANT_GOLDEN_DIR);
+
+class PostingGolden : public PostingFixture
+{
+protected:
+    // Sales vouchers of 10 April: 21 of three lines with quotes and NULLs, 22 with two pending
+    // rows and a cheque without deposit date, 23 sharing its number with company 2 and with a
+    // moved line, 24 with a cheque and a pending row of NULLs, 25 and 26 plain.
+    void SetUp() override
+    {
+        PostingFixture::SetUp();
+        addLine({.voucherNo = 21, .amount = 100, .billRefNo = u"O'Neil;1"_s, .narration = u"Anand's"_s});
+        addLine({.voucherNo = 21, .amount = 50, .ledgerCode = 102, .narration = {}});
+        addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .oppLedgerCode = 101});
+        exec({u"update AccOffLineVoucher set OldVoucherNo=null where VoucherNo=21 and CrDr='C'"_s});
+        addVoucher(22, 500);
+        addLine({.voucherNo = 23, .amount = 30, .ledgerCode = 301, .oppLedgerCode = 401, .acType = 2});
+        addLine({.voucherNo = 23, .crDr = u"C"_s, .amount = -30, .ledgerCode = 401, .oppLedgerCode = 301});
+        addLine({.voucherNo = 23, .amount = 3, .moved = u"Y"_s});
+        addLine({.voucherNo = 23, .amount = 40, .companyCode = 2});
+        addVoucher(24, 75.25);
+        addVoucher(25, 12);
+        addVoucher(26, 13);
+        const QString pending =
+            u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+            "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+            "values "_s;
+        const QString cheque =
+            u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+            "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+            "values "_s;
+        exec({
+            pending + u"(1,1,1,401,22,'B-22','2026-04-10',500,'INV''7',520,20,'D','CA','12A',5,500,201,'first')"_s,
+            pending + u"(1,1,1,401,22,'B-22b','2026-04-10',1,'INV-8',1,0,'D','CA','1',5,1,201,'second')"_s,
+            pending + u"(1,null,1,401,24,null,null,0,null,0,0,null,null,null,5,0,201,null)"_s,
+            pending + u"(2,1,1,401,23,'B-23','2026-04-10',40,'INV-23',40,0,'D','CA','',5,40,201,'other company')"_s,
+            cheque + u"(1,1,1,5,22,102,401,'000123',500,'2026-04-10','2026-04-15',null,'R','State Bank','N')"_s,
+            cheque + u"(1,2,2,5,24,102,401,' 77 ',75.25,'2026-04-10 08:00:00','2026-04-16','2026-04-17','C',"
+                     "'Bank''s',null)"_s,
+        });
+    }
+
+    // The vouchers as Go lists them, the given voucher numbers marked; voucher 23 as type 2.
+    QList<PostingRow> marked(std::initializer_list<int> voucherNos)
+    {
+        VoucherGrid grid;
+        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        for (int row = 1; row < grid.rows(); ++row) {
+            if (std::find(voucherNos.begin(), voucherNos.end(), grid.text(row, VoucherGrid::Vno).toInt())
+                != voucherNos.end()) {
+                grid.toggleMark(row);
+                if (grid.text(row, VoucherGrid::Vno) == u"23")
+                    grid.RowColor(2, row);
+            }
+        }
+        return grid.postingRows();
+    }
+
+    // Posts the rows and records the outcome, each voucher heard of, the boxes and the log.
+    QStringList post(const QList<PostingRow> &rows)
+    {
+        prompts.clear();
+        QFile::remove(session->errorLog.logPath());
+        QStringList seen = {u"## post"_s};
+        for (const PostingRow &row : rows) {
+            seen << u"row: %1|%2|%3|%4"_s.arg(row.postedAmount, row.voucherNo, row.acType, row.voucherCode);
+        }
+        const PostingEnd end = SaveTrans(*session, rows, [&seen](const PostingRow &row, int voucherNo) {
+            seen << u"posted: %1 as %2"_s.arg(row.voucherNo).arg(voucherNo);
+        });
+        seen << u"end: %1"_s.arg(int(end));
+        for (const auto &box : prompts.boxes()) {
+            seen << u"box: "_s + QString(box.text).replace(u"\r\n"_s, u"\\r\\n"_s) + u" | "_s + box.title + u" | "_s
+                        + QString::number(int(box.icon));
+        }
+        for (const QString &line : logLines()) {
+            if (!line.startsWith(u"Date  :"_s))
+                seen << u"log: "_s + line;
+        }
+        seen << u"component left: %1"_s.arg(session->AccountsObject ? u"yes"_s : u"no"_s);
+        return seen;
+    }
+
+    // Undoes every posting, so that the next case starts from the seeded vouchers.
+    void unpost()
+    {
+        exec({u"delete from accvoucher2026"_s, u"delete from AccPending"_s, u"delete from AccChequeDetails"_s,
+              u"delete from AccCompanyVoucherNo"_s, u"update AccOffLineVoucher set Moved=null where Moved='Y' and "
+              "not (VoucherNo=23 and Amount=3)"_s,
+              u"update acccompanymaster set Voucherno=0"_s});
+    }
+};
+
+TEST_F(PostingGolden, MarkedVouchersPostedInTwoRuns)
+{
+    QStringList seen = post(marked({21, 22, 23, 24}));
+    seen << databaseDump(db());
+    seen << post(marked({25}));
+    seen << databaseDump(db());
+    expectGolden(kGolden, u"posting_runs"_s, seen);
+}
+
+// Each failure stops the run at its voucher, leaving the earlier ones posted and the rest
+// untouched, with its box and report.
+TEST_F(PostingGolden, FailingPostings)
+{
+    const struct
+    {
+        QString name;
+        QStringList setup, undo;
+    } cases[] = {
+        {u"a ledger missing from the ledger master in the third voucher"_s,
+         {u"update AccOffLineVoucher set LedgerCode=999 where VoucherNo=23 and CrDr='C'"_s},
+         {u"update AccOffLineVoucher set LedgerCode=401 where VoucherNo=23 and CrDr='C'"_s}},
+        {u"a number taken (-1 for the second voucher)"_s,
+         {u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
+          "(1,2,'2026-04-01',101,'D',1,5)"_s},
+         {}},
+        {u"a number taken (-1 for the first voucher)"_s,
+         {u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
+          "(1,1,'2026-04-01',101,'D',1,5)"_s},
+         {}},
+        {u"a component answering 0"_s, {u"update acccompanymaster set CompanyCode=11 where CompanyCode=1"_s},
+         {u"update acccompanymaster set CompanyCode=1 where CompanyCode=11"_s}},
+        {u"a cheque that cannot be written for the second voucher"_s,
+         {u"create trigger injected before insert on AccChequeDetails when new.ChequeNo='000123' begin "
+          "select raise(abort,'Injected failure'); end"_s},
+         {u"drop trigger injected"_s}},
+        {u"an off-line number that is no number in the fourth voucher"_s,
+         {u"update AccOffLineVoucher set OldVoucherNo='24 or 1=1' where VoucherNo=24"_s},
+         {u"update AccOffLineVoucher set OldVoucherNo=24 where VoucherNo=24"_s}},
+        {u"a line without amount in the first voucher"_s,
+         {u"update AccOffLineVoucher set Amount=null where VoucherNo=21 and LedgerCode=102"_s},
+         {u"update AccOffLineVoucher set Amount=50 where VoucherNo=21 and LedgerCode=102"_s}},
+        {u"a date that is no date in the second voucher"_s,
+         {u"update AccOffLineVoucher set VoucherDt='2026-04-1x' where VoucherNo=22 and CrDr='C'"_s},
+         {u"update AccOffLineVoucher set VoucherDt='2026-04-10' where VoucherNo=22 and CrDr='C'"_s}},
+        {u"a pending row whose ledger is missing in the fourth voucher"_s,
+         {u"update AccOffLinePending set OppLedgerCode=998 where VoucherNo=24"_s},
+         {u"update AccOffLinePending set OppLedgerCode=201 where VoucherNo=24"_s}},
+        {u"a ledger without aid"_s, {u"update accledgermaster set aid=null where ledgercode=102"_s},
+         {u"update accledgermaster set aid=9102 where ledgercode=102"_s}},
+        {u"a ledger whose aid is text"_s, {u"update accledgermaster set aid='9x' where ledgercode=301"_s},
+         {u"update accledgermaster set aid=9301 where ledgercode=301"_s}},
+    };
+    QStringList seen;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QList<PostingRow> rows = marked({21, 22, 23, 24});
+        exec(c.setup);
+        seen << u"### "_s + c.name << post(rows) << databaseDump(db());
+        exec(c.undo);
+        unpost();
+    }
+    // A marked row whose lines were posted meanwhile copies nothing, also not its cheque.
+    const QList<PostingRow> rows = marked({22, 26});
+    exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=22"_s});
+    seen << u"### a marked voucher posted meanwhile"_s << post(rows) << databaseDump(db());
+    expectGolden(kGolden, u"posting_failures"_s, seen);
+}
+
+} // namespace
+} // namespace vant::test
