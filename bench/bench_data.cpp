@@ -1,6 +1,6 @@
 #include "bench_data.h"
 
-#include "session/accounts_schema.h"
+#include "db/accounts_schema.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

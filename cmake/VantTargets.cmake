@@ -14,7 +14,7 @@ function(vant_add_test)
   vant_target_defaults(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE vant_test_support GTest::gtest)
   if(T_GUI)
-    target_link_libraries(${T_NAME} PRIVATE vant_gui_test_main vantui Qt6::Test)
+    target_link_libraries(${T_NAME} PRIVATE vant_gui_test_main vant_program Qt6::Test)
   elseif(T_SCREEN)
     string(REPLACE "x" ";" screen "${T_SCREEN}")
     list(GET screen 0 width)
@@ -23,7 +23,7 @@ function(vant_add_test)
     target_sources(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/screen_test_main.cpp)
     target_compile_definitions(${T_NAME} PRIVATE VANT_TEST_SCREEN_WIDTH=${width}
       VANT_TEST_SCREEN_HEIGHT=${height} VANT_TEST_SCREEN_PERCENT=${percent})
-    target_link_libraries(${T_NAME} PRIVATE vantui Qt6::Test)
+    target_link_libraries(${T_NAME} PRIVATE vant_program Qt6::Test)
   else()
     target_link_libraries(${T_NAME} PRIVATE vant_core_test_main)
   endif()
@@ -31,4 +31,11 @@ function(vant_add_test)
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# A program that links every object of a layer's library: an object that calls into a layer
+# above it leaves a symbol that the layers below cannot give, and the build fails.
+function(vant_layer_check layer)
+  add_executable(${layer}_layer_check ${PROJECT_SOURCE_DIR}/cmake/layer_check.cpp)
+  target_link_libraries(${layer}_layer_check PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${layer}>")
 endfunction()

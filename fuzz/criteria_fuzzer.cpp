@@ -2,7 +2,7 @@
 // values, never as a crash, and a filter never shows more rows than the result holds.
 #include "fuzz_input.h"
 
-#include "session/recordset.h"
+#include "db/recordset.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 // stack, and string literals come through unchanged.
 #include "fuzz_input.h"
 
-#include "session/sqlite_dialect.h"
+#include "db/sqlite_dialect.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

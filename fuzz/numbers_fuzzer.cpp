@@ -2,8 +2,8 @@
 // is a finite plain number or a yyyy-MM-dd date, and whole numbers stay within int.
 #include "fuzz_input.h"
 
-#include "session/recordset.h"
-#include "session/sql_literals.h"
+#include "db/recordset.h"
+#include "db/sql_literals.h"
 
 #include <QDate>
 

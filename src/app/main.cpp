@@ -2,9 +2,9 @@
 #include "lookup/qt_lov_presenter.h"
 #include "program_identity.h"
 #include "session/error_report.h"
-#include "session/qt_user_prompts.h"
+#include "widgets/qt_user_prompts.h"
 #include "session/session.h"
-#include "session/start_exit.h"
+#include "start_exit.h"
 
 #include <QApplication>
 #include <QTextStream>

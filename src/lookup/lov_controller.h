@@ -5,7 +5,7 @@
 #include "lov_screens.h"
 #include "lov_selection.h"
 
-#include "session/recordset.h"
+#include "db/recordset.h"
 
 #include <QList>
 #include <QObject>

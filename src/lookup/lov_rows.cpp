@@ -1,7 +1,7 @@
 #include "lov_rows.h"
 
-#include "session/database.h"
-#include "session/recordset_criteria.h"
+#include "db/database.h"
+#include "db/recordset_criteria.h"
 #include "session/text_helpers.h"
 
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "session/outcome.h"
-#include "session/recordset.h"
+#include "db/outcome.h"
+#include "db/recordset.h"
 
 #include <QList>
 #include <QString>

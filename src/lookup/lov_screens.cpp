@@ -1,6 +1,7 @@
 #include "lov_screens.h"
 
 #include "session/text_helpers.h"
+#include "db/sql_literals.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/recordset.h"
+#include "db/recordset.h"
 
 #include <QString>
 #include <QStringList>

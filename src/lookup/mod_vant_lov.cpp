@@ -6,7 +6,8 @@
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
-#include "session/work_table.h"
+#include "db/work_table.h"
+#include "db/sql_literals.h"
 
 #include <QAtomicInt>
 #include <QDateTime>

@@ -2,8 +2,8 @@
 
 #include "lov_request.h"
 
-#include "session/outcome.h"
-#include "session/recordset.h"
+#include "db/outcome.h"
+#include "db/recordset.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "frm_lov_result.h"
 
-#include "session/activation_return.h"
+#include "widgets/activation_return.h"
 
 namespace vant {
 

@@ -5,11 +5,11 @@
 #include "posting_run.h"
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
-#include "session/busy_window.h"
-#include "session/recordset.h"
+#include "widgets/busy_window.h"
+#include "db/recordset.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
-#include "session/widget_twips.h"
+#include "widgets/widget_twips.h"
 
 #include <QComboBox>
 #include <QDateEdit>

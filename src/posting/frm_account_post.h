@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/outcome.h"
+#include "db/outcome.h"
 
 #include <QDialog>
 

@@ -3,8 +3,8 @@
 
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
-#include "session/date_picker.h"
-#include "session/widget_twips.h"
+#include "widgets/date_picker.h"
+#include "widgets/widget_twips.h"
 
 #include <QComboBox>
 #include <QHeaderView>

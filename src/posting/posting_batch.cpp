@@ -1,10 +1,10 @@
 #include "posting_batch.h"
 
-#include "session/copy_forms.h"
-#include "session/sql_literals.h"
+#include "db/copy_forms.h"
+#include "db/sql_literals.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
-#include "session/work_table.h"
+#include "db/work_table.h"
 
 namespace vant {
 

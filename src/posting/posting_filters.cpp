@@ -3,6 +3,7 @@
 #include "voucher_grid.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
+#include "db/sql_literals.h"
 
 namespace vant {
 

@@ -5,7 +5,7 @@
 #include "session/company_context.h"
 #include "session/products.h"
 #include "session/session.h"
-#include "session/sql_literals.h"
+#include "db/sql_literals.h"
 #include "session/user_prompts.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "posting_statements.h"
 
-#include "session/sql_literals.h"
+#include "db/sql_literals.h"
 #include "session/text_helpers.h"
 
 namespace vant {

@@ -2,7 +2,7 @@
 
 #include "posting_statements.h"
 #include "session/session.h"
-#include "session/sql_literals.h"
+#include "db/sql_literals.h"
 
 namespace vant {
 

@@ -1,6 +1,6 @@
 #include "voucher_detail_panel.h"
 
-#include "session/widget_twips.h"
+#include "widgets/widget_twips.h"
 
 #include <QHeaderView>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "voucher_grid.h"
 
 #include "posting_formats.h"
-#include "session/recordset.h"
+#include "db/recordset.h"
 
 #include <cmath>
 

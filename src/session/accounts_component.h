@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outcome.h"
+#include "db/outcome.h"
 
 #include <QString>
 

@@ -1,7 +1,8 @@
 #include "ledger_accounts.h"
 
-#include "database.h"
+#include "db/database.h"
 #include "text_helpers.h"
+#include "db/sql_literals.h"
 
 #include <QStringList>
 

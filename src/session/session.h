@@ -1,7 +1,7 @@
 #pragma once
 
 #include "accounts_component.h"
-#include "database.h"
+#include "db/database.h"
 #include "error_report.h"
 
 #include <QDate>

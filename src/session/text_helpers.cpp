@@ -59,16 +59,4 @@ QStringList characters(const QString &text)
     return list;
 }
 
-QString sqlDate(const QDate &date)
-{
-    return date.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
-QString sqlQuoted(const QString &text)
-{
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 } // namespace vant

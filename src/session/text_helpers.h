@@ -26,11 +26,4 @@ QString withoutLastCharacter(const QString &text);
 // The characters of a text, each a QString of one or two UTF-16 units.
 QStringList characters(const QString &text);
 
-// A date as the statements write it: yyyy-MM-dd.
-QString sqlDate(const QDate &date);
-
-// Text as a quoted literal of a statement: between single quotes, inner quotes doubled,
-// so that a value holding a quote never breaks the statement.
-QString sqlQuoted(const QString &text);
-
 } // namespace vant

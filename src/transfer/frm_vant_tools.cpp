@@ -2,10 +2,10 @@
 
 #include "company_box.h"
 #include "purge_data.h"
-#include "session/busy_window.h"
-#include "session/date_picker.h"
+#include "widgets/busy_window.h"
+#include "widgets/date_picker.h"
 #include "session/session.h"
-#include "session/widget_twips.h"
+#include "widgets/widget_twips.h"
 #include "session/user_prompts.h"
 #include "transfer_run.h"
 

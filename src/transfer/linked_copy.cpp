@@ -1,11 +1,12 @@
 #include "linked_copy.h"
 
-#include "session/copy_forms.h"
+#include "db/copy_forms.h"
 #include "session/text_helpers.h"
-#include "session/database.h"
-#include "session/work_table.h"
+#include "db/database.h"
+#include "db/work_table.h"
 #include "source_row.h"
 #include "transfer_scope.h"
+#include "db/sql_literals.h"
 
 #include <functional>
 

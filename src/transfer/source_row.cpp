@@ -1,6 +1,6 @@
 #include "source_row.h"
 
-#include "session/sql_literals.h"
+#include "db/sql_literals.h"
 #include "session/text_helpers.h"
 
 namespace vant {

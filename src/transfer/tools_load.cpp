@@ -1,7 +1,7 @@
 #include "tools_load.h"
 
 #include "session/session.h"
-#include "session/shadow_company_picker.h"
+#include "shadow_company_picker.h"
 
 namespace vant {
 

@@ -1,10 +1,11 @@
 #include "transfer_request.h"
 
 #include "session/company_context.h"
-#include "session/recordset.h"
+#include "db/recordset.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
+#include "db/sql_literals.h"
 
 #include <algorithm>
 

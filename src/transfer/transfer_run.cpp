@@ -3,9 +3,10 @@
 #include "linked_copy.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
-#include "session/work_table.h"
+#include "db/work_table.h"
 #include "transfer_scope.h"
 #include "voucher_copy.h"
+#include "db/sql_literals.h"
 
 namespace vant {
 

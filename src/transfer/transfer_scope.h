@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/sql_literals.h"
+#include "db/sql_literals.h"
 #include "transfer_run.h"
 
 #include <QString>

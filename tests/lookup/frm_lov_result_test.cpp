@@ -3,7 +3,7 @@
 #include "lookup/frm_lov_result.h"
 #include "lookup/lov_placement.h"
 #include "lookup/qt_lov_presenter.h"
-#include "session/shadow_company_picker.h"
+#include "transfer/shadow_company_picker.h"
 
 #include <QApplication>
 #include <QHeaderView>

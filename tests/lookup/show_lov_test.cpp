@@ -1,6 +1,6 @@
 #include "lov_fixture.h"
 
-#include "session/shadow_company_picker.h"
+#include "transfer/shadow_company_picker.h"
 
 namespace vant::test {
 namespace {

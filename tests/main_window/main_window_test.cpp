@@ -1,6 +1,6 @@
 // The main window: its menu, the company it loads, the job window each entry opens and the
 // two ways it ends the program.
-#include "login_fixture.h"
+#include "login/login_fixture.h"
 
 #include "main_window/main_window.h"
 #include "session/products.h"

@@ -6,7 +6,7 @@
 
 #include "lookup/frm_lov_result.h"
 #include "posting/frm_account_post.h"
-#include "session/shadow_company_picker.h"
+#include "transfer/shadow_company_picker.h"
 #include "support/cut_off_texts.h"
 #include "transfer/frm_vant_tools.h"
 

@@ -7,9 +7,9 @@
 #include "desktop_identity.h"
 #include "lookup/qt_lov_presenter.h"
 #include "session/error_report.h"
-#include "session/qt_user_prompts.h"
+#include "widgets/qt_user_prompts.h"
 #include "session/session.h"
-#include "session/start_exit.h"
+#include "app/start_exit.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "test_database.h"
 
-#include "session/accounts_schema.h"
+#include "db/accounts_schema.h"
 #include "session/password_cipher.h"
 #include "session/settings_store.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/database.h"
+#include "db/database.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "database_creator.h"
 
 #include "demo_data.h"
-#include "session/accounts_schema.h"
+#include "db/accounts_schema.h"
 #include "session/password_cipher.h"
 #include "session/settings_store.h"
 

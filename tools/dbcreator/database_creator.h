@@ -2,7 +2,7 @@
 
 #include "creator_options.h"
 #include "financial_year.h"
-#include "session/outcome.h"
+#include "db/outcome.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "financial_year.h"
-#include "session/database.h"
+#include "db/database.h"
 
 #include <QDate>
 

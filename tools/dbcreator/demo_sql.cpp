@@ -1,6 +1,7 @@
 #include "demo_sql.h"
 
 #include "session/text_helpers.h"
+#include "db/sql_literals.h"
 
 namespace vant {
 

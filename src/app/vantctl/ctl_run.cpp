@@ -8,7 +8,7 @@
 #include "session/company_context.h"
 #include "session/connection.h"
 #include "session/error_report.h"
-#include "session/login_engine.h"
+#include "login/login_engine.h"
 #include "session/session.h"
 
 #include <QTextStream>

@@ -7,6 +7,7 @@
 #include "session/user_prompts.h"
 #include "transfer/transfer_request.h"
 #include "transfer/transfer_run.h"
+#include "db/sql_literals.h"
 
 #include <QTextStream>
 

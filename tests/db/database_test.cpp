@@ -1,6 +1,6 @@
-#include "session/database.h"
+#include "db/database.h"
 
-#include "session_fixture.h"
+#include "session/session_fixture.h"
 
 namespace vant {
 namespace {

@@ -1,9 +1,9 @@
 #include "start_exit.h"
 
-#include "connection.h"
-#include "login_window.h"
+#include "session/connection.h"
+#include "login/login_window.h"
 #include "main_window/main_window.h"
-#include "session.h"
+#include "session/session.h"
 
 #include <QApplication>
 

@@ -1,13 +1,13 @@
 #include "login_engine.h"
 
-#include "company_context.h"
-#include "connection.h"
-#include "md5.h"
-#include "products.h"
-#include "session.h"
-#include "settings_store.h"
-#include "text_helpers.h"
-#include "user_prompts.h"
+#include "session/company_context.h"
+#include "session/connection.h"
+#include "session/md5.h"
+#include "session/products.h"
+#include "session/session.h"
+#include "session/settings_store.h"
+#include "session/text_helpers.h"
+#include "session/user_prompts.h"
 
 namespace vant {
 

@@ -1,6 +1,6 @@
-#include "session/recordset_criteria.h"
+#include "db/recordset_criteria.h"
 
-#include "session_fixture.h"
+#include "session/session_fixture.h"
 
 namespace vant {
 namespace {

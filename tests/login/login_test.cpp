@@ -4,7 +4,7 @@
 #include "login_fixture.h"
 
 #include "main_window/main_window.h"
-#include "session/login_engine.h"
+#include "login/login_engine.h"
 #include "session/md5.h"
 #include "session/products.h"
 #include "session/settings_store.h"

@@ -5,9 +5,9 @@
 #include "support/test_database.h"
 #include "support/test_environment.h"
 
-#include "session/login_window.h"
+#include "login/login_window.h"
 #include "session/session.h"
-#include "session/start_exit.h"
+#include "app/start_exit.h"
 
 #include <QComboBox>
 #include <QFile>

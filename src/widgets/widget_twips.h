@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "session/twips.h"
 
 #include <QWidget>
 

@@ -2,10 +2,18 @@
 
 #include "outcome.h"
 
+#include <QDate>
 #include <QString>
 #include <QVariant>
 
 namespace vant {
+
+// A date as the statements write it: yyyy-MM-dd.
+QString sqlDate(const QDate &date);
+
+// Text as a quoted literal of a statement: between single quotes, inner quotes doubled,
+// so that a value holding a quote never breaks the statement.
+QString sqlQuoted(const QString &text);
 
 // The error number of a value that the program refuses to write into a statement
 // (a user-defined error: vbObjectError + 513).

@@ -1,8 +1,8 @@
 #include "login_window.h"
 
 #include "login_engine.h"
-#include "session.h"
-#include "widget_twips.h"
+#include "session/session.h"
+#include "widgets/widget_twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "user_prompts.h"
+#include "session/user_prompts.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "shadow_company_picker.h"
 
-#include "session.h"
+#include "session/session.h"
 
 #include "lookup/mod_vant_lov.h"
 

@@ -1,8 +1,8 @@
-#include "session/sqlite_dialect.h"
+#include "db/sqlite_dialect.h"
 
 #include <QDate>
 
-#include "session_fixture.h"
+#include "session/session_fixture.h"
 
 namespace vant {
 namespace {

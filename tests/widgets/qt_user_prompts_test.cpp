@@ -1,5 +1,5 @@
 // The real program's boxes: each shows what it was given and answers as the user chose.
-#include "session/qt_user_prompts.h"
+#include "widgets/qt_user_prompts.h"
 
 #include <QApplication>
 #include <QInputDialog>

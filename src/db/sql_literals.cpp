@@ -1,7 +1,6 @@
 #include "sql_literals.h"
 
 #include "recordset.h"
-#include "text_helpers.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -19,6 +18,18 @@ Error notANumber(const QString &what, const QString &text)
 }
 
 } // namespace
+
+QString sqlDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString sqlQuoted(const QString &text)
+{
+    QString doubled = text;
+    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+}
 
 Outcome<QString> sqlNumber(double value)
 {
