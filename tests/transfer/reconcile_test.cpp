@@ -1,0 +1,90 @@
+// The reconciliation of a period with its copy in a shadow company, on real rows.
+#include "transfer_fixture.h"
+
+#include "transfer/reconcile.h"
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class ReconcileTest : public TransferFixture
+{
+protected:
+    // Company 1: voucher 11 (code 1, three lines, a bill-wise row), voucher 12 (code 1, a cheque)
+    // and voucher 5 (code 2), all in April, copied into company 2.
+    ReconcileTest()
+    {
+        const QDate day(2026, 4, 10);
+        addLine(1, 11, day, 101, "201", "D", 300, 1);
+        addLine(1, 11, day, 201, "101", "C", 200, 1);
+        addLine(1, 11, day, 301, "101", "C", 100, 1);
+        addLine(1, 12, day, 102, "null", "D", 50, 1);
+        addLine(1, 12, day, 201, "102", "C", 50, 1);
+        addLine(1, 5, day, 401, "201", "D", 75, 2);
+        addLine(1, 5, day, 201, "401", "C", 75, 2);
+        addBillwise(1, 11, day);
+        addCheque(1, 12, day);
+        EXPECT_TRUE(bool(transfer()));
+    }
+
+    Reconciliation reconcile()
+    {
+        auto result = reconcileTransfer(db(), {u"accvoucher2026"_s, u"1"_s, u"2"_s, QDate(2026, 4, 1),
+                                               QDate(2026, 4, 30)});
+        EXPECT_TRUE(bool(result)) << (result ? std::string() : result.error().description.toStdString());
+        return result ? *result : Reconciliation();
+    }
+    static QStringList differences(const Reconciliation &result)
+    {
+        QStringList list;
+        for (const Difference &d : result.differences)
+            list << u"%1/%2/%3: %4"_s.arg(d.voucherCode, d.sourceVoucherNo, d.copyVoucherNo, d.what);
+        return list;
+    }
+};
+
+TEST_F(ReconcileTest, ACompleteCopyMatchesWithTheSameTotals)
+{
+    const Reconciliation result = reconcile();
+    EXPECT_TRUE(result.matches()) << differences(result).join(u'\n').toStdString();
+    ASSERT_EQ(result.byVoucherCode.size(), 2);
+    EXPECT_EQ(result.byVoucherCode.at(0).key, u"1");
+    EXPECT_EQ(result.byVoucherCode.at(0).source, (SideTotals{2, 5, 350, 350}));
+    EXPECT_EQ(result.byVoucherCode.at(0).copy, result.byVoucherCode.at(0).source);
+    EXPECT_EQ(result.byLedger.size(), 5);
+    for (const TotalsRow &row : result.byLedger)
+        EXPECT_EQ(row.copy, row.source) << row.key.toStdString();
+}
+
+// Each kind of change made by hand in the shadow company, and the voucher it is named under.
+TEST_F(ReconcileTest, EveryDifferenceNamesItsVoucher)
+{
+    const struct
+    {
+        QString change;
+        QStringList found;
+    } cases[] = {
+        {u"update accvoucher2026 set Amount=55 where CompanyCode=2 and LedgerCode=201 and OldVoucherNo=12"_s,
+         {u"1/12/2: ledger 201 credit: 1 line of 50.00 in the source, 1 line of 55.00 in the copy"_s}},
+        {u"delete from accvoucher2026 where CompanyCode=2 and OldVoucherNo=5"_s, {u"2/5/: the voucher has no copy"_s}},
+        {u"delete from accvoucher2026 where CompanyCode=2 and LedgerCode=301"_s,
+         {u"1/11/1: ledger 301 credit: 1 line of 100.00 in the source, 0 lines of 0.00 in the copy"_s}},
+        {u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode,OldVoucherNo) "
+         "values (2,9,'2026-04-20',101,'D',10,1,77)"_s,
+         {u"1/77/9: the source has no such voucher in the period"_s}},
+        {u"delete from AccPending where CompanyCode=2"_s,
+         {u"/11/: bill-wise rows: 1 of 250.50 in the source, 0 of 0.00 in the copy"_s}},
+        {u"update AccChequeDetails set ChequeAmount=5 where CompanyCode=2"_s,
+         {u"/12/2: cheque rows: 1 of 500.00 in the source, 1 of 5.00 in the copy"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.change.toStdString());
+        exec({u"savepoint change"_s, c.change});
+        EXPECT_EQ(differences(reconcile()), c.found);
+        exec({u"rollback to change"_s, u"release change"_s});
+    }
+}
+
+} // namespace
+} // namespace vant::test
