@@ -210,11 +210,11 @@ void Database::close()
         return;
     {
         QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
-        if (m_inTransaction)
+        if (m_depth > 0)
             connection.rollback();
         connection.close();
     }
-    m_inTransaction = false;
+    m_depth = 0;
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
@@ -299,7 +299,11 @@ Status Database::beginTransaction()
     if (Status counted = countStatement(); !counted)
         return counted;
     QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
-    if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
+    if (m_depth > 0) {
+        // Inside a transaction a job's own becomes a savepoint: a dry run holds the outer one.
+        if (Status saved = savepointStatement(u"SAVEPOINT %1", u"SAVE TRANSACTION %1", m_depth + 1); !saved)
+            return saved;
+    } else if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
         // A job takes the write lock at its start, waiting for another job within the busy
         // timeout: a deferred transaction would only ask for it at its first write, where
         // SQLite refuses at once instead of waiting.
@@ -315,7 +319,7 @@ Status Database::beginTransaction()
     } else if (!connection.transaction()) {
         return lastError(QStringLiteral("The transaction could not be started."));
     }
-    m_inTransaction = true;
+    ++m_depth;
     return {};
 }
 
@@ -323,17 +327,40 @@ Status Database::commitTransaction()
 {
     if (Status counted = countStatement(); !counted)
         return counted;
-    if (!QSqlDatabase::database(m_connectionName, false).commit())
+    if (m_depth > 1) {
+        // SQL Server keeps a savepoint until its transaction ends; SQLite lets it go now.
+        if (m_dialect == Dialect::Sqlite) {
+            if (Status released = savepointStatement(u"RELEASE SAVEPOINT %1", {}, m_depth); !released)
+                return released;
+        }
+    } else if (!QSqlDatabase::database(m_connectionName, false).commit()) {
         return lastError(QStringLiteral("The transaction could not be committed."));
-    m_inTransaction = false;
+    }
+    --m_depth;
     return {};
 }
 
 Status Database::rollbackTransaction()
 {
-    m_inTransaction = false;
+    if (m_depth > 1) {
+        --m_depth;
+        const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1", u"ROLLBACK TRANSACTION %1", m_depth + 1);
+        if (m_dialect == Dialect::Sqlite)
+            savepointStatement(u"RELEASE SAVEPOINT %1", {}, m_depth + 1);
+        return undone;
+    }
+    m_depth = 0;
     if (!QSqlDatabase::database(m_connectionName, false).rollback())
         return lastError(QStringLiteral("The transaction could not be rolled back."));
+    return {};
+}
+
+Status Database::savepointStatement(QStringView sqlite, QStringView sqlServer, int depth)
+{
+    const QStringView form = m_dialect == Dialect::Sqlite ? sqlite : sqlServer;
+    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
+    if (!query.exec(form.toString().arg(QStringLiteral("vant_%1").arg(depth))))
+        return errorOf(query.lastError(), QStringLiteral("The savepoint could not be set or undone."));
     return {};
 }
 

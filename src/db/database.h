@@ -54,10 +54,12 @@ public:
     Status execute(const QString &statement);
     Outcome<Recordset> openRecordset(const QString &statement);
 
+    // Transactions nest: one begun inside another is a savepoint of it, committed into it or
+    // rolled back alone.
     Status beginTransaction();
     Status commitTransaction();
     Status rollbackTransaction();
-    bool inTransaction() const { return m_inTransaction; }
+    bool inTransaction() const { return m_depth > 0; }
 
     // Statements sent so far (executed, opened, transactions begun and committed).
     int statementCount() const { return m_statementCount; }
@@ -69,17 +71,20 @@ private:
     // The statement as the server reached takes it, traced and counted.
     Outcome<QString> prepare(const QString &statement);
     Status countStatement();
+    // The savepoint statement of the server reached for the savepoint of that depth.
+    Status savepointStatement(QStringView sqlite, QStringView sqlServer, int depth);
     Error lastError(const QString &fallback) const;
 
     QString m_connectionName;
     Dialect m_dialect = Dialect::SqlServer;
-    bool m_inTransaction = false;
+    int m_depth = 0; // transactions open, the outermost one counted
     int m_statementCount = 0;
     int m_failingStatement = 0;
     std::unique_ptr<QFile> m_trace;
 };
 
-// Rolls the transaction back when it goes out of scope without a commit.
+// Rolls the transaction back when it goes out of scope without a commit. Guards nest: an
+// inner one commits into the outer transaction or rolls back only its own part.
 class TransactionGuard
 {
 public:

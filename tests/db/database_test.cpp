@@ -95,6 +95,32 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
     EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 }
 
+// A guard begun inside another transaction keeps or undoes only its own part; the outer
+// transaction decides what stays.
+TEST_F(DatabaseTest, GuardsNestAsSavepoints)
+{
+    TransactionGuard outer(*m_db);
+    ASSERT_TRUE(outer.begin());
+    exec(QStringLiteral("delete from accledgermaster where ledgercode=101"));
+    {
+        TransactionGuard undone(*m_db);
+        ASSERT_TRUE(undone.begin());
+        exec(QStringLiteral("delete from accledgermaster where ledgercode=102"));
+    }
+    {
+        TransactionGuard kept(*m_db);
+        ASSERT_TRUE(kept.begin());
+        exec(QStringLiteral("delete from accledgermaster where ledgercode=201"));
+        ASSERT_TRUE(kept.commit());
+    }
+    EXPECT_TRUE(m_db->inTransaction());
+    EXPECT_EQ(TestDatabase::scalar(*m_db, QStringLiteral("select group_concat(ledgercode) from accledgermaster")),
+              u"102,301,401");
+    outer.rollback();
+    EXPECT_FALSE(m_db->inTransaction());
+    EXPECT_EQ(ledgers(*m_db), u"5");
+}
+
 TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
 {
     // The SQLite ODBC driver that unixODBC registers as "SQLite3" stands in for SQL Server through FreeTDS.
