@@ -2,8 +2,8 @@
 // undoes enciphering for every text of the single-byte code page.
 #include "fuzz_input.h"
 
-#include "session/md5.h"
 #include "session/password_cipher.h"
+#include "session/password_digest.h"
 #include "session/windows1252.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #include "accounts_schema.h"
 
+#include <QSet>
+
 namespace vant {
 
 namespace {
@@ -113,6 +115,22 @@ QList<Table> accountsTables(const QStringList &financialYears)
     for (const QString &year : financialYears)
         tables.append(voucherTable(year));
     return tables;
+}
+
+bool isDateColumn(const QString &name)
+{
+    static const QSet<QString> dateColumns = [] {
+        QSet<QString> names;
+        const QList<Table> tables = accountsTables({QString()});
+        for (const Table &table : tables) {
+            for (const Column &column : table.columns) {
+                if (column.type == ColumnType::Date)
+                    names.insert(column.name.toLower());
+            }
+        }
+        return names;
+    }();
+    return dateColumns.contains(name.toLower());
 }
 
 QStringList createStatements(const Table &table, Database::Dialect dialect)

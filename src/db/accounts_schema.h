@@ -30,6 +30,11 @@ QList<Table> accountsTables(const QStringList &financialYears);
 // The voucher table of one financial year: "accvoucher" followed by the year key.
 Table voucherTable(const QString &financialYear);
 
+// Whether the catalogue declares columns of that name (in any letter case) dates. A name means
+// a date in every table that has it, so a result column named so holds dates whatever table or
+// work table it was read from.
+bool isDateColumn(const QString &name);
+
 // CREATE TABLE and CREATE INDEX statements in the dialect of the server.
 QStringList createStatements(const Table &table, Database::Dialect dialect);
 

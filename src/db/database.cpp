@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "accounts_schema.h"
 #include "sqlite_dialect.h"
 
 #include <QAtomicInt>
@@ -13,9 +14,6 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlResult>
-
-#include <sqlite3.h>
 
 namespace vant {
 
@@ -64,19 +62,11 @@ FieldType fieldType(const QSqlField &field)
     }
 }
 
-// The embedded driver types a column by what its first value holds, so a date column reads
-// as text; the column's declared type tells dates apart.
-FieldType declaredType(const QSqlQuery &query, int column, FieldType reported)
+// SQLite types a result column by its first value, so a date column reads as text; the table
+// catalogue's column names tell dates apart.
+FieldType catalogueType(const QString &column, FieldType reported)
 {
-    const QVariant handle = query.result()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0)
-        return reported;
-    sqlite3_stmt *statement = *static_cast<sqlite3_stmt *const *>(handle.constData());
-    const char *declared = statement ? sqlite3_column_decltype(statement, column) : nullptr;
-    if (!declared)
-        return reported;
-    const QByteArray type = QByteArray(declared).trimmed().toLower();
-    if (type == "datetime" || type == "date" || type == "smalldatetime")
+    if ((reported == FieldType::Text || reported == FieldType::Unknown) && isDateColumn(column))
         return FieldType::Date;
     return reported;
 }
@@ -279,8 +269,11 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
     const QSqlRecord record = query.record();
     QList<Field> fields;
     fields.reserve(record.count());
-    for (int i = 0; i < record.count(); ++i)
-        fields.append(Field{record.fieldName(i), declaredType(query, i, fieldType(record.field(i)))});
+    for (int i = 0; i < record.count(); ++i) {
+        const FieldType reported = fieldType(record.field(i));
+        const QString name = record.fieldName(i);
+        fields.append(Field{name, m_dialect == Dialect::Sqlite ? catalogueType(name, reported) : reported});
+    }
     QList<QList<QVariant>> rows;
     while (query.next()) {
         QList<QVariant> row;

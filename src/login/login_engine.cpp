@@ -2,7 +2,7 @@
 
 #include "session/company_context.h"
 #include "session/connection.h"
-#include "session/md5.h"
+#include "session/password_digest.h"
 #include "session/products.h"
 #include "session/session.h"
 #include "session/settings_store.h"

@@ -1,3 +1,4 @@
+#include "db/accounts_schema.h"
 #include "db/database.h"
 
 #include "session/session_fixture.h"
@@ -69,6 +70,41 @@ TEST_F(DatabaseTest, FieldTypesAreKnownAlsoOnAnEmptyResult)
     rs = m_db->openRecordset(select);
     EXPECT_EQ(rs->text(2), u"12.5");
     EXPECT_EQ(dateOf(rs->value(3)), QDate(2026, 4, 5));
+}
+
+TEST_F(DatabaseTest, CatalogueDateColumnsAreDatesWhereverTheyAreRead)
+{
+    // Columns are typed by name, so a name must mean a date in every table that has it.
+    const QList<Table> tables = accountsTables({QStringLiteral("2026")});
+    for (const Table &table : tables) {
+        for (const Column &column : table.columns)
+            EXPECT_EQ(isDateColumn(column.name), column.type == ColumnType::Date) << column.name.toStdString();
+    }
+
+    exec(QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,CrDr,Amount) "
+                        "values (1,7,'2026-04-05','D',12.5)"));
+    // A work table made by select-into, an expression named as its column, and an empty result.
+    exec(QStringLiteral("select VoucherNo,voucherdt,CrDr into DatedCopy from accvoucher2026"));
+    const struct
+    {
+        QString select;
+        QList<FieldType> types;
+    } cases[] = {
+        {QStringLiteral("select * from DatedCopy"), {FieldType::Integer, FieldType::Date, FieldType::Text}},
+        {QStringLiteral("select max(VoucherDt) as VoucherDt,max(CrDr) as CrDr from accvoucher2026"),
+         {FieldType::Date, FieldType::Text}},
+        {QStringLiteral("select * from (select VoucherDt,TS from accvoucher2026) q where 1=0"),
+         {FieldType::Date, FieldType::Date}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.select.toStdString());
+        auto rs = m_db->openRecordset(c.select);
+        ASSERT_TRUE(rs) << rs.error().description.toStdString();
+        QList<FieldType> types;
+        for (int i = 0; i < rs->fieldCount(); ++i)
+            types << rs->field(i).type;
+        EXPECT_EQ(types, c.types);
+    }
 }
 
 TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)

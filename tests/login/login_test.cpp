@@ -5,7 +5,7 @@
 
 #include "main_window/main_window.h"
 #include "login/login_engine.h"
-#include "session/md5.h"
+#include "session/password_digest.h"
 #include "session/products.h"
 #include "session/settings_store.h"
 #include "session/twips.h"

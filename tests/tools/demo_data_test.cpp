@@ -3,7 +3,7 @@
 #include "session/company_context.h"
 #include "session/connection.h"
 #include "session/ledger_accounts.h"
-#include "session/md5.h"
+#include "session/password_digest.h"
 #include "session/session.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"

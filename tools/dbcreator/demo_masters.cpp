@@ -4,7 +4,7 @@
 #include "demo_ledgers.h"
 #include "demo_sql.h"
 #include "session/connection.h"
-#include "session/md5.h"
+#include "session/password_digest.h"
 
 namespace vant::demo {
 

@@ -3,6 +3,8 @@
 #include "posting/posting_filters.h"
 #include "session/products.h"
 
+#include <QCommandLineParser>
+#include <QHash>
 #include <QList>
 
 #include <optional>
@@ -13,7 +15,7 @@ namespace {
 
 struct OptionSpec
 {
-    QString name;
+    QString name; // as given after the two dashes
     bool takesValue;
     QList<Command> commands; // empty: every command
 };
@@ -21,33 +23,39 @@ struct OptionSpec
 const QList<OptionSpec> &optionSpecs()
 {
     static const QList<OptionSpec> specs = {
-        {QStringLiteral("--product"), true, {}},
-        {QStringLiteral("--user"), true, {}},
-        {QStringLiteral("--password"), true, {}},
-        {QStringLiteral("--help"), false, {}},
-        {QStringLiteral("--version"), false, {}},
-        {QStringLiteral("--yes"), false, {Command::Transfer, Command::Purge}},
-        {QStringLiteral("--dest"), true, {Command::Transfer}},
-        {QStringLiteral("--from"), true, {Command::Transfer}},
-        {QStringLiteral("--to"), true, {Command::Transfer}},
-        {QStringLiteral("--date"), true, {Command::Post}},
-        {QStringLiteral("--division"), true, {Command::Post}},
-        {QStringLiteral("--voucher-type"), true, {Command::Post}},
-        {QStringLiteral("--trans-type"), true, {Command::Post}},
-        {QStringLiteral("--all"), false, {Command::Post}},
-        {QStringLiteral("--voucher"), true, {Command::Post}},
-        {QStringLiteral("--actype"), true, {Command::Post}},
+        {QStringLiteral("product"), true, {}},
+        {QStringLiteral("user"), true, {}},
+        {QStringLiteral("password"), true, {}},
+        {QStringLiteral("help"), false, {}},
+        {QStringLiteral("version"), false, {}},
+        {QStringLiteral("yes"), false, {Command::Transfer, Command::Purge}},
+        {QStringLiteral("dest"), true, {Command::Transfer}},
+        {QStringLiteral("from"), true, {Command::Transfer}},
+        {QStringLiteral("to"), true, {Command::Transfer}},
+        {QStringLiteral("date"), true, {Command::Post}},
+        {QStringLiteral("division"), true, {Command::Post}},
+        {QStringLiteral("voucher-type"), true, {Command::Post}},
+        {QStringLiteral("trans-type"), true, {Command::Post}},
+        {QStringLiteral("all"), false, {Command::Post}},
+        {QStringLiteral("voucher"), true, {Command::Post}},
+        {QStringLiteral("actype"), true, {Command::Post}},
     };
     return specs;
 }
 
-const OptionSpec *findSpec(const QString &name)
+void addOptions(QCommandLineParser &parser)
+{
+    for (const OptionSpec &spec : optionSpecs())
+        parser.addOption(QCommandLineOption(spec.name, QString(), spec.takesValue ? spec.name : QString()));
+}
+
+bool appliesTo(const QString &name, Command command)
 {
     for (const OptionSpec &spec : optionSpecs()) {
         if (spec.name == name)
-            return &spec;
+            return spec.commands.isEmpty() || spec.commands.contains(command);
     }
-    return nullptr;
+    return false;
 }
 
 // The voucher types in the order of the posting window's list.
@@ -86,50 +94,40 @@ QString commandName(Command command)
 
 struct GivenOption
 {
-    QString name;
+    QString name; // with its dashes, as the messages write it
     QString value;
 };
 
-// The options in the order given, the command and any stray word; no meaning yet.
-struct Tokens
+// The options in the order given, each use with its own value.
+QList<GivenOption> givenOptions(const QCommandLineParser &parser)
 {
-    QList<GivenOption> options;
-    QStringList words;
-    QString error;
-};
+    QList<GivenOption> given;
+    QHash<QString, qsizetype> uses;
+    for (const QString &name : parser.optionNames())
+        given << GivenOption{QStringLiteral("--") + name, parser.values(name).value(uses[name]++)};
+    return given;
+}
 
-Tokens tokenize(const QStringList &arguments)
+// Qt's parser reads on past a fault and names the last misplaced value it met; vantctl names
+// the first fault of the line, found as the end of its shortest beginning that fails.
+QString firstFault(const QStringList &arguments)
 {
-    Tokens tokens;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (!argument.startsWith(u"--") || argument.size() == 2) {
-            tokens.words << argument;
+    for (qsizetype end = 2; end <= arguments.size(); ++end) {
+        QCommandLineParser parser;
+        addOptions(parser);
+        if (parser.parse(arguments.first(end)))
             continue;
-        }
-        const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        const QString name = equals < 0 ? argument : argument.left(equals);
-        const OptionSpec *spec = findSpec(name);
-        if (!spec) {
-            tokens.error = QStringLiteral("unknown option %1").arg(name);
-            return tokens;
-        }
-        if (!spec->takesValue) {
-            if (equals >= 0) {
-                tokens.error = QStringLiteral("option %1 takes no value").arg(name);
-                return tokens;
-            }
-            tokens.options << GivenOption{name, QString()};
-        } else if (equals >= 0) {
-            tokens.options << GivenOption{name, argument.mid(equals + 1)};
-        } else if (i + 1 < arguments.size()) {
-            tokens.options << GivenOption{name, arguments.at(++i)};
-        } else {
-            tokens.error = QStringLiteral("option %1 needs a value").arg(name);
-            return tokens;
-        }
+        const QString &last = arguments.at(end - 1);
+        const QString name = last.section(QLatin1Char('='), 0, 0);
+        if (!parser.unknownOptionNames().isEmpty())
+            return QStringLiteral("unknown option %1").arg(name);
+        if (last.contains(QLatin1Char('=')))
+            return QStringLiteral("option %1 takes no value").arg(name);
+        // Before the end of the line, an option's value is the next argument.
+        if (end == arguments.size())
+            return QStringLiteral("option %1 needs a value").arg(name);
     }
-    return tokens;
+    return QString();
 }
 
 std::optional<QDate> isoDate(const QString &text)
@@ -288,19 +286,22 @@ ParsedArguments usageError(const QString &message)
 
 ParsedArguments parseArguments(const QStringList &arguments)
 {
-    const Tokens tokens = tokenize(arguments);
-    if (!tokens.error.isEmpty())
-        return usageError(tokens.error);
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments))
+        return usageError(firstFault(arguments));
+    const QStringList words = parser.positionalArguments();
+    const QList<GivenOption> given = givenOptions(parser);
 
     ParsedArguments parsed;
     Request &request = parsed.request;
-    if (!tokens.words.isEmpty()) {
-        const auto command = commandNamed(tokens.words.first());
+    if (!words.isEmpty()) {
+        const auto command = commandNamed(words.first());
         if (!command)
-            return usageError(QStringLiteral("unknown command \"%1\"").arg(tokens.words.first()));
+            return usageError(QStringLiteral("unknown command \"%1\"").arg(words.first()));
         request.command = *command;
     }
-    for (const GivenOption &option : tokens.options) {
+    for (const GivenOption &option : given) {
         if (option.name == u"--help") {
             parsed.action = ParsedArguments::Action::ShowHelp;
             parsed.helpTopic = request.command;
@@ -313,84 +314,21 @@ ParsedArguments parseArguments(const QStringList &arguments)
     }
     if (request.command == Command::None)
         return usageError(QStringLiteral("no command given"));
-    if (tokens.words.size() > 1)
-        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(tokens.words.at(1)));
+    if (words.size() > 1)
+        return usageError(QStringLiteral("unexpected argument \"%1\"").arg(words.at(1)));
 
     RequestReader reader(request);
-    for (const GivenOption &option : tokens.options) {
-        const OptionSpec *spec = findSpec(option.name);
-        if (!spec->commands.isEmpty() && !spec->commands.contains(request.command)) {
+    for (const GivenOption &option : given) {
+        if (!appliesTo(option.name.mid(2), request.command)) {
             return usageError(
                 QStringLiteral("option %1 does not apply to %2").arg(option.name, commandName(request.command)));
         }
         if (!reader.take(option))
             return usageError(reader.error);
     }
-    if (!reader.complete(tokens.options))
+    if (!reader.complete(given))
         return usageError(reader.error);
     return parsed;
-}
-
-QString helpText(Command topic)
-{
-    const QString login = QStringLiteral(
-        "Login options (every command):\n"
-        "  --product NAME     the product to log in to (default: the first one configured)\n"
-        "  --user U           the user id of the employee master\n"
-        "  --password P       the user's password\n");
-    switch (topic) {
-    case Command::Check:
-        return QStringLiteral("Usage: vantctl [--product NAME] --user U --password P check\n\n"
-                              "Logs in and checks the database version, then prints the default company,\n"
-                              "its financial year and voucher table.\n\n")
-               + login;
-    case Command::Transfer:
-        return QStringLiteral(
-                   "Usage: vantctl [--product NAME] --user U --password P transfer --dest CODE\n"
-                   "         --from YYYY-MM-DD --to YYYY-MM-DD [--yes]\n\n"
-                   "Copies the period's vouchers, bill-wise and cheque rows of the default company\n"
-                   "into one of its shadow companies, as Account Transfer does.\n\n"
-                   "  --dest CODE        the shadow company's code or name\n"
-                   "  --from, --to       first and last day of the period\n"
-                   "  --yes              answer Yes to the overwrite questions; without it a\n"
-                   "                     period already transferred is refused\n\n")
-               + login;
-    case Command::Post:
-        return QStringLiteral(
-                   "Usage: vantctl [--product NAME] --user U --password P post --date YYYY-MM-DD\n"
-                   "         --division CODE --voucher-type SA|PU|SR|PR --trans-type CODE\n"
-                   "         (--all | --voucher N ...) [--actype 1|2]\n\n"
-                   "Lists the off-line vouchers of the filter as Go does in Accounts Posting, marks\n"
-                   "the chosen ones and posts them.\n\n"
-                   "  --date             the voucher date\n"
-                   "  --division CODE    the division code\n"
-                   "  --voucher-type     SA sales, PU purchase, SR sales return, PR purchase return\n"
-                   "  --trans-type CODE  SA: CA CR CH CO CC SP; PU: Ca Cr; SR and PR: CA CR\n"
-                   "  --all              mark every listed voucher\n"
-                   "  --voucher N        mark the off-line voucher N (repeat for more)\n"
-                   "  --actype 1|2       post the marked vouchers under that account type\n\n")
-               + login;
-    case Command::Purge:
-        return QStringLiteral("Usage: vantctl [--product NAME] --user U --password P purge --yes\n\n"
-                              "Hands the purge of the current voucher table to the accounts component.\n"
-                              "Recovery is not possible after the purge; --yes confirms it.\n\n")
-               + login;
-    case Command::None:
-        break;
-    }
-    return QStringLiteral("Usage: vantctl [--product NAME] --user U --password P COMMAND [OPTIONS]\n\n"
-                          "Runs one back-office job of VantProcess without its windows.\n\n"
-                          "Commands:\n"
-                          "  check      log in and check the database version\n"
-                          "  transfer   copy a period into a shadow company\n"
-                          "  post       post off-line vouchers\n"
-                          "  purge      purge posted off-line vouchers\n\n")
-           + login
-           + QStringLiteral("\nOther options:\n"
-                            "  --help             describe vantctl, or with a command that command\n"
-                            "  --version          show the version\n"
-                            "\n'vantctl COMMAND --help' describes a command.\n"
-                            "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 }
 
 } // namespace vant::ctl

@@ -51,6 +51,7 @@ struct ParsedArguments
 // Reads the command line; arguments[0] is the program name.
 ParsedArguments parseArguments(const QStringList &arguments);
 
+// What --help prints: vantctl's usage, or one command's.
 QString helpText(Command topic);
 
 } // namespace vant::ctl

@@ -5,7 +5,26 @@
 
 #include <csignal>
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
+
+namespace {
+
+// Neither Qt nor the standard library tells a terminal from a pipe; each system's C library does.
+bool standardOutputIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return isatty(fileno(stdout)) != 0;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -18,5 +37,5 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("vantctl"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return vant::ctl::runVantctl(QCoreApplication::arguments(), out, err, isatty(fileno(stdout)) != 0);
+    return vant::ctl::runVantctl(QCoreApplication::arguments(), out, err, standardOutputIsTerminal());
 }
