@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "accounts_schema.h"
+#include "change_tally.h"
 #include "sqlite_dialect.h"
 
 #include <QAtomicInt>
@@ -251,6 +252,8 @@ Status Database::execute(const QString &statement)
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(*sql))
         return errorOf(query.lastError(), QStringLiteral("The statement failed."));
+    if (m_tally)
+        m_tally->counted(statement, query.numRowsAffected());
     return {};
 }
 
@@ -313,6 +316,8 @@ Status Database::beginTransaction()
         return lastError(QStringLiteral("The transaction could not be started."));
     }
     ++m_depth;
+    if (m_tally)
+        m_tally->transactionBegun();
     return {};
 }
 
@@ -330,11 +335,15 @@ Status Database::commitTransaction()
         return lastError(QStringLiteral("The transaction could not be committed."));
     }
     --m_depth;
+    if (m_tally)
+        m_tally->transactionCommitted();
     return {};
 }
 
 Status Database::rollbackTransaction()
 {
+    if (m_tally)
+        m_tally->transactionRolledBack();
     if (m_depth > 1) {
         --m_depth;
         const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1", u"ROLLBACK TRANSACTION %1", m_depth + 1);

@@ -11,6 +11,8 @@ class QFile;
 
 namespace vant {
 
+class ChangeTally;
+
 // The error of a statement or call made while no connection is open.
 Error closedConnectionError();
 
@@ -63,6 +65,8 @@ public:
 
     // Statements sent so far (executed, opened, transactions begun and committed).
     int statementCount() const { return m_statementCount; }
+    // From now on the rows changed by each statement are counted in the tally, until null.
+    void setChangeTally(ChangeTally *tally) { m_tally = tally; }
     // Test hook: the nth statement from now fails as if the server refused it; 0 turns it off.
     void failStatement(int nth);
 
@@ -81,6 +85,7 @@ private:
     int m_statementCount = 0;
     int m_failingStatement = 0;
     std::unique_ptr<QFile> m_trace;
+    ChangeTally *m_tally = nullptr;
 };
 
 // Rolls the transaction back when it goes out of scope without a commit. Guards nest: an

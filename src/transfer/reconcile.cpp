@@ -174,7 +174,8 @@ private:
         auto rs = m_db.openRecordset(
             QStringLiteral("select SourceNo,sum(sn),sum(sa),sum(cn),sum(ca),max(CopyNo) from (select p.VoucherNo as "
                            "SourceNo,1 as sn,p.")
-            + amountColumn + QStringLiteral(" as sa,0 as cn,0 as ca,null as CopyNo from ") + table
+            + amountColumn + QStringLiteral(" as sa,0 as cn,0 as ca,(select max(c.VoucherNo) from ") + copies
+            + QStringLiteral(" c where c.OldVoucherNo=p.VoucherNo) as CopyNo from ") + table
             + QStringLiteral(" p where p.CompanyCode=") + m_source + QStringLiteral(" and p.") + dateColumn + m_period
             + QStringLiteral(" and p.VoucherNo in (select OldVoucherNo from ") + copies
             + QStringLiteral(" c) union all select c.OldVoucherNo,0,0,1,p.") + amountColumn

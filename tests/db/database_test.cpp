@@ -1,4 +1,5 @@
 #include "db/accounts_schema.h"
+#include "db/change_tally.h"
 #include "db/database.h"
 
 #include "session/session_fixture.h"
@@ -133,8 +134,11 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
 
 // A guard begun inside another transaction keeps or undoes only its own part; the outer
 // transaction decides what stays.
-TEST_F(DatabaseTest, GuardsNestAsSavepoints)
+// The tally keeps what the kept work changed in the books' tables; work tables stay out of it.
+TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
 {
+    ChangeTally tally;
+    m_db->setChangeTally(&tally);
     TransactionGuard outer(*m_db);
     ASSERT_TRUE(outer.begin());
     exec(QStringLiteral("delete from accledgermaster where ledgercode=101"));
@@ -147,8 +151,18 @@ TEST_F(DatabaseTest, GuardsNestAsSavepoints)
         TransactionGuard kept(*m_db);
         ASSERT_TRUE(kept.begin());
         exec(QStringLiteral("delete from accledgermaster where ledgercode=201"));
+        exec(QStringLiteral("update AccLedgerMaster set aid=aid+1"));
+        exec(QStringLiteral("select ledgercode into LedgerWork from accledgermaster"));
+        exec(QStringLiteral("insert into LedgerWork(ledgercode) values (9)"));
         ASSERT_TRUE(kept.commit());
     }
+    m_db->setChangeTally(nullptr);
+    const QList<TableChanges> changes = tally.tables();
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.first().table, u"accledgermaster");
+    EXPECT_EQ(changes.first().deleted, 2);
+    EXPECT_EQ(changes.first().updated, 3);
+    EXPECT_EQ(changes.first().inserted, 0);
     EXPECT_TRUE(m_db->inTransaction());
     EXPECT_EQ(TestDatabase::scalar(*m_db, QStringLiteral("select group_concat(ledgercode) from accledgermaster")),
               u"102,301,401");

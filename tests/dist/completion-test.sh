@@ -28,7 +28,7 @@ expect() {
   fi
 }
 
-expect "check post purge transfer" vantctl ""
+expect "check history post purge reconcile transfer" vantctl ""
 expect "transfer" vantctl --user Admin --password vant tr
 # An option's value is not the command.
 expect "check" vantctl --user check c
@@ -38,13 +38,14 @@ expect "CA CC CH CO CR SP" vantctl post --voucher-type SA --trans-type ""
 expect "Ca Cr" vantctl post --voucher-type pu --trans-type ""
 expect "CA CR" vantctl post --voucher-type PR --trans-type C
 expect "1 2" vantctl post --actype ""
+expect "post purge transfer" vantctl history --job ""
 expect 'Kormo\ Mart Kormo\ Mart7' vantctl --product 'Kormo\ M'
 expect "" vantctl --password ""
 
 options_in_help() {
   "$vantctl" "$@" --help | grep -o -- '--[a-z-]*' | sort -u
 }
-for command in check transfer post purge; do
+for command in check transfer post purge reconcile history; do
   wanted=$( (options_in_help; options_in_help "$command") | sort -u | paste -sd' ')
   expect "$wanted" vantctl "$command" --
 done

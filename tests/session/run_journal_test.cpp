@@ -72,7 +72,7 @@ TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
     const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
-    EXPECT_EQ(lines.at(4), u"ErrForm :     ErrEvent : RunJournal"_s);
+    EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTextStream>
 
 namespace vant::ctl {
 
-int runCheck(Session &session, QTextStream &out)
+int runCheck(Session &session, bool json, QTextStream &out)
 {
     if (session.CompanyCode.isEmpty()) {
         session.prompts.message(QStringLiteral("No default company in the company master"));
@@ -18,6 +20,17 @@ int runCheck(Session &session, QTextStream &out)
     for (const Product &product : products()) {
         if (product.code == session.ProductCode)
             productName = product.name;
+    }
+    if (json) {
+        const QJsonObject check{{QStringLiteral("product"), productName},
+                                {QStringLiteral("company"), session.CompanyCode},
+                                {QStringLiteral("companyName"), session.CompanyName},
+                                {QStringLiteral("financialYear"), session.FinancialYear},
+                                {QStringLiteral("from"), session.FinYearBegin.toString(Qt::ISODate)},
+                                {QStringLiteral("to"), session.FinYearEnd.toString(Qt::ISODate)},
+                                {QStringLiteral("voucherTable"), session.VoucherTable}};
+        out << QJsonDocument(check).toJson(QJsonDocument::Indented);
+        return kDone;
     }
     out << "Product        : " << productName << '\n'
         << "Company        : " << session.CompanyCode << ' ' << session.CompanyName << '\n'

@@ -28,10 +28,12 @@ const QList<OptionSpec> &optionSpecs()
         {QStringLiteral("password"), true, {}},
         {QStringLiteral("help"), false, {}},
         {QStringLiteral("version"), false, {}},
+        {QStringLiteral("json"), false, {}},
         {QStringLiteral("yes"), false, {Command::Transfer, Command::Purge}},
-        {QStringLiteral("dest"), true, {Command::Transfer}},
-        {QStringLiteral("from"), true, {Command::Transfer}},
-        {QStringLiteral("to"), true, {Command::Transfer}},
+        {QStringLiteral("dry-run"), false, {Command::Transfer, Command::Post, Command::Purge}},
+        {QStringLiteral("dest"), true, {Command::Transfer, Command::Reconcile}},
+        {QStringLiteral("from"), true, {Command::Transfer, Command::Reconcile}},
+        {QStringLiteral("to"), true, {Command::Transfer, Command::Reconcile}},
         {QStringLiteral("date"), true, {Command::Post}},
         {QStringLiteral("division"), true, {Command::Post}},
         {QStringLiteral("voucher-type"), true, {Command::Post}},
@@ -39,6 +41,9 @@ const QList<OptionSpec> &optionSpecs()
         {QStringLiteral("all"), false, {Command::Post}},
         {QStringLiteral("voucher"), true, {Command::Post}},
         {QStringLiteral("actype"), true, {Command::Post}},
+        {QStringLiteral("job"), true, {Command::History}},
+        {QStringLiteral("since"), true, {Command::History}},
+        {QStringLiteral("limit"), true, {Command::History}},
     };
     return specs;
 }
@@ -67,27 +72,30 @@ QStringList voucherTypeCodes()
     return codes;
 }
 
+const QList<std::pair<Command, QString>> &commandNames()
+{
+    static const QList<std::pair<Command, QString>> names = {
+        {Command::Check, QStringLiteral("check")},         {Command::Transfer, QStringLiteral("transfer")},
+        {Command::Post, QStringLiteral("post")},           {Command::Purge, QStringLiteral("purge")},
+        {Command::Reconcile, QStringLiteral("reconcile")}, {Command::History, QStringLiteral("history")},
+    };
+    return names;
+}
+
 std::optional<Command> commandNamed(const QString &name)
 {
-    if (name == u"check")
-        return Command::Check;
-    if (name == u"transfer")
-        return Command::Transfer;
-    if (name == u"post")
-        return Command::Post;
-    if (name == u"purge")
-        return Command::Purge;
+    for (const auto &[command, commandText] : commandNames()) {
+        if (commandText == name)
+            return command;
+    }
     return std::nullopt;
 }
 
 QString commandName(Command command)
 {
-    switch (command) {
-    case Command::Check: return QStringLiteral("check");
-    case Command::Transfer: return QStringLiteral("transfer");
-    case Command::Post: return QStringLiteral("post");
-    case Command::Purge: return QStringLiteral("purge");
-    case Command::None: break;
+    for (const auto &[listed, name] : commandNames()) {
+        if (listed == command)
+            return name;
     }
     return QString();
 }
@@ -157,6 +165,9 @@ private:
         return false;
     }
     bool takeDate(const GivenOption &option, QDate &date);
+    bool takeProduct(const QString &value);
+    bool takePost(const GivenOption &option);
+    bool takeHistory(const GivenOption &option);
     bool takeTransType();
 
     Request &m_request;
@@ -175,33 +186,52 @@ bool RequestReader::take(const GivenOption &option)
 {
     const QString &name = option.name;
     const QString &value = option.value;
-    if (name == u"--product") {
-        for (const Product &product : products()) {
-            if (product.name.compare(value, Qt::CaseInsensitive) == 0) {
-                m_request.product = product.name;
-                return true;
-            }
-        }
-        QStringList names;
-        for (const Product &product : products())
-            names << QLatin1Char('"') + product.name + QLatin1Char('"');
-        return fail(QStringLiteral("unknown product \"%1\"; the products are %2").arg(value, names.join(u", ")));
-    }
+    if (name == u"--product")
+        return takeProduct(value);
     if (name == u"--user")
         m_request.user = value;
     else if (name == u"--password")
         m_request.password = value;
     else if (name == u"--yes")
         m_request.yes = true;
+    else if (name == u"--dry-run")
+        m_request.dryRun = true;
+    else if (name == u"--json")
+        m_request.json = true;
     else if (name == u"--dest")
         m_request.transfer.destination = value;
     else if (name == u"--from")
         return takeDate(option, m_request.transfer.from);
     else if (name == u"--to")
         return takeDate(option, m_request.transfer.to);
-    else if (name == u"--date")
+    else if (name == u"--job" || name == u"--since" || name == u"--limit")
+        return takeHistory(option);
+    else
+        return takePost(option);
+    return true;
+}
+
+bool RequestReader::takeProduct(const QString &value)
+{
+    for (const Product &product : products()) {
+        if (product.name.compare(value, Qt::CaseInsensitive) == 0) {
+            m_request.product = product.name;
+            return true;
+        }
+    }
+    QStringList names;
+    for (const Product &product : products())
+        names << QLatin1Char('"') + product.name + QLatin1Char('"');
+    return fail(QStringLiteral("unknown product \"%1\"; the products are %2").arg(value, names.join(u", ")));
+}
+
+bool RequestReader::takePost(const GivenOption &option)
+{
+    const QString &name = option.name;
+    const QString &value = option.value;
+    if (name == u"--date")
         return takeDate(option, m_request.post.date);
-    else if (name == u"--division") {
+    if (name == u"--division") {
         bool ok = false;
         m_request.post.division = value.toInt(&ok);
         if (!ok)
@@ -229,6 +259,24 @@ bool RequestReader::take(const GivenOption &option)
     return true;
 }
 
+bool RequestReader::takeHistory(const GivenOption &option)
+{
+    const QString &value = option.value;
+    if (option.name == u"--since")
+        return takeDate(option, m_request.history.since);
+    if (option.name == u"--job") {
+        if (value != u"transfer" && value != u"post" && value != u"purge")
+            return fail(QStringLiteral("--job is transfer, post or purge, not \"%1\"").arg(value));
+        m_request.history.job = value;
+        return true;
+    }
+    bool ok = false;
+    m_request.history.limit = value.toInt(&ok);
+    if (!ok || m_request.history.limit <= 0)
+        return fail(QStringLiteral("--limit needs a number of records, not \"%1\"").arg(value));
+    return true;
+}
+
 bool RequestReader::complete(const QList<GivenOption> &given)
 {
     const auto has = [&given](const QString &name) {
@@ -238,8 +286,11 @@ bool RequestReader::complete(const QList<GivenOption> &given)
         }
         return false;
     };
-    QStringList required = {QStringLiteral("--user"), QStringLiteral("--password")};
-    if (m_request.command == Command::Transfer)
+    // The journal is the user's own file: listing it needs no login.
+    QStringList required;
+    if (m_request.command != Command::History)
+        required << QStringLiteral("--user") << QStringLiteral("--password");
+    if (m_request.command == Command::Transfer || m_request.command == Command::Reconcile)
         required << QStringLiteral("--dest") << QStringLiteral("--from") << QStringLiteral("--to");
     if (m_request.command == Command::Post) {
         required << QStringLiteral("--date") << QStringLiteral("--division") << QStringLiteral("--voucher-type")

@@ -6,8 +6,9 @@
 
 namespace vant::ctl {
 
-enum class Command { None, Check, Transfer, Post, Purge };
+enum class Command { None, Check, Transfer, Post, Purge, Reconcile, History };
 
+// The period and shadow company of a transfer, and of the reconciliation that checks it.
 struct TransferOptions
 {
     QString destination; // a shadow company's code or name
@@ -26,6 +27,14 @@ struct PostOptions
     int acType = 0;       // 0: the rows keep the account type they were listed with
 };
 
+// Which journal records history lists.
+struct HistoryOptions
+{
+    QString job;  // empty: every job
+    QDate since;  // invalid: from the first record
+    int limit = 0; // 0: every record
+};
+
 // One run of vantctl as the command line asks for it.
 struct Request
 {
@@ -34,8 +43,11 @@ struct Request
     QString user;
     QString password;
     bool yes = false;
+    bool dryRun = false; // run the job, report what it did and roll it all back
+    bool json = false;   // print the outcome as JSON
     TransferOptions transfer;
     PostOptions post;
+    HistoryOptions history;
 };
 
 struct ParsedArguments

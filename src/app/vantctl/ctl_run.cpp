@@ -41,10 +41,12 @@ bool login(Session &session, const Request &request)
 int runCommand(Session &session, const Request &request, QTextStream &out, bool terminal)
 {
     switch (request.command) {
-    case Command::Check: return runCheck(session, out);
+    case Command::Check: return runCheck(session, request.json, out);
     case Command::Transfer: return runTransfer(session, request.transfer, out, terminal);
     case Command::Purge: return runPurge(session, out);
     case Command::Post: return runPost(session, request.post, out);
+    case Command::Reconcile: return runReconcile(session, request.transfer, request.json, out);
+    case Command::History:
     case Command::None: break;
     }
     return kUsageError;
@@ -68,6 +70,10 @@ int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err,
     case ParsedArguments::Action::Run:
         break;
     }
+
+    if (parsed.request.command == Command::History)
+        return runHistory(parsed.request.history, parsed.request.json, ErrorLog(ErrorLog::defaultLogPath(), nullptr),
+                          out, err);
 
     StreamPrompts prompts(err, parsed.request.yes);
     Session session(prompts, ErrorLog::defaultLogPath());

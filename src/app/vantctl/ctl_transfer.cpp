@@ -1,4 +1,5 @@
 #include "ctl_commands.h"
+#include "ctl_destination.h"
 #include "progress_meter.h"
 
 #include "session/company_context.h"
@@ -14,31 +15,6 @@
 namespace vant::ctl {
 
 namespace {
-
-// The code that the destination box would hold after a pick from the company lookup:
-// one of the default company's shadow companies, named by code or by name. "0" when
-// none is so named, which the transfer's checks refuse as the window refuses a
-// destination typed by hand.
-QString heldDestinationCode(Session &session, const QString &destination)
-{
-    const QString wanted = destination.trimmed();
-    auto rs = session.db()->openRecordset(
-        QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode='")
-        + session.CompanyCode + QLatin1Char('\''));
-    if (!rs) {
-        session.ReportError(rs.error(), QString(), QStringLiteral("ListShadowCompany"), true);
-        return QStringLiteral("0");
-    }
-    QString byName;
-    for (; !rs->eof(); rs->moveNext()) {
-        const QString code = rs->text(1).trimmed();
-        if (code == wanted)
-            return code;
-        if (byName.isEmpty() && rs->text(0).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
-            byName = code;
-    }
-    return byName.isEmpty() ? QStringLiteral("0") : byName;
-}
 
 int copiedVoucherRows(Session &session, const TransferRequest &request)
 {

@@ -1,0 +1,118 @@
+#include "run_record.h"
+
+#include <QJsonArray>
+
+namespace vant {
+
+namespace {
+
+QJsonObject rangeJson(const NumberRange &range)
+{
+    return {{QStringLiteral("first"), range.first}, {QStringLiteral("last"), range.last}};
+}
+
+QJsonObject numbersJson(const AssignedNumbers &numbers)
+{
+    QJsonObject json;
+    if (!numbers.vouchers.isEmpty())
+        json.insert(QStringLiteral("vouchers"), rangeJson(numbers.vouchers));
+    QJsonArray subNumbers;
+    for (const SubNumberRange &sub : numbers.subNumbers) {
+        QJsonObject entry = rangeJson(sub.range);
+        entry.insert(QStringLiteral("voucherCode"), sub.voucherCode);
+        entry.insert(QStringLiteral("year"), sub.year);
+        subNumbers.append(entry);
+    }
+    if (!subNumbers.isEmpty())
+        json.insert(QStringLiteral("subNumbers"), subNumbers);
+    return json;
+}
+
+QString rangeText(const QJsonObject &range)
+{
+    const qint64 first = range.value(QStringLiteral("first")).toInteger();
+    const qint64 last = range.value(QStringLiteral("last")).toInteger();
+    return first == last ? QString::number(first) : QStringLiteral("%1-%2").arg(first).arg(last);
+}
+
+QString tableLine(const QJsonObject &table)
+{
+    QStringList parts;
+    const auto add = [&](const char *key, const char *verb) {
+        const qint64 rows = table.value(QLatin1String(key)).toInteger();
+        if (rows > 0)
+            parts << QStringLiteral("%1 %2").arg(rows).arg(QLatin1String(verb));
+    };
+    add("deleted", "removed");
+    add("inserted", "added");
+    add("updated", "changed");
+    return QStringLiteral("  %1: %2").arg(table.value(QStringLiteral("table")).toString(), parts.join(u", "));
+}
+
+} // namespace
+
+QJsonObject RunRecord::toJson() const
+{
+    QJsonArray tableList;
+    for (const TableChanges &changes : tables) {
+        tableList.append(QJsonObject{{QStringLiteral("table"), changes.table},
+                                     {QStringLiteral("inserted"), changes.inserted},
+                                     {QStringLiteral("deleted"), changes.deleted},
+                                     {QStringLiteral("updated"), changes.updated}});
+    }
+    QJsonArray failures;
+    for (const FailedVoucher &voucher : failed) {
+        failures.append(QJsonObject{{QStringLiteral("voucherNo"), voucher.voucherNo},
+                                    {QStringLiteral("reason"), voucher.reason}});
+    }
+    QJsonObject json{{QStringLiteral("when"), when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate)},
+                     {QStringLiteral("user"), user},
+                     {QStringLiteral("product"), product},
+                     {QStringLiteral("company"), company},
+                     {QStringLiteral("job"), job},
+                     {QStringLiteral("dryRun"), dryRun},
+                     {QStringLiteral("parameters"), parameters},
+                     {QStringLiteral("tables"), tableList},
+                     {QStringLiteral("numbers"), numbersJson(numbers)},
+                     {QStringLiteral("result"), result},
+                     {QStringLiteral("durationMs"), durationMs}};
+    if (job == u"post") {
+        json.insert(QStringLiteral("posted"), posted);
+        json.insert(QStringLiteral("failed"), failures);
+    }
+    if (!message.isEmpty())
+        json.insert(QStringLiteral("message"), message);
+    return json;
+}
+
+QStringList describeRecord(const QJsonObject &record)
+{
+    QStringList lines;
+    const QJsonArray tables = record.value(QStringLiteral("tables")).toArray();
+    for (const QJsonValue &table : tables)
+        lines << tableLine(table.toObject());
+    if (tables.isEmpty())
+        lines << QStringLiteral("  no rows changed");
+    const QJsonObject numbers = record.value(QStringLiteral("numbers")).toObject();
+    if (numbers.contains(QStringLiteral("vouchers")))
+        lines << QStringLiteral("  voucher numbers %1").arg(rangeText(numbers.value(QStringLiteral("vouchers")).toObject()));
+    for (const QJsonValue &value : numbers.value(QStringLiteral("subNumbers")).toArray()) {
+        const QJsonObject sub = value.toObject();
+        lines << QStringLiteral("  sub-numbers of voucher code %1 (%2) %3")
+                     .arg(sub.value(QStringLiteral("voucherCode")).toInteger())
+                     .arg(sub.value(QStringLiteral("year")).toString(), rangeText(sub));
+    }
+    if (record.contains(QStringLiteral("posted")))
+        lines << QStringLiteral("  vouchers posted %1").arg(record.value(QStringLiteral("posted")).toInteger());
+    for (const QJsonValue &value : record.value(QStringLiteral("failed")).toArray()) {
+        const QJsonObject voucher = value.toObject();
+        lines << QStringLiteral("  voucher %1 not posted: %2")
+                     .arg(voucher.value(QStringLiteral("voucherNo")).toString(),
+                          voucher.value(QStringLiteral("reason")).toString());
+    }
+    if (record.contains(QStringLiteral("message")))
+        lines << QStringLiteral("  ") + record.value(QStringLiteral("message")).toString();
+    return lines;
+}
+
+} // namespace vant

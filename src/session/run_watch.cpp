@@ -1,0 +1,72 @@
+#include "run_watch.h"
+
+#include "products.h"
+#include "run_journal.h"
+#include "session.h"
+
+namespace vant {
+
+namespace {
+
+QString productName(const QString &code)
+{
+    for (const Product &product : products()) {
+        if (product.code == code)
+            return product.name;
+    }
+    return code;
+}
+
+} // namespace
+
+RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &parameters, bool dryRun)
+    : m_session(session)
+{
+    m_timer.start();
+    m_record.when = QDateTime::currentDateTime();
+    m_record.user = session.UserName;
+    m_record.product = productName(session.ProductCode);
+    m_record.company = session.CompanyCode;
+    m_record.job = job;
+    m_record.dryRun = dryRun;
+    m_record.parameters = parameters;
+    if (Database *db = session.db())
+        db->setChangeTally(&m_tally);
+}
+
+RunWatch::~RunWatch()
+{
+    if (Database *db = m_session.db())
+        db->setChangeTally(nullptr);
+}
+
+void RunWatch::watchNumbers(const QString &companyCode)
+{
+    m_numberingCompany = companyCode;
+    if (Database *db = m_session.db()) {
+        if (auto counters = VoucherCounters::read(*db, companyCode))
+            m_counters = *counters;
+    }
+}
+
+const RunRecord &RunWatch::finish(const QString &result, const QString &message)
+{
+    if (m_finished)
+        return m_record;
+    m_finished = true;
+    m_record.result = result;
+    m_record.message = message;
+    m_record.tables = m_tally.tables();
+    Database *db = m_session.db();
+    if (db && m_counters) {
+        if (auto now = VoucherCounters::read(*db, m_numberingCompany))
+            m_record.numbers = now->since(*m_counters);
+    }
+    if (db)
+        db->setChangeTally(nullptr);
+    m_record.durationMs = m_timer.elapsed();
+    RunJournal(RunJournal::defaultPath(), m_session.errorLog).append(m_record.toJson());
+    return m_record;
+}
+
+} // namespace vant

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "run_record.h"
+
+#include <QElapsedTimer>
+
+#include <optional>
+
+namespace vant {
+
+struct Session;
+
+// Watches one run of a job, from its start to its end, and appends its record to the run
+// journal: the rows it changed per table, the numbers it drew and how it ended. Watching only
+// reads; nothing it does can fail the job.
+class RunWatch
+{
+public:
+    RunWatch(Session &session, const QString &job, const QJsonObject &parameters, bool dryRun);
+    ~RunWatch();
+    RunWatch(const RunWatch &) = delete;
+    RunWatch &operator=(const RunWatch &) = delete;
+
+    // The job draws voucher numbers and sub-numbers of that company: its counters are read now
+    // and again at the end.
+    void watchNumbers(const QString &companyCode);
+    RunRecord &record() { return m_record; }
+
+    // The job ended so: the record is completed and appended to the journal. Call it while the
+    // job's work stands, before a dry run is rolled back.
+    const RunRecord &finish(const QString &result, const QString &message = QString());
+
+private:
+    Session &m_session;
+    RunRecord m_record;
+    ChangeTally m_tally;
+    QString m_numberingCompany;
+    std::optional<VoucherCounters> m_counters;
+    QElapsedTimer m_timer;
+    bool m_finished = false;
+};
+
+} // namespace vant

@@ -1,0 +1,120 @@
+// What vantctl tells before and after a job: the reconciliation of a transferred period and
+// the run journal's history.
+#include "vantctl_fixture.h"
+
+#include "session/run_journal.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class VantctlJournalTest : public VantctlTest
+{
+protected:
+    VantctlJournalTest()
+    {
+        QFile::remove(RunJournal::defaultPath());
+        // Two vouchers of May with a bill-wise row, and one of June.
+        execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,"
+                 "Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,VoucherSlnoOld,BillRefNo,Counter,TS,AID,OppAID)"
+                 " values (1,1,1,11,'2026-05-10',101,'D',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9101,0),"
+                 "(1,1,1,11,'2026-05-10',201,'C',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9201,0),"
+                 "(1,1,1,12,'2026-05-11',102,'D',250,5,'May sale','N',2,0,'B-12','C','2026-05-01',9102,0),"
+                 "(1,1,1,13,'2026-06-02',102,'D',100,5,'June sale','N',3,0,'B-13','C','2026-05-01',9102,0)"_s,
+                 u"insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,"
+                 "BillAmount,CrDr,TransDate) values (1,1,1,101,11,'B-11','2026-05-10',100,'D','2026-05-10')"_s});
+    }
+
+    CtlRun transferMay(const QString &more = QString())
+    {
+        return runAsAdmin((u"transfer --dest 2 --from 2026-05-01 --to 2026-05-31 --yes"_s + more).split(u' '));
+    }
+    CtlRun reconcileMay(const QString &more = QString())
+    {
+        return runAsAdmin((u"reconcile --dest 2 --from 2026-05-01 --to 2026-05-31"_s + more).split(u' '));
+    }
+};
+
+TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVoucher)
+{
+    const CtlRun before = reconcileMay();
+    EXPECT_EQ(before.exitCode, 1);
+    EXPECT_TRUE(before.out.contains(u"voucher code 5, voucher 11: the voucher has no copy\n"_s)) << before.out.toStdString();
+
+    ASSERT_EQ(transferMay().exitCode, 0);
+    const CtlRun matched = reconcileMay();
+    EXPECT_EQ(matched.exitCode, 0) << matched.out.toStdString();
+    EXPECT_TRUE(matched.out.startsWith(u"Period 01-05-2026 to 31-05-2026 of Kormo Traders (1) beside its copy in "
+                                       u"Kormo Shadow One (2)\n"_s))
+        << matched.out.toStdString();
+    EXPECT_TRUE(matched.out.endsWith(u"\nThe copy matches the source.\n"_s));
+    EXPECT_TRUE(matched.out.contains(u"  5           source          2        3          350.00          100.00\n"
+                                     u"              copy            2        3          350.00          100.00\n"_s))
+        << matched.out.toStdString();
+
+    const QString copyOf12 =
+        scalar(u"select VoucherNo from accvoucher2026 where CompanyCode=2 and OldVoucherNo=12"_s);
+    execute({u"update accvoucher2026 set Amount=260 where CompanyCode=2 and OldVoucherNo=12"_s});
+    const CtlRun edited = reconcileMay(u" --json"_s);
+    EXPECT_EQ(edited.exitCode, 1);
+    const QJsonObject json = QJsonDocument::fromJson(edited.out.toUtf8()).object();
+    EXPECT_FALSE(json.value(u"matches"_s).toBool());
+    const QJsonArray differences = json.value(u"differences"_s).toArray();
+    ASSERT_EQ(differences.size(), 1) << edited.out.toStdString();
+    const QJsonObject difference = differences.first().toObject();
+    EXPECT_EQ(difference.value(u"sourceVoucherNo"_s).toString(), u"12"_s);
+    EXPECT_EQ(difference.value(u"copyVoucherNo"_s).toString(), copyOf12);
+    EXPECT_TRUE(difference.value(u"what"_s).toString().startsWith(u"ledger 102 debit: "_s));
+
+    // The bill-wise row of a copied voucher that went missing in the copy.
+    execute({u"update accvoucher2026 set Amount=250 where CompanyCode=2 and OldVoucherNo=12"_s,
+             u"delete from AccPending where CompanyCode=2"_s});
+    const CtlRun billwise = reconcileMay();
+    EXPECT_EQ(billwise.exitCode, 1);
+    EXPECT_TRUE(billwise.out.contains(u"1 difference:\n  voucher 11 (copy "_s)) << billwise.out.toStdString();
+    EXPECT_TRUE(billwise.out.contains(u": bill-wise rows: 1 of "_s)) << billwise.out.toStdString();
+
+    const CtlRun notShadow = runAsAdmin(u"reconcile --dest 9 --from 2026-05-01 --to 2026-05-31"_s.split(u' '));
+    EXPECT_EQ(notShadow.exitCode, 1);
+    EXPECT_EQ(notShadow.err, u"Destination Company Not Correct\n"_s);
+}
+
+TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
+{
+    QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());
+    QFile journal(RunJournal::defaultPath());
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    journal.write(R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})"
+                  "\n"
+                  R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})"
+                  "\n");
+    journal.close();
+
+    const CtlRun all = run({u"history"_s});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
+    EXPECT_EQ(all.out.count(u'\n'), 8) << all.out.toStdString();
+    EXPECT_TRUE(all.out.contains(u"  transfer dry run  completed  user Admin, Kormo Vant, company 1, 12 ms\n  dest=2\n"
+                                 u"  accvoucher2026: 3 added\n  voucher numbers 1-2\n"_s))
+        << all.out.toStdString();
+    EXPECT_TRUE(all.out.contains(u"  vouchers posted 0\n  voucher 7 not posted: Voucher No is 0\n"_s));
+
+    const CtlRun posts = run(u"history --job post --json"_s.split(u' '));
+    EXPECT_EQ(posts.exitCode, 0);
+    const QStringList lines = posts.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(lines.first().toUtf8()).object().value(u"result"_s).toString(), u"failed"_s);
+    EXPECT_EQ(run(u"history --since 2026-12-02"_s.split(u' ')).out.count(u"  post "_s), 1);
+    EXPECT_EQ(run(u"history --limit 1 --json"_s.split(u' ')).out.count(u'\n'), 1);
+
+    const CtlRun wrong = run(u"history --job copy"_s.split(u' '));
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.err.startsWith(u"vantctl: --job is transfer, post or purge, not \"copy\"\n"_s));
+}
+
+} // namespace
+} // namespace vant::test

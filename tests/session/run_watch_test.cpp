@@ -1,0 +1,102 @@
+#include "session/products.h"
+#include "session/run_journal.h"
+#include "session/run_watch.h"
+
+#include "session_fixture.h"
+
+#include <QJsonArray>
+
+namespace vant {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+class RunWatchTest : public test::SessionTest
+{
+protected:
+    void SetUp() override
+    {
+        connectSeeded();
+        QFile::remove(RunJournal::defaultPath());
+        m_session.UserName = u"Admin"_s;
+        m_session.ProductCode = products().first().code;
+        m_session.CompanyCode = u"1"_s;
+        ASSERT_TRUE(AccountsObjectCreation(m_session));
+    }
+
+    // What a job does with the numbering: voucher numbers 42 and 43, sub-numbers 1 and 2 of code 5.
+    void drawNumbers()
+    {
+        AccountsComponent &accounts = *m_session.AccountsObject;
+        for (int i = 0; i < 2; ++i) {
+            const Outcome<int> voucherNo = accounts.GetMaxVoucherNo(u"accvoucher2026"_s, 2);
+            const Outcome<int> serial = accounts.GetMaxSubVNo(5, 2, 1, u"2026"_s);
+            ASSERT_TRUE(voucherNo && serial);
+            ASSERT_TRUE(accounts.UpdateVoucherNo(*voucherNo, u"2"_s));
+            exec(u"update AccCompanyVoucherNo set VoucherSlno=%1 where CompanyCode='2' and VoucherCode=5"_s.arg(*serial));
+            exec(u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,VoucherCode,VoucherSlno) "
+                 "values (2,%1,'2026-05-01',5,%2)"_s.arg(*voucherNo).arg(*serial));
+        }
+    }
+};
+
+// A dry run's record tells what the job did, though all of it is then undone.
+TEST_F(RunWatchTest, RecordsTheRowsAndNumbersOfTheRunAndAppendsItToTheJournal)
+{
+    exec(u"update acccompanymaster set Voucherno=41 where CompanyCode=2"_s);
+    TransactionGuard dryRun(*m_session.db());
+    ASSERT_TRUE(dryRun.begin());
+    {
+        RunWatch watch(m_session, u"transfer"_s, {{u"dest"_s, u"2"_s}}, true);
+        watch.watchNumbers(u"2"_s);
+        {
+            // The job's own transaction: a part rolled back leaves nothing in the record.
+            TransactionGuard job(*m_session.db());
+            ASSERT_TRUE(job.begin());
+            drawNumbers();
+            {
+                TransactionGuard undone(*m_session.db());
+                ASSERT_TRUE(undone.begin());
+                exec(u"delete from accvoucher2026"_s);
+            }
+            exec(u"delete from accledgermaster where ledgercode=101"_s);
+            ASSERT_TRUE(job.commit());
+        }
+        const RunRecord &record = watch.finish(u"completed"_s);
+        EXPECT_TRUE(record.dryRun);
+        EXPECT_EQ(record.user, u"Admin"_s);
+        EXPECT_EQ(record.product, products().first().name);
+        const QStringList tables = [&record] {
+            QStringList lines;
+            for (const TableChanges &t : record.tables)
+                lines << u"%1 +%2 -%3 ~%4"_s.arg(t.table).arg(t.inserted).arg(t.deleted).arg(t.updated);
+            return lines;
+        }();
+        EXPECT_EQ(tables, QStringList({u"acccompanymaster +0 -0 ~2"_s, u"AccCompanyVoucherNo +1 -0 ~2"_s,
+                                       u"accledgermaster +0 -1 ~0"_s, u"accvoucher2026 +2 -0 ~0"_s}));
+        EXPECT_EQ(record.numbers.vouchers.first, 42);
+        EXPECT_EQ(record.numbers.vouchers.last, 43);
+        ASSERT_EQ(record.numbers.subNumbers.size(), 1);
+        EXPECT_EQ(record.numbers.subNumbers.first().voucherCode, 5);
+        EXPECT_EQ(record.numbers.subNumbers.first().range.first, 1);
+        EXPECT_EQ(record.numbers.subNumbers.first().range.last, 2);
+    }
+    dryRun.rollback();
+    EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), u"41"_s);
+
+    const auto records = RunJournal(RunJournal::defaultPath(), m_session.errorLog).read({});
+    ASSERT_TRUE(records);
+    ASSERT_EQ(records->size(), 1);
+    const QJsonObject json = records->first();
+    EXPECT_EQ(json.value(u"job"_s).toString(), u"transfer"_s);
+    EXPECT_TRUE(json.value(u"dryRun"_s).toBool());
+    EXPECT_EQ(json.value(u"parameters"_s).toObject().value(u"dest"_s).toString(), u"2"_s);
+    EXPECT_EQ(json.value(u"tables"_s).toArray().size(), 4);
+    EXPECT_EQ(describeRecord(json),
+              QStringList({u"  acccompanymaster: 2 changed"_s, u"  AccCompanyVoucherNo: 1 added, 2 changed"_s,
+                           u"  accledgermaster: 1 removed"_s, u"  accvoucher2026: 2 added"_s,
+                           u"  voucher numbers 42-43"_s, u"  sub-numbers of voucher code 5 (2026) 1-2"_s}));
+}
+
+} // namespace
+} // namespace vant
