@@ -1,5 +1,7 @@
 #include "lov_rows.h"
 
+#include "lov_query_text.h"
+
 #include "db/database.h"
 #include "session/text_helpers.h"
 
@@ -24,29 +26,14 @@ qsizetype orderClauseStart(const QString &query)
     static const QRegularExpression orderBy(QStringLiteral("order\\s+by\\b"),
                                             QRegularExpression::CaseInsensitiveOption);
     qsizetype found = -1;
-    int depth = 0;
-    QChar quote;
-    for (qsizetype i = 0; i < query.size(); ++i) {
+    forEachOuterPosition(query, [&query, &found](qsizetype i) {
         const QChar c = query.at(i);
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'\'' || c == u'"')
-            quote = c;
-        else if (c == u'[')
-            quote = u']';
-        else if (c == u'(')
-            ++depth;
-        else if (c == u')')
-            --depth;
-        else if (depth == 0 && (c == u'o' || c == u'O') && (i == 0 || !query.at(i - 1).isLetterOrNumber())
-                 && orderBy.match(query, i, QRegularExpression::NormalMatch,
-                                  QRegularExpression::AnchorAtOffsetMatchOption)
-                        .hasMatch())
+        if ((c == u'o' || c == u'O') && (i == 0 || !query.at(i - 1).isLetterOrNumber())
+            && orderBy.match(query, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
+                   .hasMatch())
             found = i;
-    }
+        return false;
+    });
     return found;
 }
 
