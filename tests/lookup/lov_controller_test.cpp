@@ -257,7 +257,7 @@ TEST_F(LovControllerTest, EmojiAndOtherAstralCharactersAreSearchedAsTyped)
 TEST_F(LovControllerTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
 {
     LovRequest request = itemsRequest();
-    // A field whose name holds a closing bracket can be named neither in a criterion nor in a sort.
+    // A field whose name holds a closing bracket can be named neither in a search nor in a sort.
     request.Query = u"SELECT code,name as \"odd]name\",price,note from lovitems order by code"_s;
     run(request, u"odd]name"_s, [](LovController &window) {
         window.typeText(u"I"_s);
