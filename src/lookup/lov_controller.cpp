@@ -24,7 +24,7 @@ LovController::LovController(Session &session, ModVantLov &lov, LovRequest reque
         const QString head = m_baseColumns.at(c - 1).head.trimmed();
         if (m_baseColumns.at(c - 1).width == 0 && !head.isEmpty())
             m_detailColumns << c;
-        if (!enterDataHead.isEmpty() && m_enterDataColumn == 0 && head == enterDataHead)
+        if (!enterDataHead.isEmpty() && m_enterDataColumn < 0 && head == enterDataHead)
             m_enterDataColumn = c;
     }
     connect(&m_pager, &LovPager::pageFilled, this, &LovController::showPage);

@@ -143,7 +143,7 @@ private:
     LovRequest m_request;
     const QList<LovColumn> m_baseColumns;
     QList<int> m_detailColumns;
-    int m_enterDataColumn = 0;
+    int m_enterDataColumn = -1; // none: column 0 is the running number
     const bool m_multiSelect;
 
     LovPager m_pager;

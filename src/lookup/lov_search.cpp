@@ -150,8 +150,11 @@ bool LovSearch::isSortable(int column) const
 bool LovSearch::sortBy(int column, const QString &procedure)
 {
     LovRows &rows = *m_pager.rows();
-    const bool descending = rows.field(column - 1).name.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
-                            && !rows.sortText().contains(QStringLiteral(" Desc"));
+    // The rows come ordered by the search field: a click on it turns the order round, and
+    // another turns it back.
+    const QString name = rows.field(column - 1).name;
+    const bool descending = name.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
+                            && rows.sortText() != name + QStringLiteral(" Desc");
     const Status sorted = rows.sortBy(column - 1, descending);
     if (!sorted)
         reportLovFailure(m_session, sorted.error(), procedure);

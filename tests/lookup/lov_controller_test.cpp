@@ -200,6 +200,20 @@ TEST_F(LovControllerTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
     EXPECT_EQ(m_lov.LovSearchField, u"name"_s);
 }
 
+// The direction follows the sort itself, not the words of the column's name.
+TEST_F(LovControllerTest, AColumnNamedWithDescSortsBothWays)
+{
+    LovRequest request = itemsRequest();
+    request.Query = u"SELECT code,name as \"Item Description\",price,note from lovitems"_s;
+    run(request, u"code"_s, [](LovController &window) {
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
+        window.sortByHead(2);
+        EXPECT_EQ(window.cell(1, 2), u"Item 45"_s);
+        window.leave();
+    });
+}
+
 TEST_F(LovControllerTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
 {
     TestDatabase::exec(db(),
@@ -308,6 +322,22 @@ TEST_F(LovControllerTest, ABlankPicksAndDropsTheCurrentRow)
         window.choose();
     });
     EXPECT_EQ(result, u"20"_s);
+}
+
+// A picked row keeps its running number, and typing the number still finds it.
+TEST_F(LovControllerTest, APickedRowKeepsItsRunningNumber)
+{
+    const QString result = run(multiRequest(), u"name"_s, [](LovController &window) {
+        window.setCurrentRow(3);
+        window.typeText(u" "_s);
+        EXPECT_TRUE(window.isMarked(3));
+        EXPECT_EQ(window.cell(3, 0), u"3"_s);
+        window.firstRow();
+        window.typeText(u"3"_s);
+        EXPECT_EQ(window.currentRow(), 3);
+        window.choose();
+    });
+    EXPECT_EQ(result, u"3"_s);
 }
 
 TEST_F(LovControllerTest, TheLimitStopsAThirdRowUntilOneIsDropped)
