@@ -1,7 +1,5 @@
 #include "recordset.h"
 
-#include "recordset_criteria.h"
-
 #include <QDateTime>
 #include <QRegularExpression>
 
@@ -115,35 +113,23 @@ QString Recordset::text(const QString &name) const
     return text(fieldIndex(name));
 }
 
-Status Recordset::setFilter(const QString &criteria)
+void Recordset::setFilter(RowPredicate predicate)
 {
-    if (criteria.trimmed().isEmpty()) {
-        clearFilter();
-        return {};
-    }
-    auto predicate = compileCriteria(criteria, m_fields);
-    if (!predicate)
-        return predicate.error();
-    m_filterPredicate = *predicate;
+    m_filterPredicate = std::move(predicate);
     rebuildView();
-    return {};
 }
 
 void Recordset::clearFilter()
 {
-    m_filterPredicate = nullptr;
-    rebuildView();
+    setFilter(nullptr);
 }
 
-Outcome<bool> Recordset::find(const QString &criterion)
+bool Recordset::find(const RowPredicate &predicate)
 {
-    auto predicate = compileCriteria(criterion, m_fields);
-    if (!predicate)
-        return predicate.error();
     if (bof())
         m_position = 0;
     for (; m_position < m_view.size(); ++m_position) {
-        if ((*predicate)(m_rows.at(m_view.at(m_position))))
+        if (predicate(m_rows.at(m_view.at(m_position))))
             return true;
     }
     return false;

@@ -25,7 +25,7 @@ struct Field
 // Index of the field with that name, compared without regard to case; -1 when none.
 int fieldIndex(const QList<Field> &fields, const QString &name);
 
-// A test of one row's values, as a filter or find criterion compiles to.
+// A test of one row's values, in field order.
 using RowPredicate = std::function<bool(const QList<QVariant> &)>;
 
 // A client-side result: every row is read when the statement is opened, and the
@@ -64,17 +64,14 @@ public:
     QString text(int index) const;
     QString text(const QString &name) const;
 
-    // Criteria of the form [field] LIKE 'pattern' (with * and ? wildcards, [*] for a
-    // literal star), [field] = 'text' or number, and the other comparisons, joined by
-    // AND / OR and grouped with parentheses. Text compares without regard to case.
-    // A blank criteria text removes the filter.
-    Status setFilter(const QString &criteria);
+    // Narrows the visible rows to those that pass the test; an empty test removes the filter.
+    void setFilter(RowPredicate predicate);
     void clearFilter();
     bool isFiltered() const { return bool(m_filterPredicate); }
 
-    // Searches forward from the current record for the first record that meets the
-    // criterion; on success that record is current, otherwise the cursor is at EOF.
-    Outcome<bool> find(const QString &criterion);
+    // Searches forward from the current record for the first record that passes the test; on
+    // success that record is current, otherwise the cursor is at EOF.
+    bool find(const RowPredicate &predicate);
 
     // "field" or "field Desc", several separated by commas; empty restores the order read.
     Status setSort(const QString &sort);

@@ -1,5 +1,7 @@
 #include "sqlite_dialect.h"
 
+#include "tsql_tokens.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -9,109 +11,7 @@ namespace vant {
 
 namespace {
 
-enum class Kind { Space, Word, Number, String, Bracketed, Symbol, Group };
-
-struct Node
-{
-    Kind kind = Kind::Symbol;
-    QString text;                // for Group: empty
-    std::vector<Node> children;  // for Group: the tokens between the parentheses
-};
-
-bool isWordChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
-
-// The program's statements nest a few levels; deeper input is refused before it can
-// exhaust the stack.
-constexpr int kMaxNesting = 256;
-
-enum class Parsed { Done, TooDeep, Unbalanced };
-
-// Splits the statement into tokens and nests parenthesised groups.
-Parsed parse(const QString &sql, qsizetype &pos, int depth, std::vector<Node> &nodes)
-{
-    const qsizetype n = sql.size();
-    while (pos < n) {
-        const QChar c = sql.at(pos);
-        const qsizetype start = pos;
-        if (c.isSpace()) {
-            while (pos < n && sql.at(pos).isSpace())
-                ++pos;
-            nodes.push_back({Kind::Space, sql.mid(start, pos - start), {}});
-        } else if (c == u'\'') {
-            ++pos;
-            while (pos < n) {
-                if (sql.at(pos) == u'\'') {
-                    if (pos + 1 < n && sql.at(pos + 1) == u'\'') {
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    break;
-                }
-                ++pos;
-            }
-            nodes.push_back({Kind::String, sql.mid(start, pos - start), {}});
-        } else if (c == u'[' || c == u'"') {
-            const QChar close = c == u'[' ? u']' : u'"';
-            ++pos;
-            while (pos < n && sql.at(pos) != close)
-                ++pos;
-            if (pos < n)
-                ++pos;
-            nodes.push_back({Kind::Bracketed, sql.mid(start, pos - start), {}});
-        } else if (c.isDigit()) {
-            while (pos < n && (sql.at(pos).isDigit() || sql.at(pos) == u'.'))
-                ++pos;
-            nodes.push_back({Kind::Number, sql.mid(start, pos - start), {}});
-        } else if (isWordChar(c)) {
-            while (pos < n && isWordChar(sql.at(pos)))
-                ++pos;
-            nodes.push_back({Kind::Word, sql.mid(start, pos - start), {}});
-        } else if (c == u'(') {
-            ++pos;
-            if (depth == kMaxNesting)
-                return Parsed::TooDeep;
-            Node group{Kind::Group, {}, {}};
-            if (const Parsed inner = parse(sql, pos, depth + 1, group.children); inner != Parsed::Done)
-                return inner;
-            nodes.push_back(std::move(group));
-        } else if (c == u')') {
-            ++pos;
-            return depth > 0 ? Parsed::Done : Parsed::Unbalanced;
-        } else {
-            ++pos;
-            nodes.push_back({Kind::Symbol, QString(c), {}});
-        }
-    }
-    // The end of the statement inside a group: a parenthesis was never closed.
-    return depth > 0 ? Parsed::Unbalanced : Parsed::Done;
-}
-
-bool isWord(const Node &node, QStringView word)
-{
-    return node.kind == Kind::Word && node.text.compare(word, Qt::CaseInsensitive) == 0;
-}
-
-// Index of the next token that is not blank, or size() when none.
-std::size_t nextSolid(const std::vector<Node> &nodes, std::size_t from)
-{
-    while (from < nodes.size() && nodes[from].kind == Kind::Space)
-        ++from;
-    return from;
-}
-
-std::size_t previousSolid(const std::vector<Node> &nodes, std::size_t before)
-{
-    while (before > 0) {
-        --before;
-        if (nodes[before].kind != Kind::Space)
-            return before;
-    }
-    return nodes.size();
-}
+using namespace tsql;
 
 bool isTextType(const Node &node)
 {
@@ -127,19 +27,6 @@ bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
     const std::size_t before = previousSolid(nodes, index);
     return before < nodes.size() && !(nodes[before].kind == Kind::Symbol && nodes[before].text == u",")
            && !isWord(nodes[before], u"table");
-}
-
-// Splits a group's tokens at its top-level commas.
-std::vector<std::vector<Node>> arguments(const std::vector<Node> &nodes)
-{
-    std::vector<std::vector<Node>> args(1);
-    for (const Node &node : nodes) {
-        if (node.kind == Kind::Symbol && node.text == u',')
-            args.emplace_back();
-        else
-            args.back().push_back(node);
-    }
-    return args;
 }
 
 // A quoted literal that holds a number: SQL Server converts it to the numeric type of
@@ -243,6 +130,58 @@ std::optional<std::pair<QString, std::size_t>> offsetFetch(const std::vector<Nod
                      only};
 }
 
+// The function calls that SQLite spells otherwise, or that it lacks; nothing for the others.
+std::optional<QString> renderCall(const Node &name, const std::vector<Node> &args, bool createTable)
+{
+    // Only the call without arguments is the server's clock; anything else stays to be refused.
+    if (isWord(name, u"getdate") && nextSolid(args, 0) == args.size())
+        return QStringLiteral("datetime('now','localtime')");
+    if (isWord(name, u"isnull")) {
+        auto parts = arguments(args);
+        if (parts.size() == 2)
+            unquoteNumericLiteral(parts[1]);
+        QStringList rendered;
+        for (const auto &part : parts)
+            rendered << render(part, createTable);
+        return QStringLiteral("ifnull(") + rendered.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+    if (isWord(name, u"isnumeric"))
+        return QStringLiteral("(typeof") + renderGroup(args, createTable) + QStringLiteral(" in ('integer','real'))");
+    if (isWord(name, u"isdate")) {
+        // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
+        const QString day = QStringLiteral("substr(") + render(args, createTable) + QStringLiteral(",1,10)");
+        return QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day + QStringLiteral(",0)");
+    }
+    if (isWord(name, u"convert") || isWord(name, u"try_convert")) {
+        const QString converted = renderConvert(args, createTable);
+        if (!converted.isEmpty())
+            return converted;
+    }
+    if (isWord(name, u"len"))
+        return QStringLiteral("length(rtrim") + renderGroup(args, createTable) + QLatin1Char(')');
+    return std::nullopt;
+}
+
+// A #table's name; the name a CREATE TEMP TABLE defines goes without the schema.
+QString renderTempTable(const std::vector<Node> &nodes, std::size_t i, bool createTable)
+{
+    const std::size_t before = previousSolid(nodes, i);
+    const bool defined = createTable && before < nodes.size() && nodes[before].kind == Kind::Word
+                         && nodes[before].text.endsWith(u"table", Qt::CaseInsensitive);
+    return defined ? nodes[i].text.mid(1) : tempTableName(nodes[i].text);
+}
+
+// The limit goes before a closing semicolon and the blanks around it.
+void appendLimit(QString &out, const QString &limit)
+{
+    qsizetype end = out.size();
+    while (end > 0 && out.at(end - 1).isSpace())
+        --end;
+    if (end > 0 && out.at(end - 1) == u';')
+        --end;
+    out.insert(end, QStringLiteral(" LIMIT ") + limit);
+}
+
 QString render(const std::vector<Node> &nodes, bool createTable)
 {
     QString out;
@@ -259,53 +198,15 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         }
         if (isWord(node, u"N") && i + 1 < nodes.size() && nodes[i + 1].kind == Kind::String)
             continue;
-        // Only the call without arguments is the server's clock; anything else stays to be refused.
-        if (isWord(node, u"getdate") && callFollows && nextSolid(nodes[next].children, 0) == nodes[next].children.size()) {
-            out += QStringLiteral("datetime('now','localtime')");
-            i = next;
-            continue;
-        }
-        if (isWord(node, u"isnull") && callFollows) {
-            auto args = arguments(nodes[next].children);
-            if (args.size() == 2)
-                unquoteNumericLiteral(args[1]);
-            QStringList parts;
-            for (const auto &arg : args)
-                parts << render(arg, createTable);
-            out += QStringLiteral("ifnull(") + parts.join(QLatin1Char(',')) + QLatin1Char(')');
-            i = next;
-            continue;
-        }
-        if (isWord(node, u"isnumeric") && callFollows) {
-            out += QStringLiteral("(typeof") + renderGroup(nodes[next].children, createTable)
-                   + QStringLiteral(" in ('integer','real'))");
-            i = next;
-            continue;
-        }
-        if (isWord(node, u"isdate") && callFollows) {
-            // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
-            const QString day = QStringLiteral("substr") + QLatin1Char('(')
-                                + render(nodes[next].children, createTable) + QStringLiteral(",1,10)");
-            out += QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day
-                   + QStringLiteral(",0)");
-            i = next;
-            continue;
-        }
-        if ((isWord(node, u"convert") || isWord(node, u"try_convert")) && callFollows) {
-            const QString converted = renderConvert(nodes[next].children, createTable);
-            if (!converted.isEmpty()) {
-                out += converted;
+        if (callFollows) {
+            if (const std::optional<QString> call = renderCall(node, nodes[next].children, createTable)) {
+                out += *call;
                 i = next;
                 continue;
             }
         }
         if (isTempTableName(node)) {
-            const std::size_t before = previousSolid(nodes, i);
-            // The name a CREATE TEMP TABLE defines goes without the schema.
-            out += createTable && before < nodes.size() && nodes[before].kind == Kind::Word
-                           && nodes[before].text.endsWith(u"table", Qt::CaseInsensitive)
-                       ? QStringView(node.text).mid(1).toString()
-                       : tempTableName(node.text);
+            out += renderTempTable(nodes, i, createTable);
             continue;
         }
         if (isWord(node, u"offset")) {
@@ -314,12 +215,6 @@ QString render(const std::vector<Node> &nodes, bool createTable)
                 i = clause->second;
                 continue;
             }
-        }
-        if (isWord(node, u"len") && callFollows) {
-            out += QStringLiteral("length(rtrim") + renderGroup(nodes[next].children, createTable)
-                   + QLatin1Char(')');
-            i = next;
-            continue;
         }
         if (isWord(node, u"top") && next < nodes.size() && nodes[next].kind == Kind::Number) {
             const std::size_t before = previousSolid(nodes, i);
@@ -344,15 +239,8 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             out += QStringLiteral(" COLLATE NOCASE");
         }
     }
-    if (!limit.isEmpty()) {
-        // The limit goes before a closing semicolon and the blanks around it.
-        qsizetype end = out.size();
-        while (end > 0 && out.at(end - 1).isSpace())
-            --end;
-        if (end > 0 && out.at(end - 1) == u';')
-            --end;
-        out.insert(end, QStringLiteral(" LIMIT ") + limit);
-    }
+    if (!limit.isEmpty())
+        appendLimit(out, limit);
     return out;
 }
 
@@ -410,9 +298,8 @@ bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
 
 Outcome<QString> toSqliteDialect(const QString &statement)
 {
-    qsizetype pos = 0;
     std::vector<Node> nodes;
-    switch (parse(statement, pos, 0, nodes)) {
+    switch (parse(statement, nodes)) {
     case Parsed::Done:
         break;
     case Parsed::TooDeep:

@@ -1,65 +1,58 @@
 #include "lov_controller.h"
 
+#include "lov_report.h"
 #include "mod_vant_lov.h"
 
-#include "session/session.h"
 #include "session/text_helpers.h"
-
-#include <algorithm>
 
 namespace vant {
 
-namespace {
-
-const QString kWindowName = QStringLiteral("FrmLovResult");
-
-} // namespace
-
 LovController::LovController(Session &session, ModVantLov &lov, LovRequest request)
-    : m_session(session), m_lov(lov), m_request(std::move(request)), m_screens(m_request.ScreenByScreen)
+    : m_session(session), m_lov(lov), m_request(std::move(request)),
+      m_baseColumns(columnsOf(m_request, lov.LovRecordset)), m_multiSelect(m_request.MultiSelect != 0),
+      m_pager(session),
+      // A drill-down screen shows one column at a time, so its boxes cannot follow the
+      // columns: it keeps the one box as wide as the grid.
+      m_search(session, lov, m_pager, m_baseColumns,
+               m_request.ColumnSearch != 0 && !LovScreens(m_request.ScreenByScreen).isOn(), m_multiSelect,
+               [this](int row) { return cell(row, 0); }),
+      m_drillDown(session, lov, m_pager, m_search, m_request.ScreenByScreen, m_baseColumns,
+                  m_request.ScreenByScreenMainField)
 {
-    const QStringList widths = splitLovList(m_request.ColumnWidths);
-    const QStringList heads = splitLovList(m_request.ColumnHeads);
     const QString enterDataHead = m_request.EnterDataHead.trimmed();
-    const Recordset &probe = m_lov.LovRecordset;
-    for (int i = 0; i < probe.fieldCount(); ++i) {
-        // A field beyond the lists has no room in the window's width: it stays hidden.
-        const LovColumn column{probe.field(i).name, heads.value(i), leadingInt(widths.value(i))};
-        if (column.width == 0 && !column.head.trimmed().isEmpty())
-            m_detailColumns << i + 1;
-        if (!enterDataHead.isEmpty() && m_enterDataColumn == 0 && column.head.trimmed() == enterDataHead)
-            m_enterDataColumn = i + 1;
-        m_baseColumns << column;
+    for (int c = 1; c <= m_baseColumns.size(); ++c) {
+        const QString head = m_baseColumns.at(c - 1).head.trimmed();
+        if (m_baseColumns.at(c - 1).width == 0 && !head.isEmpty())
+            m_detailColumns << c;
+        if (!enterDataHead.isEmpty() && m_enterDataColumn < 0 && head == enterDataHead)
+            m_enterDataColumn = c;
     }
-    m_columns = m_baseColumns;
-
-    m_multiSelect = m_request.MultiSelect != 0;
-
-    // A drill-down screen shows one column at a time, so its boxes cannot follow the
-    // columns: it keeps the one box as wide as the grid.
-    if (m_request.ColumnSearch != 0 && !m_screens.isOn()) {
-        for (int c = 1; c <= m_columns.size(); ++c) {
-            if (m_columns.at(c - 1).width != 0)
-                m_boxes.append({c, QString()});
-        }
-    }
-    if (m_boxes.isEmpty())
-        m_boxes.append({0, QString()});
+    connect(&m_pager, &LovPager::pageFilled, this, &LovController::showPage);
+    connect(&m_pager, &LovPager::pageCleared, this, &LovController::showEmptyPage);
+    connect(&m_pager, &LovPager::currentRowChanged, this, &LovController::showCurrentRow);
+    connect(&m_search, &LovSearch::textChanged, this, &LovController::searchTextChanged);
+    connect(&m_drillDown, &LovDrillDown::columnsChanged, this, &LovController::columnsChanged);
 }
 
-LovController::~LovController()
+QList<LovColumn> LovController::columnsOf(const LovRequest &request, const Recordset &probe)
 {
-    dropScreenTable();
+    const QStringList widths = splitLovList(request.ColumnWidths);
+    const QStringList heads = splitLovList(request.ColumnHeads);
+    QList<LovColumn> columns;
+    // A field beyond the lists has no room in the window's width: it stays hidden.
+    for (int i = 0; i < probe.fieldCount(); ++i)
+        columns << LovColumn{probe.field(i).name, heads.value(i), leadingInt(widths.value(i))};
+    return columns;
 }
 
 void LovController::open()
 {
     validitemname();
-    if (searchBoxColumn(1) != 0)
+    if (m_search.boxColumn(1) != 0)
         searchBoxFocused(1);
     if (!searchText().isEmpty()) {
-        setSearchBoxText(searchText());
-        searchCurrentBox();
+        m_search.setText(searchText());
+        m_search.searchCurrentBox();
     }
 }
 
@@ -88,12 +81,14 @@ QString LovController::hintToolTip() const
     return tip + QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc");
 }
 
+const QList<LovColumn> &LovController::columns() const
+{
+    return m_drillDown.isOn() ? m_drillDown.columns() : m_baseColumns;
+}
+
 int LovController::gridWidth() const
 {
-    int width = kSerialWidth + kGridMargin;
-    for (const LovColumn &column : m_baseColumns)
-        width += column.width;
-    return width;
+    return kSerialWidth + kGridMargin + listedWidth(m_baseColumns);
 }
 
 QStringList LovController::detailHeads() const
@@ -106,12 +101,10 @@ QStringList LovController::detailHeads() const
 
 QString LovController::cell(int row, int column) const
 {
-    if (row < 1 || row > m_page.size())
-        return {};
     // A selected row shows the value entered for it in the enter-data column.
     if (column == m_enterDataColumn && isMarked(row))
         return m_selection.valueOf(rowKey(row));
-    return m_page.at(row - 1).value(column);
+    return m_pager.cell(row, column);
 }
 
 void LovController::validitemname()
@@ -121,8 +114,8 @@ void LovController::validitemname()
                               !m_request.EnterDataHead.trimmed().isEmpty());
         m_request.HavingMultiSelect.clear();
     }
-    if (m_screens.isOn()) {
-        openScreens();
+    if (m_drillDown.isOn()) {
+        m_drillDown.open();
         return;
     }
 
@@ -130,107 +123,53 @@ void LovController::validitemname()
     // Without a search field there is nothing to order by; the query keeps its own order.
     if (!query.toUpper().contains(u"ORDER BY") && !m_lov.LovSearchField.trimmed().isEmpty())
         query += QStringLiteral(" order by ") + m_lov.LovSearchField;
-
-    auto opened = openRows(query);
-    if (!opened) {
-        report(opened.error(), QStringLiteral("validitemname"));
+    if (const Status opened = m_pager.openRows(query); !opened) {
+        reportLovFailure(m_session, opened.error(), QStringLiteral("validitemname"));
         return;
     }
-    m_rows = std::move(*opened);
-    startPageAt(1, true);
+    m_pager.startPageAt(1, true);
 }
 
-Outcome<std::unique_ptr<LovRows>> LovController::openRows(const QString &query) const
+void LovController::showPage()
 {
-    if (Database *db = m_session.db()) {
-        auto paged = PagedLovRows::open(*db, query);
-        if (!paged)
-            return paged.error();
-        if (*paged)
-            return std::unique_ptr<LovRows>(std::move(*paged));
-    }
-    auto opened = openQuery(query);
-    if (!opened)
-        return opened.error();
-    return std::unique_ptr<LovRows>(std::make_unique<LoadedLovRows>(std::move(*opened)));
-}
-
-int LovController::total()
-{
-    if (!m_rows)
-        return 0;
-    const Outcome<int> counted = m_rows->count();
-    if (!counted) {
-        report(counted.error(), QStringLiteral("Fillhelp"));
-        return 0;
-    }
-    return *counted;
-}
-
-int LovController::searchFieldIndex() const
-{
-    return m_rows ? std::max(0, m_rows->fieldIndex(m_lov.LovSearchField)) : 0;
-}
-
-QStringList LovController::pageRow(int number, const QList<QVariant> &values) const
-{
-    QStringList cells{QString::number(number)};
-    for (int i = 0; i < m_rows->fieldCount(); ++i) {
-        const QVariant value = values.value(i);
-        if (ValueOrDefault(value, QString()).toString().isEmpty())
-            cells << QString();
-        else if (m_rows->field(i).isDoubleOrCurrency())
-            cells << QString::number(value.toDouble(), 'f', 2);
-        else
-            cells << valueText(value);
-    }
-    return cells;
-}
-
-void LovController::fillhelp(bool changepost)
-{
-    // A page that would start outside the result leaves the grid as it is.
-    const int start = m_fillFrom;
-    if (!m_rows || start < 1 || start > total())
-        return;
-    const auto values = m_rows->rows(start, m_pageRows);
-    if (!values) {
-        report(values.error(), QStringLiteral("Fillhelp"));
-        return;
-    }
-    m_pageStart = start;
-    m_page.clear();
-    for (const QList<QVariant> &row : *values)
-        m_page << pageRow(int(m_page.size()) + 1, row);
-    m_pageEnd = m_pageStart + int(m_page.size()) - 1;
-    m_pageFilterText = m_filterText;
-    m_marks = QList<bool>(m_page.size(), false);
+    m_marks = QList<bool>(rowCount(), false);
     if (m_multiSelect) {
         for (int row = 1; row <= rowCount(); ++row)
             StoreMultiSelect(row, 0);
     }
-
-    if (changepost || m_currentRow < 1)
-        m_currentRow = 1;
-    else
-        m_currentRow = std::min(m_currentRow, rowCount());
     emit pageFilled();
+    ColSel();
+    refreshmrp();
+}
+
+void LovController::showEmptyPage()
+{
+    m_marks.clear();
+    m_countLabel.clear();
+    m_detailValues = QStringList(m_detailColumns.size(), QString());
+    emit pageFilled();
+    emit recordChanged();
+}
+
+void LovController::showCurrentRow()
+{
     ColSel();
     refreshmrp();
 }
 
 void LovController::refreshmrp()
 {
-    if (m_currentRow < 1)
+    const int current = currentRow();
+    if (current < 1)
         return;
-    m_countLabel = QStringLiteral("Records : ") + QString::number(m_currentRow - 1 + m_pageStart) + QLatin1Char('/')
-                   + QString::number(total());
+    m_countLabel = QStringLiteral("Records : ") + QString::number(current - 1 + pageStart()) + QLatin1Char('/')
+                   + QString::number(m_pager.total());
     if (m_multiSelect && !m_selection.isEmpty())
         m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
     m_detailValues.clear();
     // A drill-down screen blanks the heads of the columns it hides: they show nothing.
     for (int column : m_detailColumns)
-        m_detailValues << (m_columns.at(column - 1).head.trimmed().isEmpty() ? QString() : cell(m_currentRow, column));
+        m_detailValues << (columns().at(column - 1).head.trimmed().isEmpty() ? QString() : cell(current, column));
     emit recordChanged();
 }
 
@@ -246,7 +185,7 @@ void LovController::setretval()
     if (m_multiSelect && !m_selection.isEmpty())
         answer = m_selection.answer(withValues);
     else
-        answer = rowKey(m_currentRow) + (withValues ? kLovColumnSeparator + QStringLiteral("0") : QString());
+        answer = rowKey(currentRow()) + (withValues ? kLovColumnSeparator + QStringLiteral("0") : QString());
     if (!m_request.StoreKeySet.isEmpty())
         answer += kLovKeySetMark + m_request.StoreKeySet;
     m_lov.LovReturnValue = answer;
@@ -254,99 +193,21 @@ void LovController::setretval()
 
 QString LovController::rowKey(int row) const
 {
-    if (row < 1 || row > m_page.size())
+    if (row < 1 || row > rowCount())
         return {};
-    const QStringList &cells = m_page.at(row - 1);
     QStringList values;
     if (m_lov.LovReturnFields.trimmed().isEmpty()) {
-        for (int column = 1; column <= m_columns.size(); ++column)
-            values << cells.value(column);
+        for (int column = 1; column <= m_baseColumns.size(); ++column)
+            values << m_pager.cell(row, column);
     } else {
         for (const QString &name : splitLovList(m_lov.LovReturnFields)) {
-            for (int column = 1; column <= m_columns.size(); ++column) {
-                if (m_columns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
-                    values << cells.value(column);
+            for (int column = 1; column <= m_baseColumns.size(); ++column) {
+                if (m_baseColumns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
+                    values << m_pager.cell(row, column);
             }
         }
     }
     return values.join(kLovColumnSeparator);
-}
-
-void LovController::startPageAt(int position, bool changepost)
-{
-    // Every paging move counts from the first record; a position outside the result leaves
-    // the page as it is.
-    m_fillFrom = position;
-    fillhelp(changepost);
-}
-
-void LovController::nextPage()
-{
-    if (m_finished || m_page.isEmpty())
-        return;
-    const int next = m_pageEnd + 1;
-    startPageAt(next > total() ? 1 : next);
-}
-
-void LovController::previousPage()
-{
-    if (m_finished || m_page.isEmpty())
-        return;
-    startPageAt(std::max(1, m_pageStart - m_pageRows));
-}
-
-void LovController::nextRow()
-{
-    if (m_finished || m_page.isEmpty())
-        return;
-    if (m_currentRow < rowCount())
-        setCurrentRow(m_currentRow + 1);
-    else if (m_pageEnd < total())
-        startPageAt(m_pageEnd - (m_pageRows - 2));
-    // On the last record the highlight stays: there is no record to scroll to.
-}
-
-void LovController::previousRow()
-{
-    if (m_finished || m_page.isEmpty())
-        return;
-    if (m_currentRow > 1)
-        setCurrentRow(m_currentRow - 1);
-    else
-        startPageAt(std::max(1, m_pageStart - 1));
-}
-
-void LovController::firstRow()
-{
-    setCurrentRow(1);
-}
-
-void LovController::lastRow()
-{
-    setCurrentRow(rowCount());
-}
-
-void LovController::setCurrentRow(int row)
-{
-    if (m_finished || row < 1 || row > rowCount())
-        return;
-    m_currentRow = row;
-    ColSel();
-    refreshmrp();
-}
-
-void LovController::setPageRows(int rows)
-{
-    rows = std::clamp(rows, 1, int(kPageRows));
-    if (rows == m_pageRows)
-        return;
-    m_pageRows = rows;
-    if (m_finished || m_page.isEmpty())
-        return;
-    const int current = m_pageStart + m_currentRow - 1;
-    const int start = std::max(m_pageStart, current - rows + 1);
-    startPageAt(start);
-    setCurrentRow(current - start + 1);
 }
 
 bool LovController::recordKeySetKey(QChar key)
@@ -357,12 +218,75 @@ bool LovController::recordKeySetKey(QChar key)
     return true;
 }
 
+void LovController::searchBoxFocused(int box)
+{
+    if (!m_finished)
+        m_search.focusBox(box);
+}
+
+void LovController::typeText(const QString &typed)
+{
+    // By characters, not UTF-16 units: an emoji is one character typed.
+    for (const QString &character : characters(typed)) {
+        if (m_finished)
+            return;
+        const char32_t code = character.toUcs4().value(0);
+        const QChar c = character.size() == 1 ? character.at(0) : QChar();
+        if (character.size() == 1 && recordKeySetKey(c))
+            continue;
+        // The quote and the wildcards would only end up in a filter; they are never typed.
+        if (c == u'%' || c == u'&' || c == u'*' || c == u'\'' || !QChar::isPrint(code))
+            continue;
+        if (c == u' ' && m_multiSelect) {
+            // On a drill-down screen the blank has no row to pick: rows are picked on the last one.
+            if (!m_drillDown.isOn() || m_drillDown.isLastScreen())
+                StoreMultiSelect(currentRow(), 1);
+            continue;
+        }
+        m_search.type(character);
+    }
+}
+
+void LovController::removeLastCharacter()
+{
+    if (!m_finished)
+        m_search.removeLastCharacter();
+}
+
+void LovController::clearSearchBox()
+{
+    if (!m_finished)
+        m_search.clear();
+}
+
+void LovController::sortByHead(int column)
+{
+    if (!m_finished)
+        m_search.sortByHead(column);
+}
+
+QList<int> LovController::sortListColumns() const
+{
+    QList<int> offered;
+    for (int c = 1; c <= columns().size(); ++c) {
+        if (!columns().at(c - 1).head.trimmed().isEmpty())
+            offered << c;
+    }
+    return offered;
+}
+
+void LovController::sortByListEntry(int column)
+{
+    if (!m_finished)
+        m_search.sortByListEntry(column);
+}
+
 void LovController::choose()
 {
-    if (m_finished || m_currentRow < 1)
+    if (m_finished || currentRow() < 1)
         return;
-    if (m_screens.isOn() && !m_screens.isLastScreen()) {
-        pickOnDrillDown();
+    if (m_drillDown.isOn() && !m_drillDown.isLastScreen()) {
+        m_drillDown.pickCurrentRow();
         return;
     }
     setretval();
@@ -373,8 +297,8 @@ void LovController::leave()
 {
     if (m_finished)
         return;
-    if (m_screens.isOn() && m_screens.level() >= 1) {
-        stepBackOnDrillDown();
+    if (m_drillDown.isOn() && m_drillDown.level() >= 1) {
+        m_drillDown.stepBack();
         return;
     }
     unload();
@@ -391,25 +315,10 @@ void LovController::unload()
 
 void LovController::finish()
 {
-    m_rows.reset();
-    dropScreenTable();
+    m_pager.release();
+    m_drillDown.dropWorkTable();
     m_finished = true;
     emit finished();
-}
-
-Outcome<Recordset> LovController::openQuery(const QString &query) const
-{
-    return m_session.openRecordset(query);
-}
-
-Status LovController::execute(const QString &statement) const
-{
-    return m_session.execute(statement);
-}
-
-void LovController::report(const Error &error, const QString &procedure) const
-{
-    m_session.ReportError(error, kWindowName, procedure, true);
 }
 
 } // namespace vant

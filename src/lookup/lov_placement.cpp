@@ -1,6 +1,6 @@
 #include "lov_placement.h"
 
-#include "lov_controller.h"
+#include "lov_pager.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,9 +40,9 @@ int lovPageRows(int windowHeight, int rowHeight, int availableHeight)
 {
     const int excess = windowHeight - availableHeight;
     if (excess <= 0 || rowHeight <= 0)
-        return LovController::kPageRows;
+        return LovPager::kPageRows;
     const int fewer = (excess + rowHeight - 1) / rowHeight;
-    return std::max(1, LovController::kPageRows - fewer);
+    return std::max(1, LovPager::kPageRows - fewer);
 }
 
 } // namespace vant

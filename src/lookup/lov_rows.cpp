@@ -1,7 +1,8 @@
 #include "lov_rows.h"
 
+#include "lov_query_text.h"
+
 #include "db/database.h"
-#include "db/recordset_criteria.h"
 #include "session/text_helpers.h"
 
 #include <QRegularExpression>
@@ -25,29 +26,14 @@ qsizetype orderClauseStart(const QString &query)
     static const QRegularExpression orderBy(QStringLiteral("order\\s+by\\b"),
                                             QRegularExpression::CaseInsensitiveOption);
     qsizetype found = -1;
-    int depth = 0;
-    QChar quote;
-    for (qsizetype i = 0; i < query.size(); ++i) {
+    forEachOuterPosition(query, [&query, &found](qsizetype i) {
         const QChar c = query.at(i);
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'\'' || c == u'"')
-            quote = c;
-        else if (c == u'[')
-            quote = u']';
-        else if (c == u'(')
-            ++depth;
-        else if (c == u')')
-            --depth;
-        else if (depth == 0 && (c == u'o' || c == u'O') && (i == 0 || !query.at(i - 1).isLetterOrNumber())
-                 && orderBy.match(query, i, QRegularExpression::NormalMatch,
-                                  QRegularExpression::AnchorAtOffsetMatchOption)
-                        .hasMatch())
+        if ((c == u'o' || c == u'O') && (i == 0 || !query.at(i - 1).isLetterOrNumber())
+            && orderBy.match(query, i, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption)
+                   .hasMatch())
             found = i;
-    }
+        return false;
+    });
     return found;
 }
 
@@ -93,7 +79,32 @@ Outcome<int> firstInt(Database &db, const QString &statement)
     return rs->eof() ? 0 : rs->value(0).toInt();
 }
 
+// Whether a row's value of the field, as the window shows it, begins with the text or contains
+// it; case is ignored and every character of the text stands for itself.
+RowPredicate textMatch(int field, const QString &text, bool containing)
+{
+    return [field, text, containing](const QList<QVariant> &row) {
+        const QString value = valueText(row.value(field));
+        return containing ? value.contains(text, Qt::CaseInsensitive) : value.startsWith(text, Qt::CaseInsensitive);
+    };
+}
+
+// The server's statements and the recordset's sort name a field in brackets, so a name that
+// holds a closing bracket cannot be named: such a field is searched and filtered on nowhere.
+Status nameable(const Field &field)
+{
+    if (!field.name.contains(u']'))
+        return {};
+    return Error{3001, QStringLiteral("Arguments are of the wrong type, are out of acceptable range, or are in "
+                                      "conflict with one another.")};
+}
+
 } // namespace
+
+void LovRows::setSortText(int field, bool descending)
+{
+    m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
+}
 
 LoadedLovRows::LoadedLovRows(Recordset rs) : m_rs(std::move(rs))
 {
@@ -116,29 +127,28 @@ Outcome<QList<QList<QVariant>>> LoadedLovRows::rows(int start, int rows)
 
 Outcome<int> LoadedLovRows::find(int field, const QString &text, bool containing)
 {
-    const QString criterion = QLatin1Char('[') + m_fields.at(field).name + QStringLiteral("] LIKE '")
-                              + (containing ? QStringLiteral("*") : QString()) + escapeLikeText(text)
-                              + QStringLiteral("*'");
+    if (const Status named = nameable(m_fields.at(field)); !named)
+        return named.error();
     m_rs.moveFirst();
-    const Outcome<bool> hit = m_rs.find(criterion);
-    const int position = hit && *hit ? m_rs.absolutePosition() : 0;
+    const bool hit = m_rs.find(textMatch(field, text, containing));
+    const int position = hit ? m_rs.absolutePosition() : 0;
     m_rs.moveFirst();
-    if (!hit)
-        return hit.error();
     return position;
 }
 
 Status LoadedLovRows::filterContaining(int field, const QString &text)
 {
-    return m_rs.setFilter(QStringLiteral("([") + m_fields.at(field).name + QStringLiteral("] LIKE '*")
-                          + escapeLikeText(text) + QStringLiteral("*')"));
+    if (const Status named = nameable(m_fields.at(field)); !named)
+        return named;
+    m_rs.setFilter(textMatch(field, text, true));
+    return {};
 }
 
 Status LoadedLovRows::sortBy(int field, bool descending)
 {
     const Status sorted = m_rs.setSort(m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString()));
     if (sorted)
-        m_sortText = m_rs.sort();
+        setSortText(field, descending);
     return sorted;
 }
 
@@ -330,7 +340,7 @@ Status PagedLovRows::sortBy(int field, bool descending)
 {
     m_sortKey = fieldName(field) + (descending ? QStringLiteral(" desc") : QString());
     m_bookmark.reset();
-    m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
+    setSortText(field, descending);
     return {};
 }
 

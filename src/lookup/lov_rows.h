@@ -41,6 +41,8 @@ public:
     const QString &sortText() const { return m_sortText; }
 
 protected:
+    void setSortText(int field, bool descending);
+
     QList<Field> m_fields;
     QString m_sortText;
 };

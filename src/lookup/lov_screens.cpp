@@ -1,5 +1,7 @@
 #include "lov_screens.h"
 
+#include "lov_query_text.h"
+
 #include "session/text_helpers.h"
 #include "db/sql_literals.h"
 
@@ -12,35 +14,19 @@ namespace {
 // Position of the first "from" of the outermost select, or -1.
 qsizetype outerFrom(const QString &query)
 {
-    int depth = 0;
-    QChar closing;
-    for (qsizetype i = 0; i < query.size(); ++i) {
-        const QChar c = query.at(i);
-        if (!closing.isNull()) {
-            if (c == closing)
-                closing = QChar();
-            continue;
-        }
-        if (c == u'\'')
-            closing = u'\'';
-        else if (c == u'"')
-            closing = u'"';
-        else if (c == u'[')
-            closing = u']';
-        else if (c == u'(')
-            ++depth;
-        else if (c == u')')
-            --depth;
-        else if (depth == 0 && query.mid(i, 4).compare(u"from", Qt::CaseInsensitive) == 0) {
-            const bool startsWord = i == 0 || query.at(i - 1).isSpace() || query.at(i - 1) == u')'
-                                    || query.at(i - 1) == u']';
-            const QChar after = i + 4 < query.size() ? query.at(i + 4) : QChar(u' ');
-            const bool endsWord = after.isSpace() || after == u'(' || after == u'[';
-            if (startsWord && endsWord)
-                return i;
-        }
-    }
-    return -1;
+    qsizetype found = -1;
+    forEachOuterPosition(query, [&query, &found](qsizetype i) {
+        if (query.mid(i, 4).compare(u"from", Qt::CaseInsensitive) != 0)
+            return false;
+        const bool startsWord = i == 0 || query.at(i - 1).isSpace() || query.at(i - 1) == u')'
+                                || query.at(i - 1) == u']';
+        const QChar after = i + 4 < query.size() ? query.at(i + 4) : QChar(u' ');
+        const bool endsWord = after.isSpace() || after == u'(' || after == u'[';
+        if (startsWord && endsWord)
+            found = i;
+        return found >= 0;
+    });
+    return found;
 }
 
 } // namespace

@@ -1,98 +1,94 @@
-// The lookup window's typed search, its column-head sort and the sort list.
-#include "lov_controller.h"
+#include "lov_search.h"
 
+#include "lov_pager.h"
+#include "lov_report.h"
 #include "mod_vant_lov.h"
 
 #include "session/text_helpers.h"
 
+#include <algorithm>
+
 namespace vant {
 
-int LovController::searchBoxColumn(int box) const
+LovSearch::LovSearch(Session &session, ModVantLov &lov, LovPager &pager, const QList<LovColumn> &columns,
+                     bool columnSearch, bool multiSelect, std::function<QString(int row)> runningNumber)
+    : m_session(session), m_lov(lov), m_pager(pager), m_multiSelect(multiSelect),
+      m_runningNumber(std::move(runningNumber))
 {
-    return box < 1 || box > m_boxes.size() ? 0 : m_boxes.at(box - 1).first;
+    if (columnSearch) {
+        for (int c = 1; c <= columns.size(); ++c) {
+            if (columns.at(c - 1).width != 0)
+                m_boxes.append({c, columns.at(c - 1).fieldName, QString()});
+        }
+    }
+    if (m_boxes.isEmpty())
+        m_boxes.append(Box());
 }
 
-QString LovController::searchBoxText(int box) const
+int LovSearch::boxColumn(int box) const
 {
-    return box < 1 || box > m_boxes.size() ? QString() : m_boxes.at(box - 1).second;
+    return box < 1 || box > m_boxes.size() ? 0 : m_boxes.at(box - 1).column;
 }
 
-void LovController::setSearchBoxText(const QString &text)
+QString LovSearch::boxText(int box) const
 {
-    m_boxes[m_currentBox - 1].second = text;
-    emit searchTextChanged();
+    return box < 1 || box > m_boxes.size() ? QString() : m_boxes.at(box - 1).text;
 }
 
-void LovController::searchBoxFocused(int box)
+void LovSearch::focusBox(int box)
 {
-    if (m_finished || box < 1 || box > m_boxes.size())
+    if (box < 1 || box > m_boxes.size())
         return;
     m_currentBox = box;
-    const int column = m_boxes.at(box - 1).first;
-    if (column < 1 || !hasFields())
+    const Box &focused = m_boxes.at(box - 1);
+    if (focused.column < 1 || !m_pager.hasFields())
         return;
-    const QString &field = m_columns.at(column - 1).fieldName;
-    if (m_rows->fieldIndex(field) < 0) {
-        report(unknownFieldError(), QStringLiteral("searchtxthlp_GotFocus"));
+    if (m_pager.rows()->fieldIndex(focused.field) < 0) {
+        reportLovFailure(m_session, unknownFieldError(), QStringLiteral("searchtxthlp_GotFocus"));
         return;
     }
-    m_lov.LovSearchField = field;
+    m_lov.LovSearchField = focused.field;
 }
 
-void LovController::typeText(const QString &typed)
+void LovSearch::setText(const QString &text)
 {
-    // By characters, not UTF-16 units: an emoji is one character typed.
-    for (const QString &character : characters(typed)) {
-        if (m_finished)
-            return;
-        const char32_t code = character.toUcs4().value(0);
-        const QChar c = character.size() == 1 ? character.at(0) : QChar();
-        if (character.size() == 1 && recordKeySetKey(c))
-            continue;
-        // The quote and the wildcards would only end up in a filter; they are never typed.
-        if (c == u'%' || c == u'&' || c == u'*' || c == u'\'' || !QChar::isPrint(code))
-            continue;
-        if (c == u' ' && m_multiSelect) {
-            // On a drill-down screen the blank has no row to pick: rows are picked on the last one.
-            if (!m_screens.isOn() || m_screens.isLastScreen())
-                StoreMultiSelect(m_currentRow, 1);
-            continue;
-        }
-        setSearchBoxText(searchBoxText(m_currentBox) + character);
-        searchCurrentBox();
-    }
+    m_boxes[m_currentBox - 1].text = text;
+    emit textChanged();
 }
 
-void LovController::removeLastCharacter()
+void LovSearch::type(const QString &character)
 {
-    const QString text = searchBoxText(m_currentBox);
-    if (m_finished || text.isEmpty())
-        return;
-    setSearchBoxText(withoutLastCharacter(text));
+    setText(boxText(m_currentBox) + character);
     searchCurrentBox();
 }
 
-void LovController::clearSearchBox()
+void LovSearch::removeLastCharacter()
 {
-    if (m_finished || (searchBoxText(m_currentBox).isEmpty() && !isFiltered()))
+    const QString text = boxText(m_currentBox);
+    if (text.isEmpty())
         return;
-    setSearchBoxText(QString());
+    setText(withoutLastCharacter(text));
     searchCurrentBox();
 }
 
-void LovController::removeFilter()
+void LovSearch::clear()
 {
-    if (!isFiltered())
+    if (boxText(m_currentBox).isEmpty() && !m_pager.isFiltered())
         return;
-    m_rows->clearFilter();
-    m_filterText.clear();
+    setText(QString());
+    searchCurrentBox();
 }
 
-void LovController::searchCurrentBox()
+int LovSearch::searchFieldIndex() const
+{
+    return m_pager.rows() ? std::max(0, m_pager.rows()->fieldIndex(m_lov.LovSearchField)) : 0;
+}
+
+void LovSearch::searchCurrentBox()
 {
     for (;;) {
-        removeFilter();
-        const QString text = searchBoxText(m_currentBox);
+        m_pager.removeFilter();
+        const QString text = boxText(m_currentBox);
         if (text.isEmpty())
             break;
         if (const std::optional<bool> found = findbrow(text, false); !found || *found)
@@ -100,104 +96,92 @@ void LovController::searchCurrentBox()
         // Containment is tried only where the prefix found nothing, so that the box still
         // keeps the longest text that matches. A selection is made row by row on the whole
         // result, and a column-search box keeps to the beginnings of its column.
-        const bool characterField = hasFields() && m_rows->field(searchFieldIndex()).isCharacter();
-        if (characterField && !text.startsWith(u' ') && searchBoxColumn(1) == 0 && !m_multiSelect) {
+        const bool characterField = m_pager.hasFields() && m_pager.rows()->field(searchFieldIndex()).isCharacter();
+        if (characterField && !text.startsWith(u' ') && boxColumn(1) == 0 && !m_multiSelect) {
             if (const std::optional<bool> found = findbrow(text, true); !found || *found)
                 return;
         }
-        setSearchBoxText(withoutLastCharacter(text));
+        setText(withoutLastCharacter(text));
     }
     // The page showed filtered rows: show the whole result again from its start.
-    if (pageStale() && total() > 0)
-        startPageAt(1, true);
+    if (m_pager.isStale() && m_pager.total() > 0)
+        m_pager.startPageAt(1, true);
 }
 
-std::optional<bool> LovController::findbrow(const QString &findchar, bool containing)
+std::optional<bool> LovSearch::findbrow(const QString &findchar, bool containing)
 {
-    if (!hasFields())
+    if (!m_pager.hasFields())
         return false;
-    if (searchBoxColumn(1) == 0 && !pageStale()) {
-        for (int row = 1; row <= rowCount(); ++row) {
-            if (cell(row, 0).startsWith(findchar)) {
-                setCurrentRow(row);
+    // Outside column search the running number of a row on the page finds that row.
+    if (boxColumn(1) == 0 && !m_pager.isStale()) {
+        for (int row = 1; row <= m_pager.rowCount(); ++row) {
+            if (m_runningNumber(row).startsWith(findchar)) {
+                m_pager.setCurrentRow(row);
                 return true;
             }
         }
     }
 
+    LovRows &rows = *m_pager.rows();
     const int field = searchFieldIndex();
-    const bool filtering = containing && m_rows->field(field).isCharacter();
+    const bool filtering = containing && rows.field(field).isCharacter();
     if (filtering) {
-        if (const Status filtered = m_rows->filterContaining(field, findchar); !filtered) {
-            report(filtered.error(), QStringLiteral("findbrow"));
+        if (const Status filtered = m_pager.filterContaining(field, findchar); !filtered) {
+            reportLovFailure(m_session, filtered.error(), QStringLiteral("findbrow"));
             return std::nullopt;
         }
-        m_filterText = m_rows->field(field).name + QLatin1Char('*') + findchar;
     }
-    const Outcome<int> position = m_rows->find(field, findchar, filtering);
+    const Outcome<int> position = rows.find(field, findchar, filtering);
     if (!position) {
-        report(position.error(), QStringLiteral("findbrow"));
+        reportLovFailure(m_session, position.error(), QStringLiteral("findbrow"));
         return std::nullopt;
     }
     if (*position < 1)
         return false;
-    showFoundRecord(*position);
+    m_pager.showRecordAt(*position);
     return true;
 }
 
-void LovController::showFoundRecord(int position)
+bool LovSearch::isSortable(int column) const
 {
-    if (!pageStale() && position >= m_pageStart && position <= m_pageEnd)
-        setCurrentRow(position - m_pageStart + 1);
-    else
-        startPageAt(position, true);
+    return m_pager.rows() && column >= 1 && column <= m_pager.rows()->fieldCount();
 }
 
-bool LovController::sortBy(int column, const QString &procedure)
+bool LovSearch::sortBy(int column, const QString &procedure)
 {
-    const QString field = m_rows->field(column - 1).name;
-    const bool descending = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
-                            && !m_rows->sortText().contains(QStringLiteral(" Desc"));
-    const Status sorted = m_rows->sortBy(column - 1, descending);
+    LovRows &rows = *m_pager.rows();
+    // The rows come ordered by the search field: a click on it turns the order round, and
+    // another turns it back.
+    const QString name = rows.field(column - 1).name;
+    const bool descending = name.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
+                            && rows.sortText() != name + QStringLiteral(" Desc");
+    const Status sorted = rows.sortBy(column - 1, descending);
     if (!sorted)
-        report(sorted.error(), procedure);
+        reportLovFailure(m_session, sorted.error(), procedure);
     return bool(sorted);
 }
 
-void LovController::sortByHead(int column)
+void LovSearch::sortByHead(int column)
 {
-    if (m_finished || !m_rows || column < 1 || column > m_rows->fieldCount())
+    if (!isSortable(column))
         return;
-    const QString field = m_rows->field(column - 1).name;
+    const QString field = m_pager.rows()->field(column - 1).name;
     const bool newField = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) != 0;
     if (!sortBy(column, QStringLiteral("msfbrowse_MouseDown")))
         return;
     if (newField) {
         m_lov.LovSearchField = field;
-        setSearchBoxText(QString());
-        removeFilter();
+        setText(QString());
+        m_pager.removeFilter();
     }
-    startPageAt(1, true);
+    m_pager.startPageAt(1, true);
     searchCurrentBox();
 }
 
-QList<int> LovController::sortListColumns() const
+void LovSearch::sortByListEntry(int column)
 {
-    QList<int> columns;
-    for (int c = 1; c <= m_columns.size(); ++c) {
-        if (!m_columns.at(c - 1).head.trimmed().isEmpty())
-            columns << c;
-    }
-    return columns;
-}
-
-void LovController::sortByListEntry(int column)
-{
-    if (m_finished || !m_rows || column < 1 || column > m_rows->fieldCount())
-        return;
-    if (!sortBy(column, QStringLiteral("Lv_ItemCheck")))
-        return;
-    startPageAt(1, true);
+    if (isSortable(column) && sortBy(column, QStringLiteral("Lv_ItemCheck")))
+        m_pager.startPageAt(1, true);
 }
 
 } // namespace vant

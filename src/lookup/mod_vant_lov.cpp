@@ -20,6 +20,28 @@ namespace {
 
 constexpr int kUnspecifiedLovError = -2147467259;
 
+// A data list's rows as rows of its work table, a batch per statement.
+Status insertListRows(Database &db, const QString &insertInto, const QStringList &rows, qsizetype width)
+{
+    QList<QStringList> batch;
+    for (const QString &row : rows) {
+        QStringList values;
+        for (const QString &value : splitLovList(row, kLovColumnSeparator))
+            values << sqlQuoted(value);
+        if (values.size() == width) {
+            batch << values;
+            continue;
+        }
+        // A row of another width is sent alone, so that the server names what is wrong with it.
+        if (Status inserted = insertValueRows(db, insertInto, batch); !inserted)
+            return inserted;
+        batch.clear();
+        if (Status inserted = insertValueRows(db, insertInto, {values}); !inserted)
+            return inserted;
+    }
+    return insertValueRows(db, insertInto, batch);
+}
+
 } // namespace
 
 QStringList splitLovList(const QString &text, const QString &separator)
@@ -96,24 +118,8 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
         if (Status begun = transaction->begin(); !begun)
             return fail(begun.error());
     }
-    const QString insertInto = QStringLiteral("Insert into ") + tableName;
-    QList<QStringList> batch;
-    for (const QString &row : rows) {
-        QStringList values;
-        for (const QString &value : splitLovList(row, kLovColumnSeparator))
-            values << sqlQuoted(value);
-        if (values.size() == firstRow.size()) {
-            batch << values;
-            continue;
-        }
-        // A row of another width is sent alone, so that the server names what is wrong with it.
-        if (Status inserted = insertValueRows(*db, insertInto, batch); !inserted)
-            return fail(inserted.error());
-        batch.clear();
-        if (Status inserted = insertValueRows(*db, insertInto, {values}); !inserted)
-            return fail(inserted.error());
-    }
-    if (Status inserted = insertValueRows(*db, insertInto, batch); !inserted)
+    if (Status inserted = insertListRows(*db, QStringLiteral("Insert into ") + tableName, rows, firstRow.size());
+        !inserted)
         return fail(inserted.error());
     if (transaction) {
         if (Status committed = transaction->commit(); !committed)

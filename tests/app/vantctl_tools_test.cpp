@@ -7,23 +7,33 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST_F(VantctlTest, TransferRefusesCopiesAndOverwritesOnlyWithYes)
+// Two vouchers of May, one of them with two lines, and one of June.
+class VantctlTransferTest : public VantctlTest
 {
-    // Two vouchers of May, one of them with two lines, and one of June.
-    execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
-             "VoucherCode,Narration,IsVoucherScr,VoucherSlno,VoucherSlnoOld,BillRefNo,Counter,TS,AID,OppAID) values "
-             "(1,1,1,11,'2026-05-10',101,'D',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9101,0),"
-             "(1,1,1,11,'2026-05-10',201,'C',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9201,0),"
-             "(1,1,1,12,'2026-05-11',102,'D',100,5,'May sale','N',1,0,'B-12','C','2026-05-01',9102,0),"
-             "(1,1,1,13,'2026-06-02',102,'D',100,5,'May sale','N',1,0,'B-13','C','2026-05-01',9102,0)"_s});
-    const auto transfer = [this](const QString &dest, const QString &options) {
+protected:
+    VantctlTransferTest()
+    {
+        execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,"
+                 "Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,VoucherSlnoOld,BillRefNo,Counter,TS,AID,OppAID)"
+                 " values (1,1,1,11,'2026-05-10',101,'D',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9101,0),"
+                 "(1,1,1,11,'2026-05-10',201,'C',100,5,'May sale','N',1,0,'B-11','C','2026-05-01',9201,0),"
+                 "(1,1,1,12,'2026-05-11',102,'D',100,5,'May sale','N',1,0,'B-12','C','2026-05-01',9102,0),"
+                 "(1,1,1,13,'2026-06-02',102,'D',100,5,'May sale','N',1,0,'B-13','C','2026-05-01',9102,0)"_s});
+    }
+
+    CtlRun transfer(const QString &dest, const QString &options)
+    {
         return runAsAdmin(QStringList{u"transfer"_s, u"--dest"_s, dest} + options.split(u' '));
-    };
+    }
+
     const QString may = u"--from 2026-05-01 --to 2026-05-31"_s;
     // New number and source line of every copied line.
     const QString copies =
         u"select group_concat(VoucherNo||':'||OldVoucherNo) from accvoucher2026 where CompanyCode=2"_s;
+};
 
+TEST_F(VantctlTransferTest, TransferRefusesWhatItsChecksRefuse)
+{
     const QList<std::pair<QString, QString>> refusals = {
         {u"9 "_s + may, u"Destination Company Not Correct"_s},
         // The default company is no shadow of itself: the lookup would not offer it.
@@ -40,7 +50,10 @@ TEST_F(VantctlTest, TransferRefusesCopiesAndOverwritesOnlyWithYes)
         EXPECT_EQ(run.out, QString());
     }
     EXPECT_EQ(scalar(u"select count(*) from accvoucher2026 where CompanyCode<>1"_s), u"0"_s);
+}
 
+TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
+{
     // The destination may be named, in any case and with blanks around it.
     const QString copied = u"Transfer    [ Completed ]\nCopied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo "
                            u"Traders (1) into Kormo Shadow One (2).\n"_s;
@@ -71,7 +84,11 @@ TEST_F(VantctlTest, TransferRefusesCopiesAndOverwritesOnlyWithYes)
     EXPECT_EQ(scalar(copies).count(u','), 2);
     EXPECT_EQ(scalar(u"select count(*) from accdelvoucher"_s), u"3"_s);
     EXPECT_TRUE(logLines().isEmpty());
+}
 
+TEST_F(VantctlTransferTest, AFailedTransferIsReportedLoggedAndRolledBack)
+{
+    ASSERT_EQ(transfer(u"2"_s, may).exitCode, 0);
     // A failed run is reported, logged as the window logs it and rolled back whole.
     const QString before = scalar(copies) + scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s);
     execute({u"create trigger refuse_shadow before insert on accvoucher2026 when new.CompanyCode = 2 "

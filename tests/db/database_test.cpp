@@ -196,7 +196,9 @@ TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
     EXPECT_EQ(rs->field(2).type, FieldType::Date);
     EXPECT_EQ(dateOf(rs->value(2)), QDate(2026, 4, 1));
     // Date values filter by their text.
-    ASSERT_TRUE(rs->setFilter(QStringLiteral("FinYearBegin LIKE '2026*' and CompanyCode > 1")));
+    rs->setFilter([](const QList<QVariant> &row) {
+        return valueText(row.at(2)).startsWith(QStringLiteral("2026")) && row.at(0).toInt() > 1;
+    });
     EXPECT_EQ(rs->recordCount(), 2);
 
     settings.driver = QStringLiteral("No Such Driver");

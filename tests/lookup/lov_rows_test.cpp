@@ -110,6 +110,45 @@ TEST_F(LovRowsTest, SmallResultsAndQueriesItCannotOrderAreReadWhole)
     EXPECT_EQ(rowsText(**big, 1, 1), u"Item 0000|2500"_s);
 }
 
+// A result read whole is searched and filtered for the text as typed: quotes, wildcards and
+// brackets stand for themselves, case is ignored, and an emoji is one character.
+TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
+{
+    const auto rowsOf = [](const QStringList &names) {
+        QList<QList<QVariant>> rows;
+        for (const QString &name : names)
+            rows << QList<QVariant>{name};
+        return LoadedLovRows(Recordset({Field{u"LedgerName"_s, FieldType::Text}}, rows));
+    };
+    const auto containing = [](LovRows &rows, const QString &text) {
+        EXPECT_TRUE(rows.filterContaining(0, text));
+        const Outcome<QList<QList<QVariant>>> shown = rows.rows(1, 20);
+        QStringList names;
+        for (const QList<QVariant> &row : *shown)
+            names << valueText(row.at(0));
+        return names;
+    };
+    LoadedLovRows ledgers = rowsOf({u"Cash"_s, u"Bank"_s, u"Sales"_s, u"Purchases"_s, u"Anand Stores"_s,
+                                    u"O'Neil Traders"_s, u"50% Off Store"_s, u"Star*Mart"_s, u"[Bracket] Co"_s,
+                                    u"Sales\nReturn"_s});
+    EXPECT_EQ(containing(ledgers, u"SALES"_s), (QStringList{u"Sales"_s, u"Sales\nReturn"_s}));
+    EXPECT_EQ(containing(ledgers, u"o'neil"_s), QStringList{u"O'Neil Traders"_s});
+    EXPECT_EQ(containing(ledgers, u"50%"_s), QStringList{u"50% Off Store"_s});
+    EXPECT_EQ(containing(ledgers, u"r*m"_s), QStringList{u"Star*Mart"_s});
+    EXPECT_EQ(containing(ledgers, u"[bracket]"_s), QStringList{u"[Bracket] Co"_s});
+    EXPECT_TRUE(containing(ledgers, u"c?sh"_s).isEmpty());
+    ledgers.clearFilter();
+    EXPECT_EQ(*ledgers.count(), 10);
+
+    LoadedLovRows shops = rowsOf({u"Cake \U0001F382 Shop"_s, u"Tea \u2615 Stall"_s,
+                                  u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s});
+    EXPECT_EQ(containing(shops, u"\U0001F382"_s), QStringList{u"Cake \U0001F382 Shop"_s});
+    EXPECT_EQ(containing(shops, u"\u044F \U0001F950"_s).size(), 1);
+    EXPECT_EQ(containing(shops, u"tea \u2615 stall"_s).size(), 1);
+    shops.clearFilter();
+    EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false), 3);
+}
+
 // The window over a large result: what the user sees, page by page, while every statement
 // reads at most a page of rows.
 TEST_F(LovRowsTest, TheWindowPagesALargeResult)

@@ -28,6 +28,41 @@ ParsedCommandLine usageError(const QString &error)
     return parsed;
 }
 
+// The connection settings that the options give; the usage error of the first unusable one.
+QString takeConnection(const QCommandLineParser &parser, const QString &defaultFolder, ConnectionSettings &connection)
+{
+    const auto given = [&parser](const char *name, const QString &otherwise) {
+        const QString option = QLatin1String(name);
+        return parser.isSet(option) ? parser.value(option).trimmed() : otherwise;
+    };
+    connection.driver = parser.value(QStringLiteral("driver")).trimmed();
+    if (connection.driver.isEmpty())
+        return QStringLiteral("--driver needs a name: SQLite, or the ODBC driver for SQL Server.");
+    const bool embedded = connection.isEmbedded();
+    if (embedded)
+        connection.driver = kEmbeddedDriver;
+
+    connection.server = given("server", embedded ? defaultFolder : QStringLiteral("localhost"));
+    if (connection.server.isEmpty())
+        return QStringLiteral("--server needs a value.");
+    // The settings must lead the login to this folder whatever its working directory.
+    if (embedded)
+        connection.server = QDir::cleanPath(QDir(connection.server).absolutePath());
+
+    connection.database = given("database", embedded ? QStringLiteral("vantdemo.db") : QStringLiteral("VANTDEMO"));
+    if (connection.database.isEmpty())
+        return QStringLiteral("--database needs a name.");
+    if (embedded && (connection.database.contains(QLatin1Char('/')) || connection.database.contains(QLatin1Char('\\'))))
+        return QStringLiteral("--database is the file name only; give its folder with --server.");
+
+    connection.login = parser.value(QStringLiteral("login")).trimmed();
+    // The login refuses to connect without a login name.
+    if (connection.login.isEmpty())
+        return QStringLiteral("--login needs a name.");
+    connection.password = parser.value(QStringLiteral("password"));
+    return QString();
+}
+
 } // namespace
 
 QString defaultDatabaseFolder()
@@ -78,35 +113,8 @@ ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QStrin
     }
     options.product = *chosen;
 
-    ConnectionSettings &connection = options.connection;
-    connection.driver = parser.value(driver).trimmed();
-    if (connection.driver.isEmpty())
-        return usageError(QStringLiteral("--driver needs a name: SQLite, or the ODBC driver for SQL Server."));
-    const bool embedded = connection.isEmbedded();
-    if (embedded)
-        connection.driver = kEmbeddedDriver;
-
-    connection.server = parser.isSet(server) ? parser.value(server).trimmed()
-                                             : (embedded ? defaultFolder : QStringLiteral("localhost"));
-    if (connection.server.isEmpty())
-        return usageError(QStringLiteral("--server needs a value."));
-    // The settings must lead the login to this folder whatever its working directory.
-    if (embedded)
-        connection.server = QDir::cleanPath(QDir(connection.server).absolutePath());
-
-    connection.database = parser.isSet(database) ? parser.value(database).trimmed()
-                                                 : (embedded ? QStringLiteral("vantdemo.db")
-                                                             : QStringLiteral("VANTDEMO"));
-    if (connection.database.isEmpty())
-        return usageError(QStringLiteral("--database needs a name."));
-    if (embedded && (connection.database.contains(QLatin1Char('/')) || connection.database.contains(QLatin1Char('\\'))))
-        return usageError(QStringLiteral("--database is the file name only; give its folder with --server."));
-
-    connection.login = parser.value(login).trimmed();
-    // The login refuses to connect without a login name.
-    if (connection.login.isEmpty())
-        return usageError(QStringLiteral("--login needs a name."));
-    connection.password = parser.value(password);
+    if (const QString error = takeConnection(parser, defaultFolder, options.connection); !error.isEmpty())
+        return usageError(error);
 
     options.demo = parser.isSet(demo);
     options.plainPasswords = parser.isSet(plainPasswords);

@@ -1,0 +1,143 @@
+// The lookup window's controls: the title line, the search boxes, the grids and the sort list.
+#include "frm_lov_result.h"
+
+#include "lov_controller.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vant {
+
+namespace {
+
+constexpr int kDetailHeadWidth = 1100;
+constexpr int kDetailVisibleRows = 7;
+
+QTableWidget *makeGrid(QWidget *parent, const QString &name)
+{
+    auto *grid = new QTableWidget(parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->horizontalHeader()->setHighlightSections(false);
+    return grid;
+}
+
+} // namespace
+
+void FrmLovResult::buildTitleLine()
+{
+    auto *line = new QWidget(this);
+    line->setFixedWidth(pixels(m_controller.gridWidth()));
+    auto *row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, pixels(50), 0);
+    m_lblHead = new QLabel(m_controller.title(), line);
+    m_lblHead->setObjectName(QStringLiteral("LblHead"));
+    m_lblTotalRec = new QLabel(line);
+    m_lblTotalRec->setObjectName(QStringLiteral("LblTotalRec"));
+    m_lblTotalRec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_lblHead, 1);
+    row->addWidget(m_lblTotalRec);
+    layout()->addWidget(line);
+}
+
+void FrmLovResult::buildSearchBoxes()
+{
+    auto *line = new QWidget(this);
+    auto *row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const QList<LovColumn> &columns = m_controller.columns();
+    for (int box = 1; box <= m_controller.searchBoxCount(); ++box) {
+        auto *edit = new QLineEdit(line);
+        edit->setObjectName(box == 1 ? QStringLiteral("searchtxthlp") : QStringLiteral("searchtxthlp%1").arg(box));
+        // The window edits the search text itself; the box only shows it.
+        edit->setReadOnly(true);
+        const int column = m_controller.searchBoxColumn(box);
+        if (column == 0)
+            edit->setFixedWidth(pixels(m_controller.gridWidth()));
+        else
+            edit->setFixedWidth(pixels(columns.at(column - 1).width + (box == 1 ? LovController::kSerialWidth : 0)));
+        edit->installEventFilter(this);
+        row->addWidget(edit);
+        m_searchtxthlp << edit;
+    }
+    row->addStretch();
+    line->setFixedWidth(pixels(m_controller.gridWidth()));
+    layout()->addWidget(line);
+}
+
+void FrmLovResult::buildBrowseGrid()
+{
+    m_msfBrowse = makeGrid(this, QStringLiteral("MsfBrowse"));
+    m_msfBrowse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_msfBrowse->setColumnCount(int(m_controller.columns().size()) + 1);
+    m_msfBrowse->setColumnWidth(0, pixels(LovController::kSerialWidth));
+    m_msfBrowse->horizontalHeader()->viewport()->installEventFilter(this);
+    m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()), browseGridHeight(m_controller.pageRows()));
+    layout()->addWidget(m_msfBrowse);
+
+    connect(m_msfBrowse, &QTableWidget::cellClicked, this, [this](int row) {
+        m_controller.setCurrentRow(row + 1);
+        currentSearchBox()->setFocus();
+    });
+    connect(m_msfBrowse, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        m_controller.setCurrentRow(row + 1);
+        m_controller.choose();
+    });
+}
+
+void FrmLovResult::buildDetailGrid()
+{
+    const QStringList heads = m_controller.detailHeads();
+    m_msfDetail = makeGrid(this, QStringLiteral("MsfDetail"));
+    m_msfDetail->horizontalHeader()->setVisible(false);
+    m_msfDetail->setColumnCount(2);
+    m_msfDetail->setRowCount(int(heads.size()));
+    const int gridWidth = pixels(m_controller.gridWidth());
+    m_msfDetail->setColumnWidth(0, pixels(kDetailHeadWidth));
+    m_msfDetail->setColumnWidth(1, gridWidth - pixels(kDetailHeadWidth) - pixels(30));
+    for (int row = 0; row < heads.size(); ++row) {
+        auto *head = new QTableWidgetItem(heads.at(row));
+        head->setBackground(palette().color(QPalette::Button));
+        head->setForeground(Qt::black);
+        m_msfDetail->setItem(row, 0, head);
+        m_msfDetail->setItem(row, 1, new QTableWidgetItem);
+    }
+    const int shownRows = std::min(int(heads.size()), kDetailVisibleRows);
+    m_msfDetail->setVerticalScrollBarPolicy(heads.size() > kDetailVisibleRows ? Qt::ScrollBarAlwaysOn
+                                                                              : Qt::ScrollBarAlwaysOff);
+    m_msfDetail->setFixedSize(gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize()
+                                             + 2 * m_msfDetail->frameWidth());
+    m_msfDetail->setVisible(!heads.isEmpty());
+    connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { currentSearchBox()->setFocus(); });
+    layout()->addWidget(m_msfDetail);
+    if (!heads.isEmpty())
+        static_cast<QVBoxLayout *>(layout())->addSpacing(pixels(10));
+}
+
+void FrmLovResult::buildSortList()
+{
+    m_lv = new QTreeWidget(this);
+    m_lv->setObjectName(QStringLiteral("Lv"));
+    m_lv->setHeaderLabels({QStringLiteral("Sort on")});
+    m_lv->setRootIsDecorated(false);
+    m_lv->setFocusPolicy(Qt::NoFocus);
+    m_lv->hide();
+    connect(m_lv, &QTreeWidget::itemChanged, this, &FrmLovResult::sortListTicked);
+}
+
+} // namespace vant
