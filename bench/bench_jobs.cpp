@@ -6,12 +6,12 @@
 #include "lookup/lov_presenter.h"
 #include "lookup/mod_vant_lov.h"
 #include "posting/posting_filters.h"
-#include "posting/posting_run.h"
+#include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
 #include "session/company_context.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
-#include "transfer/transfer_run.h"
+#include "transfer/transfer_job.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -161,7 +161,7 @@ bool transferJob(Bench &bench, JobRun &run)
                                   QDate::fromString(kTo, Qt::ISODate)};
     run.startKiB = statusKiB("VmRSS");
     bench.start();
-    const auto end = RunTransfer(bench.session, request, feedback);
+    const auto end = TransferJob(bench.session, request).run(feedback);
     Measure measure = bench.stop(QStringLiteral("transfer"), rows);
     if (!end || *end != TransferEnd::Completed || advanced != rows)
         return false;
@@ -264,11 +264,11 @@ bool postingJob(Bench &bench, JobRun &run)
                              grid))
         return false;
     grid.selectAll();
-    const QList<PostingRow> rows = grid.postingRows();
+    const MarkedVouchers marked = grid.markedVouchers();
     run.startKiB = statusKiB("VmRSS");
     bench.start();
-    const PostingEnd end = SaveTrans(bench.session, rows);
-    Measure measure = bench.stop(QStringLiteral("posting"), int(rows.size()));
+    const PostingEnd end = PostingJob(bench.session, 0).SaveTrans(marked);
+    Measure measure = bench.stop(QStringLiteral("posting"), int(marked.rows));
     if (end != PostingEnd::Completed)
         return false;
     measure.check = postingCheck(bench.db());

@@ -1,5 +1,6 @@
 #include "purge_data.h"
 
+#include "session/accounts_guard.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
 
@@ -9,10 +10,11 @@ bool ProcessPurgeData(Session &session)
 {
     if (!session.prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?")))
         return false;
-    AccountsObjectCreation(session);
-    const Status purged = session.AccountsObject
-        ? session.AccountsObject->PURGEDATA(session.VoucherTable)
-        : Status(missingComponentError());
+    // A component that cannot be created is reported here; the purge then fails on none.
+    AccountsGuard accounts(session);
+    accounts.AccountsObjectCreation();
+    const Outcome<AccountsComponent *> component = accounts.component();
+    const Status purged = component ? (*component)->PURGEDATA(session.VoucherTable) : Status(component.error());
     if (!purged) {
         session.prompts.message(QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
                                     + QString::number(purged.error().number) + QStringLiteral(": ")

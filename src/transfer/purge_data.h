@@ -4,8 +4,9 @@ namespace vant {
 
 struct Session;
 
-// Confirms the purge with the user and hands it to the accounts component with the
-// current voucher table. True when the purge completed (the tools window then closes).
+// The Purge Data job of every front end: confirms the purge with the user and hands it to an
+// accounts component, made for the purge alone, with the current voucher table. True when the
+// purge completed (the tools window then closes).
 bool ProcessPurgeData(Session &session);
 
 } // namespace vant

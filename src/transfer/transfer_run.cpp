@@ -1,12 +1,12 @@
-#include "transfer_run.h"
+#include "transfer_job.h"
 
-#include "linked_copy.h"
-#include "session/session.h"
-#include "session/text_helpers.h"
+#include "db/sql_literals.h"
 #include "db/work_table.h"
+#include "linked_copy.h"
+#include "session/accounts_guard.h"
+#include "session/session.h"
 #include "transfer_scope.h"
 #include "voucher_copy.h"
-#include "db/sql_literals.h"
 
 namespace vant {
 
@@ -17,8 +17,9 @@ const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 class TransferRun
 {
 public:
-    TransferRun(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
-        : m_scope{session,
+    TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
+                const TransferFeedback &feedback)
+        : m_scope{accounts,
                   *session.db(),
                   feedback,
                   request.source(),
@@ -101,21 +102,24 @@ Status TransferRun::copyDivisions()
     if (!done)
         return done;
     // A component that cannot be created is reported here; its first numbering then fails.
-    AccountsObjectCreation(m_scope.session);
+    m_scope.accounts.AccountsObjectCreation();
     return {};
 }
 
 } // namespace
 
-Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
+Outcome<TransferEnd> TransferJob::run(const TransferFeedback &feedback)
 {
+    Session &session = m_session;
     if (!session.db())
         return closedConnectionError();
     TransactionGuard transaction(*session.db());
     if (Status begun = transaction.begin(); !begun)
         return begun.error();
 
-    TransferRun run(session, request, feedback);
+    // Created once the divisions are copied, released when the run ends.
+    AccountsGuard accounts(session);
+    TransferRun run(session, accounts, m_request, feedback);
     Status done = run.ClearOldRecords();
     if (done)
         done = run.InsertRecordstoShadow();
@@ -130,7 +134,6 @@ Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &reques
         return committed.error();
     if (feedback.caption)
         feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
-    CloseAccountsObject(session);
     return TransferEnd::Completed;
 }
 

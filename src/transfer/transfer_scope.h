@@ -1,19 +1,20 @@
 #pragma once
 
 #include "db/sql_literals.h"
-#include "transfer_run.h"
+#include "transfer_job.h"
 
 #include <QString>
 
 namespace vant {
 
+class AccountsGuard;
 class Database;
 
-// What the steps of one transfer run share: the connection, the request's companies and
-// period as the statements write them, and the user's feedback.
+// What the steps of one transfer run share: the run's accounts component, the connection, the
+// request's companies and period as the statements write them, and the user's feedback.
 struct TransferScope
 {
-    Session &session;
+    AccountsGuard &accounts;
     Database &db;
     const TransferFeedback &feedback;
     QString source;

@@ -1,11 +1,14 @@
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
-#include "posting/posting_run.h"
+#include "posting/posting_job.h"
 #include "posting/voucher_detail.h"
 #include "posting/voucher_grid.h"
 #include "session/accounts_component.h"
-#include "transfer/transfer_run.h"
+#include "support/accounts_watch.h"
+#include "transfer/transfer_job.h"
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,7 @@ protected:
             progIds.append(progId);
             return createAccountsComponent(progId);
         };
+        accounts.emplace(*session);
     }
 
     // The sales/cash vouchers of 10 April as Go lists them, with the given rows marked.
@@ -64,7 +68,15 @@ protected:
         prompts.beforeMessage = [this] { transactionOpenAtBox << db().inTransaction(); };
     }
 
+    // The vouchers posted under the default account type, as the window posts them before a key
+    // chooses another.
+    PostingEnd saveTrans(const MarkedVouchers &marked, const PostedVoucher &posted = {})
+    {
+        return PostingJob(*session, 0).SaveTrans(marked, posted);
+    }
+
     QStringList progIds;
+    std::optional<AccountsWatch> accounts;
     QList<bool> transactionOpenAtBox;
 };
 
@@ -76,7 +88,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(posted(u"VoucherNo||'/'||VoucherSlno"_s, 21), u"1/1|1/1|1/1");
     EXPECT_EQ(posted(u"CrDr||Amount||':'||AID||':'||OppAID"_s, 21),
@@ -100,7 +112,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
               1);
     EXPECT_EQ(posted(u"Narration||'/'||BillRefNo||'/'||OldVoucherNo"_s, 21), u"Anand's/O'Neil;1/21|Counter sale/B-21/21|Counter sale//21");
     EXPECT_EQ(progIds, QStringList{u"KormoLedger.clsQRXAccounts"_s});
-    EXPECT_EQ(session->AccountsObject, nullptr);
+    EXPECT_EQ(accounts->live(), nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());
 }
 
@@ -115,7 +127,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
     VoucherGrid grid = listed({1, 3});
     grid.RowColor(2, 3);
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(posted(u"VoucherNo||'/'||AcType"_s, 31), u"1/1|1/1");
     EXPECT_EQ(unmoved(32), 2);
@@ -133,7 +145,7 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(scalar(u"select group_concat(VoucherNo||'/'||VoucherSlno||'/'||BillRefNo||'/'||InvoiceNo||'/'||"
                      "OnAcNo||'/'||AID||'/'||OppAID||'/'||Remarks||'/'||TransDate) from AccPending"_s),
@@ -160,7 +172,7 @@ TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
           "(1,2,'2026-04-01',101,'D',1,5)"_s});
 
     watchTransactionAtBoxes();
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2, 3}).postingRows()), PostingEnd::Duplicate);
+    EXPECT_EQ(saveTrans(listed({1, 2, 3}).markedVouchers()), PostingEnd::Duplicate);
 
     EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
     EXPECT_EQ(posted(u"VoucherNo"_s, 71), u"1|1");
@@ -181,7 +193,7 @@ TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
     exec({u"delete from acccompanymaster where CompanyCode=1"_s});
     watchTransactionAtBoxes();
 
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::NoNumber);
+    EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::NoNumber);
 
     EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
     EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
@@ -189,7 +201,7 @@ TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
     EXPECT_EQ(prompts.texts(), QStringList{u"Voucher No is 0"_s});
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
     EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
-    EXPECT_EQ(session->AccountsObject, nullptr);
+    EXPECT_EQ(accounts->live(), nullptr);
 }
 
 // Off-line numbers are the company's own: another company's voucher of the same number is
@@ -212,7 +224,7 @@ TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesArePostedFlaggedAndShown)
     };
     EXPECT_EQ(detail(), QStringList({u"100.00/00.0"_s, u"00.0/-100.00"_s}));
 
-    EXPECT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(scalar(u"select group_concat(CompanyCode||'/'||Amount||'/'||ifnull(OldVoucherNo,'NULL'), '|') from "
                      "(select * from accvoucher2026 order by tsid)"_s),
@@ -229,11 +241,11 @@ TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
 {
     addVoucher(51, 500);
     addPending(51, u"B-51"_s, u"purchase"_s);
-    ASSERT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
+    ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
     EXPECT_EQ(scalar(u"select VoucherNo||'/'||VoucherSlno from AccPending"_s),
               scalar(u"select VoucherNo||'/'||VoucherSlno from accvoucher2026 where OldVoucherNo=51 limit 1"_s));
 
-    const auto end = RunTransfer(*session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, {});
+    const auto end = TransferJob(*session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}).run({});
     ASSERT_TRUE(end && *end == TransferEnd::Completed);
     EXPECT_EQ(scalar(u"select group_concat(p.Remarks||'/'||(p.VoucherNo=v.VoucherNo)) from AccPending p join "
                      "accvoucher2026 v on v.CompanyCode=p.CompanyCode and v.CrDr='D' where p.CompanyCode=2"_s),
@@ -275,7 +287,7 @@ TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
         exec({c.setup});
         prompts.clear();
 
-        EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Failed);
+        EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::Failed);
 
         EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s) + count(u"select count(*) from AccPending"_s), 0);
         EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved is not null"_s), 0);
@@ -287,7 +299,7 @@ TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
                                                         u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
         exec({c.undo});
     }
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::Completed);
     EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved='Y'"_s), 4);
 }
 
@@ -299,7 +311,7 @@ TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
     addPending(92, u"B-92"_s, u"pending"_s);
     exec({u"create trigger refuse before insert on AccPending begin select raise(ABORT, 'disk full'); end"_s});
 
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2, 3}).postingRows()), PostingEnd::Failed);
+    EXPECT_EQ(saveTrans(listed({1, 2, 3}).markedVouchers()), PostingEnd::Failed);
 
     EXPECT_EQ(posted(u"VoucherNo"_s, 91), u"1|1");
     EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>91"_s), 0);
@@ -308,7 +320,7 @@ TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"1");
     EXPECT_EQ(scalar(u"select VoucherSlno from AccCompanyVoucherNo where CompanyCode=1 and VoucherCode=5"_s), u"1");
     EXPECT_FALSE(db().inTransaction());
-    EXPECT_EQ(session->AccountsObject, nullptr);
+    EXPECT_EQ(accounts->live(), nullptr);
     ASSERT_EQ(prompts.boxes().size(), 1);
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Critical);
     const QStringList log = logLines();
@@ -319,7 +331,7 @@ TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
 
     // Posting again carries on with the next numbers.
     exec({u"drop trigger refuse"_s});
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::Completed);
     EXPECT_EQ(posted(u"VoucherNo"_s, 92), u"2|2");
     EXPECT_EQ(posted(u"VoucherNo"_s, 93), u"3|3");
     EXPECT_EQ(count(u"select count(*) from AccPending"_s), 1);
@@ -333,10 +345,10 @@ TEST_F(PostingRun, ARowWithoutUnmovedLinesOfTheCompanyCopiesNothing)
     addLine({.voucherNo = 103, .amount = 10, .companyCode = 2});
     // 102 was posted meanwhile; its pending and cheque rows must not follow 101's number.
     // 103 belongs to another company.
-    const QList<PostingRow> rows = {{u"10.00"_s, u"101"_s, u"1"_s, u"5"_s}, {u"10.00"_s, u"102"_s, u"1"_s, u"5"_s},
-                                    {u"10.00"_s, u"103"_s, u"1"_s, u"5"_s}};
+    MarkedVouchers rows;
+    rows.vouchers = {{101, 5, 1, 10.0}, {102, 5, 1, 10.0}, {103, 5, 1, 10.0}};
 
-    EXPECT_EQ(SaveTrans(*session, rows), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(rows), PostingEnd::Completed);
 
     EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>101"_s), 0);
     EXPECT_EQ(unmoved(103), 1);
@@ -358,15 +370,15 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
           "ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,Status,BankName,ChequePrinted) select 1,1,1,5,VoucherNo,102,"
           "401,'C'||VoucherNo,10,'2026-04-10','2026-04-10','R','B','N' from AccOffLineVoucher where CrDr='D' and "
           "VoucherNo%7=0"_s});
-    QList<PostingRow> rows;
+    MarkedVouchers rows;
     for (int voucher = 1; voucher <= kVouchers; ++voucher)
-        rows.append({u"10.00"_s, QString::number(1000 + voucher), u"1"_s, QString::number(5 + voucher % 3)});
+        rows.vouchers.append({1000 + voucher, 5 + voucher % 3, 1, 10.0});
     // Marked again in the second batch: its lines are moved by then.
-    rows.insert(1500, rows.at(3));
+    rows.vouchers.insert(1500, rows.vouchers.at(3));
     QList<int> numbers;
     const int before = db().statementCount();
 
-    EXPECT_EQ(SaveTrans(*session, rows, [&](const PostingRow &, int voucherNo) { numbers << voucherNo; }),
+    EXPECT_EQ(saveTrans(rows, [&](const MarkedVoucher &, int voucherNo) { numbers << voucherNo; }),
               PostingEnd::Completed);
 
     const int statements = db().statementCount() - before;
@@ -400,7 +412,7 @@ TEST_F(PostingRun, AStatementFailingInsideABatchKeepsTheVouchersBeforeIt)
     watchTransactionAtBoxes();
     QList<int> numbers;
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows(), [&](const PostingRow &, int voucherNo) { numbers << voucherNo; }),
+    EXPECT_EQ(saveTrans(grid.markedVouchers(), [&](const MarkedVoucher &, int voucherNo) { numbers << voucherNo; }),
               PostingEnd::Failed);
 
     EXPECT_EQ(numbers.size(), 22);
@@ -421,7 +433,7 @@ TEST_F(PostingRun, AComponentThatCannotBeCreatedIsReported)
         return Error{429, u"ActiveX component can't create object"_s};
     };
     addVoucher(121, 10);
-    EXPECT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Failed);
+    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Failed);
     EXPECT_EQ(unmoved(121), 2);
     ASSERT_EQ(logLines().size(), 5);
     EXPECT_EQ(logLines().at(3), u"ErrMessage : ActiveX component can't create object");

@@ -3,7 +3,7 @@
 #include "posting/frm_account_post.h"
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
-#include "session/products.h"
+#include "support/accounts_watch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -126,14 +126,14 @@ TEST_F(PostingWindow, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTheAcc
     // Ctrl+Shift+1/2/0 anywhere in the window choose the posting account type.
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     QTest::keyClick(combo("cboDivision"), Qt::Key_2, ctrlShift);
-    EXPECT_EQ(session->PostingAcType, 2);
+    EXPECT_EQ(window->postingAcType(), 2);
     QTest::keyClick(combo("cboDivision"), Qt::Key_1, Qt::ControlModifier);
     QTest::keyClick(gridView(), Qt::Key_3, ctrlShift);
-    EXPECT_EQ(session->PostingAcType, 2);
+    EXPECT_EQ(window->postingAcType(), 2);
     QTest::keyClick(gridView(), Qt::Key_Exclam, ctrlShift);
-    EXPECT_EQ(session->PostingAcType, 1);
+    EXPECT_EQ(window->postingAcType(), 1);
     QTest::keyClick(gridView(), Qt::Key_0, ctrlShift);
-    EXPECT_EQ(session->PostingAcType, 0);
+    EXPECT_EQ(window->postingAcType(), 0);
 }
 
 TEST_F(PostingWindow, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
@@ -177,6 +177,7 @@ TEST_F(PostingWindow, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
     child("cmdTransfer")->setFocus();
     QTest::keyClick(child("cmdTransfer"), Qt::Key_Return);
     EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
+    const AccountsWatch accounts(*session);
     click("cmdTransfer");
 
     EXPECT_EQ(scalar(u"select group_concat(OldVoucherNo||'/'||AcType) from accvoucher2026"_s), u"12/2,12/2");
@@ -185,11 +186,10 @@ TEST_F(PostingWindow, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
     EXPECT_EQ(label("lblTotal1"), u"140.00");
     EXPECT_EQ(boxes(), u"");
 
-    // Leaving the window releases the accounts component.
-    session->AccountsObject = std::move(*createAccountsComponent(kToolsProgId));
+    // No accounts component is left once the posting is over and the window is left.
     click("cmdExit");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(session->AccountsObject, nullptr);
+    EXPECT_EQ(accounts.live(), nullptr);
 }
 
 TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
