@@ -1,7 +1,7 @@
 #include "frm_vant_tools.h"
 
 #include "company_box.h"
-#include "purge_data.h"
+#include "purge_job.h"
 #include "widgets/busy_window.h"
 #include "widgets/date_picker.h"
 #include "session/session.h"
@@ -272,7 +272,7 @@ void frmVantTools::process()
 {
     if (m_toolsScreen == kTransferScreen)
         Processtransfer();
-    else if (m_toolsScreen == kPurgeScreen && ProcessPurgeData(m_session))
+    else if (m_toolsScreen == kPurgeScreen && PurgeJob(m_session).ProcessPurgeData())
         accept();
 }
 
