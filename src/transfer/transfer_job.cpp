@@ -67,6 +67,7 @@ TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
     if (!*confirmed)
         return TransferEnd::Declined;
     const Outcome<TransferEnd> end = run(feedback);
+    notify(feedback.runOver);
     return end ? *end : failed(end.error());
 }
 

@@ -24,6 +24,8 @@ struct TransferFeedback
     // A refused request sends the user back to this field, before or after its message as the
     // refusal says.
     std::function<void(ToolsField field)> focus = {};
+    // The run is over, kept or not; a failure to begin or to commit it is reported after this.
+    std::function<void()> runOver = {};
 };
 
 enum class TransferEnd {
@@ -49,8 +51,6 @@ public:
 
     // The first check that the request fails, in the order the window tests them.
     std::optional<RequestRefusal> check();
-    // True when the company (its code as held) has a voucher dated in the request's period.
-    bool CheckTransAvail(const QString &companyCode);
     // Source rows of the three kinds in the period, cut to the progress bar's limit; the error
     // of a count that failed.
     Outcome<int> rowCount();
@@ -65,6 +65,8 @@ public:
     Outcome<TransferEnd> run(const TransferFeedback &feedback);
 
 private:
+    // True when the company (its code as held) has a voucher dated in the request's period.
+    bool CheckTransAvail(const QString &companyCode);
     // A failure from the counting on: logged under Processtransfer, its description shown.
     TransferEnd failed(const Error &error);
 

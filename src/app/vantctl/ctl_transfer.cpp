@@ -62,9 +62,9 @@ int runTransfer(Session &session, const TransferOptions &options, QTextStream &o
     feedback.caption = [&meter](const QString &caption) { meter.caption(caption); };
     feedback.showProgress = [&meter] { meter.show(); };
     feedback.advance = [&meter](int rows) { meter.advance(rows); };
-    const TransferEnd end = job.Processtransfer(feedback);
-    meter.finish();
-    if (end != TransferEnd::Completed)
+    // The bar's line ends before a failure of the run is reported.
+    feedback.runOver = [&meter] { meter.finish(); };
+    if (job.Processtransfer(feedback) != TransferEnd::Completed)
         return kRefused;
     const TransferRequest &request = job.request();
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
