@@ -1,13 +1,13 @@
 #include "linked_copy.h"
 
 #include "db/copy_forms.h"
-#include "db/insert_statement.h"
-#include "session/text_helpers.h"
 #include "db/database.h"
+#include "db/insert_statement.h"
+#include "db/sql_literals.h"
 #include "db/work_table.h"
+#include "session/text_helpers.h"
 #include "source_row.h"
 #include "transfer_scope.h"
-#include "db/sql_literals.h"
 
 #include <functional>
 
@@ -41,8 +41,7 @@ public:
 
 private:
     // The rows of the period, numbered in the order the source's date index keeps them.
-    Status numberRows();
-    Outcome<int> rowCount();
+    QString numberedRows() const;
     // The condition of a row that is copied: it names a voucher that has a copy.
     QString copiedRow() const;
     QString shadowVoucherNo() const;
@@ -54,20 +53,11 @@ private:
     WorkTable m_rows;
 };
 
-Status LinkedCopy::numberRows()
+QString LinkedCopy::numberedRows() const
 {
-    return m_scope.db.execute(QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),"
-                                             "slno from %3 where CompanyCode='%4' and %2 between '%5' and '%6'")
-                                  .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source,
-                                       m_scope.from, m_scope.to));
-}
-
-Outcome<int> LinkedCopy::rowCount()
-{
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
-    if (!rs)
-        return rs.error();
-    return rs->value(0).toInt();
+    return QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),slno from %3 where "
+                          "CompanyCode='%4' and %2 between '%5' and '%6'")
+        .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source, m_scope.from, m_scope.to);
 }
 
 QString LinkedCopy::copiedRow() const
@@ -126,22 +116,12 @@ Status LinkedCopy::insertRows(int rows)
                                           + m_table.name + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 "
                                                                           "and %2 and ")
                                           + copiedRow() + QStringLiteral(" order by q.Seq"));
-    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
-        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
-        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
-            return inserted;
-        m_scope.advance(last - first + 1);
-    }
-    return {};
+    return m_scope.insertInBatches(statement, rows);
 }
 
 Status LinkedCopy::run()
 {
-    if (Status made = m_rows.create(); !made)
-        return made;
-    if (Status numbered = numberRows(); !numbered)
-        return numbered;
-    const Outcome<int> rows = rowCount();
+    const Outcome<int> rows = m_rows.createFilled(numberedRows());
     if (!rows)
         return rows.error();
     if (*rows > 0) {

@@ -27,6 +27,10 @@ struct TransferScope
     // Rows copied per insert statement: the bar moves after each batch.
     static constexpr int kBatchRows = 5000;
 
+    // Runs the insert over the numbered rows 1 to `rows`, a batch at a time: the statement's %1
+    // and %2 are the first and last row of a batch.
+    Status insertInBatches(const QString &statement, int rows) const;
+
     void caption(const QString &text) const
     {
         if (feedback.caption)

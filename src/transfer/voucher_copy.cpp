@@ -55,8 +55,7 @@ private:
         return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
                + QStringLiteral(" v on v.tsid=r.Tsid");
     }
-    Status numberRows();
-    Outcome<int> rowCount();
+    QString numberedRows() const;
     Outcome<QList<CodeBlock>> codeBlocks();
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
@@ -122,25 +121,16 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
     return std::nullopt;
 }
 
-Status VoucherCopy::numberRows()
+QString VoucherCopy::numberedRows() const
 {
     // A voucher begins where the source number changes from the row before, in the copy's order.
-    return m_scope.db.execute(
-        QStringLiteral("insert into ") + m_rows.name()
-        + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
-                         "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
-                         "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
-                         "(order by %1) then 0 else 1 end StartsVoucher from ")
-              .arg(kRowOrder)
-        + m_scope.voucherTable + period() + QStringLiteral(") s"));
-}
-
-Outcome<int> VoucherCopy::rowCount()
-{
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
-    if (!rs)
-        return rs.error();
-    return rs->value(0).toInt();
+    return QStringLiteral("insert into ") + m_rows.name()
+           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
+                            "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
+                            "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
+                            "(order by %1) then 0 else 1 end StartsVoucher from ")
+                 .arg(kRowOrder)
+           + m_scope.voucherTable + period() + QStringLiteral(") s");
 }
 
 Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
@@ -304,13 +294,7 @@ Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
             .set("OppAID", text(QStringLiteral("v.OppAID")))
             .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
                     + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
-    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
-        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
-        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
-            return inserted;
-        m_scope.advance(last - first + 1);
-    }
-    return {};
+    return m_scope.insertInBatches(statement, rows);
 }
 
 Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers)
@@ -331,11 +315,7 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
 
 Status VoucherCopy::run()
 {
-    if (Status made = m_rows.create(); !made)
-        return made;
-    if (Status numbered = numberRows(); !numbered)
-        return numbered;
-    const Outcome<int> rows = rowCount();
+    const Outcome<int> rows = m_rows.createFilled(numberedRows());
     if (!rows)
         return rows.error();
     if (*rows == 0)
