@@ -64,7 +64,6 @@ void Program::ExitApplication()
         return;
     // Closing the windows below must not end the run a second time.
     m_ended = true;
-    CloseAccountsObject(m_session);
     CloseDBConnection(m_session);
     UnloadAllForms();
     m_end(0);

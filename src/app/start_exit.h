@@ -29,7 +29,8 @@ public:
     // Loads and shows the login window.
     void start();
 
-    // Releases the accounts component, closes the connection, unloads every window and ends.
+    // Closes the connection, unloads every window and ends. No accounts component outlives the
+    // job that made it, so none is left to release.
     void ExitApplication();
 
     FrmDB *loginWindow() const;

@@ -22,6 +22,18 @@ Status WorkTable::create()
                              QStringLiteral("create table %1 (%2)").arg(m_name, m_columns)});
 }
 
+Outcome<int> WorkTable::createFilled(const QString &fill)
+{
+    if (Status made = create(); !made)
+        return made.error();
+    if (Status filled = m_db.execute(fill); !filled)
+        return filled.error();
+    auto rs = m_db.openRecordset(QStringLiteral("select count(*) from ") + m_name);
+    if (!rs)
+        return rs.error();
+    return rs->value(0).toInt();
+}
+
 Status WorkTable::drop()
 {
     return m_db.execute(QStringLiteral("drop table ") + m_name);

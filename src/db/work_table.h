@@ -21,6 +21,8 @@ public:
     const QString &name() const { return m_name; }
     // Drops one left by an earlier job of this connection, then creates it.
     Status create();
+    // Creates it, fills it with the statement and counts its rows.
+    Outcome<int> createFilled(const QString &fill);
     Status drop();
 
 private:

@@ -2,7 +2,7 @@
 
 #include "posting_filters.h"
 #include "posting_formats.h"
-#include "posting_run.h"
+#include "posting_job.h"
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
 #include "widgets/busy_window.h"
@@ -19,8 +19,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
-
-#include <algorithm>
 
 namespace vant {
 
@@ -112,7 +110,7 @@ Status frmAccountPost::LoadDivision()
 
 int frmAccountPost::SetAcType(int shift, int keyCode)
 {
-    return vant::SetAcType(m_session, shift, keyCode);
+    return vant::SetAcType(m_postingAcType, shift, keyCode);
 }
 
 bool frmAccountPost::ValidatePost()
@@ -324,23 +322,19 @@ void frmAccountPost::cmdTransfer_Click()
     // A long posting keeps the window painted and takes no input meanwhile.
     BusyWindow busy(this);
     busy.keepPainted();
-    const QList<PostingRow> rows = grid().postingRows();
-    const auto marked = std::count_if(rows.cbegin(), rows.cend(),
-                                      [](const PostingRow &row) { return leadingNumber(row.postedAmount) > 0; });
-    qsizetype posted = 0;
     m_msfAccTransfer->setUpdatesEnabled(false);
-    SaveTrans(m_session, rows, [&posted, &busy](const PostingRow &, int) {
-        ++posted;
-        busy.keepPainted();
-    });
-    m_msfAccTransfer->setUpdatesEnabled(true);
-    // A marked voucher that was not posted failed: its own failure, or an earlier one stopped the run.
-    m_lblStatus->setText(QStringLiteral("Vouchers posted: %1    Failed: %2").arg(posted).arg(marked - posted));
+    PostingFeedback feedback;
+    feedback.posted = [&busy](const MarkedVoucher &, int) { busy.keepPainted(); };
+    feedback.finished = [this](const PostingSummary &summary) {
+        m_msfAccTransfer->setUpdatesEnabled(true);
+        m_lblStatus->setText(
+            QStringLiteral("Vouchers posted: %1    Failed: %2").arg(summary.posted).arg(summary.failed()));
+    };
     // Posted vouchers leave the list: their lines are flagged as moved.
-    const Status refreshed = LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()),
-                                                 typeCode(m_cboTransType->currentText()));
-    if (!refreshed)
-        report(refreshed.error(), QStringLiteral("cmdTransfer_Click"));
+    feedback.listAgain = [this] {
+        return LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()), typeCode(m_cboTransType->currentText()));
+    };
+    PostingJob(m_session, m_postingAcType).run(grid().markedVouchers(), feedback);
 }
 
 void frmAccountPost::showCurrentDetail()
@@ -363,13 +357,6 @@ void frmAccountPost::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_cboDivision->setFocus();
-}
-
-void frmAccountPost::done(int result)
-{
-    // Leaving the window releases the component the last posting created.
-    m_session.AccountsObject.reset();
-    QDialog::done(result);
 }
 
 void frmAccountPost::report(const Error &error, const QString &procedure)

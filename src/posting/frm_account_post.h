@@ -32,8 +32,10 @@ public:
     ~frmAccountPost() override;
 
     Status LoadDivision();
-    // Window-level key hook; sets PostingAcType on Ctrl+Shift+1/2/0.
+    // Window-level key hook; sets the posting's account type on Ctrl+Shift+1/2/0.
     int SetAcType(int shift, int keyCode);
+    // The account type that Transfer hands to the accounts component; 0 until a key sets it.
+    int postingAcType() const { return m_postingAcType; }
     bool ValidatePost();
     Status LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode);
     void GetTotal();
@@ -46,7 +48,6 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    void done(int result) override;
 
 private:
     void buildControls();
@@ -70,6 +71,7 @@ private:
     void report(const Error &error, const QString &procedure);
 
     Session &m_session;
+    int m_postingAcType = 0;
     int m_rememberedRow = 0;
     // The voucher type whose transaction types cboTransType holds; -1 before the first.
     int m_transTypesOf = -1;

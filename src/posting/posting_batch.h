@@ -6,10 +6,13 @@
 #include <QList>
 
 #include <optional>
+#include <utility>
 
 namespace vant {
 
 struct Session;
+class AccountsComponent;
+class PostingBatchWork;
 
 // Why a posting stopped at a voucher, which is left wholly unposted.
 struct PostingStop
@@ -39,15 +42,38 @@ class PostingBatch
 public:
     static constexpr int kMaxVouchers = 1000;
 
-    explicit PostingBatch(Session &session) : m_session(session), m_check(session) {}
+    // The vouchers are numbered by the posting's accounts component; postingAcType is the
+    // account type it is given for the sub-numbers.
+    PostingBatch(Session &session, AccountsComponent &accounts, int postingAcType)
+        : m_session(session), m_accounts(accounts), m_postingAcType(postingAcType), m_check(session)
+    {
+    }
 
     Outcome<BatchOutcome> post(const QList<MarkedVoucher> &vouchers);
 
 private:
+    // The batch position of each voucher to post, with the company of its lines.
+    using ToPost = QList<std::pair<int, QString>>;
+    // How far a try goes: the vouchers it writes (the first `last` to post), their first number,
+    // and why it stops before the others.
+    struct Plan
+    {
+        int last = 0;
+        int firstVoucherNo = 0;
+        std::optional<PostingStop> stop;
+    };
+
     // One try in one transaction, writing at most `limit` vouchers; committed when `keep`.
     Outcome<BatchOutcome> attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep);
+    Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
+    // Cuts the plan at the first voucher whose values are refused.
+    Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost,
+                       Plan &plan);
+    Status write(PostingBatchWork &work, const QString &lineCompany, const Plan &plan);
 
     Session &m_session;
+    AccountsComponent &m_accounts;
+    const int m_postingAcType;
     VoucherCheck m_check;
     // How many vouchers the last try was about to write when it failed; 0 when it failed before.
     int m_planned = 0;

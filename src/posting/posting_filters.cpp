@@ -84,19 +84,19 @@ Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, Vouche
     return {};
 }
 
-int SetAcType(Session &session, int shift, int keyCode)
+int SetAcType(int &postingAcType, int shift, int keyCode)
 {
     if (shift != 3)
         return 0;
     switch (keyCode) {
     case 49:
-        session.PostingAcType = 1;
+        postingAcType = 1;
         return 1;
     case 50:
-        session.PostingAcType = 2;
+        postingAcType = 2;
         return 2;
     case 48:
-        session.PostingAcType = 0;
+        postingAcType = 0;
         return 3;
     default:
         return 0;

@@ -55,8 +55,8 @@ QString offLineVoucherStatement(const Session &session, const VoucherFilter &fil
 // Empties the grid, then fills it with the vouchers of the filter.
 Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, VoucherGrid &grid);
 
-// The window-level keys Ctrl+Shift+1/2/0 (shift state 3, key codes 49, 50, 48) set
-// PostingAcType to 1, 2 or 0 and return 1, 2 or 3; anything else returns 0.
-int SetAcType(Session &session, int shift, int keyCode);
+// The window-level keys Ctrl+Shift+1/2/0 (shift state 3, key codes 49, 50, 48) set the posting's
+// account type to 1, 2 or 0 and return 1, 2 or 3; anything else leaves it and returns 0.
+int SetAcType(int &postingAcType, int shift, int keyCode);
 
 } // namespace vant

@@ -1,12 +1,45 @@
 #include "voucher_check.h"
 
-#include "posting_statements.h"
-#include "session/session.h"
 #include "db/sql_literals.h"
+#include "session/session.h"
 
 namespace vant {
 
 namespace {
+
+// The values of a row's current record as the posting writes them; a refusal names the field
+// and the row: "Amount of off-line voucher 7".
+class RowValues
+{
+public:
+    RowValues(const Recordset &row, const QString &owner, const QString &dateQuote)
+        : m_row(row), m_owner(owner), m_dateQuote(dateQuote)
+    {
+    }
+
+    Outcome<QString> number(const char *field) const { return numberLiteral(value(field), of(field)); }
+    Outcome<QString> optionalNumber(const char *field) const { return optionalNumberLiteral(value(field), of(field)); }
+    Outcome<QString> leadingNumber(const char *field) const { return leadingNumberLiteral(value(field), of(field)); }
+    Outcome<QString> date(const char *field) const { return dateLiteral(value(field), m_dateQuote, of(field)); }
+
+private:
+    QVariant value(const char *field) const { return m_row.value(QString::fromLatin1(field)); }
+    QString of(const char *field) const { return QString::fromLatin1(field) + QStringLiteral(" of ") + m_owner; }
+
+    const Recordset &m_row;
+    const QString &m_owner;
+    const QString &m_dateQuote;
+};
+
+// The first of the values that the posting would refuse to write.
+Status firstRefused(std::initializer_list<Outcome<QString>> literals)
+{
+    for (const Outcome<QString> &literal : literals) {
+        if (!literal)
+            return literal.error();
+    }
+    return {};
+}
 
 Outcome<Recordset> offLineRows(Session &session, const QString &table, const MarkedVoucher &voucher)
 {
@@ -70,13 +103,10 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
         auto oppAid = aidOf(lines->value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
         if (!oppAid)
             return oppAid.error();
-        InsertValues list(m_session.QuoteChar, owner);
-        list.date(lines->value(QStringLiteral("VoucherDt")), QStringLiteral("VoucherDt"))
-            .number(lines->value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
-            .number(lines->value(QStringLiteral("Amount")), QStringLiteral("Amount"))
-            .number(lines->value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode"))
-            .optionalNumber(lines->value(QStringLiteral("OldVoucherNo")), QStringLiteral("OldVoucherNo"));
-        if (Status written = list.status(); !written)
+        const RowValues line(*lines, owner, m_session.QuoteChar);
+        if (Status written = firstRefused({line.date("VoucherDt"), line.number("LedgerCode"), line.number("Amount"),
+                                           line.number("OppLedgerCode"), line.optionalNumber("OldVoucherNo")});
+            !written)
             return written;
     }
     return {};
@@ -97,18 +127,11 @@ Status VoucherCheck::checkPending(const MarkedVoucher &voucher)
     auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
     if (!oppAid)
         return oppAid.error();
-    InsertValues list(m_session.QuoteChar, owner);
-    list.number(row.value(QStringLiteral("AcType")), QStringLiteral("AcType"))
-        .number(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
-        .date(row.value(QStringLiteral("billdate")), QStringLiteral("billdate"))
-        .number(row.value(QStringLiteral("billamount")), QStringLiteral("billamount"))
-        .number(row.value(QStringLiteral("MRC_Amt")), QStringLiteral("MRC_Amt"))
-        .leadingNumber(row.value(QStringLiteral("OnAcNo")), QStringLiteral("OnAcNo"))
-        .number(row.value(QStringLiteral("VoucherCode")), QStringLiteral("VoucherCode"))
-        .number(row.value(QStringLiteral("Payable")), QStringLiteral("Payable"))
-        .number(row.value(QStringLiteral("discamt")), QStringLiteral("discamt"))
-        .number(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode"));
-    return list.status();
+    const RowValues values(row, owner, m_session.QuoteChar);
+    return firstRefused({values.number("AcType"), values.number("LedgerCode"), values.date("billdate"),
+                         values.number("billamount"), values.number("MRC_Amt"), values.leadingNumber("OnAcNo"),
+                         values.number("VoucherCode"), values.number("Payable"), values.number("discamt"),
+                         values.number("OppLedgerCode")});
 }
 
 Status VoucherCheck::checkCheque(const MarkedVoucher &voucher)
@@ -126,17 +149,10 @@ Status VoucherCheck::checkCheque(const MarkedVoucher &voucher)
     auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1 of ") + owner);
     if (!aid1)
         return aid1.error();
-    InsertValues list(m_session.QuoteChar, owner);
-    list.number(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode"))
-        .number(row.value(QStringLiteral("ChequeAmount")), QStringLiteral("ChequeAmount"))
-        .date(row.value(QStringLiteral("ReceiveDate")), QStringLiteral("ReceiveDate"))
-        .date(row.value(QStringLiteral("ChequeDate")), QStringLiteral("ChequeDate"))
-        .number(row.value(QStringLiteral("DivisionId")), QStringLiteral("DivisionId"))
-        .number(row.value(QStringLiteral("AcType")), QStringLiteral("AcType"))
-        .number(row.value(QStringLiteral("VoucherCode")), QStringLiteral("VoucherCode"))
-        .number(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1"))
-        .date(row.value(QStringLiteral("DepositDate")), QStringLiteral("DepositDate"));
-    return list.status();
+    const RowValues values(row, owner, m_session.QuoteChar);
+    return firstRefused({values.number("LedgerCode"), values.number("ChequeAmount"), values.date("ReceiveDate"),
+                         values.date("ChequeDate"), values.number("DivisionId"), values.number("AcType"),
+                         values.number("VoucherCode"), values.number("LedgerCode1"), values.date("DepositDate")});
 }
 
 } // namespace vant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
+#include "marked_voucher.h"
 
 #include <QHash>
 #include <QString>
@@ -8,16 +9,6 @@
 namespace vant {
 
 struct Session;
-
-// What a marked row's voucher needs from the grid, read once.
-struct MarkedVoucher
-{
-    int offLineNo = 0;
-    int voucherCode = 0;
-    int acType = 0;
-
-    QString owner() const { return QStringLiteral("off-line voucher ") + QString::number(offLineNo); }
-};
 
 // The checks a voucher's posting makes before it writes anything, in the order it reads the
 // values: each line's ledgers (which must be in the ledger master with a whole-number aid) and

@@ -1,11 +1,32 @@
 #include "voucher_grid.h"
 
-#include "posting_formats.h"
 #include "db/recordset.h"
+#include "db/sql_literals.h"
+#include "posting_formats.h"
 
 #include <cmath>
 
 namespace vant {
+
+namespace {
+
+Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::ColumnCount> &cells, double postedAmount)
+{
+    const QString &voucherNo = cells[VoucherGrid::Vno];
+    const auto offLineNo = wholeNumber(voucherNo, QStringLiteral("The off-line voucher number"));
+    if (!offLineNo)
+        return offLineNo.error();
+    const QString owner = QStringLiteral("off-line voucher ") + voucherNo.trimmed();
+    const auto voucherCode = wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code of ") + owner);
+    if (!voucherCode)
+        return voucherCode.error();
+    const auto acType = wholeNumber(cells[VoucherGrid::AcType], QStringLiteral("The account type of ") + owner);
+    if (!acType)
+        return acType.error();
+    return MarkedVoucher{*offLineNo, *voucherCode, *acType, postedAmount};
+}
+
+} // namespace
 
 QStringList VoucherGrid::headings()
 {
@@ -120,12 +141,22 @@ double VoucherGrid::TransferAmountTotal() const
     return columnSum(PostedAmt);
 }
 
-QList<PostingRow> VoucherGrid::postingRows() const
+MarkedVouchers VoucherGrid::markedVouchers() const
 {
-    QList<PostingRow> result;
-    for (const Row &row : m_rows)
-        result.append({row.cells[PostedAmt], row.cells[Vno], row.cells[AcType], row.cells[VoucherCode]});
-    return result;
+    MarkedVouchers marked;
+    for (const Row &row : m_rows) {
+        const double postedAmount = leadingNumber(row.cells[PostedAmt]);
+        if (postedAmount <= 0)
+            continue;
+        ++marked.rows;
+        if (marked.unreadable)
+            continue;
+        if (const auto voucher = markedVoucher(row.cells, postedAmount))
+            marked.vouchers.append(*voucher);
+        else
+            marked.unreadable = voucher.error();
+    }
+    return marked;
 }
 
 } // namespace vant

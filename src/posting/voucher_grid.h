@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marked_voucher.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,15 +16,6 @@ class Recordset;
 QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents);
 
 enum class CellColour { DarkBlue, DarkRed };
-
-// One marked voucher as the posting reads it from the grid.
-struct PostingRow
-{
-    QString postedAmount;
-    QString voucherNo;
-    QString acType;
-    QString voucherCode;
-};
 
 struct GridTotals
 {
@@ -62,7 +55,8 @@ public:
     GridTotals GetTotal() const;
     double TransferAmountTotal() const;
 
-    QList<PostingRow> postingRows() const;
+    // The marked rows (POSTED AMT above 0) in grid order, their values read as numbers.
+    MarkedVouchers markedVouchers() const;
 
 private:
     struct Row

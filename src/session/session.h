@@ -14,9 +14,10 @@ namespace vant {
 class LovPresenter;
 class UserPrompts;
 
-// The values that the whole program shares for one run: the connection, the accounts
-// component, the chosen product and the default company's context. Set once at login
-// and at the main window's load, read by every job.
+// The values that last for the login and that every job reads: the connection, the chosen
+// product, the default company's context, the factory of the accounts component and the boxes.
+// Set once at login and at the main window's load. What a job needs for one run travels as its
+// arguments; the accounts component lives only as long as the job that made it (AccountsGuard).
 struct Session
 {
     Session(UserPrompts &userPrompts, QString logPath = ErrorLog::defaultLogPath());
@@ -26,7 +27,6 @@ struct Session
     AccountsFactory accountsFactory = createAccountsComponent;
 
     std::unique_ptr<Database> DBConnection;
-    std::unique_ptr<AccountsComponent> AccountsObject;
 
     QString ProductCode;
     QString ProductDBKey;
@@ -41,8 +41,6 @@ struct Session
     QDate FinYearBegin;
     QDate FinYearEnd;
     QString DateFormat = QStringLiteral("dd-MM-yyyy");
-
-    int PostingAcType = 0;
 
     // The lookup window's presenter; the program sets it to its Qt dialog.
     LovPresenter *lovPresenter = nullptr;
@@ -64,11 +62,5 @@ struct Session
         errorLog.ReportError(error, window, procedure, show);
     }
 };
-
-// Creates the transfer's and purge's component and connects it; reports a failure.
-bool AccountsObjectCreation(Session &session);
-// Creates the component of a program identifier and connects it, without reporting.
-Status createAndConnectAccounts(Session &session, const QString &progId);
-void CloseAccountsObject(Session &session);
 
 } // namespace vant

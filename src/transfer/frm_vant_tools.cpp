@@ -1,13 +1,13 @@
 #include "frm_vant_tools.h"
 
 #include "company_box.h"
-#include "purge_data.h"
+#include "purge_job.h"
 #include "widgets/busy_window.h"
 #include "widgets/date_picker.h"
 #include "session/session.h"
 #include "widgets/widget_twips.h"
 #include "session/user_prompts.h"
-#include "transfer_run.h"
+#include "transfer_job.h"
 
 #include <QDateEdit>
 #include <QFrame>
@@ -18,6 +18,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <optional>
 
 namespace vant {
 
@@ -271,7 +272,7 @@ void frmVantTools::process()
 {
     if (m_toolsScreen == kTransferScreen)
         Processtransfer();
-    else if (m_toolsScreen == kPurgeScreen && ProcessPurgeData(m_session))
+    else if (m_toolsScreen == kPurgeScreen && PurgeJob(m_session).ProcessPurgeData())
         accept();
 }
 
@@ -289,70 +290,45 @@ QWidget *frmVantTools::fieldWidget(ToolsField field) const
 
 void frmVantTools::Processtransfer()
 {
-    const TransferRequest request{m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(),
-                                  m_txtFromDate->date(), m_txtToDate->date()};
-    if (const auto refusal = checkTransferRequest(m_session, request)) {
-        QWidget *field = fieldWidget(refusal->focus);
-        if (field && refusal->focusBeforeMessage)
-            field->setFocus();
-        m_session.prompts.message(refusal->message);
-        if (field && !refusal->focusBeforeMessage)
-            field->setFocus();
-        return;
-    }
+    TransferJob job(m_session, {m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(),
+                                m_txtFromDate->date(), m_txtToDate->date()});
     // Counting and the run can take minutes: the window shows them and takes no input meanwhile.
-    BusyWindow busy(this);
-    const Outcome<int> rows = transferRowCount(m_session, request);
-    if (!rows) {
-        reportProcessFailure(rows.error());
-        return;
-    }
-    m_prgStatus->setRange(0, *rows);
-    m_prgStatus->setValue(0);
-    const Outcome<bool> confirmed = confirmOverwrite(m_session, request);
-    if (!confirmed) {
-        reportProcessFailure(confirmed.error());
-        return;
-    }
-    if (!*confirmed)
-        return;
-
-    const TransferFeedback feedback{
-        [this, &busy](const QString &caption) {
-            m_lblTitle->setText(caption);
-            busy.keepPainted();
-        },
-        [this, &busy] {
-            m_prgStatus->show();
-            busy.keepPainted();
-        },
-        [this, &busy](int rows) {
-            if (m_prgStatus->value() < m_prgStatus->maximum())
-                m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
-            busy.keepPaintedNowAndThen();
-        },
+    std::optional<BusyWindow> busy;
+    TransferFeedback feedback;
+    feedback.focus = [this](ToolsField field) {
+        if (QWidget *widget = fieldWidget(field))
+            widget->setFocus();
     };
-    const Outcome<TransferEnd> end = RunTransfer(m_session, request, feedback);
-    if (!end)
-        reportProcessFailure(end.error());
-    endRun(end && *end == TransferEnd::Completed);
+    feedback.checked = [this, &busy] { busy.emplace(this); };
+    feedback.counted = [this](int rows) {
+        m_prgStatus->setRange(0, rows);
+        m_prgStatus->setValue(0);
+    };
+    feedback.caption = [this, &busy](const QString &caption) {
+        m_lblTitle->setText(caption);
+        busy->keepPainted();
+    };
+    feedback.showProgress = [this, &busy] {
+        m_prgStatus->show();
+        busy->keepPainted();
+    };
+    feedback.advance = [this, &busy](int rows) {
+        if (m_prgStatus->value() < m_prgStatus->maximum())
+            m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
+        busy->keepPaintedNowAndThen();
+    };
+    endRun(job.Processtransfer(feedback));
 }
 
-void frmVantTools::reportProcessFailure(const Error &error)
-{
-    m_session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
-    m_session.prompts.message(error.description);
-}
-
-void frmVantTools::endRun(bool completed)
+void frmVantTools::endRun(TransferEnd end)
 {
     m_prgStatus->setValue(0);
     m_prgStatus->hide();
-    if (completed) {
+    if (end == TransferEnd::Completed) {
         m_cmdProcess->setEnabled(false);
         return;
     }
-    // Nothing of a failed run was kept; the window is ready for another try.
+    // Nothing of a request that stopped was kept; the window is ready for another try.
     m_lblTitle->setText(QStringLiteral("Transfer"));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
-#include "transfer_request.h"
+#include "transfer_job.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -53,9 +53,7 @@ private:
     void lookupDestination();
     void process();
     void Processtransfer();
-    // A failure from the counting on: logged under Processtransfer, its description shown.
-    void reportProcessFailure(const Error &error);
-    void endRun(bool completed);
+    void endRun(TransferEnd end);
     QWidget *fieldWidget(ToolsField field) const;
     QWidget *controlOf(QObject *object) const;
 

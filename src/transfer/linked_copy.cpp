@@ -1,12 +1,13 @@
 #include "linked_copy.h"
 
 #include "db/copy_forms.h"
-#include "session/text_helpers.h"
 #include "db/database.h"
+#include "db/insert_statement.h"
+#include "db/sql_literals.h"
 #include "db/work_table.h"
+#include "session/text_helpers.h"
 #include "source_row.h"
 #include "transfer_scope.h"
-#include "db/sql_literals.h"
 
 #include <functional>
 
@@ -19,9 +20,8 @@ struct LinkedTable
 {
     QString name;
     QString dateColumn; // the period is the rows of these dates
-    QString columns;    // of the insert
-    // The insert's values over the source row p, given the shadow voucher number.
-    std::function<QStringList(const QString &voucherNo)> values;
+    // The insert of the copy, its values over the source row p, given the shadow voucher number.
+    std::function<InsertStatement(const QString &voucherNo)> insert;
     // Reads the row's values in the order the row-by-row copy wrote them, noting the first refused.
     std::function<void(SourceRow &row)> readValues;
     // Conditions that hold for every row whose values are refused (and maybe for others).
@@ -41,8 +41,7 @@ public:
 
 private:
     // The rows of the period, numbered in the order the source's date index keeps them.
-    Status numberRows();
-    Outcome<int> rowCount();
+    QString numberedRows() const;
     // The condition of a row that is copied: it names a voucher that has a copy.
     QString copiedRow() const;
     QString shadowVoucherNo() const;
@@ -54,20 +53,11 @@ private:
     WorkTable m_rows;
 };
 
-Status LinkedCopy::numberRows()
+QString LinkedCopy::numberedRows() const
 {
-    return m_scope.db.execute(QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),"
-                                             "slno from %3 where CompanyCode='%4' and %2 between '%5' and '%6'")
-                                  .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source,
-                                       m_scope.from, m_scope.to));
-}
-
-Outcome<int> LinkedCopy::rowCount()
-{
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
-    if (!rs)
-        return rs.error();
-    return rs->value(0).toInt();
+    return QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),slno from %3 where "
+                          "CompanyCode='%4' and %2 between '%5' and '%6'")
+        .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source, m_scope.from, m_scope.to);
 }
 
 QString LinkedCopy::copiedRow() const
@@ -121,27 +111,17 @@ Status LinkedCopy::checkRows()
 
 Status LinkedCopy::insertRows(int rows)
 {
-    const QString statement = QStringLiteral("insert into ") + m_table.name + QLatin1Char('(') + m_table.columns
-                              + QStringLiteral(") select ") + m_table.values(shadowVoucherNo()).join(QLatin1Char(','))
-                              + QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ") + m_table.name
-                              + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 and %2 and ") + copiedRow()
-                              + QStringLiteral(" order by q.Seq");
-    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
-        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
-        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
-            return inserted;
-        m_scope.advance(last - first + 1);
-    }
-    return {};
+    const QString statement = m_table.insert(shadowVoucherNo())
+                                  .select(QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ")
+                                          + m_table.name + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 "
+                                                                          "and %2 and ")
+                                          + copiedRow() + QStringLiteral(" order by q.Seq"));
+    return m_scope.insertInBatches(statement, rows);
 }
 
 Status LinkedCopy::run()
 {
-    if (Status made = m_rows.create(); !made)
-        return made;
-    if (Status numbered = numberRows(); !numbered)
-        return numbered;
-    const Outcome<int> rows = rowCount();
+    const Outcome<int> rows = m_rows.createFilled(numberedRows());
     if (!rows)
         return rows.error();
     if (*rows > 0) {
@@ -153,6 +133,139 @@ Status LinkedCopy::run()
     return m_rows.drop();
 }
 
+// The column of the source row p.
+QString p(const char *column)
+{
+    return QStringLiteral("p.") + QLatin1StringView(column);
+}
+
+InsertStatement billwiseInsert(const QString &destination, const QString &voucherNo)
+{
+    using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
+    return InsertStatement::into(QStringLiteral("AccPending"))
+        .set("CompanyCode", sqlQuoted(destination))
+        .set("DivisionCode", text(p("DivisionCode")))
+        .set("AcType", number(p("AcType")))
+        .set("LedgerCode", number(p("LedgerCode")))
+        .set("VoucherNo", voucherNo)
+        .set("BillRefNo", text(p("BillRefNo")))
+        .set("BillDate", date(p("BillDate")))
+        .set("BillAmount", leadingNumber(p("BillAmount")))
+        .set("InvoiceNo", text(p("InvoiceNo")))
+        .set("MRC_Amt", leadingNumber(p("MRC_Amt")))
+        .set("DiscAmt", leadingNumber(p("DiscAmt")))
+        .set("CrDr", text(p("CrDr")))
+        .set("TransType", text(p("TransType")))
+        .set("OnAcNo", leadingNumber(p("OnAcNo")))
+        .set("VoucherCode", leadingNumber(p("VoucherCode")))
+        .set("Payable", leadingNumber(p("Payable")))
+        .set("VolumeDisc", leadingNumber(p("VolumeDisc")))
+        .set("CashDisc", leadingNumber(p("CashDisc")))
+        .set("TransDate", date(p("TransDate")))
+        .set("VoucherSlno", leadingNumber(p("VoucherSlno")))
+        .set("TransSlno", leadingNumber(p("TransSlno")))
+        .set("OppLedgerCode", leadingNumber(p("OppLedgerCode")))
+        .set("Remarks", text(p("Remarks")))
+        .set("IsPaid", text(p("IsPaid")))
+        .now("TS")
+        .set("AID", text(p("AID")))
+        .set("OppAID", text(p("OppAID")));
+}
+
+// The values the row-by-row copy of a bill-wise row read, in its order.
+void readBillwise(SourceRow &row)
+{
+    row.raw(QStringLiteral("AcType"));
+    row.raw(QStringLiteral("LedgerCode"));
+    row.date(QStringLiteral("BillDate"));
+    for (const char *field : {"BillAmount", "MRC_Amt", "DiscAmt", "OnAcNo", "VoucherCode", "Payable",
+                              "VolumeDisc", "CashDisc"})
+        row.number(QString::fromLatin1(field));
+    row.date(QStringLiteral("TransDate"));
+    for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
+        row.number(QString::fromLatin1(field));
+}
+
+QStringList billwiseRefusals()
+{
+    return {
+        copyform::mayRefuseNumber(QStringLiteral("p.AcType")),
+        copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
+        copyform::mayRefuseDate(QStringLiteral("p.BillDate")),
+        copyform::mayRefuseDate(QStringLiteral("p.TransDate")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.BillAmount")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.MRC_Amt")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.DiscAmt")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.OnAcNo")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.Payable")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.VolumeDisc")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.CashDisc")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherSlno")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
+    };
+}
+
+InsertStatement chequeInsert(const QString &destination, const QString &voucherNo)
+{
+    using copyform::date, copyform::leadingNumber, copyform::number, copyform::trimmed;
+    return InsertStatement::into(QStringLiteral("AccChequeDetails"))
+        .set("CompanyCode", sqlQuoted(destination))
+        .set("LedgerCode", number(p("LedgerCode")))
+        .set("VoucherNo", voucherNo)
+        .set("ChequeNo", trimmed(p("ChequeNo")))
+        .set("ChequeAmount", leadingNumber(p("ChequeAmount")))
+        .set("ReceiveDate", date(p("ReceiveDate")))
+        .set("DepositDate", date(p("DepositDate")))
+        .set("ChequeDate", date(p("ChequeDate")))
+        .set("ClearDate", date(p("ClearDate")))
+        .set("Status", trimmed(p("Status")))
+        .set("BankName", trimmed(p("BankName")))
+        .set("Branch", trimmed(p("Branch")))
+        .set("DivisionCode", leadingNumber(p("DivisionCode")))
+        .set("AcType", leadingNumber(p("AcType")))
+        .set("VoucherCode", leadingNumber(p("VoucherCode")))
+        .set("LedgerCode1", leadingNumber(p("LedgerCode1")))
+        .set("Narration", trimmed(p("Narration")))
+        .set("RefVoucherNo", leadingNumber(p("RefVoucherNo")))
+        .set("ChequePrinted", trimmed(p("ChequePrinted")))
+        .set("OldRefVoucherNo", leadingNumber(p("OldRefVoucherNo")))
+        .now("TS")
+        .set("AID", trimmed(p("AID")))
+        .set("AID1", trimmed(p("AID1")));
+}
+
+// The values the row-by-row copy of a cheque row read, in its order.
+void readCheque(SourceRow &row)
+{
+    row.raw(QStringLiteral("LedgerCode"));
+    row.number(QStringLiteral("ChequeAmount"));
+    for (const char *field : {"ReceiveDate", "DepositDate", "ChequeDate", "ClearDate"})
+        row.date(QString::fromLatin1(field));
+    for (const char *field : {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo",
+                              "OldRefVoucherNo"})
+        row.number(QString::fromLatin1(field));
+}
+
+QStringList chequeRefusals()
+{
+    return {
+        copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.ChequeAmount")),
+        copyform::mayRefuseDate(QStringLiteral("p.ReceiveDate")),
+        copyform::mayRefuseDate(QStringLiteral("p.DepositDate")),
+        copyform::mayRefuseDate(QStringLiteral("p.ChequeDate")),
+        copyform::mayRefuseDate(QStringLiteral("p.ClearDate")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.DivisionCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.AcType")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.LedgerCode1")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.RefVoucherNo")),
+        copyform::mayRefuseLeadingNumber(QStringLiteral("p.OldRefVoucherNo")),
+    };
+}
+
 } // namespace
 
 Status copyBillwise(const TransferScope &scope)
@@ -161,68 +274,9 @@ Status copyBillwise(const TransferScope &scope)
     const LinkedTable billwise{
         QStringLiteral("AccPending"),
         QStringLiteral("TransDate"),
-        QStringLiteral("CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,BillAmount,InvoiceNo,"
-                       "MRC_Amt,DiscAmt,CrDr,TransType,OnAcNo,VoucherCode,Payable,VolumeDisc,CashDisc,TransDate,"
-                       "VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID"),
-        [&scope](const QString &voucherNo) {
-            return QStringList{
-                sqlQuoted(scope.destination),
-                copyform::text(QStringLiteral("p.DivisionCode")),
-                copyform::number(QStringLiteral("p.AcType")),
-                copyform::number(QStringLiteral("p.LedgerCode")),
-                voucherNo,
-                copyform::text(QStringLiteral("p.BillRefNo")),
-                copyform::date(QStringLiteral("p.BillDate")),
-                copyform::leadingNumber(QStringLiteral("p.BillAmount")),
-                copyform::text(QStringLiteral("p.InvoiceNo")),
-                copyform::leadingNumber(QStringLiteral("p.MRC_Amt")),
-                copyform::leadingNumber(QStringLiteral("p.DiscAmt")),
-                copyform::text(QStringLiteral("p.CrDr")),
-                copyform::text(QStringLiteral("p.TransType")),
-                copyform::leadingNumber(QStringLiteral("p.OnAcNo")),
-                copyform::leadingNumber(QStringLiteral("p.VoucherCode")),
-                copyform::leadingNumber(QStringLiteral("p.Payable")),
-                copyform::leadingNumber(QStringLiteral("p.VolumeDisc")),
-                copyform::leadingNumber(QStringLiteral("p.CashDisc")),
-                copyform::date(QStringLiteral("p.TransDate")),
-                copyform::leadingNumber(QStringLiteral("p.VoucherSlno")),
-                copyform::leadingNumber(QStringLiteral("p.TransSlno")),
-                copyform::leadingNumber(QStringLiteral("p.OppLedgerCode")),
-                copyform::text(QStringLiteral("p.Remarks")),
-                copyform::text(QStringLiteral("p.IsPaid")),
-                QStringLiteral("getdate()"),
-                copyform::text(QStringLiteral("p.AID")),
-                copyform::text(QStringLiteral("p.OppAID")),
-            };
-        },
-        [](SourceRow &row) {
-            row.raw(QStringLiteral("AcType"));
-            row.raw(QStringLiteral("LedgerCode"));
-            row.date(QStringLiteral("BillDate"));
-            for (const char *field : {"BillAmount", "MRC_Amt", "DiscAmt", "OnAcNo", "VoucherCode", "Payable",
-                                      "VolumeDisc", "CashDisc"})
-                row.number(QString::fromLatin1(field));
-            row.date(QStringLiteral("TransDate"));
-            for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
-                row.number(QString::fromLatin1(field));
-        },
-        {
-            copyform::mayRefuseNumber(QStringLiteral("p.AcType")),
-            copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
-            copyform::mayRefuseDate(QStringLiteral("p.BillDate")),
-            copyform::mayRefuseDate(QStringLiteral("p.TransDate")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.BillAmount")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.MRC_Amt")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.DiscAmt")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OnAcNo")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.Payable")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VolumeDisc")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.CashDisc")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherSlno")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
-        },
+        [&scope](const QString &voucherNo) { return billwiseInsert(scope.destination, voucherNo); },
+        readBillwise,
+        billwiseRefusals(),
     };
     return LinkedCopy(scope, billwise).run();
 }
@@ -233,59 +287,9 @@ Status copyCheques(const TransferScope &scope)
     const LinkedTable cheques{
         QStringLiteral("AccChequeDetails"),
         QStringLiteral("ReceiveDate"),
-        QStringLiteral("CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,DepositDate,ChequeDate,"
-                       "ClearDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,"
-                       "RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1"),
-        [&scope](const QString &voucherNo) {
-            return QStringList{
-                sqlQuoted(scope.destination),
-                copyform::number(QStringLiteral("p.LedgerCode")),
-                voucherNo,
-                copyform::trimmed(QStringLiteral("p.ChequeNo")),
-                copyform::leadingNumber(QStringLiteral("p.ChequeAmount")),
-                copyform::date(QStringLiteral("p.ReceiveDate")),
-                copyform::date(QStringLiteral("p.DepositDate")),
-                copyform::date(QStringLiteral("p.ChequeDate")),
-                copyform::date(QStringLiteral("p.ClearDate")),
-                copyform::trimmed(QStringLiteral("p.Status")),
-                copyform::trimmed(QStringLiteral("p.BankName")),
-                copyform::trimmed(QStringLiteral("p.Branch")),
-                copyform::leadingNumber(QStringLiteral("p.DivisionCode")),
-                copyform::leadingNumber(QStringLiteral("p.AcType")),
-                copyform::leadingNumber(QStringLiteral("p.VoucherCode")),
-                copyform::leadingNumber(QStringLiteral("p.LedgerCode1")),
-                copyform::trimmed(QStringLiteral("p.Narration")),
-                copyform::leadingNumber(QStringLiteral("p.RefVoucherNo")),
-                copyform::trimmed(QStringLiteral("p.ChequePrinted")),
-                copyform::leadingNumber(QStringLiteral("p.OldRefVoucherNo")),
-                QStringLiteral("getdate()"),
-                copyform::trimmed(QStringLiteral("p.AID")),
-                copyform::trimmed(QStringLiteral("p.AID1")),
-            };
-        },
-        [](SourceRow &row) {
-            row.raw(QStringLiteral("LedgerCode"));
-            row.number(QStringLiteral("ChequeAmount"));
-            for (const char *field : {"ReceiveDate", "DepositDate", "ChequeDate", "ClearDate"})
-                row.date(QString::fromLatin1(field));
-            for (const char *field : {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo",
-                                      "OldRefVoucherNo"})
-                row.number(QString::fromLatin1(field));
-        },
-        {
-            copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.ChequeAmount")),
-            copyform::mayRefuseDate(QStringLiteral("p.ReceiveDate")),
-            copyform::mayRefuseDate(QStringLiteral("p.DepositDate")),
-            copyform::mayRefuseDate(QStringLiteral("p.ChequeDate")),
-            copyform::mayRefuseDate(QStringLiteral("p.ClearDate")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.DivisionCode")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.AcType")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherCode")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.LedgerCode1")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.RefVoucherNo")),
-            copyform::mayRefuseLeadingNumber(QStringLiteral("p.OldRefVoucherNo")),
-        },
+        [&scope](const QString &voucherNo) { return chequeInsert(scope.destination, voucherNo); },
+        readCheque,
+        chequeRefusals(),
     };
     return LinkedCopy(scope, cheques).run();
 }

@@ -1,12 +1,13 @@
-#include "transfer_run.h"
+#include "transfer_job.h"
 
-#include "linked_copy.h"
-#include "session/session.h"
-#include "session/text_helpers.h"
+#include "db/insert_statement.h"
+#include "db/sql_literals.h"
 #include "db/work_table.h"
+#include "linked_copy.h"
+#include "session/accounts_guard.h"
+#include "session/session.h"
 #include "transfer_scope.h"
 #include "voucher_copy.h"
-#include "db/sql_literals.h"
 
 namespace vant {
 
@@ -14,11 +15,28 @@ namespace {
 
 const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 
+// Logs each row of the select `rest` (alias a, its ledger ledm) in the deletion log: its kind,
+// the id of the row and the year as the select writes them.
+QString logDeleted(const QString &kind, const QString &rowId, const QString &year, const QString &rest)
+{
+    return InsertStatement(QStringLiteral("insert into accdelvoucher "))
+        .set("companycode", QStringLiteral("a.companycode"))
+        .set("actype", QStringLiteral("a.actype"))
+        .set("voucherno", QStringLiteral("a.voucherno"))
+        .set("ledgercode", QStringLiteral("a.ledgercode"))
+        .set("aid", QStringLiteral("ledm.aid"))
+        .set("type", QLatin1Char('\'') + kind + QStringLiteral("' type"))
+        .set("tsid", rowId)
+        .set("tranyear", year)
+        .select(rest);
+}
+
 class TransferRun
 {
 public:
-    TransferRun(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
-        : m_scope{session,
+    TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
+                const TransferFeedback &feedback)
+        : m_scope{accounts,
                   *session.db(),
                   feedback,
                   request.source(),
@@ -50,22 +68,23 @@ QString TransferRun::transferredVouchers() const
 Status TransferRun::ClearOldRecords()
 {
     m_scope.caption(QStringLiteral("Transfer    [ Clear Old Records...]"));
-    const QString logInto = QStringLiteral(
-        "insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear) "
-        "select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,");
+    const QString year = QLatin1Char('\'') + m_scope.year + QStringLiteral("' tranyear");
     // Every row that is deleted below is logged, also one whose ledger is not in the ledger master.
     const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
                                               "where a.CompanyCode='")
                                + m_scope.destination + QLatin1Char('\'');
     return executeAll(m_scope.db, {
-        logInto + QStringLiteral("'V' type,a.tsid,'") + m_scope.year + QStringLiteral("' tranyear from ")
-            + m_scope.voucherTable + ledgerJoin
-            + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '") + m_scope.from
-            + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\''),
-        logInto + QStringLiteral("'P' type,a.slno,'") + m_scope.year + QStringLiteral("' tranyear from accpending")
-            + ledgerJoin + QStringLiteral(" and a.VoucherNo in ") + transferredVouchers(),
-        logInto + QStringLiteral("'C' type,a.slno,tranyear from accchequedetails") + ledgerJoin
-            + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
+        logDeleted(QStringLiteral("V"), QStringLiteral("a.tsid"), year,
+                   QStringLiteral(" from ") + m_scope.voucherTable + ledgerJoin
+                       + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '")
+                       + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'')),
+        logDeleted(QStringLiteral("P"), QStringLiteral("a.slno"), year,
+                   QStringLiteral(" from accpending") + ledgerJoin + QStringLiteral(" and a.VoucherNo in ")
+                       + transferredVouchers()),
+        // A cheque row keeps the year it was written in.
+        logDeleted(QStringLiteral("C"), QStringLiteral("a.slno"), QStringLiteral("tranyear"),
+                   QStringLiteral(" from accchequedetails") + ledgerJoin + QStringLiteral(" and VoucherNo in ")
+                       + transferredVouchers()),
         QStringLiteral("delete from Accpending where CompanyCode='") + m_scope.destination
             + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
         QStringLiteral("delete from AccChequeDetails where CompanyCode='") + m_scope.destination
@@ -92,30 +111,35 @@ Status TransferRun::copyDivisions()
 {
     m_scope.caption(QStringLiteral("Transfer    [ Transfer Division Details...]"));
     const Status done = m_scope.db.execute(
-        QStringLiteral("INSERT INTO ACCDIVISIONMASTER(CompanyCode,DivisionCode,DivisionName) select '")
-        + m_scope.destination
-        + QStringLiteral("' as CompanyCode,DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
-        + m_scope.source + QStringLiteral("' and DivisionCode not in ")
-        + QStringLiteral("(select DivisionCode from AccDivisionMaster where CompanyCode='") + m_scope.destination
-        + QStringLiteral("')"));
+        InsertStatement(QStringLiteral("INSERT INTO ACCDIVISIONMASTER"))
+            .set("CompanyCode", QLatin1Char('\'') + m_scope.destination + QStringLiteral("' as CompanyCode"))
+            .set("DivisionCode", QStringLiteral("DivisionCode"))
+            .set("DivisionName", QStringLiteral("DivisionName"))
+            .select(QStringLiteral(" from AccDivisionMaster where CompanyCode='") + m_scope.source
+                    + QStringLiteral("' and DivisionCode not in (select DivisionCode from AccDivisionMaster where "
+                                     "CompanyCode='")
+                    + m_scope.destination + QStringLiteral("')")));
     if (!done)
         return done;
     // A component that cannot be created is reported here; its first numbering then fails.
-    AccountsObjectCreation(m_scope.session);
+    m_scope.accounts.AccountsObjectCreation();
     return {};
 }
 
 } // namespace
 
-Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &request, const TransferFeedback &feedback)
+Outcome<TransferEnd> TransferJob::run(const TransferFeedback &feedback)
 {
+    Session &session = m_session;
     if (!session.db())
         return closedConnectionError();
     TransactionGuard transaction(*session.db());
     if (Status begun = transaction.begin(); !begun)
         return begun.error();
 
-    TransferRun run(session, request, feedback);
+    // Created once the divisions are copied, released when the run ends.
+    AccountsGuard accounts(session);
+    TransferRun run(session, accounts, m_request, feedback);
     Status done = run.ClearOldRecords();
     if (done)
         done = run.InsertRecordstoShadow();
@@ -130,7 +154,6 @@ Outcome<TransferEnd> RunTransfer(Session &session, const TransferRequest &reques
         return committed.error();
     if (feedback.caption)
         feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
-    CloseAccountsObject(session);
     return TransferEnd::Completed;
 }
 

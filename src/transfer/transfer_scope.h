@@ -1,19 +1,20 @@
 #pragma once
 
 #include "db/sql_literals.h"
-#include "transfer_run.h"
+#include "transfer_job.h"
 
 #include <QString>
 
 namespace vant {
 
+class AccountsGuard;
 class Database;
 
-// What the steps of one transfer run share: the connection, the request's companies and
-// period as the statements write them, and the user's feedback.
+// What the steps of one transfer run share: the run's accounts component, the connection, the
+// request's companies and period as the statements write them, and the user's feedback.
 struct TransferScope
 {
-    Session &session;
+    AccountsGuard &accounts;
     Database &db;
     const TransferFeedback &feedback;
     QString source;
@@ -25,6 +26,10 @@ struct TransferScope
 
     // Rows copied per insert statement: the bar moves after each batch.
     static constexpr int kBatchRows = 5000;
+
+    // Runs the insert over the numbered rows 1 to `rows`, a batch at a time: the statement's %1
+    // and %2 are the first and last row of a batch.
+    Status insertInBatches(const QString &statement, int rows) const;
 
     void caption(const QString &text) const
     {

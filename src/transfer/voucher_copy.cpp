@@ -1,12 +1,14 @@
 #include "voucher_copy.h"
 
 #include "db/copy_forms.h"
-#include "session/text_helpers.h"
-#include "session/session.h"
+#include "db/database.h"
+#include "db/insert_statement.h"
+#include "db/sql_literals.h"
 #include "db/work_table.h"
+#include "session/accounts_guard.h"
+#include "session/text_helpers.h"
 #include "source_row.h"
 #include "transfer_scope.h"
-#include "db/sql_literals.h"
 
 #include <limits>
 #include <optional>
@@ -53,8 +55,7 @@ private:
         return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
                + QStringLiteral(" v on v.tsid=r.Tsid");
     }
-    Status numberRows();
-    Outcome<int> rowCount();
+    QString numberedRows() const;
     Outcome<QList<CodeBlock>> codeBlocks();
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
@@ -120,25 +121,16 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
     return std::nullopt;
 }
 
-Status VoucherCopy::numberRows()
+QString VoucherCopy::numberedRows() const
 {
     // A voucher begins where the source number changes from the row before, in the copy's order.
-    return m_scope.db.execute(
-        QStringLiteral("insert into ") + m_rows.name()
-        + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
-                         "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
-                         "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
-                         "(order by %1) then 0 else 1 end StartsVoucher from ")
-              .arg(kRowOrder)
-        + m_scope.voucherTable + period() + QStringLiteral(") s"));
-}
-
-Outcome<int> VoucherCopy::rowCount()
-{
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select count(*) from ") + m_rows.name());
-    if (!rs)
-        return rs.error();
-    return rs->value(0).toInt();
+    return QStringLiteral("insert into ") + m_rows.name()
+           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
+                            "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
+                            "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
+                            "(order by %1) then 0 else 1 end StartsVoucher from ")
+                 .arg(kRowOrder)
+           + m_scope.voucherTable + period() + QStringLiteral(") s");
 }
 
 Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
@@ -160,15 +152,15 @@ Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
 
 Outcome<VoucherNoBlock> VoucherCopy::numberVouchers(QList<CodeBlock> &codes, int vouchers)
 {
-    AccountsComponent *accounts = m_scope.session.AccountsObject.get();
+    const Outcome<AccountsComponent *> accounts = m_scope.accounts.component();
     if (!accounts)
-        return missingComponentError();
+        return accounts.error();
     const int company = m_scope.destination.toInt();
-    const Outcome<VoucherNoBlock> numbers = accounts->GetMaxVoucherNoBlock(m_scope.voucherTable, company, vouchers);
+    const Outcome<VoucherNoBlock> numbers = (*accounts)->GetMaxVoucherNoBlock(m_scope.voucherTable, company, vouchers);
     if (!numbers)
         return numbers.error();
     for (CodeBlock &code : codes) {
-        const Outcome<int> first = accounts->GetMaxSubVNoBlock(code.code.toString().toInt(), company, code.acType,
+        const Outcome<int> first = (*accounts)->GetMaxSubVNoBlock(code.code.toString().toInt(), company, code.acType,
                                                                m_scope.year, code.vouchers);
         if (!first)
             return first.error();
@@ -273,44 +265,36 @@ Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
 
 Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
 {
+    using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
+    // A row without opposite ledger is its own opposite.
+    const QString oppLedger = QStringLiteral("case when v.OppLedgerCode is null then ")
+                              + number(QStringLiteral("v.LedgerCode")) + QStringLiteral(" else ")
+                              + leadingNumber(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" end");
     const QString statement =
-        QStringLiteral("insert into ") + m_scope.voucherTable
-        + QStringLiteral("(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode,"
-                         "Narration,IsVoucherScr,OppLedgerCode,VoucherSlno,VoucherSlnoOld,BillRefNo,OldVoucherNo,"
-                         "Counter,TS,AID,OppAID) select ")
-        + QStringList{
-            sqlQuoted(m_scope.destination),
-            copyform::text(QStringLiteral("v.DivisionCode")),
-            copyform::number(QStringLiteral("v.AcType")),
-            QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"),
-            copyform::date(QStringLiteral("v.VoucherDt")),
-            copyform::number(QStringLiteral("v.LedgerCode")),
-            copyform::text(QStringLiteral("v.CrDr")),
-            copyform::leadingNumber(QStringLiteral("v.Amount")),
-            copyform::leadingNumber(QStringLiteral("v.VoucherCode")),
-            copyform::text(QStringLiteral("v.Narration")),
-            copyform::text(QStringLiteral("v.IsVoucherScr")),
-            // A row without opposite ledger is its own opposite.
-            QStringLiteral("case when v.OppLedgerCode is null then ") + copyform::number(QStringLiteral("v.LedgerCode"))
-                + QStringLiteral(" else ") + copyform::leadingNumber(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" end"),
-            QStringLiteral("w.SubNo"),
-            copyform::leadingNumber(QStringLiteral("v.VoucherSlnoOld")),
-            copyform::text(QStringLiteral("v.BillRefNo")),
-            copyform::leadingNumber(QStringLiteral("v.VoucherNo")),
-            copyform::text(QStringLiteral("v.Counter")),
-            QStringLiteral("getdate()"),
-            copyform::text(QStringLiteral("v.AID")),
-            copyform::text(QStringLiteral("v.OppAID")),
-        }.join(QLatin1Char(','))
-        + rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
-        + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq");
-    for (int first = 1; first <= rows; first += TransferScope::kBatchRows) {
-        const int last = std::min(rows, first + TransferScope::kBatchRows - 1);
-        if (Status inserted = m_scope.db.execute(statement.arg(first).arg(last)); !inserted)
-            return inserted;
-        m_scope.advance(last - first + 1);
-    }
-    return {};
+        InsertStatement::into(m_scope.voucherTable)
+            .set("CompanyCode", sqlQuoted(m_scope.destination))
+            .set("DivisionCode", text(QStringLiteral("v.DivisionCode")))
+            .set("AcType", number(QStringLiteral("v.AcType")))
+            .set("VoucherNo", QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"))
+            .set("VoucherDt", date(QStringLiteral("v.VoucherDt")))
+            .set("LedgerCode", number(QStringLiteral("v.LedgerCode")))
+            .set("CrDr", text(QStringLiteral("v.CrDr")))
+            .set("Amount", leadingNumber(QStringLiteral("v.Amount")))
+            .set("VoucherCode", leadingNumber(QStringLiteral("v.VoucherCode")))
+            .set("Narration", text(QStringLiteral("v.Narration")))
+            .set("IsVoucherScr", text(QStringLiteral("v.IsVoucherScr")))
+            .set("OppLedgerCode", oppLedger)
+            .set("VoucherSlno", QStringLiteral("w.SubNo"))
+            .set("VoucherSlnoOld", leadingNumber(QStringLiteral("v.VoucherSlnoOld")))
+            .set("BillRefNo", text(QStringLiteral("v.BillRefNo")))
+            .set("OldVoucherNo", leadingNumber(QStringLiteral("v.VoucherNo")))
+            .set("Counter", text(QStringLiteral("v.Counter")))
+            .now("TS")
+            .set("AID", text(QStringLiteral("v.AID")))
+            .set("OppAID", text(QStringLiteral("v.OppAID")))
+            .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
+                    + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
+    return m_scope.insertInBatches(statement, rows);
 }
 
 Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers)
@@ -331,11 +315,7 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
 
 Status VoucherCopy::run()
 {
-    if (Status made = m_rows.create(); !made)
-        return made;
-    if (Status numbered = numberRows(); !numbered)
-        return numbered;
-    const Outcome<int> rows = rowCount();
+    const Outcome<int> rows = m_rows.createFilled(numberedRows());
     if (!rows)
         return rows.error();
     if (*rows == 0)

@@ -10,6 +10,9 @@
 #include "session/settings_store.h"
 #include "session/twips.h"
 
+#include "session/accounts_guard.h"
+#include "support/accounts_watch.h"
+
 namespace vant::test {
 namespace {
 
@@ -59,16 +62,19 @@ class LoginEscapeTest : public LoginWindowTest, public testing::WithParamInterfa
 
 TEST_P(LoginEscapeTest, RunsExitApplication)
 {
-    auto created = createAccountsComponent(kToolsProgId);
-    ASSERT_TRUE(created);
-    m_session.AccountsObject = std::move(*created);
+    const AccountsWatch accounts(m_session);
     m_session.DBConnection = m_db.connect();
+    {
+        // A job's component is released with the job: none is left for the exit.
+        AccountsGuard job(m_session);
+        ASSERT_TRUE(job.create(kToolsProgId));
+    }
     FrmDB *login = window();
 
     QTest::keyClick(login->findChild<QWidget *>(QString::fromLatin1(GetParam())), Qt::Key_Escape);
 
     EXPECT_EQ(m_endCodes, QList<int>{0});
-    EXPECT_EQ(m_session.AccountsObject, nullptr);
+    EXPECT_EQ(accounts.live(), nullptr);
     EXPECT_EQ(m_session.db(), nullptr);
     EXPECT_FALSE(login->isVisible());
 }

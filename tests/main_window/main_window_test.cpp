@@ -3,7 +3,9 @@
 #include "login/login_fixture.h"
 
 #include "main_window/main_window.h"
+#include "session/accounts_guard.h"
 #include "session/products.h"
+#include "support/accounts_watch.h"
 #include "transfer/frm_vant_tools.h"
 
 #include <QAction>
@@ -95,10 +97,15 @@ TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
 
 TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
 {
-    ASSERT_TRUE(AccountsObjectCreation(m_session));
+    const AccountsWatch accounts(m_session);
+    {
+        // A job's component is released with the job: none is left for the exit.
+        AccountsGuard job(m_session);
+        ASSERT_TRUE(job.AccountsObjectCreation());
+    }
     m_main->findChild<QAction *>(u"mnuExit"_s)->trigger();
     EXPECT_EQ(m_endCodes, QList<int>{0});
-    EXPECT_EQ(m_session.AccountsObject, nullptr);
+    EXPECT_EQ(accounts.live(), nullptr);
     EXPECT_EQ(m_session.db(), nullptr);
     EXPECT_FALSE(m_main->isVisible());
 }

@@ -3,7 +3,7 @@
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
-#include "posting/posting_run.h"
+#include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
 #include "support/saved_database.h"
 
@@ -24,7 +24,7 @@ protected:
         grid.selectAll();
         const int first = db().statementCount();
         db().failStatement(failing);
-        const PostingEnd end = SaveTrans(*session, grid.postingRows());
+        const PostingEnd end = PostingJob(*session, 0).SaveTrans(grid.markedVouchers());
         db().failStatement(0);
         if (statements)
             *statements = db().statementCount() - first;

@@ -4,9 +4,12 @@
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
-#include "posting/posting_run.h"
+#include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
+#include "support/accounts_watch.h"
 #include "support/golden_file.h"
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +27,7 @@ protected:
     void SetUp() override
     {
         PostingFixture::SetUp();
+        accounts.emplace(*session);
         addLine({.voucherNo = 21, .amount = 100, .billRefNo = u"O'Neil;1"_s, .narration = u"Anand's"_s});
         addLine({.voucherNo = 21, .amount = 50, .ledgerCode = 102, .narration = {}});
         addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .oppLedgerCode = 101});
@@ -56,7 +60,7 @@ protected:
     }
 
     // The vouchers as Go lists them, the given voucher numbers marked; voucher 23 as type 2.
-    QList<PostingRow> marked(std::initializer_list<int> voucherNos)
+    VoucherGrid marked(std::initializer_list<int> voucherNos)
     {
         VoucherGrid grid;
         EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
@@ -68,21 +72,24 @@ protected:
                     grid.RowColor(2, row);
             }
         }
-        return grid.postingRows();
+        return grid;
     }
 
-    // Posts the rows and records the outcome, each voucher heard of, the boxes and the log.
-    QStringList post(const QList<PostingRow> &rows)
+    // Posts the marked rows and records the outcome, each voucher heard of, the boxes and the log.
+    QStringList post(const VoucherGrid &grid)
     {
         prompts.clear();
         QFile::remove(session->errorLog.logPath());
         QStringList seen = {u"## post"_s};
-        for (const PostingRow &row : rows) {
-            seen << u"row: %1|%2|%3|%4"_s.arg(row.postedAmount, row.voucherNo, row.acType, row.voucherCode);
+        for (int row = 1; row < grid.rows(); ++row) {
+            seen << u"row: %1|%2|%3|%4"_s.arg(grid.text(row, VoucherGrid::PostedAmt), grid.text(row, VoucherGrid::Vno),
+                                              grid.text(row, VoucherGrid::AcType),
+                                              grid.text(row, VoucherGrid::VoucherCode));
         }
-        const PostingEnd end = SaveTrans(*session, rows, [&seen](const PostingRow &row, int voucherNo) {
-            seen << u"posted: %1 as %2"_s.arg(row.voucherNo).arg(voucherNo);
-        });
+        const PostingEnd end = PostingJob(*session, 0).SaveTrans(
+            grid.markedVouchers(), [&seen](const MarkedVoucher &voucher, int voucherNo) {
+                seen << u"posted: %1 as %2"_s.arg(voucher.offLineNo).arg(voucherNo);
+            });
         seen << u"end: %1"_s.arg(int(end));
         for (const auto &box : prompts.boxes()) {
             seen << u"box: "_s + QString(box.text).replace(u"\r\n"_s, u"\\r\\n"_s) + u" | "_s + box.title + u" | "_s
@@ -92,7 +99,7 @@ protected:
             if (!line.startsWith(u"Date  :"_s))
                 seen << u"log: "_s + line;
         }
-        seen << u"component left: %1"_s.arg(session->AccountsObject ? u"yes"_s : u"no"_s);
+        seen << u"component left: %1"_s.arg(accounts->live() ? u"yes"_s : u"no"_s);
         return seen;
     }
 
@@ -104,6 +111,8 @@ protected:
               "not (VoucherNo=23 and Amount=3)"_s,
               u"update acccompanymaster set Voucherno=0"_s});
     }
+
+    std::optional<AccountsWatch> accounts;
 };
 
 TEST_F(PostingGolden, MarkedVouchersPostedInTwoRuns)
@@ -161,16 +170,16 @@ TEST_F(PostingGolden, FailingPostings)
     QStringList seen;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
-        const QList<PostingRow> rows = marked({21, 22, 23, 24});
+        const VoucherGrid grid = marked({21, 22, 23, 24});
         exec(c.setup);
-        seen << u"### "_s + c.name << post(rows) << databaseDump(db());
+        seen << u"### "_s + c.name << post(grid) << databaseDump(db());
         exec(c.undo);
         unpost();
     }
     // A marked row whose lines were posted meanwhile copies nothing, also not its cheque.
-    const QList<PostingRow> rows = marked({22, 26});
+    const VoucherGrid grid = marked({22, 26});
     exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=22"_s});
-    seen << u"### a marked voucher posted meanwhile"_s << post(rows) << databaseDump(db());
+    seen << u"### a marked voucher posted meanwhile"_s << post(grid) << databaseDump(db());
     expectGolden(kGolden, u"posting_failures"_s, seen);
 }
 

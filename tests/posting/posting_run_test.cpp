@@ -1,72 +1,7 @@
-#include "posting_fixture.h"
-
-#include "posting/posting_filters.h"
-#include "posting/posting_run.h"
-#include "posting/voucher_detail.h"
-#include "posting/voucher_grid.h"
-#include "session/accounts_component.h"
-#include "transfer/transfer_run.h"
-
-using namespace Qt::StringLiterals;
+#include "posting_run_fixture.h"
 
 namespace vant::test {
 namespace {
-
-class PostingRun : public PostingFixture
-{
-protected:
-    void SetUp() override
-    {
-        PostingFixture::SetUp();
-        session->accountsFactory = [this](const QString &progId) {
-            progIds.append(progId);
-            return createAccountsComponent(progId);
-        };
-    }
-
-    // The sales/cash vouchers of 10 April as Go lists them, with the given rows marked.
-    VoucherGrid listed(std::initializer_list<int> marked)
-    {
-        VoucherGrid grid;
-        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
-        for (int row : marked)
-            grid.toggleMark(row);
-        return grid;
-    }
-    QString posted(const QString &columns, int offLineVoucherNo)
-    {
-        return scalar(u"select group_concat(x, '|') from (select %1 as x from accvoucher2026 where OldVoucherNo=%2 "
-                      "order by tsid)"_s.arg(columns).arg(offLineVoucherNo));
-    }
-    int unmoved(int offLineVoucherNo)
-    {
-        return count(u"select count(*) from AccOffLineVoucher where Moved is null and VoucherNo=%1"_s.arg(
-            offLineVoucherNo));
-    }
-    void addPending(int voucherNo, const QString &billRefNo, const QString &remarks)
-    {
-        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-              "values (1,1,1,401,%1,'%2','2026-04-10',500,'INV''7',520,20,'D','CA','12A',5,500,201,'%3')"_s
-                  .arg(QString::number(voucherNo), billRefNo, remarks)});
-    }
-    void addCheque(int voucherNo, const QString &depositDate)
-    {
-        exec({u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-              "values (1,1,1,5,%1,102,401,'000123',500,'2026-04-10','2026-04-15',%2,'R','State Bank','N')"_s
-                  .arg(QString::number(voucherNo), depositDate)});
-    }
-
-    // Records, for each message box, whether a transaction was open while it waited.
-    void watchTransactionAtBoxes()
-    {
-        prompts.beforeMessage = [this] { transactionOpenAtBox << db().inTransaction(); };
-    }
-
-    QStringList progIds;
-    QList<bool> transactionOpenAtBox;
-};
 
 TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
 {
@@ -76,7 +11,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(posted(u"VoucherNo||'/'||VoucherSlno"_s, 21), u"1/1|1/1|1/1");
     EXPECT_EQ(posted(u"CrDr||Amount||':'||AID||':'||OppAID"_s, 21),
@@ -100,7 +35,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
               1);
     EXPECT_EQ(posted(u"Narration||'/'||BillRefNo||'/'||OldVoucherNo"_s, 21), u"Anand's/O'Neil;1/21|Counter sale/B-21/21|Counter sale//21");
     EXPECT_EQ(progIds, QStringList{u"KormoLedger.clsQRXAccounts"_s});
-    EXPECT_EQ(session->AccountsObject, nullptr);
+    EXPECT_EQ(accounts->live(), nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());
 }
 
@@ -115,7 +50,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
     VoucherGrid grid = listed({1, 3});
     grid.RowColor(2, 3);
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(posted(u"VoucherNo||'/'||AcType"_s, 31), u"1/1|1/1");
     EXPECT_EQ(unmoved(32), 2);
@@ -133,7 +68,7 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(scalar(u"select group_concat(VoucherNo||'/'||VoucherSlno||'/'||BillRefNo||'/'||InvoiceNo||'/'||"
                      "OnAcNo||'/'||AID||'/'||OppAID||'/'||Remarks||'/'||TransDate) from AccPending"_s),
@@ -148,48 +83,6 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
     EXPECT_EQ(tracedStatements().filter(u"INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,"_s)
                   .size(),
               1);
-}
-
-TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
-{
-    addVoucher(71, 10);
-    addVoucher(72, 20);
-    addVoucher(73, 30);
-    // Number 2 is taken already, so the second voucher is given -1.
-    exec({u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
-          "(1,2,'2026-04-01',101,'D',1,5)"_s});
-
-    watchTransactionAtBoxes();
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2, 3}).postingRows()), PostingEnd::Duplicate);
-
-    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
-    EXPECT_EQ(posted(u"VoucherNo"_s, 71), u"1|1");
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>71"_s), 0);
-    EXPECT_EQ(unmoved(72) + unmoved(73), 4);
-    ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_EQ(prompts.boxes().at(0).text, u"VoucherNO is duplicated. Contact Software Vendor...");
-    EXPECT_EQ(prompts.boxes().at(0).title, u"VantProcess");
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Information);
-}
-
-// Lines under voucher number 0 would block every later transfer of the period.
-TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
-{
-    addVoucher(81, 10);
-    addVoucher(82, 20);
-    // The component gives 0 for a company it does not know.
-    exec({u"delete from acccompanymaster where CompanyCode=1"_s});
-    watchTransactionAtBoxes();
-
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::NoNumber);
-
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
-    EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
-    EXPECT_EQ(unmoved(81) + unmoved(82), 4);
-    EXPECT_EQ(prompts.texts(), QStringList{u"Voucher No is 0"_s});
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
-    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
-    EXPECT_EQ(session->AccountsObject, nullptr);
 }
 
 // Off-line numbers are the company's own: another company's voucher of the same number is
@@ -212,7 +105,7 @@ TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesArePostedFlaggedAndShown)
     };
     EXPECT_EQ(detail(), QStringList({u"100.00/00.0"_s, u"00.0/-100.00"_s}));
 
-    EXPECT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
 
     EXPECT_EQ(scalar(u"select group_concat(CompanyCode||'/'||Amount||'/'||ifnull(OldVoucherNo,'NULL'), '|') from "
                      "(select * from accvoucher2026 order by tsid)"_s),
@@ -229,100 +122,15 @@ TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
 {
     addVoucher(51, 500);
     addPending(51, u"B-51"_s, u"purchase"_s);
-    ASSERT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Completed);
+    ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
     EXPECT_EQ(scalar(u"select VoucherNo||'/'||VoucherSlno from AccPending"_s),
               scalar(u"select VoucherNo||'/'||VoucherSlno from accvoucher2026 where OldVoucherNo=51 limit 1"_s));
 
-    const auto end = RunTransfer(*session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, {});
+    const auto end = TransferJob(*session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}).run({});
     ASSERT_TRUE(end && *end == TransferEnd::Completed);
     EXPECT_EQ(scalar(u"select group_concat(p.Remarks||'/'||(p.VoucherNo=v.VoucherNo)) from AccPending p join "
                      "accvoucher2026 v on v.CompanyCode=p.CompanyCode and v.CrDr='D' where p.CompanyCode=2"_s),
               u"purchase/1"_s);
-}
-
-// A voucher that cannot be posted whole is not posted at all: the run stops there and says why.
-TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
-{
-    addVoucher(61, 100);
-    addVoucher(62, 50);
-    addPending(61, u"B-61"_s, u"bill"_s);
-    const QString of61 = u"of off-line voucher 61"_s;
-    const QString debit61 = u" where VoucherNo=61 and CrDr='D'"_s, credit61 = u" where VoucherNo=61 and CrDr='C'"_s;
-    const QString update = u"update AccOffLineVoucher set "_s;
-    const struct
-    {
-        QString setup, undo, reported;
-    } cases[] = {
-        {update + u"LedgerCode=999"_s + credit61, update + u"LedgerCode=201"_s + credit61,
-         u"Ledger 999 (LedgerCode %1) is not in the ledger master."_s.arg(of61)},
-        {update + u"LedgerCode=null"_s + credit61, update + u"LedgerCode=201"_s + credit61,
-         u"LedgerCode %1 is missing (NULL)."_s.arg(of61)},
-        // The list sums the debit lines: a credit line's amount is seen first by the posting.
-        {update + u"Amount=null"_s + credit61, update + u"Amount=-100"_s + credit61,
-         u"Amount %1 is missing (NULL)."_s.arg(of61)},
-        {update + u"Amount='1E999'"_s + credit61, update + u"Amount=-100"_s + credit61,
-         u"Amount %1 is not a number: \"inf\"."_s.arg(of61)},
-        // Pasted into the flagging statement, this once flagged every off-line voucher as posted.
-        {update + u"OldVoucherNo='61 or 1=1' where VoucherNo=61"_s, update + u"OldVoucherNo=61 where VoucherNo=61"_s,
-         u"OldVoucherNo %1 is not a number: \"61 or 1=1\"."_s.arg(of61)},
-        {update + u"OppLedgerCode='201'''"_s + debit61, update + u"OppLedgerCode=201"_s + debit61,
-         u"OppLedgerCode %1 is not a number: \"201'\"."_s.arg(of61)},
-        {u"update AccOffLinePending set LedgerCode=998"_s, u"update AccOffLinePending set LedgerCode=401"_s,
-         u"Ledger 998 (LedgerCode of the bill-wise entry %1) is not in the ledger master."_s.arg(of61)},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.setup.toStdString());
-        exec({c.setup});
-        prompts.clear();
-
-        EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Failed);
-
-        EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s) + count(u"select count(*) from AccPending"_s), 0);
-        EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved is not null"_s), 0);
-        EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"0");
-        ASSERT_EQ(prompts.boxes().size(), 1);
-        EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Critical);
-        const QStringList log = logLines();
-        EXPECT_EQ(log.mid(log.size() - 2), QStringList({u"ErrMessage : "_s + c.reported,
-                                                        u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
-        exec({c.undo});
-    }
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Completed);
-    EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved='Y'"_s), 4);
-}
-
-TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
-{
-    addVoucher(91, 10);
-    addVoucher(92, 20);
-    addVoucher(93, 30);
-    addPending(92, u"B-92"_s, u"pending"_s);
-    exec({u"create trigger refuse before insert on AccPending begin select raise(ABORT, 'disk full'); end"_s});
-
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2, 3}).postingRows()), PostingEnd::Failed);
-
-    EXPECT_EQ(posted(u"VoucherNo"_s, 91), u"1|1");
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>91"_s), 0);
-    EXPECT_EQ(unmoved(92) + unmoved(93), 4);
-    EXPECT_EQ(count(u"select count(*) from AccPending"_s), 0);
-    EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"1");
-    EXPECT_EQ(scalar(u"select VoucherSlno from AccCompanyVoucherNo where CompanyCode=1 and VoucherCode=5"_s), u"1");
-    EXPECT_FALSE(db().inTransaction());
-    EXPECT_EQ(session->AccountsObject, nullptr);
-    ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Critical);
-    const QStringList log = logLines();
-    ASSERT_EQ(log.size(), 5);
-    EXPECT_TRUE(log.at(3).startsWith(u"ErrMessage : ")) << log.at(3).toStdString();
-    EXPECT_TRUE(log.at(3).contains(u"disk full")) << log.at(3).toStdString();
-    EXPECT_EQ(log.at(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans");
-
-    // Posting again carries on with the next numbers.
-    exec({u"drop trigger refuse"_s});
-    EXPECT_EQ(SaveTrans(*session, listed({1, 2}).postingRows()), PostingEnd::Completed);
-    EXPECT_EQ(posted(u"VoucherNo"_s, 92), u"2|2");
-    EXPECT_EQ(posted(u"VoucherNo"_s, 93), u"3|3");
-    EXPECT_EQ(count(u"select count(*) from AccPending"_s), 1);
 }
 
 TEST_F(PostingRun, ARowWithoutUnmovedLinesOfTheCompanyCopiesNothing)
@@ -333,10 +141,10 @@ TEST_F(PostingRun, ARowWithoutUnmovedLinesOfTheCompanyCopiesNothing)
     addLine({.voucherNo = 103, .amount = 10, .companyCode = 2});
     // 102 was posted meanwhile; its pending and cheque rows must not follow 101's number.
     // 103 belongs to another company.
-    const QList<PostingRow> rows = {{u"10.00"_s, u"101"_s, u"1"_s, u"5"_s}, {u"10.00"_s, u"102"_s, u"1"_s, u"5"_s},
-                                    {u"10.00"_s, u"103"_s, u"1"_s, u"5"_s}};
+    MarkedVouchers rows;
+    rows.vouchers = {{101, 5, 1, 10.0}, {102, 5, 1, 10.0}, {103, 5, 1, 10.0}};
 
-    EXPECT_EQ(SaveTrans(*session, rows), PostingEnd::Completed);
+    EXPECT_EQ(saveTrans(rows), PostingEnd::Completed);
 
     EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>101"_s), 0);
     EXPECT_EQ(unmoved(103), 1);
@@ -358,15 +166,15 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
           "ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,Status,BankName,ChequePrinted) select 1,1,1,5,VoucherNo,102,"
           "401,'C'||VoucherNo,10,'2026-04-10','2026-04-10','R','B','N' from AccOffLineVoucher where CrDr='D' and "
           "VoucherNo%7=0"_s});
-    QList<PostingRow> rows;
+    MarkedVouchers rows;
     for (int voucher = 1; voucher <= kVouchers; ++voucher)
-        rows.append({u"10.00"_s, QString::number(1000 + voucher), u"1"_s, QString::number(5 + voucher % 3)});
+        rows.vouchers.append({1000 + voucher, 5 + voucher % 3, 1, 10.0});
     // Marked again in the second batch: its lines are moved by then.
-    rows.insert(1500, rows.at(3));
+    rows.vouchers.insert(1500, rows.vouchers.at(3));
     QList<int> numbers;
     const int before = db().statementCount();
 
-    EXPECT_EQ(SaveTrans(*session, rows, [&](const PostingRow &, int voucherNo) { numbers << voucherNo; }),
+    EXPECT_EQ(saveTrans(rows, [&](const MarkedVoucher &, int voucherNo) { numbers << voucherNo; }),
               PostingEnd::Completed);
 
     const int statements = db().statementCount() - before;
@@ -385,46 +193,6 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
               u"5/700,6/700,7/700");
     EXPECT_EQ(scalar(u"select max(VoucherSlno) from accvoucher2026 where VoucherCode=6"_s), u"700");
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), QString::number(kVouchers));
-}
-
-// A statement that fails for one voucher in a batch: the vouchers before it are posted, it and
-// the later ones are untouched, and the failure is reported.
-TEST_F(PostingRun, AStatementFailingInsideABatchKeepsTheVouchersBeforeIt)
-{
-    for (int voucher = 1; voucher <= 40; ++voucher)
-        addVoucher(300 + voucher, voucher);
-    exec({u"create trigger refuse before insert on accvoucher2026 when new.OldVoucherNo=323 begin "
-          "select raise(ABORT, 'disk full'); end"_s});
-    VoucherGrid grid = listed({});
-    grid.selectAll();
-    watchTransactionAtBoxes();
-    QList<int> numbers;
-
-    EXPECT_EQ(SaveTrans(*session, grid.postingRows(), [&](const PostingRow &, int voucherNo) { numbers << voucherNo; }),
-              PostingEnd::Failed);
-
-    EXPECT_EQ(numbers.size(), 22);
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 44);
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo>=323"_s), 0);
-    EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved='Y'"_s), 44);
-    EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"22");
-    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
-    const QStringList log = logLines();
-    ASSERT_GE(log.size(), 2);
-    EXPECT_TRUE(log.at(log.size() - 2).contains(u"disk full")) << log.at(log.size() - 2).toStdString();
-    EXPECT_EQ(log.last(), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans");
-}
-
-TEST_F(PostingRun, AComponentThatCannotBeCreatedIsReported)
-{
-    session->accountsFactory = [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
-        return Error{429, u"ActiveX component can't create object"_s};
-    };
-    addVoucher(121, 10);
-    EXPECT_EQ(SaveTrans(*session, listed({1}).postingRows()), PostingEnd::Failed);
-    EXPECT_EQ(unmoved(121), 2);
-    ASSERT_EQ(logLines().size(), 5);
-    EXPECT_EQ(logLines().at(3), u"ErrMessage : ActiveX component can't create object");
 }
 
 } // namespace

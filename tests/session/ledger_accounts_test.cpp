@@ -1,3 +1,4 @@
+#include "session/accounts_guard.h"
 #include "session/ledger_accounts.h"
 #include "session/products.h"
 
@@ -12,15 +13,17 @@ protected:
     void SetUp() override
     {
         connectSeeded();
-        ASSERT_TRUE(AccountsObjectCreation(m_session));
+        ASSERT_TRUE(m_guard.AccountsObjectCreation());
     }
 
-    AccountsComponent &accounts() { return *m_session.AccountsObject; }
+    AccountsComponent &accounts() { return *m_guard.get(); }
     int maxVoucherNo(int company, const QString &table = QStringLiteral("accvoucher2026"))
     {
         const Outcome<int> next = accounts().GetMaxVoucherNo(table, company);
         return next ? *next : -99;
     }
+
+    AccountsGuard m_guard{m_session};
 };
 
 TEST_F(LedgerAccountsTest, MaxVoucherNoIsNextFreeOrMinusOneOrZero)
@@ -211,14 +214,14 @@ using AccountsObjectCreationTest = test::SessionTest;
 TEST_F(AccountsObjectCreationTest, FailureIsReportedAndShownAndLeavesNoComponent)
 {
     // Without a connection the component cannot be set up.
-    m_session.AccountsObject = std::move(*createAccountsComponent(kToolsProgId));
-    EXPECT_FALSE(AccountsObjectCreation(m_session));
-    EXPECT_FALSE(m_session.AccountsObject);
+    AccountsGuard accounts(m_session);
+    EXPECT_FALSE(accounts.AccountsObjectCreation());
+    EXPECT_FALSE(accounts.get());
     m_session.accountsFactory = [](const QString &progId) -> Outcome<std::unique_ptr<AccountsComponent>> {
         EXPECT_EQ(progId, kToolsProgId);
         return Error{429, QStringLiteral("ActiveX component can't create object")};
     };
-    EXPECT_FALSE(AccountsObjectCreation(m_session));
+    EXPECT_FALSE(accounts.AccountsObjectCreation());
     ASSERT_EQ(m_prompts.boxes().size(), 2);
     EXPECT_EQ(m_prompts.texts().at(1), u"Error Number : 429(Kindly note the Error number & Message. Inform the vendor)"
                                        u"\r\nMessage : ActiveX component can't create object");

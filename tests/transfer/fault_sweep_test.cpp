@@ -3,7 +3,7 @@
 #include "transfer_fixture.h"
 
 #include "support/saved_database.h"
-#include "transfer/purge_data.h"
+#include "transfer/purge_job.h"
 
 namespace vant::test {
 namespace {
@@ -67,7 +67,7 @@ TEST_F(FaultSweepTest, Purge)
 
     sweep([this] {
         prompts.answerQuestions({true});
-        return ProcessPurgeData(session);
+        return PurgeJob(session).ProcessPurgeData();
     });
 }
 

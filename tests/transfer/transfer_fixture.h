@@ -5,7 +5,7 @@
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
-#include "transfer/transfer_run.h"
+#include "transfer/transfer_job.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,7 +62,7 @@ protected:
     {
         const TransferFeedback feedback{[this](const QString &caption) { captions << caption; },
                                         [this] { ++progressShown; }, [this](int rows) { advances += rows; }};
-        return RunTransfer(session, {QStringLiteral("1"), QStringLiteral("2"), from, to}, feedback);
+        return TransferJob(session, {QStringLiteral("1"), QStringLiteral("2"), from, to}).run(feedback);
     }
     // One ledger line of a voucher; opposite (a number or null) and oldVoucherNo are SQL text.
     void addLine(int company, int voucherNo, const QDate &day, int ledger = 101, const char *opposite = "201",

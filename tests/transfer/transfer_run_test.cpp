@@ -1,7 +1,8 @@
 #include "transfer_fixture.h"
 
 #include "session/error_report.h"
-#include "transfer/transfer_request.h"
+#include "support/accounts_watch.h"
+#include "transfer/transfer_job.h"
 
 #include <sqlite3.h>
 
@@ -45,11 +46,12 @@ protected:
 
 TEST_F(TransferRunTest, FirstTransferRenumbersVouchersAndFollowsThemWithTheirRows)
 {
+    const AccountsWatch accounts(session);
     const auto end = transfer();
     ASSERT_TRUE(bool(end)) << end.error().description.toStdString();
     EXPECT_EQ(*end, TransferEnd::Completed);
     EXPECT_TRUE(prompts.boxes().isEmpty());
-    EXPECT_FALSE(session.AccountsObject);
+    EXPECT_FALSE(accounts.live());
 
     // Voucher code first, then the source number; the lines of a voucher share its new number;
     // a null opposite ledger becomes the line's own.
@@ -165,16 +167,16 @@ TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
 TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
 {
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    const auto refusal = checkTransferRequest(session, {u"1"_s, u" 1"_s, april.from, april.to});
+    const auto refusal = TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, u"Destination Company must be a Shadow Company, not the Source Company");
     EXPECT_EQ(refusal->focus, ToolsField::DestinationCompany);
-    EXPECT_FALSE(checkTransferRequest(session, april).has_value());
+    EXPECT_FALSE(TransferJob(session, april).check().has_value());
 
     ASSERT_TRUE(bool(transfer()));
     session.VoucherTable = u"accvoucher1999"_s;
-    EXPECT_FALSE(bool(transferRowCount(session, april)));
-    const auto confirmed = confirmOverwrite(session, april);
+    EXPECT_FALSE(bool(TransferJob(session, april).rowCount()));
+    const auto confirmed = TransferJob(session, april).confirmOverwrite();
     ASSERT_FALSE(bool(confirmed));
     EXPECT_EQ(confirmed.error().description, u"no such table: accvoucher1999 Unable to execute statement");
     EXPECT_TRUE(prompts.boxes().isEmpty());
@@ -304,7 +306,7 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
                                     }};
     const int before = db().statementCount();
 
-    const auto end = RunTransfer(session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}, feedback);
+    const auto end = TransferJob(session, {u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)}).run(feedback);
 
     ASSERT_TRUE(end && *end == TransferEnd::Completed);
     const int statements = db().statementCount() - before;
@@ -325,10 +327,10 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
 TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
 {
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    EXPECT_EQ(*transferRowCount(session, april), 7 + 4 + 3);
+    EXPECT_EQ(*TransferJob(session, april).rowCount(), 7 + 4 + 3);
     exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
           "insert into AccPending(CompanyCode,TransDate) select 1,'2026-04-11' from n"_s});
-    EXPECT_EQ(*transferRowCount(session, april), 200000);
+    EXPECT_EQ(*TransferJob(session, april).rowCount(), 200000);
 }
 
 // Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.

@@ -13,15 +13,16 @@ namespace {
 void addUser(QStringList &statements, const DemoContext &context, const QString &user, const QString &password,
              const QString &name)
 {
-    statements << Insert(QStringLiteral("psm_employee_master"))
+    statements << InsertStatement::into(QStringLiteral("psm_employee_master"))
                       .text("PEM_EMP_USERID", user)
                       .text("PEM_EMP_PASSWORD", context.plainPasswords ? password : PasswordDigest(password))
-                      .text("PEM_EMP_NAME", name);
+                      .text("PEM_EMP_NAME", name)
+                      .values();
 }
 
 void addCompany(QStringList &statements, const DemoContext &context, int code, const QString &name, int parent)
 {
-    Insert company(QStringLiteral("acccompanymaster"));
+    InsertStatement company = InsertStatement::into(QStringLiteral("acccompanymaster"));
     company.number("CompanyCode", code)
         .text("CompanyName", name)
         .text("DefaultCompany", parent == 0 ? QStringLiteral("Y") : QStringLiteral("N"))
@@ -34,19 +35,21 @@ void addCompany(QStringList &statements, const DemoContext &context, int code, c
     else
         company.number("parentcompanycode", parent);
     company.number("Voucherno", 0).now("ts");
-    statements << company
-               << Insert(QStringLiteral("accyearenddetails"))
+    statements << company.values()
+               << InsertStatement::into(QStringLiteral("accyearenddetails"))
                       .number("companycode", code)
                       .text("FinancialYear", context.year.key)
-                      .date("FinYearBegin", context.year.begin);
+                      .date("FinYearBegin", context.year.begin)
+                      .values();
 }
 
 void addDivision(QStringList &statements, int company, int code, const QString &name)
 {
-    statements << Insert(QStringLiteral("accdivisionmaster"))
+    statements << InsertStatement::into(QStringLiteral("accdivisionmaster"))
                       .number("CompanyCode", company)
                       .number("DivisionCode", code)
-                      .text("DivisionName", name);
+                      .text("DivisionName", name)
+                      .values();
 }
 
 } // namespace
@@ -54,7 +57,9 @@ void addDivision(QStringList &statements, int company, int code, const QString &
 QStringList masterStatements(const DemoContext &context)
 {
     QStringList statements;
-    statements << Insert(QStringLiteral("QRX_PRODUCT_CONFIG")).text("QPC_CRNT_VERID", kProgramVersion);
+    statements << InsertStatement::into(QStringLiteral("QRX_PRODUCT_CONFIG"))
+                      .text("QPC_CRNT_VERID", kProgramVersion)
+                      .values();
 
     addUser(statements, context, kDemoUser, kDemoPassword, QStringLiteral("Administrator"));
     addUser(statements, context, kDemoClerk, kDemoClerkPassword, QStringLiteral("Counter Clerk"));
@@ -71,10 +76,11 @@ QStringList masterStatements(const DemoContext &context)
     addDivision(statements, kShadowCompanyA, 1, QStringLiteral("Head Office"));
 
     for (const DemoLedger &ledger : kLedgers) {
-        statements << Insert(QStringLiteral("accledgermaster"))
+        statements << InsertStatement::into(QStringLiteral("accledgermaster"))
                           .number("ledgercode", ledger.code)
                           .text("LedgerName", QString::fromLatin1(ledger.name))
-                          .number("aid", aidOf(ledger.code));
+                          .number("aid", aidOf(ledger.code))
+                          .values();
     }
     return statements;
 }

@@ -29,7 +29,7 @@ constexpr std::array<std::pair<int, int>, 4> kPostingCodePairs = {{
 void addLines(QStringList &statements, const DemoContext &context, const OffLineVoucher &voucher)
 {
     for (const Line &line : voucher.shape.lines) {
-        statements << Insert(QStringLiteral("AccOffLineVoucher"))
+        statements << InsertStatement::into(QStringLiteral("AccOffLineVoucher"))
                           .number("CompanyCode", kDefaultCompany)
                           .number("DivisionCode", voucher.division)
                           .number("AcType", voucher.acType)
@@ -38,20 +38,21 @@ void addLines(QStringList &statements, const DemoContext &context, const OffLine
                           .number("LedgerCode", line.ledger)
                           .number("OppLedgerCode", line.oppLedger)
                           .text("CrDr", QString(line.crDr))
-                          .amount("Amount", line.paise)
+                          .set("Amount", amountLiteral(line.paise))
                           .number("VoucherCode", voucher.shape.voucherCode)
                           .text("TransType", voucher.shape.transType)
                           .text("Narration", voucher.shape.narration)
                           .text("BillRefNo", voucher.billRef)
                           .number("OldVoucherNo", voucher.voucherNo)
-                          .null("Moved");
+                          .null("Moved")
+                          .values();
     }
 }
 
 void addPending(QStringList &statements, const DemoContext &context, const OffLineVoucher &voucher)
 {
     const VoucherShape &shape = voucher.shape;
-    statements << Insert(QStringLiteral("AccOffLinePending"))
+    statements << InsertStatement::into(QStringLiteral("AccOffLinePending"))
                       .number("CompanyCode", kDefaultCompany)
                       .number("DivisionCode", voucher.division)
                       .number("AcType", voucher.acType)
@@ -59,24 +60,25 @@ void addPending(QStringList &statements, const DemoContext &context, const OffLi
                       .number("VoucherNo", voucher.voucherNo)
                       .text("BillRefNo", voucher.billRef)
                       .date("billdate", context.today)
-                      .amount("billamount", shape.total)
+                      .set("billamount", amountLiteral(shape.total))
                       .text("InvoiceNo", voucher.billRef)
-                      .amount("MRC_Amt", shape.total)
-                      .amount("discamt", 0)
+                      .set("MRC_Amt", amountLiteral(shape.total))
+                      .set("discamt", amountLiteral(0))
                       .text("CrDr", QString(shape.billCrDr))
                       .text("TransType", shape.transType)
                       .text("OnAcNo", QStringLiteral("0"))
                       .number("VoucherCode", shape.voucherCode)
-                      .amount("Payable", shape.total)
+                      .set("Payable", amountLiteral(shape.total))
                       .number("OppLedgerCode", shape.partyOpposite())
-                      .text("Remarks", shape.narration);
+                      .text("Remarks", shape.narration)
+                      .values();
 }
 
 void addCheque(QStringList &statements, const DemoContext &context, const OffLineVoucher &voucher, bool deposited,
                DemoRandom &random)
 {
     const VoucherShape &shape = voucher.shape;
-    statements << Insert(QStringLiteral("AccOffLineChequeDet"))
+    statements << InsertStatement::into(QStringLiteral("AccOffLineChequeDet"))
                       .number("CompanyCode", kDefaultCompany)
                       .number("DivisionId", voucher.division)
                       .number("AcType", voucher.acType)
@@ -85,7 +87,7 @@ void addCheque(QStringList &statements, const DemoContext &context, const OffLin
                       .number("LedgerCode", shape.party)
                       .number("LedgerCode1", shape.bank)
                       .text("ChequeNo", QStringLiteral("%1").arg(random.between(100000, 999999)))
-                      .amount("ChequeAmount", shape.total)
+                      .set("ChequeAmount", amountLiteral(shape.total))
                       .date("ReceiveDate", context.today)
                       .date("ChequeDate", context.today)
                       .date("DepositDate", deposited ? context.today : QDate())
@@ -93,7 +95,8 @@ void addCheque(QStringList &statements, const DemoContext &context, const OffLin
                       .text("BankName", random.pick(QStringList{QStringLiteral("Canara Bank"),
                                                                 QStringLiteral("Indian Bank"),
                                                                 QStringLiteral("HDFC Bank")}))
-                      .text("ChequePrinted", QStringLiteral("N"));
+                      .text("ChequePrinted", QStringLiteral("N"))
+                      .values();
 }
 
 } // namespace

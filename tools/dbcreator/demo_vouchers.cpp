@@ -85,7 +85,7 @@ QString chequeBank(const VoucherShape &shape, DemoRandom &random)
 void addLines(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher)
 {
     for (const Line &line : voucher.shape.lines) {
-        statements << Insert(context.year.voucherTable())
+        statements << InsertStatement::into(context.year.voucherTable())
                           .number("CompanyCode", kDefaultCompany)
                           .number("DivisionCode", voucher.division)
                           .number("AcType", voucher.acType)
@@ -94,7 +94,7 @@ void addLines(QStringList &statements, const DemoContext &context, const PostedV
                           .number("LedgerCode", line.ledger)
                           .number("OppLedgerCode", line.oppLedger)
                           .text("CrDr", QString(line.crDr))
-                          .amount("Amount", line.paise)
+                          .set("Amount", amountLiteral(line.paise))
                           .number("VoucherCode", voucher.shape.voucherCode)
                           .text("Narration", voucher.shape.narration)
                           .text("IsVoucherScr", QStringLiteral("Y"))
@@ -105,7 +105,8 @@ void addLines(QStringList &statements, const DemoContext &context, const PostedV
                           .text("Counter", voucher.counter)
                           .now("TS")
                           .number("AID", aidOf(line.ledger))
-                          .number("OppAID", aidOf(line.oppLedger));
+                          .number("OppAID", aidOf(line.oppLedger))
+                          .values();
     }
 }
 
@@ -115,7 +116,7 @@ void addPending(QStringList &statements, const DemoContext &context, const Poste
     const VoucherShape &shape = voucher.shape;
     const int opposite = shape.partyOpposite();
     const bool settled = voucher.day.daysTo(context.today) > 45 && random.chance(60);
-    statements << Insert(QStringLiteral("AccPending"))
+    statements << InsertStatement::into(QStringLiteral("AccPending"))
                       .number("CompanyCode", kDefaultCompany)
                       .number("DivisionCode", voucher.division)
                       .number("AcType", voucher.acType)
@@ -123,13 +124,13 @@ void addPending(QStringList &statements, const DemoContext &context, const Poste
                       .number("VoucherNo", voucher.voucherNo)
                       .text("BillRefNo", voucher.billRef)
                       .date("BillDate", voucher.day)
-                      .amount("BillAmount", shape.total)
+                      .set("BillAmount", amountLiteral(shape.total))
                       .text("InvoiceNo", voucher.billRef)
-                      .amount("MRC_Amt", shape.total)
-                      .amount("DiscAmt", 0)
-                      .amount("VolumeDisc", 0)
-                      .amount("CashDisc", 0)
-                      .amount("Payable", shape.total)
+                      .set("MRC_Amt", amountLiteral(shape.total))
+                      .set("DiscAmt", amountLiteral(0))
+                      .set("VolumeDisc", amountLiteral(0))
+                      .set("CashDisc", amountLiteral(0))
+                      .set("Payable", amountLiteral(shape.total))
                       .text("CrDr", QString(shape.billCrDr))
                       .text("TransType", shape.transType)
                       .number("OnAcNo", 0)
@@ -142,7 +143,8 @@ void addPending(QStringList &statements, const DemoContext &context, const Poste
                       .text("IsPaid", settled ? QStringLiteral("Y") : QStringLiteral("N"))
                       .now("TS")
                       .number("AID", aidOf(shape.party))
-                      .number("OppAID", aidOf(opposite));
+                      .number("OppAID", aidOf(opposite))
+                      .values();
 }
 
 void addCheque(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher,
@@ -156,7 +158,7 @@ void addCheque(QStringList &statements, const DemoContext &context, const Posted
     const bool isCleared = cleared <= context.today && !random.chance(15);
     const QString status = isCleared ? QStringLiteral("Cleared")
                                      : (isDeposited ? QStringLiteral("Deposited") : QStringLiteral("Received"));
-    statements << Insert(QStringLiteral("AccChequeDetails"))
+    statements << InsertStatement::into(QStringLiteral("AccChequeDetails"))
                       .number("CompanyCode", kDefaultCompany)
                       .number("DivisionCode", voucher.division)
                       .number("AcType", voucher.acType)
@@ -167,7 +169,7 @@ void addCheque(QStringList &statements, const DemoContext &context, const Posted
                       .number("RefVoucherNo", voucher.voucherNo)
                       .number("OldRefVoucherNo", 0)
                       .text("ChequeNo", QStringLiteral("%1").arg(random.between(100000, 999999)))
-                      .amount("ChequeAmount", shape.total)
+                      .set("ChequeAmount", amountLiteral(shape.total))
                       .date("ChequeDate", voucher.day.addDays(-random.between(0, 3)))
                       .date("ReceiveDate", voucher.day)
                       .date("DepositDate", isDeposited ? deposited : QDate())
@@ -183,7 +185,8 @@ void addCheque(QStringList &statements, const DemoContext &context, const Posted
                       .text("tranyear", context.year.key)
                       .now("TS")
                       .number("AID", aidOf(shape.party))
-                      .number("AID1", aidOf(shape.bank));
+                      .number("AID1", aidOf(shape.bank))
+                      .values();
 }
 
 } // namespace
@@ -220,12 +223,13 @@ QStringList voucherStatements(const DemoContext &context, DemoRandom &random)
     }
 
     for (const int voucherCode : kVoucherCodes) {
-        statements << Insert(QStringLiteral("AccCompanyVoucherNo"))
+        statements << InsertStatement::into(QStringLiteral("AccCompanyVoucherNo"))
                           .number("CompanyCode", kDefaultCompany)
                           .number("VoucherCode", voucherCode)
                           .text("TranYear", context.year.key)
                           .number("VoucherSlno", lastSerial.value(voucherCode))
-                          .now("ts");
+                          .now("ts")
+                          .values();
     }
     statements << QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=%1 where CompanyCode='%2'")
                       .arg(voucherNo)

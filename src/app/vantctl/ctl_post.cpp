@@ -1,7 +1,8 @@
 #include "ctl_commands.h"
 
 #include "posting/posting_filters.h"
-#include "posting/posting_run.h"
+#include "posting/posting_formats.h"
+#include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
@@ -91,24 +92,25 @@ int runPost(Session &session, const PostOptions &options, QTextStream &out)
         return kRefused;
     }
 
-    int postedCount = 0;
-    const PostingEnd end = SaveTrans(session, grid.postingRows(), [&](const PostingRow &row, int voucherNo) {
-        out << "Posted off-line voucher " << row.voucherNo.trimmed() << " (" << row.postedAmount.trimmed()
+    PostingFeedback feedback;
+    feedback.posted = [&out](const MarkedVoucher &voucher, int voucherNo) {
+        out << "Posted off-line voucher " << voucher.offLineNo << " (" << formatAmount(voucher.postedAmount)
             << ") as voucher " << voucherNo << '\n';
-        ++postedCount;
-    });
-    out << postedCount << (postedCount == 1 ? " voucher" : " vouchers") << " posted.\n";
-
+    };
+    feedback.finished = [&out](const PostingSummary &summary) {
+        out << summary.posted << (summary.posted == 1 ? " voucher" : " vouchers") << " posted.\n";
+    };
     // As after Transfer in the window: the list again, now without the posted vouchers.
-    if (const Status refreshed = LoadOffLineVouchers(session, filter, grid); !refreshed) {
-        session.ReportError(refreshed.error(), kPostingWindow, QStringLiteral("cmdTransfer_Click"), true);
+    feedback.listAgain = [&] { return LoadOffLineVouchers(session, filter, grid); };
+    // No window's keys choose the account type here: the posting's default stands.
+    const PostingSummary summary = PostingJob(session, 0).run(grid.markedVouchers(), feedback);
+    if (!summary.listedAgain)
         return kRefused;
-    }
     int waiting = 0;
     for (int row = 1; row < grid.rows(); ++row)
         waiting += isListed(grid, row) ? 1 : 0;
     out << waiting << (waiting == 1 ? " voucher" : " vouchers") << " of the list still waiting.\n";
-    return end == PostingEnd::Completed ? kDone : kRefused;
+    return summary.end == PostingEnd::Completed ? kDone : kRefused;
 }
 
 } // namespace vant::ctl

@@ -2,7 +2,7 @@
 
 #include "session/company_context.h"
 #include "session/session.h"
-#include "transfer/purge_data.h"
+#include "transfer/purge_job.h"
 
 #include <QTextStream>
 
@@ -23,7 +23,7 @@ int postedOffLineLines(Session &session)
 int runPurge(Session &session, QTextStream &out)
 {
     const int before = postedOffLineLines(session);
-    if (!ProcessPurgeData(session))
+    if (!PurgeJob(session).ProcessPurgeData())
         return kRefused;
     out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
         << session.CompanyName << " (" << session.CompanyCode << ").\n";

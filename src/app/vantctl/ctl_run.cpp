@@ -75,7 +75,6 @@ int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err,
     if (login(session, parsed.request))
         status = runCommand(session, parsed.request, out, terminal);
     out.flush();
-    CloseAccountsObject(session);
     CloseDBConnection(session);
     return status;
 }

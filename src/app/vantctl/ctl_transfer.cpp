@@ -5,8 +5,7 @@
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
-#include "transfer/transfer_request.h"
-#include "transfer/transfer_run.h"
+#include "transfer/transfer_job.h"
 #include "db/sql_literals.h"
 
 #include <QTextStream>
@@ -55,38 +54,19 @@ int copiedVoucherRows(Session &session, const TransferRequest &request)
 
 int runTransfer(Session &session, const TransferOptions &options, QTextStream &out, bool terminal)
 {
-    const TransferRequest request{session.CompanyCode, heldDestinationCode(session, options.destination),
-                                  options.from, options.to};
-    if (const auto refusal = checkTransferRequest(session, request)) {
-        session.prompts.message(refusal->message);
+    TransferJob job(session, {session.CompanyCode, heldDestinationCode(session, options.destination), options.from,
+                              options.to});
+    ProgressMeter meter(out, terminal);
+    TransferFeedback feedback;
+    feedback.counted = [&meter](int rows) { meter.setMaximum(rows); };
+    feedback.caption = [&meter](const QString &caption) { meter.caption(caption); };
+    feedback.showProgress = [&meter] { meter.show(); };
+    feedback.advance = [&meter](int rows) { meter.advance(rows); };
+    // The bar's line ends before a failure of the run is reported.
+    feedback.runOver = [&meter] { meter.finish(); };
+    if (job.Processtransfer(feedback) != TransferEnd::Completed)
         return kRefused;
-    }
-    const auto failed = [&session](const Error &error) {
-        session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
-        session.prompts.message(error.description);
-        return kRefused;
-    };
-    const Outcome<int> rows = transferRowCount(session, request);
-    if (!rows)
-        return failed(rows.error());
-    ProgressMeter meter(out, terminal, *rows);
-    const Outcome<bool> confirmed = confirmOverwrite(session, request);
-    if (!confirmed)
-        return failed(confirmed.error());
-    if (!*confirmed)
-        return kRefused;
-
-    const TransferFeedback feedback{
-        [&meter](const QString &caption) { meter.caption(caption); },
-        [&meter] { meter.show(); },
-        [&meter](int rows) { meter.advance(rows); },
-    };
-    const Outcome<TransferEnd> end = RunTransfer(session, request, feedback);
-    meter.finish();
-    if (!end)
-        return failed(end.error());
-    if (*end != TransferEnd::Completed)
-        return kRefused;
+    const TransferRequest &request = job.request();
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
         << request.from.toString(session.DateFormat) << " to " << request.to.toString(session.DateFormat)
         << " from " << session.CompanyName << " (" << request.source() << ") into "

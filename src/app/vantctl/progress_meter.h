@@ -11,8 +11,10 @@ namespace vant::ctl {
 class ProgressMeter
 {
 public:
-    ProgressMeter(QTextStream &out, bool terminal, int maximum);
+    ProgressMeter(QTextStream &out, bool terminal, int maximum = 0);
 
+    // The rows the bar stands for, once they are counted.
+    void setMaximum(int maximum) { m_maximum = maximum; }
     void caption(const QString &text);
     void show();
     // The bar moves on by that many rows, up to its maximum.

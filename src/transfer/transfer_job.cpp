@@ -1,11 +1,10 @@
-#include "transfer_request.h"
+#include "transfer_job.h"
 
+#include "db/sql_literals.h"
 #include "session/company_context.h"
-#include "db/recordset.h"
 #include "session/session.h"
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
-#include "db/sql_literals.h"
 
 #include <algorithm>
 
@@ -38,13 +37,53 @@ bool outsideYear(const Session &session, const QDate &day)
     return day < session.FinYearBegin || day > session.FinYearEnd;
 }
 
+template<typename... Args>
+void notify(const std::function<void(Args...)> &hook, Args... args)
+{
+    if (hook)
+        hook(args...);
+}
+
 } // namespace
 
-std::optional<RequestRefusal> checkTransferRequest(Session &session, const TransferRequest &request)
+TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
 {
-    if (companyMissing(session, request.sourceCode))
+    if (const auto refusal = check()) {
+        if (refusal->focusBeforeMessage)
+            notify(feedback.focus, refusal->focus);
+        m_session.prompts.message(refusal->message);
+        if (!refusal->focusBeforeMessage)
+            notify(feedback.focus, refusal->focus);
+        return TransferEnd::Refused;
+    }
+    notify(feedback.checked);
+    const Outcome<int> rows = rowCount();
+    if (!rows)
+        return failed(rows.error());
+    notify(feedback.counted, *rows);
+    const Outcome<bool> confirmed = confirmOverwrite();
+    if (!confirmed)
+        return failed(confirmed.error());
+    if (!*confirmed)
+        return TransferEnd::Declined;
+    const Outcome<TransferEnd> end = run(feedback);
+    notify(feedback.runOver);
+    return end ? *end : failed(end.error());
+}
+
+TransferEnd TransferJob::failed(const Error &error)
+{
+    m_session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
+    m_session.prompts.message(error.description);
+    return TransferEnd::Failed;
+}
+
+std::optional<RequestRefusal> TransferJob::check()
+{
+    const TransferRequest &request = m_request;
+    if (companyMissing(m_session, request.sourceCode))
         return RequestRefusal{QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false};
-    if (companyMissing(session, request.destinationCode))
+    if (companyMissing(m_session, request.destinationCode))
         return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany,
                               false};
     // The run clears the destination's transferred vouchers of the period: in the source
@@ -54,43 +93,40 @@ std::optional<RequestRefusal> checkTransferRequest(Session &session, const Trans
                               ToolsField::DestinationCompany, false};
     if (request.from > request.to)
         return RequestRefusal{QStringLiteral("From Date Greater than Do Date"), ToolsField::FromDate, false};
-    if (outsideYear(session, request.from))
+    if (outsideYear(m_session, request.from))
         return RequestRefusal{QStringLiteral("From Date not in this Financial Period"), ToolsField::FromDate, true};
-    if (outsideYear(session, request.to))
+    if (outsideYear(m_session, request.to))
         return RequestRefusal{QStringLiteral("to Date not in this Financial Period"), ToolsField::ToDate, true};
-    if (!CheckTransAvail(session, request.sourceCode, request.from, request.to))
+    if (!CheckTransAvail(request.sourceCode))
         return RequestRefusal{QStringLiteral("No Transaction to Transfer for this period"), ToolsField::None, false};
     return std::nullopt;
 }
 
-bool CheckTransAvail(Session &session, const QString &companyCode, const QDate &from, const QDate &to)
+bool TransferJob::CheckTransAvail(const QString &companyCode)
 {
-    if (!session.db()) {
-        session.ReportError(closedConnectionError(),
-                            kToolsWindowName, QStringLiteral("CheckTransAvail"), true);
-        return false;
-    }
-    auto rs = session.db()->openRecordset(voucherCountStatement(session, companyCode, from, to));
+    auto rs = m_session.openRecordset(voucherCountStatement(m_session, companyCode, m_request.from, m_request.to));
     if (!rs) {
-        session.ReportError(rs.error(), kToolsWindowName, QStringLiteral("CheckTransAvail"), true);
+        m_session.ReportError(rs.error(), kToolsWindowName, QStringLiteral("CheckTransAvail"), true);
         return false;
     }
     return !rs->eof() && leadingNumber(rs->text(0)) > 0;
 }
 
-Outcome<int> transferRowCount(Session &session, const TransferRequest &request)
+Outcome<int> TransferJob::rowCount()
 {
-    const QString source = request.source();
+    const QString source = m_request.source();
+    const QDate &from = m_request.from;
+    const QDate &to = m_request.to;
     const QStringList statements = {
-        voucherCountStatement(session, source, request.from, request.to),
+        voucherCountStatement(m_session, source, from, to),
         QStringLiteral("select count(*) from accpending where CompanyCode='") + source + QLatin1Char('\'')
-            + period(QStringLiteral("TransDate"), request.from, request.to),
+            + period(QStringLiteral("TransDate"), from, to),
         QStringLiteral("select count(*) from accchequedetails where CompanyCode='") + source + QLatin1Char('\'')
-            + period(QStringLiteral("ReceiveDate"), request.from, request.to),
+            + period(QStringLiteral("ReceiveDate"), from, to),
     };
     qint64 rows = 0;
     for (const QString &statement : statements) {
-        const auto counted = countRows(session, statement);
+        const auto counted = countRows(m_session, statement);
         if (!counted)
             return counted.error();
         rows += *counted;
@@ -98,20 +134,21 @@ Outcome<int> transferRowCount(Session &session, const TransferRequest &request)
     return int(std::min<qint64>(rows, kProgressLimit));
 }
 
-Outcome<bool> confirmOverwrite(Session &session, const TransferRequest &request)
+Outcome<bool> TransferJob::confirmOverwrite()
 {
     // A count that fails must not pass for an empty destination: the run would then clear
     // the earlier copy without asking.
-    const auto copied =
-        countRows(session, voucherCountStatement(session, request.destination(), request.from, request.to));
+    const auto copied = countRows(
+        m_session, voucherCountStatement(m_session, m_request.destination(), m_request.from, m_request.to));
     if (!copied)
         return copied.error();
     if (*copied < 1)
         return true;
-    return session.prompts.question(QStringLiteral("Data Transfer already done for this period.\r\n"
-                                                   " Do you want Overwrite with existing Data ? "))
-           && session.prompts.question(QStringLiteral("Any modification made during this period in Shadow "
-                                                      "Company will be deleted.\r\nDo you want to proceed...?"));
+    UserPrompts &prompts = m_session.prompts;
+    return prompts.question(QStringLiteral("Data Transfer already done for this period.\r\n"
+                                           " Do you want Overwrite with existing Data ? "))
+           && prompts.question(QStringLiteral("Any modification made during this period in Shadow "
+                                              "Company will be deleted.\r\nDo you want to proceed...?"));
 }
 
 } // namespace vant

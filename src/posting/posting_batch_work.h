@@ -1,0 +1,61 @@
+#pragma once
+
+#include "db/outcome.h"
+#include "db/work_table.h"
+#include "marked_voucher.h"
+
+#include <QList>
+#include <QString>
+
+#include <utility>
+
+namespace vant {
+
+struct Session;
+class Database;
+class InsertStatement;
+
+// The work of one try at posting a batch of marked vouchers in the server: its work tables and
+// statements. The vouchers are ordered by their place in the batch (VoucherOrd, from 1).
+class PostingBatchWork
+{
+public:
+    PostingBatchWork(Session &session, Database &db);
+
+    // The vouchers with a line to post, in the batch's order; a number marked twice counts once.
+    Status listVouchers(const QList<MarkedVoucher> &vouchers);
+    // The batch position of each voucher to post, and the company of its lines.
+    Outcome<QList<std::pair<int, QString>>> vouchersToPost();
+    // The first of the vouchers from `after` on, up to `last`, whose values may be refused.
+    Outcome<int> nextSuspect(int after, int last);
+    // Each voucher code of the first `last` vouchers, with how many of them it has.
+    Outcome<QList<std::pair<int, int>>> codes(int last);
+    Status assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo);
+    // Copies the first `last` vouchers' lines, first pending and cheque rows under their numbers
+    // and flags their lines as moved.
+    Status copy(int last);
+    Status recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, const QString &lineCompany);
+    Status drop();
+
+private:
+    QString linesInsert() const;
+    QString pendingInsert(int last) const;
+    QString chequeInsert(int last) const;
+    QString postedNumbers(int last) const;
+    QString firstRows(const QString &table, int last) const;
+    QString numbered() const;
+    QString unmovedLines(const QString &alias) const;
+
+    Session &m_session;
+    Database &m_db;
+    const QString m_company;
+    // The company as a value that compares with the stored code without a conversion: a number
+    // when it is one.
+    const QString m_companyValue;
+    WorkTable m_marked;
+    WorkTable m_posting;
+    WorkTable m_subNos;
+    WorkTable m_numbers;
+};
+
+} // namespace vant

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "posting_fixture.h"
+
+#include "posting/posting_filters.h"
+#include "posting/posting_job.h"
+#include "posting/voucher_detail.h"
+#include "posting/voucher_grid.h"
+#include "session/accounts_component.h"
+#include "support/accounts_watch.h"
+#include "transfer/transfer_job.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace vant::test {
+
+class PostingRun : public PostingFixture
+{
+protected:
+    void SetUp() override
+    {
+        PostingFixture::SetUp();
+        session->accountsFactory = [this](const QString &progId) {
+            progIds.append(progId);
+            return createAccountsComponent(progId);
+        };
+        accounts.emplace(*session);
+    }
+
+    // The sales/cash vouchers of 10 April as Go lists them, with the given rows marked.
+    VoucherGrid listed(std::initializer_list<int> marked)
+    {
+        VoucherGrid grid;
+        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        for (int row : marked)
+            grid.toggleMark(row);
+        return grid;
+    }
+    QString posted(const QString &columns, int offLineVoucherNo)
+    {
+        return scalar(u"select group_concat(x, '|') from (select %1 as x from accvoucher2026 where OldVoucherNo=%2 "
+                      "order by tsid)"_s.arg(columns).arg(offLineVoucherNo));
+    }
+    int unmoved(int offLineVoucherNo)
+    {
+        return count(u"select count(*) from AccOffLineVoucher where Moved is null and VoucherNo=%1"_s.arg(
+            offLineVoucherNo));
+    }
+    void addPending(int voucherNo, const QString &billRefNo, const QString &remarks)
+    {
+        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+              "values (1,1,1,401,%1,'%2','2026-04-10',500,'INV''7',520,20,'D','CA','12A',5,500,201,'%3')"_s
+                  .arg(QString::number(voucherNo), billRefNo, remarks)});
+    }
+    void addCheque(int voucherNo, const QString &depositDate)
+    {
+        exec({u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+              "values (1,1,1,5,%1,102,401,'000123',500,'2026-04-10','2026-04-15',%2,'R','State Bank','N')"_s
+                  .arg(QString::number(voucherNo), depositDate)});
+    }
+
+    // Records, for each message box, whether a transaction was open while it waited.
+    void watchTransactionAtBoxes()
+    {
+        prompts.beforeMessage = [this] { transactionOpenAtBox << db().inTransaction(); };
+    }
+
+    // The vouchers posted under the default account type, as the window posts them before a key
+    // chooses another.
+    PostingEnd saveTrans(const MarkedVouchers &marked, const PostedVoucher &posted = {})
+    {
+        return PostingJob(*session, 0).SaveTrans(marked, posted);
+    }
+
+    QStringList progIds;
+    std::optional<AccountsWatch> accounts;
+    QList<bool> transactionOpenAtBox;
+};
+
+} // namespace vant::test
