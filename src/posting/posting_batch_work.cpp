@@ -43,6 +43,17 @@ QString companyValue(const QString &companyCode)
     return number ? *number : sqlQuoted(companyCode);
 }
 
+// A column of the off-line line x, or of the off-line row p.
+QString x(const char *column)
+{
+    return QStringLiteral("x.") + QLatin1StringView(column);
+}
+
+QString p(const char *column)
+{
+    return QStringLiteral("p.") + QLatin1StringView(column);
+}
+
 QString anyOf(const QStringList &conditions)
 {
     return QLatin1Char('(') + conditions.join(QStringLiteral(" or ")) + QLatin1Char(')');
@@ -236,7 +247,6 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
 
 QString PostingBatchWork::linesInsert() const
 {
-    const auto x = [](const char *column) { return QStringLiteral("x.") + QLatin1StringView(column); };
     return InsertStatement(QStringLiteral("insert into ") + m_session.VoucherTable + QLatin1Char(' '))
         .set("CompanyCode", text(x("CompanyCode")))
         .set("DivisionCode", text(x("DivisionCode")))
@@ -264,7 +274,6 @@ QString PostingBatchWork::linesInsert() const
 // Filed under the voucher's new number and sub-number, as the cheque and the transfer are.
 QString PostingBatchWork::pendingInsert(int last) const
 {
-    const auto p = [](const char *column) { return QStringLiteral("p.") + QLatin1StringView(column); };
     return InsertStatement(QStringLiteral("insert into AccPending "))
         .set("CompanyCode", text(p("CompanyCode")))
         .set("DivisionCode", text(p("DivisionCode")))
@@ -295,7 +304,6 @@ QString PostingBatchWork::pendingInsert(int last) const
 
 QString PostingBatchWork::chequeInsert(int last) const
 {
-    const auto p = [](const char *column) { return QStringLiteral("p.") + QLatin1StringView(column); };
     return InsertStatement(QStringLiteral("INSERT INTO  AccChequeDetails "))
         .set("CompanyCode", text(p("CompanyCode")))
         .set("LedgerCode", number(p("LedgerCode")))
