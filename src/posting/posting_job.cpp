@@ -7,20 +7,70 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QJsonArray>
+
 namespace vant {
 
 namespace {
 
 const QString kDuplicateMessage = QStringLiteral("VoucherNO is duplicated. Contact Software Vendor...");
 
+QString endName(PostingEnd end)
+{
+    return end == PostingEnd::Completed ? QStringLiteral("completed") : QStringLiteral("failed");
+}
+
 } // namespace
 
 PostingSummary PostingJob::run(const MarkedVouchers &marked, const PostingFeedback &feedback)
 {
+    QJsonArray markedNos;
+    for (const MarkedVoucher &voucher : marked.vouchers)
+        markedNos.append(voucher.offLineNo);
+    RunWatch watch(m_session, QStringLiteral("post"),
+                   {{QStringLiteral("acType"), m_postingAcType}, {QStringLiteral("marked"), markedNos}}, m_mode);
+    watch.watchNumbers(m_session.CompanyCode);
+    QList<int> posted;
+    const PostingSummary summary = post(marked, feedback, posted);
+    const QString failure = summary.end == PostingEnd::Duplicate ? kDuplicateMessage
+                            : summary.end == PostingEnd::NoNumber ? QStringLiteral("Voucher No is 0")
+                                                                  : watch.reportedSince();
+    watch.record().posted = summary.posted;
+    watch.record().failed = notPosted(marked, posted, summary.end, failure);
+    const bool done = summary.end == PostingEnd::Completed && (summary.listedAgain || !feedback.listAgain);
+    m_record = watch.finish(done ? endName(summary.end) : QStringLiteral("failed"), done ? QString() : failure);
+    return summary;
+}
+
+QList<FailedVoucher> PostingJob::notPosted(const MarkedVouchers &marked, const QList<int> &posted, PostingEnd end,
+                                           const QString &failure) const
+{
+    QList<FailedVoucher> failed;
+    const QList<MarkedVoucher> &vouchers = marked.vouchers;
+    for (qsizetype i = 0; i < vouchers.size(); ++i) {
+        const int offLineNo = vouchers.at(i).offLineNo;
+        if (posted.contains(offLineNo))
+            continue;
+        QString reason = QStringLiteral("no line of the company left to post");
+        if (end != PostingEnd::Completed && i == m_lookedAt)
+            reason = failure;
+        else if (end != PostingEnd::Completed && i > m_lookedAt)
+            reason = QStringLiteral("not reached: the run stopped at off-line voucher %1")
+                         .arg(vouchers.value(m_lookedAt).offLineNo);
+        failed << FailedVoucher{QString::number(offLineNo), reason};
+    }
+    if (marked.unreadable && end != PostingEnd::Completed && m_lookedAt == vouchers.size())
+        failed << FailedVoucher{QStringLiteral("(unreadable)"), failure};
+    return failed;
+}
+
+PostingSummary PostingJob::post(const MarkedVouchers &marked, const PostingFeedback &feedback, QList<int> &posted)
+{
     PostingSummary summary;
     summary.marked = marked.rows;
-    summary.end = SaveTrans(marked, [&summary, &feedback](const MarkedVoucher &voucher, int voucherNo) {
+    summary.end = SaveTrans(marked, [&](const MarkedVoucher &voucher, int voucherNo) {
         ++summary.posted;
+        posted << voucher.offLineNo;
         if (feedback.posted)
             feedback.posted(voucher, voucherNo);
     });
@@ -50,6 +100,7 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
         return fail(created.error());
 
     const QList<MarkedVoucher> &vouchers = marked.vouchers;
+    m_lookedAt = 0;
     PostingBatch batch(m_session, *accounts.get(), m_postingAcType);
     for (qsizetype start = 0; start < vouchers.size(); start += PostingBatch::kMaxVouchers) {
         // Each batch is committed before its vouchers are heard of or a box waits for the user.
@@ -60,6 +111,7 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
             if (outcome->voucherNos.at(i) != 0 && posted)
                 posted(vouchers.at(start + i), outcome->voucherNos.at(i));
         }
+        m_lookedAt = start + outcome->voucherNos.size();
         if (!outcome->stop)
             continue;
         switch (outcome->stop->kind) {

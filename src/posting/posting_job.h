@@ -2,6 +2,7 @@
 
 #include "db/outcome.h"
 #include "marked_voucher.h"
+#include "session/run_watch.h"
 
 #include <functional>
 
@@ -49,11 +50,17 @@ class PostingJob
 public:
     // postingAcType: the account type chosen in the posting window (Ctrl+Shift+1/2/0), which the
     // accounts component is given for the sub-voucher numbers.
-    PostingJob(Session &session, int postingAcType) : m_session(session), m_postingAcType(postingAcType) {}
+    PostingJob(Session &session, int postingAcType, RunMode mode = RunMode::Real)
+        : m_session(session), m_postingAcType(postingAcType), m_mode(mode)
+    {
+    }
 
     // The Transfer button: posts the marked vouchers (SaveTrans), then lists the filter again; a
-    // list that fails is reported under "cmdTransfer_Click".
+    // list that fails is reported under "cmdTransfer_Click". The run leaves its record in the
+    // run journal.
     PostingSummary run(const MarkedVouchers &marked, const PostingFeedback &feedback);
+    // What the last run did, as the run journal holds it.
+    const RunRecord &record() const { return m_record; }
 
     // Posts every marked voucher into the year's voucher table under a number from the accounts
     // component, flags the session company's off-line lines of the voucher as moved and copies
@@ -64,10 +71,18 @@ public:
     PostingEnd SaveTrans(const MarkedVouchers &marked, const PostedVoucher &posted = {});
 
 private:
+    PostingSummary post(const MarkedVouchers &marked, const PostingFeedback &feedback, QList<int> &posted);
     PostingEnd fail(const Error &error);
+    // The marked vouchers that the run did not post, each with the reason.
+    QList<FailedVoucher> notPosted(const MarkedVouchers &marked, const QList<int> &posted, PostingEnd end,
+                                   const QString &failure) const;
 
     Session &m_session;
     const int m_postingAcType;
+    const RunMode m_mode;
+    RunRecord m_record;
+    // Marked vouchers that the last SaveTrans looked at before it stopped.
+    qsizetype m_lookedAt = 0;
 };
 
 } // namespace vant

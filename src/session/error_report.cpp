@@ -78,6 +78,8 @@ void ErrorLog::ReportError(const Error &error, const QString &window, const QStr
         file.write(singleByte(entry));
     file.close();
 
+    ++m_reportCount;
+    m_lastReport = procedure + QStringLiteral(": ") + error.description;
     if (show && m_prompts)
         m_prompts->message(errorReportMessage(error), kProgramTitle, PromptIcon::Critical);
 }

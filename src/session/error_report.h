@@ -30,10 +30,15 @@ public:
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const;
 
     const QString &logPath() const { return m_logPath; }
+    // Reports made so far, and the last one as "procedure: message", for the run journal.
+    int reportCount() const { return m_reportCount; }
+    const QString &lastReport() const { return m_lastReport; }
 
 private:
     QString m_logPath;
     UserPrompts *m_prompts;
+    mutable int m_reportCount = 0;
+    mutable QString m_lastReport;
 };
 
 // The report's message text.

@@ -19,8 +19,8 @@ QString productName(const QString &code)
 
 } // namespace
 
-RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &parameters, bool dryRun)
-    : m_session(session)
+RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &parameters, RunMode mode)
+    : m_session(session), m_reportsBefore(session.errorLog.reportCount())
 {
     m_timer.start();
     m_record.when = QDateTime::currentDateTime();
@@ -28,7 +28,7 @@ RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &para
     m_record.product = productName(session.ProductCode);
     m_record.company = session.CompanyCode;
     m_record.job = job;
-    m_record.dryRun = dryRun;
+    m_record.dryRun = mode == RunMode::DryRun;
     m_record.parameters = parameters;
     if (Database *db = session.db())
         db->setChangeTally(&m_tally);
@@ -47,6 +47,11 @@ void RunWatch::watchNumbers(const QString &companyCode)
         if (auto counters = VoucherCounters::read(*db, companyCode))
             m_counters = *counters;
     }
+}
+
+QString RunWatch::reportedSince() const
+{
+    return m_session.errorLog.reportCount() > m_reportsBefore ? m_session.errorLog.lastReport() : QString();
 }
 
 const RunRecord &RunWatch::finish(const QString &result, const QString &message)

@@ -10,13 +10,16 @@ namespace vant {
 
 struct Session;
 
+// A dry run does the whole job in a transaction that its caller then rolls back.
+enum class RunMode { Real, DryRun };
+
 // Watches one run of a job, from its start to its end, and appends its record to the run
 // journal: the rows it changed per table, the numbers it drew and how it ended. Watching only
 // reads; nothing it does can fail the job.
 class RunWatch
 {
 public:
-    RunWatch(Session &session, const QString &job, const QJsonObject &parameters, bool dryRun);
+    RunWatch(Session &session, const QString &job, const QJsonObject &parameters, RunMode mode);
     ~RunWatch();
     RunWatch(const RunWatch &) = delete;
     RunWatch &operator=(const RunWatch &) = delete;
@@ -25,6 +28,8 @@ public:
     // and again at the end.
     void watchNumbers(const QString &companyCode);
     RunRecord &record() { return m_record; }
+    // The last error reported since the watch began ("procedure: message"), or empty.
+    QString reportedSince() const;
 
     // The job ended so: the record is completed and appended to the journal. Call it while the
     // job's work stands, before a dry run is rolled back.
@@ -37,6 +42,7 @@ private:
     QString m_numberingCompany;
     std::optional<VoucherCounters> m_counters;
     QElapsedTimer m_timer;
+    int m_reportsBefore = 0;
     bool m_finished = false;
 };
 

@@ -8,23 +8,34 @@ namespace vant {
 
 bool PurgeJob::ProcessPurgeData()
 {
-    UserPrompts &prompts = m_session.prompts;
-    if (!prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?")))
+    RunWatch watch(m_session, QStringLiteral("purge"), {{QStringLiteral("voucherTable"), m_session.VoucherTable}},
+                   m_mode);
+    if (!m_session.prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"))) {
+        m_record = watch.finish(QStringLiteral("declined"), QStringLiteral("The purge was not confirmed"));
         return false;
+    }
+    const QString failure = purge();
+    m_record = watch.finish(failure.isEmpty() ? QStringLiteral("completed") : QStringLiteral("failed"), failure);
+    return failure.isEmpty();
+}
+
+QString PurgeJob::purge()
+{
+    UserPrompts &prompts = m_session.prompts;
     // A component that cannot be created is reported here; the purge then fails on none.
     AccountsGuard accounts(m_session);
     accounts.AccountsObjectCreation();
     const Outcome<AccountsComponent *> component = accounts.component();
     const Status purged = component ? (*component)->PURGEDATA(m_session.VoucherTable) : Status(component.error());
     if (!purged) {
-        prompts.message(QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
-                            + QString::number(purged.error().number) + QStringLiteral(": ")
-                            + purged.error().description,
-                        kProgramTitle, PromptIcon::Critical);
-        return false;
+        const QString failure = QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
+                                + QString::number(purged.error().number) + QStringLiteral(": ")
+                                + purged.error().description;
+        prompts.message(failure, kProgramTitle, PromptIcon::Critical);
+        return failure;
     }
     prompts.message(QStringLiteral("Purge Data Completed"));
-    return true;
+    return QString();
 }
 
 } // namespace vant

@@ -44,11 +44,38 @@ void notify(const std::function<void(Args...)> &hook, Args... args)
         hook(args...);
 }
 
+QString endName(TransferEnd end)
+{
+    switch (end) {
+    case TransferEnd::Completed: return QStringLiteral("completed");
+    case TransferEnd::Stopped: return QStringLiteral("stopped");
+    case TransferEnd::Refused: return QStringLiteral("refused");
+    case TransferEnd::Declined: return QStringLiteral("declined");
+    case TransferEnd::Failed: break;
+    }
+    return QStringLiteral("failed");
+}
+
 } // namespace
 
 TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
 {
+    const QJsonObject parameters{{QStringLiteral("source"), m_request.source()},
+                                 {QStringLiteral("destination"), m_request.destination()},
+                                 {QStringLiteral("from"), m_request.from.toString(Qt::ISODate)},
+                                 {QStringLiteral("to"), m_request.to.toString(Qt::ISODate)}};
+    RunWatch watch(m_session, QStringLiteral("transfer"), parameters, m_mode);
+    watch.watchNumbers(m_request.destination());
+    QString refusal;
+    const TransferEnd end = processSteps(feedback, refusal);
+    m_record = watch.finish(endName(end), refusal.isEmpty() ? watch.reportedSince() : refusal);
+    return end;
+}
+
+TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString &refusalMessage)
+{
     if (const auto refusal = check()) {
+        refusalMessage = refusal->message;
         if (refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
         m_session.prompts.message(refusal->message);
@@ -64,8 +91,10 @@ TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
     const Outcome<bool> confirmed = confirmOverwrite();
     if (!confirmed)
         return failed(confirmed.error());
-    if (!*confirmed)
+    if (!*confirmed) {
+        refusalMessage = QStringLiteral("The period's earlier copy was kept: an overwrite question was answered No");
         return TransferEnd::Declined;
+    }
     const Outcome<TransferEnd> end = run(feedback);
     notify(feedback.runOver);
     return end ? *end : failed(end.error());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
+#include "session/run_watch.h"
 #include "transfer_request.h"
 
 #include <functional>
@@ -38,13 +39,19 @@ enum class TransferEnd {
 
 // The Account Transfer of one request as every front end runs it: the checks, the count of the
 // rows for the progress bar, the overwrite questions and the run, each box through the session's
-// prompts. Nothing is changed unless the run completes.
+// prompts. Nothing is changed unless the run completes. Every request leaves its record in the
+// run journal.
 class TransferJob
 {
 public:
-    TransferJob(Session &session, TransferRequest request) : m_session(session), m_request(std::move(request)) {}
+    TransferJob(Session &session, TransferRequest request, RunMode mode = RunMode::Real)
+        : m_session(session), m_request(std::move(request)), m_mode(mode)
+    {
+    }
 
     const TransferRequest &request() const { return m_request; }
+    // What the last Processtransfer did, as the run journal holds it.
+    const RunRecord &record() const { return m_record; }
 
     // The Transfer button: every step below in turn, up to the first that stops the request.
     TransferEnd Processtransfer(const TransferFeedback &feedback);
@@ -65,6 +72,8 @@ public:
     Outcome<TransferEnd> run(const TransferFeedback &feedback);
 
 private:
+    // Processtransfer's steps; a refusal's message is kept for the journal.
+    TransferEnd processSteps(const TransferFeedback &feedback, QString &refusal);
     // True when the company (its code as held) has a voucher dated in the request's period.
     bool CheckTransAvail(const QString &companyCode);
     // A failure from the counting on: logged under Processtransfer, its description shown.
@@ -72,6 +81,8 @@ private:
 
     Session &m_session;
     const TransferRequest m_request;
+    const RunMode m_mode;
+    RunRecord m_record;
 };
 
 } // namespace vant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/accounts_schema.h"
 #include "support/qt_printers.h"
 #include "support/test_database.h"
 #include "support/test_environment.h"
@@ -51,6 +52,22 @@ protected:
     }
     void execute(const QStringList &statements) { TestDatabase::exec(*m_connection, statements); }
     QString scalar(const QString &statement) { return TestDatabase::scalar(*m_connection, statement); }
+    // Every row of every table, counters included: what a dry run must leave as it was.
+    QString dump()
+    {
+        QString rows;
+        for (const Table &table : accountsTables({QStringLiteral("2026")})) {
+            auto rs = m_connection->openRecordset(QStringLiteral("select * from ") + table.name);
+            EXPECT_TRUE(rs) << table.name.toStdString();
+            for (; rs && !rs->eof(); rs->moveNext()) {
+                rows += table.name;
+                for (int i = 0; i < rs->fieldCount(); ++i)
+                    rows += QLatin1Char('|') + rs->text(i);
+                rows += QLatin1Char('\n');
+            }
+        }
+        return rows;
+    }
     QStringList logLines() const
     {
         QFile log(m_programDir.filePath(QStringLiteral("vantlog.txt")));

@@ -84,6 +84,43 @@ TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVouc
     EXPECT_EQ(notShadow.err, u"Destination Company Not Correct\n"_s);
 }
 
+// Known before: the dry run does the whole transfer and undoes it. Known after: both runs are in
+// the journal with the same rows and numbers.
+TEST_F(VantctlJournalTest, ATransferDryRunChangesNothingAndTheJournalHoldsBothRuns)
+{
+    const QString before = dump();
+    const CtlRun dry = transferMay(u" --dry-run"_s);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"Copied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo Traders (1) into "
+                                 u"Kormo Shadow One (2).\nDry run: nothing was changed. The run would succeed; it "
+                                 u"would leave:\n"_s))
+        << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"  AccPending: 1 added\n"_s)) << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"  accvoucher2026: 3 added\n"_s));
+    EXPECT_EQ(dump(), before);
+
+    ASSERT_EQ(transferMay().exitCode, 0);
+    EXPECT_NE(dump(), before);
+    const QStringList lines = run(u"history --json"_s.split(u' ')).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject dryRecord = QJsonDocument::fromJson(lines.at(0).toUtf8()).object();
+    const QJsonObject record = QJsonDocument::fromJson(lines.at(1).toUtf8()).object();
+    EXPECT_TRUE(dryRecord.value(u"dryRun"_s).toBool());
+    EXPECT_FALSE(record.value(u"dryRun"_s).toBool());
+    EXPECT_EQ(record.value(u"user"_s).toString(), u"Admin"_s);
+    EXPECT_EQ(record.value(u"parameters"_s).toObject().value(u"destination"_s).toString(), u"2"_s);
+    for (const QString &key : {u"tables"_s, u"numbers"_s, u"result"_s, u"job"_s})
+        EXPECT_EQ(dryRecord.value(key), record.value(key)) << key.toStdString();
+    EXPECT_FALSE(record.value(u"numbers"_s).toObject().isEmpty());
+
+    // A refused dry run says why and that the real run would not succeed either.
+    const CtlRun refused = runAsAdmin(u"transfer --dest 2 --from 2026-07-01 --to 2026-07-31 --dry-run --json"_s.split(u' '));
+    EXPECT_EQ(refused.exitCode, 1);
+    const QJsonObject refusal = QJsonDocument::fromJson(refused.out.toUtf8()).object();
+    EXPECT_EQ(refusal.value(u"result"_s).toString(), u"refused"_s);
+    EXPECT_EQ(refusal.value(u"message"_s).toString(), u"No Transaction to Transfer for this period"_s);
+}
+
 TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
 {
     QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());

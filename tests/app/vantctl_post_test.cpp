@@ -1,6 +1,9 @@
 // vantctl post: the posting window's list, the chosen vouchers marked, posted and numbered.
 #include "vantctl_fixture.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace vant::test {
 namespace {
 
@@ -91,6 +94,47 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
     EXPECT_EQ(moved(), u"701"_s);
     EXPECT_EQ(posted(), u"1:7011:1,1:7012:1"_s);
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s);
+}
+
+// The dry run is the real run undone: the same rows and numbers, and nothing left behind.
+TEST_F(VantctlPostTest, ADryRunPostsNothingAndTellsWhatTheRunWould)
+{
+    const QString before = dump();
+    const CtlRun dry = post(u"--all --dry-run"_s);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"2 vouchers posted.\n0 vouchers of the list still waiting.\nDry run: nothing was "
+                                 u"changed. The run would succeed; it would leave:\n"_s))
+        << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.endsWith(u"  voucher numbers 1-2\n  sub-numbers of voucher code 5 (2026) 1\n"
+                                 u"  sub-numbers of voucher code 14 (2026) 1\n  vouchers posted 2\n"_s))
+        << dry.out.toStdString();
+    EXPECT_EQ(dump(), before);
+
+    const QJsonObject dryRecord = QJsonDocument::fromJson(post(u"--all --dry-run --json"_s).out.toUtf8()).object();
+    EXPECT_EQ(dump(), before);
+    const CtlRun real = post(u"--all --json"_s);
+    EXPECT_EQ(real.exitCode, 0);
+    const QJsonObject record = QJsonDocument::fromJson(real.out.toUtf8()).object();
+    EXPECT_TRUE(dryRecord.value(u"dryRun"_s).toBool());
+    EXPECT_FALSE(record.value(u"dryRun"_s).toBool());
+    EXPECT_EQ(record.value(u"posted"_s).toInt(), 2);
+    for (const QString &key : {u"tables"_s, u"numbers"_s, u"posted"_s, u"failed"_s, u"result"_s})
+        EXPECT_EQ(dryRecord.value(key), record.value(key)) << key.toStdString();
+    EXPECT_EQ(moved(), u"701,702"_s);
+}
+
+TEST_F(VantctlPostTest, ADryRunThatFailsNamesTheVoucherAndWhy)
+{
+    execute({u"create trigger refuse_702 before insert on accvoucher2026 when new.OldVoucherNo = 7021 "
+             "begin select raise(abort, 'voucher refused'); end"_s});
+    const QString before = dump();
+    const CtlRun dry = post(u"--all --dry-run"_s);
+    EXPECT_EQ(dry.exitCode, 1);
+    EXPECT_TRUE(dry.out.contains(u"The run would not succeed; it would leave:\n"_s)) << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"  vouchers posted 1\n  voucher 702 not posted: SaveTrans: "_s))
+        << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"voucher refused"_s));
+    EXPECT_EQ(dump(), before);
 }
 
 } // namespace

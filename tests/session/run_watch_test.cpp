@@ -1,3 +1,4 @@
+#include "session/accounts_guard.h"
 #include "session/products.h"
 #include "session/run_journal.h"
 #include "session/run_watch.h"
@@ -21,13 +22,13 @@ protected:
         m_session.UserName = u"Admin"_s;
         m_session.ProductCode = products().first().code;
         m_session.CompanyCode = u"1"_s;
-        ASSERT_TRUE(AccountsObjectCreation(m_session));
+        ASSERT_TRUE(m_accounts.AccountsObjectCreation());
     }
 
     // What a job does with the numbering: voucher numbers 42 and 43, sub-numbers 1 and 2 of code 5.
     void drawNumbers()
     {
-        AccountsComponent &accounts = *m_session.AccountsObject;
+        AccountsComponent &accounts = *m_accounts.get();
         for (int i = 0; i < 2; ++i) {
             const Outcome<int> voucherNo = accounts.GetMaxVoucherNo(u"accvoucher2026"_s, 2);
             const Outcome<int> serial = accounts.GetMaxSubVNo(5, 2, 1, u"2026"_s);
@@ -38,6 +39,8 @@ protected:
                  "values (2,%1,'2026-05-01',5,%2)"_s.arg(*voucherNo).arg(*serial));
         }
     }
+
+    AccountsGuard m_accounts{m_session};
 };
 
 // A dry run's record tells what the job did, though all of it is then undone.
@@ -47,7 +50,7 @@ TEST_F(RunWatchTest, RecordsTheRowsAndNumbersOfTheRunAndAppendsItToTheJournal)
     TransactionGuard dryRun(*m_session.db());
     ASSERT_TRUE(dryRun.begin());
     {
-        RunWatch watch(m_session, u"transfer"_s, {{u"dest"_s, u"2"_s}}, true);
+        RunWatch watch(m_session, u"transfer"_s, {{u"dest"_s, u"2"_s}}, RunMode::DryRun);
         watch.watchNumbers(u"2"_s);
         {
             // The job's own transaction: a part rolled back leaves nothing in the record.

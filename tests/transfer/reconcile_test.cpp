@@ -74,7 +74,7 @@ TEST_F(ReconcileTest, EveryDifferenceNamesItsVoucher)
          "values (2,9,'2026-04-20',101,'D',10,1,77)"_s,
          {u"1/77/9: the source has no such voucher in the period"_s}},
         {u"delete from AccPending where CompanyCode=2"_s,
-         {u"/11/: bill-wise rows: 1 of 250.50 in the source, 0 of 0.00 in the copy"_s}},
+         {u"/11/1: bill-wise rows: 1 of 250.50 in the source, 0 of 0.00 in the copy"_s}},
         {u"update AccChequeDetails set ChequeAmount=5 where CompanyCode=2"_s,
          {u"/12/2: cheque rows: 1 of 500.00 in the source, 1 of 5.00 in the copy"_s}},
     };

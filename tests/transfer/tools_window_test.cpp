@@ -1,5 +1,6 @@
 #include "transfer_fixture.h"
 
+#include "session/run_journal.h"
 #include "transfer/company_box.h"
 #include "transfer/frm_vant_tools.h"
 
@@ -181,9 +182,10 @@ TEST_F(ToolsWindowTest, OverwriteAnsweredNoChangesNothing)
 TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
 {
     openReady();
-    ASSERT_TRUE(db().beginTransaction());
+    // The checks, the count and the overwrite test send seven statements; the run's begin is next.
+    db().failStatement(8);
     process()->click();
-    ASSERT_TRUE(db().rollbackTransaction());
+    db().failStatement(0);
     EXPECT_EQ(prompts.boxes().value(0).icon, PromptIcon::None);
     EXPECT_EQ(logLines().mid(logLines().size() - 2),
               QStringList({u"ErrMessage : "_s + prompts.texts().value(0),
@@ -198,6 +200,14 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_FALSE(process()->isEnabled());
     EXPECT_FALSE(control("prgStatus")->isVisible());
     EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
+
+    // The window's runs are in the run journal, each with how it ended.
+    const auto records = RunJournal(RunJournal::defaultPath(), session.errorLog).read({QString(), QDate(), 2});
+    ASSERT_TRUE(records && records->size() == 2);
+    EXPECT_EQ(records->at(0).value(u"result"_s).toString(), u"failed"_s);
+    EXPECT_TRUE(records->at(0).value(u"message"_s).toString().startsWith(u"Processtransfer: "_s));
+    EXPECT_EQ(records->at(1).value(u"result"_s).toString(), u"completed"_s);
+    EXPECT_FALSE(records->at(1).value(u"dryRun"_s).toBool());
 }
 
 // A count that fails must not pass for "nothing to overwrite": the request stops, says why,

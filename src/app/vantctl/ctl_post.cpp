@@ -76,8 +76,9 @@ bool hasDivision(Session &session, int code)
 
 } // namespace
 
-int runPost(Session &session, const PostOptions &options, QTextStream &out)
+int runPost(Session &session, const PostOptions &options, JobOutput &output)
 {
+    QTextStream &out = output.out;
     if (!hasDivision(session, options.division))
         return kRefused;
     const VoucherFilter filter{options.division, options.date, options.voucherType, options.transType};
@@ -103,7 +104,9 @@ int runPost(Session &session, const PostOptions &options, QTextStream &out)
     // As after Transfer in the window: the list again, now without the posted vouchers.
     feedback.listAgain = [&] { return LoadOffLineVouchers(session, filter, grid); };
     // No window's keys choose the account type here: the posting's default stands.
-    const PostingSummary summary = PostingJob(session, 0).run(grid.markedVouchers(), feedback);
+    PostingJob job(session, 0, output.mode);
+    const PostingSummary summary = job.run(grid.markedVouchers(), feedback);
+    output.record = job.record().toJson();
     if (!summary.listedAgain)
         return kRefused;
     int waiting = 0;

@@ -20,12 +20,15 @@ int postedOffLineLines(Session &session)
 
 } // namespace
 
-int runPurge(Session &session, QTextStream &out)
+int runPurge(Session &session, JobOutput &output)
 {
     const int before = postedOffLineLines(session);
-    if (!PurgeJob(session).ProcessPurgeData())
+    PurgeJob job(session, output.mode);
+    const bool purged = job.ProcessPurgeData();
+    output.record = job.record().toJson();
+    if (!purged)
         return kRefused;
-    out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
+    output.out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
         << session.CompanyName << " (" << session.CompanyCode << ").\n";
     return kDone;
 }

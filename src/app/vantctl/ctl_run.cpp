@@ -42,9 +42,9 @@ int runCommand(Session &session, const Request &request, QTextStream &out, bool 
 {
     switch (request.command) {
     case Command::Check: return runCheck(session, request.json, out);
-    case Command::Transfer: return runTransfer(session, request.transfer, out, terminal);
-    case Command::Purge: return runPurge(session, out);
-    case Command::Post: return runPost(session, request.post, out);
+    case Command::Transfer:
+    case Command::Purge:
+    case Command::Post: return runJob(session, request, out, terminal);
     case Command::Reconcile: return runReconcile(session, request.transfer, request.json, out);
     case Command::History:
     case Command::None: break;

@@ -28,11 +28,13 @@ int copiedVoucherRows(Session &session, const TransferRequest &request)
 
 } // namespace
 
-int runTransfer(Session &session, const TransferOptions &options, QTextStream &out, bool terminal)
+int runTransfer(Session &session, const TransferOptions &options, JobOutput &output)
 {
-    TransferJob job(session, {session.CompanyCode, heldDestinationCode(session, options.destination), options.from,
-                              options.to});
-    ProgressMeter meter(out, terminal);
+    TransferJob job(session,
+                    {session.CompanyCode, heldDestinationCode(session, options.destination), options.from, options.to},
+                    output.mode);
+    QTextStream &out = output.out;
+    ProgressMeter meter(out, output.terminal);
     TransferFeedback feedback;
     feedback.counted = [&meter](int rows) { meter.setMaximum(rows); };
     feedback.caption = [&meter](const QString &caption) { meter.caption(caption); };
@@ -40,7 +42,9 @@ int runTransfer(Session &session, const TransferOptions &options, QTextStream &o
     feedback.advance = [&meter](int rows) { meter.advance(rows); };
     // The bar's line ends before a failure of the run is reported.
     feedback.runOver = [&meter] { meter.finish(); };
-    if (job.Processtransfer(feedback) != TransferEnd::Completed)
+    const TransferEnd end = job.Processtransfer(feedback);
+    output.record = job.record().toJson();
+    if (end != TransferEnd::Completed)
         return kRefused;
     const TransferRequest &request = job.request();
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "

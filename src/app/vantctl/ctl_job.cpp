@@ -1,0 +1,61 @@
+#include "ctl_commands.h"
+
+#include "session/run_record.h"
+#include "session/session.h"
+#include "session/user_prompts.h"
+
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace vant::ctl {
+
+namespace {
+
+int runJobCommand(Session &session, const Request &request, JobOutput &output)
+{
+    switch (request.command) {
+    case Command::Transfer: return runTransfer(session, request.transfer, output);
+    case Command::Post: return runPost(session, request.post, output);
+    case Command::Purge: return runPurge(session, output);
+    default: break;
+    }
+    return kUsageError;
+}
+
+// What a dry run did, undone: the rows per table, the numbers drawn and what was refused.
+void writeDryRun(QTextStream &out, const QJsonObject &record, int status)
+{
+    out << "Dry run: nothing was changed. The run "
+        << (status == kDone ? "would succeed" : "would not succeed") << "; it would leave:\n";
+    for (const QString &line : describeRecord(record))
+        out << line << '\n';
+}
+
+} // namespace
+
+int runJob(Session &session, const Request &request, QTextStream &out, bool terminal)
+{
+    // With --json the job's own lines give way to its record.
+    QString discarded;
+    QTextStream quiet(&discarded);
+    JobOutput output{request.json ? quiet : out, terminal && !request.json,
+                     request.dryRun ? RunMode::DryRun : RunMode::Real};
+    // A dry run holds the whole job in a transaction of its own and undoes it: the job's
+    // transactions become savepoints inside it.
+    TransactionGuard dryRun(*session.db());
+    if (request.dryRun) {
+        if (const Status begun = dryRun.begin(); !begun) {
+            session.prompts.message(begun.error().description);
+            return kRefused;
+        }
+    }
+    const int status = runJobCommand(session, request, output);
+    dryRun.rollback();
+    if (request.json)
+        out << QJsonDocument(output.record).toJson(QJsonDocument::Indented);
+    else if (request.dryRun && !output.record.isEmpty())
+        writeDryRun(out, output.record, status);
+    return status;
+}
+
+} // namespace vant::ctl
