@@ -116,6 +116,15 @@ TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
     EXPECT_EQ(refused.out, QString());
     EXPECT_EQ(scalar(remaining), u"1:501,2:501,3:502"_s);
 
+    // The dry run purges and undoes it, then tells what the purge would remove.
+    const QString before = dump();
+    const CtlRun dry = runAsAdmin({u"purge"_s, u"--yes"_s, u"--dry-run"_s});
+    EXPECT_EQ(dry.exitCode, 0);
+    EXPECT_EQ(dry.out, u"Purged 2 posted off-line voucher lines of Kormo Traders (1).\nDry run: nothing was changed. "
+                       u"The run would succeed; it would leave:\n  AccOffLinePending: 1 removed\n"
+                       u"  AccOffLineVoucher: 2 removed\n"_s);
+    EXPECT_EQ(dump(), before);
+
     const CtlRun run = runAsAdmin({u"purge"_s, u"--yes"_s});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, question + u"Yes (--yes)\nPurge Data Completed\n"_s);
