@@ -180,7 +180,7 @@ QStringList jobNames()
 bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run)
 {
     Bench bench(databaseFile);
-    if (!bench.session.DBConnection)
+    if (!bench.session.dbConnection)
         return false;
     bool done = false;
     if (job == u"transfer")

@@ -45,13 +45,13 @@ struct Bench
 
     Bench(const QString &file) : session(prompts, QDir(QFileInfo(file).absolutePath()).filePath(QStringLiteral("vantlog.txt")))
     {
-        session.DBConnection = connectDatabase(file);
-        session.QuoteChar = QStringLiteral("'");
-        session.ProductCode = QStringLiteral("Accounts");
-        if (session.DBConnection)
+        session.dbConnection = connectDatabase(file);
+        session.quoteChar = QStringLiteral("'");
+        session.productCode = QStringLiteral("Accounts");
+        if (session.dbConnection)
             DefaultCompanySet(session);
     }
-    Database &db() { return *session.DBConnection; }
+    Database &db() { return *session.dbConnection; }
     void start()
     {
         statementsAtStart = db().statementCount();

@@ -36,7 +36,7 @@ struct Fixture
         auto db = vant::Database::open({QStringLiteral("SQLite"), folder.path(), QStringLiteral("fuzz.db"), QString(),
                                         QString(), QString()});
         if (db)
-            session->DBConnection = std::move(*db);
+            session->dbConnection = std::move(*db);
     }
 
     std::unique_ptr<QCoreApplication> app;

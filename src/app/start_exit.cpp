@@ -16,12 +16,12 @@ Program::~Program()
     delete m_login;
 }
 
-FrmDB *Program::loginWindow() const
+LoginWindow *Program::loginWindow() const
 {
     return m_login;
 }
 
-FrmMain *Program::mainWindow() const
+MainWindow *Program::mainWindow() const
 {
     return m_main.get();
 }
@@ -36,10 +36,10 @@ void Program::start()
     // Between the login window and the main window no window is open; the run decides
     // itself when it is over.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    m_login = new FrmDB(m_session);
-    connect(m_login, &FrmDB::loggedIn, this, &Program::showMainWindow);
-    connect(m_login, &FrmDB::exitRequested, this, &Program::ExitApplication);
-    connect(m_login, &FrmDB::programEnds, this, &Program::end);
+    m_login = new LoginWindow(m_session);
+    connect(m_login, &LoginWindow::loggedIn, this, &Program::showMainWindow);
+    connect(m_login, &LoginWindow::exitRequested, this, &Program::ExitApplication);
+    connect(m_login, &LoginWindow::programEnds, this, &Program::end);
     m_login->show();
 }
 
@@ -51,10 +51,10 @@ void Program::showMainWindow()
     m_login->deleteLater();
     m_login = nullptr;
 
-    m_main = std::make_unique<FrmMain>(m_session);
+    m_main = std::make_unique<MainWindow>(m_session);
     m_main->setWindowModality(Qt::ApplicationModal);
-    connect(m_main.get(), &FrmMain::exitRequested, this, &Program::ExitApplication);
-    connect(m_main.get(), &FrmMain::closed, this, &Program::end);
+    connect(m_main.get(), &MainWindow::exitRequested, this, &Program::ExitApplication);
+    connect(m_main.get(), &MainWindow::closed, this, &Program::end);
     m_main->show();
 }
 

@@ -8,8 +8,8 @@
 
 namespace vant {
 
-class FrmDB;
-class FrmMain;
+class LoginWindow;
+class MainWindow;
 struct Session;
 
 // One run of the program: the login window first, then the main window shown modally;
@@ -33,8 +33,8 @@ public:
     // job that made it, so none is left to release.
     void ExitApplication();
 
-    FrmDB *loginWindow() const;
-    FrmMain *mainWindow() const;
+    LoginWindow *loginWindow() const;
+    MainWindow *mainWindow() const;
     bool hasEnded() const { return m_ended; }
 
 private:
@@ -45,8 +45,8 @@ private:
 
     Session &m_session;
     EndHook m_end;
-    QPointer<FrmDB> m_login;
-    std::unique_ptr<FrmMain> m_main;
+    QPointer<LoginWindow> m_login;
+    std::unique_ptr<MainWindow> m_main;
     bool m_ended = false;
 };
 

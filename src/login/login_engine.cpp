@@ -74,10 +74,10 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
         return stayAt(Focus::Password);
     }
 
-    session.ProductCode = product->code;
-    session.ProductDBKey = product->dbKey;
+    session.productCode = product->code;
+    session.productDbKey = product->dbKey;
 
-    switch (ConnectDatabase(session, session.ProductDBKey)) {
+    switch (ConnectDatabase(session, session.productDbKey)) {
     case ConnectResult::ProgramEnds:
         return {Next::EndAtOnce, Focus::Unchanged};
     case ConnectResult::Refused:
@@ -106,7 +106,7 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
         session.prompts.message(*mismatch, kLoginTitle, PromptIcon::Critical);
         return {Next::ExitApplication, Focus::Unchanged};
     }
-    session.UserName = entry.userName.trimmed();
+    session.userName = entry.userName.trimmed();
     return {Next::ShowMain, Focus::Unchanged};
 }
 

@@ -35,7 +35,7 @@ bool isEnter(int key)
 
 } // namespace
 
-FrmDB::FrmDB(Session &session, QWidget *parent)
+LoginWindow::LoginWindow(Session &session, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
       m_session(session),
@@ -89,7 +89,7 @@ FrmDB::FrmDB(Session &session, QWidget *parent)
     m_txtUserName->setFocus();
 }
 
-void FrmDB::layOut()
+void LoginWindow::layOut()
 {
     setFixedSize(twipsToPixels(kClientWidth, this), twipsToPixels(kClientHeight, this));
 
@@ -105,7 +105,7 @@ void FrmDB::layOut()
         move(display->availableGeometry().center() - rect().center());
 }
 
-void FrmDB::FillProductList()
+void LoginWindow::FillProductList()
 {
     m_cboProductName->clear();
     m_cboProductName->addItems(vant::FillProductList(m_session.prompts));
@@ -113,7 +113,7 @@ void FrmDB::FillProductList()
         m_cboProductName->setCurrentIndex(0);
 }
 
-void FrmDB::DoLogin()
+void LoginWindow::DoLogin()
 {
     const LoginEntry entry{m_cboProductName->currentIndex() >= 0 ? m_cboProductName->currentText() : QString(),
                            m_txtUserName->text(), m_txtPassword->text()};
@@ -148,7 +148,7 @@ void FrmDB::DoLogin()
     }
 }
 
-bool FrmDB::eventFilter(QObject *watched, QEvent *event)
+bool LoginWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *field = qobject_cast<QWidget *>(watched);
@@ -160,7 +160,7 @@ bool FrmDB::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The window's key preview; true when the key is used up here.
-bool FrmDB::fieldKeyDown(QWidget *field, int key)
+bool LoginWindow::fieldKeyDown(QWidget *field, int key)
 {
     if (key == Qt::Key_Escape) {
         emit exitRequested();
@@ -186,7 +186,7 @@ bool FrmDB::fieldKeyDown(QWidget *field, int key)
     return false;
 }
 
-void FrmDB::closeEvent(QCloseEvent *event)
+void LoginWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit programEnds();

@@ -12,12 +12,12 @@ struct Session;
 
 // frmDB, the login window: the product list, the user name and the password. The
 // window sees every key before its fields; Enter in the password box runs the login.
-class FrmDB : public QWidget
+class LoginWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit FrmDB(Session &session, QWidget *parent = nullptr);
+    explicit LoginWindow(Session &session, QWidget *parent = nullptr);
 
     // Lists the products whose database is configured; the first one is selected.
     void FillProductList();

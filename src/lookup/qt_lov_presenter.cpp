@@ -1,6 +1,6 @@
 #include "qt_lov_presenter.h"
 
-#include "frm_lov_result.h"
+#include "lov_window.h"
 
 #include "widgets/activation_return.h"
 
@@ -9,7 +9,7 @@ namespace vant {
 void QtLovPresenter::present(LovController &controller)
 {
     const ActivationReturn activation;
-    FrmLovResult window(controller, m_parent);
+    LovWindow window(controller, m_parent);
     window.exec();
 }
 

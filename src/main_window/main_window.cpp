@@ -20,7 +20,7 @@ constexpr int kInitialHeight = 7200;
 
 } // namespace
 
-FrmMain::FrmMain(Session &session, QWidget *parent)
+MainWindow::MainWindow(Session &session, QWidget *parent)
     : QMainWindow(parent), m_session(session), m_mnuProcess(menuBar()->addMenu(QStringLiteral("&Process")))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -31,22 +31,22 @@ FrmMain::FrmMain(Session &session, QWidget *parent)
     connect(addEntry(QStringLiteral("mnuAccountTransfer"), QStringLiteral("Account Transfer")), &QAction::triggered,
             this, [this] { VantToolsLoad(1); });
     connect(addEntry(QStringLiteral("mnuAccountsPosting"), QStringLiteral("Accounts Posting")), &QAction::triggered,
-            this, &FrmMain::AccountPostLoad);
+            this, &MainWindow::AccountPostLoad);
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
     connect(addEntry(QStringLiteral("mnuPurgedata"), QStringLiteral("Purge Data")), &QAction::triggered, this,
             [this] { VantToolsLoad(0); });
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     connect(addEntry(QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
-            &FrmMain::exitRequested);
+            &MainWindow::exitRequested);
 
     // The window opens with or without a default company; the jobs then see an empty context.
     DefaultCompanySet(m_session);
 
     // Whose books are open, and who works on them, stays in sight.
     const std::pair<const char *, QString> fields[] = {
-        {"lblCompany", QStringLiteral("Company: ") + m_session.CompanyName},
-        {"lblFinancialYear", QStringLiteral("Financial Year: ") + m_session.FinancialYear},
-        {"lblUser", QStringLiteral("User: ") + m_session.UserName},
+        {"lblCompany", QStringLiteral("Company: ") + m_session.companyName},
+        {"lblFinancialYear", QStringLiteral("Financial Year: ") + m_session.financialYear},
+        {"lblUser", QStringLiteral("User: ") + m_session.userName},
     };
     for (const auto &[name, text] : fields) {
         auto *field = new QLabel(text, statusBar());
@@ -55,24 +55,24 @@ FrmMain::FrmMain(Session &session, QWidget *parent)
     }
 }
 
-QAction *FrmMain::addEntry(const QString &name, const QString &caption)
+QAction *MainWindow::addEntry(const QString &name, const QString &caption)
 {
     QAction *entry = m_mnuProcess->addAction(caption);
     entry->setObjectName(name);
     return entry;
 }
 
-void FrmMain::VantToolsLoad(int mode)
+void MainWindow::VantToolsLoad(int mode)
 {
     vant::VantToolsLoad(m_session, mode, this);
 }
 
-void FrmMain::AccountPostLoad()
+void MainWindow::AccountPostLoad()
 {
     showAccountsPosting(m_session, this);
 }
 
-void FrmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit closed();

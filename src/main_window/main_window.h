@@ -10,13 +10,13 @@ namespace vant {
 struct Session;
 
 // frmMain, the window the user works from: one menu that starts each job modally.
-class FrmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // Loads the default company's context into the session.
-    explicit FrmMain(Session &session, QWidget *parent = nullptr);
+    explicit MainWindow(Session &session, QWidget *parent = nullptr);
 
     // Opens a fresh tools window: 1 Account Transfer, 0 Purge Data.
     void VantToolsLoad(int mode);

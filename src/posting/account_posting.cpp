@@ -1,6 +1,6 @@
 #include "account_posting.h"
 
-#include "frm_account_post.h"
+#include "posting_window.h"
 
 #include <QPointer>
 
@@ -8,13 +8,13 @@ namespace vant {
 
 void showAccountsPosting(Session &session, QWidget *parent)
 {
-    static QPointer<frmAccountPost> shown;
+    static QPointer<PostingWindow> shown;
     if (shown) {
         shown->raise();
         shown->activateWindow();
         return;
     }
-    frmAccountPost window(session, parent);
+    PostingWindow window(session, parent);
     shown = &window;
     window.exec();
 }

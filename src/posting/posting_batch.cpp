@@ -18,7 +18,7 @@ Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QLi
         return plan;
     const int company = leadingInt(toPost.first().second);
     const Outcome<VoucherNoBlock> numbers =
-        m_accounts.GetMaxVoucherNoBlock(m_session.VoucherTable, company, int(toPost.size()));
+        m_accounts.GetMaxVoucherNoBlock(m_session.voucherTable, company, int(toPost.size()));
     if (!numbers)
         return numbers.error();
     plan.firstVoucherNo = numbers->first;
@@ -62,7 +62,7 @@ Status PostingBatch::write(PostingBatchWork &work, const QString &lineCompany, c
     QList<std::pair<int, int>> lastSubNos;
     for (const auto &[code, count] : std::as_const(*codes)) {
         const Outcome<int> first =
-            m_accounts.GetMaxSubVNoBlock(code, company, m_postingAcType, m_session.FinancialYear, count);
+            m_accounts.GetMaxSubVNoBlock(code, company, m_postingAcType, m_session.financialYear, count);
         if (!first)
             return first.error();
         firstSubNos.append({code, *first});
@@ -72,7 +72,7 @@ Status PostingBatch::write(PostingBatchWork &work, const QString &lineCompany, c
         return numbered;
     if (Status copied = work.copy(plan.last); !copied)
         return copied;
-    if (Status updated = m_accounts.UpdateVoucherNo(plan.firstVoucherNo + plan.last - 1, m_session.CompanyCode);
+    if (Status updated = m_accounts.UpdateVoucherNo(plan.firstVoucherNo + plan.last - 1, m_session.companyCode);
         !updated)
         return updated;
     return work.recordSubNumbers(lastSubNos, lineCompany);

@@ -62,8 +62,8 @@ QString anyOf(const QStringList &conditions)
 } // namespace
 
 PostingBatchWork::PostingBatchWork(Session &session, Database &db)
-    : m_session(session), m_db(db), m_company(QStringLiteral("'") + session.CompanyCode + QLatin1Char('\'')),
-      m_companyValue(companyValue(session.CompanyCode)),
+    : m_session(session), m_db(db), m_company(QStringLiteral("'") + session.companyCode + QLatin1Char('\'')),
+      m_companyValue(companyValue(session.companyCode)),
       m_marked(db, QStringLiteral("VantMarked"),
                QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
       m_posting(db, QStringLiteral("VantPosting"),
@@ -247,7 +247,7 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
 
 QString PostingBatchWork::linesInsert() const
 {
-    return InsertStatement(QStringLiteral("insert into ") + m_session.VoucherTable + QLatin1Char(' '))
+    return InsertStatement(QStringLiteral("insert into ") + m_session.voucherTable + QLatin1Char(' '))
         .set("CompanyCode", text(x("CompanyCode")))
         .set("DivisionCode", text(x("DivisionCode")))
         .set("AcType", QStringLiteral("m.AcType"))
@@ -345,7 +345,7 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
         statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=") + QString::number(last)
                           + QStringLiteral(" where Vouchercode = ") + QString::number(code)
                           + QStringLiteral(" and CompanyCode='") + lineCompany + QStringLiteral("' and TranYear='")
-                          + m_session.FinancialYear + QLatin1Char('\'');
+                          + m_session.financialYear + QLatin1Char('\'');
     }
     return executeAll(m_db, statements);
 }

@@ -48,7 +48,7 @@ Outcome<QList<Division>> loadDivisions(Session &session)
 {
     auto rs = session.openRecordset(
         QStringLiteral("select DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
-        + session.CompanyCode + QLatin1Char('\''));
+        + session.companyCode + QLatin1Char('\''));
     if (!rs)
         return rs.error();
     QList<Division> divisions;
@@ -64,9 +64,9 @@ QString offLineVoucherStatement(const Session &session, const VoucherFilter &fil
                               + QLatin1Char('\'');
     return QStringLiteral("select voucherno,BillRefno,VoucherDt, TransType,sum(Amount) Amount,AcType,VoucherCode "
                           "from AccOffLineVoucher where ")
-           + QStringLiteral(" CompanyCode='") + session.CompanyCode + QStringLiteral("' and DIvisionCOde='")
+           + QStringLiteral(" CompanyCode='") + session.companyCode + QStringLiteral("' and DIvisionCOde='")
            + QString::number(filter.divisionCode) + QStringLiteral("' and   CrDr='D' and VoucherDt=")
-           + session.QuoteChar + sqlDate(filter.voucherDate) + session.QuoteChar
+           + session.quoteChar + sqlDate(filter.voucherDate) + session.quoteChar
            + QStringLiteral(" and moved is null and ") + condition
            + QStringLiteral(" group by voucherno,VoucherDt,BillRefNo,TransType,AcType,VoucherCode "
                             "order by VoucherDt,voucherno");

@@ -29,7 +29,7 @@ PostingSummary PostingJob::run(const MarkedVouchers &marked, const PostingFeedba
         markedNos.append(voucher.offLineNo);
     RunWatch watch(m_session, QStringLiteral("post"),
                    {{QStringLiteral("acType"), m_postingAcType}, {QStringLiteral("marked"), markedNos}}, m_mode);
-    watch.watchNumbers(m_session.CompanyCode);
+    watch.watchNumbers(m_session.companyCode);
     QList<int> posted;
     const PostingSummary summary = post(marked, feedback, posted);
     const QString failure = summary.end == PostingEnd::Duplicate ? kDuplicateMessage
@@ -96,7 +96,7 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
     if (!m_session.db())
         return fail(closedConnectionError());
     AccountsGuard accounts(m_session);
-    if (Status created = accounts.create(postingProgId(m_session.ProductCode)); !created)
+    if (Status created = accounts.create(postingProgId(m_session.productCode)); !created)
         return fail(created.error());
 
     const QList<MarkedVoucher> &vouchers = marked.vouchers;

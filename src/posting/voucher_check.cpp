@@ -44,7 +44,7 @@ Status firstRefused(std::initializer_list<Outcome<QString>> literals)
 Outcome<Recordset> offLineRows(Session &session, const QString &table, const MarkedVoucher &voucher)
 {
     return session.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode='")
-                                 + session.CompanyCode + QStringLiteral("' and VoucherNo=")
+                                 + session.companyCode + QStringLiteral("' and VoucherNo=")
                                  + QString::number(voucher.offLineNo));
 }
 
@@ -91,7 +91,7 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
 {
     auto lines = m_session.openRecordset(
         QStringLiteral("select * from AccOffLineVoucher where isnull(Moved,'N')='N' and  VoucherNo=")
-        + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode='") + m_session.CompanyCode
+        + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode='") + m_session.companyCode
         + QLatin1Char('\''));
     if (!lines)
         return lines.error();
@@ -103,7 +103,7 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
         auto oppAid = aidOf(lines->value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
         if (!oppAid)
             return oppAid.error();
-        const RowValues line(*lines, owner, m_session.QuoteChar);
+        const RowValues line(*lines, owner, m_session.quoteChar);
         if (Status written = firstRefused({line.date("VoucherDt"), line.number("LedgerCode"), line.number("Amount"),
                                            line.number("OppLedgerCode"), line.optionalNumber("OldVoucherNo")});
             !written)
@@ -127,7 +127,7 @@ Status VoucherCheck::checkPending(const MarkedVoucher &voucher)
     auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
     if (!oppAid)
         return oppAid.error();
-    const RowValues values(row, owner, m_session.QuoteChar);
+    const RowValues values(row, owner, m_session.quoteChar);
     return firstRefused({values.number("AcType"), values.number("LedgerCode"), values.date("billdate"),
                          values.number("billamount"), values.number("MRC_Amt"), values.leadingNumber("OnAcNo"),
                          values.number("VoucherCode"), values.number("Payable"), values.number("discamt"),
@@ -149,7 +149,7 @@ Status VoucherCheck::checkCheque(const MarkedVoucher &voucher)
     auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1 of ") + owner);
     if (!aid1)
         return aid1.error();
-    const RowValues values(row, owner, m_session.QuoteChar);
+    const RowValues values(row, owner, m_session.quoteChar);
     return firstRefused({values.number("LedgerCode"), values.number("ChequeAmount"), values.date("ReceiveDate"),
                          values.date("ChequeDate"), values.number("DivisionId"), values.number("AcType"),
                          values.number("VoucherCode"), values.number("LedgerCode1"), values.date("DepositDate")});

@@ -36,7 +36,7 @@ QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCo
 
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)
 {
-    auto rs = session.openRecordset(voucherDetailStatement(offLineVoucherNo, session.CompanyCode));
+    auto rs = session.openRecordset(voucherDetailStatement(offLineVoucherNo, session.companyCode));
     if (!rs)
         return rs.error();
     QList<DetailLine> lines;

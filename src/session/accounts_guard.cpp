@@ -11,9 +11,9 @@ Status AccountsGuard::create(const QString &progId)
     auto created = m_session.accountsFactory(progId);
     if (!created)
         return created.error();
-    if (!m_session.DBConnection)
+    if (!m_session.dbConnection)
         return closedConnectionError();
-    if (Status connected = (*created)->SetAccDBConnection(*m_session.DBConnection); !connected)
+    if (Status connected = (*created)->SetAccDBConnection(*m_session.dbConnection); !connected)
         return connected;
     m_component = std::move(*created);
     return {};

@@ -25,14 +25,14 @@ bool DefaultCompanySet(Session &session)
     }
     if (rs->eof())
         return false;
-    session.CompanyCode = rs->text(QStringLiteral("companycode"));
-    session.CompanyName = rs->text(QStringLiteral("companyname"));
-    session.FinancialYear = rs->text(QStringLiteral("defaultyear"));
-    session.VoucherTable = (QStringLiteral("accvoucher") + session.FinancialYear).trimmed();
-    session.FinYearBegin = GetFinDateBegin(session, session.FinancialYear, session.CompanyCode);
-    session.FinYearEnd = GetFinDateEnd(session.FinYearBegin);
+    session.companyCode = rs->text(QStringLiteral("companycode"));
+    session.companyName = rs->text(QStringLiteral("companyname"));
+    session.financialYear = rs->text(QStringLiteral("defaultyear"));
+    session.voucherTable = (QStringLiteral("accvoucher") + session.financialYear).trimmed();
+    session.finYearBegin = GetFinDateBegin(session, session.financialYear, session.companyCode);
+    session.finYearEnd = GetFinDateEnd(session.finYearBegin);
     const QString storedFormat = rs->text(QStringLiteral("basedatefmt"));
-    session.DateFormat = storedFormat.trimmed().isEmpty() ? QStringLiteral("dd-MM-yyyy") : ChangeCase(storedFormat);
+    session.dateFormat = storedFormat.trimmed().isEmpty() ? QStringLiteral("dd-MM-yyyy") : ChangeCase(storedFormat);
     return true;
 }
 

@@ -9,7 +9,7 @@ namespace vant {
 
 ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
 {
-    session.QuoteChar = QStringLiteral("'");
+    session.quoteChar = QStringLiteral("'");
     const SettingsKey key(&session.prompts);
     ConnectionSettings settings;
     settings.database = key.value(productDbKey);
@@ -23,7 +23,7 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
     settings.driver = key.value(QStringLiteral("Driver"));
     settings.databaseValue = productDbKey;
     // Every attempt replaces the connection; a refused one leaves none behind.
-    session.DBConnection.reset();
+    session.dbConnection.reset();
     if (settings.server.isEmpty() || settings.login.isEmpty())
         return ConnectResult::Refused;
 
@@ -33,7 +33,7 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
                                 + opened.error().description);
         return ConnectResult::Refused;
     }
-    session.DBConnection = std::move(*opened);
+    session.dbConnection = std::move(*opened);
     return ConnectResult::Open;
 }
 
@@ -54,7 +54,7 @@ Outcome<QString> CheckDBVersion(Session &session)
 
 void CloseDBConnection(Session &session)
 {
-    session.DBConnection.reset();
+    session.dbConnection.reset();
 }
 
 } // namespace vant

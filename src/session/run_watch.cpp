@@ -24,9 +24,9 @@ RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &para
 {
     m_timer.start();
     m_record.when = QDateTime::currentDateTime();
-    m_record.user = session.UserName;
-    m_record.product = productName(session.ProductCode);
-    m_record.company = session.CompanyCode;
+    m_record.user = session.userName;
+    m_record.product = productName(session.productCode);
+    m_record.company = session.companyCode;
     m_record.job = job;
     m_record.dryRun = mode == RunMode::DryRun;
     m_record.parameters = parameters;

@@ -26,36 +26,36 @@ struct Session
     ErrorLog errorLog;
     AccountsFactory accountsFactory = createAccountsComponent;
 
-    std::unique_ptr<Database> DBConnection;
+    std::unique_ptr<Database> dbConnection;
 
-    QString ProductCode;
-    QString ProductDBKey;
+    QString productCode;
+    QString productDbKey;
     // The user who logged in, as typed at the login.
-    QString UserName;
-    QString QuoteChar;
+    QString userName;
+    QString quoteChar;
 
-    QString CompanyCode;
-    QString CompanyName;
-    QString FinancialYear;
-    QString VoucherTable;
-    QDate FinYearBegin;
-    QDate FinYearEnd;
-    QString DateFormat = QStringLiteral("dd-MM-yyyy");
+    QString companyCode;
+    QString companyName;
+    QString financialYear;
+    QString voucherTable;
+    QDate finYearBegin;
+    QDate finYearEnd;
+    QString dateFormat = QStringLiteral("dd-MM-yyyy");
 
     // The lookup window's presenter; the program sets it to its Qt dialog.
     LovPresenter *lovPresenter = nullptr;
 
     // The open connection, or null before login.
-    Database *db() const { return DBConnection.get(); }
+    Database *db() const { return dbConnection.get(); }
     // The statement on the connection; the closed-connection error before login.
     Outcome<Recordset> openRecordset(const QString &statement) const
     {
-        return DBConnection ? DBConnection->openRecordset(statement) : Outcome<Recordset>(closedConnectionError());
+        return dbConnection ? dbConnection->openRecordset(statement) : Outcome<Recordset>(closedConnectionError());
     }
     // The statement executed on the connection; the closed-connection error before login.
     Status execute(const QString &statement) const
     {
-        return DBConnection ? DBConnection->execute(statement) : Status(closedConnectionError());
+        return dbConnection ? dbConnection->execute(statement) : Status(closedConnectionError());
     }
     void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
     {

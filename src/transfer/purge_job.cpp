@@ -8,7 +8,7 @@ namespace vant {
 
 bool PurgeJob::ProcessPurgeData()
 {
-    RunWatch watch(m_session, QStringLiteral("purge"), {{QStringLiteral("voucherTable"), m_session.VoucherTable}},
+    RunWatch watch(m_session, QStringLiteral("purge"), {{QStringLiteral("voucherTable"), m_session.voucherTable}},
                    m_mode);
     if (!m_session.prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"))) {
         m_record = watch.finish(QStringLiteral("declined"), QStringLiteral("The purge was not confirmed"));
@@ -26,7 +26,7 @@ QString PurgeJob::purge()
     AccountsGuard accounts(m_session);
     accounts.AccountsObjectCreation();
     const Outcome<AccountsComponent *> component = accounts.component();
-    const Status purged = component ? (*component)->PURGEDATA(m_session.VoucherTable) : Status(component.error());
+    const Status purged = component ? (*component)->PURGEDATA(m_session.voucherTable) : Status(component.error());
     if (!purged) {
         const QString failure = QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
                                 + QString::number(purged.error().number) + QStringLiteral(": ")

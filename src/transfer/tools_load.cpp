@@ -7,7 +7,7 @@ namespace vant {
 
 void openToolsWindow(Session &session, int mode, const CompanyPicker &picker, QWidget *parent)
 {
-    auto window = frmVantTools::load(session, mode, picker, parent);
+    auto window = ToolsWindow::load(session, mode, picker, parent);
     if (!window) {
         session.ReportError(window.error(), QString(), QStringLiteral("VantToolsLoad"), true);
         return;

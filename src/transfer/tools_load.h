@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frm_vant_tools.h"
+#include "tools_window.h"
 
 class QWidget;
 

@@ -22,7 +22,7 @@ QString period(const QString &dateColumn, const QDate &from, const QDate &to)
 
 QString voucherCountStatement(const Session &session, const QString &company, const QDate &from, const QDate &to)
 {
-    return QStringLiteral("select count(*) from ") + session.VoucherTable + QStringLiteral(" where CompanyCode='")
+    return QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode='")
            + company + QLatin1Char('\'') + period(QStringLiteral("VoucherDt"), from, to);
 }
 
@@ -34,7 +34,7 @@ bool companyMissing(Session &session, const QString &heldCode)
 
 bool outsideYear(const Session &session, const QDate &day)
 {
-    return day < session.FinYearBegin || day > session.FinYearEnd;
+    return day < session.finYearBegin || day > session.finYearEnd;
 }
 
 template<typename... Args>

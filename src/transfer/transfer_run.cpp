@@ -43,8 +43,8 @@ public:
                   request.destination(),
                   sqlDate(request.from),
                   sqlDate(request.to),
-                  session.VoucherTable,
-                  session.FinancialYear}
+                  session.voucherTable,
+                  session.financialYear}
     {
     }
 

@@ -46,7 +46,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
     }
 
-    FrmDB *window() const { return m_program.loginWindow(); }
+    LoginWindow *window() const { return m_program.loginWindow(); }
     QLineEdit *userName() const { return window()->findChild<QLineEdit *>(QStringLiteral("txtUserName")); }
     QLineEdit *password() const { return window()->findChild<QLineEdit *>(QStringLiteral("txtPassword")); }
     QComboBox *productName() const { return window()->findChild<QComboBox *>(QStringLiteral("cboProductName")); }

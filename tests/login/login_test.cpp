@@ -63,13 +63,13 @@ class LoginEscapeTest : public LoginWindowTest, public testing::WithParamInterfa
 TEST_P(LoginEscapeTest, RunsExitApplication)
 {
     const AccountsWatch accounts(m_session);
-    m_session.DBConnection = m_db.connect();
+    m_session.dbConnection = m_db.connect();
     {
         // A job's component is released with the job: none is left for the exit.
         AccountsGuard job(m_session);
         ASSERT_TRUE(job.create(kToolsProgId));
     }
-    FrmDB *login = window();
+    LoginWindow *login = window();
 
     QTest::keyClick(login->findChild<QWidget *>(QString::fromLatin1(GetParam())), Qt::Key_Escape);
 
@@ -212,7 +212,7 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
         writeSetting(attempt.setting, attempt.value);
     execute(attempt.statements);
     start();
-    const QPointer<FrmDB> shown = window();
+    const QPointer<LoginWindow> shown = window();
     login(attempt.user, attempt.pass);
     // Enter in a blank password is ignored; the login's own check still guards it.
     if (attempt.pass.trimmed().isEmpty())
@@ -238,8 +238,8 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
         ASSERT_NE(m_program.mainWindow(), nullptr);
         EXPECT_TRUE(m_program.mainWindow()->isVisible());
         EXPECT_EQ(m_program.loginWindow(), nullptr);
-        EXPECT_EQ(m_session.ProductCode, u"Accounts"_s);
-        EXPECT_EQ(m_session.ProductDBKey, u"VANTDB"_s);
+        EXPECT_EQ(m_session.productCode, u"Accounts"_s);
+        EXPECT_EQ(m_session.productDbKey, u"VANTDB"_s);
         EXPECT_NE(m_session.db(), nullptr);
         EXPECT_TRUE(m_endCodes.isEmpty());
         break;
@@ -301,8 +301,8 @@ TEST_F(LoginTest, ChosenProductSetsItsCodeAndDatabaseKey)
     login(kAdmin, kSecret);
 
     ASSERT_NE(m_program.mainWindow(), nullptr);
-    EXPECT_EQ(m_session.ProductCode, u"Mart"_s);
-    EXPECT_EQ(m_session.ProductDBKey, u"MartVANTDB"_s);
+    EXPECT_EQ(m_session.productCode, u"Mart"_s);
+    EXPECT_EQ(m_session.productDbKey, u"MartVANTDB"_s);
 }
 
 } // namespace

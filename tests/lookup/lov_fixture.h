@@ -40,7 +40,7 @@ class LovFixture : public ::testing::Test
 protected:
     LovFixture() : m_session(m_prompts, m_logDir.filePath(u"vantlog.txt"_s))
     {
-        m_session.DBConnection = m_database.connect();
+        m_session.dbConnection = m_database.connect();
         m_session.lovPresenter = &m_presenter;
         TestDatabase::seedCompanies(*m_session.db());
     }

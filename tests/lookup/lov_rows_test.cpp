@@ -155,7 +155,7 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
 {
     const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
     qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
-    m_session.DBConnection = m_database.connect();
+    m_session.dbConnection = m_database.connect();
     qunsetenv("VANT_SQL_TRACE");
     LovRequest request;
     request.Query = u"select Name,Code from biglist"_s;

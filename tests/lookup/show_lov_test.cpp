@@ -117,7 +117,7 @@ TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
 {
     const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
     qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
-    m_session.DBConnection = m_database.connect();
+    m_session.dbConnection = m_database.connect();
     qunsetenv("VANT_SQL_TRACE");
     LovRequest request = companies(u"parentcompanycode=1"_s);
     request.Query = u"SELECT DISTINCT CompanyName,CompanyCode from Acccompanymaster"_s;
@@ -142,7 +142,7 @@ TEST_F(ShowLovTest, FailuresComeBackToTheCaller)
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
 
     // The company picker reports it and gives no elements.
-    m_session.DBConnection.reset();
+    m_session.dbConnection.reset();
     EXPECT_TRUE(ListShadowCompany(m_session, u"1"_s, QString()).isEmpty());
     EXPECT_TRUE(logText().contains(u"ErrNo : 3704\r\n"_s));
     EXPECT_TRUE(logText().contains(u"\r\nErrEvent : ListShadowCompany\r\n"_s));

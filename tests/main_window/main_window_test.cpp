@@ -6,7 +6,7 @@
 #include "session/accounts_guard.h"
 #include "session/products.h"
 #include "support/accounts_watch.h"
-#include "transfer/frm_vant_tools.h"
+#include "transfer/tools_window.h"
 
 #include <QAction>
 #include <QLabel>
@@ -39,7 +39,7 @@ protected:
         QString seen;
         QTimer::singleShot(0, [this, &seen] {
             m_opened = QApplication::activeModalWidget();
-            auto *tools = qobject_cast<frmVantTools *>(m_opened.data());
+            auto *tools = qobject_cast<ToolsWindow *>(m_opened.data());
             seen = m_opened->objectName() + (tools ? u":%1"_s.arg(tools->ToolsScreen()) : QString());
             m_opened->close();
         });
@@ -47,7 +47,7 @@ protected:
         return seen;
     }
 
-    FrmMain *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     QPointer<QWidget> m_opened;
 };
 
@@ -62,13 +62,13 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
     EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
                                     u"E&xit"_s}));
-    EXPECT_EQ(m_session.CompanyCode, u"1"_s);
-    EXPECT_EQ(m_session.CompanyName, u"Kormo Traders"_s);
-    EXPECT_EQ(m_session.FinancialYear, u"2026"_s);
-    EXPECT_EQ(m_session.VoucherTable, u"accvoucher2026"_s);
-    EXPECT_EQ(m_session.FinYearBegin, QDate(2026, 4, 1));
-    EXPECT_EQ(m_session.FinYearEnd, QDate(2027, 3, 31));
-    EXPECT_EQ(m_session.DateFormat, u"dd-MM-yyyy"_s);
+    EXPECT_EQ(m_session.companyCode, u"1"_s);
+    EXPECT_EQ(m_session.companyName, u"Kormo Traders"_s);
+    EXPECT_EQ(m_session.financialYear, u"2026"_s);
+    EXPECT_EQ(m_session.voucherTable, u"accvoucher2026"_s);
+    EXPECT_EQ(m_session.finYearBegin, QDate(2026, 4, 1));
+    EXPECT_EQ(m_session.finYearEnd, QDate(2027, 3, 31));
+    EXPECT_EQ(m_session.dateFormat, u"dd-MM-yyyy"_s);
 }
 
 TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)

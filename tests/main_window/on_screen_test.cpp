@@ -4,11 +4,11 @@
 #include "posting/posting_fixture.h"
 #include "transfer/transfer_fixture.h"
 
-#include "lookup/frm_lov_result.h"
-#include "posting/frm_account_post.h"
+#include "lookup/lov_window.h"
+#include "posting/posting_window.h"
 #include "transfer/shadow_company_picker.h"
 #include "support/cut_off_texts.h"
-#include "transfer/frm_vant_tools.h"
+#include "transfer/tools_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,13 +56,13 @@ class ScriptedWindowPresenter : public LovPresenter
 public:
     void present(LovController &controller) override
     {
-        FrmLovResult window(controller);
+        LovWindow window(controller);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         script(window);
     }
 
-    std::function<void(FrmLovResult &)> script;
+    std::function<void(LovWindow &)> script;
 };
 
 class LookupOnScreen : public LovFixture
@@ -88,7 +88,7 @@ TEST_F(LookupOnScreen, TheWholeWindowWithEveryRowOfItsPage)
         SCOPED_TRACE(placement);
         LovRequest request = itemsRequest();
         request.Placement = placement;
-        m_window.script = [](FrmLovResult &window) {
+        m_window.script = [](LovWindow &window) {
             EXPECT_TRUE(onScreen(window));
             QTableWidget *rows = grid(window);
             const int shown = rows->rowCount();
@@ -106,7 +106,7 @@ TEST_F(LookupOnScreen, TheWholeWindowWithEveryRowOfItsPage)
 
 TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
 {
-    m_window.script = [](FrmLovResult &window) {
+    m_window.script = [](LovWindow &window) {
         EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
         // The sort list shows while Ctrl is held.
         QLineEdit *search = window.findChild<QLineEdit *>(u"searchtxthlp"_s);
@@ -128,7 +128,7 @@ TEST_F(ToolsOnScreen, BothModesAreReadable)
 {
     for (const int mode : {1, 0}) {
         SCOPED_TRACE(mode);
-        auto window = frmVantTools::load(session, mode, {});
+        auto window = ToolsWindow::load(session, mode, {});
         ASSERT_TRUE(bool(window));
         (*window)->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
@@ -144,7 +144,7 @@ class PostingOnScreen : public PostingFixture
 // Before the first Go (the totals show their caption) and with each voucher type's transactions.
 TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)
 {
-    frmAccountPost window(*session);
+    PostingWindow window(*session);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(onScreen(window));

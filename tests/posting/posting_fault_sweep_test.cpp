@@ -66,7 +66,7 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
 
     for (int failing = 1; failing <= statements; ++failing) {
         SCOPED_TRACE(failing);
-        start.restore(session->DBConnection);
+        start.restore(session->dbConnection);
         EXPECT_FALSE(postAll(failing));
         EXPECT_FALSE(db().inTransaction());
         // Vouchers are posted in order: once one is untouched, so are the ones after it.

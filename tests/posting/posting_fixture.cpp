@@ -9,13 +9,13 @@ void PostingFixture::SetUp()
 {
     qputenv("VANT_SQL_TRACE", QDir(folder.path()).filePath(QStringLiteral("trace.sql")).toLocal8Bit());
     session = std::make_unique<Session>(prompts, QDir(folder.path()).filePath(QStringLiteral("vantlog.txt")));
-    session->DBConnection = database.connect();
-    session->QuoteChar = QStringLiteral("'");
-    session->ProductCode = QStringLiteral("Accounts");
-    session->CompanyCode = QStringLiteral("1");
-    session->CompanyName = QStringLiteral("Kormo Traders");
-    session->FinancialYear = TestDatabase::kYear;
-    session->VoucherTable = QStringLiteral("accvoucher") + TestDatabase::kYear;
+    session->dbConnection = database.connect();
+    session->quoteChar = QStringLiteral("'");
+    session->productCode = QStringLiteral("Accounts");
+    session->companyCode = QStringLiteral("1");
+    session->companyName = QStringLiteral("Kormo Traders");
+    session->financialYear = TestDatabase::kYear;
+    session->voucherTable = QStringLiteral("accvoucher") + TestDatabase::kYear;
     TestDatabase::seedCompanies(db());
     tracedStatements();
 }

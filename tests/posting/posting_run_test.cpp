@@ -46,7 +46,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
     addLine({.voucherNo = 33, .amount = 60});
     addLine({.voucherNo = 33, .amount = 40, .ledgerCode = 102});
     addLine({.voucherNo = 33, .crDr = u"C"_s, .amount = -100, .ledgerCode = 201});
-    session->ProductCode = u"Lite"_s;
+    session->productCode = u"Lite"_s;
     VoucherGrid grid = listed({1, 3});
     grid.RowColor(2, 3);
 

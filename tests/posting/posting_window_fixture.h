@@ -2,7 +2,7 @@
 
 #include "posting_fixture.h"
 
-#include "posting/frm_account_post.h"
+#include "posting/posting_window.h"
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
 #include "support/accounts_watch.h"
@@ -23,12 +23,12 @@ using namespace Qt::StringLiterals;
 
 namespace vant::test {
 
-class PostingWindow : public PostingFixture
+class PostingWindowTest : public PostingFixture
 {
 protected:
     void open()
     {
-        window = std::make_unique<frmAccountPost>(*session);
+        window = std::make_unique<PostingWindow>(*session);
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -60,7 +60,7 @@ protected:
         click("cmdGo");
     }
 
-    std::unique_ptr<frmAccountPost> window;
+    std::unique_ptr<PostingWindow> window;
 };
 
 } // namespace vant::test

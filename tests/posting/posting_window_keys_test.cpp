@@ -3,7 +3,7 @@
 namespace vant::test {
 namespace {
 
-TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
+TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
 {
     addLine({.voucherNo = 31, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .billRefNo = u"B-31"_s});
     addLine({.voucherNo = 31, .amount = 0.5, .ledgerCode = 102});
@@ -36,7 +36,7 @@ TEST_F(PostingWindow, CtrlDShowsTheVoucherDetail)
 
 // The panel shows a three-line voucher whole, amounts to the right, beside the row it describes and
 // from its first line on every refill; Escape closes it before it closes the window.
-TEST_F(PostingWindow, TheDetailPanelIsReadableAndLeavesItsRowInSight)
+TEST_F(PostingWindowTest, TheDetailPanelIsReadableAndLeavesItsRowInSight)
 {
     for (int voucher = 1; voucher <= 14; ++voucher)
         addVoucher(voucher, 10 * voucher);
@@ -96,7 +96,7 @@ TEST_F(PostingWindow, TheDetailPanelIsReadableAndLeavesItsRowInSight)
 
 // Tab and Shift+Tab (with Ctrl too) leave both grids and leave the current row where it was; Tab
 // from the grid reaches "Transfer" without passing a filter.
-TEST_F(PostingWindow, TabLeavesTheGridsAndReachesTransfer)
+TEST_F(PostingWindowTest, TabLeavesTheGridsAndReachesTransfer)
 {
     addVoucher(11, 100);
     addVoucher(12, 250.5);
@@ -150,7 +150,7 @@ TEST_F(PostingWindow, TabLeavesTheGridsAndReachesTransfer)
 }
 
 // Leaving "Voucher Type" refills "Type" only when the voucher type changed.
-TEST_F(PostingWindow, LeavingAnUnchangedVoucherTypeKeepsTheType)
+TEST_F(PostingWindowTest, LeavingAnUnchangedVoucherTypeKeepsTheType)
 {
     addVoucher(11, 100);
     exec({u"update AccOffLineVoucher set TransType='CH'"_s});

@@ -3,7 +3,7 @@
 namespace vant::test {
 namespace {
 
-TEST_F(PostingWindow, ValidatePostAndEnterLeadThroughTheFilters)
+TEST_F(PostingWindowTest, ValidatePostAndEnterLeadThroughTheFilters)
 {
     exec({u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,7,'Branch')"_s,
           u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (2,8,'Other')"_s});
@@ -42,7 +42,7 @@ TEST_F(PostingWindow, ValidatePostAndEnterLeadThroughTheFilters)
     EXPECT_TRUE(QTest::qWaitFor([this] { return focused() == combo("cboTransType"); }));
 }
 
-TEST_F(PostingWindow, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTheAccountType)
+TEST_F(PostingWindowTest, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTheAccountType)
 {
     open();
     const std::tuple<int, int, QString> cases[] = {{0, 4, u"VoucherCode in (5,14) and TransType='CC'"_s},
@@ -77,7 +77,7 @@ TEST_F(PostingWindow, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTheAcc
     EXPECT_EQ(window->postingAcType(), 0);
 }
 
-TEST_F(PostingWindow, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
+TEST_F(PostingWindowTest, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
 {
     addVoucher(11, 100);
     addVoucher(12, 250.5);
@@ -135,7 +135,7 @@ TEST_F(PostingWindow, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
 
 // A posting keeps the window painted and refuses its input; a key pressed meanwhile does not act
 // afterwards. The status line then counts the vouchers posted and those that failed.
-TEST_F(PostingWindow, APostingRefusesInputAndCountsWhatItPosted)
+TEST_F(PostingWindowTest, APostingRefusesInputAndCountsWhatItPosted)
 {
     addVoucher(71, 10);
     addVoucher(72, 20);
@@ -170,7 +170,7 @@ TEST_F(PostingWindow, APostingRefusesInputAndCountsWhatItPosted)
     EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 1    Failed: 2");
 }
 
-TEST_F(PostingWindow, ErrorsAreReportedUnderTheHandlersName)
+TEST_F(PostingWindowTest, ErrorsAreReportedUnderTheHandlersName)
 {
     exec({u"delete from accdivisionmaster"_s});
     open();

@@ -15,18 +15,18 @@ protected:
 TEST_F(CompanyContextTest, DefaultCompanyFillsTheContext)
 {
     ASSERT_TRUE(DefaultCompanySet(m_session));
-    EXPECT_EQ(m_session.CompanyCode, u"1");
-    EXPECT_EQ(m_session.CompanyName, u"Kormo Traders");
-    EXPECT_EQ(m_session.VoucherTable, u"accvoucher2026");
-    EXPECT_EQ(m_session.FinYearBegin, QDate(2026, 4, 1));
-    EXPECT_EQ(m_session.FinYearEnd, QDate(2027, 3, 31));
-    EXPECT_EQ(m_session.DateFormat, u"dd-MM-yyyy");
+    EXPECT_EQ(m_session.companyCode, u"1");
+    EXPECT_EQ(m_session.companyName, u"Kormo Traders");
+    EXPECT_EQ(m_session.voucherTable, u"accvoucher2026");
+    EXPECT_EQ(m_session.finYearBegin, QDate(2026, 4, 1));
+    EXPECT_EQ(m_session.finYearEnd, QDate(2027, 3, 31));
+    EXPECT_EQ(m_session.dateFormat, u"dd-MM-yyyy");
 
     // Without its division the default company is not found, and nothing is reported.
     exec(QStringLiteral("delete from accdivisionmaster"));
-    m_session.CompanyCode.clear();
+    m_session.companyCode.clear();
     EXPECT_FALSE(DefaultCompanySet(m_session));
-    EXPECT_TRUE(m_session.CompanyCode.isEmpty());
+    EXPECT_TRUE(m_session.companyCode.isEmpty());
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
     EXPECT_TRUE(log().isEmpty());
 }
@@ -37,19 +37,19 @@ TEST_F(CompanyContextTest, YearAndFormatFallBackWhenNotStored)
     exec(QStringLiteral("update acccompanymaster set FinYearBegin='2025-07-01 00:00:00', defaultyear=null, "
                         "basedatefmt='mm.dd.yy' where CompanyCode=1"));
     ASSERT_TRUE(DefaultCompanySet(m_session));
-    EXPECT_EQ(m_session.FinYearBegin, QDate(2025, 7, 1));
-    EXPECT_EQ(m_session.FinYearEnd, QDate(2026, 6, 30));
-    EXPECT_EQ(m_session.VoucherTable, u"accvoucher");
-    EXPECT_EQ(m_session.DateFormat, u"MM-dd-yy");
+    EXPECT_EQ(m_session.finYearBegin, QDate(2025, 7, 1));
+    EXPECT_EQ(m_session.finYearEnd, QDate(2026, 6, 30));
+    EXPECT_EQ(m_session.voucherTable, u"accvoucher");
+    EXPECT_EQ(m_session.dateFormat, u"MM-dd-yy");
     EXPECT_EQ(GetFinDateBegin(m_session, QStringLiteral("1999"), QStringLiteral("1")), QDate(2025, 7, 1));
 
     exec(QStringLiteral("delete from accyearenddetails"));
     exec(QStringLiteral("update acccompanymaster set FinYearBegin=null, basedatefmt='   '"));
     const QDate before = QDate::currentDate();
     ASSERT_TRUE(DefaultCompanySet(m_session));
-    EXPECT_TRUE(m_session.FinYearBegin == before || m_session.FinYearBegin == QDate::currentDate());
-    EXPECT_EQ(m_session.FinYearEnd, GetFinDateEnd(m_session.FinYearBegin));
-    EXPECT_EQ(m_session.DateFormat, u"dd-MM-yyyy");
+    EXPECT_TRUE(m_session.finYearBegin == before || m_session.finYearBegin == QDate::currentDate());
+    EXPECT_EQ(m_session.finYearEnd, GetFinDateEnd(m_session.finYearBegin));
+    EXPECT_EQ(m_session.dateFormat, u"dd-MM-yyyy");
 }
 
 TEST_F(CompanyContextTest, FailingQueryIsReportedAndShown)

@@ -72,7 +72,7 @@ TEST_F(ConnectionTest, EachFreshConnectionSendsTheDateFormat)
     m_file.writeSettings(QStringLiteral("VantDB"), QStringLiteral("sa"), QString());
     for (int attempt = 1; attempt <= 2; ++attempt)
         ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
-    EXPECT_EQ(m_session.QuoteChar, u"'");
+    EXPECT_EQ(m_session.quoteChar, u"'");
     EXPECT_EQ(m_prompts.texts(), QStringList());
     QFile trace(QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")));
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));

@@ -19,9 +19,9 @@ protected:
     {
         connectSeeded();
         QFile::remove(RunJournal::defaultPath());
-        m_session.UserName = u"Admin"_s;
-        m_session.ProductCode = products().first().code;
-        m_session.CompanyCode = u"1"_s;
+        m_session.userName = u"Admin"_s;
+        m_session.productCode = products().first().code;
+        m_session.companyCode = u"1"_s;
         ASSERT_TRUE(m_accounts.AccountsObjectCreation());
     }
 

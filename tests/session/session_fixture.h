@@ -46,7 +46,7 @@ protected:
     }
     void connectSeeded()
     {
-        m_session.DBConnection = m_file.connect();
+        m_session.dbConnection = m_file.connect();
         ASSERT_TRUE(m_session.db());
         TestDatabase::seedCompanies(*m_session.db());
     }

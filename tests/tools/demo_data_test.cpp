@@ -57,8 +57,8 @@ TEST_F(DemoDataTest, TheLoginFindsTheDefaultCompanyOfThisYearAndTheDemoUsers)
     EXPECT_TRUE(version && version->isEmpty()) << (version ? version->toStdString() : std::string("failed"));
     ASSERT_TRUE(DefaultCompanySet(m_session));
     const FinancialYear year = financialYearOf(m_today);
-    EXPECT_EQ(QStringList({m_session.CompanyCode, m_session.CompanyName, m_session.FinancialYear,
-                           m_session.VoucherTable, m_session.DateFormat}),
+    EXPECT_EQ(QStringList({m_session.companyCode, m_session.companyName, m_session.financialYear,
+                           m_session.voucherTable, m_session.dateFormat}),
               QStringList({u"1"_s, u"Kormo Traders"_s, year.key, year.voucherTable(), u"dd-MM-yyyy"_s}));
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
     EXPECT_EQ(scalar(u"select group_concat(CompanyCode||':'||CompanyName) from (SELECT CompanyName,CompanyCode from "
@@ -111,11 +111,11 @@ TEST_F(DemoDataTest, AYearOfBalancedVouchersUpToToday)
 {
     create();
     ASSERT_TRUE(DefaultCompanySet(m_session));
-    const QString table = m_session.VoucherTable;
+    const QString table = m_session.voucherTable;
     const int vouchers = count(u"select count(distinct VoucherNo) from "_s + table);
     EXPECT_GE(vouchers, 300);
     expectNone(u"%1 where VoucherDt<'%2' or VoucherDt>'%3' or OldVoucherNo is not null"_s.arg(
-        table, m_session.FinYearBegin.toString(Qt::ISODate), m_day));
+        table, m_session.finYearBegin.toString(Qt::ISODate), m_day));
     expectNone(u"(select VoucherNo from %1 group by VoucherNo having count(*)<2 or count(distinct VoucherCode)>1 or "
                "abs(sum(case when CrDr='D' then Amount else -Amount end))>0.001) x"_s.arg(table));
     expectNone(u"%1 v join accledgermaster l on v.LedgerCode=l.ledgercode join accledgermaster o on "
@@ -127,7 +127,7 @@ TEST_F(DemoDataTest, AYearOfBalancedVouchersUpToToday)
     const auto next = accounts.GetMaxVoucherNo(table, 1);
     EXPECT_EQ(next ? *next : 0, vouchers + 1);
     expectNone(u"AccCompanyVoucherNo n where n.TranYear='%1' and n.VoucherSlno<>(select max(VoucherSlno) from %2 v "
-               "where v.VoucherCode=n.VoucherCode)"_s.arg(m_session.FinancialYear, table));
+               "where v.VoucherCode=n.VoucherCode)"_s.arg(m_session.financialYear, table));
     // Bill-wise and cheque rows belong to vouchers of the table.
     EXPECT_GT(count(u"select count(*) from AccPending"_s), 0);
     expectNone(u"AccPending p where not exists (select 1 from %1 v where v.VoucherNo=p.VoucherNo and "

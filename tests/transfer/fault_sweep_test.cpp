@@ -27,7 +27,7 @@ protected:
 
         for (int failing = 1; failing <= statements; ++failing) {
             SCOPED_TRACE(failing);
-            start.restore(session.DBConnection);
+            start.restore(session.dbConnection);
             db().failStatement(failing);
             EXPECT_FALSE(job());
             EXPECT_FALSE(db().inTransaction());

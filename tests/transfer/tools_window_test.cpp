@@ -2,7 +2,7 @@
 
 #include "session/run_journal.h"
 #include "transfer/company_box.h"
-#include "transfer/frm_vant_tools.h"
+#include "transfer/tools_window.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -37,7 +37,7 @@ protected:
 
     void open(int mode, CompanyPicker picker = {})
     {
-        auto loaded = frmVantTools::load(session, mode, std::move(picker));
+        auto loaded = ToolsWindow::load(session, mode, std::move(picker));
         ASSERT_TRUE(bool(loaded));
         window = std::move(*loaded);
         window->show();
@@ -71,7 +71,7 @@ protected:
     QString title() const { return control<QLabel>("lblTitle")->text(); }
     int shadowVouchers() { return rows(u"select count(*) from accvoucher2026 where CompanyCode=2"_s).value(0).toInt(); }
 
-    std::unique_ptr<frmVantTools> window;
+    std::unique_ptr<ToolsWindow> window;
     QWidget *focusAtMessage = nullptr;
 };
 
@@ -336,7 +336,7 @@ TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
         SCOPED_TRACE(c.texts.last().toStdString());
         open(0);
         const QStringList before = snapshot();
-        session.VoucherTable = c.voucherTable;
+        session.voucherTable = c.voucherTable;
         prompts.answerQuestions({c.texts.size() > 1});
         process()->click();
         EXPECT_EQ(prompts.texts(), c.texts);

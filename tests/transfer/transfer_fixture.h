@@ -21,12 +21,12 @@ class TransferFixture : public ::testing::Test
 protected:
     TransferFixture() : session(prompts, logFolder.filePath(QStringLiteral("vantlog.txt")))
     {
-        session.DBConnection = database.connect();
+        session.dbConnection = database.connect();
         TestDatabase::seedCompanies(db());
         EXPECT_TRUE(DefaultCompanySet(session));
     }
 
-    Database &db() { return *session.DBConnection; }
+    Database &db() { return *session.dbConnection; }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
     // Every row of a statement, its values joined by "|".
     QStringList rows(const QString &statement)

@@ -174,7 +174,7 @@ TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
     EXPECT_FALSE(TransferJob(session, april).check().has_value());
 
     ASSERT_TRUE(bool(transfer()));
-    session.VoucherTable = u"accvoucher1999"_s;
+    session.voucherTable = u"accvoucher1999"_s;
     EXPECT_FALSE(bool(TransferJob(session, april).rowCount()));
     const auto confirmed = TransferJob(session, april).confirmOverwrite();
     ASSERT_FALSE(bool(confirmed));

@@ -12,31 +12,31 @@ namespace vant::ctl {
 
 int runCheck(Session &session, bool json, QTextStream &out)
 {
-    if (session.CompanyCode.isEmpty()) {
+    if (session.companyCode.isEmpty()) {
         session.prompts.message(QStringLiteral("No default company in the company master"));
         return kRefused;
     }
     QString productName;
     for (const Product &product : products()) {
-        if (product.code == session.ProductCode)
+        if (product.code == session.productCode)
             productName = product.name;
     }
     if (json) {
         const QJsonObject check{{QStringLiteral("product"), productName},
-                                {QStringLiteral("company"), session.CompanyCode},
-                                {QStringLiteral("companyName"), session.CompanyName},
-                                {QStringLiteral("financialYear"), session.FinancialYear},
-                                {QStringLiteral("from"), session.FinYearBegin.toString(Qt::ISODate)},
-                                {QStringLiteral("to"), session.FinYearEnd.toString(Qt::ISODate)},
-                                {QStringLiteral("voucherTable"), session.VoucherTable}};
+                                {QStringLiteral("company"), session.companyCode},
+                                {QStringLiteral("companyName"), session.companyName},
+                                {QStringLiteral("financialYear"), session.financialYear},
+                                {QStringLiteral("from"), session.finYearBegin.toString(Qt::ISODate)},
+                                {QStringLiteral("to"), session.finYearEnd.toString(Qt::ISODate)},
+                                {QStringLiteral("voucherTable"), session.voucherTable}};
         out << QJsonDocument(check).toJson(QJsonDocument::Indented);
         return kDone;
     }
     out << "Product        : " << productName << '\n'
-        << "Company        : " << session.CompanyCode << ' ' << session.CompanyName << '\n'
-        << "Financial year : " << session.FinancialYear << " (" << session.FinYearBegin.toString(session.DateFormat)
-        << " to " << session.FinYearEnd.toString(session.DateFormat) << ")\n"
-        << "Voucher table  : " << session.VoucherTable << '\n';
+        << "Company        : " << session.companyCode << ' ' << session.companyName << '\n'
+        << "Financial year : " << session.financialYear << " (" << session.finYearBegin.toString(session.dateFormat)
+        << " to " << session.finYearEnd.toString(session.dateFormat) << ")\n"
+        << "Voucher table  : " << session.voucherTable << '\n';
     return kDone;
 }
 

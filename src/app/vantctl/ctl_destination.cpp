@@ -9,7 +9,7 @@ QString heldDestinationCode(Session &session, const QString &destination)
     const QString wanted = destination.trimmed();
     auto rs = session.db()->openRecordset(
         QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode='")
-        + session.CompanyCode + QLatin1Char('\''));
+        + session.companyCode + QLatin1Char('\''));
     if (!rs) {
         session.ReportError(rs.error(), QString(), QStringLiteral("ListShadowCompany"), true);
         return QStringLiteral("0");

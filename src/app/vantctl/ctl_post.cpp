@@ -70,7 +70,7 @@ bool hasDivision(Session &session, int code)
             return true;
     }
     session.prompts.message(QStringLiteral("Division %1 is not a division of %2")
-                                .arg(QString::number(code), session.CompanyName));
+                                .arg(QString::number(code), session.companyName));
     return false;
 }
 

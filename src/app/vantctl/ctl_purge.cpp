@@ -14,7 +14,7 @@ int postedOffLineLines(Session &session)
 {
     return GetRecordCount(session,
                           QStringLiteral("select count(*) from AccOffLineVoucher where CompanyCode='")
-                              + session.CompanyCode + QStringLiteral("' and Moved='Y'"),
+                              + session.companyCode + QStringLiteral("' and Moved='Y'"),
                           true);
 }
 
@@ -29,7 +29,7 @@ int runPurge(Session &session, JobOutput &output)
     if (!purged)
         return kRefused;
     output.out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
-        << session.CompanyName << " (" << session.CompanyCode << ").\n";
+        << session.companyName << " (" << session.companyCode << ").\n";
     return kDone;
 }
 

@@ -74,8 +74,8 @@ void writeTotals(QTextStream &out, const QString &title, const QList<TotalsRow> 
 void writeReconciliation(QTextStream &out, Session &session, const ReconcileRequest &request,
                          const Reconciliation &result)
 {
-    out << "Period " << request.from.toString(session.DateFormat) << " to " << request.to.toString(session.DateFormat)
-        << " of " << session.CompanyName << " (" << request.source << ") beside its copy in "
+    out << "Period " << request.from.toString(session.dateFormat) << " to " << request.to.toString(session.dateFormat)
+        << " of " << session.companyName << " (" << request.source << ") beside its copy in "
         << GetCompanyName(session, request.destination) << " (" << request.destination << ")\n";
     writeTotals(out, QStringLiteral("By voucher code"), result.byVoucherCode);
     writeTotals(out, QStringLiteral("By ledger"), result.byLedger);
@@ -99,7 +99,7 @@ void writeReconciliation(QTextStream &out, Session &session, const ReconcileRequ
 
 int runReconcile(Session &session, const TransferOptions &options, bool json, QTextStream &out)
 {
-    const ReconcileRequest request{session.VoucherTable, session.CompanyCode,
+    const ReconcileRequest request{session.voucherTable, session.companyCode,
                                    heldDestinationCode(session, options.destination), options.from, options.to};
     if (request.destination == u"0") {
         session.prompts.message(QStringLiteral("Destination Company Not Correct"));

@@ -18,7 +18,7 @@ namespace {
 int copiedVoucherRows(Session &session, const TransferRequest &request)
 {
     return GetRecordCount(session,
-                          QStringLiteral("select count(*) from ") + session.VoucherTable
+                          QStringLiteral("select count(*) from ") + session.voucherTable
                               + QStringLiteral(" where CompanyCode='") + request.destination()
                               + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
                               + sqlDate(request.from) + QStringLiteral("' and '") + sqlDate(request.to)
@@ -31,7 +31,7 @@ int copiedVoucherRows(Session &session, const TransferRequest &request)
 int runTransfer(Session &session, const TransferOptions &options, JobOutput &output)
 {
     TransferJob job(session,
-                    {session.CompanyCode, heldDestinationCode(session, options.destination), options.from, options.to},
+                    {session.companyCode, heldDestinationCode(session, options.destination), options.from, options.to},
                     output.mode);
     QTextStream &out = output.out;
     ProgressMeter meter(out, output.terminal);
@@ -48,8 +48,8 @@ int runTransfer(Session &session, const TransferOptions &options, JobOutput &out
         return kRefused;
     const TransferRequest &request = job.request();
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
-        << request.from.toString(session.DateFormat) << " to " << request.to.toString(session.DateFormat)
-        << " from " << session.CompanyName << " (" << request.source() << ") into "
+        << request.from.toString(session.dateFormat) << " to " << request.to.toString(session.dateFormat)
+        << " from " << session.companyName << " (" << request.source() << ") into "
         << GetCompanyName(session, request.destination()) << " (" << request.destination() << ").\n";
     return kDone;
 }

@@ -1,6 +1,6 @@
 #include "lov_fixture.h"
 
-#include "lookup/frm_lov_result.h"
+#include "lookup/lov_window.h"
 #include "lookup/lov_placement.h"
 #include "lookup/qt_lov_presenter.h"
 #include "transfer/shadow_company_picker.h"
@@ -22,14 +22,14 @@ class WindowPresenter : public LovPresenter
 public:
     void present(LovController &controller) override
     {
-        FrmLovResult window(controller);
+        LovWindow window(controller);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         script(window);
         EXPECT_FALSE(window.isVisible());
     }
 
-    std::function<void(FrmLovResult &)> script;
+    std::function<void(LovWindow &)> script;
 };
 
 class FrmLovResultTest : public LovFixture
@@ -41,7 +41,7 @@ protected:
         m_session.lovPresenter = &m_window;
     }
 
-    QString show(std::function<void(FrmLovResult &)> script, const LovRequest &request = itemsRequest(),
+    QString show(std::function<void(LovWindow &)> script, const LovRequest &request = itemsRequest(),
                  const QString &searchField = u"code"_s)
     {
         m_window.script = std::move(script);
@@ -72,7 +72,7 @@ TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
     request.HintText = u"[F2]-New"_s;
     request.KeySet = QString(QChar(113));
     const QString result = show(
-        [](FrmLovResult &window) {
+        [](LovWindow &window) {
             QTableWidget *rows = grid(window);
             auto *detail = child<QTableWidget>(window, u"MsfDetail"_s);
             EXPECT_EQ(child<QLineEdit>(window, u"TxtMessage"_s)->text(), u"[F2]-New, "_s);
@@ -94,7 +94,7 @@ TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
 
 TEST_F(FrmLovResultTest, TheCloseBoxLeavesWithoutAnAnswer)
 {
-    EXPECT_EQ(show([](FrmLovResult &window) {
+    EXPECT_EQ(show([](LovWindow &window) {
                   press(window, Qt::Key_Down);
                   window.close();
               }),
@@ -104,7 +104,7 @@ TEST_F(FrmLovResultTest, TheCloseBoxLeavesWithoutAnAnswer)
 TEST_F(FrmLovResultTest, TypingSearchesAndHeadClicksSortBothWays)
 {
     const QString result = show(
-        [](FrmLovResult &window) {
+        [](LovWindow &window) {
             QLineEdit *search = box(window);
             QTest::keyClicks(search, u"Item 2"_s);
             EXPECT_EQ(countLabel(window), u"Records : 20/45"_s);
@@ -135,7 +135,7 @@ TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
     QtLovPresenter presenter;
     m_session.lovPresenter = &presenter;
     QTimer::singleShot(0, [] {
-        auto *window = qobject_cast<FrmLovResult *>(QApplication::activeModalWidget());
+        auto *window = qobject_cast<LovWindow *>(QApplication::activeModalWidget());
         ASSERT_TRUE(window);
         EXPECT_EQ(child<QLabel>(*window, u"LblHead"_s)->text(), u"Company List"_s);
         EXPECT_EQ(box(*window)->text(), u"Kormo"_s);
@@ -162,14 +162,14 @@ TEST_F(FrmLovResultTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
 
 TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
 {
-    EXPECT_EQ(show([](FrmLovResult &window) {
+    EXPECT_EQ(show([](LovWindow &window) {
                   press(window, Qt::Key_PageDown);
                   press(window, Qt::Key_Escape);
               }),
               QString());
 
     QString third;
-    const QString chosen = show([&third](FrmLovResult &window) {
+    const QString chosen = show([&third](LovWindow &window) {
         QTableWidget *rows = grid(window);
         third = rows->item(2, 2)->text();
         const QPoint cell = rows->visualItemRect(rows->item(2, 1)).center();
@@ -183,7 +183,7 @@ TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
 // Down on the last record of a short last page keeps the highlight there, and Enter answers with it.
 TEST_F(FrmLovResultTest, DownOnTheLastRecordKeepsItsRow)
 {
-    const QString result = show([](FrmLovResult &window) {
+    const QString result = show([](LovWindow &window) {
         press(window, Qt::Key_PageDown);
         press(window, Qt::Key_PageDown);
         press(window, Qt::Key_End);

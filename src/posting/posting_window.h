@@ -23,13 +23,13 @@ class VoucherGridModel;
 // The posting window: filters, the off-line voucher grid with its marks and totals,
 // the posting run behind "Transfer" and the detail panel. The work is done by the
 // engines; the window reads its controls, calls them and reports their errors.
-class frmAccountPost : public QDialog
+class PostingWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmAccountPost(Session &session, QWidget *parent = nullptr);
-    ~frmAccountPost() override;
+    explicit PostingWindow(Session &session, QWidget *parent = nullptr);
+    ~PostingWindow() override;
 
     Status LoadDivision();
     // Window-level key hook; sets the posting's account type on Ctrl+Shift+1/2/0.

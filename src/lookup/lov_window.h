@@ -17,12 +17,12 @@ class LovController;
 // The lookup window: draws the controller's page, count label, hidden-column values,
 // search boxes and row marks, and hands it the keys and head clicks before the controls
 // see them. Closing it without a choice leaves no answer.
-class FrmLovResult : public QDialog
+class LovWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit FrmLovResult(LovController &controller, QWidget *parent = nullptr);
+    explicit LovWindow(LovController &controller, QWidget *parent = nullptr);
 
     void reject() override;
 

@@ -26,13 +26,13 @@ class CompanyBox;
 using CompanyPicker = std::function<QStringList(const QString &parentCode, const QString &searchText)>;
 
 // The tools window: Account Transfer (ToolsScreen 1) or Purge Data (ToolsScreen 0).
-class frmVantTools : public QDialog
+class ToolsWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     // A window in the given mode; a mode without a panel cannot be opened.
-    static Outcome<std::unique_ptr<frmVantTools>> load(Session &session, int toolsScreen, CompanyPicker picker,
+    static Outcome<std::unique_ptr<ToolsWindow>> load(Session &session, int toolsScreen, CompanyPicker picker,
                                                        QWidget *parent = nullptr);
 
     int ToolsScreen() const { return m_toolsScreen; }
@@ -43,7 +43,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    frmVantTools(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent);
+    ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent);
 
     void buildControls();
     void placeControls();

@@ -1,4 +1,4 @@
-#include "frm_account_post.h"
+#include "posting_window.h"
 
 #include "posting_filters.h"
 #include "posting_formats.h"
@@ -49,7 +49,7 @@ bool isEnter(const QKeyEvent *event)
 
 } // namespace
 
-frmAccountPost::frmAccountPost(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
+PostingWindow::PostingWindow(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("frmAccountPost"));
     setWindowTitle(QStringLiteral("Accounts Posting"));
@@ -68,7 +68,7 @@ frmAccountPost::frmAccountPost(Session &session, QWidget *parent) : QDialog(pare
     Form_Load();
 }
 
-frmAccountPost::~frmAccountPost()
+PostingWindow::~PostingWindow()
 {
     // The controls are destroyed after this; their last focus events must not reach the window.
     const QList<QWidget *> children = findChildren<QWidget *>();
@@ -76,13 +76,13 @@ frmAccountPost::~frmAccountPost()
         child->removeEventFilter(this);
 }
 
-void frmAccountPost::Form_Load()
+void PostingWindow::Form_Load()
 {
     const QDate today = QDate::currentDate();
     m_dtpFrom->setDate(today);
-    m_lbhCompanyName->setText(m_session.CompanyName);
-    m_lblDate->setText(today.toString(m_session.DateFormat));
-    m_lblAccYear->setText(m_session.FinancialYear);
+    m_lbhCompanyName->setText(m_session.companyName);
+    m_lblDate->setText(today.toString(m_session.dateFormat));
+    m_lblAccYear->setText(m_session.financialYear);
     // Without divisions Go cannot list anything, but the window still opens complete.
     if (Status loaded = LoadDivision(); !loaded)
         report(loaded.error(), QStringLiteral("Form_Load"));
@@ -94,7 +94,7 @@ void frmAccountPost::Form_Load()
     m_picDet->setHeadings();
 }
 
-Status frmAccountPost::LoadDivision()
+Status PostingWindow::LoadDivision()
 {
     auto divisions = loadDivisions(m_session);
     if (!divisions)
@@ -108,12 +108,12 @@ Status frmAccountPost::LoadDivision()
     return {};
 }
 
-int frmAccountPost::SetAcType(int shift, int keyCode)
+int PostingWindow::SetAcType(int shift, int keyCode)
 {
     return vant::SetAcType(m_postingAcType, shift, keyCode);
 }
 
-bool frmAccountPost::ValidatePost()
+bool PostingWindow::ValidatePost()
 {
     if (m_cboVoucherType->currentText().isEmpty()) {
         m_session.prompts.message(QStringLiteral("Voucher Type is empty..."), kProgramTitle, PromptIcon::Information);
@@ -129,7 +129,7 @@ bool frmAccountPost::ValidatePost()
     return true;
 }
 
-Status frmAccountPost::LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode)
+Status PostingWindow::LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode)
 {
     if (m_cboDivision->currentIndex() < 0)
         return Error{381, QStringLiteral("Invalid property array index")};
@@ -144,7 +144,7 @@ Status frmAccountPost::LoadOffLineVouchers(const QString &voucherTypeCode, const
     return {};
 }
 
-void frmAccountPost::GetTotal()
+void PostingWindow::GetTotal()
 {
     const GridTotals totals = grid().GetTotal();
     m_lblTotal1->setText(formatAmount(totals.billAmount));
@@ -152,17 +152,17 @@ void frmAccountPost::GetTotal()
     placeTotals();
 }
 
-double frmAccountPost::TransferAmountTotal() const
+double PostingWindow::TransferAmountTotal() const
 {
     return grid().TransferAmountTotal();
 }
 
-void frmAccountPost::RowColor(int acType, int row)
+void PostingWindow::RowColor(int acType, int row)
 {
     m_gridModel->edit([acType, row](VoucherGrid &grid) { grid.RowColor(acType, row); });
 }
 
-void frmAccountPost::DisplaySubDet(qint64 lngVNo, int grdTop)
+void PostingWindow::DisplaySubDet(qint64 lngVNo, int grdTop)
 {
     m_picDet->setHeadings();
     auto lines = loadVoucherDetail(m_session, lngVNo);
@@ -185,12 +185,12 @@ void frmAccountPost::DisplaySubDet(qint64 lngVNo, int grdTop)
     m_picDet->okButton()->setFocus();
 }
 
-const VoucherGrid &frmAccountPost::grid() const
+const VoucherGrid &PostingWindow::grid() const
 {
     return m_gridModel->grid();
 }
 
-bool frmAccountPost::eventFilter(QObject *watched, QEvent *event)
+bool PostingWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
@@ -221,7 +221,7 @@ bool frmAccountPost::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmAccountPost::enterKey(QObject *watched, QKeyEvent *event)
+bool PostingWindow::enterKey(QObject *watched, QKeyEvent *event)
 {
     if (!isEnter(event))
         return false;
@@ -243,7 +243,7 @@ bool frmAccountPost::enterKey(QObject *watched, QKeyEvent *event)
     return false;
 }
 
-bool frmAccountPost::gridKey(QKeyEvent *event)
+bool PostingWindow::gridKey(QKeyEvent *event)
 {
     const int row = currentGridRow();
     if (event->key() == Qt::Key_Space) {
@@ -265,7 +265,7 @@ bool frmAccountPost::gridKey(QKeyEvent *event)
     return false;
 }
 
-bool frmAccountPost::gridMouse(QEvent *event)
+bool PostingWindow::gridMouse(QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonPress)
         return false;
@@ -276,7 +276,7 @@ bool frmAccountPost::gridMouse(QEvent *event)
     return true;
 }
 
-void frmAccountPost::cboVoucherType_LostFocus()
+void PostingWindow::cboVoucherType_LostFocus()
 {
     // Refilled only for another voucher type: the transaction type chosen for this one stays.
     const int voucherType = m_cboVoucherType->currentIndex();
@@ -289,7 +289,7 @@ void frmAccountPost::cboVoucherType_LostFocus()
     m_cboTransType->setCurrentIndex(-1);
 }
 
-void frmAccountPost::cmdGo_Click()
+void PostingWindow::cmdGo_Click()
 {
     if (!ValidatePost())
         return;
@@ -304,20 +304,20 @@ void frmAccountPost::cmdGo_Click()
     m_msfAccTransfer->setFocus();
 }
 
-void frmAccountPost::cmdSelAll_Click()
+void PostingWindow::cmdSelAll_Click()
 {
     m_gridModel->edit([](VoucherGrid &grid) { grid.selectAll(); });
     GetTotal();
 }
 
-void frmAccountPost::cmdClear_Click()
+void PostingWindow::cmdClear_Click()
 {
     m_gridModel->edit([](VoucherGrid &grid) { grid.clearMarks(); });
     m_lblTotal2->clear();
     placeTotals();
 }
 
-void frmAccountPost::cmdTransfer_Click()
+void PostingWindow::cmdTransfer_Click()
 {
     // A long posting keeps the window painted and takes no input meanwhile.
     BusyWindow busy(this);
@@ -337,7 +337,7 @@ void frmAccountPost::cmdTransfer_Click()
     PostingJob(m_session, m_postingAcType).run(grid().markedVouchers(), feedback);
 }
 
-void frmAccountPost::showCurrentDetail()
+void PostingWindow::showCurrentDetail()
 {
     const int row = currentGridRow();
     if (grid().text(row, VoucherGrid::Sno).isEmpty())
@@ -347,19 +347,19 @@ void frmAccountPost::showCurrentDetail()
     DisplaySubDet(leadingInt(grid().text(row, VoucherGrid::Vno)), pixelsToTwips(cellTop, this));
 }
 
-int frmAccountPost::currentGridRow() const
+int PostingWindow::currentGridRow() const
 {
     const QModelIndex current = m_msfAccTransfer->currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
 }
 
-void frmAccountPost::showEvent(QShowEvent *event)
+void PostingWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     m_cboDivision->setFocus();
 }
 
-void frmAccountPost::report(const Error &error, const QString &procedure)
+void PostingWindow::report(const Error &error, const QString &procedure)
 {
     m_session.ReportError(error, kPostingWindow, procedure, true);
 }

@@ -1,4 +1,4 @@
-#include "frm_lov_result.h"
+#include "lov_window.h"
 
 #include "lov_controller.h"
 #include "lov_placement.h"
@@ -36,7 +36,7 @@ QChar keyCodeCharacter(int key)
 
 } // namespace
 
-FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
+LovWindow::LovWindow(LovController &controller, QWidget *parent)
     : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("FrmLovResult"));
@@ -63,13 +63,13 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     m_txtMessage->setToolTip(controller.hintToolTip());
     layout->addWidget(m_txtMessage);
 
-    connect(&m_controller, &LovController::pageFilled, this, &FrmLovResult::showPage);
-    connect(&m_controller, &LovController::currentRowChanged, this, &FrmLovResult::showCurrentRow);
-    connect(&m_controller, &LovController::recordChanged, this, &FrmLovResult::showRecord);
-    connect(&m_controller, &LovController::searchTextChanged, this, &FrmLovResult::showSearchText);
-    connect(&m_controller, &LovController::columnsChanged, this, &FrmLovResult::showColumns);
-    connect(&m_controller, &LovController::rowMarkChanged, this, &FrmLovResult::showRow);
-    connect(&m_controller, &LovController::finished, this, &FrmLovResult::accept);
+    connect(&m_controller, &LovController::pageFilled, this, &LovWindow::showPage);
+    connect(&m_controller, &LovController::currentRowChanged, this, &LovWindow::showCurrentRow);
+    connect(&m_controller, &LovController::recordChanged, this, &LovWindow::showRecord);
+    connect(&m_controller, &LovController::searchTextChanged, this, &LovWindow::showSearchText);
+    connect(&m_controller, &LovController::columnsChanged, this, &LovWindow::showColumns);
+    connect(&m_controller, &LovController::rowMarkChanged, this, &LovWindow::showRow);
+    connect(&m_controller, &LovController::finished, this, &LovWindow::accept);
 
     showColumns();
     showPage();
@@ -80,18 +80,18 @@ FrmLovResult::FrmLovResult(LovController &controller, QWidget *parent)
     m_searchtxthlp.first()->setFocus();
 }
 
-int FrmLovResult::pixels(int twips) const
+int LovWindow::pixels(int twips) const
 {
     return twipsToPixels(twips, logicalDpiX());
 }
 
-int FrmLovResult::browseGridHeight(int rows) const
+int LovWindow::browseGridHeight(int rows) const
 {
     return m_msfBrowse->horizontalHeader()->sizeHint().height()
            + rows * m_msfBrowse->verticalHeader()->defaultSectionSize() + 2 * m_msfBrowse->frameWidth();
 }
 
-QMargins FrmLovResult::expectedFrame() const
+QMargins LovWindow::expectedFrame() const
 {
     // A window manager's frame is known only once the window shows: room is kept for a title bar.
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
@@ -99,7 +99,7 @@ QMargins FrmLovResult::expectedFrame() const
     return {border, titleBar + border, border, border};
 }
 
-void FrmLovResult::fitTheScreen()
+void LovWindow::fitTheScreen()
 {
     layout()->activate();
     const QScreen *shownOn = screen();
@@ -120,12 +120,12 @@ void FrmLovResult::fitTheScreen()
                            logicalDpiX() / 96.0 / 15.0));
 }
 
-QLineEdit *FrmLovResult::currentSearchBox() const
+QLineEdit *LovWindow::currentSearchBox() const
 {
     return m_searchtxthlp.value(m_controller.currentSearchBox() - 1, m_searchtxthlp.first());
 }
 
-void FrmLovResult::showColumns()
+void LovWindow::showColumns()
 {
     const QList<LovColumn> &columns = m_controller.columns();
     QStringList heads{QStringLiteral("Sno")};
@@ -139,7 +139,7 @@ void FrmLovResult::showColumns()
     m_msfBrowse->setHorizontalHeaderLabels(heads);
 }
 
-void FrmLovResult::showPage()
+void LovWindow::showPage()
 {
     m_msfBrowse->setUpdatesEnabled(false);
     const int rows = m_controller.rowCount();
@@ -149,7 +149,7 @@ void FrmLovResult::showPage()
     m_msfBrowse->setUpdatesEnabled(true);
 }
 
-void FrmLovResult::showRow(int row)
+void LovWindow::showRow(int row)
 {
     // Every cell is written again: a picked row shows the value entered for it.
     for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
@@ -164,13 +164,13 @@ void FrmLovResult::showRow(int row)
         m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
 }
 
-void FrmLovResult::showCurrentRow()
+void LovWindow::showCurrentRow()
 {
     if (m_controller.currentRow() >= 1)
         m_msfBrowse->selectRow(m_controller.currentRow() - 1);
 }
 
-void FrmLovResult::showRecord()
+void LovWindow::showRecord()
 {
     m_lblTotalRec->setText(m_controller.countLabel());
     const QStringList &values = m_controller.detailValues();
@@ -178,7 +178,7 @@ void FrmLovResult::showRecord()
         m_msfDetail->item(row, 1)->setText(values.at(row));
 }
 
-void FrmLovResult::showSearchText()
+void LovWindow::showSearchText()
 {
     for (int box = 1; box <= m_searchtxthlp.size(); ++box) {
         QLineEdit *edit = m_searchtxthlp.at(box - 1);
@@ -187,7 +187,7 @@ void FrmLovResult::showSearchText()
     }
 }
 
-void FrmLovResult::showSortList()
+void LovWindow::showSortList()
 {
     const QSignalBlocker blocker(m_lv);
     m_lv->clear();
@@ -206,7 +206,7 @@ void FrmLovResult::showSortList()
     m_lv->show();
 }
 
-void FrmLovResult::sortListTicked(QTreeWidgetItem *item)
+void LovWindow::sortListTicked(QTreeWidgetItem *item)
 {
     if (item->checkState(0) != Qt::Checked)
         return;
@@ -220,7 +220,7 @@ void FrmLovResult::sortListTicked(QTreeWidgetItem *item)
     m_controller.sortByListEntry(item->data(0, Qt::UserRole).toInt());
 }
 
-bool FrmLovResult::handleHeadPress(const QMouseEvent &event)
+bool LovWindow::handleHeadPress(const QMouseEvent &event)
 {
     if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton)
         return false;
@@ -232,7 +232,7 @@ bool FrmLovResult::handleHeadPress(const QMouseEvent &event)
     return true;
 }
 
-bool FrmLovResult::handleKey(const QKeyEvent &event)
+bool LovWindow::handleKey(const QKeyEvent &event)
 {
     const bool alt = event.modifiers() & Qt::AltModifier;
     switch (event.key()) {
@@ -278,7 +278,7 @@ bool FrmLovResult::handleKey(const QKeyEvent &event)
     return true;
 }
 
-bool FrmLovResult::eventFilter(QObject *watched, QEvent *event)
+bool LovWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -304,20 +304,20 @@ bool FrmLovResult::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void FrmLovResult::keyPressEvent(QKeyEvent *event)
+void LovWindow::keyPressEvent(QKeyEvent *event)
 {
     if (!handleKey(*event))
         QDialog::keyPressEvent(event);
 }
 
-void FrmLovResult::keyReleaseEvent(QKeyEvent *event)
+void LovWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Control)
         m_lv->hide();
     QDialog::keyReleaseEvent(event);
 }
 
-void FrmLovResult::reject()
+void LovWindow::reject()
 {
     // The window's own close box ends the lookup without an answer, on any screen.
     if (m_controller.isFinished())

@@ -1,5 +1,5 @@
 // The lookup window's controls: the title line, the search boxes, the grids and the sort list.
-#include "frm_lov_result.h"
+#include "lov_window.h"
 
 #include "lov_controller.h"
 
@@ -38,7 +38,7 @@ QTableWidget *makeGrid(QWidget *parent, const QString &name)
 
 } // namespace
 
-void FrmLovResult::buildTitleLine()
+void LovWindow::buildTitleLine()
 {
     auto *line = new QWidget(this);
     line->setFixedWidth(pixels(m_controller.gridWidth()));
@@ -54,7 +54,7 @@ void FrmLovResult::buildTitleLine()
     layout()->addWidget(line);
 }
 
-void FrmLovResult::buildSearchBoxes()
+void LovWindow::buildSearchBoxes()
 {
     auto *line = new QWidget(this);
     auto *row = new QHBoxLayout(line);
@@ -80,7 +80,7 @@ void FrmLovResult::buildSearchBoxes()
     layout()->addWidget(line);
 }
 
-void FrmLovResult::buildBrowseGrid()
+void LovWindow::buildBrowseGrid()
 {
     m_msfBrowse = makeGrid(this, QStringLiteral("MsfBrowse"));
     m_msfBrowse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -100,7 +100,7 @@ void FrmLovResult::buildBrowseGrid()
     });
 }
 
-void FrmLovResult::buildDetailGrid()
+void LovWindow::buildDetailGrid()
 {
     const QStringList heads = m_controller.detailHeads();
     m_msfDetail = makeGrid(this, QStringLiteral("MsfDetail"));
@@ -129,7 +129,7 @@ void FrmLovResult::buildDetailGrid()
         static_cast<QVBoxLayout *>(layout())->addSpacing(pixels(10));
 }
 
-void FrmLovResult::buildSortList()
+void LovWindow::buildSortList()
 {
     m_lv = new QTreeWidget(this);
     m_lv->setObjectName(QStringLiteral("Lv"));
@@ -137,7 +137,7 @@ void FrmLovResult::buildSortList()
     m_lv->setRootIsDecorated(false);
     m_lv->setFocusPolicy(Qt::NoFocus);
     m_lv->hide();
-    connect(m_lv, &QTreeWidget::itemChanged, this, &FrmLovResult::sortListTicked);
+    connect(m_lv, &QTreeWidget::itemChanged, this, &LovWindow::sortListTicked);
 }
 
 } // namespace vant

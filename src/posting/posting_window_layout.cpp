@@ -1,5 +1,5 @@
 // The posting window's controls and where they stand.
-#include "frm_account_post.h"
+#include "posting_window.h"
 
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
@@ -33,7 +33,7 @@ constexpr int kStatusTop = 6990;
 
 } // namespace
 
-void frmAccountPost::buildControls()
+void PostingWindow::buildControls()
 {
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 
@@ -59,7 +59,7 @@ void frmAccountPost::buildControls()
     placeInTwips(m_lblStatus, 0, kStatusTop, kWindowWidth, 300);
 }
 
-void frmAccountPost::buildFilterBand()
+void PostingWindow::buildFilterBand()
 {
     m_filterFrame = new QFrame(this);
     m_filterFrame->setFrameShape(QFrame::Box);
@@ -113,10 +113,10 @@ void frmAccountPost::buildFilterBand()
     m_cmdGo = new QPushButton(QStringLiteral("&Go"), m_filterFrame);
     m_cmdGo->setObjectName(QStringLiteral("cmdGo"));
     placeInTwips(m_cmdGo, 11640, 450, 570, 285);
-    connect(m_cmdGo, &QPushButton::clicked, this, &frmAccountPost::cmdGo_Click);
+    connect(m_cmdGo, &QPushButton::clicked, this, &PostingWindow::cmdGo_Click);
 }
 
-void frmAccountPost::buildGridBand()
+void PostingWindow::buildGridBand()
 {
     m_gridFrame = new QFrame(this);
     m_gridFrame->setFrameShape(QFrame::Box);
@@ -134,7 +134,7 @@ void frmAccountPost::buildGridBand()
     m_msfAccTransfer->setTabKeyNavigation(false);
     placeInTwips(m_msfAccTransfer, 30, 120, kGridWidth, 4755);
     connect(m_msfAccTransfer, &QTableView::clicked, this, [this] { m_rememberedRow = currentGridRow(); });
-    connect(m_msfAccTransfer, &QTableView::doubleClicked, this, &frmAccountPost::showCurrentDetail);
+    connect(m_msfAccTransfer, &QTableView::doubleClicked, this, &PostingWindow::showCurrentDetail);
 
     QFont totalFont(QStringLiteral("Times New Roman"));
     totalFont.setPointSizeF(11.25);
@@ -163,7 +163,7 @@ void frmAccountPost::buildGridBand()
     connect(mnuAc2, &QAction::triggered, this, [this] { RowColor(2, m_rememberedRow); });
 }
 
-void frmAccountPost::buildButtonRow()
+void PostingWindow::buildButtonRow()
 {
     QFont buttonFont(QStringLiteral("Verdana"));
     buttonFont.setPointSizeF(8.25);
@@ -200,16 +200,16 @@ void frmAccountPost::buildButtonRow()
     connect(buttons.value(QStringLiteral("cmdTrans")), &QPushButton::clicked, m_cboTransType,
             [this] { m_cboTransType->setFocus(); });
     connect(buttons.value(QStringLiteral("cmdSelectall")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdSelAll_Click);
+            &PostingWindow::cmdSelAll_Click);
     connect(buttons.value(QStringLiteral("cmdDeselectAll")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdClear_Click);
-    connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &frmAccountPost::cmdClear_Click);
+            &PostingWindow::cmdClear_Click);
+    connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &PostingWindow::cmdClear_Click);
     connect(buttons.value(QStringLiteral("cmdTransfer")), &QPushButton::clicked, this,
-            &frmAccountPost::cmdTransfer_Click);
+            &PostingWindow::cmdTransfer_Click);
     connect(buttons.value(QStringLiteral("cmdExit")), &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmAccountPost::setGridHeadings()
+void PostingWindow::setGridHeadings()
 {
     m_gridModel->reload([](VoucherGrid &grid) { grid.setHeadings(); });
     const QList<int> widths = VoucherGrid::columnWidths(kGridWidth);
@@ -220,7 +220,7 @@ void frmAccountPost::setGridHeadings()
     }
 }
 
-void frmAccountPost::placeTotals()
+void PostingWindow::placeTotals()
 {
     // Each total ends under its column; the posted total reaches left where its text needs it,
     // as the caption before the first Go does, and the debit total gives way.

@@ -1,4 +1,4 @@
-#include "frm_vant_tools.h"
+#include "tools_window.h"
 
 #include "company_box.h"
 #include "purge_job.h"
@@ -51,16 +51,16 @@ constexpr Twips kExitButton{5880, 2580, 1200, 400};
 
 } // namespace
 
-Outcome<std::unique_ptr<frmVantTools>> frmVantTools::load(Session &session, int toolsScreen, CompanyPicker picker,
+Outcome<std::unique_ptr<ToolsWindow>> ToolsWindow::load(Session &session, int toolsScreen, CompanyPicker picker,
                                                           QWidget *parent)
 {
     // Each mode has its own panel; a mode without one has nothing to show.
     if (toolsScreen != kTransferScreen && toolsScreen != kPurgeScreen)
         return Error{340, QStringLiteral("Control array element '%1' doesn't exist").arg(toolsScreen)};
-    return std::unique_ptr<frmVantTools>(new frmVantTools(session, toolsScreen, std::move(picker), parent));
+    return std::unique_ptr<ToolsWindow>(new ToolsWindow(session, toolsScreen, std::move(picker), parent));
 }
 
-frmVantTools::frmVantTools(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent)
+ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_session(session), m_toolsScreen(toolsScreen),
       m_picker(std::move(picker))
 {
@@ -86,7 +86,7 @@ frmVantTools::frmVantTools(Session &session, int toolsScreen, CompanyPicker pick
         StoreDefaults();
 }
 
-void frmVantTools::buildControls()
+void ToolsWindow::buildControls()
 {
     // The window has no border of its own; without this line it melts into the window behind it.
     m_frBorder = new QFrame(this);
@@ -133,7 +133,7 @@ void frmVantTools::buildControls()
     m_cmdProcess->setObjectName(QStringLiteral("cmdProcess"));
     m_cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
     m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    connect(m_cmdProcess, &QPushButton::clicked, this, &frmVantTools::process);
+    connect(m_cmdProcess, &QPushButton::clicked, this, &ToolsWindow::process);
     connect(m_cmdExit, &QPushButton::clicked, this, &QDialog::reject);
 
     m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate, m_cmdProcess, m_cmdExit};
@@ -141,7 +141,7 @@ void frmVantTools::buildControls()
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
 
-void frmVantTools::placeControls()
+void ToolsWindow::placeControls()
 {
     const auto place = [](QWidget *widget, const Twips &at) {
         placeInTwips(widget, at.left, at.top, at.width, at.height);
@@ -180,21 +180,21 @@ void frmVantTools::placeControls()
 }
 
 // The window sees every key before its controls, as the keys of the fields act on the window.
-void frmVantTools::previewKeys()
+void ToolsWindow::previewKeys()
 {
     installEventFilter(this);
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
 }
 
-void frmVantTools::StoreDefaults()
+void ToolsWindow::StoreDefaults()
 {
-    m_txtSourceCompany->hold(m_session.CompanyName, m_session.CompanyCode);
+    m_txtSourceCompany->hold(m_session.companyName, m_session.companyCode);
     m_txtFromDate->setDate(QDate::currentDate());
     m_txtToDate->setDate(QDate::currentDate());
 }
 
-QWidget *frmVantTools::controlOf(QObject *object) const
+QWidget *ToolsWindow::controlOf(QObject *object) const
 {
     for (QObject *o = object; o && o != this; o = o->parent()) {
         for (QWidget *control : m_tabOrder) {
@@ -205,7 +205,7 @@ QWidget *frmVantTools::controlOf(QObject *object) const
     return nullptr;
 }
 
-bool frmVantTools::eventFilter(QObject *watched, QEvent *event)
+bool ToolsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
@@ -219,7 +219,7 @@ bool frmVantTools::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-bool frmVantTools::handleKey(QWidget *control, int key)
+bool ToolsWindow::handleKey(QWidget *control, int key)
 {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (control == m_txtSourceCompany) {
@@ -250,16 +250,16 @@ bool frmVantTools::handleKey(QWidget *control, int key)
     return false;
 }
 
-void frmVantTools::moveFocus(QWidget *from, int step)
+void ToolsWindow::moveFocus(QWidget *from, int step)
 {
     const int count = int(m_tabOrder.size());
     const int index = int(m_tabOrder.indexOf(from));
     m_tabOrder.at((index + step + count) % count)->setFocus(Qt::TabFocusReason);
 }
 
-void frmVantTools::lookupDestination()
+void ToolsWindow::lookupDestination()
 {
-    const QStringList choice = m_picker ? m_picker(m_session.CompanyCode, m_txtDestinationCompany->text().trimmed())
+    const QStringList choice = m_picker ? m_picker(m_session.companyCode, m_txtDestinationCompany->text().trimmed())
                                         : QStringList();
     // A failed pick is treated like no choice: the box keeps what it holds.
     if (choice.isEmpty() || choice.first() == QStringLiteral("Nothing"))
@@ -268,7 +268,7 @@ void frmVantTools::lookupDestination()
     moveFocus(m_txtDestinationCompany, 1);
 }
 
-void frmVantTools::process()
+void ToolsWindow::process()
 {
     if (m_toolsScreen == kTransferScreen)
         Processtransfer();
@@ -276,7 +276,7 @@ void frmVantTools::process()
         accept();
 }
 
-QWidget *frmVantTools::fieldWidget(ToolsField field) const
+QWidget *ToolsWindow::fieldWidget(ToolsField field) const
 {
     switch (field) {
     case ToolsField::SourceCompany: return m_txtSourceCompany;
@@ -288,7 +288,7 @@ QWidget *frmVantTools::fieldWidget(ToolsField field) const
     return nullptr;
 }
 
-void frmVantTools::Processtransfer()
+void ToolsWindow::Processtransfer()
 {
     TransferJob job(m_session, {m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(),
                                 m_txtFromDate->date(), m_txtToDate->date()});
@@ -320,7 +320,7 @@ void frmVantTools::Processtransfer()
     endRun(job.Processtransfer(feedback));
 }
 
-void frmVantTools::endRun(TransferEnd end)
+void ToolsWindow::endRun(TransferEnd end)
 {
     m_prgStatus->setValue(0);
     m_prgStatus->hide();
