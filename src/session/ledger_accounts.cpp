@@ -66,26 +66,26 @@ Outcome<Database *> LedgerAccounts::connection() const
     return m_db;
 }
 
-Outcome<std::optional<int>> LedgerAccounts::lastVoucherNo(Database &db, int company) const
-{
-    return firstNumber(db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
-                               + sqlQuoted(QString::number(company)));
-}
-
-Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int company)
+Outcome<std::optional<int>> LedgerAccounts::lastVoucherNo(int company) const
 {
     auto db = connection();
     if (!db)
         return db.error();
-    auto last = lastVoucherNo(**db, company);
+    return firstNumber(**db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
+                                 + sqlQuoted(QString::number(company)));
+}
+
+Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int company)
+{
+    auto last = lastVoucherNo(company);
     if (!last)
         return last.error();
     if (!last->has_value())
         return 0;
     const int next = **last + 1;
-    auto used = firstNumber(**db, QStringLiteral("select count(*) from ") + voucherTable
-                                      + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
-                                      + QStringLiteral(" and VoucherNo=") + QString::number(next));
+    auto used = firstNumber(*m_db, QStringLiteral("select count(*) from ") + voucherTable
+                                       + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
+                                       + QStringLiteral(" and VoucherNo=") + QString::number(next));
     if (!used)
         return used.error();
     return used->value_or(0) > 0 ? -1 : next;
@@ -93,10 +93,7 @@ Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int co
 
 Outcome<VoucherNoBlock> LedgerAccounts::GetMaxVoucherNoBlock(const QString &voucherTable, int company, int count)
 {
-    auto db = connection();
-    if (!db)
-        return db.error();
-    auto last = lastVoucherNo(**db, company);
+    auto last = lastVoucherNo(company);
     if (!last)
         return last.error();
     if (!last->has_value())
@@ -105,7 +102,7 @@ Outcome<VoucherNoBlock> LedgerAccounts::GetMaxVoucherNoBlock(const QString &vouc
     // The block ends where the voucher table already holds a number: GetMaxVoucherNo answers
     // -1 there. Numbers past the largest whole number are never handed out.
     const qint64 last64 = std::min<qint64>(first + std::max(count, 0) - 1, std::numeric_limits<int>::max());
-    auto taken = firstValue(**db, QStringLiteral("select min(VoucherNo) from ") + voucherTable
+    auto taken = firstValue(*m_db, QStringLiteral("select min(VoucherNo) from ") + voucherTable
                                        + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
                                        + QStringLiteral(" and VoucherNo between ") + QString::number(first)
                                        + QStringLiteral(" and ") + QString::number(last64)

@@ -23,8 +23,9 @@ public:
 
 private:
     Outcome<Database *> connection() const;
-    // The company's last voucher number (0 when none was recorded); nothing for an unknown company.
-    Outcome<std::optional<int>> lastVoucherNo(Database &db, int company) const;
+    // The company's last voucher number (0 when none was recorded); nothing for an unknown
+    // company. The connection is open when it succeeds.
+    Outcome<std::optional<int>> lastVoucherNo(int company) const;
 
     Database *m_db = nullptr;
 };

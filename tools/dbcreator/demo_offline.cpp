@@ -29,17 +29,8 @@ constexpr std::array<std::pair<int, int>, 4> kPostingCodePairs = {{
 void addLines(QStringList &statements, const DemoContext &context, const OffLineVoucher &voucher)
 {
     for (const Line &line : voucher.shape.lines) {
-        statements << InsertStatement::into(QStringLiteral("AccOffLineVoucher"))
-                          .number("CompanyCode", kDefaultCompany)
-                          .number("DivisionCode", voucher.division)
-                          .number("AcType", voucher.acType)
-                          .number("VoucherNo", voucher.voucherNo)
-                          .date("VoucherDt", context.today)
-                          .number("LedgerCode", line.ledger)
-                          .number("OppLedgerCode", line.oppLedger)
-                          .text("CrDr", QString(line.crDr))
-                          .set("Amount", amountLiteral(line.paise))
-                          .number("VoucherCode", voucher.shape.voucherCode)
+        const LineOwner owner{voucher.division, voucher.acType, voucher.voucherNo, context.today};
+        statements << voucherLineInsert(QStringLiteral("AccOffLineVoucher"), owner, line, voucher.shape)
                           .text("TransType", voucher.shape.transType)
                           .text("Narration", voucher.shape.narration)
                           .text("BillRefNo", voucher.billRef)

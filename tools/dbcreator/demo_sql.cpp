@@ -1,5 +1,7 @@
 #include "demo_sql.h"
 
+#include "demo_masters.h"
+
 namespace vant {
 
 QString amountLiteral(qint64 paise)
@@ -11,3 +13,24 @@ QString amountLiteral(qint64 paise)
 }
 
 } // namespace vant
+
+namespace vant::demo {
+
+InsertStatement voucherLineInsert(const QString &table, const LineOwner &owner, const Line &line,
+                                  const VoucherShape &shape)
+{
+    InsertStatement insert = InsertStatement::into(table);
+    insert.number("CompanyCode", kDefaultCompany)
+        .number("DivisionCode", owner.division)
+        .number("AcType", owner.acType)
+        .number("VoucherNo", owner.voucherNo)
+        .date("VoucherDt", owner.day)
+        .number("LedgerCode", line.ledger)
+        .number("OppLedgerCode", line.oppLedger)
+        .text("CrDr", QString(line.crDr))
+        .set("Amount", amountLiteral(line.paise))
+        .number("VoucherCode", shape.voucherCode);
+    return insert;
+}
+
+} // namespace vant::demo
