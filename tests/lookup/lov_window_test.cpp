@@ -1,6 +1,7 @@
 #include "lov_fixture.h"
 
 #include "lookup/lov_window.h"
+#include "lov_window_presenter.h"
 #include "lookup/lov_placement.h"
 #include "lookup/qt_lov_presenter.h"
 #include "transfer/shadow_company_picker.h"
@@ -16,26 +17,10 @@
 namespace vant::test {
 namespace {
 
-// Shows the real window without a modal loop and runs a script over it; the script must end the lookup.
-class WindowPresenter : public LovPresenter
-{
-public:
-    void present(LovController &controller) override
-    {
-        LovWindow window(controller);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        script(window);
-        EXPECT_FALSE(window.isVisible());
-    }
-
-    std::function<void(LovWindow &)> script;
-};
-
-class FrmLovResultTest : public LovFixture
+class LovWindowTest : public LovFixture
 {
 protected:
-    FrmLovResultTest()
+    LovWindowTest()
     {
         makeItems(45);
         m_session.lovPresenter = &m_window;
@@ -63,10 +48,10 @@ protected:
         QTest::mouseClick(head->viewport(), button, {}, at);
     }
 
-    WindowPresenter m_window;
+    LovWindowPresenter m_window;
 };
 
-TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
+TEST_F(LovWindowTest, ShowsOnePageAndChoosesWithTheKeyboard)
 {
     LovRequest request = itemsRequest();
     request.HintText = u"[F2]-New"_s;
@@ -92,7 +77,7 @@ TEST_F(FrmLovResultTest, ShowsOnePageAndChoosesWithTheKeyboard)
     EXPECT_EQ(result, u"22!@#$%Item 22!@#$%33.00!@#$%Note 22<<KeySet>>q"_s);
 }
 
-TEST_F(FrmLovResultTest, TheCloseBoxLeavesWithoutAnAnswer)
+TEST_F(LovWindowTest, TheCloseBoxLeavesWithoutAnAnswer)
 {
     EXPECT_EQ(show([](LovWindow &window) {
                   press(window, Qt::Key_Down);
@@ -101,7 +86,7 @@ TEST_F(FrmLovResultTest, TheCloseBoxLeavesWithoutAnAnswer)
               QString());
 }
 
-TEST_F(FrmLovResultTest, TypingSearchesAndHeadClicksSortBothWays)
+TEST_F(LovWindowTest, TypingSearchesAndHeadClicksSortBothWays)
 {
     const QString result = show(
         [](LovWindow &window) {
@@ -130,7 +115,7 @@ TEST_F(FrmLovResultTest, TypingSearchesAndHeadClicksSortBothWays)
     EXPECT_EQ(result, u"45!@#$%Item 45!@#$%67.50!@#$%Note 45"_s);
 }
 
-TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
+TEST_F(LovWindowTest, TheProgramsPresenterShowsTheCompanyPickerModally)
 {
     QtLovPresenter presenter;
     m_session.lovPresenter = &presenter;
@@ -147,7 +132,7 @@ TEST_F(FrmLovResultTest, TheProgramsPresenterShowsTheCompanyPickerModally)
 }
 
 // Without a window manager nothing else gives the activation back once the lookup has closed.
-TEST_F(FrmLovResultTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
+TEST_F(LovWindowTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
 {
     QWidget beneath;
     beneath.show();
@@ -160,7 +145,7 @@ TEST_F(FrmLovResultTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
     EXPECT_TRUE(QTest::qWaitFor([&beneath] { return QApplication::activeWindow() == &beneath; }, 1000));
 }
 
-TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
+TEST_F(LovWindowTest, EscapeLeavesEmptyAndDoubleClickChooses)
 {
     EXPECT_EQ(show([](LovWindow &window) {
                   press(window, Qt::Key_PageDown);
@@ -181,7 +166,7 @@ TEST_F(FrmLovResultTest, EscapeLeavesEmptyAndDoubleClickChooses)
 }
 
 // Down on the last record of a short last page keeps the highlight there, and Enter answers with it.
-TEST_F(FrmLovResultTest, DownOnTheLastRecordKeepsItsRow)
+TEST_F(LovWindowTest, DownOnTheLastRecordKeepsItsRow)
 {
     const QString result = show([](LovWindow &window) {
         press(window, Qt::Key_PageDown);

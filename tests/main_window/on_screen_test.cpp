@@ -5,6 +5,7 @@
 #include "transfer/transfer_fixture.h"
 
 #include "lookup/lov_window.h"
+#include "lookup/lov_window_presenter.h"
 #include "posting/posting_window.h"
 #include "transfer/shadow_company_picker.h"
 #include "support/cut_off_texts.h"
@@ -50,21 +51,6 @@ TEST(OnScreen, TheTestScreenIsTheOneAskedFor)
     EXPECT_EQ(qRound(screen->devicePixelRatio() * 100), VANT_TEST_SCREEN_PERCENT);
 }
 
-// Shows the real lookup window without a modal loop and runs a script over it; the script ends it.
-class ScriptedWindowPresenter : public LovPresenter
-{
-public:
-    void present(LovController &controller) override
-    {
-        LovWindow window(controller);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        script(window);
-    }
-
-    std::function<void(LovWindow &)> script;
-};
-
 class LookupOnScreen : public LovFixture
 {
 protected:
@@ -76,7 +62,7 @@ protected:
         QTest::keyClick(window.findChild<QLineEdit *>(u"searchtxthlp"_s), key, modifiers);
     }
 
-    ScriptedWindowPresenter m_window;
+    LovWindowPresenter m_window;
 };
 
 // Whatever its placement, the window fits the screen: a short screen gets fewer rows per page, each
