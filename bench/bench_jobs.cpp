@@ -101,19 +101,23 @@ bool lookupReference(Bench &bench, JobRun &run)
         return true;
     };
     const QString ordered = kLookupQuery + QStringLiteral(" order by Name,Code,City");
-    const QString first = scalarText(bench.db(), QStringLiteral("select top 1 Name from benchitems order by Name,Code"));
+    const QString first =
+        scalarText(bench.db(), QStringLiteral("select top 1 Name from benchitems order by Name,Code"));
     const QString second = scalarText(bench.db(), ordered + QStringLiteral(" offset 20 rows fetch next 1 rows only"));
     const QString k = scalarText(bench.db(), QStringLiteral("select min(Name) from benchitems where Name like 'K%'"));
     const QString ko = scalarText(bench.db(), QStringLiteral("select min(Name) from benchitems where Name like 'Ko%'"));
     const QString city = scalarText(bench.db(), QStringLiteral("select min(City) from benchitems"));
     run.startKiB = statusKiB("VmRSS");
-    return timed(QStringLiteral("lookup first page"), QStringLiteral("select top 20 Name,Code,City from benchitems "
-                                                                     "order by Name"),
+    return timed(QStringLiteral("lookup first page"),
+                 QStringLiteral("select top 20 Name,Code,City from benchitems "
+                                "order by Name"),
                  QStringLiteral("Records : 1/%1|%2").arg(rows).arg(first))
-           && timed(QStringLiteral("lookup Page Down"), ordered + QStringLiteral(" offset 20 rows fetch next 20 rows only"),
+           && timed(QStringLiteral("lookup Page Down"),
+                    ordered + QStringLiteral(" offset 20 rows fetch next 20 rows only"),
                     QStringLiteral("Records : 21/%1|%2").arg(rows).arg(second))
-           && timed(QStringLiteral("lookup search key"), QStringLiteral("select top 20 Name,Code,City from benchitems "
-                                                                        "where Name>='Ko' order by Name"),
+           && timed(QStringLiteral("lookup search key"),
+                    QStringLiteral("select top 20 Name,Code,City from benchitems "
+                                   "where Name>='Ko' order by Name"),
                     k + QLatin1Char('|') + ko)
            && timed(QStringLiteral("lookup sort by another column"),
                     QStringLiteral("select top 20 Name,Code,City from benchitems order by City"), city);
@@ -123,7 +127,8 @@ QString dataList(int values)
 {
     QStringList rows;
     for (int i = 1; i <= values; ++i)
-        rows << QStringLiteral("Value %1").arg(i, 5, 10, QLatin1Char('0')) + QStringLiteral("!@#$%") + QString::number(i);
+        rows << QStringLiteral("Value %1").arg(i, 5, 10, QLatin1Char('0')) + QStringLiteral("!@#$%")
+                    + QString::number(i);
     return rows.join(QStringLiteral("^&*()"));
 }
 
@@ -172,9 +177,9 @@ bool dataListReference(Bench &bench, int values, JobRun &run)
 
 QStringList jobNames()
 {
-    return {QStringLiteral("transfer"), QStringLiteral("transfer-ref"), QStringLiteral("posting"),
-            QStringLiteral("posting-ref"), QStringLiteral("lookup"), QStringLiteral("lookup-ref"),
-            QStringLiteral("datalist"), QStringLiteral("datalist-ref")};
+    return {QStringLiteral("transfer"),    QStringLiteral("transfer-ref"), QStringLiteral("posting"),
+            QStringLiteral("posting-ref"), QStringLiteral("lookup"),       QStringLiteral("lookup-ref"),
+            QStringLiteral("datalist"),    QStringLiteral("datalist-ref")};
 }
 
 bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run)

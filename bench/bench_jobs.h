@@ -8,11 +8,11 @@ namespace vant::bench {
 // One measured action of a job, as a child process reports it.
 struct Measure
 {
-    QString action;  // "transfer", "lookup first page", ...
+    QString action; // "transfer", "lookup first page", ...
     double ms = 0;
     int statements = 0;
-    int rows = 0;    // the rows the statements are counted against
-    QString check;   // what the action left or showed, to compare with the reference
+    int rows = 0;  // the rows the statements are counted against
+    QString check; // what the action left or showed, to compare with the reference
 };
 
 // What one child process did: its actions, and its memory in KiB (peak, and at the start of

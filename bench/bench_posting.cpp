@@ -20,7 +20,8 @@ QString postingCheck(Database &db)
         scalarText(db, QStringLiteral("select count(*)||'/'||sum(VoucherNo) from AccChequeDetails")),
         scalarText(db, QStringLiteral("select Voucherno from acccompanymaster where CompanyCode=1")),
         scalarText(db, QStringLiteral("select group_concat(VoucherCode||':'||VoucherSlno) from AccCompanyVoucherNo")),
-    }.join(QLatin1Char(' '));
+    }
+        .join(QLatin1Char(' '));
 }
 
 // The default company's off-line lines not posted yet.
@@ -40,33 +41,38 @@ QStringList postingStatements(int vouchers)
             + kUnmoved
             + QStringLiteral(" and not exists (select 1 from AccCompanyVoucherNo s where s.CompanyCode=1 and "
                              "s.VoucherCode=x.VoucherCode and s.TranYear='2026')"),
-        QStringLiteral("insert into accvoucher2026 (CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
-                       "CrDr,Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,OppLedgerCode,BillRefNo,"
-                       "OldVoucherNo,TS,AID,OppAID) select x.CompanyCode,x.DivisionCode,x.AcType,c.Voucherno+"
-                       "dense_rank() over (order by x.VoucherNo),x.VoucherDt,x.LedgerCode,x.CrDr,x.Amount,x.VoucherCode,"
-                       "x.Narration,'N',s.VoucherSlno+dense_rank() over (partition by x.VoucherCode order by "
-                       "x.VoucherNo),x.OppLedgerCode,x.BillRefNo,x.OldVoucherNo,getdate(),")
+        QStringLiteral(
+            "insert into accvoucher2026 (CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
+            "CrDr,Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,OppLedgerCode,BillRefNo,"
+            "OldVoucherNo,TS,AID,OppAID) select x.CompanyCode,x.DivisionCode,x.AcType,c.Voucherno+"
+            "dense_rank() over (order by x.VoucherNo),x.VoucherDt,x.LedgerCode,x.CrDr,x.Amount,x.VoucherCode,"
+            "x.Narration,'N',s.VoucherSlno+dense_rank() over (partition by x.VoucherCode order by "
+            "x.VoucherNo),x.OppLedgerCode,x.BillRefNo,x.OldVoucherNo,getdate(),")
             + aid.arg(QStringLiteral("x.LedgerCode")) + QLatin1Char(',') + aid.arg(QStringLiteral("x.OppLedgerCode"))
             + QStringLiteral(" from AccOffLineVoucher x join acccompanymaster c on c.CompanyCode=1 join "
                              "AccCompanyVoucherNo s on s.CompanyCode=1 and s.VoucherCode=x.VoucherCode and "
                              "s.TranYear='2026' where ")
             + kUnmoved + QStringLiteral(" order by x.VoucherNo"),
         QStringLiteral("update AccOffLineVoucher set Moved='Y' where CompanyCode=1 and isnull(Moved,'N')='N'"),
-        QStringLiteral("insert into AccPending (CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,"
-                       "BillAmount,InvoiceNo,MRC_Amt,CrDr,TransType,OnAcNo,VoucherCode,Payable,DiscAmt,VoucherSlno,"
-                       "TransDate,OppLedgerCode,Remarks,TS,AID,OppAID) select p.CompanyCode,p.DivisionCode,p.AcType,"
-                       "p.LedgerCode,")
-            + newNumber + QStringLiteral(",p.BillRefNo,p.billdate,p.billamount,p.InvoiceNo,p.MRC_Amt,p.CrDr,p.TransType,"
-                                         "try_convert(float,p.OnAcNo),p.VoucherCode,p.Payable,p.discamt,")
+        QStringLiteral(
+            "insert into AccPending (CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,"
+            "BillAmount,InvoiceNo,MRC_Amt,CrDr,TransType,OnAcNo,VoucherCode,Payable,DiscAmt,VoucherSlno,"
+            "TransDate,OppLedgerCode,Remarks,TS,AID,OppAID) select p.CompanyCode,p.DivisionCode,p.AcType,"
+            "p.LedgerCode,")
+            + newNumber
+            + QStringLiteral(",p.BillRefNo,p.billdate,p.billamount,p.InvoiceNo,p.MRC_Amt,p.CrDr,p.TransType,"
+                             "try_convert(float,p.OnAcNo),p.VoucherCode,p.Payable,p.discamt,")
             + newSubNo + QStringLiteral(",p.billdate,p.OppLedgerCode,p.Remarks,getdate(),")
             + aid.arg(QStringLiteral("p.LedgerCode")) + QLatin1Char(',') + aid.arg(QStringLiteral("p.OppLedgerCode"))
             + QStringLiteral(" from AccOffLinePending p where p.CompanyCode=1 order by p.VoucherNo"),
-        QStringLiteral("INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,"
-                       "ChequeDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,"
-                       "ChequePrinted,DepositDate,AID,AID1) select p.CompanyCode,p.LedgerCode,")
+        QStringLiteral(
+            "INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,"
+            "ChequeDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,"
+            "ChequePrinted,DepositDate,AID,AID1) select p.CompanyCode,p.LedgerCode,")
             + newNumber
-            + QStringLiteral(",p.ChequeNo,p.ChequeAmount,p.ReceiveDate,p.ChequeDate,p.Status,p.BankName,'',p.DivisionId,"
-                             "p.AcType,p.VoucherCode,p.LedgerCode1,'',p.ChequePrinted,p.DepositDate,")
+            + QStringLiteral(
+                ",p.ChequeNo,p.ChequeAmount,p.ReceiveDate,p.ChequeDate,p.Status,p.BankName,'',p.DivisionId,"
+                "p.AcType,p.VoucherCode,p.LedgerCode1,'',p.ChequePrinted,p.DepositDate,")
             + aid.arg(QStringLiteral("p.LedgerCode")) + QLatin1Char(',') + aid.arg(QStringLiteral("p.LedgerCode1"))
             + QStringLiteral(" from AccOffLineChequeDet p where p.CompanyCode=1 order by p.VoucherNo"),
         QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=Voucherno+") + QString::number(vouchers)
@@ -82,9 +88,9 @@ QStringList postingStatements(int vouchers)
 bool postingJob(Bench &bench, JobRun &run)
 {
     VoucherGrid grid;
-    if (!LoadOffLineVouchers(bench.session, {1, QDate::fromString(kPostingDay, Qt::ISODate), QStringLiteral("SA"),
-                                             QStringLiteral("CA")},
-                             grid))
+    if (!LoadOffLineVouchers(
+            bench.session, {1, QDate::fromString(kPostingDay, Qt::ISODate), QStringLiteral("SA"), QStringLiteral("CA")},
+            grid))
         return false;
     grid.selectAll();
     const MarkedVouchers marked = grid.markedVouchers();

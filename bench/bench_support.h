@@ -43,7 +43,8 @@ struct Bench
     QElapsedTimer timer;
     int statementsAtStart = 0;
 
-    Bench(const QString &file) : session(prompts, QDir(QFileInfo(file).absolutePath()).filePath(QStringLiteral("vantlog.txt")))
+    Bench(const QString &file)
+        : session(prompts, QDir(QFileInfo(file).absolutePath()).filePath(QStringLiteral("vantlog.txt")))
     {
         session.dbConnection = connectDatabase(file);
         session.quoteChar = QStringLiteral("'");

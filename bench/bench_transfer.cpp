@@ -21,7 +21,8 @@ QString transferCheck(Database &db)
         scalarText(db, QStringLiteral("select Voucherno from acccompanymaster where CompanyCode=2")),
         scalarText(db, QStringLiteral("select group_concat(VoucherCode||':'||VoucherSlno) from (select * from "
                                       "AccCompanyVoucherNo where CompanyCode=2 order by VoucherCode)")),
-    }.join(QLatin1Char(' '));
+    }
+        .join(QLatin1Char(' '));
 }
 
 // The period the transfer copies: the whole year.
@@ -32,7 +33,8 @@ int transferSourceRows(Database &db)
 {
     const QString period = QStringLiteral(" where CompanyCode=1 and %1 between '") + kFrom + QStringLiteral("' and '")
                            + kTo + QLatin1Char('\'');
-    return scalarText(db, QStringLiteral("select count(*) from accvoucher2026") + period.arg(QStringLiteral("VoucherDt")))
+    return scalarText(db,
+                      QStringLiteral("select count(*) from accvoucher2026") + period.arg(QStringLiteral("VoucherDt")))
                .toInt()
            + scalarText(db, QStringLiteral("select count(*) from AccPending") + period.arg(QStringLiteral("TransDate")))
                  .toInt()
@@ -54,17 +56,21 @@ QStringList clearingStatements()
     const QString copied = QStringLiteral("(select VoucherNo from accvoucher2026 where CompanyCode=2 and "
                                           "isnull(OldVoucherNo,0)<>0 and VoucherDt")
                            + period + QLatin1Char(')');
-    const QString log = QStringLiteral("insert into accdelvoucher(companycode,actype,voucherno,ledgercode,aid,type,tsid,"
-                                       "tranyear) select a.companycode,a.actype,a.voucherno,a.ledgercode,l.aid,");
+    const QString log =
+        QStringLiteral("insert into accdelvoucher(companycode,actype,voucherno,ledgercode,aid,type,tsid,"
+                       "tranyear) select a.companycode,a.actype,a.voucherno,a.ledgercode,l.aid,");
     return {
-        log + QStringLiteral("'V',a.tsid,'2026' from accvoucher2026 a left join accledgermaster l on "
+        log
+            + QStringLiteral("'V',a.tsid,'2026' from accvoucher2026 a left join accledgermaster l on "
                              "l.ledgercode=a.ledgercode where a.CompanyCode=2 and isnull(a.OldVoucherNo,0)<>0 and "
                              "a.VoucherDt")
             + period,
-        log + QStringLiteral("'P',a.slno,'2026' from AccPending a left join accledgermaster l on l.ledgercode="
+        log
+            + QStringLiteral("'P',a.slno,'2026' from AccPending a left join accledgermaster l on l.ledgercode="
                              "a.ledgercode where a.CompanyCode=2 and a.VoucherNo in ")
             + copied,
-        log + QStringLiteral("'C',a.slno,a.tranyear from AccChequeDetails a left join accledgermaster l on "
+        log
+            + QStringLiteral("'C',a.slno,a.tranyear from AccChequeDetails a left join accledgermaster l on "
                              "l.ledgercode=a.ledgercode where a.CompanyCode=2 and a.VoucherNo in ")
             + copied,
         QStringLiteral("delete from AccPending where CompanyCode=2 and VoucherNo in ") + copied,
@@ -112,15 +118,17 @@ QStringList copyingStatements()
                        "CashDisc,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID) select 2,"
                        "p.DivisionCode,p.AcType,p.LedgerCode,")
             + shadowNo
-            + QStringLiteral(",p.BillRefNo,p.BillDate,p.BillAmount,p.InvoiceNo,p.MRC_Amt,p.DiscAmt,p.CrDr,p.TransType,"
-                             "p.OnAcNo,p.VoucherCode,p.Payable,p.VolumeDisc,p.CashDisc,p.TransDate,p.VoucherSlno,"
-                             "p.TransSlno,p.OppLedgerCode,p.Remarks,p.IsPaid,getdate(),p.AID,p.OppAID from AccPending p "
-                             "where p.CompanyCode=1 and p.TransDate")
+            + QStringLiteral(
+                ",p.BillRefNo,p.BillDate,p.BillAmount,p.InvoiceNo,p.MRC_Amt,p.DiscAmt,p.CrDr,p.TransType,"
+                "p.OnAcNo,p.VoucherCode,p.Payable,p.VolumeDisc,p.CashDisc,p.TransDate,p.VoucherSlno,"
+                "p.TransSlno,p.OppLedgerCode,p.Remarks,p.IsPaid,getdate(),p.AID,p.OppAID from AccPending p "
+                "where p.CompanyCode=1 and p.TransDate")
             + period + QStringLiteral(" and ") + copiedVoucher + QStringLiteral(" order by p.TransDate,p.slno"),
-        QStringLiteral("insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,"
-                       "DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,"
-                       "LedgerCode1,Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) select 2,"
-                       "p.LedgerCode,")
+        QStringLiteral(
+            "insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,"
+            "DepositDate,ChequeDate,ClearDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,"
+            "LedgerCode1,Narration,RefVoucherNo,ChequePrinted,OldRefVoucherNo,TS,AID,AID1) select 2,"
+            "p.LedgerCode,")
             + shadowNo
             + QStringLiteral(",ltrim(rtrim(p.ChequeNo)),p.ChequeAmount,p.ReceiveDate,p.DepositDate,p.ChequeDate,"
                              "p.ClearDate,ltrim(rtrim(p.Status)),ltrim(rtrim(p.BankName)),ltrim(rtrim(p.Branch)),"

@@ -44,9 +44,10 @@ QString millis(double ms)
 
 struct Table
 {
-    QStringList lines = {QStringLiteral("| job | size | time | reference time | ratio | statements per 1,000 rows | peak "
-                                        "memory |"),
-                         QStringLiteral("|---|---|---|---|---|---|---|")};
+    QStringList lines = {
+        QStringLiteral("| job | size | time | reference time | ratio | statements per 1,000 rows | peak "
+                       "memory |"),
+        QStringLiteral("|---|---|---|---|---|---|---|")};
     bool same = true;
 
     // One line per measured action of the engine's run, beside the reference's.

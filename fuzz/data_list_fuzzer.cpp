@@ -33,8 +33,8 @@ struct Fixture
         const QString file = QDir(folder.path()).filePath(QStringLiteral("fuzz.db"));
         QFile(file).open(QIODevice::WriteOnly);
         session = std::make_unique<vant::Session>(prompts, QDir(folder.path()).filePath(QStringLiteral("vantlog.txt")));
-        auto db = vant::Database::open({QStringLiteral("SQLite"), folder.path(), QStringLiteral("fuzz.db"), QString(),
-                                        QString(), QString()});
+        auto db = vant::Database::open(
+            {QStringLiteral("SQLite"), folder.path(), QStringLiteral("fuzz.db"), QString(), QString(), QString()});
         if (db)
             session->dbConnection = std::move(*db);
     }

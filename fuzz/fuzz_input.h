@@ -14,10 +14,10 @@ inline QString text(const std::uint8_t *data, std::size_t size)
 }
 
 // Stops the run when a property of the code under test does not hold.
-#define VANT_FUZZ_CHECK(condition) \
-    do { \
-        if (!(condition)) \
-            __builtin_trap(); \
+#define VANT_FUZZ_CHECK(condition)                                                                                     \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            __builtin_trap();                                                                                          \
     } while (false)
 
 } // namespace vant::fuzz

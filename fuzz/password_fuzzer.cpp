@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString plain = split < 0 ? input : input.mid(split + 1);
 
     const auto singleByte = [](const QString &text) {
-        return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return vant::windows1252::encode(c).has_value(); });
+        return std::all_of(text.cbegin(), text.cend(),
+                           [](QChar c) { return vant::windows1252::encode(c).has_value(); });
     };
     const QString cipher = vant::EncipherPassword(plain, key);
     VANT_FUZZ_CHECK(cipher.size() == plain.size());

@@ -10,8 +10,7 @@ namespace vant {
 QIcon programIcon()
 {
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
     while (sizes.hasNext())
         icon.addFile(sizes.next());
     return icon;

@@ -6,11 +6,26 @@ namespace vant {
 
 namespace {
 
-Column text(const char *name, int length) { return {QString::fromLatin1(name), ColumnType::Text, length}; }
-Column integer(const char *name) { return {QString::fromLatin1(name), ColumnType::Int, 0}; }
-Column identity(const char *name) { return {QString::fromLatin1(name), ColumnType::Identity, 0}; }
-Column amount(const char *name) { return {QString::fromLatin1(name), ColumnType::Amount, 0}; }
-Column date(const char *name) { return {QString::fromLatin1(name), ColumnType::Date, 0}; }
+Column text(const char *name, int length)
+{
+    return {QString::fromLatin1(name), ColumnType::Text, length};
+}
+Column integer(const char *name)
+{
+    return {QString::fromLatin1(name), ColumnType::Int, 0};
+}
+Column identity(const char *name)
+{
+    return {QString::fromLatin1(name), ColumnType::Identity, 0};
+}
+Column amount(const char *name)
+{
+    return {QString::fromLatin1(name), ColumnType::Amount, 0};
+}
+Column date(const char *name)
+{
+    return {QString::fromLatin1(name), ColumnType::Date, 0};
+}
 
 QStringList keys(std::initializer_list<const char *> names)
 {
@@ -40,11 +55,27 @@ QString typeName(const Column &column, Database::Dialect dialect)
 Table voucherTable(const QString &financialYear)
 {
     return {QStringLiteral("accvoucher") + financialYear,
-            {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("VoucherNo"),
-             date("VoucherDt"), integer("LedgerCode"), integer("OppLedgerCode"), text("CrDr", 1), amount("Amount"),
-             integer("VoucherCode"), text("Narration", 250), text("IsVoucherScr", 1), integer("VoucherSlno"),
-             integer("VoucherSlnoOld"), text("BillRefNo", 50), integer("OldVoucherNo"), text("Counter", 20),
-             identity("tsid"), date("TS"), integer("AID"), integer("OppAID")},
+            {integer("CompanyCode"),
+             integer("DivisionCode"),
+             integer("AcType"),
+             integer("VoucherNo"),
+             date("VoucherDt"),
+             integer("LedgerCode"),
+             integer("OppLedgerCode"),
+             text("CrDr", 1),
+             amount("Amount"),
+             integer("VoucherCode"),
+             text("Narration", 250),
+             text("IsVoucherScr", 1),
+             integer("VoucherSlno"),
+             integer("VoucherSlnoOld"),
+             text("BillRefNo", 50),
+             integer("OldVoucherNo"),
+             text("Counter", 20),
+             identity("tsid"),
+             date("TS"),
+             integer("AID"),
+             integer("OppAID")},
             {keys({"CompanyCode", "VoucherDt"}), keys({"CompanyCode", "OldVoucherNo"}),
              keys({"CompanyCode", "VoucherNo"})}};
 }
@@ -71,20 +102,47 @@ QList<Table> accountsTables(const QStringList &financialYears)
          {integer("ledgercode"), text("LedgerName", 100), integer("aid")},
          {keys({"ledgercode"})}},
         {QStringLiteral("AccPending"),
-         {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("LedgerCode"),
-          integer("VoucherNo"), text("BillRefNo", 50), date("BillDate"), amount("BillAmount"), text("InvoiceNo", 50),
-          amount("MRC_Amt"), amount("DiscAmt"), amount("VolumeDisc"), amount("CashDisc"), amount("Payable"),
-          text("CrDr", 1), text("TransType", 5), integer("OnAcNo"), integer("VoucherCode"), date("TransDate"),
-          integer("VoucherSlno"), integer("TransSlno"), integer("OppLedgerCode"), text("Remarks", 250),
-          text("IsPaid", 1), identity("slno"), date("TS"), integer("AID"), integer("OppAID")},
+         {integer("CompanyCode"), integer("DivisionCode"),
+          integer("AcType"),      integer("LedgerCode"),
+          integer("VoucherNo"),   text("BillRefNo", 50),
+          date("BillDate"),       amount("BillAmount"),
+          text("InvoiceNo", 50),  amount("MRC_Amt"),
+          amount("DiscAmt"),      amount("VolumeDisc"),
+          amount("CashDisc"),     amount("Payable"),
+          text("CrDr", 1),        text("TransType", 5),
+          integer("OnAcNo"),      integer("VoucherCode"),
+          date("TransDate"),      integer("VoucherSlno"),
+          integer("TransSlno"),   integer("OppLedgerCode"),
+          text("Remarks", 250),   text("IsPaid", 1),
+          identity("slno"),       date("TS"),
+          integer("AID"),         integer("OppAID")},
          {keys({"CompanyCode", "TransDate"}), keys({"CompanyCode", "VoucherNo"})}},
         {QStringLiteral("AccChequeDetails"),
-         {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("VoucherCode"),
-          integer("LedgerCode"), integer("LedgerCode1"), integer("VoucherNo"), integer("RefVoucherNo"),
-          integer("OldRefVoucherNo"), text("ChequeNo", 20), amount("ChequeAmount"), date("ChequeDate"),
-          date("ReceiveDate"), date("DepositDate"), date("ClearDate"), text("Status", 10), text("BankName", 100),
-          text("Branch", 100), text("Narration", 250), text("ChequePrinted", 1), identity("slno"),
-          text("tranyear", 10), date("TS"), integer("AID"), integer("AID1")},
+         {integer("CompanyCode"),
+          integer("DivisionCode"),
+          integer("AcType"),
+          integer("VoucherCode"),
+          integer("LedgerCode"),
+          integer("LedgerCode1"),
+          integer("VoucherNo"),
+          integer("RefVoucherNo"),
+          integer("OldRefVoucherNo"),
+          text("ChequeNo", 20),
+          amount("ChequeAmount"),
+          date("ChequeDate"),
+          date("ReceiveDate"),
+          date("DepositDate"),
+          date("ClearDate"),
+          text("Status", 10),
+          text("BankName", 100),
+          text("Branch", 100),
+          text("Narration", 250),
+          text("ChequePrinted", 1),
+          identity("slno"),
+          text("tranyear", 10),
+          date("TS"),
+          integer("AID"),
+          integer("AID1")},
          {keys({"CompanyCode", "ReceiveDate"}), keys({"CompanyCode", "VoucherNo"})}},
         {QStringLiteral("accdelvoucher"),
          {integer("companycode"), integer("actype"), integer("voucherno"), integer("ledgercode"), integer("aid"),
@@ -94,10 +152,10 @@ QList<Table> accountsTables(const QStringList &financialYears)
          {integer("CompanyCode"), integer("VoucherCode"), text("TranYear", 10), integer("VoucherSlno"), date("ts")},
          {keys({"CompanyCode", "VoucherCode", "TranYear"})}},
         {QStringLiteral("AccOffLineVoucher"),
-         {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("VoucherNo"),
-          date("VoucherDt"), integer("LedgerCode"), integer("OppLedgerCode"), text("CrDr", 1), amount("Amount"),
-          integer("VoucherCode"), text("TransType", 5), text("Narration", 250), text("BillRefNo", 50),
-          integer("OldVoucherNo"), text("Moved", 1)},
+         {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("VoucherNo"), date("VoucherDt"),
+          integer("LedgerCode"), integer("OppLedgerCode"), text("CrDr", 1), amount("Amount"), integer("VoucherCode"),
+          text("TransType", 5), text("Narration", 250), text("BillRefNo", 50), integer("OldVoucherNo"),
+          text("Moved", 1)},
          {keys({"VoucherNo"}), keys({"OldVoucherNo"}), keys({"CompanyCode", "VoucherDt"})}},
         {QStringLiteral("AccOffLinePending"),
          {integer("CompanyCode"), integer("DivisionCode"), integer("AcType"), integer("LedgerCode"),

@@ -39,27 +39,20 @@ FieldType fieldType(const QSqlField &field)
 {
     switch (field.metaType().id()) {
     case QMetaType::QString:
-    case QMetaType::QChar:
-        return FieldType::Text;
+    case QMetaType::QChar: return FieldType::Text;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
     case QMetaType::Short:
-    case QMetaType::UShort:
-        return FieldType::Integer;
+    case QMetaType::UShort: return FieldType::Integer;
     case QMetaType::Double:
-    case QMetaType::Float:
-        return FieldType::Double;
+    case QMetaType::Float: return FieldType::Double;
     case QMetaType::QDate:
-    case QMetaType::QDateTime:
-        return FieldType::Date;
-    case QMetaType::Bool:
-        return FieldType::Boolean;
-    case QMetaType::QByteArray:
-        return FieldType::Binary;
-    default:
-        return FieldType::Unknown;
+    case QMetaType::QDateTime: return FieldType::Date;
+    case QMetaType::Bool: return FieldType::Boolean;
+    case QMetaType::QByteArray: return FieldType::Binary;
+    default: return FieldType::Unknown;
     }
 }
 

@@ -17,11 +17,13 @@ int compareValues(const QVariant &a, const QVariant &b)
         return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
     const auto numeric = [](const QVariant &v) {
         switch (v.typeId()) {
-        case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong:
-        case QMetaType::ULongLong: case QMetaType::Double: case QMetaType::Float:
-            return true;
-        default:
-            return false;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::Float: return true;
+        default: return false;
         }
     };
     if (numeric(a) && numeric(b)) {
@@ -59,10 +61,22 @@ void Recordset::setAbsolutePosition(int position)
     m_position = std::clamp(position - 1, -1, int(m_view.size()));
 }
 
-void Recordset::moveFirst() { m_position = 0; }
-void Recordset::moveLast() { m_position = int(m_view.size()) - 1; }
-void Recordset::moveNext() { move(1); }
-void Recordset::movePrevious() { move(-1); }
+void Recordset::moveFirst()
+{
+    m_position = 0;
+}
+void Recordset::moveLast()
+{
+    m_position = int(m_view.size()) - 1;
+}
+void Recordset::moveNext()
+{
+    move(1);
+}
+void Recordset::movePrevious()
+{
+    move(-1);
+}
 
 void Recordset::move(int records)
 {
@@ -139,8 +153,8 @@ Status Recordset::setSort(const QString &sort)
 {
     QList<std::pair<int, bool>> keys;
     const QStringList parts = sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    static const QRegularExpression keyPattern(
-        QStringLiteral("^\\s*\\[?([^\\]]+?)\\]?(?:\\s+(asc|desc))?\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression keyPattern(QStringLiteral("^\\s*\\[?([^\\]]+?)\\]?(?:\\s+(asc|desc))?\\s*$"),
+                                               QRegularExpression::CaseInsensitiveOption);
     for (const QString &part : parts) {
         const auto match = keyPattern.match(part);
         const int index = match.hasMatch() ? fieldIndex(match.captured(1).trimmed()) : -1;

@@ -87,8 +87,7 @@ Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const 
 Outcome<int> wholeNumber(const QString &text, const QString &what)
 {
     const double number = std::trunc(leadingNumber(text));
-    if (!std::isfinite(number) || number < std::numeric_limits<int>::min()
-        || number > std::numeric_limits<int>::max())
+    if (!std::isfinite(number) || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
         return notANumber(what, text.trimmed());
     return int(number);
 }

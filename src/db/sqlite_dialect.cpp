@@ -16,8 +16,8 @@ using namespace tsql;
 bool isTextType(const Node &node)
 {
     static const QStringList textTypes = {QStringLiteral("varchar"), QStringLiteral("nvarchar"),
-                                          QStringLiteral("char"), QStringLiteral("nchar"),
-                                          QStringLiteral("text"), QStringLiteral("ntext")};
+                                          QStringLiteral("char"),    QStringLiteral("nchar"),
+                                          QStringLiteral("text"),    QStringLiteral("ntext")};
     return node.kind == Kind::Word && textTypes.contains(node.text, Qt::CaseInsensitive);
 }
 
@@ -191,8 +191,8 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         const std::size_t next = nextSolid(nodes, i + 1);
         const bool callFollows = next < nodes.size() && nodes[next].kind == Kind::Group;
 
-        if ((isWord(node, u"dbo") || node.text.compare(u"[dbo]", Qt::CaseInsensitive) == 0)
-            && next < nodes.size() && nodes[next].text == u".") {
+        if ((isWord(node, u"dbo") || node.text.compare(u"[dbo]", Qt::CaseInsensitive) == 0) && next < nodes.size()
+            && nodes[next].text == u".") {
             i = next;
             continue;
         }
@@ -300,11 +300,10 @@ Outcome<QString> toSqliteDialect(const QString &statement)
 {
     std::vector<Node> nodes;
     switch (parse(statement, nodes)) {
-    case Parsed::Done:
-        break;
+    case Parsed::Done: break;
     case Parsed::TooDeep:
-        return Error{kUnspecifiedError, QStringLiteral("The statement nests parentheses deeper than %1 levels.")
-                                            .arg(kMaxNesting)};
+        return Error{kUnspecifiedError,
+                     QStringLiteral("The statement nests parentheses deeper than %1 levels.").arg(kMaxNesting)};
     case Parsed::Unbalanced:
         // Rewriting would move text across the missing parenthesis; the server would refuse it anyway.
         return Error{kUnspecifiedError, QStringLiteral("The statement's parentheses do not match.")};

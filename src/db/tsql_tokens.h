@@ -13,8 +13,8 @@ enum class Kind { Space, Word, Number, String, Bracketed, Symbol, Group };
 struct Node
 {
     Kind kind = Kind::Symbol;
-    QString text;                // for Group: empty
-    std::vector<Node> children;  // for Group: the tokens between the parentheses
+    QString text;               // for Group: empty
+    std::vector<Node> children; // for Group: the tokens between the parentheses
 };
 
 enum class Parsed { Done, TooDeep, Unbalanced };

@@ -13,8 +13,7 @@ constexpr qsizetype kValuesListRows = 1000;
 
 WorkTable::WorkTable(Database &db, const QString &name, const QString &columns)
     : m_db(db), m_name(QLatin1Char('#') + name), m_columns(columns)
-{
-}
+{}
 
 Status WorkTable::create()
 {

@@ -46,10 +46,10 @@ Outcome<bool> ValidateUser(Session &session, const QString &userName, const QStr
         if (candidate == u"Error")
             return false;
     }
-    auto rs = session.openRecordset(
-        QStringLiteral("SELECT PEM_EMP_USERID FROM PSM_EMPLOYEE_MASTER WHERE  PEM_EMP_USERID='")
-        + QuoteSQLText(userName) + QStringLiteral("' AND PEM_EMP_PASSWORD='") + QuoteSQLText(candidate)
-        + QLatin1Char('\''));
+    auto rs =
+        session.openRecordset(QStringLiteral("SELECT PEM_EMP_USERID FROM PSM_EMPLOYEE_MASTER WHERE  PEM_EMP_USERID='")
+                              + QuoteSQLText(userName) + QStringLiteral("' AND PEM_EMP_PASSWORD='")
+                              + QuoteSQLText(candidate) + QLatin1Char('\''));
     if (!rs)
         return rs.error();
     return !rs->eof() && !rs->isNull(0);
@@ -78,13 +78,11 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
     session.productDbKey = product->dbKey;
 
     switch (ConnectDatabase(session, session.productDbKey)) {
-    case ConnectResult::ProgramEnds:
-        return {Next::EndAtOnce, Focus::Unchanged};
+    case ConnectResult::ProgramEnds: return {Next::EndAtOnce, Focus::Unchanged};
     case ConnectResult::Refused:
         session.prompts.message(QStringLiteral("Database Connectin failed..."), kProgramTitle, PromptIcon::Critical);
         return stayAt(Focus::Unchanged);
-    case ConnectResult::Open:
-        break;
+    case ConnectResult::Open: break;
     }
 
     const Outcome<bool> valid = ValidateUser(session, entry.userName, entry.password);

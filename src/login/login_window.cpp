@@ -38,10 +38,8 @@ bool isEnter(int key)
 LoginWindow::LoginWindow(Session &session, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
-      m_session(session),
-      m_txtUserName(new QLineEdit(QStringLiteral("Admin"), this)),
-      m_txtPassword(new QLineEdit(this)),
-      m_cboProductName(new QComboBox(this))
+      m_session(session), m_txtUserName(new QLineEdit(QStringLiteral("Admin"), this)),
+      m_txtPassword(new QLineEdit(this)), m_cboProductName(new QComboBox(this))
 {
     setObjectName(QStringLiteral("frmDB"));
     setWindowTitle(QStringLiteral("Login"));
@@ -120,31 +118,17 @@ void LoginWindow::DoLogin()
     const LoginResult result = vant::DoLogin(m_session, entry);
 
     switch (result.focus) {
-    case LoginResult::Focus::ProductName:
-        m_cboProductName->setFocus();
-        break;
-    case LoginResult::Focus::UserName:
-        m_txtUserName->setFocus();
-        break;
-    case LoginResult::Focus::Password:
-        m_txtPassword->setFocus();
-        break;
-    case LoginResult::Focus::Unchanged:
-        break;
+    case LoginResult::Focus::ProductName: m_cboProductName->setFocus(); break;
+    case LoginResult::Focus::UserName: m_txtUserName->setFocus(); break;
+    case LoginResult::Focus::Password: m_txtPassword->setFocus(); break;
+    case LoginResult::Focus::Unchanged: break;
     }
 
     switch (result.next) {
-    case LoginResult::Next::StayOpen:
-        break;
-    case LoginResult::Next::ShowMain:
-        emit loggedIn();
-        break;
-    case LoginResult::Next::ExitApplication:
-        emit exitRequested();
-        break;
-    case LoginResult::Next::EndAtOnce:
-        emit programEnds();
-        break;
+    case LoginResult::Next::StayOpen: break;
+    case LoginResult::Next::ShowMain: emit loggedIn(); break;
+    case LoginResult::Next::ExitApplication: emit exitRequested(); break;
+    case LoginResult::Next::EndAtOnce: emit programEnds(); break;
     }
 }
 

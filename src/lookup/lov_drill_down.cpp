@@ -13,8 +13,7 @@ LovDrillDown::LovDrillDown(Session &session, ModVantLov &lov, LovPager &pager, L
                            const QString &screenList, QList<LovColumn> columns, QString mainField)
     : m_session(session), m_lov(lov), m_pager(pager), m_search(search), m_screens(screenList),
       m_baseColumns(std::move(columns)), m_columns(m_baseColumns), m_mainField(std::move(mainField))
-{
-}
+{}
 
 LovDrillDown::~LovDrillDown()
 {

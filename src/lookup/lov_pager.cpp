@@ -9,9 +9,7 @@
 
 namespace vant {
 
-LovPager::LovPager(Session &session) : m_session(session)
-{
-}
+LovPager::LovPager(Session &session) : m_session(session) {}
 
 Status LovPager::openRows(const QString &query)
 {

@@ -22,15 +22,9 @@ QPoint lovWindowPosition(int placement, const QRect &available, const QSize &fra
     const int margin = int(std::lround(150 * pixelsPerTwip));
     QPoint corner;
     switch (placement) {
-    case 0:
-        corner = {available.width() - frame.width() - margin, available.height() - frame.height() - margin};
-        break;
-    case 1:
-        corner = {int(std::lround(15 * pixelsPerTwip)), available.height() - frame.height() - margin};
-        break;
-    default:
-        corner = {(available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2};
-        break;
+    case 0: corner = {available.width() - frame.width() - margin, available.height() - frame.height() - margin}; break;
+    case 1: corner = {int(std::lround(15 * pixelsPerTwip)), available.height() - frame.height() - margin}; break;
+    default: corner = {(available.width() - frame.width()) / 2, (available.height() - frame.height()) / 2}; break;
     }
     return {keptInside(available.x() + corner.x(), frame.width(), available.x(), available.width()),
             keptInside(available.y() + corner.y(), frame.height(), available.y(), available.height())};

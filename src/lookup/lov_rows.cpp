@@ -53,7 +53,7 @@ std::optional<QStringList> orderFields(const QString &clause, const QList<Field>
             return std::nullopt;
         order << QLatin1Char('[') + fields.at(index).name + QLatin1Char(']')
                      + (match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0 ? QStringLiteral(" desc")
-                                                                                   : QString());
+                                                                                     : QString());
     }
     return order;
 }
@@ -67,8 +67,8 @@ QString likePattern(const QString &text, bool containing)
             escaped += u'\\';
         escaped += c;
     }
-    return QStringLiteral("'") + (containing ? QStringLiteral("%") : QString()) + escaped.replace(QLatin1Char('\''), QStringLiteral("''"))
-           + QStringLiteral("%' escape '\\'");
+    return QStringLiteral("'") + (containing ? QStringLiteral("%") : QString())
+           + escaped.replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("%' escape '\\'");
 }
 
 Outcome<int> firstInt(Database &db, const QString &statement)
@@ -154,8 +154,7 @@ Status LoadedLovRows::sortBy(int field, bool descending)
 
 PagedLovRows::PagedLovRows(Database &db, QString body, QStringList order)
     : m_db(db), m_body(std::move(body)), m_order(std::move(order))
-{
-}
+{}
 
 Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QString &query)
 {
@@ -221,8 +220,7 @@ QString PagedLovRows::where(const QString &condition) const
         conditions << m_filter;
     if (!condition.isEmpty())
         conditions << condition;
-    return conditions.isEmpty() ? QString()
-                                : QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+    return conditions.isEmpty() ? QString() : QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
 }
 
 Outcome<int> PagedLovRows::count()
@@ -291,24 +289,26 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
         // Ordered by another field: the matches are spread over the order, so the rows are
         // numbered in it.
         return firstInt(m_db, QStringLiteral("select isnull(min(vant_n),0) from (select row_number() over (")
-                                  + orderClause().mid(1) + QStringLiteral(") vant_n,") + name + QStringLiteral(" vant_f")
-                                  + from + where() + QStringLiteral(") vant_r where vant_f") + pattern);
+                                  + orderClause().mid(1) + QStringLiteral(") vant_n,") + name
+                                  + QStringLiteral(" vant_f") + from + where() + QStringLiteral(") vant_r where vant_f")
+                                  + pattern);
     }
     // Ordered by the field itself: the rows that match follow every row ordered before the
     // first match's value.
     const bool descending = first.endsWith(u" desc");
-    const QString firstMatch = QStringLiteral("(select ") + (descending ? QStringLiteral("max(") : QStringLiteral("min("))
-                               + name + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
+    const QString firstMatch = QStringLiteral("(select ")
+                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + name
+                               + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
     const QString before = descending ? name + QStringLiteral(">") + firstMatch
                                       : QStringLiteral("(") + name + QStringLiteral("<") + firstMatch
                                             + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
     // Counted in two parts: one index range each, where an "or" would read the index twice.
-    const QString earlier = descending
-                                ? QStringLiteral("(select count(*)") + from + where(name + QStringLiteral(">") + firstMatch)
-                                      + QLatin1Char(')')
-                                : QStringLiteral("(select count(*)") + from + where(name + QStringLiteral("<") + firstMatch)
-                                      + QStringLiteral(")+(select count(*)") + from
-                                      + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
+    const QString earlier = descending ? QStringLiteral("(select count(*)") + from
+                                             + where(name + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
+                                       : QStringLiteral("(select count(*)") + from
+                                             + where(name + QStringLiteral("<") + firstMatch)
+                                             + QStringLiteral(")+(select count(*)") + from
+                                             + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
     const Outcome<int> position =
         firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
                            + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));

@@ -18,8 +18,8 @@ qsizetype outerFrom(const QString &query)
     forEachOuterPosition(query, [&query, &found](qsizetype i) {
         if (query.mid(i, 4).compare(u"from", Qt::CaseInsensitive) != 0)
             return false;
-        const bool startsWord = i == 0 || query.at(i - 1).isSpace() || query.at(i - 1) == u')'
-                                || query.at(i - 1) == u']';
+        const bool startsWord =
+            i == 0 || query.at(i - 1).isSpace() || query.at(i - 1) == u')' || query.at(i - 1) == u']';
         const QChar after = i + 4 < query.size() ? query.at(i + 4) : QChar(u' ');
         const bool endsWord = after.isSpace() || after == u'(' || after == u'[';
         if (startsWord && endsWord)
@@ -90,8 +90,7 @@ QString LovScreens::pickCondition(const Field &field, const QVariant &value)
     switch (field.type) {
     case FieldType::Integer:
     case FieldType::Double:
-    case FieldType::Currency:
-        return name + QStringLiteral(" = ") + value.toString();
+    case FieldType::Currency: return name + QStringLiteral(" = ") + value.toString();
     case FieldType::Boolean:
         return name + QStringLiteral(" = ") + (value.toBool() ? QStringLiteral("1") : QStringLiteral("0"));
     case FieldType::Date: {
@@ -101,8 +100,7 @@ QString LovScreens::pickCondition(const Field &field, const QVariant &value)
         return quoted(at.time() == QTime(0, 0) ? at.date().toString(QStringLiteral("yyyy-MM-dd"))
                                                : at.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
     }
-    default:
-        return quoted(value.toString());
+    default: return quoted(value.toString());
     }
 }
 

@@ -36,8 +36,7 @@ QChar keyCodeCharacter(int key)
 
 } // namespace
 
-LovWindow::LovWindow(LovController &controller, QWidget *parent)
-    : QDialog(parent), m_controller(controller)
+LovWindow::LovWindow(LovController &controller, QWidget *parent) : QDialog(parent), m_controller(controller)
 {
     setObjectName(QStringLiteral("FrmLovResult"));
     setWindowTitle(controller.title());
@@ -109,15 +108,14 @@ void LovWindow::fitTheScreen()
     const QMargins frame = expectedFrame();
     // The window keeps the placement's margin at the top of the screen too.
     const int room = available.height() - 2 * pixels(150);
-    const int rows = lovPageRows(height() + frame.top() + frame.bottom(),
-                                 m_msfBrowse->verticalHeader()->defaultSectionSize(), room);
+    const int rows =
+        lovPageRows(height() + frame.top() + frame.bottom(), m_msfBrowse->verticalHeader()->defaultSectionSize(), room);
     if (rows != m_controller.pageRows()) {
         m_controller.setPageRows(rows);
         m_msfBrowse->setFixedHeight(browseGridHeight(rows));
         layout()->activate();
     }
-    move(lovWindowPosition(m_controller.placement(), available, size().grownBy(frame),
-                           logicalDpiX() / 96.0 / 15.0));
+    move(lovWindowPosition(m_controller.placement(), available, size().grownBy(frame), logicalDpiX() / 96.0 / 15.0));
 }
 
 QLineEdit *LovWindow::currentSearchBox() const
@@ -160,8 +158,8 @@ void LovWindow::showRow(int row)
         }
         item->setText(m_controller.cell(row, column));
     }
-    m_msfBrowse->item(row - 1, 0)->setIcon(
-        m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
+    m_msfBrowse->item(row - 1, 0)
+        ->setIcon(m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
 }
 
 void LovWindow::showCurrentRow()
@@ -298,8 +296,7 @@ bool LovWindow::eventFilter(QObject *watched, QEvent *event)
             && handleHeadPress(*static_cast<QMouseEvent *>(event)))
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -120,8 +120,8 @@ void LovWindow::buildDetailGrid()
     const int shownRows = std::min(int(heads.size()), kDetailVisibleRows);
     m_msfDetail->setVerticalScrollBarPolicy(heads.size() > kDetailVisibleRows ? Qt::ScrollBarAlwaysOn
                                                                               : Qt::ScrollBarAlwaysOff);
-    m_msfDetail->setFixedSize(gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize()
-                                             + 2 * m_msfDetail->frameWidth());
+    m_msfDetail->setFixedSize(
+        gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize() + 2 * m_msfDetail->frameWidth());
     m_msfDetail->setVisible(!heads.isEmpty());
     connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { currentSearchBox()->setFocus(); });
     layout()->addWidget(m_msfDetail);

@@ -51,9 +51,7 @@ QStringList splitLovList(const QString &text, const QString &separator)
     return text.split(separator);
 }
 
-ModVantLov::ModVantLov(Session &session) : m_session(session)
-{
-}
+ModVantLov::ModVantLov(Session &session) : m_session(session) {}
 
 QString ModVantLov::limitedQuery(const QString &query, qint32 rowLimit)
 {

@@ -108,8 +108,8 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
 
     // The marked rows up to the voucher that stopped the batch (or its end), each with its number.
     const int last = planned->last;
-    const int stopSeq = last < toPost->size() && (planned->stop || last == limit) ? toPost->at(last).first
-                                                                                   : int(vouchers.size()) + 1;
+    const int stopSeq =
+        last < toPost->size() && (planned->stop || last == limit) ? toPost->at(last).first : int(vouchers.size()) + 1;
     QHash<int, int> posted;
     for (int ord = 1; ord <= last; ++ord)
         posted.insert(toPost->at(ord - 1).first, planned->firstVoucherNo + ord - 1);

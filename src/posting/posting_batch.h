@@ -46,8 +46,7 @@ public:
     // account type it is given for the sub-numbers.
     PostingBatch(Session &session, AccountsComponent &accounts, int postingAcType)
         : m_session(session), m_accounts(accounts), m_postingAcType(postingAcType), m_check(session)
-    {
-    }
+    {}
 
     Outcome<BatchOutcome> post(const QList<MarkedVoucher> &vouchers);
 
@@ -67,8 +66,7 @@ private:
     Outcome<BatchOutcome> attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep);
     Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
     // Cuts the plan at the first voucher whose values are refused.
-    Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost,
-                       Plan &plan);
+    Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
     Status write(PostingBatchWork &work, const QString &lineCompany, const Plan &plan);
 
     Session &m_session;

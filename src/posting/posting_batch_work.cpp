@@ -70,9 +70,9 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
                 QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
                                "AcType int")),
       m_subNos(db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-      m_numbers(db, QStringLiteral("VantNumbers"), QStringLiteral("VoucherOrd int primary key, VoucherNo int, SubNo int"))
-{
-}
+      m_numbers(db, QStringLiteral("VantNumbers"),
+                QStringLiteral("VoucherOrd int primary key, VoucherNo int, SubNo int"))
+{}
 
 QString PostingBatchWork::postedNumbers(int last) const
 {
@@ -114,9 +114,10 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
     }
     if (Status made = m_marked.create(); !made)
         return made;
-    if (Status filled = insertValueRows(m_db, QStringLiteral("insert into ") + m_marked.name()
-                                                  + QStringLiteral("(Seq,OffLineNo,VoucherCode,AcType)"),
-                                        rows);
+    if (Status filled = insertValueRows(
+            m_db,
+            QStringLiteral("insert into ") + m_marked.name() + QStringLiteral("(Seq,OffLineNo,VoucherCode,AcType)"),
+            rows);
         !filled)
         return filled;
     if (Status made = m_posting.create(); !made)
@@ -126,8 +127,9 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
                         + QStringLiteral("(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType) select row_number() over "
                                          "(order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType from (select d.*,"
                                          "row_number() over (partition by d.OffLineNo order by d.Seq) VantMark from ")
-                        + m_marked.name() + QStringLiteral(" d) m where m.VantMark=1 and exists (select 1 from "
-                                                           "AccOffLineVoucher x where ")
+                        + m_marked.name()
+                        + QStringLiteral(" d) m where m.VantMark=1 and exists (select 1 from "
+                                         "AccOffLineVoucher x where ")
                         + unmovedLines(QStringLiteral("x")) + QLatin1Char(')'));
 }
 
@@ -190,18 +192,18 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
                + QString::number(after) + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last)
                + QStringLiteral(" and ") + refused;
     };
-    const QString offLineRow = QStringLiteral("x.CompanyCode=") + m_company + QStringLiteral(" and x.VoucherNo=m.OffLineNo");
-    auto rs = m_db.openRecordset(
-        QStringLiteral("select isnull(min(VoucherOrd),0) from (")
-        + rowsOf(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")), QStringLiteral("x.LedgerCode"),
-                 QStringLiteral("x.OppLedgerCode"), lines)
-        + QStringLiteral(" union all ")
-        + rowsOf(QStringLiteral("AccOffLinePending"), offLineRow, QStringLiteral("x.LedgerCode"),
-                 QStringLiteral("x.OppLedgerCode"), pending)
-        + QStringLiteral(" union all ")
-        + rowsOf(QStringLiteral("AccOffLineChequeDet"), offLineRow, QStringLiteral("x.LedgerCode"),
-                 QStringLiteral("x.LedgerCode1"), cheque)
-        + QStringLiteral(") vant_s"));
+    const QString offLineRow =
+        QStringLiteral("x.CompanyCode=") + m_company + QStringLiteral(" and x.VoucherNo=m.OffLineNo");
+    auto rs = m_db.openRecordset(QStringLiteral("select isnull(min(VoucherOrd),0) from (")
+                                 + rowsOf(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")),
+                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), lines)
+                                 + QStringLiteral(" union all ")
+                                 + rowsOf(QStringLiteral("AccOffLinePending"), offLineRow,
+                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), pending)
+                                 + QStringLiteral(" union all ")
+                                 + rowsOf(QStringLiteral("AccOffLineChequeDet"), offLineRow,
+                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.LedgerCode1"), cheque)
+                                 + QStringLiteral(") vant_s"));
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();
@@ -227,9 +229,8 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
         rows.append({QString::number(code), QString::number(first)});
     if (Status made = m_subNos.create(); !made)
         return made;
-    if (Status filled = insertValueRows(m_db, QStringLiteral("insert into ") + m_subNos.name()
-                                                  + QStringLiteral("(VoucherCode,FirstSubNo)"),
-                                        rows);
+    if (Status filled = insertValueRows(
+            m_db, QStringLiteral("insert into ") + m_subNos.name() + QStringLiteral("(VoucherCode,FirstSubNo)"), rows);
         !filled)
         return filled;
     if (Status made = m_numbers.create(); !made)
@@ -324,8 +325,8 @@ QString PostingBatchWork::chequeInsert(int last) const
         .set("DepositDate", date(p("DepositDate")))
         .set("AID", aidOf(p("LedgerCode")))
         .set("AID1", aidOf(p("LedgerCode1")))
-        .select(QStringLiteral(" from ") + firstRows(QStringLiteral("AccOffLineChequeDet"), last)
-                + QStringLiteral(" p") + numbered() + QStringLiteral(" where p.VantFirst=1 order by n.VoucherOrd"));
+        .select(QStringLiteral(" from ") + firstRows(QStringLiteral("AccOffLineChequeDet"), last) + QStringLiteral(" p")
+                + numbered() + QStringLiteral(" where p.VantFirst=1 order by n.VoucherOrd"));
 }
 
 Status PostingBatchWork::copy(int last)
@@ -342,8 +343,8 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
 {
     QStringList statements;
     for (const auto &[code, last] : lastSubNos) {
-        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=") + QString::number(last)
-                          + QStringLiteral(" where Vouchercode = ") + QString::number(code)
+        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
+                          + QString::number(last) + QStringLiteral(" where Vouchercode = ") + QString::number(code)
                           + QStringLiteral(" and CompanyCode='") + lineCompany + QStringLiteral("' and TranYear='")
                           + m_session.financialYear + QLatin1Char('\'');
     }
@@ -354,8 +355,8 @@ Status PostingBatchWork::drop()
 {
     for (WorkTable *table : {&m_marked, &m_posting, &m_subNos, &m_numbers}) {
         // Only the tables this try made.
-        if (Status dropped = m_db.execute(QStringLiteral("if object_id('tempdb..%1') is not null drop table %1")
-                                              .arg(table->name()));
+        if (Status dropped =
+                m_db.execute(QStringLiteral("if object_id('tempdb..%1') is not null drop table %1").arg(table->name()));
             !dropped)
             return dropped;
     }

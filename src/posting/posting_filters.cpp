@@ -30,17 +30,15 @@ QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex)
 {
     switch (voucherTypeIndex) {
     case 0:
-        return {{QStringLiteral("CA - Cash Sales")},  {QStringLiteral("CR - Credit Sales")},
-                {QStringLiteral("CH - Cheque Sales")}, {QStringLiteral("CO - Coupon Sales")},
+        return {{QStringLiteral("CA - Cash Sales")},        {QStringLiteral("CR - Credit Sales")},
+                {QStringLiteral("CH - Cheque Sales")},      {QStringLiteral("CO - Coupon Sales")},
                 {QStringLiteral("CC - Credit Card Sales")}, {QStringLiteral("SP - Split Sales")}};
     case 1:
         // Sent as "Ca" and "Cr", the first two letters of the text.
         return {{QStringLiteral("Cash Purchase"), 66}, {QStringLiteral("Credit Purchase"), 67}};
     case 2:
-    case 3:
-        return {{QStringLiteral("CA - Cash"), 0}, {QStringLiteral("CR - Credit"), 0}};
-    default:
-        return {};
+    case 3: return {{QStringLiteral("CA - Cash"), 0}, {QStringLiteral("CR - Credit"), 0}};
+    default: return {};
     }
 }
 
@@ -89,17 +87,10 @@ int SetAcType(int &postingAcType, int shift, int keyCode)
     if (shift != 3)
         return 0;
     switch (keyCode) {
-    case 49:
-        postingAcType = 1;
-        return 1;
-    case 50:
-        postingAcType = 2;
-        return 2;
-    case 48:
-        postingAcType = 0;
-        return 3;
-    default:
-        return 0;
+    case 49: postingAcType = 1; return 1;
+    case 50: postingAcType = 2; return 2;
+    case 48: postingAcType = 0; return 3;
+    default: return 0;
     }
 }
 

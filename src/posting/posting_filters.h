@@ -30,7 +30,10 @@ struct TransTypeEntry
 QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex);
 
 // The two-letter code that a list's text stands for.
-inline QString typeCode(const QString &entryText) { return entryText.left(2); }
+inline QString typeCode(const QString &entryText)
+{
+    return entryText.left(2);
+}
 
 struct Division
 {

@@ -32,7 +32,7 @@ PostingSummary PostingJob::run(const MarkedVouchers &marked, const PostingFeedba
     watch.watchNumbers(m_session.companyCode);
     QList<int> posted;
     const PostingSummary summary = post(marked, feedback, posted);
-    const QString failure = summary.end == PostingEnd::Duplicate ? kDuplicateMessage
+    const QString failure = summary.end == PostingEnd::Duplicate  ? kDuplicateMessage
                             : summary.end == PostingEnd::NoNumber ? QStringLiteral("Voucher No is 0")
                                                                   : watch.reportedSince();
     watch.record().posted = summary.posted;
@@ -122,8 +122,7 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
             // Lines under a number that is no voucher number would block every later transfer.
             m_session.prompts.message(QStringLiteral("Voucher No is 0"), kProgramTitle, PromptIcon::None);
             return PostingEnd::NoNumber;
-        case PostingStop::Refused:
-            return fail(outcome->stop->error);
+        case PostingStop::Refused: return fail(outcome->stop->error);
         }
     }
     if (marked.unreadable)

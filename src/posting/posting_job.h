@@ -52,8 +52,7 @@ public:
     // accounts component is given for the sub-voucher numbers.
     PostingJob(Session &session, int postingAcType, RunMode mode = RunMode::Real)
         : m_session(session), m_postingAcType(postingAcType), m_mode(mode)
-    {
-    }
+    {}
 
     // The Transfer button: posts the marked vouchers (SaveTrans), then lists the filter again; a
     // list that fails is reported under "cmdTransfer_Click". The run leaves its record in the

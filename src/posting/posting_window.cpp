@@ -133,8 +133,7 @@ Status PostingWindow::LoadOffLineVouchers(const QString &voucherTypeCode, const 
 {
     if (m_cboDivision->currentIndex() < 0)
         return Error{381, QStringLiteral("Invalid property array index")};
-    const VoucherFilter filter{m_cboDivision->currentData().toInt(), m_dtpFrom->date(), voucherTypeCode,
-                               transTypeCode};
+    const VoucherFilter filter{m_cboDivision->currentData().toInt(), m_dtpFrom->date(), voucherTypeCode, transTypeCode};
     Status loaded;
     m_gridModel->reload([&](VoucherGrid &grid) { loaded = vant::LoadOffLineVouchers(m_session, filter, grid); });
     if (!loaded)
@@ -294,8 +293,8 @@ void PostingWindow::cmdGo_Click()
     if (!ValidatePost())
         return;
     setGridHeadings();
-    const Status loaded = LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()),
-                                              typeCode(m_cboTransType->currentText()));
+    const Status loaded =
+        LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()), typeCode(m_cboTransType->currentText()));
     if (!loaded) {
         report(loaded.error(), QStringLiteral("cmdGo_Click"));
         return;

@@ -172,10 +172,14 @@ void PostingWindow::buildButtonRow()
         const char *name;
         const char *caption;
     };
-    const ButtonSpec specs[] = {{"cmdDate", "&Date"},           {"cmdVoucher", "&Voucher"},
-                                {"cmdTrans", "&Transaction"},    {"cmdSelectall", "&Select All"},
-                                {"cmdDeselectAll", "DeSelect All"}, {"cmdTransfer", "Transfer"},
-                                {"cmdClear", "&Clear"},          {"cmdExit", "E&xit"}};
+    const ButtonSpec specs[] = {{"cmdDate", "&Date"},
+                                {"cmdVoucher", "&Voucher"},
+                                {"cmdTrans", "&Transaction"},
+                                {"cmdSelectall", "&Select All"},
+                                {"cmdDeselectAll", "DeSelect All"},
+                                {"cmdTransfer", "Transfer"},
+                                {"cmdClear", "&Clear"},
+                                {"cmdExit", "E&xit"}};
     // Eight buttons of equal width across the window.
     const int width = kWindowWidth / int(std::size(specs));
     QHash<QString, QPushButton *> buttons;
@@ -225,8 +229,8 @@ void PostingWindow::placeTotals()
     // Each total ends under its column; the posted total reaches left where its text needs it,
     // as the caption before the first Go does, and the debit total gives way.
     const auto columnEnd = [this](int column) {
-        return m_msfAccTransfer->x() + m_msfAccTransfer->frameWidth()
-               + m_msfAccTransfer->columnViewportPosition(column) + m_msfAccTransfer->columnWidth(column);
+        return m_msfAccTransfer->x() + m_msfAccTransfer->frameWidth() + m_msfAccTransfer->columnViewportPosition(column)
+               + m_msfAccTransfer->columnWidth(column);
     };
     const int top = twipsToPixels(kTotalsTop, this);
     const int height = twipsToPixels(kTotalsHeight, this);

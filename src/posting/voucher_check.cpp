@@ -14,8 +14,7 @@ class RowValues
 public:
     RowValues(const Recordset &row, const QString &owner, const QString &dateQuote)
         : m_row(row), m_owner(owner), m_dateQuote(dateQuote)
-    {
-    }
+    {}
 
     Outcome<QString> number(const char *field) const { return numberLiteral(value(field), of(field)); }
     Outcome<QString> optionalNumber(const char *field) const { return optionalNumberLiteral(value(field), of(field)); }
@@ -57,15 +56,14 @@ Outcome<int> VoucherCheck::aidOf(const QVariant &ledgerCode, const QString &what
         return code.error();
     auto known = m_aids.constFind(*code);
     if (known == m_aids.cend()) {
-        auto rs = m_session.openRecordset(
-            QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '") + *code
-            + QLatin1Char('\''));
+        auto rs =
+            m_session.openRecordset(QStringLiteral("select isnull(aid,'') from accledgermaster where ledgercode = '")
+                                    + *code + QLatin1Char('\''));
         if (!rs)
             return rs.error();
         // A posted line must belong to a ledger.
         if (rs->eof()) {
-            return Error{kRefusedValue, QStringLiteral("Ledger %1 (%2) is not in the ledger master.")
-                                            .arg(*code, what)};
+            return Error{kRefusedValue, QStringLiteral("Ledger %1 (%2) is not in the ledger master.").arg(*code, what)};
         }
         known = m_aids.insert(*code, rs->text(0).trimmed());
     }

@@ -17,7 +17,8 @@ Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::Colu
     if (!offLineNo)
         return offLineNo.error();
     const QString owner = QStringLiteral("off-line voucher ") + voucherNo.trimmed();
-    const auto voucherCode = wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code of ") + owner);
+    const auto voucherCode =
+        wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code of ") + owner);
     if (!voucherCode)
         return voucherCode.error();
     const auto acType = wholeNumber(cells[VoucherGrid::AcType], QStringLiteral("The account type of ") + owner);
@@ -30,9 +31,9 @@ Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::Colu
 
 QStringList VoucherGrid::headings()
 {
-    return {QStringLiteral("SNO"),        QStringLiteral("DATE"), QStringLiteral("BILL NO"),
-            QStringLiteral("BILL AMT"),   QStringLiteral("POSTED AMT"), QStringLiteral("VNO"),
-            QStringLiteral("AcType"),     QStringLiteral("VoucherCode")};
+    return {QStringLiteral("SNO"),      QStringLiteral("DATE"),       QStringLiteral("BILL NO"),
+            QStringLiteral("BILL AMT"), QStringLiteral("POSTED AMT"), QStringLiteral("VNO"),
+            QStringLiteral("AcType"),   QStringLiteral("VoucherCode")};
 }
 
 QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents)

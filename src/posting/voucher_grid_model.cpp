@@ -54,20 +54,17 @@ QVariant VoucherGridModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     switch (role) {
-    case Qt::DisplayRole:
-        return m_grid.text(index.row() + 1, index.column());
+    case Qt::DisplayRole: return m_grid.text(index.row() + 1, index.column());
     case Qt::ForegroundRole:
         return m_grid.colour(index.row() + 1, index.column()) == CellColour::DarkRed ? QColor(192, 0, 0)
-                                                                                      : QColor(0, 0, 128);
-    case Qt::FontRole:
-        return cellFont();
+                                                                                     : QColor(0, 0, 128);
+    case Qt::FontRole: return cellFont();
     case Qt::TextAlignmentRole:
         // Amounts line up on their decimal point.
         if (index.column() == VoucherGrid::BillAmt || index.column() == VoucherGrid::PostedAmt)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -63,15 +63,14 @@ QString errorReportMessage(const Error &error)
 
 void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
 {
-    const QString lastLine = window.isEmpty()
-        ? QStringLiteral("ErrEvent : ") + procedure
-        : QStringLiteral("ErrForm : ") + window + QStringLiteral("    ErrEvent : ") + procedure;
-    const QString entry = QStringLiteral("-----------------------------\r\n")
-                          + QStringLiteral("Date  : ")
+    const QString lastLine =
+        window.isEmpty() ? QStringLiteral("ErrEvent : ") + procedure
+                         : QStringLiteral("ErrForm : ") + window + QStringLiteral("    ErrEvent : ") + procedure;
+    const QString entry = QStringLiteral("-----------------------------\r\n") + QStringLiteral("Date  : ")
                           + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                           + QStringLiteral("\r\nErrNo : ") + QString::number(error.number)
-                          + QStringLiteral("\r\nErrMessage : ") + error.description + QStringLiteral("\r\n")
-                          + lastLine + QStringLiteral("\r\n");
+                          + QStringLiteral("\r\nErrMessage : ") + error.description + QStringLiteral("\r\n") + lastLine
+                          + QStringLiteral("\r\n");
     // A log that cannot be written loses the entry; the box is still shown.
     QFile file(m_logPath);
     if (file.open(QIODevice::Append))

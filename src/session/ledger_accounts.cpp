@@ -137,8 +137,8 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
     return last->value_or(0) + 1;
 }
 
-Outcome<int> LedgerAccounts::GetMaxSubVNoBlock(int voucherCode, int company, int acType,
-                                              const QString &financialYear, int)
+Outcome<int> LedgerAccounts::GetMaxSubVNoBlock(int voucherCode, int company, int acType, const QString &financialYear,
+                                               int)
 {
     // The serials follow one another, so the block starts where a single call would.
     return GetMaxSubVNo(voucherCode, company, acType, financialYear);
@@ -163,10 +163,9 @@ Status LedgerAccounts::PURGEDATA(const QString &voucherTable)
         return exists;
 
     // A voucher counts as posted when none of its off-line lines still waits.
-    const QString company = QStringLiteral(
-        "CompanyCode in (select CompanyCode from acccompanymaster where DefaultCompany='Y')");
-    const QString posted = QStringLiteral(" and VoucherNo in (select VoucherNo from AccOffLineVoucher where ")
-                           + company
+    const QString company =
+        QStringLiteral("CompanyCode in (select CompanyCode from acccompanymaster where DefaultCompany='Y')");
+    const QString posted = QStringLiteral(" and VoucherNo in (select VoucherNo from AccOffLineVoucher where ") + company
                            + QStringLiteral(" and Moved='Y') and VoucherNo not in (select VoucherNo from "
                                             "AccOffLineVoucher where ")
                            + company + QStringLiteral(" and isnull(Moved,'N')<>'Y')");

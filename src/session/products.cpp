@@ -5,8 +5,8 @@ namespace vant {
 const QList<Product> &products()
 {
     static const QList<Product> table = {
-        {QStringLiteral("Kormo Vant"), QStringLiteral("Accounts"), QStringLiteral("VantDB"),
-         QStringLiteral("VANTDB"), QStringLiteral("KormoLedger.clsQRXAccounts")},
+        {QStringLiteral("Kormo Vant"), QStringLiteral("Accounts"), QStringLiteral("VantDB"), QStringLiteral("VANTDB"),
+         QStringLiteral("KormoLedger.clsQRXAccounts")},
         {QStringLiteral("Kormo Lite"), QStringLiteral("Lite"), QStringLiteral("LiteVantDB"),
          QStringLiteral("LiteVANTDB"), QStringLiteral("KormoLedgerLite6.clsQRXAccounts")},
         {QStringLiteral("Kormo Mart"), QStringLiteral("Mart"), QStringLiteral("MartVantDB"),

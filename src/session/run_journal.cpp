@@ -17,9 +17,7 @@ constexpr int kPathFileAccessError = 75;
 
 } // namespace
 
-RunJournal::RunJournal(QString path, const ErrorLog &log) : m_path(std::move(path)), m_log(log)
-{
-}
+RunJournal::RunJournal(QString path, const ErrorLog &log) : m_path(std::move(path)), m_log(log) {}
 
 QString RunJournal::defaultPath()
 {
@@ -29,8 +27,7 @@ QString RunJournal::defaultPath()
 void RunJournal::append(const QJsonObject &record)
 {
     QFile file(m_path);
-    const bool written = QDir().mkpath(QFileInfo(m_path).path())
-                         && file.open(QIODevice::Append | QIODevice::Text)
+    const bool written = QDir().mkpath(QFileInfo(m_path).path()) && file.open(QIODevice::Append | QIODevice::Text)
                          && file.write(QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n') > 0;
     if (written || m_reported)
         return;

@@ -14,9 +14,9 @@ class ErrorLog;
 // Which records of the journal to list.
 struct JournalFilter
 {
-    QString job;      // empty: every job
-    QDate since;      // invalid: from the first record
-    int limit = 0;    // the latest records only; 0: all
+    QString job;   // empty: every job
+    QDate since;   // invalid: from the first record
+    int limit = 0; // the latest records only; 0: all
 };
 
 // The run journal: one JSON object per line for every job run, dry runs included, appended

@@ -62,8 +62,8 @@ QJsonObject RunRecord::toJson() const
     }
     QJsonArray failures;
     for (const FailedVoucher &voucher : failed) {
-        failures.append(QJsonObject{{QStringLiteral("voucherNo"), voucher.voucherNo},
-                                    {QStringLiteral("reason"), voucher.reason}});
+        failures.append(
+            QJsonObject{{QStringLiteral("voucherNo"), voucher.voucherNo}, {QStringLiteral("reason"), voucher.reason}});
     }
     QJsonObject json{{QStringLiteral("when"), when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate)},
                      {QStringLiteral("user"), user},
@@ -95,7 +95,8 @@ QStringList describeRecord(const QJsonObject &record)
         lines << QStringLiteral("  no rows changed");
     const QJsonObject numbers = record.value(QStringLiteral("numbers")).toObject();
     if (numbers.contains(QStringLiteral("vouchers")))
-        lines << QStringLiteral("  voucher numbers %1").arg(rangeText(numbers.value(QStringLiteral("vouchers")).toObject()));
+        lines << QStringLiteral("  voucher numbers %1")
+                     .arg(rangeText(numbers.value(QStringLiteral("vouchers")).toObject()));
     for (const QJsonValue &value : numbers.value(QStringLiteral("subNumbers")).toArray()) {
         const QJsonObject sub = value.toObject();
         lines << QStringLiteral("  sub-numbers of voucher code %1 (%2) %3")

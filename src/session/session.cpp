@@ -4,7 +4,6 @@ namespace vant {
 
 Session::Session(UserPrompts &userPrompts, QString logPath)
     : prompts(userPrompts), errorLog(std::move(logPath), &userPrompts)
-{
-}
+{}
 
 } // namespace vant

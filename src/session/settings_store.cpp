@@ -3,7 +3,6 @@
 #include "settings_file_format.h"
 #include "user_prompts.h"
 
-
 #include <limits>
 
 namespace vant {
@@ -26,10 +25,8 @@ bool isProgramKey(const QString &rootKey, const QString &keyPath)
 QString unreadableReason(const QSettings &key)
 {
     switch (key.status()) {
-    case QSettings::NoError:
-        return {};
-    case QSettings::AccessError:
-        return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
+    case QSettings::NoError: return {};
+    case QSettings::AccessError: return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
     case QSettings::FormatError:
         return QStringLiteral("The settings store %1 is not made of \"Name=value\" lines.").arg(key.fileName());
     }
@@ -56,9 +53,7 @@ int QueryRegValue(const QSettings &key, const QString &valueName, QString &value
         return 2; // the registry's "file not found"
     const QVariant value = key.value(name);
     switch (value.typeId()) {
-    case QMetaType::QString:
-        valueOut = value.toString();
-        return 0;
+    case QMetaType::QString: valueOut = value.toString(); return 0;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -71,8 +66,7 @@ int QueryRegValue(const QSettings &key, const QString &valueName, QString &value
         valueOut = QString::number(static_cast<qint32>(static_cast<quint32>(number)));
         return 0;
     }
-    default:
-        return -1;
+    default: return -1;
     }
 }
 
@@ -107,8 +101,7 @@ QString SettingsKey::value(const QString &valueName) const
     return value;
 }
 
-QString GetRegisterVal(const QString &rootKey, const QString &keyPath, const QString &valueName,
-                       UserPrompts *prompts)
+QString GetRegisterVal(const QString &rootKey, const QString &keyPath, const QString &valueName, UserPrompts *prompts)
 {
     if (!isProgramKey(rootKey, keyPath))
         return {};

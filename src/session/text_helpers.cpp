@@ -12,10 +12,14 @@ QString ChangeCase(const QString &format)
     pattern.reserve(format.size());
     for (const QChar c : format) {
         switch (c.unicode()) {
-        case u'm': case u'M': pattern += u'M'; break;
-        case u'd': case u'D': pattern += u'd'; break;
-        case u'y': case u'Y': pattern += u'y'; break;
-        case u'/': case u'.': pattern += u'-'; break;
+        case u'm':
+        case u'M': pattern += u'M'; break;
+        case u'd':
+        case u'D': pattern += u'd'; break;
+        case u'y':
+        case u'Y': pattern += u'y'; break;
+        case u'/':
+        case u'.': pattern += u'-'; break;
         default: pattern += c;
         }
     }

@@ -34,8 +34,7 @@ public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
         : m_scope(scope), m_table(table),
           m_rows(scope.db, QStringLiteral("VantLinkedRows"), QStringLiteral("Seq int primary key, Id int"))
-    {
-    }
+    {}
 
     Status run();
 
@@ -71,8 +70,8 @@ QString LinkedCopy::shadowVoucherNo() const
 {
     // The first copy found, as the shadow's index of source numbers keeps them.
     return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode='%2' and "
-                                        "x.OldVoucherNo=p.VoucherNo order by x.tsid)")
-                             .arg(m_scope.voucherTable, m_scope.destination));
+                                                  "x.OldVoucherNo=p.VoucherNo order by x.tsid)")
+                                       .arg(m_scope.voucherTable, m_scope.destination));
 }
 
 Status LinkedCopy::checkRows()
@@ -111,11 +110,12 @@ Status LinkedCopy::checkRows()
 
 Status LinkedCopy::insertRows(int rows)
 {
-    const QString statement = m_table.insert(shadowVoucherNo())
-                                  .select(QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ")
-                                          + m_table.name + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 "
-                                                                          "and %2 and ")
-                                          + copiedRow() + QStringLiteral(" order by q.Seq"));
+    const QString statement =
+        m_table.insert(shadowVoucherNo())
+            .select(QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ") + m_table.name
+                    + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 "
+                                     "and %2 and ")
+                    + copiedRow() + QStringLiteral(" order by q.Seq"));
     return m_scope.insertInBatches(statement, rows);
 }
 
@@ -178,8 +178,8 @@ void readBillwise(SourceRow &row)
     row.raw(QStringLiteral("AcType"));
     row.raw(QStringLiteral("LedgerCode"));
     row.date(QStringLiteral("BillDate"));
-    for (const char *field : {"BillAmount", "MRC_Amt", "DiscAmt", "OnAcNo", "VoucherCode", "Payable",
-                              "VolumeDisc", "CashDisc"})
+    for (const char *field :
+         {"BillAmount", "MRC_Amt", "DiscAmt", "OnAcNo", "VoucherCode", "Payable", "VolumeDisc", "CashDisc"})
         row.number(QString::fromLatin1(field));
     row.date(QStringLiteral("TransDate"));
     for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
@@ -243,8 +243,8 @@ void readCheque(SourceRow &row)
     row.number(QStringLiteral("ChequeAmount"));
     for (const char *field : {"ReceiveDate", "DepositDate", "ChequeDate", "ClearDate"})
         row.date(QString::fromLatin1(field));
-    for (const char *field : {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo",
-                              "OldRefVoucherNo"})
+    for (const char *field :
+         {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo", "OldRefVoucherNo"})
         row.number(QString::fromLatin1(field));
 }
 

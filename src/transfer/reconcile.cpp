@@ -36,8 +36,7 @@ public:
           m_destination(sqlQuoted(request.destination)),
           m_period(QStringLiteral(" between ") + sqlQuoted(sqlDate(request.from)) + QStringLiteral(" and ")
                    + sqlQuoted(sqlDate(request.to)))
-    {
-    }
+    {}
 
     Outcome<Reconciliation> run()
     {
@@ -69,8 +68,9 @@ private:
     // sa, copied ones in dl and da, under the source's voucher number.
     QString bothSides(const QString &columns) const
     {
-        return QStringLiteral("select ") + columns + QStringLiteral(",VoucherNo as SourceNo,1 as sl,Amount as sa,0 as dl,"
-                                                                    "0 as da,null as CopyNo from ")
+        return QStringLiteral("select ") + columns
+               + QStringLiteral(",VoucherNo as SourceNo,1 as sl,Amount as sa,0 as dl,"
+                                "0 as da,null as CopyNo from ")
                + m_table + QStringLiteral(" where CompanyCode=") + m_source + QStringLiteral(" and VoucherDt")
                + m_period + QStringLiteral(" union all select ") + columns
                + QStringLiteral(",OldVoucherNo,0,0,1,Amount,VoucherNo from ") + m_table + copiedRows();
@@ -114,9 +114,10 @@ private:
     // each of the others is remembered.
     Status unmatchedVouchers(QList<Difference> &differences)
     {
-        auto rs = m_db.openRecordset(QStringLiteral("select VoucherCode,SourceNo,sum(sl),sum(dl),max(CopyNo) from (")
-                                     + bothSides(QStringLiteral("VoucherCode"))
-                                     + QStringLiteral(") x group by VoucherCode,SourceNo order by VoucherCode,SourceNo"));
+        auto rs =
+            m_db.openRecordset(QStringLiteral("select VoucherCode,SourceNo,sum(sl),sum(dl),max(CopyNo) from (")
+                               + bothSides(QStringLiteral("VoucherCode"))
+                               + QStringLiteral(") x group by VoucherCode,SourceNo order by VoucherCode,SourceNo"));
         if (!rs)
             return rs.error();
         for (; !rs->eof(); rs->moveNext()) {

@@ -19,8 +19,7 @@ public:
     // idField names the column that tells the table's rows apart in an error.
     SourceRow(const Recordset &rs, QString table, QString idField)
         : m_rs(rs), m_table(std::move(table)), m_idField(std::move(idField))
-    {
-    }
+    {}
 
     // The text between single quotes; NULL gives an empty text.
     QString quoted(const QString &field) const;

@@ -17,11 +17,12 @@ void openToolsWindow(Session &session, int mode, const CompanyPicker &picker, QW
 
 void VantToolsLoad(Session &session, int mode, QWidget *parent)
 {
-    openToolsWindow(session, mode,
-                    [&session](const QString &parentCode, const QString &searchText) {
-                        return ListShadowCompany(session, parentCode, searchText);
-                    },
-                    parent);
+    openToolsWindow(
+        session, mode,
+        [&session](const QString &parentCode, const QString &searchText) {
+            return ListShadowCompany(session, parentCode, searchText);
+        },
+        parent);
 }
 
 } // namespace vant

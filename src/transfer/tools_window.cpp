@@ -52,7 +52,7 @@ constexpr Twips kExitButton{5880, 2580, 1200, 400};
 } // namespace
 
 Outcome<std::unique_ptr<ToolsWindow>> ToolsWindow::load(Session &session, int toolsScreen, CompanyPicker picker,
-                                                          QWidget *parent)
+                                                        QWidget *parent)
 {
     // Each mode has its own panel; a mode without one has nothing to show.
     if (toolsScreen != kTransferScreen && toolsScreen != kPurgeScreen)
@@ -259,8 +259,8 @@ void ToolsWindow::moveFocus(QWidget *from, int step)
 
 void ToolsWindow::lookupDestination()
 {
-    const QStringList choice = m_picker ? m_picker(m_session.companyCode, m_txtDestinationCompany->text().trimmed())
-                                        : QStringList();
+    const QStringList choice =
+        m_picker ? m_picker(m_session.companyCode, m_txtDestinationCompany->text().trimmed()) : QStringList();
     // A failed pick is treated like no choice: the box keeps what it holds.
     if (choice.isEmpty() || choice.first() == QStringLiteral("Nothing"))
         return;

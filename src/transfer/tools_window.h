@@ -33,7 +33,7 @@ class ToolsWindow : public QDialog
 public:
     // A window in the given mode; a mode without a panel cannot be opened.
     static Outcome<std::unique_ptr<ToolsWindow>> load(Session &session, int toolsScreen, CompanyPicker picker,
-                                                       QWidget *parent = nullptr);
+                                                      QWidget *parent = nullptr);
 
     int ToolsScreen() const { return m_toolsScreen; }
     // The defaults of transfer mode: the current company as source, today as the period.

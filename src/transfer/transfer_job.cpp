@@ -28,8 +28,7 @@ QString voucherCountStatement(const Session &session, const QString &company, co
 
 bool companyMissing(Session &session, const QString &heldCode)
 {
-    return leadingNumber(heldCode) == 0
-           || GetCompanyName(session, heldCode.trimmed()) == QStringLiteral("NOTFOUND");
+    return leadingNumber(heldCode) == 0 || GetCompanyName(session, heldCode.trimmed()) == QStringLiteral("NOTFOUND");
 }
 
 bool outsideYear(const Session &session, const QDate &day)
@@ -113,8 +112,7 @@ std::optional<RequestRefusal> TransferJob::check()
     if (companyMissing(m_session, request.sourceCode))
         return RequestRefusal{QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false};
     if (companyMissing(m_session, request.destinationCode))
-        return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany,
-                              false};
+        return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany, false};
     // The run clears the destination's transferred vouchers of the period: in the source
     // company itself those are its own posted vouchers.
     if (request.destination() == request.source())
@@ -167,8 +165,8 @@ Outcome<bool> TransferJob::confirmOverwrite()
 {
     // A count that fails must not pass for an empty destination: the run would then clear
     // the earlier copy without asking.
-    const auto copied = countRows(
-        m_session, voucherCountStatement(m_session, m_request.destination(), m_request.from, m_request.to));
+    const auto copied =
+        countRows(m_session, voucherCountStatement(m_session, m_request.destination(), m_request.from, m_request.to));
     if (!copied)
         return copied.error();
     if (*copied < 1)

@@ -46,8 +46,7 @@ class TransferJob
 public:
     TransferJob(Session &session, TransferRequest request, RunMode mode = RunMode::Real)
         : m_session(session), m_request(std::move(request)), m_mode(mode)
-    {
-    }
+    {}
 
     const TransferRequest &request() const { return m_request; }
     // What the last Processtransfer did, as the run journal holds it.

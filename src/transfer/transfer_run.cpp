@@ -45,8 +45,7 @@ public:
                   sqlDate(request.to),
                   session.voucherTable,
                   session.financialYear}
-    {
-    }
+    {}
 
     Status ClearOldRecords();
     Status InsertRecordstoShadow();
@@ -73,26 +72,28 @@ Status TransferRun::ClearOldRecords()
     const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
                                               "where a.CompanyCode='")
                                + m_scope.destination + QLatin1Char('\'');
-    return executeAll(m_scope.db, {
-        logDeleted(QStringLiteral("V"), QStringLiteral("a.tsid"), year,
-                   QStringLiteral(" from ") + m_scope.voucherTable + ledgerJoin
-                       + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '")
-                       + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'')),
-        logDeleted(QStringLiteral("P"), QStringLiteral("a.slno"), year,
-                   QStringLiteral(" from accpending") + ledgerJoin + QStringLiteral(" and a.VoucherNo in ")
-                       + transferredVouchers()),
-        // A cheque row keeps the year it was written in.
-        logDeleted(QStringLiteral("C"), QStringLiteral("a.slno"), QStringLiteral("tranyear"),
-                   QStringLiteral(" from accchequedetails") + ledgerJoin + QStringLiteral(" and VoucherNo in ")
-                       + transferredVouchers()),
-        QStringLiteral("delete from Accpending where CompanyCode='") + m_scope.destination
-            + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
-        QStringLiteral("delete from AccChequeDetails where CompanyCode='") + m_scope.destination
-            + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
-        QStringLiteral("delete from ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode='")
-            + m_scope.destination + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and  VoucherDt between '")
-            + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\''),
-    });
+    return executeAll(
+        m_scope.db,
+        {
+            logDeleted(QStringLiteral("V"), QStringLiteral("a.tsid"), year,
+                       QStringLiteral(" from ") + m_scope.voucherTable + ledgerJoin
+                           + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '")
+                           + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'')),
+            logDeleted(QStringLiteral("P"), QStringLiteral("a.slno"), year,
+                       QStringLiteral(" from accpending") + ledgerJoin + QStringLiteral(" and a.VoucherNo in ")
+                           + transferredVouchers()),
+            // A cheque row keeps the year it was written in.
+            logDeleted(QStringLiteral("C"), QStringLiteral("a.slno"), QStringLiteral("tranyear"),
+                       QStringLiteral(" from accchequedetails") + ledgerJoin + QStringLiteral(" and VoucherNo in ")
+                           + transferredVouchers()),
+            QStringLiteral("delete from Accpending where CompanyCode='") + m_scope.destination
+                + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
+            QStringLiteral("delete from AccChequeDetails where CompanyCode='") + m_scope.destination
+                + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
+            QStringLiteral("delete from ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode='")
+                + m_scope.destination + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and  VoucherDt between '")
+                + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\''),
+        });
 }
 
 Status TransferRun::InsertRecordstoShadow()

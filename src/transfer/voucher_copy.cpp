@@ -39,8 +39,7 @@ public:
                                  QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
           m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"), QStringLiteral("VoucherOrd int primary key, SubNo int"))
-    {
-    }
+    {}
 
     Status run();
 
@@ -90,13 +89,12 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
     // A row without a voucher number of its own would be copied as the shadow's own row,
     // which a later transfer of the period could no longer clear.
     if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo.toDouble() <= 0) {
-        return Error{kRefusedValue, QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
-                                                   "number (%3); nothing was transferred.")
-                                        .arg(row.text(QStringLiteral("VoucherCode")),
-                                             row.text(QStringLiteral("VoucherDt")),
-                                             row.isNull(QStringLiteral("VoucherNo"))
-                                                 ? QStringLiteral("NULL")
-                                                 : row.text(QStringLiteral("VoucherNo")))};
+        return Error{kRefusedValue,
+                     QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
+                                    "number (%3); nothing was transferred.")
+                         .arg(row.text(QStringLiteral("VoucherCode")), row.text(QStringLiteral("VoucherDt")),
+                              row.isNull(QStringLiteral("VoucherNo")) ? QStringLiteral("NULL")
+                                                                      : row.text(QStringLiteral("VoucherNo")))};
     }
     if (startsVoucher) {
         // Rows under a number that is no voucher number could never be told apart.
@@ -138,8 +136,7 @@ Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
     auto rs = m_scope.db.openRecordset(
         QStringLiteral("select c.VoucherCode,c.Vouchers,f.AcType from (select v.VoucherCode,count(*) Vouchers,"
                        "min(r.Seq) FirstSeq")
-        + rowsWithSource()
-        + QStringLiteral(" where r.StartsVoucher=1 group by v.VoucherCode) c join ") + m_rows.name()
+        + rowsWithSource() + QStringLiteral(" where r.StartsVoucher=1 group by v.VoucherCode) c join ") + m_rows.name()
         + QStringLiteral(" r on r.Seq=c.FirstSeq join ") + m_scope.voucherTable
         + QStringLiteral(" f on f.tsid=r.Tsid order by c.FirstSeq"));
     if (!rs)
@@ -161,7 +158,7 @@ Outcome<VoucherNoBlock> VoucherCopy::numberVouchers(QList<CodeBlock> &codes, int
         return numbers.error();
     for (CodeBlock &code : codes) {
         const Outcome<int> first = (*accounts)->GetMaxSubVNoBlock(code.code.toString().toInt(), company, code.acType,
-                                                               m_scope.year, code.vouchers);
+                                                                  m_scope.year, code.vouchers);
         if (!first)
             return first.error();
         code.firstSubNo = *first;
@@ -246,9 +243,9 @@ Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
     }
     if (Status made = m_subNos.create(); !made)
         return made;
-    if (Status filled = insertValueRows(m_scope.db, QStringLiteral("insert into ") + m_subNos.name()
-                                                        + QStringLiteral("(VoucherCode,FirstSubNo)"),
-                                        values);
+    if (Status filled = insertValueRows(
+            m_scope.db, QStringLiteral("insert into ") + m_subNos.name() + QStringLiteral("(VoucherCode,FirstSubNo)"),
+            values);
         !filled)
         return filled;
     if (Status made = m_vouchers.create(); !made)
@@ -307,8 +304,7 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
         statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
                           + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
                           + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode='")
-                          + m_scope.destination + QStringLiteral("' and TranYear='") + m_scope.year
-                          + QLatin1Char('\'');
+                          + m_scope.destination + QStringLiteral("' and TranYear='") + m_scope.year + QLatin1Char('\'');
     }
     return executeAll(m_scope.db, statements);
 }

@@ -25,10 +25,8 @@ bool isInput(QEvent::Type type)
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::InputMethod:
-    case QEvent::Close:
-        return true;
-    default:
-        return false;
+    case QEvent::Close: return true;
+    default: return false;
     }
 }
 

@@ -14,16 +14,11 @@ namespace {
 QMessageBox::Icon boxIcon(PromptIcon icon)
 {
     switch (icon) {
-    case PromptIcon::Information:
-        return QMessageBox::Information;
-    case PromptIcon::Question:
-        return QMessageBox::Question;
-    case PromptIcon::Warning:
-        return QMessageBox::Warning;
-    case PromptIcon::Critical:
-        return QMessageBox::Critical;
-    case PromptIcon::None:
-        break;
+    case PromptIcon::Information: return QMessageBox::Information;
+    case PromptIcon::Question: return QMessageBox::Question;
+    case PromptIcon::Warning: return QMessageBox::Warning;
+    case PromptIcon::Critical: return QMessageBox::Critical;
+    case PromptIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }

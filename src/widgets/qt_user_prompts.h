@@ -13,8 +13,7 @@ class QtUserPrompts : public UserPrompts
 public:
     void message(const QString &text, const QString &title, PromptIcon icon) override;
     bool question(const QString &text, const QString &title) override;
-    std::optional<QString> textPrompt(const QString &prompt, const QString &title,
-                                      const QString &defaultText) override;
+    std::optional<QString> textPrompt(const QString &prompt, const QString &title, const QString &defaultText) override;
 
 private:
     static QWidget *owner();

@@ -96,15 +96,27 @@ TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
         // A product whose database is not configured here is not in the login's list.
         {QStringList{u"--product"_s, u"Kormo Lite"_s} + admin, {}, select},
         {admin, [] { clearSettings(); }, select},
-        {admin, [this] { m_db.writeSettings(); writeSetting(u"Server"_s, m_programDir.filePath(u"none"_s)); },
+        {admin,
+         [this] {
+             m_db.writeSettings();
+             writeSetting(u"Server"_s, m_programDir.filePath(u"none"_s));
+         },
          u"*\nDatabase Connectin failed...\n"_s},
-        {admin, [this] { m_db.writeSettings(); execute({u"update acccompanymaster set DefaultCompany='N'"_s}); },
+        {admin,
+         [this] {
+             m_db.writeSettings();
+             execute({u"update acccompanymaster set DefaultCompany='N'"_s});
+         },
          u"No default company in the company master\n"_s},
         {admin, [this] { execute({u"update QRX_PRODUCT_CONFIG set QPC_CRNT_VERID='4900'"_s}); },
          u"Exe Version: 5000  and DB Version: 4900 mismatch. Please apply the latest patch\n"_s},
-        {admin, [this] { execute({u"drop table QRX_PRODUCT_CONFIG"_s}); }, trapped,
+        {admin,
+         [this] { execute({u"drop table QRX_PRODUCT_CONFIG"_s}); },
+         trapped,
          {u"ErrForm : frmDB    ErrEvent : CheckDBVersion"_s}},
-        {admin, [this] { execute({u"drop table psm_employee_master"_s}); }, trapped,
+        {admin,
+         [this] { execute({u"drop table psm_employee_master"_s}); },
+         trapped,
          {u"ErrEvent : GetValueFromTbl"_s, u"ErrForm : frmDB    ErrEvent : ValidateUser"_s}},
     };
     for (const Case &c : cases) {
@@ -115,8 +127,8 @@ TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.out, QString());
         const qsizetype star = c.err.indexOf(u'*');
-        const bool matches = star < 0 ? run.err == c.err
-                                       : run.err.startsWith(c.err.left(star)) && run.err.endsWith(c.err.mid(star + 1));
+        const bool matches =
+            star < 0 ? run.err == c.err : run.err.startsWith(c.err.left(star)) && run.err.endsWith(c.err.mid(star + 1));
         EXPECT_TRUE(matches) << run.err.toStdString();
         // Each entry of the log is five lines; the event names where it was trapped.
         EXPECT_EQ(logLines().filter(QRegularExpression(u"^Err(Event|Form) "_s)), c.events);

@@ -44,7 +44,8 @@ TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVouc
 {
     const CtlRun before = reconcileMay();
     EXPECT_EQ(before.exitCode, 1);
-    EXPECT_TRUE(before.out.contains(u"voucher code 5, voucher 11: the voucher has no copy\n"_s)) << before.out.toStdString();
+    EXPECT_TRUE(before.out.contains(u"voucher code 5, voucher 11: the voucher has no copy\n"_s))
+        << before.out.toStdString();
 
     ASSERT_EQ(transferMay().exitCode, 0);
     const CtlRun matched = reconcileMay();
@@ -57,8 +58,7 @@ TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVouc
                                      u"              copy            2        3          350.00          100.00\n"_s))
         << matched.out.toStdString();
 
-    const QString copyOf12 =
-        scalar(u"select VoucherNo from accvoucher2026 where CompanyCode=2 and OldVoucherNo=12"_s);
+    const QString copyOf12 = scalar(u"select VoucherNo from accvoucher2026 where CompanyCode=2 and OldVoucherNo=12"_s);
     execute({u"update accvoucher2026 set Amount=260 where CompanyCode=2 and OldVoucherNo=12"_s});
     const CtlRun edited = reconcileMay(u" --json"_s);
     EXPECT_EQ(edited.exitCode, 1);
@@ -114,7 +114,8 @@ TEST_F(VantctlJournalTest, ATransferDryRunChangesNothingAndTheJournalHoldsBothRu
     EXPECT_FALSE(record.value(u"numbers"_s).toObject().isEmpty());
 
     // A refused dry run says why and that the real run would not succeed either.
-    const CtlRun refused = runAsAdmin(u"transfer --dest 2 --from 2026-07-01 --to 2026-07-31 --dry-run --json"_s.split(u' '));
+    const CtlRun refused =
+        runAsAdmin(u"transfer --dest 2 --from 2026-07-01 --to 2026-07-31 --dry-run --json"_s.split(u' '));
     EXPECT_EQ(refused.exitCode, 1);
     const QJsonObject refusal = QJsonDocument::fromJson(refused.out.toUtf8()).object();
     EXPECT_EQ(refusal.value(u"result"_s).toString(), u"refused"_s);
@@ -126,10 +127,11 @@ TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
     QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());
     QFile journal(RunJournal::defaultPath());
     ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
-    journal.write(R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})"
-                  "\n"
-                  R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})"
-                  "\n");
+    journal.write(
+        R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})"
+        "\n"
+        R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})"
+        "\n");
     journal.close();
 
     const CtlRun all = run({u"history"_s});

@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 
 constexpr QFileDevice::Permissions kReadOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
                                                | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-constexpr QFileDevice::Permissions kEveryone = kReadOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup
-                                               | QFileDevice::WriteOther;
+constexpr QFileDevice::Permissions kEveryone =
+    kReadOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 class VantctlLogLocationTest : public VantctlTest
 {
@@ -34,8 +34,8 @@ protected:
         const QString config = m_userFiles.filePath(u"config"_s);
         EXPECT_TRUE(QDir().mkpath(config));
         EXPECT_TRUE(QFile::copy(settingsFolder() + u"/KormoLedger.conf"_s, config + u"/KormoLedger.conf"_s));
-        for (const QString &path : {m_userFiles.path(), config, config + u"/KormoLedger.conf"_s, m_db.folder(),
-                                    m_db.path()})
+        for (const QString &path :
+             {m_userFiles.path(), config, config + u"/KormoLedger.conf"_s, m_db.folder(), m_db.path()})
             EXPECT_TRUE(QFile::setPermissions(path, kEveryone));
         EXPECT_TRUE(QFile::setPermissions(m_programDir.path(), kReadOnly));
 
@@ -58,8 +58,7 @@ protected:
         process.start(m_program, arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
     }
 
     QTemporaryDir m_userFiles;
@@ -68,9 +67,8 @@ protected:
 QStringList linesOf(const QString &path)
 {
     QFile log(path);
-    return log.open(QIODevice::ReadOnly)
-               ? QString::fromLatin1(log.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts)
-               : QStringList();
+    return log.open(QIODevice::ReadOnly) ? QString::fromLatin1(log.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts)
+                                         : QStringList();
 }
 
 TEST_F(VantctlLogLocationTest, AReadOnlyProgramFolderSendsTheLogToTheStateFolder)

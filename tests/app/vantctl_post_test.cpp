@@ -22,8 +22,8 @@ protected:
             execute({u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
                      "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo) values "
                      "(1,1,1,%1,'2026-05-10',401,201,'D',%4,%2,'%3','Sale','B%1',%5),"
-                     "(1,1,1,%1,'2026-05-10',201,401,'C',%4,%2,'%3','Sale','B%1',%6)"_s
-                         .arg(v[0], v[1], v[2], v[3], v[0] + u'1', v[0] + u'2')});
+                     "(1,1,1,%1,'2026-05-10',201,401,'C',%4,%2,'%3','Sale','B%1',%6)"_s.arg(v[0], v[1], v[2], v[3],
+                                                                                            v[0] + u'1', v[0] + u'2')});
         }
     }
 
@@ -31,9 +31,9 @@ protected:
     CtlRun post(const QString &choice, const QString &divisionAndTypes = u"1 SA CA"_s)
     {
         const QStringList d = divisionAndTypes.split(u' ');
-        return runAsAdmin(u"post --date 2026-05-10 --division %1 --voucher-type %2 --trans-type %3 %4"_s
-                              .arg(d[0], d[1], d[2], choice)
-                              .split(u' '));
+        return runAsAdmin(
+            u"post --date 2026-05-10 --division %1 --voucher-type %2 --trans-type %3 %4"_s.arg(d[0], d[1], d[2], choice)
+                .split(u' '));
     }
     QString moved()
     {

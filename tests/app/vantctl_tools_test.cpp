@@ -78,8 +78,9 @@ TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
 
     const CtlRun confirmed = transfer(u"2"_s, may + u" --yes"_s);
     EXPECT_EQ(confirmed.exitCode, 0);
-    EXPECT_EQ(confirmed.err, overwrite + u"Yes (--yes)\nAny modification made during this period in Shadow Company "
-                                         u"will be deleted.\nDo you want to proceed...?\nYes (--yes)\n"_s);
+    EXPECT_EQ(confirmed.err, overwrite
+                                 + u"Yes (--yes)\nAny modification made during this period in Shadow Company "
+                                   u"will be deleted.\nDo you want to proceed...?\nYes (--yes)\n"_s);
     EXPECT_TRUE(confirmed.out.endsWith(copied));
     EXPECT_EQ(scalar(copies).count(u','), 2);
     EXPECT_EQ(scalar(u"select count(*) from accdelvoucher"_s), u"3"_s);
@@ -136,8 +137,9 @@ TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
     execute({u"update AccOffLineVoucher set Moved='Y'"_s, u"drop table accvoucher2026"_s});
     const CtlRun failed = runAsAdmin({u"purge"_s, u"--yes"_s});
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.err.startsWith(question + u"Yes (--yes)\nUnexpected error in procedure: ProcessPurgeData\n"
-                                                 u"Error #"_s))
+    EXPECT_TRUE(failed.err.startsWith(question
+                                      + u"Yes (--yes)\nUnexpected error in procedure: ProcessPurgeData\n"
+                                        u"Error #"_s))
         << failed.err.toStdString();
     EXPECT_FALSE(failed.err.contains(u"Purge Data Completed"_s));
     EXPECT_EQ(failed.out, QString());
@@ -151,11 +153,12 @@ TEST_F(VantctlTest, AReaderThatGoesAwayDoesNotEndTheJob)
     execute({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
              "VoucherCode) values (1,1,1,11,'2026-05-10',101,'D',100,5),(1,1,1,11,'2026-05-10',201,'C',-100,5)"_s});
     // As from a shell: the broken pipe's signal at its default, the reader gone after 20 bytes.
-    const CtlRun piped = runProgram(
-        u"bash"_s, {u"-c"_s, u"env --default-signal=PIPE \"$0\" \"$@\" | head -c 20 >/dev/null; "
-                             "echo ${PIPESTATUS[0]}"_s,
-                    m_program, u"--user"_s, u"Admin"_s, u"--password"_s, u"vant"_s, u"transfer"_s, u"--dest"_s,
-                    u"2"_s, u"--from"_s, u"2026-05-01"_s, u"--to"_s, u"2026-05-31"_s, u"--yes"_s});
+    const CtlRun piped = runProgram(u"bash"_s, {u"-c"_s,
+                                                u"env --default-signal=PIPE \"$0\" \"$@\" | head -c 20 >/dev/null; "
+                                                "echo ${PIPESTATUS[0]}"_s,
+                                                m_program, u"--user"_s, u"Admin"_s, u"--password"_s, u"vant"_s,
+                                                u"transfer"_s, u"--dest"_s, u"2"_s, u"--from"_s, u"2026-05-01"_s,
+                                                u"--to"_s, u"2026-05-31"_s, u"--yes"_s});
     EXPECT_EQ(piped.out, u"0\n"_s) << piped.err.toStdString();
     EXPECT_EQ(scalar(u"select count(*) from accvoucher2026 where CompanyCode=2"_s), u"2"_s);
 }

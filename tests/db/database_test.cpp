@@ -175,7 +175,7 @@ TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
 {
     // The SQLite ODBC driver that unixODBC registers as "SQLite3" stands in for SQL Server through FreeTDS.
     ConnectionSettings settings{QStringLiteral("SQLite3"), QStringLiteral("localhost"), m_file.path(),
-                                QStringLiteral("sa"), QStringLiteral("p;w}d"), QString()};
+                                QStringLiteral("sa"),      QStringLiteral("p;w}d"),     QString()};
     auto db = Database::open(settings);
     ASSERT_TRUE(db) << db.error().number << " " << db.error().description.toStdString();
     EXPECT_EQ((*db)->dialect(), Database::Dialect::Sqlite);
@@ -239,16 +239,16 @@ TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
 
 TEST(ConnectionStrings, OleDbIsPlainAndOdbcBracesValuesThatNeedIt)
 {
-    const ConnectionSettings settings{QStringLiteral("FreeTDS"), QStringLiteral("LEDGER01\\SQL"),
-                                      QStringLiteral("KormoVant"), QStringLiteral("sa"), QStringLiteral("p;w}d"),
-                                      QString()};
+    const ConnectionSettings settings{QStringLiteral("FreeTDS"),   QStringLiteral("LEDGER01\\SQL"),
+                                      QStringLiteral("KormoVant"), QStringLiteral("sa"),
+                                      QStringLiteral("p;w}d"),     QString()};
     EXPECT_EQ(settings.oleDbConnectionString(),
               u"Provider=SQLOLEDB;Data Source=LEDGER01\\SQL;Initial Catalog=KormoVant;User Id=sa;Password=p;w}d;");
     const QString odbc = settings.odbcConnectionString();
     EXPECT_TRUE(odbc.contains(QStringLiteral(";PWD={p;w}}d};"))) << odbc.toStdString();
 
-    const ConnectionSettings opening{QStringLiteral("FreeTDS"), QStringLiteral("s"), QStringLiteral("d"),
-                                     QStringLiteral("u"), QStringLiteral("{secret"), QString()};
+    const ConnectionSettings opening{QStringLiteral("FreeTDS"), QStringLiteral("s"),       QStringLiteral("d"),
+                                     QStringLiteral("u"),       QStringLiteral("{secret"), QString()};
     EXPECT_TRUE(opening.odbcConnectionString().contains(QStringLiteral(";PWD={{secret};")))
         << opening.odbcConnectionString().toStdString();
 }

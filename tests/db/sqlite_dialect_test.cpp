@@ -12,42 +12,45 @@ using test::TestDatabase;
 // Text-level cases; the rest of the rewriting is checked on rows below.
 TEST(SqliteDialect, StatementRewrites)
 {
-    const struct Rewrite { const char *sqlServer; const char *sqlite; } rewrites[] = {
+    const struct Rewrite
+    {
+        const char *sqlServer;
+        const char *sqlite;
+    } rewrites[] = {
         {"select distinct TOP 3 a from t", "select distinct a from t LIMIT 3"},
         {"select a from t where b in (select top 1 b from u order by b desc)",
-                "select a from t where b in (select b from u order by b desc LIMIT 1)"},
+         "select a from t where b in (select b from u order by b desc LIMIT 1)"},
         {"select top 1 isnull(len(pem_emp_password),0) from psm_employee_master",
-                "select ifnull(length(rtrim(pem_emp_password)),0) from psm_employee_master LIMIT 1"},
-        {"select a from t where IsNull(OldVoucherNo,'0') <> 0",
-                "select a from t where ifnull(OldVoucherNo,0) <> 0"},
+         "select ifnull(length(rtrim(pem_emp_password)),0) from psm_employee_master LIMIT 1"},
+        {"select a from t where IsNull(OldVoucherNo,'0') <> 0", "select a from t where ifnull(OldVoucherNo,0) <> 0"},
         {"select isnull(Moved,'N') from t", "select ifnull(Moved,'N') from t"},
         {"select * from dbo.t join [dbo].u on 1=1", "select * from t join u on 1=1"},
         {"SET DATEFORMAT mdy", ""},
         {"if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
-                "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]",
-                "DROP TABLE IF EXISTS [X]"},
+         "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]",
+         "DROP TABLE IF EXISTS [X]"},
         {"select 'top 5 isnull(a,''0'') len(b) getdate() dbo.t N''x''' from t",
-                "select 'top 5 isnull(a,''0'') len(b) getdate() dbo.t N''x''' from t"},
+         "select 'top 5 isnull(a,''0'') len(b) getdate() dbo.t N''x''' from t"},
         {"select [top 1], [isnull(x)], \"len(y)\" from t", "select [top 1], [isnull(x)], \"len(y)\" from t"},
         {"create table w (Field1 varchar(500),n int,c char)",
-                "create table w (Field1 varchar(500) COLLATE NOCASE,n int,c char COLLATE NOCASE)"},
+         "create table w (Field1 varchar(500) COLLATE NOCASE,n int,c char COLLATE NOCASE)"},
         {"create table text (text varchar(5), char char(2))",
-                "create table text (text varchar(5) COLLATE NOCASE, char char(2) COLLATE NOCASE)"},
+         "create table text (text varchar(5) COLLATE NOCASE, char char(2) COLLATE NOCASE)"},
         {"select top 1 a from t;", "select a from t LIMIT 1;"},
         {"create table #Work (Seq int primary key, Name varchar(20))",
-                "create TEMP TABLE Work (Seq int primary key, Name varchar(20) COLLATE NOCASE)"},
+         "create TEMP TABLE Work (Seq int primary key, Name varchar(20) COLLATE NOCASE)"},
         {"insert into #Work(Seq) select r.Seq from #Work r join t on t.a=r.Seq",
-                "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
+         "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
         {"if object_id('tempdb..#Work') is not null drop table #Work", "DROP TABLE IF EXISTS temp.Work"},
         {"drop table #Work", "drop table temp.Work"},
         {"select isnull(convert(float, a),0), try_convert(float, b), convert(int,c), convert(varchar(10), d, 120)",
-                "select ifnull(cast(a as real),0), cast(b as real), cast(c as integer), substr(d,1,10)"},
+         "select ifnull(cast(a as real),0), cast(b as real), cast(c as integer), substr(d,1,10)"},
         {"select a from t where isnumeric(a)=0 and isdate(b)=0",
-                "select a from t where (typeof(a) in ('integer','real'))=0 and "
-                "coalesce(date(substr(b,1,10),'+0 days')=substr(b,1,10),0)=0"},
+         "select a from t where (typeof(a) in ('integer','real'))=0 and "
+         "coalesce(date(substr(b,1,10),'+0 days')=substr(b,1,10),0)=0"},
         {"select '#x convert(float,1)' from t", "select '#x convert(float,1)' from t"},
         {"select * from (select a from t) q order by a offset 40 rows fetch next 20 rows only",
-                "select * from (select a from t) q order by a LIMIT 20 OFFSET 40"},
+         "select * from (select a from t) q order by a LIMIT 20 OFFSET 40"},
         {"select offset from t", "select offset from t"}};
     for (const Rewrite &r : rewrites)
         EXPECT_EQ(*toSqliteDialect(QString::fromUtf8(r.sqlServer)), QString::fromUtf8(r.sqlite)) << r.sqlServer;
@@ -75,10 +78,12 @@ protected:
     void SetUp() override
     {
         SeededDatabaseTest::SetUp();
-        TestDatabase::exec(*m_db, {QStringLiteral(
-            "insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,Narration,OldVoucherNo) values "
-            "(1,1,'2026-04-01','Opening  ',null),(1,2,'2026-04-05','Rent',0),(1,3,'2026-04-30','Transferred',5),"
-            "(1,4,'2026-05-01','May',null)")});
+        TestDatabase::exec(
+            *m_db,
+            {QStringLiteral(
+                "insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,Narration,OldVoucherNo) values "
+                "(1,1,'2026-04-01','Opening  ',null),(1,2,'2026-04-05','Rent',0),(1,3,'2026-04-30','Transferred',5),"
+                "(1,4,'2026-05-01','May',null)")});
     }
 
     QStringList column(const QString &statement)
@@ -105,8 +110,9 @@ TEST_F(SqliteDialectOnRows, FunctionsAndPrefixesWorkOnRows)
     EXPECT_EQ(scalar(QStringLiteral("select isnull(max(VoucherNo),0) from accvoucher2026 where CompanyCode=9")), u"0");
     EXPECT_EQ(scalar(QStringLiteral("select len(Narration) from accvoucher2026 where VoucherNo=1")), u"7");
     EXPECT_EQ(scalar(QStringLiteral("select len('  ab  ')")), u"4");
-    EXPECT_EQ(scalar(QStringLiteral("select CompanyCode from dbo.acccompanymaster where CompanyName = N'Kormo Traders'")),
-              u"1");
+    EXPECT_EQ(
+        scalar(QStringLiteral("select CompanyCode from dbo.acccompanymaster where CompanyName = N'Kormo Traders'")),
+        u"1");
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from [dbo].[acccompanymaster]")), u"3");
     EXPECT_TRUE(m_db->execute(QStringLiteral("SET DATEFORMAT mdy")));
 
@@ -121,9 +127,9 @@ TEST_F(SqliteDialectOnRows, SelectIntoCreatesAndSysobjectsTestDrops)
                                               "where parentcompanycode=1")});
     EXPECT_EQ(column(QStringLiteral("select CompanyName from X order by CompanyCode")),
               (QStringList{QStringLiteral("Kormo Shadow One"), QStringLiteral("Kormo Shadow Two")}));
-    const QString drop = QStringLiteral(
-        "if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
-        "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]");
+    const QString drop =
+        QStringLiteral("if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
+                       "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]");
     EXPECT_TRUE(m_db->execute(drop));
     EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from X")));
     EXPECT_TRUE(m_db->execute(drop));
@@ -135,14 +141,16 @@ TEST_F(SqliteDialectOnRows, SelectIntoCreatesAndSysobjectsTestDrops)
 TEST_F(SqliteDialectOnRows, WorkTablesConversionsAndWindows)
 {
     ASSERT_TRUE(m_db->beginTransaction());
-    TestDatabase::exec(*m_db, {
-        QStringLiteral("if object_id('tempdb..#Work') is not null drop table #Work"),
-        QStringLiteral("create table #Work (Seq int primary key, VoucherNo int, Starts int, Running int)"),
-        QStringLiteral("insert into #Work(Seq,VoucherNo,Starts,Running) select row_number() over (order by "
-                       "VoucherNo desc), VoucherNo, case when VoucherDt = lag(VoucherDt) over (order by VoucherNo "
-                       "desc) then 0 else 1 end, sum(VoucherNo) over (order by VoucherNo desc rows unbounded "
-                       "preceding) from accvoucher2026"),
-    });
+    TestDatabase::exec(
+        *m_db,
+        {
+            QStringLiteral("if object_id('tempdb..#Work') is not null drop table #Work"),
+            QStringLiteral("create table #Work (Seq int primary key, VoucherNo int, Starts int, Running int)"),
+            QStringLiteral("insert into #Work(Seq,VoucherNo,Starts,Running) select row_number() over (order by "
+                           "VoucherNo desc), VoucherNo, case when VoucherDt = lag(VoucherDt) over (order by VoucherNo "
+                           "desc) then 0 else 1 end, sum(VoucherNo) over (order by VoucherNo desc rows unbounded "
+                           "preceding) from accvoucher2026"),
+        });
     EXPECT_EQ(column(QStringLiteral("select Seq||'/'||VoucherNo||'/'||Running from #Work order by Seq")),
               (QStringList{QStringLiteral("1/4/4"), QStringLiteral("2/3/7"), QStringLiteral("3/2/9"),
                            QStringLiteral("4/1/10")}));
@@ -150,9 +158,10 @@ TEST_F(SqliteDialectOnRows, WorkTablesConversionsAndWindows)
     ASSERT_TRUE(m_db->rollbackTransaction());
     EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from #Work")));
 
-    TestDatabase::exec(*m_db, {QStringLiteral("create table N (a float, d datetime)"),
-                               QStringLiteral("insert into N values ('12abc','2026-02-30'),(null,'2026-04-05 10:00:00'),"
-                                              "(7.5,'x'),('','2026-04-06')")});
+    TestDatabase::exec(*m_db,
+                       {QStringLiteral("create table N (a float, d datetime)"),
+                        QStringLiteral("insert into N values ('12abc','2026-02-30'),(null,'2026-04-05 10:00:00'),"
+                                       "(7.5,'x'),('','2026-04-06')")});
     EXPECT_EQ(column(QStringLiteral("select isnull(convert(float,a),0)||'|'||isnumeric(a)||'|'||isdate(d)||'|'||"
                                     "isnull(convert(varchar(10),d,120),'NULL') from N order by rowid")),
               (QStringList{QStringLiteral("12.0|0|0|2026-02-30"), QStringLiteral("0|0|1|2026-04-05"),

@@ -57,8 +57,7 @@ TEST_F(LoginWindowTest, EnterMovesOnFromFilledFieldsOnlyAndUpMovesBack)
 }
 
 class LoginEscapeTest : public LoginWindowTest, public testing::WithParamInterface<const char *>
-{
-};
+{};
 
 TEST_P(LoginEscapeTest, RunsExitApplication)
 {
@@ -133,8 +132,8 @@ const QString kClerk = u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_
 
 Attempt refused(std::string name, const QString &user, const QString &pass, const QStringList &statements = {})
 {
-    return {std::move(name), user, pass, {kInvalid}, u"VANT Login"_s, PromptIcon::Critical, Then::StaysAtLogin,
-            statements};
+    return {std::move(name),    user,      pass, {kInvalid}, u"VANT Login"_s, PromptIcon::Critical,
+            Then::StaysAtLogin, statements};
 }
 
 Attempt loggedIn(std::string name, const QStringList &statements, const QString &user = kAdmin,
@@ -154,23 +153,81 @@ QList<Attempt> attempts()
     const auto stays = Then::StaysAtLogin, ends = Then::Ends;
     return {
         // An empty database-name value leaves the product list empty.
-        {"NoProduct", kAdmin, kSecret, {u"Select Product"_s}, kProgramTitle, none, stays, {}, u"cboProductName"_s,
+        {"NoProduct",
+         kAdmin,
+         kSecret,
+         {u"Select Product"_s},
+         kProgramTitle,
+         none,
+         stays,
+         {},
+         u"cboProductName"_s,
          u"VantDB"_s},
         {"BlankUserName", u"   "_s, kSecret, {u"Enter User name "_s}, kProgramTitle, none, stays, {}, u"txtUserName"_s},
         {"BlankPassword", kAdmin, u"  "_s, {u"Enter Password "_s}, kProgramTitle, none, stays},
         {"NoLoginValue", kAdmin, kSecret, {failed}, kProgramTitle, critical, stays, {}, u"txtPassword"_s, u"Login"_s},
-        {"UnreachableDatabase", kAdmin, kSecret, {u"4060\n*"_s, failed}, kProgramTitle, critical, stays, {},
-         u"txtPassword"_s, u"VantDB"_s, u"missing.db"_s},
-        {"NoEmployeeTable", kAdmin, kSecret, {error}, kProgramTitle, critical, stays,
-         {u"drop table psm_employee_master"_s}, u"txtPassword"_s, {}, {}, logged + u"ValidateUser"_s},
-        {"NoVersionTable", kAdmin, kSecret, {error}, kProgramTitle, critical, stays,
-         {u"drop table QRX_PRODUCT_CONFIG"_s}, u"txtPassword"_s, {}, {}, logged + u"CheckDBVersion"_s},
-        {"OlderVersion", kAdmin, kSecret, {mismatch.arg(u"500"_s)}, u"VANT Login"_s, critical, ends,
+        {"UnreachableDatabase",
+         kAdmin,
+         kSecret,
+         {u"4060\n*"_s, failed},
+         kProgramTitle,
+         critical,
+         stays,
+         {},
+         u"txtPassword"_s,
+         u"VantDB"_s,
+         u"missing.db"_s},
+        {"NoEmployeeTable",
+         kAdmin,
+         kSecret,
+         {error},
+         kProgramTitle,
+         critical,
+         stays,
+         {u"drop table psm_employee_master"_s},
+         u"txtPassword"_s,
+         {},
+         {},
+         logged + u"ValidateUser"_s},
+        {"NoVersionTable",
+         kAdmin,
+         kSecret,
+         {error},
+         kProgramTitle,
+         critical,
+         stays,
+         {u"drop table QRX_PRODUCT_CONFIG"_s},
+         u"txtPassword"_s,
+         {},
+         {},
+         logged + u"CheckDBVersion"_s},
+        {"OlderVersion",
+         kAdmin,
+         kSecret,
+         {mismatch.arg(u"500"_s)},
+         u"VANT Login"_s,
+         critical,
+         ends,
          {version.arg(u"500"_s)}},
-        {"NewerVersion", kAdmin, kSecret, {mismatch.arg(u"5001"_s)}, u"VANT Login"_s, critical, ends,
+        {"NewerVersion",
+         kAdmin,
+         kSecret,
+         {mismatch.arg(u"5001"_s)},
+         u"VANT Login"_s,
+         critical,
+         ends,
          {version.arg(u"5001"_s)}},
-        {"BlankDatabaseName", kAdmin, kSecret, {u"DB Creator is not Executed yet. Please execute it."_s}, kProgramTitle,
-         none, ends, {}, {}, u"VantDB"_s, u"   "_s},
+        {"BlankDatabaseName",
+         kAdmin,
+         kSecret,
+         {u"DB Creator is not Executed yet. Please execute it."_s},
+         kProgramTitle,
+         none,
+         ends,
+         {},
+         {},
+         u"VantDB"_s,
+         u"   "_s},
         refused("WrongPassword", kAdmin, u"wrong"_s),
         // What was typed is compared, leading blanks included.
         refused("LeadingBlankInUserName", u" Admin"_s, kSecret),
@@ -202,8 +259,7 @@ void PrintTo(const Attempt &attempt, std::ostream *out)
 }
 
 class LoginAttemptTest : public LoginTest, public testing::WithParamInterface<Attempt>
-{
-};
+{};
 
 TEST_P(LoginAttemptTest, EndsAsExpected)
 {

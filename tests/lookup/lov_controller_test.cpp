@@ -190,10 +190,9 @@ TEST_F(LovControllerTest, AColumnNamedWithDescSortsBothWays)
 
 TEST_F(LovControllerTest, QuotesBracketsAndWildcardsAreLookedForAsTyped)
 {
-    TestDatabase::exec(db(),
-                       {u"create table lovodd (name varchar(50), code int)"_s,
-                        u"insert into lovodd values ('Alpha',1),('O''Brien Stores',2),('[Bracket] Traders',3),"
-                        "('Under_Score',4),('UnderXScore',5),('Zed [x] 100%',6)"_s});
+    TestDatabase::exec(db(), {u"create table lovodd (name varchar(50), code int)"_s,
+                              u"insert into lovodd values ('Alpha',1),('O''Brien Stores',2),('[Bracket] Traders',3),"
+                              "('Under_Score',4),('UnderXScore',5),('Zed [x] 100%',6)"_s});
     LovRequest request;
     request.Query = u"SELECT name,code from lovodd"_s;
     request.ColumnWidths = u"3000,800"_s;
@@ -266,9 +265,8 @@ TEST_F(LovControllerTest, ColumnSearchHasABoxPerVisibleColumnAndOrdersByThem)
     run(request, u"code"_s, [this](LovController &window) {
         EXPECT_EQ(m_lov.LovQuery, u"SELECT code,name,price,note from lovitems Order by code,name,price"_s);
         EXPECT_EQ(window.hintText(), u"[Space]-MultiSelect, [F2]-New, [Ctrl]-Sort"_s);
-        EXPECT_EQ(window.hintToolTip(),
-                  u"Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
-                  "Left/Right Click on Column Header to Sort Asc/Desc"_s);
+        EXPECT_EQ(window.hintToolTip(), u"Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
+                                        "Left/Right Click on Column Header to Sort Asc/Desc"_s);
         // No jump by running number here: the code 40 is found.
         window.typeText(u"40"_s);
         EXPECT_EQ(window.cell(window.currentRow(), 1), u"40"_s);
@@ -279,7 +277,6 @@ TEST_F(LovControllerTest, ColumnSearchHasABoxPerVisibleColumnAndOrdersByThem)
         window.leave();
     });
 }
-
 
 } // namespace
 } // namespace vant::test

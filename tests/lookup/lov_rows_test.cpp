@@ -71,16 +71,16 @@ TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
         for (const int start : {1, 2, 21, 1231, 2481, 2495})
             same("page", [start](LovRows &rows) { return rowsText(rows, start, 20); });
         same("past the end", [](LovRows &rows) { return rowsText(rows, kRows + 1, 20); });
-        for (const QString &text : {u"item 0"_s, u"ITEM 04"_s, u"item 1234"_s, u"item 0499"_s, u"zz"_s, u"It"_s,
-                                    u"item 0001 b"_s})
+        for (const QString &text :
+             {u"item 0"_s, u"ITEM 04"_s, u"item 1234"_s, u"item 0499"_s, u"zz"_s, u"It"_s, u"item 0001 b"_s})
             same("find", [&](LovRows &rows) { return findText(rows, name, text, false); });
         same("find a number", [&](LovRows &rows) { return findText(rows, code, u"123"_s, false); });
         same("find within", [&](LovRows &rows) { return findText(rows, name, u"12 b"_s, true); });
     };
 
     pagesAndSearches("as the query orders them");
-    for (const auto &[field, descending] : {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false},
-                                             std::pair{name, false}}) {
+    for (const auto &[field, descending] :
+         {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false}, std::pair{name, false}}) {
         ASSERT_TRUE(paged->sortBy(field, descending));
         ASSERT_TRUE(whole->sortBy(field, descending));
         EXPECT_EQ(paged->sortText(), whole->sortText());
@@ -128,9 +128,9 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
             names << valueText(row.at(0));
         return names;
     };
-    LoadedLovRows ledgers = rowsOf({u"Cash"_s, u"Bank"_s, u"Sales"_s, u"Purchases"_s, u"Anand Stores"_s,
-                                    u"O'Neil Traders"_s, u"50% Off Store"_s, u"Star*Mart"_s, u"[Bracket] Co"_s,
-                                    u"Sales\nReturn"_s});
+    LoadedLovRows ledgers =
+        rowsOf({u"Cash"_s, u"Bank"_s, u"Sales"_s, u"Purchases"_s, u"Anand Stores"_s, u"O'Neil Traders"_s,
+                u"50% Off Store"_s, u"Star*Mart"_s, u"[Bracket] Co"_s, u"Sales\nReturn"_s});
     EXPECT_EQ(containing(ledgers, u"SALES"_s), (QStringList{u"Sales"_s, u"Sales\nReturn"_s}));
     EXPECT_EQ(containing(ledgers, u"o'neil"_s), QStringList{u"O'Neil Traders"_s});
     EXPECT_EQ(containing(ledgers, u"50%"_s), QStringList{u"50% Off Store"_s});
@@ -140,8 +140,8 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
     ledgers.clearFilter();
     EXPECT_EQ(*ledgers.count(), 10);
 
-    LoadedLovRows shops = rowsOf({u"Cake \U0001F382 Shop"_s, u"Tea \u2615 Stall"_s,
-                                  u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s});
+    LoadedLovRows shops = rowsOf(
+        {u"Cake \U0001F382 Shop"_s, u"Tea \u2615 Stall"_s, u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s});
     EXPECT_EQ(containing(shops, u"\U0001F382"_s), QStringList{u"Cake \U0001F382 Shop"_s});
     EXPECT_EQ(containing(shops, u"\u044F \U0001F950"_s).size(), 1);
     EXPECT_EQ(containing(shops, u"tea \u2615 stall"_s).size(), 1);

@@ -33,7 +33,8 @@ protected:
         return run(request, searchField);
     }
 
-    template <typename T> static T *child(const QWidget &window, const QString &name)
+    template<typename T>
+    static T *child(const QWidget &window, const QString &name)
     {
         return window.findChild<T *>(name);
     }
@@ -205,8 +206,8 @@ TEST(LovPlacement, TheCornerOfThePlacementInsideTheAvailableArea)
         {0, {0, 0, 400, 400}, {500, 200}, {0, 190}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.placement << " in " << c.available.width() << 'x'
-                                        << c.available.height() << '+' << c.available.x() << '+' << c.available.y());
+        SCOPED_TRACE(testing::Message() << c.placement << " in " << c.available.width() << 'x' << c.available.height()
+                                        << '+' << c.available.x() << '+' << c.available.y());
         EXPECT_EQ(lovWindowPosition(c.placement, c.available, c.frame, twip), c.expected);
     }
 }
@@ -220,8 +221,8 @@ TEST(LovPlacement, RowsPerPageThatTheAvailableHeightHolds)
         int availableHeight;
         int rows;
     } cases[] = {
-        {700, 30, 1060, 20}, {700, 30, 700, 20}, {700, 30, 699, 19}, {700, 30, 520, 14},
-        {700, 30, 100, 1},   {700, 30, 0, 1},
+        {700, 30, 1060, 20}, {700, 30, 700, 20}, {700, 30, 699, 19},
+        {700, 30, 520, 14},  {700, 30, 100, 1},  {700, 30, 0, 1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.availableHeight);

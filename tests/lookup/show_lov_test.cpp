@@ -62,9 +62,8 @@ TEST_F(ShowLovTest, TheRequestIsCheckedBeforeAnyWindow)
 
 TEST_F(ShowLovTest, NoRowOrOneRowIsAnsweredWithoutAWindow)
 {
-    TestDatabase::exec(db(),
-                       {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
-                        "values (9,null,3)"_s});
+    TestDatabase::exec(db(), {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                              "values (9,null,3)"_s});
     const struct
     {
         const char *where;
@@ -151,13 +150,13 @@ TEST_F(ShowLovTest, FailuresComeBackToTheCaller)
 
 TEST_F(ShowLovTest, ADataListMakesATableThatGoesAfterTheChoice)
 {
-    const QString result
-        = run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
-              EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
-              EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
-              EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
-              window.choose();
-          });
+    const QString result =
+        run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
+            EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
+            EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
+            EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
+            window.choose();
+        });
     EXPECT_EQ(result, u"O'Brien!@#$%d"_s);
     EXPECT_EQ(workTables(), QString());
 }
@@ -194,9 +193,8 @@ TEST_F(ShowLovTest, TheCompanyPickerSaysWhenThereIsNoneAndPicksOneWithoutAWindow
     EXPECT_EQ(ListShadowCompany(m_session, u"3"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
     EXPECT_EQ(m_prompts.texts(), QStringList{u"No Records available"_s});
 
-    TestDatabase::exec(db(),
-                       {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
-                        "values (4,'Kormo Shadow Three',2)"_s});
+    TestDatabase::exec(db(), {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
+                              "values (4,'Kormo Shadow Three',2)"_s});
     EXPECT_EQ(ListShadowCompany(m_session, u"2"_s, u"Kor"_s), (QStringList{u"Kormo Shadow Three"_s, u"4"_s}));
     EXPECT_EQ(m_prompts.boxes().size(), 1);
     EXPECT_EQ(m_presenter.presented, 0);

@@ -107,8 +107,7 @@ TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
 }
 
 class ToolsOnScreen : public TransferFixture
-{
-};
+{};
 
 TEST_F(ToolsOnScreen, BothModesAreReadable)
 {
@@ -124,8 +123,7 @@ TEST_F(ToolsOnScreen, BothModesAreReadable)
 }
 
 class PostingOnScreen : public PostingFixture
-{
-};
+{};
 
 // Before the first Go (the totals show their caption) and with each voucher type's transactions.
 TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)

@@ -45,7 +45,10 @@ void PostingFixture::addLine(const OffLineLine &line)
 void PostingFixture::addVoucher(int voucherNo, double amount)
 {
     addLine({.voucherNo = voucherNo, .amount = amount});
-    addLine({.voucherNo = voucherNo, .crDr = QStringLiteral("C"), .amount = -amount, .ledgerCode = 201,
+    addLine({.voucherNo = voucherNo,
+             .crDr = QStringLiteral("C"),
+             .amount = -amount,
+             .ledgerCode = 201,
              .oppLedgerCode = 101});
 }
 

@@ -14,7 +14,6 @@
 #include <memory>
 #include <ostream>
 
-
 namespace vant::test {
 
 // One off-line voucher line as the tests store it.

@@ -54,8 +54,9 @@ protected:
             pending + u"(1,null,1,401,24,null,null,0,null,0,0,null,null,null,5,0,201,null)"_s,
             pending + u"(2,1,1,401,23,'B-23','2026-04-10',40,'INV-23',40,0,'D','CA','',5,40,201,'other company')"_s,
             cheque + u"(1,1,1,5,22,102,401,'000123',500,'2026-04-10','2026-04-15',null,'R','State Bank','N')"_s,
-            cheque + u"(1,2,2,5,24,102,401,' 77 ',75.25,'2026-04-10 08:00:00','2026-04-16','2026-04-17','C',"
-                     "'Bank''s',null)"_s,
+            cheque
+                + u"(1,2,2,5,24,102,401,' 77 ',75.25,'2026-04-10 08:00:00','2026-04-16','2026-04-17','C',"
+                  "'Bank''s',null)"_s,
         });
     }
 
@@ -86,10 +87,11 @@ protected:
                                               grid.text(row, VoucherGrid::AcType),
                                               grid.text(row, VoucherGrid::VoucherCode));
         }
-        const PostingEnd end = PostingJob(*session, 0).SaveTrans(
-            grid.markedVouchers(), [&seen](const MarkedVoucher &voucher, int voucherNo) {
-                seen << u"posted: %1 as %2"_s.arg(voucher.offLineNo).arg(voucherNo);
-            });
+        const PostingEnd end =
+            PostingJob(*session, 0)
+                .SaveTrans(grid.markedVouchers(), [&seen](const MarkedVoucher &voucher, int voucherNo) {
+                    seen << u"posted: %1 as %2"_s.arg(voucher.offLineNo).arg(voucherNo);
+                });
         seen << u"end: %1"_s.arg(int(end));
         for (const auto &box : prompts.boxes()) {
             seen << u"box: "_s + QString(box.text).replace(u"\r\n"_s, u"\\r\\n"_s) + u" | "_s + box.title + u" | "_s
@@ -107,7 +109,8 @@ protected:
     void unpost()
     {
         exec({u"delete from accvoucher2026"_s, u"delete from AccPending"_s, u"delete from AccChequeDetails"_s,
-              u"delete from AccCompanyVoucherNo"_s, u"update AccOffLineVoucher set Moved=null where Moved='Y' and "
+              u"delete from AccCompanyVoucherNo"_s,
+              u"update AccOffLineVoucher set Moved=null where Moved='Y' and "
               "not (VoucherNo=23 and Amount=3)"_s,
               u"update acccompanymaster set Voucherno=0"_s});
     }
@@ -144,7 +147,8 @@ TEST_F(PostingGolden, FailingPostings)
          {u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
           "(1,1,'2026-04-01',101,'D',1,5)"_s},
          {}},
-        {u"a component answering 0"_s, {u"update acccompanymaster set CompanyCode=11 where CompanyCode=1"_s},
+        {u"a component answering 0"_s,
+         {u"update acccompanymaster set CompanyCode=11 where CompanyCode=1"_s},
          {u"update acccompanymaster set CompanyCode=1 where CompanyCode=11"_s}},
         {u"a cheque that cannot be written for the second voucher"_s,
          {u"create trigger injected before insert on AccChequeDetails when new.ChequeNo='000123' begin "
@@ -162,9 +166,11 @@ TEST_F(PostingGolden, FailingPostings)
         {u"a pending row whose ledger is missing in the fourth voucher"_s,
          {u"update AccOffLinePending set OppLedgerCode=998 where VoucherNo=24"_s},
          {u"update AccOffLinePending set OppLedgerCode=201 where VoucherNo=24"_s}},
-        {u"a ledger without aid"_s, {u"update accledgermaster set aid=null where ledgercode=102"_s},
+        {u"a ledger without aid"_s,
+         {u"update accledgermaster set aid=null where ledgercode=102"_s},
          {u"update accledgermaster set aid=9102 where ledgercode=102"_s}},
-        {u"a ledger whose aid is text"_s, {u"update accledgermaster set aid='9x' where ledgercode=301"_s},
+        {u"a ledger whose aid is text"_s,
+         {u"update accledgermaster set aid='9x' where ledgercode=301"_s},
          {u"update accledgermaster set aid=9301 where ledgercode=301"_s}},
     };
     QStringList seen;

@@ -33,7 +33,8 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
                           "and VoucherNo in "_s)
                   .size(),
               1);
-    EXPECT_EQ(posted(u"Narration||'/'||BillRefNo||'/'||OldVoucherNo"_s, 21), u"Anand's/O'Neil;1/21|Counter sale/B-21/21|Counter sale//21");
+    EXPECT_EQ(posted(u"Narration||'/'||BillRefNo||'/'||OldVoucherNo"_s, 21),
+              u"Anand's/O'Neil;1/21|Counter sale/B-21/21|Counter sale//21");
     EXPECT_EQ(progIds, QStringList{u"KormoLedger.clsQRXAccounts"_s});
     EXPECT_EQ(accounts->live(), nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());
@@ -80,7 +81,8 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
                      "Status||'/'||BankName||'/'||DivisionCode||'/'||AcType||'/'||VoucherCode||'/'||LedgerCode1||'/'||"
                      "Narration||'/'||ChequePrinted) from AccChequeDetails"_s),
               u"1/102/500.0/2026-04-10/R/State Bank/1/1/5/401//N");
-    EXPECT_EQ(tracedStatements().filter(u"INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,"_s)
+    EXPECT_EQ(tracedStatements()
+                  .filter(u"INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,"_s)
                   .size(),
               1);
 }

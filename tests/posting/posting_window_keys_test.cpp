@@ -51,7 +51,8 @@ TEST_F(PostingWindowTest, TheDetailPanelIsReadableAndLeavesItsRowInSight)
     auto *details = child<QTableWidget>("msfGridDet");
     const auto rowRect = [this](int row) {
         const QRect cell = gridView()->visualRect(gridView()->model()->index(row - 1, 0));
-        return QRect(gridView()->viewport()->mapTo(window.get(), cell.topLeft()), QSize(gridView()->width(), cell.height()));
+        return QRect(gridView()->viewport()->mapTo(window.get(), cell.topLeft()),
+                     QSize(gridView()->width(), cell.height()));
     };
     const auto panelRect = [&] { return QRect(panel->mapTo(window.get(), QPoint(0, 0)), panel->size()); };
 

@@ -46,10 +46,10 @@ TEST_F(PostingWindowTest, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTh
 {
     open();
     const std::tuple<int, int, QString> cases[] = {{0, 4, u"VoucherCode in (5,14) and TransType='CC'"_s},
-                          {1, 0, u"VoucherCode in (3,13) and TransType='Ca'"_s},
-                          {1, 1, u"VoucherCode in (3,13) and TransType='Cr'"_s},
-                          {2, 0, u"VoucherCode in (6,16) and TransType='CA'"_s},
-                          {3, 1, u"VoucherCode in (4,15) and TransType='CR'"_s}};
+                                                   {1, 0, u"VoucherCode in (3,13) and TransType='Ca'"_s},
+                                                   {1, 1, u"VoucherCode in (3,13) and TransType='Cr'"_s},
+                                                   {2, 0, u"VoucherCode in (6,16) and TransType='CA'"_s},
+                                                   {3, 1, u"VoucherCode in (4,15) and TransType='CR'"_s}};
     for (const auto &[voucherType, transType, condition] : cases) {
         SCOPED_TRACE(condition.toStdString());
         go(voucherType, transType);

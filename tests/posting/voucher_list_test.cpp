@@ -45,10 +45,10 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
 
     VoucherGrid grid = load();
     ASSERT_EQ(grid.rows(), 3);
-    const QStringList first = {grid.text(1, VoucherGrid::Sno), grid.text(1, VoucherGrid::Date),
-                               grid.text(1, VoucherGrid::BillNo), grid.text(1, VoucherGrid::BillAmt),
+    const QStringList first = {grid.text(1, VoucherGrid::Sno),       grid.text(1, VoucherGrid::Date),
+                               grid.text(1, VoucherGrid::BillNo),    grid.text(1, VoucherGrid::BillAmt),
                                grid.text(1, VoucherGrid::PostedAmt), grid.text(1, VoucherGrid::Vno),
-                               grid.text(1, VoucherGrid::AcType), grid.text(1, VoucherGrid::VoucherCode)};
+                               grid.text(1, VoucherGrid::AcType),    grid.text(1, VoucherGrid::VoucherCode)};
     EXPECT_EQ(first, (QStringList{u"1"_s, u"10/04/2026"_s, u"B-11"_s, u"150.50"_s, u""_s, u"11"_s, u"1"_s, u"5"_s}));
     EXPECT_EQ(grid.text(2, VoucherGrid::BillAmt), u"250.00");
     EXPECT_EQ(grid.text(2, VoucherGrid::AcType), u"2");

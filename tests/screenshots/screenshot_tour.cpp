@@ -227,8 +227,7 @@ void Tour::addSteps()
              save(u"transfer-lookup.png"_s, {u"frmVantTools"_s, u"FrmLovResult"_s});
              pressEscape(u"FrmLovResult"_s);
          }},
-        {u"the transfer window after the lookup"_s, onTop(u"frmVantTools"_s),
-         [] { pressEscape(u"frmVantTools"_s); }},
+        {u"the transfer window after the lookup"_s, onTop(u"frmVantTools"_s), [] { pressEscape(u"frmVantTools"_s); }},
         {u"the main window after the transfer window"_s, [] { return !shownWindow(u"frmVantTools"_s); },
          [menuEntry] { menuEntry(u"mnuAccountsPosting"_s)->trigger(); }},
         {u"the posting window"_s, onTop(u"frmAccountPost"_s),

@@ -84,7 +84,8 @@ TEST_F(CompanyContextTest, RecordCountAndValueFromTable)
     EXPECT_EQ(GetRecordCount(m_session, QStringLiteral("select * from accledgermaster"), false), 5);
     EXPECT_EQ(GetRecordCount(m_session, QStringLiteral("select sum(ledgercode) from accledgermaster"), true), 1106);
     EXPECT_EQ(GetValueFromTbl(m_session, QStringLiteral("select LedgerName, ledgercode from accledgermaster order by "
-                                                        "ledgercode desc")).toString(),
+                                                        "ledgercode desc"))
+                  .toString(),
               u"Anand Stores");
     EXPECT_TRUE(log().isEmpty());
 

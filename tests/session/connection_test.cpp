@@ -83,8 +83,12 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
 {
     ASSERT_EQ(connect(), ConnectResult::Open);
     // Stored value (none: empty table) and the version shown in the mismatch message (none: no message).
-    const struct { const char *stored; const char *shown; } cases[] = {{"'5000'", nullptr}, {"' 5000.2 '", nullptr},
-        {"'500'", "500"}, {"'5001'", "5001"}, {"null", ""}, {nullptr, nullptr}};
+    const struct
+    {
+        const char *stored;
+        const char *shown;
+    } cases[] = {{"'5000'", nullptr}, {"' 5000.2 '", nullptr}, {"'500'", "500"}, {"'5001'", "5001"},
+                 {"null", ""},        {nullptr, nullptr}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "empty");
         exec(QStringLiteral("delete from QRX_PRODUCT_CONFIG"));
@@ -93,7 +97,8 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
         const auto version = CheckDBVersion(m_session);
         ASSERT_TRUE(version);
         EXPECT_EQ(*version, c.shown ? QStringLiteral("Exe Version: 5000  and DB Version: %1 mismatch. Please apply the "
-                                                     "latest patch").arg(QString::fromLatin1(c.shown))
+                                                     "latest patch")
+                                          .arg(QString::fromLatin1(c.shown))
                                     : QString());
     }
 

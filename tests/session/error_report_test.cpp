@@ -27,7 +27,8 @@ TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252AndShownInACriticalB
     EXPECT_EQ(lines.at(4), "ErrEvent : GetCompanyName\r");
     EXPECT_EQ(lines.at(5), "-----------------------------\r");
     EXPECT_EQ(lines.at(7), "ErrNo : -2147217900\r");
-    EXPECT_EQ(lines.at(8), "ErrMessage : Caf\xE9 \x80" "5 ?\r");
+    EXPECT_EQ(lines.at(8), "ErrMessage : Caf\xE9 \x80"
+                           "5 ?\r");
     EXPECT_EQ(lines.at(9), "ErrForm : frmAccountPost    ErrEvent : cmdClear_Click\r");
     EXPECT_TRUE(lines.at(10).isEmpty());
 
@@ -43,7 +44,8 @@ TEST_F(ErrorReportTest, UnwritableLogLosesTheEntryButStillShowsTheBox)
 {
     const QString path = QDir(m_logFolder.path()).filePath(QStringLiteral("missing/vantlog.txt"));
     for (const QString &unwritable : {path, m_logFolder.path()})
-        ErrorLog(unwritable, &m_prompts).ReportError(Error{5, QStringLiteral("lost")}, QString(), QStringLiteral("P"), true);
+        ErrorLog(unwritable, &m_prompts)
+            .ReportError(Error{5, QStringLiteral("lost")}, QString(), QStringLiteral("P"), true);
     EXPECT_EQ(m_prompts.boxes().size(), 2);
     EXPECT_FALSE(VantFileExist(QString()));
     // Without prompts the entry is only written.

@@ -98,13 +98,18 @@ TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
         int company, count;
     } cases[] = {
         {"fresh company", {}, 2, 5},
-        {"counter without value", QStringLiteral("update acccompanymaster set Voucherno=null where CompanyCode=3"), 3, 3},
-        {"number taken within the block", QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt) "
-                                                         "values (2,4,'2026-04-02'),(2,9,'2026-04-02')"), 2, 6},
+        {"counter without value", QStringLiteral("update acccompanymaster set Voucherno=null where CompanyCode=3"), 3,
+         3},
+        {"number taken within the block",
+         QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt) "
+                        "values (2,4,'2026-04-02'),(2,9,'2026-04-02')"),
+         2, 6},
         {"first number taken", QStringLiteral("update acccompanymaster set Voucherno=3 where CompanyCode=2"), 2, 2},
-        {"another company's numbers and a fraction", QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,"
-                                                                    "VoucherDt) values (3,5,'2026-04-02'),"
-                                                                    "(2,5.5,'2026-04-02')"), 2, 4},
+        {"another company's numbers and a fraction",
+         QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,"
+                        "VoucherDt) values (3,5,'2026-04-02'),"
+                        "(2,5.5,'2026-04-02')"),
+         2, 4},
         {"unknown company", {}, 99, 3},
         {"no voucher", {}, 2, 0},
     };

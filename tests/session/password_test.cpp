@@ -20,7 +20,12 @@ QString fromCodes(std::initializer_list<char16_t> codes)
 // The default key "VINTROX" in codes: V 86, I 73, N 78, T 84, R 82, O 79, X 88.
 TEST(DecipherPassword, PairsWithTheKeyFromItsSecondCharacter)
 {
-    const struct { QString cipher; QString key; QString plain; } cases[] = {
+    const struct
+    {
+        QString cipher;
+        QString key;
+        QString plain;
+    } cases[] = {
         // 'a' (97) + 'I' (73) = 170; 'b' (98) + 'N' (78) = 176. The key is upper-cased; empty means the default.
         {fromCodes({170, 176}), QStringLiteral("VINTROX"), QStringLiteral("ab")},
         {fromCodes({170, 176}), QStringLiteral("vInTrOx"), QStringLiteral("ab")},
@@ -28,7 +33,8 @@ TEST(DecipherPassword, PairsWithTheKeyFromItsSecondCharacter)
         // 'A' (65) - 'I' (73) = -8 wraps to 248, the o with stroke.
         {QStringLiteral("A"), QStringLiteral("VINTROX"), fromCodes({0xF8})},
         // Longer than the key: positions 1..8 pair with I N T R O X V I.
-        {QString(8, QChar(char16_t(200))), QStringLiteral("vintrox"), fromCodes({127, 'z', 't', 'v', 'y', 'p', 'r', 127})},
+        {QString(8, QChar(char16_t(200))), QStringLiteral("vintrox"),
+         fromCodes({127, 'z', 't', 'v', 'y', 'p', 'r', 127})},
         {fromCodes({'B', 'C', 'D'}), QStringLiteral("a"), fromCodes({1, 2, 3})},
         {QString(), QStringLiteral("vintrox"), QString()},
         // High codes go through Windows-1252: the euro sign is 0x80, 128 - 73 = 55, the digit 7 ...
@@ -74,8 +80,13 @@ QString reference(const QByteArray &bytes)
 
 TEST(PasswordDigest, Rfc1321SuiteInUpperCase)
 {
-    const struct { const char *text; const char *digest; } suite[] = {
-        {"", "D41D8CD98F00B204E9800998ECF8427E"}, {"a", "0CC175B9C0F1B6A831C399E269772661"},
+    const struct
+    {
+        const char *text;
+        const char *digest;
+    } suite[] = {
+        {"", "D41D8CD98F00B204E9800998ECF8427E"},
+        {"a", "0CC175B9C0F1B6A831C399E269772661"},
         {"abc", "900150983CD24FB0D6963F7D28E17F72"},
         {"message digest", "F96B697D7CB7938D525A2F31AAF161D0"},
         {"abcdefghijklmnopqrstuvwxyz", "C3FCD3D76192E4007DFB496CCA67E13B"},

@@ -34,9 +34,11 @@ protected:
             const Outcome<int> serial = accounts.GetMaxSubVNo(5, 2, 1, u"2026"_s);
             ASSERT_TRUE(voucherNo && serial);
             ASSERT_TRUE(accounts.UpdateVoucherNo(*voucherNo, u"2"_s));
-            exec(u"update AccCompanyVoucherNo set VoucherSlno=%1 where CompanyCode='2' and VoucherCode=5"_s.arg(*serial));
+            exec(u"update AccCompanyVoucherNo set VoucherSlno=%1 where CompanyCode='2' and VoucherCode=5"_s.arg(
+                *serial));
             exec(u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,VoucherCode,VoucherSlno) "
-                 "values (2,%1,'2026-05-01',5,%2)"_s.arg(*voucherNo).arg(*serial));
+                 "values (2,%1,'2026-05-01',5,%2)"_s.arg(*voucherNo)
+                     .arg(*serial));
         }
     }
 

@@ -14,7 +14,6 @@
 
 #include <ostream>
 
-
 namespace vant::test {
 
 // A seeded database file and one connection to it.

@@ -26,7 +26,10 @@ protected:
         test::clearSettings();
     }
 
-    static QString storePath() { return QSettings(settingsFormat(), QSettings::UserScope, u"KormoLedger"_s).fileName(); }
+    static QString storePath()
+    {
+        return QSettings(settingsFormat(), QSettings::UserScope, u"KormoLedger"_s).fileName();
+    }
     // The store as the installer or a person would write it by hand.
     static void writeByHand(const QByteArray &text)
     {
@@ -67,9 +70,13 @@ TEST_F(SettingsStoreTest, HandWrittenValuesAreReadAsWritten)
                 "[Other]\n"
                 "Server=elsewhere\n");
     const std::pair<QString, QString> expected[] = {
-        {u"Server"_s, u"db01\\SQLEXPRESS,1433"_s}, {u"Login"_s, u"sa;x"_s},  {u"LiteVantDB"_s, u"a, b"_s},
-        {u"Driver"_s, u"ODBC Driver 18 for SQL Server"_s},                    {u"VantDB"_s, QString()},
-        {u"MARTVANTDB"_s, u"4711"_s},                                          {u"Password"_s, QString()},
+        {u"Server"_s, u"db01\\SQLEXPRESS,1433"_s},
+        {u"Login"_s, u"sa;x"_s},
+        {u"LiteVantDB"_s, u"a, b"_s},
+        {u"Driver"_s, u"ODBC Driver 18 for SQL Server"_s},
+        {u"VantDB"_s, QString()},
+        {u"MARTVANTDB"_s, u"4711"_s},
+        {u"Password"_s, QString()},
     };
     for (const auto &[name, value] : expected)
         EXPECT_EQ(readSetting(name), value) << name.toStdString();
@@ -82,8 +89,9 @@ TEST_F(SettingsStoreTest, WrittenValuesReadBackUnchanged)
     QString everyCode;
     for (int code = 1; code < 256; ++code)
         everyCode += QChar(code);
-    const QString values[] = {u"host,1433"_s, u"a;b=c\\d"_s, u" outer blanks "_s, u"\"quoted\""_s, u"\"x"_s,
-                              EncipherPassword(u"p;w}d\\\"1"_s, kPasswordKey), everyCode};
+    const QString values[] = {u"host,1433"_s,  u"a;b=c\\d"_s, u" outer blanks "_s,
+                              u"\"quoted\""_s, u"\"x"_s,      EncipherPassword(u"p;w}d\\\"1"_s, kPasswordKey),
+                              everyCode};
     for (const QString &value : values) {
         writeSetting(u"Password"_s, value);
         EXPECT_EQ(readSetting(u"Password"_s), value) << value.toStdString();
@@ -96,8 +104,9 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsShownOnceAndReadsEmpty)
     test::ScriptedPrompts prompts;
     const SettingsKey key(&prompts);
     EXPECT_TRUE(key.value(u"Server"_s).isEmpty());
-    EXPECT_EQ(prompts.texts(), QStringList(u"The settings store %1 is not made of \"Name=value\" lines.  GetRegisterVal"_s
-                                               .arg(storePath())));
+    EXPECT_EQ(
+        prompts.texts(),
+        QStringList(u"The settings store %1 is not made of \"Name=value\" lines.  GetRegisterVal"_s.arg(storePath())));
     EXPECT_EQ(prompts.boxes().value(0).title, u"VantProcess");
 
     // A folder where the file should be cannot be opened at all.
@@ -105,7 +114,8 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsShownOnceAndReadsEmpty)
     ASSERT_TRUE(QDir().mkpath(storePath()));
     prompts.clear();
     EXPECT_TRUE(readSetting(u"Server"_s, &prompts).isEmpty());
-    EXPECT_EQ(prompts.texts(), QStringList(u"The settings store %1 cannot be read.  GetRegisterVal"_s.arg(storePath())));
+    EXPECT_EQ(prompts.texts(),
+              QStringList(u"The settings store %1 cannot be read.  GetRegisterVal"_s.arg(storePath())));
 }
 
 } // namespace

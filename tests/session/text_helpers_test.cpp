@@ -7,9 +7,18 @@ namespace {
 
 TEST(ChangeCase, GivesTheDisplayPattern)
 {
-    const struct { const char *stored; const char *pattern; } cases[] = {
-        {"DD/MM/YYYY", "dd-MM-yyyy"}, {"mm.dd.yy", "MM-dd-yy"}, {"dd-MMM-yyyy", "dd-MMM-yyyy"},
-        {"YYYY.MM.DD", "yyyy-MM-dd"}, {"   ", ""}, {"", ""}, {" dd/mm ", " dd-MM "}, {"Ddd, 9 hH", "ddd, 9 hH"}};
+    const struct
+    {
+        const char *stored;
+        const char *pattern;
+    } cases[] = {{"DD/MM/YYYY", "dd-MM-yyyy"},
+                 {"mm.dd.yy", "MM-dd-yy"},
+                 {"dd-MMM-yyyy", "dd-MMM-yyyy"},
+                 {"YYYY.MM.DD", "yyyy-MM-dd"},
+                 {"   ", ""},
+                 {"", ""},
+                 {" dd/mm ", " dd-MM "},
+                 {"Ddd, 9 hH", "ddd, 9 hH"}};
     for (const auto &c : cases)
         EXPECT_EQ(ChangeCase(QString::fromLatin1(c.stored)), QString::fromLatin1(c.pattern)) << c.stored;
 }

@@ -18,8 +18,8 @@ public:
     // Wraps the session's factory as it is now.
     explicit AccountsWatch(Session &session) : m_state(std::make_shared<State>())
     {
-        session.accountsFactory = [state = m_state, factory = session.accountsFactory](const QString &progId)
-            -> Outcome<std::unique_ptr<AccountsComponent>> {
+        session.accountsFactory = [state = m_state, factory = session.accountsFactory](
+                                      const QString &progId) -> Outcome<std::unique_ptr<AccountsComponent>> {
             state->progIds << progId;
             auto created = factory(progId);
             if (!created)
@@ -46,8 +46,7 @@ private:
     public:
         Watched(std::unique_ptr<AccountsComponent> inner, std::shared_ptr<State> state)
             : m_inner(std::move(inner)), m_state(std::move(state))
-        {
-        }
+        {}
         ~Watched() override
         {
             if (m_state->live == this)

@@ -38,11 +38,13 @@ QStringList databaseDump(Database &db)
         dump << QStringLiteral("# ") + table;
         const QString order = table == u"sqlite_sequence" ? QStringLiteral("name") : QStringLiteral("rowid");
         const QStringList rows = column(
-            db, QStringLiteral("select %1 from %2 order by %3").arg(values.join(QStringLiteral("||'|'||")), table, order),
+            db,
+            QStringLiteral("select %1 from %2 order by %3").arg(values.join(QStringLiteral("||'|'||")), table, order),
             0);
         // One line per row, also when a text holds a line break.
         for (QString row : rows)
-            dump << row.replace(QLatin1Char('\n'), QStringLiteral("\\n")).replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+            dump << row.replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+                        .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     }
     return dump;
 }

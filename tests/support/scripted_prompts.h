@@ -26,8 +26,7 @@ public:
 
     void message(const QString &text, const QString &title, PromptIcon icon) override;
     bool question(const QString &text, const QString &title) override;
-    std::optional<QString> textPrompt(const QString &prompt, const QString &title,
-                                      const QString &defaultText) override;
+    std::optional<QString> textPrompt(const QString &prompt, const QString &title, const QString &defaultText) override;
 
     // Answers of the next questions, in order; an unscripted question is answered No.
     void answerQuestions(std::initializer_list<bool> answers);

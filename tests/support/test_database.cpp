@@ -33,7 +33,8 @@ QString TestDatabase::path() const
 
 std::unique_ptr<Database> TestDatabase::connect() const
 {
-    ConnectionSettings settings{QStringLiteral("SQLite"), folder(), kFileName, QStringLiteral("sa"), QString(), QString()};
+    ConnectionSettings settings{QStringLiteral("SQLite"), folder(),  kFileName,
+                                QStringLiteral("sa"),     QString(), QString()};
     auto db = Database::open(settings);
     EXPECT_TRUE(bool(db)) << db.error().description.toStdString();
     return db ? std::move(*db) : nullptr;
@@ -68,26 +69,31 @@ QString TestDatabase::scalar(Database &db, const QString &statement)
 void TestDatabase::seedCompanies(Database &db, const QDate &yearBegin)
 {
     const QString begin = yearBegin.toString(Qt::ISODate);
-    exec(db, {
-        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                       "defaultyear,basedatefmt,FinYearBegin,parentcompanycode,Voucherno) values "
-                       "(1,'Kormo Traders','Y',1,'%1','DD/MM/YYYY','%2',null,0)").arg(kYear, begin),
-        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                       "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
-                       "(2,'Kormo Shadow One','N',1,'%1','%2',1,0)").arg(kYear, begin),
-        QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                       "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
-                       "(3,'Kormo Shadow Two','N',1,'%1','%2',1,0)").arg(kYear, begin),
-        QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,1,'Main')"),
-        QStringLiteral("insert into accyearenddetails(companycode,FinancialYear,FinYearBegin) values (1,'%1','%2')")
-            .arg(kYear, begin),
-        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (101,'Cash',9101)"),
-        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (102,'Bank',9102)"),
-        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (201,'Sales',9201)"),
-        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (301,'Purchases',9301)"),
-        QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (401,'Anand Stores',9401)"),
-        QStringLiteral("insert into QRX_PRODUCT_CONFIG(QPC_CRNT_VERID) values ('5000')"),
-    });
+    exec(
+        db,
+        {
+            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                           "defaultyear,basedatefmt,FinYearBegin,parentcompanycode,Voucherno) values "
+                           "(1,'Kormo Traders','Y',1,'%1','DD/MM/YYYY','%2',null,0)")
+                .arg(kYear, begin),
+            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                           "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
+                           "(2,'Kormo Shadow One','N',1,'%1','%2',1,0)")
+                .arg(kYear, begin),
+            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
+                           "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
+                           "(3,'Kormo Shadow Two','N',1,'%1','%2',1,0)")
+                .arg(kYear, begin),
+            QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,1,'Main')"),
+            QStringLiteral("insert into accyearenddetails(companycode,FinancialYear,FinYearBegin) values (1,'%1','%2')")
+                .arg(kYear, begin),
+            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (101,'Cash',9101)"),
+            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (102,'Bank',9102)"),
+            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (201,'Sales',9201)"),
+            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (301,'Purchases',9301)"),
+            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (401,'Anand Stores',9401)"),
+            QStringLiteral("insert into QRX_PRODUCT_CONFIG(QPC_CRNT_VERID) values ('5000')"),
+        });
 }
 
 } // namespace vant::test

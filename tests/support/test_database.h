@@ -27,8 +27,7 @@ public:
     std::unique_ptr<Database> connect() const;
 
     // Writes the settings that lead the login to this database (embedded backend).
-    void writeSettings(const QString &dbValue = QStringLiteral("VantDB"),
-                       const QString &login = QStringLiteral("sa"),
+    void writeSettings(const QString &dbValue = QStringLiteral("VantDB"), const QString &login = QStringLiteral("sa"),
                        const QString &password = QStringLiteral("secret")) const;
 
     // Runs statements and fails the current test on the first error.

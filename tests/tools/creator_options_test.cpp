@@ -43,14 +43,14 @@ TEST(CreatorOptions, DefaultsAndFlagsForAnEmbeddedDatabase)
 
 TEST(CreatorOptions, AnOdbcDriverNamesASqlServerDatabase)
 {
-    const ParsedCommandLine parsed = parse({u"--driver"_s, u"FreeTDS"_s, u"--server=db01"_s, u"--login"_s,
-                                            u"vantuser"_s, u"--password"_s, u"s3cret;x"_s, u"--product"_s,
-                                            u"Kormo Lite"_s});
+    const ParsedCommandLine parsed =
+        parse({u"--driver"_s, u"FreeTDS"_s, u"--server=db01"_s, u"--login"_s, u"vantuser"_s, u"--password"_s,
+               u"s3cret;x"_s, u"--product"_s, u"Kormo Lite"_s});
     ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Create);
     const ConnectionSettings &connection = parsed.options.connection;
-    EXPECT_EQ(QStringList({connection.driver, connection.server, connection.database, connection.login,
-                           connection.password}),
-              QStringList({u"FreeTDS"_s, u"db01"_s, u"VANTDEMO"_s, u"vantuser"_s, u"s3cret;x"_s}));
+    EXPECT_EQ(
+        QStringList({connection.driver, connection.server, connection.database, connection.login, connection.password}),
+        QStringList({u"FreeTDS"_s, u"db01"_s, u"VANTDEMO"_s, u"vantuser"_s, u"s3cret;x"_s}));
     EXPECT_EQ(parsed.options.product.loginDbValue, u"LiteVantDB");
     EXPECT_EQ(parse({u"--driver"_s, u"FreeTDS"_s}).options.connection.server, u"localhost");
 }
@@ -105,8 +105,8 @@ TEST(CreatorCommand, HelpNamesEveryOptionAndTheDemoLogin)
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_EQ(test::runCreator({u"-h"_s}, QDate::currentDate(), kFolder).out, run.out);
-    for (const char *option : {"--product", "--driver", "--server", "--database", "--login", "--password",
-                               "--demo", "--plain-passwords", "--force", "--help", "--version"}) {
+    for (const char *option : {"--product", "--driver", "--server", "--database", "--login", "--password", "--demo",
+                               "--plain-passwords", "--force", "--help", "--version"}) {
         EXPECT_TRUE(run.out.contains(QString::fromLatin1(option))) << option;
     }
     EXPECT_TRUE(run.out.contains(kFolder));

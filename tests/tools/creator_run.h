@@ -23,8 +23,7 @@ inline CreatorRun runCreator(const QStringList &options, const QDate &today = QD
     CreatorRun run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.status = runDbCreator(QStringList{QStringLiteral("vant-dbcreator")} + options, out, err, today,
-                              defaultFolder);
+    run.status = runDbCreator(QStringList{QStringLiteral("vant-dbcreator")} + options, out, err, today, defaultFolder);
     out.flush();
     err.flush();
     return run;

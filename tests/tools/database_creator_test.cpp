@@ -57,8 +57,8 @@ TEST(FinancialYearOf, BeginsOnTheFirstOfApril)
 
 TEST_F(DatabaseCreatorTest, CreatesEveryTableAndWritesTheSettings)
 {
-    const test::CreatorRun run = create(
-        {u"--product"_s, u"Kormo Mart"_s, u"--login"_s, u"shop"_s, u"--password"_s, u"Kormo#2026"_s});
+    const test::CreatorRun run =
+        create({u"--product"_s, u"Kormo Mart"_s, u"--login"_s, u"shop"_s, u"--password"_s, u"Kormo#2026"_s});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty());
     EXPECT_TRUE(run.out.startsWith(u"Created the Kormo Mart accounts database: "_s + QDir::toNativeSeparators(path())
@@ -101,8 +101,8 @@ TEST_F(DatabaseCreatorTest, AnExistingFileIsKeptWithoutForce)
     ASSERT_TRUE(QDir(m_folder.path()).mkdir(u"vantdemo.db.new"_s));
     const test::CreatorRun blocked = create({u"--force"_s});
     EXPECT_EQ(blocked.status, 1);
-    EXPECT_TRUE(blocked.err.startsWith(u"vant-dbcreator: Cannot create "_s
-                                       + QDir::toNativeSeparators(path() + u".new"_s)))
+    EXPECT_TRUE(
+        blocked.err.startsWith(u"vant-dbcreator: Cannot create "_s + QDir::toNativeSeparators(path() + u".new"_s)))
         << blocked.err.toStdString();
     EXPECT_EQ(ledgers(), demoLedgers);
     EXPECT_EQ(readSetting(u"VantDB"_s), QString());
@@ -116,8 +116,8 @@ TEST_F(DatabaseCreatorTest, AnExistingFileIsKeptWithoutForce)
 
 TEST_F(DatabaseCreatorTest, AnUnreachableServerFailsAndWritesNoSettings)
 {
-    const test::CreatorRun run = test::runCreator({u"--driver"_s, u"No Such Driver"_s, u"--server"_s, u"nowhere"_s},
-                                                  kToday);
+    const test::CreatorRun run =
+        test::runCreator({u"--driver"_s, u"No Such Driver"_s, u"--server"_s, u"nowhere"_s}, kToday);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.startsWith(u"vant-dbcreator: Cannot connect to database VANTDEMO on nowhere "
                                    u"(ODBC driver No Such Driver): "))

@@ -25,8 +25,8 @@ protected:
     void create(const QStringList &extra = {})
     {
         test::clearSettings();
-        const test::CreatorRun run = test::runCreator(QStringList{u"--demo"_s, u"--server"_s, m_folder.path()} + extra,
-                                                      m_today);
+        const test::CreatorRun run =
+            test::runCreator(QStringList{u"--demo"_s, u"--server"_s, m_folder.path()} + extra, m_today);
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         ASSERT_EQ(ConnectDatabase(m_session, u"VANTDB"_s), ConnectResult::Open);
     }

@@ -30,8 +30,8 @@ protected:
 
     Reconciliation reconcile()
     {
-        auto result = reconcileTransfer(db(), {u"accvoucher2026"_s, u"1"_s, u"2"_s, QDate(2026, 4, 1),
-                                               QDate(2026, 4, 30)});
+        auto result =
+            reconcileTransfer(db(), {u"accvoucher2026"_s, u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)});
         EXPECT_TRUE(bool(result)) << (result ? std::string() : result.error().description.toStdString());
         return result ? *result : Reconciliation();
     }

@@ -62,7 +62,10 @@ protected:
     }
 
     template<typename T = QWidget>
-    T *control(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
+    T *control(const char *name) const
+    {
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
     CompanyBox *source() const { return control<CompanyBox>("txtSourceCompany"); }
     CompanyBox *destination() const { return control<CompanyBox>("txtDestinationCompany"); }
     QDateEdit *fromDate() const { return control<QDateEdit>("txtFromDate"); }
@@ -139,7 +142,12 @@ TEST_F(ToolsWindowTest, RefusedRequestsShowTheirMessageAndMoveTheFocus)
         {{}, {}, QDate(2026, 3, 31), {}, "From Date not in this Financial Period", "txtFromDate", true},
         {{}, {}, {}, QDate(2027, 4, 1), "to Date not in this Financial Period", "txtToDate", true},
         // Bill-wise and cheque rows alone are no transaction.
-        {{}, {}, kApril10.addDays(1), kApril10.addDays(2), "No Transaction to Transfer for this period", "cmdExit",
+        {{},
+         {},
+         kApril10.addDays(1),
+         kApril10.addDays(2),
+         "No Transaction to Transfer for this period",
+         "cmdExit",
          false},
     };
     for (const auto &c : cases) {
@@ -283,10 +291,10 @@ TEST_F(ToolsWindowTest, ARunKeepsTheWindowPaintedAndDropsInputMadeMeanwhile)
         QWidget *exit = control("cmdExit");
         const QPointF centre = QRectF(exit->rect()).center();
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QCoreApplication::postEvent(exit, new QMouseEvent(type, centre, exit->mapToGlobal(centre), Qt::LeftButton,
-                                                              type == QEvent::MouseButtonPress ? Qt::LeftButton
-                                                                                               : Qt::NoButton,
-                                                              Qt::NoModifier));
+            QCoreApplication::postEvent(
+                exit,
+                new QMouseEvent(type, centre, exit->mapToGlobal(centre), Qt::LeftButton,
+                                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier));
         }
     });
     process()->setFocus();
@@ -328,8 +336,9 @@ TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
         QStringList texts;
         PromptIcon icon; // of the last box
     } cases[] = {{u"accvoucher2026"_s, {question}, PromptIcon::Question},
-                 {u"accvoucher1999"_s, {question, u"Unexpected error in procedure: ProcessPurgeData\r\nError #1: "
-                                                   "no such table: accvoucher1999 Unable to execute statement"_s},
+                 {u"accvoucher1999"_s,
+                  {question, u"Unexpected error in procedure: ProcessPurgeData\r\nError #1: "
+                             "no such table: accvoucher1999 Unable to execute statement"_s},
                   PromptIcon::Critical},
                  {u"accvoucher2026"_s, {question, done}, PromptIcon::None}};
     for (const auto &c : cases) {

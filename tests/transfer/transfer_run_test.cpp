@@ -243,7 +243,8 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
     } cases[] = {
         // The last voucher's bill-wise row cannot be written.
         {u"create trigger injected before insert on AccPending when new.VoucherNo=6 begin "
-         "select raise(abort,'Injected failure'); end"_s, u"drop trigger injected"_s,
+         "select raise(abort,'Injected failure'); end"_s,
+         u"drop trigger injected"_s,
          {1811, u"Injected failure Unable to fetch row"_s}},
         // The shadow has no company row to number from.
         {u"update acccompanymaster set CompanyCode=22 where CompanyCode=2"_s,
@@ -346,7 +347,8 @@ TEST_F(TransferFixture, PerRowStatementsUseAnIndex)
     for (const QString &statement : perRow) {
         const QStringList plan = rows(u"EXPLAIN QUERY PLAN "_s + statement);
         EXPECT_TRUE(!plan.isEmpty() && plan.filter(u"USING"_s) == plan && plan.filter(u"|SCAN"_s).isEmpty())
-            << statement.toStdString() << "\n" << plan.join(QLatin1Char('\n')).toStdString();
+            << statement.toStdString() << "\n"
+            << plan.join(QLatin1Char('\n')).toStdString();
     }
 }
 

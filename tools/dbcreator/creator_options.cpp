@@ -77,8 +77,7 @@ ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QStrin
     const QCommandLineOption driver(QStringLiteral("driver"), QString(), QStringLiteral("name"), kEmbeddedDriver);
     const QCommandLineOption server(QStringLiteral("server"), QString(), QStringLiteral("server"));
     const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("name"));
-    const QCommandLineOption login(QStringLiteral("login"), QString(), QStringLiteral("login"),
-                                   QStringLiteral("sa"));
+    const QCommandLineOption login(QStringLiteral("login"), QString(), QStringLiteral("login"), QStringLiteral("sa"));
     const QCommandLineOption password(QStringLiteral("password"), QString(), QStringLiteral("password"));
     const QCommandLineOption demo(QStringLiteral("demo"));
     const QCommandLineOption plainPasswords(QStringLiteral("plain-passwords"));
@@ -124,34 +123,33 @@ ParsedCommandLine parseCreatorOptions(const QStringList &arguments, const QStrin
 
 QString creatorHelpText(const QString &defaultFolder)
 {
-    return QStringLiteral(
-               "Usage: vant-dbcreator [options]\n"
-               "Creates the accounts database of a Kormo product and writes the settings\n"
-               "(Server, Login, Password, Driver and the product's database name) that\n"
-               "VantProcess connects with.\n"
-               "\n"
-               "Options:\n"
-               "  --product NAME     \"Kormo Vant\" (default), \"Kormo Lite\", \"Kormo Mart\" or\n"
-               "                     \"Kormo Mart7\"\n"
-               "  --driver NAME      SQLite (default) for an embedded database file; any other\n"
-               "                     text names the ODBC driver for SQL Server, e.g. FreeTDS\n"
-               "  --server TEXT      SQLite: the folder that holds the database files\n"
-               "                     (default %1);\n"
-               "                     SQL Server: the server (default localhost)\n"
-               "  --database NAME    SQLite: the file name (default vantdemo.db);\n"
-               "                     SQL Server: an existing, empty database (default VANTDEMO)\n"
-               "  --login NAME       SQL Server login (default sa)\n"
-               "  --password TEXT    SQL Server password (default empty); stored enciphered\n"
-               "  --demo             fill in a demo company: shadow companies, divisions, ledgers,\n"
-               "                     a year of vouchers up to today and today's off-line vouchers\n"
-               "  --plain-passwords  store the users' passwords as typed instead of as digests\n"
-               "  --force            replace an existing embedded database file\n"
-               "  --help             show this text\n"
-               "  --version          show the version\n"
-               "\n"
-               "Demo login: user \"%2\", password \"%3\" (or user \"%4\", password \"%5\").\n"
-               "\n"
-               "Exit status: 0 created, 1 failed, 2 wrong options.\n")
+    return QStringLiteral("Usage: vant-dbcreator [options]\n"
+                          "Creates the accounts database of a Kormo product and writes the settings\n"
+                          "(Server, Login, Password, Driver and the product's database name) that\n"
+                          "VantProcess connects with.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --product NAME     \"Kormo Vant\" (default), \"Kormo Lite\", \"Kormo Mart\" or\n"
+                          "                     \"Kormo Mart7\"\n"
+                          "  --driver NAME      SQLite (default) for an embedded database file; any other\n"
+                          "                     text names the ODBC driver for SQL Server, e.g. FreeTDS\n"
+                          "  --server TEXT      SQLite: the folder that holds the database files\n"
+                          "                     (default %1);\n"
+                          "                     SQL Server: the server (default localhost)\n"
+                          "  --database NAME    SQLite: the file name (default vantdemo.db);\n"
+                          "                     SQL Server: an existing, empty database (default VANTDEMO)\n"
+                          "  --login NAME       SQL Server login (default sa)\n"
+                          "  --password TEXT    SQL Server password (default empty); stored enciphered\n"
+                          "  --demo             fill in a demo company: shadow companies, divisions, ledgers,\n"
+                          "                     a year of vouchers up to today and today's off-line vouchers\n"
+                          "  --plain-passwords  store the users' passwords as typed instead of as digests\n"
+                          "  --force            replace an existing embedded database file\n"
+                          "  --help             show this text\n"
+                          "  --version          show the version\n"
+                          "\n"
+                          "Demo login: user \"%2\", password \"%3\" (or user \"%4\", password \"%5\").\n"
+                          "\n"
+                          "Exit status: 0 created, 1 failed, 2 wrong options.\n")
         .arg(defaultFolder, kDemoUser, kDemoPassword, kDemoClerk, kDemoClerkPassword);
 }
 

@@ -85,8 +85,7 @@ Outcome<QString> createEmbedded(const CreatorOptions &options, const QDate &toda
     }
     if (!filled) {
         QFile::remove(building);
-        return failure(QStringLiteral("Cannot create the tables in %1: %2")
-                           .arg(shownPath, filled.error().description));
+        return failure(QStringLiteral("Cannot create the tables in %1: %2").arg(shownPath, filled.error().description));
     }
     if (target.exists() && !QFile::remove(path)) {
         QFile::remove(building);
@@ -102,12 +101,12 @@ Outcome<QString> createEmbedded(const CreatorOptions &options, const QDate &toda
 Outcome<QString> createOnServer(const CreatorOptions &options, const QDate &today)
 {
     const ConnectionSettings &settings = options.connection;
-    const QString place = QStringLiteral("database %1 on %2 (ODBC driver %3)")
-                              .arg(settings.database, settings.server, settings.driver);
+    const QString place =
+        QStringLiteral("database %1 on %2 (ODBC driver %3)").arg(settings.database, settings.server, settings.driver);
     auto db = Database::open(settings);
     if (!db) {
-        return failure(QStringLiteral("Cannot connect to %1: %2. The database must exist.")
-                           .arg(place, db.error().description));
+        return failure(
+            QStringLiteral("Cannot connect to %1: %2. The database must exist.").arg(place, db.error().description));
     }
     if (Status filled = fill(**db, options, today); !filled)
         return failure(QStringLiteral("Cannot create the tables in %1: %2").arg(place, filled.error().description));

@@ -36,18 +36,12 @@ int runDbCreator(const QStringList &arguments, QTextStream &out, QTextStream &er
 {
     const ParsedCommandLine parsed = parseCreatorOptions(arguments, defaultFolder);
     switch (parsed.action) {
-    case ParsedCommandLine::Action::ShowHelp:
-        out << creatorHelpText(defaultFolder);
-        return kCreatorDone;
-    case ParsedCommandLine::Action::ShowVersion:
-        out << kProgram << ' ' << kVersion << '\n';
-        return kCreatorDone;
+    case ParsedCommandLine::Action::ShowHelp: out << creatorHelpText(defaultFolder); return kCreatorDone;
+    case ParsedCommandLine::Action::ShowVersion: out << kProgram << ' ' << kVersion << '\n'; return kCreatorDone;
     case ParsedCommandLine::Action::UsageError:
-        err << kProgram << ": " << parsed.error << '\n'
-            << "Run " << kProgram << " --help for the options.\n";
+        err << kProgram << ": " << parsed.error << '\n' << "Run " << kProgram << " --help for the options.\n";
         return kCreatorUsageError;
-    case ParsedCommandLine::Action::Create:
-        break;
+    case ParsedCommandLine::Action::Create: break;
     }
     const auto created = createAccountsDatabase(parsed.options, today);
     if (!created) {

@@ -59,6 +59,9 @@ inline constexpr std::array kCustomers = {401, 402, 403, 404, 405};
 inline constexpr std::array kSuppliers = {501, 502, 503, 504};
 inline constexpr std::array kExpenses = {ledger::Rent, ledger::Electricity, ledger::Salaries};
 
-inline constexpr int aidOf(int ledgerCode) { return 9000 + ledgerCode; }
+inline constexpr int aidOf(int ledgerCode)
+{
+    return 9000 + ledgerCode;
+}
 
 } // namespace vant::demo

@@ -57,9 +57,8 @@ void addDivision(QStringList &statements, int company, int code, const QString &
 QStringList masterStatements(const DemoContext &context)
 {
     QStringList statements;
-    statements << InsertStatement::into(QStringLiteral("QRX_PRODUCT_CONFIG"))
-                      .text("QPC_CRNT_VERID", kProgramVersion)
-                      .values();
+    statements
+        << InsertStatement::into(QStringLiteral("QRX_PRODUCT_CONFIG")).text("QPC_CRNT_VERID", kProgramVersion).values();
 
     addUser(statements, context, kDemoUser, kDemoPassword, QStringLiteral("Administrator"));
     addUser(statements, context, kDemoClerk, kDemoClerkPassword, QStringLiteral("Counter Clerk"));

@@ -83,9 +83,9 @@ void addCheque(QStringList &statements, const DemoContext &context, const OffLin
                       .date("ChequeDate", context.today)
                       .date("DepositDate", deposited ? context.today : QDate())
                       .text("Status", deposited ? QStringLiteral("Deposited") : QStringLiteral("Received"))
-                      .text("BankName", random.pick(QStringList{QStringLiteral("Canara Bank"),
-                                                                QStringLiteral("Indian Bank"),
-                                                                QStringLiteral("HDFC Bank")}))
+                      .text("BankName",
+                            random.pick(QStringList{QStringLiteral("Canara Bank"), QStringLiteral("Indian Bank"),
+                                                    QStringLiteral("HDFC Bank")}))
                       .text("ChequePrinted", QStringLiteral("N"))
                       .values();
 }

@@ -64,8 +64,9 @@ void shapeSales(VoucherShape &shape, DemoRandom &random)
         shape.billWise = true;
         shape.billCrDr = QLatin1Char('D');
         setLines(shape, {{shape.party, gross}}, credits);
-        shape.narration = shape.party == ledger::AnandStores ? QStringLiteral("Anand's order on credit")
-                                                             : QStringLiteral("Credit sales to ") + ledgerName(shape.party);
+        shape.narration = shape.party == ledger::AnandStores
+                              ? QStringLiteral("Anand's order on credit")
+                              : QStringLiteral("Credit sales to ") + ledgerName(shape.party);
     } else if (type == u"CH") {
         shape.party = random.pick(kCustomers);
         shape.bank = ledger::Bank;
@@ -112,8 +113,9 @@ void shapeSalesReturn(VoucherShape &shape, DemoRandom &random)
         shape.billWise = true;
         shape.billCrDr = QLatin1Char('C');
         setLines(shape, {{ledger::SalesReturns, amount}}, {{shape.party, amount}});
-        shape.narration = shape.party == ledger::AnandStores ? QStringLiteral("Anand's return of damaged goods")
-                                                             : QStringLiteral("Goods returned by ") + ledgerName(shape.party);
+        shape.narration = shape.party == ledger::AnandStores
+                              ? QStringLiteral("Anand's return of damaged goods")
+                              : QStringLiteral("Goods returned by ") + ledgerName(shape.party);
     } else {
         setLines(shape, {{ledger::SalesReturns, amount}}, {{ledger::Cash, amount}});
         shape.narration = QStringLiteral("Cash refund for goods returned at the counter");

@@ -25,9 +25,9 @@ inline constexpr int PurchaseReturnCounter = 15;
 inline constexpr int SalesReturnCounter = 16;
 } // namespace code
 
-inline constexpr std::array kVoucherCodes = {code::Receipt,         code::Payment,      code::Purchase,
-                                             code::PurchaseReturn,  code::Sales,        code::SalesReturn,
-                                             code::PurchaseCounter, code::SalesCounter, code::PurchaseReturnCounter,
+inline constexpr std::array kVoucherCodes = {code::Receipt,           code::Payment,      code::Purchase,
+                                             code::PurchaseReturn,    code::Sales,        code::SalesReturn,
+                                             code::PurchaseCounter,   code::SalesCounter, code::PurchaseReturnCounter,
                                              code::SalesReturnCounter};
 
 struct Line
@@ -43,12 +43,12 @@ struct VoucherShape
 {
     int voucherCode = 0;
     QString transType;
-    QList<Line> lines;   // debits first; debits and credits balance
-    qint64 total = 0;    // the debit (and credit) total
-    int party = 0;       // customer or supplier of a bill or cheque, 0 for none
-    int bank = 0;        // the bank ledger of a cheque
+    QList<Line> lines; // debits first; debits and credits balance
+    qint64 total = 0;  // the debit (and credit) total
+    int party = 0;     // customer or supplier of a bill or cheque, 0 for none
+    int bank = 0;      // the bank ledger of a cheque
     bool billWise = false;
-    QChar billCrDr;      // 'D' when the party owes the company, 'C' when the company owes it
+    QChar billCrDr; // 'D' when the party owes the company, 'C' when the company owes it
     bool cheque = false;
     QString narration;
 

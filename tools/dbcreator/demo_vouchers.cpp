@@ -29,9 +29,16 @@ int pickVoucherCode(DemoRandom &random)
 {
     // A shop's year: mostly counter sales, regular purchases, a few returns.
     static constexpr std::array<std::pair<int, int>, 10> weights = {{
-        {code::Sales, 38}, {code::SalesCounter, 16}, {code::Purchase, 12}, {code::PurchaseCounter, 5},
-        {code::SalesReturn, 4}, {code::SalesReturnCounter, 2}, {code::PurchaseReturn, 3},
-        {code::PurchaseReturnCounter, 2}, {code::Receipt, 11}, {code::Payment, 7},
+        {code::Sales, 38},
+        {code::SalesCounter, 16},
+        {code::Purchase, 12},
+        {code::PurchaseCounter, 5},
+        {code::SalesReturn, 4},
+        {code::SalesReturnCounter, 2},
+        {code::PurchaseReturn, 3},
+        {code::PurchaseReturnCounter, 2},
+        {code::Receipt, 11},
+        {code::Payment, 7},
     }};
     int roll = random.between(1, 100);
     for (const auto &[voucherCode, weight] : weights) {
@@ -101,8 +108,7 @@ void addLines(QStringList &statements, const DemoContext &context, const PostedV
     }
 }
 
-void addPending(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher,
-                DemoRandom &random)
+void addPending(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher, DemoRandom &random)
 {
     const VoucherShape &shape = voucher.shape;
     const int opposite = shape.partyOpposite();
@@ -138,8 +144,7 @@ void addPending(QStringList &statements, const DemoContext &context, const Poste
                       .values();
 }
 
-void addCheque(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher,
-               DemoRandom &random)
+void addCheque(QStringList &statements, const DemoContext &context, const PostedVoucher &voucher, DemoRandom &random)
 {
     const VoucherShape &shape = voucher.shape;
     const QDate deposited = voucher.day.addDays(1);
@@ -167,12 +172,12 @@ void addCheque(QStringList &statements, const DemoContext &context, const Posted
                       .date("ClearDate", isCleared ? cleared : QDate())
                       .text("Status", status)
                       .text("BankName", chequeBank(shape, random))
-                      .text("Branch", random.pick(QStringList{QStringLiteral("Gandhi Road"),
-                                                              QStringLiteral("Market Street"),
-                                                              QStringLiteral("Station Road")}))
+                      .text("Branch",
+                            random.pick(QStringList{QStringLiteral("Gandhi Road"), QStringLiteral("Market Street"),
+                                                    QStringLiteral("Station Road")}))
                       .text("Narration", shape.narration)
-                      .text("ChequePrinted", shape.voucherCode == code::Payment ? QStringLiteral("Y")
-                                                                                : QStringLiteral("N"))
+                      .text("ChequePrinted",
+                            shape.voucherCode == code::Payment ? QStringLiteral("Y") : QStringLiteral("N"))
                       .text("tranyear", context.year.key)
                       .now("TS")
                       .number("AID", aidOf(shape.party))

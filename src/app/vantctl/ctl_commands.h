@@ -11,7 +11,7 @@ class QTextStream;
 namespace vant {
 class ErrorLog;
 struct Session;
-}
+} // namespace vant
 
 namespace vant::ctl {
 

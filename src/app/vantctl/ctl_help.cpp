@@ -6,26 +6,25 @@ namespace vant::ctl {
 
 namespace {
 
-const QString kLoginOptions = QStringLiteral(
-    "Login options (every command but history):\n"
-    "  --product NAME     the product to log in to (default: the first one configured)\n"
-    "  --user U           the user id of the employee master\n"
-    "  --password P       the user's password\n");
+const QString kLoginOptions =
+    QStringLiteral("Login options (every command but history):\n"
+                   "  --product NAME     the product to log in to (default: the first one configured)\n"
+                   "  --user U           the user id of the employee master\n"
+                   "  --password P       the user's password\n");
 
-const QString kOutcomeOptions = QStringLiteral(
-    "  --dry-run          run the job, print what it did and undo it all: nothing in\n"
-    "                     the database changes; the exit status tells whether the real\n"
-    "                     run would succeed\n"
-    "  --json             print the run's record as JSON instead of text\n\n");
+const QString kOutcomeOptions =
+    QStringLiteral("  --dry-run          run the job, print what it did and undo it all: nothing in\n"
+                   "                     the database changes; the exit status tells whether the real\n"
+                   "                     run would succeed\n"
+                   "  --json             print the run's record as JSON instead of text\n\n");
 
 // The help of each command, before the login options.
 const QMap<Command, QString> &commandHelp()
 {
     static const QMap<Command, QString> help = {
-        {Command::Check,
-         QStringLiteral("Usage: vantctl [--product NAME] --user U --password P check [--json]\n\n"
-                        "Logs in and checks the database version, then prints the default company,\n"
-                        "its financial year and voucher table.\n\n")},
+        {Command::Check, QStringLiteral("Usage: vantctl [--product NAME] --user U --password P check [--json]\n\n"
+                                        "Logs in and checks the database version, then prints the default company,\n"
+                                        "its financial year and voucher table.\n\n")},
         {Command::Transfer,
          QStringLiteral("Usage: vantctl [--product NAME] --user U --password P transfer --dest CODE\n"
                         "         --from YYYY-MM-DD --to YYYY-MM-DD [--yes] [--dry-run] [--json]\n\n"

@@ -25,8 +25,8 @@ int runJobCommand(Session &session, const Request &request, JobOutput &output)
 // What a dry run did, undone: the rows per table, the numbers drawn and what was refused.
 void writeDryRun(QTextStream &out, const QJsonObject &record, int status)
 {
-    out << "Dry run: nothing was changed. The run "
-        << (status == kDone ? "would succeed" : "would not succeed") << "; it would leave:\n";
+    out << "Dry run: nothing was changed. The run " << (status == kDone ? "would succeed" : "would not succeed")
+        << "; it would leave:\n";
     for (const QString &line : describeRecord(record))
         out << line << '\n';
 }

@@ -20,8 +20,8 @@ struct PostOptions
 {
     QDate date;
     int division = 0;
-    QString voucherType;  // SA, PU, SR or PR
-    QString transType;    // one of the codes that the voucher type offers, as the list sends it
+    QString voucherType; // SA, PU, SR or PR
+    QString transType;   // one of the codes that the voucher type offers, as the list sends it
     bool all = false;
     QStringList vouchers; // off-line voucher numbers to mark
     int acType = 0;       // 0: the rows keep the account type they were listed with
@@ -30,8 +30,8 @@ struct PostOptions
 // Which journal records history lists.
 struct HistoryOptions
 {
-    QString job;  // empty: every job
-    QDate since;  // invalid: from the first record
+    QString job;   // empty: every job
+    QDate since;   // invalid: from the first record
     int limit = 0; // 0: every record
 };
 

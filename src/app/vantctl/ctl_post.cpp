@@ -69,8 +69,8 @@ bool hasDivision(Session &session, int code)
         if (division.code == code)
             return true;
     }
-    session.prompts.message(QStringLiteral("Division %1 is not a division of %2")
-                                .arg(QString::number(code), session.companyName));
+    session.prompts.message(
+        QStringLiteral("Division %1 is not a division of %2").arg(QString::number(code), session.companyName));
     return false;
 }
 

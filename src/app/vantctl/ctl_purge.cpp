@@ -29,7 +29,7 @@ int runPurge(Session &session, JobOutput &output)
     if (!purged)
         return kRefused;
     output.out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
-        << session.companyName << " (" << session.companyCode << ").\n";
+               << session.companyName << " (" << session.companyCode << ").\n";
     return kDone;
 }
 

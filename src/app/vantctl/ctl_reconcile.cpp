@@ -15,7 +15,10 @@ namespace vant::ctl {
 
 namespace {
 
-QString amount(double value) { return QString::number(value, 'f', 2); }
+QString amount(double value)
+{
+    return QString::number(value, 'f', 2);
+}
 
 QJsonObject sideJson(const SideTotals &side)
 {

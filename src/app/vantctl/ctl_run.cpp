@@ -58,17 +58,12 @@ int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err,
 {
     const ParsedArguments parsed = parseArguments(arguments);
     switch (parsed.action) {
-    case ParsedArguments::Action::ShowHelp:
-        out << helpText(parsed.helpTopic);
-        return kDone;
-    case ParsedArguments::Action::ShowVersion:
-        out << "vantctl " << kVersion << '\n';
-        return kDone;
+    case ParsedArguments::Action::ShowHelp: out << helpText(parsed.helpTopic); return kDone;
+    case ParsedArguments::Action::ShowVersion: out << "vantctl " << kVersion << '\n'; return kDone;
     case ParsedArguments::Action::UsageError:
         err << "vantctl: " << parsed.error << "\nTry 'vantctl --help' for more information.\n";
         return kUsageError;
-    case ParsedArguments::Action::Run:
-        break;
+    case ParsedArguments::Action::Run: break;
     }
 
     if (parsed.request.command == Command::History)

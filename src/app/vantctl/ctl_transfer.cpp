@@ -17,13 +17,12 @@ namespace {
 
 int copiedVoucherRows(Session &session, const TransferRequest &request)
 {
-    return GetRecordCount(session,
-                          QStringLiteral("select count(*) from ") + session.voucherTable
-                              + QStringLiteral(" where CompanyCode='") + request.destination()
-                              + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
-                              + sqlDate(request.from) + QStringLiteral("' and '") + sqlDate(request.to)
-                              + QLatin1Char('\''),
-                          true);
+    return GetRecordCount(
+        session,
+        QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode='")
+            + request.destination() + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
+            + sqlDate(request.from) + QStringLiteral("' and '") + sqlDate(request.to) + QLatin1Char('\''),
+        true);
 }
 
 } // namespace
@@ -48,8 +47,8 @@ int runTransfer(Session &session, const TransferOptions &options, JobOutput &out
         return kRefused;
     const TransferRequest &request = job.request();
     out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
-        << request.from.toString(session.dateFormat) << " to " << request.to.toString(session.dateFormat)
-        << " from " << session.companyName << " (" << request.source() << ") into "
+        << request.from.toString(session.dateFormat) << " to " << request.to.toString(session.dateFormat) << " from "
+        << session.companyName << " (" << request.source() << ") into "
         << GetCompanyName(session, request.destination()) << " (" << request.destination() << ").\n";
     return kDone;
 }

@@ -14,8 +14,7 @@ constexpr int kBarWidth = 40;
 
 ProgressMeter::ProgressMeter(QTextStream &out, bool terminal, int maximum)
     : m_out(out), m_terminal(terminal), m_maximum(maximum)
-{
-}
+{}
 
 void ProgressMeter::caption(const QString &text)
 {
