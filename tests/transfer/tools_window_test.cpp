@@ -190,10 +190,12 @@ TEST_F(ToolsWindowTest, OverwriteAnsweredNoChangesNothing)
 TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
 {
     openReady();
-    // The checks, the count and the overwrite test send seven statements; the run's begin is next.
-    db().failStatement(8);
+    // Before the run's begin: two reads of the numbering counters for the run journal, three
+    // checks, three counts and the overwrite test. The bar shows that the counts went through.
+    db().failStatement(10);
     process()->click();
     db().failStatement(0);
+    EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
     EXPECT_EQ(prompts.boxes().value(0).icon, PromptIcon::None);
     EXPECT_EQ(logLines().mid(logLines().size() - 2),
               QStringList({u"ErrMessage : "_s + prompts.texts().value(0),
