@@ -4,6 +4,8 @@
 
 #include "session/settings_store.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 #include <functional>
@@ -73,6 +75,17 @@ TEST_F(VantctlTest, CheckPrintsTheDefaultCompanyOfAProductNamedInAnyCase)
     EXPECT_EQ(run.out, u"Product        : Kormo Vant\nCompany        : 1 Kormo Traders\n"
                        u"Financial year : 2026 (01-04-2026 to 31-03-2027)\nVoucher table  : accvoucher2026\n"_s);
     EXPECT_TRUE(logLines().isEmpty());
+
+    const CtlRun json = runAsAdmin({u"check"_s, u"--json"_s});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).object(),
+              QJsonObject({{u"product"_s, u"Kormo Vant"_s},
+                           {u"company"_s, u"1"_s},
+                           {u"companyName"_s, u"Kormo Traders"_s},
+                           {u"financialYear"_s, u"2026"_s},
+                           {u"from"_s, u"2026-04-01"_s},
+                           {u"to"_s, u"2027-03-31"_s},
+                           {u"voucherTable"_s, u"accvoucher2026"_s}}));
 }
 
 TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
