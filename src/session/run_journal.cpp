@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QSet>
 
 namespace vant {
 
@@ -14,6 +15,13 @@ namespace {
 
 // The error number of a file that cannot be opened, as the client library gives it.
 constexpr int kPathFileAccessError = 75;
+
+// The journals found unwritable while the program runs: each is reported once.
+QSet<QString> &reportedPaths()
+{
+    static QSet<QString> paths;
+    return paths;
+}
 
 } // namespace
 
@@ -29,9 +37,9 @@ void RunJournal::append(const QJsonObject &record)
     QFile file(m_path);
     const bool written = QDir().mkpath(QFileInfo(m_path).path()) && file.open(QIODevice::Append | QIODevice::Text)
                          && file.write(QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n') > 0;
-    if (written || m_reported)
+    if (written || reportedPaths().contains(m_path))
         return;
-    m_reported = true;
+    reportedPaths().insert(m_path);
     m_log.ReportError(Error{kPathFileAccessError, QStringLiteral("The run journal %1 cannot be written: %2")
                                                       .arg(QDir::toNativeSeparators(m_path), file.errorString())},
                       QString(), QStringLiteral("RunJournal"), false);

@@ -21,7 +21,7 @@ struct JournalFilter
 
 // The run journal: one JSON object per line for every job run, dry runs included, appended
 // to "journal.jsonl" in the user's state folder. Writing it never fails a job: a journal that
-// cannot be written is reported once in the error log, and the job goes on.
+// cannot be written is reported in the error log once while the program runs, and the job goes on.
 class RunJournal
 {
 public:
@@ -40,7 +40,6 @@ public:
 private:
     QString m_path;
     const ErrorLog &m_log;
-    bool m_reported = false;
 };
 
 } // namespace vant

@@ -53,7 +53,8 @@ TEST(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
     EXPECT_EQ(numbers(journal.read({u"post"_s, {}, 0})), QList<int>({2, 5}));
 }
 
-// A journal that cannot be written costs the job nothing; the error log says so once.
+// A journal that cannot be written costs the job nothing; the error log says so once while the
+// program runs.
 TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
 {
     QTemporaryDir folder;
@@ -66,6 +67,8 @@ TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
     RunJournal journal(QDir(folder.path()).filePath(u"state/journal.jsonl"_s), log);
     journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
     journal.append(record(u"transfer"_s, u"2026-12-02T22:00:00"_s, 2));
+    // The next run's journal is the same file: it is not reported again.
+    RunJournal(journal.path(), log).append(record(u"post"_s, u"2026-12-03T09:00:00"_s, 3));
 
     QFile logFile(logPath);
     ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
