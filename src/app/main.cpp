@@ -1,10 +1,6 @@
 #include "desktop_identity.h"
-#include "lookup/qt_lov_presenter.h"
+#include "desktop_program.h"
 #include "program_identity.h"
-#include "session/error_report.h"
-#include "widgets/qt_user_prompts.h"
-#include "session/session.h"
-#include "start_exit.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -50,11 +46,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     vant::applyDesktopIdentity();
 
-    vant::QtUserPrompts prompts;
-    vant::Session session(prompts, vant::ErrorLog::defaultLogPath());
-    vant::QtLovPresenter lookupWindows;
-    session.lovPresenter = &lookupWindows;
-    vant::Program program(session);
+    vant::DesktopProgram program;
     program.start();
     QApplication::exec();
     // However the run ends, the program's exit code is 0.

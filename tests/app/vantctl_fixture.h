@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -28,6 +29,15 @@ inline CtlRun runProgram(const QString &program, const QStringList &arguments)
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A dry run's record beside the real run's: marked as such, and alike in every one of the keys.
+inline void expectDryRunOf(const QJsonObject &dry, const QJsonObject &real, const QStringList &keys)
+{
+    EXPECT_TRUE(dry.value(QStringLiteral("dryRun")).toBool());
+    EXPECT_FALSE(real.value(QStringLiteral("dryRun")).toBool());
+    for (const QString &key : keys)
+        EXPECT_EQ(dry.value(key), real.value(key)) << key.toStdString();
 }
 
 // The real vantctl program, copied into a temporary folder so that its vantlog.txt is the test's own,

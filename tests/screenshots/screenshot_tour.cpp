@@ -4,12 +4,8 @@
 // scripts/screenshots.sh runs it on a virtual X server; the test suite runs it offscreen.
 //
 //   vant-screenshot-tour OUTPUT-FOLDER
+#include "app/desktop_program.h"
 #include "desktop_identity.h"
-#include "lookup/qt_lov_presenter.h"
-#include "session/error_report.h"
-#include "widgets/qt_user_prompts.h"
-#include "session/session.h"
-#include "app/start_exit.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -278,11 +274,7 @@ int main(int argc, char **argv)
         return 2;
     }
     vant::applyDesktopIdentity();
-    vant::QtUserPrompts prompts;
-    vant::Session session(prompts, vant::ErrorLog::defaultLogPath());
-    vant::QtLovPresenter lookupWindows;
-    session.lovPresenter = &lookupWindows;
-    vant::Program program(session);
+    vant::DesktopProgram program;
     vant::Tour tour(arguments.at(1));
     program.start();
     tour.start();
