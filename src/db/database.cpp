@@ -3,6 +3,7 @@
 #include "accounts_schema.h"
 #include "change_tally.h"
 #include "sqlite_dialect.h"
+#include "sqlite_functions.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -172,6 +173,8 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
         QSqlQuery probe(connection);
         if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
             return errorOf(probe.lastError(), QStringLiteral("The file is not a database."));
+        if (Status registered = registerSqliteFunctions(connection); !registered)
+            return registered.error();
     }
     if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
         return status.error();

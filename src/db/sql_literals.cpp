@@ -5,8 +5,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace vant {
 
@@ -15,6 +17,26 @@ namespace {
 Error notANumber(const QString &what, const QString &text)
 {
     return Error{kRefusedValue, QStringLiteral("%1 is not a number: \"%2\".").arg(what, text)};
+}
+
+// The number a text is whole, as the databases read a stored text as a number: blanks, tabs
+// and line ends around it, a sign, digits with a point, an exponent; nothing else.
+std::optional<QString> numberText(const QString &text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[ \\t\\n\\v\\f\\r]*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)[ \\t\\n\\v\\f\\r]*$"));
+    const auto match = number.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1);
+}
+
+// Blanks, tabs and line ends only: what a date column holds when it holds no date.
+bool isBlank(const QString &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    });
 }
 
 } // namespace
@@ -45,15 +67,16 @@ Outcome<QString> numberLiteral(const QVariant &value, const QString &what)
 {
     if (value.isNull())
         return Error{kRefusedValue, QStringLiteral("%1 is missing (NULL).").arg(what)};
-    const QString text = value.toString().trimmed();
+    const QString shown = value.toString().trimmed();
+    const std::optional<QString> text = numberText(value.toString());
     bool ok = false;
-    const double number = value.typeId() == QMetaType::Double ? value.toDouble(&ok) : text.toDouble(&ok);
+    const double number = value.typeId() == QMetaType::Double ? value.toDouble(&ok) : text ? text->toDouble(&ok) : 0;
     if (!ok || !std::isfinite(number))
-        return notANumber(what, text);
+        return notANumber(what, shown);
     // Whole numbers keep every digit, however long.
     static const QRegularExpression digits(QStringLiteral("^[-+]?\\d+$"));
-    if (digits.match(text).hasMatch())
-        return text.startsWith(QLatin1Char('+')) ? text.mid(1) : text;
+    if (text && digits.match(*text).hasMatch())
+        return text->startsWith(QLatin1Char('+')) ? text->mid(1) : *text;
     return sqlNumber(number);
 }
 
@@ -76,7 +99,7 @@ Outcome<QString> leadingNumberLiteral(const QVariant &value, const QString &what
 Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const QString &what)
 {
     // An empty text is how an embedded database keeps a date that was never set.
-    if (value.isNull() || value.toString().trimmed().isEmpty())
+    if (value.isNull() || isBlank(value.toString()))
         return QStringLiteral("NULL");
     const QDate day = dateOf(value);
     if (!day.isValid())
@@ -84,11 +107,16 @@ Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const 
     return quote + sqlDate(day) + quote;
 }
 
-Outcome<int> wholeNumber(const QString &text, const QString &what)
+Outcome<int> wholeNumber(const QVariant &value, const QString &what)
 {
-    const double number = std::trunc(leadingNumber(text));
-    if (!std::isfinite(number) || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-        return notANumber(what, text.trimmed());
+    const Outcome<QString> literal = numberLiteral(value, what);
+    if (!literal)
+        return literal.error();
+    const double number = literal->toDouble();
+    if (number != std::trunc(number) || number < std::numeric_limits<int>::min()
+        || number > std::numeric_limits<int>::max())
+        return Error{kRefusedValue,
+                     QStringLiteral("%1 is not a whole number: \"%2\".").arg(what, value.toString().trimmed())};
     return int(number);
 }
 

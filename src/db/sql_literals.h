@@ -38,8 +38,8 @@ Outcome<QString> leadingNumberLiteral(const QVariant &value, const QString &what
 // text) is written NULL, any other value must be a date.
 Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const QString &what);
 
-// The leading number of a text as a whole number (the fraction dropped), refused unless it
-// is finite and fits in 32 bits.
-Outcome<int> wholeNumber(const QString &text, const QString &what);
+// A value read whole as a whole number: its whole text (blanks around it aside) must be a
+// number without fraction that fits in 32 bits. NULL is refused too.
+Outcome<int> wholeNumber(const QVariant &value, const QString &what);
 
 } // namespace vant

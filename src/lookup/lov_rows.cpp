@@ -37,23 +37,23 @@ qsizetype orderClauseStart(const QString &query)
     return found;
 }
 
-// The query's order items as the result's field names, each with " desc" when descending; none
-// when an item is no field of the result.
-std::optional<QStringList> orderFields(const QString &clause, const QList<Field> &fields)
+// The query's order items as the result's fields with their directions; none when an item is
+// no field of the result.
+std::optional<QList<LovOrderKey>> orderFields(const QString &clause, const QList<Field> &fields)
 {
-    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?\\[?([^\\]\\s]+)\\]?(?:\\s+(asc|desc))?$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    QStringList order;
+    static const QRegularExpression item(
+        QStringLiteral("^(?:\\w+\\.)?(?:\\[([^\\]]+)\\]|(\\w+))(?:\\s+(asc|desc))?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<LovOrderKey> order;
     for (const QString &part : clause.split(QLatin1Char(','))) {
         const auto match = item.match(part.trimmed());
         if (!match.hasMatch())
             return std::nullopt;
-        const int index = fieldIndex(fields, match.captured(1));
+        const int index = fieldIndex(fields, match.hasCaptured(1) ? match.captured(1) : match.captured(2));
         if (index < 0)
             return std::nullopt;
-        order << QLatin1Char('[') + fields.at(index).name + QLatin1Char(']')
-                     + (match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0 ? QStringLiteral(" desc")
-                                                                                     : QString());
+        order << LovOrderKey{QLatin1Char('[') + fields.at(index).name + QLatin1Char(']'),
+                             match.captured(3).compare(u"desc", Qt::CaseInsensitive) == 0};
     }
     return order;
 }
@@ -101,9 +101,10 @@ Status nameable(const Field &field)
 
 } // namespace
 
-void LovRows::setSortText(int field, bool descending)
+void LovRows::setSorted(int field, bool descending)
 {
-    m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
+    m_sortField = field;
+    m_sortDescending = descending;
 }
 
 LoadedLovRows::LoadedLovRows(Recordset rs) : m_rs(std::move(rs))
@@ -146,13 +147,13 @@ Status LoadedLovRows::filterContaining(int field, const QString &text)
 
 Status LoadedLovRows::sortBy(int field, bool descending)
 {
-    const Status sorted = m_rs.setSort(m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString()));
+    const Status sorted = m_rs.sortBy(m_fields.at(field).name, descending);
     if (sorted)
-        setSortText(field, descending);
+        setSorted(field, descending);
     return sorted;
 }
 
-PagedLovRows::PagedLovRows(Database &db, QString body, QStringList order)
+PagedLovRows::PagedLovRows(Database &db, QString body, QList<LovOrderKey> order)
     : m_db(db), m_body(std::move(body)), m_order(std::move(order))
 {}
 
@@ -164,7 +165,7 @@ Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QS
     if (!probe)
         return std::unique_ptr<PagedLovRows>();
     const QList<Field> fields = fieldsOf(*probe);
-    std::optional<QStringList> order = QStringList();
+    std::optional<QList<LovOrderKey>> order = QList<LovOrderKey>();
     if (orderAt >= 0)
         order = orderFields(query.mid(orderAt).section(QRegularExpression(QStringLiteral("\\s+")), 2), fields);
     if (!order)
@@ -185,30 +186,33 @@ QString PagedLovRows::fieldName(int field) const
     return QLatin1Char('[') + m_fields.at(field).name + QLatin1Char(']');
 }
 
-QStringList PagedLovRows::orderKeys() const
+QList<LovOrderKey> PagedLovRows::orderKeys() const
 {
-    // Every field comes last, so that each row has one place from page to page.
-    QStringList keys;
-    if (!m_sortKey.isEmpty())
-        keys << m_sortKey;
-    keys << m_order;
-    for (int i = 0; i < fieldCount(); ++i) {
-        const QString name = fieldName(i);
-        bool keyed = false;
-        for (const QString &key : std::as_const(keys))
-            keyed = keyed || key.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0;
-        if (!keyed)
-            keys << name;
-    }
+    // Every field comes last, so that each row has one place from page to page; a field the
+    // order holds already is not named again.
+    QList<LovOrderKey> keys;
+    const auto add = [&keys](const LovOrderKey &key) {
+        for (const LovOrderKey &known : std::as_const(keys)) {
+            if (known.field.compare(key.field, Qt::CaseInsensitive) == 0)
+                return;
+        }
+        keys << key;
+    };
+    if (m_sortKey)
+        add(*m_sortKey);
+    for (const LovOrderKey &key : m_order)
+        add(key);
+    for (int i = 0; i < fieldCount(); ++i)
+        add(LovOrderKey{fieldName(i)});
     return keys;
 }
 
 QString PagedLovRows::orderClause(bool reversed) const
 {
-    QStringList keys = orderKeys();
-    if (reversed) {
-        for (QString &key : keys)
-            key = key.endsWith(u" desc") ? key.chopped(5) : key + QStringLiteral(" desc");
+    QStringList keys;
+    for (LovOrderKey key : orderKeys()) {
+        key.descending = key.descending != reversed;
+        keys << key.text();
     }
     return QStringLiteral(" order by ") + keys.join(QLatin1Char(','));
 }
@@ -284,8 +288,8 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
     const QString name = fieldName(field);
     const QString pattern = QStringLiteral(" like ") + likePattern(text, containing);
     const QString from = QStringLiteral(" from (") + m_body + QStringLiteral(") vant_q");
-    const QString first = m_sortKey.isEmpty() ? m_order.value(0) : m_sortKey;
-    if (first.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) != 0) {
+    const LovOrderKey first = m_sortKey ? *m_sortKey : m_order.value(0);
+    if (first.field.compare(name, Qt::CaseInsensitive) != 0) {
         // Ordered by another field: the matches are spread over the order, so the rows are
         // numbered in it.
         return firstInt(m_db, QStringLiteral("select isnull(min(vant_n),0) from (select row_number() over (")
@@ -295,7 +299,7 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
     }
     // Ordered by the field itself: the rows that match follow every row ordered before the
     // first match's value.
-    const bool descending = first.endsWith(u" desc");
+    const bool descending = first.descending;
     const QString firstMatch = QStringLiteral("(select ")
                                + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + name
                                + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
@@ -338,9 +342,9 @@ void PagedLovRows::clearFilter()
 
 Status PagedLovRows::sortBy(int field, bool descending)
 {
-    m_sortKey = fieldName(field) + (descending ? QStringLiteral(" desc") : QString());
+    m_sortKey = LovOrderKey{fieldName(field), descending};
     m_bookmark.reset();
-    setSortText(field, descending);
+    setSorted(field, descending);
     return {};
 }
 

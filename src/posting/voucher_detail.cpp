@@ -1,5 +1,6 @@
 #include "voucher_detail.h"
 
+#include "db/sql_literals.h"
 #include "posting_formats.h"
 #include "session/session.h"
 #include "voucher_grid.h"
@@ -30,8 +31,8 @@ QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCo
     // The lines that Transfer would post: the company's own, not yet moved.
     return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a "
                           "inner join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND ")
-           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode='")
-           + companyCode + QStringLiteral("' and isnull(a.Moved,'N')='N' order by crdr desc");
+           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode=")
+           + sqlQuoted(companyCode) + QStringLiteral(" and isnull(a.Moved,'N')='N' order by crdr desc");
 }
 
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)

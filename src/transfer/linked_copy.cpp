@@ -8,6 +8,7 @@
 #include "session/text_helpers.h"
 #include "source_row.h"
 #include "transfer_scope.h"
+#include "transferred_rows.h"
 
 #include <functional>
 
@@ -55,30 +56,30 @@ private:
 QString LinkedCopy::numberedRows() const
 {
     return QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),slno from %3 where "
-                          "CompanyCode='%4' and %2 between '%5' and '%6'")
-        .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source, m_scope.from, m_scope.to);
+                          "CompanyCode=%4 and %2 between '%5' and '%6'")
+        .arg(m_rows.name(), m_table.dateColumn, m_table.name, sqlQuoted(m_scope.source), m_scope.from, m_scope.to);
 }
 
 QString LinkedCopy::copiedRow() const
 {
     return QStringLiteral("isnumeric(p.VoucherNo)=1 and p.VoucherNo>0 and exists (select 1 from %1 x where "
-                          "x.CompanyCode='%2' and x.OldVoucherNo=p.VoucherNo)")
-        .arg(m_scope.voucherTable, m_scope.destination);
+                          "x.CompanyCode=%2 and x.OldVoucherNo=p.VoucherNo and %3)")
+        .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination), transferredRow(QStringLiteral("x")));
 }
 
 QString LinkedCopy::shadowVoucherNo() const
 {
     // The first copy found, as the shadow's index of source numbers keeps them.
-    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode='%2' and "
-                                                  "x.OldVoucherNo=p.VoucherNo order by x.tsid)")
-                                       .arg(m_scope.voucherTable, m_scope.destination));
+    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode=%2 and "
+                                                  "x.OldVoucherNo=p.VoucherNo and %3 order by x.tsid)")
+                                       .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination),
+                                            transferredRow(QStringLiteral("x"))));
 }
 
 Status LinkedCopy::checkRows()
 {
-    const QString voucherNo = QStringLiteral("(p.VoucherNo is not null and ltrim(rtrim(p.VoucherNo))<>'' and "
-                                             "(isnumeric(p.VoucherNo)=0 or ")
-                              + copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral("))");
+    const QString voucherNo = QStringLiteral("(ltrim(rtrim(p.VoucherNo))<>'' and ")
+                              + copyform::mayRefuseNumber(QStringLiteral("p.VoucherNo")) + QLatin1Char(')');
     const QString values = m_table.mayRefuse.join(QStringLiteral(" or "));
     for (int after = 0;;) {
         auto rs = m_scope.db.openRecordset(
@@ -95,7 +96,7 @@ Status LinkedCopy::checkRows()
         SourceRow row(*rs, m_table.name, QStringLiteral("slno"));
         // The row-by-row copy read the voucher number first: a row that names none is skipped.
         const QVariant sourceNo = rs->value(QStringLiteral("VoucherNo"));
-        if (sourceNo.isNull() || sourceNo.toString().trimmed().isEmpty())
+        if (sourceNo.isNull() || sourceNo.toString().count(QLatin1Char(' ')) == sourceNo.toString().size())
             continue;
         const Outcome<QString> literal = numberLiteral(sourceNo, row.describe(QStringLiteral("VoucherNo")));
         if (!literal)
@@ -144,7 +145,7 @@ InsertStatement billwiseInsert(const QString &destination, const QString &vouche
     using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
     return InsertStatement::into(QStringLiteral("AccPending"))
         .set("CompanyCode", sqlQuoted(destination))
-        .set("DivisionCode", text(p("DivisionCode")))
+        .set("DivisionCode", number(p("DivisionCode")))
         .set("AcType", number(p("AcType")))
         .set("LedgerCode", number(p("LedgerCode")))
         .set("VoucherNo", voucherNo)
@@ -168,13 +169,14 @@ InsertStatement billwiseInsert(const QString &destination, const QString &vouche
         .set("Remarks", text(p("Remarks")))
         .set("IsPaid", text(p("IsPaid")))
         .now("TS")
-        .set("AID", text(p("AID")))
-        .set("OppAID", text(p("OppAID")));
+        .set("AID", number(p("AID")))
+        .set("OppAID", number(p("OppAID")));
 }
 
 // The values the row-by-row copy of a bill-wise row read, in its order.
 void readBillwise(SourceRow &row)
 {
+    row.raw(QStringLiteral("DivisionCode"));
     row.raw(QStringLiteral("AcType"));
     row.raw(QStringLiteral("LedgerCode"));
     row.date(QStringLiteral("BillDate"));
@@ -184,11 +186,14 @@ void readBillwise(SourceRow &row)
     row.date(QStringLiteral("TransDate"));
     for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
         row.number(QString::fromLatin1(field));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("OppAID"));
 }
 
 QStringList billwiseRefusals()
 {
     return {
+        copyform::mayRefuseNumber(QStringLiteral("p.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("p.AcType")),
         copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
         copyform::mayRefuseDate(QStringLiteral("p.BillDate")),
@@ -204,6 +209,8 @@ QStringList billwiseRefusals()
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherSlno")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("p.OppAID")),
     };
 }
 
@@ -232,8 +239,8 @@ InsertStatement chequeInsert(const QString &destination, const QString &voucherN
         .set("ChequePrinted", trimmed(p("ChequePrinted")))
         .set("OldRefVoucherNo", leadingNumber(p("OldRefVoucherNo")))
         .now("TS")
-        .set("AID", trimmed(p("AID")))
-        .set("AID1", trimmed(p("AID1")));
+        .set("AID", number(p("AID")))
+        .set("AID1", number(p("AID1")));
 }
 
 // The values the row-by-row copy of a cheque row read, in its order.
@@ -246,6 +253,8 @@ void readCheque(SourceRow &row)
     for (const char *field :
          {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo", "OldRefVoucherNo"})
         row.number(QString::fromLatin1(field));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("AID1"));
 }
 
 QStringList chequeRefusals()
@@ -263,6 +272,8 @@ QStringList chequeRefusals()
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.LedgerCode1")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.RefVoucherNo")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.OldRefVoucherNo")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID1")),
     };
 }
 

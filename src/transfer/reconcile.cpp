@@ -1,5 +1,7 @@
 #include "reconcile.h"
 
+#include "transferred_rows.h"
+
 #include "db/database.h"
 #include "db/sql_literals.h"
 
@@ -79,7 +81,7 @@ private:
     QString copiedRows() const
     {
         return QStringLiteral(" where CompanyCode=") + m_destination
-               + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt") + m_period;
+               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(" and VoucherDt") + m_period;
     }
 
     Outcome<QList<TotalsRow>> totalsBy(const QString &column)
@@ -171,7 +173,7 @@ private:
     {
         const QString copies = QStringLiteral("(select distinct VoucherNo,OldVoucherNo from ") + m_table
                                + QStringLiteral(" where CompanyCode=") + m_destination
-                               + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0)");
+                               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(")");
         auto rs = m_db.openRecordset(
             QStringLiteral("select SourceNo,sum(sn),sum(sa),sum(cn),sum(ca),max(CopyNo) from (select p.VoucherNo as "
                            "SourceNo,1 as sn,p.")

@@ -22,13 +22,16 @@ QString period(const QString &dateColumn, const QDate &from, const QDate &to)
 
 QString voucherCountStatement(const Session &session, const QString &company, const QDate &from, const QDate &to)
 {
-    return QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode='")
-           + company + QLatin1Char('\'') + period(QStringLiteral("VoucherDt"), from, to);
+    return QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode=")
+           + sqlQuoted(company) + period(QStringLiteral("VoucherDt"), from, to);
 }
 
+// A held code names a company when it is a whole number other than 0 (the box's "no company")
+// that the company master knows.
 bool companyMissing(Session &session, const QString &heldCode)
 {
-    return leadingNumber(heldCode) == 0 || GetCompanyName(session, heldCode.trimmed()) == QStringLiteral("NOTFOUND");
+    const Outcome<QString> code = companyCodeOf(heldCode, QString());
+    return !code || *code == u"0" || GetCompanyName(session, *code) == QStringLiteral("NOTFOUND");
 }
 
 bool outsideYear(const Session &session, const QDate &day)
@@ -124,7 +127,7 @@ std::optional<RequestRefusal> TransferJob::check()
         return RequestRefusal{QStringLiteral("From Date not in this Financial Period"), ToolsField::FromDate, true};
     if (outsideYear(m_session, request.to))
         return RequestRefusal{QStringLiteral("to Date not in this Financial Period"), ToolsField::ToDate, true};
-    if (!CheckTransAvail(request.sourceCode))
+    if (!CheckTransAvail(request.source()))
         return RequestRefusal{QStringLiteral("No Transaction to Transfer for this period"), ToolsField::None, false};
     return std::nullopt;
 }
@@ -146,9 +149,9 @@ Outcome<int> TransferJob::rowCount()
     const QDate &to = m_request.to;
     const QStringList statements = {
         voucherCountStatement(m_session, source, from, to),
-        QStringLiteral("select count(*) from accpending where CompanyCode='") + source + QLatin1Char('\'')
+        QStringLiteral("select count(*) from accpending where CompanyCode=") + sqlQuoted(source)
             + period(QStringLiteral("TransDate"), from, to),
-        QStringLiteral("select count(*) from accchequedetails where CompanyCode='") + source + QLatin1Char('\'')
+        QStringLiteral("select count(*) from accchequedetails where CompanyCode=") + sqlQuoted(source)
             + period(QStringLiteral("ReceiveDate"), from, to),
     };
     qint64 rows = 0;

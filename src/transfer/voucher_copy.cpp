@@ -46,7 +46,7 @@ public:
 private:
     QString period() const
     {
-        return QStringLiteral(" where CompanyCode='") + m_scope.source + QStringLiteral("' and VoucherDt between '")
+        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source) + QStringLiteral(" and VoucherDt between '")
                + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'');
     }
     QString rowsWithSource() const
@@ -83,7 +83,8 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
                                   bool startsVoucher, std::optional<int> numberRefusal)
 {
     SourceRow row(rs, table, QStringLiteral("tsid"));
-    const QString sourceNo = row.number(QStringLiteral("VoucherNo"));
+    // The voucher number is read whole: the leading digits of a text are another voucher's.
+    const QString sourceNo = row.raw(QStringLiteral("VoucherNo"));
     if (Status read = row.takeStatus(); !read)
         return refusedTransfer(read.error().description);
     // A row without a voucher number of its own would be copied as the shadow's own row,
@@ -108,12 +109,15 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
         row.raw(QStringLiteral("LedgerCode"));
     else
         row.number(QStringLiteral("OppLedgerCode"));
+    row.raw(QStringLiteral("DivisionCode"));
     row.raw(QStringLiteral("AcType"));
     row.date(QStringLiteral("VoucherDt"));
     row.raw(QStringLiteral("LedgerCode"));
     row.number(QStringLiteral("Amount"));
     row.number(QStringLiteral("VoucherCode"));
     row.number(QStringLiteral("VoucherSlnoOld"));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("OppAID"));
     if (Status written = row.takeStatus(); !written)
         return refusedTransfer(written.error().description);
     return std::nullopt;
@@ -173,12 +177,13 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         QStringList list(conditions);
         return list.join(QStringLiteral(" or "));
     };
-    const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"), QStringLiteral("v.VoucherNo<=0"),
-                                      QStringLiteral("isnumeric(v.VoucherNo)=0"),
-                                      copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherNo"))});
+    const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"),
+                                      copyform::mayRefuseNumber(QStringLiteral("v.VoucherNo")),
+                                      QStringLiteral("v.VoucherNo<=0")});
     const QString rowValues = values({
         QStringLiteral("(r.StartsVoucher=1 and ") + copyform::mayRefuseNumber(QStringLiteral("v.VoucherCode"))
             + QLatin1Char(')'),
+        copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
         copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),
         copyform::mayRefuseNumber(QStringLiteral("v.LedgerCode")),
@@ -186,6 +191,8 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherCode")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.OppLedgerCode")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherSlnoOld")),
+        copyform::mayRefuseNumber(QStringLiteral("v.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("v.OppAID")),
     });
     // A voucher that gets no number stops the copy at its first row: the values of that row
     // and of later rows are never read.
@@ -270,7 +277,7 @@ Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
     const QString statement =
         InsertStatement::into(m_scope.voucherTable)
             .set("CompanyCode", sqlQuoted(m_scope.destination))
-            .set("DivisionCode", text(QStringLiteral("v.DivisionCode")))
+            .set("DivisionCode", number(QStringLiteral("v.DivisionCode")))
             .set("AcType", number(QStringLiteral("v.AcType")))
             .set("VoucherNo", QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"))
             .set("VoucherDt", date(QStringLiteral("v.VoucherDt")))
@@ -287,8 +294,8 @@ Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
             .set("OldVoucherNo", leadingNumber(QStringLiteral("v.VoucherNo")))
             .set("Counter", text(QStringLiteral("v.Counter")))
             .now("TS")
-            .set("AID", text(QStringLiteral("v.AID")))
-            .set("OppAID", text(QStringLiteral("v.OppAID")))
+            .set("AID", number(QStringLiteral("v.AID")))
+            .set("OppAID", number(QStringLiteral("v.OppAID")))
             .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
                     + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
     return m_scope.insertInBatches(statement, rows);
@@ -299,12 +306,12 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
     // The counters end where voucher by voucher recording would leave them: at the last numbers.
     QStringList statements = {QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
                               + QString::number(numbers.first + numbers.granted - 1)
-                              + QStringLiteral(" where CompanyCode='") + m_scope.destination + QLatin1Char('\'')};
+                              + QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.destination)};
     for (const CodeBlock &code : codes) {
         statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
                           + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
-                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode='")
-                          + m_scope.destination + QStringLiteral("' and TranYear='") + m_scope.year + QLatin1Char('\'');
+                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode=")
+                          + sqlQuoted(m_scope.destination) + QStringLiteral(" and TranYear=") + sqlQuoted(m_scope.year);
     }
     return executeAll(m_scope.db, statements);
 }

@@ -96,6 +96,20 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s);
 }
 
+// A listed number is read whole: "701 x" is no off-line voucher 701, and is not skipped either.
+TEST_F(VantctlPostTest, AListedNumberThatIsNoNumberIsRefusedWithItsReason)
+{
+    execute({u"update AccOffLineVoucher set VoucherNo='701 x' where VoucherNo=702"_s});
+    const CtlRun run = post(u"--all"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"The off-line voucher number is not a number: \"701 x\"."_s))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(u"Posted off-line voucher 701 (150.00) as voucher 1\n1 voucher posted.\n"_s))
+        << run.out.toStdString();
+    EXPECT_EQ(moved(), u"701"_s);
+    EXPECT_EQ(posted(), u"1:7011:1,1:7012:1"_s);
+}
+
 // The dry run is the real run undone: the same rows and numbers, and nothing left behind.
 TEST_F(VantctlPostTest, ADryRunPostsNothingAndTellsWhatTheRunWould)
 {

@@ -3,11 +3,13 @@
 #include "db/database.h"
 
 #include "session/session_fixture.h"
+#include "support/copy_form_pairs.h"
 
 namespace vant {
 namespace {
 
 using test::TestDatabase;
+using namespace Qt::StringLiterals;
 
 ConnectionSettings embedded(const QString &folder, const QString &file)
 {
@@ -203,6 +205,22 @@ TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
 
     settings.driver = QStringLiteral("No Such Driver");
     EXPECT_FALSE(Database::open(settings));
+}
+
+// The set-based copies find the rows to refuse with a condition and explain them with the row
+// check: both must take each stored value alike, and the copy must write what the check read.
+TEST_F(DatabaseTest, CopyConditionsAndRowChecksTakeEveryValueAlike)
+{
+    test::CopyFormPairs pairs(*m_db);
+    ASSERT_TRUE(pairs.createTable());
+    const std::optional<QString> values[] = {
+        std::nullopt, u""_s, u"12"_s, u" 12 "_s, u"-0"_s, u"12.5"_s, u"1e5"_s, u"1E999"_s, u"-1e999"_s, u"NaN"_s,
+        u"inf"_s, u"0x10"_s, u"1 or 1=1"_s, u"1;drop table x"_s, u"12abc"_s, u"\u00a012"_s, u"-2147483648"_s,
+        u"2147483648"_s, u"99999999999999999999"_s, u"2026-04-10"_s, u"2026-04-10 10:30:00"_s, u"2026/11/30"_s,
+        u"2026-02-30"_s, u"0000-01-01"_s, u"\t"_s, u"\n"_s, u" \r\n "_s, u"\v"_s, u" 2026-04-10"_s,
+    };
+    for (const auto &value : values)
+        EXPECT_EQ(pairs.disagreement(value), std::nullopt) << (value ? value->toStdString() : "NULL");
 }
 
 TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)

@@ -83,7 +83,8 @@ TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
          {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false}, std::pair{name, false}}) {
         ASSERT_TRUE(paged->sortBy(field, descending));
         ASSERT_TRUE(whole->sortBy(field, descending));
-        EXPECT_EQ(paged->sortText(), whole->sortText());
+        EXPECT_EQ(paged->sortField(), whole->sortField());
+        EXPECT_EQ(paged->sortDescending(), whole->sortDescending());
         pagesAndSearches(qPrintable(u"sorted by %1%2"_s.arg(field).arg(descending ? u" desc"_s : QString())));
     }
     ASSERT_TRUE(paged->filterContaining(name, u"9 b"_s));
@@ -147,6 +148,83 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
     EXPECT_EQ(containing(shops, u"tea \u2615 stall"_s).size(), 1);
     shops.clearFilter();
     EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false), 3);
+}
+
+// Names that hold the LIKE pattern's own characters and letters beyond ASCII in both cases,
+// beside a column whose name ends in " Desc": the server finds and filters what the whole
+// result does, and sorts by that column, not by the one its name begins with.
+TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
+{
+    TestDatabase::exec(db(), {u"create table marks ([Item] varchar(50), [Item Desc] varchar(50), Code int)"_s,
+                              u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
+                              "insert into marks([Item],[Item Desc],Code) select case i%8 when 0 then '50% off '||i "
+                              "when 1 then 'under_score '||i when 2 then 'back\\slash '||i when 3 then '[bracket] '||i "
+                              "when 4 then '\u00e9tude '||i when 5 then '\u00c9cole '||i when 6 then 'x'||i "
+                              "else 'plain '||i end,'desc '||substr('0000'||(1200-i),-4),i from n"_s});
+    auto rows = both(u"select [Item],[Item Desc],Code from marks order by Code"_s);
+    std::unique_ptr<LovRows> &paged = rows.first;
+    std::unique_ptr<LovRows> &whole = rows.second;
+    ASSERT_TRUE(paged && whole);
+    const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
+        EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
+    };
+    for (const QString &text : {u"50%"_s, u"50% off 8"_s, u"under_"_s, u"under_score 9"_s, u"back\\"_s,
+                                u"[bracket]"_s, u"[bracket] 11"_s, u"\u00e9"_s, u"\u00c9"_s, u"\u00c9TUDE 4"_s,
+                                u"\u00e9cole"_s, u"_"_s, u"%"_s, u"x_1"_s, u"[b"_s}) {
+        for (const bool containing : {false, true})
+            same(text, [&](LovRows &rows) { return findText(rows, 0, text, containing); });
+    }
+    for (const bool descending : {false, true}) {
+        ASSERT_TRUE(paged->sortBy(1, descending));
+        ASSERT_TRUE(whole->sortBy(1, descending));
+        for (const int start : {1, 600, 1190})
+            same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        EXPECT_EQ(rowsText(*whole, 1, 1).section(u'|', 1, 1), descending ? u"desc 1199"_s : u"desc 0000"_s);
+    }
+    for (const QString &text : {u"\u00e9"_s, u"_s"_s, u"\\"_s}) {
+        ASSERT_TRUE(paged->filterContaining(0, text));
+        ASSERT_TRUE(whole->filterContaining(0, text));
+        same(text + u" filtered"_s, [](LovRows &rows) { return QString::number(*rows.count()); });
+        same(text + u" filtered page"_s, [](LovRows &rows) { return rowsText(rows, 1, 20); });
+    }
+}
+
+// Paging keys on a large result: Page Down onto a last page of one record and back to the top,
+// and Page Up from a page that a search began at its found row.
+TEST_F(LovRowsTest, PagingKeysOnALargeResult)
+{
+    LovRequest request;
+    request.Query = u"select Name,Code from biglist where Code<=2481"_s;
+    request.ColumnWidths = u"3000,1200"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    m_lov.LovSearchField = u"Name"_s;
+    auto whole = db().openRecordset(u"select Name,Code from biglist where Code<=2481 order by Name,Code"_s);
+    ASSERT_TRUE(bool(whole));
+    LoadedLovRows ordered(std::move(*whole));
+    QStringList seen;
+    QStringList expected;
+    m_presenter.script = [&](LovController &window) {
+        for (int page = 1; page < 125; ++page)
+            window.nextPage();
+        seen << window.countLabel() << window.cell(1, 1) << window.cell(2, 1);
+        expected << u"Records : 2481/2481"_s << rowsText(ordered, 2481, 1).section(u'|', 0, 0) << QString();
+        window.nextPage();
+        seen << window.countLabel();
+        expected << u"Records : 1/2481"_s;
+
+        window.typeText(u"item 1"_s);
+        const int found = window.countLabel().section(u' ', 2).section(u'/', 0, 0).toInt();
+        seen << window.cell(window.currentRow(), 1);
+        expected << rowsText(ordered, found, 1).section(u'|', 0, 0);
+        window.previousPage();
+        seen << window.countLabel() << window.cell(1, 1) << window.cell(20, 1);
+        expected << u"Records : %1/2481"_s.arg(found - 20 + window.currentRow() - 1)
+                 << rowsText(ordered, found - 20, 1).section(u'|', 0, 0)
+                 << rowsText(ordered, found - 1, 1).section(u'|', 0, 0);
+        window.leave();
+    };
+    ASSERT_TRUE(m_lov.ShowLov(request));
+    EXPECT_EQ(seen, expected);
 }
 
 // The window over a large result: what the user sees, page by page, while every statement
