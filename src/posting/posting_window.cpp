@@ -346,7 +346,7 @@ void PostingWindow::showCurrentDetail()
     const int cellTop = m_msfAccTransfer->viewport()->mapTo(m_msfAccTransfer, cell.topLeft()).y();
     // The number is read whole: the leading digits of a text would show another voucher.
     const Outcome<int> voucherNo =
-        wholeNumber(grid().text(row, VoucherGrid::Vno), QStringLiteral("The off-line voucher number"));
+        wholeNumber(grid().text(row, VoucherGrid::Vno), QStringLiteral("The off-line voucher number (VoucherNo)"));
     if (!voucherNo) {
         report(voucherNo.error(), QStringLiteral("msfAccTransfer_KeyDown"));
         return;

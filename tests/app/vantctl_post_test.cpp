@@ -102,7 +102,7 @@ TEST_F(VantctlPostTest, AListedNumberThatIsNoNumberIsRefusedWithItsReason)
     execute({u"update AccOffLineVoucher set VoucherNo='701 x' where VoucherNo=702"_s});
     const CtlRun run = post(u"--all"_s);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(u"The off-line voucher number is not a number: \"701 x\"."_s))
+    EXPECT_TRUE(run.err.contains(u"The off-line voucher number (VoucherNo) is not a number: \"701 x\"."_s))
         << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(u"Posted off-line voucher 701 (150.00) as voucher 1\n1 voucher posted.\n"_s))
         << run.out.toStdString();

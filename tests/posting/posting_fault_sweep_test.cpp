@@ -1,10 +1,14 @@
 // Every statement of a posting made to fail in turn: each voucher is left wholly posted or
-// untouched, and posting the rest afterwards gives what an undisturbed run gives.
+// untouched, and posting the rest afterwards gives what an undisturbed run gives. And every
+// number column the posting reads holding what a user or an older program can leave there:
+// the posting writes what the value reads as, or refuses it naming the column.
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
+#include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "support/saved_database.h"
 
 namespace vant::test {
@@ -79,6 +83,67 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
         }
         EXPECT_TRUE(postAll());
         EXPECT_EQ(rowsWithoutTimestamps(db()), after);
+    }
+}
+
+TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
+{
+    addVoucher(41, 410);
+    exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+          "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+          "values (1,1,1,401,41,'B-41','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s,
+          u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+          "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+          "values (1,1,1,5,41,102,401,'C-41',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s,
+          u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
+    const SavedDatabase start(database);
+    const QString company1 = u"CompanyCode=1"_s;
+    const struct
+    {
+        QString table, where;
+        QStringList columns;
+    } sources[] = {
+        {u"AccOffLineVoucher"_s, company1,
+         {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
+          u"VoucherCode"_s, u"OldVoucherNo"_s}},
+        {u"AccOffLinePending"_s, company1,
+         {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"billamount"_s, u"MRC_Amt"_s,
+          u"discamt"_s, u"OnAcNo"_s, u"VoucherCode"_s, u"Payable"_s, u"OppLedgerCode"_s}},
+        {u"AccOffLineChequeDet"_s, company1,
+         {u"DivisionId"_s, u"AcType"_s, u"VoucherCode"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"LedgerCode1"_s,
+          u"ChequeAmount"_s}},
+        {u"accledgermaster"_s, u"ledgercode=101"_s, {u"aid"_s}},
+        {u"acccompanymaster"_s, company1, {u"Voucherno"_s}},
+        {u"AccCompanyVoucherNo"_s, company1, {u"VoucherSlno"_s}},
+    };
+    // The database after posting the listed vouchers from the start with the column holding the
+    // value, the column then set alike in every case; nothing when the posting refused the value
+    // naming the column.
+    const auto postWith = [&](const QString &table, const QString &where, const QString &column,
+                              const QString &value) -> std::optional<QStringList> {
+        start.restore(session->dbConnection);
+        QFile::remove(session->errorLog.logPath());
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, sqlQuoted(value), where)});
+        if (!postAll()) {
+            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
+            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
+            return std::nullopt;
+        }
+        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
+        return rowsWithoutTimestamps(db());
+    };
+    for (const auto &source : sources) {
+        for (const QString &column : source.columns) {
+            for (const QString &value : {u"1 or 1=1"_s, u"1;drop table x"_s, u"1E999"_s, u"NaN"_s, u"0x10"_s,
+                                         u" 12 "_s, QString()}) {
+                SCOPED_TRACE((source.table + u'.' + column + u" = \""_s + value + u'"').toStdString());
+                const auto dirty = postWith(source.table, source.where, column, value);
+                if (!dirty)
+                    continue;
+                const QString clean = QString::number(leadingNumber(value));
+                EXPECT_EQ(*dirty, postWith(source.table, source.where, column, clean).value_or(QStringList()));
+            }
+        }
     }
 }
 

@@ -78,7 +78,7 @@ TEST_F(PostingRun, AListedNumberThatIsNoNumberPostsNoOtherVoucher)
     EXPECT_EQ(unmoved(70015), 2);
     const QStringList log = logLines();
     EXPECT_EQ(log.mid(log.size() - 2),
-              QStringList({u"ErrMessage : The off-line voucher number is not a number: \"70015 x\"."_s,
+              QStringList({u"ErrMessage : The off-line voucher number (VoucherNo) is not a number: \"70015 x\"."_s,
                            u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
 }
 

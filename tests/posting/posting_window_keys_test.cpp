@@ -48,7 +48,7 @@ TEST_F(PostingWindowTest, CtrlDOnANumberThatIsNoNumberShowsNoOtherVoucher)
     QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
 
     EXPECT_FALSE(child<VoucherDetailPanel>("picDet")->isVisible());
-    EXPECT_TRUE(boxes().contains(u"Message : The off-line voucher number is not a number: \"31 x\"."_s))
+    EXPECT_TRUE(boxes().contains(u"Message : The off-line voucher number (VoucherNo) is not a number: \"31 x\"."_s))
         << boxes().toStdString();
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : msfAccTransfer_KeyDown"_s);
 }

@@ -1,7 +1,11 @@
 // Every statement of the transfer and of the purge made to fail in turn: each failure leaves
 // the database exactly as it was, and a run afterwards gives what an undisturbed run gives.
+// And every number column the transfer reads holding what a user or an older program can
+// leave there: the run copies what the value reads as, or refuses it naming the column.
 #include "transfer_fixture.h"
 
+#include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "support/saved_database.h"
 #include "transfer/purge_job.h"
 
@@ -56,6 +60,66 @@ TEST_F(FaultSweepTest, Transfer)
         const auto end = transfer();
         return end && *end == TransferEnd::Completed;
     });
+}
+
+TEST_F(FaultSweepTest, StoredValuesAreReadAsTheirNumberOrRefusedByName)
+{
+    const QDate day(2026, 4, 10);
+    addLine(1, 11, day, 101, "201", "D", 300, 1);
+    addLine(1, 11, day, 201, "101", "C", 300, 1);
+    addBillwise(1, 11, day);
+    addCheque(1, 11, day);
+    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (2,1,'2026',4)"_s});
+    const SavedDatabase start(database);
+    const QString company1 = u"CompanyCode=1"_s;
+    const struct
+    {
+        QString table, where;
+        QStringList columns;
+    } sources[] = {
+        {u"accvoucher2026"_s, company1,
+         {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
+          u"VoucherCode"_s, u"VoucherSlnoOld"_s, u"AID"_s, u"OppAID"_s}},
+        {u"AccPending"_s, company1,
+         {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"BillAmount"_s, u"MRC_Amt"_s,
+          u"DiscAmt"_s, u"VolumeDisc"_s, u"CashDisc"_s, u"Payable"_s, u"OnAcNo"_s, u"VoucherCode"_s,
+          u"VoucherSlno"_s, u"TransSlno"_s, u"OppLedgerCode"_s, u"AID"_s, u"OppAID"_s}},
+        {u"AccChequeDetails"_s, company1,
+         {u"DivisionCode"_s, u"AcType"_s, u"VoucherCode"_s, u"LedgerCode"_s, u"LedgerCode1"_s, u"VoucherNo"_s,
+          u"RefVoucherNo"_s, u"OldRefVoucherNo"_s, u"ChequeAmount"_s, u"AID"_s, u"AID1"_s}},
+        {u"acccompanymaster"_s, u"CompanyCode=2"_s, {u"Voucherno"_s}},
+        {u"AccCompanyVoucherNo"_s, u"CompanyCode=2"_s, {u"VoucherSlno"_s}},
+    };
+    // The database after a run from the start with the column holding the value, the column
+    // then set alike in every case; empty when the run refused the value naming the column.
+    const auto runWith = [&](const QString &table, const QString &where, const QString &column,
+                             const QString &value) -> std::optional<QStringList> {
+        start.restore(session.dbConnection);
+        QFile::remove(session.errorLog.logPath());
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, sqlQuoted(value), where)});
+        const auto end = transfer();
+        if (!end || *end != TransferEnd::Completed) {
+            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
+            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
+            return std::nullopt;
+        }
+        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
+        return rowsWithoutTimestamps(db());
+    };
+    for (const auto &source : sources) {
+        for (const QString &column : source.columns) {
+            for (const QString &value : {u"1 or 1=1"_s, u"1;drop table x"_s, u"1E999"_s, u"NaN"_s, u"0x10"_s,
+                                         u" 12 "_s, QString()}) {
+                SCOPED_TRACE((source.table + u'.' + column + u" = \""_s + value + u'"').toStdString());
+                const auto dirty = runWith(source.table, source.where, column, value);
+                if (!dirty)
+                    continue;
+                // What the value reads as: the copy took its number, the one the clean value is.
+                const QString clean = QString::number(leadingNumber(value));
+                EXPECT_EQ(*dirty, runWith(source.table, source.where, column, clean).value_or(QStringList()));
+            }
+        }
+    }
 }
 
 TEST_F(FaultSweepTest, Purge)
