@@ -30,7 +30,8 @@ public:
         if (!m_db.execute(QStringLiteral("delete from VantFormValues"))
             || !m_db.execute(QStringLiteral("insert into VantFormValues(i,f,d) values (%1,%1,%1)").arg(value)))
             return QStringLiteral("the value could not be stored");
-        for (const QString column : {QStringLiteral("i"), QStringLiteral("f"), QStringLiteral("d")}) {
+        for (const char *name : {"i", "f", "d"}) {
+            const QString column = QString::fromLatin1(name);
             for (const copyform::Form &form : copyform::numberAndDateForms()) {
                 if (auto parted = compare(form, column))
                     return QStringLiteral("%1 in column %2: %3").arg(QLatin1StringView(form.name), column, *parted);
