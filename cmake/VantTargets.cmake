@@ -27,8 +27,9 @@ function(vant_add_test)
   else()
     target_link_libraries(${T_NAME} PRIVATE vant_core_test_main)
   endif()
+  # Every test records the statements it sends, for the statement check (tests/statements).
   gtest_discover_tests(${T_NAME}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED recorded_statements
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -3,6 +3,7 @@
 #include "accounts_schema.h"
 #include "change_tally.h"
 #include "sqlite_dialect.h"
+#include "sqlite_functions.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -19,6 +20,8 @@
 namespace vant {
 
 namespace {
+
+Database::StatementObserver statementObserver = nullptr;
 
 // How long a job waits for another job's write lock on the embedded database.
 constexpr int kBusyTimeoutMs = 5000;
@@ -77,6 +80,9 @@ QString traceText(const QString &statement)
 
 Error errorOf(const QSqlError &error, const QString &fallback)
 {
+    // The embedded database's helpers fail as the server would, with its number.
+    if (const std::optional<Error> server = serverErrorIn(error.databaseText()))
+        return *server;
     bool numeric = false;
     int number = error.nativeErrorCode().toInt(&numeric);
     if (!numeric)
@@ -173,6 +179,10 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
         if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
             return errorOf(probe.lastError(), QStringLiteral("The file is not a database."));
     }
+    if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
+        if (Status registered = registerSqlServerFunctions(connection); !registered)
+            return registered.error();
+    }
     if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
         return status.error();
     return db;
@@ -202,8 +212,15 @@ void Database::close()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
+void Database::setStatementObserver(StatementObserver observer)
+{
+    statementObserver = observer;
+}
+
 Outcome<QString> Database::prepare(const QString &statement)
 {
+    if (statementObserver)
+        statementObserver(statement);
     if (m_trace) {
         m_trace->write(traceText(statement).toUtf8() + '\n');
         m_trace->flush();
@@ -339,7 +356,9 @@ Status Database::rollbackTransaction()
         m_tally->transactionRolledBack();
     if (m_depth > 1) {
         --m_depth;
-        const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1", u"ROLLBACK TRANSACTION %1", m_depth + 1);
+        // SQL Server may have ended or doomed the transaction on the failure that led here.
+        const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1",
+                                                 u"IF XACT_STATE() = 1 ROLLBACK TRANSACTION %1", m_depth + 1);
         if (m_dialect == Dialect::Sqlite)
             savepointStatement(u"RELEASE SAVEPOINT %1", {}, m_depth + 1);
         return undone;
@@ -352,6 +371,8 @@ Status Database::rollbackTransaction()
 
 Status Database::savepointStatement(QStringView sqlite, QStringView sqlServer, int depth)
 {
+    if (statementObserver && !sqlServer.isEmpty())
+        statementObserver(sqlServer.toString().arg(QStringLiteral("vant_%1").arg(depth)));
     const QStringView form = m_dialect == Dialect::Sqlite ? sqlite : sqlServer;
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(form.toString().arg(QStringLiteral("vant_%1").arg(depth))))

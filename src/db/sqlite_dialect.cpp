@@ -76,19 +76,21 @@ QString convertLength(const std::vector<Node> &arg)
                : QString();
 }
 
-// convert(type, value[, style]) and try_convert(...): SQLite converts a value's text by its
-// leading number, as the program reads numbers, and keeps dates as 'yyyy-MM-dd...' text.
-QString renderConvert(const std::vector<Node> &children, bool createTable)
+// convert(type, value[, style]) and try_convert(...): numbers through the helper that converts
+// as the server does (try_convert gives NULL where convert fails); dates stay 'yyyy-MM-dd...'
+// text.
+QString renderConvert(const std::vector<Node> &children, bool trying, bool createTable)
 {
     const auto args = arguments(children);
     if (args.size() < 2)
         return {};
     const QString type = convertType(args[0]);
     const QString value = render(args[1], createTable).trimmed();
+    const QString mode = trying ? QStringLiteral(",1)") : QStringLiteral(",0)");
     if (type == u"float" || type == u"real")
-        return QStringLiteral("cast(") + value + QStringLiteral(" as real)");
+        return QStringLiteral("vant_number(") + value + QStringLiteral(",'float'") + mode;
     if (type == u"int" || type == u"bigint")
-        return QStringLiteral("cast(") + value + QStringLiteral(" as integer)");
+        return QStringLiteral("vant_number(") + value + QStringLiteral(",'") + type + QLatin1Char('\'') + mode;
     if (type == u"varchar" || type == u"nvarchar") {
         const QString length = convertLength(args[0]);
         return length.isEmpty() ? QStringLiteral("cast(") + value + QStringLiteral(" as text)")
@@ -145,15 +147,19 @@ std::optional<QString> renderCall(const Node &name, const std::vector<Node> &arg
             rendered << render(part, createTable);
         return QStringLiteral("ifnull(") + rendered.join(QLatin1Char(',')) + QLatin1Char(')');
     }
-    if (isWord(name, u"isnumeric"))
-        return QStringLiteral("(typeof") + renderGroup(args, createTable) + QStringLiteral(" in ('integer','real'))");
+    if (isWord(name, u"left")) {
+        const auto parts = arguments(args);
+        if (parts.size() == 2)
+            return QStringLiteral("substr(") + render(parts[0], createTable) + QStringLiteral(",1,")
+                   + render(parts[1], createTable) + QLatin1Char(')');
+    }
     if (isWord(name, u"isdate")) {
         // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
         const QString day = QStringLiteral("substr(") + render(args, createTable) + QStringLiteral(",1,10)");
         return QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day + QStringLiteral(",0)");
     }
     if (isWord(name, u"convert") || isWord(name, u"try_convert")) {
-        const QString converted = renderConvert(args, createTable);
+        const QString converted = renderConvert(args, isWord(name, u"try_convert"), createTable);
         if (!converted.isEmpty())
             return converted;
     }
