@@ -29,6 +29,20 @@ bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
            && !isWord(nodes[before], u"table");
 }
 
+// SQL Server's column types that SQLite spells otherwise: money is kept as float, an identity
+// column is the table's rowid. The SQLite type and the index of the type's last token.
+std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node> &nodes, std::size_t i)
+{
+    if (isWord(nodes[i], u"money"))
+        return std::pair{QStringLiteral("float"), i};
+    const std::size_t identity = nextSolid(nodes, i + 1);
+    if (!isWord(nodes[i], u"int") || identity >= nodes.size() || !isWord(nodes[identity], u"identity"))
+        return std::nullopt;
+    const std::size_t seed = nextSolid(nodes, identity + 1);
+    const std::size_t last = seed < nodes.size() && nodes[seed].kind == Kind::Group ? seed : identity;
+    return std::pair{QStringLiteral("integer primary key autoincrement"), last};
+}
+
 // A quoted literal that holds a number: SQL Server converts it to the numeric type of
 // isnull's first argument, so SQLite must see the number itself.
 void unquoteNumericLiteral(std::vector<Node> &arg)
@@ -235,6 +249,21 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         if (node.kind == Kind::Group) {
             out += renderGroup(node.children, createTable);
             continue;
+        }
+        if (node.kind == Kind::Bracketed && node.text.startsWith(u'[') && node.text.contains(u"]]")) {
+            // SQLite's brackets know no "]]": the name goes between double quotes.
+            QString name = node.text.mid(1, node.text.size() - 2);
+            out += QLatin1Char('"')
+                   + name.replace(QStringLiteral("]]"), QStringLiteral("]")).replace(u'"', QStringLiteral("\"\""))
+                   + QLatin1Char('"');
+            continue;
+        }
+        if (createTable && followsColumnName(nodes, i)) {
+            if (const auto column = columnType(nodes, i)) {
+                out += column->first;
+                i = column->second;
+                continue;
+            }
         }
         out += node.text;
         if (createTable && isTextType(node) && followsColumnName(nodes, i)) {

@@ -163,6 +163,18 @@ function conversionsUntested(parsed) {
   return failures;
 }
 
+const SQL_SERVER_TYPES = new Set([
+  ...NUMBER_TYPES, 'varchar', 'nvarchar', 'char', 'nchar', 'text', 'ntext', 'datetime', 'smalldatetime', 'date',
+  'time', 'datetime2', 'datetimeoffset', 'binary', 'varbinary', 'image', 'uniqueidentifier', 'xml', 'sql_variant',
+]);
+
+function typeRules(parsed) {
+  return ofRule(parsed, 'data_type')
+    .map((type) => canonical(type))
+    .filter((type) => !SQL_SERVER_TYPES.has(type.split(' ')[0]) && !type.startsWith('double precision'))
+    .map((type) => ['SQL Server types only', `${type} is no type of SQL Server`]);
+}
+
 function versionRules(parsed) {
   const failures = [];
   for (const node of walk(parsed.tree)) {
@@ -183,5 +195,6 @@ export function ruleFailures(parsed) {
     ...ungroupedColumns(parsed),
     ...conversionsUntested(parsed),
     ...versionRules(parsed),
+    ...typeRules(parsed),
   ];
 }

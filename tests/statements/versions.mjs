@@ -11,11 +11,14 @@ const SQL_SERVER_2012 = new Set([
   'month', 'newid', 'object_id', 'objectproperty', 'patindex', 'power', 'quotename', 'replace', 'replicate',
   'reverse', 'right', 'round', 'rtrim', 'sign', 'space', 'sqrt', 'str', 'substring', 'try_parse',
   'unicode', 'upper', 'xact_state', 'year', 'db_id', 'scope_identity', 'error_message', 'error_number',
+  'getdate', 'getutcdate', 'isnull', 'nullif', 'coalesce', 'iif', 'dateadd', 'datediff', 'datename', 'datepart',
+  'stuff', 'checksum', 'lag', 'lead', 'first_value', 'last_value',
 ]);
 
 const SQLITE_ONLY = new Set([
   'ifnull', 'substr', 'length', 'typeof', 'printf', 'strftime', 'date', 'datetime', 'julianday', 'group_concat',
   'instr', 'random', 'total', 'glob', 'sqlite_version', 'changes', 'last_insert_rowid', 'unixepoch', 'trunc',
+  'quote', 'pragma_table_info', 'hex', 'zeroblob',
 ]);
 
 const LATER = new Map([

@@ -36,6 +36,8 @@ struct Record
     QFile file;
     QSet<QString> written; // test and statement, each pair once
     QSet<QString> unchecked;
+    QSet<QString> sqliteOnlyTests;
+    int ownStatements = 0; // TestsOwnStatements alive
 };
 
 Record &record()
@@ -50,6 +52,8 @@ void recordStatement(const QString &statement)
     const QString test = currentTestName();
     const QString key = test + QLatin1Char('\n') + statement;
     if (!r.file.isOpen() || r.written.contains(key) || r.unchecked.contains(statement))
+        return;
+    if (r.ownStatements > 0 && r.sqliteOnlyTests.contains(test))
         return;
     r.written.insert(key);
     const QJsonObject line{{QStringLiteral("test"), test}, {QStringLiteral("sql"), statement}};
@@ -70,6 +74,21 @@ void recordStatements()
     record().file.setFileName(QDir(recordFolder()).filePath(name));
     if (record().file.open(QIODevice::Append))
         Database::setStatementObserver(recordStatement);
+}
+
+TestsOwnStatements::TestsOwnStatements()
+{
+    ++record().ownStatements;
+}
+
+TestsOwnStatements::~TestsOwnStatements()
+{
+    --record().ownStatements;
+}
+
+void markSqliteOnly()
+{
+    record().sqliteOnlyTests.insert(currentTestName());
 }
 
 QString uncheckedStatement(const QString &statement)

@@ -15,6 +15,21 @@ void recordStatements();
 // to see it refused. Returns the statement.
 QString uncheckedStatement(const QString &statement);
 
+// While it lives, the statements sent are the test's own (TestDatabase's helpers): in a test
+// that runs on SQLite only they may be SQLite's and are left out of the check; the program's
+// statements are always checked.
+class TestsOwnStatements
+{
+public:
+    TestsOwnStatements();
+    ~TestsOwnStatements();
+    TestsOwnStatements(const TestsOwnStatements &) = delete;
+    TestsOwnStatements &operator=(const TestsOwnStatements &) = delete;
+};
+
+// The current test runs on SQLite only (VANT_SQLITE_ONLY says so).
+void markSqliteOnly();
+
 // The environment for a program that a test starts: its statements are traced into the same
 // folder, in a file named after the test.
 QProcessEnvironment recordingEnvironment(QProcessEnvironment environment = QProcessEnvironment::systemEnvironment());

@@ -1,5 +1,6 @@
 #include "test_database.h"
 
+#include "statement_record.h"
 #include "test_server.h"
 
 #include "db/accounts_schema.h"
@@ -101,6 +102,7 @@ void TestDatabase::writeSettings(const QString &dbValue, const QString &login, c
 
 void TestDatabase::exec(Database &db, const QStringList &statements)
 {
+    const TestsOwnStatements own;
     for (const QString &statement : statements) {
         const Status done = db.execute(statement);
         ASSERT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
@@ -109,11 +111,28 @@ void TestDatabase::exec(Database &db, const QStringList &statements)
 
 QString TestDatabase::scalar(Database &db, const QString &statement)
 {
+    const TestsOwnStatements own;
     auto rs = db.openRecordset(statement);
     EXPECT_TRUE(bool(rs)) << statement.toStdString() << ": " << rs.error().description.toStdString();
     if (!rs || rs->eof())
         return {};
     return rs->text(0);
+}
+
+QString TestDatabase::joined(Database &db, const QString &statement, const QString &columnSeparator,
+                             const QString &rowSeparator)
+{
+    const TestsOwnStatements own;
+    auto rs = db.openRecordset(statement);
+    EXPECT_TRUE(bool(rs)) << statement.toStdString() << ": " << rs.error().description.toStdString();
+    QStringList rows;
+    for (; rs && !rs->eof(); rs->moveNext()) {
+        QStringList values;
+        for (int i = 0; i < rs->fieldCount(); ++i)
+            values << (rs->value(i).isNull() ? QStringLiteral("NULL") : rs->text(i));
+        rows << values.join(columnSeparator);
+    }
+    return rows.join(rowSeparator);
 }
 
 void TestDatabase::seedCompanies(Database &db, const QDate &yearBegin)

@@ -42,6 +42,10 @@ public:
     static void exec(Database &db, const QStringList &statements);
     // First column of the first row of a statement, as text.
     static QString scalar(Database &db, const QString &statement);
+    // Every row of a statement, its values joined by the column separator (NULL as "NULL"), the
+    // rows by the row separator: what SQLite's group_concat() gives, on either engine.
+    static QString joined(Database &db, const QString &statement, const QString &columnSeparator = QStringLiteral("/"),
+                          const QString &rowSeparator = QStringLiteral(","));
 
     // A default company "1" (Kormo Traders) with division 1, year kYear beginning on
     // yearBegin, shadow companies "2" and "3", five ledgers with aids and version 5000.

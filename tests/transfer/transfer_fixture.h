@@ -1,10 +1,12 @@
 #pragma once
 
+#include "db/accounts_schema.h"
 #include "session/company_context.h"
 #include "session/session.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
+#include "support/test_server.h"
 #include "transfer/transfer_job.h"
 
 #include <QFile>
@@ -32,6 +34,7 @@ protected:
     QStringList rows(const QString &statement)
     {
         QStringList list;
+        const TestsOwnStatements own;
         auto rs = db().openRecordset(statement);
         EXPECT_TRUE(bool(rs)) << statement.toStdString();
         for (; rs && !rs->eof(); rs->moveNext()) {
@@ -46,8 +49,13 @@ protected:
     QStringList snapshot()
     {
         QStringList all;
-        for (const QString &table : rows(QStringLiteral("select name from sqlite_master where type='table'")))
-            all << table << rows(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid"));
+        for (const Table &table : accountsTables({TestDatabase::kYear})) {
+            QStringList positions;
+            for (qsizetype i = 1; i <= table.columns.size(); ++i)
+                positions << QString::number(i);
+            all << table.name
+                << rows(QStringLiteral("select * from %1 order by %2").arg(table.name, positions.join(u',')));
+        }
         return all;
     }
     QStringList logLines() const
