@@ -17,7 +17,10 @@ namespace vant::test {
 TestDatabase::TestDatabase()
 {
     if (onServer()) {
+        m_serverDatabase = uniqueDatabaseName();
         createOnServer();
+        if (!m_created)
+            return;
     } else {
         // An empty file for the embedded backend to open.
         {
@@ -53,14 +56,18 @@ void TestDatabase::createOnServer()
     auto master = serverMaster();
     if (!master)
         return;
-    const QString name = uniqueDatabaseName();
-    exec(*master, createDatabaseStatements(name));
-    m_serverDatabase = name;
+    for (const QString &statement : createDatabaseStatements(m_serverDatabase)) {
+        const Status done = master->execute(statement);
+        EXPECT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
+        if (!done)
+            return;
+    }
+    m_created = true;
 }
 
 TestDatabase::~TestDatabase()
 {
-    if (m_serverDatabase.isEmpty())
+    if (!m_created)
         return;
     if (auto master = serverMaster())
         exec(*master, dropDatabaseStatements(m_serverDatabase));

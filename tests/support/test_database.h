@@ -56,6 +56,7 @@ private:
 
     QTemporaryDir m_folder;
     QString m_serverDatabase; // the database's name on the server; empty for SQLite
+    bool m_created = false;   // made on the server, to be dropped
 };
 
 } // namespace vant::test
