@@ -8,12 +8,14 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <QCoreApplication>
+
 namespace vant::ctl {
 
 int runCheck(Session &session, bool json, QTextStream &out)
 {
     if (session.companyCode.isEmpty()) {
-        session.prompts.message(QStringLiteral("No default company in the company master"));
+        session.prompts.message(QCoreApplication::translate("vant::ctl", "No default company in the company master"));
         return kRefused;
     }
     QString productName;

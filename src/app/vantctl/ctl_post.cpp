@@ -9,6 +9,8 @@
 
 #include <QTextStream>
 
+#include <QCoreApplication>
+
 namespace vant::ctl {
 
 namespace {
@@ -69,8 +71,8 @@ bool hasDivision(Session &session, int code)
         if (division.code == code)
             return true;
     }
-    session.prompts.message(
-        QStringLiteral("Division %1 is not a division of %2").arg(QString::number(code), session.companyName));
+    session.prompts.message(QCoreApplication::translate("vant::ctl", "Division %1 is not a division of %2")
+                                .arg(QString::number(code), session.companyName));
     return false;
 }
 
@@ -89,7 +91,8 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     }
     printList(grid, out);
     if (const QString missing = markChosen(grid, options); !missing.isEmpty()) {
-        session.prompts.message(QStringLiteral("Off-line voucher %1 is not in the list").arg(missing));
+        session.prompts.message(
+            QCoreApplication::translate("vant::ctl", "Off-line voucher %1 is not in the list").arg(missing));
         return kRefused;
     }
 

@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include <QCoreApplication>
+
 namespace vant::ctl {
 
 StreamPrompts::StreamPrompts(QTextStream &err, bool answerYes) : m_err(err), m_answerYes(answerYes) {}
@@ -23,10 +25,10 @@ bool StreamPrompts::question(const QString &text, const QString &)
 {
     write(text);
     if (m_answerYes) {
-        write(QStringLiteral("Yes (--yes)"));
+        write(QCoreApplication::translate("vant::ctl", "Yes (--yes)"));
         return true;
     }
-    write(QStringLiteral("No: run again with --yes to answer Yes"));
+    write(QCoreApplication::translate("vant::ctl", "No: run again with --yes to answer Yes"));
     return false;
 }
 
