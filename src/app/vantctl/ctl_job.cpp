@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include <QCoreApplication>
+
 namespace vant::ctl {
 
 namespace {
@@ -25,8 +27,12 @@ int runJobCommand(Session &session, const Request &request, JobOutput &output)
 // What a dry run did, undone: the rows per table, the numbers drawn and what was refused.
 void writeDryRun(QTextStream &out, const QJsonObject &record, int status)
 {
-    out << "Dry run: nothing was changed. The run " << (status == kDone ? "would succeed" : "would not succeed")
-        << "; it would leave:\n";
+    out << QCoreApplication::translate(
+        "vant::ctl", status == kDone ? QT_TRANSLATE_NOOP("vant::ctl", "Dry run: nothing was changed. "
+                                                                      "The run would succeed; it would leave:")
+                                     : QT_TRANSLATE_NOOP("vant::ctl", "Dry run: nothing was changed. The "
+                                                                      "run would not succeed; it would leave:"))
+        << '\n';
     for (const QString &line : describeRecord(record))
         out << line << '\n';
 }
