@@ -10,11 +10,10 @@
 #include "db/sql_literals.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <optional>
-
-#include <QCoreApplication>
 
 namespace vant {
 

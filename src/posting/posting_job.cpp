@@ -7,9 +7,8 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
-#include <QJsonArray>
-
 #include <QCoreApplication>
+#include <QJsonArray>
 
 namespace vant {
 

@@ -3,9 +3,9 @@
 #include "settings_file_format.h"
 #include "user_prompts.h"
 
-#include <limits>
-
 #include <QCoreApplication>
+
+#include <limits>
 
 namespace vant {
 

@@ -6,9 +6,9 @@
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
 
-#include <algorithm>
-
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace vant {
 

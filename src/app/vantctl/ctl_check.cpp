@@ -4,11 +4,10 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-
-#include <QCoreApplication>
 
 namespace vant::ctl {
 

@@ -4,10 +4,9 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
-
-#include <QCoreApplication>
 
 namespace vant::ctl {
 

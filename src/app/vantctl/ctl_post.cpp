@@ -7,9 +7,8 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
-#include <QTextStream>
-
 #include <QCoreApplication>
+#include <QTextStream>
 
 namespace vant::ctl {
 

@@ -4,9 +4,8 @@
 #include "session/session.h"
 #include "transfer/purge_job.h"
 
-#include <QTextStream>
-
 #include <QCoreApplication>
+#include <QTextStream>
 
 namespace vant::ctl {
 

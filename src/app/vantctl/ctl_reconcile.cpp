@@ -6,12 +6,11 @@
 #include "session/user_prompts.h"
 #include "transfer/reconcile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-
-#include <QCoreApplication>
 
 namespace vant::ctl {
 

@@ -9,9 +9,8 @@
 #include "transfer/transfer_job.h"
 #include "db/sql_literals.h"
 
-#include <QTextStream>
-
 #include <QCoreApplication>
+#include <QTextStream>
 
 namespace vant::ctl {
 

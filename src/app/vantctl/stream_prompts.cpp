@@ -1,8 +1,7 @@
 #include "stream_prompts.h"
 
-#include <QTextStream>
-
 #include <QCoreApplication>
+#include <QTextStream>
 
 namespace vant::ctl {
 
