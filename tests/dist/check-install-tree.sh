@@ -64,7 +64,7 @@ for program in vantprocess vantctl vant-dbcreator; do
 done
 
 # vantctl's page gives the login options once, not once more for each command.
-[ "$(zcat "$usr/share/man/man1/vantctl.1.gz" | grep -c -- '^ *\\-\\-password\\-file F')" = 1 ] ||
+[ "$(zcat "$usr/share/man/man1/vantctl.1.gz" | grep -c 'password\\-file\\fR F')" = 1 ] ||
   fail "vantctl.1 does not give the login options exactly once"
 
 # This version's release notes: the changelog's first entry and the metadata's release.
