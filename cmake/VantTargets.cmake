@@ -5,6 +5,18 @@ function(vant_target_defaults target)
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_FOREACH)
 endfunction()
 
+# The headers that most files of a library or program include, compiled once per target: each
+# file then compiles in roughly half the time. WIDGETS adds the widgets' common headers.
+# (ccache caches such files only with sloppiness=pch_defines,time_macros.)
+function(vant_common_headers target)
+  cmake_parse_arguments(H "WIDGETS" "" "" ${ARGN})
+  set(headers <QString> <QStringList> <QList> <QDate> <QVariant> <memory> <optional>)
+  if(H_WIDGETS)
+    list(APPEND headers <QWidget> <QLabel> <QPushButton> <QLineEdit> <QKeyEvent>)
+  endif()
+  target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
+
 # The headers that nearly every test file includes, compiled once per test program.
 function(vant_test_headers target)
   target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <QString> <QStringList> <QDir> <QFile>
