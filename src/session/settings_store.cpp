@@ -3,6 +3,7 @@
 #include "settings_file_format.h"
 #include "user_prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <limits>
@@ -38,9 +39,13 @@ QString unreadableReason(const QSettings &key)
 {
     switch (key.status()) {
     case QSettings::NoError: return {};
-    case QSettings::AccessError: return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
+    case QSettings::AccessError:
+        return QCoreApplication::translate("vant::SettingsKey", "The settings store %1 cannot be read.")
+            .arg(key.fileName());
     case QSettings::FormatError:
-        return QStringLiteral("The settings store %1 is not made of \"Name=value\" lines.").arg(key.fileName());
+        return QCoreApplication::translate("vant::SettingsKey",
+                                           "The settings store %1 is not made of \"Name=value\" lines.")
+            .arg(key.fileName());
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "ctl_options.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
 
@@ -20,7 +21,10 @@ std::optional<QString> passwordFromFile(const QString &path, QTextStream &err)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << "vantctl: cannot read the password file " << path << ": " << file.errorString() << '\n';
+        err << "vantctl: "
+            << QCoreApplication::translate("vant::ctl", "cannot read the password file %1: %2")
+                   .arg(path, file.errorString())
+            << '\n';
         return std::nullopt;
     }
     QByteArray line = file.readLine();
@@ -64,11 +68,15 @@ std::optional<QString> takePassword(const Request &request, QTextStream &err)
     if (qEnvironmentVariableIsSet(kPasswordVariable))
         return qEnvironmentVariable(kPasswordVariable);
     if (isatty(STDIN_FILENO)) {
-        if (auto typed = promptHidden(QStringLiteral("Password for %1: ").arg(request.user), err))
+        if (auto typed =
+                promptHidden(QCoreApplication::translate("vant::ctl", "Password for %1: ").arg(request.user), err))
             return typed;
     }
-    err << "vantctl: no password: give --password-file FILE, set " << kPasswordVariable
-        << ", or run vantctl on a terminal to be asked for it.\n";
+    err << "vantctl: "
+        << QCoreApplication::translate("vant::ctl", "no password: give --password-file FILE, set %1, or run vantctl "
+                                                    "on a terminal to be asked for it.")
+               .arg(QLatin1String(kPasswordVariable))
+        << '\n';
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include "session/session.h"
 #include "session/settings_store.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
@@ -31,10 +32,12 @@ QString chosenProduct(const QStringList &configured, const QString &named)
 // Where the settings are looked for and how they are made, for a machine that has none.
 void explainMissingSettings(QTextStream &err)
 {
-    err << "No product's database is named in the settings, looked for in\n"
-        << settingsLocation() << " (or the file that " << kSettingsFileVariable << " names).\n"
-        << "vant-dbcreator creates a database and writes the settings that lead to it;\n"
-        << "vant-dbcreator --demo makes one with demonstration data to try.\n";
+    err << QCoreApplication::translate("vant::ctl",
+                                       "No product's database is named in the settings, looked for in\n"
+                                       "%1 (or the file that %2 names).\n"
+                                       "vant-dbcreator creates a database and writes the settings that lead to it;\n"
+                                       "vant-dbcreator --demo makes one with demonstration data to try.\n")
+               .arg(settingsLocation(), QLatin1String(kSettingsFileVariable));
 }
 
 bool login(Session &session, const Request &request, const QString &password, QTextStream &err)
