@@ -1,6 +1,7 @@
 #include "desktop_identity.h"
 #include "desktop_program.h"
 #include "program_identity.h"
+#include "session/translations.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -29,7 +30,11 @@ std::optional<int> answerTerminalOptions(int argc, char **argv)
                    "from the login window on. The products and their databases are the ones that\n"
                    "vant-dbcreator configured; vantctl runs the same jobs without windows.\n\n"
                    "  --help     show this text\n"
-                   "  --version  show the version\n";
+                   "  --version  show the version\n\n"
+                   "The settings that lead to the databases are read from\n"
+                   "$XDG_CONFIG_HOME/KormoLedger.conf (~/.config/KormoLedger.conf), or from the\n"
+                   "file that the environment variable VANT_SETTINGS names. Errors are written\n"
+                   "to $XDG_STATE_HOME/vant/vantlog.txt (~/.local/state/vant/vantlog.txt).\n";
             return 0;
         }
     }
@@ -44,6 +49,7 @@ int main(int argc, char **argv)
         return *answered;
 
     QApplication app(argc, argv);
+    const vant::Translations translations(QLocale(), vant::Translations::programFolder());
     vant::applyDesktopIdentity();
 
     vant::DesktopProgram program;

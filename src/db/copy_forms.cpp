@@ -6,18 +6,25 @@ namespace vant::copyform {
 
 namespace {
 
-// The value as a number, NULL for one that is none: only after the test that SQL Server's own
-// conversion agrees with is the value taken as a float.
-QString asFloat(const QString &column)
+// The lengths 1 to 39 as rows of a column n.
+const QString kLengths = QStringLiteral(
+    "(select d1.d*10+d0.d as n from (select 0 as d union all select 1 union all select 2 union all select 3 union "
+    "all select 4 union all select 5 union all select 6 union all select 7 union all select 8 union all select 9) d0 "
+    "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
+
+// The number that the longest convertible beginning of the value's text reads as; NULL for none.
+QString leadingNumberOfText(const QString &column)
 {
-    return QStringLiteral("try_convert(float,%1)").arg(column);
+    const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
+    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %1 is not null order by vant_n.n desc)")
+        .arg(prefix, kLengths);
 }
 
-// Holds for a value that is no finite number (NULL aside): text, or a number out of range.
+// Holds for a value that is no finite number (NULL included): text, or a number out of range
+// (the embedded database keeps an infinite number that the server never holds).
 QString notFinite(const QString &column)
 {
-    return QStringLiteral("(isnumeric(%1)=0 or %2 is null or abs(%2)>1.7976931348623157e308)")
-        .arg(column, asFloat(column));
+    return QStringLiteral("(%1 or abs(try_convert(float,%2))>1.7976931348623157e308)").arg(notNumber(column), column);
 }
 
 // Blanks, tabs and line ends only: a date column holding these holds no date.
@@ -28,6 +35,16 @@ QString blank(const QString &column)
 }
 
 } // namespace
+
+QString isNumber(const QString &column)
+{
+    return QStringLiteral("(isnumeric(%1)=1 and try_convert(float,%1) is not null)").arg(column);
+}
+
+QString notNumber(const QString &column)
+{
+    return QStringLiteral("(isnumeric(%1)=0 or try_convert(float,%1) is null)").arg(column);
+}
 
 QString text(const QString &column)
 {
@@ -47,12 +64,8 @@ QString number(const QString &column)
 
 QString leadingNumber(const QString &column)
 {
-    return QStringLiteral("isnull(convert(float,%1),0)").arg(column);
-}
-
-QString leadingNumberOfText(const QString &column)
-{
-    return QStringLiteral("isnull(try_convert(float,%1),0)").arg(column);
+    return QStringLiteral("isnull(case when %1 then convert(float,%2) else %3 end,0)")
+        .arg(isNumber(column), column, leadingNumberOfText(column));
 }
 
 QString date(const QString &column)
@@ -70,21 +83,16 @@ QString mayRefuseLeadingNumber(const QString &column)
     return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumber(column));
 }
 
-QString mayRefuseLeadingNumberOfText(const QString &column)
-{
-    return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumberOfText(column));
-}
-
 QString mayRefuseRequiredNumber(const QString &column)
 {
-    return QStringLiteral("(%1 is null or %2)").arg(column, notFinite(column));
+    return notFinite(column);
 }
 
 QString mayRefuseWholeNumber(const QString &column)
 {
-    const QString number = asFloat(column);
-    return QStringLiteral("(%1 is null or %2 or %3<>round(%3,0) or %3 not between -2147483648 and 2147483647)")
-        .arg(column, notFinite(column), number);
+    const QString number = QStringLiteral("try_convert(float,%1)").arg(column);
+    return QStringLiteral("(%1 or %2<>round(%2,0) or %2 not between -2147483648 and 2147483647)")
+        .arg(notFinite(column), number);
 }
 
 QString mayRefuseDate(const QString &column)

@@ -12,7 +12,14 @@ namespace vant {
 // column (SQL Server dialect). Each leaves the value that the row-by-row check (sql_literals.h)
 // read, for every value it accepted; the mayRefuse...() conditions select exactly the values it
 // refuses, so that the copy finds the first refused row and the check tells why.
+// A value is converted to a number only where try_convert() says the server can: isnumeric()
+// alone also says yes to '$', ',', '.', '-', '+' and '1d5'.
 namespace copyform {
+
+// Whether the value is a number that the server converts to float; NULL is none.
+QString isNumber(const QString &column);
+// The opposite, NULL included.
+QString notNumber(const QString &column);
 
 // The text; NULL gives an empty text.
 QString text(const QString &column);
@@ -20,18 +27,15 @@ QString text(const QString &column);
 QString trimmed(const QString &column);
 // The number as stored; NULL stays NULL. Refused: a value that is no finite number.
 QString number(const QString &column);
-// The leading number of the value (0 for NULL or none). Refused: a number out of range.
+// The leading number of the value, as the program reads one from a text (0 for NULL or none;
+// of the first 39 characters). Refused: a number out of range.
 QString leadingNumber(const QString &column);
-// The leading number of a text column's value (0 for NULL or none). SQL Server reads only a
-// text that is a number whole; SQLite reads its leading number.
-QString leadingNumberOfText(const QString &column);
 // The date as 'yyyy-MM-dd'; NULL or blank (blanks, tabs, line ends) gives NULL. Refused: a
 // value that does not begin with a date of the calendar in that form.
 QString date(const QString &column);
 
 QString mayRefuseNumber(const QString &column);
 QString mayRefuseLeadingNumber(const QString &column);
-QString mayRefuseLeadingNumberOfText(const QString &column);
 // A number that must be there: refused also when NULL.
 QString mayRefuseRequiredNumber(const QString &column);
 // A whole number of 32 bits that must be there.

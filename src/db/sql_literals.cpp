@@ -1,6 +1,7 @@
 #include "sql_literals.h"
 
 #include "recordset.h"
+#include "sql_server_numbers.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -19,16 +20,14 @@ Error notANumber(const QString &what, const QString &text)
     return Error{kRefusedValue, QStringLiteral("%1 is not a number: \"%2\".").arg(what, text)};
 }
 
-// The number a text is whole, as the databases read a stored text as a number: blanks, tabs
-// and line ends around it, a sign, digits with a point, an exponent; nothing else.
+// The number a text is whole, as the server reads a stored text as a number: blanks around it,
+// a sign, digits with a point, an exponent; nothing else (a tab is no blank to the server).
 std::optional<QString> numberText(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^[ \\t\\n\\v\\f\\r]*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)[ \\t\\n\\v\\f\\r]*$"));
-    const auto match = number.match(text);
-    if (!match.hasMatch())
+    if (!sqlserver::isNumeric(text) || !sqlserver::toFloat(text))
         return std::nullopt;
-    return match.captured(1);
+    static const QRegularExpression blanks(QStringLiteral("^ +| +$"));
+    return QString(text).remove(blanks);
 }
 
 // Blanks, tabs and line ends only: what a date column holds when it holds no date.

@@ -167,7 +167,7 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
         mayRefuseDate(QStringLiteral("x.billdate")),
         mayRefuseRequiredNumber(QStringLiteral("x.billamount")),
         mayRefuseRequiredNumber(QStringLiteral("x.MRC_Amt")),
-        mayRefuseLeadingNumberOfText(QStringLiteral("x.OnAcNo")),
+        mayRefuseLeadingNumber(QStringLiteral("x.OnAcNo")),
         mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
         mayRefuseRequiredNumber(QStringLiteral("x.Payable")),
         mayRefuseRequiredNumber(QStringLiteral("x.discamt")),
@@ -289,7 +289,7 @@ QString PostingBatchWork::pendingInsert(int last) const
         .set("MRC_Amt", number(p("MRC_Amt")))
         .set("CrDr", text(p("CrDr")))
         .set("TransType", text(p("TransType")))
-        .set("OnAcNo", copyform::leadingNumberOfText(p("OnAcNo")))
+        .set("OnAcNo", copyform::leadingNumber(p("OnAcNo")))
         .set("VoucherCode", number(p("VoucherCode")))
         .set("Payable", number(p("Payable")))
         .set("DiscAmt", number(p("discamt")))

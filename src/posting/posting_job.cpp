@@ -7,13 +7,17 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace vant {
 
 namespace {
 
-const QString kDuplicateMessage = QStringLiteral("VoucherNO is duplicated. Contact Software Vendor...");
+// The run journal keeps the program's words; the boxes show them in the user's language.
+const char *const kDuplicateMessage =
+    QT_TRANSLATE_NOOP("vant::PostingJob", "VoucherNO is duplicated. Contact Software Vendor...");
+const char *const kNoNumberMessage = QT_TRANSLATE_NOOP("vant::PostingJob", "Voucher No is 0");
 
 QString endName(PostingEnd end)
 {
@@ -32,8 +36,8 @@ PostingSummary PostingJob::run(const MarkedVouchers &marked, const PostingFeedba
     watch.watchNumbers(m_session.companyCode);
     QList<int> posted;
     const PostingSummary summary = post(marked, feedback, posted);
-    const QString failure = summary.end == PostingEnd::Duplicate  ? kDuplicateMessage
-                            : summary.end == PostingEnd::NoNumber ? QStringLiteral("Voucher No is 0")
+    const QString failure = summary.end == PostingEnd::Duplicate  ? QString::fromUtf8(kDuplicateMessage)
+                            : summary.end == PostingEnd::NoNumber ? QString::fromUtf8(kNoNumberMessage)
                                                                   : watch.reportedSince();
     watch.record().posted = summary.posted;
     watch.record().failed = notPosted(marked, posted, summary.end, failure);
@@ -116,11 +120,13 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
             continue;
         switch (outcome->stop->kind) {
         case PostingStop::Duplicate:
-            m_session.prompts.message(kDuplicateMessage, kProgramTitle, PromptIcon::Information);
+            m_session.prompts.message(QCoreApplication::translate("vant::PostingJob", kDuplicateMessage), kProgramTitle,
+                                      PromptIcon::Information);
             return PostingEnd::Duplicate;
         case PostingStop::NoNumber:
             // Lines under a number that is no voucher number would block every later transfer.
-            m_session.prompts.message(QStringLiteral("Voucher No is 0"), kProgramTitle, PromptIcon::None);
+            m_session.prompts.message(QCoreApplication::translate("vant::PostingJob", kNoNumberMessage), kProgramTitle,
+                                      PromptIcon::None);
             return PostingEnd::NoNumber;
         case PostingStop::Refused: return fail(outcome->stop->error);
         }

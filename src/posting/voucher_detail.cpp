@@ -3,6 +3,7 @@
 #include "db/sql_literals.h"
 #include "posting_formats.h"
 #include "session/session.h"
+#include "session/translations.h"
 #include "voucher_grid.h"
 
 #include <cmath>
@@ -17,8 +18,11 @@ const QString kNoAmount = QStringLiteral("00.0");
 
 QStringList detailHeadings()
 {
-    return {QStringLiteral("SNO"), QStringLiteral("REF NO"), QStringLiteral("DESCRIPTION"), QStringLiteral("DEBIT"),
-            QStringLiteral("CREDIT")};
+    return translateEach(
+        "vant::VoucherDetail",
+        {QT_TRANSLATE_NOOP("vant::VoucherDetail", "SNO"), QT_TRANSLATE_NOOP("vant::VoucherDetail", "REF NO"),
+         QT_TRANSLATE_NOOP("vant::VoucherDetail", "DESCRIPTION"), QT_TRANSLATE_NOOP("vant::VoucherDetail", "DEBIT"),
+         QT_TRANSLATE_NOOP("vant::VoucherDetail", "CREDIT")});
 }
 
 QList<int> detailColumnWidths(int gridWidthTwips)

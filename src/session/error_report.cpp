@@ -38,7 +38,8 @@ QString ErrorLog::logPathFor(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
     const QFileInfo beside(QDir(programFolder).filePath(kLogName));
-    if (folder.isDir() && folder.isWritable() && (!beside.exists() || beside.isWritable()))
+    const bool buildTree = QFileInfo(QDir(programFolder).filePath(kBuildTreeMarker)).isFile();
+    if (buildTree && folder.isWritable() && (!beside.exists() || beside.isWritable()))
         return beside.filePath();
     const QString stateFolder = userStateFolder();
     // A folder that cannot be made loses the entries, as an unwritable log does.
@@ -56,9 +57,9 @@ QString ErrorLog::userStateFolder()
 
 QString errorReportMessage(const Error &error)
 {
-    return QStringLiteral("Error Number : ") + QString::number(error.number)
-           + QStringLiteral("(Kindly note the Error number & Message. Inform the vendor)\r\nMessage : ")
-           + error.description;
+    return QCoreApplication::translate("vant::ErrorLog", "Error Number : %1(Kindly note the Error number & Message. "
+                                                         "Inform the vendor)\r\nMessage : %2")
+        .arg(QString::number(error.number), error.description);
 }
 
 void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const

@@ -3,6 +3,9 @@
 #include "settings_file_format.h"
 #include "user_prompts.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <limits>
 
 namespace vant {
@@ -11,8 +14,18 @@ namespace {
 
 const QString kStoreName = QStringLiteral("KormoLedger");
 
+QSettings::Format settingsFileFormat()
+{
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile);
+    return format;
+}
+
 std::unique_ptr<QSettings> openProgramKey()
 {
+    const QString namedFile = qEnvironmentVariable(kSettingsFileVariable);
+    if (!namedFile.isEmpty())
+        return std::make_unique<QSettings>(namedFile, settingsFileFormat());
     return std::make_unique<QSettings>(settingsFormat(), QSettings::UserScope, kStoreName);
 }
 
@@ -26,9 +39,13 @@ QString unreadableReason(const QSettings &key)
 {
     switch (key.status()) {
     case QSettings::NoError: return {};
-    case QSettings::AccessError: return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
+    case QSettings::AccessError:
+        return QCoreApplication::translate("vant::SettingsKey", "The settings store %1 cannot be read.")
+            .arg(key.fileName());
     case QSettings::FormatError:
-        return QStringLiteral("The settings store %1 is not made of \"Name=value\" lines.").arg(key.fileName());
+        return QCoreApplication::translate("vant::SettingsKey",
+                                           "The settings store %1 is not made of \"Name=value\" lines.")
+            .arg(key.fileName());
     }
     return {};
 }
@@ -75,10 +92,13 @@ QSettings::Format settingsFormat()
 #ifdef Q_OS_WIN
     return QSettings::NativeFormat;
 #else
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile);
-    return format;
+    return settingsFileFormat();
 #endif
+}
+
+QString settingsLocation()
+{
+    return QDir::toNativeSeparators(openProgramKey()->fileName());
 }
 
 SettingsKey::SettingsKey(UserPrompts *prompts) : m_key(openProgramKey())

@@ -62,9 +62,10 @@ QString LinkedCopy::numberedRows() const
 
 QString LinkedCopy::copiedRow() const
 {
-    return QStringLiteral("isnumeric(p.VoucherNo)=1 and p.VoucherNo>0 and exists (select 1 from %1 x where "
+    return QStringLiteral("%4 and p.VoucherNo>0 and exists (select 1 from %1 x where "
                           "x.CompanyCode=%2 and x.OldVoucherNo=p.VoucherNo and %3)")
-        .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination), transferredRow(QStringLiteral("x")));
+        .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination), transferredRow(QStringLiteral("x")),
+             copyform::isNumber(QStringLiteral("p.VoucherNo")));
 }
 
 QString LinkedCopy::shadowVoucherNo() const

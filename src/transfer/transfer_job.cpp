@@ -6,6 +6,8 @@
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vant {
@@ -80,7 +82,8 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
         refusalMessage = refusal->message;
         if (refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
-        m_session.prompts.message(refusal->message);
+        m_session.prompts.message(
+            QCoreApplication::translate("vant::TransferJob", refusal->message.toUtf8().constData()));
         if (!refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
         return TransferEnd::Refused;
@@ -113,22 +116,33 @@ std::optional<RequestRefusal> TransferJob::check()
 {
     const TransferRequest &request = m_request;
     if (companyMissing(m_session, request.sourceCode))
-        return RequestRefusal{QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false};
+        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Parent Company Not Correct")),
+                              ToolsField::SourceCompany, false};
     if (companyMissing(m_session, request.destinationCode))
-        return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany, false};
+        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Destination Company Not Correct")),
+                              ToolsField::DestinationCompany, false};
     // The run clears the destination's transferred vouchers of the period: in the source
     // company itself those are its own posted vouchers.
     if (request.destination() == request.source())
-        return RequestRefusal{QStringLiteral("Destination Company must be a Shadow Company, not the Source Company"),
-                              ToolsField::DestinationCompany, false};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob",
+                                             "Destination Company must be a Shadow Company, not the Source Company")),
+            ToolsField::DestinationCompany, false};
     if (request.from > request.to)
-        return RequestRefusal{QStringLiteral("From Date Greater than Do Date"), ToolsField::FromDate, false};
+        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "From Date Greater than Do Date")),
+                              ToolsField::FromDate, false};
     if (outsideYear(m_session, request.from))
-        return RequestRefusal{QStringLiteral("From Date not in this Financial Period"), ToolsField::FromDate, true};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "From Date not in this Financial Period")),
+            ToolsField::FromDate, true};
     if (outsideYear(m_session, request.to))
-        return RequestRefusal{QStringLiteral("to Date not in this Financial Period"), ToolsField::ToDate, true};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "to Date not in this Financial Period")),
+            ToolsField::ToDate, true};
     if (!CheckTransAvail(request.source()))
-        return RequestRefusal{QStringLiteral("No Transaction to Transfer for this period"), ToolsField::None, false};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "No Transaction to Transfer for this period")),
+            ToolsField::None, false};
     return std::nullopt;
 }
 
@@ -175,10 +189,12 @@ Outcome<bool> TransferJob::confirmOverwrite()
     if (*copied < 1)
         return true;
     UserPrompts &prompts = m_session.prompts;
-    return prompts.question(QStringLiteral("Data Transfer already done for this period.\r\n"
-                                           " Do you want Overwrite with existing Data ? "))
-           && prompts.question(QStringLiteral("Any modification made during this period in Shadow "
-                                              "Company will be deleted.\r\nDo you want to proceed...?"));
+    return prompts.question(QCoreApplication::translate("vant::TransferJob",
+                                                        "Data Transfer already done for this period.\r\n"
+                                                        " Do you want Overwrite with existing Data ? "))
+           && prompts.question(QCoreApplication::translate("vant::TransferJob",
+                                                           "Any modification made during this period in Shadow "
+                                                           "Company will be deleted.\r\nDo you want to proceed...?"));
 }
 
 } // namespace vant

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "db/accounts_schema.h"
+#include "session/error_report.h"
 #include "support/qt_printers.h"
+#include "support/statement_record.h"
 #include "support/test_database.h"
 #include "support/test_environment.h"
 
@@ -25,6 +27,7 @@ struct CtlRun
 inline CtlRun runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
+    process.setProcessEnvironment(recordingEnvironment());
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -53,6 +56,9 @@ protected:
         execute({QStringLiteral("insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) "
                                 "values ('Admin','vant','Administrator')")});
         EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), m_program));
+        // As in the build tree, the log is written beside the program, where each test reads it.
+        QFile marker(m_programDir.filePath(kBuildTreeMarker));
+        EXPECT_TRUE(marker.open(QIODevice::WriteOnly));
     }
 
     CtlRun run(const QStringList &arguments) { return runProgram(m_program, arguments); }
