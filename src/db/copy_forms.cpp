@@ -6,18 +6,19 @@ namespace vant::copyform {
 
 namespace {
 
-// The lengths 1 to 39 as rows of a column n.
+// The lengths 1 to 39 (sqlserver::kLeadingLength) as rows of a column n.
 const QString kLengths = QStringLiteral(
     "(select d1.d*10+d0.d as n from (select 0 as d union all select 1 union all select 2 union all select 3 union "
     "all select 4 union all select 5 union all select 6 union all select 7 union all select 8 union all select 9) d0 "
     "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
 
-// The number that the longest convertible beginning of the value's text reads as; NULL for none.
-QString leadingNumberOfText(const QString &column)
+// The longest beginning of the value's text that converts, as `what` of it: the number it reads
+// as, or its length; NULL for none.
+QString longestConvertible(const QString &column, const QString &what)
 {
     const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
-    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %1 is not null order by vant_n.n desc)")
-        .arg(prefix, kLengths);
+    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %3 is not null order by vant_n.n desc)")
+        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix);
 }
 
 // Holds for a value that is no finite number (NULL included): text, or a number out of range
@@ -27,14 +28,13 @@ QString notFinite(const QString &column)
     return QStringLiteral("(%1 or abs(try_convert(float,%2))>1.7976931348623157e308)").arg(notNumber(column), column);
 }
 
-// Blanks, tabs and line ends only: a date column holding these holds no date.
+} // namespace
+
 QString blank(const QString &column)
 {
     return QStringLiteral("ltrim(rtrim(replace(replace(replace(%1,char(9),' '),char(10),' '),char(13),' ')))=''")
         .arg(column);
 }
-
-} // namespace
 
 QString isNumber(const QString &column)
 {
@@ -59,13 +59,13 @@ QString trimmed(const QString &column)
 QString number(const QString &column)
 {
     // What the check accepts is a number already: it is written as stored, every digit kept.
-    return column;
+    return QStringLiteral("case when %1 then null else %2 end").arg(blank(column), column);
 }
 
 QString leadingNumber(const QString &column)
 {
     return QStringLiteral("isnull(case when %1 then convert(float,%2) else %3 end,0)")
-        .arg(isNumber(column), column, leadingNumberOfText(column));
+        .arg(isNumber(column), column, longestConvertible(column, QStringLiteral("number")));
 }
 
 QString date(const QString &column)
@@ -75,12 +75,17 @@ QString date(const QString &column)
 
 QString mayRefuseNumber(const QString &column)
 {
-    return QStringLiteral("(%1 is not null and %2)").arg(column, notFinite(column));
+    return QStringLiteral("(%1 is not null and not %2 and %3)").arg(column, blank(column), notFinite(column));
 }
 
 QString mayRefuseLeadingNumber(const QString &column)
 {
-    return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumber(column));
+    // A digit after the longest beginning that converts: the number goes on past what is read.
+    const QString next =
+        QStringLiteral("substring(%1,%2+1,1)").arg(column, longestConvertible(column, QStringLiteral("length")));
+    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (not %2 and %3 in "
+                          "('0','1','2','3','4','5','6','7','8','9')))")
+        .arg(leadingNumber(column), isNumber(column), next);
 }
 
 QString mayRefuseRequiredNumber(const QString &column)

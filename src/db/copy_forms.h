@@ -21,14 +21,19 @@ QString isNumber(const QString &column);
 // The opposite, NULL included.
 QString notNumber(const QString &column);
 
+// Holds for blanks, tabs and line ends only (sql_literals.h, isBlank()); NULL for NULL.
+QString blank(const QString &column);
+
 // The text; NULL gives an empty text.
 QString text(const QString &column);
 // The text without leading and trailing blanks; NULL gives an empty text.
 QString trimmed(const QString &column);
-// The number as stored; NULL stays NULL. Refused: a value that is no finite number.
+// The number as stored; NULL or blank (blanks, tabs, line ends) gives NULL. Refused: a value
+// that is no finite number.
 QString number(const QString &column);
 // The leading number of the value, as the program reads one from a text (0 for NULL or none;
-// of the first 39 characters). Refused: a number out of range.
+// of the first 39 characters). Refused: a number out of range, or one that goes on past what is
+// read (a digit follows the beginning that converts).
 QString leadingNumber(const QString &column);
 // The date as 'yyyy-MM-dd'; NULL or blank (blanks, tabs, line ends) gives NULL. Refused: a
 // value that does not begin with a date of the calendar in that form.

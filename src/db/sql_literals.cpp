@@ -30,15 +30,14 @@ std::optional<QString> numberText(const QString &text)
     return QString(text).remove(blanks);
 }
 
-// Blanks, tabs and line ends only: what a date column holds when it holds no date.
+} // namespace
+
 bool isBlank(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
         return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
     });
 }
-
-} // namespace
 
 QString sqlDate(const QDate &date)
 {
@@ -81,7 +80,7 @@ Outcome<QString> numberLiteral(const QVariant &value, const QString &what)
 
 Outcome<QString> optionalNumberLiteral(const QVariant &value, const QString &what)
 {
-    if (value.isNull())
+    if (value.isNull() || (value.typeId() == QMetaType::QString && isBlank(value.toString())))
         return QStringLiteral("NULL");
     return numberLiteral(value, what);
 }
@@ -89,10 +88,18 @@ Outcome<QString> optionalNumberLiteral(const QVariant &value, const QString &wha
 Outcome<QString> leadingNumberLiteral(const QVariant &value, const QString &what)
 {
     // A stored number is taken as it is: its text ("inf") has no leading number.
-    const double number = value.typeId() == QMetaType::Double ? value.toDouble() : leadingNumber(value.toString());
-    if (!std::isfinite(number))
-        return notANumber(what, value.toString().trimmed());
-    return sqlNumber(number);
+    if (value.typeId() == QMetaType::Double) {
+        if (!std::isfinite(value.toDouble()))
+            return notANumber(what, value.toString().trimmed());
+        return sqlNumber(value.toDouble());
+    }
+    const QString text = value.toString();
+    const std::optional<double> number =
+        sqlserver::isNumeric(text) ? sqlserver::toFloat(text) : std::optional<double>();
+    const std::optional<double> read = number ? number : sqlserver::leadingFloat(text);
+    if (!read)
+        return notANumber(what, text.trimmed());
+    return sqlNumber(*read);
 }
 
 Outcome<QString> dateLiteral(const QVariant &value, const QString &quote, const QString &what)

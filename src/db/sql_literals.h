@@ -23,15 +23,21 @@ constexpr int kRefusedValue = -2147220991;
 // that reads back as the same value. A value that is not finite has no such text.
 Outcome<QString> sqlNumber(double value);
 
+// Blanks, tabs and line ends only (or nothing): how the embedded database keeps a number or a
+// date that was never set.
+bool isBlank(const QString &text);
+
 // A stored value written as a number: its whole text (blanks around it aside) must be a
 // finite number. NULL is refused too. `what` names the value in the error.
 Outcome<QString> numberLiteral(const QVariant &value, const QString &what);
 
-// The same, except that NULL is written NULL.
+// The same, except that NULL, and a text of blanks, tabs and line ends only (as the embedded
+// database keeps a number never set), are written NULL.
 Outcome<QString> optionalNumberLiteral(const QVariant &value, const QString &what);
 
-// The leading number of a value's text as the client's Val() reads it (0 when none or
-// NULL), written as a number; refused when it is not finite.
+// A value written as a number: a number whole as it is, else the leading number of its text
+// (sqlserver::leadingFloat; 0 when none or NULL); refused when it is not finite or goes on past
+// what can be read.
 Outcome<QString> leadingNumberLiteral(const QVariant &value, const QString &what);
 
 // A stored date written as 'yyyy-MM-dd' between the given quotes; NULL (or an empty

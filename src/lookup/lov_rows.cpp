@@ -90,7 +90,8 @@ RowPredicate textMatch(int field, const QString &text, bool containing)
 }
 
 // The server's statements and the recordset's sort name a field in brackets, so a name that
-// holds a closing bracket cannot be named: such a field is searched and filtered on nowhere.
+// holds a closing bracket cannot be named: such a field is searched, filtered and sorted on
+// nowhere.
 Status nameable(const Field &field)
 {
     if (!field.name.contains(u']'))
@@ -147,6 +148,8 @@ Status LoadedLovRows::filterContaining(int field, const QString &text)
 
 Status LoadedLovRows::sortBy(int field, bool descending)
 {
+    if (const Status named = nameable(m_fields.at(field)); !named)
+        return named;
     const Status sorted = m_rs.sortBy(m_fields.at(field).name, descending);
     if (sorted)
         setSorted(field, descending);

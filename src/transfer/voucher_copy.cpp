@@ -84,7 +84,7 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
 {
     SourceRow row(rs, table, QStringLiteral("tsid"));
     // The voucher number is read whole: the leading digits of a text are another voucher's.
-    const QString sourceNo = row.raw(QStringLiteral("VoucherNo"));
+    const QString sourceNo = row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
     if (Status read = row.takeStatus(); !read)
         return refusedTransfer(read.error().description);
     // A row without a voucher number of its own would be copied as the shadow's own row,
@@ -101,11 +101,12 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
         // Rows under a number that is no voucher number could never be told apart.
         if (numberRefusal)
             return noNumberError(row.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
-        row.raw(QStringLiteral("VoucherCode"));
+        if (!row.isNull(QStringLiteral("VoucherCode")))
+            row.required(QStringLiteral("VoucherCode"));
         if (Status written = row.takeStatus(); !written)
             return refusedTransfer(written.error().description);
     }
-    if (row.isNull(QStringLiteral("OppLedgerCode")))
+    if (row.isNull(QStringLiteral("OppLedgerCode")) || isBlank(row.text(QStringLiteral("OppLedgerCode"))))
         row.raw(QStringLiteral("LedgerCode"));
     else
         row.number(QStringLiteral("OppLedgerCode"));
@@ -178,10 +179,11 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         return list.join(QStringLiteral(" or "));
     };
     const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"),
-                                      copyform::mayRefuseNumber(QStringLiteral("v.VoucherNo")),
+                                      copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
                                       QStringLiteral("v.VoucherNo<=0")});
     const QString rowValues = values({
-        QStringLiteral("(r.StartsVoucher=1 and ") + copyform::mayRefuseNumber(QStringLiteral("v.VoucherCode"))
+        QStringLiteral("(r.StartsVoucher=1 and v.VoucherCode is not null and ")
+            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode"))
             + QLatin1Char(')'),
         copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
@@ -270,8 +272,9 @@ Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
 Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
 {
     using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
-    // A row without opposite ledger is its own opposite.
-    const QString oppLedger = QStringLiteral("case when v.OppLedgerCode is null then ")
+    // A row without opposite ledger (NULL or blank) is its own opposite.
+    const QString oppLedger = QStringLiteral("case when v.OppLedgerCode is null or ")
+                              + copyform::blank(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" then ")
                               + number(QStringLiteral("v.LedgerCode")) + QStringLiteral(" else ")
                               + leadingNumber(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" end");
     const QString statement =

@@ -103,6 +103,7 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
 // A listed number is read whole: "701 x" is no off-line voucher 701, and is not skipped either.
 TEST_F(VantctlPostTest, AListedNumberThatIsNoNumberIsRefusedWithItsReason)
 {
+    VANT_SQLITE_ONLY("stores text in a number column and reads the posted rows with SQLite's functions");
     execute({u"update AccOffLineVoucher set VoucherNo='701 x' where VoucherNo=702"_s});
     const CtlRun run = post(u"--all"_s);
     EXPECT_EQ(run.exitCode, 1);

@@ -218,6 +218,7 @@ TEST_F(DatabaseTest, CopyConditionsAndRowChecksTakeEveryValueAlike)
         u"inf"_s, u"0x10"_s, u"1 or 1=1"_s, u"1;drop table x"_s, u"12abc"_s, u"\u00a012"_s, u"-2147483648"_s,
         u"2147483648"_s, u"99999999999999999999"_s, u"2026-04-10"_s, u"2026-04-10 10:30:00"_s, u"2026/11/30"_s,
         u"2026-02-30"_s, u"0000-01-01"_s, u"\t"_s, u"\n"_s, u" \r\n "_s, u"\v"_s, u" 2026-04-10"_s,
+        u"\t12"_s, u"12e5x"_s, u"1E999x"_s, u"1234567890123456789012345678901234567890123"_s, u"1e"_s, u"-"_s,
     };
     for (const auto &value : values)
         EXPECT_EQ(pairs.disagreement(value), std::nullopt) << (value ? value->toStdString() : "NULL");

@@ -163,6 +163,7 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
 // result does, and sorts by that column, not by the one its name begins with.
 TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     TestDatabase::exec(db(), {u"create table marks ([Item] varchar(50), [Item Desc] varchar(50), Code int)"_s,
                               u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
                               "insert into marks([Item],[Item Desc],Code) select case i%8 when 0 then '50% off '||i "

@@ -10,6 +10,7 @@
 #include "db/recordset.h"
 #include "db/sql_literals.h"
 #include "support/saved_database.h"
+#include "support/stored_values.h"
 
 #include "support/test_server.h"
 
@@ -128,10 +129,10 @@ TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
     // value, the column then set alike in every case; nothing when the posting refused the value
     // naming the column.
     const auto postWith = [&](const QString &table, const QString &where, const QString &column,
-                              const QString &value) -> std::optional<QStringList> {
+                              const QString &literal) -> std::optional<QStringList> {
         start.restore(session->dbConnection);
         QFile::remove(session->errorLog.logPath());
-        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, sqlQuoted(value), where)});
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
         if (!postAll()) {
             const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
             EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
@@ -142,13 +143,16 @@ TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
     };
     for (const auto &source : sources) {
         for (const QString &column : source.columns) {
-            for (const QString &value : {u"1 or 1=1"_s, u"1;drop table x"_s, u"1E999"_s, u"NaN"_s, u"0x10"_s,
-                                         u" 12 "_s, QString()}) {
+            for (const QString &value : kStoredValues) {
                 SCOPED_TRACE((source.table + u'.' + column + u" = \""_s + value + u'"').toStdString());
-                const auto dirty = postWith(source.table, source.where, column, value);
+                const auto dirty = postWith(source.table, source.where, column, sqlQuoted(value));
                 if (!dirty)
                     continue;
-                const QString clean = QString::number(leadingNumber(value));
+                // The list shows division 1's vouchers: a line whose division is no number is in
+                // none, and its voucher is left off the list as one of another division.
+                const bool division = source.table == u"AccOffLineVoucher" && column == u"DivisionCode";
+                const QString clean =
+                    division && !numberLiteral(value, QString()) ? u"99"_s : cleanLiteral(value);
                 EXPECT_EQ(*dirty, postWith(source.table, source.where, column, clean).value_or(QStringList()));
             }
         }

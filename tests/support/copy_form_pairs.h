@@ -19,7 +19,7 @@ class CopyFormPairs
 public:
     explicit CopyFormPairs(Database &db) : m_db(db) {}
 
-    Status createTable() { return m_db.execute(QStringLiteral("create table VantFormValues (i int, f float, d datetime)")); }
+    Status createTable() { return m_db.execute(QStringLiteral("create table VantFormValues (i int, f float, d datetime, t varchar(60))")); }
 
     // The first form and column on which the condition and the row check part for the value
     // (NULL when none), or on which the copy writes another value than the check read; nothing
@@ -28,9 +28,9 @@ public:
     {
         const QString value = text ? sqlQuoted(*text) : QStringLiteral("NULL");
         if (!m_db.execute(QStringLiteral("delete from VantFormValues"))
-            || !m_db.execute(QStringLiteral("insert into VantFormValues(i,f,d) values (%1,%1,%1)").arg(value)))
+            || !m_db.execute(QStringLiteral("insert into VantFormValues(i,f,d,t) values (%1,%1,%1,%1)").arg(value)))
             return QStringLiteral("the value could not be stored");
-        for (const char *name : {"i", "f", "d"}) {
+        for (const char *name : {"i", "f", "d", "t"}) {
             const QString column = QString::fromLatin1(name);
             for (const copyform::Form &form : copyform::numberAndDateForms()) {
                 if (auto parted = compare(form, column))

@@ -7,6 +7,7 @@
 #include "db/recordset.h"
 #include "db/sql_literals.h"
 #include "support/saved_database.h"
+#include "support/stored_values.h"
 #include "transfer/purge_job.h"
 
 #include "support/test_server.h"
@@ -97,10 +98,10 @@ TEST_F(FaultSweepTest, StoredValuesAreReadAsTheirNumberOrRefusedByName)
     // The database after a run from the start with the column holding the value, the column
     // then set alike in every case; empty when the run refused the value naming the column.
     const auto runWith = [&](const QString &table, const QString &where, const QString &column,
-                             const QString &value) -> std::optional<QStringList> {
+                             const QString &literal) -> std::optional<QStringList> {
         start.restore(session.dbConnection);
         QFile::remove(session.errorLog.logPath());
-        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, sqlQuoted(value), where)});
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
         const auto end = transfer();
         if (!end || *end != TransferEnd::Completed) {
             const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
@@ -112,15 +113,13 @@ TEST_F(FaultSweepTest, StoredValuesAreReadAsTheirNumberOrRefusedByName)
     };
     for (const auto &source : sources) {
         for (const QString &column : source.columns) {
-            for (const QString &value : {u"1 or 1=1"_s, u"1;drop table x"_s, u"1E999"_s, u"NaN"_s, u"0x10"_s,
-                                         u" 12 "_s, QString()}) {
+            for (const QString &value : kStoredValues) {
                 SCOPED_TRACE((source.table + u'.' + column + u" = \""_s + value + u'"').toStdString());
-                const auto dirty = runWith(source.table, source.where, column, value);
+                const auto dirty = runWith(source.table, source.where, column, sqlQuoted(value));
                 if (!dirty)
                     continue;
                 // What the value reads as: the copy took its number, the one the clean value is.
-                const QString clean = QString::number(leadingNumber(value));
-                EXPECT_EQ(*dirty, runWith(source.table, source.where, column, clean).value_or(QStringList()));
+                EXPECT_EQ(*dirty, runWith(source.table, source.where, column, cleanLiteral(value)).value_or(QStringList()));
             }
         }
     }
