@@ -301,28 +301,29 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
                                   + pattern);
     }
     // Ordered by the field itself: the rows that match follow every row ordered before the
-    // first match's value.
+    // first match's value, each value compared as the order compares it.
     const bool descending = first.descending;
+    const QString value = first.compared();
     const QString firstMatch = QStringLiteral("(select ")
-                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + name
+                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + value
                                + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
-    const QString before = descending ? name + QStringLiteral(">") + firstMatch
-                                      : QStringLiteral("(") + name + QStringLiteral("<") + firstMatch
+    const QString before = descending ? value + QStringLiteral(">") + firstMatch
+                                      : QStringLiteral("(") + value + QStringLiteral("<") + firstMatch
                                             + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
     // Counted in two parts: one index range each, where an "or" would read the index twice.
     const QString earlier = descending ? QStringLiteral("(select count(*)") + from
-                                             + where(name + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
+                                             + where(value + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
                                        : QStringLiteral("(select count(*)") + from
-                                             + where(name + QStringLiteral("<") + firstMatch)
+                                             + where(value + QStringLiteral("<") + firstMatch)
                                              + QStringLiteral(")+(select count(*)") + from
                                              + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
     const Outcome<int> position =
         firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
                            + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));
     if (position && *position > 0) {
-        const QString fromMatch = descending ? QStringLiteral("(") + name + QStringLiteral("<=") + firstMatch
+        const QString fromMatch = descending ? QStringLiteral("(") + value + QStringLiteral("<=") + firstMatch
                                                    + QStringLiteral(" or ") + name + QStringLiteral(" is null)")
-                                             : name + QStringLiteral(">=") + firstMatch;
+                                             : value + QStringLiteral(">=") + firstMatch;
         m_bookmark = Bookmark{*position, fromMatch, before};
     }
     return position;
@@ -345,7 +346,8 @@ void PagedLovRows::clearFilter()
 
 Status PagedLovRows::sortBy(int field, bool descending)
 {
-    m_sortKey = LovOrderKey{fieldName(field), descending};
+    // Texts sort as the whole result sorts them: case ignored for every letter.
+    m_sortKey = LovOrderKey{fieldName(field), descending, m_fields.at(field).isCharacter()};
     m_bookmark.reset();
     setSorted(field, descending);
     return {};

@@ -69,12 +69,16 @@ private:
 };
 
 // A key of a server-side order: a field's name in brackets, kept apart from its direction.
+// A collated key orders texts as the program's own sort of a result read whole does.
 struct LovOrderKey
 {
     QString field;
     bool descending = false;
+    bool collated = false;
 
-    QString text() const { return descending ? field + QStringLiteral(" desc") : field; }
+    // The field as the order compares it.
+    QString compared() const { return collated ? field + QStringLiteral(" collate database_default") : field; }
+    QString text() const { return descending ? compared() + QStringLiteral(" desc") : compared(); }
 };
 
 // A result that stays in the server: the count, each page, a search and a sort are queries.

@@ -4,6 +4,7 @@
 
 #include "session/session_fixture.h"
 #include "support/copy_form_pairs.h"
+#include "support/test_server.h"
 
 namespace vant {
 namespace {
@@ -222,6 +223,26 @@ TEST_F(DatabaseTest, CopyConditionsAndRowChecksTakeEveryValueAlike)
     };
     for (const auto &value : values)
         EXPECT_EQ(pairs.disagreement(value), std::nullopt) << (value ? value->toStdString() : "NULL");
+}
+
+// The embedded database compares texts as the server's case-insensitive collation does, for
+// every letter: LIKE, and an order or comparison "collate database_default". SQLite's own
+// NOCASE, which the text columns keep, still folds A to Z only.
+TEST_F(DatabaseTest, TextsIgnoreCaseForEveryLetter)
+{
+    const auto holds = [this](const QString &condition) {
+        return TestDatabase::scalar(*m_db, u"select case when %1 then 1 else 0 end"_s.arg(condition)) == u"1";
+    };
+    EXPECT_TRUE(holds(u"N'École' like N'éc%'"_s));
+    EXPECT_TRUE(holds(u"N'İstanbul Ås' like N'%åS'"_s));
+    EXPECT_FALSE(holds(u"N'ecole' like N'éc%'"_s));
+    EXPECT_TRUE(holds(u"N'a_b' like N'a!_b' escape '!'"_s));
+    EXPECT_FALSE(holds(u"N'axb' like N'a!_b' escape '!'"_s));
+    EXPECT_TRUE(holds(u"N'étude' collate database_default = N'ÉTUDE'"_s));
+    EXPECT_TRUE(holds(u"N'école' collate database_default < N'Élan'"_s));
+    EXPECT_FALSE(holds(u"N'étude' collate database_default = N'etude'"_s));
+    VANT_SQLITE_ONLY("asks SQLite's own NOCASE");
+    EXPECT_FALSE(holds(u"'é' = 'É' collate nocase"_s));
 }
 
 TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
