@@ -100,6 +100,20 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s);
 }
 
+// A counter below 0 gives no voucher number: nothing is posted under 0 or below, and the run
+// fails with the posting's own words.
+TEST_F(VantctlPostTest, ACounterBelowZeroPostsNothingAndFails)
+{
+    execute({u"update acccompanymaster set Voucherno=-1 where CompanyCode=1"_s});
+    const CtlRun run = post(u"--all"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"Voucher No is 0"_s)) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(u"0 vouchers posted.\n2 vouchers of the list still waiting.\n"_s))
+        << run.out.toStdString();
+    EXPECT_EQ(moved(), QString());
+    EXPECT_EQ(scalar(u"select count(*) from accvoucher2026"_s), u"0"_s);
+}
+
 // A listed number is read whole: "701 x" is no off-line voucher 701, and is not skipped either.
 TEST_F(VantctlPostTest, AListedNumberThatIsNoNumberIsRefusedWithItsReason)
 {

@@ -95,8 +95,31 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
     }
 }
 
-TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
+// The number columns the posting reads, table by table.
+const StoredSource kPostingSources[] = {
+    {"AccOffLineVoucher", "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
+      u"VoucherCode"_s, u"OldVoucherNo"_s}},
+    {"AccOffLinePending", "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"billamount"_s, u"MRC_Amt"_s, u"discamt"_s,
+      u"OnAcNo"_s, u"VoucherCode"_s, u"Payable"_s, u"OppLedgerCode"_s}},
+    {"AccOffLineChequeDet", "CompanyCode=1",
+     {u"DivisionId"_s, u"AcType"_s, u"VoucherCode"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"LedgerCode1"_s,
+      u"ChequeAmount"_s}},
+    {"accledgermaster", "ledgercode=101", {u"aid"_s}},
+    {"acccompanymaster", "CompanyCode=1", {u"Voucherno"_s}},
+    {"AccCompanyVoucherNo", "CompanyCode=1", {u"VoucherSlno"_s}},
+};
+
+// One table per test, so that the tables are swept side by side.
+class PostingStoredValueSweep : public PostingFaultSweep, public ::testing::WithParamInterface<int>
+{};
+
+TEST_P(PostingStoredValueSweep, ReadAsTheirNumberOrRefusedByName)
 {
+    const StoredSource &source = kPostingSources[GetParam()];
+    const QString table = QLatin1StringView(source.table);
+    const QString where = QLatin1StringView(source.where);
     addVoucher(41, 410);
     exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
           "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
@@ -106,30 +129,10 @@ TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
           "values (1,1,1,5,41,102,401,'C-41',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s,
           u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
     const SavedDatabase start(database);
-    const QString company1 = u"CompanyCode=1"_s;
-    const struct
-    {
-        QString table, where;
-        QStringList columns;
-    } sources[] = {
-        {u"AccOffLineVoucher"_s, company1,
-         {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
-          u"VoucherCode"_s, u"OldVoucherNo"_s}},
-        {u"AccOffLinePending"_s, company1,
-         {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"billamount"_s, u"MRC_Amt"_s,
-          u"discamt"_s, u"OnAcNo"_s, u"VoucherCode"_s, u"Payable"_s, u"OppLedgerCode"_s}},
-        {u"AccOffLineChequeDet"_s, company1,
-         {u"DivisionId"_s, u"AcType"_s, u"VoucherCode"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"LedgerCode1"_s,
-          u"ChequeAmount"_s}},
-        {u"accledgermaster"_s, u"ledgercode=101"_s, {u"aid"_s}},
-        {u"acccompanymaster"_s, company1, {u"Voucherno"_s}},
-        {u"AccCompanyVoucherNo"_s, company1, {u"VoucherSlno"_s}},
-    };
     // The database after posting the listed vouchers from the start with the column holding the
-    // value, the column then set alike in every case; nothing when the posting refused the value
-    // naming the column.
-    const auto postWith = [&](const QString &table, const QString &where, const QString &column,
-                              const QString &literal) -> std::optional<QStringList> {
+    // value (a literal), the column then set alike in every case; nothing when the posting
+    // refused the value naming the column.
+    const auto postWith = [&](const QString &column, const QString &literal) -> std::optional<QStringList> {
         start.restore(session->dbConnection);
         QFile::remove(session->errorLog.logPath());
         exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
@@ -141,23 +144,15 @@ TEST_F(PostingFaultSweep, StoredValuesAreReadAsTheirNumberOrRefusedByName)
         exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
         return rowsWithoutTimestamps(db());
     };
-    for (const auto &source : sources) {
-        for (const QString &column : source.columns) {
-            for (const QString &value : kStoredValues) {
-                SCOPED_TRACE((source.table + u'.' + column + u" = \""_s + value + u'"').toStdString());
-                const auto dirty = postWith(source.table, source.where, column, sqlQuoted(value));
-                if (!dirty)
-                    continue;
-                // The list shows division 1's vouchers: a line whose division is no number is in
-                // none, and its voucher is left off the list as one of another division.
-                const bool division = source.table == u"AccOffLineVoucher" && column == u"DivisionCode";
-                const QString clean =
-                    division && !numberLiteral(value, QString()) ? u"99"_s : cleanLiteral(value);
-                EXPECT_EQ(*dirty, postWith(source.table, source.where, column, clean).value_or(QStringList()));
-            }
-        }
-    }
+    sweepStoredValues(source, postWith, [&table](const QString &column, const QString &value) {
+        // The list shows division 1's vouchers: a line whose division is no number is in none,
+        // and its voucher is left off the list as one of another division.
+        const bool division = table == u"AccOffLineVoucher" && column == u"DivisionCode";
+        return division && !numberLiteral(value, QString()) ? u"99"_s : cleanLiteral(value);
+    });
 }
+
+INSTANTIATE_TEST_SUITE_P(Tables, PostingStoredValueSweep, ::testing::Range(0, int(std::size(kPostingSources))));
 
 } // namespace
 } // namespace vant::test
