@@ -34,9 +34,8 @@ std::optional<QString> numberText(const QString &text)
 
 bool isBlank(const QString &text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-    });
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; });
 }
 
 QString sqlDate(const QDate &date)

@@ -41,9 +41,8 @@ qsizetype orderClauseStart(const QString &query)
 // no field of the result.
 std::optional<QList<LovOrderKey>> orderFields(const QString &clause, const QList<Field> &fields)
 {
-    static const QRegularExpression item(
-        QStringLiteral("^(?:\\w+\\.)?(?:\\[([^\\]]+)\\]|(\\w+))(?:\\s+(asc|desc))?$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?(?:\\[([^\\]]+)\\]|(\\w+))(?:\\s+(asc|desc))?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
     QList<LovOrderKey> order;
     for (const QString &part : clause.split(QLatin1Char(','))) {
         const auto match = item.match(part.trimmed());

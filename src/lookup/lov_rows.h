@@ -120,12 +120,12 @@ private:
     Outcome<QList<QList<QVariant>>> read(const QString &condition, bool reversed, int offset, int rows);
 
     Database &m_db;
-    QString m_body;       // the query without its order clause
-    QList<LovOrderKey> m_order;            // the query's own order
+    QString m_body;                       // the query without its order clause
+    QList<LovOrderKey> m_order;           // the query's own order
     std::optional<LovOrderKey> m_sortKey; // the window's sort before it, when sorted
-    QString m_filter;     // condition of the containment filter; empty when none
-    int m_count = -1;     // rows under the filter, once counted
-    bool m_typed = false; // whether the fields' types come from rows read
+    QString m_filter;                     // condition of the containment filter; empty when none
+    int m_count = -1;                     // rows under the filter, once counted
+    bool m_typed = false;                 // whether the fields' types come from rows read
     std::optional<Bookmark> m_bookmark;
 };
 

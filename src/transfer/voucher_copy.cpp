@@ -46,8 +46,9 @@ public:
 private:
     QString period() const
     {
-        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source) + QStringLiteral(" and VoucherDt between '")
-               + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'');
+        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source)
+               + QStringLiteral(" and VoucherDt between '") + m_scope.from + QStringLiteral("' and '") + m_scope.to
+               + QLatin1Char('\'');
     }
     QString rowsWithSource() const
     {
@@ -84,7 +85,8 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
 {
     SourceRow row(rs, table, QStringLiteral("tsid"));
     // The voucher number is read whole: the leading digits of a text are another voucher's.
-    const QString sourceNo = row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
+    const QString sourceNo =
+        row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
     if (Status read = row.takeStatus(); !read)
         return refusedTransfer(read.error().description);
     // A row without a voucher number of its own would be copied as the shadow's own row,
@@ -178,13 +180,12 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         QStringList list(conditions);
         return list.join(QStringLiteral(" or "));
     };
-    const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"),
-                                      copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
-                                      QStringLiteral("v.VoucherNo<=0")});
+    const QString voucherNo =
+        values({QStringLiteral("v.VoucherNo is null"), copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
+                QStringLiteral("v.VoucherNo<=0")});
     const QString rowValues = values({
         QStringLiteral("(r.StartsVoucher=1 and v.VoucherCode is not null and ")
-            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode"))
-            + QLatin1Char(')'),
+            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode")) + QLatin1Char(')'),
         copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
         copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),

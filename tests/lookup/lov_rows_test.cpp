@@ -177,9 +177,9 @@ TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
     const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
         EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
     };
-    for (const QString &text : {u"50%"_s, u"50% off 8"_s, u"under_"_s, u"under_score 9"_s, u"back\\"_s,
-                                u"[bracket]"_s, u"[bracket] 11"_s, u"\u00e9"_s, u"\u00c9"_s, u"\u00c9TUDE 4"_s,
-                                u"\u00e9cole"_s, u"_"_s, u"%"_s, u"x_1"_s, u"[b"_s}) {
+    for (const QString &text :
+         {u"50%"_s, u"50% off 8"_s, u"under_"_s, u"under_score 9"_s, u"back\\"_s, u"[bracket]"_s, u"[bracket] 11"_s,
+          u"\u00e9"_s, u"\u00c9"_s, u"\u00c9TUDE 4"_s, u"\u00e9cole"_s, u"_"_s, u"%"_s, u"x_1"_s, u"[b"_s}) {
         for (const bool containing : {false, true})
             same(text, [&](LovRows &rows) { return findText(rows, 0, text, containing); });
     }
@@ -203,8 +203,8 @@ TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
 // case as the whole result does.
 TEST_F(LovRowsTest, LettersBeyondAsciiInEitherCaseAsTheWholeResult)
 {
-    const QStringList names = {u"étude"_s, u"École"_s, u"Élan"_s, u"école"_s, u"Ecole"_s,
-                               u"eclair"_s,     u"Zebra"_s,      u"zèbre"_s, u"ÉTUDE"_s, u"apple"_s};
+    const QStringList names = {u"étude"_s,  u"École"_s, u"Élan"_s,  u"école"_s, u"Ecole"_s,
+                               u"eclair"_s, u"Zebra"_s, u"zèbre"_s, u"ÉTUDE"_s, u"apple"_s};
     TestDatabase::exec(db(), {u"create table accents (Name nvarchar(50), Code int)"_s});
     QStringList rows;
     for (int i = 1; i <= 1200; ++i) {

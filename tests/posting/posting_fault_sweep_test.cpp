@@ -97,13 +97,16 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
 
 // The number columns the posting reads, table by table.
 const StoredSource kPostingSources[] = {
-    {"AccOffLineVoucher", "CompanyCode=1",
+    {"AccOffLineVoucher",
+     "CompanyCode=1",
      {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
       u"VoucherCode"_s, u"OldVoucherNo"_s}},
-    {"AccOffLinePending", "CompanyCode=1",
+    {"AccOffLinePending",
+     "CompanyCode=1",
      {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"billamount"_s, u"MRC_Amt"_s, u"discamt"_s,
       u"OnAcNo"_s, u"VoucherCode"_s, u"Payable"_s, u"OppLedgerCode"_s}},
-    {"AccOffLineChequeDet", "CompanyCode=1",
+    {"AccOffLineChequeDet",
+     "CompanyCode=1",
      {u"DivisionId"_s, u"AcType"_s, u"VoucherCode"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"LedgerCode1"_s,
       u"ChequeAmount"_s}},
     {"accledgermaster", "ledgercode=101", {u"aid"_s}},

@@ -19,7 +19,10 @@ class CopyFormPairs
 public:
     explicit CopyFormPairs(Database &db) : m_db(db) {}
 
-    Status createTable() { return m_db.execute(QStringLiteral("create table VantFormValues (i int, f float, d datetime, t varchar(60))")); }
+    Status createTable()
+    {
+        return m_db.execute(QStringLiteral("create table VantFormValues (i int, f float, d datetime, t varchar(60))"));
+    }
 
     // The first form and column on which the condition and the row check part for the value
     // (NULL when none), or on which the copy writes another value than the check read; nothing
@@ -57,9 +60,10 @@ private:
         if (!read)
             return std::nullopt;
         const QVariant written = rs->value(2);
-        const bool same = *read == u"NULL"                   ? written.isNull()
-                          : form.refused == copyform::mayRefuseDate ? rs->text(2) == *read
-                                                                  : !written.isNull() && written.toDouble() == read->toDouble();
+        const bool same = *read == u"NULL" ? written.isNull()
+                          : form.refused == copyform::mayRefuseDate
+                              ? rs->text(2) == *read
+                              : !written.isNull() && written.toDouble() == read->toDouble();
         if (same)
             return std::nullopt;
         return QStringLiteral("the check read \"%1\" as %2, the copy writes %3")

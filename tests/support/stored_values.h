@@ -16,9 +16,12 @@ namespace vant::test {
 
 // What a user or an older program can leave in a number column: statements, numbers out of
 // range or in another notation, blanks around a number, and an empty text.
-inline const QStringList kStoredValues = {QStringLiteral("1 or 1=1"), QStringLiteral("1;drop table x"),
-                                          QStringLiteral("1E999"),    QStringLiteral("NaN"),
-                                          QStringLiteral("0x10"),     QStringLiteral(" 12 "),
+inline const QStringList kStoredValues = {QStringLiteral("1 or 1=1"),
+                                          QStringLiteral("1;drop table x"),
+                                          QStringLiteral("1E999"),
+                                          QStringLiteral("NaN"),
+                                          QStringLiteral("0x10"),
+                                          QStringLiteral(" 12 "),
                                           QString()};
 
 // The literal of the clean value that a stored value reads as, where a job reads it at all: its
@@ -51,7 +54,8 @@ inline void sweepStoredValues(const StoredSource &source, const JobWith &jobWith
         // Runs with a clean value, by its literal: several stored values read as the same one.
         QHash<QString, std::optional<QStringList>> clean;
         for (const QString &value : kStoredValues) {
-            SCOPED_TRACE(QStringLiteral("%1.%2 = \"%3\"").arg(QLatin1StringView(source.table), column, value).toStdString());
+            SCOPED_TRACE(
+                QStringLiteral("%1.%2 = \"%3\"").arg(QLatin1StringView(source.table), column, value).toStdString());
             const auto dirty = jobWith(column, sqlQuoted(value));
             if (!dirty)
                 continue;

@@ -69,14 +69,17 @@ TEST_F(FaultSweepTest, Transfer)
 
 // The number columns the transfer reads, table by table.
 const StoredSource kTransferSources[] = {
-    {"accvoucher2026", "CompanyCode=1",
+    {"accvoucher2026",
+     "CompanyCode=1",
      {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
       u"VoucherCode"_s, u"VoucherSlnoOld"_s, u"AID"_s, u"OppAID"_s}},
-    {"AccPending", "CompanyCode=1",
+    {"AccPending",
+     "CompanyCode=1",
      {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"BillAmount"_s, u"MRC_Amt"_s, u"DiscAmt"_s,
-      u"VolumeDisc"_s, u"CashDisc"_s, u"Payable"_s, u"OnAcNo"_s, u"VoucherCode"_s, u"VoucherSlno"_s,
-      u"TransSlno"_s, u"OppLedgerCode"_s, u"AID"_s, u"OppAID"_s}},
-    {"AccChequeDetails", "CompanyCode=1",
+      u"VolumeDisc"_s, u"CashDisc"_s, u"Payable"_s, u"OnAcNo"_s, u"VoucherCode"_s, u"VoucherSlno"_s, u"TransSlno"_s,
+      u"OppLedgerCode"_s, u"AID"_s, u"OppAID"_s}},
+    {"AccChequeDetails",
+     "CompanyCode=1",
      {u"DivisionCode"_s, u"AcType"_s, u"VoucherCode"_s, u"LedgerCode"_s, u"LedgerCode1"_s, u"VoucherNo"_s,
       u"RefVoucherNo"_s, u"OldRefVoucherNo"_s, u"ChequeAmount"_s, u"AID"_s, u"AID1"_s}},
     {"acccompanymaster", "CompanyCode=2", {u"Voucherno"_s}},
