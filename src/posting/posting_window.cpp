@@ -292,6 +292,8 @@ void PostingWindow::cmdGo_Click()
 {
     if (!ValidatePost())
         return;
+    // The status told of the posting from the list that Go now replaces.
+    m_lblStatus->clear();
     setGridHeadings();
     const Status loaded =
         LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()), typeCode(m_cboTransType->currentText()));
@@ -326,8 +328,10 @@ void PostingWindow::cmdTransfer_Click()
     feedback.posted = [&busy](const MarkedVoucher &, int) { busy.keepPainted(); };
     feedback.finished = [this](const PostingSummary &summary) {
         m_msfAccTransfer->setUpdatesEnabled(true);
-        m_lblStatus->setText(
-            QStringLiteral("Vouchers posted: %1    Failed: %2").arg(summary.posted).arg(summary.failed()));
+        m_lblStatus->setText(QStringLiteral("Vouchers posted: %1    Failed: %2    Not tried: %3")
+                                 .arg(summary.posted)
+                                 .arg(summary.failed())
+                                 .arg(summary.notTried));
     };
     // Posted vouchers leave the list: their lines are flagged as moved.
     feedback.listAgain = [this] {

@@ -107,13 +107,20 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     PostingJob job(session, 0, output.mode);
     const PostingSummary summary = job.run(grid.markedVouchers(), feedback);
     output.record = job.record().toJson();
+    // A voucher asked for and not posted makes the run a failure for the script that asked.
+    for (const FailedVoucher &voucher : job.record().failed) {
+        session.prompts.message(QStringLiteral("Off-line voucher %1 was %2: %3")
+                                    .arg(voucher.voucherNo,
+                                         voucher.tried ? QStringLiteral("not posted") : QStringLiteral("not tried"),
+                                         voucher.reason));
+    }
     if (!summary.listedAgain)
         return kRefused;
     int waiting = 0;
     for (int row = 1; row < grid.rows(); ++row)
         waiting += isListed(grid, row) ? 1 : 0;
     out << waiting << (waiting == 1 ? " voucher" : " vouchers") << " of the list still waiting.\n";
-    return summary.end == PostingEnd::Completed ? kDone : kRefused;
+    return job.record().succeeded() ? kDone : kRefused;
 }
 
 } // namespace vant::ctl
