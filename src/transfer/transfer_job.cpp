@@ -26,9 +26,22 @@ QString voucherCountStatement(const Session &session, const QString &company, co
            + company + QLatin1Char('\'') + period(QStringLiteral("VoucherDt"), from, to);
 }
 
-bool companyMissing(Session &session, const QString &heldCode)
+// No company is held, or none of the held code; the error of a name that could not be read.
+Outcome<bool> companyMissing(Session &session, const QString &heldCode)
 {
-    return leadingNumber(heldCode) == 0 || GetCompanyName(session, heldCode.trimmed()) == QStringLiteral("NOTFOUND");
+    if (leadingNumber(heldCode) == 0)
+        return true;
+    const Outcome<QString> name = companyName(session, heldCode.trimmed());
+    if (!name)
+        return name.error();
+    return *name == QStringLiteral("NOTFOUND");
+}
+
+// A count that failed, said as such: nothing was changed, then the database's words.
+Error countFailed(const QString &what, const Error &error)
+{
+    return Error{error.number,
+                 what + QStringLiteral(" could not be counted; nothing was changed.\r\n") + error.description};
 }
 
 bool outsideYear(const Session &session, const QDate &day)
@@ -73,7 +86,13 @@ TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
 
 TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString &refusalMessage)
 {
-    if (const auto refusal = check()) {
+    const auto checked = check();
+    if (!checked) {
+        // A company whose name cannot be read is no company found: the request stops with the report.
+        m_session.ReportError(checked.error(), QString(), QStringLiteral("GetCompanyName"), true);
+        return TransferEnd::Failed;
+    }
+    if (const auto &refusal = *checked) {
         refusalMessage = refusal->message;
         if (refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
@@ -106,13 +125,26 @@ TransferEnd TransferJob::failed(const Error &error)
     return TransferEnd::Failed;
 }
 
-std::optional<RequestRefusal> TransferJob::check()
+Outcome<std::optional<RequestRefusal>> TransferJob::check()
+{
+    const std::pair<QString, RequestRefusal> companies[] = {
+        {m_request.sourceCode, {QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false}},
+        {m_request.destinationCode,
+         {QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany, false}},
+    };
+    for (const auto &[heldCode, refusal] : companies) {
+        const Outcome<bool> missing = companyMissing(m_session, heldCode);
+        if (!missing)
+            return missing.error();
+        if (*missing)
+            return std::optional(refusal);
+    }
+    return laterRefusal();
+}
+
+std::optional<RequestRefusal> TransferJob::laterRefusal()
 {
     const TransferRequest &request = m_request;
-    if (companyMissing(m_session, request.sourceCode))
-        return RequestRefusal{QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false};
-    if (companyMissing(m_session, request.destinationCode))
-        return RequestRefusal{QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany, false};
     // The run clears the destination's transferred vouchers of the period: in the source
     // company itself those are its own posted vouchers.
     if (request.destination() == request.source())
@@ -155,7 +187,7 @@ Outcome<int> TransferJob::rowCount()
     for (const QString &statement : statements) {
         const auto counted = countRows(m_session, statement);
         if (!counted)
-            return counted.error();
+            return countFailed(QStringLiteral("The rows of the source company in the period"), counted.error());
         rows += *counted;
     }
     return int(std::min<qint64>(rows, kProgressLimit));
@@ -168,7 +200,7 @@ Outcome<bool> TransferJob::confirmOverwrite()
     const auto copied =
         countRows(m_session, voucherCountStatement(m_session, m_request.destination(), m_request.from, m_request.to));
     if (!copied)
-        return copied.error();
+        return countFailed(QStringLiteral("The vouchers of the destination company in the period"), copied.error());
     if (*copied < 1)
         return true;
     UserPrompts &prompts = m_session.prompts;
