@@ -4,6 +4,7 @@
 #include "purge_job.h"
 #include "widgets/busy_window.h"
 #include "widgets/date_picker.h"
+#include "widgets/focus_shown.h"
 #include "session/session.h"
 #include "widgets/widget_twips.h"
 #include "session/user_prompts.h"
@@ -69,6 +70,7 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
     buildControls();
     placeControls();
     previewKeys();
+    showButtonFocus(this);
 
     const bool transfer = m_toolsScreen == kTransferScreen;
     m_cmdProcess->setText(transfer ? QStringLiteral("&Transfer") : QStringLiteral("&Purge"));
