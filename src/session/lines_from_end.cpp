@@ -12,16 +12,18 @@ LinesFromEnd::LinesFromEnd(QIODevice &device) : m_device(device), m_position(dev
 std::optional<QByteArray> LinesFromEnd::previous()
 {
     while (!m_done) {
-        const qsizetype end = m_pending.lastIndexOf('\n');
-        if (end >= 0) {
-            QByteArray line = m_pending.mid(end + 1);
-            m_pending.truncate(end);
-            return line;
-        }
-        if (m_position == 0) {
+        const qsizetype end = m_pending.isEmpty() ? -1 : m_pending.first().lastIndexOf('\n');
+        if (end >= 0 || m_position == 0) {
             // The first line of the file has no line end before it.
-            m_done = true;
-            return std::exchange(m_pending, QByteArray());
+            m_done = end < 0;
+            if (m_pending.isEmpty())
+                return QByteArray();
+            QByteArray line = m_pending.first().mid(end + 1);
+            for (qsizetype i = 1; i < m_pending.size(); ++i)
+                line += m_pending.at(i);
+            m_pending.first().truncate(std::max<qsizetype>(end, 0));
+            m_pending.resize(1);
+            return line;
         }
         if (!readBlock()) {
             m_done = true;
@@ -37,10 +39,10 @@ bool LinesFromEnd::readBlock()
     m_position -= size;
     if (!m_device.seek(m_position))
         return false;
-    const QByteArray block = m_device.read(size);
+    QByteArray block = m_device.read(size);
     if (block.size() != size)
         return false;
-    m_pending.prepend(block);
+    m_pending.prepend(std::move(block));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 #include <optional>
 
@@ -27,8 +28,10 @@ private:
     bool readBlock();
 
     QIODevice &m_device;
-    qint64 m_position;    // where the bytes not yet read end
-    QByteArray m_pending; // read, not yet given: what lies before the lines given so far
+    qint64 m_position; // where the bytes not yet read end
+    // Read, not yet given: what lies before the lines given so far, in blocks in the file's
+    // order. Only the first block may hold a line end, so that a long line is joined once.
+    QList<QByteArray> m_pending;
     bool m_done = false;
     bool m_failed = false;
 };

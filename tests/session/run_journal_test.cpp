@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -96,7 +97,13 @@ TEST(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
     journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"completed"_s, 4));
     journal.append(runRecord(u"c"_s, u"2026-12-04T09:00:00"_s, u"started"_s, 5));
     journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"completed"_s, 6));
-    journal.append(runRecord(u"d"_s, u"2026-12-05T09:00:00"_s, u"started"_s, 7));
+    // A posting of many vouchers: a record longer than the blocks the journal is read in.
+    QJsonObject many = runRecord(u"d"_s, u"2026-12-05T09:00:00"_s, u"started"_s, 7);
+    QJsonArray marked;
+    for (int voucher = 0; voucher < 40000; ++voucher)
+        marked.append(100000 + voucher);
+    many.insert(u"marked"_s, marked);
+    journal.append(many);
 
     EXPECT_EQ(numbers(journal.read({})), QList<int>({7, 6, 5, 4, 0}));
     EXPECT_EQ(numbers(journal.read({{}, {}, {}, 3})), QList<int>({7, 6, 5}));
@@ -139,9 +146,11 @@ TEST(RunJournalTest, TheLatestRunsAreReadFromTheEndAlone)
         return QJsonDocument(runRecord(run, when, u"started"_s, number)).toJson(QJsonDocument::Compact) + '\n'
                + QJsonDocument(runRecord(run, when, u"completed"_s, number)).toJson(QJsonDocument::Compact) + '\n';
     };
+    // Runs of 1 December, each under its own id.
+    const QByteArray earlierRun = lines(u"RUN"_s, u"2026-12-01T22:00:00"_s, 1);
     QByteArray earlier;
     for (int run = 0; run < 125000; ++run)
-        earlier += lines(QString::number(run), u"2026-12-01T22:00:00"_s, 1);
+        earlier += QByteArray(earlierRun).replace("RUN", QByteArray::number(run));
     file.write(earlier);
     for (int number = 2; number <= 4; ++number)
         file.write(lines(u"last%1"_s.arg(number), u"2026-12-02T09:00:00"_s, number));
