@@ -10,8 +10,6 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include <ranges>
-
 namespace vant::ctl {
 
 namespace {
@@ -48,11 +46,11 @@ int runHistory(const HistoryOptions &options, bool json, const ErrorLog &log, QT
         return kRefused;
     }
     // The journal gives the newest first; the history reads as it happened.
-    for (const QJsonObject &record : std::views::reverse(*records)) {
+    for (auto record = records->crbegin(); record != records->crend(); ++record) {
         if (json)
-            out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+            out << QJsonDocument(*record).toJson(QJsonDocument::Compact) << '\n';
         else
-            writeRecord(out, record);
+            writeRecord(out, *record);
     }
     return kDone;
 }
