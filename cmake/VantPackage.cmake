@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its plugins at run time, so no linked library names them: the platform
 # plugins that draw the windows and the driver of the embedded database are needed;
-# SQL Server is reached through the ODBC driver and FreeTDS.
+# SQL Server is reached through the ODBC driver and FreeTDS; Qt's own texts (the boxes'
+# buttons) in the user's language come with its translations.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, tdsodbc")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-odbc, tdsodbc, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

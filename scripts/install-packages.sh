@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # lupdate and lrelease: the template of the texts to translate, and the translations.
+  qt6-l10n-tools
   libqt6sql6-sqlite libqt6sql6-odbc
   libsqlite3-dev sqlite3
   unixodbc unixodbc-dev tdsodbc libsqliteodbc

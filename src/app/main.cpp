@@ -1,6 +1,7 @@
 #include "desktop_identity.h"
 #include "desktop_program.h"
 #include "program_identity.h"
+#include "session/translations.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -44,6 +45,7 @@ int main(int argc, char **argv)
         return *answered;
 
     QApplication app(argc, argv);
+    const vant::Translations translations(QLocale(), vant::Translations::programFolder());
     vant::applyDesktopIdentity();
 
     vant::DesktopProgram program;

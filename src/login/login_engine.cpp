@@ -9,12 +9,17 @@
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 namespace {
 
 const QString kLoginWindow = QStringLiteral("frmDB");
-const QString kLoginTitle = QStringLiteral("VANT Login");
+QString loginTitle()
+{
+    return QCoreApplication::translate("vant::LoginEngine", "VANT Login");
+}
 
 LoginResult stayAt(LoginResult::Focus focus)
 {
@@ -62,15 +67,15 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
 
     const Product *product = productByName(entry.productName);
     if (!product) {
-        session.prompts.message(QStringLiteral("Select Product"));
+        session.prompts.message(QCoreApplication::translate("vant::LoginEngine", "Select Product"));
         return stayAt(Focus::ProductName);
     }
     if (entry.userName.trimmed().isEmpty()) {
-        session.prompts.message(QStringLiteral("Enter User name "));
+        session.prompts.message(QCoreApplication::translate("vant::LoginEngine", "Enter User name "));
         return stayAt(Focus::UserName);
     }
     if (entry.password.trimmed().isEmpty()) {
-        session.prompts.message(QStringLiteral("Enter Password "));
+        session.prompts.message(QCoreApplication::translate("vant::LoginEngine", "Enter Password "));
         return stayAt(Focus::Password);
     }
 
@@ -80,7 +85,8 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
     switch (ConnectDatabase(session, session.productDbKey)) {
     case ConnectResult::ProgramEnds: return {Next::EndAtOnce, Focus::Unchanged};
     case ConnectResult::Refused:
-        session.prompts.message(QStringLiteral("Database Connectin failed..."), kProgramTitle, PromptIcon::Critical);
+        session.prompts.message(QCoreApplication::translate("vant::LoginEngine", "Database Connectin failed..."),
+                                kProgramTitle, PromptIcon::Critical);
         return stayAt(Focus::Unchanged);
     case ConnectResult::Open: break;
     }
@@ -91,7 +97,8 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
         return stayAt(Focus::Unchanged);
     }
     if (!*valid) {
-        session.prompts.message(QStringLiteral("Invalid Username or Password"), kLoginTitle, PromptIcon::Critical);
+        session.prompts.message(QCoreApplication::translate("vant::LoginEngine", "Invalid Username or Password"),
+                                loginTitle(), PromptIcon::Critical);
         return stayAt(Focus::Password);
     }
 
@@ -101,7 +108,7 @@ LoginResult DoLogin(Session &session, const LoginEntry &entry)
         return stayAt(Focus::Unchanged);
     }
     if (!mismatch->trimmed().isEmpty()) {
-        session.prompts.message(*mismatch, kLoginTitle, PromptIcon::Critical);
+        session.prompts.message(*mismatch, loginTitle(), PromptIcon::Critical);
         return {Next::ExitApplication, Focus::Unchanged};
     }
     session.userName = entry.userName.trimmed();

@@ -2,6 +2,7 @@
 
 #include "login_engine.h"
 #include "session/session.h"
+#include "widgets/control_names.h"
 #include "widgets/widget_twips.h"
 
 #include <QCloseEvent>
@@ -42,7 +43,7 @@ LoginWindow::LoginWindow(Session &session, QWidget *parent)
       m_txtPassword(new QLineEdit(this)), m_cboProductName(new QComboBox(this))
 {
     setObjectName(QStringLiteral("frmDB"));
-    setWindowTitle(QStringLiteral("Login"));
+    setWindowTitle(tr("Login"));
 
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(8.25);
@@ -59,22 +60,21 @@ LoginWindow::LoginWindow(Session &session, QWidget *parent)
     m_txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     m_cboProductName->setObjectName(QStringLiteral("cboProductName"));
 
-    const QStringList captions = {QStringLiteral("Product Name"), QStringLiteral("Login ID"),
-                                  QStringLiteral("Password")};
+    const QStringList captions = {tr("Product Name"), tr("Login ID"), tr("Password")};
     const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
     for (int i = 0; i < captions.size(); ++i) {
         auto *label = new QLabel(captions.at(i), this);
         label->setObjectName(QStringLiteral("lblLabels_%1").arg(i));
-        label->setBuddy(fields.at(i));
+        nameByLabel(label, fields.at(i));
         m_lblLabels << label;
     }
     for (QWidget *field : fields)
         field->installEventFilter(this);
 
     // The upper part of the window carries the program's name above the fields.
-    m_lblBanner = new QLabel(QStringLiteral("<div align=center><span style='font-size:20pt'>VantProcess</span>"
-                                            "<br><span style='font-weight:normal'>Account Transfer &middot; "
-                                            "Purge Data &middot; Accounts Posting</span></div>"),
+    m_lblBanner = new QLabel(tr("<div align=center><span style='font-size:20pt'>VantProcess</span>"
+                                "<br><span style='font-weight:normal'>Account Transfer &middot; "
+                                "Purge Data &middot; Accounts Posting</span></div>"),
                              this);
     m_lblBanner->setObjectName(QStringLiteral("lblBanner"));
     m_lblBanner->setAlignment(Qt::AlignCenter);

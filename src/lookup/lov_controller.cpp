@@ -65,11 +65,11 @@ QString LovController::hintText() const
 {
     QString hint;
     if (m_request.MultiSelect != 0)
-        hint += QStringLiteral("[Space]-MultiSelect, ");
+        hint += tr("[Space]-MultiSelect, ");
     if (!m_request.HintText.isEmpty())
         hint += m_request.HintText + QStringLiteral(", ");
     if (m_request.ColumnSearch != 0)
-        hint += QStringLiteral("[Ctrl]-Sort");
+        hint += tr("[Ctrl]-Sort");
     return hint;
 }
 
@@ -77,8 +77,8 @@ QString LovController::hintToolTip() const
 {
     QString tip;
     if (m_request.MultiSelect != 0)
-        tip += QStringLiteral("Press [Space] to MultiSelect,");
-    return tip + QStringLiteral(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc");
+        tip += tr("Press [Space] to MultiSelect,");
+    return tip + tr(" Press [Ctrl] to Sort Order, Left/Right Click on Column Header to Sort Asc/Desc");
 }
 
 const QList<LovColumn> &LovController::columns() const
@@ -162,8 +162,7 @@ void LovController::refreshmrp()
     const int current = currentRow();
     if (current < 1)
         return;
-    m_countLabel = QStringLiteral("Records : ") + QString::number(current - 1 + pageStart()) + QLatin1Char('/')
-                   + QString::number(m_pager.total());
+    m_countLabel = tr("Records : %1/%2").arg(current - 1 + pageStart()).arg(m_pager.total());
     if (m_multiSelect && !m_selection.isEmpty())
         m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
     m_detailValues.clear();

@@ -27,14 +27,14 @@ void LovController::StoreMultiSelect(int row, int Addlist)
     }
     const int maxSelect = m_request.MaxSelect;
     if (maxSelect > 0 && m_selection.size() >= maxSelect) {
-        m_session.prompts.message(QStringLiteral("Maximum selection allowed is ") + QString::number(maxSelect));
+        m_session.prompts.message(tr("Maximum selection allowed is %1").arg(maxSelect));
         return;
     }
     QString value;
     const QString head = m_request.EnterDataHead.trimmed();
     if (!head.isEmpty()) {
         // A cancelled prompt picks nothing: the row would otherwise go back without its value.
-        const std::optional<QString> entered = m_session.prompts.textPrompt(QStringLiteral("Enter ") + head);
+        const std::optional<QString> entered = m_session.prompts.textPrompt(tr("Enter %1").arg(head));
         if (!entered)
             return;
         value = *entered;

@@ -126,7 +126,7 @@ QLineEdit *LovWindow::currentSearchBox() const
 void LovWindow::showColumns()
 {
     const QList<LovColumn> &columns = m_controller.columns();
-    QStringList heads{QStringLiteral("Sno")};
+    QStringList heads{tr("Sno")};
     for (int c = 1; c <= columns.size(); ++c) {
         const LovColumn &column = columns.at(c - 1);
         heads << column.head;

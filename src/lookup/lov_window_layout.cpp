@@ -67,6 +67,9 @@ void LovWindow::buildSearchBoxes()
         // The window edits the search text itself; the box only shows it.
         edit->setReadOnly(true);
         const int column = m_controller.searchBoxColumn(box);
+        // The box holds what is typed to search the list, or the column under it.
+        edit->setAccessibleName(column == 0 ? tr("Search")
+                                            : tr("Search %1").arg(columns.at(column - 1).head.trimmed()));
         if (column == 0)
             edit->setFixedWidth(pixels(m_controller.gridWidth()));
         else
@@ -133,7 +136,7 @@ void LovWindow::buildSortList()
 {
     m_lv = new QTreeWidget(this);
     m_lv->setObjectName(QStringLiteral("Lv"));
-    m_lv->setHeaderLabels({QStringLiteral("Sort on")});
+    m_lv->setHeaderLabels({tr("Sort on")});
     m_lv->setRootIsDecorated(false);
     m_lv->setFocusPolicy(Qt::NoFocus);
     m_lv->hide();

@@ -10,6 +10,7 @@
 #include "db/sql_literals.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <optional>
@@ -157,13 +158,15 @@ Status ModVantLov::answer(LovRequest &request)
         return opened;
     if (LovRecordset.eof()) {
         if (!request.NoRecordsMessage.isEmpty())
-            m_session.prompts.message(QStringLiteral("No Records available"));
+            m_session.prompts.message(QCoreApplication::translate("vant::ModVantLov", "No Records available"));
         return {};
     }
 
     const QString enterDataHead = request.EnterDataHead.trimmed();
     if (!enterDataHead.isEmpty() && request.MultiSelect == 0) {
-        m_session.prompts.message(QStringLiteral("MultiSelect Row Option needed to enter ") + enterDataHead);
+        m_session.prompts.message(
+            QCoreApplication::translate("vant::ModVantLov", "MultiSelect Row Option needed to enter %1")
+                .arg(enterDataHead));
         return {};
     }
     // The window works on its own copy, so that the caller's lists stay as given.
@@ -194,13 +197,13 @@ QString ModVantLov::checkLayout(const LovRequest &request) const
     const qsizetype headCount = splitLovList(request.ColumnHeads).size();
     const int fieldCount = LovRecordset.fieldCount();
     if (widthCount > fieldCount + 1)
-        return QStringLiteral("Query Field Count and ColumnWidth Count is mismatch");
+        return QCoreApplication::translate("vant::ModVantLov", "Query Field Count and ColumnWidth Count is mismatch");
     if (headCount > fieldCount + 1)
-        return QStringLiteral("Query Field Count and ColumnHead Count is mismatch");
+        return QCoreApplication::translate("vant::ModVantLov", "Query Field Count and ColumnHead Count is mismatch");
     if (widthCount != headCount)
-        return QStringLiteral("ColumnWidth Count and ColumnHead Count is mismatch");
+        return QCoreApplication::translate("vant::ModVantLov", "ColumnWidth Count and ColumnHead Count is mismatch");
     if (!request.ScreenByScreen.isEmpty() && request.ScreenByScreenMainTableName.isEmpty())
-        return QStringLiteral("Main tablename must for screen by screen option.");
+        return QCoreApplication::translate("vant::ModVantLov", "Main tablename must for screen by screen option.");
     return {};
 }
 

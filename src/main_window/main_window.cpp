@@ -21,32 +21,31 @@ constexpr int kInitialHeight = 7200;
 } // namespace
 
 MainWindow::MainWindow(Session &session, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_mnuProcess(menuBar()->addMenu(QStringLiteral("&Process")))
+    : QMainWindow(parent), m_session(session), m_mnuProcess(menuBar()->addMenu(tr("&Process")))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Vant Tools"));
+    setWindowTitle(tr("Vant Tools"));
     resize(twipsToPixels(kInitialWidth, logicalDpiX()), twipsToPixels(kInitialHeight, logicalDpiY()));
     m_mnuProcess->setObjectName(QStringLiteral("mnuProcess"));
 
-    connect(addEntry(QStringLiteral("mnuAccountTransfer"), QStringLiteral("Account Transfer")), &QAction::triggered,
-            this, [this] { VantToolsLoad(1); });
-    connect(addEntry(QStringLiteral("mnuAccountsPosting"), QStringLiteral("Accounts Posting")), &QAction::triggered,
-            this, &MainWindow::AccountPostLoad);
+    connect(addEntry(QStringLiteral("mnuAccountTransfer"), tr("Account Transfer")), &QAction::triggered, this,
+            [this] { VantToolsLoad(1); });
+    connect(addEntry(QStringLiteral("mnuAccountsPosting"), tr("Accounts Posting")), &QAction::triggered, this,
+            &MainWindow::AccountPostLoad);
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
-    connect(addEntry(QStringLiteral("mnuPurgedata"), QStringLiteral("Purge Data")), &QAction::triggered, this,
+    connect(addEntry(QStringLiteral("mnuPurgedata"), tr("Purge Data")), &QAction::triggered, this,
             [this] { VantToolsLoad(0); });
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    connect(addEntry(QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered, this,
-            &MainWindow::exitRequested);
+    connect(addEntry(QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this, &MainWindow::exitRequested);
 
     // The window opens with or without a default company; the jobs then see an empty context.
     DefaultCompanySet(m_session);
 
     // Whose books are open, and who works on them, stays in sight.
     const std::pair<const char *, QString> fields[] = {
-        {"lblCompany", QStringLiteral("Company: ") + m_session.companyName},
-        {"lblFinancialYear", QStringLiteral("Financial Year: ") + m_session.financialYear},
-        {"lblUser", QStringLiteral("User: ") + m_session.userName},
+        {"lblCompany", tr("Company: %1").arg(m_session.companyName)},
+        {"lblFinancialYear", tr("Financial Year: %1").arg(m_session.financialYear)},
+        {"lblUser", tr("User: %1").arg(m_session.userName)},
     };
     for (const auto &[name, text] : fields) {
         auto *field = new QLabel(text, statusBar());

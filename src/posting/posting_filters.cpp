@@ -5,12 +5,21 @@
 #include "session/text_helpers.h"
 #include "db/sql_literals.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 QStringList voucherTypeEntries()
 {
-    return {QStringLiteral("SA-Sales"), QStringLiteral("PU-Purchase"), QStringLiteral("SR-Sales Return"),
-            QStringLiteral("PR-Purchase Return")};
+    return {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "SA-Sales")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "PU-Purchase")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "SR-Sales Return")),
+            QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "PR-Purchase Return"))};
+}
+
+QString translatedEntry(const QString &entryText)
+{
+    return QCoreApplication::translate("vant::PostingFilters", entryText.toUtf8().constData());
 }
 
 QString voucherCodeSet(const QString &voucherTypeCode)
@@ -30,14 +39,20 @@ QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex)
 {
     switch (voucherTypeIndex) {
     case 0:
-        return {{QStringLiteral("CA - Cash Sales")},        {QStringLiteral("CR - Credit Sales")},
-                {QStringLiteral("CH - Cheque Sales")},      {QStringLiteral("CO - Coupon Sales")},
-                {QStringLiteral("CC - Credit Card Sales")}, {QStringLiteral("SP - Split Sales")}};
+        return {{QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CA - Cash Sales"))},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CR - Credit Sales"))},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CH - Cheque Sales"))},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CO - Coupon Sales"))},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CC - Credit Card Sales"))},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "SP - Split Sales"))}};
     case 1:
         // Sent as "Ca" and "Cr", the first two letters of the text.
-        return {{QStringLiteral("Cash Purchase"), 66}, {QStringLiteral("Credit Purchase"), 67}};
+        return {{QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "Cash Purchase")), 66},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "Credit Purchase")), 67}};
     case 2:
-    case 3: return {{QStringLiteral("CA - Cash"), 0}, {QStringLiteral("CR - Credit"), 0}};
+    case 3:
+        return {{QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CA - Cash")), 0},
+                {QString::fromUtf8(QT_TRANSLATE_NOOP("vant::PostingFilters", "CR - Credit")), 0}};
     default: return {};
     }
 }

@@ -29,6 +29,9 @@ struct TransTypeEntry
 // The transaction types offered for a voucher type index; nothing for no selection.
 QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex);
 
+// An entry of the lists above as the user reads it; the codes come from the entry as written.
+QString translatedEntry(const QString &entryText);
+
 // The two-letter code that a list's text stands for.
 inline QString typeCode(const QString &entryText)
 {

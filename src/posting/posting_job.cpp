@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <algorithm>
@@ -15,13 +16,10 @@ namespace vant {
 
 namespace {
 
-const QString kDuplicateMessage = QStringLiteral("VoucherNO is duplicated. Contact Software Vendor...");
-const QString kNoNumberMessage = QStringLiteral("Voucher No is 0");
-
-QString markedCount(qsizetype count)
-{
-    return count == 1 ? QStringLiteral("1 marked voucher") : QStringLiteral("%1 marked vouchers").arg(count);
-}
+// The run journal keeps the program's words; the boxes show them in the user's language.
+const char *const kDuplicateMessage =
+    QT_TRANSLATE_NOOP("vant::PostingJob", "VoucherNO is duplicated. Contact Software Vendor...");
+const char *const kNoNumberMessage = QT_TRANSLATE_NOOP("vant::PostingJob", "Voucher No is 0");
 
 // The vouchers asked for, in the order of the list: those to post, then those refused.
 QJsonArray markedNumbers(const MarkedVouchers &marked)
@@ -125,8 +123,8 @@ PostingEnd PostingJob::fail(const Error &error, const QString &where)
 QString PostingJob::stopReason(PostingEnd end) const
 {
     switch (end) {
-    case PostingEnd::Duplicate: return kDuplicateMessage;
-    case PostingEnd::NoNumber: return kNoNumberMessage;
+    case PostingEnd::Duplicate: return QString::fromUtf8(kDuplicateMessage);
+    case PostingEnd::NoNumber: return QString::fromUtf8(kNoNumberMessage);
     case PostingEnd::Completed:
     case PostingEnd::Failed: break;
     }
@@ -135,20 +133,36 @@ QString PostingJob::stopReason(PostingEnd end) const
 
 QString PostingJob::stopNote(const MarkedVouchers &marked, qsizetype posted) const
 {
+    const auto said = [](const char *text) { return QCoreApplication::translate("vant::PostingJob", text); };
     const QList<MarkedVoucher> &vouchers = marked.vouchers;
-    const bool atUnreadable = m_lookedAt >= vouchers.size();
-    if (atUnreadable && !marked.unreadable)
-        return QString(); // no voucher was left to post
-    const QString at = atUnreadable ? QStringLiteral("a marked row whose values cannot be read")
-                                    : QStringLiteral("off-line voucher %1").arg(vouchers.at(m_lookedAt).offLineNo);
-    const qsizetype later =
-        marked.afterUnreadable + (atUnreadable ? 0 : vouchers.size() - m_lookedAt - 1 + (marked.unreadable ? 1 : 0));
-    const QString it = atUnreadable ? QStringLiteral("That row")
-                                    : QStringLiteral("Off-line voucher %1").arg(vouchers.at(m_lookedAt).offLineNo);
-    return QStringLiteral("The posting stopped at %1. Vouchers posted: %2.\r\n").arg(at).arg(posted)
-           + (later == 0 ? it + QStringLiteral(" was not posted and is still listed.")
-                         : QStringLiteral("%1 and the %2 after it were not posted and are still listed.")
-                               .arg(it, markedCount(later)));
+    if (m_lookedAt >= vouchers.size()) {
+        if (!marked.unreadable)
+            return QString(); // no voucher was left to post
+        const qsizetype later = marked.afterUnreadable;
+        const char *rest =
+            later == 0   ? QT_TRANSLATE_NOOP("vant::PostingJob", "That row was not posted and is still listed.")
+            : later == 1 ? QT_TRANSLATE_NOOP("vant::PostingJob", "That row and the %1 marked row after it were not "
+                                                                 "posted and are still listed.")
+                         : QT_TRANSLATE_NOOP("vant::PostingJob", "That row and the %1 marked rows after it were not "
+                                                                 "posted and are still listed.");
+        return said(QT_TRANSLATE_NOOP("vant::PostingJob", "The posting stopped at a marked row whose values cannot "
+                                                          "be read. Vouchers posted: %1."))
+                   .arg(posted)
+               + QStringLiteral("\r\n") + (later == 0 ? said(rest) : said(rest).arg(later));
+    }
+    const QString voucher = QString::number(vouchers.at(m_lookedAt).offLineNo);
+    const qsizetype later = vouchers.size() - m_lookedAt - 1 + (marked.unreadable ? 1 : 0) + marked.afterUnreadable;
+    const char *rest =
+        later == 0   ? QT_TRANSLATE_NOOP("vant::PostingJob", "Off-line voucher %1 was not posted and is still listed.")
+        : later == 1 ? QT_TRANSLATE_NOOP("vant::PostingJob", "Off-line voucher %1 and the %2 marked voucher after it "
+                                                             "were not posted and are still listed.")
+                     : QT_TRANSLATE_NOOP("vant::PostingJob", "Off-line voucher %1 and the %2 marked vouchers after it "
+                                                             "were not posted and are still listed.");
+    return said(QT_TRANSLATE_NOOP("vant::PostingJob",
+                                  "The posting stopped at off-line voucher %1. Vouchers posted: %2."))
+               .arg(voucher)
+               .arg(posted)
+           + QStringLiteral("\r\n") + (later == 0 ? said(rest).arg(voucher) : said(rest).arg(voucher).arg(later));
 }
 
 PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVoucher &posted)
@@ -187,11 +201,13 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
         const QString where = QStringLiteral("\r\n") + stopNote(marked, postedSoFar);
         switch (outcome->stop->kind) {
         case PostingStop::Duplicate:
-            m_session.prompts.message(kDuplicateMessage + where, kProgramTitle, PromptIcon::Information);
+            m_session.prompts.message(QCoreApplication::translate("vant::PostingJob", kDuplicateMessage) + where,
+                                      kProgramTitle, PromptIcon::Information);
             return PostingEnd::Duplicate;
         case PostingStop::NoNumber:
             // Lines under a number that is no voucher number would block every later transfer.
-            m_session.prompts.message(kNoNumberMessage + where, kProgramTitle, PromptIcon::None);
+            m_session.prompts.message(QCoreApplication::translate("vant::PostingJob", kNoNumberMessage) + where,
+                                      kProgramTitle, PromptIcon::None);
             return PostingEnd::NoNumber;
         case PostingStop::Refused: return fail(outcome->stop->error, stopNote(marked, postedSoFar));
         }

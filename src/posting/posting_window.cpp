@@ -42,6 +42,20 @@ int keyCode(int key)
     }
 }
 
+// A list's entry is shown in the user's language; its code is read from the entry as written.
+constexpr int kEntryRole = Qt::UserRole + 1;
+
+void addEntry(QComboBox *list, const QString &entry, const QVariant &itemData = {})
+{
+    list->addItem(translatedEntry(entry), itemData);
+    list->setItemData(list->count() - 1, entry, kEntryRole);
+}
+
+QString chosenEntry(const QComboBox *list)
+{
+    return list->currentData(kEntryRole).toString();
+}
+
 bool isEnter(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -52,7 +66,7 @@ bool isEnter(const QKeyEvent *event)
 PostingWindow::PostingWindow(Session &session, QWidget *parent) : QDialog(parent), m_session(session)
 {
     setObjectName(QStringLiteral("frmAccountPost"));
-    setWindowTitle(QStringLiteral("Accounts Posting"));
+    setWindowTitle(tr("Accounts Posting"));
     buildControls();
 
     setTabOrder(m_dtpFrom, m_cboDivision);
@@ -87,7 +101,8 @@ void PostingWindow::Form_Load()
     if (Status loaded = LoadDivision(); !loaded)
         report(loaded.error(), QStringLiteral("Form_Load"));
     m_cboVoucherType->clear();
-    m_cboVoucherType->addItems(voucherTypeEntries());
+    for (const QString &entry : voucherTypeEntries())
+        addEntry(m_cboVoucherType, entry);
     m_cboVoucherType->setCurrentIndex(-1);
     setGridHeadings();
     placeTotals();
@@ -116,13 +131,12 @@ int PostingWindow::SetAcType(int shift, int keyCode)
 bool PostingWindow::ValidatePost()
 {
     if (m_cboVoucherType->currentText().isEmpty()) {
-        m_session.prompts.message(QStringLiteral("Voucher Type is empty..."), kProgramTitle, PromptIcon::Information);
+        m_session.prompts.message(tr("Voucher Type is empty..."), kProgramTitle, PromptIcon::Information);
         m_cboVoucherType->setFocus();
         return false;
     }
     if (m_cboTransType->currentText().isEmpty()) {
-        m_session.prompts.message(QStringLiteral("Transaction Type is empty..."), kProgramTitle,
-                                  PromptIcon::Information);
+        m_session.prompts.message(tr("Transaction Type is empty..."), kProgramTitle, PromptIcon::Information);
         m_cboTransType->setFocus();
         return false;
     }
@@ -284,7 +298,7 @@ void PostingWindow::cboVoucherType_LostFocus()
     m_transTypesOf = voucherType;
     m_cboTransType->clear();
     for (const TransTypeEntry &entry : transTypeEntries(m_cboVoucherType->currentIndex()))
-        m_cboTransType->addItem(entry.text, entry.itemData);
+        addEntry(m_cboTransType, entry.text, entry.itemData);
     m_cboTransType->setCurrentIndex(-1);
 }
 
@@ -296,7 +310,7 @@ void PostingWindow::cmdGo_Click()
     m_lblStatus->clear();
     setGridHeadings();
     const Status loaded =
-        LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()), typeCode(m_cboTransType->currentText()));
+        LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
     if (!loaded) {
         report(loaded.error(), QStringLiteral("cmdGo_Click"));
         return;
@@ -328,14 +342,14 @@ void PostingWindow::cmdTransfer_Click()
     feedback.posted = [&busy](const MarkedVoucher &, int) { busy.keepPainted(); };
     feedback.finished = [this](const PostingSummary &summary) {
         m_msfAccTransfer->setUpdatesEnabled(true);
-        m_lblStatus->setText(QStringLiteral("Vouchers posted: %1    Failed: %2    Not tried: %3")
+        m_lblStatus->setText(tr("Vouchers posted: %1    Failed: %2    Not tried: %3")
                                  .arg(summary.posted)
                                  .arg(summary.failed())
                                  .arg(summary.notTried));
     };
     // Posted vouchers leave the list: their lines are flagged as moved.
     feedback.listAgain = [this] {
-        return LoadOffLineVouchers(typeCode(m_cboVoucherType->currentText()), typeCode(m_cboTransType->currentText()));
+        return LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
     };
     PostingJob(m_session, m_postingAcType).run(grid().markedVouchers(), feedback);
 }

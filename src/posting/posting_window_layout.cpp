@@ -3,6 +3,7 @@
 
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
+#include "widgets/control_names.h"
 #include "widgets/date_picker.h"
 #include "widgets/focus_shown.h"
 #include "widgets/widget_twips.h"
@@ -42,7 +43,7 @@ void PostingWindow::buildControls()
     m_frTop->setObjectName(QStringLiteral("frTop"));
     m_frTop->setFrameShape(QFrame::Box);
     placeInTwips(m_frTop, 0, 0, kWindowWidth, 435);
-    m_lblTitle = new QLabel(QStringLiteral("T R A N S F E R   O F  A C C O U N T S"), m_frTop);
+    m_lblTitle = new QLabel(tr("T R A N S F E R   O F  A C C O U N T S"), m_frTop);
     m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont(QStringLiteral("Verdana"), 9);
     titleFont.setBold(true);
@@ -88,30 +89,31 @@ void PostingWindow::buildFilterBand()
         placeInTwips(line, 30, top, kWindowWidth - 60, 15);
     }
 
-    const auto caption = [this](const QString &text, int left, int width) {
+    const auto caption = [this](const QString &text, int left, int width, QWidget *control) {
         auto *label = new QLabel(text, m_filterFrame);
         placeInTwips(label, left, 480, width, 195);
+        nameByLabel(label, control);
     };
     // Left to right with small gaps, each list as wide as its longest entry needs.
-    caption(QStringLiteral("Date"), 90, 480);
     m_dtpFrom = new DatePicker(m_filterFrame);
+    caption(tr("Date"), 90, 480, m_dtpFrom);
     m_dtpFrom->setObjectName(QStringLiteral("dtpFrom"));
     m_dtpFrom->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     m_dtpFrom->setCalendarPopup(true);
     placeInTwips(m_dtpFrom, 600, 450, 1560, 315);
-    caption(QStringLiteral("Division"), 2220, 750);
     m_cboDivision = new QComboBox(m_filterFrame);
+    caption(tr("Division"), 2220, 750, m_cboDivision);
     m_cboDivision->setObjectName(QStringLiteral("cboDivision"));
     placeInTwips(m_cboDivision, 3000, 450, 1935, 315);
-    caption(QStringLiteral("Voucher Type"), 4980, 1230);
     m_cboVoucherType = new QComboBox(m_filterFrame);
+    caption(tr("Voucher Type"), 4980, 1230, m_cboVoucherType);
     m_cboVoucherType->setObjectName(QStringLiteral("cboVoucherType"));
     placeInTwips(m_cboVoucherType, 6240, 450, 2310, 315);
-    caption(QStringLiteral("Type"), 8595, 450);
     m_cboTransType = new QComboBox(m_filterFrame);
+    caption(tr("Type"), 8595, 450, m_cboTransType);
     m_cboTransType->setObjectName(QStringLiteral("cboTransType"));
     placeInTwips(m_cboTransType, 9075, 450, 2520, 315);
-    m_cmdGo = new QPushButton(QStringLiteral("&Go"), m_filterFrame);
+    m_cmdGo = new QPushButton(tr("&Go"), m_filterFrame);
     m_cmdGo->setObjectName(QStringLiteral("cmdGo"));
     placeInTwips(m_cmdGo, 11640, 450, 570, 285);
     connect(m_cmdGo, &QPushButton::clicked, this, &PostingWindow::cmdGo_Click);
@@ -126,6 +128,7 @@ void PostingWindow::buildGridBand()
     m_gridModel = new VoucherGridModel(this);
     m_msfAccTransfer = new QTableView(m_gridFrame);
     m_msfAccTransfer->setObjectName(QStringLiteral("msfAccTransfer"));
+    m_msfAccTransfer->setAccessibleName(tr("Off-line vouchers"));
     m_msfAccTransfer->setModel(m_gridModel);
     m_msfAccTransfer->verticalHeader()->hide();
     m_msfAccTransfer->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -140,7 +143,7 @@ void PostingWindow::buildGridBand()
     QFont totalFont(QStringLiteral("Times New Roman"));
     totalFont.setPointSizeF(11.25);
     totalFont.setBold(true);
-    const QString firstCaption = QStringLiteral("Trial Balance - Debit Total Amount");
+    const QString firstCaption = tr("Trial Balance - Debit Total Amount");
     m_lblTotal1 = new QLabel(firstCaption, m_gridFrame);
     m_lblTotal1->setObjectName(QStringLiteral("lblTotal1"));
     m_lblTotal2 = new QLabel(firstCaption, m_gridFrame);
@@ -153,7 +156,7 @@ void PostingWindow::buildGridBand()
     m_picDet = new VoucherDetailPanel(m_gridFrame);
     connect(m_picDet, &VoucherDetailPanel::closed, m_msfAccTransfer, [this] { m_msfAccTransfer->setFocus(); });
 
-    m_mnuMain = new QMenu(QStringLiteral("popup"), this);
+    m_mnuMain = new QMenu(tr("popup"), this);
     m_mnuMain->setObjectName(QStringLiteral("mnuMain"));
     QAction *mnuAc1 = m_mnuMain->addAction(QStringLiteral("1"));
     mnuAc1->setObjectName(QStringLiteral("mnuAc1"));
@@ -173,19 +176,19 @@ void PostingWindow::buildButtonRow()
         const char *name;
         const char *caption;
     };
-    const ButtonSpec specs[] = {{"cmdDate", "&Date"},
-                                {"cmdVoucher", "&Voucher"},
-                                {"cmdTrans", "&Transaction"},
-                                {"cmdSelectall", "&Select All"},
-                                {"cmdDeselectAll", "DeSelect All"},
-                                {"cmdTransfer", "Transfer"},
-                                {"cmdClear", "&Clear"},
-                                {"cmdExit", "E&xit"}};
+    const ButtonSpec specs[] = {{"cmdDate", QT_TR_NOOP("&Date")},
+                                {"cmdVoucher", QT_TR_NOOP("&Voucher")},
+                                {"cmdTrans", QT_TR_NOOP("&Transaction")},
+                                {"cmdSelectall", QT_TR_NOOP("&Select All")},
+                                {"cmdDeselectAll", QT_TR_NOOP("DeSelect All")},
+                                {"cmdTransfer", QT_TR_NOOP("Transfer")},
+                                {"cmdClear", QT_TR_NOOP("&Clear")},
+                                {"cmdExit", QT_TR_NOOP("E&xit")}};
     // Eight buttons of equal width across the window.
     const int width = kWindowWidth / int(std::size(specs));
     QHash<QString, QPushButton *> buttons;
     for (const ButtonSpec &spec : specs) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
+        auto *button = new QPushButton(tr(spec.caption), this);
         button->setObjectName(QString::fromLatin1(spec.name));
         button->setFont(buttonFont);
         placeInTwips(button, int(buttons.size()) * width, 6600, width, 375);

@@ -2,7 +2,10 @@
 
 #include "posting_formats.h"
 #include "session/session.h"
+#include "session/translations.h"
 #include "voucher_grid.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -16,8 +19,11 @@ const QString kNoAmount = QStringLiteral("00.0");
 
 QStringList detailHeadings()
 {
-    return {QStringLiteral("SNO"), QStringLiteral("REF NO"), QStringLiteral("DESCRIPTION"), QStringLiteral("DEBIT"),
-            QStringLiteral("CREDIT")};
+    return translateEach(
+        "vant::VoucherDetail",
+        {QT_TRANSLATE_NOOP("vant::VoucherDetail", "SNO"), QT_TRANSLATE_NOOP("vant::VoucherDetail", "REF NO"),
+         QT_TRANSLATE_NOOP("vant::VoucherDetail", "DESCRIPTION"), QT_TRANSLATE_NOOP("vant::VoucherDetail", "DEBIT"),
+         QT_TRANSLATE_NOOP("vant::VoucherDetail", "CREDIT")});
 }
 
 QList<int> detailColumnWidths(int gridWidthTwips)
@@ -51,8 +57,11 @@ Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVou
         line.description = rs->text(QStringLiteral("LedgerName"));
         if (!line.knownLedger) {
             const QString ledger = rs->text(QStringLiteral("LedgerCode"));
-            line.description = ledger.isEmpty() ? QStringLiteral("No ledger: LedgerCode is missing")
-                                                : QStringLiteral("Ledger %1 is not in the ledger master").arg(ledger);
+            line.description =
+                ledger.isEmpty()
+                    ? QCoreApplication::translate("vant::VoucherDetail", "No ledger: LedgerCode is missing")
+                    : QCoreApplication::translate("vant::VoucherDetail", "Ledger %1 is not in the ledger master")
+                          .arg(ledger);
         }
         line.debit = crDr == u"D" ? formatDetailAmount(std::fabs(amount)) : kNoAmount;
         line.credit = crDr == u"C" ? formatDetailAmount(amount) : kNoAmount;

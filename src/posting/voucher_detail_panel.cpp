@@ -36,12 +36,13 @@ QFont detailFont(const char *family, double points)
 } // namespace
 
 VoucherDetailPanel::VoucherDetailPanel(QWidget *parent)
-    : QFrame(parent), m_msfGridDet(new QTableWidget(this)), m_cmdOk(new QPushButton(QStringLiteral("&Ok"), this))
+    : QFrame(parent), m_msfGridDet(new QTableWidget(this)), m_cmdOk(new QPushButton(tr("&Ok"), this))
 {
     setObjectName(QStringLiteral("picDet"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     m_msfGridDet->setObjectName(QStringLiteral("msfGridDet"));
+    m_msfGridDet->setAccessibleName(tr("Voucher detail"));
     m_msfGridDet->setFont(detailFont("MS Sans Serif", 8.25));
     m_msfGridDet->horizontalHeader()->setFont(detailFont("Small Fonts", 7));
     m_msfGridDet->verticalHeader()->hide();

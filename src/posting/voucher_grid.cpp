@@ -3,6 +3,7 @@
 #include "db/recordset.h"
 #include "db/sql_literals.h"
 #include "posting_formats.h"
+#include "session/translations.h"
 
 #include <cmath>
 
@@ -31,9 +32,12 @@ Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::Colu
 
 QStringList VoucherGrid::headings()
 {
-    return {QStringLiteral("SNO"),      QStringLiteral("DATE"),       QStringLiteral("BILL NO"),
-            QStringLiteral("BILL AMT"), QStringLiteral("POSTED AMT"), QStringLiteral("VNO"),
-            QStringLiteral("AcType"),   QStringLiteral("VoucherCode")};
+    return translateEach(
+        "vant::VoucherGrid",
+        {QT_TRANSLATE_NOOP("vant::VoucherGrid", "SNO"), QT_TRANSLATE_NOOP("vant::VoucherGrid", "DATE"),
+         QT_TRANSLATE_NOOP("vant::VoucherGrid", "BILL NO"), QT_TRANSLATE_NOOP("vant::VoucherGrid", "BILL AMT"),
+         QT_TRANSLATE_NOOP("vant::VoucherGrid", "POSTED AMT"), QT_TRANSLATE_NOOP("vant::VoucherGrid", "VNO"),
+         QT_TRANSLATE_NOOP("vant::VoucherGrid", "AcType"), QT_TRANSLATE_NOOP("vant::VoucherGrid", "VoucherCode")});
 }
 
 QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents)

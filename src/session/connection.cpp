@@ -5,6 +5,8 @@
 #include "settings_store.h"
 #include "user_prompts.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
@@ -14,7 +16,8 @@ ConnectResult ConnectDatabase(Session &session, const QString &productDbKey)
     ConnectionSettings settings;
     settings.database = key.value(productDbKey);
     if (settings.database.trimmed().isEmpty()) {
-        session.prompts.message(QStringLiteral("DB Creator is not Executed yet. Please execute it."));
+        session.prompts.message(
+            QCoreApplication::translate("vant::Connection", "DB Creator is not Executed yet. Please execute it."));
         return ConnectResult::ProgramEnds;
     }
     settings.server = key.value(QStringLiteral("Server"));
@@ -48,8 +51,9 @@ Outcome<QString> CheckDBVersion(Session &session)
     const QString dbVersion = rs->text(0).trimmed().left(4);
     if (dbVersion == kProgramVersion)
         return QString();
-    return QStringLiteral("Exe Version: ") + kProgramVersion + QStringLiteral("  and DB Version: ") + dbVersion
-           + QStringLiteral(" mismatch. Please apply the latest patch");
+    return QCoreApplication::translate("vant::Connection",
+                                       "Exe Version: %1  and DB Version: %2 mismatch. Please apply the latest patch")
+        .arg(kProgramVersion, dbVersion);
 }
 
 void CloseDBConnection(Session &session)

@@ -56,9 +56,9 @@ QString ErrorLog::userStateFolder()
 
 QString errorReportMessage(const Error &error)
 {
-    return QStringLiteral("Error Number : ") + QString::number(error.number)
-           + QStringLiteral("(Kindly note the Error number & Message. Inform the vendor)\r\nMessage : ")
-           + error.description;
+    return QCoreApplication::translate("vant::ErrorLog", "Error Number : %1(Kindly note the Error number & Message. "
+                                                         "Inform the vendor)\r\nMessage : %2")
+        .arg(QString::number(error.number), error.description);
 }
 
 void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show,

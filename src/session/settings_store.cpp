@@ -3,6 +3,8 @@
 #include "settings_file_format.h"
 #include "user_prompts.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace vant {
@@ -26,9 +28,13 @@ QString unreadableReason(const QSettings &key)
 {
     switch (key.status()) {
     case QSettings::NoError: return {};
-    case QSettings::AccessError: return QStringLiteral("The settings store %1 cannot be read.").arg(key.fileName());
+    case QSettings::AccessError:
+        return QCoreApplication::translate("vant::SettingsKey", "The settings store %1 cannot be read.")
+            .arg(key.fileName());
     case QSettings::FormatError:
-        return QStringLiteral("The settings store %1 is not made of \"Name=value\" lines.").arg(key.fileName());
+        return QCoreApplication::translate("vant::SettingsKey",
+                                           "The settings store %1 is not made of \"Name=value\" lines.")
+            .arg(key.fileName());
     }
     return {};
 }

@@ -4,13 +4,16 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 bool PurgeJob::ProcessPurgeData()
 {
     RunWatch watch(m_session, QStringLiteral("purge"), {{QStringLiteral("voucherTable"), m_session.voucherTable}},
                    m_mode);
-    if (!m_session.prompts.question(QStringLiteral("Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"))) {
+    if (!m_session.prompts.question(QCoreApplication::translate(
+            "vant::PurgeJob", "Recovery of Data is not Possible ?\r\nDo you Whis to Proceed ?"))) {
         m_record = watch.finish(QStringLiteral("declined"), QStringLiteral("The purge was not confirmed"));
         return false;
     }
@@ -28,15 +31,17 @@ QString PurgeJob::purge(RunWatch &watch)
     const Outcome<AccountsComponent *> component = accounts.component();
     const Status purged = component ? (*component)->PURGEDATA(m_session.voucherTable) : Status(component.error());
     if (!purged) {
-        const QString failure = QStringLiteral("Unexpected error in procedure: ProcessPurgeData\r\nError #")
-                                + QString::number(purged.error().number) + QStringLiteral(": ")
-                                + purged.error().description;
-        prompts.message(failure, kProgramTitle, PromptIcon::Critical);
-        return failure;
+        // The journal keeps the program's words; the box speaks the user's language.
+        const char *const failure =
+            QT_TRANSLATE_NOOP("vant::PurgeJob", "Unexpected error in procedure: ProcessPurgeData\r\nError #%1: %2");
+        const QString number = QString::number(purged.error().number);
+        prompts.message(QCoreApplication::translate("vant::PurgeJob", failure).arg(number, purged.error().description),
+                        kProgramTitle, PromptIcon::Critical);
+        return QString::fromUtf8(failure).arg(number, purged.error().description);
     }
     // The purge is done before the box waits for the user.
     watch.committed();
-    prompts.message(QStringLiteral("Purge Data Completed"));
+    prompts.message(QCoreApplication::translate("vant::PurgeJob", "Purge Data Completed"));
     return QString();
 }
 

@@ -4,6 +4,8 @@
 
 #include "lookup/mod_vant_lov.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 QStringList ListShadowCompany(Session &session, const QString &parentCode, const QString &searchText)
@@ -18,10 +20,12 @@ QStringList ListShadowCompany(Session &session, const QString &parentCode, const
                     + parentCode + QLatin1Char('\'');
     // The code column is wider than 1200 twips so that its head "CompanyCode" shows whole.
     request.ColumnWidths = QStringLiteral("3000,1500");
-    request.ColumnHeads = QStringLiteral("Company Name,CompanyCode");
-    request.Title = QStringLiteral("Company List");
+    request.ColumnHeads = QStringList{QCoreApplication::translate("vant::ShadowCompanyPicker", "Company Name"),
+                                      QCoreApplication::translate("vant::ShadowCompanyPicker", "CompanyCode")}
+                              .join(QLatin1Char(','));
+    request.Title = QCoreApplication::translate("vant::ShadowCompanyPicker", "Company List");
     request.SearchText = searchText;
-    request.NoRecordsMessage = QStringLiteral("No Records available");
+    request.NoRecordsMessage = QCoreApplication::translate("vant::ShadowCompanyPicker", "No Records available");
 
     if (Status shown = lov.ShowLov(request); !shown) {
         session.ReportError(shown.error(), QString(), QStringLiteral("ListShadowCompany"), true);

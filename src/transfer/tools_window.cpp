@@ -3,6 +3,7 @@
 #include "company_box.h"
 #include "purge_job.h"
 #include "widgets/busy_window.h"
+#include "widgets/control_names.h"
 #include "widgets/date_picker.h"
 #include "widgets/focus_shown.h"
 #include "session/session.h"
@@ -73,8 +74,8 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
     showButtonFocus(this);
 
     const bool transfer = m_toolsScreen == kTransferScreen;
-    m_cmdProcess->setText(transfer ? QStringLiteral("&Transfer") : QStringLiteral("&Purge"));
-    m_lblTitle->setText(transfer ? QStringLiteral("Transfer") : QStringLiteral("Purgedata"));
+    m_cmdProcess->setText(transfer ? tr("&Transfer") : tr("&Purge"));
+    m_lblTitle->setText(transfer ? tr("Transfer") : tr("Purgedata"));
     setWindowTitle(m_lblTitle->text());
     for (QFrame *panel : m_frContainer)
         panel->hide();
@@ -117,7 +118,7 @@ void ToolsWindow::buildControls()
         m_frContainer[i]->setObjectName(QStringLiteral("frContainer%1").arg(i));
         m_frContainer[i]->setFrameShape(QFrame::StyledPanel);
     }
-    m_lblPurge = new QLabel(QStringLiteral("Recovery is not Possible after Purge the Data"), m_frContainer[0]);
+    m_lblPurge = new QLabel(tr("Recovery is not Possible after Purge the Data"), m_frContainer[0]);
     m_lblPurge->setObjectName(QStringLiteral("lblPurge"));
     m_lblPurge->setAlignment(Qt::AlignCenter);
 
@@ -133,7 +134,7 @@ void ToolsWindow::buildControls()
 
     m_cmdProcess = new QPushButton(this);
     m_cmdProcess->setObjectName(QStringLiteral("cmdProcess"));
-    m_cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    m_cmdExit = new QPushButton(tr("E&xit"), this);
     m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
     connect(m_cmdProcess, &QPushButton::clicked, this, &ToolsWindow::process);
     connect(m_cmdExit, &QPushButton::clicked, this, &QDialog::reject);
@@ -163,8 +164,7 @@ void ToolsWindow::placeControls()
     }
     place(m_lblPurge, {kLabelLeft, kFirstRow + kRowStep, kPanel.width - 2 * kLabelLeft, kRowHeight});
 
-    const QStringList captions = {QStringLiteral("Source Company"), QStringLiteral("Destination Company "),
-                                  QStringLiteral("From Date"), QStringLiteral("To Date")};
+    const QStringList captions = {tr("Source Company"), tr("Destination Company "), tr("From Date"), tr("To Date")};
     const QList<std::pair<QWidget *, int>> inputs = {
         {m_txtSourceCompany, 4500}, {m_txtDestinationCompany, 4500}, {m_txtFromDate, 1800}, {m_txtToDate, 1800}};
     for (int row = 0; row < inputs.size(); ++row) {
@@ -172,7 +172,7 @@ void ToolsWindow::placeControls()
         auto *label = new QLabel(captions.at(row), m_frContainer[kTransferScreen]);
         place(label, {kLabelLeft, top, kLabelWidth, kRowHeight});
         place(inputs.at(row).first, {kBoxLeft, top, inputs.at(row).second, kRowHeight});
-        label->setBuddy(inputs.at(row).first);
+        nameByLabel(label, inputs.at(row).first);
     }
     place(m_cmdProcess, kProcessButton);
     place(m_cmdExit, kExitButton);
@@ -331,7 +331,7 @@ void ToolsWindow::endRun(TransferEnd end)
         return;
     }
     // Nothing of a request that stopped was kept; the window is ready for another try.
-    m_lblTitle->setText(QStringLiteral("Transfer"));
+    m_lblTitle->setText(tr("Transfer"));
 }
 
 } // namespace vant

@@ -6,6 +6,8 @@
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace vant {
@@ -37,12 +39,12 @@ Outcome<bool> companyMissing(Session &session, const QString &heldCode)
     return *name == QStringLiteral("NOTFOUND");
 }
 
-// A count that failed, said as such: nothing was changed, then the database's words.
-Error countFailed(const QString &what, const Error &error)
-{
-    return Error{error.number,
-                 what + QStringLiteral(" could not be counted; nothing was changed.\r\n") + error.description};
-}
+// Counts that failed, said as such before the database's words.
+const char *const kSourceNotCounted = QT_TRANSLATE_NOOP(
+    "vant::TransferJob", "The rows of the source company in the period could not be counted; nothing was changed.");
+const char *const kDestinationNotCounted = QT_TRANSLATE_NOOP(
+    "vant::TransferJob", "The vouchers of the destination company in the period could not be counted; nothing was "
+                         "changed.");
 
 bool outsideYear(const Session &session, const QDate &day)
 {
@@ -96,7 +98,8 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
         refusalMessage = refusal->message;
         if (refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
-        m_session.prompts.message(refusal->message);
+        m_session.prompts.message(
+            QCoreApplication::translate("vant::TransferJob", refusal->message.toUtf8().constData()));
         if (!refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
         return TransferEnd::Refused;
@@ -104,11 +107,11 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
     notify(feedback.checked);
     const Outcome<int> rows = rowCount();
     if (!rows)
-        return failed(rows.error());
+        return failed(rows.error(), kSourceNotCounted);
     notify(feedback.counted, *rows);
     const Outcome<bool> confirmed = confirmOverwrite();
     if (!confirmed)
-        return failed(confirmed.error());
+        return failed(confirmed.error(), kDestinationNotCounted);
     if (!*confirmed) {
         refusalMessage = QStringLiteral("The period's earlier copy was kept: an overwrite question was answered No");
         return TransferEnd::Declined;
@@ -118,19 +121,29 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
     return end ? *end : failed(end.error());
 }
 
-TransferEnd TransferJob::failed(const Error &error)
+TransferEnd TransferJob::failed(const Error &error, const char *what)
 {
-    m_session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
-    m_session.prompts.message(error.description);
+    // The log keeps the program's words, the box speaks the user's language.
+    Error logged = error;
+    QString shown = error.description;
+    if (what) {
+        logged.description = QString::fromUtf8(what) + QStringLiteral("\r\n") + error.description;
+        shown = QCoreApplication::translate("vant::TransferJob", what) + QStringLiteral("\r\n") + error.description;
+    }
+    m_session.ReportError(logged, kToolsWindowName, QStringLiteral("Processtransfer"), false);
+    m_session.prompts.message(shown);
     return TransferEnd::Failed;
 }
 
 Outcome<std::optional<RequestRefusal>> TransferJob::check()
 {
     const std::pair<QString, RequestRefusal> companies[] = {
-        {m_request.sourceCode, {QStringLiteral("Parent Company Not Correct"), ToolsField::SourceCompany, false}},
+        {m_request.sourceCode,
+         {QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Parent Company Not Correct")),
+          ToolsField::SourceCompany, false}},
         {m_request.destinationCode,
-         {QStringLiteral("Destination Company Not Correct"), ToolsField::DestinationCompany, false}},
+         {QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Destination Company Not Correct")),
+          ToolsField::DestinationCompany, false}},
     };
     for (const auto &[heldCode, refusal] : companies) {
         const Outcome<bool> missing = companyMissing(m_session, heldCode);
@@ -148,16 +161,25 @@ std::optional<RequestRefusal> TransferJob::laterRefusal()
     // The run clears the destination's transferred vouchers of the period: in the source
     // company itself those are its own posted vouchers.
     if (request.destination() == request.source())
-        return RequestRefusal{QStringLiteral("Destination Company must be a Shadow Company, not the Source Company"),
-                              ToolsField::DestinationCompany, false};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob",
+                                             "Destination Company must be a Shadow Company, not the Source Company")),
+            ToolsField::DestinationCompany, false};
     if (request.from > request.to)
-        return RequestRefusal{QStringLiteral("From Date Greater than Do Date"), ToolsField::FromDate, false};
+        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "From Date Greater than Do Date")),
+                              ToolsField::FromDate, false};
     if (outsideYear(m_session, request.from))
-        return RequestRefusal{QStringLiteral("From Date not in this Financial Period"), ToolsField::FromDate, true};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "From Date not in this Financial Period")),
+            ToolsField::FromDate, true};
     if (outsideYear(m_session, request.to))
-        return RequestRefusal{QStringLiteral("to Date not in this Financial Period"), ToolsField::ToDate, true};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "to Date not in this Financial Period")),
+            ToolsField::ToDate, true};
     if (!CheckTransAvail(request.sourceCode))
-        return RequestRefusal{QStringLiteral("No Transaction to Transfer for this period"), ToolsField::None, false};
+        return RequestRefusal{
+            QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "No Transaction to Transfer for this period")),
+            ToolsField::None, false};
     return std::nullopt;
 }
 
@@ -187,7 +209,7 @@ Outcome<int> TransferJob::rowCount()
     for (const QString &statement : statements) {
         const auto counted = countRows(m_session, statement);
         if (!counted)
-            return countFailed(QStringLiteral("The rows of the source company in the period"), counted.error());
+            return counted.error();
         rows += *counted;
     }
     return int(std::min<qint64>(rows, kProgressLimit));
@@ -200,14 +222,16 @@ Outcome<bool> TransferJob::confirmOverwrite()
     const auto copied =
         countRows(m_session, voucherCountStatement(m_session, m_request.destination(), m_request.from, m_request.to));
     if (!copied)
-        return countFailed(QStringLiteral("The vouchers of the destination company in the period"), copied.error());
+        return copied.error();
     if (*copied < 1)
         return true;
     UserPrompts &prompts = m_session.prompts;
-    return prompts.question(QStringLiteral("Data Transfer already done for this period.\r\n"
-                                           " Do you want Overwrite with existing Data ? "))
-           && prompts.question(QStringLiteral("Any modification made during this period in Shadow "
-                                              "Company will be deleted.\r\nDo you want to proceed...?"));
+    return prompts.question(QCoreApplication::translate("vant::TransferJob",
+                                                        "Data Transfer already done for this period.\r\n"
+                                                        " Do you want Overwrite with existing Data ? "))
+           && prompts.question(QCoreApplication::translate("vant::TransferJob",
+                                                           "Any modification made during this period in Shadow "
+                                                           "Company will be deleted.\r\nDo you want to proceed...?"));
 }
 
 } // namespace vant

@@ -78,8 +78,9 @@ private:
     TransferEnd processSteps(const TransferFeedback &feedback, QString &refusal);
     // True when the company (its code as held) has a voucher dated in the request's period.
     bool CheckTransAvail(const QString &companyCode);
-    // A failure from the counting on: logged under Processtransfer, its description shown.
-    TransferEnd failed(const Error &error);
+    // A failure from the counting on: logged under Processtransfer, its description shown, after
+    // what failed when that is given (a count that changed nothing).
+    TransferEnd failed(const Error &error, const char *what = nullptr);
 
     Session &m_session;
     const TransferRequest m_request;

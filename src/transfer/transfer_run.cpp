@@ -9,6 +9,8 @@
 #include "transfer_scope.h"
 #include "voucher_copy.h"
 
+#include <QCoreApplication>
+
 namespace vant {
 
 namespace {
@@ -66,7 +68,7 @@ QString TransferRun::transferredVouchers() const
 
 Status TransferRun::ClearOldRecords()
 {
-    m_scope.caption(QStringLiteral("Transfer    [ Clear Old Records...]"));
+    m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Clear Old Records...]"));
     const QString year = QLatin1Char('\'') + m_scope.year + QStringLiteral("' tranyear");
     // Every row that is deleted below is logged, also one whose ledger is not in the ledger master.
     const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
@@ -100,7 +102,7 @@ Status TransferRun::InsertRecordstoShadow()
 {
     if (Status done = copyDivisions(); !done)
         return done;
-    m_scope.caption(QStringLiteral("Transfer    [ Transfer Voucher Details...]"));
+    m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Voucher Details...]"));
     if (Status done = copyVouchers(m_scope); !done)
         return done;
     if (Status done = copyBillwise(m_scope); !done)
@@ -110,7 +112,7 @@ Status TransferRun::InsertRecordstoShadow()
 
 Status TransferRun::copyDivisions()
 {
-    m_scope.caption(QStringLiteral("Transfer    [ Transfer Division Details...]"));
+    m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Division Details...]"));
     const Status done = m_scope.db.execute(
         InsertStatement(QStringLiteral("INSERT INTO ACCDIVISIONMASTER"))
             .set("CompanyCode", QLatin1Char('\'') + m_scope.destination + QStringLiteral("' as CompanyCode"))
@@ -154,7 +156,7 @@ Outcome<TransferEnd> TransferJob::run(const TransferFeedback &feedback)
     if (Status committed = transaction.commit(); !committed)
         return committed.error();
     if (feedback.caption)
-        feedback.caption(QStringLiteral("Transfer    [ Completed ]"));
+        feedback.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Completed ]"));
     return TransferEnd::Completed;
 }
 

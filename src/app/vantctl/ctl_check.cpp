@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -13,7 +14,7 @@ namespace vant::ctl {
 int runCheck(Session &session, bool json, QTextStream &out)
 {
     if (session.companyCode.isEmpty()) {
-        session.prompts.message(QStringLiteral("No default company in the company master"));
+        session.prompts.message(QCoreApplication::translate("vant::ctl", "No default company in the company master"));
         return kRefused;
     }
     QString productName;

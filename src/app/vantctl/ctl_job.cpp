@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -25,8 +26,12 @@ int runJobCommand(Session &session, const Request &request, JobOutput &output)
 // What a dry run did, undone: the rows per table, the numbers drawn and what was refused.
 void writeDryRun(QTextStream &out, const QJsonObject &record, int status)
 {
-    out << "Dry run: nothing was changed. The run " << (status == kDone ? "would succeed" : "would not succeed")
-        << "; it would leave:\n";
+    out << QCoreApplication::translate(
+        "vant::ctl", status == kDone ? QT_TRANSLATE_NOOP("vant::ctl", "Dry run: nothing was changed. "
+                                                                      "The run would succeed; it would leave:")
+                                     : QT_TRANSLATE_NOOP("vant::ctl", "Dry run: nothing was changed. The "
+                                                                      "run would not succeed; it would leave:"))
+        << '\n';
     for (const QString &line : describeRecord(record))
         out << line << '\n';
 }

@@ -7,11 +7,18 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
 
 namespace {
+
+// The line of a count, in the user's language: one thing or many.
+QString counted(int count, const char *one, const char *many)
+{
+    return QCoreApplication::translate("vant::ctl", count == 1 ? one : many).arg(count);
+}
 
 bool isListed(const VoucherGrid &grid, int row)
 {
@@ -69,8 +76,8 @@ bool hasDivision(Session &session, int code)
         if (division.code == code)
             return true;
     }
-    session.prompts.message(
-        QStringLiteral("Division %1 is not a division of %2").arg(QString::number(code), session.companyName));
+    session.prompts.message(QCoreApplication::translate("vant::ctl", "Division %1 is not a division of %2")
+                                .arg(QString::number(code), session.companyName));
     return false;
 }
 
@@ -89,17 +96,22 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     }
     printList(grid, out);
     if (const QString missing = markChosen(grid, options); !missing.isEmpty()) {
-        session.prompts.message(QStringLiteral("Off-line voucher %1 is not in the list").arg(missing));
+        session.prompts.message(
+            QCoreApplication::translate("vant::ctl", "Off-line voucher %1 is not in the list").arg(missing));
         return kRefused;
     }
 
     PostingFeedback feedback;
     feedback.posted = [&out](const MarkedVoucher &voucher, int voucherNo) {
-        out << "Posted off-line voucher " << voucher.offLineNo << " (" << formatAmount(voucher.postedAmount)
-            << ") as voucher " << voucherNo << '\n';
+        out << QCoreApplication::translate("vant::ctl", "Posted off-line voucher %1 (%2) as voucher %3")
+                   .arg(QString::number(voucher.offLineNo), formatAmount(voucher.postedAmount),
+                        QString::number(voucherNo))
+            << '\n';
     };
     feedback.finished = [&out](const PostingSummary &summary) {
-        out << summary.posted << (summary.posted == 1 ? " voucher" : " vouchers") << " posted.\n";
+        out << counted(summary.posted, QT_TRANSLATE_NOOP("vant::ctl", "%1 voucher posted."),
+                       QT_TRANSLATE_NOOP("vant::ctl", "%1 vouchers posted."))
+            << '\n';
     };
     // As after Transfer in the window: the list again, now without the posted vouchers.
     feedback.listAgain = [&] { return LoadOffLineVouchers(session, filter, grid); };
@@ -109,17 +121,20 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     output.record = job.record().toJson();
     // A voucher asked for and not posted makes the run a failure for the script that asked.
     for (const FailedVoucher &voucher : job.record().failed) {
-        session.prompts.message(QStringLiteral("Off-line voucher %1 was %2: %3")
-                                    .arg(voucher.voucherNo,
-                                         voucher.tried ? QStringLiteral("not posted") : QStringLiteral("not tried"),
-                                         voucher.reason));
+        session.prompts.message((voucher.tried ? QCoreApplication::translate("vant::ctl", "Off-line voucher %1 was not "
+                                                                                          "posted: %2")
+                                               : QCoreApplication::translate("vant::ctl", "Off-line voucher %1 was not "
+                                                                                          "tried: %2"))
+                                    .arg(voucher.voucherNo, voucher.reason));
     }
     if (!summary.listedAgain)
         return kRefused;
     int waiting = 0;
     for (int row = 1; row < grid.rows(); ++row)
         waiting += isListed(grid, row) ? 1 : 0;
-    out << waiting << (waiting == 1 ? " voucher" : " vouchers") << " of the list still waiting.\n";
+    out << counted(waiting, QT_TRANSLATE_NOOP("vant::ctl", "%1 voucher of the list still waiting."),
+                   QT_TRANSLATE_NOOP("vant::ctl", "%1 vouchers of the list still waiting."))
+        << '\n';
     return job.record().succeeded() ? kDone : kRefused;
 }
 

@@ -4,6 +4,7 @@
 #include "session/session.h"
 #include "transfer/purge_job.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
@@ -28,8 +29,10 @@ int runPurge(Session &session, JobOutput &output)
     output.record = job.record().toJson();
     if (!purged)
         return kRefused;
-    output.out << "Purged " << before - postedOffLineLines(session) << " posted off-line voucher lines of "
-               << session.companyName << " (" << session.companyCode << ").\n";
+    output.out << QCoreApplication::translate("vant::ctl", "Purged %1 posted off-line voucher lines of %2 (%3).")
+                      .arg(QString::number(before - postedOffLineLines(session)), session.companyName,
+                           session.companyCode)
+               << '\n';
     return kDone;
 }
 

@@ -6,6 +6,7 @@
 #include "session/user_prompts.h"
 #include "transfer/reconcile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -114,11 +115,11 @@ int runReconcile(Session &session, const TransferOptions &options, bool json, QT
     const ReconcileRequest request{session.voucherTable, session.companyCode,
                                    heldDestinationCode(session, options.destination), options.from, options.to};
     if (request.destination == u"0") {
-        session.prompts.message(QStringLiteral("Destination Company Not Correct"));
+        session.prompts.message(QCoreApplication::translate("vant::ctl", "Destination Company Not Correct"));
         return kRefused;
     }
     if (request.from > request.to) {
-        session.prompts.message(QStringLiteral("From Date Greater than Do Date"));
+        session.prompts.message(QCoreApplication::translate("vant::ctl", "From Date Greater than Do Date"));
         return kRefused;
     }
     const Outcome<Reconciliation> result = reconcileTransfer(*session.db(), request);

@@ -9,6 +9,7 @@
 #include "transfer/transfer_job.h"
 #include "db/sql_literals.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
@@ -46,10 +47,11 @@ int runTransfer(Session &session, const TransferOptions &options, JobOutput &out
     if (end != TransferEnd::Completed)
         return kRefused;
     const TransferRequest &request = job.request();
-    out << "Copied " << copiedVoucherRows(session, request) << " voucher rows of "
-        << request.from.toString(session.dateFormat) << " to " << request.to.toString(session.dateFormat) << " from "
-        << session.companyName << " (" << request.source() << ") into "
-        << GetCompanyName(session, request.destination()) << " (" << request.destination() << ").\n";
+    out << QCoreApplication::translate("vant::ctl", "Copied %1 voucher rows of %2 to %3 from %4 (%5) into %6 (%7).")
+               .arg(QString::number(copiedVoucherRows(session, request)), request.from.toString(session.dateFormat),
+                    request.to.toString(session.dateFormat), session.companyName, request.source(),
+                    GetCompanyName(session, request.destination()), request.destination())
+        << '\n';
     return kDone;
 }
 

@@ -1,4 +1,5 @@
 #include "ctl_run.h"
+#include "session/translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantctl"));
+    const vant::Translations translations(QLocale(), vant::Translations::programFolder());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return vant::ctl::runVantctl(QCoreApplication::arguments(), out, err, standardOutputIsTerminal());

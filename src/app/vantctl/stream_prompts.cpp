@@ -1,5 +1,6 @@
 #include "stream_prompts.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
@@ -23,10 +24,10 @@ bool StreamPrompts::question(const QString &text, const QString &)
 {
     write(text);
     if (m_answerYes) {
-        write(QStringLiteral("Yes (--yes)"));
+        write(QCoreApplication::translate("vant::ctl", "Yes (--yes)"));
         return true;
     }
-    write(QStringLiteral("No: run again with --yes to answer Yes"));
+    write(QCoreApplication::translate("vant::ctl", "No: run again with --yes to answer Yes"));
     return false;
 }
 

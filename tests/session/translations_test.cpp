@@ -1,0 +1,50 @@
+// The program speaks the user's language where a translation of it is installed, and its
+// own words everywhere else.
+#include "session/translations.h"
+
+#include "support/qt_printers.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kFolder = QStringLiteral(VANT_TEST_TRANSLATIONS);
+
+QString selectProduct()
+{
+    return QCoreApplication::translate("vant::LoginEngine", "Select Product");
+}
+
+TEST(TranslationsTest, TheUsersLanguageIsSpokenWhileTheTranslationsAreLoaded)
+{
+    {
+        const Translations german(QLocale(QLocale::German, QLocale::Austria), kFolder);
+        EXPECT_TRUE(german.programTranslated());
+        EXPECT_EQ(selectProduct(), u"Produkt auswählen"_s);
+        // A text the translation lacks stays as the program wrote it.
+        EXPECT_EQ(QCoreApplication::translate("vant::LoginEngine", "Enter Password "), u"Enter Password "_s);
+    }
+    EXPECT_EQ(selectProduct(), u"Select Product"_s);
+}
+
+TEST(TranslationsTest, ALanguageWithoutATranslationKeepsTheProgramsWords)
+{
+    const Translations french(QLocale(QLocale::French, QLocale::France), kFolder);
+    EXPECT_FALSE(french.programTranslated());
+    EXPECT_EQ(selectProduct(), u"Select Product"_s);
+}
+
+TEST(TranslationsTest, EachTextOfAListIsTranslated)
+{
+    const Translations german(QLocale(QLocale::German), kFolder);
+    EXPECT_EQ(translateEach("vant::LoginEngine", {"Select Product", "Enter Password "}),
+              (QStringList{u"Produkt auswählen"_s, u"Enter Password "_s}));
+}
+
+} // namespace
+} // namespace vant::test

@@ -1,0 +1,204 @@
+#include "window_tour.h"
+
+#include "login/login_window.h"
+#include "lookup/lov_window.h"
+#include "main_window/main_window.h"
+#include "posting/posting_window.h"
+#include "session/products.h"
+#include "session/user_prompts.h"
+#include "transfer/shadow_company_picker.h"
+#include "transfer/tools_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QWindow>
+
+namespace vant::test {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template<typename T = QWidget>
+T *child(QWidget &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+QString boxView(QWidget *dialog)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        return u"box \""_s + box->text() + u'"';
+    if (qobject_cast<QInputDialog *>(dialog))
+        return u"text prompt"_s;
+    if (qobject_cast<LovWindow *>(dialog))
+        return u"lookup window"_s;
+    return QString::fromLatin1(dialog->metaObject()->className());
+}
+
+} // namespace
+
+WindowTour::WindowTour()
+{
+    m_database.writeSettings();
+    auto db = m_database.connect();
+    TestDatabase::seedCompanies(*db);
+    // A user to log in as, and one sales voucher of two lines waiting to be posted.
+    TestDatabase::exec(*db,
+                       {u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) "
+                        "values ('Admin','secret1','Clerk')"_s,
+                        u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
+                        "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo) values "
+                        "(1,1,1,7,'2026-04-10',101,201,'D',250,5,'CA','Counter sale','B-7',7),"
+                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s});
+    m_session = std::make_unique<Session>(m_prompts, QDir(m_logFolder.path()).filePath(u"vantlog.txt"_s));
+    m_session->lovPresenter = &m_lookupWindows;
+    m_boxWatch.setInterval(20);
+    QObject::connect(&m_boxWatch, &QTimer::timeout, [this] { watchBoxes(); });
+}
+
+WindowTour::~WindowTour() = default;
+
+QStringList WindowTour::dataTexts() const
+{
+    QStringList texts{kProgramTitle, u"Admin"_s};
+    for (const Product &product : products())
+        texts << product.name;
+    auto db = m_database.connect();
+    for (const QString &statement :
+         {u"select CompanyName from acccompanymaster"_s, u"select DivisionName from accdivisionmaster"_s,
+          u"select LedgerName from accledgermaster"_s}) {
+        auto rows = db->openRecordset(statement);
+        for (; rows && !rows->eof(); rows->moveNext())
+            texts << rows->text(0);
+    }
+    return texts;
+}
+
+void WindowTour::visitEveryWindow(const Visitor &visit)
+{
+    m_visit = visit;
+    m_boxWatch.start();
+    visitLogin();
+    visitMainWindow();
+    visitTools(1);
+    visitTools(0);
+    visitPosting();
+    visitPrompts();
+    m_boxWatch.stop();
+}
+
+// A modal box or lookup window that a view opened: looked at, then closed without an answer.
+void WindowTour::watchBoxes()
+{
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    // Boxes live on the stack: the next one may stand where the last one stood.
+    const char *seen = "vantTourSeen";
+    if (!dialog || dialog == m_window || dialog->property(seen).toBool() || !dialog->windowHandle()
+        || !dialog->windowHandle()->isExposed())
+        return;
+    dialog->setProperty(seen, true);
+    const QString view = m_view + u" > "_s + boxView(dialog);
+    m_boxesSeen << view;
+    m_visit(dialog, view);
+    dialog->reject();
+}
+
+void WindowTour::show(QWidget *window, const QString &view)
+{
+    m_view = view;
+    m_window = window;
+    window->show();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << view.toStdString();
+    m_visit(window, view);
+}
+
+void WindowTour::visitLogin()
+{
+    LoginWindow window(*m_session);
+    show(&window, u"login window"_s);
+    // The boxes of a login without a user name and of a wrong password.
+    child<QLineEdit>(window, u"txtUserName"_s)->clear();
+    window.DoLogin();
+    child<QLineEdit>(window, u"txtUserName"_s)->setText(u"Admin"_s);
+    child<QLineEdit>(window, u"txtPassword"_s)->setText(u"wrong"_s);
+    window.DoLogin();
+}
+
+void WindowTour::visitMainWindow()
+{
+    MainWindow window(*m_session);
+    show(&window, u"main window"_s);
+}
+
+void WindowTour::visitTools(int mode)
+{
+    auto loaded = ToolsWindow::load(*m_session, mode, [this](const QString &parentCode, const QString &searchText) {
+        return ListShadowCompany(*m_session, parentCode, searchText);
+    });
+    ASSERT_TRUE(loaded);
+    ToolsWindow &window = **loaded;
+    show(&window, mode == 1 ? u"transfer window"_s : u"purge window"_s);
+    // Transfer without a destination is refused with a box; Purge asks first.
+    QTest::mouseClick(child<QPushButton>(window, u"cmdProcess"_s), Qt::LeftButton);
+    if (mode == 1) {
+        auto *destination = child(window, u"txtDestinationCompany"_s);
+        destination->setFocus();
+        QTest::keyClick(destination, Qt::Key_F2);
+    }
+    m_window = nullptr;
+}
+
+void WindowTour::visitPosting()
+{
+    PostingWindow window(*m_session);
+    show(&window, u"posting window"_s);
+    child<QDateEdit>(window, u"dtpFrom"_s)->setDate(QDate(2026, 4, 10));
+    // Go before the types are chosen is refused with a box.
+    QTest::mouseClick(child<QPushButton>(window, u"cmdGo"_s), Qt::LeftButton);
+    // The lists fill as the focus leaves them, which takes the window active again.
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    auto *voucherType = child<QComboBox>(window, u"cboVoucherType"_s);
+    voucherType->setFocus();
+    voucherType->setCurrentIndex(0);
+    QTest::keyClick(voucherType, Qt::Key_Return);
+    auto *transType = child<QComboBox>(window, u"cboTransType"_s);
+    transType->setCurrentIndex(0);
+    QTest::keyClick(transType, Qt::Key_Return);
+    QTest::mouseClick(child<QPushButton>(window, u"cmdGo"_s), Qt::LeftButton);
+    auto *grid = child<QTableView>(window, u"msfAccTransfer"_s);
+    ASSERT_FALSE(grid->model()->index(0, 0).data().toString().isEmpty())
+        << "no voucher listed: " << m_boxesSeen.join(u'\n').toStdString();
+    m_view = u"posting window with its vouchers"_s;
+    m_visit(&window, m_view);
+
+    QTest::keyClick(grid, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(child(window, u"picDet"_s)->isVisible()) << "no voucher detail";
+    m_view = u"posting window with the voucher detail"_s;
+    m_visit(&window, m_view);
+    m_window = nullptr;
+}
+
+// The text prompt, as the lookup asks for a selected row's value.
+void WindowTour::visitPrompts()
+{
+    m_view = u"lookup"_s;
+    m_prompts.textPrompt(QCoreApplication::translate("vant::LovController", "Enter %1").arg(u"Qty"_s), kProgramTitle,
+                         QString());
+}
+
+} // namespace vant::test
