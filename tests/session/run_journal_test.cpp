@@ -74,6 +74,48 @@ TEST(RunJournalTest, ARecordAfterATornLineStandsOnItsOwnLine)
     EXPECT_EQ(numbers(journal.read({})), QList<int>({2, 1}));
 }
 
+// A journal that cannot be written costs the job nothing; the error log says so once while the
+// program runs.
+TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
+{
+    QTemporaryDir folder;
+    const QString logPath = QDir(folder.path()).filePath(u"vantlog.txt"_s);
+    const ErrorLog log(logPath, nullptr);
+    // A file where the journal's folder should be: no one, root included, can make the folder.
+    QFile blocker(QDir(folder.path()).filePath(u"state"_s));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RunJournal journal(QDir(folder.path()).filePath(u"state/journal.jsonl"_s), log);
+    journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    journal.append(record(u"transfer"_s, u"2026-12-02T22:00:00"_s, 2));
+    // The next run's journal is the same file: it is not reported again.
+    RunJournal(journal.path(), log).append(record(u"post"_s, u"2026-12-03T09:00:00"_s, 3));
+
+    QFile logFile(logPath);
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
+    EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
+}
+
+
+// A write that the disk refuses is not a record written: the error log says so.
+TEST(RunJournalTest, AFullDiskIsReportedInTheLog)
+{
+    QTemporaryDir folder;
+    const QString logPath = QDir(folder.path()).filePath(u"vantlog.txt"_s);
+    const ErrorLog log(logPath, nullptr);
+    RunJournal(u"/dev/full"_s, log).append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+
+    QFile logFile(logPath);
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines.at(3), u"ErrMessage : The run journal /dev/full cannot be written: No space left on device"_s);
+    EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
+}
+
 QJsonObject runRecord(const QString &run, const QString &when, const QString &result, int number)
 {
     QJsonObject r = record(u"post"_s, when, number);
