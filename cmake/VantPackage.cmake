@@ -5,12 +5,13 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vantprocess)
 set(CPACK_PACKAGE_VENDOR Kormo)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Lines of at most 72 characters: package tools show the description as it is written.
 set(CPACK_PACKAGE_DESCRIPTION
-  "VantProcess works on the accounts database of an installed Kormo retail accounting
-product and does three jobs from one menu: Account Transfer into a shadow company,
-Accounts Posting of vouchers recorded off line, and Purge Data. vantctl runs the same
-jobs without windows; vant-dbcreator creates a database, with demonstration data if
-wished.")
+  "VantProcess works on the accounts database of an installed Kormo retail
+accounting product and does three jobs from one menu: Account Transfer
+into a shadow company, Accounts Posting of vouchers recorded off line,
+and Purge Data. vantctl runs the same jobs without windows;
+vant-dbcreator creates a database, with demonstration data if wished.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kormo VantProcess team <vantprocess@kormo.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")

@@ -22,7 +22,7 @@ foreach(command IN LISTS commands)
   string(STRIP "${command}" command)
   help_of(help ${command})
   # The login options stand once, in the page's description.
-  string(REGEX REPLACE "\nLogin options \\(every command\\):\n.*" "" help "${help}")
+  string(REGEX REPLACE "\nLogin options [^\n]*:\n.*" "" help "${help}")
   # Shown as written: backslashes, hyphens and line-leading dots are escaped for roff.
   string(REPLACE "\\" "\\e" help "${help}")
   string(REPLACE "-" "\\-" help "${help}")

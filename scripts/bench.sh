@@ -3,6 +3,5 @@
 # --quick) through the program's engines and through the set-based reference SQL, as a table.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANT_BUILD_BENCH=ON >/dev/null
-cmake --build build --target vant_bench -j2 -- --no-print-directory >/dev/null
+scripts/build.sh -DVANT_BUILD_BENCH=ON vant_bench >/dev/null
 exec build/bench/vant_bench "$@"

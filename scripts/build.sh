@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
-# Configures and builds VantProcess into build/ (the packages must be installed); arguments go
-# to CMake's configuration.
+# Configures and builds VantProcess into build/ (the packages must be installed), showing
+# the build's progress. Arguments that begin with -D go to CMake's configuration; any
+# other names a target to build instead of everything:
+#   scripts/build.sh -DVANT_BUILD_BENCH=ON
+#   scripts/build.sh vantprocess vantctl
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build -j"$(nproc)" -- --no-print-directory >/dev/null
+settings=() targets=()
+for argument in "$@"; do
+  case $argument in
+  -D*) settings+=("$argument") ;;
+  *) targets+=(--target "$argument") ;;
+  esac
+done
+# Ninja for a new build folder; an existing one keeps the generator it was made with.
+[ -f build/CMakeCache.txt ] || settings+=(-G Ninja)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${settings[@]}" >/dev/null
+cmake --build build -j"$(nproc)" "${targets[@]}"

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # The demonstration for a machine without a display: vantctl runs two back-office jobs on
-# the demo database that "vant-dbcreator --demo" made (its settings must be in place):
+# the demo database that scripts/demo.sh made (VANT_SETTINGS names the demo's settings):
 # a transfer of the current month into a shadow company, then the posting of today's
 # off-line sales vouchers. Takes the folder that holds vantctl (default build/src/app).
 set -euo pipefail
 bin_dir="${1:-$(dirname "$0")/../build/src/app}"
+export VANT_SETTINGS="${VANT_SETTINGS:-${XDG_CONFIG_HOME:-$HOME/.config}/vant/demo.conf}"
 
+# The password goes through the environment: on the command line every user of the
+# machine could read it in the process list.
 vantctl() {
-  "$bin_dir/vantctl" --user Admin --password vant "$@"
+  VANTCTL_PASSWORD=vant "$bin_dir/vantctl" --user Admin "$@"
 }
 
 # A refused step (status 1) has said why on standard error; the demonstration goes on.

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh xvfb
-scripts/build.sh
+scripts/build.sh vant-screenshot-tour vant-dbcreator
 
 work=$(mktemp -d)
 xvfb=""

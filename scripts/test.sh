@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
-# Sets up a fresh machine, builds everything and runs the whole test suite: first as built
-# for use, then once more under AddressSanitizer and UndefinedBehaviorSanitizer, where the
-# fuzz targets also run a few seconds each. --no-sanitizers runs the first suite only.
+# Sets up a fresh machine, builds everything into build/ and runs the test suite, showing
+# the progress of both. --sanitizers then builds it all once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-sanitize/) and runs the suite there too, with each fuzz
+# target for a few seconds: what CI runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+sanitizers=false
+case ${1:-} in
+"") ;;
+--sanitizers) sanitizers=true ;;
+*) echo "usage: scripts/test.sh [--sanitizers]" >&2; exit 2 ;;
+esac
+
 scripts/install-packages.sh
+export QT_QPA_PLATFORM=offscreen
+echo "== Building into build/"
 # The benchmark is built too: a small run of it is among the tests.
 scripts/build.sh -DVANT_BUILD_BENCH=ON
-export QT_QPA_PLATFORM=offscreen
+echo "== Running the tests"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-[ "${1:-}" = "--no-sanitizers" ] && exit 0
+$sanitizers || exit 0
 
+echo "== Building into build-sanitize/ under the sanitizers, with the fuzz targets"
 scripts/build-sanitized.sh
 . scripts/sanitizer-env.sh
+echo "== Running the tests under the sanitizers"
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

@@ -30,7 +30,11 @@ std::optional<int> answerTerminalOptions(int argc, char **argv)
                    "from the login window on. The products and their databases are the ones that\n"
                    "vant-dbcreator configured; vantctl runs the same jobs without windows.\n\n"
                    "  --help     show this text\n"
-                   "  --version  show the version\n";
+                   "  --version  show the version\n\n"
+                   "The settings that lead to the databases are read from\n"
+                   "$XDG_CONFIG_HOME/KormoLedger.conf (~/.config/KormoLedger.conf), or from the\n"
+                   "file that the environment variable VANT_SETTINGS names. Errors are written\n"
+                   "to $XDG_STATE_HOME/vant/vantlog.txt (~/.local/state/vant/vantlog.txt).\n";
             return 0;
         }
     }

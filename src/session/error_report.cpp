@@ -38,7 +38,8 @@ QString ErrorLog::logPathFor(const QString &programFolder)
 {
     const QFileInfo folder(programFolder);
     const QFileInfo beside(QDir(programFolder).filePath(kLogName));
-    if (folder.isDir() && folder.isWritable() && (!beside.exists() || beside.isWritable()))
+    const bool buildTree = QFileInfo(QDir(programFolder).filePath(kBuildTreeMarker)).isFile();
+    if (buildTree && folder.isWritable() && (!beside.exists() || beside.isWritable()))
         return beside.filePath();
     const QString stateFolder = userStateFolder();
     // A folder that cannot be made loses the entries, as an unwritable log does.

@@ -8,6 +8,9 @@ namespace vant {
 
 class UserPrompts;
 
+// The file that the build puts beside the programs it makes; an installed program has none.
+inline const QString kBuildTreeMarker = QStringLiteral("vant-build-tree");
+
 // Appends the five-line entries of "vantlog.txt" and, when asked, tells the user.
 class ErrorLog
 {
@@ -18,8 +21,9 @@ public:
     // logPathFor the folder that holds the running program.
     static QString defaultLogPath();
 
-    // "vantlog.txt" in the program's folder while the program may write it there;
-    // otherwise (an installed, read-only program) in the user's state folder.
+    // "vantlog.txt" in the program's folder when the program runs from a build tree (the
+    // folder holds kBuildTreeMarker) and may write there; otherwise, as for every installed
+    // program, in the user's state folder.
     static QString logPathFor(const QString &programFolder);
 
     // The program's folder under $XDG_STATE_HOME (~/.local/state when that is unset or

@@ -4,6 +4,7 @@
 #include "user_prompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <limits>
 
@@ -13,8 +14,18 @@ namespace {
 
 const QString kStoreName = QStringLiteral("KormoLedger");
 
+QSettings::Format settingsFileFormat()
+{
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile);
+    return format;
+}
+
 std::unique_ptr<QSettings> openProgramKey()
 {
+    const QString namedFile = qEnvironmentVariable(kSettingsFileVariable);
+    if (!namedFile.isEmpty())
+        return std::make_unique<QSettings>(namedFile, settingsFileFormat());
     return std::make_unique<QSettings>(settingsFormat(), QSettings::UserScope, kStoreName);
 }
 
@@ -81,10 +92,13 @@ QSettings::Format settingsFormat()
 #ifdef Q_OS_WIN
     return QSettings::NativeFormat;
 #else
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readSettingsFile, writeSettingsFile);
-    return format;
+    return settingsFileFormat();
 #endif
+}
+
+QString settingsLocation()
+{
+    return QDir::toNativeSeparators(openProgramKey()->fileName());
 }
 
 SettingsKey::SettingsKey(UserPrompts *prompts) : m_key(openProgramKey())

@@ -11,12 +11,18 @@ class UserPrompts;
 
 // The per-user store that the product family's database installer fills: the
 // registry key HKEY_CURRENT_USER\Software\KormoLedger on Windows, the text file
-// KormoLedger.conf in the XDG config dir elsewhere.
+// KormoLedger.conf in the XDG config dir elsewhere. The environment variable VANT_SETTINGS
+// names another settings file instead (the demo keeps its own settings that way).
 inline const QString kRegistryRoot = QStringLiteral("HKEY_CURRENT_USER");
 inline const QString kRegistryPath = QStringLiteral("Software\\KormoLedger");
 
+inline constexpr char kSettingsFileVariable[] = "VANT_SETTINGS";
+
 // The store's format: the registry on Windows, the settings file of settings_file_format.h elsewhere.
 QSettings::Format settingsFormat();
+
+// Where the store is, as a person would look for it: the file, or the registry key.
+QString settingsLocation();
 
 // Reads one value of an open key. Value names match without regard to letter case.
 int QueryRegValue(const QSettings &key, const QString &valueName, QString &valueOut);

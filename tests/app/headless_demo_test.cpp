@@ -1,32 +1,68 @@
-// The README's run on a machine without a display: scripts/demo-headless.sh drives the
-// built vantctl on a fresh demo database.
+// The README's run on a machine without a display: scripts/demo.sh creates the demo
+// database with settings of its own and scripts/demo-headless.sh drives vantctl on it.
 #include "vantctl_fixture.h"
+
+#include "session/settings_store.h"
 
 namespace vant::test {
 namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(HeadlessDemoTest, TransfersTheMonthAndPostsTodaysSales)
+QByteArray fileBytes(const QString &path)
 {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A build folder of copies of the two programs, so that nothing is written beside the real ones.
+QString fakeBuild(const QTemporaryDir &folder)
+{
+    const QString build = folder.filePath(u"build"_s);
+    EXPECT_TRUE(QDir().mkpath(build + u"/src/app"_s));
+    EXPECT_TRUE(QDir().mkpath(build + u"/tools/dbcreator"_s));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), build + u"/src/app/vantctl"_s));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(VANT_DBCREATOR_PROGRAM), build + u"/tools/dbcreator/vant-dbcreator"_s));
+    return build;
+}
+
+TEST(HeadlessDemoTest, TransfersTheMonthAndPostsTodaysSalesLeavingTheUsersSettingsAlone)
+{
+    // The user's own settings lead to the office's server.
     clearSettings();
+    writeSetting(u"Server"_s, u"office-sql"_s);
+    writeSetting(u"VantDB"_s, u"KORMO"_s);
+    const QString userSettings = settingsLocation();
+    const QByteArray before = fileBytes(userSettings);
+    ASSERT_FALSE(before.isEmpty());
+
     QTemporaryDir folder;
-    const QString bin = folder.filePath(u"bin"_s);
-    ASSERT_TRUE(QDir().mkpath(bin));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), bin + u"/vantctl"_s));
-    const CtlRun created = runProgram(QStringLiteral(VANT_DBCREATOR_PROGRAM),
-                                      {u"--demo"_s, u"--force"_s, u"--server"_s, folder.filePath(u"db"_s)});
-    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
-    const CtlRun demo = runProgram(u"bash"_s, {QStringLiteral(VANT_SOURCE_DIR "/scripts/demo-headless.sh"), bin});
-    EXPECT_EQ(demo.exitCode, 0) << demo.err.toStdString();
-    EXPECT_TRUE(demo.out.contains(u"Company        : 1 Kormo Traders\n"_s));
-    EXPECT_TRUE(demo.out.contains(u"Posted off-line voucher "_s));
-    EXPECT_FALSE(QFile::exists(bin + u"/vantlog.txt"_s));
+    const QString build = fakeBuild(folder);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"VANT_SETTINGS"_s})
+        environment.remove(name);
+    process.setProcessEnvironment(environment);
+    process.start(u"bash"_s, {QStringLiteral(VANT_SOURCE_DIR "/scripts/demo.sh"), build});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+
+    EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(u"Company        : 1 Kormo Traders\n"_s));
+    EXPECT_TRUE(out.contains(u"Posted off-line voucher "_s));
+    EXPECT_FALSE(QFile::exists(build + u"/src/app/vantlog.txt"_s));
     // Early in a month there may be nothing to transfer yet; that refusal is the only one allowed.
-    EXPECT_TRUE(demo.out.contains(u"Transfer    [ Completed ]\n"_s)
-                || demo.err == u"No Transaction to Transfer for this period\n"_s)
-        << demo.err.toStdString();
-    EXPECT_EQ(demo.out.count(u"refused"_s), demo.err.isEmpty() ? 0 : 1);
+    EXPECT_TRUE(out.contains(u"Transfer    [ Completed ]\n"_s)
+                || err == u"No Transaction to Transfer for this period\n"_s)
+        << err.toStdString();
+    EXPECT_EQ(out.count(u"refused"_s), err.isEmpty() ? 0 : 1);
+
+    EXPECT_EQ(fileBytes(userSettings), before);
+    EXPECT_TRUE(QDir(QFileInfo(userSettings).path()).entryList({u"KormoLedger.conf.*"_s}).isEmpty());
+    EXPECT_TRUE(out.contains(u"Settings written to "_s + settingsFolder() + u"/vant/demo.conf: "_s))
+        << out.toStdString();
+    clearSettings();
 }
 
 } // namespace

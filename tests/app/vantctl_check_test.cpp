@@ -24,7 +24,7 @@ TEST_F(VantctlTest, HelpNamesEveryCommandAndEachCommandHasItsOwn)
         EXPECT_TRUE(general.out.contains(u"  %1 "_s.arg(command))) << command.toStdString();
         const CtlRun help = run({command, u"--help"_s});
         EXPECT_EQ(help.exitCode, 0);
-        EXPECT_TRUE(help.out.startsWith(u"Usage: vantctl [--product NAME] --user U --password P "_s + command));
+        EXPECT_TRUE(help.out.startsWith(u"Usage: vantctl [--product NAME] --user U "_s + command));
     }
 }
 
@@ -108,7 +108,12 @@ TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
         {{u"--user"_s, u" Admin"_s, u"--password"_s, u"vant"_s}, {}, invalid},
         // A product whose database is not configured here is not in the login's list.
         {QStringList{u"--product"_s, u"Kormo Lite"_s} + admin, {}, select},
-        {admin, [] { clearSettings(); }, select},
+        // With no product configured at all, where the settings are looked for and how they are made.
+        {admin, [] { clearSettings(); },
+         select + u"No product's database is named in the settings, looked for in\n"_s + settingsFolder()
+             + u"/KormoLedger.conf (or the file that VANT_SETTINGS names).\n"
+               u"vant-dbcreator creates a database and writes the settings that lead to it;\n"
+               u"vant-dbcreator --demo makes one with demonstration data to try.\n"_s},
         {admin,
          [this] {
              m_db.writeSettings();

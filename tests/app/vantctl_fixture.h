@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/accounts_schema.h"
+#include "session/error_report.h"
 #include "support/qt_printers.h"
 #include "support/test_database.h"
 #include "support/test_environment.h"
@@ -53,6 +54,9 @@ protected:
         execute({QStringLiteral("insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) "
                                 "values ('Admin','vant','Administrator')")});
         EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), m_program));
+        // As in the build tree, the log is written beside the program, where each test reads it.
+        QFile marker(m_programDir.filePath(kBuildTreeMarker));
+        EXPECT_TRUE(marker.open(QIODevice::WriteOnly));
     }
 
     CtlRun run(const QStringList &arguments) { return runProgram(m_program, arguments); }

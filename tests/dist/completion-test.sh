@@ -30,6 +30,7 @@ expect() {
 
 expect "check history post purge reconcile transfer" vantctl ""
 expect "transfer" vantctl --user Admin --password vant tr
+expect "transfer" vantctl --user Admin --password-file pw tr
 # An option's value is not the command.
 expect "check" vantctl --user check c
 expect "" vantctl check ""

@@ -37,7 +37,10 @@ private:
 
 // Without a window manager a window that appears takes no keys until the program asks for the
 // keyboard: the login's fields would wait for the pointer to visit them.
-TEST_F(LoginTest, TheLoginWindowHasTheKeyboardAtStart)
+class LoginStartTest : public LoginTest
+{};
+
+TEST_F(LoginStartTest, TheLoginWindowHasTheKeyboardAtStart)
 {
     QWidget elsewhere; // the terminal or file manager that started the program
     elsewhere.show();

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 namespace vant::test {
 namespace {
 
-const QString kGolden = QStringLiteral(VANT_GOLDEN_DIR);
+const QString kGolden = QStringLiteral(VANT_POSTING_GOLDEN_DIR);
 
 class PostingGolden : public PostingFixture
 {

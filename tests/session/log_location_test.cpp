@@ -1,5 +1,5 @@
-// Where "vantlog.txt" goes: beside the program while it may write there, else in the
-// user's XDG state folder under the program's own folder name.
+// Where "vantlog.txt" goes: beside a program that runs from the build tree while it may
+// write there, else in the user's XDG state folder under the program's own folder name.
 #include "program_identity.h"
 #include "session/error_report.h"
 
@@ -51,9 +51,10 @@ protected:
     ScopedEnvironment m_home{"HOME", path(u"home"_s)};
 };
 
-TEST_F(LogLocationTest, AWritableProgramFolderKeepsTheLogBesideTheProgram)
+TEST_F(LogLocationTest, AProgramInTheBuildTreeKeepsTheLogBesideItself)
 {
     const ScopedEnvironment state("XDG_STATE_HOME", path(u"state"_s));
+    ASSERT_TRUE(QFile(path(kBuildTreeMarker)).open(QIODevice::WriteOnly));
     const QString besideProgram = path(u"vantlog.txt"_s);
     EXPECT_EQ(ErrorLog::logPathFor(m_root.path()), besideProgram);
     QFile existing(besideProgram);
@@ -66,6 +67,7 @@ TEST_F(LogLocationTest, AWritableProgramFolderKeepsTheLogBesideTheProgram)
 
 TEST_F(LogLocationTest, OtherwiseTheLogGoesToTheStateFolderWhichIsMade)
 {
+    // An installed program's folder, writable or not, never takes the log.
     ASSERT_TRUE(QFile(path(u"program-file"_s)).open(QIODevice::WriteOnly));
     const struct
     {
@@ -75,6 +77,7 @@ TEST_F(LogLocationTest, OtherwiseTheLogGoesToTheStateFolderWhichIsMade)
         QString expected;
     } cases[] = {
         {"state home set", path(u"state"_s), path(u"missing-folder"_s), path(u"state/"_s) + kUserFolderName},
+        {"installed, writable", path(u"state"_s), m_root.path(), path(u"state/"_s) + kUserFolderName},
         {"state home unset", std::nullopt, path(u"missing-folder"_s), path(u"home/.local/state/"_s) + kUserFolderName},
         {"state home empty", u""_s, path(u"program-file"_s), path(u"home/.local/state/"_s) + kUserFolderName},
         // The XDG rules ignore a relative path.

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include "session_fixture.h"
 
@@ -52,6 +53,25 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutRegardToCase)
     writeSetting(u"VANTDB"_s, u"Other"_s);
     EXPECT_EQ(readSetting(u"VantDB"_s), u"Other");
     EXPECT_EQ(QSettings(settingsFormat(), QSettings::UserScope, u"KormoLedger"_s).childKeys().size(), 1);
+}
+
+// A settings file named by the environment (the demo's own) takes the place of the user's:
+// reads and writes go there, its folder is made, and the user's store stays as it was.
+TEST_F(SettingsStoreTest, ANamedSettingsFileStandsInForTheUsersStore)
+{
+    writeByHand("VantDB=OFFICE\n");
+    QTemporaryDir folder;
+    const QString named = folder.filePath(u"demo/demo.conf"_s);
+    qputenv(kSettingsFileVariable, named.toUtf8());
+    EXPECT_EQ(settingsLocation(), named);
+    EXPECT_TRUE(readSetting(u"VantDB"_s).isEmpty());
+    writeSetting(u"VantDB"_s, u"vantdemo.db"_s);
+    EXPECT_EQ(readSetting(u"VANTDB"_s), u"vantdemo.db");
+    qunsetenv(kSettingsFileVariable);
+
+    EXPECT_TRUE(QFileInfo(named).isFile());
+    EXPECT_EQ(readSetting(u"VantDB"_s), u"OFFICE");
+    EXPECT_EQ(settingsLocation(), storePath());
 }
 
 // A value is read as it stands in the file: no list at a comma, no comment at a semicolon,

@@ -27,6 +27,7 @@ void isolateUserFiles()
     qputenv("XDG_CACHE_HOME", QDir(root).filePath(QStringLiteral("cache")).toUtf8());
     qputenv("XDG_STATE_HOME", QDir(root).filePath(QStringLiteral("state")).toUtf8());
     qputenv("HOME", QDir(root).filePath(QStringLiteral("home")).toUtf8());
+    qunsetenv(kSettingsFileVariable);
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder());

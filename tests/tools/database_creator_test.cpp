@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,9 +27,9 @@ protected:
     void SetUp() override { test::clearSettings(); }
 
     QString path() const { return QDir(m_folder.path()).filePath(u"vantdemo.db"_s); }
-    test::CreatorRun create(QStringList options = {}) const
+    test::CreatorRun create(QStringList options = {}, bool answer = false) const
     {
-        return test::runCreator(options << u"--server"_s << m_folder.path(), kToday);
+        return test::runCreator(options << u"--server"_s << m_folder.path(), kToday, u"/nonexistent/default"_s, answer);
     }
     QString ledgers() const
     {
@@ -124,6 +125,57 @@ TEST_F(DatabaseCreatorTest, AnUnreachableServerFailsAndWritesNoSettings)
         << run.err.toStdString();
     EXPECT_TRUE(run.err.endsWith(u". The database must exist.\n"));
     EXPECT_EQ(readSetting(u"Server"_s), QString());
+}
+
+QString fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST_F(DatabaseCreatorTest, SettingsLeadingElsewhereAreReplacedOnlyAfterAYesAndKept)
+{
+    writeSetting(u"Server"_s, u"office-sql"_s);
+    writeSetting(u"Driver"_s, u"FreeTDS"_s);
+    writeSetting(u"Login"_s, u"sa"_s);
+    writeSetting(u"VantDB"_s, u"KORMO"_s);
+    const QString store = settingsLocation();
+    const QString office = fileText(store);
+
+    const test::CreatorRun refused = create({u"--demo"_s});
+    EXPECT_EQ(refused.status, 1);
+    ASSERT_EQ(refused.questions.size(), 1);
+    EXPECT_EQ(refused.questions.first(), u"The settings in "_s + store
+                                             + u" lead to another database:\n"
+                                               u"  Server  office-sql  (new: "_s
+                                             + m_folder.path()
+                                             + u")\n"
+                                               u"  Driver  FreeTDS  (new: SQLite)\n"
+                                               u"  VantDB  KORMO  (new: vantdemo.db)\n"
+                                               u"Replace them? A copy of them is kept beside them. [y/N] "_s);
+    EXPECT_EQ(refused.err, u"vant-dbcreator: Nothing created; the settings in "_s + store
+                               + u" stay as they were. Give --force to replace them.\n"_s);
+    EXPECT_FALSE(QFile::exists(path()));
+    EXPECT_EQ(fileText(store), office);
+
+    const test::CreatorRun confirmed = create({u"--demo"_s}, true);
+    ASSERT_EQ(confirmed.status, 0) << confirmed.err.toStdString();
+    EXPECT_EQ(readSetting(u"Server"_s), m_folder.path());
+    const QStringList copies = QDir(QFileInfo(store).path()).entryList({u"KormoLedger.conf.replaced-*"_s});
+    ASSERT_EQ(copies.size(), 1);
+    const QString copy = QFileInfo(store).dir().filePath(copies.first());
+    EXPECT_EQ(fileText(copy), office);
+    EXPECT_TRUE(confirmed.out.startsWith(u"The earlier settings are kept in "_s + copy + u".\n"_s));
+
+    // Settings that already lead to this database are simply written again; --force answers
+    // yes without a question, and each replacement keeps its own copy.
+    EXPECT_TRUE(create({u"--force"_s}).questions.isEmpty());
+    writeSetting(u"Server"_s, u"office-sql"_s);
+    const test::CreatorRun forced = create({u"--force"_s});
+    EXPECT_EQ(forced.status, 0) << forced.err.toStdString();
+    EXPECT_TRUE(forced.questions.isEmpty());
+    EXPECT_EQ(QDir(QFileInfo(store).path()).entryList({u"KormoLedger.conf.replaced-*"_s}).size(), 2);
+    EXPECT_EQ(readSetting(u"Server"_s), m_folder.path());
 }
 
 } // namespace

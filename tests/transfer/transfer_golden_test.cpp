@@ -11,7 +11,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString kGolden = QStringLiteral(VANT_GOLDEN_DIR);
+const QString kGolden = QStringLiteral(VANT_TRANSFER_GOLDEN_DIR);
 
 class TransferGolden : public TransferFixture
 {

@@ -143,11 +143,17 @@ QString creatorHelpText(const QString &defaultFolder)
                           "  --demo             fill in a demo company: shadow companies, divisions, ledgers,\n"
                           "                     a year of vouchers up to today and today's off-line vouchers\n"
                           "  --plain-passwords  store the users' passwords as typed instead of as digests\n"
-                          "  --force            replace an existing embedded database file\n"
+                          "  --force            replace an existing embedded database file, and settings\n"
+                          "                     that lead to another database, without asking\n"
                           "  --help             show this text\n"
                           "  --version          show the version\n"
                           "\n"
                           "Demo login: user \"%2\", password \"%3\" (or user \"%4\", password \"%5\").\n"
+                          "\n"
+                          "Settings: $XDG_CONFIG_HOME/KormoLedger.conf (~/.config/KormoLedger.conf), or\n"
+                          "the file that the environment variable VANT_SETTINGS names. Settings there\n"
+                          "that lead to another database are replaced only after a yes (or --force),\n"
+                          "and a copy of them is kept beside them.\n"
                           "\n"
                           "Exit status: 0 created, 1 failed, 2 wrong options.\n")
         .arg(defaultFolder, kDemoUser, kDemoPassword, kDemoClerk, kDemoClerkPassword);

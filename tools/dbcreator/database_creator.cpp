@@ -113,7 +113,8 @@ Outcome<QString> createOnServer(const CreatorOptions &options, const QDate &toda
     return place;
 }
 
-// The settings that lead the login to the database.
+} // namespace
+
 void writeCreatorSettings(const CreatorOptions &options)
 {
     const ConnectionSettings &settings = options.connection;
@@ -124,14 +125,9 @@ void writeCreatorSettings(const CreatorOptions &options)
     writeSetting(options.product.loginDbValue, settings.database);
 }
 
-} // namespace
-
 Outcome<QString> createAccountsDatabase(const CreatorOptions &options, const QDate &today)
 {
-    auto created = options.connection.isEmbedded() ? createEmbedded(options, today) : createOnServer(options, today);
-    if (created)
-        writeCreatorSettings(options);
-    return created;
+    return options.connection.isEmbedded() ? createEmbedded(options, today) : createOnServer(options, today);
 }
 
 } // namespace vant

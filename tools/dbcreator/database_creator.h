@@ -9,9 +9,12 @@
 
 namespace vant {
 
-// Creates the accounts database the options name, for the financial year of today, fills
-// in the demo data when asked and writes the settings. Returns where the database is.
-// A failure leaves an existing embedded database and the settings as they were.
+// Creates the accounts database the options name, for the financial year of today, and
+// fills in the demo data when asked. Returns where the database is. A failure leaves an
+// existing embedded database as it was.
 Outcome<QString> createAccountsDatabase(const CreatorOptions &options, const QDate &today);
+
+// Writes the settings that lead the login to the database the options name.
+void writeCreatorSettings(const CreatorOptions &options);
 
 } // namespace vant

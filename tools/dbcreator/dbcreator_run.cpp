@@ -2,9 +2,11 @@
 
 #include "creator_options.h"
 #include "database_creator.h"
+#include "earlier_settings.h"
 #include "financial_year.h"
 
 #include "program_identity.h"
+#include "session/settings_store.h"
 
 #include <QTextStream>
 
@@ -20,7 +22,8 @@ void reportCreated(QTextStream &out, const CreatorOptions &options, const QStrin
     out << "Created the " << options.product.name << " accounts database: " << location << '\n'
         << "Financial year " << year.key << " from " << year.begin.toString(QStringLiteral("dd/MM/yyyy"))
         << ", voucher table " << year.voucherTable() << ".\n"
-        << "Settings written: Server, Login, Password, Driver and " << options.product.loginDbValue << ".\n";
+        << "Settings written to " << settingsLocation() << ": Server, Login, Password, Driver and "
+        << options.product.loginDbValue << ".\n";
     if (options.demo) {
         out << "Demo login: user \"" << kDemoUser << "\", password \"" << kDemoPassword << "\" (or user \""
             << kDemoClerk << "\", password \"" << kDemoClerkPassword << "\").\n";
@@ -32,7 +35,7 @@ void reportCreated(QTextStream &out, const CreatorOptions &options, const QStrin
 } // namespace
 
 int runDbCreator(const QStringList &arguments, QTextStream &out, QTextStream &err, const QDate &today,
-                 const QString &defaultFolder)
+                 const QString &defaultFolder, const Confirm &confirm)
 {
     const ParsedCommandLine parsed = parseCreatorOptions(arguments, defaultFolder);
     switch (parsed.action) {
@@ -43,12 +46,28 @@ int runDbCreator(const QStringList &arguments, QTextStream &out, QTextStream &er
         return kCreatorUsageError;
     case ParsedCommandLine::Action::Create: break;
     }
-    const auto created = createAccountsDatabase(parsed.options, today);
+    const CreatorOptions &options = parsed.options;
+    const QStringList elsewhere = settingsLeadingElsewhere(options);
+    if (!elsewhere.isEmpty() && !options.force && !confirm(replaceSettingsQuestion(elsewhere))) {
+        err << kProgram << ": Nothing created; the settings in " << settingsLocation()
+            << " stay as they were. Give --force to replace them.\n";
+        return kCreatorFailed;
+    }
+    const auto created = createAccountsDatabase(options, today);
     if (!created) {
         err << kProgram << ": " << created.error().description << '\n';
         return kCreatorFailed;
     }
-    reportCreated(out, parsed.options, *created, today);
+    if (!elsewhere.isEmpty()) {
+        const auto copy = keepSettingsCopy(QDateTime::currentDateTime());
+        if (!copy) {
+            err << kProgram << ": Created " << *created << ", but: " << copy.error().description << '\n';
+            return kCreatorFailed;
+        }
+        out << "The earlier settings are kept in " << *copy << ".\n";
+    }
+    writeCreatorSettings(options);
+    reportCreated(out, options, *created, today);
     return kCreatorDone;
 }
 

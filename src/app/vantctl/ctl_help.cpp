@@ -10,7 +10,12 @@ const QString kLoginOptions =
     QStringLiteral("Login options (every command but history):\n"
                    "  --product NAME     the product to log in to (default: the first one configured)\n"
                    "  --user U           the user id of the employee master\n"
-                   "  --password P       the user's password\n");
+                   "  --password-file F  read the user's password from the first line of the file F\n"
+                   "  Without it the password is taken from the environment variable\n"
+                   "  VANTCTL_PASSWORD, or asked for on the terminal without being shown.\n"
+                   "  --password P       the password itself, kept for older scripts: avoid it, as\n"
+                   "                     every user of the machine can read it in the process list\n"
+                   "                     and it stays in the shell's history\n");
 
 const QString kOutcomeOptions =
     QStringLiteral("  --dry-run          run the job, print what it did and undo it all: nothing in\n"
@@ -22,11 +27,11 @@ const QString kOutcomeOptions =
 const QMap<Command, QString> &commandHelp()
 {
     static const QMap<Command, QString> help = {
-        {Command::Check, QStringLiteral("Usage: vantctl [--product NAME] --user U --password P check [--json]\n\n"
+        {Command::Check, QStringLiteral("Usage: vantctl [--product NAME] --user U check [--json]\n\n"
                                         "Logs in and checks the database version, then prints the default company,\n"
                                         "its financial year and voucher table.\n\n")},
         {Command::Transfer,
-         QStringLiteral("Usage: vantctl [--product NAME] --user U --password P transfer --dest CODE\n"
+         QStringLiteral("Usage: vantctl [--product NAME] --user U transfer --dest CODE\n"
                         "         --from YYYY-MM-DD --to YYYY-MM-DD [--yes] [--dry-run] [--json]\n\n"
                         "Copies the period's vouchers, bill-wise and cheque rows of the default company\n"
                         "into one of its shadow companies, as Account Transfer does.\n\n"
@@ -36,7 +41,7 @@ const QMap<Command, QString> &commandHelp()
                         "                     period already transferred is refused\n")
              + kOutcomeOptions},
         {Command::Post,
-         QStringLiteral("Usage: vantctl [--product NAME] --user U --password P post --date YYYY-MM-DD\n"
+         QStringLiteral("Usage: vantctl [--product NAME] --user U post --date YYYY-MM-DD\n"
                         "         --division CODE --voucher-type SA|PU|SR|PR --trans-type CODE\n"
                         "         (--all | --voucher N ...) [--actype 1|2] [--dry-run] [--json]\n\n"
                         "Lists the off-line vouchers of the filter as Go does in Accounts Posting, marks\n"
@@ -50,14 +55,13 @@ const QMap<Command, QString> &commandHelp()
                         "  --voucher N        mark the off-line voucher N (repeat for more)\n"
                         "  --actype 1|2       post the marked vouchers under that account type\n")
              + kOutcomeOptions},
-        {Command::Purge,
-         QStringLiteral("Usage: vantctl [--product NAME] --user U --password P purge --yes [--dry-run]\n"
-                        "         [--json]\n\n"
-                        "Hands the purge of the current voucher table to the accounts component.\n"
-                        "Recovery is not possible after the purge; --yes confirms it.\n\n")
-             + kOutcomeOptions},
+        {Command::Purge, QStringLiteral("Usage: vantctl [--product NAME] --user U purge --yes [--dry-run]\n"
+                                        "         [--json]\n\n"
+                                        "Hands the purge of the current voucher table to the accounts component.\n"
+                                        "Recovery is not possible after the purge; --yes confirms it.\n\n")
+                             + kOutcomeOptions},
         {Command::Reconcile,
-         QStringLiteral("Usage: vantctl [--product NAME] --user U --password P reconcile --dest CODE\n"
+         QStringLiteral("Usage: vantctl [--product NAME] --user U reconcile --dest CODE\n"
                         "         --from YYYY-MM-DD --to YYYY-MM-DD [--json]\n\n"
                         "Compares the default company's period with its copy in the shadow company:\n"
                         "vouchers, lines, debit and credit per voucher code and per ledger on each\n"
@@ -88,7 +92,7 @@ QString helpText(Command topic)
         return commandHelp().value(topic);
     if (topic != Command::None)
         return commandHelp().value(topic) + kLoginOptions;
-    return QStringLiteral("Usage: vantctl [--product NAME] --user U --password P COMMAND [OPTIONS]\n\n"
+    return QStringLiteral("Usage: vantctl [--product NAME] --user U COMMAND [OPTIONS]\n\n"
                           "Runs one back-office job of VantProcess without its windows.\n\n"
                           "Commands:\n"
                           "  check      log in and check the database version\n"
@@ -103,7 +107,11 @@ QString helpText(Command topic)
                             "  --version          show the version\n"
                             "  --json             machine-readable output (every command)\n"
                             "\n'vantctl COMMAND --help' describes a command.\n"
-                            "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
+                            "Exit status: 0 done, 1 refused or failed, 2 usage error.\n"
+                            "\nThe settings that lead to the database are read from\n"
+                            "$XDG_CONFIG_HOME/KormoLedger.conf (~/.config/KormoLedger.conf), or from the\n"
+                            "file that the environment variable VANT_SETTINGS names; vant-dbcreator\n"
+                            "writes them.\n");
 }
 
 } // namespace vant::ctl

@@ -26,6 +26,7 @@ const QList<OptionSpec> &optionSpecs()
         {QStringLiteral("product"), true, {}},
         {QStringLiteral("user"), true, {}},
         {QStringLiteral("password"), true, {}},
+        {QStringLiteral("password-file"), true, {}},
         {QStringLiteral("help"), false, {}},
         {QStringLiteral("version"), false, {}},
         {QStringLiteral("json"), false, {}},
@@ -192,6 +193,8 @@ bool RequestReader::take(const GivenOption &option)
         m_request.user = value;
     else if (name == u"--password")
         m_request.password = value;
+    else if (name == u"--password-file")
+        m_request.passwordFile = value;
     else if (name == u"--yes")
         m_request.yes = true;
     else if (name == u"--dry-run")
@@ -289,7 +292,9 @@ bool RequestReader::complete(const QList<GivenOption> &given)
     // The journal is the user's own file: listing it needs no login.
     QStringList required;
     if (m_request.command != Command::History)
-        required << QStringLiteral("--user") << QStringLiteral("--password");
+        required << QStringLiteral("--user");
+    if (has(QStringLiteral("--password")) && has(QStringLiteral("--password-file")))
+        return fail(QStringLiteral("give either --password or --password-file"));
     if (m_request.command == Command::Transfer || m_request.command == Command::Reconcile)
         required << QStringLiteral("--dest") << QStringLiteral("--from") << QStringLiteral("--to");
     if (m_request.command == Command::Post) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace vant::ctl {
 
 enum class Command { None, Check, Transfer, Post, Purge, Reconcile, History };
@@ -41,7 +43,8 @@ struct Request
     Command command = Command::None;
     QString product; // empty: the first configured product, as the login list selects it
     QString user;
-    QString password;
+    std::optional<QString> password; // given on the command line (shown to every user: avoid)
+    QString passwordFile;            // the file whose first line is the password
     bool yes = false;
     bool dryRun = false; // run the job, report what it did and roll it all back
     bool json = false;   // print the outcome as JSON

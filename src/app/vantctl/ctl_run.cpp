@@ -2,6 +2,7 @@
 
 #include "ctl_commands.h"
 #include "ctl_options.h"
+#include "ctl_password.h"
 #include "stream_prompts.h"
 
 #include "program_identity.h"
@@ -10,7 +11,9 @@
 #include "session/error_report.h"
 #include "login/login_engine.h"
 #include "session/session.h"
+#include "session/settings_store.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace vant::ctl {
@@ -19,18 +22,31 @@ namespace {
 
 // The product as the login list would hold it: the first configured one by default,
 // none when the named product is not configured on this machine.
-QString chosenProduct(Session &session, const QString &named)
+QString chosenProduct(const QStringList &configured, const QString &named)
 {
-    const QStringList configured = FillProductList(session.prompts);
     if (named.isEmpty())
         return configured.value(0);
     return configured.contains(named) ? named : QString();
 }
 
-bool login(Session &session, const Request &request)
+// Where the settings are looked for and how they are made, for a machine that has none.
+void explainMissingSettings(QTextStream &err)
 {
+    err << QCoreApplication::translate("vant::ctl",
+                                       "No product's database is named in the settings, looked for in\n"
+                                       "%1 (or the file that %2 names).\n"
+                                       "vant-dbcreator creates a database and writes the settings that lead to it;\n"
+                                       "vant-dbcreator --demo makes one with demonstration data to try.\n")
+               .arg(settingsLocation(), QLatin1String(kSettingsFileVariable));
+}
+
+bool login(Session &session, const Request &request, const QString &password, QTextStream &err)
+{
+    const QStringList configured = FillProductList(session.prompts);
     const LoginResult result =
-        DoLogin(session, LoginEntry{chosenProduct(session, request.product), request.user, request.password});
+        DoLogin(session, LoginEntry{chosenProduct(configured, request.product), request.user, password});
+    if (configured.isEmpty())
+        explainMissingSettings(err);
     if (result.next != LoginResult::Next::ShowMain)
         return false;
     // As the main window's load: the jobs see an empty context when there is no default company.
@@ -70,10 +86,13 @@ int runVantctl(const QStringList &arguments, QTextStream &out, QTextStream &err,
         return runHistory(parsed.request.history, parsed.request.json, ErrorLog(ErrorLog::defaultLogPath(), nullptr),
                           out, err);
 
+    const std::optional<QString> password = takePassword(parsed.request, err);
+    if (!password)
+        return kUsageError;
     StreamPrompts prompts(err, parsed.request.yes);
     Session session(prompts, ErrorLog::defaultLogPath());
     int status = kRefused;
-    if (login(session, parsed.request))
+    if (login(session, parsed.request, *password, err))
         status = runCommand(session, parsed.request, out, terminal);
     out.flush();
     CloseDBConnection(session);
