@@ -1,5 +1,6 @@
 #include "bench_support.h"
 
+#include "db/copy_forms.h"
 #include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
@@ -60,9 +61,10 @@ QStringList postingStatements(int vouchers)
             "TransDate,OppLedgerCode,Remarks,TS,AID,OppAID) select p.CompanyCode,p.DivisionCode,p.AcType,"
             "p.LedgerCode,")
             + newNumber
-            + QStringLiteral(",p.BillRefNo,p.billdate,p.billamount,p.InvoiceNo,p.MRC_Amt,p.CrDr,p.TransType,"
-                             "try_convert(float,p.OnAcNo),p.VoucherCode,p.Payable,p.discamt,")
-            + newSubNo + QStringLiteral(",p.billdate,p.OppLedgerCode,p.Remarks,getdate(),")
+            + QStringLiteral(",p.BillRefNo,p.billdate,p.billamount,p.InvoiceNo,p.MRC_Amt,p.CrDr,p.TransType,")
+            + copyform::leadingNumber(QStringLiteral("p.OnAcNo"))
+            + QStringLiteral(",p.VoucherCode,p.Payable,p.discamt,") + newSubNo
+            + QStringLiteral(",p.billdate,p.OppLedgerCode,p.Remarks,getdate(),")
             + aid.arg(QStringLiteral("p.LedgerCode")) + QLatin1Char(',') + aid.arg(QStringLiteral("p.OppLedgerCode"))
             + QStringLiteral(" from AccOffLinePending p where p.CompanyCode=1 order by p.VoucherNo"),
         QStringLiteral(

@@ -40,16 +40,17 @@ function(vant_add_test)
   else()
     target_link_libraries(${T_NAME} PRIVATE vant_core_test_main)
   endif()
+  # Every test records the statements it sends, for the statement check (tests/statements).
   if(NOT T_SCREENS)
     gtest_discover_tests(${T_NAME}
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" FIXTURES_REQUIRED recorded_statements
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60)
   endif()
   foreach(screen IN LISTS T_SCREENS)
     gtest_discover_tests(${T_NAME}
       TEST_SUFFIX "@${screen}"
-      PROPERTIES ENVIRONMENT "VANT_TEST_SCREEN=${screen}"
+      PROPERTIES ENVIRONMENT "VANT_TEST_SCREEN=${screen}" FIXTURES_REQUIRED recorded_statements
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60)
   endforeach()

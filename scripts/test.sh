@@ -3,16 +3,24 @@
 # the progress of both. --sanitizers then builds it all once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-sanitize/) and runs the suite there too, with each fuzz
 # target for a few seconds: what CI runs.
+# --server "Driver=...;Server=...;Login=...;Password=..." runs the suite of build/ on that SQL
+# Server, each test on a new database made there and dropped after it (HACKING.md).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+usage='usage: scripts/test.sh [--sanitizers | --server "Driver=...;Server=...;Login=...;Password=..."]'
 sanitizers=false
 case ${1:-} in
 "") ;;
 --sanitizers) sanitizers=true ;;
-*) echo "usage: scripts/test.sh [--sanitizers]" >&2; exit 2 ;;
+--server)
+  [ -n "${2:-}" ] || { echo "$usage" >&2; exit 2; }
+  export VANT_TEST_SERVER="$2"
+  ;;
+*) echo "$usage" >&2; exit 2 ;;
 esac
 
 scripts/install-packages.sh
+scripts/install-statement-check.sh
 export QT_QPA_PLATFORM=offscreen
 echo "== Building into build/"
 # The benchmark is built too: a small run of it is among the tests.

@@ -35,16 +35,14 @@ QStringList keys(std::initializer_list<const char *> names)
     return list;
 }
 
-QString typeName(const Column &column, Database::Dialect dialect)
+// SQL Server's types; the SQLite dialect reads money as float and an identity as its rowid.
+QString typeName(const Column &column)
 {
-    const bool sqlite = dialect == Database::Dialect::Sqlite;
     switch (column.type) {
     case ColumnType::Text: return QStringLiteral("varchar(%1)").arg(column.length);
     case ColumnType::Int: return QStringLiteral("int");
-    case ColumnType::Identity:
-        return sqlite ? QStringLiteral("integer primary key autoincrement") : QStringLiteral("int identity(1,1)");
-    // SQLite reads "float" columns back as numbers; SQL Server keeps money exact.
-    case ColumnType::Amount: return sqlite ? QStringLiteral("float") : QStringLiteral("money");
+    case ColumnType::Identity: return QStringLiteral("int identity(1,1)");
+    case ColumnType::Amount: return QStringLiteral("money");
     case ColumnType::Date: return QStringLiteral("datetime");
     }
     return {};
@@ -191,11 +189,11 @@ bool isDateColumn(const QString &name)
     return dateColumns.contains(name.toLower());
 }
 
-QStringList createStatements(const Table &table, Database::Dialect dialect)
+QStringList createStatements(const Table &table)
 {
     QStringList definitions;
     for (const Column &column : table.columns)
-        definitions << column.name + QLatin1Char(' ') + typeName(column, dialect);
+        definitions << column.name + QLatin1Char(' ') + typeName(column);
     QStringList statements = {QStringLiteral("CREATE TABLE ") + table.name + QStringLiteral(" (")
                               + definitions.join(QStringLiteral(", ")) + QLatin1Char(')')};
     for (const QStringList &index : table.indexes) {
@@ -208,7 +206,7 @@ QStringList createStatements(const Table &table, Database::Dialect dialect)
 Status createAccountsSchema(Database &db, const QStringList &financialYears)
 {
     for (const Table &table : accountsTables(financialYears)) {
-        for (const QString &statement : createStatements(table, db.dialect())) {
+        for (const QString &statement : createStatements(table)) {
             if (Status done = db.execute(statement); !done)
                 return done;
         }

@@ -35,8 +35,8 @@ Table voucherTable(const QString &financialYear);
 // work table it was read from.
 bool isDateColumn(const QString &name);
 
-// CREATE TABLE and CREATE INDEX statements in the dialect of the server.
-QStringList createStatements(const Table &table, Database::Dialect dialect);
+// CREATE TABLE and CREATE INDEX statements (SQL Server's types).
+QStringList createStatements(const Table &table);
 
 // Creates every table (and index) on the connection.
 Status createAccountsSchema(Database &db, const QStringList &financialYears);

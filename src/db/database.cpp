@@ -3,6 +3,7 @@
 #include "accounts_schema.h"
 #include "change_tally.h"
 #include "sqlite_dialect.h"
+#include "sqlite_functions.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -20,20 +21,10 @@ namespace vant {
 
 namespace {
 
+Database::StatementObserver statementObserver = nullptr;
+
 // How long a job waits for another job's write lock on the embedded database.
 constexpr int kBusyTimeoutMs = 5000;
-
-// Braces only where the value needs them: some drivers (SQLite's among them) take braces
-// around a plain value as part of it.
-QString braced(const QString &value)
-{
-    const bool plain = value.trimmed() == value && !value.contains(QLatin1Char(';'))
-                       && !value.contains(QLatin1Char('{')) && !value.contains(QLatin1Char('}'));
-    if (plain)
-        return value;
-    QString inner = value;
-    return QLatin1Char('{') + inner.replace(QLatin1Char('}'), QStringLiteral("}}")) + QLatin1Char('}');
-}
 
 FieldType fieldType(const QSqlField &field)
 {
@@ -77,6 +68,9 @@ QString traceText(const QString &statement)
 
 Error errorOf(const QSqlError &error, const QString &fallback)
 {
+    // The embedded database's helpers fail as the server would, with its number.
+    if (const std::optional<Error> server = serverErrorIn(error.databaseText()))
+        return *server;
     bool numeric = false;
     int number = error.nativeErrorCode().toInt(&numeric);
     if (!numeric)
@@ -92,30 +86,6 @@ Error errorOf(const QSqlError &error, const QString &fallback)
 Error closedConnectionError()
 {
     return Error{3704, QStringLiteral("Operation is not allowed when the object is closed.")};
-}
-
-QString ConnectionSettings::oleDbConnectionString() const
-{
-    return QStringLiteral("Provider=SQLOLEDB;Data Source=") + server + QStringLiteral(";Initial Catalog=") + database
-           + QStringLiteral(";User Id=") + login + QStringLiteral(";Password=") + password + QLatin1Char(';');
-}
-
-QString ConnectionSettings::sqliteFile() const
-{
-    if (isEmbedded())
-        return QDir(server).filePath(database);
-    // SQLite's ODBC drivers open the database name as a file, relative to the working folder.
-    if (driver.contains(u"sqlite", Qt::CaseInsensitive))
-        return database;
-    return {};
-}
-
-QString ConnectionSettings::odbcConnectionString() const
-{
-    const QString odbcDriver = driver.trimmed().isEmpty() ? QStringLiteral("FreeTDS") : driver;
-    return QStringLiteral("DRIVER=") + braced(odbcDriver) + QStringLiteral(";SERVER=") + braced(server)
-           + QStringLiteral(";DATABASE=") + braced(database) + QStringLiteral(";UID=") + braced(login)
-           + QStringLiteral(";PWD=") + braced(password) + QLatin1Char(';');
 }
 
 Database::Database(QString connectionName) : m_connectionName(std::move(connectionName))
@@ -173,6 +143,10 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
         if (!probe.exec(QStringLiteral("select count(*) from sqlite_master")))
             return errorOf(probe.lastError(), QStringLiteral("The file is not a database."));
     }
+    if (connection.driver()->dbmsType() == QSqlDriver::SQLite) {
+        if (Status registered = registerSqlServerFunctions(connection); !registered)
+            return registered.error();
+    }
     if (Status status = db->execute(QStringLiteral("SET DATEFORMAT mdy")); !status)
         return status.error();
     return db;
@@ -202,8 +176,15 @@ void Database::close()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
+void Database::setStatementObserver(StatementObserver observer)
+{
+    statementObserver = observer;
+}
+
 Outcome<QString> Database::prepare(const QString &statement)
 {
+    if (statementObserver)
+        statementObserver(statement);
     if (m_trace) {
         m_trace->write(traceText(statement).toUtf8() + '\n');
         m_trace->flush();
@@ -339,7 +320,9 @@ Status Database::rollbackTransaction()
         m_tally->transactionRolledBack();
     if (m_depth > 1) {
         --m_depth;
-        const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1", u"ROLLBACK TRANSACTION %1", m_depth + 1);
+        // SQL Server may have ended or doomed the transaction on the failure that led here.
+        const Status undone = savepointStatement(u"ROLLBACK TO SAVEPOINT %1",
+                                                 u"IF XACT_STATE() = 1 ROLLBACK TRANSACTION %1", m_depth + 1);
         if (m_dialect == Dialect::Sqlite)
             savepointStatement(u"RELEASE SAVEPOINT %1", {}, m_depth + 1);
         return undone;
@@ -352,6 +335,8 @@ Status Database::rollbackTransaction()
 
 Status Database::savepointStatement(QStringView sqlite, QStringView sqlServer, int depth)
 {
+    if (statementObserver && !sqlServer.isEmpty())
+        statementObserver(sqlServer.toString().arg(QStringLiteral("vant_%1").arg(depth)));
     const QStringView form = m_dialect == Dialect::Sqlite ? sqlite : sqlServer;
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     if (!query.exec(form.toString().arg(QStringLiteral("vant_%1").arg(depth))))

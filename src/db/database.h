@@ -70,6 +70,11 @@ public:
     // Test hook: the nth statement from now fails as if the server refused it; 0 turns it off.
     void failStatement(int nth);
 
+    // Test hook for every connection of the program: the observer hears each statement as
+    // written for SQL Server, before any rewriting; null turns it off.
+    using StatementObserver = void (*)(const QString &statement);
+    static void setStatementObserver(StatementObserver observer);
+
 private:
     explicit Database(QString connectionName);
     // The statement as the server reached takes it, traced and counted.

@@ -29,6 +29,20 @@ bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
            && !isWord(nodes[before], u"table");
 }
 
+// SQL Server's column types that SQLite spells otherwise: money is kept as float, an identity
+// column is the table's rowid. The SQLite type and the index of the type's last token.
+std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node> &nodes, std::size_t i)
+{
+    if (isWord(nodes[i], u"money"))
+        return std::pair{QStringLiteral("float"), i};
+    const std::size_t identity = nextSolid(nodes, i + 1);
+    if (!isWord(nodes[i], u"int") || identity >= nodes.size() || !isWord(nodes[identity], u"identity"))
+        return std::nullopt;
+    const std::size_t seed = nextSolid(nodes, identity + 1);
+    const std::size_t last = seed < nodes.size() && nodes[seed].kind == Kind::Group ? seed : identity;
+    return std::pair{QStringLiteral("integer primary key autoincrement"), last};
+}
+
 // A quoted literal that holds a number: SQL Server converts it to the numeric type of
 // isnull's first argument, so SQLite must see the number itself.
 void unquoteNumericLiteral(std::vector<Node> &arg)
@@ -76,19 +90,21 @@ QString convertLength(const std::vector<Node> &arg)
                : QString();
 }
 
-// convert(type, value[, style]) and try_convert(...): SQLite converts a value's text by its
-// leading number, as the program reads numbers, and keeps dates as 'yyyy-MM-dd...' text.
-QString renderConvert(const std::vector<Node> &children, bool createTable)
+// convert(type, value[, style]) and try_convert(...): numbers through the helper that converts
+// as the server does (try_convert gives NULL where convert fails); dates stay 'yyyy-MM-dd...'
+// text.
+QString renderConvert(const std::vector<Node> &children, bool trying, bool createTable)
 {
     const auto args = arguments(children);
     if (args.size() < 2)
         return {};
     const QString type = convertType(args[0]);
     const QString value = render(args[1], createTable).trimmed();
+    const QString mode = trying ? QStringLiteral(",1)") : QStringLiteral(",0)");
     if (type == u"float" || type == u"real")
-        return QStringLiteral("cast(") + value + QStringLiteral(" as real)");
+        return QStringLiteral("vant_number(") + value + QStringLiteral(",'float'") + mode;
     if (type == u"int" || type == u"bigint")
-        return QStringLiteral("cast(") + value + QStringLiteral(" as integer)");
+        return QStringLiteral("vant_number(") + value + QStringLiteral(",'") + type + QLatin1Char('\'') + mode;
     if (type == u"varchar" || type == u"nvarchar") {
         const QString length = convertLength(args[0]);
         return length.isEmpty() ? QStringLiteral("cast(") + value + QStringLiteral(" as text)")
@@ -145,15 +161,19 @@ std::optional<QString> renderCall(const Node &name, const std::vector<Node> &arg
             rendered << render(part, createTable);
         return QStringLiteral("ifnull(") + rendered.join(QLatin1Char(',')) + QLatin1Char(')');
     }
-    if (isWord(name, u"isnumeric"))
-        return QStringLiteral("(typeof") + renderGroup(args, createTable) + QStringLiteral(" in ('integer','real'))");
+    if (isWord(name, u"left")) {
+        const auto parts = arguments(args);
+        if (parts.size() == 2)
+            return QStringLiteral("substr(") + render(parts[0], createTable) + QStringLiteral(",1,")
+                   + render(parts[1], createTable) + QLatin1Char(')');
+    }
     if (isWord(name, u"isdate")) {
         // A date that the calendar has: SQLite's date() takes 30 February, the modifier does not.
         const QString day = QStringLiteral("substr(") + render(args, createTable) + QStringLiteral(",1,10)");
         return QStringLiteral("coalesce(date(") + day + QStringLiteral(",'+0 days')=") + day + QStringLiteral(",0)");
     }
     if (isWord(name, u"convert") || isWord(name, u"try_convert")) {
-        const QString converted = renderConvert(args, createTable);
+        const QString converted = renderConvert(args, isWord(name, u"try_convert"), createTable);
         if (!converted.isEmpty())
             return converted;
     }
@@ -229,6 +249,21 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         if (node.kind == Kind::Group) {
             out += renderGroup(node.children, createTable);
             continue;
+        }
+        if (node.kind == Kind::Bracketed && node.text.startsWith(u'[') && node.text.contains(u"]]")) {
+            // SQLite's brackets know no "]]": the name goes between double quotes.
+            QString name = node.text.mid(1, node.text.size() - 2);
+            out += QLatin1Char('"')
+                   + name.replace(QStringLiteral("]]"), QStringLiteral("]")).replace(u'"', QStringLiteral("\"\""))
+                   + QLatin1Char('"');
+            continue;
+        }
+        if (createTable && followsColumnName(nodes, i)) {
+            if (const auto column = columnType(nodes, i)) {
+                out += column->first;
+                i = column->second;
+                continue;
+            }
         }
         out += node.text;
         if (createTable && isTextType(node) && followsColumnName(nodes, i)) {

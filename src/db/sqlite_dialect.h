@@ -7,8 +7,9 @@
 namespace vant {
 
 // Rewrites a statement of the SQL Server dialect that the program sends into the
-// SQLite dialect: TOP n, OFFSET ... FETCH, isnull(), len(), getdate(), isnumeric(), isdate(), convert()
-// and try_convert() to numbers and text, N'' literals, dbo. prefixes, SET DATEFORMAT
+// SQLite dialect: TOP n, OFFSET ... FETCH, isnull(), len(), left(), getdate(), isdate(), convert()
+// and try_convert() to numbers (through the helpers of sqlite_functions.h, as is isnumeric())
+// and text, N'' literals, dbo. prefixes, SET DATEFORMAT
 // (dropped), SELECT ... INTO, the sysobjects and object_id drop tests, temporary #tables,
 // and case-insensitive text columns in CREATE TABLE. String literals and bracketed names
 // are never touched. An empty result means there is nothing to execute; a statement

@@ -37,8 +37,10 @@ Parsed parseGroup(const QString &sql, qsizetype &pos, int depth, std::vector<Nod
         } else if (c == u'[' || c == u'"') {
             const QChar close = c == u'[' ? u']' : u'"';
             ++pos;
-            while (pos < n && sql.at(pos) != close)
-                ++pos;
+            // In brackets, "]]" stands for one "]".
+            while (pos < n && (sql.at(pos) != close || (c == u'[' && pos + 1 < n && sql.at(pos + 1) == u']'))) {
+                pos += sql.at(pos) == close ? 2 : 1;
+            }
             if (pos < n)
                 ++pos;
             nodes.push_back({Kind::Bracketed, sql.mid(start, pos - start), {}});

@@ -187,19 +187,23 @@ QString PagedLovRows::fieldName(int field) const
 
 QStringList PagedLovRows::orderKeys() const
 {
-    // Every field comes last, so that each row has one place from page to page.
+    // Every field comes last, so that each row has one place from page to page. A field is
+    // named once: SQL Server refuses a column twice in one ORDER BY.
     QStringList keys;
+    const auto addKey = [&keys](const QString &key) {
+        const QString name = key.section(QLatin1Char(' '), 0, 0);
+        for (const QString &known : std::as_const(keys)) {
+            if (known.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0)
+                return;
+        }
+        keys << key;
+    };
     if (!m_sortKey.isEmpty())
-        keys << m_sortKey;
-    keys << m_order;
-    for (int i = 0; i < fieldCount(); ++i) {
-        const QString name = fieldName(i);
-        bool keyed = false;
-        for (const QString &key : std::as_const(keys))
-            keyed = keyed || key.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0;
-        if (!keyed)
-            keys << name;
-    }
+        addKey(m_sortKey);
+    for (const QString &key : m_order)
+        addKey(key);
+    for (int i = 0; i < fieldCount(); ++i)
+        addKey(fieldName(i));
     return keys;
 }
 

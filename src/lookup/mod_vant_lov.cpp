@@ -73,6 +73,9 @@ QString ModVantLov::workTableName(const QString &prefix)
 Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
 {
     LovRecordset = Recordset();
+    // A query that the data list could not become fails here, as the command would without text.
+    if (query.trimmed().isEmpty())
+        return Error{-2147217908, QStringLiteral("Command text was not set for the command object.")};
     auto opened = m_session.openRecordset(limitedQuery(query, rowLimit));
     if (!opened)
         return opened.error();

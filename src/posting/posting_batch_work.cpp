@@ -17,18 +17,20 @@ using copyform::text;
 // The aid of the ledger a column names, as the posting writes it: 0 for a ledger without one.
 QString aidOf(const QString &ledgerColumn)
 {
-    return QStringLiteral("isnull((select top 1 case when isnumeric(l.aid)=1 then l.aid else 0 end from "
-                          "accledgermaster l where l.ledgercode=%1),0)")
-        .arg(ledgerColumn);
+    return QStringLiteral("isnull((select top 1 case when %1 then l.aid else 0 end from "
+                          "accledgermaster l where l.ledgercode=%2),0)")
+        .arg(copyform::isNumber(QStringLiteral("l.aid")), ledgerColumn);
 }
 
 // A ledger the posting refuses: no number, or a row of the ledger master (joined as `ledger`)
 // that is missing or has an aid that is no whole number.
 QString mayRefuseLedger(const QString &ledgerColumn, const QString &ledger)
 {
-    return QStringLiteral("(%1 or %2.ledgercode is null or (%2.aid is not null and ltrim(rtrim(%2.aid))<>'' and "
-                          "(isnumeric(%2.aid)=0 or %2.aid<>round(%2.aid,0) or abs(%2.aid)>2147483647)))")
-        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger);
+    const QString aid = ledger + QStringLiteral(".aid");
+    const QString aidNumber = QStringLiteral("try_convert(float,%1)").arg(aid);
+    return QStringLiteral("(%1 or %2.ledgercode is null or (%3 is not null and ltrim(rtrim(%3))<>'' and "
+                          "(%4 or %5<>round(%5,0) or abs(%5)>2147483647)))")
+        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger, aid, copyform::notNumber(aid), aidNumber);
 }
 
 // Joins the ledger master for the ledger a column names.
@@ -166,7 +168,7 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
         mayRefuseDate(QStringLiteral("x.billdate")),
         mayRefuseRequiredNumber(QStringLiteral("x.billamount")),
         mayRefuseRequiredNumber(QStringLiteral("x.MRC_Amt")),
-        mayRefuseLeadingNumberOfText(QStringLiteral("x.OnAcNo")),
+        mayRefuseLeadingNumber(QStringLiteral("x.OnAcNo")),
         mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
         mayRefuseRequiredNumber(QStringLiteral("x.Payable")),
         mayRefuseRequiredNumber(QStringLiteral("x.discamt")),
@@ -288,7 +290,7 @@ QString PostingBatchWork::pendingInsert(int last) const
         .set("MRC_Amt", number(p("MRC_Amt")))
         .set("CrDr", text(p("CrDr")))
         .set("TransType", text(p("TransType")))
-        .set("OnAcNo", copyform::leadingNumberOfText(p("OnAcNo")))
+        .set("OnAcNo", copyform::leadingNumber(p("OnAcNo")))
         .set("VoucherCode", number(p("VoucherCode")))
         .set("Payable", number(p("Payable")))
         .set("DiscAmt", number(p("discamt")))

@@ -61,9 +61,9 @@ QString LinkedCopy::numberedRows() const
 
 QString LinkedCopy::copiedRow() const
 {
-    return QStringLiteral("isnumeric(p.VoucherNo)=1 and p.VoucherNo>0 and exists (select 1 from %1 x where "
-                          "x.CompanyCode='%2' and x.OldVoucherNo=p.VoucherNo)")
-        .arg(m_scope.voucherTable, m_scope.destination);
+    return QStringLiteral("%1 and p.VoucherNo>0 and exists (select 1 from %2 x where "
+                          "x.CompanyCode='%3' and x.OldVoucherNo=p.VoucherNo)")
+        .arg(copyform::isNumber(QStringLiteral("p.VoucherNo")), m_scope.voucherTable, m_scope.destination);
 }
 
 QString LinkedCopy::shadowVoucherNo() const
@@ -76,8 +76,8 @@ QString LinkedCopy::shadowVoucherNo() const
 
 Status LinkedCopy::checkRows()
 {
-    const QString voucherNo = QStringLiteral("(p.VoucherNo is not null and ltrim(rtrim(p.VoucherNo))<>'' and "
-                                             "(isnumeric(p.VoucherNo)=0 or ")
+    const QString voucherNo = QStringLiteral("(p.VoucherNo is not null and ltrim(rtrim(p.VoucherNo))<>'' and (")
+                              + copyform::notNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral(" or ")
                               + copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral("))");
     const QString values = m_table.mayRefuse.join(QStringLiteral(" or "));
     for (int after = 0;;) {

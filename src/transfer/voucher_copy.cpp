@@ -174,7 +174,7 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         return list.join(QStringLiteral(" or "));
     };
     const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"), QStringLiteral("v.VoucherNo<=0"),
-                                      QStringLiteral("isnumeric(v.VoucherNo)=0"),
+                                      copyform::notNumber(QStringLiteral("v.VoucherNo")),
                                       copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherNo"))});
     const QString rowValues = values({
         QStringLiteral("(r.StartsVoucher=1 and ") + copyform::mayRefuseNumber(QStringLiteral("v.VoucherCode"))

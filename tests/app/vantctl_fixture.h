@@ -3,6 +3,7 @@
 #include "db/accounts_schema.h"
 #include "session/error_report.h"
 #include "support/qt_printers.h"
+#include "support/statement_record.h"
 #include "support/test_database.h"
 #include "support/test_environment.h"
 
@@ -26,6 +27,7 @@ struct CtlRun
 inline CtlRun runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
+    process.setProcessEnvironment(recordingEnvironment());
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -51,6 +53,7 @@ protected:
 
 TEST_F(VantctlPostTest, PostsTheChosenVouchersOfTheListUnderNewNumbers)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     const CtlRun empty = post(u"--all"_s, u"1 SR CA"_s);
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_EQ(empty.out, kHeading + u"0 vouchers posted.\n0 vouchers of the list still waiting.\n"_s);
@@ -84,6 +87,7 @@ TEST_F(VantctlPostTest, PostsTheChosenVouchersOfTheListUnderNewNumbers)
 
 TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     execute({u"create trigger refuse_702 before insert on accvoucher2026 when new.OldVoucherNo = 7021 "
              "begin select raise(abort, 'voucher refused'); end"_s});
     const CtlRun run = post(u"--all"_s);
@@ -132,6 +136,7 @@ TEST_F(VantctlPostTest, AVoucherAskedForAndNotPostedIsNamedAndFailsTheRun)
 // The dry run is the real run undone: the same rows and numbers, and nothing left behind.
 TEST_F(VantctlPostTest, ADryRunPostsNothingAndTellsWhatTheRunWould)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     const QString before = dump();
     const CtlRun dry = post(u"--all --dry-run"_s);
     EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
@@ -155,6 +160,7 @@ TEST_F(VantctlPostTest, ADryRunPostsNothingAndTellsWhatTheRunWould)
 
 TEST_F(VantctlPostTest, ADryRunThatFailsNamesTheVoucherAndWhy)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     execute({u"create trigger refuse_702 before insert on accvoucher2026 when new.OldVoucherNo = 7021 "
              "begin select raise(abort, 'voucher refused'); end"_s});
     const QString before = dump();

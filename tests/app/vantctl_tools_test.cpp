@@ -2,6 +2,8 @@
 // by --yes, then the run, against a real database.
 #include "vantctl_fixture.h"
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -54,6 +56,7 @@ TEST_F(VantctlTransferTest, TransferRefusesWhatItsChecksRefuse)
 
 TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
 {
+    VANT_SQLITE_ONLY("reads the copied rows with SQLite's functions");
     // The destination may be named, in any case and with blanks around it.
     const QString copied = u"Transfer    [ Completed ]\nCopied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo "
                            u"Traders (1) into Kormo Shadow One (2).\n"_s;
@@ -89,6 +92,7 @@ TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
 
 TEST_F(VantctlTransferTest, AFailedTransferIsReportedLoggedAndRolledBack)
 {
+    VANT_SQLITE_ONLY("a SQLite trigger injects the failure");
     ASSERT_EQ(transfer(u"2"_s, may).exitCode, 0);
     // A failed run is reported, logged as the window logs it and rolled back whole.
     const QString before = scalar(copies) + scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s);
@@ -104,6 +108,7 @@ TEST_F(VantctlTransferTest, AFailedTransferIsReportedLoggedAndRolledBack)
 
 TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
 {
+    VANT_SQLITE_ONLY("reads the rows with SQLite's functions");
     // Voucher 501 was posted, 502 still waits.
     execute({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,OldVoucherNo,CrDr,Amount,Moved) "
              "values (1,501,1,'D',10,'Y'),(1,501,2,'C',10,'Y'),(1,502,3,'D',20,null)"_s,

@@ -164,7 +164,7 @@ TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
     EXPECT_EQ(changes.first().updated, 3);
     EXPECT_EQ(changes.first().inserted, 0);
     EXPECT_TRUE(m_db->inTransaction());
-    EXPECT_EQ(TestDatabase::scalar(*m_db, QStringLiteral("select group_concat(ledgercode) from accledgermaster")),
+    EXPECT_EQ(TestDatabase::joined(*m_db, QStringLiteral("select ledgercode from accledgermaster order by ledgercode")),
               u"102,301,401");
     outer.rollback();
     EXPECT_FALSE(m_db->inTransaction());

@@ -17,7 +17,7 @@ protected:
             *m_db, {QStringLiteral(
                        "insert into accledgermaster(ledgercode,LedgerName,aid) values (501,'O''Neil Traders',9501),"
                        "(502,'50% Off Store',9502),(503,'Star*Mart',9503),(504,'[Bracket] Co',null),"
-                       "(505,'Sales'||char(10)||'Return',9505)")}); // a name on two lines
+                       "(505,'Sales\nReturn',9505)")}); // a name on two lines
         auto rs = m_db->openRecordset(QStringLiteral("select ledgercode,LedgerName,aid from accledgermaster "
                                                      "order by ledgercode"));
         ASSERT_TRUE(rs) << rs.error().description.toStdString();

@@ -178,7 +178,7 @@ TEST_F(LovControllerTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
 TEST_F(LovControllerTest, AColumnNamedWithDescSortsBothWays)
 {
     LovRequest request = itemsRequest();
-    request.Query = u"SELECT code,name as \"Item Description\",price,note from lovitems"_s;
+    request.Query = u"SELECT code,name as [Item Description],price,note from lovitems"_s;
     run(request, u"code"_s, [](LovController &window) {
         window.sortByHead(2);
         EXPECT_EQ(window.cell(1, 2), u"Item 01"_s);
@@ -245,7 +245,7 @@ TEST_F(LovControllerTest, FailedSearchesAndSortsAreReportedUnderTheirProcedures)
 {
     LovRequest request = itemsRequest();
     // A field whose name holds a closing bracket can be named neither in a search nor in a sort.
-    request.Query = u"SELECT code,name as \"odd]name\",price,note from lovitems order by code"_s;
+    request.Query = u"SELECT code,name as [odd]]name],price,note from lovitems order by code"_s;
     run(request, u"odd]name"_s, [](LovController &window) {
         window.typeText(u"I"_s);
         window.sortByHead(2);

@@ -5,7 +5,9 @@
 #include "lookup/mod_vant_lov.h"
 #include "session/session.h"
 #include "support/scripted_prompts.h"
+#include "support/statement_record.h"
 #include "support/test_database.h"
+#include "support/test_server.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -54,7 +56,7 @@ protected:
         for (int i = 1; i <= rows; ++i)
             values << u"(%1,'Item %2',%3,'Note %1')"_s.arg(i).arg(i, 2, 10, QLatin1Char('0')).arg(i * 1.5);
         TestDatabase::exec(db(),
-                           {u"create table lovitems (code int, name varchar(50), price double, note varchar(50))"_s,
+                           {u"create table lovitems (code int, name varchar(50), price float, note varchar(50))"_s,
                             u"insert into lovitems values "_s + values.join(QLatin1Char(','))});
     }
 
@@ -80,8 +82,12 @@ protected:
     // Work tables left in the database whose names begin with prefix.
     QString workTables(const QString &prefix = u"Lov_result"_s)
     {
-        return TestDatabase::scalar(
-            db(), u"select group_concat(name) from sqlite_master where name like '%1%'"_s.arg(prefix));
+        // Each engine keeps its own catalogue of tables.
+        const QString statement = onServer()
+                                      ? u"select name from sys.tables where name like '%1%' order by name"_s.arg(prefix)
+                                      : uncheckedStatement(u"select name from sqlite_master where type='table' and "
+                                                           "name like '%1%' order by name"_s.arg(prefix));
+        return TestDatabase::joined(db(), statement);
     }
 
     QString logText() const

@@ -16,11 +16,19 @@ protected:
     // Names in both cases, repeated and NULL; codes in the order the rows were written.
     void SetUp() override
     {
-        TestDatabase::exec(db(), {u"create table biglist (Name varchar(50), Code int, Amount float)"_s,
-                                  u"with recursive n(i) as (select 1 union all select i+1 from n where i<%1) "
-                                  "insert into biglist(Name,Code,Amount) select case when i%97=0 then null when "
-                                  "i%2=0 then 'Item '||substr('0000'||(i%500),-4) else 'item '||substr('0000'||i,-4)"
-                                  "||' B' end,i,(i*37)%1000+0.25 from n"_s.arg(kRows)});
+        TestDatabase::exec(db(), {u"create table biglist (Name varchar(50), Code int, Amount float)"_s});
+        QStringList rows;
+        for (int i = 1; i <= kRows; ++i) {
+            const QString name = i % 97 == 0  ? u"null"_s
+                                 : i % 2 == 0 ? u"'Item %1'"_s.arg(i % 500, 4, 10, QLatin1Char('0'))
+                                              : u"'item %1 B'"_s.arg(i, 4, 10, QLatin1Char('0'));
+            rows << u"(%1,%2,%3)"_s.arg(name).arg(i).arg((i * 37) % 1000 + 0.25);
+            // SQL Server takes at most 1000 rows in one values list.
+            if (rows.size() == 500 || i == kRows) {
+                TestDatabase::exec(db(), {u"insert into biglist(Name,Code,Amount) values "_s + rows.join(u',')});
+                rows.clear();
+            }
+        }
     }
 
     // The same query paged in the server and read whole.
@@ -191,6 +199,29 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
     const QStringList statements = QString::fromUtf8(trace.readAll()).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_FALSE(statements.contains(u"select Name,Code from biglist order by Name"_s));
     EXPECT_FALSE(statements.filter(u"fetch next 20 rows only"_s).isEmpty());
+}
+
+// Sorting by the field that the query is ordered by names it once: SQL Server refuses a column
+// twice in one ORDER BY.
+TEST_F(LovRowsTest, SortingByTheOrderedFieldNamesItOnce)
+{
+    const QString tracePath = m_logDir.filePath(u"sorted.sql"_s);
+    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
+    auto connection = m_database.connect();
+    qunsetenv("VANT_SQL_TRACE");
+    auto rows = PagedLovRows::open(*connection, u"select Name,Code,Amount from biglist order by Name,Code"_s);
+    ASSERT_TRUE(rows && *rows);
+    ASSERT_TRUE((*rows)->sortBy(0, true));
+    EXPECT_TRUE((*rows)->rows(0, 20));
+    ASSERT_TRUE((*rows)->sortBy(1, false));
+    EXPECT_TRUE((*rows)->rows(0, 20));
+
+    QFile trace(tracePath);
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QStringList pages = QString::fromUtf8(trace.readAll()).split(u'\n').filter(u" offset "_s);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages.at(0).contains(u" order by [Name] desc,[Code],[Amount] offset"_s)) << pages.at(0).toStdString();
+    EXPECT_TRUE(pages.at(1).contains(u" order by [Code],[Name],[Amount] offset"_s)) << pages.at(1).toStdString();
 }
 
 } // namespace

@@ -181,8 +181,11 @@ TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
     EXPECT_EQ(m_prompts.texts(), QStringList{u"ColumnWidth Count and ColumnHead Count is mismatch"_s});
     EXPECT_EQ(workTables(), QString());
 
+    // The empty query that the failed data list leaves is never sent.
     LovRequest ragged = dataList(u"a!@#$%b^&*()c"_s);
-    EXPECT_FALSE(m_lov.ShowLov(ragged));
+    const Status failed = m_lov.ShowLov(ragged);
+    ASSERT_FALSE(failed);
+    EXPECT_EQ(failed.error().description, u"Command text was not set for the command object."_s);
     EXPECT_TRUE(logText().contains(u"ErrEvent : GenLovQuery\r\n"_s));
     EXPECT_EQ(workTables(), QString());
     EXPECT_EQ(m_presenter.presented, 1);

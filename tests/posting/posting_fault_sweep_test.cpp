@@ -7,6 +7,8 @@
 #include "posting/voucher_grid.h"
 #include "support/saved_database.h"
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -15,6 +17,12 @@ using namespace Qt::StringLiterals;
 class PostingFaultSweep : public PostingFixture
 {
 protected:
+    void SetUp() override
+    {
+        VANT_SQLITE_ONLY("puts the database file back between the runs");
+        PostingFixture::SetUp();
+    }
+
     // Posts every voucher of 10 April still listed, the posting's nth statement failing;
     // statements, when given, gets the number of statements the posting sent.
     bool postAll(int failing = 0, int *statements = nullptr)

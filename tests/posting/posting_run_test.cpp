@@ -1,6 +1,7 @@
 #include "posting_run_fixture.h"
 
 #include "session/run_journal.h"
+#include "support/test_server.h"
 
 #include <QFile>
 #include <QJsonObject>
@@ -10,6 +11,7 @@ namespace {
 
 TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addLine({.voucherNo = 21, .amount = 100, .billRefNo = u"O'Neil;1"_s, .narration = u"Anand's"_s});
     addLine({.voucherNo = 21, .amount = 50, .ledgerCode = 102, .billRefNo = u"B-21"_s});
     addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .oppLedgerCode = 101});
@@ -47,6 +49,7 @@ TEST_F(PostingRun, AThreeLineVoucherIsPostedUnderOneNumberWithQuotesDoubled)
 
 TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(31, 10);
     addVoucher(32, 20);
     addLine({.voucherNo = 33, .amount = 60});
@@ -66,6 +69,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
 
 TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(51, 500);
     addPending(51, u"B-51"_s, u"first"_s);
     addPending(51, u"B-51b"_s, u"second"_s);
@@ -96,6 +100,7 @@ TEST_F(PostingRun, CopiesTheFirstPendingAndChequeRows)
 // neither posted, nor flagged, nor shown in the detail.
 TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesArePostedFlaggedAndShown)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(21, 100);
     addLine({.voucherNo = 21, .amount = 7, .moved = u"Y"_s});
     addLine({.voucherNo = 21, .amount = 40, .companyCode = 2});
@@ -127,6 +132,7 @@ TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesArePostedFlaggedAndShown)
 // period then carries it into the shadow company with the voucher.
 TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(51, 500);
     addPending(51, u"B-51"_s, u"purchase"_s);
     ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
@@ -218,6 +224,7 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
 // posted once, and each thousand vouchers cost a few dozen statements, not fifteen each.
 TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     constexpr int kVouchers = 2100;
     exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<%1) "
           "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"

@@ -1,10 +1,13 @@
 #include "posting_run_fixture.h"
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
 TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(71, 10);
     addVoucher(72, 20);
     addVoucher(73, 30);
@@ -104,6 +107,7 @@ TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
 
 TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
 {
+    VANT_SQLITE_ONLY("a SQLite trigger injects the failure");
     addVoucher(91, 10);
     addVoucher(92, 20);
     addVoucher(93, 30);
@@ -140,6 +144,7 @@ TEST_F(PostingRun, AFailureLeavesItsVoucherWhollyUnposted)
 // the later ones are untouched, and the failure is reported.
 TEST_F(PostingRun, AStatementFailingInsideABatchKeepsTheVouchersBeforeIt)
 {
+    VANT_SQLITE_ONLY("a SQLite trigger injects the failure");
     for (int voucher = 1; voucher <= 40; ++voucher)
         addVoucher(300 + voucher, voucher);
     exec({u"create trigger refuse before insert on accvoucher2026 when new.OldVoucherNo=323 begin "

@@ -1,5 +1,7 @@
 #include "posting_window_fixture.h"
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -79,6 +81,7 @@ TEST_F(PostingWindowTest, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTh
 
 TEST_F(PostingWindowTest, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
 {
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
     addVoucher(11, 100);
     addVoucher(12, 250.5);
     addVoucher(13, 40);

@@ -1,3 +1,4 @@
+#include "statement_record.h"
 #include "test_environment.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
 {
     vant::test::isolateUserFiles();
     QCoreApplication app(argc, argv);
+    vant::test::recordStatements();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

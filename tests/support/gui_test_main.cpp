@@ -1,3 +1,4 @@
+#include "statement_record.h"
 #include "test_environment.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vant::test::recordStatements();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
 #include "saved_database.h"
 
+#include "statement_record.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -19,11 +21,13 @@ QString savedPath(const QTemporaryDir &folder)
 QStringList rowsWithoutTimestamps(Database &db)
 {
     QStringList all;
-    auto tables = db.openRecordset(QStringLiteral("select name from sqlite_master where type='table' order by name"));
+    auto tables = db.openRecordset(
+        uncheckedStatement(QStringLiteral("select name from sqlite_master where type='table' order by name")));
     EXPECT_TRUE(bool(tables));
     for (; tables && !tables->eof(); tables->moveNext()) {
         const QString table = tables->text(0);
-        auto rows = db.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid"));
+        auto rows = db.openRecordset(
+            uncheckedStatement(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid")));
         EXPECT_TRUE(bool(rows)) << table.toStdString();
         all << table;
         for (; rows && !rows->eof(); rows->moveNext()) {

@@ -1,3 +1,4 @@
+#include "statement_record.h"
 #include "test_environment.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     }
     QApplication app(argc, argv);
+    vant::test::recordStatements();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,8 @@
 #include "test_database.h"
 
+#include "statement_record.h"
+#include "test_server.h"
+
 #include "db/accounts_schema.h"
 #include "session/password_cipher.h"
 #include "session/settings_store.h"
@@ -13,17 +16,61 @@ namespace vant::test {
 
 TestDatabase::TestDatabase()
 {
-    {
+    if (onServer()) {
+        m_serverDatabase = uniqueDatabaseName();
+        createOnServer();
+        if (!m_created)
+            return;
+    } else {
         // An empty file for the embedded backend to open.
-        QSqlDatabase create = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-create"));
-        create.setDatabaseName(path());
-        create.open();
-        create.close();
+        {
+            QSqlDatabase create = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-create"));
+            create.setDatabaseName(path());
+            create.open();
+            create.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("test-create"));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("test-create"));
     auto db = connect();
+    if (!db)
+        return;
     const Status created = createAccountsSchema(*db, {kYear});
     EXPECT_TRUE(created) << created.error().description.toStdString();
+}
+
+namespace {
+
+std::unique_ptr<Database> serverMaster()
+{
+    ConnectionSettings master = *testServer();
+    master.database = QStringLiteral("master");
+    auto db = Database::open(master);
+    EXPECT_TRUE(bool(db)) << "VANT_TEST_SERVER: " << db.error().description.toStdString();
+    return db ? std::move(*db) : nullptr;
+}
+
+} // namespace
+
+void TestDatabase::createOnServer()
+{
+    auto master = serverMaster();
+    if (!master)
+        return;
+    for (const QString &statement : createDatabaseStatements(m_serverDatabase)) {
+        const Status done = master->execute(statement);
+        EXPECT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
+        if (!done)
+            return;
+    }
+    m_created = true;
+}
+
+TestDatabase::~TestDatabase()
+{
+    if (!m_created)
+        return;
+    if (auto master = serverMaster())
+        exec(*master, dropDatabaseStatements(m_serverDatabase));
 }
 
 QString TestDatabase::path() const
@@ -31,26 +78,38 @@ QString TestDatabase::path() const
     return QDir(folder()).filePath(kFileName);
 }
 
+ConnectionSettings TestDatabase::settings() const
+{
+    if (!m_serverDatabase.isEmpty()) {
+        ConnectionSettings server = *testServer();
+        server.database = m_serverDatabase;
+        return server;
+    }
+    return ConnectionSettings{QStringLiteral("SQLite"), folder(),  kFileName,
+                              QStringLiteral("sa"),     QString(), QString()};
+}
+
 std::unique_ptr<Database> TestDatabase::connect() const
 {
-    ConnectionSettings settings{QStringLiteral("SQLite"), folder(),  kFileName,
-                                QStringLiteral("sa"),     QString(), QString()};
-    auto db = Database::open(settings);
+    auto db = Database::open(settings());
     EXPECT_TRUE(bool(db)) << db.error().description.toStdString();
     return db ? std::move(*db) : nullptr;
 }
 
 void TestDatabase::writeSettings(const QString &dbValue, const QString &login, const QString &password) const
 {
-    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite"));
-    writeSetting(QStringLiteral("Server"), folder());
-    writeSetting(QStringLiteral("Login"), login);
-    writeSetting(QStringLiteral("Password"), EncipherPassword(password, kPasswordKey));
-    writeSetting(dbValue, kFileName);
+    const ConnectionSettings reached = settings();
+    const bool server = !m_serverDatabase.isEmpty();
+    writeSetting(QStringLiteral("Driver"), reached.driver);
+    writeSetting(QStringLiteral("Server"), reached.server);
+    writeSetting(QStringLiteral("Login"), server ? reached.login : login);
+    writeSetting(QStringLiteral("Password"), EncipherPassword(server ? reached.password : password, kPasswordKey));
+    writeSetting(dbValue, reached.database);
 }
 
 void TestDatabase::exec(Database &db, const QStringList &statements)
 {
+    const TestsOwnStatements own;
     for (const QString &statement : statements) {
         const Status done = db.execute(statement);
         ASSERT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
@@ -59,11 +118,28 @@ void TestDatabase::exec(Database &db, const QStringList &statements)
 
 QString TestDatabase::scalar(Database &db, const QString &statement)
 {
+    const TestsOwnStatements own;
     auto rs = db.openRecordset(statement);
     EXPECT_TRUE(bool(rs)) << statement.toStdString() << ": " << rs.error().description.toStdString();
     if (!rs || rs->eof())
         return {};
     return rs->text(0);
+}
+
+QString TestDatabase::joined(Database &db, const QString &statement, const QString &columnSeparator,
+                             const QString &rowSeparator)
+{
+    const TestsOwnStatements own;
+    auto rs = db.openRecordset(statement);
+    EXPECT_TRUE(bool(rs)) << statement.toStdString() << ": " << rs.error().description.toStdString();
+    QStringList rows;
+    for (; rs && !rs->eof(); rs->moveNext()) {
+        QStringList values;
+        for (int i = 0; i < rs->fieldCount(); ++i)
+            values << (rs->value(i).isNull() ? QStringLiteral("NULL") : rs->text(i));
+        rows << values.join(columnSeparator);
+    }
+    return rows.join(rowSeparator);
 }
 
 void TestDatabase::seedCompanies(Database &db, const QDate &yearBegin)

@@ -10,7 +10,8 @@
 
 namespace vant::test {
 
-// An embedded accounts database in a temporary folder, built by the schema code.
+// A fresh accounts database built by the schema code: an SQLite file in a temporary folder,
+// or, when VANT_TEST_SERVER names a SQL Server, a new database there, dropped at the end.
 class TestDatabase
 {
 public:
@@ -19,14 +20,21 @@ public:
     static inline const QString kFileName = QStringLiteral("vant.db");
 
     TestDatabase();
+    ~TestDatabase();
+    TestDatabase(const TestDatabase &) = delete;
+    TestDatabase &operator=(const TestDatabase &) = delete;
 
     QString folder() const { return m_folder.path(); }
+    // The SQLite file (tests that need it say so with VANT_SQLITE_ONLY).
     QString path() const;
+    // How a connection reaches the database.
+    ConnectionSettings settings() const;
 
     // A fresh connection to the database.
     std::unique_ptr<Database> connect() const;
 
-    // Writes the settings that lead the login to this database (embedded backend).
+    // Writes the settings that lead the login to this database; on a server, with the server's
+    // login and password.
     void writeSettings(const QString &dbValue = QStringLiteral("VantDB"), const QString &login = QStringLiteral("sa"),
                        const QString &password = QStringLiteral("secret")) const;
 
@@ -34,13 +42,21 @@ public:
     static void exec(Database &db, const QStringList &statements);
     // First column of the first row of a statement, as text.
     static QString scalar(Database &db, const QString &statement);
+    // Every row of a statement, its values joined by the column separator (NULL as "NULL"), the
+    // rows by the row separator: what SQLite's group_concat() gives, on either engine.
+    static QString joined(Database &db, const QString &statement, const QString &columnSeparator = QStringLiteral("/"),
+                          const QString &rowSeparator = QStringLiteral(","));
 
     // A default company "1" (Kormo Traders) with division 1, year kYear beginning on
     // yearBegin, shadow companies "2" and "3", five ledgers with aids and version 5000.
     static void seedCompanies(Database &db, const QDate &yearBegin = QDate(2026, 4, 1));
 
 private:
+    void createOnServer();
+
     QTemporaryDir m_folder;
+    QString m_serverDatabase; // the database's name on the server; empty for SQLite
+    bool m_created = false;   // made on the server, to be dropped
 };
 
 } // namespace vant::test

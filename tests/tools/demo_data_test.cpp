@@ -61,10 +61,14 @@ TEST_F(DemoDataTest, TheLoginFindsTheDefaultCompanyOfThisYearAndTheDemoUsers)
                            m_session.voucherTable, m_session.dateFormat}),
               QStringList({u"1"_s, u"Kormo Traders"_s, year.key, year.voucherTable(), u"dd-MM-yyyy"_s}));
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
-    EXPECT_EQ(scalar(u"select group_concat(CompanyCode||':'||CompanyName) from (SELECT CompanyName,CompanyCode from "
-                     "Acccompanymaster where parentcompanycode='1' order by CompanyCode)"_s),
+    EXPECT_EQ(test::TestDatabase::joined(*m_session.db(),
+                                         u"SELECT CompanyCode,CompanyName from Acccompanymaster where "
+                                         "parentcompanycode='1' order by CompanyCode"_s,
+                                         u":"_s),
               u"2:Kormo Traders Shadow A,3:Kormo Traders Shadow B");
-    EXPECT_EQ(scalar(u"select group_concat(CompanyCode) from AccDivisionMaster"_s), u"1,1,1,2");
+    EXPECT_EQ(test::TestDatabase::joined(*m_session.db(),
+                                         u"select CompanyCode from AccDivisionMaster order by CompanyCode"_s),
+              u"1,1,1,2");
 
     EXPECT_EQ(login(u"Admin"_s, PasswordDigest(u"vant"_s)), u"Admin");
     EXPECT_EQ(login(u"Clerk"_s, PasswordDigest(u"clerk"_s)), u"Clerk");

@@ -5,6 +5,8 @@
 #include "support/saved_database.h"
 #include "transfer/purge_job.h"
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -13,6 +15,8 @@ using namespace Qt::StringLiterals;
 class FaultSweepTest : public TransferFixture
 {
 protected:
+    void SetUp() override { VANT_SQLITE_ONLY("puts the database file back between the runs"); }
+
     // Runs the job undisturbed from the database as it is now, then once with each of its
     // statements failing, each time from the same start.
     void sweep(const std::function<bool()> &job)

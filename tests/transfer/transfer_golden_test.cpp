@@ -5,6 +5,7 @@
 
 #include "session/error_report.h"
 #include "support/golden_file.h"
+#include "support/test_server.h"
 
 namespace vant::test {
 namespace {
@@ -16,6 +17,11 @@ const QString kGolden = QStringLiteral(VANT_TRANSFER_GOLDEN_DIR);
 class TransferGolden : public TransferFixture
 {
 protected:
+    void SetUp() override
+    {
+        VANT_SQLITE_ONLY("the recorded data sets keep text in number columns, and the dump shows SQLite's storage");
+    }
+
     // Company 1 in April: voucher codes 1 to 3, account types 1 and 2, vouchers of one to
     // three lines (one voucher's lines on different days), quotes, NULLs, a text amount, a
     // date with a time of day, and voucher 30 under codes 1 and 2. May holds voucher 40;
@@ -23,6 +29,9 @@ protected:
     // later-copied vouchers, of voucher 0, NULL and below, written out of date order.
     TransferGolden()
     {
+        // The data set keeps text in number columns, which SQL Server refuses or converts.
+        if (onServer())
+            return;
         exec({
             u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,2,'Branch''s')"_s,
             u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (2,3,'Own')"_s,

@@ -10,6 +10,8 @@
 #include <future>
 #include <thread>
 
+#include "support/test_server.h"
+
 namespace vant::test {
 namespace {
 
@@ -46,6 +48,7 @@ protected:
 
 TEST_F(TransferRunTest, FirstTransferRenumbersVouchersAndFollowsThemWithTheirRows)
 {
+    VANT_SQLITE_ONLY("tells stored texts from numbers with SQLite's typeof()");
     const AccountsWatch accounts(session);
     const auto end = transfer();
     ASSERT_TRUE(bool(end)) << end.error().description.toStdString();
@@ -152,6 +155,7 @@ TEST_F(TransferRunTest, BillwiseAndChequeRowsOfNoVoucherAreSkipped)
 // ledger master since it was copied.
 TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
 {
+    VANT_SQLITE_ONLY("reads the log in SQLite's row order");
     ASSERT_TRUE(bool(transfer()));
     exec({u"delete from accledgermaster where ledgercode in (301, 102)"_s});
     ASSERT_TRUE(bool(transfer()));
@@ -230,6 +234,7 @@ TEST_F(TransferRunTest, ASecondJobWaitsForTheFirstOrSaysAnotherHoldsTheDatabase)
 // the counters and whatever was copied before it.
 TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 {
+    VANT_SQLITE_ONLY("a SQLite trigger injects the failure");
     ASSERT_TRUE(bool(transfer()));
     addLine(2, 900, QDate(2026, 4, 20), 102);
     exec({u"delete from accdivisionmaster where CompanyCode=2"_s});
@@ -293,6 +298,7 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 // the bar moving by batch, the numbers as voucher by voucher.
 TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     constexpr int kVouchers = 3500;
     exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<%1) "
           "insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
@@ -327,6 +333,7 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
 // The bar's maximum: the period's rows of the three kinds, at most 200000.
 TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
     EXPECT_EQ(*TransferJob(session, april).rowCount(), 7 + 4 + 3);
     exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
@@ -337,6 +344,7 @@ TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
 // Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.
 TEST_F(TransferFixture, PerRowStatementsUseAnIndex)
 {
+    VANT_SQLITE_ONLY("reads SQLite's query plans");
     const QStringList perRow = {
         u"select VoucherNo from accvoucher2026 where CompanyCode='2' and OldVoucherno=11"_s,
         u"select count(*) from accvoucher2026 where CompanyCode='2' and VoucherNo=12"_s,

@@ -1,0 +1,98 @@
+#include "sql_server_numbers.h"
+
+#include <QRegularExpression>
+#include <QString>
+
+#include <cmath>
+
+namespace vant::sqlserver {
+
+namespace {
+
+QStringView withoutBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool isControlBlank(QChar c)
+{
+    return c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+QStringView withoutWhiteSpace(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text.at(begin) == u' ' || isControlBlank(text.at(begin))))
+        ++begin;
+    while (end > begin && (text.at(end - 1) == u' ' || isControlBlank(text.at(end - 1))))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool matches(const QRegularExpression &pattern, QStringView text)
+{
+    return pattern.match(text.toString()).hasMatch();
+}
+
+// The money form: a sign and a currency symbol in either order, digits with commas anywhere,
+// a decimal point; each part may be missing.
+bool readsAsMoney(QStringView text)
+{
+    static const QRegularExpression money(QStringLiteral("^[-+]?\\p{Sc}?[-+]?[0-9,]*(\\.[0-9]*)?$"));
+    static const QRegularExpression oneSign(QStringLiteral("^[^-+]*[-+]?[^-+]*$"));
+    return matches(money, text) && matches(oneSign, text);
+}
+
+} // namespace
+
+bool isNumeric(QStringView text)
+{
+    if (withoutBlanks(text).isEmpty())
+        return false;
+    const QStringView inner = withoutWhiteSpace(text);
+    // Only tabs, line breaks and blanks: the server counts them as numeric.
+    if (inner.isEmpty())
+        return true;
+    static const QRegularExpression floatForm(
+        QStringLiteral("^[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][-+]?[0-9]+)?$"));
+    return matches(floatForm, inner) || readsAsMoney(inner);
+}
+
+std::optional<double> toFloat(QStringView text)
+{
+    const QStringView inner = withoutBlanks(text);
+    if (inner.isEmpty())
+        return 0.0;
+    static const QRegularExpression number(QStringLiteral("^[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?$"));
+    if (!matches(number, inner))
+        return std::nullopt;
+    bool ok = false;
+    const double value = inner.toString().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<qint64> toWhole(QStringView text, qint64 lowest, qint64 highest)
+{
+    const QStringView inner = withoutBlanks(text);
+    if (inner.isEmpty() || inner == u"-" || inner == u"+")
+        return 0;
+    static const QRegularExpression whole(QStringLiteral("^[-+]?[0-9]+$"));
+    if (!matches(whole, inner))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = inner.toLongLong(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace vant::sqlserver

@@ -1,0 +1,114 @@
+#include "test_server.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+namespace vant::test {
+
+namespace {
+
+// "key=value;..." with brace-quoted values; none when a part has no "=" or a brace is open.
+std::optional<QList<std::pair<QString, QString>>> keyValues(const QString &text)
+{
+    QList<std::pair<QString, QString>> pairs;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype equals = text.indexOf(u'=', i);
+        if (equals < 0)
+            return std::nullopt;
+        const QString key = text.mid(i, equals - i).trimmed();
+        QString value;
+        i = equals + 1;
+        if (i < text.size() && text.at(i) == u'{') {
+            for (++i;; ++i) {
+                if (i >= text.size())
+                    return std::nullopt;
+                if (text.at(i) == u'}' && i + 1 < text.size() && text.at(i + 1) == u'}') {
+                    value += u'}';
+                    ++i;
+                } else if (text.at(i) == u'}') {
+                    ++i;
+                    break;
+                } else {
+                    value += text.at(i);
+                }
+            }
+            while (i < text.size() && text.at(i) != u';')
+                ++i;
+        } else {
+            const qsizetype end = text.indexOf(u';', i);
+            value = text.mid(i, end < 0 ? -1 : end - i).trimmed();
+            i = end < 0 ? text.size() : end;
+        }
+        pairs.append({key, value});
+        ++i;
+    }
+    return pairs;
+}
+
+} // namespace
+
+Outcome<ConnectionSettings> parseTestServer(const QString &text)
+{
+    const auto pairs = keyValues(text);
+    const Error unreadable{kUnspecifiedError, QStringLiteral("VANT_TEST_SERVER is not \"Driver=...;Server=...;"
+                                                             "Login=...;Password=...\": %1")
+                                                  .arg(text)};
+    if (!pairs)
+        return unreadable;
+    ConnectionSettings settings;
+    for (const auto &[key, value] : *pairs) {
+        if (key.compare(u"Driver", Qt::CaseInsensitive) == 0)
+            settings.driver = value;
+        else if (key.compare(u"Server", Qt::CaseInsensitive) == 0)
+            settings.server = value;
+        else if (key.compare(u"Login", Qt::CaseInsensitive) == 0)
+            settings.login = value;
+        else if (key.compare(u"Password", Qt::CaseInsensitive) == 0)
+            settings.password = value;
+        else
+            return unreadable;
+    }
+    if (settings.driver.isEmpty() || settings.isEmbedded() || settings.server.isEmpty() || settings.login.isEmpty())
+        return Error{kUnspecifiedError,
+                     QStringLiteral("VANT_TEST_SERVER needs the ODBC driver, the server and the login: %1").arg(text)};
+    return settings;
+}
+
+std::optional<ConnectionSettings> testServer()
+{
+    static const std::optional<ConnectionSettings> server = []() -> std::optional<ConnectionSettings> {
+        const QString text = qEnvironmentVariable("VANT_TEST_SERVER").trimmed();
+        if (text.isEmpty())
+            return std::nullopt;
+        const Outcome<ConnectionSettings> parsed = parseTestServer(text);
+        if (!parsed)
+            qFatal("%s", qPrintable(parsed.error().description));
+        return *parsed;
+    }();
+    return server;
+}
+
+QString uniqueDatabaseName()
+{
+    static QAtomicInt made;
+    return QStringLiteral("vanttest_%1_%2_%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(made.fetchAndAddRelaxed(1))
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+QStringList createDatabaseStatements(const QString &name)
+{
+    return {QStringLiteral("CREATE DATABASE [%1]").arg(name)};
+}
+
+QStringList dropDatabaseStatements(const QString &name)
+{
+    // Connections that a test left open are ended with the database.
+    return {QStringLiteral("ALTER DATABASE [%1] SET SINGLE_USER WITH ROLLBACK IMMEDIATE").arg(name),
+            QStringLiteral("DROP DATABASE [%1]").arg(name)};
+}
+
+} // namespace vant::test
