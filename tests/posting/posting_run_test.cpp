@@ -195,6 +195,7 @@ TEST_F(PostingRun, ARunNamesEveryMarkedVoucherItDidNotPost)
 // that holds it, who posted it and how many vouchers it posted.
 TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     QFile::remove(RunJournal::defaultPath());
     exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
           "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"

@@ -23,6 +23,7 @@ protected:
 // words; nothing is asked and nothing cleared.
 TEST_F(TransferRequestTest, AFailedCountSaysWhatCouldNotBeCountedAndThatNothingChanged)
 {
+    VANT_SQLITE_ONLY("makes the count fail by renaming a table in SQLite's words");
     const QStringList before = snapshot();
     const QString lost = u"no such table: accvoucher2026 Unable to execute statement"_s;
     const struct
@@ -63,6 +64,7 @@ TEST_F(TransferRequestTest, AFailedCountSaysWhatCouldNotBeCountedAndThatNothingC
 // no company passed either. The request stops with the failure's report.
 TEST_F(TransferRequestTest, ACompanyNameThatCannotBeReadStopsTheRequest)
 {
+    VANT_SQLITE_ONLY("makes the read fail by renaming a table in SQLite's words");
     const QStringList before = snapshot();
     exec({u"alter table acccompanymaster rename to lostmaster"_s});
 
