@@ -3,11 +3,13 @@
 // of its own so that its peak memory is its own, checks that both left the same results and
 // prints a table. Usage: vant_bench [--quick]
 #include "bench_data.h"
+#include "bench_history.h"
 #include "bench_jobs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -89,7 +91,9 @@ int benchmark(bool quick)
     if (!makeData("transfer.db", [&](vant::Database &db) { return seedTransfer(db, sizes); })
         || !makeData("posting.db", [&](vant::Database &db) { return seedPosting(db, sizes); })
         || !makeData("lookup.db", [&](vant::Database &db) { return seedLookup(db, sizes); })
-        || !makeData("datalist.db", [](vant::Database &) { return true; }))
+        || !makeData("datalist.db", [](vant::Database &) { return true; })
+        || !seedJournal(path("journal.jsonl"), sizes.journalRuns)
+        || !QFile::link(path("journal.jsonl"), path("journal.jsonl.ref")))
         return 1;
 
     Table table;
@@ -124,6 +128,14 @@ int benchmark(bool quick)
     if (!both(QStringLiteral("datalist"), "datalist.db", engine, reference))
         return 1;
     table.add(QStringLiteral("%L1 values").arg(sizes.dataListValues), engine, reference);
+    engine = {};
+    reference = {};
+    if (!both(QStringLiteral("history"), "journal.jsonl", engine, reference))
+        return 1;
+    table.add(QStringLiteral("journal of %L1 runs (%2)")
+                  .arg(sizes.journalRuns)
+                  .arg(mib(QFileInfo(path("journal.jsonl")).size() / 1024)),
+              engine, reference, QStringLiteral(" (+%1)").arg(mib(engine.peakKiB - engine.startKiB)));
 
     std::printf("%s\n", qPrintable(table.lines.join(QLatin1Char('\n'))));
     if (!table.same) {

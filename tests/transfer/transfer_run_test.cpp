@@ -196,11 +196,11 @@ TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
 TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
 {
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    const auto refusal = TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
+    const auto refusal = *TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, u"Destination Company must be a Shadow Company, not the Source Company");
     EXPECT_EQ(refusal->focus, ToolsField::DestinationCompany);
-    EXPECT_FALSE(TransferJob(session, april).check().has_value());
+    EXPECT_FALSE(TransferJob(session, april).check()->has_value());
 
     ASSERT_TRUE(bool(transfer()));
     session.voucherTable = u"accvoucher1999"_s;
@@ -216,11 +216,12 @@ TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
 TEST_F(TransferRunTest, ACompanyCodeThatIsNoNumberNamesNoCompany)
 {
     const QDate from(2026, 4, 1), to(2026, 4, 30);
-    const auto refusal = TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).check();
+    const auto refusal = *TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).check();
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, u"Destination Company Not Correct");
-    EXPECT_EQ(TransferJob(session, {u"1 or 1=1"_s, u"2"_s, from, to}).check()->message, u"Parent Company Not Correct");
-    EXPECT_FALSE(TransferJob(session, {u" 1"_s, u"2 "_s, from, to}).check().has_value());
+    EXPECT_EQ((*TransferJob(session, {u"1 or 1=1"_s, u"2"_s, from, to}).check())->message,
+              u"Parent Company Not Correct");
+    EXPECT_FALSE(TransferJob(session, {u" 1"_s, u"2 "_s, from, to}).check()->has_value());
 
     const QStringList before = snapshot();
     const auto end = TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).run({});
