@@ -204,7 +204,8 @@ bool runJob(const QString &job, const QString &databaseFile, int dataListValues,
         done = dataListJob(bench, dataListValues, run);
     else if (job == u"datalist-ref")
         done = dataListReference(bench, dataListValues, run);
-    run.peakKiB = statusKiB("VmHWM");
+    if (run.peakKiB == 0)
+        run.peakKiB = statusKiB("VmHWM");
     return done;
 }
 

@@ -67,6 +67,8 @@ struct Bench
     {
         if (!done)
             return false;
+        // The check reads what the job left after its peak memory is taken.
+        run.peakKiB = statusKiB("VmHWM");
         measure.check = check(db());
         run.measures << measure;
         return true;
