@@ -19,6 +19,7 @@ struct Sizes
     int dataListValues = 2000;
 
     static Sizes quick() { return {2000, 400, 200, 200, 20000, 2000}; }
+    static Sizes large() { return {1000000, 200000, 100000, 100000, 10000000, 2000}; }
 };
 
 // The accounts database file in the folder, made empty with the program's schema.

@@ -182,9 +182,10 @@ QStringList jobNames()
             QStringLiteral("datalist"),    QStringLiteral("datalist-ref")};
 }
 
-bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run)
+bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run)
 {
     Bench bench(databaseFile);
+    bench.profile = profile;
     if (!bench.session.dbConnection)
         return false;
     bool done = false;

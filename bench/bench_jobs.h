@@ -27,7 +27,8 @@ struct JobRun
 // The jobs a child runs on a database file: through the program's engines ("transfer",
 // "posting", "lookup", "datalist") or as the set-based reference SQL ("...-ref").
 QStringList jobNames();
-bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run);
+// With a profile, each statement of the measured work is timed (bench_profile.h).
+bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run);
 
 // The child's report on standard output, and the parent's reading of it.
 QString formatRun(const JobRun &run);
