@@ -30,13 +30,17 @@ QString postingCheck(Database &db)
 //   a refusal; a voucher has at most one bill-wise and one cheque row, so none is left out;
 // - one numbering pass (#VantPosted, keyed by its order and by the off-line number) gives each
 //   voucher its place, number and sub-number; the lines, bill-wise and cheque rows are joined
-//   to it on the off-line number through their indexes and written in its key order.
+//   to it on the off-line number through their indexes and written in its key order;
+// - the leading number of a bill-wise row's account number is read once per value (#VantOnAc);
+// - the plans (vant_bench --profile) read #VantPosted in its key order and seek the off-line
+//   rows: the unary plus keeps SQLite from driving the join from the off-line table and sorting
+//   the joined rows afterwards; the numbering's windows are the only sorts.
 QStringList leanPosting()
 {
     const QString aids = QStringLiteral("isnull(l1.aid,0),isnull(l2.aid,0) from #VantPosted m join %1 x on "
-                                        "x.VoucherNo=m.OffLineNo and x.CompanyCode=1%2 left join accledgermaster l1 "
+                                        "x.VoucherNo=+m.OffLineNo and x.CompanyCode=1%2 left join accledgermaster l1 "
                                         "on l1.ledgercode=x.LedgerCode left join accledgermaster l2 on "
-                                        "l2.ledgercode=x.%3 order by m.VoucherOrd");
+                                        "l2.ledgercode=x.%3%4 order by m.VoucherOrd");
     return {
         QStringLiteral("create table #VantPosted (VoucherOrd int primary key, OffLineNo int unique, VoucherCode int, "
                        "AcType int, VoucherNo int, SubNo int)"),
@@ -55,24 +59,29 @@ QStringList leanPosting()
                        "x.CrDr,x.Amount,m.VoucherCode,x.Narration,'N',m.SubNo,x.OppLedgerCode,isnull(x.BillRefNo,''),"
                        "x.OldVoucherNo,getdate(),")
             + aids.arg(QStringLiteral("AccOffLineVoucher"), QStringLiteral(" and isnull(x.Moved,'N')='N'"),
-                       QStringLiteral("OppLedgerCode")),
+                       QStringLiteral("OppLedgerCode"), QString()),
         QStringLiteral("update AccOffLineVoucher set Moved='Y' where CompanyCode=1 and isnull(Moved,'N')='N'"),
+        QStringLiteral("create table #VantOnAc (OnAcNo varchar(20) primary key, Number float)"),
+        QStringLiteral("insert into #VantOnAc(OnAcNo,Number) select d.OnAcNo,")
+            + copyform::leadingNumber(QStringLiteral("d.OnAcNo"))
+            + QStringLiteral(" from (select distinct OnAcNo from AccOffLinePending where CompanyCode=1 and OnAcNo is "
+                             "not null) d"),
         QStringLiteral("insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,"
                        "BillAmount,InvoiceNo,MRC_Amt,CrDr,TransType,OnAcNo,VoucherCode,Payable,DiscAmt,VoucherSlno,"
                        "TransDate,OppLedgerCode,Remarks,TS,AID,OppAID) select x.CompanyCode,x.DivisionCode,x.AcType,"
                        "x.LedgerCode,m.VoucherNo,x.BillRefNo,x.billdate,x.billamount,x.InvoiceNo,x.MRC_Amt,x.CrDr,"
-                       "x.TransType,")
-            + copyform::leadingNumber(QStringLiteral("x.OnAcNo"))
+                       "x.TransType,isnull(o.Number,0)")
             + QStringLiteral(
                 ",x.VoucherCode,x.Payable,x.discamt,m.SubNo,x.billdate,x.OppLedgerCode,x.Remarks,getdate(),")
-            + aids.arg(QStringLiteral("AccOffLinePending"), QString(), QStringLiteral("OppLedgerCode")),
+            + aids.arg(QStringLiteral("AccOffLinePending"), QString(), QStringLiteral("OppLedgerCode"),
+                       QStringLiteral(" left join #VantOnAc o on o.OnAcNo=x.OnAcNo")),
         QStringLiteral(
             "insert into AccChequeDetails(CompanyCode,LedgerCode,VoucherNo,ChequeNo,ChequeAmount,ReceiveDate,"
             "ChequeDate,Status,BankName,Branch,DivisionCode,AcType,VoucherCode,LedgerCode1,Narration,"
             "ChequePrinted,DepositDate,AID,AID1) select x.CompanyCode,x.LedgerCode,m.VoucherNo,x.ChequeNo,"
             "x.ChequeAmount,x.ReceiveDate,x.ChequeDate,x.Status,x.BankName,'',x.DivisionId,x.AcType,"
             "x.VoucherCode,x.LedgerCode1,'',x.ChequePrinted,x.DepositDate,")
-            + aids.arg(QStringLiteral("AccOffLineChequeDet"), QString(), QStringLiteral("LedgerCode1")),
+            + aids.arg(QStringLiteral("AccOffLineChequeDet"), QString(), QStringLiteral("LedgerCode1"), QString()),
         QStringLiteral(
             "update acccompanymaster set ts=getdate(),Voucherno=Voucherno+(select count(*) from #VantPosted) "
             "where CompanyCode=1"),
@@ -84,6 +93,7 @@ QStringList leanPosting()
                        "AccCompanyVoucherNo s where s.CompanyCode=1 and s.VoucherCode=m.VoucherCode and "
                        "s.TranYear='2026') group by m.VoucherCode"),
         QStringLiteral("drop table #VantPosted"),
+        QStringLiteral("drop table #VantOnAc"),
     };
 }
 
