@@ -1,5 +1,6 @@
 #include "bench_jobs.h"
 
+#include "bench_history.h"
 #include "bench_support.h"
 
 #include "lookup/lov_controller.h"
@@ -179,11 +180,18 @@ QStringList jobNames()
 {
     return {QStringLiteral("transfer"),    QStringLiteral("transfer-ref"), QStringLiteral("posting"),
             QStringLiteral("posting-ref"), QStringLiteral("lookup"),       QStringLiteral("lookup-ref"),
-            QStringLiteral("datalist"),    QStringLiteral("datalist-ref")};
+            QStringLiteral("datalist"),    QStringLiteral("datalist-ref"), QStringLiteral("history"),
+            QStringLiteral("history-ref")};
 }
 
 bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run)
 {
+    // The history reads a journal file, not a database.
+    if (job.startsWith(u"history")) {
+        const bool done = job == u"history" ? historyJob(databaseFile, run) : historyReference(databaseFile, run);
+        run.peakKiB = statusKiB("VmHWM");
+        return done;
+    }
     Bench bench(databaseFile);
     bench.profile = profile;
     if (!bench.session.dbConnection)

@@ -25,7 +25,8 @@ struct JobRun
 };
 
 // The jobs a child runs on a database file: through the program's engines ("transfer",
-// "posting", "lookup", "datalist") or as the set-based reference SQL ("...-ref").
+// "posting", "lookup", "datalist") or as the set-based reference SQL ("...-ref"); and on a run
+// journal, "history" and its reference.
 QStringList jobNames();
 // With a profile, each statement of the measured work is timed (bench_profile.h).
 bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run);

@@ -4,12 +4,14 @@
 // a table. --large adds ten times the default sizes beside them; --profile times each statement
 // of the transfer and the posting instead. Usage: vant_bench [--quick | --large] [--profile]
 #include "bench_data.h"
+#include "bench_history.h"
 #include "bench_jobs.h"
 #include "bench_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -26,7 +28,8 @@ class SizeRun
 public:
     SizeRun(const Sizes &sizes, bool profile) : m_sizes(sizes), m_profile(profile) {}
 
-    // Makes the data of the jobs; the lookup's only when it is measured.
+    // Makes the data of the jobs; the lookup's, the data list's and the journal only when they
+    // are measured.
     bool makeData(bool withLookup);
     // Each job through the engine and the reference, as lines of the table.
     bool measure(QList<Line> &lines);
@@ -58,15 +61,19 @@ bool SizeRun::makeData(bool withLookup)
         return !copy || QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
     };
     std::fprintf(stderr, "making the data of %d voucher lines...\n", m_sizes.transferLines);
-    return make(
-               "transfer.db", [&](vant::Database &db) { return seedTransfer(db, m_sizes); }, true)
+    const auto transfer = [&](vant::Database &db) { return seedTransfer(db, m_sizes); };
+    const auto posting = [&](vant::Database &db) { return seedPosting(db, m_sizes); };
+    if (!make("transfer.db", transfer, true) || !make("posting.db", posting, true))
+        return false;
+    if (!withLookup)
+        return true;
+    // The lookup and the history change nothing: the reference reads the same data.
+    const auto lookup = [&](vant::Database &db) { return seedLookup(db, m_sizes); };
+    return make("lookup.db", lookup, false)
            && make(
-               "posting.db", [&](vant::Database &db) { return seedPosting(db, m_sizes); }, true)
-           && (!withLookup
-               || (make(
-                       "lookup.db", [&](vant::Database &db) { return seedLookup(db, m_sizes); }, false)
-                   && make(
-                       "datalist.db", [](vant::Database &) { return true; }, true)));
+               "datalist.db", [](vant::Database &) { return true; }, true)
+           && seedJournal(path("journal.jsonl"), m_sizes.journalRuns)
+           && QFile::link(path("journal.jsonl"), path("journal.jsonl.ref"));
 }
 
 bool SizeRun::runChild(const QString &job, const QString &file, JobRun &run)
@@ -130,6 +137,15 @@ bool SizeRun::measure(QList<Line> &lines)
     if (!both(QStringLiteral("datalist"), "datalist.db", engine, reference))
         return false;
     add(lines, QStringLiteral("%L1 values").arg(m_sizes.dataListValues), engine, reference);
+    engine = {};
+    reference = {};
+    if (!both(QStringLiteral("history"), "journal.jsonl", engine, reference))
+        return false;
+    add(lines,
+        QStringLiteral("journal of %L1 runs (%2 MiB)")
+            .arg(m_sizes.journalRuns)
+            .arg(QFileInfo(path("journal.jsonl")).size() / (1024 * 1024)),
+        engine, reference, true);
     return true;
 }
 

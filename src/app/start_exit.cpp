@@ -4,6 +4,7 @@
 #include "login/login_window.h"
 #include "main_window/main_window.h"
 #include "session/session.h"
+#include "widgets/keyboard_when_shown.h"
 
 #include <QApplication>
 
@@ -40,6 +41,7 @@ void Program::start()
     connect(m_login, &LoginWindow::loggedIn, this, &Program::showMainWindow);
     connect(m_login, &LoginWindow::exitRequested, this, &Program::ExitApplication);
     connect(m_login, &LoginWindow::programEnds, this, &Program::end);
+    takeKeyboardWhenShown(m_login);
     m_login->show();
 }
 

@@ -1,6 +1,7 @@
 #include "account_posting.h"
 
 #include "posting_window.h"
+#include "widgets/activation_return.h"
 
 #include <QPointer>
 
@@ -14,6 +15,8 @@ void showAccountsPosting(Session &session, QWidget *parent)
         shown->activateWindow();
         return;
     }
+    // The window beneath takes the keyboard back once the posting window is gone.
+    const ActivationReturn activation(parent);
     PostingWindow window(session, parent);
     shown = &window;
     window.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
+#include "session/run_record.h"
 
 #include <QList>
 #include <QString>
@@ -25,8 +26,12 @@ struct MarkedVoucher
 struct MarkedVouchers
 {
     QList<MarkedVoucher> vouchers;
+    // Marked rows with no amount to post (0 or below): never posted, each with the reason.
+    QList<FailedVoucher> refused;
     std::optional<Error> unreadable;
-    // Every marked row of the list, also those from the unreadable one on.
+    // The marked rows after the unreadable one, which the posting does not reach.
+    qsizetype afterUnreadable = 0;
+    // Every marked row of the list, also the refused ones and those from the unreadable one on.
     qsizetype rows = 0;
 };
 

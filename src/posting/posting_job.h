@@ -26,11 +26,13 @@ struct PostingSummary
     PostingEnd end = PostingEnd::Completed;
     qsizetype marked = 0;
     qsizetype posted = 0;
+    // Marked vouchers after the one that stopped the run.
+    qsizetype notTried = 0;
     // The list was made again after the run.
     bool listedAgain = false;
 
-    // A marked voucher that was not posted failed: its own failure, or an earlier one stopped the run.
-    qsizetype failed() const { return marked - posted; }
+    // Marked vouchers tried and not posted: the one that stopped the run, those with nothing to post.
+    qsizetype failed() const { return marked - posted - notTried; }
 };
 
 // What a front end hears of a posting run ("Transfer"). Every part is optional.
@@ -56,7 +58,8 @@ public:
 
     // The Transfer button: posts the marked vouchers (SaveTrans), then lists the filter again; a
     // list that fails is reported under "cmdTransfer_Click". The run leaves its record in the
-    // run journal.
+    // run journal, with every marked voucher that it did not post and why; a run that posted
+    // less than was marked ends "incomplete".
     PostingSummary run(const MarkedVouchers &marked, const PostingFeedback &feedback);
     // What the last run did, as the run journal holds it.
     const RunRecord &record() const { return m_record; }
@@ -67,11 +70,18 @@ public:
     // time, each batch in one transaction that keeps only the vouchers before the first one not
     // posted: a voucher is wholly posted or untouched, and the run stops at the first voucher
     // that is not posted. A marked voucher whose values could not be read stops the run there.
+    // The box that tells why the run stopped also says where, and that the vouchers not posted
+    // are still listed.
     PostingEnd SaveTrans(const MarkedVouchers &marked, const PostedVoucher &posted = {});
 
 private:
     PostingSummary post(const MarkedVouchers &marked, const PostingFeedback &feedback, QList<int> &posted);
-    PostingEnd fail(const Error &error);
+    PostingEnd fail(const Error &error, const QString &where = QString());
+    // Why the run stopped, as the journal tells it.
+    QString stopReason(PostingEnd end) const;
+    // Where the run stopped, with the vouchers posted before it, in words for the box; empty when
+    // no voucher was left to post.
+    QString stopNote(const MarkedVouchers &marked, qsizetype posted) const;
     // The marked vouchers that the run did not post, each with the reason.
     QList<FailedVoucher> notPosted(const MarkedVouchers &marked, const QList<int> &posted, PostingEnd end,
                                    const QString &failure) const;
@@ -80,6 +90,8 @@ private:
     const int m_postingAcType;
     const RunMode m_mode;
     RunRecord m_record;
+    // The journal's watch of the run in progress, told of each batch committed.
+    RunWatch *m_watch = nullptr;
     // Marked vouchers that the last SaveTrans looked at before it stopped.
     qsizetype m_lookedAt = 0;
 };

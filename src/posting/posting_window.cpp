@@ -306,6 +306,8 @@ void PostingWindow::cmdGo_Click()
 {
     if (!ValidatePost())
         return;
+    // The status told of the posting from the list that Go now replaces.
+    m_lblStatus->clear();
     setGridHeadings();
     const Status loaded =
         LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
@@ -340,7 +342,10 @@ void PostingWindow::cmdTransfer_Click()
     feedback.posted = [&busy](const MarkedVoucher &, int) { busy.keepPainted(); };
     feedback.finished = [this](const PostingSummary &summary) {
         m_msfAccTransfer->setUpdatesEnabled(true);
-        m_lblStatus->setText(tr("Vouchers posted: %1    Failed: %2").arg(summary.posted).arg(summary.failed()));
+        m_lblStatus->setText(tr("Vouchers posted: %1    Failed: %2    Not tried: %3")
+                                 .arg(summary.posted)
+                                 .arg(summary.failed())
+                                 .arg(summary.notTried));
     };
     // Posted vouchers leave the list: their lines are flagged as moved.
     feedback.listAgain = [this] {

@@ -5,6 +5,7 @@
 #include "voucher_grid_model.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
+#include "widgets/focus_shown.h"
 #include "widgets/widget_twips.h"
 
 #include <QComboBox>
@@ -199,6 +200,7 @@ void PostingWindow::buildButtonRow()
     const QList<QPushButton *> all = findChildren<QPushButton *>();
     for (QPushButton *button : all)
         button->setAutoDefault(false);
+    showButtonFocus(this);
 
     connect(buttons.value(QStringLiteral("cmdDate")), &QPushButton::clicked, m_dtpFrom,
             [this] { m_dtpFrom->setFocus(); });

@@ -5,6 +5,8 @@
 #include "session/translations.h"
 #include "voucher_grid.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace vant {
@@ -31,9 +33,10 @@ QList<int> detailColumnWidths(int gridWidthTwips)
 
 QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCode)
 {
-    // The lines that Transfer would post: the company's own, not yet moved.
-    return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a "
-                          "inner join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND ")
+    // The lines that Transfer would post: the company's own, not yet moved, each also without a
+    // ledger of the ledger master, which is the line a refused posting names.
+    return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo,b.LedgerCode as KnownLedger "
+                          "from AccOfflineVoucher a left join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE where ")
            + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode='")
            + companyCode + QStringLiteral("' and isnull(a.Moved,'N')='N' order by crdr desc");
 }
@@ -50,7 +53,16 @@ Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVou
         DetailLine line;
         line.sno = QString::number(lines.size() + 1);
         line.refNo = rs->text(QStringLiteral("BillRefNo"));
+        line.knownLedger = !rs->value(QStringLiteral("KnownLedger")).isNull();
         line.description = rs->text(QStringLiteral("LedgerName"));
+        if (!line.knownLedger) {
+            const QString ledger = rs->text(QStringLiteral("LedgerCode"));
+            line.description =
+                ledger.isEmpty()
+                    ? QCoreApplication::translate("vant::VoucherDetail", "No ledger: LedgerCode is missing")
+                    : QCoreApplication::translate("vant::VoucherDetail", "Ledger %1 is not in the ledger master")
+                          .arg(ledger);
+        }
         line.debit = crDr == u"D" ? formatDetailAmount(std::fabs(amount)) : kNoAmount;
         line.credit = crDr == u"C" ? formatDetailAmount(amount) : kNoAmount;
         lines.append(line);

@@ -18,6 +18,8 @@ struct DetailLine
     QString description;
     QString debit;  // "#####.00" for a debit line, otherwise "00.0"
     QString credit; // "#####.00" for a credit line, otherwise "00.0"
+    // The ledger master has the line's ledger; a line without one is refused by the posting.
+    bool knownLedger = true;
 };
 
 QStringList detailHeadings();
@@ -26,7 +28,8 @@ QList<int> detailColumnWidths(int gridWidthTwips);
 
 QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCode);
 
-// The lines of an off-line voucher, debit lines first, numbered from 1.
+// The lines of an off-line voucher, debit lines first, numbered from 1: every line that the
+// posting would take, also one whose ledger the ledger master lacks, which says so.
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo);
 
 } // namespace vant

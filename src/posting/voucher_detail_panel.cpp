@@ -2,6 +2,7 @@
 
 #include "widgets/widget_twips.h"
 
+#include <QColor>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,8 +18,12 @@ constexpr int kGridWidthTwips = 6765;
 constexpr int kGridHeightTwips = 1305;
 // Lines that show without scrolling: a three-line voucher is common.
 constexpr int kShownLines = 3;
+constexpr int kDescriptionColumn = 2;
 constexpr int kDebitColumn = 3;
 constexpr int kCreditColumn = 4;
+
+// The dark red of the voucher grid's account type 2.
+const QColor kUnknownLedgerColour(192, 0, 0);
 
 QFont detailFont(const char *family, double points)
 {
@@ -104,6 +109,9 @@ void VoucherDetailPanel::showLines(const QList<DetailLine> &lines)
             auto *cell = new QTableWidgetItem(cells.at(column));
             if (column == kDebitColumn || column == kCreditColumn)
                 cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The line that the posting refuses stands out.
+            if (column == kDescriptionColumn && !line.knownLedger)
+                cell->setForeground(kUnknownLedgerColour);
             m_msfGridDet->setItem(row, column, cell);
         }
     }

@@ -150,12 +150,20 @@ MarkedVouchers VoucherGrid::markedVouchers() const
 {
     MarkedVouchers marked;
     for (const Row &row : m_rows) {
-        const double postedAmount = leadingNumber(row.cells[PostedAmt]);
-        if (postedAmount <= 0)
+        const QString mark = row.cells[PostedAmt].trimmed();
+        if (mark.isEmpty())
             continue;
         ++marked.rows;
-        if (marked.unreadable)
+        const double postedAmount = leadingNumber(mark);
+        if (!(postedAmount > 0)) {
+            marked.refused << FailedVoucher{row.cells[Vno].trimmed(),
+                                            QStringLiteral("its amount %1 is not above 0").arg(mark)};
             continue;
+        }
+        if (marked.unreadable) {
+            ++marked.afterUnreadable;
+            continue;
+        }
         if (const auto voucher = markedVoucher(row.cells, postedAmount))
             marked.vouchers.append(*voucher);
         else

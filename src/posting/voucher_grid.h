@@ -55,7 +55,8 @@ public:
     GridTotals GetTotal() const;
     double TransferAmountTotal() const;
 
-    // The marked rows (POSTED AMT above 0) in grid order, their values read as numbers.
+    // The marked rows in grid order: those whose POSTED AMT is above 0 with their values read as
+    // numbers, the others refused.
     MarkedVouchers markedVouchers() const;
 
 private:

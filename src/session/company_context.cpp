@@ -66,12 +66,20 @@ QDate GetFromCompany(Session &session, const QString &companyCode)
 
 QString GetCompanyName(Session &session, const QString &companyCode)
 {
-    auto rs = session.openRecordset(QStringLiteral("select  companyname from acccompanymaster where companycode='")
-                                    + companyCode + QLatin1Char('\''));
-    if (!rs) {
-        report(session, rs.error(), "GetCompanyName");
+    const Outcome<QString> name = companyName(session, companyCode);
+    if (!name) {
+        report(session, name.error(), "GetCompanyName");
         return QStringLiteral("ERROR");
     }
+    return *name;
+}
+
+Outcome<QString> companyName(Session &session, const QString &companyCode)
+{
+    auto rs = session.openRecordset(QStringLiteral("select  companyname from acccompanymaster where companycode='")
+                                    + companyCode + QLatin1Char('\''));
+    if (!rs)
+        return rs.error();
     if (rs->eof() || rs->isNull(0))
         return QStringLiteral("NOTFOUND");
     return rs->text(0);

@@ -16,6 +16,9 @@ QDate GetFinDateBegin(Session &session, const QString &financialYear, const QStr
 QDate GetFromCompany(Session &session, const QString &companyCode);
 // The company's name; "NOTFOUND" when there is none, "ERROR" when the query fails.
 QString GetCompanyName(Session &session, const QString &companyCode);
+// The company's name, "NOTFOUND" when there is none, or the error of a query that failed,
+// unreported: for callers that must not take a failure for a company.
+Outcome<QString> companyName(Session &session, const QString &companyCode);
 // Rows of the statement, or with firstColumn its first column as a number.
 int GetRecordCount(Session &session, const QString &statement, bool firstColumn);
 // The number a count statement gives (its first column; 0 without a row), or the error

@@ -62,7 +62,8 @@ QString errorReportMessage(const Error &error)
         .arg(QString::number(error.number), error.description);
 }
 
-void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
+void ErrorLog::ReportError(const Error &error, const QString &window, const QString &procedure, bool show,
+                           const QString &boxNote) const
 {
     const QString lastLine =
         window.isEmpty() ? QStringLiteral("ErrEvent : ") + procedure
@@ -81,7 +82,9 @@ void ErrorLog::ReportError(const Error &error, const QString &window, const QStr
     ++m_reportCount;
     m_lastReport = procedure + QStringLiteral(": ") + error.description;
     if (show && m_prompts)
-        m_prompts->message(errorReportMessage(error), kProgramTitle, PromptIcon::Critical);
+        m_prompts->message(
+            errorReportMessage(error) + (boxNote.isEmpty() ? QString() : QStringLiteral("\r\n") + boxNote),
+            kProgramTitle, PromptIcon::Critical);
 }
 
 bool VantFileExist(const QString &path)

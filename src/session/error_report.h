@@ -30,8 +30,10 @@ public:
     // not an absolute path).
     static QString userStateFolder();
 
-    // window: the window's name ("frmAccountPost"), or empty when none is given.
-    void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const;
+    // window: the window's name ("frmAccountPost"), or empty when none is given. boxNote: words
+    // that the box shows after the report, for the user only; the log holds the report alone.
+    void ReportError(const Error &error, const QString &window, const QString &procedure, bool show,
+                     const QString &boxNote = QString()) const;
 
     const QString &logPath() const { return m_logPath; }
     // Reports made so far, and the last one as "procedure: message", for the run journal.

@@ -1,6 +1,8 @@
 #include "run_journal.h"
 
 #include "error_report.h"
+#include "lines_from_end.h"
+#include "run_record.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -23,6 +25,32 @@ QSet<QString> &reportedPaths()
     return paths;
 }
 
+// A line that an earlier write left without its end: a crash or a full disk in the middle of it.
+bool endsUnfinished(QFile &file)
+{
+    const qint64 size = file.size();
+    if (size <= 0 || file.isSequential())
+        return false;
+    char last = '\n';
+    const bool unfinished = file.seek(size - 1) && file.getChar(&last) && last != '\n';
+    file.seek(size);
+    return unfinished;
+}
+
+// The day the run began, in local time.
+QDate startDay(const QJsonObject &record)
+{
+    return QDateTime::fromString(record.value(QStringLiteral("when")).toString(), Qt::ISODate).toLocalTime().date();
+}
+
+bool passes(const QJsonObject &record, const JournalFilter &filter)
+{
+    if (!filter.job.isEmpty() && record.value(QStringLiteral("job")).toString() != filter.job)
+        return false;
+    const QDate day = startDay(record);
+    return (!filter.since.isValid() || day >= filter.since) && (!filter.until.isValid() || day <= filter.until);
+}
+
 } // namespace
 
 RunJournal::RunJournal(QString path, const ErrorLog &log) : m_path(std::move(path)), m_log(log) {}
@@ -34,9 +62,17 @@ QString RunJournal::defaultPath()
 
 void RunJournal::append(const QJsonObject &record)
 {
+    QDir().mkpath(QFileInfo(m_path).path());
     QFile file(m_path);
-    const bool written = QDir().mkpath(QFileInfo(m_path).path()) && file.open(QIODevice::Append | QIODevice::Text)
-                         && file.write(QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n') > 0;
+    // Append mode: the window and vantctl may write at the same time, each a whole line at the end.
+    bool written = file.open(QIODevice::ReadWrite | QIODevice::Append);
+    if (written) {
+        QByteArray line = QJsonDocument(record).toJson(QJsonDocument::Compact) + '\n';
+        if (endsUnfinished(file))
+            line.prepend('\n');
+        // The write only fills a buffer: a full disk shows in the flush.
+        written = file.write(line) == line.size() && file.flush();
+    }
     if (written || reportedPaths().contains(m_path))
         return;
     reportedPaths().insert(m_path);
@@ -47,27 +83,49 @@ void RunJournal::append(const QJsonObject &record)
 
 Outcome<QList<QJsonObject>> RunJournal::read(const JournalFilter &filter) const
 {
-    QList<QJsonObject> records;
     QFile file(m_path);
     if (!file.exists())
-        return records;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QList<QJsonObject>();
+    Outcome<QList<QJsonObject>> runs = file.open(QIODevice::ReadOnly) ? readRuns(file, filter) : Error();
+    if (!runs) {
         return Error{kPathFileAccessError, QStringLiteral("The run journal %1 cannot be read: %2")
                                                .arg(QDir::toNativeSeparators(m_path), file.errorString())};
-    while (!file.atEnd()) {
-        const QJsonObject record = QJsonDocument::fromJson(file.readLine()).object();
+    }
+    return runs;
+}
+
+Outcome<QList<QJsonObject>> RunJournal::readRuns(QIODevice &journal, const JournalFilter &filter)
+{
+    QList<QJsonObject> runs;
+    // Runs whose latest record is read and whose start record lies further back.
+    QSet<QString> readBefore;
+    LinesFromEnd lines(journal);
+    while (const auto line = lines.previous()) {
+        const QJsonObject record = QJsonDocument::fromJson(*line).object();
         if (record.isEmpty())
             continue;
-        if (!filter.job.isEmpty() && record.value(QStringLiteral("job")).toString() != filter.job)
+        const QString run = record.value(QStringLiteral("run")).toString();
+        const bool start = record.value(QStringLiteral("result")).toString() == kRunStarted;
+        // Start records follow one another in the order the runs began: every line before one
+        // of a run begun before the period belongs to a run begun before it too.
+        if (start && filter.since.isValid() && startDay(record) < filter.since)
+            break;
+        if (!run.isEmpty() && readBefore.contains(run)) {
+            if (start)
+                readBefore.remove(run);
             continue;
-        const QDateTime when = QDateTime::fromString(record.value(QStringLiteral("when")).toString(), Qt::ISODate);
-        if (filter.since.isValid() && when.toLocalTime().date() < filter.since)
+        }
+        if (!run.isEmpty() && !start)
+            readBefore.insert(run);
+        if (!passes(record, filter))
             continue;
-        records << record;
+        runs << record;
+        if (filter.limit > 0 && runs.size() >= filter.limit)
+            break;
     }
-    if (filter.limit > 0 && records.size() > filter.limit)
-        records = records.mid(records.size() - filter.limit);
-    return records;
+    if (lines.failed())
+        return Error{kPathFileAccessError, journal.errorString()};
+    return runs;
 }
 
 } // namespace vant

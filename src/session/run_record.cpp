@@ -1,5 +1,7 @@
 #include "run_record.h"
 
+#include "text_helpers.h"
+
 #include <QJsonArray>
 
 namespace vant {
@@ -46,7 +48,21 @@ QString tableLine(const QJsonObject &table)
     add("deleted", "removed");
     add("inserted", "added");
     add("updated", "changed");
-    return QStringLiteral("  %1: %2").arg(table.value(QStringLiteral("table")).toString(), parts.join(u", "));
+    return QStringLiteral("  %1: %2")
+        .arg(escapedControls(table.value(QStringLiteral("table")).toString()), parts.join(u", "));
+}
+
+QString valueText(const QJsonValue &value)
+{
+    if (value.isArray()) {
+        QStringList items;
+        for (const QJsonValue &item : value.toArray())
+            items << valueText(item);
+        return items.join(u',');
+    }
+    if (value.isDouble() && value.toDouble() == double(value.toInteger()))
+        return QString::number(value.toInteger());
+    return escapedControls(value.toVariant().toString());
 }
 
 } // namespace
@@ -62,10 +78,12 @@ QJsonObject RunRecord::toJson() const
     }
     QJsonArray failures;
     for (const FailedVoucher &voucher : failed) {
-        failures.append(
-            QJsonObject{{QStringLiteral("voucherNo"), voucher.voucherNo}, {QStringLiteral("reason"), voucher.reason}});
+        failures.append(QJsonObject{{QStringLiteral("voucherNo"), voucher.voucherNo},
+                                    {QStringLiteral("reason"), voucher.reason},
+                                    {QStringLiteral("tried"), voucher.tried}});
     }
-    QJsonObject json{{QStringLiteral("when"), when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate)},
+    QJsonObject json{{QStringLiteral("run"), run},
+                     {QStringLiteral("when"), when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODate)},
                      {QStringLiteral("user"), user},
                      {QStringLiteral("product"), product},
                      {QStringLiteral("company"), company},
@@ -83,6 +101,20 @@ QJsonObject RunRecord::toJson() const
     if (!message.isEmpty())
         json.insert(QStringLiteral("message"), message);
     return json;
+}
+
+bool runEnded(const QJsonObject &record)
+{
+    const QString result = record.value(QStringLiteral("result")).toString();
+    return result != kRunStarted && result != kRunGoingOn;
+}
+
+QString describeParameters(const QJsonObject &parameters)
+{
+    QStringList given;
+    for (auto it = parameters.begin(); it != parameters.end(); ++it)
+        given << escapedControls(it.key()) + QLatin1Char('=') + valueText(it.value());
+    return given.join(u' ');
 }
 
 QStringList describeRecord(const QJsonObject &record)
@@ -107,12 +139,14 @@ QStringList describeRecord(const QJsonObject &record)
         lines << QStringLiteral("  vouchers posted %1").arg(record.value(QStringLiteral("posted")).toInteger());
     for (const QJsonValue &value : record.value(QStringLiteral("failed")).toArray()) {
         const QJsonObject voucher = value.toObject();
-        lines << QStringLiteral("  voucher %1 not posted: %2")
-                     .arg(voucher.value(QStringLiteral("voucherNo")).toString(),
-                          voucher.value(QStringLiteral("reason")).toString());
+        lines << QStringLiteral("  voucher %1 %2: %3")
+                     .arg(escapedControls(voucher.value(QStringLiteral("voucherNo")).toString()),
+                          voucher.value(QStringLiteral("tried")).toBool(true) ? QStringLiteral("not posted")
+                                                                              : QStringLiteral("not tried"),
+                          escapedControls(voucher.value(QStringLiteral("reason")).toString()));
     }
     if (record.contains(QStringLiteral("message")))
-        lines << QStringLiteral("  ") + record.value(QStringLiteral("message")).toString();
+        lines << QStringLiteral("  ") + escapedControls(record.value(QStringLiteral("message")).toString());
     return lines;
 }
 

@@ -4,6 +4,8 @@
 #include "run_journal.h"
 #include "session.h"
 
+#include <QUuid>
+
 namespace vant {
 
 namespace {
@@ -23,6 +25,7 @@ RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &para
     : m_session(session), m_reportsBefore(session.errorLog.reportCount())
 {
     m_timer.start();
+    m_record.run = QUuid::createUuid().toString(QUuid::WithoutBraces);
     m_record.when = QDateTime::currentDateTime();
     m_record.user = session.userName;
     m_record.product = productName(session.productCode);
@@ -32,6 +35,7 @@ RunWatch::RunWatch(Session &session, const QString &job, const QJsonObject &para
     m_record.parameters = parameters;
     if (Database *db = session.db())
         db->setChangeTally(&m_tally);
+    write(kRunStarted);
 }
 
 RunWatch::~RunWatch()
@@ -54,24 +58,35 @@ QString RunWatch::reportedSince() const
     return m_session.errorLog.reportCount() > m_reportsBefore ? m_session.errorLog.lastReport() : QString();
 }
 
+void RunWatch::committed()
+{
+    if (!m_finished && !m_record.dryRun)
+        write(kRunGoingOn);
+}
+
 const RunRecord &RunWatch::finish(const QString &result, const QString &message)
 {
     if (m_finished)
         return m_record;
     m_finished = true;
-    m_record.result = result;
     m_record.message = message;
+    write(result);
+    if (Database *db = m_session.db())
+        db->setChangeTally(nullptr);
+    return m_record;
+}
+
+void RunWatch::write(const QString &result)
+{
+    m_record.result = result;
     m_record.tables = m_tally.tables();
     Database *db = m_session.db();
     if (db && m_counters) {
         if (auto now = VoucherCounters::read(*db, m_numberingCompany))
             m_record.numbers = now->since(*m_counters);
     }
-    if (db)
-        db->setChangeTally(nullptr);
     m_record.durationMs = m_timer.elapsed();
     RunJournal(RunJournal::defaultPath(), m_session.errorLog).append(m_record.toJson());
-    return m_record;
 }
 
 } // namespace vant

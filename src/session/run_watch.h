@@ -13,9 +13,11 @@ struct Session;
 // A dry run does the whole job in a transaction that its caller then rolls back.
 enum class RunMode { Real, DryRun };
 
-// Watches one run of a job, from its start to its end, and appends its record to the run
-// journal: the rows it changed per table, the numbers it drew and how it ended. Watching only
-// reads; nothing it does can fail the job.
+// Watches one run of a job, from its start to its end, and keeps its record in the run journal:
+// who started it with what, the rows it changed per table, the numbers it drew and how it ended.
+// The record is written when the run starts, after each part of its work that is committed, and
+// when it ends, so that the journal holds all committed work even of a run that never ends.
+// Watching only reads; nothing it does can fail the job.
 class RunWatch
 {
 public:
@@ -31,11 +33,18 @@ public:
     // The last error reported since the watch began ("procedure: message"), or empty.
     QString reportedSince() const;
 
+    // Work of the run is committed: the record as it now stands is written. Nothing is written
+    // for a dry run, whose work is all undone.
+    void committed();
+
     // The job ended so: the record is completed and appended to the journal. Call it while the
     // job's work stands, before a dry run is rolled back.
     const RunRecord &finish(const QString &result, const QString &message = QString());
 
 private:
+    // The record with what the run did so far, written to the journal.
+    void write(const QString &result);
+
     Session &m_session;
     RunRecord m_record;
     ChangeTally m_tally;

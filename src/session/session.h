@@ -57,9 +57,10 @@ struct Session
     {
         return dbConnection ? dbConnection->execute(statement) : Status(closedConnectionError());
     }
-    void ReportError(const Error &error, const QString &window, const QString &procedure, bool show) const
+    void ReportError(const Error &error, const QString &window, const QString &procedure, bool show,
+                     const QString &boxNote = QString()) const
     {
-        errorLog.ReportError(error, window, procedure, show);
+        errorLog.ReportError(error, window, procedure, show, boxNote);
     }
 };
 

@@ -63,4 +63,27 @@ QStringList characters(const QString &text)
     return list;
 }
 
+QString escapedControls(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        const QChar::Category category = c.category();
+        if (category != QChar::Other_Control && category != QChar::Separator_Line
+            && category != QChar::Separator_Paragraph) {
+            escaped += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case '\n': escaped += QStringLiteral("\\n"); break;
+        case '\r': escaped += QStringLiteral("\\r"); break;
+        case '\t': escaped += QStringLiteral("\\t"); break;
+        default:
+            escaped += c.unicode() < 0x100 ? QStringLiteral("\\x%1").arg(uint(c.unicode()), 2, 16, QLatin1Char('0'))
+                                           : QStringLiteral("\\u%1").arg(uint(c.unicode()), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return escaped;
+}
+
 } // namespace vant

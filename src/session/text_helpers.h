@@ -26,4 +26,8 @@ QString withoutLastCharacter(const QString &text);
 // The characters of a text, each a QString of one or two UTF-16 units.
 QStringList characters(const QString &text);
 
+// The text with its control characters and line breaks written as escapes (\n, \t, \x1b,
+// \u2028), so that printed it stays on one line and cannot pass for a line of its own.
+QString escapedControls(const QString &text);
+
 } // namespace vant

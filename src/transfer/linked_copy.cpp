@@ -1,8 +1,8 @@
 #include "linked_copy.h"
 
+#include "copied_columns.h"
 #include "db/copy_forms.h"
 #include "db/database.h"
-#include "db/insert_statement.h"
 #include "db/sql_literals.h"
 #include "db/work_table.h"
 #include "session/text_helpers.h"
@@ -20,8 +20,8 @@ struct LinkedTable
 {
     QString name;
     QString dateColumn; // the period is the rows of these dates
-    // The insert of the copy, its values over the source row p, given the shadow voucher number.
-    std::function<InsertStatement(const QString &voucherNo)> insert;
+    // The columns of the copy, their values over the source row p.
+    std::span<const CopiedColumn> columns;
     // Reads the row's values in the order the row-by-row copy wrote them, noting the first refused.
     std::function<void(SourceRow &row)> readValues;
     // Conditions that hold for every row whose values are refused (and maybe for others).
@@ -111,7 +111,7 @@ Status LinkedCopy::checkRows()
 Status LinkedCopy::insertRows(int rows)
 {
     const QString statement =
-        m_table.insert(shadowVoucherNo())
+        copyInsert(m_table.name, m_table.columns, QStringLiteral("p"), {m_scope.destination, shadowVoucherNo(), {}})
             .select(QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" q join ") + m_table.name
                     + QStringLiteral(" p on p.slno=q.Id where q.Seq between %1 "
                                      "and %2 and ")
@@ -131,45 +131,6 @@ Status LinkedCopy::run()
             return inserted;
     }
     return m_rows.drop();
-}
-
-// The column of the source row p.
-QString p(const char *column)
-{
-    return QStringLiteral("p.") + QLatin1StringView(column);
-}
-
-InsertStatement billwiseInsert(const QString &destination, const QString &voucherNo)
-{
-    using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
-    return InsertStatement::into(QStringLiteral("AccPending"))
-        .set("CompanyCode", sqlQuoted(destination))
-        .set("DivisionCode", text(p("DivisionCode")))
-        .set("AcType", number(p("AcType")))
-        .set("LedgerCode", number(p("LedgerCode")))
-        .set("VoucherNo", voucherNo)
-        .set("BillRefNo", text(p("BillRefNo")))
-        .set("BillDate", date(p("BillDate")))
-        .set("BillAmount", leadingNumber(p("BillAmount")))
-        .set("InvoiceNo", text(p("InvoiceNo")))
-        .set("MRC_Amt", leadingNumber(p("MRC_Amt")))
-        .set("DiscAmt", leadingNumber(p("DiscAmt")))
-        .set("CrDr", text(p("CrDr")))
-        .set("TransType", text(p("TransType")))
-        .set("OnAcNo", leadingNumber(p("OnAcNo")))
-        .set("VoucherCode", leadingNumber(p("VoucherCode")))
-        .set("Payable", leadingNumber(p("Payable")))
-        .set("VolumeDisc", leadingNumber(p("VolumeDisc")))
-        .set("CashDisc", leadingNumber(p("CashDisc")))
-        .set("TransDate", date(p("TransDate")))
-        .set("VoucherSlno", leadingNumber(p("VoucherSlno")))
-        .set("TransSlno", leadingNumber(p("TransSlno")))
-        .set("OppLedgerCode", leadingNumber(p("OppLedgerCode")))
-        .set("Remarks", text(p("Remarks")))
-        .set("IsPaid", text(p("IsPaid")))
-        .now("TS")
-        .set("AID", text(p("AID")))
-        .set("OppAID", text(p("OppAID")));
 }
 
 // The values the row-by-row copy of a bill-wise row read, in its order.
@@ -205,35 +166,6 @@ QStringList billwiseRefusals()
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
     };
-}
-
-InsertStatement chequeInsert(const QString &destination, const QString &voucherNo)
-{
-    using copyform::date, copyform::leadingNumber, copyform::number, copyform::trimmed;
-    return InsertStatement::into(QStringLiteral("AccChequeDetails"))
-        .set("CompanyCode", sqlQuoted(destination))
-        .set("LedgerCode", number(p("LedgerCode")))
-        .set("VoucherNo", voucherNo)
-        .set("ChequeNo", trimmed(p("ChequeNo")))
-        .set("ChequeAmount", leadingNumber(p("ChequeAmount")))
-        .set("ReceiveDate", date(p("ReceiveDate")))
-        .set("DepositDate", date(p("DepositDate")))
-        .set("ChequeDate", date(p("ChequeDate")))
-        .set("ClearDate", date(p("ClearDate")))
-        .set("Status", trimmed(p("Status")))
-        .set("BankName", trimmed(p("BankName")))
-        .set("Branch", trimmed(p("Branch")))
-        .set("DivisionCode", leadingNumber(p("DivisionCode")))
-        .set("AcType", leadingNumber(p("AcType")))
-        .set("VoucherCode", leadingNumber(p("VoucherCode")))
-        .set("LedgerCode1", leadingNumber(p("LedgerCode1")))
-        .set("Narration", trimmed(p("Narration")))
-        .set("RefVoucherNo", leadingNumber(p("RefVoucherNo")))
-        .set("ChequePrinted", trimmed(p("ChequePrinted")))
-        .set("OldRefVoucherNo", leadingNumber(p("OldRefVoucherNo")))
-        .now("TS")
-        .set("AID", trimmed(p("AID")))
-        .set("AID1", trimmed(p("AID1")));
 }
 
 // The values the row-by-row copy of a cheque row read, in its order.
@@ -272,10 +204,7 @@ Status copyBillwise(const TransferScope &scope)
 {
     scope.caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
     const LinkedTable billwise{
-        QStringLiteral("AccPending"),
-        QStringLiteral("TransDate"),
-        [&scope](const QString &voucherNo) { return billwiseInsert(scope.destination, voucherNo); },
-        readBillwise,
+        QStringLiteral("AccPending"), QStringLiteral("TransDate"), copiedBillwiseColumns(), readBillwise,
         billwiseRefusals(),
     };
     return LinkedCopy(scope, billwise).run();
@@ -287,7 +216,7 @@ Status copyCheques(const TransferScope &scope)
     const LinkedTable cheques{
         QStringLiteral("AccChequeDetails"),
         QStringLiteral("ReceiveDate"),
-        [&scope](const QString &voucherNo) { return chequeInsert(scope.destination, voucherNo); },
+        copiedChequeColumns(),
         readCheque,
         chequeRefusals(),
     };

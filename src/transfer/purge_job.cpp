@@ -17,12 +17,12 @@ bool PurgeJob::ProcessPurgeData()
         m_record = watch.finish(QStringLiteral("declined"), QStringLiteral("The purge was not confirmed"));
         return false;
     }
-    const QString failure = purge();
+    const QString failure = purge(watch);
     m_record = watch.finish(failure.isEmpty() ? QStringLiteral("completed") : QStringLiteral("failed"), failure);
     return failure.isEmpty();
 }
 
-QString PurgeJob::purge()
+QString PurgeJob::purge(RunWatch &watch)
 {
     UserPrompts &prompts = m_session.prompts;
     // A component that cannot be created is reported here; the purge then fails on none.
@@ -39,6 +39,8 @@ QString PurgeJob::purge()
                         kProgramTitle, PromptIcon::Critical);
         return QString::fromUtf8(failure).arg(number, purged.error().description);
     }
+    // The purge is done before the box waits for the user.
+    watch.committed();
     prompts.message(QCoreApplication::translate("vant::PurgeJob", "Purge Data Completed"));
     return QString();
 }

@@ -22,7 +22,7 @@ public:
 
 private:
     // The purge itself, after the question; the failure as the user was told, or empty.
-    QString purge();
+    QString purge(RunWatch &watch);
 
     Session &m_session;
     const RunMode m_mode;

@@ -1,9 +1,10 @@
 #include "reconcile.h"
 
+#include "db/accounts_schema.h"
 #include "db/database.h"
+#include "db/recordset.h"
 #include "db/sql_literals.h"
-
-#include <QHash>
+#include "reconcile_rows.h"
 
 #include <cmath>
 #include <map>
@@ -28,6 +29,40 @@ QString lines(qint64 count)
     return count == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(count);
 }
 
+// The rows that the two sides hold of one voucher, read in their order.
+struct VoucherRows
+{
+    QString voucherCode;
+    QString sourceNo;
+    QString copyNo;
+    QList<RowValues> source;
+    QList<RowValues> copy;
+};
+
+// How a reconciled table is read: the rows of its period on both sides, keyed by voucher and
+// numbered in each voucher in the order the transfer copied them.
+struct ComparedTable
+{
+    QString name;
+    QString rowName; // "line", "bill-wise row", "cheque row"
+    QString amountColumn;
+    // Voucher lines are keyed by voucher code and number, other rows by the voucher number.
+    bool byVoucherCode = false;
+    QList<ComparedColumn> columns;
+    QString statement;
+
+    // The key columns that the statement selects before the compared ones.
+    int keys() const { return byVoucherCode ? 5 : 4; }
+    int column(const QString &name) const
+    {
+        for (int i = 0; i < columns.size(); ++i) {
+            if (columns.at(i).name == name)
+                return i;
+        }
+        return -1;
+    }
+};
+
 class Reconciler
 {
 public:
@@ -48,38 +83,39 @@ public:
                 return totals.error();
             *rows = *totals;
         }
-        for (const auto &step : {&Reconciler::unmatchedVouchers, &Reconciler::differingLines}) {
-            if (Status done = (this->*step)(result.differences); !done)
-                return done.error();
-        }
-        for (const auto &[table, dateColumn, amountColumn, name] :
-             {std::tuple(QStringLiteral("AccPending"), QStringLiteral("TransDate"), QStringLiteral("BillAmount"),
-                         QStringLiteral("bill-wise")),
-              std::tuple(QStringLiteral("AccChequeDetails"), QStringLiteral("ReceiveDate"),
-                         QStringLiteral("ChequeAmount"), QStringLiteral("cheque"))}) {
-            if (Status done = differingRows(table, dateColumn, amountColumn, name, result.differences); !done)
-                return done.error();
+        const QList<Table> tables = accountsTables({});
+        const auto catalogued = [&tables](const QString &name) {
+            for (const Table &table : tables) {
+                if (table.name == name)
+                    return table;
+            }
+            return Table();
+        };
+        for (const ComparedTable &table :
+             {voucherLines(),
+              linkedRows(catalogued(QStringLiteral("AccPending")), QStringLiteral("TransDate"),
+                         QStringLiteral("BillAmount"), QStringLiteral("bill-wise row"), copiedBillwiseColumns()),
+              linkedRows(catalogued(QStringLiteral("AccChequeDetails")), QStringLiteral("ReceiveDate"),
+                         QStringLiteral("ChequeAmount"), QStringLiteral("cheque row"), copiedChequeColumns())}) {
+            if (Status compared = compare(table, result.differences); !compared)
+                return compared.error();
         }
         return result;
     }
 
 private:
-    // The source's lines of the period beside the copied lines: source lines count in sl and
-    // sa, copied ones in dl and da, under the source's voucher number.
-    QString bothSides(const QString &columns) const
-    {
-        return QStringLiteral("select ") + columns
-               + QStringLiteral(",VoucherNo as SourceNo,1 as sl,Amount as sa,0 as dl,"
-                                "0 as da,null as CopyNo from ")
-               + m_table + QStringLiteral(" where CompanyCode=") + m_source + QStringLiteral(" and VoucherDt")
-               + m_period + QStringLiteral(" union all select ") + columns
-               + QStringLiteral(",OldVoucherNo,0,0,1,Amount,VoucherNo from ") + m_table + copiedRows();
-    }
-
     QString copiedRows() const
     {
         return QStringLiteral(" where CompanyCode=") + m_destination
                + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt") + m_period;
+    }
+
+    static QString columnList(const QList<ComparedColumn> &columns, const QString &alias)
+    {
+        QStringList list;
+        for (const ComparedColumn &column : columns)
+            list << alias + column.name;
+        return list.join(QLatin1Char(','));
     }
 
     Outcome<QList<TotalsRow>> totalsBy(const QString &column)
@@ -110,96 +146,170 @@ private:
         return rows;
     }
 
-    // Source vouchers without a copy, and copies without their source voucher; the copy of
-    // each of the others is remembered.
-    Status unmatchedVouchers(QList<Difference> &differences)
+    // The period's lines of the source beside the copied lines, under the source's voucher code
+    // and number; a copy's lines are numbered in the order they were written.
+    ComparedTable voucherLines() const
     {
-        auto rs =
-            m_db.openRecordset(QStringLiteral("select VoucherCode,SourceNo,sum(sl),sum(dl),max(CopyNo) from (")
-                               + bothSides(QStringLiteral("VoucherCode"))
-                               + QStringLiteral(") x group by VoucherCode,SourceNo order by VoucherCode,SourceNo"));
-        if (!rs)
-            return rs.error();
-        for (; !rs->eof(); rs->moveNext()) {
-            const QString voucher = rs->text(0) + u'/' + rs->text(1);
-            const bool inSource = rs->value(2).toLongLong() > 0;
-            const bool copied = rs->value(3).toLongLong() > 0;
-            if (inSource && copied) {
-                m_copyNos.insert(voucher, rs->text(4));
-                continue;
-            }
-            differences << Difference{rs->text(0), rs->text(1), rs->text(4),
-                                      copied ? QStringLiteral("the source has no such voucher in the period")
-                                             : QStringLiteral("the voucher has no copy")};
-        }
-        return {};
+        ComparedTable table;
+        table.name = m_table;
+        table.rowName = QStringLiteral("line");
+        table.amountColumn = QStringLiteral("Amount");
+        table.byVoucherCode = true;
+        table.columns = comparedColumns(copiedVoucherColumns(), voucherTable({}));
+        const QString list = columnList(table.columns, QString());
+        table.statement =
+            QStringLiteral("select * from (select VoucherCode as VantCode,VoucherNo as VantSource,0 as VantSide,"
+                           "row_number() over (partition by VoucherCode,VoucherNo order by VoucherDt,tsid) as "
+                           "VantLine,null as VantCopyNo,")
+            + list + QStringLiteral(" from ") + m_table + QStringLiteral(" where CompanyCode=") + m_source
+            + QStringLiteral(" and VoucherDt") + m_period
+            + QStringLiteral(" union all select VoucherCode,OldVoucherNo,1,row_number() over (partition by "
+                             "VoucherCode,OldVoucherNo order by tsid),VoucherNo,")
+            + list + QStringLiteral(" from ") + m_table + copiedRows()
+            + QStringLiteral(") x order by VantCode,VantSource,VantLine,VantSide");
+        return table;
     }
 
-    // Copied vouchers whose lines differ from the source's, by ledger and side. A line that is
-    // on one side only has no copy number of its own: the voucher's is used.
-    Status differingLines(QList<Difference> &differences)
+    // The period's bill-wise or cheque rows of the copied vouchers beside the rows filed under
+    // their copies, under the source's voucher number.
+    ComparedTable linkedRows(const Table &catalogued, const QString &dateColumn, const QString &amountColumn,
+                             const QString &rowName, std::span<const CopiedColumn> copied) const
     {
-        auto rs = m_db.openRecordset(
-            QStringLiteral("select VoucherCode,SourceNo,LedgerCode,CrDr,sum(sl),sum(sa),sum(dl),sum(da),max(CopyNo) "
-                           "from (")
-            + bothSides(QStringLiteral("VoucherCode,LedgerCode,CrDr"))
-            + QStringLiteral(") x group by VoucherCode,SourceNo,LedgerCode,CrDr "
-                             "order by VoucherCode,SourceNo,LedgerCode,CrDr"));
-        if (!rs)
-            return rs.error();
-        for (; !rs->eof(); rs->moveNext()) {
-            const qint64 sourceLines = rs->value(4).toLongLong();
-            const qint64 copyLines = rs->value(6).toLongLong();
-            const double sourceAmount = rs->value(5).toDouble();
-            const double copyAmount = rs->value(7).toDouble();
-            const auto copyNo = m_copyNos.constFind(rs->text(0) + u'/' + rs->text(1));
-            if (copyNo == m_copyNos.cend() || (sourceLines == copyLines && sameAmount(sourceAmount, copyAmount)))
-                continue;
-            differences << Difference{
-                rs->text(0), rs->text(1), *copyNo,
-                QStringLiteral("ledger %1 %2: %3 of %4 in the source, %5 of %6 in the copy")
-                    .arg(rs->text(2), rs->text(3) == u"D" ? QStringLiteral("debit") : QStringLiteral("credit"),
-                         lines(sourceLines), amountText(sourceAmount), lines(copyLines), amountText(copyAmount))};
-        }
-        return {};
-    }
-
-    // The bill-wise or cheque rows of the period that belong to a copied voucher, beside the
-    // rows filed under its copy.
-    Status differingRows(const QString &table, const QString &dateColumn, const QString &amountColumn,
-                         const QString &name, QList<Difference> &differences)
-    {
+        ComparedTable table;
+        table.name = catalogued.name;
+        table.rowName = rowName;
+        table.amountColumn = amountColumn;
+        table.columns = comparedColumns(copied, catalogued);
         const QString copies = QStringLiteral("(select distinct VoucherNo,OldVoucherNo from ") + m_table
                                + QStringLiteral(" where CompanyCode=") + m_destination
                                + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0)");
-        auto rs = m_db.openRecordset(
-            QStringLiteral("select SourceNo,sum(sn),sum(sa),sum(cn),sum(ca),max(CopyNo) from (select p.VoucherNo as "
-                           "SourceNo,1 as sn,p.")
-            + amountColumn + QStringLiteral(" as sa,0 as cn,0 as ca,(select max(c.VoucherNo) from ") + copies
-            + QStringLiteral(" c where c.OldVoucherNo=p.VoucherNo) as CopyNo from ") + table
-            + QStringLiteral(" p where p.CompanyCode=") + m_source + QStringLiteral(" and p.") + dateColumn + m_period
-            + QStringLiteral(" and p.VoucherNo in (select OldVoucherNo from ") + copies
-            + QStringLiteral(" c) union all select c.OldVoucherNo,0,0,1,p.") + amountColumn
-            + QStringLiteral(",p.VoucherNo from ") + table + QStringLiteral(" p join ") + copies
-            + QStringLiteral(" c on c.VoucherNo=p.VoucherNo where p.CompanyCode=") + m_destination
-            + QStringLiteral(" and p.") + dateColumn + m_period
-            + QStringLiteral(") x group by SourceNo order by SourceNo"));
+        const QString list = columnList(table.columns, QStringLiteral("p."));
+        const QString inPeriod = QStringLiteral(" and p.") + dateColumn + m_period;
+        table.statement =
+            QStringLiteral("select * from (select p.VoucherNo as VantSource,0 as VantSide,row_number() over "
+                           "(partition by p.VoucherNo order by p.%1,p.slno) as VantLine,(select max(c.VoucherNo) "
+                           "from %2 c where c.OldVoucherNo=p.VoucherNo) as VantCopyNo,")
+                .arg(dateColumn, copies)
+            + list + QStringLiteral(" from ") + table.name + QStringLiteral(" p where p.CompanyCode=") + m_source
+            + inPeriod + QStringLiteral(" and p.VoucherNo in (select OldVoucherNo from ") + copies
+            + QStringLiteral(" c) union all select c.OldVoucherNo,1,row_number() over (partition by c.OldVoucherNo "
+                             "order by p.slno),p.VoucherNo,")
+            + list + QStringLiteral(" from ") + table.name + QStringLiteral(" p join ") + copies
+            + QStringLiteral(" c on c.VoucherNo=p.VoucherNo where p.CompanyCode=") + m_destination + inPeriod
+            + QStringLiteral(") x order by VantSource,VantLine,VantSide");
+        return table;
+    }
+
+    // Reads the table's rows voucher by voucher and compares each voucher's two sides.
+    Status compare(const ComparedTable &table, QList<Difference> &differences)
+    {
+        auto rs = m_db.openRecordset(table.statement);
         if (!rs)
             return rs.error();
+        const bool coded = table.byVoucherCode;
+        const int side = coded ? 2 : 1;
+        const int copyNo = coded ? 4 : 3;
+        VoucherRows voucher;
         for (; !rs->eof(); rs->moveNext()) {
-            const qint64 sourceRows = rs->value(1).toLongLong();
-            const qint64 copyRows = rs->value(3).toLongLong();
-            if (sourceRows == copyRows && sameAmount(rs->value(2).toDouble(), rs->value(4).toDouble()))
-                continue;
-            differences << Difference{QString(), rs->text(0), rs->text(5),
-                                      QStringLiteral("%1 rows: %2 of %3 in the source, %4 of %5 in the copy")
-                                          .arg(name)
-                                          .arg(sourceRows)
-                                          .arg(amountText(rs->value(2).toDouble()))
-                                          .arg(copyRows)
-                                          .arg(amountText(rs->value(4).toDouble()))};
+            const QString code = coded ? rs->text(0) : QString();
+            const QString sourceNo = rs->text(coded ? 1 : 0);
+            if (code != voucher.voucherCode || sourceNo != voucher.sourceNo) {
+                compareVoucher(table, voucher, differences);
+                voucher = {code, sourceNo, {}, {}, {}};
+            }
+            RowValues values;
+            for (int i = 0; i < table.columns.size(); ++i)
+                values << rs->value(table.keys() + i);
+            (rs->value(side).toInt() == 0 ? voucher.source : voucher.copy) << values;
+            if (!rs->isNull(copyNo) && rs->value(copyNo).toDouble() > voucher.copyNo.toDouble())
+                voucher.copyNo = rs->text(copyNo);
         }
+        compareVoucher(table, voucher, differences);
         return {};
+    }
+
+    static void compareVoucher(const ComparedTable &table, const VoucherRows &voucher, QList<Difference> &differences)
+    {
+        if (voucher.source.isEmpty() && voucher.copy.isEmpty())
+            return;
+        const auto add = [&](const QString &what) {
+            Difference difference;
+            difference.table = table.name;
+            difference.voucherCode = voucher.voucherCode;
+            difference.sourceVoucherNo = voucher.sourceNo;
+            difference.copyVoucherNo = voucher.copyNo;
+            difference.what = what;
+            differences << difference;
+        };
+        if (!table.byVoucherCode && voucher.source.size() != voucher.copy.size())
+            return compareCounts(table, voucher, add);
+        if (voucher.copy.isEmpty())
+            return add(QStringLiteral("the voucher has no copy"));
+        if (voucher.source.isEmpty())
+            return add(QStringLiteral("the source has no such voucher in the period"));
+        if (voucher.source.size() != voucher.copy.size())
+            return compareLedgers(table, voucher, add);
+        for (const ValueDifference &value : differingValues(table.columns, voucher.source, voucher.copy)) {
+            add(QStringLiteral("%1 %2, %3: %4 in the source, %5 in the copy")
+                    .arg(table.rowName)
+                    .arg(value.row)
+                    .arg(value.column, value.sourceValue, value.copyValue));
+            Difference &last = differences.last();
+            last.row = value.row;
+            last.column = value.column;
+            last.sourceValue = value.sourceValue;
+            last.copyValue = value.copyValue;
+        }
+    }
+
+    // Lines that no longer pair up: their count and amount per ledger and side.
+    template<typename Add>
+    static void compareLedgers(const ComparedTable &table, const VoucherRows &voucher, const Add &add)
+    {
+        struct Sums
+        {
+            qint64 lines[2] = {0, 0};
+            double amounts[2] = {0, 0};
+        };
+        const int ledger = table.column(QStringLiteral("LedgerCode"));
+        const int crDr = table.column(QStringLiteral("CrDr"));
+        const int amount = table.column(table.amountColumn);
+        std::map<std::pair<double, QString>, std::pair<QString, Sums>> groups;
+        for (int side = 0; side < 2; ++side) {
+            for (const RowValues &row : side == 0 ? voucher.source : voucher.copy) {
+                auto &[name, sums] = groups[{row.value(ledger).toDouble(), row.value(crDr).toString()}];
+                name = row.value(ledger).toString();
+                ++sums.lines[side];
+                sums.amounts[side] += leadingNumber(row.value(amount).toString());
+            }
+        }
+        for (const auto &[key, group] : groups) {
+            const Sums &sums = group.second;
+            if (sums.lines[0] == sums.lines[1] && sameAmount(sums.amounts[0], sums.amounts[1]))
+                continue;
+            add(QStringLiteral("ledger %1 %2: %3 of %4 in the source, %5 of %6 in the copy")
+                    .arg(group.first, key.second == u"D" ? QStringLiteral("debit") : QStringLiteral("credit"),
+                         lines(sums.lines[0]), amountText(sums.amounts[0]), lines(sums.lines[1]),
+                         amountText(sums.amounts[1])));
+        }
+    }
+
+    // Bill-wise or cheque rows that no longer pair up: their count and amount.
+    template<typename Add>
+    static void compareCounts(const ComparedTable &table, const VoucherRows &voucher, const Add &add)
+    {
+        const int amount = table.column(table.amountColumn);
+        double sums[2] = {0, 0};
+        for (int side = 0; side < 2; ++side) {
+            for (const RowValues &row : side == 0 ? voucher.source : voucher.copy)
+                sums[side] += leadingNumber(row.value(amount).toString());
+        }
+        add(QStringLiteral("%1s: %2 of %3 in the source, %4 of %5 in the copy")
+                .arg(table.rowName)
+                .arg(voucher.source.size())
+                .arg(amountText(sums[0]))
+                .arg(voucher.copy.size())
+                .arg(amountText(sums[1])));
     }
 
     Database &m_db;
@@ -207,8 +317,6 @@ private:
     const QString m_source;
     const QString m_destination;
     const QString m_period;
-    // The copy of each source voucher that has one, by "code/number".
-    QHash<QString, QString> m_copyNos;
 };
 
 } // namespace

@@ -31,13 +31,19 @@ struct TotalsRow
     SideTotals copy;
 };
 
-// A voucher whose copy is missing, extra or not like its source.
+// A voucher whose copy is missing, extra or not like its source. Where the source's rows and the
+// copy's pair up, one difference names the row and the column whose values differ.
 struct Difference
 {
-    QString voucherCode;
+    QString table;       // the table of the rows that differ
+    QString voucherCode; // empty for bill-wise and cheque rows
     QString sourceVoucherNo;
     QString copyVoucherNo; // empty when there is no copy
-    QString what;
+    int row = 0;           // the voucher's row that differs, from 1 in the source's order; 0 for the voucher
+    QString column;        // the column whose values differ; empty for the voucher or its rows as a whole
+    QString sourceValue;   // the values as the transfer would write the source's and as the copy holds it
+    QString copyValue;
+    QString what; // the difference in words
 };
 
 // The source company's period beside its copy in a shadow company: totals per voucher code
@@ -62,8 +68,10 @@ struct ReconcileRequest
 };
 
 // Compares the period's vouchers of the source company with the rows that transfers copied
-// into the destination (the rows that carry a source number): lines by ledger and side with
-// their amounts, and the bill-wise and cheque rows of each copied voucher. Read only.
+// into the destination (the rows that carry a source number), and the bill-wise and cheque rows
+// of each copied voucher: every column that the transfer copies, except the copy's own numbers,
+// time stamps and ids. A voucher whose rows no longer pair up is compared by ledger and side
+// (lines) or by count and amount (bill-wise and cheque rows). Read only.
 Outcome<Reconciliation> reconcileTransfer(Database &db, const ReconcileRequest &request);
 
 } // namespace vant

@@ -2,11 +2,14 @@
 
 #include "session/session.h"
 #include "shadow_company_picker.h"
+#include "widgets/activation_return.h"
 
 namespace vant {
 
 void openToolsWindow(Session &session, int mode, const CompanyPicker &picker, QWidget *parent)
 {
+    // The window beneath takes the keyboard back once the tools window is gone.
+    const ActivationReturn activation(parent);
     auto window = ToolsWindow::load(session, mode, picker, parent);
     if (!window) {
         session.ReportError(window.error(), QString(), QStringLiteral("VantToolsLoad"), true);

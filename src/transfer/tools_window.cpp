@@ -5,6 +5,7 @@
 #include "widgets/busy_window.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
+#include "widgets/focus_shown.h"
 #include "session/session.h"
 #include "widgets/widget_twips.h"
 #include "session/user_prompts.h"
@@ -70,6 +71,7 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
     buildControls();
     placeControls();
     previewKeys();
+    showButtonFocus(this);
 
     const bool transfer = m_toolsScreen == kTransferScreen;
     m_cmdProcess->setText(transfer ? tr("&Transfer") : tr("&Purge"));

@@ -28,10 +28,23 @@ QString voucherCountStatement(const Session &session, const QString &company, co
            + company + QLatin1Char('\'') + period(QStringLiteral("VoucherDt"), from, to);
 }
 
-bool companyMissing(Session &session, const QString &heldCode)
+// No company is held, or none of the held code; the error of a name that could not be read.
+Outcome<bool> companyMissing(Session &session, const QString &heldCode)
 {
-    return leadingNumber(heldCode) == 0 || GetCompanyName(session, heldCode.trimmed()) == QStringLiteral("NOTFOUND");
+    if (leadingNumber(heldCode) == 0)
+        return true;
+    const Outcome<QString> name = companyName(session, heldCode.trimmed());
+    if (!name)
+        return name.error();
+    return *name == QStringLiteral("NOTFOUND");
 }
+
+// Counts that failed, said as such before the database's words.
+const char *const kSourceNotCounted = QT_TRANSLATE_NOOP(
+    "vant::TransferJob", "The rows of the source company in the period could not be counted; nothing was changed.");
+const char *const kDestinationNotCounted = QT_TRANSLATE_NOOP(
+    "vant::TransferJob", "The vouchers of the destination company in the period could not be counted; nothing was "
+                         "changed.");
 
 bool outsideYear(const Session &session, const QDate &day)
 {
@@ -75,7 +88,13 @@ TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
 
 TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString &refusalMessage)
 {
-    if (const auto refusal = check()) {
+    const auto checked = check();
+    if (!checked) {
+        // A company whose name cannot be read is no company found: the request stops with the report.
+        m_session.ReportError(checked.error(), QString(), QStringLiteral("GetCompanyName"), true);
+        return TransferEnd::Failed;
+    }
+    if (const auto &refusal = *checked) {
         refusalMessage = refusal->message;
         if (refusal->focusBeforeMessage)
             notify(feedback.focus, refusal->focus);
@@ -88,11 +107,11 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
     notify(feedback.checked);
     const Outcome<int> rows = rowCount();
     if (!rows)
-        return failed(rows.error());
+        return failed(rows.error(), kSourceNotCounted);
     notify(feedback.counted, *rows);
     const Outcome<bool> confirmed = confirmOverwrite();
     if (!confirmed)
-        return failed(confirmed.error());
+        return failed(confirmed.error(), kDestinationNotCounted);
     if (!*confirmed) {
         refusalMessage = QStringLiteral("The period's earlier copy was kept: an overwrite question was answered No");
         return TransferEnd::Declined;
@@ -102,22 +121,43 @@ TransferEnd TransferJob::processSteps(const TransferFeedback &feedback, QString 
     return end ? *end : failed(end.error());
 }
 
-TransferEnd TransferJob::failed(const Error &error)
+TransferEnd TransferJob::failed(const Error &error, const char *what)
 {
-    m_session.ReportError(error, kToolsWindowName, QStringLiteral("Processtransfer"), false);
-    m_session.prompts.message(error.description);
+    // The log keeps the program's words, the box speaks the user's language.
+    Error logged = error;
+    QString shown = error.description;
+    if (what) {
+        logged.description = QString::fromUtf8(what) + QStringLiteral("\r\n") + error.description;
+        shown = QCoreApplication::translate("vant::TransferJob", what) + QStringLiteral("\r\n") + error.description;
+    }
+    m_session.ReportError(logged, kToolsWindowName, QStringLiteral("Processtransfer"), false);
+    m_session.prompts.message(shown);
     return TransferEnd::Failed;
 }
 
-std::optional<RequestRefusal> TransferJob::check()
+Outcome<std::optional<RequestRefusal>> TransferJob::check()
+{
+    const std::pair<QString, RequestRefusal> companies[] = {
+        {m_request.sourceCode,
+         {QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Parent Company Not Correct")),
+          ToolsField::SourceCompany, false}},
+        {m_request.destinationCode,
+         {QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Destination Company Not Correct")),
+          ToolsField::DestinationCompany, false}},
+    };
+    for (const auto &[heldCode, refusal] : companies) {
+        const Outcome<bool> missing = companyMissing(m_session, heldCode);
+        if (!missing)
+            return missing.error();
+        if (*missing)
+            return std::optional(refusal);
+    }
+    return laterRefusal();
+}
+
+std::optional<RequestRefusal> TransferJob::laterRefusal()
 {
     const TransferRequest &request = m_request;
-    if (companyMissing(m_session, request.sourceCode))
-        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Parent Company Not Correct")),
-                              ToolsField::SourceCompany, false};
-    if (companyMissing(m_session, request.destinationCode))
-        return RequestRefusal{QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "Destination Company Not Correct")),
-                              ToolsField::DestinationCompany, false};
     // The run clears the destination's transferred vouchers of the period: in the source
     // company itself those are its own posted vouchers.
     if (request.destination() == request.source())

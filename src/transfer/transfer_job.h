@@ -55,8 +55,9 @@ public:
     // The Transfer button: every step below in turn, up to the first that stops the request.
     TransferEnd Processtransfer(const TransferFeedback &feedback);
 
-    // The first check that the request fails, in the order the window tests them.
-    std::optional<RequestRefusal> check();
+    // The first check that the request fails, in the order the window tests them; the error of a
+    // company name that could not be read.
+    Outcome<std::optional<RequestRefusal>> check();
     // Source rows of the three kinds in the period, cut to the progress bar's limit; the error
     // of a count that failed.
     Outcome<int> rowCount();
@@ -71,12 +72,15 @@ public:
     Outcome<TransferEnd> run(const TransferFeedback &feedback);
 
 private:
+    // The checks after the companies', in the window's order.
+    std::optional<RequestRefusal> laterRefusal();
     // Processtransfer's steps; a refusal's message is kept for the journal.
     TransferEnd processSteps(const TransferFeedback &feedback, QString &refusal);
     // True when the company (its code as held) has a voucher dated in the request's period.
     bool CheckTransAvail(const QString &companyCode);
-    // A failure from the counting on: logged under Processtransfer, its description shown.
-    TransferEnd failed(const Error &error);
+    // A failure from the counting on: logged under Processtransfer, its description shown, after
+    // what failed when that is given (a count that changed nothing).
+    TransferEnd failed(const Error &error, const char *what = nullptr);
 
     Session &m_session;
     const TransferRequest m_request;

@@ -1,8 +1,8 @@
 #include "voucher_copy.h"
 
+#include "copied_columns.h"
 #include "db/copy_forms.h"
 #include "db/database.h"
-#include "db/insert_statement.h"
 #include "db/sql_literals.h"
 #include "db/work_table.h"
 #include "session/accounts_guard.h"
@@ -262,33 +262,11 @@ Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
 
 Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
 {
-    using copyform::date, copyform::leadingNumber, copyform::number, copyform::text;
-    // A row without opposite ledger is its own opposite.
-    const QString oppLedger = QStringLiteral("case when v.OppLedgerCode is null then ")
-                              + number(QStringLiteral("v.LedgerCode")) + QStringLiteral(" else ")
-                              + leadingNumber(QStringLiteral("v.OppLedgerCode")) + QStringLiteral(" end");
+    const CopyOwnValues own{m_scope.destination,
+                            QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"),
+                            QStringLiteral("w.SubNo")};
     const QString statement =
-        InsertStatement::into(m_scope.voucherTable)
-            .set("CompanyCode", sqlQuoted(m_scope.destination))
-            .set("DivisionCode", text(QStringLiteral("v.DivisionCode")))
-            .set("AcType", number(QStringLiteral("v.AcType")))
-            .set("VoucherNo", QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"))
-            .set("VoucherDt", date(QStringLiteral("v.VoucherDt")))
-            .set("LedgerCode", number(QStringLiteral("v.LedgerCode")))
-            .set("CrDr", text(QStringLiteral("v.CrDr")))
-            .set("Amount", leadingNumber(QStringLiteral("v.Amount")))
-            .set("VoucherCode", leadingNumber(QStringLiteral("v.VoucherCode")))
-            .set("Narration", text(QStringLiteral("v.Narration")))
-            .set("IsVoucherScr", text(QStringLiteral("v.IsVoucherScr")))
-            .set("OppLedgerCode", oppLedger)
-            .set("VoucherSlno", QStringLiteral("w.SubNo"))
-            .set("VoucherSlnoOld", leadingNumber(QStringLiteral("v.VoucherSlnoOld")))
-            .set("BillRefNo", text(QStringLiteral("v.BillRefNo")))
-            .set("OldVoucherNo", leadingNumber(QStringLiteral("v.VoucherNo")))
-            .set("Counter", text(QStringLiteral("v.Counter")))
-            .now("TS")
-            .set("AID", text(QStringLiteral("v.AID")))
-            .set("OppAID", text(QStringLiteral("v.OppAID")))
+        copyInsert(m_scope.voucherTable, copiedVoucherColumns(), QStringLiteral("v"), own)
             .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
                     + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
     return m_scope.insertInBatches(statement, rows);

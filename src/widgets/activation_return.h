@@ -13,6 +13,10 @@ class ActivationReturn
 {
 public:
     ActivationReturn() : m_window(QApplication::activeWindow()) {}
+    // The window beneath is the one that the closing window was opened over.
+    explicit ActivationReturn(QWidget *beneath)
+        : m_window(beneath ? beneath->window() : QApplication::activeWindow())
+    {}
     ~ActivationReturn()
     {
         if (m_window && m_window->isVisible())

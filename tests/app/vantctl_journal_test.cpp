@@ -38,6 +38,15 @@ protected:
     {
         return runAsAdmin((u"reconcile --dest 2 --from 2026-05-01 --to 2026-05-31"_s + more).split(u' '));
     }
+    // A journal of these records, one per line.
+    static void writeJournal(std::initializer_list<const char *> records)
+    {
+        QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());
+        QFile journal(RunJournal::defaultPath());
+        ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+        for (const char *record : records)
+            journal.write(QByteArray(record) + '\n');
+    }
 };
 
 TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVoucher)
@@ -69,10 +78,20 @@ TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVouc
     const QJsonObject difference = differences.first().toObject();
     EXPECT_EQ(difference.value(u"sourceVoucherNo"_s).toString(), u"12"_s);
     EXPECT_EQ(difference.value(u"copyVoucherNo"_s).toString(), copyOf12);
-    EXPECT_TRUE(difference.value(u"what"_s).toString().startsWith(u"ledger 102 debit: "_s));
+    EXPECT_EQ(difference.value(u"what"_s).toString(), u"line 1, Amount: 250.00 in the source, 260.00 in the copy"_s);
+    EXPECT_EQ(difference.value(u"column"_s).toString(), u"Amount"_s);
+
+    // A hand edit that leaves every total as it was.
+    execute({u"update accvoucher2026 set Amount=250,Narration='Mended' where CompanyCode=2 and OldVoucherNo=12"_s});
+    const CtlRun narration = reconcileMay();
+    EXPECT_EQ(narration.exitCode, 1);
+    EXPECT_TRUE(narration.out.endsWith(u"\n1 difference:\n  voucher code 5, voucher 12 (copy "_s + copyOf12
+                                       + u"): line 1, Narration: \"May sale\" in the source, \"Mended\" in the "
+                                         u"copy\n"_s))
+        << narration.out.toStdString();
 
     // The bill-wise row of a copied voucher that went missing in the copy.
-    execute({u"update accvoucher2026 set Amount=250 where CompanyCode=2 and OldVoucherNo=12"_s,
+    execute({u"update accvoucher2026 set Narration='May sale' where CompanyCode=2 and OldVoucherNo=12"_s,
              u"delete from AccPending where CompanyCode=2"_s});
     const CtlRun billwise = reconcileMay();
     EXPECT_EQ(billwise.exitCode, 1);
@@ -121,15 +140,10 @@ TEST_F(VantctlJournalTest, ATransferDryRunChangesNothingAndTheJournalHoldsBothRu
 
 TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
 {
-    QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());
-    QFile journal(RunJournal::defaultPath());
-    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
-    journal.write(
-        R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})"
-        "\n"
-        R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})"
-        "\n");
-    journal.close();
+    writeJournal({
+        R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})",
+        R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})",
+    });
 
     const CtlRun all = run({u"history"_s});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
@@ -150,6 +164,25 @@ TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
     const CtlRun wrong = run(u"history --job copy"_s.split(u' '));
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.startsWith(u"vantctl: --job is transfer, post or purge, not \"copy\"\n"_s));
+}
+
+// The text form is read by people and by scripts that grep it: every line it prints is one of its
+// own, every list of the record is shown, and a run that never ended says so.
+TEST_F(VantctlJournalTest, TextHistoryShowsListsEscapesControlsAndRunsThatNeverEnded)
+{
+    writeJournal({
+        R"({"run":"a1","when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"started","user":"Admin\n2026-12-02 09:31:00  purge    completed  user Root","product":"Kormo Vant","company":"1","durationMs":0,"parameters":{"acType":0,"marked":[701,702]},"tables":[],"numbers":{}})",
+        R"({"run":"a1","when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"running","user":"Admin\n2026-12-02 09:31:00  purge    completed  user Root","product":"Kormo Vant","company":"1","durationMs":900,"parameters":{"acType":0,"marked":[701,702]},"tables":[],"numbers":{},"posted":1,"failed":[]})",
+    });
+
+    const CtlRun history = run({u"history"_s});
+    EXPECT_EQ(history.exitCode, 0) << history.err.toStdString();
+    EXPECT_EQ(history.out.count(u'\n'), 4) << history.out.toStdString();
+    EXPECT_TRUE(history.out.contains(u"  post     did not end  user Admin\\n2026-12-02 09:31:00  purge    "
+                                     u"completed  user Root, Kormo Vant, company 1, 900 ms\n"
+                                     u"  acType=0 marked=701,702\n"_s))
+        << history.out.toStdString();
+    EXPECT_TRUE(history.out.endsWith(u"  vouchers posted 1\n"_s)) << history.out.toStdString();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // vantctl post: the posting window's list, the chosen vouchers marked, posted and numbered.
 #include "vantctl_fixture.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -98,6 +99,39 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
     EXPECT_EQ(moved(), u"701"_s);
     EXPECT_EQ(posted(), u"1:7011:1,1:7012:1"_s);
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s);
+}
+
+// A voucher asked for and not posted is no success: it is named, the exit status says so and so
+// does the journal.
+TEST_F(VantctlPostTest, AVoucherAskedForAndNotPostedIsNamedAndFailsTheRun)
+{
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions and refuses a voucher by a SQLite trigger");
+    // A return whose debit lines sum to 0: listed, but there is no amount to post.
+    execute({u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
+             "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,BillRefNo,OldVoucherNo) values "
+             "(1,1,1,706,'2026-05-10',401,201,'D',0,6,'CA','B706',7061)"_s});
+    const CtlRun run = post(u"--voucher 706 --json"_s, u"1 SR CA"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, u"Off-line voucher 706 was not posted: its amount 0.00 is not above 0\n"_s);
+    const QJsonObject record = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(record.value(u"result"_s).toString(), u"incomplete"_s);
+    EXPECT_EQ(record.value(u"message"_s).toString(), u"Not posted: 1 of 1 marked vouchers"_s);
+    EXPECT_EQ(record.value(u"parameters"_s).toObject().value(u"marked"_s).toArray(), QJsonArray({706}));
+    EXPECT_EQ(
+        record.value(u"failed"_s).toArray(),
+        QJsonArray({QJsonObject{
+            {u"voucherNo"_s, u"706"_s}, {u"reason"_s, u"its amount 0.00 is not above 0"_s}, {u"tried"_s, true}}}));
+    EXPECT_EQ(moved() + posted(), QString());
+
+    // Vouchers after the one that stopped the run are named as not tried.
+    execute({u"create trigger refuse_701 before insert on accvoucher2026 when new.OldVoucherNo = 7011 "
+             "begin select raise(abort, 'voucher refused'); end"_s});
+    const CtlRun stopped = post(u"--all"_s);
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_TRUE(stopped.err.endsWith(u"Off-line voucher 701 was not posted: SaveTrans: voucher refused Unable to "
+                                     u"fetch row\nOff-line voucher 702 was not tried: the posting stopped at "
+                                     u"off-line voucher 701\n"_s))
+        << stopped.err.toStdString();
 }
 
 // The dry run is the real run undone: the same rows and numbers, and nothing left behind.

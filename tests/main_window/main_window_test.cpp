@@ -95,6 +95,18 @@ TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
     EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
+// Without a window manager nothing gives the keyboard back to the main window when a job window
+// closes: its menu's access keys would do nothing until the pointer crossed it.
+TEST_F(MainWindowTest, TheMainWindowHasTheKeyboardAgainWhenAJobWindowCloses)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
+    for (const QString &entry : {u"mnuAccountTransfer"_s, u"mnuAccountsPosting"_s, u"mnuPurgedata"_s}) {
+        SCOPED_TRACE(entry.toStdString());
+        openAndClose(entry);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }, 1000));
+    }
+}
+
 TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
 {
     const AccountsWatch accounts(m_session);

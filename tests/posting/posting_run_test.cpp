@@ -1,6 +1,10 @@
 #include "posting_run_fixture.h"
 
+#include "session/run_journal.h"
 #include "support/test_server.h"
+
+#include <QFile>
+#include <QJsonObject>
 
 namespace vant::test {
 namespace {
@@ -159,6 +163,62 @@ TEST_F(PostingRun, ARowWithoutUnmovedLinesOfTheCompanyCopiesNothing)
     EXPECT_EQ(unmoved(103), 1);
     EXPECT_EQ(count(u"select count(*) from AccChequeDetails"_s) + count(u"select count(*) from AccPending"_s), 0);
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"1");
+}
+
+// A marked voucher that the run does not post is named with the reason, also when the run itself
+// went through: the run then ends incomplete.
+TEST_F(PostingRun, ARunNamesEveryMarkedVoucherItDidNotPost)
+{
+    addVoucher(101, 10);
+    addVoucher(102, 0);
+    addVoucher(103, 30);
+    const VoucherGrid grid = listed({1, 2, 3});
+    // Posted by another job after the list was made.
+    exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=103"_s});
+    PostingJob job(*session, 0);
+
+    const PostingSummary summary = job.run(grid.markedVouchers(), {});
+
+    EXPECT_EQ(summary.marked, 3);
+    EXPECT_EQ(summary.posted, 1);
+    EXPECT_EQ(summary.failed(), 2);
+    EXPECT_EQ(job.record().result, u"incomplete");
+    EXPECT_EQ(job.record().message, u"Not posted: 2 of 3 marked vouchers");
+    QStringList failed;
+    for (const FailedVoucher &voucher : job.record().failed)
+        failed << voucher.voucherNo + u": "_s + voucher.reason;
+    EXPECT_EQ(failed,
+              QStringList({u"103: no line of the company left to post"_s, u"102: its amount 0.00 is not above 0"_s}));
+}
+
+// The posting commits a batch at a time: a run that is killed after a batch leaves a journal
+// that holds it, who posted it and how many vouchers it posted.
+TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
+{
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
+    QFile::remove(RunJournal::defaultPath());
+    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
+          "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
+          "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,OldVoucherNo) select 1,1,1,1000+i,'2026-04-10',101,201,"
+          "'D',10,5,'CA',1000+i from n"_s});
+    MarkedVouchers marked;
+    for (int voucher = 1; voucher <= 1200; ++voucher)
+        marked.vouchers.append({1000 + voucher, 5, 1, 10.0});
+    marked.rows = 1200;
+    QJsonObject journalAtFirstVoucher;
+    PostingFeedback feedback;
+    feedback.posted = [&](const MarkedVoucher &, int voucherNo) {
+        if (voucherNo == 1)
+            journalAtFirstVoucher = RunJournal(RunJournal::defaultPath(), session->errorLog).read({})->value(0);
+    };
+
+    PostingJob(*session, 0).run(marked, feedback);
+
+    EXPECT_EQ(journalAtFirstVoucher.value(u"result"_s).toString(), u"running"_s);
+    EXPECT_EQ(journalAtFirstVoucher.value(u"posted"_s).toInt(), 1000);
+    EXPECT_EQ(journalAtFirstVoucher.value(u"user"_s).toString(), session->userName);
+    EXPECT_EQ(journalAtFirstVoucher.value(u"numbers"_s).toObject().value(u"vouchers"_s).toObject(),
+              QJsonObject({{u"first"_s, 1}, {u"last"_s, 1000}}));
 }
 
 // More vouchers than one batch takes: numbers run on across batches, a number marked twice is

@@ -23,7 +23,10 @@ TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
     EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>71"_s), 0);
     EXPECT_EQ(unmoved(72) + unmoved(73), 4);
     ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_EQ(prompts.boxes().at(0).text, u"VoucherNO is duplicated. Contact Software Vendor...");
+    EXPECT_EQ(prompts.boxes().at(0).text,
+              u"VoucherNO is duplicated. Contact Software Vendor...\r\n"
+              "The posting stopped at off-line voucher 72. Vouchers posted: 1.\r\n"
+              "Off-line voucher 72 and the 1 marked voucher after it were not posted and are still listed.");
     EXPECT_EQ(prompts.boxes().at(0).title, u"VantProcess");
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Information);
 }
@@ -42,7 +45,10 @@ TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
     EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
     EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
     EXPECT_EQ(unmoved(81) + unmoved(82), 4);
-    EXPECT_EQ(prompts.texts(), QStringList{u"Voucher No is 0"_s});
+    EXPECT_EQ(prompts.texts(),
+              QStringList{u"Voucher No is 0\r\nThe posting stopped at off-line voucher 81. Vouchers posted: 0.\r\n"
+                          "Off-line voucher 81 and the 1 marked voucher after it were not posted and are still "
+                          "listed."_s});
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
     EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
     EXPECT_EQ(accounts->live(), nullptr);

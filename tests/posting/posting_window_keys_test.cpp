@@ -2,14 +2,16 @@
 
 #include "support/test_server.h"
 
+#include <QImage>
+
 namespace vant::test {
 namespace {
 
 TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
 {
-    addLine({.voucherNo = 31, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .billRefNo = u"B-31"_s});
+    // The credit line names a ledger that the ledger master lacks, which the posting refuses.
+    addLine({.voucherNo = 31, .crDr = u"C"_s, .amount = -150, .ledgerCode = 999, .billRefNo = u"B-31"_s});
     addLine({.voucherNo = 31, .amount = 0.5, .ledgerCode = 102});
-    addLine({.voucherNo = 31, .amount = 9, .ledgerCode = 999}); // no ledger master row: not shown
     open();
     go(0, 0);
     auto *panel = child<VoucherDetailPanel>("picDet");
@@ -18,9 +20,9 @@ TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
     QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(tracedStatements().contains(
-        u"select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo from AccOfflineVoucher a inner join "
-        "AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE AND Voucherno=31 and a.CompanyCode='1' and "
-        "isnull(a.Moved,'N')='N' order by crdr desc"_s));
+        u"select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo,b.LedgerCode as KnownLedger from "
+        "AccOfflineVoucher a left join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE where Voucherno=31 and "
+        "a.CompanyCode='1' and isnull(a.Moved,'N')='N' order by crdr desc"_s));
     QStringList shown;
     for (int row = 0; row < details->rowCount(); ++row) {
         QStringList cells;
@@ -28,7 +30,10 @@ TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
             cells << (details->isColumnHidden(column) ? u"-"_s : details->item(row, column)->text());
         shown << cells.join(u'|');
     }
-    EXPECT_EQ(shown, (QStringList{u"1|-|Bank|.50|00.0"_s, u"2|-|Sales|00.0|-150.00"_s}));
+    EXPECT_EQ(shown,
+              (QStringList{u"1|-|Bank|.50|00.0"_s, u"2|-|Ledger 999 is not in the ledger master|00.0|-150.00"_s}));
+    EXPECT_EQ(details->item(1, 2)->foreground().color(), QColor(192, 0, 0));
+    EXPECT_EQ(details->item(0, 2)->foreground().style(), Qt::NoBrush);
     EXPECT_EQ(focused(), child("cmdOk"));
 
     click("cmdOk");
@@ -177,6 +182,18 @@ TEST_F(PostingWindowTest, LeavingAnUnchangedVoucherTypeKeepsTheType)
     QTest::keyClick(combo("cboVoucherType"), Qt::Key_Tab);
     EXPECT_EQ(combo("cboTransType")->count(), 2);
     EXPECT_EQ(combo("cboTransType")->currentIndex(), -1);
+}
+
+// Space on "Transfer" posts: a keyboard user sees when the focus is there, also where a click put it.
+TEST_F(PostingWindowTest, TheTransferButtonShowsTheFocus)
+{
+    open();
+    auto *transfer = child<QPushButton>("cmdTransfer");
+    combo("cboDivision")->setFocus();
+    const QImage unfocused = transfer->grab().toImage();
+    transfer->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(transfer->hasFocus());
+    EXPECT_NE(transfer->grab().toImage(), unfocused);
 }
 
 } // namespace

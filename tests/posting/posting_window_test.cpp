@@ -158,7 +158,7 @@ TEST_F(PostingWindowTest, APostingRefusesInputAndCountsWhatItPosted)
     EXPECT_TRUE(waitCursor);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 3    Failed: 0");
+    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 3    Failed: 0    Not tried: 0");
 
     // Number 5 is taken already: the second voucher stops the run, the third is not tried.
     addVoucher(74, 10);
@@ -169,8 +169,14 @@ TEST_F(PostingWindowTest, APostingRefusesInputAndCountsWhatItPosted)
     go(0, 0);
     click("cmdSelectall");
     click("cmdTransfer");
-    EXPECT_EQ(boxes(), u"VoucherNO is duplicated. Contact Software Vendor...");
-    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 1    Failed: 2");
+    EXPECT_EQ(boxes(), u"VoucherNO is duplicated. Contact Software Vendor...\r\n"
+                       u"The posting stopped at off-line voucher 75. Vouchers posted: 1.\r\n"
+                       u"Off-line voucher 75 and the 1 marked voucher after it were not posted and are still listed.");
+    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 1    Failed: 1    Not tried: 1");
+    ASSERT_EQ(window->grid().rows(), 3);
+    // The status describes the list it was posted from: the next Go lists afresh without it.
+    go(0, 0);
+    EXPECT_EQ(label("lblStatus"), QString());
 }
 
 TEST_F(PostingWindowTest, ErrorsAreReportedUnderTheHandlersName)

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -38,11 +40,12 @@ TEST(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
     journal.append(record(u"transfer"_s, u"2026-12-03T22:00:00"_s, 3));
     journal.append(record(u"purge"_s, u"2026-12-04T18:00:00"_s, 4));
 
-    EXPECT_EQ(numbers(journal.read({})), QList<int>({1, 2, 3, 4}));
-    EXPECT_EQ(numbers(journal.read({u"transfer"_s, {}, 0})), QList<int>({1, 3}));
-    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 3), 0})), QList<int>({3, 4}));
-    EXPECT_EQ(numbers(journal.read({{}, {}, 2})), QList<int>({3, 4}));
-    EXPECT_EQ(numbers(journal.read({u"transfer"_s, QDate(2026, 12, 2), 5})), QList<int>({3}));
+    EXPECT_EQ(numbers(journal.read({})), QList<int>({4, 3, 2, 1}));
+    EXPECT_EQ(numbers(journal.read({u"transfer"_s, {}, {}, 0})), QList<int>({3, 1}));
+    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 3), {}, 0})), QList<int>({4, 3}));
+    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 2), QDate(2026, 12, 3), 0})), QList<int>({3, 2}));
+    EXPECT_EQ(numbers(journal.read({{}, {}, {}, 2})), QList<int>({4, 3}));
+    EXPECT_EQ(numbers(journal.read({u"transfer"_s, QDate(2026, 12, 2), {}, 5})), QList<int>({3}));
 
     // A line that is no record (a torn write, say) is passed over.
     QFile file(journal.path());
@@ -50,7 +53,25 @@ TEST(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
     file.write("{\"job\":\"tra\n");
     file.close();
     journal.append(record(u"post"_s, u"2026-12-05T09:00:00"_s, 5));
-    EXPECT_EQ(numbers(journal.read({u"post"_s, {}, 0})), QList<int>({2, 5}));
+    EXPECT_EQ(numbers(journal.read({u"post"_s, {}, {}, 0})), QList<int>({5, 2}));
+}
+
+// A crash or a full disk during an earlier append leaves a line without its end: the next record
+// starts a line of its own.
+TEST(RunJournalTest, ARecordAfterATornLineStandsOnItsOwnLine)
+{
+    QTemporaryDir folder;
+    const ErrorLog log(QDir(folder.path()).filePath(u"vantlog.txt"_s), nullptr);
+    RunJournal journal(QDir(folder.path()).filePath(u"journal.jsonl"_s), log);
+    journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    QFile file(journal.path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("{\"job\":\"tra");
+    file.close();
+
+    journal.append(record(u"post"_s, u"2026-12-02T09:00:00"_s, 2));
+
+    EXPECT_EQ(numbers(journal.read({})), QList<int>({2, 1}));
 }
 
 // A journal that cannot be written costs the job nothing; the error log says so once while the
@@ -76,6 +97,114 @@ TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
     EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
+}
+
+
+// A write that the disk refuses is not a record written: the error log says so.
+TEST(RunJournalTest, AFullDiskIsReportedInTheLog)
+{
+    QTemporaryDir folder;
+    const QString logPath = QDir(folder.path()).filePath(u"vantlog.txt"_s);
+    const ErrorLog log(logPath, nullptr);
+    RunJournal(u"/dev/full"_s, log).append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+
+    QFile logFile(logPath);
+    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines.at(3), u"ErrMessage : The run journal /dev/full cannot be written: No space left on device"_s);
+    EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
+}
+
+QJsonObject runRecord(const QString &run, const QString &when, const QString &result, int number)
+{
+    QJsonObject r = record(u"post"_s, when, number);
+    r.insert(u"run"_s, run);
+    r.insert(u"result"_s, result);
+    return r;
+}
+
+// A run writes a record when it starts, as it goes on and when it ends: it is listed once, as its
+// latest record says, in the order of its latest record. One that never ended is listed as it was
+// last heard of.
+TEST(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
+{
+    QTemporaryDir folder;
+    const ErrorLog log(QDir(folder.path()).filePath(u"vantlog.txt"_s), nullptr);
+    RunJournal journal(QDir(folder.path()).filePath(u"journal.jsonl"_s), log);
+    journal.append(record(u"purge"_s, u"2026-11-30T08:00:00"_s, 0)); // written before runs had ids
+    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"started"_s, 1));
+    journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"started"_s, 2));
+    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"running"_s, 3));
+    journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"completed"_s, 4));
+    journal.append(runRecord(u"c"_s, u"2026-12-04T09:00:00"_s, u"started"_s, 5));
+    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"completed"_s, 6));
+    // A posting of many vouchers: a record longer than the blocks the journal is read in.
+    QJsonObject many = runRecord(u"d"_s, u"2026-12-05T09:00:00"_s, u"started"_s, 7);
+    QJsonArray marked;
+    for (int voucher = 0; voucher < 40000; ++voucher)
+        marked.append(100000 + voucher);
+    many.insert(u"marked"_s, marked);
+    journal.append(many);
+
+    EXPECT_EQ(numbers(journal.read({})), QList<int>({7, 6, 5, 4, 0}));
+    EXPECT_EQ(numbers(journal.read({{}, {}, {}, 3})), QList<int>({7, 6, 5}));
+    // Run a began before the 2nd, though it ended after runs that began later.
+    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({7, 5, 4}));
+    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 1), QDate(2026, 12, 3), 0})), QList<int>({6, 4}));
+}
+
+// A device that counts the bytes read from it.
+class CountingDevice : public QIODevice
+{
+public:
+    explicit CountingDevice(QIODevice &inner) : m_inner(inner) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_inner.size(); }
+    bool seek(qint64 position) override { return QIODevice::seek(position) && m_inner.seek(position); }
+    qint64 bytesRead = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 got = m_inner.read(data, maxSize);
+        bytesRead += std::max<qint64>(got, 0);
+        return got;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QIODevice &m_inner;
+};
+
+// The latest runs of a long journal, or those since a day, are found at its end: what is read
+// follows the runs shown, not the journal's size.
+TEST(RunJournalTest, TheLatestRunsAreReadFromTheEndAlone)
+{
+    QTemporaryDir folder;
+    QFile file(QDir(folder.path()).filePath(u"journal.jsonl"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const auto lines = [](const QString &run, const QString &when, int number) {
+        return QJsonDocument(runRecord(run, when, u"started"_s, number)).toJson(QJsonDocument::Compact) + '\n'
+               + QJsonDocument(runRecord(run, when, u"completed"_s, number)).toJson(QJsonDocument::Compact) + '\n';
+    };
+    // Runs of 1 December, each under its own id.
+    const QByteArray earlierRun = lines(u"RUN"_s, u"2026-12-01T22:00:00"_s, 1);
+    QByteArray earlier;
+    for (int run = 0; run < 125000; ++run)
+        earlier += QByteArray(earlierRun).replace("RUN", QByteArray::number(run));
+    file.write(earlier);
+    for (int number = 2; number <= 4; ++number)
+        file.write(lines(u"last%1"_s.arg(number), u"2026-12-02T09:00:00"_s, number));
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ASSERT_GT(file.size(), 20 * 1000 * 1000);
+
+    for (const JournalFilter &filter : {JournalFilter{{}, {}, {}, 3}, JournalFilter{{}, QDate(2026, 12, 2), {}, 0}}) {
+        CountingDevice counting(file);
+        EXPECT_EQ(numbers(RunJournal::readRuns(counting, filter)), QList<int>({4, 3, 2}));
+        EXPECT_LT(counting.bytesRead, 256 * 1024);
+    }
 }
 
 } // namespace

@@ -103,5 +103,30 @@ TEST_F(RunWatchTest, RecordsTheRowsAndNumbersOfTheRunAndAppendsItToTheJournal)
                            u"  voucher numbers 42-43"_s, u"  sub-numbers of voucher code 5 (2026) 1-2"_s}));
 }
 
+// A run that never ends (the program killed, the machine down) still tells who started what:
+// its record is written when it starts, and again when it ends.
+TEST_F(RunWatchTest, ARunIsRecordedWhenItStartsAndAgainWhenItEnds)
+{
+    const RunJournal journal(RunJournal::defaultPath(), m_session.errorLog);
+    {
+        const RunWatch crashed(m_session, u"post"_s, {{u"marked"_s, QJsonArray{701, 702}}}, RunMode::Real);
+        const auto records = journal.read({});
+        ASSERT_TRUE(records);
+        ASSERT_EQ(records->size(), 1);
+        EXPECT_EQ(records->first().value(u"result"_s).toString(), u"started"_s);
+        EXPECT_EQ(records->first().value(u"user"_s).toString(), u"Admin"_s);
+        EXPECT_EQ(records->first().value(u"parameters"_s).toObject().value(u"marked"_s).toArray().size(), 2);
+    }
+    RunWatch ended(m_session, u"purge"_s, {}, RunMode::Real);
+    ended.finish(u"completed"_s);
+
+    const auto records = journal.read({});
+    ASSERT_TRUE(records);
+    QStringList runs;
+    for (const QJsonObject &record : *records)
+        runs << record.value(u"job"_s).toString() + u' ' + record.value(u"result"_s).toString();
+    EXPECT_EQ(runs, QStringList({u"purge completed"_s, u"post started"_s}));
+}
+
 } // namespace
 } // namespace vant

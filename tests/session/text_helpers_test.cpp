@@ -47,5 +47,16 @@ TEST(ValueOrDefault, FallsBackForNullAndBlank)
     EXPECT_EQ(ValueOrDefault(QVariant(QMetaType::fromType<int>()), fallback), fallback);
 }
 
+// Printed, an escaped text stays on its line; letters of every script stay as they are.
+TEST(EscapedControls, WritesControlsAndLineBreaksAsEscapes)
+{
+    EXPECT_EQ(escapedControls(QStringLiteral("Admin\n2026-12-01\r\tx\x1b[2J")),
+              QStringLiteral("Admin\\n2026-12-01\\r\\tx\\x1b[2J"));
+    EXPECT_EQ(escapedControls(QString(QChar(0x85)) + QChar(0x2028) + QStringLiteral("a\\b")),
+              QStringLiteral("\\x85\\u2028a\\b"));
+    const QString bengali = QString::fromUtf8("\xe0\xa6\x95\xe0\xa7\x8d\xe2\x80\x8d\xe0\xa6\xb7");
+    EXPECT_EQ(escapedControls(bengali), bengali);
+}
+
 } // namespace
 } // namespace vant

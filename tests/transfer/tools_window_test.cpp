@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -212,12 +213,12 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_EQ(control<QProgressBar>("prgStatus")->maximum(), 3);
 
     // The window's runs are in the run journal, each with how it ended.
-    const auto records = RunJournal(RunJournal::defaultPath(), session.errorLog).read({QString(), QDate(), 2});
+    const auto records = RunJournal(RunJournal::defaultPath(), session.errorLog).read({QString(), QDate(), QDate(), 2});
     ASSERT_TRUE(records && records->size() == 2);
-    EXPECT_EQ(records->at(0).value(u"result"_s).toString(), u"failed"_s);
-    EXPECT_TRUE(records->at(0).value(u"message"_s).toString().startsWith(u"Processtransfer: "_s));
-    EXPECT_EQ(records->at(1).value(u"result"_s).toString(), u"completed"_s);
-    EXPECT_FALSE(records->at(1).value(u"dryRun"_s).toBool());
+    EXPECT_EQ(records->at(1).value(u"result"_s).toString(), u"failed"_s);
+    EXPECT_TRUE(records->at(1).value(u"message"_s).toString().startsWith(u"Processtransfer: "_s));
+    EXPECT_EQ(records->at(0).value(u"result"_s).toString(), u"completed"_s);
+    EXPECT_FALSE(records->at(0).value(u"dryRun"_s).toBool());
 }
 
 // A count that fails must not pass for "nothing to overwrite": the request stops, says why,
@@ -230,10 +231,12 @@ TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestWithItsReason)
     exec({u"drop table AccChequeDetails"_s});
     const QStringList before = snapshot();
     process()->click();
-    EXPECT_EQ(prompts.texts(), QStringList({u"no such table: accchequedetails Unable to execute statement"_s}));
-    EXPECT_EQ(logLines().mid(logLines().size() - 2),
-              QStringList({u"ErrMessage : "_s + prompts.texts().value(0),
-                           u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
+    const QString said = u"The rows of the source company in the period could not be counted; nothing was changed."_s;
+    const QString lost = u"no such table: accchequedetails Unable to execute statement"_s;
+    EXPECT_EQ(prompts.texts(), QStringList({said + u"\r\n"_s + lost}));
+    EXPECT_EQ(
+        logLines().mid(logLines().size() - 3),
+        QStringList({u"ErrMessage : "_s + said, lost, u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
     EXPECT_EQ(snapshot(), before);
     EXPECT_TRUE(process()->isEnabled());
 }
@@ -327,6 +330,23 @@ TEST_F(ToolsWindowTest, TheBorderlessWindowHasAOnePixelFrame)
     EXPECT_EQ(border->frameWidth(), 1);
 }
 
+// Space acts on the focused button, also where the program put the focus: a keyboard user sees which
+// button that is. A button that only stands as the window's default looks otherwise. "&Purge" is the
+// same button in the other mode.
+TEST_F(ToolsWindowTest, TheButtonsShowTheFocus)
+{
+    open(1);
+    QPushButton *exit = control<QPushButton>("cmdExit");
+    toDate()->setFocus();
+    const QImage processAsDefault = process()->grab().toImage();
+    const QImage exitUnfocused = exit->grab().toImage();
+    press(toDate(), Qt::Key_Return);
+    ASSERT_TRUE(process()->hasFocus());
+    EXPECT_NE(process()->grab().toImage(), processAsDefault);
+    exit->setFocus();
+    EXPECT_NE(exit->grab().toImage(), exitUnfocused);
+}
+
 // Yes purges the posted off-line vouchers and closes the window; No or a failure keeps it open.
 TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
 {
@@ -344,6 +364,12 @@ TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
                              "no such table: accvoucher1999 Unable to execute statement"_s},
                   PromptIcon::Critical},
                  {u"accvoucher2026"_s, {question, done}, PromptIcon::None}};
+    // The journal holds a purge done before its box waits for the user.
+    QStringList journalAtBoxes;
+    prompts.beforeMessage = [&] {
+        const auto runs = RunJournal(RunJournal::defaultPath(), session.errorLog).read({u"purge"_s, {}, {}, 1});
+        journalAtBoxes << (runs && !runs->isEmpty() ? runs->first().value(u"result"_s).toString() : QString());
+    };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.texts.last().toStdString());
         open(0);
@@ -356,6 +382,7 @@ TEST_F(ToolsWindowTest, PurgeAsksThenPurgesOrSaysWhyNot)
         EXPECT_EQ(window->isVisible(), c.texts.last() != done);
         EXPECT_EQ(snapshot() == before, c.texts.last() != done);
     }
+    EXPECT_EQ(journalAtBoxes, QStringList({u"started"_s, u"running"_s}));
     EXPECT_EQ(window->result(), QDialog::Accepted);
     EXPECT_EQ(rows(u"select VoucherNo from AccOffLineVoucher"_s), QStringList({u"2"_s}));
     EXPECT_TRUE(logLines().isEmpty());

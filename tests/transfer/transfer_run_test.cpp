@@ -171,11 +171,11 @@ TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
 TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
 {
     const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    const auto refusal = TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
+    const auto refusal = *TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, u"Destination Company must be a Shadow Company, not the Source Company");
     EXPECT_EQ(refusal->focus, ToolsField::DestinationCompany);
-    EXPECT_FALSE(TransferJob(session, april).check().has_value());
+    EXPECT_FALSE(TransferJob(session, april).check()->has_value());
 
     ASSERT_TRUE(bool(transfer()));
     session.voucherTable = u"accvoucher1999"_s;

@@ -3,6 +3,7 @@
 #include "session/error_report.h"
 #include "session/run_journal.h"
 #include "session/run_record.h"
+#include "session/text_helpers.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
@@ -13,21 +14,23 @@ namespace vant::ctl {
 
 namespace {
 
-// One line for the run, then what it changed.
+// One line for the run, then what it was given and what it changed. Every text of the record
+// is escaped: a name holding a line break cannot pass for a run of its own.
 void writeRecord(QTextStream &out, const QJsonObject &record)
 {
-    const auto text = [&record](const char *key) { return record.value(QLatin1String(key)).toString(); };
+    const auto text = [&record](const char *key) {
+        return escapedControls(record.value(QLatin1String(key)).toString());
+    };
     const QDateTime when = QDateTime::fromString(text("when"), Qt::ISODate).toLocalTime();
+    // A run whose last record is not its end was cut short, or is still running.
+    const QString result = runEnded(record) ? text("result") : QStringLiteral("did not end");
     out << when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "  " << text("job").leftJustified(9)
-        << (record.value(QStringLiteral("dryRun")).toBool() ? "dry run  " : "") << text("result") << "  user "
-        << text("user") << ", " << text("product") << ", company " << text("company") << ", "
+        << (record.value(QStringLiteral("dryRun")).toBool() ? "dry run  " : "") << result << "  user " << text("user")
+        << ", " << text("product") << ", company " << text("company") << ", "
         << record.value(QStringLiteral("durationMs")).toInteger() << " ms\n";
-    const QJsonObject parameters = record.value(QStringLiteral("parameters")).toObject();
-    QStringList given;
-    for (auto it = parameters.begin(); it != parameters.end(); ++it)
-        given << it.key() + QLatin1Char('=') + it.value().toVariant().toString();
+    const QString given = describeParameters(record.value(QStringLiteral("parameters")).toObject());
     if (!given.isEmpty())
-        out << "  " << given.join(u' ') << '\n';
+        out << "  " << given << '\n';
     for (const QString &line : describeRecord(record))
         out << line << '\n';
 }
@@ -37,16 +40,17 @@ void writeRecord(QTextStream &out, const QJsonObject &record)
 int runHistory(const HistoryOptions &options, bool json, const ErrorLog &log, QTextStream &out, QTextStream &err)
 {
     const RunJournal journal(RunJournal::defaultPath(), log);
-    const Outcome<QList<QJsonObject>> records = journal.read({options.job, options.since, options.limit});
+    const Outcome<QList<QJsonObject>> records = journal.read({options.job, options.since, {}, options.limit});
     if (!records) {
         err << records.error().description << '\n';
         return kRefused;
     }
-    for (const QJsonObject &record : *records) {
+    // The journal gives the newest first; the history reads as it happened.
+    for (auto record = records->crbegin(); record != records->crend(); ++record) {
         if (json)
-            out << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+            out << QJsonDocument(*record).toJson(QJsonDocument::Compact) << '\n';
         else
-            writeRecord(out, record);
+            writeRecord(out, *record);
     }
     return kDone;
 }

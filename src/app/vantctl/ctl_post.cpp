@@ -119,6 +119,14 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     PostingJob job(session, 0, output.mode);
     const PostingSummary summary = job.run(grid.markedVouchers(), feedback);
     output.record = job.record().toJson();
+    // A voucher asked for and not posted makes the run a failure for the script that asked.
+    for (const FailedVoucher &voucher : job.record().failed) {
+        session.prompts.message((voucher.tried ? QCoreApplication::translate("vant::ctl", "Off-line voucher %1 was not "
+                                                                                          "posted: %2")
+                                               : QCoreApplication::translate("vant::ctl", "Off-line voucher %1 was not "
+                                                                                          "tried: %2"))
+                                    .arg(voucher.voucherNo, voucher.reason));
+    }
     if (!summary.listedAgain)
         return kRefused;
     int waiting = 0;
@@ -127,7 +135,7 @@ int runPost(Session &session, const PostOptions &options, JobOutput &output)
     out << counted(waiting, QT_TRANSLATE_NOOP("vant::ctl", "%1 voucher of the list still waiting."),
                    QT_TRANSLATE_NOOP("vant::ctl", "%1 vouchers of the list still waiting."))
         << '\n';
-    return summary.end == PostingEnd::Completed ? kDone : kRefused;
+    return job.record().succeeded() ? kDone : kRefused;
 }
 
 } // namespace vant::ctl

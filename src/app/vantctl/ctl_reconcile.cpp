@@ -44,10 +44,19 @@ QJsonObject reconciliationJson(const ReconcileRequest &request, const Reconcilia
 {
     QJsonArray differences;
     for (const Difference &difference : result.differences) {
-        differences.append(QJsonObject{{QStringLiteral("voucherCode"), difference.voucherCode},
-                                       {QStringLiteral("sourceVoucherNo"), difference.sourceVoucherNo},
-                                       {QStringLiteral("copyVoucherNo"), difference.copyVoucherNo},
-                                       {QStringLiteral("what"), difference.what}});
+        QJsonObject json{{QStringLiteral("table"), difference.table},
+                         {QStringLiteral("voucherCode"), difference.voucherCode},
+                         {QStringLiteral("sourceVoucherNo"), difference.sourceVoucherNo},
+                         {QStringLiteral("copyVoucherNo"), difference.copyVoucherNo},
+                         {QStringLiteral("what"), difference.what}};
+        // The row and the column, where the rows of the voucher pair up.
+        if (!difference.column.isEmpty()) {
+            json.insert(QStringLiteral("row"), difference.row);
+            json.insert(QStringLiteral("column"), difference.column);
+            json.insert(QStringLiteral("sourceValue"), difference.sourceValue);
+            json.insert(QStringLiteral("copyValue"), difference.copyValue);
+        }
+        differences.append(json);
     }
     return {{QStringLiteral("source"), request.source},
             {QStringLiteral("destination"), request.destination},
