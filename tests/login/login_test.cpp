@@ -113,33 +113,38 @@ TEST(TwipsTest, FifteenTwipsPerPixelAtNinetySixDpi)
 
 enum class Then { LoggedIn, StaysAtLogin, Ends };
 
+const QString kAdmin = u"Admin"_s, kSecret = u"secret1"_s, kInvalid = u"Invalid Username or Password"_s;
+const QString kClerk = u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) values "_s;
+
 struct Attempt
 {
     std::string name;
-    QString user, pass;
-    QStringList boxes; // texts in order; a trailing '*' matches the beginning only
-    QString title;     // and icon of the last box
-    PromptIcon icon;
-    Then then;
+    QString user = kAdmin, pass = kSecret;
+    QStringList boxes = {};        // texts in order; a trailing '*' matches the beginning only
+    QString title = kProgramTitle; // and icon of the last box
+    PromptIcon icon = PromptIcon::None;
+    Then then = Then::StaysAtLogin;
     QStringList statements = {};      // run before the start
     QString focus = u"txtPassword"_s; // the field holding the focus when the login stays
     QString setting = {}, value = {}; // a settings value written before the start
     QString logLine = {};             // a line the log must hold; empty: nothing may be logged
 };
 
-const QString kAdmin = u"Admin"_s, kSecret = u"secret1"_s, kInvalid = u"Invalid Username or Password"_s;
-const QString kClerk = u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) values "_s;
-
 Attempt refused(std::string name, const QString &user, const QString &pass, const QStringList &statements = {})
 {
-    return {std::move(name),    user,      pass, {kInvalid}, u"VANT Login"_s, PromptIcon::Critical,
-            Then::StaysAtLogin, statements};
+    return {.name = std::move(name),
+            .user = user,
+            .pass = pass,
+            .boxes = {kInvalid},
+            .title = u"VANT Login"_s,
+            .icon = PromptIcon::Critical,
+            .statements = statements};
 }
 
 Attempt loggedIn(std::string name, const QStringList &statements, const QString &user = kAdmin,
                  const QString &pass = kSecret)
 {
-    return {std::move(name), user, pass, {}, {}, PromptIcon::None, Then::LoggedIn, statements};
+    return {.name = std::move(name), .user = user, .pass = pass, .then = Then::LoggedIn, .statements = statements};
 }
 
 QList<Attempt> attempts()
@@ -149,85 +154,46 @@ QList<Attempt> attempts()
     const QString mismatch = u"Exe Version: 5000  and DB Version: %1 mismatch. Please apply the latest patch"_s;
     const QString failed = u"Database Connectin failed..."_s, error = u"Error Number : *"_s;
     const QString logged = u"ErrForm : frmDB    ErrEvent : "_s;
-    const auto none = PromptIcon::None, critical = PromptIcon::Critical;
-    const auto stays = Then::StaysAtLogin, ends = Then::Ends;
+    const auto critical = PromptIcon::Critical;
+    const auto ends = Then::Ends;
     return {
         // An empty database-name value leaves the product list empty.
-        {"NoProduct",
-         kAdmin,
-         kSecret,
-         {u"Select Product"_s},
-         kProgramTitle,
-         none,
-         stays,
-         {},
-         u"cboProductName"_s,
-         u"VantDB"_s},
-        {"BlankUserName", u"   "_s, kSecret, {u"Enter User name "_s}, kProgramTitle, none, stays, {}, u"txtUserName"_s},
-        {"BlankPassword", kAdmin, u"  "_s, {u"Enter Password "_s}, kProgramTitle, none, stays},
-        {"NoLoginValue", kAdmin, kSecret, {failed}, kProgramTitle, critical, stays, {}, u"txtPassword"_s, u"Login"_s},
-        {"UnreachableDatabase",
-         kAdmin,
-         kSecret,
-         {u"4060\n*"_s, failed},
-         kProgramTitle,
-         critical,
-         stays,
-         {},
-         u"txtPassword"_s,
-         u"VantDB"_s,
-         u"missing.db"_s},
-        {"NoEmployeeTable",
-         kAdmin,
-         kSecret,
-         {error},
-         kProgramTitle,
-         critical,
-         stays,
-         {u"drop table psm_employee_master"_s},
-         u"txtPassword"_s,
-         {},
-         {},
-         logged + u"ValidateUser"_s},
-        {"NoVersionTable",
-         kAdmin,
-         kSecret,
-         {error},
-         kProgramTitle,
-         critical,
-         stays,
-         {u"drop table QRX_PRODUCT_CONFIG"_s},
-         u"txtPassword"_s,
-         {},
-         {},
-         logged + u"CheckDBVersion"_s},
-        {"OlderVersion",
-         kAdmin,
-         kSecret,
-         {mismatch.arg(u"500"_s)},
-         u"VANT Login"_s,
-         critical,
-         ends,
-         {version.arg(u"500"_s)}},
-        {"NewerVersion",
-         kAdmin,
-         kSecret,
-         {mismatch.arg(u"5001"_s)},
-         u"VANT Login"_s,
-         critical,
-         ends,
-         {version.arg(u"5001"_s)}},
-        {"BlankDatabaseName",
-         kAdmin,
-         kSecret,
-         {u"DB Creator is not Executed yet. Please execute it."_s},
-         kProgramTitle,
-         none,
-         ends,
-         {},
-         {},
-         u"VantDB"_s,
-         u"   "_s},
+        {.name = "NoProduct", .boxes = {u"Select Product"_s}, .focus = u"cboProductName"_s, .setting = u"VantDB"_s},
+        {.name = "BlankUserName", .user = u"   "_s, .boxes = {u"Enter User name "_s}, .focus = u"txtUserName"_s},
+        {.name = "BlankPassword", .pass = u"  "_s, .boxes = {u"Enter Password "_s}},
+        {.name = "NoLoginValue", .boxes = {failed}, .icon = critical, .setting = u"Login"_s},
+        {.name = "UnreachableDatabase",
+         .boxes = {u"4060\n*"_s, failed},
+         .icon = critical,
+         .setting = u"VantDB"_s,
+         .value = u"missing.db"_s},
+        {.name = "NoEmployeeTable",
+         .boxes = {error},
+         .icon = critical,
+         .statements = {u"drop table psm_employee_master"_s},
+         .logLine = logged + u"ValidateUser"_s},
+        {.name = "NoVersionTable",
+         .boxes = {error},
+         .icon = critical,
+         .statements = {u"drop table QRX_PRODUCT_CONFIG"_s},
+         .logLine = logged + u"CheckDBVersion"_s},
+        {.name = "OlderVersion",
+         .boxes = {mismatch.arg(u"500"_s)},
+         .title = u"VANT Login"_s,
+         .icon = critical,
+         .then = ends,
+         .statements = {version.arg(u"500"_s)}},
+        {.name = "NewerVersion",
+         .boxes = {mismatch.arg(u"5001"_s)},
+         .title = u"VANT Login"_s,
+         .icon = critical,
+         .then = ends,
+         .statements = {version.arg(u"5001"_s)}},
+        {.name = "BlankDatabaseName",
+         .boxes = {u"DB Creator is not Executed yet. Please execute it."_s},
+         .then = ends,
+         .setting = u"VantDB"_s,
+         .value = u"   "_s},
         refused("WrongPassword", kAdmin, u"wrong"_s),
         // What was typed is compared, leading blanks included.
         refused("LeadingBlankInUserName", u" Admin"_s, kSecret),
