@@ -221,23 +221,18 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_FALSE(records->at(0).value(u"dryRun"_s).toBool());
 }
 
-// A count that fails must not pass for "nothing to overwrite": the request stops, says why,
-// and nothing is cleared.
+// A count that fails must not pass for "nothing to overwrite": the request stops and says why
+// (its log and the untouched database: the transfer request's tests).
 TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestWithItsReason)
 {
     VANT_SQLITE_ONLY("the reason shown is SQLite's message for a missing table");
     openReady();
     addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
     exec({u"drop table AccChequeDetails"_s});
-    const QStringList before = snapshot();
     process()->click();
     const QString said = u"The rows of the source company in the period could not be counted; nothing was changed."_s;
     const QString lost = u"no such table: accchequedetails Unable to execute statement"_s;
     EXPECT_EQ(prompts.texts(), QStringList({said + u"\r\n"_s + lost}));
-    EXPECT_EQ(
-        logLines().mid(logLines().size() - 3),
-        QStringList({u"ErrMessage : "_s + said, lost, u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
-    EXPECT_EQ(snapshot(), before);
     EXPECT_TRUE(process()->isEnabled());
 }
 
