@@ -101,11 +101,12 @@ TEST_F(VantctlPostTest, AFailingVoucherFailsTheRunWithItsReason)
          u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s},
         // A counter below 0 gives no voucher number.
         {u"update acccompanymaster set Voucherno=-1 where CompanyCode=1"_s, u"Voucher No is 0"_s,
-         u"0 vouchers posted.\n2 vouchers of the list still waiting.\n"_s},
+         u"0 vouchers posted.\n2 vouchers of the list still waiting.\n"_s, QString()},
         // A listed number is read whole: "701 x" is no off-line voucher 701, and is not skipped either.
         {u"update AccOffLineVoucher set VoucherNo='701 x' where VoucherNo=702"_s,
          u"The off-line voucher number (VoucherNo) is not a number: \"701 x\"."_s,
-         u"Posted off-line voucher 701 (150.00) as voucher 1\n1 voucher posted.\n"_s},
+         u"Posted off-line voucher 701 (150.00) as voucher 1\n1 voucher posted.\n"_s,
+         u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.setup.toStdString());
