@@ -1,5 +1,6 @@
 #include "tools_window.h"
 
+#include "check_copy.h"
 #include "company_box.h"
 #include "purge_job.h"
 #include "widgets/busy_window.h"
@@ -50,6 +51,7 @@ constexpr int kFirstRow = 160;
 constexpr int kRowStep = 400;
 constexpr Twips kProcessButton{4500, 2580, 1200, 400};
 constexpr Twips kExitButton{5880, 2580, 1200, 400};
+constexpr Twips kCheckCopyButton{kLabelLeft, 2580, 1500, 400};
 
 } // namespace
 
@@ -136,10 +138,16 @@ void ToolsWindow::buildControls()
     m_cmdProcess->setObjectName(QStringLiteral("cmdProcess"));
     m_cmdExit = new QPushButton(tr("E&xit"), this);
     m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    // Compares the period with its copy in the destination, changing nothing.
+    m_cmdCheckCopy = new QPushButton(tr("&Check copy"), this);
+    m_cmdCheckCopy->setObjectName(QStringLiteral("cmdCheckCopy"));
+    m_cmdCheckCopy->setVisible(m_toolsScreen == kTransferScreen);
     connect(m_cmdProcess, &QPushButton::clicked, this, &ToolsWindow::process);
     connect(m_cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_cmdCheckCopy, &QPushButton::clicked, this, &ToolsWindow::checkCopy);
 
-    m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate, m_cmdProcess, m_cmdExit};
+    m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate,
+                  m_cmdProcess,       m_cmdCheckCopy,          m_cmdExit};
     for (int i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
@@ -176,6 +184,7 @@ void ToolsWindow::placeControls()
     }
     place(m_cmdProcess, kProcessButton);
     place(m_cmdExit, kExitButton);
+    place(m_cmdCheckCopy, kCheckCopyButton);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -276,6 +285,30 @@ void ToolsWindow::process()
         Processtransfer();
     else if (m_toolsScreen == kPurgeScreen && PurgeJob(m_session).ProcessPurgeData())
         accept();
+}
+
+// The same refusals as a transfer's for a company not chosen and a period upside down.
+void ToolsWindow::checkCopy()
+{
+    if (m_txtSourceCompany->heldCode().toDouble() == 0) {
+        m_session.prompts.message(tr("Parent Company Not Correct"));
+        m_txtSourceCompany->setFocus();
+        return;
+    }
+    if (m_txtDestinationCompany->heldCode().toDouble() == 0) {
+        m_session.prompts.message(tr("Destination Company Not Correct"));
+        m_txtDestinationCompany->setFocus();
+        return;
+    }
+    if (m_txtFromDate->date() > m_txtToDate->date()) {
+        m_session.prompts.message(tr("From Date Greater than Do Date"));
+        m_txtFromDate->setFocus();
+        return;
+    }
+    CheckCopy::run(m_session,
+                   {m_session.voucherTable, m_txtSourceCompany->heldCode().trimmed(),
+                    m_txtDestinationCompany->heldCode().trimmed(), m_txtFromDate->date(), m_txtToDate->date()},
+                   this);
 }
 
 QWidget *ToolsWindow::fieldWidget(ToolsField field) const

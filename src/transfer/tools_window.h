@@ -53,6 +53,7 @@ private:
     void lookupDestination();
     void process();
     void Processtransfer();
+    void checkCopy();
     void endRun(TransferEnd end);
     QWidget *fieldWidget(ToolsField field) const;
     QWidget *controlOf(QObject *object) const;
@@ -74,6 +75,7 @@ private:
     QDateEdit *m_txtToDate = nullptr;
     QPushButton *m_cmdProcess = nullptr;
     QPushButton *m_cmdExit = nullptr;
+    QPushButton *m_cmdCheckCopy = nullptr;
     QList<QWidget *> m_tabOrder;
 };
 

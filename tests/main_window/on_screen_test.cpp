@@ -5,6 +5,12 @@
 #include "transfer/transfer_fixture.h"
 
 #include "lookup/lov_window.h"
+#include "main_window/run_history_window.h"
+#include "session/run_journal.h"
+#include "transfer/check_copy.h"
+#include "main_window/run_history_model.h"
+#include "widgets/report_window.h"
+#include "widgets/run_record_report.h"
 #include "lookup/lov_window_presenter.h"
 #include "posting/posting_window.h"
 #include "transfer/shadow_company_picker.h"
@@ -120,6 +126,44 @@ TEST_F(ToolsOnScreen, BothModesAreReadable)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
         EXPECT_TRUE(onScreen(**window));
         EXPECT_EQ(joined(cutOffTextsIn(**window)), QString());
+    }
+}
+
+// The run history with a run, the record of the run and a reconciliation with a difference.
+TEST_F(ToolsOnScreen, TheRunHistoryAndTheReportsAreReadable)
+{
+    QTemporaryDir folder;
+    const QString journalPath = folder.filePath(u"journal.jsonl"_s);
+    RunRecord run;
+    run.run = u"screen-1"_s;
+    run.when = QDateTime(QDate(2026, 4, 10), QTime(9, 30));
+    run.user = u"Admin"_s;
+    run.company = u"1"_s;
+    run.job = u"post"_s;
+    run.dryRun = true;
+    run.tables = {{u"accvoucher2026"_s, 2, 0, 2}};
+    run.failed = {{u"7"_s, u"The voucher does not balance"_s, true}};
+    run.result = u"completed"_s;
+    RunJournal(journalPath, session.errorLog).append(run.toJson());
+    RunHistoryWindow history(session, journalPath);
+    history.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&history));
+    EXPECT_TRUE(onScreen(history));
+    EXPECT_EQ(joined(cutOffTextsIn(history)), QString());
+
+    Reconciliation result;
+    result.byVoucherCode = {{u"1"_s, {2, 4, 1250.5, 1250.5}, {2, 4, 1250.5, 1300.5}}};
+    result.differences = {{u"accvoucher2026"_s, u"1"_s, u"11"_s, u"1"_s, 2, u"Amount"_s, u"300.00"_s, u"350.00"_s,
+                           u"line 2, Amount: 300.00 in the source, 350.00 in the copy"_s}};
+    for (const Report &report : {CheckCopy::report(result, u"Kormo Traders (1)"_s, u"Kormo Shadow One (2)"_s,
+                                                   u"01-04-2026 to 30-04-2026"_s),
+                                 runRecordReport(history.model()->record(0), u"Kormo Traders (1)"_s,
+                                                 session.dateFormat)}) {
+        ReportWindow window(report, prompts, nullptr);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_TRUE(onScreen(window));
+        EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
     }
 }
 

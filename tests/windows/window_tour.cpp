@@ -3,11 +3,16 @@
 #include "login/login_window.h"
 #include "lookup/lov_window.h"
 #include "main_window/main_window.h"
+#include "main_window/run_history_window.h"
 #include "posting/posting_window.h"
 #include "session/products.h"
+#include "session/run_journal.h"
+#include "session/run_record.h"
 #include "session/user_prompts.h"
+#include "transfer/company_box.h"
 #include "transfer/shadow_company_picker.h"
 #include "transfer/tools_window.h"
+#include "widgets/report_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,6 +49,8 @@ QString boxView(QWidget *dialog)
         return u"text prompt"_s;
     if (qobject_cast<LovWindow *>(dialog))
         return u"lookup window"_s;
+    if (qobject_cast<ReportWindow *>(dialog))
+        return u"report window "_s + dialog->objectName();
     return QString::fromLatin1(dialog->metaObject()->className());
 }
 
@@ -92,6 +99,7 @@ void WindowTour::visitEveryWindow(const Visitor &visit)
     m_boxWatch.start();
     visitLogin();
     visitMainWindow();
+    visitRunHistory();
     visitTools(1);
     visitTools(0);
     visitPosting();
@@ -143,6 +151,34 @@ void WindowTour::visitMainWindow()
     show(&window, u"main window"_s);
 }
 
+// The history of two runs, and the record of the posting, which did not post every voucher.
+void WindowTour::visitRunHistory()
+{
+    const QString journalPath = QDir(m_logFolder.path()).filePath(u"journal.jsonl"_s);
+    RunRecord run;
+    run.run = u"tour-1"_s;
+    run.when = QDateTime(QDate(2026, 4, 10), QTime(9, 30));
+    run.user = u"Admin"_s;
+    run.company = u"1"_s;
+    run.job = u"transfer"_s;
+    run.parameters = {{u"from"_s, u"2026-04-01"_s}, {u"to"_s, u"2026-04-30"_s}};
+    run.tables = {{u"accvoucher2026"_s, 2, 0, 0}};
+    run.numbers.vouchers = {1, 1};
+    run.result = u"completed"_s;
+    RunJournal journal(journalPath, m_session->errorLog);
+    journal.append(run.toJson());
+    run.run = u"tour-2"_s;
+    run.job = u"post"_s;
+    run.dryRun = true;
+    run.failed = {{u"7"_s, u"Counter sale"_s, true}};
+    journal.append(run.toJson());
+
+    RunHistoryWindow window(*m_session, journalPath);
+    show(&window, u"run history window"_s);
+    window.openRecord();
+    m_window = nullptr;
+}
+
 void WindowTour::visitTools(int mode)
 {
     auto loaded = ToolsWindow::load(*m_session, mode, [this](const QString &parentCode, const QString &searchText) {
@@ -157,6 +193,9 @@ void WindowTour::visitTools(int mode)
         auto *destination = child(window, u"txtDestinationCompany"_s);
         destination->setFocus();
         QTest::keyClick(destination, Qt::Key_F2);
+        // The period of today beside its copy in the first shadow company.
+        qobject_cast<CompanyBox *>(destination)->hold(u"Kormo Shadow One"_s, u"2"_s);
+        QTest::mouseClick(child<QPushButton>(window, u"cmdCheckCopy"_s), Qt::LeftButton);
     }
     m_window = nullptr;
 }

@@ -38,6 +38,7 @@ protected:
 private:
     void visitLogin();
     void visitMainWindow();
+    void visitRunHistory();
     void visitTools(int mode);
     void visitPosting();
     void visitPrompts();
