@@ -1,10 +1,10 @@
 #include "run_history_window.h"
 
 #include "run_history_model.h"
-#include "session/company_context.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
 #include "widgets/activation_return.h"
+#include "widgets/company_label.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
 #include "widgets/focus_shown.h"
@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -46,8 +45,9 @@ RunHistoryWindow::RunHistoryWindow(Session &session, const QString &journalPath,
     setModal(true);
     buildControls();
     showButtonFocus(this);
-    connect(m_model, &RunHistoryModel::readFailed, this,
-            [this](const QString &description) { m_session.prompts.message(description, kProgramTitle, PromptIcon::Critical); });
+    connect(m_model, &RunHistoryModel::readFailed, this, [this](const QString &description) {
+        m_session.prompts.message(description, kProgramTitle, PromptIcon::Critical);
+    });
     applyFilter();
     const QRect available = screen()->availableGeometry();
     resize(QSize(available.width() * 8 / 10, available.height() * 7 / 10).expandedTo(minimumSizeHint()));
@@ -145,16 +145,6 @@ bool RunHistoryWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-// The company's name beside its code, where the code is one the books can hold.
-QString RunHistoryWindow::companyLabel(const QString &code) const
-{
-    static const QRegularExpression plainCode(QStringLiteral("^[A-Za-z0-9]+$"));
-    if (!plainCode.match(code).hasMatch())
-        return code;
-    const Outcome<QString> name = companyName(m_session, code);
-    return name && *name != u"NOTFOUND" ? tr("%1 (%2)").arg(*name, code) : code;
-}
-
 void RunHistoryWindow::openRecord()
 {
     const QModelIndex current = m_msfRuns->currentIndex();
@@ -162,9 +152,10 @@ void RunHistoryWindow::openRecord()
         return;
     const QJsonObject &record = m_model->record(current.row());
     const ActivationReturn activation(this);
-    ReportWindow window(
-        runRecordReport(record, companyLabel(record.value(QStringLiteral("company")).toString()), m_session.dateFormat),
-        m_session.prompts, this);
+    ReportWindow window(runRecordReport(record,
+                                        companyLabel(m_session, record.value(QStringLiteral("company")).toString()),
+                                        m_session.dateFormat),
+                        m_session.prompts, this);
     window.setObjectName(QStringLiteral("frmRunRecord"));
     window.exec();
 }

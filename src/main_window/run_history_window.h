@@ -32,7 +32,6 @@ private:
     void buildControls();
     QDateEdit *addDayFilter(const char *name);
     void applyFilter();
-    QString companyLabel(const QString &code) const;
 
     Session &m_session;
     RunHistoryModel *m_model = nullptr;

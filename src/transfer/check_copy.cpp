@@ -1,10 +1,10 @@
 #include "check_copy.h"
 
-#include "session/company_context.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
 #include "widgets/activation_return.h"
 #include "widgets/busy_window.h"
+#include "widgets/company_label.h"
 #include "widgets/report_window.h"
 
 #include <optional>
@@ -44,8 +44,8 @@ ReportTable differences(const QList<Difference> &found)
 {
     ReportTable table{CheckCopy::tr("Differences"),
                       {CheckCopy::tr("Table"), CheckCopy::tr("Voucher code"), CheckCopy::tr("Voucher"),
-                       CheckCopy::tr("Copy"), CheckCopy::tr("Row"), CheckCopy::tr("Column"),
-                       CheckCopy::tr("In source"), CheckCopy::tr("In copy"), CheckCopy::tr("Difference")},
+                       CheckCopy::tr("Copy"), CheckCopy::tr("Row"), CheckCopy::tr("Column"), CheckCopy::tr("In source"),
+                       CheckCopy::tr("In copy"), CheckCopy::tr("Difference")},
                       {}};
     for (const Difference &difference : found) {
         const bool cell = !difference.column.isEmpty();
@@ -60,12 +60,6 @@ ReportTable differences(const QList<Difference> &found)
                                   difference.what};
     }
     return table;
-}
-
-QString companyLabel(Session &session, const QString &code)
-{
-    const Outcome<QString> name = companyName(session, code);
-    return name && *name != u"NOTFOUND" ? CheckCopy::tr("%1 (%2)").arg(*name, code) : code;
 }
 
 } // namespace
@@ -96,9 +90,9 @@ void CheckCopy::run(Session &session, const ReconcileRequest &request, QWidget *
                             true);
         return;
     }
-    Report shown = report(*result, companyLabel(session, request.source), companyLabel(session, request.destination),
-                          tr("%1 to %2").arg(request.from.toString(session.dateFormat),
-                                             request.to.toString(session.dateFormat)));
+    Report shown =
+        report(*result, companyLabel(session, request.source), companyLabel(session, request.destination),
+               tr("%1 to %2").arg(request.from.toString(session.dateFormat), request.to.toString(session.dateFormat)));
     shown.user = session.userName;
     const ActivationReturn activation(parent);
     ReportWindow window(std::move(shown), session.prompts, parent);

@@ -92,9 +92,9 @@ void ReportButtons::save(const QString &caption, const QString &suffix, const QS
     if (!path.endsWith(suffix, Qt::CaseInsensitive))
         path += suffix;
     if (const Status written = write(report, path); !written) {
-        m_prompts.message(tr("The file %1 cannot be written: %2")
-                              .arg(QDir::toNativeSeparators(path), written.error().description),
-                          kProgramTitle, PromptIcon::Critical);
+        m_prompts.message(
+            tr("The file %1 cannot be written: %2").arg(QDir::toNativeSeparators(path), written.error().description),
+            kProgramTitle, PromptIcon::Critical);
     }
 }
 

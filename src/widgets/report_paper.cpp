@@ -53,8 +53,9 @@ void csvRecord(QString &csv, const QStringList &fields)
 QStringList headingLines(const Report &report)
 {
     return {report.title + QStringLiteral(" \u2014 ") + report.company,
-            QCoreApplication::translate("vant::ReportPaper", "Period: %1").arg(report.period) + QStringLiteral("    ") + QCoreApplication::translate("vant::ReportPaper", "User: %1").arg(report.user)
-                + QStringLiteral("    ") + madeAtText(report.madeAt)};
+            QCoreApplication::translate("vant::ReportPaper", "Period: %1").arg(report.period) + QStringLiteral("    ")
+                + QCoreApplication::translate("vant::ReportPaper", "User: %1").arg(report.user) + QStringLiteral("    ")
+                + madeAtText(report.madeAt)};
 }
 
 void addTable(QTextCursor &cursor, const ReportTable &table)
@@ -179,7 +180,8 @@ int paintReport(const Report &report, QPagedPaintDevice &device)
     for (int index = 0; index < pages; ++index) {
         if (index > 0)
             device.newPage();
-        paintHeading(painter, page, heading, QCoreApplication::translate("vant::ReportPaper", "Page %1 of %2").arg(index + 1).arg(pages));
+        paintHeading(painter, page, heading,
+                     QCoreApplication::translate("vant::ReportPaper", "Page %1 of %2").arg(index + 1).arg(pages));
         painter.save();
         painter.translate(0, headingHeight - index * bodyHeight);
         QAbstractTextDocumentLayout::PaintContext context;
@@ -203,7 +205,8 @@ Status saveReportPdf(const Report &report, const QString &path)
     pdf.setCreator(QCoreApplication::applicationName());
     setReportPage(report, pdf);
     if (paintReport(report, pdf) == 0)
-        return Error{kPathFileAccessError, QCoreApplication::translate("vant::ReportPaper", "The PDF file could not be written.")};
+        return Error{kPathFileAccessError,
+                     QCoreApplication::translate("vant::ReportPaper", "The PDF file could not be written.")};
     return {};
 }
 

@@ -60,9 +60,8 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
     QStringList entries;
     for (const QAction *entry : top.constFirst()->menu()->actions())
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
-    EXPECT_EQ(entries,
-              (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
-                           u"Run &History"_s, u"-"_s, u"E&xit"_s}));
+    EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
+                                    u"Run &History"_s, u"-"_s, u"E&xit"_s}));
     EXPECT_EQ(m_session.companyCode, u"1"_s);
     EXPECT_EQ(m_session.companyName, u"Kormo Traders"_s);
     EXPECT_EQ(m_session.financialYear, u"2026"_s);

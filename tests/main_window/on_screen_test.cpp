@@ -155,10 +155,9 @@ TEST_F(ToolsOnScreen, TheRunHistoryAndTheReportsAreReadable)
     result.byVoucherCode = {{u"1"_s, {2, 4, 1250.5, 1250.5}, {2, 4, 1250.5, 1300.5}}};
     result.differences = {{u"accvoucher2026"_s, u"1"_s, u"11"_s, u"1"_s, 2, u"Amount"_s, u"300.00"_s, u"350.00"_s,
                            u"line 2, Amount: 300.00 in the source, 350.00 in the copy"_s}};
-    for (const Report &report : {CheckCopy::report(result, u"Kormo Traders (1)"_s, u"Kormo Shadow One (2)"_s,
-                                                   u"01-04-2026 to 30-04-2026"_s),
-                                 runRecordReport(history.model()->record(0), u"Kormo Traders (1)"_s,
-                                                 session.dateFormat)}) {
+    for (const Report &report :
+         {CheckCopy::report(result, u"Kormo Traders (1)"_s, u"Kormo Shadow One (2)"_s, u"01-04-2026 to 30-04-2026"_s),
+          runRecordReport(history.model()->record(0), u"Kormo Traders (1)"_s, session.dateFormat)}) {
         ReportWindow window(report, prompts, nullptr);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -47,7 +47,9 @@ protected:
     void addFourRuns()
     {
         RunRecord transfer = run(u"transfer"_s, 10);
-        transfer.parameters = {{u"source"_s, u"1"_s}, {u"destination"_s, u"2"_s}, {u"from"_s, u"2026-04-01"_s},
+        transfer.parameters = {{u"source"_s, u"1"_s},
+                               {u"destination"_s, u"2"_s},
+                               {u"from"_s, u"2026-04-01"_s},
                                {u"to"_s, u"2026-04-30"_s}};
         transfer.tables = {{u"accvoucher2026"_s, 4, 2, 0}};
         transfer.numbers.vouchers = {5, 6};
@@ -149,13 +151,14 @@ TEST_F(RunHistoryTest, EnterOpensTheWholeRecordOfTheChosenRun)
     });
     press(Qt::Key_Return);
     EXPECT_EQ(name, u"frmRunRecord"_s);
-    EXPECT_EQ(lines, (QStringList{u"Started: 12-04-2026 09:00:00"_s, u"Product: Vant"_s,
-                                  u"Result: Completed"_s, u"Duration: 1.5 s"_s, u"Vouchers posted: 1"_s}));
-    EXPECT_EQ(tables, (QList<QList<QStringList>>{
-                          {},
-                          {{u"Sub-numbers"_s, u"5"_s, u"2026"_s, u"30"_s, u"30"_s}},
-                          {{u"8"_s, u"Refused"_s, u"The voucher does not balance"_s}, {u"9"_s, u"Not tried"_s, QString()}},
-                      }));
+    EXPECT_EQ(lines, (QStringList{u"Started: 12-04-2026 09:00:00"_s, u"Product: Vant"_s, u"Result: Completed"_s,
+                                  u"Duration: 1.5 s"_s, u"Vouchers posted: 1"_s}));
+    EXPECT_EQ(tables,
+              (QList<QList<QStringList>>{
+                  {},
+                  {{u"Sub-numbers"_s, u"5"_s, u"2026"_s, u"30"_s, u"30"_s}},
+                  {{u"8"_s, u"Refused"_s, u"The voucher does not balance"_s}, {u"9"_s, u"Not tried"_s, QString()}},
+              }));
     // Back in the list, on the same run.
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == runs(); }, 1000));
@@ -171,7 +174,8 @@ TEST_F(RunHistoryTest, TheRecordOfATransferNamesTheCompanyAndThePeriod)
     EXPECT_EQ(report.period, u"01-04-2026 to 30-04-2026"_s);
     EXPECT_EQ(report.user, u"Admin"_s);
     EXPECT_EQ(report.tables.at(0).rows, (QList<QStringList>{{u"accvoucher2026"_s, u"2"_s, u"4"_s, u"0"_s}}));
-    EXPECT_EQ(report.tables.at(1).rows, (QList<QStringList>{{u"Voucher numbers"_s, QString(), QString(), u"5"_s, u"6"_s}}));
+    EXPECT_EQ(report.tables.at(1).rows,
+              (QList<QStringList>{{u"Voucher numbers"_s, QString(), QString(), u"5"_s, u"6"_s}}));
     EXPECT_EQ(report.tables.size(), 2);
 }
 

@@ -90,15 +90,17 @@ TEST_F(CheckCopyTest, AHandEditIsNamedByVoucherCopyAndColumn)
     const QList<QList<QStringList>> tables = checkWith(Qt::Key_Space);
     ASSERT_EQ(tables.size(), 3);
     EXPECT_EQ(tables.at(0), (QList<QStringList>{{u"1"_s, u"1"_s, u"1"_s, u"2"_s, u"2"_s, u"300.00"_s, u"300.00"_s,
-                                                  u"300.00"_s, u"350.00"_s}}));
+                                                 u"300.00"_s, u"350.00"_s}}));
     EXPECT_EQ(tables.at(1).size(), 2);
-    EXPECT_EQ(tables.at(2), (QList<QStringList>{{u"accvoucher2026"_s, u"1"_s, u"11"_s, u"1"_s, u"2"_s, u"Amount"_s,
-                                                  u"300.00"_s, u"350.00"_s,
-                                                  u"line 2, Amount: 300.00 in the source, 350.00 in the copy"_s}}));
+    EXPECT_EQ(tables.at(2),
+              (QList<QStringList>{{u"accvoucher2026"_s, u"1"_s, u"11"_s, u"1"_s, u"2"_s, u"Amount"_s, u"300.00"_s,
+                                   u"350.00"_s, u"line 2, Amount: 300.00 in the source, 350.00 in the copy"_s}}));
     EXPECT_EQ(lines, (QStringList{u"Source: Kormo Traders (1)"_s, u"Copy: Kormo Shadow One (2)"_s,
                                   u"1 difference(s) between the copy and the source."_s}));
     EXPECT_EQ(snapshot(), before);
-    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::focusWidget() && QApplication::focusWidget()->objectName() == u"cmdCheckCopy"; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QApplication::focusWidget() && QApplication::focusWidget()->objectName() == u"cmdCheckCopy"; },
+        1000));
 }
 
 TEST_F(CheckCopyTest, AnUntouchedCopyMatchesAndItsAccessKeyWorksFromAnyField)

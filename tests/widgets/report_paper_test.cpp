@@ -155,7 +155,8 @@ TEST(ReportButtonsTest, SaveAsPdfAndCsvByTheirKeys)
     press(Qt::Key_V);
     EXPECT_EQ(readCsv(fileBytes(chosen + u".csv"_s)).value(9),
               (QStringList{u"1"_s, u"Narration"_s, u"\"Sale\", line 1"_s}));
-    EXPECT_EQ(asked, (QStringList{u"Save as PDF|Check copy 2026-04-30.pdf"_s, u"Save as CSV|Check copy 2026-04-30.csv"_s}));
+    EXPECT_EQ(asked,
+              (QStringList{u"Save as PDF|Check copy 2026-04-30.pdf"_s, u"Save as CSV|Check copy 2026-04-30.csv"_s}));
 
     // No file chosen: nothing written, nothing said.
     chosen.clear();
@@ -165,7 +166,8 @@ TEST(ReportButtonsTest, SaveAsPdfAndCsvByTheirKeys)
     chosen = folder.filePath(u"missing/april.csv"_s);
     press(Qt::Key_V);
     ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_TRUE(prompts.texts().first().startsWith(u"The file "_s + QDir::toNativeSeparators(chosen) + u" cannot be written: "_s))
+    EXPECT_TRUE(prompts.texts().first().startsWith(u"The file "_s + QDir::toNativeSeparators(chosen)
+                                                   + u" cannot be written: "_s))
         << prompts.texts().first().toStdString();
     EXPECT_EQ(prompts.boxes().first().icon, PromptIcon::Critical);
 
