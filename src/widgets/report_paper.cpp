@@ -155,6 +155,11 @@ void setReportPage(const Report &report, QPagedPaintDevice &device)
 
 int paintReport(const Report &report, QPagedPaintDevice &device)
 {
+    return paintReportPages(report, device, [&device] { device.newPage(); });
+}
+
+int paintReportPages(const Report &report, QPaintDevice &device, const std::function<void()> &nextPage)
+{
     QPainter painter;
     if (!painter.begin(&device))
         return 0;
@@ -179,7 +184,7 @@ int paintReport(const Report &report, QPagedPaintDevice &device)
     const int pages = body.pageCount();
     for (int index = 0; index < pages; ++index) {
         if (index > 0)
-            device.newPage();
+            nextPage();
         paintHeading(painter, page, heading,
                      QCoreApplication::translate("vant::ReportPaper", "Page %1 of %2").arg(index + 1).arg(pages));
         painter.save();

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QPaintDevice;
 class QPagedPaintDevice;
 
 namespace vant {
@@ -45,6 +48,8 @@ void setReportPage(const Report &report, QPagedPaintDevice &device);
 // Lays the report out on the device's pages, each with its heading and page number; the
 // number of pages printed.
 int paintReport(const Report &report, QPagedPaintDevice &device);
+// The same on any device whose pages the caller turns.
+int paintReportPages(const Report &report, QPaintDevice &device, const std::function<void()> &nextPage);
 // The report as a PDF file of A4 pages, turned sideways for a wide table.
 Status saveReportPdf(const Report &report, const QString &path);
 

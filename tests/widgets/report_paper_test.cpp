@@ -5,6 +5,7 @@
 #include "widgets/report_buttons.h"
 #include "widgets/report_window.h"
 
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTest>
@@ -52,6 +53,51 @@ int pdfPages(const QByteArray &pdf)
     static const QRegularExpression page(u"/Type\\s*/Page(?![s\\w])"_s);
     return int(QString::fromLatin1(pdf).count(page));
 }
+
+// A page that keeps the texts painted on it, page by page.
+class TextRecorder : public QPaintEngine
+{
+public:
+    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { pages.last() << item.text(); }
+    Type type() const override { return User; }
+
+    QList<QStringList> pages{{}};
+};
+
+// An A4 page at 72 dots per inch.
+class RecordedPages : public QPaintDevice
+{
+public:
+    ~RecordedPages() override = default;
+    QPaintEngine *paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 595;
+        case PdmHeight: return 842;
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 72;
+        case PdmDepth: return 32;
+        case PdmNumColors: return 256;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+    mutable TextRecorder engine;
+};
 
 Report sample(int rows)
 {
@@ -125,6 +171,27 @@ TEST(ReportFilesTest, APdfHasAPageForEachPageOfRows)
     EXPECT_EQ(pdfPages(fileBytes(longPath)), laidOut);
 
     EXPECT_FALSE(bool(saveReportPdf(sample(3), folder.filePath(u"missing/short.pdf"_s))));
+}
+
+// Every page carries the report, the company, the period, the user, the time and its number.
+TEST(ReportFilesTest, EveryPageCarriesItsHeadingAndNumber)
+{
+    RecordedPages device;
+    const int pages = paintReportPages(sample(150), device, [&device] { device.engine.pages.append(QStringList()); });
+    ASSERT_GE(pages, 3);
+    ASSERT_EQ(device.engine.pages.size(), pages);
+    for (int page = 0; page < pages; ++page) {
+        SCOPED_TRACE(page);
+        // A line may be painted in pieces, where its font changes.
+        const QString painted = device.engine.pages.at(page).join(QString());
+        for (const QString &heading : {u"Check copy \u2014 Kormo Traders (1)"_s,
+                                       u"Period: 01-04-2026 to 30-04-2026    User: Admin    2026-04-30 17:05"_s,
+                                       u"Page %1 of %2"_s.arg(page + 1).arg(pages), u"VoucherColumnIn source"_s})
+            EXPECT_TRUE(painted.contains(heading)) << heading.toStdString() << " not in " << painted.toStdString();
+    }
+    // The table goes on from page to page, its heads on top of each.
+    EXPECT_TRUE(device.engine.pages.at(0).join(QString()).contains(u"\"Sale\", line 1"_s));
+    EXPECT_TRUE(device.engine.pages.at(pages - 1).join(QString()).contains(u"\"Sale\", line 150"_s));
 }
 
 // A report window's buttons, by their access keys: each asks for a file, adds the suffix that the
