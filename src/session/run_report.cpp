@@ -1,0 +1,133 @@
+#include "run_report.h"
+
+#include <QCoreApplication>
+
+namespace vant {
+
+namespace {
+
+QString said(const char *text)
+{
+    return QCoreApplication::translate("vant::RunReport", text);
+}
+
+// The context in which the job's own texts are translated.
+const char *jobContext(const QString &job)
+{
+    if (job == u"post")
+        return "vant::PostingJob";
+    if (job == u"purge")
+        return "vant::PurgeJob";
+    return "vant::TransferJob";
+}
+
+ReportTable tableChanges(const RunRecord &record)
+{
+    ReportTable table{
+        said(QT_TRANSLATE_NOOP("vant::RunReport", "Rows per table")),
+        {said(QT_TRANSLATE_NOOP("vant::RunReport", "Table")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Removed")),
+         said(QT_TRANSLATE_NOOP("vant::RunReport", "Added")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Changed"))},
+        {},
+        said(QT_TRANSLATE_NOOP("vant::RunReport", "No row would change."))};
+    for (const TableChanges &changes : record.tables) {
+        table.rows.append({changes.table, QString::number(changes.deleted), QString::number(changes.inserted),
+                           QString::number(changes.updated)});
+    }
+    return table;
+}
+
+ReportTable numbersDrawn(const AssignedNumbers &numbers)
+{
+    ReportTable table{
+        said(QT_TRANSLATE_NOOP("vant::RunReport", "Numbers drawn")),
+        {said(QT_TRANSLATE_NOOP("vant::RunReport", "Numbers")),
+         said(QT_TRANSLATE_NOOP("vant::RunReport", "Voucher code")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Year")),
+         said(QT_TRANSLATE_NOOP("vant::RunReport", "First")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Last"))},
+        {},
+        said(QT_TRANSLATE_NOOP("vant::RunReport", "No number would be drawn."))};
+    if (!numbers.vouchers.isEmpty()) {
+        table.rows.append({said(QT_TRANSLATE_NOOP("vant::RunReport", "Voucher numbers")), QString(), QString(),
+                           QString::number(numbers.vouchers.first), QString::number(numbers.vouchers.last)});
+    }
+    for (const SubNumberRange &sub : numbers.subNumbers) {
+        table.rows.append({said(QT_TRANSLATE_NOOP("vant::RunReport", "Sub-numbers")), QString::number(sub.voucherCode),
+                           sub.year, QString::number(sub.range.first), QString::number(sub.range.last)});
+    }
+    return table;
+}
+
+ReportTable vouchersNotPosted(const RunRecord &record)
+{
+    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Vouchers not posted")),
+                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "Off-line voucher")),
+                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Reason"))},
+                      {},
+                      said(QT_TRANSLATE_NOOP("vant::RunReport", "Every marked voucher would be posted."))};
+    for (const FailedVoucher &voucher : record.failed)
+        table.rows.append({voucher.voucherNo, voucher.reason});
+    return table;
+}
+
+ReportTable questionsAsked(const RunRecord &record)
+{
+    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Questions")),
+                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "Question")),
+                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Answer given"))},
+                      {},
+                      said(QT_TRANSLATE_NOOP("vant::RunReport", "No question was asked."))};
+    for (const AskedQuestion &question : record.questions) {
+        table.rows.append({question.shown.simplified(), question.answer
+                                                            ? said(QT_TRANSLATE_NOOP("vant::RunReport", "Yes"))
+                                                            : said(QT_TRANSLATE_NOOP("vant::RunReport", "No"))});
+    }
+    return table;
+}
+
+} // namespace
+
+QString previewOutcome(const RunRecord &record)
+{
+    if (record.succeeded())
+        return said(QT_TRANSLATE_NOOP("vant::RunReport", "The run would succeed."));
+    if (record.result == u"incomplete")
+        return said(QT_TRANSLATE_NOOP("vant::RunReport",
+                                      "The run would succeed in part: %1 of the %2 marked vouchers would not be "
+                                      "posted."))
+            .arg(record.failed.size())
+            .arg(record.posted + record.failed.size());
+    if (record.result == u"declined")
+        return said(QT_TRANSLATE_NOOP("vant::RunReport", "The run would not start: a question was answered No."));
+    // The refusals and stops that the job words itself are shown as it shows them.
+    const QString message = QCoreApplication::translate(jobContext(record.job), record.message.toUtf8().constData());
+    return said(QT_TRANSLATE_NOOP("vant::RunReport", "The run would not succeed: %1")).arg(message);
+}
+
+RunReport previewReport(const RunRecord &record, const QString &title, const QList<std::pair<QString, QString>> &facts)
+{
+    RunReport report{title, facts, {}};
+    report.facts.append({said(QT_TRANSLATE_NOOP("vant::RunReport", "Outcome")), previewOutcome(record)});
+    report.tables.append(tableChanges(record));
+    report.tables.append(numbersDrawn(record.numbers));
+    if (record.job == u"post") {
+        report.facts.append(
+            {said(QT_TRANSLATE_NOOP("vant::RunReport", "Vouchers to post")), QString::number(record.posted)});
+        report.tables.append(vouchersNotPosted(record));
+    }
+    report.tables.append(questionsAsked(record));
+    return report;
+}
+
+ReportTable differencesTable(const QList<RunDifference> &differences)
+{
+    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Differences")),
+                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "What")),
+                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Preview")),
+                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Run"))},
+                      {},
+                      said(QT_TRANSLATE_NOOP("vant::RunReport", "None."))};
+    for (const RunDifference &difference : differences)
+        table.rows.append({difference.what, difference.preview, difference.run});
+    return table;
+}
+
+} // namespace vant
