@@ -2,7 +2,7 @@
 // own, from which they are posted for real and the posting compared with the preview.
 #include "posting_window_fixture.h"
 
-#include "widgets/run_preview_window.h"
+#include "widgets/preview_reading.h"
 
 #include <QPointer>
 
@@ -31,25 +31,6 @@ protected:
     {
         QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
     }
-    static QStringList table(const RunPreviewWindow *preview, const QString &name)
-    {
-        QStringList rows;
-        if (const auto *empty = preview->findChild<QLabel *>(name))
-            return {empty->text()};
-        const auto *grid = preview->findChild<QTableWidget *>(name);
-        EXPECT_NE(grid, nullptr) << name.toStdString();
-        for (int row = 0; grid && row < grid->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < grid->columnCount(); ++column)
-                cells << grid->item(row, column)->text();
-            rows << cells.join(u'|');
-        }
-        return rows;
-    }
-    static QString text(const RunPreviewWindow *preview, const char *label)
-    {
-        return preview->findChild<QLabel *>(QString::fromLatin1(label))->text();
-    }
     // What the posting changes: the posted lines, the moved flags and the counters.
     QString postingState()
     {
@@ -72,18 +53,18 @@ TEST_F(PostingPreviewTest, ThePreviewNamesARefusedVoucherWithItsReason)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(postingState(), before);
     EXPECT_EQ(boxes(), QString());
-    EXPECT_EQ(text(preview, "lblFact1"), u"Main");
-    EXPECT_EQ(text(preview, "lblFact4"), u"3");
-    EXPECT_EQ(text(preview, "lblFact5"),
+    EXPECT_EQ(previewText(preview, "lblFact1"), u"Main");
+    EXPECT_EQ(previewText(preview, "lblFact4"), u"3");
+    EXPECT_EQ(previewText(preview, "lblFact5"),
               u"The run would succeed in part: 1 of the 3 marked vouchers would not be posted.");
-    EXPECT_EQ(text(preview, "lblFact6"), u"2");
-    EXPECT_EQ(table(preview, u"tblPreview2"_s), QStringList({u"102|its amount 0.00 is not above 0"_s}));
-    EXPECT_TRUE(table(preview, u"tblPreview0"_s).contains(u"accvoucher2026|0|4|0"_s));
-    const QStringList numbers = table(preview, u"tblPreview1"_s);
+    EXPECT_EQ(previewText(preview, "lblFact6"), u"2");
+    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s), QStringList({u"102|its amount 0.00 is not above 0"_s}));
+    EXPECT_TRUE(previewRows(preview, u"tblPreview0"_s).contains(u"accvoucher2026|0|4|0"_s));
+    const QStringList numbers = previewRows(preview, u"tblPreview1"_s);
     ASSERT_FALSE(numbers.isEmpty());
 
     runFromPreview(preview);
-    EXPECT_EQ(text(preview, "lblComparison"), u"The run did what the preview showed.");
+    EXPECT_EQ(previewText(preview, "lblComparison"), u"The run did what the preview showed.");
     EXPECT_EQ(u"Voucher numbers|||%1|%2"_s.arg(scalar(u"select min(VoucherNo) from accvoucher2026"_s),
                                                scalar(u"select max(VoucherNo) from accvoucher2026"_s)),
               numbers.first());
@@ -103,8 +84,8 @@ TEST_F(PostingPreviewTest, AVoucherPostedMeanwhileIsSaidPlainly)
     exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=202"_s});
 
     runFromPreview(preview);
-    EXPECT_TRUE(text(preview, "lblComparison").startsWith(u"The run did not do what the preview showed"_s));
-    const QStringList differences = table(preview, u"tblDifferences"_s);
+    EXPECT_TRUE(previewText(preview, "lblComparison").startsWith(u"The run did not do what the preview showed"_s));
+    const QStringList differences = previewRows(preview, u"tblDifferences"_s);
     EXPECT_TRUE(differences.contains(u"Vouchers posted|2|1"_s)) << differences.join(u'\n').toStdString();
     EXPECT_TRUE(differences.contains(u"Off-line voucher 202|posted|not posted: no line of the company left to post"_s));
     EXPECT_TRUE(differences.contains(u"Result|completed|incomplete"_s));
@@ -129,7 +110,7 @@ TEST_F(PostingPreviewTest, ThePreviewIsReachedByTabAndLeftWithEscape)
     ASSERT_FALSE(preview.isNull());
     ASSERT_TRUE(QTest::qWaitFor([&preview] { return QApplication::activeWindow() == preview; }));
     // Nothing was marked: nothing would change.
-    EXPECT_EQ(table(preview, u"tblPreview0"_s), QStringList({u"No row would change."_s}));
+    EXPECT_EQ(previewRows(preview, u"tblPreview0"_s), QStringList({u"No row would change."_s}));
     EXPECT_EQ(focused(), preview->findChild<QWidget *>(u"cmdClose"_s));
 
     QTest::keyClick(focused(), Qt::Key_Escape);

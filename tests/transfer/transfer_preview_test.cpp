@@ -5,7 +5,7 @@
 #include "session/run_journal.h"
 #include "transfer/company_box.h"
 #include "transfer/tools_window.h"
-#include "widgets/run_preview_window.h"
+#include "widgets/preview_reading.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -78,26 +78,6 @@ protected:
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }
-    // The rows of a table of the preview, their cells joined by "|"; the text in its place when empty.
-    static QStringList table(const RunPreviewWindow *preview, const QString &name)
-    {
-        QStringList rows;
-        if (const auto *empty = preview->findChild<QLabel *>(name))
-            return {empty->text()};
-        const auto *grid = preview->findChild<QTableWidget *>(name);
-        EXPECT_NE(grid, nullptr) << name.toStdString();
-        for (int row = 0; grid && row < grid->rowCount(); ++row) {
-            QStringList cells;
-            for (int column = 0; column < grid->columnCount(); ++column)
-                cells << grid->item(row, column)->text();
-            rows << cells.join(u'|');
-        }
-        return rows;
-    }
-    static QString text(const RunPreviewWindow *preview, const char *label)
-    {
-        return preview->findChild<QLabel *>(QString::fromLatin1(label))->text();
-    }
     QString shadowRows(const QString &table)
     {
         return rows(u"select count(*) from %1 where CompanyCode=2"_s.arg(table)).value(0);
@@ -116,21 +96,21 @@ TEST_F(TransferPreviewTest, ThePreviewsNumbersAreThoseOfTheRunThatFollows)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(prompts.texts(), QStringList());
-    EXPECT_EQ(text(preview, "lblFact0"), u"Kormo Traders (1)");
-    EXPECT_EQ(text(preview, "lblFact1"), u"Kormo Shadow One (2)");
-    EXPECT_EQ(text(preview, "lblFact4"), u"The run would succeed.");
-    const QStringList tables = table(preview, u"tblPreview0"_s);
+    EXPECT_EQ(previewText(preview, "lblFact0"), u"Kormo Traders (1)");
+    EXPECT_EQ(previewText(preview, "lblFact1"), u"Kormo Shadow One (2)");
+    EXPECT_EQ(previewText(preview, "lblFact4"), u"The run would succeed.");
+    const QStringList tables = previewRows(preview, u"tblPreview0"_s);
     EXPECT_EQ(tables,
               QStringList({u"AccChequeDetails|0|1|0"_s, u"acccompanymaster|0|0|1"_s, u"AccCompanyVoucherNo|0|2|2"_s,
                            u"accdivisionmaster|0|1|0"_s, u"AccPending|0|1|0"_s, u"accvoucher2026|0|3|0"_s}));
-    const QStringList numbers = table(preview, u"tblPreview1"_s);
+    const QStringList numbers = previewRows(preview, u"tblPreview1"_s);
     ASSERT_EQ(numbers.size(), 3);
-    EXPECT_EQ(table(preview, u"tblPreview2"_s), QStringList({u"No question was asked."_s}));
+    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s), QStringList({u"No question was asked."_s}));
     EXPECT_EQ(control<QLabel>("lblTitle")->text(), u"Transfer");
     EXPECT_TRUE(control("cmdProcess")->isEnabled());
 
     runFromPreview(preview);
-    EXPECT_EQ(text(preview, "lblComparison"), u"The run did what the preview showed.");
+    EXPECT_EQ(previewText(preview, "lblComparison"), u"The run did what the preview showed.");
     EXPECT_EQ(preview->findChild<QWidget *>(u"tblDifferences"_s), nullptr);
     EXPECT_EQ(shadowRows(u"accvoucher2026"_s), u"3");
     const QString drawn =
@@ -158,15 +138,15 @@ TEST_F(TransferPreviewTest, TheQuestionsAreAskedAndTheirAnswersShown)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(prompts.boxes().size(), 2);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(table(preview, u"tblPreview2"_s),
+    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s),
               QStringList({kOverwriteQuestions.at(0) + u"|Yes"_s, kOverwriteQuestions.at(1) + u"|Yes"_s}));
-    EXPECT_TRUE(table(preview, u"tblPreview0"_s).contains(u"accdelvoucher|0|1|0"_s));
+    EXPECT_TRUE(previewRows(preview, u"tblPreview0"_s).contains(u"accdelvoucher|0|1|0"_s));
 
     prompts.answerQuestions({true, false});
     runFromPreview(preview);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(table(preview, u"tblDifferences"_s).mid(0, 1), QStringList({u"Result|completed|declined"_s}));
-    EXPECT_EQ(table(preview, u"tblDifferences"_s).last(),
+    EXPECT_EQ(previewRows(preview, u"tblDifferences"_s).mid(0, 1), QStringList({u"Result|completed|declined"_s}));
+    EXPECT_EQ(previewRows(preview, u"tblDifferences"_s).last(),
               u"Question \""_s + kOverwriteQuestions.at(1) + u"\"|Yes|No"_s);
     EXPECT_TRUE(control("cmdProcess")->isEnabled());
 }
@@ -181,10 +161,10 @@ TEST_F(TransferPreviewTest, AChangeBetweenPreviewAndRunIsSaidPlainly)
     addLine(1, 13, kApril10, 103, "201", "D", 70, 2);
 
     runFromPreview(preview);
-    EXPECT_TRUE(text(preview, "lblComparison")
+    EXPECT_TRUE(previewText(preview, "lblComparison")
                     .startsWith(u"The run did not do what the preview showed, in 3 points: the data changed"_s))
-        << text(preview, "lblComparison").toStdString();
-    const QStringList differences = table(preview, u"tblDifferences"_s);
+        << previewText(preview, "lblComparison").toStdString();
+    const QStringList differences = previewRows(preview, u"tblDifferences"_s);
     EXPECT_TRUE(differences.contains(u"accvoucher2026: rows added|3|4"_s)) << differences.join(u'\n').toStdString();
     EXPECT_EQ(differences.filter(u"Voucher numbers|"_s).size(), 1);
     EXPECT_EQ(shadowRows(u"accvoucher2026"_s), u"4");
