@@ -21,14 +21,23 @@ const char *jobContext(const QString &job)
     return "vant::TransferJob";
 }
 
+// A table without rows yet: its title, the heads of its columns and the text for no row, each
+// translated.
+ReportTable emptyTable(const char *title, std::initializer_list<const char *> headers, const char *none)
+{
+    ReportTable table{said(title), {}, {}, said(none)};
+    for (const char *header : headers)
+        table.headers << said(header);
+    return table;
+}
+
 ReportTable tableChanges(const RunRecord &record)
 {
-    ReportTable table{
-        said(QT_TRANSLATE_NOOP("vant::RunReport", "Rows per table")),
-        {said(QT_TRANSLATE_NOOP("vant::RunReport", "Table")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Removed")),
-         said(QT_TRANSLATE_NOOP("vant::RunReport", "Added")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Changed"))},
-        {},
-        said(QT_TRANSLATE_NOOP("vant::RunReport", "No row would change."))};
+    ReportTable table =
+        emptyTable(QT_TRANSLATE_NOOP("vant::RunReport", "Rows per table"),
+                   {QT_TRANSLATE_NOOP("vant::RunReport", "Table"), QT_TRANSLATE_NOOP("vant::RunReport", "Removed"),
+                    QT_TRANSLATE_NOOP("vant::RunReport", "Added"), QT_TRANSLATE_NOOP("vant::RunReport", "Changed")},
+                   QT_TRANSLATE_NOOP("vant::RunReport", "No row would change."));
     for (const TableChanges &changes : record.tables) {
         table.rows.append({changes.table, QString::number(changes.deleted), QString::number(changes.inserted),
                            QString::number(changes.updated)});
@@ -38,13 +47,12 @@ ReportTable tableChanges(const RunRecord &record)
 
 ReportTable numbersDrawn(const AssignedNumbers &numbers)
 {
-    ReportTable table{
-        said(QT_TRANSLATE_NOOP("vant::RunReport", "Numbers drawn")),
-        {said(QT_TRANSLATE_NOOP("vant::RunReport", "Numbers")),
-         said(QT_TRANSLATE_NOOP("vant::RunReport", "Voucher code")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Year")),
-         said(QT_TRANSLATE_NOOP("vant::RunReport", "First")), said(QT_TRANSLATE_NOOP("vant::RunReport", "Last"))},
-        {},
-        said(QT_TRANSLATE_NOOP("vant::RunReport", "No number would be drawn."))};
+    ReportTable table =
+        emptyTable(QT_TRANSLATE_NOOP("vant::RunReport", "Numbers drawn"),
+                   {QT_TRANSLATE_NOOP("vant::RunReport", "Numbers"),
+                    QT_TRANSLATE_NOOP("vant::RunReport", "Voucher code"), QT_TRANSLATE_NOOP("vant::RunReport", "Year"),
+                    QT_TRANSLATE_NOOP("vant::RunReport", "First"), QT_TRANSLATE_NOOP("vant::RunReport", "Last")},
+                   QT_TRANSLATE_NOOP("vant::RunReport", "No number would be drawn."));
     if (!numbers.vouchers.isEmpty()) {
         table.rows.append({said(QT_TRANSLATE_NOOP("vant::RunReport", "Voucher numbers")), QString(), QString(),
                            QString::number(numbers.vouchers.first), QString::number(numbers.vouchers.last)});
@@ -58,11 +66,10 @@ ReportTable numbersDrawn(const AssignedNumbers &numbers)
 
 ReportTable vouchersNotPosted(const RunRecord &record)
 {
-    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Vouchers not posted")),
-                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "Off-line voucher")),
-                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Reason"))},
-                      {},
-                      said(QT_TRANSLATE_NOOP("vant::RunReport", "Every marked voucher would be posted."))};
+    ReportTable table = emptyTable(
+        QT_TRANSLATE_NOOP("vant::RunReport", "Vouchers not posted"),
+        {QT_TRANSLATE_NOOP("vant::RunReport", "Off-line voucher"), QT_TRANSLATE_NOOP("vant::RunReport", "Reason")},
+        QT_TRANSLATE_NOOP("vant::RunReport", "Every marked voucher would be posted."));
     for (const FailedVoucher &voucher : record.failed)
         table.rows.append({voucher.voucherNo, voucher.reason});
     return table;
@@ -70,16 +77,14 @@ ReportTable vouchersNotPosted(const RunRecord &record)
 
 ReportTable questionsAsked(const RunRecord &record)
 {
-    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Questions")),
-                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "Question")),
-                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Answer given"))},
-                      {},
-                      said(QT_TRANSLATE_NOOP("vant::RunReport", "No question was asked."))};
-    for (const AskedQuestion &question : record.questions) {
-        table.rows.append({question.shown.simplified(), question.answer
-                                                            ? said(QT_TRANSLATE_NOOP("vant::RunReport", "Yes"))
-                                                            : said(QT_TRANSLATE_NOOP("vant::RunReport", "No"))});
-    }
+    ReportTable table = emptyTable(
+        QT_TRANSLATE_NOOP("vant::RunReport", "Questions"),
+        {QT_TRANSLATE_NOOP("vant::RunReport", "Question"), QT_TRANSLATE_NOOP("vant::RunReport", "Answer given")},
+        QT_TRANSLATE_NOOP("vant::RunReport", "No question was asked."));
+    const QString yes = said(QT_TRANSLATE_NOOP("vant::RunReport", "Yes"));
+    const QString no = said(QT_TRANSLATE_NOOP("vant::RunReport", "No"));
+    for (const AskedQuestion &question : record.questions)
+        table.rows.append({question.shown.simplified(), question.answer ? yes : no});
     return table;
 }
 
@@ -119,12 +124,11 @@ RunReport previewReport(const RunRecord &record, const QString &title, const QLi
 
 ReportTable differencesTable(const QList<RunDifference> &differences)
 {
-    ReportTable table{said(QT_TRANSLATE_NOOP("vant::RunReport", "Differences")),
-                      {said(QT_TRANSLATE_NOOP("vant::RunReport", "What")),
-                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Preview")),
-                       said(QT_TRANSLATE_NOOP("vant::RunReport", "Run"))},
-                      {},
-                      said(QT_TRANSLATE_NOOP("vant::RunReport", "None."))};
+    ReportTable table =
+        emptyTable(QT_TRANSLATE_NOOP("vant::RunReport", "Differences"),
+                   {QT_TRANSLATE_NOOP("vant::RunReport", "What"), QT_TRANSLATE_NOOP("vant::RunReport", "Preview"),
+                    QT_TRANSLATE_NOOP("vant::RunReport", "Run")},
+                   QT_TRANSLATE_NOOP("vant::RunReport", "None."));
     for (const RunDifference &difference : differences)
         table.rows.append({difference.what, difference.preview, difference.run});
     return table;
