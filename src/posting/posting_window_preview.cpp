@@ -27,20 +27,20 @@ void PostingWindow::cmdPreview_Click()
         report(undone.error(), QStringLiteral("cmdPreview_Click"));
         return;
     }
-    auto *window = new RunPreviewWindow(
-        previewReport(job.record(), tr("Preview of the Accounts Posting"), previewFacts(marked)), job.record(),
-        [this, marked] { return post(marked); }, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->open();
+    RunPreviewWindow::openOver(this,
+                               previewReport(job.record(), tr("Preview of the Accounts Posting"), previewFacts(marked)),
+                               job.record(), [this, marked] { return post(marked); });
 }
 
 QList<std::pair<QString, QString>> PostingWindow::previewFacts(const MarkedVouchers &marked) const
 {
-    return {
-        {tr("Date"), m_dtpFrom->date().toString(m_session.dateFormat)}, {tr("Division"), m_cboDivision->currentText()},
-        {tr("Voucher Type"), m_cboVoucherType->currentText()},          {tr("Type"), m_cboTransType->currentText()},
-        {tr("Marked vouchers"), QString::number(marked.rows)},
-    };
+    QList<std::pair<QString, QString>> facts;
+    facts.append({tr("Date"), m_dtpFrom->date().toString(m_session.dateFormat)});
+    facts.append({tr("Division"), m_cboDivision->currentText()});
+    facts.append({tr("Voucher Type"), m_cboVoucherType->currentText()});
+    facts.append({tr("Type"), m_cboTransType->currentText()});
+    facts.append({tr("Marked vouchers"), QString::number(marked.rows)});
+    return facts;
 }
 
 } // namespace vant

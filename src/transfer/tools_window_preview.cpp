@@ -40,11 +40,8 @@ void ToolsWindow::preview()
         {tr("From Date"), values.from.toString(dateFormat)},
         {tr("To Date"), values.to.toString(dateFormat)},
     };
-    auto *window = new RunPreviewWindow(
-        previewReport(job.record(), tr("Preview of the Account Transfer"), facts), job.record(),
-        [this, values] { return transfer(values); }, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->open();
+    RunPreviewWindow::openOver(this, previewReport(job.record(), tr("Preview of the Account Transfer"), facts),
+                               job.record(), [this, values] { return transfer(values); });
 }
 
 } // namespace vant

@@ -126,6 +126,13 @@ RunPreviewWindow::RunPreviewWindow(const RunReport &report, RunRecord preview, R
     (m_firstTable ? m_firstTable : m_cmdClose)->setFocus();
 }
 
+void RunPreviewWindow::openOver(QWidget *parent, const RunReport &report, RunRecord preview, RealRun realRun)
+{
+    auto *window = new RunPreviewWindow(report, std::move(preview), std::move(realRun), parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
+}
+
 void RunPreviewWindow::addFacts(const RunReport &report)
 {
     auto *facts = new QFormLayout;

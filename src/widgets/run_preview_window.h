@@ -29,6 +29,8 @@ public:
     using RealRun = std::function<RunRecord()>;
 
     RunPreviewWindow(const RunReport &report, RunRecord preview, RealRun realRun, QWidget *parent);
+    // A preview over the window, which takes no input until the preview is closed; it is gone then.
+    static void openOver(QWidget *parent, const RunReport &report, RunRecord preview, RealRun realRun);
 
     void done(int result) override;
 
