@@ -20,6 +20,8 @@ struct Sizes
     int journalRuns = 500000; // two records each
 
     static Sizes quick() { return {2000, 400, 200, 200, 20000, 2000, 20000}; }
+    // Ten times the default sizes; the data list and the journal stay as they are.
+    static Sizes large() { return {1000000, 200000, 100000, 100000, 10000000, 2000, 500000}; }
 };
 
 // The accounts database file in the folder, made empty with the program's schema.

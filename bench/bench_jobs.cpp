@@ -184,7 +184,7 @@ QStringList jobNames()
             QStringLiteral("history-ref")};
 }
 
-bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run)
+bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run)
 {
     // The history reads a journal file, not a database.
     if (job.startsWith(u"history")) {
@@ -193,6 +193,7 @@ bool runJob(const QString &job, const QString &databaseFile, int dataListValues,
         return done;
     }
     Bench bench(databaseFile);
+    bench.profile = profile;
     if (!bench.session.dbConnection)
         return false;
     bool done = false;
@@ -212,7 +213,8 @@ bool runJob(const QString &job, const QString &databaseFile, int dataListValues,
         done = dataListJob(bench, dataListValues, run);
     else if (job == u"datalist-ref")
         done = dataListReference(bench, dataListValues, run);
-    run.peakKiB = statusKiB("VmHWM");
+    if (run.peakKiB == 0)
+        run.peakKiB = statusKiB("VmHWM");
     return done;
 }
 

@@ -28,7 +28,8 @@ struct JobRun
 // "posting", "lookup", "datalist") or as the set-based reference SQL ("...-ref"); and on a run
 // journal, "history" and its reference.
 QStringList jobNames();
-bool runJob(const QString &job, const QString &databaseFile, int dataListValues, JobRun &run);
+// With a profile, each statement of the measured work is timed (bench_profile.h).
+bool runJob(const QString &job, const QString &databaseFile, int dataListValues, bool profile, JobRun &run);
 
 // The child's report on standard output, and the parent's reading of it.
 QString formatRun(const JobRun &run);

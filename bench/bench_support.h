@@ -2,6 +2,7 @@
 
 #include "bench_data.h"
 #include "bench_jobs.h"
+#include "bench_profile.h"
 
 #include "db/database.h"
 #include "session/company_context.h"
@@ -42,6 +43,7 @@ struct Bench
     Session session;
     QElapsedTimer timer;
     int statementsAtStart = 0;
+    bool profile = false;
 
     Bench(const QString &file)
         : session(prompts, QDir(QFileInfo(file).absolutePath()).filePath(QStringLiteral("vantlog.txt")))
@@ -55,18 +57,26 @@ struct Bench
     Database &db() { return *session.dbConnection; }
     void start()
     {
+        if (profile)
+            startProfile();
         statementsAtStart = db().statementCount();
         timer.start();
     }
     Measure stop(const QString &action, int rows)
     {
-        return {action, double(timer.nsecsElapsed()) / 1e6, db().statementCount() - statementsAtStart, rows, {}};
+        Measure measure{
+            action, double(timer.nsecsElapsed()) / 1e6, db().statementCount() - statementsAtStart, rows, {}};
+        if (profile)
+            printProfile(action, 5);
+        return measure;
     }
     // Keeps the measure of an action that was done, with what it left in the database.
     bool keep(JobRun &run, Measure measure, bool done, QString (*check)(Database &db))
     {
         if (!done)
             return false;
+        // The check reads what the job left after its peak memory is taken.
+        run.peakKiB = statusKiB("VmHWM");
         measure.check = check(db());
         run.measures << measure;
         return true;

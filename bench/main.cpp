@@ -1,10 +1,12 @@
 // The benchmark of the jobs at real sizes: it makes the data, runs each job through the engine
-// the windows use and the set-based reference SQL on a copy of the same data, each in a process
-// of its own so that its peak memory is its own, checks that both left the same results and
-// prints a table. Usage: vant_bench [--quick]
+// the windows use and the lean reference SQL on a copy of the same data, each in a process of
+// its own so that its peak memory is its own, checks that both left the same results and prints
+// a table. --large adds ten times the default sizes beside them; --profile times each statement
+// of the transfer and the posting instead. Usage: vant_bench [--quick | --large] [--profile]
 #include "bench_data.h"
 #include "bench_history.h"
 #include "bench_jobs.h"
+#include "bench_table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,19 +16,76 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 using namespace vant::bench;
 
-// Runs one job in a child process on the database file.
-bool runChild(const QString &job, const QString &file, const Sizes &sizes, JobRun &run)
+// The data of one size in a temporary folder, removed with it, and the jobs run on it.
+class SizeRun
 {
+public:
+    SizeRun(const Sizes &sizes, bool profile) : m_sizes(sizes), m_profile(profile) {}
+
+    // Makes the data of the jobs; the lookup's, the data list's and the journal only when they
+    // are measured.
+    bool makeData(bool withLookup);
+    // Each job through the engine and the reference, as lines of the table.
+    bool measure(QList<Line> &lines);
+    // The transfer (twice) and the posting, each statement timed.
+    bool profile();
+
+private:
+    QString path(const char *name) const { return QDir(m_folder.path()).filePath(QLatin1String(name)); }
+    bool runChild(const QString &job, const QString &file, JobRun &run);
+    // The engine on the file and the reference on its copy (on the file itself when the job
+    // changes nothing).
+    bool both(const QString &job, const char *file, JobRun &engine, JobRun &reference, bool copied = true);
+    void add(QList<Line> &lines, const QString &size, const JobRun &engine, const JobRun &reference,
+             bool memoryGrowth = false);
+
+    const Sizes m_sizes;
+    const bool m_profile;
+    QTemporaryDir m_folder;
+};
+
+bool SizeRun::makeData(bool withLookup)
+{
+    const auto make = [&](const char *name, const std::function<bool(vant::Database &)> &seed, bool copy) {
+        {
+            auto db = createDatabase(path(name));
+            if (!db || !seed(*db))
+                return false;
+        }
+        return !copy || QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
+    };
+    std::fprintf(stderr, "making the data of %d voucher lines...\n", m_sizes.transferLines);
+    const auto transfer = [&](vant::Database &db) { return seedTransfer(db, m_sizes); };
+    const auto posting = [&](vant::Database &db) { return seedPosting(db, m_sizes); };
+    if (!make("transfer.db", transfer, true) || !make("posting.db", posting, true))
+        return false;
+    if (!withLookup)
+        return true;
+    // The lookup and the history change nothing: the reference reads the same data.
+    const auto lookup = [&](vant::Database &db) { return seedLookup(db, m_sizes); };
+    return make("lookup.db", lookup, false)
+           && make(
+               "datalist.db", [](vant::Database &) { return true; }, true)
+           && seedJournal(path("journal.jsonl"), m_sizes.journalRuns)
+           && QFile::link(path("journal.jsonl"), path("journal.jsonl.ref"));
+}
+
+bool SizeRun::runChild(const QString &job, const QString &file, JobRun &run)
+{
+    QStringList arguments = {QStringLiteral("--job"),    job,
+                             QStringLiteral("--db"),     file,
+                             QStringLiteral("--values"), QString::number(m_sizes.dataListValues)};
+    if (m_profile)
+        arguments << QStringLiteral("--profile");
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--job"), job, QStringLiteral("--db"), file, QStringLiteral("--values"),
-                 QString::number(sizes.dataListValues)});
+    child.start(QCoreApplication::applicationFilePath(), arguments);
     if (!child.waitForFinished(-1) || child.exitCode() != 0) {
         std::fprintf(stderr, "%s failed\n", qPrintable(job));
         return false;
@@ -34,111 +93,95 @@ bool runChild(const QString &job, const QString &file, const Sizes &sizes, JobRu
     return parseRun(QString::fromUtf8(child.readAllStandardOutput()), run);
 }
 
-QString mib(qint64 kib)
+bool SizeRun::both(const QString &job, const char *file, JobRun &engine, JobRun &reference, bool copied)
 {
-    return QStringLiteral("%1 MiB").arg(double(kib) / 1024, 0, 'f', 1);
+    std::fprintf(stderr, "running %s...\n", qPrintable(job));
+    return runChild(job, path(file), engine)
+           && runChild(job + QStringLiteral("-ref"), path(file) + (copied ? QStringLiteral(".ref") : QString()),
+                       reference);
 }
 
-QString millis(double ms)
+void SizeRun::add(QList<Line> &lines, const QString &size, const JobRun &engine, const JobRun &reference,
+                  bool memoryGrowth)
 {
-    return ms < 10 ? QStringLiteral("%1 ms").arg(ms, 0, 'f', 2) : QStringLiteral("%1 ms").arg(ms, 0, 'f', 0);
-}
-
-struct Table
-{
-    QStringList lines = {
-        QStringLiteral("| job | size | time | reference time | ratio | statements per 1,000 rows | peak "
-                       "memory |"),
-        QStringLiteral("|---|---|---|---|---|---|---|")};
-    bool same = true;
-
-    // One line per measured action of the engine's run, beside the reference's.
-    void add(const QString &size, const JobRun &engine, const JobRun &reference, const QString &memoryNote = {})
-    {
-        for (qsizetype i = 0; i < engine.measures.size(); ++i) {
-            const Measure &ours = engine.measures.at(i);
-            const Measure theirs = reference.measures.value(i);
-            if (ours.check != theirs.check) {
-                same = false;
-                std::fprintf(stderr, "%s: the results differ\n  engine:    %s\n  reference: %s\n",
-                             qPrintable(ours.action), qPrintable(ours.check), qPrintable(theirs.check));
-            }
-            const double perThousand = ours.rows > 0 ? ours.statements * 1000.0 / ours.rows : 0;
-            lines << QStringLiteral("| %1 | %2 | %3 | %4 | %5 | %6 | %7 |")
-                         .arg(ours.action, size, millis(ours.ms), millis(theirs.ms),
-                              theirs.ms > 0 ? QStringLiteral("%1×").arg(ours.ms / theirs.ms, 0, 'f', 1) : QString(),
-                              QString::number(perThousand, 'f', perThousand < 1 ? 3 : 1),
-                              mib(engine.peakKiB) + memoryNote);
-        }
+    for (qsizetype i = 0; i < engine.measures.size(); ++i) {
+        lines << Line{size, engine.measures.at(i), reference.measures.value(i), engine.peakKiB,
+                      memoryGrowth ? engine.peakKiB - engine.startKiB : -1};
     }
-};
+}
 
-int benchmark(bool quick)
+bool SizeRun::measure(QList<Line> &lines)
 {
-    const Sizes sizes = quick ? Sizes::quick() : Sizes();
-    QTemporaryDir folder;
-    const auto path = [&folder](const char *name) { return QDir(folder.path()).filePath(QLatin1String(name)); };
-    // Each job's data, and a copy of it for the reference.
-    const auto makeData = [&](const char *name, const std::function<bool(vant::Database &)> &seed) {
-        {
-            auto db = createDatabase(path(name));
-            if (!db || !seed(*db))
-                return false;
-        }
-        return QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
-    };
-    std::fprintf(stderr, "making the data...\n");
-    if (!makeData("transfer.db", [&](vant::Database &db) { return seedTransfer(db, sizes); })
-        || !makeData("posting.db", [&](vant::Database &db) { return seedPosting(db, sizes); })
-        || !makeData("lookup.db", [&](vant::Database &db) { return seedLookup(db, sizes); })
-        || !makeData("datalist.db", [](vant::Database &) { return true; })
-        || !seedJournal(path("journal.jsonl"), sizes.journalRuns)
-        || !QFile::link(path("journal.jsonl"), path("journal.jsonl.ref")))
-        return 1;
-
-    Table table;
-    const auto both = [&](const QString &job, const char *file, JobRun &engine, JobRun &reference) {
-        std::fprintf(stderr, "running %s...\n", qPrintable(job));
-        return runChild(job, path(file), sizes, engine)
-               && runChild(job + QStringLiteral("-ref"), path(file) + QStringLiteral(".ref"), sizes, reference);
-    };
     const QString transferSize = QStringLiteral("%L1 lines + %L2 bill-wise + %L3 cheques")
-                                     .arg(sizes.transferLines)
-                                     .arg(sizes.transferBillwise)
-                                     .arg(sizes.transferCheques);
+                                     .arg(m_sizes.transferLines)
+                                     .arg(m_sizes.transferBillwise)
+                                     .arg(m_sizes.transferCheques);
     for (const QString &run : {QStringLiteral("first"), QStringLiteral("repeated")}) {
         JobRun engine, reference;
         if (!both(QStringLiteral("transfer"), "transfer.db", engine, reference))
-            return 1;
+            return false;
         engine.measures.first().action = QStringLiteral("transfer, ") + run;
-        table.add(transferSize, engine, reference);
+        add(lines, transferSize, engine, reference);
     }
     JobRun engine, reference;
     if (!both(QStringLiteral("posting"), "posting.db", engine, reference))
-        return 1;
-    table.add(QStringLiteral("%L1 vouchers × 3 lines").arg(sizes.postingVouchers), engine, reference);
+        return false;
+    add(lines, QStringLiteral("%L1 vouchers × 3 lines").arg(m_sizes.postingVouchers), engine, reference);
     engine = {};
     reference = {};
-    if (!both(QStringLiteral("lookup"), "lookup.db", engine, reference))
-        return 1;
-    table.add(QStringLiteral("query of %L1 rows").arg(sizes.lookupRows), engine, reference,
-              QStringLiteral(" (+%1)").arg(mib(engine.peakKiB - engine.startKiB)));
+    if (!both(QStringLiteral("lookup"), "lookup.db", engine, reference, false))
+        return false;
+    add(lines, QStringLiteral("query of %L1 rows").arg(m_sizes.lookupRows), engine, reference, true);
     engine = {};
     reference = {};
     if (!both(QStringLiteral("datalist"), "datalist.db", engine, reference))
-        return 1;
-    table.add(QStringLiteral("%L1 values").arg(sizes.dataListValues), engine, reference);
+        return false;
+    add(lines, QStringLiteral("%L1 values").arg(m_sizes.dataListValues), engine, reference);
     engine = {};
     reference = {};
     if (!both(QStringLiteral("history"), "journal.jsonl", engine, reference))
-        return 1;
-    table.add(QStringLiteral("journal of %L1 runs (%2)")
-                  .arg(sizes.journalRuns)
-                  .arg(mib(QFileInfo(path("journal.jsonl")).size() / 1024)),
-              engine, reference, QStringLiteral(" (+%1)").arg(mib(engine.peakKiB - engine.startKiB)));
+        return false;
+    add(lines,
+        QStringLiteral("journal of %L1 runs (%2 MiB)")
+            .arg(m_sizes.journalRuns)
+            .arg(QFileInfo(path("journal.jsonl")).size() / (1024 * 1024)),
+        engine, reference, true);
+    return true;
+}
 
-    std::printf("%s\n", qPrintable(table.lines.join(QLatin1Char('\n'))));
-    if (!table.same) {
+bool SizeRun::profile()
+{
+    for (const char *job : {"transfer", "transfer", "posting"}) {
+        JobRun engine, reference;
+        if (!both(QLatin1String(job), job == QByteArrayView("posting") ? "posting.db" : "transfer.db", engine,
+                  reference))
+            return false;
+    }
+    return true;
+}
+
+int benchmark(const QStringList &args)
+{
+    const bool large = args.contains(QStringLiteral("--large"));
+    const Sizes sizes = args.contains(QStringLiteral("--quick")) ? Sizes::quick() : Sizes();
+    if (args.contains(QStringLiteral("--profile"))) {
+        SizeRun run(large ? Sizes::large() : sizes, true);
+        return run.makeData(false) && run.profile() ? 0 : 1;
+    }
+    QList<Line> lines;
+    QList<Line> largeLines;
+    {
+        SizeRun run(sizes, false);
+        if (!run.makeData(true) || !run.measure(lines))
+            return 1;
+    }
+    if (large) {
+        SizeRun run(Sizes::large(), false);
+        if (!run.makeData(true) || !run.measure(largeLines))
+            return 1;
+    }
+    std::printf("%s\n", qPrintable(tableText(lines, largeLines)));
+    if (!sameResults(lines + largeLines)) {
         std::fprintf(stderr, "the engines and the reference left different results\n");
         return 1;
     }
@@ -156,16 +199,17 @@ int main(int argc, char **argv)
         JobRun run;
         const QString file = args.value(args.indexOf(QStringLiteral("--db")) + 1);
         const int values = args.value(args.indexOf(QStringLiteral("--values")) + 1).toInt();
-        if (!runJob(args.value(job + 1), file, values, run))
+        if (!runJob(args.value(job + 1), file, values, args.contains(QStringLiteral("--profile")), run))
             return 1;
         std::printf("%s", qPrintable(formatRun(run)));
         return 0;
     }
+    const QStringList options = {QStringLiteral("--quick"), QStringLiteral("--large"), QStringLiteral("--profile")};
     for (const QString &arg : args) {
-        if (arg != u"--quick") {
-            std::fprintf(stderr, "Usage: vant_bench [--quick]\n");
+        if (!options.contains(arg) || (arg == u"--large" && args.contains(QStringLiteral("--quick")))) {
+            std::fprintf(stderr, "Usage: vant_bench [--quick | --large] [--profile]\n");
             return 2;
         }
     }
-    return benchmark(args.contains(QStringLiteral("--quick")));
+    return benchmark(args);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the benchmark program and runs it: the jobs at real sizes (or small ones with
-# --quick) through the program's engines and through the set-based reference SQL, as a table.
+# Builds the benchmark program and runs it: the jobs at real sizes (small ones with --quick,
+# the real ones and ten times them with --large) through the program's engines and through the
+# lean reference SQL, as a table; --profile times each statement of the transfer and the posting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh -DVANT_BUILD_BENCH=ON vant_bench >/dev/null

@@ -1,24 +1,40 @@
 #include "copy_forms.h"
 
+#include "sql_literals.h"
+
 namespace vant::copyform {
 
 namespace {
 
-// The lengths 1 to 39 as rows of a column n.
+// The lengths 1 to 39 (sqlserver::kLeadingLength) as rows of a column n.
 const QString kLengths = QStringLiteral(
     "(select d1.d*10+d0.d as n from (select 0 as d union all select 1 union all select 2 union all select 3 union "
     "all select 4 union all select 5 union all select 6 union all select 7 union all select 8 union all select 9) d0 "
     "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
 
-// The number that the longest convertible beginning of the value's text reads as; NULL for none.
-QString leadingNumberOfText(const QString &column)
+// The longest beginning of the value's text that converts, as `what` of it: the number it reads
+// as, or its length; NULL for none.
+QString longestConvertible(const QString &column, const QString &what)
 {
     const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
-    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %1 is not null order by vant_n.n desc)")
-        .arg(prefix, kLengths);
+    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %3 is not null order by vant_n.n desc)")
+        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix);
+}
+
+// Holds for a value that is no finite number (NULL included): text, or a number out of range
+// (the embedded database keeps an infinite number that the server never holds).
+QString notFinite(const QString &column)
+{
+    return QStringLiteral("(%1 or abs(try_convert(float,%2))>1.7976931348623157e308)").arg(notNumber(column), column);
 }
 
 } // namespace
+
+QString blank(const QString &column)
+{
+    return QStringLiteral("ltrim(rtrim(replace(replace(replace(%1,char(9),' '),char(10),' '),char(13),' ')))=''")
+        .arg(column);
+}
 
 QString isNumber(const QString &column)
 {
@@ -42,41 +58,71 @@ QString trimmed(const QString &column)
 
 QString number(const QString &column)
 {
-    // A number stays as stored, keeping every digit of a whole number; a text that reads as
-    // a number is written as that number.
-    return QStringLiteral("case when %1 then %2 else convert(float,%2) end").arg(isNumber(column), column);
+    // What the check accepts is a number already: it is written as stored, every digit kept.
+    return QStringLiteral("case when %1 then null else %2 end").arg(blank(column), column);
 }
 
 QString leadingNumber(const QString &column)
 {
     return QStringLiteral("isnull(case when %1 then convert(float,%2) else %3 end,0)")
-        .arg(isNumber(column), column, leadingNumberOfText(column));
+        .arg(isNumber(column), column, longestConvertible(column, QStringLiteral("number")));
 }
 
 QString date(const QString &column)
 {
-    return QStringLiteral("case when ltrim(rtrim(%1))='' then null else convert(varchar(10),%1,120) end").arg(column);
+    return QStringLiteral("case when %1 then null else convert(varchar(10),%2,120) end").arg(blank(column), column);
 }
 
 QString mayRefuseNumber(const QString &column)
 {
-    return QStringLiteral("(%1 is not null and %2)").arg(column, notNumber(column));
+    return QStringLiteral("(%1 is not null and not %2 and %3)").arg(column, blank(column), notFinite(column));
 }
 
 QString mayRefuseLeadingNumber(const QString &column)
 {
-    return QStringLiteral("abs(%1)>1.7976931348623157e308").arg(leadingNumber(column));
+    // A digit after the longest beginning that converts: the number goes on past what is read.
+    const QString next =
+        QStringLiteral("substring(%1,%2+1,1)").arg(column, longestConvertible(column, QStringLiteral("length")));
+    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (not %2 and %3 in "
+                          "('0','1','2','3','4','5','6','7','8','9')))")
+        .arg(leadingNumber(column), isNumber(column), next);
 }
 
 QString mayRefuseRequiredNumber(const QString &column)
 {
-    // NULL is no number either; a stored number needs no conversion to be measured.
-    return QStringLiteral("(%1 or abs(try_convert(float,%2))>1.7976931348623157e308)").arg(notNumber(column), column);
+    return notFinite(column);
+}
+
+QString mayRefuseWholeNumber(const QString &column)
+{
+    const QString number = QStringLiteral("try_convert(float,%1)").arg(column);
+    return QStringLiteral("(%1 or %2<>round(%2,0) or %2 not between -2147483648 and 2147483647)")
+        .arg(notFinite(column), number);
 }
 
 QString mayRefuseDate(const QString &column)
 {
-    return QStringLiteral("(%1 is not null and ltrim(rtrim(%1))<>'' and isdate(%1)=0)").arg(column);
+    // A date of the calendar in the yyyy-MM-dd form, from year 1 on; what follows it is its time.
+    return QStringLiteral("(%1 is not null and not %2 and (isdate(%1)=0 or convert(varchar(10),%1,120)<'0001'))")
+        .arg(column, blank(column));
+}
+
+const QList<Form> &numberAndDateForms()
+{
+    static const QList<Form> forms = {
+        {"number", optionalNumberLiteral, mayRefuseNumber, number},
+        {"required number", numberLiteral, mayRefuseRequiredNumber, number},
+        {"leading number", leadingNumberLiteral, mayRefuseLeadingNumber, leadingNumber},
+        {"whole number",
+         [](const QVariant &value, const QString &what) -> Outcome<QString> {
+             const Outcome<int> number = wholeNumber(value, what);
+             return number ? Outcome<QString>(QString::number(*number)) : Outcome<QString>(number.error());
+         },
+         mayRefuseWholeNumber, number},
+        {"date", [](const QVariant &value, const QString &what) { return dateLiteral(value, QString(), what); },
+         mayRefuseDate, date},
+    };
+    return forms;
 }
 
 } // namespace vant::copyform

@@ -168,6 +168,17 @@ Status Recordset::setSort(const QString &sort)
     return {};
 }
 
+Status Recordset::sortBy(const QString &field, bool descending)
+{
+    const int index = fieldIndex(field);
+    if (index < 0)
+        return unknownFieldError();
+    m_sort = field + (descending ? QStringLiteral(" Desc") : QString());
+    m_sortKeys = {{index, descending}};
+    rebuildView();
+    return {};
+}
+
 void Recordset::rebuildView()
 {
     m_view.clear();
@@ -217,7 +228,12 @@ QDate dateOf(const QVariant &value)
         return value.toDate();
     if (value.typeId() == QMetaType::QDateTime)
         return value.toDateTime().date();
-    return QDate::fromString(value.toString().left(10), Qt::ISODate);
+    // Only the form the statements write: "2026/11/30" is no date to the server.
+    static const QRegularExpression day(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})"));
+    const auto match = day.match(value.toString());
+    if (!match.hasMatch())
+        return {};
+    return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
 }
 
 } // namespace vant

@@ -75,6 +75,8 @@ public:
 
     // "field" or "field Desc", several separated by commas; empty restores the order read.
     Status setSort(const QString &sort);
+    // Orders by the field of that whole name: a name that ends in " Desc" is still a name.
+    Status sortBy(const QString &field, bool descending);
     QString sort() const { return m_sort; }
 
 private:
@@ -103,7 +105,8 @@ double leadingNumber(const QString &text);
 // that is not finite reads as 0.
 int leadingInt(const QString &text);
 
-// Date of a stored value: a QDate/QDateTime, or text beginning yyyy-MM-dd.
+// Date of a stored value: a QDate/QDateTime, or text beginning with a date of the calendar as
+// yyyy-MM-dd (from year 1 on).
 QDate dateOf(const QVariant &value);
 
 } // namespace vant

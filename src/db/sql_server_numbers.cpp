@@ -1,5 +1,6 @@
 #include "sql_server_numbers.h"
 
+#include <QList>
 #include <QRegularExpression>
 #include <QString>
 
@@ -93,6 +94,27 @@ std::optional<qint64> toWhole(QStringView text, qint64 lowest, qint64 highest)
     if (!ok || value < lowest || value > highest)
         return std::nullopt;
     return value;
+}
+
+std::optional<double> leadingFloat(QStringView text)
+{
+    // Lengths count characters, as the databases' left() does, not UTF-16 units.
+    QList<qsizetype> ends;
+    for (qsizetype i = 0; i < text.size() && ends.size() < kLeadingLength; ++i) {
+        if (!(text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()))
+            ends << i + 1;
+        else
+            ends << ++i + 1;
+    }
+    for (auto end = ends.crbegin(); end != ends.crend(); ++end) {
+        const std::optional<double> number = toFloat(text.first(*end));
+        if (!number)
+            continue;
+        if (*end < text.size() && text.at(*end) >= u'0' && text.at(*end) <= u'9')
+            return std::nullopt;
+        return number;
+    }
+    return 0.0;
 }
 
 } // namespace vant::sqlserver

@@ -21,4 +21,10 @@ std::optional<double> toFloat(QStringView text);
 // refuses (its error 245, or 248 out of range). A blank text, '-' and '+' are 0.
 std::optional<qint64> toWhole(QStringView text, qint64 lowest, qint64 highest);
 
+// The leading number of a text as the program reads one: the number of its longest beginning,
+// of at most kLeadingLength characters, that convert(float) reads (0 when none). None when a
+// digit follows that beginning: the number goes on past what can be read (1E999, say).
+inline constexpr int kLeadingLength = 39;
+std::optional<double> leadingFloat(QStringView text);
+
 } // namespace vant::sqlserver

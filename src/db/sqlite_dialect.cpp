@@ -1,5 +1,6 @@
 #include "sqlite_dialect.h"
 
+#include "sqlite_text_rules.h"
 #include "tsql_tokens.h"
 
 #include <QStringList>
@@ -224,6 +225,11 @@ QString render(const std::vector<Node> &nodes, bool createTable)
                 i = next;
                 continue;
             }
+        }
+        if (const std::size_t before = previousSolid(nodes, i);
+            isWord(node, u"database_default") && before < nodes.size() && isWord(nodes[before], u"collate")) {
+            out += QLatin1String(kProgramCollation);
+            continue;
         }
         if (isTempTableName(node)) {
             out += renderTempTable(nodes, i, createTable);

@@ -11,7 +11,8 @@ namespace vant {
 // and try_convert() to numbers (through the helpers of sqlite_functions.h, as is isnumeric())
 // and text, N'' literals, dbo. prefixes, SET DATEFORMAT
 // (dropped), SELECT ... INTO, the sysobjects and object_id drop tests, temporary #tables,
-// and case-insensitive text columns in CREATE TABLE. String literals and bracketed names
+// case-insensitive text columns in CREATE TABLE, and "collate database_default" as the
+// program's own order of texts (sqlite_text_rules.h). String literals and bracketed names
 // are never touched. An empty result means there is nothing to execute; a statement
 // nested too deeply to rewrite is an error.
 Outcome<QString> toSqliteDialect(const QString &statement);

@@ -1,6 +1,7 @@
 #include "sqlite_functions.h"
 
 #include "sql_server_numbers.h"
+#include "sqlite_text_rules.h"
 
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -116,7 +117,8 @@ Status registerSqlServerFunctions(QSqlDatabase &connection)
     sqlite3 *db = *static_cast<sqlite3 *const *>(handle.data());
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     if (sqlite3_create_function(db, "isnumeric", 1, flags, nullptr, isNumeric, nullptr, nullptr) != SQLITE_OK
-        || sqlite3_create_function(db, "vant_number", 3, flags, nullptr, toNumber, nullptr, nullptr) != SQLITE_OK)
+        || sqlite3_create_function(db, "vant_number", 3, flags, nullptr, toNumber, nullptr, nullptr) != SQLITE_OK
+        || registerTextRules(db) != SQLITE_OK)
         return Error{kUnspecifiedError, QString::fromUtf8(sqlite3_errmsg(db))};
     return {};
 }

@@ -77,7 +77,7 @@ bool LovDrillDown::openScreen(int shown, const QString &query)
     }
     // Distinct values read best in order; the statement itself stays as the server takes it.
     if (!m_screens.isLastScreen()) {
-        if (const Status sorted = opened->setSort(m_baseColumns.at(shown - 1).fieldName); !sorted) {
+        if (const Status sorted = opened->sortBy(m_baseColumns.at(shown - 1).fieldName, false); !sorted) {
             reportLovFailure(m_session, sorted.error(), QStringLiteral("SetScreenbyscreen"));
             return false;
         }

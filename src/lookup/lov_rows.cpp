@@ -37,23 +37,22 @@ qsizetype orderClauseStart(const QString &query)
     return found;
 }
 
-// The query's order items as the result's field names, each with " desc" when descending; none
-// when an item is no field of the result.
-std::optional<QStringList> orderFields(const QString &clause, const QList<Field> &fields)
+// The query's order items as the result's fields with their directions; none when an item is
+// no field of the result.
+std::optional<QList<LovOrderKey>> orderFields(const QString &clause, const QList<Field> &fields)
 {
-    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?\\[?([^\\]\\s]+)\\]?(?:\\s+(asc|desc))?$"),
+    static const QRegularExpression item(QStringLiteral("^(?:\\w+\\.)?(?:\\[([^\\]]+)\\]|(\\w+))(?:\\s+(asc|desc))?$"),
                                          QRegularExpression::CaseInsensitiveOption);
-    QStringList order;
+    QList<LovOrderKey> order;
     for (const QString &part : clause.split(QLatin1Char(','))) {
         const auto match = item.match(part.trimmed());
         if (!match.hasMatch())
             return std::nullopt;
-        const int index = fieldIndex(fields, match.captured(1));
+        const int index = fieldIndex(fields, match.hasCaptured(1) ? match.captured(1) : match.captured(2));
         if (index < 0)
             return std::nullopt;
-        order << QLatin1Char('[') + fields.at(index).name + QLatin1Char(']')
-                     + (match.captured(2).compare(u"desc", Qt::CaseInsensitive) == 0 ? QStringLiteral(" desc")
-                                                                                     : QString());
+        order << LovOrderKey{QLatin1Char('[') + fields.at(index).name + QLatin1Char(']'),
+                             match.captured(3).compare(u"desc", Qt::CaseInsensitive) == 0};
     }
     return order;
 }
@@ -90,7 +89,8 @@ RowPredicate textMatch(int field, const QString &text, bool containing)
 }
 
 // The server's statements and the recordset's sort name a field in brackets, so a name that
-// holds a closing bracket cannot be named: such a field is searched and filtered on nowhere.
+// holds a closing bracket cannot be named: such a field is searched, filtered and sorted on
+// nowhere.
 Status nameable(const Field &field)
 {
     if (!field.name.contains(u']'))
@@ -101,9 +101,10 @@ Status nameable(const Field &field)
 
 } // namespace
 
-void LovRows::setSortText(int field, bool descending)
+void LovRows::setSorted(int field, bool descending)
 {
-    m_sortText = m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString());
+    m_sortField = field;
+    m_sortDescending = descending;
 }
 
 LoadedLovRows::LoadedLovRows(Recordset rs) : m_rs(std::move(rs))
@@ -146,13 +147,15 @@ Status LoadedLovRows::filterContaining(int field, const QString &text)
 
 Status LoadedLovRows::sortBy(int field, bool descending)
 {
-    const Status sorted = m_rs.setSort(m_fields.at(field).name + (descending ? QStringLiteral(" Desc") : QString()));
+    if (const Status named = nameable(m_fields.at(field)); !named)
+        return named;
+    const Status sorted = m_rs.sortBy(m_fields.at(field).name, descending);
     if (sorted)
-        setSortText(field, descending);
+        setSorted(field, descending);
     return sorted;
 }
 
-PagedLovRows::PagedLovRows(Database &db, QString body, QStringList order)
+PagedLovRows::PagedLovRows(Database &db, QString body, QList<LovOrderKey> order)
     : m_db(db), m_body(std::move(body)), m_order(std::move(order))
 {}
 
@@ -164,7 +167,7 @@ Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QS
     if (!probe)
         return std::unique_ptr<PagedLovRows>();
     const QList<Field> fields = fieldsOf(*probe);
-    std::optional<QStringList> order = QStringList();
+    std::optional<QList<LovOrderKey>> order = QList<LovOrderKey>();
     if (orderAt >= 0)
         order = orderFields(query.mid(orderAt).section(QRegularExpression(QStringLiteral("\\s+")), 2), fields);
     if (!order)
@@ -185,34 +188,33 @@ QString PagedLovRows::fieldName(int field) const
     return QLatin1Char('[') + m_fields.at(field).name + QLatin1Char(']');
 }
 
-QStringList PagedLovRows::orderKeys() const
+QList<LovOrderKey> PagedLovRows::orderKeys() const
 {
-    // Every field comes last, so that each row has one place from page to page. A field is
-    // named once: SQL Server refuses a column twice in one ORDER BY.
-    QStringList keys;
-    const auto addKey = [&keys](const QString &key) {
-        const QString name = key.section(QLatin1Char(' '), 0, 0);
-        for (const QString &known : std::as_const(keys)) {
-            if (known.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) == 0)
+    // Every field comes last, so that each row has one place from page to page; a field the
+    // order holds already is not named again.
+    QList<LovOrderKey> keys;
+    const auto add = [&keys](const LovOrderKey &key) {
+        for (const LovOrderKey &known : std::as_const(keys)) {
+            if (known.field.compare(key.field, Qt::CaseInsensitive) == 0)
                 return;
         }
         keys << key;
     };
-    if (!m_sortKey.isEmpty())
-        addKey(m_sortKey);
-    for (const QString &key : m_order)
-        addKey(key);
+    if (m_sortKey)
+        add(*m_sortKey);
+    for (const LovOrderKey &key : m_order)
+        add(key);
     for (int i = 0; i < fieldCount(); ++i)
-        addKey(fieldName(i));
+        add(LovOrderKey{fieldName(i)});
     return keys;
 }
 
 QString PagedLovRows::orderClause(bool reversed) const
 {
-    QStringList keys = orderKeys();
-    if (reversed) {
-        for (QString &key : keys)
-            key = key.endsWith(u" desc") ? key.chopped(5) : key + QStringLiteral(" desc");
+    QStringList keys;
+    for (LovOrderKey key : orderKeys()) {
+        key.descending = key.descending != reversed;
+        keys << key.text();
     }
     return QStringLiteral(" order by ") + keys.join(QLatin1Char(','));
 }
@@ -288,8 +290,8 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
     const QString name = fieldName(field);
     const QString pattern = QStringLiteral(" like ") + likePattern(text, containing);
     const QString from = QStringLiteral(" from (") + m_body + QStringLiteral(") vant_q");
-    const QString first = m_sortKey.isEmpty() ? m_order.value(0) : m_sortKey;
-    if (first.section(QLatin1Char(' '), 0, 0).compare(name, Qt::CaseInsensitive) != 0) {
+    const LovOrderKey first = m_sortKey ? *m_sortKey : m_order.value(0);
+    if (first.field.compare(name, Qt::CaseInsensitive) != 0) {
         // Ordered by another field: the matches are spread over the order, so the rows are
         // numbered in it.
         return firstInt(m_db, QStringLiteral("select isnull(min(vant_n),0) from (select row_number() over (")
@@ -298,28 +300,29 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
                                   + pattern);
     }
     // Ordered by the field itself: the rows that match follow every row ordered before the
-    // first match's value.
-    const bool descending = first.endsWith(u" desc");
+    // first match's value, each value compared as the order compares it.
+    const bool descending = first.descending;
+    const QString value = first.compared();
     const QString firstMatch = QStringLiteral("(select ")
-                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + name
+                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + value
                                + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
-    const QString before = descending ? name + QStringLiteral(">") + firstMatch
-                                      : QStringLiteral("(") + name + QStringLiteral("<") + firstMatch
+    const QString before = descending ? value + QStringLiteral(">") + firstMatch
+                                      : QStringLiteral("(") + value + QStringLiteral("<") + firstMatch
                                             + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
     // Counted in two parts: one index range each, where an "or" would read the index twice.
     const QString earlier = descending ? QStringLiteral("(select count(*)") + from
-                                             + where(name + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
+                                             + where(value + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
                                        : QStringLiteral("(select count(*)") + from
-                                             + where(name + QStringLiteral("<") + firstMatch)
+                                             + where(value + QStringLiteral("<") + firstMatch)
                                              + QStringLiteral(")+(select count(*)") + from
                                              + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
     const Outcome<int> position =
         firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
                            + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));
     if (position && *position > 0) {
-        const QString fromMatch = descending ? QStringLiteral("(") + name + QStringLiteral("<=") + firstMatch
+        const QString fromMatch = descending ? QStringLiteral("(") + value + QStringLiteral("<=") + firstMatch
                                                    + QStringLiteral(" or ") + name + QStringLiteral(" is null)")
-                                             : name + QStringLiteral(">=") + firstMatch;
+                                             : value + QStringLiteral(">=") + firstMatch;
         m_bookmark = Bookmark{*position, fromMatch, before};
     }
     return position;
@@ -342,9 +345,10 @@ void PagedLovRows::clearFilter()
 
 Status PagedLovRows::sortBy(int field, bool descending)
 {
-    m_sortKey = fieldName(field) + (descending ? QStringLiteral(" desc") : QString());
+    // Texts sort as the whole result sorts them: case ignored for every letter.
+    m_sortKey = LovOrderKey{fieldName(field), descending, m_fields.at(field).isCharacter()};
     m_bookmark.reset();
-    setSortText(field, descending);
+    setSorted(field, descending);
     return {};
 }
 

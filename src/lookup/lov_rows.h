@@ -37,14 +37,16 @@ public:
     virtual bool isFiltered() const = 0;
     // Orders the rows by the field first, then as the query orders them.
     virtual Status sortBy(int field, bool descending) = 0;
-    // "field" or "field Desc" after a sortBy(); empty before.
-    const QString &sortText() const { return m_sortText; }
+    // The field of the last sortBy() and its direction; -1 before.
+    int sortField() const { return m_sortField; }
+    bool sortDescending() const { return m_sortDescending; }
 
 protected:
-    void setSortText(int field, bool descending);
+    void setSorted(int field, bool descending);
 
     QList<Field> m_fields;
-    QString m_sortText;
+    int m_sortField = -1;
+    bool m_sortDescending = false;
 };
 
 // The whole result read at once: for results small enough to hold, and for queries that the
@@ -64,6 +66,19 @@ public:
 
 private:
     Recordset m_rs;
+};
+
+// A key of a server-side order: a field's name in brackets, kept apart from its direction.
+// A collated key orders texts as the program's own sort of a result read whole does.
+struct LovOrderKey
+{
+    QString field;
+    bool descending = false;
+    bool collated = false;
+
+    // The field as the order compares it.
+    QString compared() const { return collated ? field + QStringLiteral(" collate database_default") : field; }
+    QString text() const { return descending ? compared() + QStringLiteral(" desc") : compared(); }
 };
 
 // A result that stays in the server: the count, each page, a search and a sort are queries.
@@ -95,21 +110,22 @@ private:
         QString before;
     };
 
-    PagedLovRows(Database &db, QString body, QStringList order);
+    PagedLovRows(Database &db, QString body, QList<LovOrderKey> order);
     QString fieldName(int field) const;
-    // The window's order: its sort, the query's own order, then every other field.
-    QStringList orderKeys() const;
+    // The window's order: its sort, the query's own order, then every other field; each field
+    // once.
+    QList<LovOrderKey> orderKeys() const;
     QString orderClause(bool reversed = false) const;
     QString where(const QString &condition = QString()) const;
     Outcome<QList<QList<QVariant>>> read(const QString &condition, bool reversed, int offset, int rows);
 
     Database &m_db;
-    QString m_body;       // the query without its order clause
-    QStringList m_order;  // the query's own order: field names, each maybe with " desc"
-    QString m_sortKey;    // the window's sort before it, when sorted
-    QString m_filter;     // condition of the containment filter; empty when none
-    int m_count = -1;     // rows under the filter, once counted
-    bool m_typed = false; // whether the fields' types come from rows read
+    QString m_body;                       // the query without its order clause
+    QList<LovOrderKey> m_order;           // the query's own order
+    std::optional<LovOrderKey> m_sortKey; // the window's sort before it, when sorted
+    QString m_filter;                     // condition of the containment filter; empty when none
+    int m_count = -1;                     // rows under the filter, once counted
+    bool m_typed = false;                 // whether the fields' types come from rows read
     std::optional<Bookmark> m_bookmark;
 };
 

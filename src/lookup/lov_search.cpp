@@ -154,7 +154,7 @@ bool LovSearch::sortBy(int column, const QString &procedure)
     // another turns it back.
     const QString name = rows.field(column - 1).name;
     const bool descending = name.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
-                            && rows.sortText() != name + QStringLiteral(" Desc");
+                            && !(rows.sortField() == column - 1 && rows.sortDescending());
     const Status sorted = rows.sortBy(column - 1, descending);
     if (!sorted)
         reportLovFailure(m_session, sorted.error(), procedure);

@@ -2,6 +2,7 @@
 
 #include "db/database.h"
 #include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "posting_batch_work.h"
 #include "session/accounts_component.h"
 #include "session/session.h"
@@ -10,15 +11,23 @@
 
 namespace vant {
 
+// The company the lines of the batch's first voucher carry, read whole: it numbers the vouchers.
+Outcome<int> PostingBatch::lineCompany(const ToPost &toPost)
+{
+    return wholeNumber(toPost.first().second, QStringLiteral("The company code of the off-line lines"));
+}
+
 Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers,
                                                const ToPost &toPost, int limit)
 {
     Plan plan;
     if (toPost.isEmpty())
         return plan;
-    const int company = leadingInt(toPost.first().second);
+    const Outcome<int> company = lineCompany(toPost);
+    if (!company)
+        return company.error();
     const Outcome<VoucherNoBlock> numbers =
-        m_accounts.GetMaxVoucherNoBlock(m_session.voucherTable, company, int(toPost.size()));
+        m_accounts.GetMaxVoucherNoBlock(m_session.voucherTable, *company, int(toPost.size()));
     if (!numbers)
         return numbers.error();
     plan.firstVoucherNo = numbers->first;
@@ -52,9 +61,8 @@ Status PostingBatch::checkValues(PostingBatchWork &work, const QList<MarkedVouch
     }
 }
 
-Status PostingBatch::write(PostingBatchWork &work, const QString &lineCompany, const Plan &plan)
+Status PostingBatch::write(PostingBatchWork &work, int company, const Plan &plan)
 {
-    const int company = leadingInt(lineCompany);
     auto codes = work.codes(plan.last);
     if (!codes)
         return codes.error();
@@ -75,7 +83,7 @@ Status PostingBatch::write(PostingBatchWork &work, const QString &lineCompany, c
     if (Status updated = m_accounts.UpdateVoucherNo(plan.firstVoucherNo + plan.last - 1, m_session.companyCode);
         !updated)
         return updated;
-    return work.recordSubNumbers(lastSubNos, lineCompany);
+    return work.recordSubNumbers(lastSubNos, company);
 }
 
 Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep)
@@ -96,7 +104,7 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
         return planned.error();
     m_planned = planned->last;
     if (planned->last > 0) {
-        if (Status written = write(work, toPost->first().second, *planned); !written)
+        if (Status written = write(work, *lineCompany(*toPost), *planned); !written)
             return written.error();
     }
     if (Status dropped = work.drop(); !dropped)

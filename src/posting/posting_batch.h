@@ -67,7 +67,8 @@ private:
     Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
     // Cuts the plan at the first voucher whose values are refused.
     Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
-    Status write(PostingBatchWork &work, const QString &lineCompany, const Plan &plan);
+    Status write(PostingBatchWork &work, int company, const Plan &plan);
+    static Outcome<int> lineCompany(const ToPost &toPost);
 
     Session &m_session;
     AccountsComponent &m_accounts;

@@ -14,23 +14,20 @@ using copyform::date;
 using copyform::number;
 using copyform::text;
 
-// The aid of the ledger a column names, as the posting writes it: 0 for a ledger without one.
+// The aid of the ledger a column names, as the posting writes it: a whole number, which the
+// check made sure of.
 QString aidOf(const QString &ledgerColumn)
 {
-    return QStringLiteral("isnull((select top 1 case when %1 then l.aid else 0 end from "
-                          "accledgermaster l where l.ledgercode=%2),0)")
-        .arg(copyform::isNumber(QStringLiteral("l.aid")), ledgerColumn);
+    return QStringLiteral("(select top 1 l.aid from accledgermaster l where l.ledgercode=%1)").arg(ledgerColumn);
 }
 
 // A ledger the posting refuses: no number, or a row of the ledger master (joined as `ledger`)
-// that is missing or has an aid that is no whole number.
+// that is missing or whose aid is no whole number (a ledger without aid has none to post).
 QString mayRefuseLedger(const QString &ledgerColumn, const QString &ledger)
 {
-    const QString aid = ledger + QStringLiteral(".aid");
-    const QString aidNumber = QStringLiteral("try_convert(float,%1)").arg(aid);
-    return QStringLiteral("(%1 or %2.ledgercode is null or (%3 is not null and ltrim(rtrim(%3))<>'' and "
-                          "(%4 or %5<>round(%5,0) or abs(%5)>2147483647)))")
-        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger, aid, copyform::notNumber(aid), aidNumber);
+    return QStringLiteral("(%1 or %2.ledgercode is null or %3)")
+        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger,
+             copyform::mayRefuseWholeNumber(ledger + QStringLiteral(".aid")));
 }
 
 // Joins the ledger master for the ledger a column names.
@@ -64,7 +61,7 @@ QString anyOf(const QStringList &conditions)
 } // namespace
 
 PostingBatchWork::PostingBatchWork(Session &session, Database &db)
-    : m_session(session), m_db(db), m_company(QStringLiteral("'") + session.companyCode + QLatin1Char('\'')),
+    : m_session(session), m_db(db), m_company(sqlQuoted(session.companyCode)),
       m_companyValue(companyValue(session.companyCode)),
       m_marked(db, QStringLiteral("VantMarked"),
                QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
@@ -156,6 +153,7 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
     const QString lines = anyOf({
         mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
         mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
+        mayRefuseNumber(QStringLiteral("x.DivisionCode")),
         mayRefuseDate(QStringLiteral("x.VoucherDt")),
         mayRefuseRequiredNumber(QStringLiteral("x.Amount")),
         QStringLiteral("(x.OldVoucherNo is not null and ") + mayRefuseRequiredNumber(QStringLiteral("x.OldVoucherNo"))
@@ -164,6 +162,7 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
     const QString pending = anyOf({
         mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
         mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
+        mayRefuseNumber(QStringLiteral("x.DivisionCode")),
         mayRefuseRequiredNumber(QStringLiteral("x.AcType")),
         mayRefuseDate(QStringLiteral("x.billdate")),
         mayRefuseRequiredNumber(QStringLiteral("x.billamount")),
@@ -252,7 +251,7 @@ QString PostingBatchWork::linesInsert() const
 {
     return InsertStatement(QStringLiteral("insert into ") + m_session.voucherTable + QLatin1Char(' '))
         .set("CompanyCode", text(x("CompanyCode")))
-        .set("DivisionCode", text(x("DivisionCode")))
+        .set("DivisionCode", number(x("DivisionCode")))
         .set("AcType", QStringLiteral("m.AcType"))
         .set("VoucherNo", QStringLiteral("n.VoucherNo"))
         .set("VoucherDt", date(x("VoucherDt")))
@@ -279,7 +278,7 @@ QString PostingBatchWork::pendingInsert(int last) const
 {
     return InsertStatement(QStringLiteral("insert into AccPending "))
         .set("CompanyCode", text(p("CompanyCode")))
-        .set("DivisionCode", text(p("DivisionCode")))
+        .set("DivisionCode", number(p("DivisionCode")))
         .set("AcType", number(p("AcType")))
         .set("LedgerCode", number(p("LedgerCode")))
         .set("VoucherNo", QStringLiteral("n.VoucherNo"))
@@ -341,14 +340,14 @@ Status PostingBatchWork::copy(int last)
     return executeAll(m_db, {linesInsert(), moved, pendingInsert(last), chequeInsert(last)});
 }
 
-Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, const QString &lineCompany)
+Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)
 {
     QStringList statements;
     for (const auto &[code, last] : lastSubNos) {
         statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
                           + QString::number(last) + QStringLiteral(" where Vouchercode = ") + QString::number(code)
-                          + QStringLiteral(" and CompanyCode='") + lineCompany + QStringLiteral("' and TranYear='")
-                          + m_session.financialYear + QLatin1Char('\'');
+                          + QStringLiteral(" and CompanyCode=") + sqlQuoted(QString::number(lineCompany))
+                          + QStringLiteral(" and TranYear=") + sqlQuoted(m_session.financialYear);
     }
     return executeAll(m_db, statements);
 }

@@ -34,7 +34,7 @@ public:
     // Copies the first `last` vouchers' lines, first pending and cheque rows under their numbers
     // and flags their lines as moved.
     Status copy(int last);
-    Status recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, const QString &lineCompany);
+    Status recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany);
     Status drop();
 
 private:

@@ -60,8 +60,8 @@ QList<TransTypeEntry> transTypeEntries(int voucherTypeIndex)
 Outcome<QList<Division>> loadDivisions(Session &session)
 {
     auto rs = session.openRecordset(
-        QStringLiteral("select DivisionCode,DivisionName from AccDivisionMaster where CompanyCode='")
-        + session.companyCode + QLatin1Char('\''));
+        QStringLiteral("select DivisionCode,DivisionName from AccDivisionMaster where CompanyCode=")
+        + sqlQuoted(session.companyCode));
     if (!rs)
         return rs.error();
     QList<Division> divisions;
@@ -77,7 +77,7 @@ QString offLineVoucherStatement(const Session &session, const VoucherFilter &fil
                               + QLatin1Char('\'');
     return QStringLiteral("select voucherno,BillRefno,VoucherDt, TransType,sum(Amount) Amount,AcType,VoucherCode "
                           "from AccOffLineVoucher where ")
-           + QStringLiteral(" CompanyCode='") + session.companyCode + QStringLiteral("' and DIvisionCOde='")
+           + QStringLiteral(" CompanyCode=") + sqlQuoted(session.companyCode) + QStringLiteral(" and DIvisionCOde='")
            + QString::number(filter.divisionCode) + QStringLiteral("' and   CrDr='D' and VoucherDt=")
            + session.quoteChar + sqlDate(filter.voucherDate) + session.quoteChar
            + QStringLiteral(" and moved is null and ") + condition

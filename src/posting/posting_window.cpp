@@ -7,6 +7,7 @@
 #include "voucher_grid_model.h"
 #include "widgets/busy_window.h"
 #include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
 #include "widgets/widget_twips.h"
@@ -368,7 +369,14 @@ void PostingWindow::showCurrentDetail()
         return;
     const QRect cell = m_msfAccTransfer->visualRect(m_msfAccTransfer->currentIndex());
     const int cellTop = m_msfAccTransfer->viewport()->mapTo(m_msfAccTransfer, cell.topLeft()).y();
-    DisplaySubDet(leadingInt(grid().text(row, VoucherGrid::Vno)), pixelsToTwips(cellTop, this));
+    // The number is read whole: the leading digits of a text would show another voucher.
+    const Outcome<int> voucherNo =
+        wholeNumber(grid().text(row, VoucherGrid::Vno), QStringLiteral("The off-line voucher number (VoucherNo)"));
+    if (!voucherNo) {
+        report(voucherNo.error(), QStringLiteral("msfAccTransfer_KeyDown"));
+        return;
+    }
+    DisplaySubDet(*voucherNo, pixelsToTwips(cellTop, this));
 }
 
 int PostingWindow::currentGridRow() const

@@ -42,8 +42,8 @@ Status firstRefused(std::initializer_list<Outcome<QString>> literals)
 
 Outcome<Recordset> offLineRows(Session &session, const QString &table, const MarkedVoucher &voucher)
 {
-    return session.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode='")
-                                 + session.companyCode + QStringLiteral("' and VoucherNo=")
+    return session.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode=")
+                                 + sqlQuoted(session.companyCode) + QStringLiteral(" and VoucherNo=")
                                  + QString::number(voucher.offLineNo));
 }
 
@@ -65,15 +65,10 @@ Outcome<int> VoucherCheck::aidOf(const QVariant &ledgerCode, const QString &what
         if (rs->eof()) {
             return Error{kRefusedValue, QStringLiteral("Ledger %1 (%2) is not in the ledger master.").arg(*code, what)};
         }
-        known = m_aids.insert(*code, rs->text(0).trimmed());
+        known = m_aids.insert(*code, rs->value(0));
     }
-    if (known->isEmpty())
-        return 0;
-    bool ok = false;
-    const int value = known->toInt(&ok);
-    if (!ok)
-        return Error{13, QStringLiteral("Type mismatch")};
-    return value;
+    // Read whole, as every number: a ledger without aid has none to post.
+    return wholeNumber(*known, QStringLiteral("The aid of ledger %1 (%2)").arg(*code, what));
 }
 
 Status VoucherCheck::check(const MarkedVoucher &voucher)
@@ -89,8 +84,7 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
 {
     auto lines = m_session.openRecordset(
         QStringLiteral("select * from AccOffLineVoucher where isnull(Moved,'N')='N' and  VoucherNo=")
-        + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode='") + m_session.companyCode
-        + QLatin1Char('\''));
+        + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode=") + sqlQuoted(m_session.companyCode));
     if (!lines)
         return lines.error();
     const QString owner = voucher.owner();
@@ -102,7 +96,8 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
         if (!oppAid)
             return oppAid.error();
         const RowValues line(*lines, owner, m_session.quoteChar);
-        if (Status written = firstRefused({line.date("VoucherDt"), line.number("LedgerCode"), line.number("Amount"),
+        if (Status written = firstRefused({line.optionalNumber("DivisionCode"), line.date("VoucherDt"),
+                                           line.number("LedgerCode"), line.number("Amount"),
                                            line.number("OppLedgerCode"), line.optionalNumber("OldVoucherNo")});
             !written)
             return written;
@@ -126,7 +121,8 @@ Status VoucherCheck::checkPending(const MarkedVoucher &voucher)
     if (!oppAid)
         return oppAid.error();
     const RowValues values(row, owner, m_session.quoteChar);
-    return firstRefused({values.number("AcType"), values.number("LedgerCode"), values.date("billdate"),
+    return firstRefused({values.optionalNumber("DivisionCode"), values.number("AcType"), values.number("LedgerCode"),
+                         values.date("billdate"),
                          values.number("billamount"), values.number("MRC_Amt"), values.leadingNumber("OnAcNo"),
                          values.number("VoucherCode"), values.number("Payable"), values.number("discamt"),
                          values.number("OppLedgerCode")});

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QVariant>
 
 namespace vant {
 
@@ -31,7 +32,7 @@ private:
 
     Session &m_session;
     // Aids found so far: the same ledgers recur on nearly every line of a run.
-    QHash<QString, QString> m_aids;
+    QHash<QString, QVariant> m_aids;
 };
 
 } // namespace vant

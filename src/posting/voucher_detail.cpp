@@ -1,5 +1,6 @@
 #include "voucher_detail.h"
 
+#include "db/sql_literals.h"
 #include "posting_formats.h"
 #include "session/session.h"
 #include "session/translations.h"
@@ -37,8 +38,8 @@ QString voucherDetailStatement(qint64 offLineVoucherNo, const QString &companyCo
     // ledger of the ledger master, which is the line a refused posting names.
     return QStringLiteral("select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo,b.LedgerCode as KnownLedger "
                           "from AccOfflineVoucher a left join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE where ")
-           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode='")
-           + companyCode + QStringLiteral("' and isnull(a.Moved,'N')='N' order by crdr desc");
+           + QStringLiteral("Voucherno=") + QString::number(offLineVoucherNo) + QStringLiteral(" and a.CompanyCode=")
+           + sqlQuoted(companyCode) + QStringLiteral(" and isnull(a.Moved,'N')='N' order by crdr desc");
 }
 
 Outcome<QList<DetailLine>> loadVoucherDetail(Session &session, qint64 offLineVoucherNo)

@@ -14,15 +14,15 @@ namespace {
 Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::ColumnCount> &cells, double postedAmount)
 {
     const QString &voucherNo = cells[VoucherGrid::Vno];
-    const auto offLineNo = wholeNumber(voucherNo, QStringLiteral("The off-line voucher number"));
+    const auto offLineNo = wholeNumber(voucherNo, QStringLiteral("The off-line voucher number (VoucherNo)"));
     if (!offLineNo)
         return offLineNo.error();
     const QString owner = QStringLiteral("off-line voucher ") + voucherNo.trimmed();
     const auto voucherCode =
-        wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code of ") + owner);
+        wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code (VoucherCode) of ") + owner);
     if (!voucherCode)
         return voucherCode.error();
-    const auto acType = wholeNumber(cells[VoucherGrid::AcType], QStringLiteral("The account type of ") + owner);
+    const auto acType = wholeNumber(cells[VoucherGrid::AcType], QStringLiteral("The account type (AcType) of ") + owner);
     if (!acType)
         return acType.error();
     return MarkedVoucher{*offLineNo, *voucherCode, *acType, postedAmount};

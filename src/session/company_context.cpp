@@ -1,5 +1,6 @@
 #include "company_context.h"
 
+#include "db/sql_literals.h"
 #include "session.h"
 #include "text_helpers.h"
 
@@ -14,6 +15,14 @@ void report(Session &session, const Error &error, const char *procedure, bool sh
 
 } // namespace
 
+Outcome<QString> companyCodeOf(const QVariant &code, const QString &what)
+{
+    const Outcome<int> number = wholeNumber(code, what);
+    if (!number)
+        return number.error();
+    return QString::number(*number);
+}
+
 bool DefaultCompanySet(Session &session)
 {
     auto rs = session.openRecordset(QStringLiteral("select a.*,b.DivisionName from acccompanymaster a inner join "
@@ -25,7 +34,14 @@ bool DefaultCompanySet(Session &session)
     }
     if (rs->eof())
         return false;
-    session.companyCode = rs->text(QStringLiteral("companycode"));
+    // Every statement of every job selects the company's rows by this code.
+    const Outcome<QString> code =
+        companyCodeOf(rs->value(QStringLiteral("companycode")), QStringLiteral("The default company's code"));
+    if (!code) {
+        report(session, code.error(), "DefaultCompanySet", true);
+        return false;
+    }
+    session.companyCode = *code;
     session.companyName = rs->text(QStringLiteral("companyname"));
     session.financialYear = rs->text(QStringLiteral("defaultyear"));
     session.voucherTable = (QStringLiteral("accvoucher") + session.financialYear).trimmed();
@@ -40,8 +56,8 @@ QDate GetFinDateBegin(Session &session, const QString &financialYear, const QStr
 {
     const QDate fallback = GetFromCompany(session, companyCode);
     auto rs = session.openRecordset(
-        QStringLiteral(" select top 1 FinYearBegin from accyearenddetails where FinancialYear='") + financialYear
-        + QStringLiteral("' and companycode='") + companyCode + QLatin1Char('\''));
+        QStringLiteral(" select top 1 FinYearBegin from accyearenddetails where FinancialYear=")
+        + sqlQuoted(financialYear) + QStringLiteral(" and companycode=") + sqlQuoted(companyCode));
     if (!rs) {
         report(session, rs.error(), "GetFinDateBegin");
         return fallback;
@@ -54,8 +70,8 @@ QDate GetFinDateBegin(Session &session, const QString &financialYear, const QStr
 QDate GetFromCompany(Session &session, const QString &companyCode)
 {
     const QDate today = QDate::currentDate();
-    auto rs = session.openRecordset(QStringLiteral("select  FinYearBegin from acccompanymaster where companycode='")
-                                    + companyCode + QLatin1Char('\''));
+    auto rs = session.openRecordset(QStringLiteral("select  FinYearBegin from acccompanymaster where companycode=")
+                                    + sqlQuoted(companyCode));
     if (!rs) {
         report(session, rs.error(), "GetFromCompany");
         return today;
@@ -76,8 +92,8 @@ QString GetCompanyName(Session &session, const QString &companyCode)
 
 Outcome<QString> companyName(Session &session, const QString &companyCode)
 {
-    auto rs = session.openRecordset(QStringLiteral("select  companyname from acccompanymaster where companycode='")
-                                    + companyCode + QLatin1Char('\''));
+    auto rs = session.openRecordset(QStringLiteral("select  companyname from acccompanymaster where companycode=")
+                                    + sqlQuoted(companyCode));
     if (!rs)
         return rs.error();
     if (rs->eof() || rs->isNull(0))

@@ -10,7 +10,12 @@ namespace vant {
 
 struct Session;
 
-// Loads the default company, its financial year and date format into the session.
+// A company code as the statements write it: the whole number it holds ("12" for " 12 ").
+// A code that is no whole number names no company; the error says so.
+Outcome<QString> companyCodeOf(const QVariant &code, const QString &what);
+
+// Loads the default company, its financial year and date format into the session. A default
+// company whose code is no whole number is reported and not loaded.
 bool DefaultCompanySet(Session &session);
 QDate GetFinDateBegin(Session &session, const QString &financialYear, const QString &companyCode);
 QDate GetFromCompany(Session &session, const QString &companyCode);

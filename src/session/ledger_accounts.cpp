@@ -19,15 +19,19 @@ const QStringList kProgIds = {
     QStringLiteral("KormoLedgerMart7.clsQRXAccounts"),
 };
 
-// First column of the first row as a whole number; 0 for NULL, nothing for no row.
-Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement)
+// First column of the first row, read whole as a whole number (`what` names it when it is
+// none); nothing for no row. A counter that is no whole number cannot say which number is next.
+Outcome<std::optional<int>> firstNumber(Database &db, const QString &statement, const QString &what)
 {
     auto rs = db.openRecordset(statement);
     if (!rs)
         return rs.error();
     if (rs->eof())
         return std::optional<int>();
-    return std::optional<int>(rs->value(0).toInt());
+    const Outcome<int> number = wholeNumber(rs->value(0), what);
+    if (!number)
+        return number.error();
+    return std::optional<int>(*number);
 }
 
 // First column of the first row; null when there is no row or the value is NULL.
@@ -71,8 +75,10 @@ Outcome<std::optional<int>> LedgerAccounts::lastVoucherNo(int company) const
     auto db = connection();
     if (!db)
         return db.error();
-    return firstNumber(**db, QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
-                                 + sqlQuoted(QString::number(company)));
+    return firstNumber(**db,
+                       QStringLiteral("select isnull(Voucherno,0) from acccompanymaster where CompanyCode=")
+                           + sqlQuoted(QString::number(company)),
+                       QStringLiteral("The last voucher number (Voucherno) of company %1").arg(company));
 }
 
 Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int company)
@@ -80,12 +86,15 @@ Outcome<int> LedgerAccounts::GetMaxVoucherNo(const QString &voucherTable, int co
     auto last = lastVoucherNo(company);
     if (!last)
         return last.error();
-    if (!last->has_value())
+    // Past the largest whole number there is no number to give.
+    if (!last->has_value() || **last == std::numeric_limits<int>::max())
         return 0;
     const int next = **last + 1;
-    auto used = firstNumber(*m_db, QStringLiteral("select count(*) from ") + voucherTable
-                                       + QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
-                                       + QStringLiteral(" and VoucherNo=") + QString::number(next));
+    auto used = firstNumber(*m_db,
+                            QStringLiteral("select count(*) from ") + voucherTable + QStringLiteral(" where CompanyCode=")
+                                + sqlQuoted(QString::number(company)) + QStringLiteral(" and VoucherNo=")
+                                + QString::number(next),
+                            QStringLiteral("The count of voucher %1").arg(next));
     if (!used)
         return used.error();
     return used->value_or(0) > 0 ? -1 : next;
@@ -99,6 +108,12 @@ Outcome<VoucherNoBlock> LedgerAccounts::GetMaxVoucherNoBlock(const QString &vouc
     if (!last->has_value())
         return VoucherNoBlock{0, 0, 0};
     const qint64 first = qint64(**last) + 1;
+    // A number below 1 is no voucher number: asked voucher by voucher, the first answer is the
+    // refusal. Past the largest whole number there is none to give.
+    if (first < 1)
+        return VoucherNoBlock{int(first), 0, int(first)};
+    if (first > std::numeric_limits<int>::max())
+        return VoucherNoBlock{0, 0, 0};
     // The block ends where the voucher table already holds a number: GetMaxVoucherNo answers
     // -1 there. Numbers past the largest whole number are never handed out.
     const qint64 last64 = std::min<qint64>(first + std::max(count, 0) - 1, std::numeric_limits<int>::max());
@@ -122,7 +137,11 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
     const QString where = QStringLiteral(" where CompanyCode=") + sqlQuoted(QString::number(company))
                           + QStringLiteral(" and VoucherCode=") + QString::number(voucherCode)
                           + QStringLiteral(" and TranYear=") + sqlQuoted(financialYear);
-    auto last = firstNumber(**db, QStringLiteral("select isnull(VoucherSlno,0) from AccCompanyVoucherNo") + where);
+    auto last = firstNumber(**db, QStringLiteral("select isnull(VoucherSlno,0) from AccCompanyVoucherNo") + where,
+                            QStringLiteral("The last sub-number (VoucherSlno) of voucher code %1 of company %2 in %3")
+                                .arg(voucherCode)
+                                .arg(company)
+                                .arg(financialYear));
     if (!last)
         return last.error();
     if (!last->has_value()) {
@@ -134,6 +153,11 @@ Outcome<int> LedgerAccounts::GetMaxSubVNo(int voucherCode, int company, int, con
         if (!created)
             return created.error();
     }
+    if (last->value_or(0) == std::numeric_limits<int>::max())
+        return Error{kRefusedValue, QStringLiteral("Voucher code %1 of company %2 has no sub-number left in %3.")
+                                        .arg(voucherCode)
+                                        .arg(company)
+                                        .arg(financialYear)};
     return last->value_or(0) + 1;
 }
 

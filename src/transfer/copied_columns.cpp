@@ -11,7 +11,7 @@ using enum CopyForm;
 
 constexpr CopiedColumn kVoucherColumns[] = {
     {"CompanyCode", Destination},
-    {"DivisionCode", Text},
+    {"DivisionCode", AsStored},
     {"AcType", AsStored},
     {"VoucherNo", NewVoucherNo},
     {"VoucherDt", Date},
@@ -28,13 +28,13 @@ constexpr CopiedColumn kVoucherColumns[] = {
     {"OldVoucherNo", SourceNumber},
     {"Counter", Text},
     {"TS", Now},
-    {"AID", Text},
-    {"OppAID", Text},
+    {"AID", AsStored},
+    {"OppAID", AsStored},
 };
 
 constexpr CopiedColumn kBillwiseColumns[] = {
     {"CompanyCode", Destination},
-    {"DivisionCode", Text},
+    {"DivisionCode", AsStored},
     {"AcType", AsStored},
     {"LedgerCode", AsStored},
     {"VoucherNo", NewVoucherNo},
@@ -58,8 +58,8 @@ constexpr CopiedColumn kBillwiseColumns[] = {
     {"Remarks", Text},
     {"IsPaid", Text},
     {"TS", Now},
-    {"AID", Text},
-    {"OppAID", Text},
+    {"AID", AsStored},
+    {"OppAID", AsStored},
 };
 
 constexpr CopiedColumn kChequeColumns[] = {
@@ -84,8 +84,8 @@ constexpr CopiedColumn kChequeColumns[] = {
     {"ChequePrinted", Trimmed},
     {"OldRefVoucherNo", Number},
     {"TS", Now},
-    {"AID", Trimmed},
-    {"AID1", Trimmed},
+    {"AID", AsStored},
+    {"AID1", AsStored},
 };
 
 } // namespace
@@ -136,10 +136,10 @@ InsertStatement copyInsert(const QString &table, std::span<const CopiedColumn> c
         case Number: statement.set(column.name, copyform::leadingNumber(source)); break;
         case Date: statement.set(column.name, copyform::date(source)); break;
         case OwnLedgerIfNone:
-            // A row without opposite ledger is its own opposite.
-            statement.set(column.name,
-                          QStringLiteral("case when %1 is null then %2 else %3 end")
-                              .arg(source, copyform::number(of("LedgerCode")), copyform::leadingNumber(source)));
+            // A row without opposite ledger (NULL or blank) is its own opposite.
+            statement.set(column.name, QStringLiteral("case when %1 is null or %2 then %3 else %4 end")
+                                           .arg(source, copyform::blank(source), copyform::number(of("LedgerCode")),
+                                                copyform::leadingNumber(source)));
             break;
         }
     }

@@ -17,10 +17,10 @@ enum class CopyForm {
     Now,             // the time of the copy
     Text,            // the text; NULL gives an empty text
     Trimmed,         // the text without outer blanks; NULL gives an empty text
-    AsStored,        // the number as stored; NULL stays NULL
+    AsStored,        // the number as stored; NULL and blank give NULL
     Number,          // the leading number; NULL gives 0
     Date,            // the date alone; NULL or blank stays NULL
-    OwnLedgerIfNone, // the leading number; NULL gives the row's own LedgerCode
+    OwnLedgerIfNone, // the leading number; NULL or blank gives the row's own LedgerCode
 };
 
 struct CopiedColumn

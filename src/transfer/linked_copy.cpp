@@ -8,6 +8,7 @@
 #include "session/text_helpers.h"
 #include "source_row.h"
 #include "transfer_scope.h"
+#include "transferred_rows.h"
 
 #include <functional>
 
@@ -55,30 +56,31 @@ private:
 QString LinkedCopy::numberedRows() const
 {
     return QStringLiteral("insert into %1(Seq,Id) select row_number() over (order by %2,slno),slno from %3 where "
-                          "CompanyCode='%4' and %2 between '%5' and '%6'")
-        .arg(m_rows.name(), m_table.dateColumn, m_table.name, m_scope.source, m_scope.from, m_scope.to);
+                          "CompanyCode=%4 and %2 between '%5' and '%6'")
+        .arg(m_rows.name(), m_table.dateColumn, m_table.name, sqlQuoted(m_scope.source), m_scope.from, m_scope.to);
 }
 
 QString LinkedCopy::copiedRow() const
 {
-    return QStringLiteral("%1 and p.VoucherNo>0 and exists (select 1 from %2 x where "
-                          "x.CompanyCode='%3' and x.OldVoucherNo=p.VoucherNo)")
-        .arg(copyform::isNumber(QStringLiteral("p.VoucherNo")), m_scope.voucherTable, m_scope.destination);
+    return QStringLiteral("%4 and p.VoucherNo>0 and exists (select 1 from %1 x where "
+                          "x.CompanyCode=%2 and x.OldVoucherNo=p.VoucherNo and %3)")
+        .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination), transferredRow(QStringLiteral("x")),
+             copyform::isNumber(QStringLiteral("p.VoucherNo")));
 }
 
 QString LinkedCopy::shadowVoucherNo() const
 {
     // The first copy found, as the shadow's index of source numbers keeps them.
-    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode='%2' and "
-                                                  "x.OldVoucherNo=p.VoucherNo order by x.tsid)")
-                                       .arg(m_scope.voucherTable, m_scope.destination));
+    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode=%2 and "
+                                                  "x.OldVoucherNo=p.VoucherNo and %3 order by x.tsid)")
+                                       .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination),
+                                            transferredRow(QStringLiteral("x"))));
 }
 
 Status LinkedCopy::checkRows()
 {
-    const QString voucherNo = QStringLiteral("(p.VoucherNo is not null and ltrim(rtrim(p.VoucherNo))<>'' and (")
-                              + copyform::notNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral(" or ")
-                              + copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherNo")) + QStringLiteral("))");
+    const QString voucherNo = QStringLiteral("(ltrim(rtrim(p.VoucherNo))<>'' and ")
+                              + copyform::mayRefuseNumber(QStringLiteral("p.VoucherNo")) + QLatin1Char(')');
     const QString values = m_table.mayRefuse.join(QStringLiteral(" or "));
     for (int after = 0;;) {
         auto rs = m_scope.db.openRecordset(
@@ -95,7 +97,7 @@ Status LinkedCopy::checkRows()
         SourceRow row(*rs, m_table.name, QStringLiteral("slno"));
         // The row-by-row copy read the voucher number first: a row that names none is skipped.
         const QVariant sourceNo = rs->value(QStringLiteral("VoucherNo"));
-        if (sourceNo.isNull() || sourceNo.toString().trimmed().isEmpty())
+        if (sourceNo.isNull() || sourceNo.toString().count(QLatin1Char(' ')) == sourceNo.toString().size())
             continue;
         const Outcome<QString> literal = numberLiteral(sourceNo, row.describe(QStringLiteral("VoucherNo")));
         if (!literal)
@@ -136,6 +138,7 @@ Status LinkedCopy::run()
 // The values the row-by-row copy of a bill-wise row read, in its order.
 void readBillwise(SourceRow &row)
 {
+    row.raw(QStringLiteral("DivisionCode"));
     row.raw(QStringLiteral("AcType"));
     row.raw(QStringLiteral("LedgerCode"));
     row.date(QStringLiteral("BillDate"));
@@ -145,11 +148,14 @@ void readBillwise(SourceRow &row)
     row.date(QStringLiteral("TransDate"));
     for (const char *field : {"VoucherSlno", "TransSlno", "OppLedgerCode"})
         row.number(QString::fromLatin1(field));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("OppAID"));
 }
 
 QStringList billwiseRefusals()
 {
     return {
+        copyform::mayRefuseNumber(QStringLiteral("p.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("p.AcType")),
         copyform::mayRefuseNumber(QStringLiteral("p.LedgerCode")),
         copyform::mayRefuseDate(QStringLiteral("p.BillDate")),
@@ -165,6 +171,8 @@ QStringList billwiseRefusals()
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.VoucherSlno")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.TransSlno")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.OppLedgerCode")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("p.OppAID")),
     };
 }
 
@@ -178,6 +186,8 @@ void readCheque(SourceRow &row)
     for (const char *field :
          {"DivisionCode", "AcType", "VoucherCode", "LedgerCode1", "RefVoucherNo", "OldRefVoucherNo"})
         row.number(QString::fromLatin1(field));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("AID1"));
 }
 
 QStringList chequeRefusals()
@@ -195,6 +205,8 @@ QStringList chequeRefusals()
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.LedgerCode1")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.RefVoucherNo")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("p.OldRefVoucherNo")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("p.AID1")),
     };
 }
 

@@ -5,6 +5,7 @@
 #include "db/recordset.h"
 #include "db/sql_literals.h"
 #include "reconcile_rows.h"
+#include "transferred_rows.h"
 
 #include <cmath>
 #include <map>
@@ -107,7 +108,7 @@ private:
     QString copiedRows() const
     {
         return QStringLiteral(" where CompanyCode=") + m_destination
-               + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt") + m_period;
+               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(" and VoucherDt") + m_period;
     }
 
     static QString columnList(const QList<ComparedColumn> &columns, const QString &alias)
@@ -182,7 +183,7 @@ private:
         table.columns = comparedColumns(copied, catalogued);
         const QString copies = QStringLiteral("(select distinct VoucherNo,OldVoucherNo from ") + m_table
                                + QStringLiteral(" where CompanyCode=") + m_destination
-                               + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0)");
+                               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(")");
         const QString list = columnList(table.columns, QStringLiteral("p."));
         const QString inPeriod = QStringLiteral(" and p.") + dateColumn + m_period;
         table.statement =

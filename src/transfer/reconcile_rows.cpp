@@ -1,6 +1,7 @@
 #include "reconcile_rows.h"
 
 #include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "session/text_helpers.h"
 
 #include <cmath>
@@ -62,8 +63,9 @@ QString comparable(const ComparedColumn &column, const QVariant &value)
     case ColumnType::Identity:
     case ColumnType::Amount: break;
     }
-    // A number kept as stored stays NULL; every other form writes a number, 0 for none.
-    if (value.isNull() && column.form == CopyForm::AsStored)
+    // A number kept as stored stays NULL, as does one never set (blank); every other form writes a
+    // number, 0 for none.
+    if (column.form == CopyForm::AsStored && (value.isNull() || isBlank(value.toString())))
         return kNull;
     return numberText(blank ? 0 : leadingNumber(value.toString()), column.type);
 }
@@ -85,7 +87,8 @@ QList<ValueDifference> differingValues(const QList<ComparedColumn> &columns, con
             const ComparedColumn &column = columns.at(i);
             QVariant written = source.at(row).value(i);
             // The copy of a row without an opposite ledger names the row's own ledger.
-            if (column.form == CopyForm::OwnLedgerIfNone && written.isNull() && ledger >= 0)
+            if (column.form == CopyForm::OwnLedgerIfNone && (written.isNull() || isBlank(written.toString()))
+                && ledger >= 0)
                 written = source.at(row).value(ledger);
             const QString expected = comparable(column, written);
             const QString held = comparable(column, copy.at(row).value(i));

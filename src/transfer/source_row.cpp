@@ -15,6 +15,11 @@ QString SourceRow::raw(const QString &field)
     return checked(optionalNumberLiteral(m_rs.value(field), describe(field)));
 }
 
+QString SourceRow::required(const QString &field)
+{
+    return checked(numberLiteral(m_rs.value(field), describe(field)));
+}
+
 QString SourceRow::number(const QString &field)
 {
     return checked(leadingNumberLiteral(m_rs.value(field), describe(field)));

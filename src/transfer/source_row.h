@@ -23,8 +23,11 @@ public:
 
     // The text between single quotes; NULL gives an empty text.
     QString quoted(const QString &field) const;
-    // The number the field holds, as stored: NULL stays NULL, any other text must be a number.
+    // The number the field holds, as stored: NULL and blanks give NULL, any other text must be a
+    // number.
     QString raw(const QString &field);
+    // The number the field holds, which must be there: NULL and an empty text are refused.
+    QString required(const QString &field);
     // The leading number of the text (0 when empty or NULL), without quotes.
     QString number(const QString &field);
     // The text without leading and trailing blanks, between single quotes.

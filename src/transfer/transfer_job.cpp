@@ -24,16 +24,18 @@ QString period(const QString &dateColumn, const QDate &from, const QDate &to)
 
 QString voucherCountStatement(const Session &session, const QString &company, const QDate &from, const QDate &to)
 {
-    return QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode='")
-           + company + QLatin1Char('\'') + period(QStringLiteral("VoucherDt"), from, to);
+    return QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode=")
+           + sqlQuoted(company) + period(QStringLiteral("VoucherDt"), from, to);
 }
 
-// No company is held, or none of the held code; the error of a name that could not be read.
+// No company is held: the code is no whole number, or 0 (the box's "no company"); or none of
+// the held code. The error of a name that could not be read.
 Outcome<bool> companyMissing(Session &session, const QString &heldCode)
 {
-    if (leadingNumber(heldCode) == 0)
+    const Outcome<QString> code = companyCodeOf(heldCode, QString());
+    if (!code || *code == u"0")
         return true;
-    const Outcome<QString> name = companyName(session, heldCode.trimmed());
+    const Outcome<QString> name = companyName(session, *code);
     if (!name)
         return name.error();
     return *name == QStringLiteral("NOTFOUND");
@@ -178,7 +180,7 @@ std::optional<RequestRefusal> TransferJob::laterRefusal()
         return RequestRefusal{
             QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "to Date not in this Financial Period")),
             ToolsField::ToDate, true};
-    if (!CheckTransAvail(request.sourceCode))
+    if (!CheckTransAvail(request.source()))
         return RequestRefusal{
             QStringLiteral(QT_TRANSLATE_NOOP("vant::TransferJob", "No Transaction to Transfer for this period")),
             ToolsField::None, false};
@@ -202,9 +204,9 @@ Outcome<int> TransferJob::rowCount()
     const QDate &to = m_request.to;
     const QStringList statements = {
         voucherCountStatement(m_session, source, from, to),
-        QStringLiteral("select count(*) from accpending where CompanyCode='") + source + QLatin1Char('\'')
+        QStringLiteral("select count(*) from accpending where CompanyCode=") + sqlQuoted(source)
             + period(QStringLiteral("TransDate"), from, to),
-        QStringLiteral("select count(*) from accchequedetails where CompanyCode='") + source + QLatin1Char('\'')
+        QStringLiteral("select count(*) from accchequedetails where CompanyCode=") + sqlQuoted(source)
             + period(QStringLiteral("ReceiveDate"), from, to),
     };
     qint64 rows = 0;

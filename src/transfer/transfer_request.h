@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/company_context.h"
+
 #include <QDate>
 #include <QString>
 
@@ -17,8 +19,17 @@ struct TransferRequest
     QDate from;
     QDate to;
 
-    QString source() const { return sourceCode.trimmed(); }
-    QString destination() const { return destinationCode.trimmed(); }
+    // The companies as the statements name them: the whole number a code holds, or the code
+    // trimmed when it holds none (such a request is refused before it runs).
+    QString source() const { return companyCode(sourceCode); }
+    QString destination() const { return companyCode(destinationCode); }
+
+private:
+    static QString companyCode(const QString &held)
+    {
+        const Outcome<QString> code = companyCodeOf(held, QString());
+        return code ? *code : held.trimmed();
+    }
 };
 
 // The input that a refused request sends the user back to.

@@ -7,6 +7,7 @@
 #include "session/accounts_guard.h"
 #include "session/session.h"
 #include "transfer_scope.h"
+#include "transferred_rows.h"
 #include "voucher_copy.h"
 
 #include <QCoreApplication>
@@ -61,8 +62,9 @@ private:
 
 QString TransferRun::transferredVouchers() const
 {
-    return QStringLiteral("(select VoucherNo from  ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode='")
-           + m_scope.destination + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
+    return QStringLiteral("(select VoucherNo from  ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode=")
+           + sqlQuoted(m_scope.destination) + QStringLiteral(" and ") + transferredRow()
+           + QStringLiteral(" and VoucherDt between '")
            + m_scope.from + QStringLiteral("' and '") + m_scope.to + QStringLiteral("')");
 }
 
@@ -72,14 +74,15 @@ Status TransferRun::ClearOldRecords()
     const QString year = QLatin1Char('\'') + m_scope.year + QStringLiteral("' tranyear");
     // Every row that is deleted below is logged, also one whose ledger is not in the ledger master.
     const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
-                                              "where a.CompanyCode='")
-                               + m_scope.destination + QLatin1Char('\'');
+                                              "where a.CompanyCode=")
+                               + sqlQuoted(m_scope.destination);
     return executeAll(
         m_scope.db,
         {
             logDeleted(QStringLiteral("V"), QStringLiteral("a.tsid"), year,
                        QStringLiteral(" from ") + m_scope.voucherTable + ledgerJoin
-                           + QStringLiteral(" and IsNull(OldVoucherNo,'0') <> 0 and a.VoucherDt between '")
+                           + QStringLiteral(" and ") + transferredRow(QStringLiteral("a"))
+                           + QStringLiteral(" and a.VoucherDt between '")
                            + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'')),
             logDeleted(QStringLiteral("P"), QStringLiteral("a.slno"), year,
                        QStringLiteral(" from accpending") + ledgerJoin + QStringLiteral(" and a.VoucherNo in ")
@@ -88,12 +91,13 @@ Status TransferRun::ClearOldRecords()
             logDeleted(QStringLiteral("C"), QStringLiteral("a.slno"), QStringLiteral("tranyear"),
                        QStringLiteral(" from accchequedetails") + ledgerJoin + QStringLiteral(" and VoucherNo in ")
                            + transferredVouchers()),
-            QStringLiteral("delete from Accpending where CompanyCode='") + m_scope.destination
-                + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
-            QStringLiteral("delete from AccChequeDetails where CompanyCode='") + m_scope.destination
-                + QStringLiteral("' and VoucherNo in ") + transferredVouchers(),
-            QStringLiteral("delete from ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode='")
-                + m_scope.destination + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and  VoucherDt between '")
+            QStringLiteral("delete from Accpending where CompanyCode=") + sqlQuoted(m_scope.destination)
+                + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
+            QStringLiteral("delete from AccChequeDetails where CompanyCode=") + sqlQuoted(m_scope.destination)
+                + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
+            QStringLiteral("delete from ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode=")
+                + sqlQuoted(m_scope.destination) + QStringLiteral(" and ") + transferredRow()
+                + QStringLiteral(" and  VoucherDt between '")
                 + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\''),
         });
 }
@@ -115,13 +119,13 @@ Status TransferRun::copyDivisions()
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Division Details...]"));
     const Status done = m_scope.db.execute(
         InsertStatement(QStringLiteral("INSERT INTO ACCDIVISIONMASTER"))
-            .set("CompanyCode", QLatin1Char('\'') + m_scope.destination + QStringLiteral("' as CompanyCode"))
+            .set("CompanyCode", sqlQuoted(m_scope.destination) + QStringLiteral(" as CompanyCode"))
             .set("DivisionCode", QStringLiteral("DivisionCode"))
             .set("DivisionName", QStringLiteral("DivisionName"))
-            .select(QStringLiteral(" from AccDivisionMaster where CompanyCode='") + m_scope.source
-                    + QStringLiteral("' and DivisionCode not in (select DivisionCode from AccDivisionMaster where "
-                                     "CompanyCode='")
-                    + m_scope.destination + QStringLiteral("')")));
+            .select(QStringLiteral(" from AccDivisionMaster where CompanyCode=") + sqlQuoted(m_scope.source)
+                    + QStringLiteral(" and DivisionCode not in (select DivisionCode from AccDivisionMaster where "
+                                     "CompanyCode=")
+                    + sqlQuoted(m_scope.destination) + QStringLiteral(")")));
     if (!done)
         return done;
     // A component that cannot be created is reported here; its first numbering then fails.
@@ -136,6 +140,11 @@ Outcome<TransferEnd> TransferJob::run(const TransferFeedback &feedback)
     Session &session = m_session;
     if (!session.db())
         return closedConnectionError();
+    // Each statement selects the companies' rows by their codes: only whole numbers name one.
+    for (const QString &held : {m_request.sourceCode, m_request.destinationCode}) {
+        if (const Outcome<QString> code = companyCodeOf(held, QStringLiteral("The company code")); !code)
+            return code.error();
+    }
     TransactionGuard transaction(*session.db());
     if (Status begun = transaction.begin(); !begun)
         return begun.error();

@@ -46,8 +46,9 @@ public:
 private:
     QString period() const
     {
-        return QStringLiteral(" where CompanyCode='") + m_scope.source + QStringLiteral("' and VoucherDt between '")
-               + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'');
+        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source)
+               + QStringLiteral(" and VoucherDt between '") + m_scope.from + QStringLiteral("' and '") + m_scope.to
+               + QLatin1Char('\'');
     }
     QString rowsWithSource() const
     {
@@ -83,7 +84,9 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
                                   bool startsVoucher, std::optional<int> numberRefusal)
 {
     SourceRow row(rs, table, QStringLiteral("tsid"));
-    const QString sourceNo = row.number(QStringLiteral("VoucherNo"));
+    // The voucher number is read whole: the leading digits of a text are another voucher's.
+    const QString sourceNo =
+        row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
     if (Status read = row.takeStatus(); !read)
         return refusedTransfer(read.error().description);
     // A row without a voucher number of its own would be copied as the shadow's own row,
@@ -100,20 +103,24 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
         // Rows under a number that is no voucher number could never be told apart.
         if (numberRefusal)
             return noNumberError(row.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
-        row.raw(QStringLiteral("VoucherCode"));
+        if (!row.isNull(QStringLiteral("VoucherCode")))
+            row.required(QStringLiteral("VoucherCode"));
         if (Status written = row.takeStatus(); !written)
             return refusedTransfer(written.error().description);
     }
-    if (row.isNull(QStringLiteral("OppLedgerCode")))
+    if (row.isNull(QStringLiteral("OppLedgerCode")) || isBlank(row.text(QStringLiteral("OppLedgerCode"))))
         row.raw(QStringLiteral("LedgerCode"));
     else
         row.number(QStringLiteral("OppLedgerCode"));
+    row.raw(QStringLiteral("DivisionCode"));
     row.raw(QStringLiteral("AcType"));
     row.date(QStringLiteral("VoucherDt"));
     row.raw(QStringLiteral("LedgerCode"));
     row.number(QStringLiteral("Amount"));
     row.number(QStringLiteral("VoucherCode"));
     row.number(QStringLiteral("VoucherSlnoOld"));
+    row.raw(QStringLiteral("AID"));
+    row.raw(QStringLiteral("OppAID"));
     if (Status written = row.takeStatus(); !written)
         return refusedTransfer(written.error().description);
     return std::nullopt;
@@ -173,12 +180,13 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         QStringList list(conditions);
         return list.join(QStringLiteral(" or "));
     };
-    const QString voucherNo = values({QStringLiteral("v.VoucherNo is null"), QStringLiteral("v.VoucherNo<=0"),
-                                      copyform::notNumber(QStringLiteral("v.VoucherNo")),
-                                      copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherNo"))});
+    const QString voucherNo =
+        values({QStringLiteral("v.VoucherNo is null"), copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
+                QStringLiteral("v.VoucherNo<=0")});
     const QString rowValues = values({
-        QStringLiteral("(r.StartsVoucher=1 and ") + copyform::mayRefuseNumber(QStringLiteral("v.VoucherCode"))
-            + QLatin1Char(')'),
+        QStringLiteral("(r.StartsVoucher=1 and v.VoucherCode is not null and ")
+            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode")) + QLatin1Char(')'),
+        copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
         copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
         copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),
         copyform::mayRefuseNumber(QStringLiteral("v.LedgerCode")),
@@ -186,6 +194,8 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherCode")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.OppLedgerCode")),
         copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherSlnoOld")),
+        copyform::mayRefuseNumber(QStringLiteral("v.AID")),
+        copyform::mayRefuseNumber(QStringLiteral("v.OppAID")),
     });
     // A voucher that gets no number stops the copy at its first row: the values of that row
     // and of later rows are never read.
@@ -277,12 +287,12 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
     // The counters end where voucher by voucher recording would leave them: at the last numbers.
     QStringList statements = {QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
                               + QString::number(numbers.first + numbers.granted - 1)
-                              + QStringLiteral(" where CompanyCode='") + m_scope.destination + QLatin1Char('\'')};
+                              + QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.destination)};
     for (const CodeBlock &code : codes) {
         statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
                           + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
-                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode='")
-                          + m_scope.destination + QStringLiteral("' and TranYear='") + m_scope.year + QLatin1Char('\'');
+                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode=")
+                          + sqlQuoted(m_scope.destination) + QStringLiteral(" and TranYear=") + sqlQuoted(m_scope.year);
     }
     return executeAll(m_scope.db, statements);
 }

@@ -101,6 +101,36 @@ TEST_F(VantctlPostTest, AFailedVoucherIsReportedLoggedAndLeftUnposted)
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s);
 }
 
+// A counter below 0 gives no voucher number: nothing is posted under 0 or below, and the run
+// fails with the posting's own words.
+TEST_F(VantctlPostTest, ACounterBelowZeroPostsNothingAndFails)
+{
+    VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
+    execute({u"update acccompanymaster set Voucherno=-1 where CompanyCode=1"_s});
+    const CtlRun run = post(u"--all"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"Voucher No is 0"_s)) << run.err.toStdString();
+    EXPECT_TRUE(run.out.endsWith(u"0 vouchers posted.\n2 vouchers of the list still waiting.\n"_s))
+        << run.out.toStdString();
+    EXPECT_EQ(moved(), QString());
+    EXPECT_EQ(scalar(u"select count(*) from accvoucher2026"_s), u"0"_s);
+}
+
+// A listed number is read whole: "701 x" is no off-line voucher 701, and is not skipped either.
+TEST_F(VantctlPostTest, AListedNumberThatIsNoNumberIsRefusedWithItsReason)
+{
+    VANT_SQLITE_ONLY("stores text in a number column and reads the posted rows with SQLite's functions");
+    execute({u"update AccOffLineVoucher set VoucherNo='701 x' where VoucherNo=702"_s});
+    const CtlRun run = post(u"--all"_s);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"The off-line voucher number (VoucherNo) is not a number: \"701 x\"."_s))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.contains(u"Posted off-line voucher 701 (150.00) as voucher 1\n1 voucher posted.\n"_s))
+        << run.out.toStdString();
+    EXPECT_EQ(moved(), u"701"_s);
+    EXPECT_EQ(posted(), u"1:7011:1,1:7012:1"_s);
+}
+
 // A voucher asked for and not posted is no success: it is named, the exit status says so and so
 // does the journal.
 TEST_F(VantctlPostTest, AVoucherAskedForAndNotPostedIsNamedAndFailsTheRun)

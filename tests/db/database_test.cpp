@@ -3,11 +3,14 @@
 #include "db/database.h"
 
 #include "session/session_fixture.h"
+#include "support/copy_form_pairs.h"
+#include "support/test_server.h"
 
 namespace vant {
 namespace {
 
 using test::TestDatabase;
+using namespace Qt::StringLiterals;
 
 ConnectionSettings embedded(const QString &folder, const QString &file)
 {
@@ -203,6 +206,73 @@ TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
 
     settings.driver = QStringLiteral("No Such Driver");
     EXPECT_FALSE(Database::open(settings));
+}
+
+// The set-based copies find the rows to refuse with a condition and explain them with the row
+// check: both must take each stored value alike, and the copy must write what the check read.
+TEST_F(DatabaseTest, CopyConditionsAndRowChecksTakeEveryValueAlike)
+{
+    test::CopyFormPairs pairs(*m_db);
+    ASSERT_TRUE(pairs.createTable());
+    const std::optional<QString> values[] = {
+        std::nullopt,
+        u""_s,
+        u"12"_s,
+        u" 12 "_s,
+        u"-0"_s,
+        u"12.5"_s,
+        u"1e5"_s,
+        u"1E999"_s,
+        u"-1e999"_s,
+        u"NaN"_s,
+        u"inf"_s,
+        u"0x10"_s,
+        u"1 or 1=1"_s,
+        u"1;drop table x"_s,
+        u"12abc"_s,
+        u"\u00a012"_s,
+        u"-2147483648"_s,
+        u"2147483648"_s,
+        u"99999999999999999999"_s,
+        u"2026-04-10"_s,
+        u"2026-04-10 10:30:00"_s,
+        u"2026/11/30"_s,
+        u"2026-02-30"_s,
+        u"0000-01-01"_s,
+        u"\t"_s,
+        u"\n"_s,
+        u" \r\n "_s,
+        u"\v"_s,
+        u" 2026-04-10"_s,
+        u"\t12"_s,
+        u"12e5x"_s,
+        u"1E999x"_s,
+        u"1234567890123456789012345678901234567890123"_s,
+        u"1e"_s,
+        u"-"_s,
+    };
+    for (const auto &value : values)
+        EXPECT_EQ(pairs.disagreement(value), std::nullopt) << (value ? value->toStdString() : "NULL");
+}
+
+// The embedded database compares texts as the server's case-insensitive collation does, for
+// every letter: LIKE, and an order or comparison "collate database_default". SQLite's own
+// NOCASE, which the text columns keep, still folds A to Z only.
+TEST_F(DatabaseTest, TextsIgnoreCaseForEveryLetter)
+{
+    const auto holds = [this](const QString &condition) {
+        return TestDatabase::scalar(*m_db, u"select case when %1 then 1 else 0 end"_s.arg(condition)) == u"1";
+    };
+    EXPECT_TRUE(holds(u"N'École' like N'éc%'"_s));
+    EXPECT_TRUE(holds(u"N'İstanbul Ås' like N'%åS'"_s));
+    EXPECT_FALSE(holds(u"N'ecole' like N'éc%'"_s));
+    EXPECT_TRUE(holds(u"N'a_b' like N'a!_b' escape '!'"_s));
+    EXPECT_FALSE(holds(u"N'axb' like N'a!_b' escape '!'"_s));
+    EXPECT_TRUE(holds(u"N'étude' collate database_default = N'ÉTUDE'"_s));
+    EXPECT_TRUE(holds(u"N'école' collate database_default < N'Élan'"_s));
+    EXPECT_FALSE(holds(u"N'étude' collate database_default = N'etude'"_s));
+    VANT_SQLITE_ONLY("asks SQLite's own NOCASE");
+    EXPECT_FALSE(holds(u"'é' = 'É' collate nocase"_s));
 }
 
 TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)

@@ -28,6 +28,9 @@ TEST(SqliteDialect, StatementRewrites)
         {"select isnull(Moved,'N') from t", "select ifnull(Moved,'N') from t"},
         {"select * from dbo.t join [dbo].u on 1=1", "select * from t join u on 1=1"},
         {"SET DATEFORMAT mdy", ""},
+        {"select * from t order by [a] collate database_default desc,b",
+         "select * from t order by [a] collate vant_nocase desc,b"},
+        {"select 'collate database_default' from t", "select 'collate database_default' from t"},
         {"if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
          "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]",
          "DROP TABLE IF EXISTS [X]"},

@@ -91,7 +91,8 @@ TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
          {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false}, std::pair{name, false}}) {
         ASSERT_TRUE(paged->sortBy(field, descending));
         ASSERT_TRUE(whole->sortBy(field, descending));
-        EXPECT_EQ(paged->sortText(), whole->sortText());
+        EXPECT_EQ(paged->sortField(), whole->sortField());
+        EXPECT_EQ(paged->sortDescending(), whole->sortDescending());
         pagesAndSearches(qPrintable(u"sorted by %1%2"_s.arg(field).arg(descending ? u" desc"_s : QString())));
     }
     ASSERT_TRUE(paged->filterContaining(name, u"9 b"_s));
@@ -157,6 +158,132 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
     EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false), 3);
 }
 
+// Names that hold the LIKE pattern's own characters and letters beyond ASCII in both cases,
+// beside a column whose name ends in " Desc": the server finds and filters what the whole
+// result does, and sorts by that column, not by the one its name begins with.
+TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
+{
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
+    TestDatabase::exec(db(), {u"create table marks ([Item] varchar(50), [Item Desc] varchar(50), Code int)"_s,
+                              u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
+                              "insert into marks([Item],[Item Desc],Code) select case i%8 when 0 then '50% off '||i "
+                              "when 1 then 'under_score '||i when 2 then 'back\\slash '||i when 3 then '[bracket] '||i "
+                              "when 4 then '\u00e9tude '||i when 5 then '\u00c9cole '||i when 6 then 'x'||i "
+                              "else 'plain '||i end,'desc '||substr('0000'||(1200-i),-4),i from n"_s});
+    auto rows = both(u"select [Item],[Item Desc],Code from marks order by Code"_s);
+    std::unique_ptr<LovRows> &paged = rows.first;
+    std::unique_ptr<LovRows> &whole = rows.second;
+    ASSERT_TRUE(paged && whole);
+    const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
+        EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
+    };
+    for (const QString &text :
+         {u"50%"_s, u"50% off 8"_s, u"under_"_s, u"under_score 9"_s, u"back\\"_s, u"[bracket]"_s, u"[bracket] 11"_s,
+          u"\u00e9"_s, u"\u00c9"_s, u"\u00c9TUDE 4"_s, u"\u00e9cole"_s, u"_"_s, u"%"_s, u"x_1"_s, u"[b"_s}) {
+        for (const bool containing : {false, true})
+            same(text, [&](LovRows &rows) { return findText(rows, 0, text, containing); });
+    }
+    for (const bool descending : {false, true}) {
+        ASSERT_TRUE(paged->sortBy(1, descending));
+        ASSERT_TRUE(whole->sortBy(1, descending));
+        for (const int start : {1, 600, 1190})
+            same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        EXPECT_EQ(rowsText(*whole, 1, 1).section(u'|', 1, 1), descending ? u"desc 1199"_s : u"desc 0000"_s);
+    }
+    for (const QString &text : {u"\u00e9"_s, u"_s"_s, u"\\"_s}) {
+        ASSERT_TRUE(paged->filterContaining(0, text));
+        ASSERT_TRUE(whole->filterContaining(0, text));
+        same(text + u" filtered"_s, [](LovRows &rows) { return QString::number(*rows.count()); });
+        same(text + u" filtered page"_s, [](LovRows &rows) { return rowsText(rows, 1, 20); });
+    }
+}
+
+// Case is ignored for every letter on both paths, not for A to Z only: "é" finds "étude"
+// and "École" alike, and the server sorts, searches and filters accented names in either
+// case as the whole result does.
+TEST_F(LovRowsTest, LettersBeyondAsciiInEitherCaseAsTheWholeResult)
+{
+    const QStringList names = {u"étude"_s,  u"École"_s, u"Élan"_s,  u"école"_s, u"Ecole"_s,
+                               u"eclair"_s, u"Zebra"_s, u"zèbre"_s, u"ÉTUDE"_s, u"apple"_s};
+    TestDatabase::exec(db(), {u"create table accents (Name nvarchar(50), Code int)"_s});
+    QStringList rows;
+    for (int i = 1; i <= 1200; ++i) {
+        rows << u"(N'%1 %2',%2)"_s.arg(names.at(i % names.size())).arg(i);
+        if (rows.size() == 600) {
+            TestDatabase::exec(db(), {u"insert into accents(Name,Code) values "_s + rows.join(u',')});
+            rows.clear();
+        }
+    }
+    auto both = this->both(u"select Name,Code from accents order by Code"_s);
+    std::unique_ptr<LovRows> &paged = both.first;
+    std::unique_ptr<LovRows> &whole = both.second;
+    ASSERT_TRUE(paged && whole);
+    const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
+        EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
+    };
+    const QStringList texts = {u"é"_s, u"É"_s, u"éc"_s, u"ÉTUDE 1"_s, u"zÈ"_s, u"e"_s};
+    const auto searches = [&](const QString &state) {
+        for (const QString &text : texts) {
+            for (const bool containing : {false, true})
+                same(state + u" find "_s + text, [&](LovRows &rows) { return findText(rows, 0, text, containing); });
+        }
+    };
+    searches(u"in the query's order"_s);
+    // Code 1 is "École 1", code 8 "ÉTUDE 8".
+    EXPECT_EQ(findText(*paged, 0, u"é"_s, false), u"1"_s);
+    EXPECT_EQ(findText(*paged, 0, u"ét"_s, false), u"8"_s);
+    for (const bool descending : {false, true}) {
+        ASSERT_TRUE(paged->sortBy(0, descending));
+        ASSERT_TRUE(whole->sortBy(0, descending));
+        for (const int start : {1, 115, 590, 1190})
+            same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        searches(descending ? u"sorted down"_s : u"sorted up"_s);
+    }
+    ASSERT_TRUE(paged->filterContaining(0, u"É"_s));
+    ASSERT_TRUE(whole->filterContaining(0, u"é"_s));
+    same(u"filtered count"_s, [](LovRows &rows) { return QString::number(*rows.count()); });
+    EXPECT_EQ(*paged->count(), 600);
+    same(u"filtered page"_s, [](LovRows &rows) { return rowsText(rows, 581, 20); });
+}
+
+// Paging keys on a large result: Page Down onto a last page of one record and back to the top,
+// and Page Up from a page that a search began at its found row.
+TEST_F(LovRowsTest, PagingKeysOnALargeResult)
+{
+    LovRequest request;
+    request.Query = u"select Name,Code from biglist where Code<=2481"_s;
+    request.ColumnWidths = u"3000,1200"_s;
+    request.ColumnHeads = u"Name,Code"_s;
+    m_lov.LovSearchField = u"Name"_s;
+    auto whole = db().openRecordset(u"select Name,Code from biglist where Code<=2481 order by Name,Code"_s);
+    ASSERT_TRUE(bool(whole));
+    LoadedLovRows ordered(std::move(*whole));
+    QStringList seen;
+    QStringList expected;
+    m_presenter.script = [&](LovController &window) {
+        for (int page = 1; page < 125; ++page)
+            window.nextPage();
+        seen << window.countLabel() << window.cell(1, 1) << window.cell(2, 1);
+        expected << u"Records : 2481/2481"_s << rowsText(ordered, 2481, 1).section(u'|', 0, 0) << QString();
+        window.nextPage();
+        seen << window.countLabel();
+        expected << u"Records : 1/2481"_s;
+
+        window.typeText(u"item 1"_s);
+        const int found = window.countLabel().section(u' ', 2).section(u'/', 0, 0).toInt();
+        seen << window.cell(window.currentRow(), 1);
+        expected << rowsText(ordered, found, 1).section(u'|', 0, 0);
+        window.previousPage();
+        seen << window.countLabel() << window.cell(1, 1) << window.cell(20, 1);
+        expected << u"Records : %1/2481"_s.arg(found - 20 + window.currentRow() - 1)
+                 << rowsText(ordered, found - 20, 1).section(u'|', 0, 0)
+                 << rowsText(ordered, found - 1, 1).section(u'|', 0, 0);
+        window.leave();
+    };
+    ASSERT_TRUE(m_lov.ShowLov(request));
+    EXPECT_EQ(seen, expected);
+}
+
 // The window over a large result: what the user sees, page by page, while every statement
 // reads at most a page of rows.
 TEST_F(LovRowsTest, TheWindowPagesALargeResult)
@@ -220,7 +347,8 @@ TEST_F(LovRowsTest, SortingByTheOrderedFieldNamesItOnce)
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     const QStringList pages = QString::fromUtf8(trace.readAll()).split(u'\n').filter(u" offset "_s);
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages.at(0).contains(u" order by [Name] desc,[Code],[Amount] offset"_s)) << pages.at(0).toStdString();
+    EXPECT_TRUE(pages.at(0).contains(u" order by [Name] collate database_default desc,[Code],[Amount] offset"_s))
+        << pages.at(0).toStdString();
     EXPECT_TRUE(pages.at(1).contains(u" order by [Code],[Name],[Amount] offset"_s)) << pages.at(1).toStdString();
 }
 

@@ -1,11 +1,16 @@
 // Every statement of a posting made to fail in turn: each voucher is left wholly posted or
-// untouched, and posting the rest afterwards gives what an undisturbed run gives.
+// untouched, and posting the rest afterwards gives what an undisturbed run gives. And every
+// number column the posting reads holding what a user or an older program can leave there:
+// the posting writes what the value reads as, or refuses it naming the column.
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
+#include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "support/saved_database.h"
+#include "support/stored_values.h"
 
 #include "support/test_server.h"
 
@@ -89,6 +94,68 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
         EXPECT_EQ(rowsWithoutTimestamps(db()), after);
     }
 }
+
+// The number columns the posting reads, table by table.
+const StoredSource kPostingSources[] = {
+    {"AccOffLineVoucher",
+     "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
+      u"VoucherCode"_s, u"OldVoucherNo"_s}},
+    {"AccOffLinePending",
+     "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"billamount"_s, u"MRC_Amt"_s, u"discamt"_s,
+      u"OnAcNo"_s, u"VoucherCode"_s, u"Payable"_s, u"OppLedgerCode"_s}},
+    {"AccOffLineChequeDet",
+     "CompanyCode=1",
+     {u"DivisionId"_s, u"AcType"_s, u"VoucherCode"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"LedgerCode1"_s,
+      u"ChequeAmount"_s}},
+    {"accledgermaster", "ledgercode=101", {u"aid"_s}},
+    {"acccompanymaster", "CompanyCode=1", {u"Voucherno"_s}},
+    {"AccCompanyVoucherNo", "CompanyCode=1", {u"VoucherSlno"_s}},
+};
+
+// One table per test, so that the tables are swept side by side.
+class PostingStoredValueSweep : public PostingFaultSweep, public ::testing::WithParamInterface<int>
+{};
+
+TEST_P(PostingStoredValueSweep, ReadAsTheirNumberOrRefusedByName)
+{
+    const StoredSource &source = kPostingSources[GetParam()];
+    const QString table = QLatin1StringView(source.table);
+    const QString where = QLatin1StringView(source.where);
+    addVoucher(41, 410);
+    exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+          "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+          "values (1,1,1,401,41,'B-41','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s,
+          u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+          "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+          "values (1,1,1,5,41,102,401,'C-41',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s,
+          u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
+    const SavedDatabase start(database);
+    // The database after posting the listed vouchers from the start with the column holding the
+    // value (a literal), the column then set alike in every case; nothing when the posting
+    // refused the value naming the column.
+    const auto postWith = [&](const QString &column, const QString &literal) -> std::optional<QStringList> {
+        start.restore(session->dbConnection);
+        QFile::remove(session->errorLog.logPath());
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
+        if (!postAll()) {
+            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
+            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
+            return std::nullopt;
+        }
+        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
+        return rowsWithoutTimestamps(db());
+    };
+    sweepStoredValues(source, postWith, [&table](const QString &column, const QString &value) {
+        // The list shows division 1's vouchers: a line whose division is no number is in none,
+        // and its voucher is left off the list as one of another division.
+        const bool division = table == u"AccOffLineVoucher" && column == u"DivisionCode";
+        return division && !numberLiteral(value, QString()) ? u"99"_s : cleanLiteral(value);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, PostingStoredValueSweep, ::testing::Range(0, int(std::size(kPostingSources))));
 
 } // namespace
 } // namespace vant::test

@@ -31,27 +31,83 @@ TEST_F(PostingRun, ADuplicateNumberStopsBeforeTheVoucher)
     EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::Information);
 }
 
-// Lines under voucher number 0 would block every later transfer of the period.
+// Lines under voucher number 0 or below would block every later transfer of the period.
 TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
 {
     addVoucher(81, 10);
     addVoucher(82, 20);
-    // The component gives 0 for a company it does not know.
-    exec({u"delete from acccompanymaster where CompanyCode=1"_s});
     watchTransactionAtBoxes();
+    const struct
+    {
+        QString setup, undo;
+    } cases[] = {
+        // The component gives 0 for a company it does not know.
+        {u"update acccompanymaster set CompanyCode=11 where CompanyCode=1"_s,
+         u"update acccompanymaster set CompanyCode=1 where CompanyCode=11"_s},
+        // A counter below 0 would hand out 0 and the numbers below it.
+        {u"update acccompanymaster set Voucherno=-1 where CompanyCode=1"_s,
+         u"update acccompanymaster set Voucherno=0 where CompanyCode=1"_s},
+        {u"update acccompanymaster set Voucherno=-5 where CompanyCode=1"_s,
+         u"update acccompanymaster set Voucherno=0 where CompanyCode=1"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.setup.toStdString());
+        exec({c.setup});
+        prompts.clear();
 
-    EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::NoNumber);
+        EXPECT_EQ(saveTrans(listed({1, 2}).markedVouchers()), PostingEnd::NoNumber);
+
+        EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
+        EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
+        EXPECT_EQ(unmoved(81) + unmoved(82), 4);
+        EXPECT_EQ(prompts.texts(),
+                  QStringList{u"Voucher No is 0\r\nThe posting stopped at off-line voucher 81. Vouchers posted: 0.\r\n"
+                              "Off-line voucher 81 and the 1 marked voucher after it were not posted and are still "
+                              "listed."_s});
+        EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
+        EXPECT_EQ(transactionOpenAtBox.takeLast(), false);
+        EXPECT_EQ(accounts->live(), nullptr);
+        exec({c.undo});
+    }
+}
+
+// A listed number is read whole, as the statements read it: the row of "70015 x" is no voucher
+// 70015, which nobody marked.
+TEST_F(PostingRun, AListedNumberThatIsNoNumberPostsNoOtherVoucher)
+{
+    addVoucher(70015, 10);
+    addVoucher(70016, 20);
+    exec({u"update AccOffLineVoucher set VoucherNo='70015 x' where VoucherNo=70016"_s});
+    const VoucherGrid grid = listed({2});
+    ASSERT_EQ(grid.text(2, VoucherGrid::Vno), u"70015 x");
+
+    EXPECT_EQ(saveTrans(grid.markedVouchers()), PostingEnd::Failed);
 
     EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
-    EXPECT_EQ(count(u"select count(*) from AccCompanyVoucherNo"_s), 0);
-    EXPECT_EQ(unmoved(81) + unmoved(82), 4);
-    EXPECT_EQ(prompts.texts(),
-              QStringList{u"Voucher No is 0\r\nThe posting stopped at off-line voucher 81. Vouchers posted: 0.\r\n"
-                          "Off-line voucher 81 and the 1 marked voucher after it were not posted and are still "
-                          "listed."_s});
-    EXPECT_EQ(prompts.boxes().at(0).icon, PromptIcon::None);
-    EXPECT_EQ(transactionOpenAtBox, QList<bool>{false});
-    EXPECT_EQ(accounts->live(), nullptr);
+    EXPECT_EQ(unmoved(70015), 2);
+    const QStringList log = logLines();
+    EXPECT_EQ(log.mid(log.size() - 2),
+              QStringList({u"ErrMessage : The off-line voucher number (VoucherNo) is not a number: \"70015 x\"."_s,
+                           u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
+}
+
+// A counter that is no whole number cannot number a voucher: the run stops, saying which.
+TEST_F(PostingRun, ACounterThatIsNoWholeNumberStopsThePosting)
+{
+    addVoucher(81, 10);
+    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values "
+          "(1,5,'2026','151 x')"_s});
+
+    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Failed);
+
+    EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 0);
+    EXPECT_EQ(unmoved(81), 2);
+    EXPECT_EQ(scalar(u"select VoucherSlno from AccCompanyVoucherNo"_s), u"151 x");
+    const QStringList log = logLines();
+    EXPECT_EQ(log.mid(log.size() - 2),
+              QStringList({u"ErrMessage : The last sub-number (VoucherSlno) of voucher code 5 of company 1 in 2026 "
+                           "is not a number: \"151 x\"."_s,
+                           u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
 }
 
 // A voucher that cannot be posted whole is not posted at all: the run stops there and says why.

@@ -41,6 +41,25 @@ TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
     EXPECT_EQ(focused(), gridView());
 }
 
+// The row's number is read whole: Ctrl+D on "31 x" shows no lines of voucher 31 but says why.
+TEST_F(PostingWindowTest, CtrlDOnANumberThatIsNoNumberShowsNoOtherVoucher)
+{
+    addVoucher(31, 10);
+    addVoucher(32, 20);
+    exec({u"update AccOffLineVoucher set VoucherNo='31 x' where VoucherNo=32"_s});
+    open();
+    go(0, 0);
+    gridView()->setCurrentIndex(gridView()->model()->index(1, 0));
+    ASSERT_EQ(gridView()->model()->index(1, VoucherGrid::Vno).data().toString(), u"31 x");
+
+    QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
+
+    EXPECT_FALSE(child<VoucherDetailPanel>("picDet")->isVisible());
+    EXPECT_TRUE(boxes().contains(u"Message : The off-line voucher number (VoucherNo) is not a number: \"31 x\"."_s))
+        << boxes().toStdString();
+    EXPECT_EQ(logLines().value(4), u"ErrForm : frmAccountPost    ErrEvent : msfAccTransfer_KeyDown"_s);
+}
+
 // The panel shows a three-line voucher whole, amounts to the right, beside the row it describes and
 // from its first line on every refill; Escape closes it before it closes the window.
 TEST_F(PostingWindowTest, TheDetailPanelIsReadableAndLeavesItsRowInSight)

@@ -72,6 +72,16 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
     EXPECT_EQ(grid.text(1, VoucherGrid::PostedAmt), u"");
 }
 
+// A company code pasted between quotes once lost the list its company filter.
+TEST_F(VoucherList, ACompanyCodeCannotLeaveItsQuotes)
+{
+    addLine({.voucherNo = 16, .amount = 95, .companyCode = 2});
+    session->companyCode = u"1' or '1'='1"_s;
+    EXPECT_EQ(load().rows(), 2);
+    EXPECT_EQ(load().text(1, VoucherGrid::Vno), u"");
+    EXPECT_TRUE(loadDivisions(*session)->isEmpty());
+}
+
 TEST_F(VoucherList, RowColorChangesOnlyMarkedDataRows)
 {
     addVoucher(11, 10);

@@ -31,6 +31,28 @@ TEST_F(CompanyContextTest, DefaultCompanyFillsTheContext)
     EXPECT_TRUE(log().isEmpty());
 }
 
+// Every job selects the company's rows by its code: a code that is no whole number is refused
+// rather than pasted into their statements.
+TEST_F(CompanyContextTest, ADefaultCompanyCodeIsReadAsTheNumberItIs)
+{
+    exec(QStringLiteral("update accyearenddetails set companycode=' 1 '"));
+    exec(QStringLiteral("update acccompanymaster set CompanyCode=' 1 ' where CompanyCode=1"));
+    ASSERT_TRUE(DefaultCompanySet(m_session));
+    EXPECT_EQ(m_session.companyCode, u"1");
+
+    exec(QStringLiteral("update acccompanymaster set CompanyCode='1'' or ''1''=''1' where CompanyCode=1"));
+    m_session.companyCode.clear();
+    EXPECT_FALSE(DefaultCompanySet(m_session));
+    EXPECT_TRUE(m_session.companyCode.isEmpty());
+    ASSERT_EQ(m_prompts.boxes().size(), 1);
+    EXPECT_TRUE(m_prompts.boxes().at(0).text.endsWith(
+        QStringLiteral("Message : The default company's code is not a number: \"1' or '1'='1\".")))
+        << m_prompts.boxes().at(0).text.toStdString();
+    EXPECT_TRUE(log().endsWith(QStringLiteral("\r\nErrEvent : DefaultCompanySet\r\n")));
+    // A code given as text cannot leave its quotes.
+    EXPECT_EQ(GetCompanyName(m_session, QStringLiteral("2' or '1'='1")), u"NOTFOUND");
+}
+
 TEST_F(CompanyContextTest, YearAndFormatFallBackWhenNotStored)
 {
     exec(QStringLiteral("update accyearenddetails set FinYearBegin=''"));

@@ -1,3 +1,4 @@
+#include "db/sql_literals.h"
 #include "session/accounts_guard.h"
 #include "session/ledger_accounts.h"
 #include "session/products.h"
@@ -112,6 +113,11 @@ TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
          2, 4},
         {"unknown company", {}, 99, 3},
         {"no voucher", {}, 2, 0},
+        // A number below 1 is no voucher number: the block grants none and answers as the first call.
+        {"counter at -1", QStringLiteral("update acccompanymaster set Voucherno=-1 where CompanyCode=2"), 2, 3},
+        {"counter at -5", QStringLiteral("update acccompanymaster set Voucherno=-5 where CompanyCode=2"), 2, 3},
+        {"counter at the largest number",
+         QStringLiteral("update acccompanymaster set Voucherno=2147483647 where CompanyCode=2"), 2, 3},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.situation);
@@ -119,11 +125,63 @@ TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
             exec(c.setup);
         EXPECT_EQ(inOneBlock(c.company, c.count), oneByOne(c.company, c.count));
     }
-    // Company 3 counts from nothing up to its own voucher 5; company 2 from 3 to its voucher 4.
+    // Company 3 counts from nothing up to its own voucher 5.
     EXPECT_EQ(inOneBlock(3, 6), QList<int>({1, 2, 3, 4, -1}));
+    exec(QStringLiteral("update acccompanymaster set Voucherno=-1 where CompanyCode=2"));
+    EXPECT_EQ(inOneBlock(2, 3), QList<int>({0}));
+    exec(QStringLiteral("update acccompanymaster set Voucherno=-5 where CompanyCode=2"));
+    EXPECT_EQ(inOneBlock(2, 3), QList<int>({-4}));
+    exec(QStringLiteral("update acccompanymaster set Voucherno=3 where CompanyCode=2"));
     EXPECT_EQ(inOneBlock(2, 3), QList<int>({-1}));
     EXPECT_EQ(inOneBlock(99, 3), QList<int>({0}));
     EXPECT_FALSE(accounts().GetMaxVoucherNoBlock(QStringLiteral("accvoucher1999"), 2, 3));
+}
+
+// A counter is read whole: one that is no whole number cannot say which number comes next.
+TEST_F(LedgerAccountsTest, ACounterThatIsNoWholeNumberIsRefused)
+{
+    const QString year = QStringLiteral("2026");
+    exec(QStringLiteral("insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values "
+                        "(2,5,'2026',150)"));
+    const QString lastVoucherNo = QStringLiteral("The last voucher number (Voucherno) of company 2 is not a ");
+    const QString lastSubNo =
+        QStringLiteral("The last sub-number (VoucherSlno) of voucher code 5 of company 2 in 2026 is not a ");
+    const struct
+    {
+        const char *stored;
+        QString reading;
+    } cases[] = {
+        {"'151 x'", QStringLiteral("number: \"151 x\".")},
+        {"'NaN'", QStringLiteral("number: \"NaN\".")},
+        {"'1E999'", QStringLiteral("number: \"inf\".")},
+        {"151.5", QStringLiteral("whole number: \"151.5\".")},
+        {"'0x10'", QStringLiteral("number: \"0x10\".")},
+        {"''", QStringLiteral("number: \"\".")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        const QString stored = QString::fromLatin1(c.stored);
+        exec(QStringLiteral("update acccompanymaster set Voucherno=%1 where CompanyCode=2").arg(stored));
+        exec(QStringLiteral("update AccCompanyVoucherNo set VoucherSlno=%1 where CompanyCode=2").arg(stored));
+        for (const Outcome<int> &next : {accounts().GetMaxVoucherNo(QStringLiteral("accvoucher2026"), 2),
+                                         accounts().GetMaxSubVNo(5, 2, 1, year)}) {
+            ASSERT_FALSE(next);
+            EXPECT_EQ(next.error().number, kRefusedValue);
+        }
+        EXPECT_EQ(accounts().GetMaxVoucherNo(QStringLiteral("accvoucher2026"), 2).error().description,
+                  lastVoucherNo + c.reading);
+        const auto block = accounts().GetMaxVoucherNoBlock(QStringLiteral("accvoucher2026"), 2, 3);
+        ASSERT_FALSE(block);
+        EXPECT_EQ(block.error().description, lastVoucherNo + c.reading);
+        const auto subBlock = accounts().GetMaxSubVNoBlock(5, 2, 1, year, 3);
+        ASSERT_FALSE(subBlock);
+        EXPECT_EQ(subBlock.error().description, lastSubNo + c.reading);
+    }
+    // Blanks around a whole number are no part of it.
+    exec(QStringLiteral("update acccompanymaster set Voucherno=' 12 ' where CompanyCode=2"));
+    exec(QStringLiteral("update AccCompanyVoucherNo set VoucherSlno=' 150 ' where CompanyCode=2"));
+    EXPECT_EQ(maxVoucherNo(2), 13);
+    EXPECT_EQ(*accounts().GetMaxSubVNo(5, 2, 1, year), 151);
 }
 
 TEST_F(LedgerAccountsTest, SubVNoBlockStartsWhereTheNextSingleCallWould)

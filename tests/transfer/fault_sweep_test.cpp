@@ -1,8 +1,13 @@
 // Every statement of the transfer and of the purge made to fail in turn: each failure leaves
 // the database exactly as it was, and a run afterwards gives what an undisturbed run gives.
+// And every number column the transfer reads holding what a user or an older program can
+// leave there: the run copies what the value reads as, or refuses it naming the column.
 #include "transfer_fixture.h"
 
+#include "db/recordset.h"
+#include "db/sql_literals.h"
 #include "support/saved_database.h"
+#include "support/stored_values.h"
 #include "transfer/purge_job.h"
 
 #include "support/test_server.h"
@@ -61,6 +66,62 @@ TEST_F(FaultSweepTest, Transfer)
         return end && *end == TransferEnd::Completed;
     });
 }
+
+// The number columns the transfer reads, table by table.
+const StoredSource kTransferSources[] = {
+    {"accvoucher2026",
+     "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"VoucherNo"_s, u"LedgerCode"_s, u"OppLedgerCode"_s, u"Amount"_s,
+      u"VoucherCode"_s, u"VoucherSlnoOld"_s, u"AID"_s, u"OppAID"_s}},
+    {"AccPending",
+     "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"LedgerCode"_s, u"VoucherNo"_s, u"BillAmount"_s, u"MRC_Amt"_s, u"DiscAmt"_s,
+      u"VolumeDisc"_s, u"CashDisc"_s, u"Payable"_s, u"OnAcNo"_s, u"VoucherCode"_s, u"VoucherSlno"_s, u"TransSlno"_s,
+      u"OppLedgerCode"_s, u"AID"_s, u"OppAID"_s}},
+    {"AccChequeDetails",
+     "CompanyCode=1",
+     {u"DivisionCode"_s, u"AcType"_s, u"VoucherCode"_s, u"LedgerCode"_s, u"LedgerCode1"_s, u"VoucherNo"_s,
+      u"RefVoucherNo"_s, u"OldRefVoucherNo"_s, u"ChequeAmount"_s, u"AID"_s, u"AID1"_s}},
+    {"acccompanymaster", "CompanyCode=2", {u"Voucherno"_s}},
+    {"AccCompanyVoucherNo", "CompanyCode=2", {u"VoucherSlno"_s}},
+};
+
+// One table per test, so that the tables are swept side by side.
+class StoredValueSweep : public FaultSweepTest, public ::testing::WithParamInterface<int>
+{};
+
+TEST_P(StoredValueSweep, ReadAsTheirNumberOrRefusedByName)
+{
+    const StoredSource &source = kTransferSources[GetParam()];
+    const QString table = QLatin1StringView(source.table);
+    const QString where = QLatin1StringView(source.where);
+    const QDate day(2026, 4, 10);
+    addLine(1, 11, day, 101, "201", "D", 300, 1);
+    addLine(1, 11, day, 201, "101", "C", 300, 1);
+    addBillwise(1, 11, day);
+    addCheque(1, 11, day);
+    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (2,1,'2026',4)"_s});
+    const SavedDatabase start(database);
+    // The database after a run from the start with the column holding the value (a literal), the
+    // column then set alike in every case; nothing when the run refused the value naming the column.
+    const auto runWith = [&](const QString &column, const QString &literal) -> std::optional<QStringList> {
+        start.restore(session.dbConnection);
+        QFile::remove(session.errorLog.logPath());
+        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
+        const auto end = transfer();
+        if (!end || *end != TransferEnd::Completed) {
+            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
+            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
+            return std::nullopt;
+        }
+        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
+        return rowsWithoutTimestamps(db());
+    };
+    // What the value reads as: the copy took its number, the one the clean value is.
+    sweepStoredValues(source, runWith, [](const QString &, const QString &value) { return cleanLiteral(value); });
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, StoredValueSweep, ::testing::Range(0, int(std::size(kTransferSources))));
 
 TEST_F(FaultSweepTest, Purge)
 {

@@ -135,6 +135,31 @@ TEST_F(TransferRunTest, RepeatedTransferLogsAndReplacesOnlyTheEarlierCopy)
               QStringList({u"1|1|Main"_s, u"1|2|Branch"_s, u"2|1|Main"_s, u"2|2|Own Branch"_s}));
 }
 
+// A company that was posted into holds posted vouchers that carry their off-line number: they
+// are its own, and a transfer into it neither clears them nor files rows under them.
+TEST_F(TransferRunTest, PostedVouchersOfTheShadowAreNotTransferredOnes)
+{
+    ASSERT_TRUE(bool(transfer()));
+    // Posted from off-line voucher 11, which shares its number with a source voucher.
+    exec({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
+          "VoucherCode,Narration,IsVoucherScr,VoucherSlno,OppLedgerCode,BillRefNo,OldVoucherNo,TS,AID,OppAID) values "
+          "(2,1,1,50,'2026-04-15',101,'D',10,5,'Posted','N',1,201,'P-50',11,'2026-04-15',9101,9201),"
+          "(2,1,1,50,'2026-04-15',201,'C',-10,5,'Posted','N',1,101,'P-50',11,'2026-04-15',9201,9101)"_s,
+          u"insert into AccPending(CompanyCode,AcType,LedgerCode,VoucherNo,TransDate,Remarks) values "
+          "(2,1,401,50,'2026-04-15','Posted bill')"_s});
+
+    ASSERT_TRUE(bool(transfer()));
+
+    EXPECT_EQ(rows(u"select VoucherNo,Narration from accvoucher2026 where CompanyCode=2 and VoucherNo=50"_s),
+              QStringList({u"50|Posted"_s, u"50|Posted"_s}));
+    EXPECT_EQ(rows(u"select count(*) from accdelvoucher where voucherno=50"_s), QStringList({u"0"_s}));
+    // Source voucher 11's bill-wise row follows its new copy, not the posted voucher.
+    EXPECT_EQ(rows(u"select VoucherNo,Remarks from AccPending where CompanyCode=2 order by slno"_s),
+              QStringList({u"50|Posted bill"_s, u"4|Bill"_s, u"6|Anand's bill"_s}));
+    EXPECT_EQ(rows(u"select count(distinct VoucherNo) from accvoucher2026 where CompanyCode=2"_s),
+              QStringList({u"4"_s}));
+}
+
 // Rows that name voucher 0 or below belong to no voucher: they must not be tied to the shadow
 // company's own rows, which carry 0 as their source number.
 TEST_F(TransferRunTest, BillwiseAndChequeRowsOfNoVoucherAreSkipped)
@@ -184,6 +209,25 @@ TEST_F(TransferRunTest, TheSourceAsDestinationAndAFailedCountStopTheRequest)
     ASSERT_FALSE(bool(confirmed));
     EXPECT_EQ(confirmed.error().description, u"no such table: accvoucher1999 Unable to execute statement");
     EXPECT_TRUE(prompts.boxes().isEmpty());
+}
+
+// Held codes are read as the numbers they are: a code that holds none names no company, and
+// one pasted between quotes would have named every company.
+TEST_F(TransferRunTest, ACompanyCodeThatIsNoNumberNamesNoCompany)
+{
+    const QDate from(2026, 4, 1), to(2026, 4, 30);
+    const auto refusal = *TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).check();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->message, u"Destination Company Not Correct");
+    EXPECT_EQ((*TransferJob(session, {u"1 or 1=1"_s, u"2"_s, from, to}).check())->message,
+              u"Parent Company Not Correct");
+    EXPECT_FALSE(TransferJob(session, {u" 1"_s, u"2 "_s, from, to}).check()->has_value());
+
+    const QStringList before = snapshot();
+    const auto end = TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).run({});
+    ASSERT_FALSE(bool(end));
+    EXPECT_EQ(end.error().description, u"The company code is not a number: \"2' or '1'='1\"."_s);
+    EXPECT_EQ(snapshot(), before);
 }
 
 // Another program's job on the same embedded database: it takes the write lock, writes, and
@@ -257,6 +301,19 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
         // The shadow's counter lags behind a voucher entered there: the next number is taken.
         {u"update acccompanymaster set Voucherno=899 where CompanyCode=2"_s,
          u"update acccompanymaster set Voucherno=3 where CompanyCode=2"_s, refused(noNumber + u"-1)"_s)},
+        // A counter below 0 would hand out 0 and the numbers below it.
+        {u"update acccompanymaster set Voucherno=-1 where CompanyCode=2"_s,
+         u"update acccompanymaster set Voucherno=3 where CompanyCode=2"_s, refused(noNumber + u"0)"_s)},
+        {u"update acccompanymaster set Voucherno=-5 where CompanyCode=2"_s,
+         u"update acccompanymaster set Voucherno=3 where CompanyCode=2"_s, refused(noNumber + u"-4)"_s)},
+        // Counters are read whole.
+        {u"update acccompanymaster set Voucherno='151 x' where CompanyCode=2"_s,
+         u"update acccompanymaster set Voucherno=3 where CompanyCode=2"_s,
+         {-2147220991, u"The last voucher number (Voucherno) of company 2 is not a number: \"151 x\"."_s}},
+        {u"update AccCompanyVoucherNo set VoucherSlno='1E999' where CompanyCode=2 and VoucherCode=2"_s,
+         u"update AccCompanyVoucherNo set VoucherSlno=1 where CompanyCode=2 and VoucherCode=2"_s,
+         {-2147220991, u"The last sub-number (VoucherSlno) of voucher code 2 of company 2 in 2026 is not a "
+                       "number: \"inf\"."_s}},
         {u"update accvoucher2026 set VoucherNo=null where CompanyCode=1 and VoucherNo=12"_s,
          u"update accvoucher2026 set VoucherNo=12 where CompanyCode=1 and VoucherNo is null"_s,
          refused(u"A voucher row of voucher code 1 dated 2026-04-11 has no voucher number (NULL)"_s)},

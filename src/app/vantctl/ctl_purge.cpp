@@ -1,5 +1,6 @@
 #include "ctl_commands.h"
 
+#include "db/sql_literals.h"
 #include "session/company_context.h"
 #include "session/session.h"
 #include "transfer/purge_job.h"
@@ -14,8 +15,8 @@ namespace {
 int postedOffLineLines(Session &session)
 {
     return GetRecordCount(session,
-                          QStringLiteral("select count(*) from AccOffLineVoucher where CompanyCode='")
-                              + session.companyCode + QStringLiteral("' and Moved='Y'"),
+                          QStringLiteral("select count(*) from AccOffLineVoucher where CompanyCode=")
+                              + sqlQuoted(session.companyCode) + QStringLiteral(" and Moved='Y'"),
                           true);
 }
 

@@ -7,6 +7,7 @@
 #include "session/text_helpers.h"
 #include "session/user_prompts.h"
 #include "transfer/transfer_job.h"
+#include "transfer/transferred_rows.h"
 #include "db/sql_literals.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,9 @@ int copiedVoucherRows(Session &session, const TransferRequest &request)
 {
     return GetRecordCount(
         session,
-        QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode='")
-            + request.destination() + QStringLiteral("' and IsNull(OldVoucherNo,'0') <> 0 and VoucherDt between '")
+        QStringLiteral("select count(*) from ") + session.voucherTable + QStringLiteral(" where CompanyCode=")
+            + sqlQuoted(request.destination()) + QStringLiteral(" and ") + transferredRow()
+            + QStringLiteral(" and VoucherDt between '")
             + sqlDate(request.from) + QStringLiteral("' and '") + sqlDate(request.to) + QLatin1Char('\''),
         true);
 }
