@@ -15,12 +15,16 @@
 #include "posting/posting_window.h"
 #include "transfer/shadow_company_picker.h"
 #include "support/cut_off_texts.h"
+#include "transfer/company_box.h"
 #include "transfer/tools_window.h"
+#include "widgets/run_preview_window.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -113,6 +117,23 @@ TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
     EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
 }
 
+// The preview that the window opened, on screen and readable; then once more after the run from
+// it, which has differences to show.
+void checkPreview(QWidget &window, const std::function<void()> &meanwhile)
+{
+    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdPreview"_s), Qt::LeftButton);
+    auto *preview = window.findChild<RunPreviewWindow *>();
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
+    EXPECT_TRUE(onScreen(*preview));
+    EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
+    meanwhile();
+    QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
+    ASSERT_NE(preview->findChild<QWidget *>(u"tblDifferences"_s), nullptr);
+    EXPECT_TRUE(onScreen(*preview));
+    EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
+}
+
 class ToolsOnScreen : public TransferFixture
 {};
 
@@ -166,8 +187,37 @@ TEST_F(ToolsOnScreen, TheRunHistoryAndTheReportsAreReadable)
     }
 }
 
+TEST_F(ToolsOnScreen, ThePreviewIsReadable)
+{
+    const QDate day(2026, 4, 10);
+    addLine(1, 11, day, 101);
+    addLine(1, 11, day, 201, "101", "C");
+    auto window = ToolsWindow::load(session, 1, {});
+    ASSERT_TRUE(bool(window));
+    (*window)->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
+    (*window)->findChild<CompanyBox *>(u"txtDestinationCompany"_s)->hold(u"Kormo Shadow One"_s, u"2"_s);
+    for (const QString &name : {u"txtFromDate"_s, u"txtToDate"_s})
+        (*window)->findChild<QDateEdit *>(name)->setDate(day);
+    checkPreview(**window, [&] { addLine(1, 12, day, 102, "201", "D", 40, 2); });
+}
+
 class PostingOnScreen : public PostingFixture
 {};
+
+TEST_F(PostingOnScreen, ThePreviewIsReadable)
+{
+    addVoucher(101, 10);
+    addVoucher(102, 0);
+    addVoucher(103, 30);
+    PostingWindow window(*session);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QDateEdit *>(u"dtpFrom"_s)->setDate(QDate(2026, 4, 10));
+    ASSERT_TRUE(window.LoadOffLineVouchers(u"SA"_s, u"CA"_s));
+    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdSelectall"_s), Qt::LeftButton);
+    checkPreview(window, [&] { exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=103"_s}); });
+}
 
 // Before the first Go (the totals show their caption) and with each voucher type's transactions.
 TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)

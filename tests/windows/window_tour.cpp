@@ -13,6 +13,7 @@
 #include "transfer/shadow_company_picker.h"
 #include "transfer/tools_window.h"
 #include "widgets/report_window.h"
+#include "widgets/run_preview_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -54,6 +55,14 @@ QString boxView(QWidget *dialog)
     return QString::fromLatin1(dialog->metaObject()->className());
 }
 
+// A voucher of two lines of company 1 on April 10.
+QString voucherLines(int voucherNo)
+{
+    return u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
+           "CrDr,Amount,VoucherCode) values (1,1,1,%1,'2026-04-10',101,201,'D',100,1),"
+           "(1,1,1,%1,'2026-04-10',201,101,'C',-100,1)"_s.arg(voucherNo);
+}
+
 } // namespace
 
 WindowTour::WindowTour()
@@ -68,7 +77,9 @@ WindowTour::WindowTour()
                         u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
                         "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo) values "
                         "(1,1,1,7,'2026-04-10',101,201,'D',250,5,'CA','Counter sale','B-7',7),"
-                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s});
+                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s,
+                        // and one voucher of two lines to transfer.
+                        voucherLines(11)});
     m_session = std::make_unique<Session>(m_prompts, QDir(m_logFolder.path()).filePath(u"vantlog.txt"_s));
     m_session->lovPresenter = &m_lookupWindows;
     m_boxWatch.setInterval(20);
@@ -190,14 +201,35 @@ void WindowTour::visitTools(int mode)
     // Transfer without a destination is refused with a box; Purge asks first.
     QTest::mouseClick(child<QPushButton>(window, u"cmdProcess"_s), Qt::LeftButton);
     if (mode == 1) {
-        auto *destination = child(window, u"txtDestinationCompany"_s);
+        auto *destination = child<CompanyBox>(window, u"txtDestinationCompany"_s);
         destination->setFocus();
         QTest::keyClick(destination, Qt::Key_F2);
-        // The period of today beside its copy in the first shadow company.
-        qobject_cast<CompanyBox *>(destination)->hold(u"Kormo Shadow One"_s, u"2"_s);
+        destination->hold(u"Kormo Shadow One"_s, u"2"_s);
+        for (const QString &date : {u"txtFromDate"_s, u"txtToDate"_s})
+            child<QDateEdit>(window, date)->setDate(QDate(2026, 4, 10));
+        // The period beside its copy in the first shadow company.
         QTest::mouseClick(child<QPushButton>(window, u"cmdCheckCopy"_s), Qt::LeftButton);
+        // Another voucher between the preview and the run: the preview then shows a difference.
+        visitPreview(window, u"transfer window > preview"_s,
+                     [this] { TestDatabase::exec(*m_session->db(), {voucherLines(12)}); });
     }
     m_window = nullptr;
+}
+
+void WindowTour::visitPreview(QWidget &window, const QString &view, const std::function<void()> &meanwhile)
+{
+    QTest::mouseClick(child<QPushButton>(window, u"cmdPreview"_s), Qt::LeftButton);
+    auto *preview = window.findChild<RunPreviewWindow *>();
+    ASSERT_NE(preview, nullptr) << "no preview: " << m_boxesSeen.join(u'\n').toStdString();
+    show(preview, view);
+    meanwhile();
+    QTest::mouseClick(child<QPushButton>(*preview, u"cmdRun"_s), Qt::LeftButton);
+    m_view = view + u" after the run"_s;
+    m_visit(preview, m_view);
+    preview->reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_view = QString();
+    m_window = &window;
 }
 
 void WindowTour::visitPosting()
@@ -229,6 +261,9 @@ void WindowTour::visitPosting()
     ASSERT_TRUE(child(window, u"picDet"_s)->isVisible()) << "no voucher detail";
     m_view = u"posting window with the voucher detail"_s;
     m_visit(&window, m_view);
+
+    QTest::keyClick(grid, Qt::Key_Space);
+    visitPreview(window, u"posting window > preview"_s, [] {});
     m_window = nullptr;
 }
 
