@@ -2,6 +2,7 @@
 
 #include "db/outcome.h"
 #include "marked_voucher.h"
+#include "widgets/report_paper.h"
 
 #include <QDialog>
 
@@ -72,7 +73,7 @@ private:
     // The marked vouchers posted as a dry run, then its preview, from which they can be posted.
     void cmdPreview_Click();
     // What the preview of the window's posting shows beside the record: its filter and marks.
-    QList<std::pair<QString, QString>> previewFacts(const MarkedVouchers &marked) const;
+    Report previewHeading(const MarkedVouchers &marked) const;
     void showCurrentDetail();
     int currentGridRow() const;
     void report(const Error &error, const QString &procedure);

@@ -7,6 +7,8 @@
 #include "session/dry_run.h"
 #include "session/session.h"
 #include "widgets/busy_window.h"
+#include "widgets/company_label.h"
+#include "widgets/run_preview_report.h"
 #include "widgets/run_preview_window.h"
 
 #include <QComboBox>
@@ -27,20 +29,22 @@ void PostingWindow::cmdPreview_Click()
         report(undone.error(), QStringLiteral("cmdPreview_Click"));
         return;
     }
-    RunPreviewWindow::openOver(this,
-                               previewReport(job.record(), tr("Preview of the Accounts Posting"), previewFacts(marked)),
-                               job.record(), [this, marked] { return post(marked); });
+    RunPreviewWindow::openOver(
+        this, previewReport(job.record(), previewHeading(marked)), job.record(),
+        [this, marked] { return post(marked); }, m_session.prompts);
 }
 
-QList<std::pair<QString, QString>> PostingWindow::previewFacts(const MarkedVouchers &marked) const
+Report PostingWindow::previewHeading(const MarkedVouchers &marked) const
 {
-    QList<std::pair<QString, QString>> facts;
-    facts.append({tr("Date"), m_dtpFrom->date().toString(m_session.dateFormat)});
-    facts.append({tr("Division"), m_cboDivision->currentText()});
-    facts.append({tr("Voucher Type"), m_cboVoucherType->currentText()});
-    facts.append({tr("Type"), m_cboTransType->currentText()});
-    facts.append({tr("Marked vouchers"), QString::number(marked.rows)});
-    return facts;
+    Report heading;
+    heading.title = tr("Preview of the Accounts Posting");
+    heading.company = companyLabel(m_session, m_session.companyCode);
+    heading.period = m_dtpFrom->date().toString(m_session.dateFormat);
+    heading.user = m_session.userName;
+    heading.lines << tr("Division: %1").arg(m_cboDivision->currentText())
+                  << tr("Voucher Type: %1").arg(m_cboVoucherType->currentText())
+                  << tr("Type: %1").arg(m_cboTransType->currentText()) << tr("Marked vouchers: %1").arg(marked.rows);
+    return heading;
 }
 
 } // namespace vant

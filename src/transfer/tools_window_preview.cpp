@@ -1,13 +1,13 @@
 // The tools window's preview: the request run as a dry run, shown in a window of its own.
 #include "tools_window.h"
 
-#include "company_box.h"
 #include "session/dry_run.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
+#include "widgets/company_label.h"
+#include "widgets/run_preview_report.h"
 #include "widgets/run_preview_window.h"
 
-#include <QDateEdit>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,16 +32,16 @@ void ToolsWindow::preview()
     // A refused request was told, and the focus sent to the field to mend.
     if (end == TransferEnd::Refused)
         return;
-    const QString dateFormat = m_session.dateFormat;
-    const QList<std::pair<QString, QString>> facts = {
-        {tr("Source Company"), QStringLiteral("%1 (%2)").arg(m_txtSourceCompany->text(), values.source())},
-        {tr("Destination Company "),
-         QStringLiteral("%1 (%2)").arg(m_txtDestinationCompany->text(), values.destination())},
-        {tr("From Date"), values.from.toString(dateFormat)},
-        {tr("To Date"), values.to.toString(dateFormat)},
-    };
-    RunPreviewWindow::openOver(this, previewReport(job.record(), tr("Preview of the Account Transfer"), facts),
-                               job.record(), [this, values] { return transfer(values); });
+    Report heading;
+    heading.title = tr("Preview of the Account Transfer");
+    heading.company = companyLabel(m_session, values.source());
+    heading.period =
+        tr("%1 to %2").arg(values.from.toString(m_session.dateFormat), values.to.toString(m_session.dateFormat));
+    heading.user = m_session.userName;
+    heading.lines << tr("Copy: %1").arg(companyLabel(m_session, values.destination()));
+    RunPreviewWindow::openOver(
+        this, previewReport(job.record(), heading), job.record(), [this, values] { return transfer(values); },
+        m_session.prompts);
 }
 
 } // namespace vant

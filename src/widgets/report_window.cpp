@@ -24,39 +24,74 @@ ReportWindow::ReportWindow(Report report, UserPrompts &prompts, QWidget *parent)
     setWindowTitle(m_report.title);
     auto *layout = new QVBoxLayout(this);
 
-    QStringList heading{m_report.company, tr("Period: %1").arg(m_report.period)};
-    heading << m_report.lines;
-    auto *lines = new QLabel(heading.join(u'\n'), this);
-    lines->setObjectName(QStringLiteral("lblReportLines"));
-    lines->setTextFormat(Qt::PlainText);
-    lines->setWordWrap(true);
-    layout->addWidget(lines);
+    m_lines = new QLabel(this);
+    m_lines->setObjectName(QStringLiteral("lblReportLines"));
+    m_lines->setTextFormat(Qt::PlainText);
+    m_lines->setWordWrap(true);
+    showLines();
+    layout->addWidget(m_lines);
 
     m_tables = new QTabWidget(this);
     m_tables->setObjectName(QStringLiteral("tabReportTables"));
     m_tables->setAccessibleName(tr("Tables"));
     m_tables->tabBar()->setAccessibleName(tr("Tables"));
     for (const ReportTable &table : m_report.tables)
-        m_tables->addTab(addGrid(table), tr("%1 (%2)").arg(table.title).arg(table.rows.size()));
+        addTab(table);
     m_tables->setVisible(!m_report.tables.isEmpty());
     layout->addWidget(m_tables, 1);
 
-    auto *bottom = new QHBoxLayout;
+    m_bottom = new QHBoxLayout;
     m_buttons = new ReportButtons([this] { return m_report; }, prompts, this);
-    bottom->addWidget(m_buttons);
-    bottom->addStretch(1);
-    auto *close = new QPushButton(tr("C&lose"), this);
-    close->setObjectName(QStringLiteral("cmdClose"));
-    close->setAutoDefault(false);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
+    m_bottom->addWidget(m_buttons);
+    m_bottom->addStretch(1);
+    m_close = new QPushButton(tr("C&lose"), this);
+    m_close->setObjectName(QStringLiteral("cmdClose"));
+    m_close->setAutoDefault(false);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    m_bottom->addWidget(m_close);
+    layout->addLayout(m_bottom);
     // The keyboard starts in the first table: the arrows move through its rows at once.
     if (QTableWidget *first = grid(0))
         first->setFocus();
     else
-        close->setFocus();
+        m_close->setFocus();
     fitScreen();
+}
+
+void ReportWindow::addButton(QPushButton *button)
+{
+    m_bottom->insertWidget(m_bottom->indexOf(m_close), button);
+    setTabOrder(button, m_close);
+}
+
+void ReportWindow::extend(const QStringList &lines, const QList<ReportTable> &tables)
+{
+    m_report.lines << lines;
+    showLines();
+    const int first = m_tables->count();
+    for (const ReportTable &table : tables) {
+        m_report.tables << table;
+        addTab(table);
+    }
+    m_tables->setVisible(!m_report.tables.isEmpty());
+    if (QTableWidget *added = grid(first)) {
+        m_tables->setCurrentIndex(first);
+        added->setFocus();
+    } else {
+        m_close->setFocus();
+    }
+}
+
+void ReportWindow::showLines()
+{
+    QStringList heading{m_report.company, tr("Period: %1").arg(m_report.period)};
+    heading << m_report.lines;
+    m_lines->setText(heading.join(u'\n'));
+}
+
+void ReportWindow::addTab(const ReportTable &table)
+{
+    m_tables->addTab(addGrid(table), tr("%1 (%2)").arg(table.title).arg(table.rows.size()));
 }
 
 QTableWidget *ReportWindow::grid(int table) const

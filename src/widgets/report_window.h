@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
@@ -26,13 +29,25 @@ public:
     // The grid that shows the report's table of that index.
     QTableWidget *grid(int table) const;
 
+protected:
+    // Puts a button of the window's own before Close.
+    void addButton(QPushButton *button);
+    // Adds lines and tables to the report and to what the window shows; the first new table,
+    // or else Close, takes the keyboard.
+    void extend(const QStringList &lines, const QList<ReportTable> &tables);
+
 private:
+    void addTab(const ReportTable &table);
     QTableWidget *addGrid(const ReportTable &table);
+    void showLines();
     void fitScreen();
 
     Report m_report;
+    QLabel *m_lines = nullptr;
     QTabWidget *m_tables = nullptr;
     ReportButtons *m_buttons = nullptr;
+    QHBoxLayout *m_bottom = nullptr;
+    QPushButton *m_close = nullptr;
 };
 
 } // namespace vant

@@ -64,6 +64,20 @@ ReportTable vouchersNotPosted(const QJsonObject &record)
     return table;
 }
 
+ReportTable questionsAsked(const QJsonObject &record)
+{
+    ReportTable table{
+        RunRecordText::tr("Questions"), {RunRecordText::tr("Question"), RunRecordText::tr("Answer given")}, {}};
+    for (const QJsonValue &value : record.value(QStringLiteral("questions")).toArray()) {
+        const QJsonObject question = value.toObject();
+        table.rows << QStringList{question.value(QStringLiteral("question")).toString().simplified(),
+                                  question.value(QStringLiteral("answer")).toString() == u"yes"
+                                      ? RunRecordText::tr("Yes")
+                                      : RunRecordText::tr("No")};
+    }
+    return table;
+}
+
 // The period a transfer copied; the day of any other run.
 QString period(const QJsonObject &record, const QString &dateFormat)
 {
@@ -147,10 +161,17 @@ Report runRecordReport(const QJsonObject &record, const QString &company, const 
         report.lines << RunRecordText::tr("Vouchers posted: %1").arg(integer(record, "posted"));
     if (const QString message = record.value(QStringLiteral("message")).toString(); !message.isEmpty())
         report.lines << RunRecordText::tr("Message: %1").arg(message);
-    report.tables = {tablesChanged(record), numbersDrawn(record)};
-    if (record.contains(QStringLiteral("failed")))
-        report.tables << vouchersNotPosted(record);
+    report.tables = runRecordTables(record);
     return report;
+}
+
+QList<ReportTable> runRecordTables(const QJsonObject &record)
+{
+    QList<ReportTable> tables{tablesChanged(record), numbersDrawn(record)};
+    if (record.contains(QStringLiteral("failed")))
+        tables << vouchersNotPosted(record);
+    tables << questionsAsked(record);
+    return tables;
 }
 
 } // namespace vant

@@ -24,8 +24,12 @@ public:
     static QString when(const QJsonObject &record, const QString &dateFormat);
 };
 
+// The tables of a run's record: the rows per table, the numbers drawn, the vouchers a posting
+// did not post with the reason, and the questions the run asked with the answer given.
+QList<ReportTable> runRecordTables(const QJsonObject &record);
+
 // The whole record of a run: what it was given and how it ended, then the rows per table, the
-// numbers drawn, and the vouchers a posting did not post with the reason. The company is named
+// numbers drawn, the vouchers a posting did not post and the questions asked. The company is named
 // as the caller gives it.
 Report runRecordReport(const QJsonObject &record, const QString &company, const QString &dateFormat);
 

@@ -17,7 +17,7 @@
 #include "support/cut_off_texts.h"
 #include "transfer/company_box.h"
 #include "transfer/tools_window.h"
-#include "widgets/run_preview_window.h"
+#include "widgets/preview_reading.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -129,7 +129,7 @@ void checkPreview(QWidget &window, const std::function<void()> &meanwhile)
     EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
     meanwhile();
     QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
-    ASSERT_NE(preview->findChild<QWidget *>(u"tblDifferences"_s), nullptr);
+    ASSERT_NE(previewTable(preview, u"Differences"_s), nullptr);
     EXPECT_TRUE(onScreen(*preview));
     EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
 }

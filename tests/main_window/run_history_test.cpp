@@ -158,6 +158,7 @@ TEST_F(RunHistoryTest, EnterOpensTheWholeRecordOfTheChosenRun)
                   {},
                   {{u"Sub-numbers"_s, u"5"_s, u"2026"_s, u"30"_s, u"30"_s}},
                   {{u"8"_s, u"Refused"_s, u"The voucher does not balance"_s}, {u"9"_s, u"Not tried"_s, QString()}},
+                  {},
               }));
     // Back in the list, on the same run.
     EXPECT_TRUE(window->isVisible());
@@ -176,7 +177,9 @@ TEST_F(RunHistoryTest, TheRecordOfATransferNamesTheCompanyAndThePeriod)
     EXPECT_EQ(report.tables.at(0).rows, (QList<QStringList>{{u"accvoucher2026"_s, u"2"_s, u"4"_s, u"0"_s}}));
     EXPECT_EQ(report.tables.at(1).rows,
               (QList<QStringList>{{u"Voucher numbers"_s, QString(), QString(), u"5"_s, u"6"_s}}));
-    EXPECT_EQ(report.tables.size(), 2);
+    // A transfer posts no voucher: no table of vouchers, then the questions (none asked).
+    ASSERT_EQ(report.tables.size(), 3);
+    EXPECT_EQ(report.tables.at(2).title, u"Questions"_s);
 }
 
 // The list holds a page of runs; the end of the list reads the next. Runs that began meanwhile

@@ -53,18 +53,21 @@ TEST_F(PostingPreviewTest, ThePreviewNamesARefusedVoucherWithItsReason)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(postingState(), before);
     EXPECT_EQ(boxes(), QString());
-    EXPECT_EQ(previewText(preview, "lblFact1"), u"Main");
-    EXPECT_EQ(previewText(preview, "lblFact4"), u"3");
-    EXPECT_EQ(previewText(preview, "lblFact5"),
-              u"The run would succeed in part: 1 of the 3 marked vouchers would not be posted.");
-    EXPECT_EQ(previewText(preview, "lblFact6"), u"2");
-    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s), QStringList({u"102|its amount 0.00 is not above 0"_s}));
-    EXPECT_TRUE(previewRows(preview, u"tblPreview0"_s).contains(u"accvoucher2026|0|4|0"_s));
-    const QStringList numbers = previewRows(preview, u"tblPreview1"_s);
+    const QStringList lines = previewLines(preview);
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines.at(2), u"Division: Main");
+    EXPECT_EQ(lines.mid(5), QStringList({u"Marked vouchers: 3"_s,
+                                         u"Outcome: The run would succeed in part: 1 of the 3 marked vouchers would "
+                                         "not be posted."_s,
+                                         u"Vouchers to post: 2"_s}));
+    EXPECT_EQ(previewRows(preview, u"Vouchers not posted"_s),
+              QStringList({u"102|Refused|its amount 0.00 is not above 0"_s}));
+    EXPECT_TRUE(previewRows(preview, u"Rows per table"_s).contains(u"accvoucher2026|0|4|0"_s));
+    const QStringList numbers = previewRows(preview, u"Numbers drawn"_s);
     ASSERT_FALSE(numbers.isEmpty());
 
     runFromPreview(preview);
-    EXPECT_EQ(previewText(preview, "lblComparison"), u"The run did what the preview showed.");
+    EXPECT_EQ(previewLines(preview).last(), u"The run did what the preview showed.");
     EXPECT_EQ(u"Voucher numbers|||%1|%2"_s.arg(scalar(u"select min(VoucherNo) from accvoucher2026"_s),
                                                scalar(u"select max(VoucherNo) from accvoucher2026"_s)),
               numbers.first());
@@ -84,8 +87,8 @@ TEST_F(PostingPreviewTest, AVoucherPostedMeanwhileIsSaidPlainly)
     exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=202"_s});
 
     runFromPreview(preview);
-    EXPECT_TRUE(previewText(preview, "lblComparison").startsWith(u"The run did not do what the preview showed"_s));
-    const QStringList differences = previewRows(preview, u"tblDifferences"_s);
+    EXPECT_TRUE(previewLines(preview).last().startsWith(u"The run did not do what the preview showed"_s));
+    const QStringList differences = previewRows(preview, u"Differences"_s);
     EXPECT_TRUE(differences.contains(u"Vouchers posted|2|1"_s)) << differences.join(u'\n').toStdString();
     EXPECT_TRUE(differences.contains(u"Off-line voucher 202|posted|not posted: no line of the company left to post"_s));
     EXPECT_TRUE(differences.contains(u"Result|completed|incomplete"_s));
@@ -110,8 +113,8 @@ TEST_F(PostingPreviewTest, ThePreviewIsReachedByTabAndLeftWithEscape)
     ASSERT_FALSE(preview.isNull());
     ASSERT_TRUE(QTest::qWaitFor([&preview] { return QApplication::activeWindow() == preview; }));
     // Nothing was marked: nothing would change.
-    EXPECT_EQ(previewRows(preview, u"tblPreview0"_s), QStringList({u"No row would change."_s}));
-    EXPECT_EQ(focused(), preview->findChild<QWidget *>(u"cmdClose"_s));
+    EXPECT_EQ(previewRows(preview, u"Rows per table"_s), QStringList());
+    EXPECT_EQ(focused(), previewTable(preview, u"Rows per table"_s));
 
     QTest::keyClick(focused(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,7 +1,6 @@
 // A run is compared with its preview, a dry run with the same values: every point where the run
 // did otherwise is named, with what the preview said and what the run did.
 #include "session/run_comparison.h"
-#include "session/run_report.h"
 
 #include "support/qt_printers.h"
 
@@ -69,7 +68,6 @@ TEST(RunComparison, EachPointWhereTheRunDifferedIsNamed)
     EXPECT_EQ(comparisonSummary(differences),
               u"The run did not do what the preview showed, in 9 points: the data changed between the preview and "
               "the run, perhaps by another user.");
-    EXPECT_EQ(differencesTable(differences).rows.size(), 9);
 }
 
 TEST(RunComparison, TheResultAndTheAnswersGivenAreCompared)
@@ -89,29 +87,6 @@ TEST(RunComparison, TheResultAndTheAnswersGivenAreCompared)
     EXPECT_EQ(comparisonSummary(runDifferences(run, preview)),
               u"The run did not do what the preview showed, in 2 points: the data changed between the preview and "
               "the run, perhaps by another user.");
-}
-
-// The preview says whether the run would succeed, and lays the record out in tables.
-TEST(RunComparison, ThePreviewReportTellsTheOutcomeAndTablesTheRecord)
-{
-    const RunReport report = previewReport(posting(), u"Preview"_s, {{u"Date"_s, u"10-04-2026"_s}});
-    ASSERT_EQ(report.facts.size(), 3);
-    EXPECT_EQ(report.facts.at(1).second, u"The run would succeed in part: 1 of the 3 marked vouchers would not be "
-                                         "posted.");
-    EXPECT_EQ(report.facts.at(2).second, u"2");
-    ASSERT_EQ(report.tables.size(), 4);
-    EXPECT_EQ(report.tables.at(0).rows.last(), QStringList({u"accvoucher2026"_s, u"0"_s, u"4"_s, u"0"_s}));
-    EXPECT_EQ(report.tables.at(1).rows, QList<QStringList>({{u"Voucher numbers"_s, {}, {}, u"41"_s, u"42"_s},
-                                                            {u"Sub-numbers"_s, u"5"_s, u"2026"_s, u"7"_s, u"8"_s}}));
-    EXPECT_EQ(report.tables.at(2).rows, QList<QStringList>({{u"703"_s, u"its amount 0.00 is not above 0"_s}}));
-    EXPECT_TRUE(report.tables.at(3).rows.isEmpty());
-    EXPECT_EQ(report.tables.at(3).emptyText, u"No question was asked.");
-
-    RunRecord stopped = posting();
-    stopped.result = u"failed"_s;
-    stopped.message = u"VoucherNO is duplicated. Contact Software Vendor..."_s;
-    EXPECT_EQ(previewOutcome(stopped),
-              u"The run would not succeed: VoucherNO is duplicated. Contact Software Vendor..."_s);
 }
 
 } // namespace

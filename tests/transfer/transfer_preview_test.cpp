@@ -96,22 +96,23 @@ TEST_F(TransferPreviewTest, ThePreviewsNumbersAreThoseOfTheRunThatFollows)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(prompts.texts(), QStringList());
-    EXPECT_EQ(previewText(preview, "lblFact0"), u"Kormo Traders (1)");
-    EXPECT_EQ(previewText(preview, "lblFact1"), u"Kormo Shadow One (2)");
-    EXPECT_EQ(previewText(preview, "lblFact4"), u"The run would succeed.");
-    const QStringList tables = previewRows(preview, u"tblPreview0"_s);
+    const QStringList lines = previewLines(preview);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines.at(0), u"Kormo Traders (1)");
+    EXPECT_EQ(lines.mid(2), QStringList({u"Copy: Kormo Shadow One (2)"_s, u"Outcome: The run would succeed."_s}));
+    const QStringList tables = previewRows(preview, u"Rows per table"_s);
     EXPECT_EQ(tables,
               QStringList({u"AccChequeDetails|0|1|0"_s, u"acccompanymaster|0|0|1"_s, u"AccCompanyVoucherNo|0|2|2"_s,
                            u"accdivisionmaster|0|1|0"_s, u"AccPending|0|1|0"_s, u"accvoucher2026|0|3|0"_s}));
-    const QStringList numbers = previewRows(preview, u"tblPreview1"_s);
+    const QStringList numbers = previewRows(preview, u"Numbers drawn"_s);
     ASSERT_EQ(numbers.size(), 3);
-    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s), QStringList({u"No question was asked."_s}));
+    EXPECT_EQ(previewRows(preview, u"Questions"_s), QStringList());
     EXPECT_EQ(control<QLabel>("lblTitle")->text(), u"Transfer");
     EXPECT_TRUE(control("cmdProcess")->isEnabled());
 
     runFromPreview(preview);
-    EXPECT_EQ(previewText(preview, "lblComparison"), u"The run did what the preview showed.");
-    EXPECT_EQ(preview->findChild<QWidget *>(u"tblDifferences"_s), nullptr);
+    EXPECT_EQ(previewLines(preview).last(), u"The run did what the preview showed.");
+    EXPECT_EQ(previewTable(preview, u"Differences"_s), nullptr);
     EXPECT_EQ(shadowRows(u"accvoucher2026"_s), u"3");
     const QString drawn =
         rows(u"select min(VoucherNo), max(VoucherNo) from accvoucher2026 where CompanyCode=2"_s).value(0);
@@ -138,15 +139,15 @@ TEST_F(TransferPreviewTest, TheQuestionsAreAskedAndTheirAnswersShown)
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(prompts.boxes().size(), 2);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(previewRows(preview, u"tblPreview2"_s),
+    EXPECT_EQ(previewRows(preview, u"Questions"_s),
               QStringList({kOverwriteQuestions.at(0) + u"|Yes"_s, kOverwriteQuestions.at(1) + u"|Yes"_s}));
-    EXPECT_TRUE(previewRows(preview, u"tblPreview0"_s).contains(u"accdelvoucher|0|1|0"_s));
+    EXPECT_TRUE(previewRows(preview, u"Rows per table"_s).contains(u"accdelvoucher|0|1|0"_s));
 
     prompts.answerQuestions({true, false});
     runFromPreview(preview);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(previewRows(preview, u"tblDifferences"_s).mid(0, 1), QStringList({u"Result|completed|declined"_s}));
-    EXPECT_EQ(previewRows(preview, u"tblDifferences"_s).last(),
+    EXPECT_EQ(previewRows(preview, u"Differences"_s).mid(0, 1), QStringList({u"Result|completed|declined"_s}));
+    EXPECT_EQ(previewRows(preview, u"Differences"_s).last(),
               u"Question \""_s + kOverwriteQuestions.at(1) + u"\"|Yes|No"_s);
     EXPECT_TRUE(control("cmdProcess")->isEnabled());
 }
@@ -161,14 +162,14 @@ TEST_F(TransferPreviewTest, AChangeBetweenPreviewAndRunIsSaidPlainly)
     addLine(1, 13, kApril10, 103, "201", "D", 70, 2);
 
     runFromPreview(preview);
-    EXPECT_TRUE(previewText(preview, "lblComparison")
-                    .startsWith(u"The run did not do what the preview showed, in 3 points: the data changed"_s))
-        << previewText(preview, "lblComparison").toStdString();
-    const QStringList differences = previewRows(preview, u"tblDifferences"_s);
+    EXPECT_TRUE(previewLines(preview).last().startsWith(
+        u"The run did not do what the preview showed, in 3 points: the data changed"_s))
+        << previewLines(preview).last().toStdString();
+    const QStringList differences = previewRows(preview, u"Differences"_s);
     EXPECT_TRUE(differences.contains(u"accvoucher2026: rows added|3|4"_s)) << differences.join(u'\n').toStdString();
     EXPECT_EQ(differences.filter(u"Voucher numbers|"_s).size(), 1);
     EXPECT_EQ(shadowRows(u"accvoucher2026"_s), u"4");
-    EXPECT_EQ(QApplication::focusWidget(), preview->findChild<QWidget *>(u"tblDifferences"_s));
+    EXPECT_EQ(QApplication::focusWidget(), previewTable(preview, u"Differences"_s));
 }
 
 // The preview is reached by Tab after the dates and left with Esc, and the keyboard goes back to
@@ -186,16 +187,19 @@ TEST_F(TransferPreviewTest, TheKeyboardReachesThePreviewAndComesBack)
     control("cmdPreview")->setFocus();
     const QPointer<RunPreviewWindow> preview = openPreview();
     ASSERT_FALSE(preview.isNull());
-    EXPECT_EQ(QApplication::focusWidget(), preview->findChild<QWidget *>(u"tblPreview0"_s));
+    EXPECT_EQ(QApplication::focusWidget(), previewTable(preview, u"Rows per table"_s));
+    // Tab reaches every button; Enter on Run does not start the run.
     QStringList order;
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        order << QApplication::focusWidget()->objectName();
+    while (order.size() < 10 && QApplication::focusWidget()->objectName() != u"cmdClose") {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget()->objectName().startsWith(u"cmd"))
+            order << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(order, QStringList({u"tblPreview1"_s, u"cmdRun"_s, u"cmdRun"_s}));
+    EXPECT_EQ(order, QStringList({u"cmdPrint"_s, u"cmdSavePdf"_s, u"cmdSaveCsv"_s, u"cmdRun"_s, u"cmdClose"_s}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(shadowRows(u"accvoucher2026"_s), u"0");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"cmdClose");
+    EXPECT_TRUE(preview->findChild<QWidget *>(u"cmdRun"_s)->isEnabled());
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,21 +6,30 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
 
 namespace vant::test {
 
-// The rows of a table of the preview, their cells joined by "|"; the text in its place when the
-// table has no row.
-inline QStringList previewRows(const RunPreviewWindow *preview, const QString &name)
+// The grid of the preview's table of that title; null when it has none.
+inline QTableWidget *previewTable(const RunPreviewWindow *preview, const QString &title)
 {
-    if (const auto *empty = preview->findChild<QLabel *>(name))
-        return {empty->text()};
+    const auto *tabs = preview->findChild<QTabWidget *>(QStringLiteral("tabReportTables"));
+    for (int i = 0; tabs && i < tabs->count(); ++i) {
+        if (tabs->tabText(i).startsWith(title + QStringLiteral(" (")))
+            return preview->grid(i);
+    }
+    return nullptr;
+}
+
+// The rows of the preview's table of that title, their cells joined by "|".
+inline QStringList previewRows(const RunPreviewWindow *preview, const QString &title)
+{
     QStringList rows;
-    const auto *grid = preview->findChild<QTableWidget *>(name);
-    EXPECT_NE(grid, nullptr) << name.toStdString();
+    const QTableWidget *grid = previewTable(preview, title);
+    EXPECT_NE(grid, nullptr) << title.toStdString();
     for (int row = 0; grid && row < grid->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < grid->columnCount(); ++column)
@@ -30,9 +39,10 @@ inline QStringList previewRows(const RunPreviewWindow *preview, const QString &n
     return rows;
 }
 
-inline QString previewText(const RunPreviewWindow *preview, const char *label)
+// The lines of the preview's heading: the company, the period, then the lines of its own.
+inline QStringList previewLines(const RunPreviewWindow *preview)
 {
-    return preview->findChild<QLabel *>(QString::fromLatin1(label))->text();
+    return preview->findChild<QLabel *>(QStringLiteral("lblReportLines"))->text().split(QLatin1Char('\n'));
 }
 
 } // namespace vant::test
