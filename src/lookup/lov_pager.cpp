@@ -71,15 +71,23 @@ QStringList LovPager::pageRow(int number, const QList<QVariant> &values) const
 
 void LovPager::fillhelp(bool changepost)
 {
-    // A page that would start outside the result leaves the grid as it is.
-    const int start = m_fillFrom;
-    if (!m_rows || start < 1 || start > total())
-        return;
+    fillFrom(m_fillFrom, changepost);
+}
+
+bool LovPager::fillFrom(int start, bool changepost, int leastRows)
+{
+    // A page that would start outside the result leaves the grid as it is. The rows are not
+    // counted for that: a page past the end reads none.
+    if (!m_rows || start < 1)
+        return false;
     const auto values = m_rows->rows(start, m_pageRows);
     if (!values) {
         reportLovFailure(m_session, values.error(), QStringLiteral("Fillhelp"));
-        return;
+        return false;
     }
+    if (values->size() < std::max(leastRows, 1))
+        return false;
+    m_fillFrom = start;
     m_pageStart = start;
     m_page.clear();
     for (const QList<QVariant> &row : *values)
@@ -92,6 +100,7 @@ void LovPager::fillhelp(bool changepost)
     else
         m_currentRow = std::min(m_currentRow, rowCount());
     emit pageFilled();
+    return true;
 }
 
 void LovPager::startPageAt(int position, bool changepost)
@@ -115,8 +124,9 @@ void LovPager::nextPage()
 {
     if (!canMove())
         return;
-    const int next = m_pageEnd + 1;
-    startPageAt(next > total() ? 1 : next);
+    // Past the last record the pages start again at the first.
+    if (!fillFrom(m_pageEnd + 1, false))
+        startPageAt(1);
 }
 
 void LovPager::previousPage()
@@ -131,9 +141,9 @@ void LovPager::nextRow()
         return;
     if (m_currentRow < rowCount())
         setCurrentRow(m_currentRow + 1);
-    else if (m_pageEnd < total())
-        startPageAt(m_pageEnd - (m_pageRows - 2));
-    // On the last record the highlight stays: there is no record to scroll to.
+    else
+        fillFrom(m_pageEnd - (m_pageRows - 2), false, m_pageRows);
+    // On the last record the highlight stays: a page one record on would be short.
 }
 
 void LovPager::previousRow()

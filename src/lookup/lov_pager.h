@@ -35,6 +35,8 @@ public:
     bool hasFields() const { return m_rows && m_rows->fieldCount() > 0; }
     // Rows of the result; 0 after a reported failure to count them.
     int total();
+    // Whether total() answers without asking the server.
+    bool isCounted() const { return !m_rows || m_rows->isCounted(); }
 
     // The page: rows 1 to rowCount(), column 0 the running number, column c field c - 1.
     int rowCount() const { return int(m_page.size()); }
@@ -84,6 +86,9 @@ signals:
 
 private:
     QStringList pageRow(int number, const QList<QVariant> &values) const;
+    // Fills the page from the position when at least leastRows rows (one at the least) stand
+    // there; false leaves the page as it was.
+    bool fillFrom(int start, bool changepost, int leastRows = 1);
     bool canMove() const { return m_rows && !m_page.isEmpty(); }
 
     Session &m_session;

@@ -173,13 +173,17 @@ Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QS
     if (!order)
         return std::unique_ptr<PagedLovRows>();
 
+    // Whether there are more rows than are read whole: the rows past that many are not counted
+    // before the first page shows.
+    const Outcome<int> beyond =
+        firstInt(db, QStringLiteral("select count(*) from (select top %1 1 vant_one from (").arg(kLoadedRows + 1) + body
+                         + QStringLiteral(") vant_q) vant_p"));
+    if (!beyond)
+        return beyond.error();
+    if (*beyond <= kLoadedRows)
+        return std::unique_ptr<PagedLovRows>();
     std::unique_ptr<PagedLovRows> rows(new PagedLovRows(db, body, *order));
     rows->m_fields = fields;
-    const Outcome<int> count = rows->count();
-    if (!count)
-        return count.error();
-    if (*count <= kLoadedRows)
-        return std::unique_ptr<PagedLovRows>();
     return rows;
 }
 

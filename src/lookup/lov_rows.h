@@ -27,6 +27,8 @@ public:
     int fieldIndex(const QString &name) const { return vant::fieldIndex(m_fields, name); }
 
     virtual Outcome<int> count() = 0;
+    // Whether count() answers without asking the server.
+    virtual bool isCounted() const { return true; }
     // The values of up to `rows` rows from position `start` on.
     virtual Outcome<QList<QList<QVariant>>> rows(int start, int rows) = 0;
     // The first position whose field begins with the text, or contains it; 0 when none.
@@ -93,6 +95,7 @@ public:
     static Outcome<std::unique_ptr<PagedLovRows>> open(Database &db, const QString &query);
 
     Outcome<int> count() override;
+    bool isCounted() const override { return m_count >= 0; }
     Outcome<QList<QList<QVariant>>> rows(int start, int rows) override;
     Outcome<int> find(int field, const QString &text, bool containing) override;
     Status filterContaining(int field, const QString &text) override;
