@@ -178,7 +178,9 @@ const QString &LovController::countLabel()
     if (!m_countPending)
         return m_countLabel;
     m_countPending = false;
-    m_countLabel = tr("Records : %1/%2").arg(currentRow() - 1 + pageStart()).arg(m_pager.total());
+    // Counting settles the place of a found row, and with it the page's numbers.
+    const int total = m_pager.total();
+    m_countLabel = tr("Records : %1/%2").arg(currentRow() - 1 + pageStart()).arg(total);
     if (m_multiSelect && !m_selection.isEmpty())
         m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
     return m_countLabel;

@@ -35,10 +35,25 @@ void LovPager::setRows(std::unique_ptr<LovRows> rows)
     m_filterText.clear();
 }
 
+void LovPager::settlePosition()
+{
+    if (!m_rows || !m_rows->isPositionPending())
+        return;
+    const Outcome<int> shift = m_rows->settlePosition();
+    if (!shift) {
+        reportLovFailure(m_session, shift.error(), QStringLiteral("Fillhelp"));
+        return;
+    }
+    m_fillFrom += *shift;
+    m_pageStart += *shift;
+    m_pageEnd += *shift;
+}
+
 int LovPager::total()
 {
     if (!m_rows)
         return 0;
+    settlePosition();
     const Outcome<int> counted = m_rows->count();
     if (!counted) {
         reportLovFailure(m_session, counted.error(), QStringLiteral("Fillhelp"));
@@ -122,6 +137,7 @@ void LovPager::clear()
 
 void LovPager::nextPage()
 {
+    settlePosition();
     if (!canMove())
         return;
     // Past the last record the pages start again at the first.
@@ -131,12 +147,14 @@ void LovPager::nextPage()
 
 void LovPager::previousPage()
 {
+    settlePosition();
     if (canMove())
         startPageAt(std::max(1, m_pageStart - m_pageRows));
 }
 
 void LovPager::nextRow()
 {
+    settlePosition();
     if (!canMove())
         return;
     if (m_currentRow < rowCount())
@@ -148,6 +166,7 @@ void LovPager::nextRow()
 
 void LovPager::previousRow()
 {
+    settlePosition();
     if (!canMove())
         return;
     if (m_currentRow > 1)
@@ -190,6 +209,7 @@ void LovPager::setPageRows(int rows)
     m_pageRows = rows;
     if (!canMove())
         return;
+    settlePosition();
     const int current = m_pageStart + m_currentRow - 1;
     const int start = std::max(m_pageStart, current - rows + 1);
     startPageAt(start);
@@ -198,6 +218,7 @@ void LovPager::setPageRows(int rows)
 
 Status LovPager::filterContaining(int field, const QString &text)
 {
+    settlePosition();
     if (const Status filtered = m_rows->filterContaining(field, text); !filtered)
         return filtered;
     m_filterText = m_rows->field(field).name + QLatin1Char('*') + text;
@@ -208,6 +229,7 @@ void LovPager::removeFilter()
 {
     if (!isFiltered())
         return;
+    settlePosition();
     m_rows->clearFilter();
     m_filterText.clear();
 }

@@ -43,6 +43,9 @@ public:
     QString cell(int row, int column) const;
     int currentRow() const { return m_currentRow; }
     int pageStart() const { return m_pageStart; }
+    int pageEnd() const { return m_pageEnd; }
+    // Counts the place of a found row shown before it was counted, and numbers the page by it.
+    void settlePosition();
     // Rows per page, at most kPageRows: a short screen shows fewer. The current record stays
     // on the page; the paging keys move by the new page.
     void setPageRows(int rows);
