@@ -65,14 +65,16 @@ Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing,
 Outcome<int> PagedLovRows::placeFromPendingPage(Bookmark found, const QString &match, int knownUpTo)
 {
     const Bookmark &page = *m_bookmark;
-    const Outcome<bool> beforePage = exists(page.before + QStringLiteral(" and ") + match);
+    // A match has a value: the rows without one are left out, so that each condition is one
+    // index range.
+    const Outcome<bool> beforePage = exists(page.earlier.first() + QStringLiteral(" and ") + match);
     if (!beforePage)
         return beforePage.error();
     if (!*beforePage) {
         // On the page when fewer rows than it shows lie between its first row and the match.
         const int shown = knownUpTo - page.position + 1;
         const Outcome<int> between =
-            lovFirstInt(m_db, countText(page.from + QStringLiteral(" and ") + found.before, shown));
+            lovFirstInt(m_db, countText(page.fromValues + QStringLiteral(" and ") + found.earlier.first(), shown));
         if (!between)
             return between.error();
         if (*between < shown)
@@ -126,10 +128,12 @@ PagedLovRows::Bookmark PagedLovRows::bookmarkAt(const LovOrderKey &first, const 
         mark.from = QStringLiteral("(") + value + QStringLiteral("<=") + firstMatch + QStringLiteral(" or ")
                     + first.field + QStringLiteral(" is null)");
         mark.earlier = {mark.before};
+        mark.fromValues = value + QStringLiteral("<=") + firstMatch;
     } else {
         mark.before = QStringLiteral("(") + value + QStringLiteral("<") + firstMatch + QStringLiteral(" or ")
                       + first.field + QStringLiteral(" is null)");
         mark.from = value + QStringLiteral(">=") + firstMatch;
+        mark.fromValues = mark.from;
         // Counted in two parts: one index range each, where an "or" would read the index twice.
         mark.earlier = {value + QStringLiteral("<") + firstMatch, first.field + QStringLiteral(" is null")};
     }

@@ -120,8 +120,11 @@ private:
         int position = 0;
         QString from;
         QString before;
-        // The rows before it, each condition one index range, for counting them.
+        // The rows before it, each condition one index range, for counting them; the first
+        // holds those with a value.
         QStringList earlier;
+        // The rows from it on that have a value: one index range.
+        QString fromValues;
         // position is a stand-in: the rows before it are not counted yet.
         bool pending = false;
     };
