@@ -154,9 +154,14 @@ bool dataListJob(Bench &bench, int values, JobRun &run)
     request.ColumnHeads = QStringLiteral("Value,Code");
     run.startKiB = statusKiB("VmRSS");
     bench.start();
-    if (!lov.ShowLov(request) || presenter.shown.size() != 1)
+    if (!lov.ShowLov(request) || presenter.shown.size() != 2)
         return false;
+    // A data list is read whole: its page and its count are one action.
     Measure measure = presenter.shown.first();
+    const Measure &label = presenter.shown.last();
+    measure.ms += label.ms;
+    measure.statements += label.statements;
+    measure.check = label.check + QLatin1Char('|') + measure.check;
     measure.action = QStringLiteral("lookup of a data list");
     measure.rows = values;
     run.measures << measure;
