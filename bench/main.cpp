@@ -2,7 +2,8 @@
 // the windows use and the lean reference SQL on a copy of the same data, each in a process of
 // its own so that its peak memory is its own, checks that both left the same results and prints
 // a table. --large adds ten times the default sizes beside them; --profile times each statement
-// of the transfer and the posting instead. Usage: vant_bench [--quick | --large] [--profile]
+// of the transfer and the posting instead; --lookup measures the lookup alone.
+// Usage: vant_bench [--quick | --large] [--profile | --lookup]
 #include "bench_data.h"
 #include "bench_history.h"
 #include "bench_jobs.h"
@@ -35,9 +36,14 @@ public:
     bool measure(QList<Line> &lines);
     // The transfer (twice) and the posting, each statement timed.
     bool profile();
+    // The lookup alone: its data, and its moves through the engine and the reference.
+    bool makeLookupData();
+    bool measureLookup(QList<Line> &lines);
 
 private:
     QString path(const char *name) const { return QDir(m_folder.path()).filePath(QLatin1String(name)); }
+    // A database file made by seed, and its copy for the reference when asked.
+    bool make(const char *name, const std::function<bool(vant::Database &)> &seed, bool copy);
     bool runChild(const QString &job, const QString &file, JobRun &run);
     // The engine on the file and the reference on its copy (on the file itself when the job
     // changes nothing).
@@ -50,16 +56,34 @@ private:
     QTemporaryDir m_folder;
 };
 
+bool SizeRun::make(const char *name, const std::function<bool(vant::Database &)> &seed, bool copy)
+{
+    {
+        auto db = createDatabase(path(name));
+        if (!db || !seed(*db))
+            return false;
+    }
+    return !copy || QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
+}
+
+bool SizeRun::makeLookupData()
+{
+    std::fprintf(stderr, "making the lookup's %d rows...\n", m_sizes.lookupRows);
+    return make(
+        "lookup.db", [&](vant::Database &db) { return seedLookup(db, m_sizes); }, false);
+}
+
+bool SizeRun::measureLookup(QList<Line> &lines)
+{
+    JobRun engine, reference;
+    if (!both(QStringLiteral("lookup"), "lookup.db", engine, reference, false))
+        return false;
+    add(lines, QStringLiteral("query of %L1 rows").arg(m_sizes.lookupRows), engine, reference, true);
+    return true;
+}
+
 bool SizeRun::makeData(bool withLookup)
 {
-    const auto make = [&](const char *name, const std::function<bool(vant::Database &)> &seed, bool copy) {
-        {
-            auto db = createDatabase(path(name));
-            if (!db || !seed(*db))
-                return false;
-        }
-        return !copy || QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
-    };
     std::fprintf(stderr, "making the data of %d voucher lines...\n", m_sizes.transferLines);
     const auto transfer = [&](vant::Database &db) { return seedTransfer(db, m_sizes); };
     const auto posting = [&](vant::Database &db) { return seedPosting(db, m_sizes); };
@@ -68,8 +92,7 @@ bool SizeRun::makeData(bool withLookup)
     if (!withLookup)
         return true;
     // The lookup and the history change nothing: the reference reads the same data.
-    const auto lookup = [&](vant::Database &db) { return seedLookup(db, m_sizes); };
-    return make("lookup.db", lookup, false)
+    return makeLookupData()
            && make(
                "datalist.db", [](vant::Database &) { return true; }, true)
            && seedJournal(path("journal.jsonl"), m_sizes.journalRuns)
@@ -127,11 +150,8 @@ bool SizeRun::measure(QList<Line> &lines)
     if (!both(QStringLiteral("posting"), "posting.db", engine, reference))
         return false;
     add(lines, QStringLiteral("%L1 vouchers × 3 lines").arg(m_sizes.postingVouchers), engine, reference);
-    engine = {};
-    reference = {};
-    if (!both(QStringLiteral("lookup"), "lookup.db", engine, reference, false))
+    if (!measureLookup(lines))
         return false;
-    add(lines, QStringLiteral("query of %L1 rows").arg(m_sizes.lookupRows), engine, reference, true);
     engine = {};
     reference = {};
     if (!both(QStringLiteral("datalist"), "datalist.db", engine, reference))
@@ -170,6 +190,16 @@ int benchmark(const QStringList &args)
     }
     QList<Line> lines;
     QList<Line> largeLines;
+    if (args.contains(QStringLiteral("--lookup"))) {
+        // Only the lookup: at the size asked, or at both with --large.
+        for (const bool tenfold : large ? QList<bool>{false, true} : QList<bool>{false}) {
+            SizeRun run(tenfold ? Sizes::large() : sizes, false);
+            if (!run.makeLookupData() || !run.measureLookup(tenfold ? largeLines : lines))
+                return 1;
+        }
+        std::printf("%s\n", qPrintable(tableText(lines, largeLines)));
+        return sameResults(lines + largeLines) ? 0 : 1;
+    }
     {
         SizeRun run(sizes, false);
         if (!run.makeData(true) || !run.measure(lines))
@@ -204,10 +234,11 @@ int main(int argc, char **argv)
         std::printf("%s", qPrintable(formatRun(run)));
         return 0;
     }
-    const QStringList options = {QStringLiteral("--quick"), QStringLiteral("--large"), QStringLiteral("--profile")};
+    const QStringList options = {QStringLiteral("--quick"), QStringLiteral("--large"), QStringLiteral("--profile"),
+                                 QStringLiteral("--lookup")};
     for (const QString &arg : args) {
         if (!options.contains(arg) || (arg == u"--large" && args.contains(QStringLiteral("--quick")))) {
-            std::fprintf(stderr, "Usage: vant_bench [--quick | --large] [--profile]\n");
+            std::fprintf(stderr, "Usage: vant_bench [--quick | --large] [--profile | --lookup]\n");
             return 2;
         }
     }

@@ -5,18 +5,43 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
 
 namespace vant {
 
 namespace {
 
-// The text's characters, each folded as a search without regard to case folds it.
+std::string_view utf8Text(sqlite3_value *value)
+{
+    return {reinterpret_cast<const char *>(sqlite3_value_text(value)), size_t(sqlite3_value_bytes(value))};
+}
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
+}
+
+// A to Z as QChar::toCaseFolded() folds them; every other ASCII character folds to itself.
+char32_t foldedAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char32_t(c - 'A' + 'a') : char32_t(c);
+}
+
+// The text's characters, each folded as a search without regard to case folds it. Texts of
+// ASCII alone, most of them, are folded without a detour through QString.
 QList<char32_t> folded(sqlite3_value *value)
 {
-    const auto *utf8 = reinterpret_cast<const char *>(sqlite3_value_text(value));
+    const std::string_view utf8 = utf8Text(value);
     QList<char32_t> characters;
-    for (const char32_t c : QString::fromUtf8(utf8, sqlite3_value_bytes(value)).toUcs4())
+    characters.reserve(qsizetype(utf8.size()));
+    if (isAscii(utf8)) {
+        for (const char c : utf8)
+            characters << foldedAscii(c);
+        return characters;
+    }
+    for (const char32_t c : QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUcs4())
         characters << QChar::toCaseFolded(c);
     return characters;
 }
@@ -74,12 +99,26 @@ void like(sqlite3_context *context, int argc, sqlite3_value **argv)
     sqlite3_result_int(context, matches(folded(argv[0]), folded(argv[1]), escape) ? 1 : 0);
 }
 
-// Two texts in UTF-16 of the machine's byte order, compared as QString compares them.
+// Two texts in UTF-8, compared as QString compares them without regard to case. While both
+// hold ASCII the folded bytes decide, as they do for QString; from the first other character on
+// (which may fold to an ASCII letter) QString compares the rest.
 int compareIgnoringCase(void *, int leftBytes, const void *left, int rightBytes, const void *right)
 {
-    const QStringView a(static_cast<const QChar *>(left), leftBytes / 2);
-    const QStringView b(static_cast<const QChar *>(right), rightBytes / 2);
-    return a.compare(b, Qt::CaseInsensitive);
+    const std::string_view a(static_cast<const char *>(left), size_t(leftBytes));
+    const std::string_view b(static_cast<const char *>(right), size_t(rightBytes));
+    const size_t common = std::min(a.size(), b.size());
+    size_t i = 0;
+    for (; i < common && (unsigned char)a[i] < 0x80 && (unsigned char)b[i] < 0x80; ++i) {
+        const char32_t x = foldedAscii(a[i]);
+        const char32_t y = foldedAscii(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (i == common)
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    const QString restA = QString::fromUtf8(a.data() + i, qsizetype(a.size() - i));
+    const QString restB = QString::fromUtf8(b.data() + i, qsizetype(b.size() - i));
+    return restA.compare(restB, Qt::CaseInsensitive);
 }
 
 } // namespace
@@ -92,8 +131,7 @@ int registerTextRules(sqlite3 *db)
         if (result != SQLITE_OK)
             return result;
     }
-    return sqlite3_create_collation_v2(db, kProgramCollation, SQLITE_UTF16_ALIGNED, nullptr, compareIgnoringCase,
-                                       nullptr);
+    return sqlite3_create_collation_v2(db, kProgramCollation, SQLITE_UTF8, nullptr, compareIgnoringCase, nullptr);
 }
 
 } // namespace vant

@@ -146,6 +146,7 @@ void LovController::showEmptyPage()
 {
     m_marks.clear();
     m_countLabel.clear();
+    m_countPending = false;
     m_detailValues = QStringList(m_detailColumns.size(), QString());
     emit pageFilled();
     emit recordChanged();
@@ -162,14 +163,27 @@ void LovController::refreshmrp()
     const int current = currentRow();
     if (current < 1)
         return;
-    m_countLabel = tr("Records : %1/%2").arg(current - 1 + pageStart()).arg(m_pager.total());
-    if (m_multiSelect && !m_selection.isEmpty())
-        m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
+    m_countPending = true;
+    if (m_pager.isCounted())
+        countLabel();
     m_detailValues.clear();
     // A drill-down screen blanks the heads of the columns it hides: they show nothing.
     for (int column : m_detailColumns)
         m_detailValues << (columns().at(column - 1).head.trimmed().isEmpty() ? QString() : cell(current, column));
     emit recordChanged();
+}
+
+const QString &LovController::countLabel()
+{
+    if (!m_countPending)
+        return m_countLabel;
+    m_countPending = false;
+    // Counting settles the place of a found row, and with it the page's numbers.
+    const int total = m_pager.total();
+    m_countLabel = tr("Records : %1/%2").arg(currentRow() - 1 + pageStart()).arg(total);
+    if (m_multiSelect && !m_selection.isEmpty())
+        m_countLabel += QStringLiteral(", (") + QString::number(m_selection.size()) + QLatin1Char(')');
+    return m_countLabel;
 }
 
 void LovController::ColSel()

@@ -66,7 +66,10 @@ public:
     QString cell(int row, int column) const;
     int currentRow() const { return m_pager.currentRow(); }
     int pageStart() const { return m_pager.pageStart(); }
-    const QString &countLabel() const { return m_countLabel; }
+    // The label counts the rows when it is first read after a page of rows not yet counted:
+    // the page shows before that count (countPending()).
+    const QString &countLabel();
+    bool countPending() const { return m_countPending; }
     // The current row's values of the hidden columns, parallel to detailHeads().
     const QStringList &detailValues() const { return m_detailValues; }
 
@@ -154,6 +157,7 @@ private:
     // Whether each row of the page is one of the selection.
     QList<bool> m_marks;
     QString m_countLabel;
+    bool m_countPending = false;
     QStringList m_detailValues;
     bool m_finished = false;
 };

@@ -35,10 +35,25 @@ void LovPager::setRows(std::unique_ptr<LovRows> rows)
     m_filterText.clear();
 }
 
+void LovPager::settlePosition()
+{
+    if (!m_rows || !m_rows->isPositionPending())
+        return;
+    const Outcome<int> shift = m_rows->settlePosition();
+    if (!shift) {
+        reportLovFailure(m_session, shift.error(), QStringLiteral("Fillhelp"));
+        return;
+    }
+    m_fillFrom += *shift;
+    m_pageStart += *shift;
+    m_pageEnd += *shift;
+}
+
 int LovPager::total()
 {
     if (!m_rows)
         return 0;
+    settlePosition();
     const Outcome<int> counted = m_rows->count();
     if (!counted) {
         reportLovFailure(m_session, counted.error(), QStringLiteral("Fillhelp"));
@@ -71,15 +86,23 @@ QStringList LovPager::pageRow(int number, const QList<QVariant> &values) const
 
 void LovPager::fillhelp(bool changepost)
 {
-    // A page that would start outside the result leaves the grid as it is.
-    const int start = m_fillFrom;
-    if (!m_rows || start < 1 || start > total())
-        return;
+    fillFrom(m_fillFrom, changepost);
+}
+
+bool LovPager::fillFrom(int start, bool changepost, int leastRows)
+{
+    // A page that would start outside the result leaves the grid as it is. The rows are not
+    // counted for that: a page past the end reads none.
+    if (!m_rows || start < 1)
+        return false;
     const auto values = m_rows->rows(start, m_pageRows);
     if (!values) {
         reportLovFailure(m_session, values.error(), QStringLiteral("Fillhelp"));
-        return;
+        return false;
     }
+    if (values->size() < std::max(leastRows, 1))
+        return false;
+    m_fillFrom = start;
     m_pageStart = start;
     m_page.clear();
     for (const QList<QVariant> &row : *values)
@@ -92,6 +115,7 @@ void LovPager::fillhelp(bool changepost)
     else
         m_currentRow = std::min(m_currentRow, rowCount());
     emit pageFilled();
+    return true;
 }
 
 void LovPager::startPageAt(int position, bool changepost)
@@ -113,31 +137,36 @@ void LovPager::clear()
 
 void LovPager::nextPage()
 {
+    settlePosition();
     if (!canMove())
         return;
-    const int next = m_pageEnd + 1;
-    startPageAt(next > total() ? 1 : next);
+    // Past the last record the pages start again at the first.
+    if (!fillFrom(m_pageEnd + 1, false))
+        startPageAt(1);
 }
 
 void LovPager::previousPage()
 {
+    settlePosition();
     if (canMove())
         startPageAt(std::max(1, m_pageStart - m_pageRows));
 }
 
 void LovPager::nextRow()
 {
+    settlePosition();
     if (!canMove())
         return;
     if (m_currentRow < rowCount())
         setCurrentRow(m_currentRow + 1);
-    else if (m_pageEnd < total())
-        startPageAt(m_pageEnd - (m_pageRows - 2));
-    // On the last record the highlight stays: there is no record to scroll to.
+    else
+        fillFrom(m_pageEnd - (m_pageRows - 2), false, m_pageRows);
+    // On the last record the highlight stays: a page one record on would be short.
 }
 
 void LovPager::previousRow()
 {
+    settlePosition();
     if (!canMove())
         return;
     if (m_currentRow > 1)
@@ -180,6 +209,7 @@ void LovPager::setPageRows(int rows)
     m_pageRows = rows;
     if (!canMove())
         return;
+    settlePosition();
     const int current = m_pageStart + m_currentRow - 1;
     const int start = std::max(m_pageStart, current - rows + 1);
     startPageAt(start);
@@ -188,6 +218,7 @@ void LovPager::setPageRows(int rows)
 
 Status LovPager::filterContaining(int field, const QString &text)
 {
+    settlePosition();
     if (const Status filtered = m_rows->filterContaining(field, text); !filtered)
         return filtered;
     m_filterText = m_rows->field(field).name + QLatin1Char('*') + text;
@@ -198,6 +229,7 @@ void LovPager::removeFilter()
 {
     if (!isFiltered())
         return;
+    settlePosition();
     m_rows->clearFilter();
     m_filterText.clear();
 }

@@ -35,12 +35,17 @@ public:
     bool hasFields() const { return m_rows && m_rows->fieldCount() > 0; }
     // Rows of the result; 0 after a reported failure to count them.
     int total();
+    // Whether total() answers without asking the server.
+    bool isCounted() const { return !m_rows || m_rows->isCounted(); }
 
     // The page: rows 1 to rowCount(), column 0 the running number, column c field c - 1.
     int rowCount() const { return int(m_page.size()); }
     QString cell(int row, int column) const;
     int currentRow() const { return m_currentRow; }
     int pageStart() const { return m_pageStart; }
+    int pageEnd() const { return m_pageEnd; }
+    // Counts the place of a found row shown before it was counted, and numbers the page by it.
+    void settlePosition();
     // Rows per page, at most kPageRows: a short screen shows fewer. The current record stays
     // on the page; the paging keys move by the new page.
     void setPageRows(int rows);
@@ -84,6 +89,9 @@ signals:
 
 private:
     QStringList pageRow(int number, const QList<QVariant> &values) const;
+    // Fills the page from the position when at least leastRows rows (one at the least) stand
+    // there; false leaves the page as it was.
+    bool fillFrom(int start, bool changepost, int leastRows = 1);
     bool canMove() const { return m_rows && !m_page.isEmpty(); }
 
     Session &m_session;

@@ -1,5 +1,7 @@
 #include "lov_query_text.h"
 
+#include "db/database.h"
+
 namespace vant {
 
 void forEachOuterPosition(const QString &query, const std::function<bool(qsizetype)> &visit)
@@ -23,6 +25,27 @@ void forEachOuterPosition(const QString &query, const std::function<bool(qsizety
             return;
         }
     }
+}
+
+// A LIKE pattern that finds the text as it is typed; the program's patterns escape with '\'.
+QString lovLikePattern(const QString &text, bool containing)
+{
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'%' || c == u'_' || c == u'[')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return QStringLiteral("'") + (containing ? QStringLiteral("%") : QString())
+           + escaped.replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("%' escape '\\'");
+}
+
+Outcome<int> lovFirstInt(Database &db, const QString &statement)
+{
+    auto rs = db.openRecordset(statement);
+    if (!rs)
+        return rs.error();
+    return rs->eof() ? 0 : rs->value(0).toInt();
 }
 
 } // namespace vant

@@ -57,27 +57,6 @@ std::optional<QList<LovOrderKey>> orderFields(const QString &clause, const QList
     return order;
 }
 
-// A LIKE pattern that finds the text as it is typed; the program's patterns escape with '\'.
-QString likePattern(const QString &text, bool containing)
-{
-    QString escaped;
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u'%' || c == u'_' || c == u'[')
-            escaped += u'\\';
-        escaped += c;
-    }
-    return QStringLiteral("'") + (containing ? QStringLiteral("%") : QString())
-           + escaped.replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("%' escape '\\'");
-}
-
-Outcome<int> firstInt(Database &db, const QString &statement)
-{
-    auto rs = db.openRecordset(statement);
-    if (!rs)
-        return rs.error();
-    return rs->eof() ? 0 : rs->value(0).toInt();
-}
-
 // Whether a row's value of the field, as the window shows it, begins with the text or contains
 // it; case is ignored and every character of the text stands for itself.
 RowPredicate textMatch(int field, const QString &text, bool containing)
@@ -126,7 +105,7 @@ Outcome<QList<QList<QVariant>>> LoadedLovRows::rows(int start, int rows)
     return values;
 }
 
-Outcome<int> LoadedLovRows::find(int field, const QString &text, bool containing)
+Outcome<int> LoadedLovRows::find(int field, const QString &text, bool containing, int)
 {
     if (const Status named = nameable(m_fields.at(field)); !named)
         return named.error();
@@ -173,13 +152,17 @@ Outcome<std::unique_ptr<PagedLovRows>> PagedLovRows::open(Database &db, const QS
     if (!order)
         return std::unique_ptr<PagedLovRows>();
 
+    // Whether there are more rows than are read whole: the rows past that many are not counted
+    // before the first page shows.
+    const Outcome<int> beyond =
+        lovFirstInt(db, QStringLiteral("select count(*) from (select top %1 1 vant_one from (").arg(kLoadedRows + 1)
+                            + body + QStringLiteral(") vant_q) vant_p"));
+    if (!beyond)
+        return beyond.error();
+    if (*beyond <= kLoadedRows)
+        return std::unique_ptr<PagedLovRows>();
     std::unique_ptr<PagedLovRows> rows(new PagedLovRows(db, body, *order));
     rows->m_fields = fields;
-    const Outcome<int> count = rows->count();
-    if (!count)
-        return count.error();
-    if (*count <= kLoadedRows)
-        return std::unique_ptr<PagedLovRows>();
     return rows;
 }
 
@@ -232,8 +215,7 @@ QString PagedLovRows::where(const QString &condition) const
 Outcome<int> PagedLovRows::count()
 {
     if (m_count < 0) {
-        const Outcome<int> counted =
-            firstInt(m_db, QStringLiteral("select count(*) from (") + m_body + QStringLiteral(") vant_q") + where());
+        const Outcome<int> counted = lovFirstInt(m_db, countText(QString(), -1));
         if (!counted)
             return counted.error();
         m_count = *counted;
@@ -285,52 +267,9 @@ Outcome<QList<QList<QVariant>>> PagedLovRows::rows(int start, int rows)
     return values.mid(0, rows);
 }
 
-Outcome<int> PagedLovRows::find(int field, const QString &text, bool containing)
-{
-    const QString name = fieldName(field);
-    const QString pattern = QStringLiteral(" like ") + likePattern(text, containing);
-    const QString from = QStringLiteral(" from (") + m_body + QStringLiteral(") vant_q");
-    const LovOrderKey first = m_sortKey ? *m_sortKey : m_order.value(0);
-    if (first.field.compare(name, Qt::CaseInsensitive) != 0) {
-        // Ordered by another field: the matches are spread over the order, so the rows are
-        // numbered in it.
-        return firstInt(m_db, QStringLiteral("select isnull(min(vant_n),0) from (select row_number() over (")
-                                  + orderClause().mid(1) + QStringLiteral(") vant_n,") + name
-                                  + QStringLiteral(" vant_f") + from + where() + QStringLiteral(") vant_r where vant_f")
-                                  + pattern);
-    }
-    // Ordered by the field itself: the rows that match follow every row ordered before the
-    // first match's value, each value compared as the order compares it.
-    const bool descending = first.descending;
-    const QString value = first.compared();
-    const QString firstMatch = QStringLiteral("(select ")
-                               + (descending ? QStringLiteral("max(") : QStringLiteral("min(")) + value
-                               + QLatin1Char(')') + from + where(name + pattern) + QLatin1Char(')');
-    const QString before = descending ? value + QStringLiteral(">") + firstMatch
-                                      : QStringLiteral("(") + value + QStringLiteral("<") + firstMatch
-                                            + QStringLiteral(" or ") + name + QStringLiteral(" is null)");
-    // Counted in two parts: one index range each, where an "or" would read the index twice.
-    const QString earlier = descending ? QStringLiteral("(select count(*)") + from
-                                             + where(value + QStringLiteral(">") + firstMatch) + QLatin1Char(')')
-                                       : QStringLiteral("(select count(*)") + from
-                                             + where(value + QStringLiteral("<") + firstMatch)
-                                             + QStringLiteral(")+(select count(*)") + from
-                                             + where(name + QStringLiteral(" is null")) + QLatin1Char(')');
-    const Outcome<int> position =
-        firstInt(m_db, QStringLiteral("select case when exists (select 1") + from + where(name + pattern)
-                           + QStringLiteral(") then ") + earlier + QStringLiteral("+1 else 0 end"));
-    if (position && *position > 0) {
-        const QString fromMatch = descending ? QStringLiteral("(") + value + QStringLiteral("<=") + firstMatch
-                                                   + QStringLiteral(" or ") + name + QStringLiteral(" is null)")
-                                             : value + QStringLiteral(">=") + firstMatch;
-        m_bookmark = Bookmark{*position, fromMatch, before};
-    }
-    return position;
-}
-
 Status PagedLovRows::filterContaining(int field, const QString &text)
 {
-    m_filter = fieldName(field) + QStringLiteral(" like ") + likePattern(text, true);
+    m_filter = fieldName(field) + QStringLiteral(" like ") + lovLikePattern(text, true);
     m_count = -1;
     m_bookmark.reset();
     return {};

@@ -27,10 +27,19 @@ public:
     int fieldIndex(const QString &name) const { return vant::fieldIndex(m_fields, name); }
 
     virtual Outcome<int> count() = 0;
+    // Whether count() answers without asking the server.
+    virtual bool isCounted() const { return true; }
     // The values of up to `rows` rows from position `start` on.
     virtual Outcome<QList<QList<QVariant>>> rows(int start, int rows) = 0;
     // The first position whose field begins with the text, or contains it; 0 when none.
-    virtual Outcome<int> find(int field, const QString &text, bool containing) = 0;
+    // Positions up to knownUpTo are counted at once; a later one may be left uncounted
+    // (isPositionPending()): it is then a stand-in past knownUpTo and at most the true one, and
+    // pages read near it are the right rows.
+    virtual Outcome<int> find(int field, const QString &text, bool containing, int knownUpTo) = 0;
+    // Whether the last found position is a stand-in; settlePosition() counts it and gives
+    // how far the true one lies past the stand-in.
+    virtual bool isPositionPending() const { return false; }
+    virtual Outcome<int> settlePosition() { return 0; }
     // Narrows the rows to those whose field contains the text.
     virtual Status filterContaining(int field, const QString &text) = 0;
     virtual void clearFilter() = 0;
@@ -58,7 +67,7 @@ public:
 
     Outcome<int> count() override { return m_rs.recordCount(); }
     Outcome<QList<QList<QVariant>>> rows(int start, int rows) override;
-    Outcome<int> find(int field, const QString &text, bool containing) override;
+    Outcome<int> find(int field, const QString &text, bool containing, int knownUpTo) override;
     Status filterContaining(int field, const QString &text) override;
     void clearFilter() override { m_rs.clearFilter(); }
     bool isFiltered() const override { return m_rs.isFiltered(); }
@@ -93,8 +102,11 @@ public:
     static Outcome<std::unique_ptr<PagedLovRows>> open(Database &db, const QString &query);
 
     Outcome<int> count() override;
+    bool isCounted() const override { return m_count >= 0 && !isPositionPending(); }
     Outcome<QList<QList<QVariant>>> rows(int start, int rows) override;
-    Outcome<int> find(int field, const QString &text, bool containing) override;
+    Outcome<int> find(int field, const QString &text, bool containing, int knownUpTo) override;
+    bool isPositionPending() const override { return m_bookmark && m_bookmark->pending; }
+    Outcome<int> settlePosition() override;
     Status filterContaining(int field, const QString &text) override;
     void clearFilter() override;
     bool isFiltered() const override { return !m_filter.isEmpty(); }
@@ -108,6 +120,13 @@ private:
         int position = 0;
         QString from;
         QString before;
+        // The rows before it, each condition one index range, for counting them; the first
+        // holds those with a value.
+        QStringList earlier;
+        // The rows from it on that have a value: one index range.
+        QString fromValues;
+        // position is a stand-in: the rows before it are not counted yet.
+        bool pending = false;
     };
 
     PagedLovRows(Database &db, QString body, QList<LovOrderKey> order);
@@ -118,6 +137,17 @@ private:
     QString orderClause(bool reversed = false) const;
     QString where(const QString &condition = QString()) const;
     Outcome<QList<QList<QVariant>>> read(const QString &condition, bool reversed, int offset, int rows);
+    QString fromQuery() const { return QStringLiteral(" from (") + m_body + QStringLiteral(") vant_q"); }
+    // Ordered by another field than the one searched: the rows are numbered in the order.
+    Outcome<int> findNumbered(const QString &name, const QString &pattern);
+    // The first row, in the order, that meets the condition on the order's first field.
+    Bookmark bookmarkAt(const LovOrderKey &first, const QString &match) const;
+    Outcome<bool> exists(const QString &condition);
+    // Rows before the bookmark, counting at most cap of each of its conditions; all when cap < 0.
+    Outcome<int> countEarlier(const Bookmark &mark, int cap);
+    QString countText(const QString &condition, int cap) const;
+    // The found row's place while the page shows the rows from an uncounted one.
+    Outcome<int> placeFromPendingPage(Bookmark found, const QString &match, int knownUpTo);
 
     Database &m_db;
     QString m_body;                       // the query without its order clause

@@ -131,7 +131,8 @@ std::optional<bool> LovSearch::findbrow(const QString &findchar, bool containing
             return std::nullopt;
         }
     }
-    const Outcome<int> position = rows.find(field, findchar, filtering);
+    // The place of a row past the page shown is counted after it shows.
+    const Outcome<int> position = rows.find(field, findchar, filtering, m_pager.isStale() ? 0 : m_pager.pageEnd());
     if (!position) {
         reportLovFailure(m_session, position.error(), QStringLiteral("findbrow"));
         return std::nullopt;

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -170,7 +171,11 @@ void LovWindow::showCurrentRow()
 
 void LovWindow::showRecord()
 {
-    m_lblTotalRec->setText(m_controller.countLabel());
+    // Rows not yet counted are counted once the page is drawn, so that it shows first.
+    if (m_controller.countPending())
+        QTimer::singleShot(0, this, [this] { m_lblTotalRec->setText(m_controller.countLabel()); });
+    else
+        m_lblTotalRec->setText(m_controller.countLabel());
     const QStringList &values = m_controller.detailValues();
     for (int row = 0; row < values.size() && row < m_msfDetail->rowCount(); ++row)
         m_msfDetail->item(row, 1)->setText(values.at(row));

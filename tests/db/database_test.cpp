@@ -271,6 +271,16 @@ TEST_F(DatabaseTest, TextsIgnoreCaseForEveryLetter)
     EXPECT_TRUE(holds(u"N'étude' collate database_default = N'ÉTUDE'"_s));
     EXPECT_TRUE(holds(u"N'école' collate database_default < N'Élan'"_s));
     EXPECT_FALSE(holds(u"N'étude' collate database_default = N'etude'"_s));
+    // ASCII texts compare by their folded letters, shorter first on a tie, as QString does;
+    // a character beyond ASCII may fold to an ASCII letter (the Kelvin sign to k).
+    EXPECT_TRUE(holds(u"N'A' collate database_default > N'_'"_s));
+    EXPECT_TRUE(holds(u"N'ab' collate database_default < N'AB_'"_s));
+    EXPECT_TRUE(holds(u"N'Abc' collate database_default = N'aBC'"_s));
+    EXPECT_TRUE(holds(u"N'OK\u212A' collate database_default = N'okk'"_s));
+    EXPECT_TRUE(holds(u"N'Stores \u212A' collate database_default < N'STORES L'"_s));
+    EXPECT_TRUE(holds(u"N'\u212A1' like N'k%'"_s));
+    EXPECT_TRUE(holds(u"N'Kaa Stores' like N'kA%'"_s));
+    EXPECT_FALSE(holds(u"N'Kaa Stores' like N'kb%'"_s));
     VANT_SQLITE_ONLY("asks SQLite's own NOCASE");
     EXPECT_FALSE(holds(u"'é' = 'É' collate nocase"_s));
 }

@@ -58,7 +58,7 @@ protected:
     }
     static QString findText(LovRows &rows, int field, const QString &text, bool containing)
     {
-        const Outcome<int> found = rows.find(field, text, containing);
+        const Outcome<int> found = rows.find(field, text, containing, kRows);
         return found ? QString::number(*found) : u"error: "_s + found.error().description;
     }
 };
@@ -104,6 +104,43 @@ TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
     paged->clearFilter();
     whole->clearFilter();
     same("unfiltered count", [](LovRows &rows) { return QString::number(*rows.count()); });
+}
+
+// A row found past the page shown is shown at once under a stand-in position, its place counted
+// later: the rows read near it, and its place once counted, are those of the whole result.
+TEST_F(LovRowsTest, FoundRowsPastThePageAreCountedAfterTheyShow)
+{
+    auto rows = both(u"select Name,Code,Amount from biglist order by Name"_s);
+    ASSERT_TRUE(rows.first && rows.second);
+    LovRows &paged = *rows.first;
+    LovRows &whole = *rows.second;
+    const auto truePlace = [&](const QString &text) { return *whole.find(0, text, false, 0); };
+    const auto shownFrom = [&](int standIn, const QString &text) {
+        EXPECT_EQ(rowsText(paged, standIn, 3), rowsText(whole, truePlace(text), 3)) << qPrintable(text);
+    };
+
+    // Page 1 to 20 shown: the row is past it.
+    EXPECT_EQ(*paged.find(0, u"ITEM 03"_s, false, 20), 21);
+    EXPECT_TRUE(paged.isPositionPending());
+    EXPECT_FALSE(paged.isCounted());
+    shownFrom(21, u"item 03"_s);
+    // The page 21 to 40 shows from it: a row on that page gets its place on it.
+    const int onPage = truePlace(u"item 0301"_s) - truePlace(u"item 03"_s);
+    ASSERT_LT(onPage, 20);
+    EXPECT_EQ(*paged.find(0, u"item 0301"_s, false, 40), 21 + onPage);
+    // Past that page, and before it: a new stand-in each, off the page.
+    EXPECT_EQ(*paged.find(0, u"item 04"_s, false, 40), 41);
+    shownFrom(41, u"item 04"_s);
+    EXPECT_EQ(*paged.find(0, u"it"_s, false, 60), 1);
+    shownFrom(1, u"it"_s);
+    EXPECT_EQ(*paged.find(0, u"Item 02"_s, false, 20), 21);
+    const Outcome<int> shift = paged.settlePosition();
+    ASSERT_TRUE(bool(shift));
+    EXPECT_EQ(21 + *shift, truePlace(u"item 02"_s));
+    EXPECT_FALSE(paged.isPositionPending());
+    // Within the page shown the place is counted at once.
+    EXPECT_EQ(*paged.find(0, u"it"_s, false, 40), truePlace(u"it"_s));
+    EXPECT_FALSE(paged.isPositionPending());
 }
 
 TEST_F(LovRowsTest, SmallResultsAndQueriesItCannotOrderAreReadWhole)
@@ -155,7 +192,7 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
     EXPECT_EQ(containing(shops, u"\u044F \U0001F950"_s).size(), 1);
     EXPECT_EQ(containing(shops, u"tea \u2615 stall"_s).size(), 1);
     shops.clearFilter();
-    EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false), 3);
+    EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false, 0), 3);
 }
 
 // Names that hold the LIKE pattern's own characters and letters beyond ASCII in both cases,
