@@ -10,31 +10,30 @@ namespace vant::sqlserver {
 
 namespace {
 
+// The text without the characters around it that `outer` holds for.
+template<typename Outer>
+QStringView trimmedOf(QStringView text, Outer outer)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && outer(text.at(begin)))
+        ++begin;
+    while (end > begin && outer(text.at(end - 1)))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// Only blanks (char 32): the server's conversions ignore nothing else around a number.
 QStringView withoutBlanks(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
+    return trimmedOf(text, [](QChar c) { return c == u' '; });
 }
 
-bool isControlBlank(QChar c)
-{
-    return c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
-}
-
+// Blanks, tabs, line and page breaks: what isnumeric() looks past.
 QStringView withoutWhiteSpace(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && (text.at(begin) == u' ' || isControlBlank(text.at(begin))))
-        ++begin;
-    while (end > begin && (text.at(end - 1) == u' ' || isControlBlank(text.at(end - 1))))
-        --end;
-    return text.sliced(begin, end - begin);
+    return trimmedOf(
+        text, [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r'; });
 }
 
 bool matches(const QRegularExpression &pattern, QStringView text)

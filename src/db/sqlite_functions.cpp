@@ -58,15 +58,20 @@ void toWhole(sqlite3_context *context, sqlite3_value *value, bool trying, bool b
     const qint64 lowest = big ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint32>::min();
     const qint64 highest = big ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint32>::max();
     const QString type = big ? QStringLiteral("bigint") : QStringLiteral("int");
-    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
-        const qint64 number = sqlite3_value_int64(value);
-        if (number >= lowest && number <= highest)
-            sqlite3_result_int64(context, number);
-        else if (trying)
+    // A stored number out of the type's range.
+    const auto overflow = [&] {
+        if (trying)
             sqlite3_result_null(context);
         else
             fail(context, 8115,
                  QStringLiteral("Arithmetic overflow error converting expression to data type %1.").arg(type));
+    };
+    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+        const qint64 number = sqlite3_value_int64(value);
+        if (number >= lowest && number <= highest)
+            sqlite3_result_int64(context, number);
+        else
+            overflow();
         return;
     }
     if (sqlite3_value_type(value) != SQLITE_TEXT) {
@@ -74,11 +79,8 @@ void toWhole(sqlite3_context *context, sqlite3_value *value, bool trying, bool b
         const double number = std::trunc(sqlite3_value_double(value));
         if (std::isfinite(number) && number >= double(lowest) && number < double(highest))
             sqlite3_result_int64(context, qint64(number));
-        else if (trying)
-            sqlite3_result_null(context);
         else
-            fail(context, 8115,
-                 QStringLiteral("Arithmetic overflow error converting expression to data type %1.").arg(type));
+            overflow();
         return;
     }
     const QString text = textOf(value);

@@ -11,21 +11,18 @@
 
 namespace vant {
 
-// The company the lines of the batch's first voucher carry, read whole: it numbers the vouchers.
-Outcome<int> PostingBatch::lineCompany(const ToPost &toPost)
-{
-    return wholeNumber(toPost.first().second, QStringLiteral("The company code of the off-line lines"));
-}
-
 Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers,
                                                const ToPost &toPost, int limit)
 {
     Plan plan;
     if (toPost.isEmpty())
         return plan;
-    const Outcome<int> company = lineCompany(toPost);
+    // The company the lines of the batch's first voucher carry, read whole: it numbers the vouchers.
+    const Outcome<int> company =
+        wholeNumber(toPost.first().second, QStringLiteral("The company code of the off-line lines"));
     if (!company)
         return company.error();
+    plan.company = *company;
     const Outcome<VoucherNoBlock> numbers =
         m_accounts.GetMaxVoucherNoBlock(m_session.voucherTable, *company, int(toPost.size()));
     if (!numbers)
@@ -61,8 +58,9 @@ Status PostingBatch::checkValues(PostingBatchWork &work, const QList<MarkedVouch
     }
 }
 
-Status PostingBatch::write(PostingBatchWork &work, int company, const Plan &plan)
+Status PostingBatch::write(PostingBatchWork &work, const Plan &plan)
 {
+    const int company = plan.company;
     auto codes = work.codes(plan.last);
     if (!codes)
         return codes.error();
@@ -104,7 +102,7 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
         return planned.error();
     m_planned = planned->last;
     if (planned->last > 0) {
-        if (Status written = write(work, *lineCompany(*toPost), *planned); !written)
+        if (Status written = write(work, *planned); !written)
             return written.error();
     }
     if (Status dropped = work.drop(); !dropped)

@@ -59,6 +59,7 @@ private:
     {
         int last = 0;
         int firstVoucherNo = 0;
+        int company = 0; // the company the lines carry, whose numbers the vouchers take
         std::optional<PostingStop> stop;
     };
 
@@ -67,8 +68,7 @@ private:
     Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
     // Cuts the plan at the first voucher whose values are refused.
     Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
-    Status write(PostingBatchWork &work, int company, const Plan &plan);
-    static Outcome<int> lineCompany(const ToPost &toPost);
+    Status write(PostingBatchWork &work, const Plan &plan);
 
     Session &m_session;
     AccountsComponent &m_accounts;
