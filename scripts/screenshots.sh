@@ -28,5 +28,5 @@ done
 out=docs/screenshots
 mkdir -p "$out"
 DISPLAY=":$(cat "$work/display")" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY \
-  tests/screenshots/take-screenshots.sh build/tests/screenshots/vant-screenshot-tour \
+  tools/screenshot_tour/take-screenshots.sh build/tools/screenshot_tour/vant-screenshot-tour \
   build/tools/dbcreator/vant-dbcreator "$out"

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "posting/account_posting.h"
+#include "run_history_window.h"
 #include "session/company_context.h"
 #include "session/session.h"
 #include "session/twips.h"
@@ -35,6 +36,9 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
     connect(addEntry(QStringLiteral("mnuPurgedata"), tr("Purge Data")), &QAction::triggered, this,
             [this] { VantToolsLoad(0); });
+    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSepHistory"));
+    connect(addEntry(QStringLiteral("mnuRunHistory"), tr("Run &History")), &QAction::triggered, this,
+            &MainWindow::RunHistoryLoad);
     m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     connect(addEntry(QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this, &MainWindow::exitRequested);
 
@@ -69,6 +73,11 @@ void MainWindow::VantToolsLoad(int mode)
 void MainWindow::AccountPostLoad()
 {
     showAccountsPosting(m_session, this);
+}
+
+void MainWindow::RunHistoryLoad()
+{
+    showRunHistory(m_session, this);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

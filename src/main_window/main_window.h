@@ -22,6 +22,8 @@ public:
     void VantToolsLoad(int mode);
     // Opens the posting window.
     void AccountPostLoad();
+    // Opens the run history: what the jobs did, newest first.
+    void RunHistoryLoad();
 
 signals:
     // Exit from the menu: ExitApplication.

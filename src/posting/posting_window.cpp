@@ -335,6 +335,11 @@ void PostingWindow::cmdClear_Click()
 
 void PostingWindow::cmdTransfer_Click()
 {
+    post(grid().markedVouchers());
+}
+
+RunRecord PostingWindow::post(const MarkedVouchers &marked)
+{
     // A long posting keeps the window painted and takes no input meanwhile.
     BusyWindow busy(this);
     busy.keepPainted();
@@ -352,7 +357,9 @@ void PostingWindow::cmdTransfer_Click()
     feedback.listAgain = [this] {
         return LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
     };
-    PostingJob(m_session, m_postingAcType).run(grid().markedVouchers(), feedback);
+    PostingJob job(m_session, m_postingAcType);
+    job.run(marked, feedback);
+    return job.record();
 }
 
 void PostingWindow::showCurrentDetail()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "db/outcome.h"
+#include "marked_voucher.h"
+#include "widgets/report_paper.h"
 
 #include <QDialog>
 
@@ -66,6 +68,12 @@ private:
     void cmdSelAll_Click();
     void cmdClear_Click();
     void cmdTransfer_Click();
+    // The marked vouchers posted for real, as Transfer posts them; the run's record.
+    RunRecord post(const MarkedVouchers &marked);
+    // The marked vouchers posted as a dry run, then its preview, from which they can be posted.
+    void cmdPreview_Click();
+    // What the preview of the window's posting shows beside the record: its filter and marks.
+    Report previewHeading(const MarkedVouchers &marked) const;
     void showCurrentDetail();
     int currentGridRow() const;
     void report(const Error &error, const QString &procedure);

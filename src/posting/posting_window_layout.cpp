@@ -181,10 +181,11 @@ void PostingWindow::buildButtonRow()
                                 {"cmdTrans", QT_TR_NOOP("&Transaction")},
                                 {"cmdSelectall", QT_TR_NOOP("&Select All")},
                                 {"cmdDeselectAll", QT_TR_NOOP("DeSelect All")},
+                                {"cmdPreview", QT_TR_NOOP("P&review")},
                                 {"cmdTransfer", QT_TR_NOOP("Transfer")},
                                 {"cmdClear", QT_TR_NOOP("&Clear")},
                                 {"cmdExit", QT_TR_NOOP("E&xit")}};
-    // Eight buttons of equal width across the window.
+    // The buttons, of equal width, across the window.
     const int width = kWindowWidth / int(std::size(specs));
     QHash<QString, QPushButton *> buttons;
     for (const ButtonSpec &spec : specs) {
@@ -213,6 +214,7 @@ void PostingWindow::buildButtonRow()
     connect(buttons.value(QStringLiteral("cmdDeselectAll")), &QPushButton::clicked, this,
             &PostingWindow::cmdClear_Click);
     connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &PostingWindow::cmdClear_Click);
+    connect(buttons.value(QStringLiteral("cmdPreview")), &QPushButton::clicked, this, &PostingWindow::cmdPreview_Click);
     connect(buttons.value(QStringLiteral("cmdTransfer")), &QPushButton::clicked, this,
             &PostingWindow::cmdTransfer_Click);
     connect(buttons.value(QStringLiteral("cmdExit")), &QPushButton::clicked, this, &QDialog::accept);

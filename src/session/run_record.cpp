@@ -98,6 +98,14 @@ QJsonObject RunRecord::toJson() const
         json.insert(QStringLiteral("posted"), posted);
         json.insert(QStringLiteral("failed"), failures);
     }
+    QJsonArray asked;
+    for (const AskedQuestion &question : questions) {
+        asked.append(
+            QJsonObject{{QStringLiteral("question"), question.text},
+                        {QStringLiteral("answer"), question.answer ? QStringLiteral("yes") : QStringLiteral("no")}});
+    }
+    if (!asked.isEmpty())
+        json.insert(QStringLiteral("questions"), asked);
     if (!message.isEmpty())
         json.insert(QStringLiteral("message"), message);
     return json;

@@ -24,6 +24,14 @@ struct FailedVoucher
     bool tried = true;
 };
 
+// A question that a run asked, and the answer it was given.
+struct AskedQuestion
+{
+    QString text;  // the program's words, as the journal keeps them
+    QString shown; // as the user read it
+    bool answer = false;
+};
+
 // What one run of a job did: the journal's record, and what a dry run prints.
 struct RunRecord
 {
@@ -39,6 +47,7 @@ struct RunRecord
     AssignedNumbers numbers;
     qint64 posted = 0;
     QList<FailedVoucher> failed;
+    QList<AskedQuestion> questions;
     // "completed", "incomplete" (ended without doing all it was asked), "refused", "declined",
     // "stopped" or "failed"; kRunStarted or kRunGoingOn before the run ends.
     QString result;

@@ -3,6 +3,9 @@
 #include "products.h"
 #include "run_journal.h"
 #include "session.h"
+#include "user_prompts.h"
+
+#include <QCoreApplication>
 
 #include <QUuid>
 
@@ -56,6 +59,14 @@ void RunWatch::watchNumbers(const QString &companyCode)
 QString RunWatch::reportedSince() const
 {
     return m_session.errorLog.reportCount() > m_reportsBefore ? m_session.errorLog.lastReport() : QString();
+}
+
+bool RunWatch::ask(const char *context, const char *question)
+{
+    const QString shown = QCoreApplication::translate(context, question);
+    const bool answer = m_session.prompts.question(shown);
+    m_record.questions.append({QString::fromUtf8(question), shown, answer});
+    return answer;
 }
 
 void RunWatch::committed()

@@ -33,6 +33,10 @@ public:
     // The last error reported since the watch began ("procedure: message"), or empty.
     QString reportedSince() const;
 
+    // Asks the question through the session's prompts, in the user's language, and keeps it in the
+    // record with the answer given: true on Yes.
+    bool ask(const char *context, const char *question);
+
     // Work of the run is committed: the record as it now stands is written. Nothing is written
     // for a dry run, whose work is all undone.
     void committed();

@@ -1,5 +1,6 @@
 #include "tools_window.h"
 
+#include "check_copy.h"
 #include "company_box.h"
 #include "purge_job.h"
 #include "widgets/busy_window.h"
@@ -48,8 +49,10 @@ constexpr int kBoxLeft = 2400;
 constexpr int kRowHeight = 315;
 constexpr int kFirstRow = 160;
 constexpr int kRowStep = 400;
+constexpr Twips kPreviewButton{3120, 2580, 1200, 400};
 constexpr Twips kProcessButton{4500, 2580, 1200, 400};
 constexpr Twips kExitButton{5880, 2580, 1200, 400};
+constexpr Twips kCheckCopyButton{kLabelLeft, 2580, 1500, 400};
 
 } // namespace
 
@@ -80,6 +83,7 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
     for (QFrame *panel : m_frContainer)
         panel->hide();
     m_frContainer.at(std::size_t(m_toolsScreen))->show();
+    m_cmdPreview->setVisible(transfer);
     m_prgStatus->hide();
     m_shpProgress->hide();
 
@@ -132,14 +136,23 @@ void ToolsWindow::buildControls()
     m_txtToDate = new DatePicker(transferPanel);
     m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
 
+    m_cmdPreview = new QPushButton(tr("P&review"), this);
+    m_cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     m_cmdProcess = new QPushButton(this);
     m_cmdProcess->setObjectName(QStringLiteral("cmdProcess"));
     m_cmdExit = new QPushButton(tr("E&xit"), this);
     m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    // Compares the period with its copy in the destination, changing nothing.
+    m_cmdCheckCopy = new QPushButton(tr("&Check copy"), this);
+    m_cmdCheckCopy->setObjectName(QStringLiteral("cmdCheckCopy"));
+    m_cmdCheckCopy->setVisible(m_toolsScreen == kTransferScreen);
+    connect(m_cmdPreview, &QPushButton::clicked, this, &ToolsWindow::preview);
     connect(m_cmdProcess, &QPushButton::clicked, this, &ToolsWindow::process);
     connect(m_cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_cmdCheckCopy, &QPushButton::clicked, this, &ToolsWindow::checkCopy);
 
-    m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate, m_cmdProcess, m_cmdExit};
+    m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate, m_cmdPreview,
+                  m_cmdProcess,       m_cmdCheckCopy,          m_cmdExit};
     for (int i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
@@ -174,8 +187,10 @@ void ToolsWindow::placeControls()
         place(inputs.at(row).first, {kBoxLeft, top, inputs.at(row).second, kRowHeight});
         nameByLabel(label, inputs.at(row).first);
     }
+    place(m_cmdPreview, kPreviewButton);
     place(m_cmdProcess, kProcessButton);
     place(m_cmdExit, kExitButton);
+    place(m_cmdCheckCopy, kCheckCopyButton);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -278,6 +293,30 @@ void ToolsWindow::process()
         accept();
 }
 
+// The same refusals as a transfer's for a company not chosen and a period upside down.
+void ToolsWindow::checkCopy()
+{
+    if (m_txtSourceCompany->heldCode().toDouble() == 0) {
+        m_session.prompts.message(tr("Parent Company Not Correct"));
+        m_txtSourceCompany->setFocus();
+        return;
+    }
+    if (m_txtDestinationCompany->heldCode().toDouble() == 0) {
+        m_session.prompts.message(tr("Destination Company Not Correct"));
+        m_txtDestinationCompany->setFocus();
+        return;
+    }
+    if (m_txtFromDate->date() > m_txtToDate->date()) {
+        m_session.prompts.message(tr("From Date Greater than Do Date"));
+        m_txtFromDate->setFocus();
+        return;
+    }
+    CheckCopy::run(m_session,
+                   {m_session.voucherTable, m_txtSourceCompany->heldCode().trimmed(),
+                    m_txtDestinationCompany->heldCode().trimmed(), m_txtFromDate->date(), m_txtToDate->date()},
+                   this);
+}
+
 QWidget *ToolsWindow::fieldWidget(ToolsField field) const
 {
     switch (field) {
@@ -292,8 +331,24 @@ QWidget *ToolsWindow::fieldWidget(ToolsField field) const
 
 void ToolsWindow::Processtransfer()
 {
-    TransferJob job(m_session, {m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(),
-                                m_txtFromDate->date(), m_txtToDate->date()});
+    transfer(request());
+}
+
+TransferRequest ToolsWindow::request() const
+{
+    return {m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(), m_txtFromDate->date(),
+            m_txtToDate->date()};
+}
+
+RunRecord ToolsWindow::transfer(const TransferRequest &request)
+{
+    TransferJob job(m_session, request);
+    endRun(runJob(job));
+    return job.record();
+}
+
+TransferEnd ToolsWindow::runJob(TransferJob &job)
+{
     // Counting and the run can take minutes: the window shows them and takes no input meanwhile.
     std::optional<BusyWindow> busy;
     TransferFeedback feedback;
@@ -319,7 +374,7 @@ void ToolsWindow::Processtransfer()
             m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
         busy->keepPaintedNowAndThen();
     };
-    endRun(job.Processtransfer(feedback));
+    return job.Processtransfer(feedback);
 }
 
 void ToolsWindow::endRun(TransferEnd end)
@@ -328,6 +383,7 @@ void ToolsWindow::endRun(TransferEnd end)
     m_prgStatus->hide();
     if (end == TransferEnd::Completed) {
         m_cmdProcess->setEnabled(false);
+        m_cmdPreview->setEnabled(false);
         return;
     }
     // Nothing of a request that stopped was kept; the window is ready for another try.

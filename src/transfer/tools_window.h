@@ -53,6 +53,15 @@ private:
     void lookupDestination();
     void process();
     void Processtransfer();
+    void checkCopy();
+    // The request of the window's values.
+    TransferRequest request() const;
+    // Runs the job, showing its captions and progress; the run's end as the window shows it.
+    TransferEnd runJob(TransferJob &job);
+    // The transfer of the request for real, as the Transfer button runs it; the run's record.
+    RunRecord transfer(const TransferRequest &request);
+    // The request as a dry run, then its preview, from which it can be run for real.
+    void preview();
     void endRun(TransferEnd end);
     QWidget *fieldWidget(ToolsField field) const;
     QWidget *controlOf(QObject *object) const;
@@ -72,8 +81,10 @@ private:
     CompanyBox *m_txtDestinationCompany = nullptr;
     QDateEdit *m_txtFromDate = nullptr;
     QDateEdit *m_txtToDate = nullptr;
+    QPushButton *m_cmdPreview = nullptr;
     QPushButton *m_cmdProcess = nullptr;
     QPushButton *m_cmdExit = nullptr;
+    QPushButton *m_cmdCheckCopy = nullptr;
     QList<QWidget *> m_tabOrder;
 };
 

@@ -82,8 +82,10 @@ TransferEnd TransferJob::Processtransfer(const TransferFeedback &feedback)
                                  {QStringLiteral("to"), m_request.to.toString(Qt::ISODate)}};
     RunWatch watch(m_session, QStringLiteral("transfer"), parameters, m_mode);
     watch.watchNumbers(m_request.destination());
+    m_watch = &watch;
     QString refusal;
     const TransferEnd end = processSteps(feedback, refusal);
+    m_watch = nullptr;
     m_record = watch.finish(endName(end), refusal.isEmpty() ? watch.reportedSince() : refusal);
     return end;
 }
@@ -227,13 +229,15 @@ Outcome<bool> TransferJob::confirmOverwrite()
         return copied.error();
     if (*copied < 1)
         return true;
-    UserPrompts &prompts = m_session.prompts;
-    return prompts.question(QCoreApplication::translate("vant::TransferJob",
-                                                        "Data Transfer already done for this period.\r\n"
-                                                        " Do you want Overwrite with existing Data ? "))
-           && prompts.question(QCoreApplication::translate("vant::TransferJob",
-                                                           "Any modification made during this period in Shadow "
-                                                           "Company will be deleted.\r\nDo you want to proceed...?"));
+    // A run keeps each question with its answer in its record.
+    const auto ask = [this](const char *question) {
+        return m_watch ? m_watch->ask("vant::TransferJob", question)
+                       : m_session.prompts.question(QCoreApplication::translate("vant::TransferJob", question));
+    };
+    return ask(QT_TRANSLATE_NOOP("vant::TransferJob", "Data Transfer already done for this period.\r\n"
+                                                      " Do you want Overwrite with existing Data ? "))
+           && ask(QT_TRANSLATE_NOOP("vant::TransferJob", "Any modification made during this period in Shadow "
+                                                         "Company will be deleted.\r\nDo you want to proceed...?"));
 }
 
 } // namespace vant

@@ -86,6 +86,8 @@ private:
     const TransferRequest m_request;
     const RunMode m_mode;
     RunRecord m_record;
+    // The journal's watch of the request in progress, which keeps the questions asked.
+    RunWatch *m_watch = nullptr;
 };
 
 } // namespace vant

@@ -60,8 +60,8 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
     QStringList entries;
     for (const QAction *entry : top.constFirst()->menu()->actions())
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
-    EXPECT_EQ(entries,
-              (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s, u"E&xit"_s}));
+    EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
+                                    u"Run &History"_s, u"-"_s, u"E&xit"_s}));
     EXPECT_EQ(m_session.companyCode, u"1"_s);
     EXPECT_EQ(m_session.companyName, u"Kormo Traders"_s);
     EXPECT_EQ(m_session.financialYear, u"2026"_s);
@@ -92,6 +92,7 @@ TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(openAndClose(u"mnuPurgedata"_s), u"frmVantTools:0"_s);
     EXPECT_EQ(openAndClose(u"mnuAccountsPosting"_s), u"frmAccountPost"_s);
+    EXPECT_EQ(openAndClose(u"mnuRunHistory"_s), u"frmRunHistory"_s);
     EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
@@ -100,7 +101,8 @@ TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
 TEST_F(MainWindowTest, TheMainWindowHasTheKeyboardAgainWhenAJobWindowCloses)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
-    for (const QString &entry : {u"mnuAccountTransfer"_s, u"mnuAccountsPosting"_s, u"mnuPurgedata"_s}) {
+    for (const QString &entry :
+         {u"mnuAccountTransfer"_s, u"mnuAccountsPosting"_s, u"mnuPurgedata"_s, u"mnuRunHistory"_s}) {
         SCOPED_TRACE(entry.toStdString());
         openAndClose(entry);
         EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }, 1000));

@@ -23,44 +23,12 @@ const QString kGolden = QStringLiteral(VANT_POSTING_GOLDEN_DIR);
 class PostingGolden : public PostingFixture
 {
 protected:
-    // Sales vouchers of 10 April: 21 of three lines with quotes and NULLs, 22 with two pending
-    // rows and a cheque without deposit date, 23 sharing its number with company 2 and with a
-    // moved line, 24 with a cheque and a pending row of NULLs, 25 and 26 plain.
     void SetUp() override
     {
         VANT_SQLITE_ONLY("the recorded data sets keep text in number columns, and the dump shows SQLite's storage");
         PostingFixture::SetUp();
         accounts.emplace(*session);
-        addLine({.voucherNo = 21, .amount = 100, .billRefNo = u"O'Neil;1"_s, .narration = u"Anand's"_s});
-        addLine({.voucherNo = 21, .amount = 50, .ledgerCode = 102, .narration = {}});
-        addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .oppLedgerCode = 101});
-        exec({u"update AccOffLineVoucher set OldVoucherNo=null where VoucherNo=21 and CrDr='C'"_s});
-        addVoucher(22, 500);
-        addLine({.voucherNo = 23, .amount = 30, .ledgerCode = 301, .oppLedgerCode = 401, .acType = 2});
-        addLine({.voucherNo = 23, .crDr = u"C"_s, .amount = -30, .ledgerCode = 401, .oppLedgerCode = 301});
-        addLine({.voucherNo = 23, .amount = 3, .moved = u"Y"_s});
-        addLine({.voucherNo = 23, .amount = 40, .companyCode = 2});
-        addVoucher(24, 75.25);
-        addVoucher(25, 12);
-        addVoucher(26, 13);
-        const QString pending =
-            u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-            "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-            "values "_s;
-        const QString cheque =
-            u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-            "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-            "values "_s;
-        exec({
-            pending + u"(1,1,1,401,22,'B-22','2026-04-10',500,'INV''7',520,20,'D','CA','12A',5,500,201,'first')"_s,
-            pending + u"(1,1,1,401,22,'B-22b','2026-04-10',1,'INV-8',1,0,'D','CA','1',5,1,201,'second')"_s,
-            pending + u"(1,null,1,401,24,null,null,0,null,0,0,null,null,null,5,0,201,null)"_s,
-            pending + u"(2,1,1,401,23,'B-23','2026-04-10',40,'INV-23',40,0,'D','CA','',5,40,201,'other company')"_s,
-            cheque + u"(1,1,1,5,22,102,401,'000123',500,'2026-04-10','2026-04-15',null,'R','State Bank','N')"_s,
-            cheque
-                + u"(1,2,2,5,24,102,401,' 77 ',75.25,'2026-04-10 08:00:00','2026-04-16','2026-04-17','C',"
-                  "'Bank''s',null)"_s,
-        });
+        TestDatabase::execScript(db(), kGolden + u"/seed.sql"_s);
     }
 
     // The vouchers as Go lists them, the given voucher numbers marked; voucher 23 as type 2.

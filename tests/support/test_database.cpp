@@ -8,6 +8,7 @@
 #include "session/settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 
 #include <gtest/gtest.h>
@@ -114,6 +115,25 @@ void TestDatabase::exec(Database &db, const QStringList &statements)
         const Status done = db.execute(statement);
         ASSERT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
     }
+}
+
+void TestDatabase::execScript(Database &db, const QString &path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << path.toStdString();
+    QStringList statements;
+    QString statement;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.startsWith(u"--"))
+            continue;
+        statement += line + u'\n';
+        if (line.trimmed().endsWith(u';')) {
+            statements << statement.trimmed().chopped(1);
+            statement.clear();
+        }
+    }
+    ASSERT_TRUE(statement.trimmed().isEmpty()) << path.toStdString() << ": no \";\" after the last statement";
+    exec(db, statements);
 }
 
 QString TestDatabase::scalar(Database &db, const QString &statement)

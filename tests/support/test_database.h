@@ -40,6 +40,9 @@ public:
 
     // Runs statements and fails the current test on the first error.
     static void exec(Database &db, const QStringList &statements);
+    // Runs the statements of a .sql file: each ends with ";" at the end of a line; lines that
+    // begin with "--" are comments.
+    static void execScript(Database &db, const QString &path);
     // First column of the first row of a statement, as text.
     static QString scalar(Database &db, const QString &statement);
     // Every row of a statement, its values joined by the column separator (NULL as "NULL"), the

@@ -55,7 +55,7 @@ TEST_F(AccessibleNamesTest, EveryControlThatTakesFocusHasAName)
     });
     EXPECT_EQ(unnamed, QStringList());
     EXPECT_GT(controls, 40);
-    EXPECT_EQ(boxesSeen().size(), 7) << boxesSeen().join(u'\n').toStdString();
+    EXPECT_EQ(boxesSeen().size(), 9) << boxesSeen().join(u'\n').toStdString();
 }
 
 // A list that holds an entry is announced by it, and by its caption through the label's relation.
@@ -75,6 +75,11 @@ TEST_F(AccessibleNamesTest, ANameIsTheCaptionWithoutItsAccessKey)
         {u"cmdGo"_s, u"Go"_s},
         {u"cmdSelectall"_s, u"Select All"_s},
         {u"msfAccTransfer"_s, u"Off-line vouchers"_s},
+        {u"dtpSince"_s, u"From"_s},
+        {u"dtpUntil"_s, u"To"_s},
+        {u"msfRuns"_s, u"Runs"_s},
+        {u"cmdCheckCopy"_s, u"Check copy"_s},
+        {u"cmdSavePdf"_s, u"Save as PDF..."_s},
     };
     QMap<QString, QString> names;
     visitEveryWindow([&](QWidget *window, const QString &) {

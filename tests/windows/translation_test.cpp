@@ -50,8 +50,13 @@ public:
 // The words of a text that stand outside the marks and are no data.
 QString unmarkedWords(const QString &text, const QStringList &data)
 {
-    static const QRegularExpression marked(u"\u27E6[^\u27E7]*\u27E7"_s);
-    QString rest = QString(text).remove(marked);
+    // Innermost first: a translated text may hold others put into it.
+    static const QRegularExpression marked(u"\u27E6[^\u27E6\u27E7]*\u27E7"_s);
+    QString rest = text;
+    for (qsizetype length = -1; length != rest.size();) {
+        length = rest.size();
+        rest.remove(marked);
+    }
     for (const QString &value : data)
         rest.remove(value);
     const bool wordy = std::any_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isLetter(); });

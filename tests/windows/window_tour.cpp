@@ -3,11 +3,17 @@
 #include "login/login_window.h"
 #include "lookup/lov_window.h"
 #include "main_window/main_window.h"
+#include "main_window/run_history_window.h"
 #include "posting/posting_window.h"
 #include "session/products.h"
+#include "session/run_journal.h"
+#include "session/run_record.h"
 #include "session/user_prompts.h"
+#include "transfer/company_box.h"
 #include "transfer/shadow_company_picker.h"
 #include "transfer/tools_window.h"
+#include "widgets/report_window.h"
+#include "widgets/run_preview_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,7 +50,17 @@ QString boxView(QWidget *dialog)
         return u"text prompt"_s;
     if (qobject_cast<LovWindow *>(dialog))
         return u"lookup window"_s;
+    if (qobject_cast<ReportWindow *>(dialog))
+        return u"report window "_s + dialog->objectName();
     return QString::fromLatin1(dialog->metaObject()->className());
+}
+
+// A voucher of two lines of company 1 on April 10.
+QString voucherLines(int voucherNo)
+{
+    return u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
+           "CrDr,Amount,VoucherCode) values (1,1,1,%1,'2026-04-10',101,201,'D',100,1),"
+           "(1,1,1,%1,'2026-04-10',201,101,'C',-100,1)"_s.arg(voucherNo);
 }
 
 } // namespace
@@ -61,7 +77,9 @@ WindowTour::WindowTour()
                         u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
                         "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo) values "
                         "(1,1,1,7,'2026-04-10',101,201,'D',250,5,'CA','Counter sale','B-7',7),"
-                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s});
+                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s,
+                        // and one voucher of two lines to transfer.
+                        voucherLines(11)});
     m_session = std::make_unique<Session>(m_prompts, QDir(m_logFolder.path()).filePath(u"vantlog.txt"_s));
     m_session->lovPresenter = &m_lookupWindows;
     m_boxWatch.setInterval(20);
@@ -92,6 +110,7 @@ void WindowTour::visitEveryWindow(const Visitor &visit)
     m_boxWatch.start();
     visitLogin();
     visitMainWindow();
+    visitRunHistory();
     visitTools(1);
     visitTools(0);
     visitPosting();
@@ -143,6 +162,34 @@ void WindowTour::visitMainWindow()
     show(&window, u"main window"_s);
 }
 
+// The history of two runs, and the record of the posting, which did not post every voucher.
+void WindowTour::visitRunHistory()
+{
+    const QString journalPath = QDir(m_logFolder.path()).filePath(u"journal.jsonl"_s);
+    RunRecord run;
+    run.run = u"tour-1"_s;
+    run.when = QDateTime(QDate(2026, 4, 10), QTime(9, 30));
+    run.user = u"Admin"_s;
+    run.company = u"1"_s;
+    run.job = u"transfer"_s;
+    run.parameters = {{u"from"_s, u"2026-04-01"_s}, {u"to"_s, u"2026-04-30"_s}};
+    run.tables = {{u"accvoucher2026"_s, 2, 0, 0}};
+    run.numbers.vouchers = {1, 1};
+    run.result = u"completed"_s;
+    RunJournal journal(journalPath, m_session->errorLog);
+    journal.append(run.toJson());
+    run.run = u"tour-2"_s;
+    run.job = u"post"_s;
+    run.dryRun = true;
+    run.failed = {{u"7"_s, u"Counter sale"_s, true}};
+    journal.append(run.toJson());
+
+    RunHistoryWindow window(*m_session, journalPath);
+    show(&window, u"run history window"_s);
+    window.openRecord();
+    m_window = nullptr;
+}
+
 void WindowTour::visitTools(int mode)
 {
     auto loaded = ToolsWindow::load(*m_session, mode, [this](const QString &parentCode, const QString &searchText) {
@@ -154,11 +201,35 @@ void WindowTour::visitTools(int mode)
     // Transfer without a destination is refused with a box; Purge asks first.
     QTest::mouseClick(child<QPushButton>(window, u"cmdProcess"_s), Qt::LeftButton);
     if (mode == 1) {
-        auto *destination = child(window, u"txtDestinationCompany"_s);
+        auto *destination = child<CompanyBox>(window, u"txtDestinationCompany"_s);
         destination->setFocus();
         QTest::keyClick(destination, Qt::Key_F2);
+        destination->hold(u"Kormo Shadow One"_s, u"2"_s);
+        for (const QString &date : {u"txtFromDate"_s, u"txtToDate"_s})
+            child<QDateEdit>(window, date)->setDate(QDate(2026, 4, 10));
+        // The period beside its copy in the first shadow company.
+        QTest::mouseClick(child<QPushButton>(window, u"cmdCheckCopy"_s), Qt::LeftButton);
+        // Another voucher between the preview and the run: the preview then shows a difference.
+        visitPreview(window, u"transfer window > preview"_s,
+                     [this] { TestDatabase::exec(*m_session->db(), {voucherLines(12)}); });
     }
     m_window = nullptr;
+}
+
+void WindowTour::visitPreview(QWidget &window, const QString &view, const std::function<void()> &meanwhile)
+{
+    QTest::mouseClick(child<QPushButton>(window, u"cmdPreview"_s), Qt::LeftButton);
+    auto *preview = window.findChild<RunPreviewWindow *>();
+    ASSERT_NE(preview, nullptr) << "no preview: " << m_boxesSeen.join(u'\n').toStdString();
+    show(preview, view);
+    meanwhile();
+    QTest::mouseClick(child<QPushButton>(*preview, u"cmdRun"_s), Qt::LeftButton);
+    m_view = view + u" after the run"_s;
+    m_visit(preview, m_view);
+    preview->reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_view = QString();
+    m_window = &window;
 }
 
 void WindowTour::visitPosting()
@@ -190,6 +261,9 @@ void WindowTour::visitPosting()
     ASSERT_TRUE(child(window, u"picDet"_s)->isVisible()) << "no voucher detail";
     m_view = u"posting window with the voucher detail"_s;
     m_visit(&window, m_view);
+
+    QTest::keyClick(grid, Qt::Key_Space);
+    visitPreview(window, u"posting window > preview"_s, [] {});
     m_window = nullptr;
 }
 

@@ -38,8 +38,12 @@ protected:
 private:
     void visitLogin();
     void visitMainWindow();
+    void visitRunHistory();
     void visitTools(int mode);
     void visitPosting();
+    // The preview that the window's Preview opens, then the same after the run from it; meanwhile
+    // runs in between.
+    void visitPreview(QWidget &window, const QString &view, const std::function<void()> &meanwhile);
     void visitPrompts();
     void show(QWidget *window, const QString &view);
     void watchBoxes();

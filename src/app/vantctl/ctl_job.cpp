@@ -1,5 +1,6 @@
 #include "ctl_commands.h"
 
+#include "session/dry_run.h"
 #include "session/run_record.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
@@ -45,17 +46,14 @@ int runJob(Session &session, const Request &request, QTextStream &out, bool term
     QTextStream quiet(&discarded);
     JobOutput output{request.json ? quiet : out, terminal && !request.json,
                      request.dryRun ? RunMode::DryRun : RunMode::Real};
-    // A dry run holds the whole job in a transaction of its own and undoes it: the job's
-    // transactions become savepoints inside it.
-    TransactionGuard dryRun(*session.db());
-    if (request.dryRun) {
-        if (const Status begun = dryRun.begin(); !begun) {
-            session.prompts.message(begun.error().description);
-            return kRefused;
-        }
+    int status = kRefused;
+    const auto job = [&] { status = runJobCommand(session, request, output); };
+    if (!request.dryRun) {
+        job();
+    } else if (const Status undone = runUndone(session, job); !undone) {
+        session.prompts.message(undone.error().description);
+        return kRefused;
     }
-    const int status = runJobCommand(session, request, output);
-    dryRun.rollback();
     if (request.json)
         out << QJsonDocument(output.record).toJson(QJsonDocument::Indented);
     else if (request.dryRun && !output.record.isEmpty())

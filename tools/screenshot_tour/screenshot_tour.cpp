@@ -1,7 +1,7 @@
 // The pictures of the README and of the AppStream metadata: the program on the demo
 // database, driven through its windows with key strokes as a user drives it, each view
 // saved as a PNG. The settings must lead to a database made by "vant-dbcreator --demo".
-// scripts/screenshots.sh runs it on a virtual X server; the test suite runs it offscreen.
+// scripts/screenshots.sh runs it on a virtual X server.
 //
 //   vant-screenshot-tour OUTPUT-FOLDER
 #include "app/desktop_program.h"

@@ -1,0 +1,127 @@
+// The Accounts Posting's preview: the marked vouchers posted as a dry run, shown in a window of its
+// own, from which they are posted for real and the posting compared with the preview.
+#include "posting_window_fixture.h"
+
+#include "widgets/preview_reading.h"
+
+#include <QPointer>
+
+namespace vant::test {
+namespace {
+
+class PostingPreviewTest : public PostingWindowTest
+{
+protected:
+    // Lists the sales vouchers of April 10, marks them all and opens the preview with Alt+R.
+    RunPreviewWindow *previewAll()
+    {
+        open();
+        go(0, 0);
+        click("cmdSelectall");
+        QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return window->findChild<RunPreviewWindow *>() != nullptr; }));
+        auto *preview = window->findChild<RunPreviewWindow *>();
+        // The preview takes the keyboard once it is on screen.
+        if (preview) {
+            EXPECT_TRUE(QTest::qWaitFor([preview] { return QApplication::activeWindow() == preview; }));
+        }
+        return preview;
+    }
+    static void runFromPreview(RunPreviewWindow *preview)
+    {
+        QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
+    }
+    // What the posting changes: the posted lines, the moved flags and the counters.
+    QString postingState()
+    {
+        return scalar(u"select count(*) from accvoucher2026"_s) + u'/'
+               + scalar(u"select count(*) from AccOffLineVoucher where Moved is not null"_s) + u'/'
+               + scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s) + u'/'
+               + scalar(u"select sum(VoucherSlno) from AccCompanyVoucherNo"_s);
+    }
+};
+
+// A marked voucher with nothing to post is named with the reason; nothing changes until the
+// vouchers are posted from the preview.
+TEST_F(PostingPreviewTest, ThePreviewNamesARefusedVoucherWithItsReason)
+{
+    addVoucher(101, 10);
+    addVoucher(102, 0);
+    addVoucher(103, 30);
+    const QString before = postingState();
+    RunPreviewWindow *preview = previewAll();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(postingState(), before);
+    EXPECT_EQ(boxes(), QString());
+    const QStringList lines = previewLines(preview);
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines.at(2), u"Division: Main");
+    EXPECT_EQ(lines.mid(5), QStringList({u"Marked vouchers: 3"_s,
+                                         u"Outcome: The run would succeed in part: 1 of the 3 marked vouchers would "
+                                         "not be posted."_s,
+                                         u"Vouchers to post: 2"_s}));
+    EXPECT_EQ(previewRows(preview, u"Vouchers not posted"_s),
+              QStringList({u"102|Refused|its amount 0.00 is not above 0"_s}));
+    EXPECT_TRUE(previewRows(preview, u"Rows per table"_s).contains(u"accvoucher2026|0|4|0"_s));
+    const QStringList numbers = previewRows(preview, u"Numbers drawn"_s);
+    ASSERT_FALSE(numbers.isEmpty());
+
+    runFromPreview(preview);
+    EXPECT_EQ(previewLines(preview).last(), u"The run did what the preview showed.");
+    EXPECT_EQ(u"Voucher numbers|||%1|%2"_s.arg(scalar(u"select min(VoucherNo) from accvoucher2026"_s),
+                                               scalar(u"select max(VoucherNo) from accvoucher2026"_s)),
+              numbers.first());
+    // The list beneath is made again: the posted vouchers have left it.
+    ASSERT_EQ(window->grid().rows(), 2);
+    EXPECT_EQ(window->grid().text(1, VoucherGrid::Vno), u"102");
+    EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 2    Failed: 1    Not tried: 0");
+}
+
+// Another user posts one of the marked vouchers between the preview and the run.
+TEST_F(PostingPreviewTest, AVoucherPostedMeanwhileIsSaidPlainly)
+{
+    addVoucher(201, 10);
+    addVoucher(202, 20);
+    RunPreviewWindow *preview = previewAll();
+    ASSERT_NE(preview, nullptr);
+    exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=202"_s});
+
+    runFromPreview(preview);
+    EXPECT_TRUE(previewLines(preview).last().startsWith(u"The run did not do what the preview showed"_s));
+    const QStringList differences = previewRows(preview, u"Differences"_s);
+    EXPECT_TRUE(differences.contains(u"Vouchers posted|2|1"_s)) << differences.join(u'\n').toStdString();
+    EXPECT_TRUE(differences.contains(u"Off-line voucher 202|posted|not posted: no line of the company left to post"_s));
+    EXPECT_TRUE(differences.contains(u"Result|completed|incomplete"_s));
+    EXPECT_EQ(count(u"select count(*) from accvoucher2026"_s), 2);
+}
+
+// Preview comes after "DeSelect All" in the Tab order and opens with Enter as the other buttons
+// do; Esc closes it, and the posting window takes the keyboard back.
+TEST_F(PostingPreviewTest, ThePreviewIsReachedByTabAndLeftWithEscape)
+{
+    addVoucher(301, 10);
+    open();
+    go(0, 0);
+    child("cmdDeselectAll")->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), child("cmdPreview"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), child("cmdTransfer"));
+    QTest::keyClick(focused(), Qt::Key_Backtab);
+    QTest::keyClick(focused(), Qt::Key_Return);
+    const QPointer<RunPreviewWindow> preview = window->findChild<RunPreviewWindow *>();
+    ASSERT_FALSE(preview.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&preview] { return QApplication::activeWindow() == preview; }));
+    // Nothing was marked: nothing would change.
+    EXPECT_EQ(previewRows(preview, u"Rows per table"_s), QStringList());
+    EXPECT_EQ(focused(), previewTable(preview, u"Rows per table"_s));
+
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(preview.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+    EXPECT_EQ(focused(), child("cmdPreview"));
+}
+
+} // namespace
+} // namespace vant::test

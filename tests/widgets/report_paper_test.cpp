@@ -1,0 +1,246 @@
+// A report put into files and on pages: a CSV that reads back to the same cells, a PDF that is
+// one, and the buttons that save them, pressed by their keys.
+#include "support/qt_printers.h"
+#include "support/scripted_prompts.h"
+#include "widgets/report_buttons.h"
+#include "widgets/report_window.h"
+
+#include <QPaintEngine>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace vant::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The records of a CSV file as RFC 4180 reads them: quoted fields may hold quotes (doubled),
+// commas and line breaks; records end in CR LF.
+QList<QStringList> readCsv(const QByteArray &bytes)
+{
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+    const QString text = QString::fromUtf8(bytes.mid(3));
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    const auto next = [&text](qsizetype i) { return i + 1 < text.size() ? text.at(i + 1) : QChar(); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == u'"' && next(i) == u'"') {
+            field += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && c == u',') {
+            record << std::exchange(field, QString());
+        } else if (!quoted && c == u'\r' && next(i) == u'\n') {
+            record << std::exchange(field, QString());
+            records << std::exchange(record, QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    EXPECT_TRUE(field.isEmpty() && record.isEmpty()) << "the last record has no line end";
+    return records;
+}
+
+// The pages of a PDF file, as its page objects.
+int pdfPages(const QByteArray &pdf)
+{
+    static const QRegularExpression page(u"/Type\\s*/Page(?![s\\w])"_s);
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+// A page that keeps the texts painted on it, page by page.
+class TextRecorder : public QPaintEngine
+{
+public:
+    TextRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { pages.last() << item.text(); }
+    Type type() const override { return User; }
+
+    QList<QStringList> pages{{}};
+};
+
+// An A4 page at 72 dots per inch.
+class RecordedPages : public QPaintDevice
+{
+public:
+    ~RecordedPages() override = default;
+    QPaintEngine *paintEngine() const override { return &engine; }
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 595;
+        case PdmHeight: return 842;
+        case PdmWidthMM: return 210;
+        case PdmHeightMM: return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 72;
+        case PdmDepth: return 32;
+        case PdmNumColors: return 256;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+    mutable TextRecorder engine;
+};
+
+Report sample(int rows)
+{
+    Report report;
+    report.title = u"Check copy"_s;
+    report.company = u"Kormo Traders (1)"_s;
+    report.period = u"01-04-2026 to 30-04-2026"_s;
+    report.user = u"Admin"_s;
+    report.madeAt = QDateTime(QDate(2026, 4, 30), QTime(17, 5));
+    report.lines = {u"Source: Kormo \"Main\", Dhaka"_s};
+    ReportTable table{u"Differences"_s, {u"Voucher"_s, u"Column"_s, u"In source"_s}, {}};
+    for (int row = 1; row <= rows; ++row)
+        table.rows << QStringList{QString::number(row), u"Narration"_s, u"\"Sale\", line %1"_s.arg(row)};
+    report.tables = {table, ReportTable{u"By ledger"_s, {u"Ledger"_s}, {}}};
+    return report;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(ReportFilesTest, ACsvReadsBackToTheSameCells)
+{
+    Report report = sample(1);
+    report.tables.first().rows << QStringList{u"2"_s, u"Narration"_s, u"two\r\nlines, \"quoted\"\nand a third"_s}
+                               << QStringList{u"3"_s, QString(), u"ট্রেডার্স"_s};
+    const QList<QStringList> expected = {
+        {u"Check copy"_s},
+        {u"Company"_s, u"Kormo Traders (1)"_s},
+        {u"Period"_s, u"01-04-2026 to 30-04-2026"_s},
+        {u"User"_s, u"Admin"_s},
+        {u"Made"_s, u"2026-04-30 17:05"_s},
+        {u"Source: Kormo \"Main\", Dhaka"_s},
+        {QString()},
+        {u"Differences"_s},
+        {u"Voucher"_s, u"Column"_s, u"In source"_s},
+        {u"1"_s, u"Narration"_s, u"\"Sale\", line 1"_s},
+        {u"2"_s, u"Narration"_s, u"two\r\nlines, \"quoted\"\nand a third"_s},
+        {u"3"_s, QString(), u"ট্রেডার্স"_s},
+        {QString()},
+        {u"By ledger"_s},
+        {u"Ledger"_s},
+    };
+    EXPECT_EQ(readCsv(reportCsv(report)), expected);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"check.csv"_s);
+    ASSERT_TRUE(bool(saveReportCsv(report, path)));
+    EXPECT_EQ(readCsv(fileBytes(path)), expected);
+    EXPECT_FALSE(bool(saveReportCsv(report, folder.filePath(u"missing/check.csv"_s))));
+}
+
+TEST(ReportFilesTest, APdfHasAPageForEachPageOfRows)
+{
+    QTemporaryDir folder;
+    const QString shortPath = folder.filePath(u"short.pdf"_s);
+    ASSERT_TRUE(bool(saveReportPdf(sample(3), shortPath)));
+    const QByteArray shortPdf = fileBytes(shortPath);
+    EXPECT_TRUE(shortPdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdfPages(shortPdf), 1);
+
+    // 400 rows fill several pages; each page of the file is one that was laid out.
+    const QString longPath = folder.filePath(u"long.pdf"_s);
+    ASSERT_TRUE(bool(saveReportPdf(sample(400), longPath)));
+    QPdfWriter again(folder.filePath(u"again.pdf"_s));
+    setReportPage(sample(400), again);
+    const int laidOut = paintReport(sample(400), again);
+    EXPECT_GE(laidOut, 4);
+    EXPECT_EQ(pdfPages(fileBytes(longPath)), laidOut);
+
+    EXPECT_FALSE(bool(saveReportPdf(sample(3), folder.filePath(u"missing/short.pdf"_s))));
+}
+
+// Every page carries the report, the company, the period, the user, the time and its number.
+TEST(ReportFilesTest, EveryPageCarriesItsHeadingAndNumber)
+{
+    RecordedPages device;
+    const int pages = paintReportPages(sample(150), device, [&device] { device.engine.pages.append(QStringList()); });
+    ASSERT_GE(pages, 3);
+    ASSERT_EQ(device.engine.pages.size(), pages);
+    for (int page = 0; page < pages; ++page) {
+        SCOPED_TRACE(page);
+        // A line may be painted in pieces, where its font changes.
+        const QString painted = device.engine.pages.at(page).join(QString());
+        for (const QString &heading : {u"Check copy \u2014 Kormo Traders (1)"_s,
+                                       u"Period: 01-04-2026 to 30-04-2026    User: Admin    2026-04-30 17:05"_s,
+                                       u"Page %1 of %2"_s.arg(page + 1).arg(pages), u"VoucherColumnIn source"_s})
+            EXPECT_TRUE(painted.contains(heading)) << heading.toStdString() << " not in " << painted.toStdString();
+    }
+    // The table goes on from page to page, its heads on top of each.
+    EXPECT_TRUE(device.engine.pages.at(0).join(QString()).contains(u"\"Sale\", line 1"_s));
+    EXPECT_TRUE(device.engine.pages.at(pages - 1).join(QString()).contains(u"\"Sale\", line 150"_s));
+}
+
+// A report window's buttons, by their access keys: each asks for a file, adds the suffix that the
+// name lacks, writes the file, and says so when it cannot.
+TEST(ReportButtonsTest, SaveAsPdfAndCsvByTheirKeys)
+{
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    ReportWindow window(sample(2), prompts, nullptr);
+    QString chosen;
+    QStringList asked;
+    window.buttons()->setPathChooser([&](QWidget *, const QString &caption, const QString &suggested, const QString &) {
+        asked << caption + u'|' + QFileInfo(suggested).fileName();
+        return chosen;
+    });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    // An access key clicks its button a moment after it focuses it: the file is asked for then.
+    const auto press = [&](Qt::Key key) {
+        const qsizetype before = asked.size();
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return asked.size() > before; }, 3000));
+    };
+    chosen = folder.filePath(u"april"_s);
+    press(Qt::Key_D);
+    EXPECT_TRUE(fileBytes(chosen + u".pdf"_s).startsWith("%PDF-"));
+    press(Qt::Key_V);
+    EXPECT_EQ(readCsv(fileBytes(chosen + u".csv"_s)).value(9),
+              (QStringList{u"1"_s, u"Narration"_s, u"\"Sale\", line 1"_s}));
+    EXPECT_EQ(asked,
+              (QStringList{u"Save as PDF|Check copy 2026-04-30.pdf"_s, u"Save as CSV|Check copy 2026-04-30.csv"_s}));
+
+    // No file chosen: nothing written, nothing said.
+    chosen.clear();
+    press(Qt::Key_V);
+    EXPECT_EQ(prompts.boxes().size(), 0);
+
+    chosen = folder.filePath(u"missing/april.csv"_s);
+    press(Qt::Key_V);
+    ASSERT_EQ(prompts.boxes().size(), 1);
+    EXPECT_TRUE(prompts.texts().first().startsWith(u"The file "_s + QDir::toNativeSeparators(chosen)
+                                                   + u" cannot be written: "_s))
+        << prompts.texts().first().toStdString();
+    EXPECT_EQ(prompts.boxes().first().icon, PromptIcon::Critical);
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
+} // namespace vant::test
