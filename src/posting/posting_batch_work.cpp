@@ -64,13 +64,13 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
     : m_session(session), m_db(db), m_company(sqlQuoted(session.companyCode)),
       m_companyValue(companyValue(session.companyCode)),
       m_marked(db, QStringLiteral("VantMarked"),
-               QStringLiteral("Seq integer primary key, OffLineNo int, VoucherCode int, AcType int")),
+               QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
       m_posting(db, QStringLiteral("VantPosting"),
-                QStringLiteral("VoucherOrd integer primary key, Seq int, OffLineNo int unique, VoucherCode int, "
+                QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
                                "AcType int")),
       m_subNos(db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
       m_numbers(db, QStringLiteral("VantNumbers"),
-                QStringLiteral("VoucherOrd integer primary key, VoucherNo int, SubNo int"))
+                QStringLiteral("VoucherOrd int primary key, VoucherNo int, SubNo int"))
 {}
 
 QString PostingBatchWork::postedNumbers(int last) const

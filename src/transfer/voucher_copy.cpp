@@ -36,12 +36,12 @@ class VoucherCopy
 public:
     explicit VoucherCopy(const TransferScope &scope)
         : m_scope(scope), m_order(scope.db, QStringLiteral("VantVoucherOrder"),
-                                  QStringLiteral("Seq integer primary key, Tsid int, StartsVoucher int")),
+                                  QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                 QStringLiteral("Seq integer primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
+                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
           m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"),
-                     QStringLiteral("VoucherOrd integer primary key, SubNo int"))
+                     QStringLiteral("VoucherOrd int primary key, SubNo int"))
     {}
 
     Status run();
