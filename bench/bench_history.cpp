@@ -32,10 +32,14 @@ QString ids(const QList<QJsonObject> &records)
     return list.join(QLatin1Char(','));
 }
 
-bool measured(JobRun &run, const QElapsedTimer &timer, const QList<QJsonObject> &shown)
+bool measured(JobRun &run, const QElapsedTimer &timer, double cpuAtStart, const QList<QJsonObject> &shown)
 {
-    run.measures << Measure{QStringLiteral("history, latest 3 runs"), double(timer.nsecsElapsed()) / 1e6, 0, kShown,
-                            ids(shown)};
+    run.measures << Measure{QStringLiteral("history, latest 3 runs"),
+                            double(timer.nsecsElapsed()) / 1e6,
+                            0,
+                            kShown,
+                            ids(shown),
+                            processCpuMs() - cpuAtStart};
     return shown.size() == kShown;
 }
 
@@ -80,15 +84,17 @@ bool historyJob(const QString &journal, JobRun &run)
 {
     const ErrorLog log(journal + QStringLiteral(".log"), nullptr);
     run.startKiB = statusKiB("VmRSS");
+    const double cpuAtStart = processCpuMs();
     QElapsedTimer timer;
     timer.start();
     const auto shown = RunJournal(journal, log).read({{}, {}, {}, kShown});
-    return shown && measured(run, timer, *shown);
+    return shown && measured(run, timer, cpuAtStart, *shown);
 }
 
 bool historyReference(const QString &journal, JobRun &run)
 {
     run.startKiB = statusKiB("VmRSS");
+    const double cpuAtStart = processCpuMs();
     QElapsedTimer timer;
     timer.start();
     QFile file(journal);
@@ -105,7 +111,7 @@ bool historyReference(const QString &journal, JobRun &run)
         seen << id;
         shown << record;
     }
-    return measured(run, timer, shown);
+    return measured(run, timer, cpuAtStart, shown);
 }
 
 } // namespace vant::bench

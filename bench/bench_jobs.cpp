@@ -88,6 +88,7 @@ bool lookupJob(Bench &bench, JobRun &run)
     // The two keys count as one search: the slower is reported.
     Measure search = presenter.shown.at(3);
     search.ms = std::max(search.ms, presenter.shown.at(4).ms);
+    search.cpuMs = std::max(search.cpuMs, presenter.shown.at(4).cpuMs);
     search.check += QLatin1Char('|') + presenter.shown.at(4).check;
     run.measures << presenter.shown.at(0) << presenter.shown.at(1) << presenter.shown.at(2) << search
                  << presenter.shown.at(5);
@@ -160,6 +161,7 @@ bool dataListJob(Bench &bench, int values, JobRun &run)
     Measure measure = presenter.shown.first();
     const Measure &label = presenter.shown.last();
     measure.ms += label.ms;
+    measure.cpuMs += label.cpuMs;
     measure.statements += label.statements;
     measure.check = label.check + QLatin1Char('|') + measure.check;
     measure.action = QStringLiteral("lookup of a data list");
@@ -236,12 +238,13 @@ QString formatRun(const JobRun &run)
 {
     QStringList lines = {QStringLiteral("memory\t%1\t%2").arg(run.peakKiB).arg(run.startKiB)};
     for (const Measure &measure : run.measures) {
-        lines << QStringLiteral("measure\t%1\t%2\t%3\t%4\t%5")
+        lines << QStringLiteral("measure\t%1\t%2\t%3\t%4\t%5\t%6")
                      .arg(measure.action)
                      .arg(measure.ms, 0, 'f', 3)
                      .arg(measure.statements)
                      .arg(measure.rows)
-                     .arg(measure.check);
+                     .arg(measure.check)
+                     .arg(measure.cpuMs, 0, 'f', 3);
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -255,9 +258,9 @@ bool parseRun(const QString &text, JobRun &run)
             run.peakKiB = parts.at(1).toLongLong();
             run.startKiB = parts.at(2).toLongLong();
             sawMemory = true;
-        } else if (parts.value(0) == u"measure" && parts.size() == 6) {
+        } else if (parts.value(0) == u"measure" && parts.size() == 7) {
             run.measures << Measure{parts.at(1), parts.at(2).toDouble(), parts.at(3).toInt(), parts.at(4).toInt(),
-                                    parts.at(5)};
+                                    parts.at(5), parts.at(6).toDouble()};
         }
     }
     return sawMemory && !run.measures.isEmpty();

@@ -11,8 +11,10 @@ struct Measure
     QString action; // "transfer", "lookup first page", ...
     double ms = 0;
     int statements = 0;
-    int rows = 0;  // the rows the statements are counted against
-    QString check; // what the action left or showed, to compare with the reference
+    int rows = 0;     // the rows the statements are counted against
+    QString check;    // what the action left or showed, to compare with the reference
+    double cpuMs = 0; // the process's CPU time (user and system): on a shared machine it
+                      // counts only this job's work, where the wall time also counts the others'
 };
 
 // What one child process did: its actions, and its memory in KiB (peak, and at the start of

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <ctime>
+
 namespace vant::bench {
 
 qint64 statusKiB(const char *name)
@@ -16,6 +18,13 @@ qint64 statusKiB(const char *name)
             return text.mid(key.size()).trimmed().section(QLatin1Char(' '), 0, 0).toLongLong();
     }
     return 0;
+}
+
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
 QString scalarText(Database &db, const QString &statement)

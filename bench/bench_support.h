@@ -32,6 +32,8 @@ public:
 
 // A value of /proc/self/status in KiB.
 qint64 statusKiB(const char *name);
+// The CPU time this process has used, in milliseconds.
+double processCpuMs();
 // The first value of the statement's result; "error" when the statement fails.
 QString scalarText(Database &db, const QString &statement);
 
@@ -42,6 +44,7 @@ struct Bench
     SilentPrompts prompts;
     Session session;
     QElapsedTimer timer;
+    double cpuAtStart = 0;
     int statementsAtStart = 0;
     bool profile = false;
 
@@ -60,12 +63,13 @@ struct Bench
         if (profile)
             startProfile();
         statementsAtStart = db().statementCount();
+        cpuAtStart = processCpuMs();
         timer.start();
     }
     Measure stop(const QString &action, int rows)
     {
-        Measure measure{
-            action, double(timer.nsecsElapsed()) / 1e6, db().statementCount() - statementsAtStart, rows, {}};
+        Measure measure{action, double(timer.nsecsElapsed()) / 1e6, db().statementCount() - statementsAtStart, rows,
+                        {},     processCpuMs() - cpuAtStart};
         if (profile)
             printProfile(action, 5);
         return measure;

@@ -33,6 +33,9 @@ QString row(const Line &line, const QString &growth)
         millis(ours.ms),
         millis(line.reference.ms),
         line.reference.ms > 0 ? times(ours.ms / line.reference.ms) : QString(),
+        millis(ours.cpuMs),
+        millis(line.reference.cpuMs),
+        line.reference.cpuMs > 0 ? times(ours.cpuMs / line.reference.cpuMs) : QString(),
         QStringLiteral("%L1").arg(ours.statements),
         QString::number(perThousand, 'f', perThousand < 1 ? 3 : 1),
         mib(line.peakKiB) + (line.growthKiB >= 0 ? QStringLiteral(" (+%1)").arg(mib(line.growthKiB)) : QString()),
@@ -48,10 +51,11 @@ QString tableText(const QList<Line> &lines, const QList<Line> &larger)
 {
     const bool paired = !larger.isEmpty();
     QStringList text = {
-        QStringLiteral("| job | size | time | lean reference | ratio | statements | statements per "
-                       "1,000 rows | peak memory |")
+        QStringLiteral("| job | size | time | lean reference | ratio | CPU time | reference's CPU time | CPU "
+                       "ratio | statements | statements per 1,000 rows | peak memory |")
             + (paired ? QStringLiteral(" time growth |") : QString()),
-        QStringLiteral("|---|---|---|---|---|---|---|---|") + (paired ? QStringLiteral("---|") : QString())};
+        QStringLiteral("|---|---|---|---|---|---|---|---|---|---|---|")
+            + (paired ? QStringLiteral("---|") : QString())};
     for (qsizetype i = 0; i < lines.size(); ++i) {
         text << row(lines.at(i), paired ? QStringLiteral("") : QString());
         // A job measured at the same size in both runs (the data list) is shown once.

@@ -13,12 +13,14 @@ const QString kLengths = QStringLiteral(
     "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
 
 // The longest beginning of the value's text that converts, as `what` of it: the number it reads
-// as, or its length; NULL for none.
+// as, or its length; NULL for none. Only beginnings up to the value's length (trailing blanks
+// aside) are tried: a longer one adds blanks, which convert to the same number.
 QString longestConvertible(const QString &column, const QString &what)
 {
     const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
-    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and %3 is not null order by vant_n.n desc)")
-        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix);
+    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and vant_n.n<=len(%4) and %3 is not null "
+                          "order by vant_n.n desc)")
+        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix, column);
 }
 
 // Holds for a value that is no finite number (NULL included): text, or a number out of range
@@ -32,7 +34,10 @@ QString notFinite(const QString &column)
 
 QString blank(const QString &column)
 {
-    return QStringLiteral("ltrim(rtrim(replace(replace(replace(%1,char(9),' '),char(10),' '),char(13),' ')))=''")
+    // A blank value begins with a blank or is empty: that first test is cheap and settles
+    // nearly every value, so the replacing and trimming run only on the few that pass it.
+    return QStringLiteral("(left(%1,1) in ('',' ',char(9),char(10),char(13)) and "
+                          "ltrim(rtrim(replace(replace(replace(%1,char(9),' '),char(10),' '),char(13),' ')))='')")
         .arg(column);
 }
 
@@ -64,7 +69,8 @@ QString number(const QString &column)
 
 QString leadingNumber(const QString &column)
 {
-    return QStringLiteral("isnull(case when %1 then convert(float,%2) else %3 end,0)")
+    // NULL reads as 0 without looking for a beginning.
+    return QStringLiteral("isnull(case when %1 then convert(float,%2) when %2 is not null then %3 end,0)")
         .arg(isNumber(column), column, longestConvertible(column, QStringLiteral("number")));
 }
 
@@ -75,7 +81,8 @@ QString date(const QString &column)
 
 QString mayRefuseNumber(const QString &column)
 {
-    return QStringLiteral("(%1 is not null and not %2 and %3)").arg(column, blank(column), notFinite(column));
+    // The number test goes first: it is cheaper than the blank test and settles every number.
+    return QStringLiteral("(%1 is not null and %3 and not %2)").arg(column, blank(column), notFinite(column));
 }
 
 QString mayRefuseLeadingNumber(const QString &column)
@@ -83,9 +90,9 @@ QString mayRefuseLeadingNumber(const QString &column)
     // A digit after the longest beginning that converts: the number goes on past what is read.
     const QString next =
         QStringLiteral("substring(%1,%2+1,1)").arg(column, longestConvertible(column, QStringLiteral("length")));
-    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (not %2 and %3 in "
+    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (%4 is not null and not %2 and %3 in "
                           "('0','1','2','3','4','5','6','7','8','9')))")
-        .arg(leadingNumber(column), isNumber(column), next);
+        .arg(leadingNumber(column), isNumber(column), next, column);
 }
 
 QString mayRefuseRequiredNumber(const QString &column)
@@ -103,7 +110,7 @@ QString mayRefuseWholeNumber(const QString &column)
 QString mayRefuseDate(const QString &column)
 {
     // A date of the calendar in the yyyy-MM-dd form, from year 1 on; what follows it is its time.
-    return QStringLiteral("(%1 is not null and not %2 and (isdate(%1)=0 or convert(varchar(10),%1,120)<'0001'))")
+    return QStringLiteral("(%1 is not null and (isdate(%1)=0 or convert(varchar(10),%1,120)<'0001') and not %2)")
         .arg(column, blank(column));
 }
 

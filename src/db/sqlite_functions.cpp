@@ -101,12 +101,13 @@ void toNumber(sqlite3_context *context, int, sqlite3_value **arguments)
         sqlite3_result_null(context);
         return;
     }
-    const QString type = textOf(arguments[1]);
+    // Called for every row a copy converts: the type's name is read in place.
+    const auto *type = reinterpret_cast<const char *>(sqlite3_value_text(arguments[1]));
     const bool trying = sqlite3_value_int(arguments[2]) != 0;
-    if (type == u"float")
+    if (qstrcmp(type, "float") == 0)
         toFloat(context, arguments[0], trying);
     else
-        toWhole(context, arguments[0], trying, type == u"bigint");
+        toWhole(context, arguments[0], trying, qstrcmp(type, "bigint") == 0);
 }
 
 } // namespace

@@ -183,28 +183,31 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
         mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
         mayRefuseDate(QStringLiteral("x.DepositDate")),
     });
-    // The voucher's rows of an off-line table with the ledgers they name; every row of its
-    // pending and cheque tables counts, though only the first is copied.
-    const auto rowsOf = [&](const QString &table, const QString &rowCondition, const QString &ledger1,
-                            const QString &ledger2, const QString &refused) {
-        return QStringLiteral("select m.VoucherOrd from ") + m_posting.name() + QStringLiteral(" m join ") + table
-               + QStringLiteral(" x on ") + rowCondition + ledgerJoin(ledger1, QStringLiteral("l1"))
-               + ledgerJoin(ledger2, QStringLiteral("l2")) + QStringLiteral(" where m.VoucherOrd>")
-               + QString::number(after) + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last)
-               + QStringLiteral(" and ") + refused;
+    // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
+    // are refused; every row of its pending and cheque tables counts, though only the first is
+    // copied. Asked voucher by voucher in the batch's order, so that each batch reads only its own
+    // rows and the scan ends at the first voucher refused.
+    const auto refusedRow = [&](const QString &table, const QString &rowCondition, const QString &ledger1,
+                                const QString &ledger2, const QString &refused) {
+        return QStringLiteral("exists (select 1 from ") + table + QStringLiteral(" x")
+               + ledgerJoin(ledger1, QStringLiteral("l1")) + ledgerJoin(ledger2, QStringLiteral("l2"))
+               + QStringLiteral(" where ") + rowCondition + QStringLiteral(" and ") + refused + QLatin1Char(')');
     };
     const QString offLineRow =
         QStringLiteral("x.CompanyCode=") + m_company + QStringLiteral(" and x.VoucherNo=m.OffLineNo");
-    auto rs = m_db.openRecordset(QStringLiteral("select isnull(min(VoucherOrd),0) from (")
-                                 + rowsOf(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")),
-                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), lines)
-                                 + QStringLiteral(" union all ")
-                                 + rowsOf(QStringLiteral("AccOffLinePending"), offLineRow,
-                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), pending)
-                                 + QStringLiteral(" union all ")
-                                 + rowsOf(QStringLiteral("AccOffLineChequeDet"), offLineRow,
-                                          QStringLiteral("x.LedgerCode"), QStringLiteral("x.LedgerCode1"), cheque)
-                                 + QStringLiteral(") vant_s"));
+    auto rs =
+        m_db.openRecordset(QStringLiteral("select top 1 m.VoucherOrd from ") + m_posting.name()
+                           + QStringLiteral(" m where m.VoucherOrd>") + QString::number(after)
+                           + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last) + QStringLiteral(" and (")
+                           + refusedRow(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")),
+                                        QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), lines)
+                           + QStringLiteral(" or ")
+                           + refusedRow(QStringLiteral("AccOffLinePending"), offLineRow, QStringLiteral("x.LedgerCode"),
+                                        QStringLiteral("x.OppLedgerCode"), pending)
+                           + QStringLiteral(" or ")
+                           + refusedRow(QStringLiteral("AccOffLineChequeDet"), offLineRow,
+                                        QStringLiteral("x.LedgerCode"), QStringLiteral("x.LedgerCode1"), cheque)
+                           + QStringLiteral(") order by m.VoucherOrd"));
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();

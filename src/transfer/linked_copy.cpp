@@ -71,10 +71,10 @@ QString LinkedCopy::copiedRow() const
 QString LinkedCopy::shadowVoucherNo() const
 {
     // The first copy found, as the shadow's index of source numbers keeps them.
-    return copyform::leadingNumber(QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode=%2 and "
-                                                  "x.OldVoucherNo=p.VoucherNo and %3 order by x.tsid)")
-                                       .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination),
-                                            transferredRow(QStringLiteral("x"))));
+    return copyform::leadingNumber(
+        QStringLiteral("(select top 1 x.VoucherNo from %1 x where x.CompanyCode=%2 and "
+                       "x.OldVoucherNo=p.VoucherNo and %3 order by x.tsid)")
+            .arg(m_scope.voucherTable, sqlQuoted(m_scope.destination), transferredRow(QStringLiteral("x"))));
 }
 
 Status LinkedCopy::checkRows()

@@ -35,10 +35,13 @@ class VoucherCopy
 {
 public:
     explicit VoucherCopy(const TransferScope &scope)
-        : m_scope(scope), m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
+        : m_scope(scope), m_order(scope.db, QStringLiteral("VantVoucherOrder"),
+                                  QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
+          m_rows(scope.db, QStringLiteral("VantVoucherRows"),
+                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
           m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-          m_vouchers(scope.db, QStringLiteral("VantVouchers"), QStringLiteral("VoucherOrd int primary key, SubNo int"))
+          m_vouchers(scope.db, QStringLiteral("VantVouchers"),
+                     QStringLiteral("VoucherOrd int primary key, SubNo int"))
     {}
 
     Status run();
@@ -55,6 +58,7 @@ private:
         return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
                + QStringLiteral(" v on v.tsid=r.Tsid");
     }
+    QString orderedRows() const;
     QString numberedRows() const;
     Outcome<QList<CodeBlock>> codeBlocks();
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
@@ -65,6 +69,7 @@ private:
     Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
 
     const TransferScope &m_scope;
+    WorkTable m_order;
     WorkTable m_rows;
     WorkTable m_subNos;
     WorkTable m_vouchers;
@@ -126,16 +131,24 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
     return std::nullopt;
 }
 
+QString VoucherCopy::orderedRows() const
+{
+    // The rows are sorted once: the position and the look at the row before share one order.
+    // A voucher begins where the source number changes from the row before.
+    return QStringLiteral("insert into ") + m_order.name()
+           + QStringLiteral("(Seq,Tsid,StartsVoucher) select row_number() over (order by %1),tsid,case when "
+                            "VoucherNo=lag(VoucherNo) over (order by %1) then 0 else 1 end from ")
+                 .arg(kRowOrder)
+           + m_scope.voucherTable + period();
+}
+
 QString VoucherCopy::numberedRows() const
 {
-    // A voucher begins where the source number changes from the row before, in the copy's order.
+    // Read in the order of its key, the sorted table numbers its vouchers without another sort.
     return QStringLiteral("insert into ") + m_rows.name()
-           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select row_number() over (order by %1),tsid,"
-                            "sum(StartsVoucher) over (order by %1 rows unbounded preceding),StartsVoucher from "
-                            "(select tsid,VoucherCode,VoucherNo,VoucherDt,case when VoucherNo=lag(VoucherNo) over "
-                            "(order by %1) then 0 else 1 end StartsVoucher from ")
-                 .arg(kRowOrder)
-           + m_scope.voucherTable + period() + QStringLiteral(") s");
+           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select Seq,Tsid,sum(StartsVoucher) over (order by "
+                            "Seq rows unbounded preceding),StartsVoucher from ")
+           + m_order.name();
 }
 
 Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
@@ -299,11 +312,16 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
 
 Status VoucherCopy::run()
 {
+    const Outcome<int> ordered = m_order.createFilled(orderedRows());
+    if (!ordered)
+        return ordered.error();
+    if (*ordered == 0)
+        return m_order.drop();
     const Outcome<int> rows = m_rows.createFilled(numberedRows());
     if (!rows)
         return rows.error();
-    if (*rows == 0)
-        return m_rows.drop();
+    if (Status dropped = m_order.drop(); !dropped)
+        return dropped;
     if (m_scope.feedback.showProgress)
         m_scope.feedback.showProgress();
 
