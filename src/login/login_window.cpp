@@ -39,8 +39,8 @@ bool isEnter(int key)
 LoginWindow::LoginWindow(Session &session, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
-      m_session(session), m_txtUserName(new QLineEdit(QStringLiteral("Admin"), this)),
-      m_txtPassword(new QLineEdit(this)), m_cboProductName(new QComboBox(this))
+      m_session(session), m_userNameEdit(new QLineEdit(QStringLiteral("Admin"), this)),
+      m_passwordEdit(new QLineEdit(this)), m_productBox(new QComboBox(this))
 {
     setObjectName(QStringLiteral("frmDB"));
     setWindowTitle(tr("Login"));
@@ -54,37 +54,37 @@ LoginWindow::LoginWindow(Session &session, QWidget *parent)
     colours.setColor(QPalette::Text, QColor(0, 0, 128));
     setPalette(colours);
 
-    m_txtUserName->setObjectName(QStringLiteral("txtUserName"));
-    m_txtPassword->setObjectName(QStringLiteral("txtPassword"));
-    m_txtPassword->setEchoMode(QLineEdit::Password);
-    m_txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
-    m_cboProductName->setObjectName(QStringLiteral("cboProductName"));
+    m_userNameEdit->setObjectName(QStringLiteral("txtUserName"));
+    m_passwordEdit->setObjectName(QStringLiteral("txtPassword"));
+    m_passwordEdit->setEchoMode(QLineEdit::Password);
+    m_passwordEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
+    m_productBox->setObjectName(QStringLiteral("cboProductName"));
 
     const QStringList captions = {tr("Product Name"), tr("Login ID"), tr("Password")};
-    const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
+    const QList<QWidget *> fields = {m_productBox, m_userNameEdit, m_passwordEdit};
     for (int i = 0; i < captions.size(); ++i) {
         auto *label = new QLabel(captions.at(i), this);
         label->setObjectName(QStringLiteral("lblLabels_%1").arg(i));
         nameByLabel(label, fields.at(i));
-        m_lblLabels << label;
+        m_captionLabels << label;
     }
     for (QWidget *field : fields)
         field->installEventFilter(this);
 
     // The upper part of the window carries the program's name above the fields.
-    m_lblBanner = new QLabel(tr("<div align=center><span style='font-size:20pt'>VantProcess</span>"
-                                "<br><span style='font-weight:normal'>Account Transfer &middot; "
-                                "Purge Data &middot; Accounts Posting</span></div>"),
-                             this);
-    m_lblBanner->setObjectName(QStringLiteral("lblBanner"));
-    m_lblBanner->setAlignment(Qt::AlignCenter);
+    m_bannerLabel = new QLabel(tr("<div align=center><span style='font-size:20pt'>VantProcess</span>"
+                                  "<br><span style='font-weight:normal'>Account Transfer &middot; "
+                                  "Purge Data &middot; Accounts Posting</span></div>"),
+                               this);
+    m_bannerLabel->setObjectName(QStringLiteral("lblBanner"));
+    m_bannerLabel->setAlignment(Qt::AlignCenter);
 
-    setTabOrder(m_txtUserName, m_txtPassword);
-    setTabOrder(m_txtPassword, m_cboProductName);
+    setTabOrder(m_userNameEdit, m_passwordEdit);
+    setTabOrder(m_passwordEdit, m_productBox);
     layOut();
 
     FillProductList();
-    m_txtUserName->setFocus();
+    m_userNameEdit->setFocus();
 }
 
 void LoginWindow::layOut()
@@ -92,12 +92,12 @@ void LoginWindow::layOut()
     setFixedSize(twipsToPixels(kClientWidth, this), twipsToPixels(kClientHeight, this));
 
     const int tops[] = {kProductTop, kUserTop, kPasswordTop};
-    const QList<QWidget *> fields = {m_cboProductName, m_txtUserName, m_txtPassword};
+    const QList<QWidget *> fields = {m_productBox, m_userNameEdit, m_passwordEdit};
     for (int i = 0; i < fields.size(); ++i) {
         placeInTwips(fields.at(i), kFieldLeft, tops[i], kFieldWidth, kFieldHeight);
-        placeInTwips(m_lblLabels.at(i), kLabelLeft, tops[i], kLabelWidth, kFieldHeight);
+        placeInTwips(m_captionLabels.at(i), kLabelLeft, tops[i], kLabelWidth, kFieldHeight);
     }
-    placeInTwips(m_lblBanner, 0, kBannerTop, kClientWidth, kBannerHeight);
+    placeInTwips(m_bannerLabel, 0, kBannerTop, kClientWidth, kBannerHeight);
 
     if (const QScreen *display = screen())
         move(display->availableGeometry().center() - rect().center());
@@ -105,22 +105,22 @@ void LoginWindow::layOut()
 
 void LoginWindow::FillProductList()
 {
-    m_cboProductName->clear();
-    m_cboProductName->addItems(vant::FillProductList(m_session.prompts));
-    if (m_cboProductName->count() > 0)
-        m_cboProductName->setCurrentIndex(0);
+    m_productBox->clear();
+    m_productBox->addItems(vant::FillProductList(m_session.prompts));
+    if (m_productBox->count() > 0)
+        m_productBox->setCurrentIndex(0);
 }
 
 void LoginWindow::DoLogin()
 {
-    const LoginEntry entry{m_cboProductName->currentIndex() >= 0 ? m_cboProductName->currentText() : QString(),
-                           m_txtUserName->text(), m_txtPassword->text()};
+    const LoginEntry entry{m_productBox->currentIndex() >= 0 ? m_productBox->currentText() : QString(),
+                           m_userNameEdit->text(), m_passwordEdit->text()};
     const LoginResult result = vant::DoLogin(m_session, entry);
 
     switch (result.focus) {
-    case LoginResult::Focus::ProductName: m_cboProductName->setFocus(); break;
-    case LoginResult::Focus::UserName: m_txtUserName->setFocus(); break;
-    case LoginResult::Focus::Password: m_txtPassword->setFocus(); break;
+    case LoginResult::Focus::ProductName: m_productBox->setFocus(); break;
+    case LoginResult::Focus::UserName: m_userNameEdit->setFocus(); break;
+    case LoginResult::Focus::Password: m_passwordEdit->setFocus(); break;
     case LoginResult::Focus::Unchanged: break;
     }
 
@@ -151,11 +151,11 @@ bool LoginWindow::fieldKeyDown(QWidget *field, int key)
         return true;
     }
     if (isEnter(key)) {
-        if (field == m_txtUserName) {
-            if (!m_txtUserName->text().trimmed().isEmpty())
+        if (field == m_userNameEdit) {
+            if (!m_userNameEdit->text().trimmed().isEmpty())
                 focusNextPrevChild(true);
-        } else if (field == m_txtPassword) {
-            if (!m_txtPassword->text().trimmed().isEmpty())
+        } else if (field == m_passwordEdit) {
+            if (!m_passwordEdit->text().trimmed().isEmpty())
                 DoLogin();
         } else {
             focusNextPrevChild(true);
@@ -163,7 +163,7 @@ bool LoginWindow::fieldKeyDown(QWidget *field, int key)
         // The Enter character never reaches the field.
         return true;
     }
-    if (key == Qt::Key_Up && field != m_cboProductName) {
+    if (key == Qt::Key_Up && field != m_productBox) {
         focusNextPrevChild(false);
         return true;
     }

@@ -40,11 +40,11 @@ private:
     bool fieldKeyDown(QWidget *field, int key);
 
     Session &m_session;
-    QLineEdit *m_txtUserName;
-    QLineEdit *m_txtPassword;
-    QComboBox *m_cboProductName;
-    QLabel *m_lblBanner = nullptr;
-    QList<QLabel *> m_lblLabels;
+    QLineEdit *m_userNameEdit;
+    QLineEdit *m_passwordEdit;
+    QComboBox *m_productBox;
+    QLabel *m_bannerLabel = nullptr;
+    QList<QLabel *> m_captionLabels;
 };
 
 } // namespace vant

@@ -54,14 +54,14 @@ LovWindow::LovWindow(LovController &controller, QWidget *parent) : QDialog(paren
     buildDetailGrid();
     buildSortList();
 
-    m_txtMessage = new QLineEdit(this);
-    m_txtMessage->setObjectName(QStringLiteral("TxtMessage"));
-    m_txtMessage->setReadOnly(true);
-    m_txtMessage->setFocusPolicy(Qt::NoFocus);
-    m_txtMessage->setFixedWidth(pixels(controller.gridWidth()));
-    m_txtMessage->setText(controller.hintText());
-    m_txtMessage->setToolTip(controller.hintToolTip());
-    layout->addWidget(m_txtMessage);
+    m_messageEdit = new QLineEdit(this);
+    m_messageEdit->setObjectName(QStringLiteral("TxtMessage"));
+    m_messageEdit->setReadOnly(true);
+    m_messageEdit->setFocusPolicy(Qt::NoFocus);
+    m_messageEdit->setFixedWidth(pixels(controller.gridWidth()));
+    m_messageEdit->setText(controller.hintText());
+    m_messageEdit->setToolTip(controller.hintToolTip());
+    layout->addWidget(m_messageEdit);
 
     connect(&m_controller, &LovController::pageFilled, this, &LovWindow::showPage);
     connect(&m_controller, &LovController::currentRowChanged, this, &LovWindow::showCurrentRow);
@@ -77,7 +77,7 @@ LovWindow::LovWindow(LovController &controller, QWidget *parent) : QDialog(paren
     showRecord();
     fitTheScreen();
     showSearchText();
-    m_searchtxthlp.first()->setFocus();
+    m_searchBoxes.first()->setFocus();
 }
 
 int LovWindow::pixels(int twips) const
@@ -87,8 +87,8 @@ int LovWindow::pixels(int twips) const
 
 int LovWindow::browseGridHeight(int rows) const
 {
-    return m_msfBrowse->horizontalHeader()->sizeHint().height()
-           + rows * m_msfBrowse->verticalHeader()->defaultSectionSize() + 2 * m_msfBrowse->frameWidth();
+    return m_browseGrid->horizontalHeader()->sizeHint().height()
+           + rows * m_browseGrid->verticalHeader()->defaultSectionSize() + 2 * m_browseGrid->frameWidth();
 }
 
 QMargins LovWindow::expectedFrame() const
@@ -109,11 +109,11 @@ void LovWindow::fitTheScreen()
     const QMargins frame = expectedFrame();
     // The window keeps the placement's margin at the top of the screen too.
     const int room = available.height() - 2 * pixels(150);
-    const int rows =
-        lovPageRows(height() + frame.top() + frame.bottom(), m_msfBrowse->verticalHeader()->defaultSectionSize(), room);
+    const int rows = lovPageRows(height() + frame.top() + frame.bottom(),
+                                 m_browseGrid->verticalHeader()->defaultSectionSize(), room);
     if (rows != m_controller.pageRows()) {
         m_controller.setPageRows(rows);
-        m_msfBrowse->setFixedHeight(browseGridHeight(rows));
+        m_browseGrid->setFixedHeight(browseGridHeight(rows));
         layout()->activate();
     }
     move(lovWindowPosition(m_controller.placement(), available, size().grownBy(frame), logicalDpiX() / 96.0 / 15.0));
@@ -121,7 +121,7 @@ void LovWindow::fitTheScreen()
 
 QLineEdit *LovWindow::currentSearchBox() const
 {
-    return m_searchtxthlp.value(m_controller.currentSearchBox() - 1, m_searchtxthlp.first());
+    return m_searchBoxes.value(m_controller.currentSearchBox() - 1, m_searchBoxes.first());
 }
 
 void LovWindow::showColumns()
@@ -131,60 +131,60 @@ void LovWindow::showColumns()
     for (int c = 1; c <= columns.size(); ++c) {
         const LovColumn &column = columns.at(c - 1);
         heads << column.head;
-        m_msfBrowse->setColumnHidden(c, column.width == 0);
+        m_browseGrid->setColumnHidden(c, column.width == 0);
         if (column.width != 0)
-            m_msfBrowse->setColumnWidth(c, pixels(column.width));
+            m_browseGrid->setColumnWidth(c, pixels(column.width));
     }
-    m_msfBrowse->setHorizontalHeaderLabels(heads);
+    m_browseGrid->setHorizontalHeaderLabels(heads);
 }
 
 void LovWindow::showPage()
 {
-    m_msfBrowse->setUpdatesEnabled(false);
+    m_browseGrid->setUpdatesEnabled(false);
     const int rows = m_controller.rowCount();
-    m_msfBrowse->setRowCount(rows);
+    m_browseGrid->setRowCount(rows);
     for (int row = 1; row <= rows; ++row)
         showRow(row);
-    m_msfBrowse->setUpdatesEnabled(true);
+    m_browseGrid->setUpdatesEnabled(true);
 }
 
 void LovWindow::showRow(int row)
 {
     // Every cell is written again: a picked row shows the value entered for it.
-    for (int column = 0; column < m_msfBrowse->columnCount(); ++column) {
-        QTableWidgetItem *item = m_msfBrowse->item(row - 1, column);
+    for (int column = 0; column < m_browseGrid->columnCount(); ++column) {
+        QTableWidgetItem *item = m_browseGrid->item(row - 1, column);
         if (!item) {
             item = new QTableWidgetItem;
-            m_msfBrowse->setItem(row - 1, column, item);
+            m_browseGrid->setItem(row - 1, column, item);
         }
         item->setText(m_controller.cell(row, column));
     }
-    m_msfBrowse->item(row - 1, 0)
+    m_browseGrid->item(row - 1, 0)
         ->setIcon(m_controller.isMarked(row) ? style()->standardIcon(QStyle::SP_DialogApplyButton) : QIcon());
 }
 
 void LovWindow::showCurrentRow()
 {
     if (m_controller.currentRow() >= 1)
-        m_msfBrowse->selectRow(m_controller.currentRow() - 1);
+        m_browseGrid->selectRow(m_controller.currentRow() - 1);
 }
 
 void LovWindow::showRecord()
 {
     // Rows not yet counted are counted once the page is drawn, so that it shows first.
     if (m_controller.countPending())
-        QTimer::singleShot(0, this, [this] { m_lblTotalRec->setText(m_controller.countLabel()); });
+        QTimer::singleShot(0, this, [this] { m_recordCountLabel->setText(m_controller.countLabel()); });
     else
-        m_lblTotalRec->setText(m_controller.countLabel());
+        m_recordCountLabel->setText(m_controller.countLabel());
     const QStringList &values = m_controller.detailValues();
-    for (int row = 0; row < values.size() && row < m_msfDetail->rowCount(); ++row)
-        m_msfDetail->item(row, 1)->setText(values.at(row));
+    for (int row = 0; row < values.size() && row < m_recordGrid->rowCount(); ++row)
+        m_recordGrid->item(row, 1)->setText(values.at(row));
 }
 
 void LovWindow::showSearchText()
 {
-    for (int box = 1; box <= m_searchtxthlp.size(); ++box) {
-        QLineEdit *edit = m_searchtxthlp.at(box - 1);
+    for (int box = 1; box <= m_searchBoxes.size(); ++box) {
+        QLineEdit *edit = m_searchBoxes.at(box - 1);
         edit->setText(m_controller.searchBoxText(box));
         edit->setCursorPosition(int(edit->text().size()));
     }
@@ -192,21 +192,22 @@ void LovWindow::showSearchText()
 
 void LovWindow::showSortList()
 {
-    const QSignalBlocker blocker(m_lv);
-    m_lv->clear();
+    const QSignalBlocker blocker(m_sortList);
+    m_sortList->clear();
     for (int column : m_controller.sortListColumns()) {
-        auto *entry = new QTreeWidgetItem(m_lv, {m_controller.columns().at(column - 1).head});
+        auto *entry = new QTreeWidgetItem(m_sortList, {m_controller.columns().at(column - 1).head});
         entry->setData(0, Qt::UserRole, column);
         entry->setCheckState(0, Qt::Unchecked);
     }
     // A third of the grid, or wider where an entry needs it.
-    const QRect grid = m_msfBrowse->geometry();
-    m_lv->resizeColumnToContents(0);
-    const int entries = m_lv->columnWidth(0) + 2 * m_lv->frameWidth() + m_lv->verticalScrollBar()->sizeHint().width();
-    m_lv->resize(std::min(grid.width(), std::max(grid.width() / 3, entries)), grid.height() / 2);
-    m_lv->move(grid.center() - QPoint(m_lv->width() / 2, m_lv->height() / 2));
-    m_lv->raise();
-    m_lv->show();
+    const QRect grid = m_browseGrid->geometry();
+    m_sortList->resizeColumnToContents(0);
+    const int entries =
+        m_sortList->columnWidth(0) + 2 * m_sortList->frameWidth() + m_sortList->verticalScrollBar()->sizeHint().width();
+    m_sortList->resize(std::min(grid.width(), std::max(grid.width() / 3, entries)), grid.height() / 2);
+    m_sortList->move(grid.center() - QPoint(m_sortList->width() / 2, m_sortList->height() / 2));
+    m_sortList->raise();
+    m_sortList->show();
 }
 
 void LovWindow::sortListTicked(QTreeWidgetItem *item)
@@ -214,10 +215,10 @@ void LovWindow::sortListTicked(QTreeWidgetItem *item)
     if (item->checkState(0) != Qt::Checked)
         return;
     {
-        const QSignalBlocker blocker(m_lv);
-        for (int i = 0; i < m_lv->topLevelItemCount(); ++i) {
-            if (m_lv->topLevelItem(i) != item)
-                m_lv->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
+        const QSignalBlocker blocker(m_sortList);
+        for (int i = 0; i < m_sortList->topLevelItemCount(); ++i) {
+            if (m_sortList->topLevelItem(i) != item)
+                m_sortList->topLevelItem(i)->setCheckState(0, Qt::Unchecked);
         }
     }
     m_controller.sortByListEntry(item->data(0, Qt::UserRole).toInt());
@@ -227,7 +228,7 @@ bool LovWindow::handleHeadPress(const QMouseEvent &event)
 {
     if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton)
         return false;
-    const int column = m_msfBrowse->horizontalHeader()->logicalIndexAt(event.position().toPoint());
+    const int column = m_browseGrid->horizontalHeader()->logicalIndexAt(event.position().toPoint());
     if (column < 1)
         return false;
     m_controller.sortByHead(column);
@@ -257,7 +258,7 @@ bool LovWindow::handleKey(const QKeyEvent &event)
     const Qt::KeyboardModifiers others =
         event.modifiers() & ~Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier);
     if ((event.key() == Qt::Key_Control || event.modifiers().testFlag(Qt::ControlModifier)) && others == 0) {
-        if (!m_lv->isVisible())
+        if (!m_sortList->isVisible())
             showSortList();
         return true;
     }
@@ -290,14 +291,14 @@ bool LovWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyRelease:
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Control)
-            m_lv->hide();
+            m_sortList->hide();
         break;
     case QEvent::FocusIn:
-        if (const qsizetype box = m_searchtxthlp.indexOf(qobject_cast<QLineEdit *>(watched)); box >= 0)
+        if (const qsizetype box = m_searchBoxes.indexOf(qobject_cast<QLineEdit *>(watched)); box >= 0)
             m_controller.searchBoxFocused(int(box) + 1);
         break;
     case QEvent::MouseButtonPress:
-        if (watched == m_msfBrowse->horizontalHeader()->viewport()
+        if (watched == m_browseGrid->horizontalHeader()->viewport()
             && handleHeadPress(*static_cast<QMouseEvent *>(event)))
             return true;
         break;
@@ -315,7 +316,7 @@ void LovWindow::keyPressEvent(QKeyEvent *event)
 void LovWindow::keyReleaseEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Control)
-        m_lv->hide();
+        m_sortList->hide();
     QDialog::keyReleaseEvent(event);
 }
 

@@ -55,13 +55,13 @@ private:
     void sortListTicked(QTreeWidgetItem *item);
 
     LovController &m_controller;
-    QLabel *m_lblHead = nullptr;
-    QLabel *m_lblTotalRec = nullptr;
-    QList<QLineEdit *> m_searchtxthlp;
-    QTableWidget *m_msfBrowse = nullptr;
-    QTableWidget *m_msfDetail = nullptr;
-    QLineEdit *m_txtMessage = nullptr;
-    QTreeWidget *m_lv = nullptr;
+    QLabel *m_headLabel = nullptr;
+    QLabel *m_recordCountLabel = nullptr;
+    QList<QLineEdit *> m_searchBoxes;
+    QTableWidget *m_browseGrid = nullptr;
+    QTableWidget *m_recordGrid = nullptr;
+    QLineEdit *m_messageEdit = nullptr;
+    QTreeWidget *m_sortList = nullptr;
 };
 
 } // namespace vant

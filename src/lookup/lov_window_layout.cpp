@@ -44,13 +44,13 @@ void LovWindow::buildTitleLine()
     line->setFixedWidth(pixels(m_controller.gridWidth()));
     auto *row = new QHBoxLayout(line);
     row->setContentsMargins(0, 0, pixels(50), 0);
-    m_lblHead = new QLabel(m_controller.title(), line);
-    m_lblHead->setObjectName(QStringLiteral("LblHead"));
-    m_lblTotalRec = new QLabel(line);
-    m_lblTotalRec->setObjectName(QStringLiteral("LblTotalRec"));
-    m_lblTotalRec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    row->addWidget(m_lblHead, 1);
-    row->addWidget(m_lblTotalRec);
+    m_headLabel = new QLabel(m_controller.title(), line);
+    m_headLabel->setObjectName(QStringLiteral("LblHead"));
+    m_recordCountLabel = new QLabel(line);
+    m_recordCountLabel->setObjectName(QStringLiteral("LblTotalRec"));
+    m_recordCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(m_headLabel, 1);
+    row->addWidget(m_recordCountLabel);
     layout()->addWidget(line);
 }
 
@@ -76,7 +76,7 @@ void LovWindow::buildSearchBoxes()
             edit->setFixedWidth(pixels(columns.at(column - 1).width + (box == 1 ? LovController::kSerialWidth : 0)));
         edit->installEventFilter(this);
         row->addWidget(edit);
-        m_searchtxthlp << edit;
+        m_searchBoxes << edit;
     }
     row->addStretch();
     line->setFixedWidth(pixels(m_controller.gridWidth()));
@@ -85,19 +85,19 @@ void LovWindow::buildSearchBoxes()
 
 void LovWindow::buildBrowseGrid()
 {
-    m_msfBrowse = makeGrid(this, QStringLiteral("MsfBrowse"));
-    m_msfBrowse->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_msfBrowse->setColumnCount(int(m_controller.columns().size()) + 1);
-    m_msfBrowse->setColumnWidth(0, pixels(LovController::kSerialWidth));
-    m_msfBrowse->horizontalHeader()->viewport()->installEventFilter(this);
-    m_msfBrowse->setFixedSize(pixels(m_controller.gridWidth()), browseGridHeight(m_controller.pageRows()));
-    layout()->addWidget(m_msfBrowse);
+    m_browseGrid = makeGrid(this, QStringLiteral("MsfBrowse"));
+    m_browseGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_browseGrid->setColumnCount(int(m_controller.columns().size()) + 1);
+    m_browseGrid->setColumnWidth(0, pixels(LovController::kSerialWidth));
+    m_browseGrid->horizontalHeader()->viewport()->installEventFilter(this);
+    m_browseGrid->setFixedSize(pixels(m_controller.gridWidth()), browseGridHeight(m_controller.pageRows()));
+    layout()->addWidget(m_browseGrid);
 
-    connect(m_msfBrowse, &QTableWidget::cellClicked, this, [this](int row) {
+    connect(m_browseGrid, &QTableWidget::cellClicked, this, [this](int row) {
         m_controller.setCurrentRow(row + 1);
         currentSearchBox()->setFocus();
     });
-    connect(m_msfBrowse, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+    connect(m_browseGrid, &QTableWidget::cellDoubleClicked, this, [this](int row) {
         m_controller.setCurrentRow(row + 1);
         m_controller.choose();
     });
@@ -106,41 +106,41 @@ void LovWindow::buildBrowseGrid()
 void LovWindow::buildDetailGrid()
 {
     const QStringList heads = m_controller.detailHeads();
-    m_msfDetail = makeGrid(this, QStringLiteral("MsfDetail"));
-    m_msfDetail->horizontalHeader()->setVisible(false);
-    m_msfDetail->setColumnCount(2);
-    m_msfDetail->setRowCount(int(heads.size()));
+    m_recordGrid = makeGrid(this, QStringLiteral("MsfDetail"));
+    m_recordGrid->horizontalHeader()->setVisible(false);
+    m_recordGrid->setColumnCount(2);
+    m_recordGrid->setRowCount(int(heads.size()));
     const int gridWidth = pixels(m_controller.gridWidth());
-    m_msfDetail->setColumnWidth(0, pixels(kDetailHeadWidth));
-    m_msfDetail->setColumnWidth(1, gridWidth - pixels(kDetailHeadWidth) - pixels(30));
+    m_recordGrid->setColumnWidth(0, pixels(kDetailHeadWidth));
+    m_recordGrid->setColumnWidth(1, gridWidth - pixels(kDetailHeadWidth) - pixels(30));
     for (int row = 0; row < heads.size(); ++row) {
         auto *head = new QTableWidgetItem(heads.at(row));
         head->setBackground(palette().color(QPalette::Button));
         head->setForeground(Qt::black);
-        m_msfDetail->setItem(row, 0, head);
-        m_msfDetail->setItem(row, 1, new QTableWidgetItem);
+        m_recordGrid->setItem(row, 0, head);
+        m_recordGrid->setItem(row, 1, new QTableWidgetItem);
     }
     const int shownRows = std::min(int(heads.size()), kDetailVisibleRows);
-    m_msfDetail->setVerticalScrollBarPolicy(heads.size() > kDetailVisibleRows ? Qt::ScrollBarAlwaysOn
-                                                                              : Qt::ScrollBarAlwaysOff);
-    m_msfDetail->setFixedSize(
-        gridWidth, shownRows * m_msfDetail->verticalHeader()->defaultSectionSize() + 2 * m_msfDetail->frameWidth());
-    m_msfDetail->setVisible(!heads.isEmpty());
-    connect(m_msfDetail, &QTableWidget::cellClicked, this, [this] { currentSearchBox()->setFocus(); });
-    layout()->addWidget(m_msfDetail);
+    m_recordGrid->setVerticalScrollBarPolicy(heads.size() > kDetailVisibleRows ? Qt::ScrollBarAlwaysOn
+                                                                               : Qt::ScrollBarAlwaysOff);
+    m_recordGrid->setFixedSize(
+        gridWidth, shownRows * m_recordGrid->verticalHeader()->defaultSectionSize() + 2 * m_recordGrid->frameWidth());
+    m_recordGrid->setVisible(!heads.isEmpty());
+    connect(m_recordGrid, &QTableWidget::cellClicked, this, [this] { currentSearchBox()->setFocus(); });
+    layout()->addWidget(m_recordGrid);
     if (!heads.isEmpty())
         static_cast<QVBoxLayout *>(layout())->addSpacing(pixels(10));
 }
 
 void LovWindow::buildSortList()
 {
-    m_lv = new QTreeWidget(this);
-    m_lv->setObjectName(QStringLiteral("Lv"));
-    m_lv->setHeaderLabels({tr("Sort on")});
-    m_lv->setRootIsDecorated(false);
-    m_lv->setFocusPolicy(Qt::NoFocus);
-    m_lv->hide();
-    connect(m_lv, &QTreeWidget::itemChanged, this, &LovWindow::sortListTicked);
+    m_sortList = new QTreeWidget(this);
+    m_sortList->setObjectName(QStringLiteral("Lv"));
+    m_sortList->setHeaderLabels({tr("Sort on")});
+    m_sortList->setRootIsDecorated(false);
+    m_sortList->setFocusPolicy(Qt::NoFocus);
+    m_sortList->hide();
+    connect(m_sortList, &QTreeWidget::itemChanged, this, &LovWindow::sortListTicked);
 }
 
 } // namespace vant

@@ -22,24 +22,24 @@ constexpr int kInitialHeight = 7200;
 } // namespace
 
 MainWindow::MainWindow(Session &session, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_mnuProcess(menuBar()->addMenu(tr("&Process")))
+    : QMainWindow(parent), m_session(session), m_processMenu(menuBar()->addMenu(tr("&Process")))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Vant Tools"));
     resize(twipsToPixels(kInitialWidth, logicalDpiX()), twipsToPixels(kInitialHeight, logicalDpiY()));
-    m_mnuProcess->setObjectName(QStringLiteral("mnuProcess"));
+    m_processMenu->setObjectName(QStringLiteral("mnuProcess"));
 
     connect(addEntry(QStringLiteral("mnuAccountTransfer"), tr("Account Transfer")), &QAction::triggered, this,
             [this] { VantToolsLoad(1); });
     connect(addEntry(QStringLiteral("mnuAccountsPosting"), tr("Accounts Posting")), &QAction::triggered, this,
             &MainWindow::AccountPostLoad);
-    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
+    m_processMenu->addSeparator()->setObjectName(QStringLiteral("mnuSeprator"));
     connect(addEntry(QStringLiteral("mnuPurgedata"), tr("Purge Data")), &QAction::triggered, this,
             [this] { VantToolsLoad(0); });
-    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSepHistory"));
+    m_processMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepHistory"));
     connect(addEntry(QStringLiteral("mnuRunHistory"), tr("Run &History")), &QAction::triggered, this,
             &MainWindow::RunHistoryLoad);
-    m_mnuProcess->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    m_processMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
     connect(addEntry(QStringLiteral("mnuExit"), tr("E&xit")), &QAction::triggered, this, &MainWindow::exitRequested);
 
     // The window opens with or without a default company; the jobs then see an empty context.
@@ -60,7 +60,7 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
 
 QAction *MainWindow::addEntry(const QString &name, const QString &caption)
 {
-    QAction *entry = m_mnuProcess->addAction(caption);
+    QAction *entry = m_processMenu->addAction(caption);
     entry->setObjectName(name);
     return entry;
 }

@@ -38,7 +38,7 @@ private:
     QAction *addEntry(const QString &name, const QString &caption);
 
     Session &m_session;
-    QMenu *m_mnuProcess;
+    QMenu *m_processMenu;
 };
 
 } // namespace vant

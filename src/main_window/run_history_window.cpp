@@ -67,18 +67,18 @@ QDateEdit *RunHistoryWindow::addDayFilter(const char *name)
 
 void RunHistoryWindow::buildControls()
 {
-    m_cboJob = new QComboBox(this);
-    m_cboJob->setObjectName(QStringLiteral("cboJob"));
-    m_cboJob->addItem(tr("Every job"), QString());
+    m_jobBox = new QComboBox(this);
+    m_jobBox->setObjectName(QStringLiteral("cboJob"));
+    m_jobBox->addItem(tr("Every job"), QString());
     for (const char *job : {"transfer", "post", "purge"})
-        m_cboJob->addItem(RunRecordText::jobName(QString::fromLatin1(job)), QString::fromLatin1(job));
-    connect(m_cboJob, &QComboBox::currentIndexChanged, this, &RunHistoryWindow::applyFilter);
-    m_dtpSince = addDayFilter("dtpSince");
-    m_dtpUntil = addDayFilter("dtpUntil");
+        m_jobBox->addItem(RunRecordText::jobName(QString::fromLatin1(job)), QString::fromLatin1(job));
+    connect(m_jobBox, &QComboBox::currentIndexChanged, this, &RunHistoryWindow::applyFilter);
+    m_sinceDateEdit = addDayFilter("dtpSince");
+    m_untilDateEdit = addDayFilter("dtpUntil");
 
     auto *filters = new QHBoxLayout;
     const std::pair<QString, QWidget *> fields[] = {
-        {tr("&Job"), m_cboJob}, {tr("&From"), m_dtpSince}, {tr("&To"), m_dtpUntil}};
+        {tr("&Job"), m_jobBox}, {tr("&From"), m_sinceDateEdit}, {tr("&To"), m_untilDateEdit}};
     for (const auto &[caption, control] : fields) {
         auto *label = new QLabel(caption, this);
         nameByLabel(label, control);
@@ -87,19 +87,19 @@ void RunHistoryWindow::buildControls()
     }
     filters->addStretch(1);
 
-    m_msfRuns = new QTableView(this);
-    m_msfRuns->setObjectName(QStringLiteral("msfRuns"));
-    m_msfRuns->setAccessibleName(tr("Runs"));
-    m_msfRuns->setModel(m_model);
-    m_msfRuns->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_msfRuns->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_msfRuns->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_msfRuns->setTabKeyNavigation(false);
-    m_msfRuns->setWordWrap(false);
-    m_msfRuns->verticalHeader()->hide();
-    m_msfRuns->horizontalHeader()->setStretchLastSection(true);
-    m_msfRuns->installEventFilter(this);
-    connect(m_msfRuns, &QTableView::doubleClicked, this, &RunHistoryWindow::openRecord);
+    m_runsView = new QTableView(this);
+    m_runsView->setObjectName(QStringLiteral("msfRuns"));
+    m_runsView->setAccessibleName(tr("Runs"));
+    m_runsView->setModel(m_model);
+    m_runsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_runsView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_runsView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_runsView->setTabKeyNavigation(false);
+    m_runsView->setWordWrap(false);
+    m_runsView->verticalHeader()->hide();
+    m_runsView->horizontalHeader()->setStretchLastSection(true);
+    m_runsView->installEventFilter(this);
+    connect(m_runsView, &QTableView::doubleClicked, this, &RunHistoryWindow::openRecord);
 
     auto *open = new QPushButton(tr("&Open"), this);
     open->setObjectName(QStringLiteral("cmdOpen"));
@@ -116,26 +116,26 @@ void RunHistoryWindow::buildControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
-    layout->addWidget(m_msfRuns, 1);
+    layout->addWidget(m_runsView, 1);
     layout->addLayout(buttons);
-    const QList<QWidget *> order = {m_cboJob, m_dtpSince, m_dtpUntil, m_msfRuns, open, close};
+    const QList<QWidget *> order = {m_jobBox, m_sinceDateEdit, m_untilDateEdit, m_runsView, open, close};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    m_msfRuns->setFocus();
+    m_runsView->setFocus();
 }
 
 void RunHistoryWindow::applyFilter()
 {
-    m_model->setFilter(m_cboJob->currentData().toString(), bound(m_dtpSince), bound(m_dtpUntil));
-    m_msfRuns->resizeColumnsToContents();
+    m_model->setFilter(m_jobBox->currentData().toString(), bound(m_sinceDateEdit), bound(m_untilDateEdit));
+    m_runsView->resizeColumnsToContents();
     if (m_model->rowCount() > 0)
-        m_msfRuns->setCurrentIndex(m_model->index(0, 0));
+        m_runsView->setCurrentIndex(m_model->index(0, 0));
 }
 
 // Enter in the list opens the run, and goes no further: the window's buttons stay unpressed.
 bool RunHistoryWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_msfRuns && event->type() == QEvent::KeyPress) {
+    if (watched == m_runsView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             openRecord();
@@ -147,7 +147,7 @@ bool RunHistoryWindow::eventFilter(QObject *watched, QEvent *event)
 
 void RunHistoryWindow::openRecord()
 {
-    const QModelIndex current = m_msfRuns->currentIndex();
+    const QModelIndex current = m_runsView->currentIndex();
     if (!current.isValid())
         return;
     const QJsonObject &record = m_model->record(current.row());

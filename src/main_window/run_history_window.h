@@ -35,10 +35,10 @@ private:
 
     Session &m_session;
     RunHistoryModel *m_model = nullptr;
-    QComboBox *m_cboJob = nullptr;
-    QDateEdit *m_dtpSince = nullptr;
-    QDateEdit *m_dtpUntil = nullptr;
-    QTableView *m_msfRuns = nullptr;
+    QComboBox *m_jobBox = nullptr;
+    QDateEdit *m_sinceDateEdit = nullptr;
+    QDateEdit *m_untilDateEdit = nullptr;
+    QTableView *m_runsView = nullptr;
 };
 
 // Opens the run history of the user's journal over the window, modally.

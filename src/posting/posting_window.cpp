@@ -70,17 +70,17 @@ PostingWindow::PostingWindow(Session &session, QWidget *parent) : QDialog(parent
     setWindowTitle(tr("Accounts Posting"));
     buildControls();
 
-    setTabOrder(m_dtpFrom, m_cboDivision);
-    setTabOrder(m_cboDivision, m_cboVoucherType);
-    setTabOrder(m_cboVoucherType, m_cboTransType);
-    setTabOrder(m_cboTransType, m_cmdGo);
+    setTabOrder(m_fromDateEdit, m_divisionBox);
+    setTabOrder(m_divisionBox, m_voucherTypeBox);
+    setTabOrder(m_voucherTypeBox, m_transTypeBox);
+    setTabOrder(m_transTypeBox, m_goButton);
 
     // The window sees the keys before its controls do.
     const QList<QWidget *> children = findChildren<QWidget *>();
     for (QWidget *child : children)
         child->installEventFilter(this);
 
-    Form_Load();
+    fillOnOpen();
 }
 
 PostingWindow::~PostingWindow()
@@ -91,23 +91,23 @@ PostingWindow::~PostingWindow()
         child->removeEventFilter(this);
 }
 
-void PostingWindow::Form_Load()
+void PostingWindow::fillOnOpen()
 {
     const QDate today = QDate::currentDate();
-    m_dtpFrom->setDate(today);
-    m_lbhCompanyName->setText(m_session.companyName);
-    m_lblDate->setText(today.toString(m_session.dateFormat));
-    m_lblAccYear->setText(m_session.financialYear);
+    m_fromDateEdit->setDate(today);
+    m_companyNameLabel->setText(m_session.companyName);
+    m_dateLabel->setText(today.toString(m_session.dateFormat));
+    m_financialYearLabel->setText(m_session.financialYear);
     // Without divisions Go cannot list anything, but the window still opens complete.
     if (Status loaded = LoadDivision(); !loaded)
         report(loaded.error(), QStringLiteral("Form_Load"));
-    m_cboVoucherType->clear();
+    m_voucherTypeBox->clear();
     for (const QString &entry : voucherTypeEntries())
-        addEntry(m_cboVoucherType, entry);
-    m_cboVoucherType->setCurrentIndex(-1);
+        addEntry(m_voucherTypeBox, entry);
+    m_voucherTypeBox->setCurrentIndex(-1);
     setGridHeadings();
     placeTotals();
-    m_picDet->setHeadings();
+    m_detailPanel->setHeadings();
 }
 
 Status PostingWindow::LoadDivision()
@@ -115,12 +115,12 @@ Status PostingWindow::LoadDivision()
     auto divisions = loadDivisions(m_session);
     if (!divisions)
         return divisions.error();
-    m_cboDivision->clear();
+    m_divisionBox->clear();
     for (const Division &division : *divisions)
-        m_cboDivision->addItem(division.name, division.code);
-    if (m_cboDivision->count() == 0)
+        m_divisionBox->addItem(division.name, division.code);
+    if (m_divisionBox->count() == 0)
         return Error{380, QStringLiteral("Invalid property value")};
-    m_cboDivision->setCurrentIndex(0);
+    m_divisionBox->setCurrentIndex(0);
     return {};
 }
 
@@ -131,14 +131,14 @@ int PostingWindow::SetAcType(int shift, int keyCode)
 
 bool PostingWindow::ValidatePost()
 {
-    if (m_cboVoucherType->currentText().isEmpty()) {
+    if (m_voucherTypeBox->currentText().isEmpty()) {
         m_session.prompts.message(tr("Voucher Type is empty..."), kProgramTitle, PromptIcon::Information);
-        m_cboVoucherType->setFocus();
+        m_voucherTypeBox->setFocus();
         return false;
     }
-    if (m_cboTransType->currentText().isEmpty()) {
+    if (m_transTypeBox->currentText().isEmpty()) {
         m_session.prompts.message(tr("Transaction Type is empty..."), kProgramTitle, PromptIcon::Information);
-        m_cboTransType->setFocus();
+        m_transTypeBox->setFocus();
         return false;
     }
     return true;
@@ -146,9 +146,10 @@ bool PostingWindow::ValidatePost()
 
 Status PostingWindow::LoadOffLineVouchers(const QString &voucherTypeCode, const QString &transTypeCode)
 {
-    if (m_cboDivision->currentIndex() < 0)
+    if (m_divisionBox->currentIndex() < 0)
         return Error{381, QStringLiteral("Invalid property array index")};
-    const VoucherFilter filter{m_cboDivision->currentData().toInt(), m_dtpFrom->date(), voucherTypeCode, transTypeCode};
+    const VoucherFilter filter{m_divisionBox->currentData().toInt(), m_fromDateEdit->date(), voucherTypeCode,
+                               transTypeCode};
     Status loaded;
     m_gridModel->reload([&](VoucherGrid &grid) { loaded = vant::LoadOffLineVouchers(m_session, filter, grid); });
     if (!loaded)
@@ -161,8 +162,8 @@ Status PostingWindow::LoadOffLineVouchers(const QString &voucherTypeCode, const 
 void PostingWindow::GetTotal()
 {
     const GridTotals totals = grid().GetTotal();
-    m_lblTotal1->setText(formatAmount(totals.billAmount));
-    m_lblTotal2->setText(formatAmount(totals.postedAmount));
+    m_billTotalLabel->setText(formatAmount(totals.billAmount));
+    m_postedTotalLabel->setText(formatAmount(totals.postedAmount));
     placeTotals();
 }
 
@@ -178,25 +179,26 @@ void PostingWindow::RowColor(int acType, int row)
 
 void PostingWindow::DisplaySubDet(qint64 lngVNo, int grdTop)
 {
-    m_picDet->setHeadings();
+    m_detailPanel->setHeadings();
     auto lines = loadVoucherDetail(m_session, lngVNo);
     if (!lines) {
         report(lines.error(), QStringLiteral("DisplaySubDet"));
         return;
     }
     if (lines->isEmpty()) {
-        m_msfAccTransfer->setFocus();
+        m_voucherGrid->setFocus();
         return;
     }
-    m_picDet->showLines(*lines);
+    m_detailPanel->showLines(*lines);
     // Beside the row it describes, which stays in sight: below it, or above where there is no room.
-    const int rowTop = m_msfAccTransfer->y() + twipsToPixels(grdTop, this);
-    const int rowBottom = rowTop + m_msfAccTransfer->verticalHeader()->defaultSectionSize();
-    m_picDet->move(twipsToPixels(VoucherDetailPanel::kLeftTwips, this),
-                   VoucherDetailPanel::topBeside(rowTop, rowBottom, m_gridFrame->height(), m_picDet->height()));
-    m_picDet->show();
-    m_picDet->raise();
-    m_picDet->okButton()->setFocus();
+    const int rowTop = m_voucherGrid->y() + twipsToPixels(grdTop, this);
+    const int rowBottom = rowTop + m_voucherGrid->verticalHeader()->defaultSectionSize();
+    m_detailPanel->move(
+        twipsToPixels(VoucherDetailPanel::kLeftTwips, this),
+        VoucherDetailPanel::topBeside(rowTop, rowBottom, m_gridFrame->height(), m_detailPanel->height()));
+    m_detailPanel->show();
+    m_detailPanel->raise();
+    m_detailPanel->okButton()->setFocus();
 }
 
 const VoucherGrid &PostingWindow::grid() const
@@ -210,8 +212,8 @@ bool PostingWindow::eventFilter(QObject *watched, QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         SetAcType(shiftState(key->modifiers()), keyCode(key->key()));
         // Escape closes the detail panel before it closes the window.
-        if (key->key() == Qt::Key_Escape && m_picDet->isVisible()) {
-            m_picDet->okButton()->click();
+        if (key->key() == Qt::Key_Escape && m_detailPanel->isVisible()) {
+            m_detailPanel->okButton()->click();
             return true;
         }
         // Ctrl+Tab and Ctrl+Shift+Tab leave a grid as Tab and Shift+Tab do.
@@ -220,17 +222,17 @@ bool PostingWindow::eventFilter(QObject *watched, QEvent *event)
             focusNextPrevChild(key->key() == Qt::Key_Tab && !key->modifiers().testFlag(Qt::ShiftModifier));
             return true;
         }
-        if (watched == m_msfAccTransfer)
+        if (watched == m_voucherGrid)
             return gridKey(key);
         return enterKey(watched, key);
     }
-    if (event->type() == QEvent::FocusOut && watched == m_cboVoucherType) {
+    if (event->type() == QEvent::FocusOut && watched == m_voucherTypeBox) {
         // Opening the list or leaving the application is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            cboVoucherType_LostFocus();
+            voucherTypeLeft();
     }
-    if (watched == m_msfAccTransfer->viewport())
+    if (watched == m_voucherGrid->viewport())
         return gridMouse(event);
     return QDialog::eventFilter(watched, event);
 }
@@ -239,18 +241,18 @@ bool PostingWindow::enterKey(QObject *watched, QKeyEvent *event)
 {
     if (!isEnter(event))
         return false;
-    if (watched == m_cboDivision || watched == m_dtpFrom) {
+    if (watched == m_divisionBox || watched == m_fromDateEdit) {
         focusNextChild();
         return true;
     }
-    if (watched == m_cboVoucherType || watched == m_cboTransType) {
+    if (watched == m_voucherTypeBox || watched == m_transTypeBox) {
         if (static_cast<QComboBox *>(watched)->currentIndex() >= 0)
             focusNextChild();
         return true;
     }
     // Posting takes a click, Space on the button, or its access key: never Enter.
     auto *button = qobject_cast<QPushButton *>(watched);
-    if (button && button != m_cmdTransfer) {
+    if (button && button != m_transferButton) {
         button->click();
         return true;
     }
@@ -262,14 +264,14 @@ bool PostingWindow::gridKey(QKeyEvent *event)
     const int row = currentGridRow();
     if (event->key() == Qt::Key_Space) {
         m_gridModel->edit([row](VoucherGrid &grid) { grid.toggleMark(row); });
-        m_lblTotal2->setText(formatAmount(TransferAmountTotal()));
+        m_postedTotalLabel->setText(formatAmount(TransferAmountTotal()));
         placeTotals();
-        m_msfAccTransfer->setFocus();
+        m_voucherGrid->setFocus();
         return true;
     }
     if (isEnter(event)) {
         if (row >= 1 && row < grid().rows() - 1)
-            m_msfAccTransfer->setCurrentIndex(m_gridModel->index(row, m_msfAccTransfer->currentIndex().column()));
+            m_voucherGrid->setCurrentIndex(m_gridModel->index(row, m_voucherGrid->currentIndex().column()));
         return true;
     }
     if (event->key() == Qt::Key_D && shiftState(event->modifiers()) == 2) {
@@ -286,54 +288,54 @@ bool PostingWindow::gridMouse(QEvent *event)
     const auto *mouse = static_cast<QMouseEvent *>(event);
     if (mouse->button() != Qt::RightButton || shiftState(mouse->modifiers()) != 2)
         return false;
-    m_mnuMain->popup(mouse->globalPosition().toPoint());
+    m_rowColourMenu->popup(mouse->globalPosition().toPoint());
     return true;
 }
 
-void PostingWindow::cboVoucherType_LostFocus()
+void PostingWindow::voucherTypeLeft()
 {
     // Refilled only for another voucher type: the transaction type chosen for this one stays.
-    const int voucherType = m_cboVoucherType->currentIndex();
+    const int voucherType = m_voucherTypeBox->currentIndex();
     if (voucherType < 0 || voucherType == m_transTypesOf)
         return;
     m_transTypesOf = voucherType;
-    m_cboTransType->clear();
-    for (const TransTypeEntry &entry : transTypeEntries(m_cboVoucherType->currentIndex()))
-        addEntry(m_cboTransType, entry.text, entry.itemData);
-    m_cboTransType->setCurrentIndex(-1);
+    m_transTypeBox->clear();
+    for (const TransTypeEntry &entry : transTypeEntries(m_voucherTypeBox->currentIndex()))
+        addEntry(m_transTypeBox, entry.text, entry.itemData);
+    m_transTypeBox->setCurrentIndex(-1);
 }
 
-void PostingWindow::cmdGo_Click()
+void PostingWindow::onGoClicked()
 {
     if (!ValidatePost())
         return;
     // The status told of the posting from the list that Go now replaces.
-    m_lblStatus->clear();
+    m_statusLabel->clear();
     setGridHeadings();
     const Status loaded =
-        LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
+        LoadOffLineVouchers(typeCode(chosenEntry(m_voucherTypeBox)), typeCode(chosenEntry(m_transTypeBox)));
     if (!loaded) {
         report(loaded.error(), QStringLiteral("cmdGo_Click"));
         return;
     }
-    m_msfAccTransfer->setCurrentIndex(m_gridModel->index(0, 0));
-    m_msfAccTransfer->setFocus();
+    m_voucherGrid->setCurrentIndex(m_gridModel->index(0, 0));
+    m_voucherGrid->setFocus();
 }
 
-void PostingWindow::cmdSelAll_Click()
+void PostingWindow::onSelectAllClicked()
 {
     m_gridModel->edit([](VoucherGrid &grid) { grid.selectAll(); });
     GetTotal();
 }
 
-void PostingWindow::cmdClear_Click()
+void PostingWindow::onClearClicked()
 {
     m_gridModel->edit([](VoucherGrid &grid) { grid.clearMarks(); });
-    m_lblTotal2->clear();
+    m_postedTotalLabel->clear();
     placeTotals();
 }
 
-void PostingWindow::cmdTransfer_Click()
+void PostingWindow::onTransferClicked()
 {
     post(grid().markedVouchers());
 }
@@ -343,19 +345,19 @@ RunRecord PostingWindow::post(const MarkedVouchers &marked)
     // A long posting keeps the window painted and takes no input meanwhile.
     BusyWindow busy(this);
     busy.keepPainted();
-    m_msfAccTransfer->setUpdatesEnabled(false);
+    m_voucherGrid->setUpdatesEnabled(false);
     PostingFeedback feedback;
     feedback.posted = [&busy](const MarkedVoucher &, int) { busy.keepPainted(); };
     feedback.finished = [this](const PostingSummary &summary) {
-        m_msfAccTransfer->setUpdatesEnabled(true);
-        m_lblStatus->setText(tr("Vouchers posted: %1    Failed: %2    Not tried: %3")
-                                 .arg(summary.posted)
-                                 .arg(summary.failed())
-                                 .arg(summary.notTried));
+        m_voucherGrid->setUpdatesEnabled(true);
+        m_statusLabel->setText(tr("Vouchers posted: %1    Failed: %2    Not tried: %3")
+                                   .arg(summary.posted)
+                                   .arg(summary.failed())
+                                   .arg(summary.notTried));
     };
     // Posted vouchers leave the list: their lines are flagged as moved.
     feedback.listAgain = [this] {
-        return LoadOffLineVouchers(typeCode(chosenEntry(m_cboVoucherType)), typeCode(chosenEntry(m_cboTransType)));
+        return LoadOffLineVouchers(typeCode(chosenEntry(m_voucherTypeBox)), typeCode(chosenEntry(m_transTypeBox)));
     };
     PostingJob job(m_session, m_postingAcType);
     job.run(marked, feedback);
@@ -367,8 +369,8 @@ void PostingWindow::showCurrentDetail()
     const int row = currentGridRow();
     if (grid().text(row, VoucherGrid::Sno).isEmpty())
         return;
-    const QRect cell = m_msfAccTransfer->visualRect(m_msfAccTransfer->currentIndex());
-    const int cellTop = m_msfAccTransfer->viewport()->mapTo(m_msfAccTransfer, cell.topLeft()).y();
+    const QRect cell = m_voucherGrid->visualRect(m_voucherGrid->currentIndex());
+    const int cellTop = m_voucherGrid->viewport()->mapTo(m_voucherGrid, cell.topLeft()).y();
     // The number is read whole: the leading digits of a text would show another voucher.
     const Outcome<int> voucherNo =
         wholeNumber(grid().text(row, VoucherGrid::Vno), QStringLiteral("The off-line voucher number (VoucherNo)"));
@@ -381,14 +383,14 @@ void PostingWindow::showCurrentDetail()
 
 int PostingWindow::currentGridRow() const
 {
-    const QModelIndex current = m_msfAccTransfer->currentIndex();
+    const QModelIndex current = m_voucherGrid->currentIndex();
     return current.isValid() ? current.row() + 1 : 0;
 }
 
 void PostingWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    m_cboDivision->setFocus();
+    m_divisionBox->setFocus();
 }
 
 void PostingWindow::report(const Error &error, const QString &procedure)

@@ -56,22 +56,22 @@ private:
     void buildFilterBand();
     void buildGridBand();
     void buildButtonRow();
-    void Form_Load();
+    void fillOnOpen();
     void setGridHeadings();
     void placeTotals();
 
     bool enterKey(QObject *watched, QKeyEvent *event);
     bool gridKey(QKeyEvent *event);
     bool gridMouse(QEvent *event);
-    void cboVoucherType_LostFocus();
-    void cmdGo_Click();
-    void cmdSelAll_Click();
-    void cmdClear_Click();
-    void cmdTransfer_Click();
+    void voucherTypeLeft();
+    void onGoClicked();
+    void onSelectAllClicked();
+    void onClearClicked();
+    void onTransferClicked();
     // The marked vouchers posted for real, as Transfer posts them; the run's record.
     RunRecord post(const MarkedVouchers &marked);
     // The marked vouchers posted as a dry run, then its preview, from which they can be posted.
-    void cmdPreview_Click();
+    void onPreviewClicked();
     // What the preview of the window's posting shows beside the record: its filter and marks.
     Report previewHeading(const MarkedVouchers &marked) const;
     void showCurrentDetail();
@@ -81,29 +81,29 @@ private:
     Session &m_session;
     int m_postingAcType = 0;
     int m_rememberedRow = 0;
-    // The voucher type whose transaction types cboTransType holds; -1 before the first.
+    // The voucher type whose transaction types the transaction type box holds; -1 before the first.
     int m_transTypesOf = -1;
 
-    QFrame *m_frTop = nullptr;
+    QFrame *m_topFrame = nullptr;
     QFrame *m_filterFrame = nullptr;
     QFrame *m_gridFrame = nullptr;
-    QLabel *m_lblTitle = nullptr;
-    QLabel *m_lblDate = nullptr;
-    QLabel *m_lbhCompanyName = nullptr;
-    QLabel *m_lblAccYear = nullptr;
-    QDateEdit *m_dtpFrom = nullptr;
-    QComboBox *m_cboDivision = nullptr;
-    QComboBox *m_cboVoucherType = nullptr;
-    QComboBox *m_cboTransType = nullptr;
-    QPushButton *m_cmdGo = nullptr;
-    QPushButton *m_cmdTransfer = nullptr;
-    QTableView *m_msfAccTransfer = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_dateLabel = nullptr;
+    QLabel *m_companyNameLabel = nullptr;
+    QLabel *m_financialYearLabel = nullptr;
+    QDateEdit *m_fromDateEdit = nullptr;
+    QComboBox *m_divisionBox = nullptr;
+    QComboBox *m_voucherTypeBox = nullptr;
+    QComboBox *m_transTypeBox = nullptr;
+    QPushButton *m_goButton = nullptr;
+    QPushButton *m_transferButton = nullptr;
+    QTableView *m_voucherGrid = nullptr;
     VoucherGridModel *m_gridModel = nullptr;
-    QLabel *m_lblTotal1 = nullptr;
-    QLabel *m_lblTotal2 = nullptr;
-    QLabel *m_lblStatus = nullptr;
-    VoucherDetailPanel *m_picDet = nullptr;
-    QMenu *m_mnuMain = nullptr;
+    QLabel *m_billTotalLabel = nullptr;
+    QLabel *m_postedTotalLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    VoucherDetailPanel *m_detailPanel = nullptr;
+    QMenu *m_rowColourMenu = nullptr;
 };
 
 } // namespace vant

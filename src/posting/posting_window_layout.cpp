@@ -39,26 +39,26 @@ void PostingWindow::buildControls()
 {
     setFixedSize(twipsToPixels(kWindowWidth, this), twipsToPixels(kWindowHeight, this));
 
-    m_frTop = new QFrame(this);
-    m_frTop->setObjectName(QStringLiteral("frTop"));
-    m_frTop->setFrameShape(QFrame::Box);
-    placeInTwips(m_frTop, 0, 0, kWindowWidth, 435);
-    m_lblTitle = new QLabel(tr("T R A N S F E R   O F  A C C O U N T S"), m_frTop);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_topFrame = new QFrame(this);
+    m_topFrame->setObjectName(QStringLiteral("frTop"));
+    m_topFrame->setFrameShape(QFrame::Box);
+    placeInTwips(m_topFrame, 0, 0, kWindowWidth, 435);
+    m_titleLabel = new QLabel(tr("T R A N S F E R   O F  A C C O U N T S"), m_topFrame);
+    m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont(QStringLiteral("Verdana"), 9);
     titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    m_lblTitle->setAlignment(Qt::AlignCenter);
-    m_lblTitle->setGeometry(m_frTop->rect());
+    m_titleLabel->setFont(titleFont);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_titleLabel->setGeometry(m_topFrame->rect());
 
     buildFilterBand();
     buildGridBand();
     buildButtonRow();
 
-    m_lblStatus = new QLabel(this);
-    m_lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    m_lblStatus->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    placeInTwips(m_lblStatus, 0, kStatusTop, kWindowWidth, 300);
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("lblStatus"));
+    m_statusLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    placeInTwips(m_statusLabel, 0, kStatusTop, kWindowWidth, 300);
 }
 
 void PostingWindow::buildFilterBand()
@@ -67,21 +67,21 @@ void PostingWindow::buildFilterBand()
     m_filterFrame->setFrameShape(QFrame::Box);
     placeInTwips(m_filterFrame, 0, 450, kWindowWidth, 900);
 
-    m_lblDate = new QLabel(m_filterFrame);
-    m_lblDate->setObjectName(QStringLiteral("lblDate"));
-    placeInTwips(m_lblDate, 30, 60, 1395, 240);
-    m_lbhCompanyName = new QLabel(m_filterFrame);
-    m_lbhCompanyName->setObjectName(QStringLiteral("lbhCompanyName"));
+    m_dateLabel = new QLabel(m_filterFrame);
+    m_dateLabel->setObjectName(QStringLiteral("lblDate"));
+    placeInTwips(m_dateLabel, 30, 60, 1395, 240);
+    m_companyNameLabel = new QLabel(m_filterFrame);
+    m_companyNameLabel->setObjectName(QStringLiteral("lbhCompanyName"));
     QFont companyFont(QStringLiteral("Verdana"));
     companyFont.setPointSizeF(11.25);
     companyFont.setBold(true);
-    m_lbhCompanyName->setFont(companyFont);
-    m_lbhCompanyName->setAlignment(Qt::AlignCenter);
+    m_companyNameLabel->setFont(companyFont);
+    m_companyNameLabel->setAlignment(Qt::AlignCenter);
     // Centred, and wide enough for a whole company name.
-    placeInTwips(m_lbhCompanyName, (kWindowWidth - 7800) / 2, 0, 7800, 270);
-    m_lblAccYear = new QLabel(m_filterFrame);
-    m_lblAccYear->setObjectName(QStringLiteral("lblAccYear"));
-    placeInTwips(m_lblAccYear, kWindowWidth - 2250, 60, 2205, 210);
+    placeInTwips(m_companyNameLabel, (kWindowWidth - 7800) / 2, 0, 7800, 270);
+    m_financialYearLabel = new QLabel(m_filterFrame);
+    m_financialYearLabel->setObjectName(QStringLiteral("lblAccYear"));
+    placeInTwips(m_financialYearLabel, kWindowWidth - 2250, 60, 2205, 210);
     for (const int top : {330, 375}) {
         auto *line = new QFrame(m_filterFrame);
         line->setFrameShape(QFrame::HLine);
@@ -95,28 +95,28 @@ void PostingWindow::buildFilterBand()
         nameByLabel(label, control);
     };
     // Left to right with small gaps, each list as wide as its longest entry needs.
-    m_dtpFrom = new DatePicker(m_filterFrame);
-    caption(tr("Date"), 90, 480, m_dtpFrom);
-    m_dtpFrom->setObjectName(QStringLiteral("dtpFrom"));
-    m_dtpFrom->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
-    m_dtpFrom->setCalendarPopup(true);
-    placeInTwips(m_dtpFrom, 600, 450, 1560, 315);
-    m_cboDivision = new QComboBox(m_filterFrame);
-    caption(tr("Division"), 2220, 750, m_cboDivision);
-    m_cboDivision->setObjectName(QStringLiteral("cboDivision"));
-    placeInTwips(m_cboDivision, 3000, 450, 1935, 315);
-    m_cboVoucherType = new QComboBox(m_filterFrame);
-    caption(tr("Voucher Type"), 4980, 1230, m_cboVoucherType);
-    m_cboVoucherType->setObjectName(QStringLiteral("cboVoucherType"));
-    placeInTwips(m_cboVoucherType, 6240, 450, 2310, 315);
-    m_cboTransType = new QComboBox(m_filterFrame);
-    caption(tr("Type"), 8595, 450, m_cboTransType);
-    m_cboTransType->setObjectName(QStringLiteral("cboTransType"));
-    placeInTwips(m_cboTransType, 9075, 450, 2520, 315);
-    m_cmdGo = new QPushButton(tr("&Go"), m_filterFrame);
-    m_cmdGo->setObjectName(QStringLiteral("cmdGo"));
-    placeInTwips(m_cmdGo, 11640, 450, 570, 285);
-    connect(m_cmdGo, &QPushButton::clicked, this, &PostingWindow::cmdGo_Click);
+    m_fromDateEdit = new DatePicker(m_filterFrame);
+    caption(tr("Date"), 90, 480, m_fromDateEdit);
+    m_fromDateEdit->setObjectName(QStringLiteral("dtpFrom"));
+    m_fromDateEdit->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    m_fromDateEdit->setCalendarPopup(true);
+    placeInTwips(m_fromDateEdit, 600, 450, 1560, 315);
+    m_divisionBox = new QComboBox(m_filterFrame);
+    caption(tr("Division"), 2220, 750, m_divisionBox);
+    m_divisionBox->setObjectName(QStringLiteral("cboDivision"));
+    placeInTwips(m_divisionBox, 3000, 450, 1935, 315);
+    m_voucherTypeBox = new QComboBox(m_filterFrame);
+    caption(tr("Voucher Type"), 4980, 1230, m_voucherTypeBox);
+    m_voucherTypeBox->setObjectName(QStringLiteral("cboVoucherType"));
+    placeInTwips(m_voucherTypeBox, 6240, 450, 2310, 315);
+    m_transTypeBox = new QComboBox(m_filterFrame);
+    caption(tr("Type"), 8595, 450, m_transTypeBox);
+    m_transTypeBox->setObjectName(QStringLiteral("cboTransType"));
+    placeInTwips(m_transTypeBox, 9075, 450, 2520, 315);
+    m_goButton = new QPushButton(tr("&Go"), m_filterFrame);
+    m_goButton->setObjectName(QStringLiteral("cmdGo"));
+    placeInTwips(m_goButton, 11640, 450, 570, 285);
+    connect(m_goButton, &QPushButton::clicked, this, &PostingWindow::onGoClicked);
 }
 
 void PostingWindow::buildGridBand()
@@ -126,45 +126,45 @@ void PostingWindow::buildGridBand()
     placeInTwips(m_gridFrame, 0, 1350, kWindowWidth, kGridFrameHeight);
 
     m_gridModel = new VoucherGridModel(this);
-    m_msfAccTransfer = new QTableView(m_gridFrame);
-    m_msfAccTransfer->setObjectName(QStringLiteral("msfAccTransfer"));
-    m_msfAccTransfer->setAccessibleName(tr("Off-line vouchers"));
-    m_msfAccTransfer->setModel(m_gridModel);
-    m_msfAccTransfer->verticalHeader()->hide();
-    m_msfAccTransfer->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_msfAccTransfer->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_msfAccTransfer->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_voucherGrid = new QTableView(m_gridFrame);
+    m_voucherGrid->setObjectName(QStringLiteral("msfAccTransfer"));
+    m_voucherGrid->setAccessibleName(tr("Off-line vouchers"));
+    m_voucherGrid->setModel(m_gridModel);
+    m_voucherGrid->verticalHeader()->hide();
+    m_voucherGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_voucherGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_voucherGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the grid: the current row moves only by the grid's own keys.
-    m_msfAccTransfer->setTabKeyNavigation(false);
-    placeInTwips(m_msfAccTransfer, 30, 120, kGridWidth, 4755);
-    connect(m_msfAccTransfer, &QTableView::clicked, this, [this] { m_rememberedRow = currentGridRow(); });
-    connect(m_msfAccTransfer, &QTableView::doubleClicked, this, &PostingWindow::showCurrentDetail);
+    m_voucherGrid->setTabKeyNavigation(false);
+    placeInTwips(m_voucherGrid, 30, 120, kGridWidth, 4755);
+    connect(m_voucherGrid, &QTableView::clicked, this, [this] { m_rememberedRow = currentGridRow(); });
+    connect(m_voucherGrid, &QTableView::doubleClicked, this, &PostingWindow::showCurrentDetail);
 
     QFont totalFont(QStringLiteral("Times New Roman"));
     totalFont.setPointSizeF(11.25);
     totalFont.setBold(true);
     const QString firstCaption = tr("Trial Balance - Debit Total Amount");
-    m_lblTotal1 = new QLabel(firstCaption, m_gridFrame);
-    m_lblTotal1->setObjectName(QStringLiteral("lblTotal1"));
-    m_lblTotal2 = new QLabel(firstCaption, m_gridFrame);
-    m_lblTotal2->setObjectName(QStringLiteral("lblTotal2"));
-    for (QLabel *total : {m_lblTotal1, m_lblTotal2}) {
+    m_billTotalLabel = new QLabel(firstCaption, m_gridFrame);
+    m_billTotalLabel->setObjectName(QStringLiteral("lblTotal1"));
+    m_postedTotalLabel = new QLabel(firstCaption, m_gridFrame);
+    m_postedTotalLabel->setObjectName(QStringLiteral("lblTotal2"));
+    for (QLabel *total : {m_billTotalLabel, m_postedTotalLabel}) {
         total->setFont(totalFont);
         total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    m_picDet = new VoucherDetailPanel(m_gridFrame);
-    connect(m_picDet, &VoucherDetailPanel::closed, m_msfAccTransfer, [this] { m_msfAccTransfer->setFocus(); });
+    m_detailPanel = new VoucherDetailPanel(m_gridFrame);
+    connect(m_detailPanel, &VoucherDetailPanel::closed, m_voucherGrid, [this] { m_voucherGrid->setFocus(); });
 
-    m_mnuMain = new QMenu(tr("popup"), this);
-    m_mnuMain->setObjectName(QStringLiteral("mnuMain"));
-    QAction *mnuAc1 = m_mnuMain->addAction(QStringLiteral("1"));
-    mnuAc1->setObjectName(QStringLiteral("mnuAc1"));
-    m_mnuMain->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    QAction *mnuAc2 = m_mnuMain->addAction(QStringLiteral("2"));
-    mnuAc2->setObjectName(QStringLiteral("mnuAc2"));
-    connect(mnuAc1, &QAction::triggered, this, [this] { RowColor(1, m_rememberedRow); });
-    connect(mnuAc2, &QAction::triggered, this, [this] { RowColor(2, m_rememberedRow); });
+    m_rowColourMenu = new QMenu(tr("popup"), this);
+    m_rowColourMenu->setObjectName(QStringLiteral("mnuMain"));
+    QAction *firstColour = m_rowColourMenu->addAction(QStringLiteral("1"));
+    firstColour->setObjectName(QStringLiteral("mnuAc1"));
+    m_rowColourMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    QAction *secondColour = m_rowColourMenu->addAction(QStringLiteral("2"));
+    secondColour->setObjectName(QStringLiteral("mnuAc2"));
+    connect(firstColour, &QAction::triggered, this, [this] { RowColor(1, m_rememberedRow); });
+    connect(secondColour, &QAction::triggered, this, [this] { RowColor(2, m_rememberedRow); });
 }
 
 void PostingWindow::buildButtonRow()
@@ -195,7 +195,7 @@ void PostingWindow::buildButtonRow()
         placeInTwips(button, int(buttons.size()) * width, 6600, width, 375);
         buttons.insert(button->objectName(), button);
     }
-    m_cmdTransfer = buttons.value(QStringLiteral("cmdTransfer"));
+    m_transferButton = buttons.value(QStringLiteral("cmdTransfer"));
     // No button is the window's default: Enter clicks only the focused button (see
     // enterKey), and never "Transfer".
     const QList<QPushButton *> all = findChildren<QPushButton *>();
@@ -203,20 +203,20 @@ void PostingWindow::buildButtonRow()
         button->setAutoDefault(false);
     showButtonFocus(this);
 
-    connect(buttons.value(QStringLiteral("cmdDate")), &QPushButton::clicked, m_dtpFrom,
-            [this] { m_dtpFrom->setFocus(); });
-    connect(buttons.value(QStringLiteral("cmdVoucher")), &QPushButton::clicked, m_cboVoucherType,
-            [this] { m_cboVoucherType->setFocus(); });
-    connect(buttons.value(QStringLiteral("cmdTrans")), &QPushButton::clicked, m_cboTransType,
-            [this] { m_cboTransType->setFocus(); });
+    connect(buttons.value(QStringLiteral("cmdDate")), &QPushButton::clicked, m_fromDateEdit,
+            [this] { m_fromDateEdit->setFocus(); });
+    connect(buttons.value(QStringLiteral("cmdVoucher")), &QPushButton::clicked, m_voucherTypeBox,
+            [this] { m_voucherTypeBox->setFocus(); });
+    connect(buttons.value(QStringLiteral("cmdTrans")), &QPushButton::clicked, m_transTypeBox,
+            [this] { m_transTypeBox->setFocus(); });
     connect(buttons.value(QStringLiteral("cmdSelectall")), &QPushButton::clicked, this,
-            &PostingWindow::cmdSelAll_Click);
+            &PostingWindow::onSelectAllClicked);
     connect(buttons.value(QStringLiteral("cmdDeselectAll")), &QPushButton::clicked, this,
-            &PostingWindow::cmdClear_Click);
-    connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &PostingWindow::cmdClear_Click);
-    connect(buttons.value(QStringLiteral("cmdPreview")), &QPushButton::clicked, this, &PostingWindow::cmdPreview_Click);
+            &PostingWindow::onClearClicked);
+    connect(buttons.value(QStringLiteral("cmdClear")), &QPushButton::clicked, this, &PostingWindow::onClearClicked);
+    connect(buttons.value(QStringLiteral("cmdPreview")), &QPushButton::clicked, this, &PostingWindow::onPreviewClicked);
     connect(buttons.value(QStringLiteral("cmdTransfer")), &QPushButton::clicked, this,
-            &PostingWindow::cmdTransfer_Click);
+            &PostingWindow::onTransferClicked);
     connect(buttons.value(QStringLiteral("cmdExit")), &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -225,9 +225,9 @@ void PostingWindow::setGridHeadings()
     m_gridModel->reload([](VoucherGrid &grid) { grid.setHeadings(); });
     const QList<int> widths = VoucherGrid::columnWidths(kGridWidth);
     for (int column = 0; column < widths.size(); ++column) {
-        m_msfAccTransfer->setColumnHidden(column, widths.at(column) == 0);
+        m_voucherGrid->setColumnHidden(column, widths.at(column) == 0);
         if (widths.at(column) > 0)
-            m_msfAccTransfer->setColumnWidth(column, twipsToPixels(widths.at(column), this));
+            m_voucherGrid->setColumnWidth(column, twipsToPixels(widths.at(column), this));
     }
 }
 
@@ -236,17 +236,18 @@ void PostingWindow::placeTotals()
     // Each total ends under its column; the posted total reaches left where its text needs it,
     // as the caption before the first Go does, and the debit total gives way.
     const auto columnEnd = [this](int column) {
-        return m_msfAccTransfer->x() + m_msfAccTransfer->frameWidth() + m_msfAccTransfer->columnViewportPosition(column)
-               + m_msfAccTransfer->columnWidth(column);
+        return m_voucherGrid->x() + m_voucherGrid->frameWidth() + m_voucherGrid->columnViewportPosition(column)
+               + m_voucherGrid->columnWidth(column);
     };
     const int top = twipsToPixels(kTotalsTop, this);
     const int height = twipsToPixels(kTotalsHeight, this);
     const int postedEnd = columnEnd(VoucherGrid::PostedAmt);
     const int postedWidth =
-        std::max(m_msfAccTransfer->columnWidth(VoucherGrid::PostedAmt), m_lblTotal2->sizeHint().width());
-    m_lblTotal2->setGeometry(postedEnd - postedWidth, top, postedWidth, height);
-    const int left = m_msfAccTransfer->x();
-    m_lblTotal1->setGeometry(left, top, std::min(columnEnd(VoucherGrid::BillAmt), m_lblTotal2->x()) - left, height);
+        std::max(m_voucherGrid->columnWidth(VoucherGrid::PostedAmt), m_postedTotalLabel->sizeHint().width());
+    m_postedTotalLabel->setGeometry(postedEnd - postedWidth, top, postedWidth, height);
+    const int left = m_voucherGrid->x();
+    m_billTotalLabel->setGeometry(left, top, std::min(columnEnd(VoucherGrid::BillAmt), m_postedTotalLabel->x()) - left,
+                                  height);
 }
 
 } // namespace vant

@@ -16,7 +16,7 @@
 
 namespace vant {
 
-void PostingWindow::cmdPreview_Click()
+void PostingWindow::onPreviewClicked()
 {
     const MarkedVouchers marked = grid().markedVouchers();
     PostingJob job(m_session, m_postingAcType, RunMode::DryRun);
@@ -39,11 +39,11 @@ Report PostingWindow::previewHeading(const MarkedVouchers &marked) const
     Report heading;
     heading.title = tr("Preview of the Accounts Posting");
     heading.company = companyLabel(m_session, m_session.companyCode);
-    heading.period = m_dtpFrom->date().toString(m_session.dateFormat);
+    heading.period = m_fromDateEdit->date().toString(m_session.dateFormat);
     heading.user = m_session.userName;
-    heading.lines << tr("Division: %1").arg(m_cboDivision->currentText())
-                  << tr("Voucher Type: %1").arg(m_cboVoucherType->currentText())
-                  << tr("Type: %1").arg(m_cboTransType->currentText()) << tr("Marked vouchers: %1").arg(marked.rows);
+    heading.lines << tr("Division: %1").arg(m_divisionBox->currentText())
+                  << tr("Voucher Type: %1").arg(m_voucherTypeBox->currentText())
+                  << tr("Type: %1").arg(m_transTypeBox->currentText()) << tr("Marked vouchers: %1").arg(marked.rows);
     return heading;
 }
 

@@ -36,41 +36,41 @@ QFont detailFont(const char *family, double points)
 } // namespace
 
 VoucherDetailPanel::VoucherDetailPanel(QWidget *parent)
-    : QFrame(parent), m_msfGridDet(new QTableWidget(this)), m_cmdOk(new QPushButton(tr("&Ok"), this))
+    : QFrame(parent), m_detailGrid(new QTableWidget(this)), m_okButton(new QPushButton(tr("&Ok"), this))
 {
     setObjectName(QStringLiteral("picDet"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    m_msfGridDet->setObjectName(QStringLiteral("msfGridDet"));
-    m_msfGridDet->setAccessibleName(tr("Voucher detail"));
-    m_msfGridDet->setFont(detailFont("MS Sans Serif", 8.25));
-    m_msfGridDet->horizontalHeader()->setFont(detailFont("Small Fonts", 7));
-    m_msfGridDet->verticalHeader()->hide();
+    m_detailGrid->setObjectName(QStringLiteral("msfGridDet"));
+    m_detailGrid->setAccessibleName(tr("Voucher detail"));
+    m_detailGrid->setFont(detailFont("MS Sans Serif", 8.25));
+    m_detailGrid->horizontalHeader()->setFont(detailFont("Small Fonts", 7));
+    m_detailGrid->verticalHeader()->hide();
     // Rows as high as their text, as in a flex grid.
-    const int rowHeight = m_msfGridDet->fontMetrics().height() + 6;
-    m_msfGridDet->verticalHeader()->setMinimumSectionSize(rowHeight);
-    m_msfGridDet->verticalHeader()->setDefaultSectionSize(rowHeight);
-    m_msfGridDet->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_msfGridDet->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const int rowHeight = m_detailGrid->fontMetrics().height() + 6;
+    m_detailGrid->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_detailGrid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_detailGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_detailGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the grid for "&Ok" instead of moving the current cell.
-    m_msfGridDet->setTabKeyNavigation(false);
-    m_msfGridDet->setColumnCount(int(detailHeadings().size()));
-    m_cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    m_detailGrid->setTabKeyNavigation(false);
+    m_detailGrid->setColumnCount(int(detailHeadings().size()));
+    m_okButton->setObjectName(QStringLiteral("cmdOk"));
 
     placeInTwips(this, kLeftTwips, 0, kWidthTwips, kHeightTwips);
-    placeInTwips(m_msfGridDet, 45, 45, kGridWidthTwips, kGridHeightTwips);
-    placeInTwips(m_cmdOk, kWidthTwips - 885 - 60, kHeightTwips - 285 - 30, 885, 285);
+    placeInTwips(m_detailGrid, 45, 45, kGridWidthTwips, kGridHeightTwips);
+    placeInTwips(m_okButton, kWidthTwips - 885 - 60, kHeightTwips - 285 - 30, 885, 285);
     // Taller where the heading and three lines need more than the grid's height.
-    const int grow = m_msfGridDet->horizontalHeader()->sizeHint().height() + kShownLines * rowHeight
-                     + 2 * m_msfGridDet->frameWidth() - m_msfGridDet->height();
+    const int grow = m_detailGrid->horizontalHeader()->sizeHint().height() + kShownLines * rowHeight
+                     + 2 * m_detailGrid->frameWidth() - m_detailGrid->height();
     if (grow > 0) {
-        m_msfGridDet->resize(m_msfGridDet->width(), m_msfGridDet->height() + grow);
-        m_cmdOk->move(m_cmdOk->x(), m_cmdOk->y() + grow);
+        m_detailGrid->resize(m_detailGrid->width(), m_detailGrid->height() + grow);
+        m_okButton->move(m_okButton->x(), m_okButton->y() + grow);
         resize(width(), height() + grow);
     }
 
-    connect(m_cmdOk, &QPushButton::clicked, this, &VoucherDetailPanel::cmdOk_Click);
-    connect(m_msfGridDet, &QTableWidget::clicked, m_cmdOk, [this] { m_cmdOk->setFocus(); });
+    connect(m_okButton, &QPushButton::clicked, this, &VoucherDetailPanel::onOkClicked);
+    connect(m_detailGrid, &QTableWidget::clicked, m_okButton, [this] { m_okButton->setFocus(); });
     setHeadings();
     hide();
 }
@@ -86,22 +86,22 @@ int VoucherDetailPanel::topBeside(int rowTop, int rowBottom, int areaHeight, int
 
 void VoucherDetailPanel::setHeadings()
 {
-    m_msfGridDet->setUpdatesEnabled(false);
-    m_msfGridDet->clearContents();
-    m_msfGridDet->setRowCount(1);
-    m_msfGridDet->setHorizontalHeaderLabels(detailHeadings());
+    m_detailGrid->setUpdatesEnabled(false);
+    m_detailGrid->clearContents();
+    m_detailGrid->setRowCount(1);
+    m_detailGrid->setHorizontalHeaderLabels(detailHeadings());
     const QList<int> widths = detailColumnWidths(kGridWidthTwips);
     for (int column = 0; column < widths.size(); ++column) {
-        m_msfGridDet->setColumnHidden(column, widths.at(column) == 0);
+        m_detailGrid->setColumnHidden(column, widths.at(column) == 0);
         if (widths.at(column) > 0)
-            m_msfGridDet->setColumnWidth(column, twipsToPixels(widths.at(column), this));
+            m_detailGrid->setColumnWidth(column, twipsToPixels(widths.at(column), this));
     }
-    m_msfGridDet->setUpdatesEnabled(true);
+    m_detailGrid->setUpdatesEnabled(true);
 }
 
 void VoucherDetailPanel::showLines(const QList<DetailLine> &lines)
 {
-    m_msfGridDet->setRowCount(std::max(1, int(lines.size())));
+    m_detailGrid->setRowCount(std::max(1, int(lines.size())));
     for (int row = 0; row < lines.size(); ++row) {
         const DetailLine &line = lines.at(row);
         const QStringList cells = {line.sno, line.refNo, line.description, line.debit, line.credit};
@@ -112,14 +112,14 @@ void VoucherDetailPanel::showLines(const QList<DetailLine> &lines)
             // The line that the posting refuses stands out.
             if (column == kDescriptionColumn && !line.knownLedger)
                 cell->setForeground(kUnknownLedgerColour);
-            m_msfGridDet->setItem(row, column, cell);
+            m_detailGrid->setItem(row, column, cell);
         }
     }
-    m_msfGridDet->setCurrentCell(0, 0);
-    m_msfGridDet->scrollToTop();
+    m_detailGrid->setCurrentCell(0, 0);
+    m_detailGrid->scrollToTop();
 }
 
-void VoucherDetailPanel::cmdOk_Click()
+void VoucherDetailPanel::onOkClicked()
 {
     hide();
     emit closed();

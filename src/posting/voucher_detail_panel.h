@@ -29,16 +29,16 @@ public:
     // The lines, from the first.
     void showLines(const QList<DetailLine> &lines);
 
-    QPushButton *okButton() const { return m_cmdOk; }
+    QPushButton *okButton() const { return m_okButton; }
 
 signals:
     void closed();
 
 private:
-    void cmdOk_Click();
+    void onOkClicked();
 
-    QTableWidget *m_msfGridDet;
-    QPushButton *m_cmdOk;
+    QTableWidget *m_detailGrid;
+    QPushButton *m_okButton;
 };
 
 } // namespace vant

@@ -77,17 +77,17 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
     showButtonFocus(this);
 
     const bool transfer = m_toolsScreen == kTransferScreen;
-    m_cmdProcess->setText(transfer ? tr("&Transfer") : tr("&Purge"));
-    m_lblTitle->setText(transfer ? tr("Transfer") : tr("Purgedata"));
-    setWindowTitle(m_lblTitle->text());
-    for (QFrame *panel : m_frContainer)
+    m_processButton->setText(transfer ? tr("&Transfer") : tr("&Purge"));
+    m_titleLabel->setText(transfer ? tr("Transfer") : tr("Purgedata"));
+    setWindowTitle(m_titleLabel->text());
+    for (QFrame *panel : m_screenPanels)
         panel->hide();
-    m_frContainer.at(std::size_t(m_toolsScreen))->show();
-    m_cmdPreview->setVisible(transfer);
-    m_prgStatus->hide();
-    m_shpProgress->hide();
+    m_screenPanels.at(std::size_t(m_toolsScreen))->show();
+    m_previewButton->setVisible(transfer);
+    m_progressBar->hide();
+    m_progressFrame->hide();
 
-    for (QDateEdit *dateBox : {m_txtFromDate, m_txtToDate})
+    for (QDateEdit *dateBox : {m_fromDateEdit, m_toDateEdit})
         dateBox->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
     if (transfer)
         StoreDefaults();
@@ -96,63 +96,63 @@ ToolsWindow::ToolsWindow(Session &session, int toolsScreen, CompanyPicker picker
 void ToolsWindow::buildControls()
 {
     // The window has no border of its own; without this line it melts into the window behind it.
-    m_frBorder = new QFrame(this);
-    m_frBorder->setObjectName(QStringLiteral("frBorder"));
-    m_frBorder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_frBorder->setLineWidth(1);
+    m_borderFrame = new QFrame(this);
+    m_borderFrame->setObjectName(QStringLiteral("frBorder"));
+    m_borderFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_borderFrame->setLineWidth(1);
 
-    m_frTop = new QFrame(this);
-    m_frTop->setObjectName(QStringLiteral("frTop"));
-    m_lblTitle = new QLabel(m_frTop);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    m_lblTitle->setAlignment(Qt::AlignCenter);
-    QFont titleFont = m_lblTitle->font();
+    m_topFrame = new QFrame(this);
+    m_topFrame->setObjectName(QStringLiteral("frTop"));
+    m_titleLabel = new QLabel(m_topFrame);
+    m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    QFont titleFont = m_titleLabel->font();
     titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    m_shpProgress = new QFrame(m_frTop);
-    m_shpProgress->setObjectName(QStringLiteral("shpProgress"));
-    m_shpProgress->setFrameShape(QFrame::Box);
-    m_prgStatus = new QProgressBar(m_frTop);
-    m_prgStatus->setObjectName(QStringLiteral("prgStatus"));
-    m_prgStatus->setRange(0, 0);
-    m_prgStatus->setTextVisible(false);
+    m_titleLabel->setFont(titleFont);
+    m_progressFrame = new QFrame(m_topFrame);
+    m_progressFrame->setObjectName(QStringLiteral("shpProgress"));
+    m_progressFrame->setFrameShape(QFrame::Box);
+    m_progressBar = new QProgressBar(m_topFrame);
+    m_progressBar->setObjectName(QStringLiteral("prgStatus"));
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setTextVisible(false);
 
-    for (std::size_t i = 0; i < m_frContainer.size(); ++i) {
-        m_frContainer[i] = new QFrame(this);
-        m_frContainer[i]->setObjectName(QStringLiteral("frContainer%1").arg(i));
-        m_frContainer[i]->setFrameShape(QFrame::StyledPanel);
+    for (std::size_t i = 0; i < m_screenPanels.size(); ++i) {
+        m_screenPanels[i] = new QFrame(this);
+        m_screenPanels[i]->setObjectName(QStringLiteral("frContainer%1").arg(i));
+        m_screenPanels[i]->setFrameShape(QFrame::StyledPanel);
     }
-    m_lblPurge = new QLabel(tr("Recovery is not Possible after Purge the Data"), m_frContainer[0]);
-    m_lblPurge->setObjectName(QStringLiteral("lblPurge"));
-    m_lblPurge->setAlignment(Qt::AlignCenter);
+    m_purgeLabel = new QLabel(tr("Recovery is not Possible after Purge the Data"), m_screenPanels[0]);
+    m_purgeLabel->setObjectName(QStringLiteral("lblPurge"));
+    m_purgeLabel->setAlignment(Qt::AlignCenter);
 
-    QFrame *transferPanel = m_frContainer[kTransferScreen];
-    m_txtSourceCompany = new CompanyBox(transferPanel);
-    m_txtSourceCompany->setObjectName(QStringLiteral("txtSourceCompany"));
-    m_txtDestinationCompany = new CompanyBox(transferPanel);
-    m_txtDestinationCompany->setObjectName(QStringLiteral("txtDestinationCompany"));
-    m_txtFromDate = new DatePicker(transferPanel);
-    m_txtFromDate->setObjectName(QStringLiteral("txtFromDate"));
-    m_txtToDate = new DatePicker(transferPanel);
-    m_txtToDate->setObjectName(QStringLiteral("txtToDate"));
+    QFrame *transferPanel = m_screenPanels[kTransferScreen];
+    m_sourceCompanyBox = new CompanyBox(transferPanel);
+    m_sourceCompanyBox->setObjectName(QStringLiteral("txtSourceCompany"));
+    m_destinationCompanyBox = new CompanyBox(transferPanel);
+    m_destinationCompanyBox->setObjectName(QStringLiteral("txtDestinationCompany"));
+    m_fromDateEdit = new DatePicker(transferPanel);
+    m_fromDateEdit->setObjectName(QStringLiteral("txtFromDate"));
+    m_toDateEdit = new DatePicker(transferPanel);
+    m_toDateEdit->setObjectName(QStringLiteral("txtToDate"));
 
-    m_cmdPreview = new QPushButton(tr("P&review"), this);
-    m_cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
-    m_cmdProcess = new QPushButton(this);
-    m_cmdProcess->setObjectName(QStringLiteral("cmdProcess"));
-    m_cmdExit = new QPushButton(tr("E&xit"), this);
-    m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    m_previewButton = new QPushButton(tr("P&review"), this);
+    m_previewButton->setObjectName(QStringLiteral("cmdPreview"));
+    m_processButton = new QPushButton(this);
+    m_processButton->setObjectName(QStringLiteral("cmdProcess"));
+    m_exitButton = new QPushButton(tr("E&xit"), this);
+    m_exitButton->setObjectName(QStringLiteral("cmdExit"));
     // Compares the period with its copy in the destination, changing nothing.
-    m_cmdCheckCopy = new QPushButton(tr("&Check copy"), this);
-    m_cmdCheckCopy->setObjectName(QStringLiteral("cmdCheckCopy"));
-    m_cmdCheckCopy->setVisible(m_toolsScreen == kTransferScreen);
-    connect(m_cmdPreview, &QPushButton::clicked, this, &ToolsWindow::preview);
-    connect(m_cmdProcess, &QPushButton::clicked, this, &ToolsWindow::process);
-    connect(m_cmdExit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_cmdCheckCopy, &QPushButton::clicked, this, &ToolsWindow::checkCopy);
+    m_checkCopyButton = new QPushButton(tr("&Check copy"), this);
+    m_checkCopyButton->setObjectName(QStringLiteral("cmdCheckCopy"));
+    m_checkCopyButton->setVisible(m_toolsScreen == kTransferScreen);
+    connect(m_previewButton, &QPushButton::clicked, this, &ToolsWindow::preview);
+    connect(m_processButton, &QPushButton::clicked, this, &ToolsWindow::process);
+    connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_checkCopyButton, &QPushButton::clicked, this, &ToolsWindow::checkCopy);
 
-    m_tabOrder = {m_txtSourceCompany, m_txtDestinationCompany, m_txtFromDate, m_txtToDate, m_cmdPreview,
-                  m_cmdProcess,       m_cmdCheckCopy,          m_cmdExit};
+    m_tabOrder = {m_sourceCompanyBox, m_destinationCompanyBox, m_fromDateEdit,    m_toDateEdit,
+                  m_previewButton,    m_processButton,         m_checkCopyButton, m_exitButton};
     for (int i = 1; i < m_tabOrder.size(); ++i)
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
@@ -163,34 +163,34 @@ void ToolsWindow::placeControls()
         placeInTwips(widget, at.left, at.top, at.width, at.height);
     };
     setFixedSize(twipsToPixels(kInnerWidth, this), twipsToPixels(kInnerHeight, this));
-    m_frBorder->setGeometry(rect());
+    m_borderFrame->setGeometry(rect());
 
-    place(m_frTop, {(kInnerWidth - kTop.width) / 2, kTop.top, kTop.width, kTop.height});
-    place(m_lblTitle, kTitle);
-    place(m_shpProgress, kShape);
-    place(m_prgStatus, kProgress);
+    place(m_topFrame, {(kInnerWidth - kTop.width) / 2, kTop.top, kTop.width, kTop.height});
+    place(m_titleLabel, kTitle);
+    place(m_progressFrame, kShape);
+    place(m_progressBar, kProgress);
 
     // Both panels sit at the band's bottom edge, aligned with its left edge.
-    for (QFrame *panel : m_frContainer) {
-        panel->setGeometry(m_frTop->x(), m_frTop->geometry().bottom() + 1, twipsToPixels(kPanel.width, panel),
+    for (QFrame *panel : m_screenPanels) {
+        panel->setGeometry(m_topFrame->x(), m_topFrame->geometry().bottom() + 1, twipsToPixels(kPanel.width, panel),
                            twipsToPixels(kPanel.height, panel));
     }
-    place(m_lblPurge, {kLabelLeft, kFirstRow + kRowStep, kPanel.width - 2 * kLabelLeft, kRowHeight});
+    place(m_purgeLabel, {kLabelLeft, kFirstRow + kRowStep, kPanel.width - 2 * kLabelLeft, kRowHeight});
 
     const QStringList captions = {tr("Source Company"), tr("Destination Company "), tr("From Date"), tr("To Date")};
     const QList<std::pair<QWidget *, int>> inputs = {
-        {m_txtSourceCompany, 4500}, {m_txtDestinationCompany, 4500}, {m_txtFromDate, 1800}, {m_txtToDate, 1800}};
+        {m_sourceCompanyBox, 4500}, {m_destinationCompanyBox, 4500}, {m_fromDateEdit, 1800}, {m_toDateEdit, 1800}};
     for (int row = 0; row < inputs.size(); ++row) {
         const int top = kFirstRow + row * kRowStep;
-        auto *label = new QLabel(captions.at(row), m_frContainer[kTransferScreen]);
+        auto *label = new QLabel(captions.at(row), m_screenPanels[kTransferScreen]);
         place(label, {kLabelLeft, top, kLabelWidth, kRowHeight});
         place(inputs.at(row).first, {kBoxLeft, top, inputs.at(row).second, kRowHeight});
         nameByLabel(label, inputs.at(row).first);
     }
-    place(m_cmdPreview, kPreviewButton);
-    place(m_cmdProcess, kProcessButton);
-    place(m_cmdExit, kExitButton);
-    place(m_cmdCheckCopy, kCheckCopyButton);
+    place(m_previewButton, kPreviewButton);
+    place(m_processButton, kProcessButton);
+    place(m_exitButton, kExitButton);
+    place(m_checkCopyButton, kCheckCopyButton);
 
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -206,9 +206,9 @@ void ToolsWindow::previewKeys()
 
 void ToolsWindow::StoreDefaults()
 {
-    m_txtSourceCompany->hold(m_session.companyName, m_session.companyCode);
-    m_txtFromDate->setDate(QDate::currentDate());
-    m_txtToDate->setDate(QDate::currentDate());
+    m_sourceCompanyBox->hold(m_session.companyName, m_session.companyCode);
+    m_fromDateEdit->setDate(QDate::currentDate());
+    m_toDateEdit->setDate(QDate::currentDate());
 }
 
 QWidget *ToolsWindow::controlOf(QObject *object) const
@@ -239,15 +239,15 @@ bool ToolsWindow::eventFilter(QObject *watched, QEvent *event)
 bool ToolsWindow::handleKey(QWidget *control, int key)
 {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (control == m_txtSourceCompany) {
+    if (control == m_sourceCompanyBox) {
         if (enter)
             moveFocus(control, 1);
         else if (key == Qt::Key_Up)
             moveFocus(control, -1);
         return enter || key == Qt::Key_Up;
     }
-    if (control == m_txtDestinationCompany) {
-        if (key == Qt::Key_F2 || (enter && m_txtDestinationCompany->text().trimmed().isEmpty()))
+    if (control == m_destinationCompanyBox) {
+        if (key == Qt::Key_F2 || (enter && m_destinationCompanyBox->text().trimmed().isEmpty()))
             lookupDestination();
         else if (enter)
             moveFocus(control, 1);
@@ -255,9 +255,9 @@ bool ToolsWindow::handleKey(QWidget *control, int key)
             moveFocus(control, -1);
         return enter || key == Qt::Key_F2 || key == Qt::Key_Up;
     }
-    if (control == m_txtFromDate || control == m_txtToDate) {
-        if (enter && control == m_txtToDate)
-            m_cmdProcess->setFocus();
+    if (control == m_fromDateEdit || control == m_toDateEdit) {
+        if (enter && control == m_toDateEdit)
+            m_processButton->setFocus();
         else if (enter)
             moveFocus(control, 1);
         else if (key == Qt::Key_Backspace)
@@ -277,12 +277,12 @@ void ToolsWindow::moveFocus(QWidget *from, int step)
 void ToolsWindow::lookupDestination()
 {
     const QStringList choice =
-        m_picker ? m_picker(m_session.companyCode, m_txtDestinationCompany->text().trimmed()) : QStringList();
+        m_picker ? m_picker(m_session.companyCode, m_destinationCompanyBox->text().trimmed()) : QStringList();
     // A failed pick is treated like no choice: the box keeps what it holds.
     if (choice.isEmpty() || choice.first() == QStringLiteral("Nothing"))
         return;
-    m_txtDestinationCompany->hold(choice.first(), choice.value(1));
-    moveFocus(m_txtDestinationCompany, 1);
+    m_destinationCompanyBox->hold(choice.first(), choice.value(1));
+    moveFocus(m_destinationCompanyBox, 1);
 }
 
 void ToolsWindow::process()
@@ -296,34 +296,34 @@ void ToolsWindow::process()
 // The same refusals as a transfer's for a company not chosen and a period upside down.
 void ToolsWindow::checkCopy()
 {
-    if (m_txtSourceCompany->heldCode().toDouble() == 0) {
+    if (m_sourceCompanyBox->heldCode().toDouble() == 0) {
         m_session.prompts.message(tr("Parent Company Not Correct"));
-        m_txtSourceCompany->setFocus();
+        m_sourceCompanyBox->setFocus();
         return;
     }
-    if (m_txtDestinationCompany->heldCode().toDouble() == 0) {
+    if (m_destinationCompanyBox->heldCode().toDouble() == 0) {
         m_session.prompts.message(tr("Destination Company Not Correct"));
-        m_txtDestinationCompany->setFocus();
+        m_destinationCompanyBox->setFocus();
         return;
     }
-    if (m_txtFromDate->date() > m_txtToDate->date()) {
+    if (m_fromDateEdit->date() > m_toDateEdit->date()) {
         m_session.prompts.message(tr("From Date Greater than Do Date"));
-        m_txtFromDate->setFocus();
+        m_fromDateEdit->setFocus();
         return;
     }
     CheckCopy::run(m_session,
-                   {m_session.voucherTable, m_txtSourceCompany->heldCode().trimmed(),
-                    m_txtDestinationCompany->heldCode().trimmed(), m_txtFromDate->date(), m_txtToDate->date()},
+                   {m_session.voucherTable, m_sourceCompanyBox->heldCode().trimmed(),
+                    m_destinationCompanyBox->heldCode().trimmed(), m_fromDateEdit->date(), m_toDateEdit->date()},
                    this);
 }
 
 QWidget *ToolsWindow::fieldWidget(ToolsField field) const
 {
     switch (field) {
-    case ToolsField::SourceCompany: return m_txtSourceCompany;
-    case ToolsField::DestinationCompany: return m_txtDestinationCompany;
-    case ToolsField::FromDate: return m_txtFromDate;
-    case ToolsField::ToDate: return m_txtToDate;
+    case ToolsField::SourceCompany: return m_sourceCompanyBox;
+    case ToolsField::DestinationCompany: return m_destinationCompanyBox;
+    case ToolsField::FromDate: return m_fromDateEdit;
+    case ToolsField::ToDate: return m_toDateEdit;
     case ToolsField::None: break;
     }
     return nullptr;
@@ -336,8 +336,8 @@ void ToolsWindow::Processtransfer()
 
 TransferRequest ToolsWindow::request() const
 {
-    return {m_txtSourceCompany->heldCode(), m_txtDestinationCompany->heldCode(), m_txtFromDate->date(),
-            m_txtToDate->date()};
+    return {m_sourceCompanyBox->heldCode(), m_destinationCompanyBox->heldCode(), m_fromDateEdit->date(),
+            m_toDateEdit->date()};
 }
 
 RunRecord ToolsWindow::transfer(const TransferRequest &request)
@@ -358,20 +358,21 @@ TransferEnd ToolsWindow::runJob(TransferJob &job)
     };
     feedback.checked = [this, &busy] { busy.emplace(this); };
     feedback.counted = [this](int rows) {
-        m_prgStatus->setRange(0, rows);
-        m_prgStatus->setValue(0);
+        m_progressBar->setRange(0, rows);
+        m_progressBar->setValue(0);
     };
     feedback.caption = [this, &busy](const QString &caption) {
-        m_lblTitle->setText(caption);
+        m_titleLabel->setText(caption);
         busy->keepPainted();
     };
     feedback.showProgress = [this, &busy] {
-        m_prgStatus->show();
+        m_progressBar->show();
         busy->keepPainted();
     };
     feedback.advance = [this, &busy](int rows) {
-        if (m_prgStatus->value() < m_prgStatus->maximum())
-            m_prgStatus->setValue(int(std::min<qint64>(m_prgStatus->maximum(), qint64(m_prgStatus->value()) + rows)));
+        if (m_progressBar->value() < m_progressBar->maximum())
+            m_progressBar->setValue(
+                int(std::min<qint64>(m_progressBar->maximum(), qint64(m_progressBar->value()) + rows)));
         busy->keepPaintedNowAndThen();
     };
     return job.Processtransfer(feedback);
@@ -379,15 +380,15 @@ TransferEnd ToolsWindow::runJob(TransferJob &job)
 
 void ToolsWindow::endRun(TransferEnd end)
 {
-    m_prgStatus->setValue(0);
-    m_prgStatus->hide();
+    m_progressBar->setValue(0);
+    m_progressBar->hide();
     if (end == TransferEnd::Completed) {
-        m_cmdProcess->setEnabled(false);
-        m_cmdPreview->setEnabled(false);
+        m_processButton->setEnabled(false);
+        m_previewButton->setEnabled(false);
         return;
     }
     // Nothing of a request that stopped was kept; the window is ready for another try.
-    m_lblTitle->setText(tr("Transfer"));
+    m_titleLabel->setText(tr("Transfer"));
 }
 
 } // namespace vant

@@ -70,21 +70,21 @@ private:
     const int m_toolsScreen;
     CompanyPicker m_picker;
 
-    QFrame *m_frBorder = nullptr;
-    QFrame *m_frTop = nullptr;
-    QLabel *m_lblTitle = nullptr;
-    QProgressBar *m_prgStatus = nullptr;
-    QFrame *m_shpProgress = nullptr;
-    std::array<QFrame *, 2> m_frContainer{};
-    QLabel *m_lblPurge = nullptr;
-    CompanyBox *m_txtSourceCompany = nullptr;
-    CompanyBox *m_txtDestinationCompany = nullptr;
-    QDateEdit *m_txtFromDate = nullptr;
-    QDateEdit *m_txtToDate = nullptr;
-    QPushButton *m_cmdPreview = nullptr;
-    QPushButton *m_cmdProcess = nullptr;
-    QPushButton *m_cmdExit = nullptr;
-    QPushButton *m_cmdCheckCopy = nullptr;
+    QFrame *m_borderFrame = nullptr;
+    QFrame *m_topFrame = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QFrame *m_progressFrame = nullptr;
+    std::array<QFrame *, 2> m_screenPanels{};
+    QLabel *m_purgeLabel = nullptr;
+    CompanyBox *m_sourceCompanyBox = nullptr;
+    CompanyBox *m_destinationCompanyBox = nullptr;
+    QDateEdit *m_fromDateEdit = nullptr;
+    QDateEdit *m_toDateEdit = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    QPushButton *m_processButton = nullptr;
+    QPushButton *m_exitButton = nullptr;
+    QPushButton *m_checkCopyButton = nullptr;
     QList<QWidget *> m_tabOrder;
 };
 

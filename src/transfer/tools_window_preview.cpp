@@ -21,9 +21,9 @@ void ToolsWindow::preview()
     TransferEnd end = TransferEnd::Failed;
     const Status undone = runUndone(m_session, [&] { end = runJob(job); });
     // Nothing of the dry run stays, on screen either.
-    m_prgStatus->setValue(0);
-    m_prgStatus->hide();
-    m_lblTitle->setText(tr("Transfer"));
+    m_progressBar->setValue(0);
+    m_progressBar->hide();
+    m_titleLabel->setText(tr("Transfer"));
     if (!undone) {
         m_session.ReportError(undone.error(), kToolsWindowName, QStringLiteral("Processtransfer"), false);
         m_session.prompts.message(undone.error().description);

@@ -15,12 +15,12 @@ RunPreviewWindow::RunPreviewWindow(Report report, RunRecord preview, RealRun rea
 {
     setObjectName(QStringLiteral("frmRunPreview"));
     m_activationReturn.emplace(parent);
-    m_cmdRun = new QPushButton(tr("&Run"), this);
-    m_cmdRun->setObjectName(QStringLiteral("cmdRun"));
+    m_runButton = new QPushButton(tr("&Run"), this);
+    m_runButton->setObjectName(QStringLiteral("cmdRun"));
     // Enter never starts the run: only its access key, Space or a click do.
-    m_cmdRun->setAutoDefault(false);
-    addButton(m_cmdRun);
-    connect(m_cmdRun, &QPushButton::clicked, this, &RunPreviewWindow::runForReal);
+    m_runButton->setAutoDefault(false);
+    addButton(m_runButton);
+    connect(m_runButton, &QPushButton::clicked, this, &RunPreviewWindow::runForReal);
     showButtonFocus(this);
     takeKeyboardWhenShown(this);
 }
@@ -42,7 +42,7 @@ void RunPreviewWindow::runForReal()
         busy.keepPainted();
         run = m_realRun();
     }
-    m_cmdRun->setEnabled(false);
+    m_runButton->setEnabled(false);
     const QList<RunDifference> differences = runDifferences(m_preview, run);
     QList<ReportTable> tables;
     if (!differences.isEmpty())

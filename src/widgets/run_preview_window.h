@@ -35,7 +35,7 @@ private:
 
     const RunRecord m_preview;
     RealRun m_realRun;
-    QPushButton *m_cmdRun = nullptr;
+    QPushButton *m_runButton = nullptr;
     std::optional<ActivationReturn> m_activationReturn;
 };
 
