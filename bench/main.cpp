@@ -2,8 +2,8 @@
 // the windows use and the lean reference SQL on a copy of the same data, each in a process of
 // its own so that its peak memory is its own, checks that both left the same results and prints
 // a table. --large adds ten times the default sizes beside them; --profile times each statement
-// of the transfer and the posting instead; --lookup measures the lookup alone.
-// Usage: vant_bench [--quick | --large] [--profile | --lookup]
+// of the transfer and the posting instead; --lookup measures the lookup alone, --posting the posting alone.
+// Usage: vant_bench [--quick | --large] [--profile | --lookup | --posting]
 #include "bench_data.h"
 #include "bench_history.h"
 #include "bench_jobs.h"
@@ -36,6 +36,9 @@ public:
     bool measure(QList<Line> &lines);
     // The transfer (twice) and the posting, each statement timed.
     bool profile();
+    // The posting alone: its data, and the posting through the engine and the reference.
+    bool makePostingData();
+    bool measurePosting(QList<Line> &lines);
     // The lookup alone: its data, and its moves through the engine and the reference.
     bool makeLookupData();
     bool measureLookup(QList<Line> &lines);
@@ -66,6 +69,22 @@ bool SizeRun::make(const char *name, const std::function<bool(vant::Database &)>
     return !copy || QFile::copy(path(name), path(name) + QStringLiteral(".ref"));
 }
 
+bool SizeRun::makePostingData()
+{
+    std::fprintf(stderr, "making the posting's %d vouchers...\n", m_sizes.postingVouchers);
+    return make(
+        "posting.db", [&](vant::Database &db) { return seedPosting(db, m_sizes); }, true);
+}
+
+bool SizeRun::measurePosting(QList<Line> &lines)
+{
+    JobRun engine, reference;
+    if (!both(QStringLiteral("posting"), "posting.db", engine, reference))
+        return false;
+    add(lines, QStringLiteral("%L1 vouchers × 3 lines").arg(m_sizes.postingVouchers), engine, reference);
+    return true;
+}
+
 bool SizeRun::makeLookupData()
 {
     std::fprintf(stderr, "making the lookup's %d rows...\n", m_sizes.lookupRows);
@@ -86,8 +105,7 @@ bool SizeRun::makeData(bool withLookup)
 {
     std::fprintf(stderr, "making the data of %d voucher lines...\n", m_sizes.transferLines);
     const auto transfer = [&](vant::Database &db) { return seedTransfer(db, m_sizes); };
-    const auto posting = [&](vant::Database &db) { return seedPosting(db, m_sizes); };
-    if (!make("transfer.db", transfer, true) || !make("posting.db", posting, true))
+    if (!make("transfer.db", transfer, true) || !makePostingData())
         return false;
     if (!withLookup)
         return true;
@@ -146,14 +164,9 @@ bool SizeRun::measure(QList<Line> &lines)
         engine.measures.first().action = QStringLiteral("transfer, ") + run;
         add(lines, transferSize, engine, reference);
     }
+    if (!measurePosting(lines) || !measureLookup(lines))
+        return false;
     JobRun engine, reference;
-    if (!both(QStringLiteral("posting"), "posting.db", engine, reference))
-        return false;
-    add(lines, QStringLiteral("%L1 vouchers × 3 lines").arg(m_sizes.postingVouchers), engine, reference);
-    if (!measureLookup(lines))
-        return false;
-    engine = {};
-    reference = {};
     if (!both(QStringLiteral("datalist"), "datalist.db", engine, reference))
         return false;
     add(lines, QStringLiteral("%L1 values").arg(m_sizes.dataListValues), engine, reference);
@@ -190,11 +203,14 @@ int benchmark(const QStringList &args)
     }
     QList<Line> lines;
     QList<Line> largeLines;
-    if (args.contains(QStringLiteral("--lookup"))) {
-        // Only the lookup: at the size asked, or at both with --large.
+    const bool lookupOnly = args.contains(QStringLiteral("--lookup"));
+    if (lookupOnly || args.contains(QStringLiteral("--posting"))) {
+        // Only the lookup or only the posting: at the size asked, or at both with --large.
         for (const bool tenfold : large ? QList<bool>{false, true} : QList<bool>{false}) {
             SizeRun run(tenfold ? Sizes::large() : sizes, false);
-            if (!run.makeLookupData() || !run.measureLookup(tenfold ? largeLines : lines))
+            QList<Line> &into = tenfold ? largeLines : lines;
+            if (lookupOnly ? !run.makeLookupData() || !run.measureLookup(into)
+                           : !run.makePostingData() || !run.measurePosting(into))
                 return 1;
         }
         std::printf("%s\n", qPrintable(tableText(lines, largeLines)));
@@ -235,10 +251,12 @@ int main(int argc, char **argv)
         return 0;
     }
     const QStringList options = {QStringLiteral("--quick"), QStringLiteral("--large"), QStringLiteral("--profile"),
-                                 QStringLiteral("--lookup")};
+                                 QStringLiteral("--lookup"), QStringLiteral("--posting")};
+    const int only = int(args.contains(QStringLiteral("--profile"))) + int(args.contains(QStringLiteral("--lookup")))
+                     + int(args.contains(QStringLiteral("--posting")));
     for (const QString &arg : args) {
-        if (!options.contains(arg) || (arg == u"--large" && args.contains(QStringLiteral("--quick")))) {
-            std::fprintf(stderr, "Usage: vant_bench [--quick | --large] [--profile | --lookup]\n");
+        if (!options.contains(arg) || only > 1 || (arg == u"--large" && args.contains(QStringLiteral("--quick")))) {
+            std::fprintf(stderr, "Usage: vant_bench [--quick | --large] [--profile | --lookup | --posting]\n");
             return 2;
         }
     }

@@ -17,6 +17,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <limits>
+
 namespace vant {
 
 namespace {
@@ -233,6 +235,17 @@ Status Database::execute(const QString &statement)
 
 Outcome<Recordset> Database::openRecordset(const QString &statement)
 {
+    Recordset whole;
+    if (Status read = readBatches(statement, std::numeric_limits<qsizetype>::max(),
+                                  [&](Recordset &rows) { whole = std::move(rows); });
+        !read)
+        return read.error();
+    return whole;
+}
+
+Status Database::readBatches(const QString &statement, qsizetype batchRows,
+                             const std::function<void(Recordset &)> &batch)
+{
     const Outcome<QString> sql = prepare(statement);
     if (!sql)
         return sql.error();
@@ -252,16 +265,27 @@ Outcome<Recordset> Database::openRecordset(const QString &statement)
         fields.append(Field{name, m_dialect == Dialect::Sqlite ? catalogueType(name, reported) : reported});
     }
     QList<QList<QVariant>> rows;
+    bool handedOver = false;
+    const auto handOver = [&] {
+        Recordset rowsRead(fields, std::move(rows));
+        rows = {};
+        handedOver = true;
+        batch(rowsRead);
+    };
     while (query.next()) {
         QList<QVariant> row;
         row.reserve(fields.size());
         for (int i = 0; i < fields.size(); ++i)
             row.append(query.value(i));
         rows.append(std::move(row));
+        if (rows.size() >= batchRows)
+            handOver();
     }
     if (query.lastError().isValid())
         return errorOf(query.lastError(), QStringLiteral("The rows could not be read."));
-    return Recordset(std::move(fields), std::move(rows));
+    if (!rows.isEmpty() || !handedOver)
+        handOver();
+    return {};
 }
 
 Status Database::beginTransaction()

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QFile;
@@ -55,6 +56,10 @@ public:
 
     Status execute(const QString &statement);
     Outcome<Recordset> openRecordset(const QString &statement);
+    // The rows in batches of up to batchRows, each batch a recordset of its own that is let go
+    // before the next is read: a result too big to hold whole. On an error, the batches already
+    // handed over stay handed over.
+    Status readBatches(const QString &statement, qsizetype batchRows, const std::function<void(Recordset &)> &batch);
 
     // Transactions nest: one begun inside another is a savepoint of it, committed into it or
     // rolled back alone.

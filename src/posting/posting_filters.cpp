@@ -89,12 +89,14 @@ Status LoadOffLineVouchers(Session &session, const VoucherFilter &filter, Vouche
 {
     if (!session.db())
         return closedConnectionError();
-    auto rs = session.db()->openRecordset(offLineVoucherStatement(session, filter));
+    // Read in batches: the list keeps its own compact rows, never the whole result as well.
+    constexpr qsizetype kBatchRows = 2000;
     grid.setHeadings();
-    if (!rs)
-        return rs.error();
-    grid.fill(*rs);
-    return {};
+    const Status read = session.db()->readBatches(offLineVoucherStatement(session, filter), kBatchRows,
+                                                  [&](Recordset &rows) { grid.append(rows); });
+    if (!read)
+        grid.setHeadings();
+    return read;
 }
 
 int SetAcType(int &postingAcType, int shift, int keyCode)

@@ -11,18 +11,17 @@ namespace vant {
 
 namespace {
 
-Outcome<MarkedVoucher> markedVoucher(const std::array<QString, VoucherGrid::ColumnCount> &cells, double postedAmount)
+Outcome<MarkedVoucher> markedVoucher(const QString &voucherNo, const QString &voucherCodeText,
+                                     const QString &acTypeText, double postedAmount)
 {
-    const QString &voucherNo = cells[VoucherGrid::Vno];
     const auto offLineNo = wholeNumber(voucherNo, QStringLiteral("The off-line voucher number (VoucherNo)"));
     if (!offLineNo)
         return offLineNo.error();
     const QString owner = QStringLiteral("off-line voucher ") + voucherNo.trimmed();
-    const auto voucherCode =
-        wholeNumber(cells[VoucherGrid::VoucherCode], QStringLiteral("The voucher code (VoucherCode) of ") + owner);
+    const auto voucherCode = wholeNumber(voucherCodeText, QStringLiteral("The voucher code (VoucherCode) of ") + owner);
     if (!voucherCode)
         return voucherCode.error();
-    const auto acType = wholeNumber(cells[VoucherGrid::AcType], QStringLiteral("The account type (AcType) of ") + owner);
+    const auto acType = wholeNumber(acTypeText, QStringLiteral("The account type (AcType) of ") + owner);
     if (!acType)
         return acType.error();
     return MarkedVoucher{*offLineNo, *voucherCode, *acType, postedAmount};
@@ -56,83 +55,121 @@ QList<int> VoucherGrid::columnWidths(int gridWidthTwips)
 
 void VoucherGrid::setHeadings()
 {
-    m_rows = {Row{}};
+    m_rows.clear();
+    m_rows.squeeze();
+    m_codes.clear();
 }
 
-void VoucherGrid::fill(Recordset &result)
+void VoucherGrid::append(Recordset &result)
 {
-    m_rows.clear();
+    m_rows.reserve(m_rows.size() + result.recordCount());
     for (result.moveFirst(); !result.eof(); result.moveNext()) {
         Row row;
-        row.cells[Sno] = QString::number(m_rows.size() + 1);
-        row.cells[Date] = dateOf(result.value(QStringLiteral("VoucherDt"))).toString(QStringLiteral("dd/MM/yyyy"));
-        row.cells[BillNo] = result.text(QStringLiteral("BillRefno"));
-        row.cells[BillAmt] = formatAmount(std::fabs(result.value(QStringLiteral("Amount")).toDouble()));
-        row.cells[Vno] = result.text(QStringLiteral("voucherno"));
-        row.cells[AcType] = result.text(QStringLiteral("AcType"));
-        row.cells[VoucherCode] = result.text(QStringLiteral("VoucherCode"));
+        row.date = dateOf(result.value(QStringLiteral("VoucherDt")));
+        row.billNo = result.text(QStringLiteral("BillRefno"));
+        row.billAmount = std::fabs(result.value(QStringLiteral("Amount")).toDouble());
+        row.voucherNo = m_codes.code(result.text(QStringLiteral("voucherno")));
+        row.acType = m_codes.code(result.text(QStringLiteral("AcType")));
+        row.voucherCode = m_codes.code(result.text(QStringLiteral("VoucherCode")));
         if (result.value(QStringLiteral("AcType")).toInt() == 2)
-            row.colours[Sno] = CellColour::DarkRed;
+            row.snoColour = CellColour::DarkRed;
         m_rows.append(row);
     }
-    if (m_rows.isEmpty())
-        m_rows = {Row{}};
+}
+
+const VoucherGrid::Row *VoucherGrid::dataRow(int row) const
+{
+    return row >= 1 && row <= m_rows.size() ? &m_rows.at(row - 1) : nullptr;
+}
+
+VoucherGrid::Row *VoucherGrid::dataRow(int row)
+{
+    return row >= 1 && row <= m_rows.size() ? &m_rows[row - 1] : nullptr;
+}
+
+QString VoucherGrid::postedText(const Row &row) const
+{
+    return row.marked ? formatAmount(row.postedAmount) : QString();
+}
+
+QString VoucherGrid::cellText(qsizetype index, int column) const
+{
+    const Row &row = m_rows.at(index);
+    switch (column) {
+    case Sno: return QString::number(index + 1);
+    case Date: return row.date.toString(QStringLiteral("dd/MM/yyyy"));
+    case BillNo: return row.billNo;
+    case BillAmt: return formatAmount(row.billAmount);
+    case PostedAmt: return postedText(row);
+    case Vno: return m_codes.text(row.voucherNo);
+    case AcType: return m_codes.text(row.acType);
+    case VoucherCode: return m_codes.text(row.voucherCode);
+    default: return {};
+    }
 }
 
 QString VoucherGrid::text(int row, int column) const
 {
     if (row == 0)
         return headings().at(column);
-    return isDataRow(row) ? m_rows.at(row - 1).cells.at(column) : QString();
+    return dataRow(row) ? cellText(row - 1, column) : QString();
 }
 
 CellColour VoucherGrid::colour(int row, int column) const
 {
-    return isDataRow(row) ? m_rows.at(row - 1).colours.at(column) : CellColour::DarkBlue;
+    const Row *data = dataRow(row);
+    if (!data)
+        return CellColour::DarkBlue;
+    return column == Sno ? data->snoColour : data->otherColour;
 }
 
 void VoucherGrid::toggleMark(int row)
 {
-    if (!isDataRow(row))
-        return;
-    std::array<QString, ColumnCount> &cells = m_rows[row - 1].cells;
-    cells[PostedAmt] = cells[PostedAmt].isEmpty() ? cells[BillAmt] : QString();
+    // A mark shows the amount that BILL AMT shows.
+    if (Row *data = dataRow(row)) {
+        data->marked = !data->marked;
+        data->postedAmount = data->billAmount;
+    }
 }
 
 void VoucherGrid::selectAll()
 {
+    // The mark is the amount that BILL AMT shows, read back as a number.
     for (Row &row : m_rows) {
-        if (row.cells[PostedAmt].trimmed().isEmpty() && !row.cells[BillAmt].isEmpty())
-            row.cells[PostedAmt] = formatAmount(leadingNumber(row.cells[BillAmt]));
+        if (!row.marked) {
+            row.postedAmount = leadingNumber(formatAmount(row.billAmount));
+            row.marked = true;
+        }
     }
 }
 
 void VoucherGrid::clearMarks()
 {
     for (Row &row : m_rows)
-        row.cells[PostedAmt].clear();
+        row.marked = false;
 }
 
 void VoucherGrid::RowColor(int acType, int row)
 {
-    if (!isDataRow(row) || m_rows.at(row - 1).cells[PostedAmt].isEmpty())
+    Row *target = dataRow(row);
+    if (!target || !target->marked)
         return;
-    Row &target = m_rows[row - 1];
     CellColour colour = CellColour::DarkBlue;
     if (acType == 1) {
-        target.cells[AcType] = QStringLiteral("1");
+        target->acType = 1;
     } else if (acType == 2) {
         colour = CellColour::DarkRed;
-        target.cells[AcType] = QStringLiteral("2");
+        target->acType = 2;
     }
-    target.colours.fill(colour);
+    target->snoColour = colour;
+    target->otherColour = colour;
 }
 
 double VoucherGrid::columnSum(int column) const
 {
     double sum = 0;
-    for (const Row &row : m_rows)
-        sum += leadingNumber(row.cells.at(column));
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        sum += leadingNumber(cellText(i, column));
     return sum;
 }
 
@@ -150,13 +187,14 @@ MarkedVouchers VoucherGrid::markedVouchers() const
 {
     MarkedVouchers marked;
     for (const Row &row : m_rows) {
-        const QString mark = row.cells[PostedAmt].trimmed();
-        if (mark.isEmpty())
+        if (!row.marked)
             continue;
+        const QString mark = postedText(row).trimmed();
         ++marked.rows;
         const double postedAmount = leadingNumber(mark);
+        const QString voucherNo = m_codes.text(row.voucherNo);
         if (!(postedAmount > 0)) {
-            marked.refused << FailedVoucher{row.cells[Vno].trimmed(),
+            marked.refused << FailedVoucher{voucherNo.trimmed(),
                                             QStringLiteral("its amount %1 is not above 0").arg(mark)};
             continue;
         }
@@ -164,7 +202,9 @@ MarkedVouchers VoucherGrid::markedVouchers() const
             ++marked.afterUnreadable;
             continue;
         }
-        if (const auto voucher = markedVoucher(row.cells, postedAmount))
+        const auto voucher =
+            markedVoucher(voucherNo, m_codes.text(row.voucherCode), m_codes.text(row.acType), postedAmount);
+        if (voucher)
             marked.vouchers.append(*voucher);
         else
             marked.unreadable = voucher.error();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "grid_text_codes.h"
 #include "marked_voucher.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <array>
+#include <algorithm>
 
 namespace vant {
 
@@ -15,7 +17,7 @@ class Recordset;
 // Column widths in twips, each its percent of the grid's usable width (the width less 360).
 QList<int> percentColumnWidths(int gridWidthTwips, const QList<int> &percents);
 
-enum class CellColour { DarkBlue, DarkRed };
+enum class CellColour : quint8 { DarkBlue, DarkRed };
 
 struct GridTotals
 {
@@ -37,10 +39,10 @@ public:
 
     // Back to the heading row and one empty row.
     void setHeadings();
-    // One row per result row; BILL AMT is the absolute summed amount.
-    void fill(Recordset &result);
+    // One row per result row after those already listed; BILL AMT is the absolute summed amount.
+    void append(Recordset &result);
 
-    int rows() const { return int(m_rows.size()) + 1; }
+    int rows() const { return int(std::max<qsizetype>(m_rows.size(), 1)) + 1; }
     QString text(int row, int column) const;
     CellColour colour(int row, int column) const;
 
@@ -60,15 +62,31 @@ public:
     MarkedVouchers markedVouchers() const;
 
 private:
+    // One voucher in a few bytes: what each cell shows is made from it when asked, so a list of
+    // a hundred thousand vouchers stays small.
     struct Row
     {
-        std::array<QString, ColumnCount> cells;
-        std::array<CellColour, ColumnCount> colours{};
+        QDate date;
+        double billAmount = 0;   // shown as an amount
+        double postedAmount = 0; // shown as an amount while the row is marked
+        QString billNo;
+        qint32 voucherNo = 0; // codes of m_codes
+        qint32 acType = 0;
+        qint32 voucherCode = 0;
+        bool marked = false;
+        CellColour snoColour = CellColour::DarkBlue;
+        CellColour otherColour = CellColour::DarkBlue; // of every column but SNO
     };
-    bool isDataRow(int row) const { return row >= 1 && row < rows(); }
+    // The row of a voucher; null for the heading row, the empty list's blank row and rows outside.
+    const Row *dataRow(int row) const;
+    Row *dataRow(int row);
+    QString cellText(qsizetype index, int column) const;
+    QString postedText(const Row &row) const;
     double columnSum(int column) const;
 
-    QList<Row> m_rows = {Row{}};
+    // No rows shows one blank row.
+    QList<Row> m_rows;
+    GridTextCodes m_codes;
 };
 
 } // namespace vant

@@ -60,6 +60,31 @@ TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)
     EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select 1")));
 }
 
+TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
+{
+    const QString statement = QStringLiteral("select LedgerName from accledgermaster order by ledgercode");
+    QList<qsizetype> sizes;
+    QStringList names;
+    const Status read = m_db->readBatches(statement, 2, [&](Recordset &rows) {
+        sizes << rows.recordCount();
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext())
+            names << rows.text(0);
+    });
+    EXPECT_TRUE(read);
+    EXPECT_EQ(sizes, (QList<qsizetype>{2, 2, 1}));
+    auto whole = m_db->openRecordset(statement);
+    QStringList wholeNames;
+    for (; !whole->eof(); whole->moveNext())
+        wholeNames << whole->text(0);
+    EXPECT_EQ(names, wholeNames);
+
+    int batches = 0;
+    const Status failed = m_db->readBatches(QStringLiteral("select NoSuchColumn from accledgermaster"), 2,
+                                            [&](Recordset &) { ++batches; });
+    EXPECT_TRUE(!failed && failed.error().description.contains(QStringLiteral("NoSuchColumn")));
+    EXPECT_EQ(batches, 0);
+}
+
 TEST_F(DatabaseTest, FieldTypesAreKnownAlsoOnAnEmptyResult)
 {
     const QString select = QStringLiteral("select CrDr,VoucherNo,Amount,VoucherDt from accvoucher2026");

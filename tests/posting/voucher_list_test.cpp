@@ -1,6 +1,7 @@
 #include "posting_fixture.h"
 
 #include "posting/posting_filters.h"
+#include "posting/grid_text_codes.h"
 #include "posting/posting_formats.h"
 #include "posting/voucher_grid.h"
 
@@ -18,6 +19,24 @@ TEST(AmountFormats, GridNeedsAnIntegerDigitDetailDoesNot)
         EXPECT_EQ(formatAmount(value), QString::fromUtf16(grid)) << value;
         EXPECT_EQ(formatDetailAmount(value), QString::fromUtf16(detail)) << value;
     }
+}
+
+TEST(GridTextCodes, EveryTextComesBackAsGivenAndRepeatsShareACode)
+{
+    GridTextCodes codes;
+    const QStringList texts = {u"12"_s,  u"0"_s, u"007"_s, u"-3"_s,         u" 5"_s, u"+5"_s,
+                               u"abc"_s, u""_s,  u"1e3"_s, u"2147483648"_s, u"12"_s, u"abc"_s};
+    QList<qint32> given;
+    for (const QString &text : texts)
+        given << codes.code(text);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(codes.text(given.at(i)), texts.at(i)) << i;
+    EXPECT_EQ(given.at(0), 12);
+    EXPECT_EQ(given.at(10), 12);
+    EXPECT_EQ(given.at(6), given.at(11));
+    EXPECT_EQ(given.at(6), -5) << "only the texts that are not plain numbers enter the table";
+    codes.clear();
+    EXPECT_EQ(codes.code(u"xyz"_s), -1);
 }
 
 class VoucherList : public PostingFixture
@@ -70,6 +89,28 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
     EXPECT_EQ(grid.text(1, VoucherGrid::Sno), u"");
     grid.selectAll();
     EXPECT_EQ(grid.text(1, VoucherGrid::PostedAmt), u"");
+}
+
+// The list is read in batches; every voucher is listed once, in order, whatever the batch.
+TEST_F(VoucherList, ALongListIsWholeAndInOrder)
+{
+    addLine({.voucherNo = 1, .amount = 10, .billRefNo = u"B-1"_s});
+    exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<4500) insert into "
+          "AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,CrDr,"
+          "Amount,VoucherCode,TransType,Narration,BillRefNo) select CompanyCode,DivisionCode,AcType,n.i,VoucherDt,"
+          "LedgerCode,OppLedgerCode,CrDr,n.i*10,VoucherCode,TransType,Narration,'B-'||n.i from AccOffLineVoucher,n"_s});
+    VoucherGrid grid = load();
+    ASSERT_EQ(grid.rows(), 4501);
+    for (const int row : {1, 2000, 2001, 4000, 4001, 4500}) {
+        EXPECT_EQ(grid.text(row, VoucherGrid::Sno), QString::number(row));
+        EXPECT_EQ(grid.text(row, VoucherGrid::Vno), QString::number(row));
+        EXPECT_EQ(grid.text(row, VoucherGrid::BillNo), u"B-"_s + QString::number(row));
+        EXPECT_EQ(grid.text(row, VoucherGrid::BillAmt), formatAmount(row * 10));
+        EXPECT_EQ(grid.text(row, VoucherGrid::Date), u"10/04/2026");
+    }
+    grid.selectAll();
+    EXPECT_EQ(grid.markedVouchers().vouchers.size(), 4500);
+    EXPECT_DOUBLE_EQ(grid.GetTotal().billAmount, 10.0 * 4500 * 4501 / 2);
 }
 
 // A company code pasted between quotes once lost the list its company filter.
