@@ -9,8 +9,7 @@
 #include "posting/voucher_grid.h"
 #include "db/recordset.h"
 #include "db/sql_literals.h"
-#include "support/saved_database.h"
-#include "support/stored_values.h"
+#include "support/fault_sweep.h"
 
 #include "support/test_server.h"
 
@@ -28,6 +27,17 @@ protected:
         PostingFixture::SetUp();
     }
 
+    // A voucher of 10 April with a bill-wise row "B-n" and a cheque "C-n".
+    void addVoucherWithBillAndCheque(int voucherNo, double amount)
+    {
+        addVoucher(voucherNo, amount);
+        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
+              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
+              "values (1,1,1,401,%1,'B-%1','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s.arg(voucherNo),
+              u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
+              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
+              "values (1,1,1,5,%1,102,401,'C-%1',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s.arg(voucherNo)});
+    }
     // Posts every voucher of 10 April still listed, the posting's nth statement failing;
     // statements, when given, gets the number of statements the posting sent.
     bool postAll(int failing = 0, int *statements = nullptr)
@@ -64,25 +74,15 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
 {
     const QList<int> vouchers = {41, 42, 43};
     for (int voucherNo : vouchers) {
-        addVoucher(voucherNo, voucherNo * 10);
-        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-              "values (1,1,1,401,%1,'B-%1','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s.arg(voucherNo),
-              u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-              "values (1,1,1,5,%1,102,401,'C-%1',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s.arg(voucherNo)});
+        addVoucherWithBillAndCheque(voucherNo, voucherNo * 10);
     }
     const SavedDatabase start(database);
     int statements = 0;
     ASSERT_TRUE(postAll(0, &statements)) << logLines().join(u'\n').toStdString();
     const QStringList after = rowsWithoutTimestamps(db());
 
-    for (int failing = 1; failing <= statements; ++failing) {
-        SCOPED_TRACE(failing);
-        start.restore(session->dbConnection);
-        EXPECT_FALSE(postAll(failing));
-        EXPECT_FALSE(db().inTransaction());
-        // Vouchers are posted in order: once one is untouched, so are the ones after it.
+    // Vouchers are posted in order: once one is untouched, so are the ones after it.
+    const auto wholeAndInOrder = [&] {
         bool stopped = false;
         for (int voucherNo : vouchers) {
             const std::optional<bool> whole = posted(voucherNo);
@@ -90,9 +90,10 @@ TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
             EXPECT_FALSE(stopped && *whole) << "voucher " << voucherNo << " posted after an untouched one";
             stopped = stopped || !*whole;
         }
-        EXPECT_TRUE(postAll());
-        EXPECT_EQ(rowsWithoutTimestamps(db()), after);
-    }
+    };
+    sweepStatementFailures(
+        start, session->dbConnection, statements, [this](int failing) { return postAll(failing); }, wholeAndInOrder,
+        after);
 }
 
 // The number columns the posting reads, table by table.
@@ -122,30 +123,11 @@ TEST_P(PostingStoredValueSweep, ReadAsTheirNumberOrRefusedByName)
 {
     const StoredSource &source = kPostingSources[GetParam()];
     const QString table = QLatin1StringView(source.table);
-    const QString where = QLatin1StringView(source.where);
-    addVoucher(41, 410);
-    exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-          "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-          "values (1,1,1,401,41,'B-41','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s,
-          u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-          "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-          "values (1,1,1,5,41,102,401,'C-41',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s,
-          u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
+    addVoucherWithBillAndCheque(41, 410);
+    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
     const SavedDatabase start(database);
-    // The database after posting the listed vouchers from the start with the column holding the
-    // value (a literal), the column then set alike in every case; nothing when the posting
-    // refused the value naming the column.
-    const auto postWith = [&](const QString &column, const QString &literal) -> std::optional<QStringList> {
-        start.restore(session->dbConnection);
-        QFile::remove(session->errorLog.logPath());
-        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
-        if (!postAll()) {
-            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
-            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
-            return std::nullopt;
-        }
-        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
-        return rowsWithoutTimestamps(db());
+    const auto postWith = [&](const QString &column, const QString &literal) {
+        return rowsAfterStoredValue(start, *session, source, column, literal, [this] { return postAll(); });
     };
     sweepStoredValues(source, postWith, [&table](const QString &column, const QString &value) {
         // The list shows division 1's vouchers: a line whose division is no number is in none,

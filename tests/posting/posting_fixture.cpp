@@ -63,12 +63,4 @@ QStringList PostingFixture::tracedStatements()
     return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QStringList PostingFixture::logLines() const
-{
-    QFile log(session->errorLog.logPath());
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
 } // namespace vant::test

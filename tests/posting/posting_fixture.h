@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/session.h"
+#include "support/error_log_lines.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
@@ -50,7 +51,7 @@ protected:
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }
     // Statements sent since the last call.
     QStringList tracedStatements();
-    QStringList logLines() const;
+    QStringList logLines() const { return errorLogLines(*session); }
 
     QTemporaryDir folder;
     TestDatabase database;

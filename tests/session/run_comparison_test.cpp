@@ -3,6 +3,7 @@
 #include "session/run_comparison.h"
 
 #include "support/qt_printers.h"
+#include "support/sample_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +11,6 @@ namespace vant {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// A posting that posts vouchers 701 and 702 as 41 and 42, and refuses 703.
-RunRecord posting()
-{
-    RunRecord record;
-    record.job = u"post"_s;
-    record.result = u"incomplete"_s;
-    record.tables = {{u"AccOffLineVoucher"_s, 0, 0, 4}, {u"accvoucher2026"_s, 4, 0, 0}};
-    record.numbers.vouchers = {41, 42};
-    record.numbers.subNumbers = {{5, u"2026"_s, {7, 8}}};
-    record.posted = 2;
-    record.failed = {{u"703"_s, u"its amount 0.00 is not above 0"_s}};
-    return record;
-}
 
 QStringList said(const QList<RunDifference> &differences)
 {
@@ -35,7 +22,7 @@ QStringList said(const QList<RunDifference> &differences)
 
 TEST(RunComparison, ARunThatDidWhatThePreviewSaidHasNoDifference)
 {
-    const QList<RunDifference> differences = runDifferences(posting(), posting());
+    const QList<RunDifference> differences = runDifferences(test::samplePosting(), test::samplePosting());
     EXPECT_EQ(said(differences), QStringList());
     EXPECT_EQ(comparisonSummary(differences), u"The run did what the preview showed.");
 }
@@ -43,7 +30,7 @@ TEST(RunComparison, ARunThatDidWhatThePreviewSaidHasNoDifference)
 // Another user posted 702 between the preview and the run.
 TEST(RunComparison, EachPointWhereTheRunDifferedIsNamed)
 {
-    RunRecord run = posting();
+    RunRecord run = test::samplePosting();
     run.tables = {{u"AccOffLineVoucher"_s, 0, 0, 2}, {u"accvoucher2026"_s, 2, 0, 0}, {u"AccPending"_s, 1, 0, 0}};
     run.numbers.vouchers = {41, 41};
     run.numbers.subNumbers = {{5, u"2026"_s, {7, 7}}, {6, u"2026"_s, {1, 1}}};
@@ -51,7 +38,7 @@ TEST(RunComparison, EachPointWhereTheRunDifferedIsNamed)
     run.failed.prepend({u"702"_s, u"no line of the company left to post"_s});
     run.failed.last().reason = u"refused otherwise"_s;
 
-    const QList<RunDifference> differences = runDifferences(posting(), run);
+    const QList<RunDifference> differences = runDifferences(test::samplePosting(), run);
     EXPECT_EQ(said(differences),
               QStringList({
                   u"AccOffLineVoucher: rows changed: 4 / 2"_s,

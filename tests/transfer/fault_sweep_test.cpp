@@ -6,8 +6,7 @@
 
 #include "db/recordset.h"
 #include "db/sql_literals.h"
-#include "support/saved_database.h"
-#include "support/stored_values.h"
+#include "support/fault_sweep.h"
 #include "transfer/purge_job.h"
 
 #include "support/test_server.h"
@@ -23,7 +22,7 @@ protected:
     void SetUp() override { VANT_SQLITE_ONLY("puts the database file back between the runs"); }
 
     // Runs the job undisturbed from the database as it is now, then once with each of its
-    // statements failing, each time from the same start.
+    // statements failing, each time from the same start: a failure leaves the rows as they were.
     void sweep(const std::function<bool()> &job)
     {
         const SavedDatabase start(database);
@@ -33,18 +32,15 @@ protected:
         const int statements = db().statementCount() - first;
         const QStringList after = rowsWithoutTimestamps(db());
         ASSERT_NE(after, before);
-
-        for (int failing = 1; failing <= statements; ++failing) {
-            SCOPED_TRACE(failing);
-            start.restore(session.dbConnection);
+        const auto run = [&](int failing) {
             db().failStatement(failing);
-            EXPECT_FALSE(job());
-            EXPECT_FALSE(db().inTransaction());
-            EXPECT_EQ(rowsWithoutTimestamps(db()), before);
+            const bool completed = job();
             db().failStatement(0);
-            EXPECT_TRUE(job());
-            EXPECT_EQ(rowsWithoutTimestamps(db()), after);
-        }
+            return completed;
+        };
+        sweepStatementFailures(
+            start, session.dbConnection, statements, run, [&] { EXPECT_EQ(rowsWithoutTimestamps(db()), before); },
+            after);
     }
 };
 
@@ -93,8 +89,6 @@ class StoredValueSweep : public FaultSweepTest, public ::testing::WithParamInter
 TEST_P(StoredValueSweep, ReadAsTheirNumberOrRefusedByName)
 {
     const StoredSource &source = kTransferSources[GetParam()];
-    const QString table = QLatin1StringView(source.table);
-    const QString where = QLatin1StringView(source.where);
     const QDate day(2026, 4, 10);
     addLine(1, 11, day, 101, "201", "D", 300, 1);
     addLine(1, 11, day, 201, "101", "C", 300, 1);
@@ -102,20 +96,11 @@ TEST_P(StoredValueSweep, ReadAsTheirNumberOrRefusedByName)
     addCheque(1, 11, day);
     exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (2,1,'2026',4)"_s});
     const SavedDatabase start(database);
-    // The database after a run from the start with the column holding the value (a literal), the
-    // column then set alike in every case; nothing when the run refused the value naming the column.
-    const auto runWith = [&](const QString &column, const QString &literal) -> std::optional<QStringList> {
-        start.restore(session.dbConnection);
-        QFile::remove(session.errorLog.logPath());
-        exec({u"update %1 set %2=%3 where %4"_s.arg(table, column, literal, where)});
-        const auto end = transfer();
-        if (!end || *end != TransferEnd::Completed) {
-            const QString reported = logLines().filter(u"ErrMessage"_s).join(u'\n');
-            EXPECT_TRUE(reported.contains(column, Qt::CaseInsensitive)) << reported.toStdString();
-            return std::nullopt;
-        }
-        exec({u"update %1 set %2=null where %3"_s.arg(table, column, where)});
-        return rowsWithoutTimestamps(db());
+    const auto runWith = [&](const QString &column, const QString &literal) {
+        return rowsAfterStoredValue(start, session, source, column, literal, [this] {
+            const auto end = transfer();
+            return end && *end == TransferEnd::Completed;
+        });
     };
     // What the value reads as: the copy took its number, the one the clean value is.
     sweepStoredValues(source, runWith, [](const QString &, const QString &value) { return cleanLiteral(value); });

@@ -3,13 +3,13 @@
 #include "db/accounts_schema.h"
 #include "session/company_context.h"
 #include "session/session.h"
+#include "support/error_log_lines.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
 #include "support/test_server.h"
 #include "transfer/transfer_job.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -60,13 +60,7 @@ protected:
         }
         return all;
     }
-    QStringList logLines() const
-    {
-        QFile file(session.errorLog.logPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    }
+    QStringList logLines() const { return errorLogLines(session); }
     // Copies company 1's period (April by default) into company 2, recording the feedback.
     Outcome<TransferEnd> transfer(const QDate &from = QDate(2026, 4, 1), const QDate &to = QDate(2026, 4, 30))
     {

@@ -3,6 +3,7 @@
 #include "widgets/run_preview_report.h"
 
 #include "support/qt_printers.h"
+#include "support/sample_runs.h"
 
 #include <gtest/gtest.h>
 
@@ -11,24 +12,12 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// A posting that would post vouchers 701 and 702 and refuse 703.
-RunRecord posting()
-{
-    RunRecord record;
-    record.job = u"post"_s;
-    record.result = u"incomplete"_s;
-    record.tables = {{u"accvoucher2026"_s, 0, 4, 0}};
-    record.posted = 2;
-    record.failed = {{u"703"_s, u"its amount 0.00 is not above 0"_s}};
-    return record;
-}
-
 TEST(RunPreviewReport, TheOutcomeFollowsTheWindowsLinesAndTheTablesTheRecord)
 {
     Report heading;
     heading.title = u"Preview"_s;
     heading.lines = {u"Division: Main"_s};
-    const Report report = previewReport(posting(), heading);
+    const Report report = previewReport(test::samplePosting(), heading);
     EXPECT_EQ(report.title, u"Preview");
     EXPECT_EQ(report.lines, QStringList({u"Division: Main"_s,
                                          u"Outcome: The run would succeed in part: 1 of the 3 marked vouchers would "
@@ -38,12 +27,12 @@ TEST(RunPreviewReport, TheOutcomeFollowsTheWindowsLinesAndTheTablesTheRecord)
     EXPECT_EQ(report.tables.at(2).rows,
               QList<QStringList>({{u"703"_s, u"Refused"_s, u"its amount 0.00 is not above 0"_s}}));
 
-    RunRecord stopped = posting();
+    RunRecord stopped = test::samplePosting();
     stopped.result = u"failed"_s;
     stopped.message = u"VoucherNO is duplicated. Contact Software Vendor..."_s;
     EXPECT_EQ(RunPreviewText::outcome(stopped),
               u"The run would not succeed: VoucherNO is duplicated. Contact Software Vendor..."_s);
-    RunRecord declined = posting();
+    RunRecord declined = test::samplePosting();
     declined.result = u"declined"_s;
     EXPECT_EQ(RunPreviewText::outcome(declined), u"The run would not start: a question was answered No.");
 }
