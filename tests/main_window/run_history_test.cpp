@@ -135,17 +135,7 @@ TEST_F(RunHistoryTest, EnterOpensTheWholeRecordOfTheChosenRun)
     whenReportShown([&](ReportWindow &record) {
         name = record.objectName();
         lines = record.report().lines;
-        for (int table = 0; table < record.report().tables.size(); ++table) {
-            QList<QStringList> cells;
-            const QTableWidget *grid = record.grid(table);
-            for (int row = 0; row < grid->rowCount(); ++row) {
-                QStringList values;
-                for (int col = 0; col < grid->columnCount(); ++col)
-                    values << grid->item(row, col)->text();
-                cells << values;
-            }
-            tables << cells;
-        }
+        tables = reportCells(record);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(record.isVisible());
     });

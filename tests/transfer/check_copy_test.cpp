@@ -1,14 +1,11 @@
 // Check copy in the tools window: reached by Tab, it shows the period beside its copy and names
 // the voucher, the copy and the column of a change made by hand; nothing changes.
-#include "transfer_fixture.h"
+#include "tools_window_fixture.h"
 
 #include "transfer/check_copy.h"
-#include "transfer/company_box.h"
-#include "transfer/tools_window.h"
 #include "widgets/report_window_probe.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -20,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 const QDate kApril10(2026, 4, 10);
 
-class CheckCopyTest : public TransferFixture
+class CheckCopyTest : public ToolsWindowFixture
 {
 protected:
     // Voucher 11 of code 1 (two lines) copied into company 2 as voucher 1.
@@ -31,28 +28,6 @@ protected:
         EXPECT_TRUE(bool(transfer()));
     }
 
-    void openReady()
-    {
-        auto loaded = ToolsWindow::load(session, 1, {});
-        ASSERT_TRUE(bool(loaded));
-        window = std::move(*loaded);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->findChild<CompanyBox *>(u"txtDestinationCompany"_s)->hold(u"Kormo Shadow One"_s, u"2"_s);
-        window->findChild<QDateEdit *>(u"txtFromDate"_s)->setDate(QDate(2026, 4, 1));
-        window->findChild<QDateEdit *>(u"txtToDate"_s)->setDate(QDate(2026, 4, 30));
-    }
-    static QList<QStringList> cells(const QTableWidget *grid)
-    {
-        QList<QStringList> rows;
-        for (int row = 0; row < grid->rowCount(); ++row) {
-            QStringList values;
-            for (int column = 0; column < grid->columnCount(); ++column)
-                values << grid->item(row, column)->text();
-            rows << values;
-        }
-        return rows;
-    }
     // Presses the key where the focus is; the tables of the window that opens, read and closed.
     QList<QList<QStringList>> checkWith(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -62,8 +37,7 @@ protected:
             looked = true;
             EXPECT_EQ(shown.objectName(), u"frmCheckCopy"_s);
             lines = shown.report().lines;
-            for (int table = 0; table < shown.report().tables.size(); ++table)
-                tables << cells(shown.grid(table));
+            tables = reportCells(shown);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             EXPECT_FALSE(shown.isVisible());
         });
@@ -73,7 +47,6 @@ protected:
         return tables;
     }
 
-    std::unique_ptr<ToolsWindow> window;
     QStringList lines;
 };
 
@@ -81,9 +54,9 @@ TEST_F(CheckCopyTest, AHandEditIsNamedByVoucherCopyAndColumn)
 {
     exec({u"update accvoucher2026 set Amount=350 where CompanyCode=2 and CrDr='C'"_s});
     const QStringList before = snapshot();
-    openReady();
+    openReady(QDate(2026, 4, 1), QDate(2026, 4, 30));
     // Tab from Transfer reaches Check copy; Space presses it.
-    auto *transfer = window->findChild<QPushButton *>(u"cmdProcess"_s);
+    auto *transfer = control<QPushButton>("cmdProcess");
     transfer->setFocus();
     QTest::keyClick(transfer, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), u"cmdCheckCopy"_s);
@@ -105,8 +78,8 @@ TEST_F(CheckCopyTest, AHandEditIsNamedByVoucherCopyAndColumn)
 
 TEST_F(CheckCopyTest, AnUntouchedCopyMatchesAndItsAccessKeyWorksFromAnyField)
 {
-    openReady();
-    window->findChild<QWidget *>(u"txtSourceCompany"_s)->setFocus();
+    openReady(QDate(2026, 4, 1), QDate(2026, 4, 30));
+    control("txtSourceCompany")->setFocus();
     const QList<QList<QStringList>> tables = checkWith(Qt::Key_C, Qt::AltModifier);
     ASSERT_EQ(tables.size(), 3);
     EXPECT_EQ(tables.at(2), QList<QStringList>());
@@ -115,9 +88,9 @@ TEST_F(CheckCopyTest, AnUntouchedCopyMatchesAndItsAccessKeyWorksFromAnyField)
 
 TEST_F(CheckCopyTest, WithoutADestinationNothingIsChecked)
 {
-    openReady();
-    window->findChild<CompanyBox *>(u"txtDestinationCompany"_s)->setText(u"Kormo Shadow"_s);
-    auto *check = window->findChild<QPushButton *>(u"cmdCheckCopy"_s);
+    openReady(QDate(2026, 4, 1), QDate(2026, 4, 30));
+    control<CompanyBox>("txtDestinationCompany")->setText(u"Kormo Shadow"_s);
+    auto *check = control<QPushButton>("cmdCheckCopy");
     check->setFocus();
     QTest::keyClick(check, Qt::Key_Space);
     EXPECT_EQ(prompts.texts(), QStringList{u"Destination Company Not Correct"_s});

@@ -1,11 +1,8 @@
-#include "transfer_fixture.h"
+#include "tools_window_fixture.h"
 
 #include "session/run_journal.h"
-#include "transfer/company_box.h"
-#include "transfer/tools_window.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +21,7 @@ const QDate kApril10(2026, 4, 10);
 
 // A tools window on the fixture's session; company 1 has a voucher and a bill-wise row on
 // April 10 and a cheque on April 11.
-class ToolsWindowTest : public TransferFixture
+class ToolsWindowTest : public ToolsWindowFixture
 {
 protected:
     ToolsWindowTest()
@@ -36,22 +33,10 @@ protected:
         prompts.beforeMessage = [this] { focusAtMessage = QApplication::focusWidget(); };
     }
 
-    void open(int mode, CompanyPicker picker = {})
-    {
-        auto loaded = ToolsWindow::load(session, mode, std::move(picker));
-        ASSERT_TRUE(bool(loaded));
-        window = std::move(*loaded);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        prompts.clear();
-    }
     // Transfer mode with company 2 chosen for April 10, the focus on Exit.
     void openReady()
     {
-        open(1);
-        destination()->hold(u"Kormo Shadow One"_s, u"2"_s);
-        fromDate()->setDate(kApril10);
-        toDate()->setDate(kApril10);
+        ToolsWindowFixture::openReady(kApril10, kApril10);
         control("cmdExit")->setFocus();
     }
     // Focuses the control, presses the key and tells where the focus went.
@@ -62,11 +47,6 @@ protected:
         return QApplication::focusWidget();
     }
 
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
     CompanyBox *source() const { return control<CompanyBox>("txtSourceCompany"); }
     CompanyBox *destination() const { return control<CompanyBox>("txtDestinationCompany"); }
     QDateEdit *fromDate() const { return control<QDateEdit>("txtFromDate"); }
@@ -75,7 +55,6 @@ protected:
     QString title() const { return control<QLabel>("lblTitle")->text(); }
     int shadowVouchers() { return rows(u"select count(*) from accvoucher2026 where CompanyCode=2"_s).value(0).toInt(); }
 
-    std::unique_ptr<ToolsWindow> window;
     QWidget *focusAtMessage = nullptr;
 };
 
@@ -221,18 +200,16 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_FALSE(records->at(0).value(u"dryRun"_s).toBool());
 }
 
-// A count that fails must not pass for "nothing to overwrite": the request stops and says why
-// (its log and the untouched database: the transfer request's tests).
-TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestWithItsReason)
+// A count that fails must not pass for "nothing to overwrite": the request stops with one box and
+// the window stays ready (the box's text, the log and the untouched database: the transfer
+// request's tests).
+TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestAndLeavesTheWindowReady)
 {
-    VANT_SQLITE_ONLY("the reason shown is SQLite's message for a missing table");
     openReady();
     addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
     exec({u"drop table AccChequeDetails"_s});
     process()->click();
-    const QString said = u"The rows of the source company in the period could not be counted; nothing was changed."_s;
-    const QString lost = u"no such table: accchequedetails Unable to execute statement"_s;
-    EXPECT_EQ(prompts.texts(), QStringList({said + u"\r\n"_s + lost}));
+    EXPECT_EQ(prompts.boxes().size(), 1);
     EXPECT_TRUE(process()->isEnabled());
 }
 
@@ -311,18 +288,6 @@ TEST_F(ToolsWindowTest, ARunKeepsTheWindowPaintedAndDropsInputMadeMeanwhile)
     // The window takes keys again once the run is over.
     QTest::keyClick(control("cmdExit"), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
-}
-
-// Without a border of its own the window would melt into the main window behind it.
-TEST_F(ToolsWindowTest, TheBorderlessWindowHasAOnePixelFrame)
-{
-    open(1);
-    auto *border = control<QFrame>("frBorder");
-    ASSERT_NE(border, nullptr);
-    EXPECT_TRUE(border->isVisible());
-    EXPECT_EQ(border->geometry(), window->rect());
-    EXPECT_EQ(border->frameShape(), QFrame::Box);
-    EXPECT_EQ(border->frameWidth(), 1);
 }
 
 // Space acts on the focused button, also where the program put the focus: a keyboard user sees which

@@ -1,14 +1,11 @@
 // The Account Transfer's preview: the request run as a dry run with the window's values, shown in a
 // window of its own, from which it is run for real and compared.
-#include "transfer_fixture.h"
+#include "tools_window_fixture.h"
 
 #include "session/run_journal.h"
-#include "transfer/company_box.h"
-#include "transfer/tools_window.h"
 #include "widgets/preview_reading.h"
 
 #include <QApplication>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -27,7 +24,7 @@ const QStringList kOverwriteQuestions = {
 
 // The tools window in transfer mode, company 2 chosen for April 10, where company 1 has two
 // vouchers (three lines), a bill-wise row and a cheque.
-class TransferPreviewTest : public TransferFixture
+class TransferPreviewTest : public ToolsWindowFixture
 {
 protected:
     TransferPreviewTest()
@@ -41,16 +38,8 @@ protected:
 
     void openReady()
     {
-        auto loaded = ToolsWindow::load(session, 1, {});
-        ASSERT_TRUE(bool(loaded));
-        window = std::move(*loaded);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        control<CompanyBox>("txtDestinationCompany")->hold(u"Kormo Shadow One"_s, u"2"_s);
-        control<QDateEdit>("txtFromDate")->setDate(kApril10);
-        control<QDateEdit>("txtToDate")->setDate(kApril10);
+        ToolsWindowFixture::openReady(kApril10, kApril10);
         control("txtToDate")->setFocus();
-        prompts.clear();
     }
     // Alt+R in the tools window, whose access key clicks Preview a moment later: the preview that
     // it opened, if any.
@@ -73,17 +62,10 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([preview] { return !preview->findChild<QWidget *>(u"cmdRun"_s)->isEnabled(); }));
     }
 
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
     QString shadowRows(const QString &table)
     {
         return rows(u"select count(*) from %1 where CompanyCode=2"_s.arg(table)).value(0);
     }
-
-    std::unique_ptr<ToolsWindow> window;
 };
 
 // The preview changes nothing and tells the rows and numbers of the run; the run that follows from

@@ -2,6 +2,8 @@
 
 // For window tests: what a run's preview window shows.
 
+#include "report_window_probe.h"
+
 #include "widgets/run_preview_window.h"
 
 #include <QLabel>
@@ -30,12 +32,8 @@ inline QStringList previewRows(const RunPreviewWindow *preview, const QString &t
     QStringList rows;
     const QTableWidget *grid = previewTable(preview, title);
     EXPECT_NE(grid, nullptr) << title.toStdString();
-    for (int row = 0; grid && row < grid->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < grid->columnCount(); ++column)
-            cells << grid->item(row, column)->text();
+    for (const QStringList &cells : gridCells(grid))
         rows << cells.join(QLatin1Char('|'));
-    }
     return rows;
 }
 

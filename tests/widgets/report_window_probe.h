@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QScopeGuard>
+#include <QStringList>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -31,6 +33,28 @@ inline void whenReportShown(std::function<void(ReportWindow &)> look)
         look(*window);
     });
     poll->start();
+}
+
+// The cells of a grid, row by row.
+inline QList<QStringList> gridCells(const QTableWidget *grid)
+{
+    QList<QStringList> rows;
+    for (int row = 0; grid && row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells << grid->item(row, column)->text();
+        rows << cells;
+    }
+    return rows;
+}
+
+// The cells of every table of a report window.
+inline QList<QList<QStringList>> reportCells(const ReportWindow &window)
+{
+    QList<QList<QStringList>> tables;
+    for (int table = 0; table < window.report().tables.size(); ++table)
+        tables << gridCells(window.grid(table));
+    return tables;
 }
 
 } // namespace vant::test
