@@ -2,29 +2,18 @@
 // on a 1366 x 768 screen at 100 %, and on a 1920 x 1080 screen at 200 % (960 x 540 to lay out in).
 #include "lookup/lov_fixture.h"
 #include "posting/posting_fixture.h"
-#include "transfer/transfer_fixture.h"
+#include "windows/window_tour.h"
 
 #include "lookup/lov_window.h"
-#include "main_window/run_history_window.h"
-#include "session/run_journal.h"
-#include "transfer/check_copy.h"
-#include "main_window/run_history_model.h"
-#include "widgets/report_window.h"
-#include "widgets/run_record_report.h"
 #include "lookup/lov_window_presenter.h"
 #include "posting/posting_window.h"
 #include "transfer/shadow_company_picker.h"
 #include "support/cut_off_texts.h"
-#include "transfer/company_box.h"
-#include "transfer/tools_window.h"
-#include "widgets/preview_reading.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTest>
@@ -103,9 +92,8 @@ TEST_F(LookupOnScreen, TheWholeWindowWithEveryRowOfItsPage)
 
 TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
 {
+    // The picker as it opens is the tour's; the sort list shows while Ctrl is held.
     m_window.script = [](LovWindow &window) {
-        EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
-        // The sort list shows while Ctrl is held.
         QLineEdit *search = window.findChild<QLineEdit *>(u"searchtxthlp"_s);
         QTest::keyPress(search, Qt::Key_Control, Qt::ControlModifier);
         auto *sortList = window.findChild<QTreeWidget *>(u"Lv"_s);
@@ -117,107 +105,25 @@ TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
     EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
 }
 
-// The preview that the window opened, on screen and readable; then once more after the run from
-// it, which has differences to show.
-void checkPreview(QWidget &window, const std::function<void()> &meanwhile)
-{
-    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdPreview"_s), Qt::LeftButton);
-    auto *preview = window.findChild<RunPreviewWindow *>();
-    ASSERT_NE(preview, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
-    EXPECT_TRUE(onScreen(*preview));
-    EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
-    meanwhile();
-    QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
-    ASSERT_NE(previewTable(preview, u"Differences"_s), nullptr);
-    EXPECT_TRUE(onScreen(*preview));
-    EXPECT_EQ(joined(cutOffTextsIn(*preview)), QString());
-}
-
-class ToolsOnScreen : public TransferFixture
+// Every view of the program on the way through it: the windows, the boxes, lookups and reports they
+// open, and the previews before and after a run with differences to show.
+class TourOnScreen : public WindowTour
 {};
 
-TEST_F(ToolsOnScreen, BothModesAreReadable)
+TEST_F(TourOnScreen, EveryViewLiesOnTheScreenWithItsTextsWhole)
 {
-    for (const int mode : {1, 0}) {
-        SCOPED_TRACE(mode);
-        auto window = ToolsWindow::load(session, mode, {});
-        ASSERT_TRUE(bool(window));
-        (*window)->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
-        EXPECT_TRUE(onScreen(**window));
-        EXPECT_EQ(joined(cutOffTextsIn(**window)), QString());
-    }
-}
-
-// The run history with a run, the record of the run and a reconciliation with a difference.
-TEST_F(ToolsOnScreen, TheRunHistoryAndTheReportsAreReadable)
-{
-    QTemporaryDir folder;
-    const QString journalPath = folder.filePath(u"journal.jsonl"_s);
-    RunRecord run;
-    run.run = u"screen-1"_s;
-    run.when = QDateTime(QDate(2026, 4, 10), QTime(9, 30));
-    run.user = u"Admin"_s;
-    run.company = u"1"_s;
-    run.job = u"post"_s;
-    run.dryRun = true;
-    run.tables = {{u"accvoucher2026"_s, 2, 0, 2}};
-    run.failed = {{u"7"_s, u"The voucher does not balance"_s, true}};
-    run.result = u"completed"_s;
-    RunJournal(journalPath, session.errorLog).append(run.toJson());
-    RunHistoryWindow history(session, journalPath);
-    history.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&history));
-    EXPECT_TRUE(onScreen(history));
-    EXPECT_EQ(joined(cutOffTextsIn(history)), QString());
-
-    Reconciliation result;
-    result.byVoucherCode = {{u"1"_s, {2, 4, 1250.5, 1250.5}, {2, 4, 1250.5, 1300.5}}};
-    result.differences = {{u"accvoucher2026"_s, u"1"_s, u"11"_s, u"1"_s, 2, u"Amount"_s, u"300.00"_s, u"350.00"_s,
-                           u"line 2, Amount: 300.00 in the source, 350.00 in the copy"_s}};
-    for (const Report &report :
-         {CheckCopy::report(result, u"Kormo Traders (1)"_s, u"Kormo Shadow One (2)"_s, u"01-04-2026 to 30-04-2026"_s),
-          runRecordReport(history.model()->record(0), u"Kormo Traders (1)"_s, session.dateFormat)}) {
-        ReportWindow window(report, prompts, nullptr);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_TRUE(onScreen(window));
-        EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
-    }
-}
-
-TEST_F(ToolsOnScreen, ThePreviewIsReadable)
-{
-    const QDate day(2026, 4, 10);
-    addLine(1, 11, day, 101);
-    addLine(1, 11, day, 201, "101", "C");
-    auto window = ToolsWindow::load(session, 1, {});
-    ASSERT_TRUE(bool(window));
-    (*window)->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->get()));
-    (*window)->findChild<CompanyBox *>(u"txtDestinationCompany"_s)->hold(u"Kormo Shadow One"_s, u"2"_s);
-    for (const QString &name : {u"txtFromDate"_s, u"txtToDate"_s})
-        (*window)->findChild<QDateEdit *>(name)->setDate(day);
-    checkPreview(**window, [&] { addLine(1, 12, day, 102, "201", "D", 40, 2); });
+    QStringList faults;
+    visitEveryWindow([&faults](QWidget *window, const QString &view) {
+        if (const ::testing::AssertionResult placed = onScreen(*window); !placed)
+            faults << view + u": "_s + QString::fromUtf8(placed.message());
+        for (const QString &text : cutOffTextsIn(*window))
+            faults << view + u": "_s + text;
+    });
+    EXPECT_EQ(joined(faults), QString());
 }
 
 class PostingOnScreen : public PostingFixture
 {};
-
-TEST_F(PostingOnScreen, ThePreviewIsReadable)
-{
-    addVoucher(101, 10);
-    addVoucher(102, 0);
-    addVoucher(103, 30);
-    PostingWindow window(*session);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QDateEdit *>(u"dtpFrom"_s)->setDate(QDate(2026, 4, 10));
-    ASSERT_TRUE(window.LoadOffLineVouchers(u"SA"_s, u"CA"_s));
-    QTest::mouseClick(window.findChild<QPushButton *>(u"cmdSelectall"_s), Qt::LeftButton);
-    checkPreview(window, [&] { exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=103"_s}); });
-}
 
 // Before the first Go (the totals show their caption) and with each voucher type's transactions.
 TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)
@@ -225,9 +131,9 @@ TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)
     PostingWindow window(*session);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(onScreen(window));
+    // The window itself is the tour's; here, the caption the totals show before the first Go and
+    // each voucher type's list.
     EXPECT_EQ(window.findChild<QLabel *>(u"lblTotal2"_s)->text(), u"Trial Balance - Debit Total Amount");
-    EXPECT_EQ(joined(cutOffTextsIn(window)), QString());
 
     auto *voucherType = window.findChild<QComboBox *>(u"cboVoucherType"_s);
     auto *transType = window.findChild<QComboBox *>(u"cboTransType"_s);
