@@ -38,17 +38,13 @@ TEST(HeadlessDemoTest, TransfersTheMonthAndPostsTodaysSalesLeavingTheUsersSettin
 
     QTemporaryDir folder;
     const QString build = fakeBuild(folder);
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"VANT_SETTINGS"_s})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
-    process.start(u"bash"_s, {QStringLiteral(VANT_SOURCE_DIR "/scripts/demo.sh"), build});
-    ASSERT_TRUE(process.waitForFinished(120000));
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QProcessEnvironment environment = environmentWithoutDisplay();
+    environment.remove(u"VANT_SETTINGS"_s);
+    const CtlRun demo = runProgram(u"bash"_s, {QStringLiteral(VANT_SOURCE_DIR "/scripts/demo.sh"), build}, environment);
+    const QString &out = demo.out;
+    const QString &err = demo.err;
 
-    EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+    EXPECT_EQ(demo.exitCode, 0) << err.toStdString();
     EXPECT_TRUE(out.contains(u"Company        : 1 Kormo Traders\n"_s));
     EXPECT_TRUE(out.contains(u"Posted off-line voucher "_s));
     EXPECT_FALSE(QFile::exists(build + u"/src/app/vantlog.txt"_s));

@@ -2,6 +2,7 @@
 
 #include "db/accounts_schema.h"
 #include "session/error_report.h"
+#include "support/error_log_lines.h"
 #include "support/qt_printers.h"
 #include "support/statement_record.h"
 #include "support/test_database.h"
@@ -24,14 +25,24 @@ struct CtlRun
     QString out, err;
 };
 
-inline CtlRun runProgram(const QString &program, const QStringList &arguments)
+inline CtlRun runProgram(const QString &program, const QStringList &arguments,
+                         const QProcessEnvironment &environment = recordingEnvironment())
 {
     QProcess process;
-    process.setProcessEnvironment(recordingEnvironment());
+    process.setProcessEnvironment(environment);
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The system's environment without a display: a program started in it must do without one.
+inline QProcessEnvironment environmentWithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    return environment;
 }
 
 // A dry run's record beside the real run's: marked as such, and alike in every one of the keys.
@@ -84,13 +95,7 @@ protected:
         }
         return rows;
     }
-    QStringList logLines() const
-    {
-        QFile log(m_programDir.filePath(QStringLiteral("vantlog.txt")));
-        return log.open(QIODevice::ReadOnly)
-                   ? QString::fromLatin1(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
-                   : QStringList();
-    }
+    QStringList logLines() const { return logFileLines(m_programDir.filePath(QStringLiteral("vantlog.txt"))); }
 
     TestDatabase m_db;
     std::unique_ptr<Database> m_connection = m_db.connect();

@@ -64,13 +64,6 @@ protected:
     QTemporaryDir m_userFiles;
 };
 
-QStringList linesOf(const QString &path)
-{
-    QFile log(path);
-    return log.open(QIODevice::ReadOnly) ? QString::fromLatin1(log.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts)
-                                         : QStringList();
-}
-
 TEST_F(VantctlLogLocationTest, AReadOnlyProgramFolderSendsTheLogToTheStateFolder)
 {
     // A trapped failure of the version check writes one entry.
@@ -80,7 +73,7 @@ TEST_F(VantctlLogLocationTest, AReadOnlyProgramFolderSendsTheLogToTheStateFolder
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
 
     EXPECT_FALSE(QFileInfo::exists(m_programDir.filePath(u"vantlog.txt"_s)));
-    const QStringList lines = linesOf(stateHome + u'/' + kUserFolderName + u"/vantlog.txt"_s);
+    const QStringList lines = logFileLines(stateHome + u'/' + kUserFolderName + u"/vantlog.txt"_s);
     ASSERT_EQ(lines.size(), 5) << lines.join(u'\n').toStdString();
     EXPECT_EQ(lines.at(4), u"ErrForm : frmDB    ErrEvent : CheckDBVersion"_s);
 }

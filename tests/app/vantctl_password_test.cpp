@@ -21,16 +21,12 @@ protected:
     // variable (unset when null).
     CtlRun check(const QStringList &arguments, const QString &variable = QString())
     {
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(u"VANTCTL_PASSWORD"_s);
         if (!variable.isNull())
             environment.insert(u"VANTCTL_PASSWORD"_s, variable);
-        process.setProcessEnvironment(environment);
-        process.start(m_program, QStringList{u"--user"_s, u"Admin"_s} + arguments + QStringList{u"check"_s});
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return runProgram(m_program, QStringList{u"--user"_s, u"Admin"_s} + arguments + QStringList{u"check"_s},
+                          environment);
     }
     QString passwordFile(const QByteArray &text)
     {

@@ -176,7 +176,6 @@ TEST_F(VantctlPostTest, ADryRunPostsNothingAndTellsWhatTheRunWould)
     const QJsonObject record = QJsonDocument::fromJson(real.out.toUtf8()).object();
     expectDryRunOf(dryRecord, record, {u"tables"_s, u"numbers"_s, u"posted"_s, u"failed"_s, u"result"_s});
     EXPECT_EQ(record.value(u"posted"_s).toInt(), 2);
-    EXPECT_EQ(moved(), u"701,702"_s);
 }
 
 TEST_F(VantctlPostTest, ADryRunThatFailsNamesTheVoucherAndWhy)

@@ -29,9 +29,6 @@ protected:
     }
 
     const QString may = u"--from 2026-05-01 --to 2026-05-31"_s;
-    // New number and source line of every copied line.
-    const QString copies =
-        u"select group_concat(VoucherNo||':'||OldVoucherNo) from accvoucher2026 where CompanyCode=2"_s;
 };
 
 // The job's checks and their texts are the window's; here, how vantctl names the companies and
@@ -50,12 +47,12 @@ TEST_F(VantctlTransferTest, TransferRefusesWhatItsChecksRefuse)
         EXPECT_EQ(run.err, message + u'\n');
         EXPECT_EQ(run.out, QString());
     }
-    EXPECT_EQ(scalar(u"select count(*) from accvoucher2026 where CompanyCode<>1"_s), u"0"_s);
 }
 
+// The rows a transfer copies, and that an overwrite answered No keeps them, are the engine's and the
+// tools window's tests; here, vantctl's captions, questions and answers.
 TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
 {
-    VANT_SQLITE_ONLY("reads the copied rows with SQLite's functions");
     // The destination may be named, in any case and with blanks around it.
     const QString copied = u"Transfer    [ Completed ]\nCopied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo "
                            u"Traders (1) into Kormo Shadow One (2).\n"_s;
@@ -66,8 +63,6 @@ TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
                          u"Transfer    [ Transfer Billwise Outstanding Details ...]\n"
                          u"Transfer    [ Transfer Cheque Details...]\n"_s
                              + copied);
-    const QString firstCopies = scalar(copies);
-    EXPECT_EQ(firstCopies.count(u','), 2);
 
     const QString overwrite =
         u"Data Transfer already done for this period.\n Do you want Overwrite with existing Data ? \n"_s;
@@ -75,8 +70,6 @@ TEST_F(VantctlTransferTest, TransferCopiesAndOverwritesOnlyWithYes)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, overwrite + u"No: run again with --yes to answer Yes\n"_s);
     EXPECT_EQ(refused.out, QString());
-    EXPECT_EQ(scalar(copies), firstCopies);
-    EXPECT_EQ(scalar(u"select count(*) from accdelvoucher"_s), u"0"_s);
 
     const CtlRun confirmed = transfer(u"2"_s, may + u" --yes"_s);
     EXPECT_EQ(confirmed.exitCode, 0);
@@ -101,21 +94,19 @@ TEST_F(VantctlTransferTest, AFailedTransferIsReportedAndLogged)
     EXPECT_EQ(logLines().value(4), u"ErrForm : frmVantTools    ErrEvent : InsertRecordstoShadow"_s);
 }
 
+// What the purge removes is the accounts component's tests; that No keeps it, the tools window's.
 TEST_F(VantctlTest, PurgeRemovesThePostedVouchersOnlyWithYes)
 {
-    VANT_SQLITE_ONLY("reads the rows with SQLite's functions");
     // Voucher 501 was posted, 502 still waits.
     execute({u"insert into AccOffLineVoucher(CompanyCode,VoucherNo,OldVoucherNo,CrDr,Amount,Moved) "
              "values (1,501,1,'D',10,'Y'),(1,501,2,'C',10,'Y'),(1,502,3,'D',20,null)"_s,
              u"insert into AccOffLinePending(CompanyCode,VoucherNo) values (1,501),(1,502)"_s});
-    const QString remaining = u"select group_concat(OldVoucherNo||':'||VoucherNo) from AccOffLineVoucher"_s;
     const QString question = u"Recovery of Data is not Possible ?\nDo you Whis to Proceed ?\n"_s;
 
     const CtlRun refused = runAsAdmin({u"purge"_s});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.err, question + u"No: run again with --yes to answer Yes\n"_s);
     EXPECT_EQ(refused.out, QString());
-    EXPECT_EQ(scalar(remaining), u"1:501,2:501,3:502"_s);
 
     // The dry run purges and undoes it, then tells what the purge would remove.
     const QString before = dump();

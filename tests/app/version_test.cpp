@@ -11,15 +11,7 @@ using namespace Qt::StringLiterals;
 
 CtlRun runWithoutDisplay(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        environment.remove(name);
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return runProgram(program, arguments, environmentWithoutDisplay());
 }
 
 TEST(VersionTest, EveryProgramPrintsTheProjectVersionWithoutADisplay)
@@ -60,7 +52,6 @@ TEST(VersionTest, TheDatabaseVersionTextComesFromTheSameNumbers)
 {
     const QStringList numbers = QStringLiteral(VANT_CMAKE_VERSION).split(u'.');
     ASSERT_EQ(numbers.size(), 3);
-    EXPECT_EQ(kVersion, QStringLiteral(VANT_CMAKE_VERSION));
     EXPECT_EQ(kProgramVersion, numbers.join(QString()) + u'0');
 }
 
