@@ -62,13 +62,8 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
     EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
                                     u"Run &History"_s, u"-"_s, u"E&xit"_s}));
+    // The context that the default company fills is the company context's tests'.
     EXPECT_EQ(m_session.companyCode, u"1"_s);
-    EXPECT_EQ(m_session.companyName, u"Kormo Traders"_s);
-    EXPECT_EQ(m_session.financialYear, u"2026"_s);
-    EXPECT_EQ(m_session.voucherTable, u"accvoucher2026"_s);
-    EXPECT_EQ(m_session.finYearBegin, QDate(2026, 4, 1));
-    EXPECT_EQ(m_session.finYearEnd, QDate(2027, 3, 31));
-    EXPECT_EQ(m_session.dateFormat, u"dd-MM-yyyy"_s);
 }
 
 TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)
@@ -83,30 +78,28 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)
     EXPECT_EQ(shown, (QStringList{u"Company: Kormo Traders"_s, u"Financial Year: 2026"_s, u"User: Admin"_s}));
 }
 
-TEST_F(MainWindowTest, EachEntryOpensItsJobWindow)
-{
-    EXPECT_EQ(openAndClose(u"mnuAccountTransfer"_s), u"frmVantTools:1"_s);
-    const QPointer<QWidget> first = m_opened;
-    EXPECT_EQ(openAndClose(u"mnuAccountTransfer"_s), u"frmVantTools:1"_s);
-    // Every opening is a fresh window; the earlier one is gone.
-    EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(openAndClose(u"mnuPurgedata"_s), u"frmVantTools:0"_s);
-    EXPECT_EQ(openAndClose(u"mnuAccountsPosting"_s), u"frmAccountPost"_s);
-    EXPECT_EQ(openAndClose(u"mnuRunHistory"_s), u"frmRunHistory"_s);
-    EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
-}
-
 // Without a window manager nothing gives the keyboard back to the main window when a job window
 // closes: its menu's access keys would do nothing until the pointer crossed it.
-TEST_F(MainWindowTest, TheMainWindowHasTheKeyboardAgainWhenAJobWindowCloses)
+TEST_F(MainWindowTest, EachEntryOpensItsJobWindowAndTheKeyboardComesBack)
 {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_main));
-    for (const QString &entry :
-         {u"mnuAccountTransfer"_s, u"mnuAccountsPosting"_s, u"mnuPurgedata"_s, u"mnuRunHistory"_s}) {
+    const std::pair<QString, QString> entries[] = {{u"mnuAccountTransfer"_s, u"frmVantTools:1"_s},
+                                                   {u"mnuAccountTransfer"_s, u"frmVantTools:1"_s},
+                                                   {u"mnuPurgedata"_s, u"frmVantTools:0"_s},
+                                                   {u"mnuAccountsPosting"_s, u"frmAccountPost"_s},
+                                                   {u"mnuRunHistory"_s, u"frmRunHistory"_s}};
+    QString earlierEntry;
+    QPointer<QWidget> earlier;
+    for (const auto &[entry, window] : entries) {
         SCOPED_TRACE(entry.toStdString());
-        openAndClose(entry);
+        EXPECT_EQ(openAndClose(entry), window);
         EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_main; }, 1000));
+        // Every opening is a fresh window; the earlier one is gone.
+        EXPECT_TRUE(entry != earlierEntry || earlier.isNull());
+        earlierEntry = entry;
+        earlier = m_opened;
     }
+    EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
 TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)

@@ -22,10 +22,6 @@ protected:
     void SetUp() override
     {
         PostingFixture::SetUp();
-        session->accountsFactory = [this](const QString &progId) {
-            progIds.append(progId);
-            return createAccountsComponent(progId);
-        };
         accounts.emplace(*session);
     }
 
@@ -77,7 +73,6 @@ protected:
         return PostingJob(*session, 0).SaveTrans(marked, posted);
     }
 
-    QStringList progIds;
     std::optional<AccountsWatch> accounts;
     QList<bool> transactionOpenAtBox;
 };

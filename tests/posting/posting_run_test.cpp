@@ -35,7 +35,7 @@ TEST_F(PostingRun, AVoucherAndItsRowsAreCopiedAndFlaggedByOneStatementEach)
                   .size(),
               1);
     EXPECT_EQ(sent.filter(u"INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,"_s).size(), 1);
-    EXPECT_EQ(progIds, QStringList{u"KormoLedger.clsQRXAccounts"_s});
+    EXPECT_EQ(accounts->progIds(), QStringList{u"KormoLedger.clsQRXAccounts"_s});
     EXPECT_EQ(accounts->live(), nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());
 }
@@ -57,7 +57,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
     EXPECT_EQ(posted(u"VoucherNo||'/'||AcType"_s, 31), u"1/1|1/1");
     EXPECT_EQ(unmoved(32), 2);
     EXPECT_EQ(posted(u"VoucherNo||'/'||AcType"_s, 33), u"2/2|2/2|2/2");
-    EXPECT_EQ(progIds, QStringList{u"KormoLedgerLite6.clsQRXAccounts"_s});
+    EXPECT_EQ(accounts->progIds(), QStringList{u"KormoLedgerLite6.clsQRXAccounts"_s});
 }
 
 // Off-line numbers are the company's own: another company's voucher of the same number is not
