@@ -69,7 +69,7 @@ TEST_F(ConnectionTest, UnopenableDatabaseShowsNumberAndDescription)
 
 TEST_F(ConnectionTest, EachFreshConnectionSendsTheDateFormat)
 {
-    m_file.writeSettings(QStringLiteral("VantDB"), QStringLiteral("sa"), QString());
+    m_file.writeSettings(QString());
     for (int attempt = 1; attempt <= 2; ++attempt)
         ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
     EXPECT_EQ(m_session.quoteChar, u"'");
