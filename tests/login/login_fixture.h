@@ -7,7 +7,7 @@
 
 #include "login/login_window.h"
 #include "session/session.h"
-#include "app/start_exit.h"
+#include "start_exit.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -4,7 +4,7 @@
 // scripts/screenshots.sh runs it on a virtual X server.
 //
 //   vant-screenshot-tour OUTPUT-FOLDER
-#include "app/desktop_program.h"
+#include "desktop_program.h"
 #include "desktop_identity.h"
 
 #include <QAbstractItemView>

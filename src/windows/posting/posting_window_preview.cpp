@@ -2,7 +2,7 @@
 // their own.
 #include "posting_window.h"
 
-#include "posting_job.h"
+#include "posting/posting_job.h"
 #include "voucher_grid_model.h"
 #include "session/dry_run.h"
 #include "session/session.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "voucher_detail.h"
+#include "posting/voucher_detail.h"
 
 #include <QFrame>
 

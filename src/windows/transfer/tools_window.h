@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
-#include "transfer_job.h"
+#include "transfer/transfer_job.h"
 
 #include <QDialog>
 #include <QStringList>

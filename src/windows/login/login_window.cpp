@@ -1,6 +1,6 @@
 #include "login_window.h"
 
-#include "login_engine.h"
+#include "login/login_engine.h"
 #include "session/session.h"
 #include "widgets/control_names.h"
 #include "widgets/widget_twips.h"

@@ -1,7 +1,7 @@
 #include "lov_window.h"
 
-#include "lov_controller.h"
-#include "lov_placement.h"
+#include "lookup/lov_controller.h"
+#include "lookup/lov_placement.h"
 
 #include "session/twips.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lov_presenter.h"
+#include "lookup/lov_presenter.h"
 
 #include <QPointer>
 #include <QWidget>

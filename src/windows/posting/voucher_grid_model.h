@@ -1,6 +1,6 @@
 #pragma once
 
-#include "voucher_grid.h"
+#include "posting/voucher_grid.h"
 
 #include <QAbstractTableModel>
 

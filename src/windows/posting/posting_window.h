@@ -1,7 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
-#include "marked_voucher.h"
+#include "posting/marked_voucher.h"
 #include "widgets/report_paper.h"
 
 #include <QDialog>

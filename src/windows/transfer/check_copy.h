@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reconcile.h"
+#include "transfer/reconcile.h"
 #include "widgets/report_paper.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "tools_load.h"
 
 #include "session/session.h"
-#include "shadow_company_picker.h"
+#include "transfer/shadow_company_picker.h"
 #include "widgets/activation_return.h"
 
 namespace vant {

@@ -1,7 +1,7 @@
 // The lookup window's controls: the title line, the search boxes, the grids and the sort list.
 #include "lov_window.h"
 
-#include "lov_controller.h"
+#include "lookup/lov_controller.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "posting_window.h"
 
-#include "posting_filters.h"
-#include "posting_formats.h"
-#include "posting_job.h"
+#include "posting/posting_filters.h"
+#include "posting/posting_formats.h"
+#include "posting/posting_job.h"
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
 #include "widgets/busy_window.h"

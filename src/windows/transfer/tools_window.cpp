@@ -2,7 +2,7 @@
 
 #include "check_copy.h"
 #include "company_box.h"
-#include "purge_job.h"
+#include "transfer/purge_job.h"
 #include "widgets/busy_window.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
@@ -10,7 +10,7 @@
 #include "session/session.h"
 #include "widgets/widget_twips.h"
 #include "session/user_prompts.h"
-#include "transfer_job.h"
+#include "transfer/transfer_job.h"
 
 #include <QDateEdit>
 #include <QFrame>
