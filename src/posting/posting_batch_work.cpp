@@ -2,60 +2,21 @@
 
 #include "db/copy_forms.h"
 #include "db/database.h"
-#include "db/insert_statement.h"
+#include "db/statement_text.h"
+#include "posted_columns.h"
 #include "db/sql_literals.h"
 #include "session/session.h"
 
 namespace vant {
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-using copyform::date;
-using copyform::number;
-using copyform::text;
-
-// The aid of the ledger a column names, as the posting writes it: a whole number, which the
-// check made sure of.
-QString aidOf(const QString &ledgerColumn)
-{
-    return QStringLiteral("(select top 1 l.aid from accledgermaster l where l.ledgercode=%1)").arg(ledgerColumn);
-}
-
-// A ledger the posting refuses: no number, or a row of the ledger master (joined as `ledger`)
-// that is missing or whose aid is no whole number (a ledger without aid has none to post).
-QString mayRefuseLedger(const QString &ledgerColumn, const QString &ledger)
-{
-    return QStringLiteral("(%1 or %2.ledgercode is null or %3)")
-        .arg(copyform::mayRefuseRequiredNumber(ledgerColumn), ledger,
-             copyform::mayRefuseWholeNumber(ledger + QStringLiteral(".aid")));
-}
-
-// Joins the ledger master for the ledger a column names.
-QString ledgerJoin(const QString &ledgerColumn, const QString &ledger)
-{
-    return QStringLiteral(" left join accledgermaster %1 on %1.ledgercode=%2").arg(ledger, ledgerColumn);
-}
 
 QString companyValue(const QString &companyCode)
 {
     const Outcome<QString> number = numberLiteral(companyCode, QString());
     return number ? *number : sqlQuoted(companyCode);
-}
-
-// A column of the off-line line x, or of the off-line row p.
-QString x(const char *column)
-{
-    return QStringLiteral("x.") + QLatin1StringView(column);
-}
-
-QString p(const char *column)
-{
-    return QStringLiteral("p.") + QLatin1StringView(column);
-}
-
-QString anyOf(const QStringList &conditions)
-{
-    return QLatin1Char('(') + conditions.join(QStringLiteral(" or ")) + QLatin1Char(')');
 }
 
 } // namespace
@@ -86,12 +47,6 @@ QString PostingBatchWork::firstRows(const QString &table, int last) const
                           "VantFirst from ")
            + table + QStringLiteral(" q where q.CompanyCode=") + m_company + QStringLiteral(" and q.VoucherNo in ")
            + postedNumbers(last) + QLatin1Char(')');
-}
-
-QString PostingBatchWork::numbered() const
-{
-    return QStringLiteral(" join ") + m_posting.name() + QStringLiteral(" m on m.OffLineNo=p.VoucherNo join ")
-           + m_numbers.name() + QStringLiteral(" n on n.VoucherOrd=m.VoucherOrd");
 }
 
 // The unmoved lines of the company under the off-line number of m. The unary plus keeps the
@@ -149,65 +104,29 @@ Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 
 Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
 {
-    using namespace copyform;
-    const QString lines = anyOf({
-        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
-        mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
-        mayRefuseNumber(QStringLiteral("x.DivisionCode")),
-        mayRefuseDate(QStringLiteral("x.VoucherDt")),
-        mayRefuseRequiredNumber(QStringLiteral("x.Amount")),
-        QStringLiteral("(x.OldVoucherNo is not null and ") + mayRefuseRequiredNumber(QStringLiteral("x.OldVoucherNo"))
-            + QLatin1Char(')'),
-    });
-    const QString pending = anyOf({
-        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
-        mayRefuseLedger(QStringLiteral("x.OppLedgerCode"), QStringLiteral("l2")),
-        mayRefuseNumber(QStringLiteral("x.DivisionCode")),
-        mayRefuseRequiredNumber(QStringLiteral("x.AcType")),
-        mayRefuseDate(QStringLiteral("x.billdate")),
-        mayRefuseRequiredNumber(QStringLiteral("x.billamount")),
-        mayRefuseRequiredNumber(QStringLiteral("x.MRC_Amt")),
-        mayRefuseLeadingNumber(QStringLiteral("x.OnAcNo")),
-        mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
-        mayRefuseRequiredNumber(QStringLiteral("x.Payable")),
-        mayRefuseRequiredNumber(QStringLiteral("x.discamt")),
-    });
-    const QString cheque = anyOf({
-        mayRefuseLedger(QStringLiteral("x.LedgerCode"), QStringLiteral("l1")),
-        mayRefuseLedger(QStringLiteral("x.LedgerCode1"), QStringLiteral("l2")),
-        mayRefuseRequiredNumber(QStringLiteral("x.ChequeAmount")),
-        mayRefuseDate(QStringLiteral("x.ReceiveDate")),
-        mayRefuseDate(QStringLiteral("x.ChequeDate")),
-        mayRefuseRequiredNumber(QStringLiteral("x.DivisionId")),
-        mayRefuseRequiredNumber(QStringLiteral("x.AcType")),
-        mayRefuseRequiredNumber(QStringLiteral("x.VoucherCode")),
-        mayRefuseDate(QStringLiteral("x.DepositDate")),
-    });
     // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
     // are refused; every row of its pending and cheque tables counts, though only the first is
     // copied. Asked voucher by voucher in the batch's order, so that each batch reads only its own
     // rows and the scan ends at the first voucher refused.
-    const auto refusedRow = [&](const QString &table, const QString &rowCondition, const QString &ledger1,
-                                const QString &ledger2, const QString &refused) {
-        return QStringLiteral("exists (select 1 from ") + table + QStringLiteral(" x")
-               + ledgerJoin(ledger1, QStringLiteral("l1")) + ledgerJoin(ledger2, QStringLiteral("l2"))
-               + QStringLiteral(" where ") + rowCondition + QStringLiteral(" and ") + refused + QLatin1Char(')');
+    const QString refusedRow = uR"(exists (select 1 from {table} x{ledgers} where {rows} and {refused}))"_s;
+    const auto refusedIn = [&](const QString &table, CopiedTable columns, const QString &rows) {
+        return filled(refusedRow, {{"table"_L1, table},
+                                   {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
+                                   {"rows"_L1, rows},
+                                   {"refused"_L1, refusalCondition(columns, u"x"_s)}});
     };
-    const QString offLineRow =
-        QStringLiteral("x.CompanyCode=") + m_company + QStringLiteral(" and x.VoucherNo=m.OffLineNo");
-    auto rs =
-        m_db.openRecordset(QStringLiteral("select top 1 m.VoucherOrd from ") + m_posting.name()
-                           + QStringLiteral(" m where m.VoucherOrd>") + QString::number(after)
-                           + QStringLiteral(" and m.VoucherOrd<=") + QString::number(last) + QStringLiteral(" and (")
-                           + refusedRow(QStringLiteral("AccOffLineVoucher"), unmovedLines(QStringLiteral("x")),
-                                        QStringLiteral("x.LedgerCode"), QStringLiteral("x.OppLedgerCode"), lines)
-                           + QStringLiteral(" or ")
-                           + refusedRow(QStringLiteral("AccOffLinePending"), offLineRow, QStringLiteral("x.LedgerCode"),
-                                        QStringLiteral("x.OppLedgerCode"), pending)
-                           + QStringLiteral(" or ")
-                           + refusedRow(QStringLiteral("AccOffLineChequeDet"), offLineRow,
-                                        QStringLiteral("x.LedgerCode"), QStringLiteral("x.LedgerCode1"), cheque)
-                           + QStringLiteral(") order by m.VoucherOrd"));
+    const QString offLineRows = u"x.CompanyCode=%1 and x.VoucherNo=m.OffLineNo"_s.arg(m_company);
+    auto rs = m_db.openRecordset(
+        filled(uR"(
+        select top 1 m.VoucherOrd from {posting} m
+        where m.VoucherOrd>{after} and m.VoucherOrd<={last} and ({lines} or {pending} or {cheque})
+        order by m.VoucherOrd)",
+               {{"posting"_L1, m_posting.name()},
+                {"after"_L1, QString::number(after)},
+                {"last"_L1, QString::number(last)},
+                {"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), unmovedLines(u"x"_s))},
+                {"pending"_L1, refusedIn(u"AccOffLinePending"_s, postedPendingColumns(), offLineRows)},
+                {"cheque"_L1, refusedIn(u"AccOffLineChequeDet"_s, postedChequeColumns(), offLineRows)}}));
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();
@@ -252,85 +171,33 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
 
 QString PostingBatchWork::linesInsert() const
 {
-    return InsertStatement(QStringLiteral("insert into ") + m_session.voucherTable + QLatin1Char(' '))
-        .set("CompanyCode", text(x("CompanyCode")))
-        .set("DivisionCode", number(x("DivisionCode")))
-        .set("AcType", QStringLiteral("m.AcType"))
-        .set("VoucherNo", QStringLiteral("n.VoucherNo"))
-        .set("VoucherDt", date(x("VoucherDt")))
-        .set("LedgerCode", number(x("LedgerCode")))
-        .set("CrDr", text(x("CrDr")))
-        .set("Amount", number(x("Amount")))
-        .set("VoucherCode", QStringLiteral("m.VoucherCode"))
-        .set("Narration", text(x("Narration")))
-        .set("IsVoucherScr", QStringLiteral("'N'"))
-        .set("VoucherSlno", QStringLiteral("n.SubNo"))
-        .set("OppLedgerCode", number(x("OppLedgerCode")))
-        .set("BillRefNo", text(x("BillRefno")))
-        .set("OldVoucherNo", number(x("OldVoucherNo")))
-        .now("TS")
-        .set("AID", aidOf(x("LedgerCode")))
-        .set("OppAID", aidOf(x("OppLedgerCode")))
-        .select(QStringLiteral(" from ") + m_numbers.name() + QStringLiteral(" n join ") + m_posting.name()
-                + QStringLiteral(" m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on ")
-                + unmovedLines(QStringLiteral("x")) + QStringLiteral(" order by n.VoucherOrd"));
+    return filled(uR"(
+        insert into {table} ({columns})
+        select {values}
+        from {numbers} n join {posting} m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on {unmoved}
+        order by n.VoucherOrd)",
+                  {{"table"_L1, m_session.voucherTable},
+                   {"columns"_L1, insertColumns(postedLineColumns())},
+                   {"values"_L1, insertValues(postedLineColumns(), u"x"_s, {})},
+                   {"numbers"_L1, m_numbers.name()},
+                   {"posting"_L1, m_posting.name()},
+                   {"unmoved"_L1, unmovedLines(u"x"_s)}});
 }
 
-// Filed under the voucher's new number and sub-number, as the cheque and the transfer are.
-QString PostingBatchWork::pendingInsert(int last) const
+// The first pending or cheque row of each posted voucher, under its new number.
+QString PostingBatchWork::firstRowInsert(const QString &into, const QString &from, CopiedTable columns, int last) const
 {
-    return InsertStatement(QStringLiteral("insert into AccPending "))
-        .set("CompanyCode", text(p("CompanyCode")))
-        .set("DivisionCode", number(p("DivisionCode")))
-        .set("AcType", number(p("AcType")))
-        .set("LedgerCode", number(p("LedgerCode")))
-        .set("VoucherNo", QStringLiteral("n.VoucherNo"))
-        .set("BillRefNo", text(p("BillRefno")))
-        .set("BillDate", date(p("billdate")))
-        .set("BillAmount", number(p("billamount")))
-        .set("InvoiceNo", text(p("InvoiceNo")))
-        .set("MRC_Amt", number(p("MRC_Amt")))
-        .set("CrDr", text(p("CrDr")))
-        .set("TransType", text(p("TransType")))
-        .set("OnAcNo", copyform::leadingNumber(p("OnAcNo")))
-        .set("VoucherCode", number(p("VoucherCode")))
-        .set("Payable", number(p("Payable")))
-        .set("DiscAmt", number(p("discamt")))
-        .set("VoucherSlno", QStringLiteral("n.SubNo"))
-        .set("TransDate", date(p("billdate")))
-        .set("OppLedgerCode", number(p("OppLedgerCode")))
-        .set("Remarks", text(p("Remarks")))
-        .now("TS")
-        .set("AID", aidOf(p("LedgerCode")))
-        .set("OppAID", aidOf(p("OppLedgerCode")))
-        .select(QStringLiteral(" from ") + firstRows(QStringLiteral("AccOffLinePending"), last) + QStringLiteral(" p")
-                + numbered() + QStringLiteral(" where p.VantFirst=1 order by n.VoucherOrd"));
-}
-
-QString PostingBatchWork::chequeInsert(int last) const
-{
-    return InsertStatement(QStringLiteral("INSERT INTO  AccChequeDetails "))
-        .set("CompanyCode", text(p("CompanyCode")))
-        .set("LedgerCode", number(p("LedgerCode")))
-        .set("VoucherNo", QStringLiteral("n.VoucherNo"))
-        .set("ChequeNo", text(p("ChequeNo")))
-        .set("ChequeAmount", number(p("ChequeAmount")))
-        .set("ReceiveDate", date(p("ReceiveDate")))
-        .set("ChequeDate", date(p("ChequeDate")))
-        .set("Status", text(p("Status")))
-        .set("BankName", text(p("BankName")))
-        .set("Branch", QStringLiteral("''"))
-        .set("DivisionCode", number(p("DivisionId")))
-        .set("AcType", number(p("AcType")))
-        .set("VoucherCode", number(p("VoucherCode")))
-        .set("LedgerCode1", number(p("LedgerCode1")))
-        .set("Narration", QStringLiteral("''"))
-        .set("ChequePrinted", text(p("ChequePrinted")))
-        .set("DepositDate", date(p("DepositDate")))
-        .set("AID", aidOf(p("LedgerCode")))
-        .set("AID1", aidOf(p("LedgerCode1")))
-        .select(QStringLiteral(" from ") + firstRows(QStringLiteral("AccOffLineChequeDet"), last) + QStringLiteral(" p")
-                + numbered() + QStringLiteral(" where p.VantFirst=1 order by n.VoucherOrd"));
+    return filled(uR"(
+        {into} ({columns})
+        select {values}
+        from {firstRows} p join {posting} m on m.OffLineNo=p.VoucherNo join {numbers} n on n.VoucherOrd=m.VoucherOrd
+        where p.VantFirst=1 order by n.VoucherOrd)",
+                  {{"into"_L1, into},
+                   {"columns"_L1, insertColumns(columns)},
+                   {"values"_L1, insertValues(columns, u"p"_s, {})},
+                   {"firstRows"_L1, firstRows(from, last)},
+                   {"posting"_L1, m_posting.name()},
+                   {"numbers"_L1, m_numbers.name()}});
 }
 
 Status PostingBatchWork::copy(int last)
@@ -340,7 +207,11 @@ Status PostingBatchWork::copy(int last)
     const QString moved = QStringLiteral("update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and "
                                          "+CompanyCode=")
                           + m_companyValue + QStringLiteral(" and VoucherNo in ") + postedNumbers(last);
-    return executeAll(m_db, {linesInsert(), moved, pendingInsert(last), chequeInsert(last)});
+    return executeAll(
+        m_db,
+        {linesInsert(), moved,
+         firstRowInsert(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns(), last),
+         firstRowInsert(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns(), last)});
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/copied_table.h"
 #include "db/outcome.h"
 #include "db/work_table.h"
 #include "marked_voucher.h"
@@ -13,7 +14,6 @@ namespace vant {
 
 struct Session;
 class Database;
-class InsertStatement;
 
 // The work of one try at posting a batch of marked vouchers in the server: its work tables and
 // statements. The vouchers are ordered by their place in the batch (VoucherOrd, from 1).
@@ -39,11 +39,9 @@ public:
 
 private:
     QString linesInsert() const;
-    QString pendingInsert(int last) const;
-    QString chequeInsert(int last) const;
+    QString firstRowInsert(const QString &into, const QString &from, CopiedTable columns, int last) const;
     QString postedNumbers(int last) const;
     QString firstRows(const QString &table, int last) const;
-    QString numbered() const;
     QString unmovedLines(const QString &alias) const;
 
     Session &m_session;

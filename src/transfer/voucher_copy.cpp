@@ -6,14 +6,15 @@
 #include "db/sql_literals.h"
 #include "db/work_table.h"
 #include "session/accounts_guard.h"
-#include "session/text_helpers.h"
-#include "source_row.h"
+#include "db/statement_text.h"
 #include "transfer_scope.h"
 
 #include <limits>
 #include <optional>
 
 namespace vant {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -40,8 +41,7 @@ public:
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
                  QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
           m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-          m_vouchers(scope.db, QStringLiteral("VantVouchers"),
-                     QStringLiteral("VoucherOrd int primary key, SubNo int"))
+          m_vouchers(scope.db, QStringLiteral("VantVouchers"), QStringLiteral("VoucherOrd int primary key, SubNo int"))
     {}
 
     Status run();
@@ -83,51 +83,47 @@ Error noNumberError(const QString &sourceVoucherNo, const QString &company, int 
                                     .arg(answer)};
 }
 
+// How a refusal names the row: "AccVoucher row tsid 7".
+QString rowOwner(const Recordset &rs, const QString &table)
+{
+    return QStringLiteral("%1 row tsid %2").arg(table, rs.text(QStringLiteral("tsid")));
+}
+
 // Why the row-by-row copy stopped at this row, in the order it looked at the row's values:
 // the voucher number, the new voucher's number and code, then the values of the insert.
 std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, const QString &destination,
                                   bool startsVoucher, std::optional<int> numberRefusal)
 {
-    SourceRow row(rs, table, QStringLiteral("tsid"));
-    // The voucher number is read whole: the leading digits of a text are another voucher's.
-    const QString sourceNo =
-        row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
-    if (Status read = row.takeStatus(); !read)
-        return refusedTransfer(read.error().description);
+    const QString owner = rowOwner(rs, table);
+    const QVariant sourceNo = rs.value(QStringLiteral("VoucherNo"));
+    double number = 0;
+    if (!sourceNo.isNull()) {
+        // The voucher number is read whole: the leading digits of a text are another voucher's.
+        const Outcome<QString> read = numberLiteral(sourceNo, QStringLiteral("VoucherNo of ") + owner);
+        if (!read)
+            return refusedTransfer(read.error().description);
+        number = read->toDouble();
+    }
     // A row without a voucher number of its own would be copied as the shadow's own row,
     // which a later transfer of the period could no longer clear.
-    if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo.toDouble() <= 0) {
+    if (sourceNo.isNull() || number <= 0) {
         return Error{kRefusedValue,
                      QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
                                     "number (%3); nothing was transferred.")
-                         .arg(row.text(QStringLiteral("VoucherCode")), row.text(QStringLiteral("VoucherDt")),
-                              row.isNull(QStringLiteral("VoucherNo")) ? QStringLiteral("NULL")
-                                                                      : row.text(QStringLiteral("VoucherNo")))};
+                         .arg(rs.text(QStringLiteral("VoucherCode")), rs.text(QStringLiteral("VoucherDt")),
+                              sourceNo.isNull() ? QStringLiteral("NULL") : rs.text(QStringLiteral("VoucherNo")))};
     }
     if (startsVoucher) {
         // Rows under a number that is no voucher number could never be told apart.
         if (numberRefusal)
-            return noNumberError(row.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
-        if (!row.isNull(QStringLiteral("VoucherCode")))
-            row.required(QStringLiteral("VoucherCode"));
-        if (Status written = row.takeStatus(); !written)
-            return refusedTransfer(written.error().description);
+            return noNumberError(rs.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
+        const QVariant code = rs.value(QStringLiteral("VoucherCode"));
+        if (const Outcome<QString> read = numberLiteral(code, QStringLiteral("VoucherCode of ") + owner);
+            !code.isNull() && !read)
+            return refusedTransfer(read.error().description);
     }
-    if (row.isNull(QStringLiteral("OppLedgerCode")) || isBlank(row.text(QStringLiteral("OppLedgerCode"))))
-        row.raw(QStringLiteral("LedgerCode"));
-    else
-        row.number(QStringLiteral("OppLedgerCode"));
-    row.raw(QStringLiteral("DivisionCode"));
-    row.raw(QStringLiteral("AcType"));
-    row.date(QStringLiteral("VoucherDt"));
-    row.raw(QStringLiteral("LedgerCode"));
-    row.number(QStringLiteral("Amount"));
-    row.number(QStringLiteral("VoucherCode"));
-    row.number(QStringLiteral("VoucherSlnoOld"));
-    row.raw(QStringLiteral("AID"));
-    row.raw(QStringLiteral("OppAID"));
-    if (Status written = row.takeStatus(); !written)
-        return refusedTransfer(written.error().description);
+    if (Status read = firstRefusedValue(rs, copiedVoucherColumns(), owner); !read)
+        return refusedTransfer(read.error().description);
     return std::nullopt;
 }
 
@@ -188,37 +184,24 @@ Outcome<VoucherNoBlock> VoucherCopy::numberVouchers(QList<CodeBlock> &codes, int
 
 Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal)
 {
-    const QString table = m_scope.voucherTable;
-    const auto values = [](std::initializer_list<QString> conditions) {
-        QStringList list(conditions);
-        return list.join(QStringLiteral(" or "));
-    };
-    const QString voucherNo =
-        values({QStringLiteral("v.VoucherNo is null"), copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
-                QStringLiteral("v.VoucherNo<=0")});
-    const QString rowValues = values({
-        QStringLiteral("(r.StartsVoucher=1 and v.VoucherCode is not null and ")
-            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode")) + QLatin1Char(')'),
-        copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
-        copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
-        copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),
-        copyform::mayRefuseNumber(QStringLiteral("v.LedgerCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.Amount")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.OppLedgerCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherSlnoOld")),
-        copyform::mayRefuseNumber(QStringLiteral("v.AID")),
-        copyform::mayRefuseNumber(QStringLiteral("v.OppAID")),
-    });
     // A voucher that gets no number stops the copy at its first row: the values of that row
     // and of later rows are never read.
-    const QString limit = QString::number(lastSeq);
+    const QString suspects = filled(uR"(
+        select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
+        from {rows} r join {table} v on v.tsid=r.Tsid
+        where r.Seq>%1 and r.Seq<={limit}
+          and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
+               or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
+                                      or {valuesRefused})))
+        order by r.Seq)",
+                                    {{"rows"_L1, m_rows.name()},
+                                     {"table"_L1, m_scope.voucherTable},
+                                     {"limit"_L1, QString::number(lastSeq)},
+                                     {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
+                                     {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
+                                     {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)}});
     for (int after = 0;;) {
-        auto rs = m_scope.db.openRecordset(
-            QStringLiteral("select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts") + rowsWithSource()
-            + QStringLiteral(" where r.Seq>") + QString::number(after) + QStringLiteral(" and r.Seq<=") + limit
-            + QStringLiteral(" and (") + voucherNo + QStringLiteral(" or (r.Seq<") + limit + QStringLiteral(" and (")
-            + rowValues + QStringLiteral("))) order by r.Seq"));
+        auto rs = m_scope.db.openRecordset(suspects.arg(after));
         if (!rs)
             return rs.error();
         if (rs->eof())
@@ -226,7 +209,7 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         after = rs->value(QStringLiteral("VantSeq")).toInt();
         const bool starts = rs->value(QStringLiteral("VantStarts")).toInt() == 1;
         const bool refusedHere = numberRefusedAtLast && after == lastSeq;
-        if (auto refused = refusalOfRow(*rs, table, m_scope.destination, starts,
+        if (auto refused = refusalOfRow(*rs, m_scope.voucherTable, m_scope.destination, starts,
                                         refusedHere ? std::optional<int>(refusal) : std::nullopt))
             return refused;
     }
@@ -285,13 +268,21 @@ Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
 
 Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
 {
-    const CopyOwnValues own{m_scope.destination,
-                            QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"),
-                            QStringLiteral("w.SubNo")};
-    const QString statement =
-        copyInsert(m_scope.voucherTable, copiedVoucherColumns(), QStringLiteral("v"), own)
-            .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
-                    + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
+    const QList<Place> own = {
+        {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"voucherNo"_L1, QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd")},
+        {"subNo"_L1, QStringLiteral("w.SubNo")},
+    };
+    const QString statement = filled(uR"(
+        insert into {table}({columns})
+        select {values}
+        from {rows} r join {table} v on v.tsid=r.Tsid join {vouchers} w on w.VoucherOrd=r.VoucherOrd
+        where r.Seq between %1 and %2 order by r.Seq)",
+                                     {{"table"_L1, m_scope.voucherTable},
+                                      {"columns"_L1, insertColumns(copiedVoucherColumns())},
+                                      {"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)},
+                                      {"rows"_L1, m_rows.name()},
+                                      {"vouchers"_L1, m_vouchers.name()}});
     return m_scope.insertInBatches(statement, rows);
 }
 
