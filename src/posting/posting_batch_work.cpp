@@ -29,9 +29,7 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
       m_posting(db, QStringLiteral("VantPosting"),
                 QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
                                "AcType int")),
-      m_subNos(db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-      m_numbers(db, QStringLiteral("VantNumbers"),
-                QStringLiteral("VoucherOrd int primary key, VoucherNo int, SubNo int"))
+      m_numbers(db)
 {}
 
 QString PostingBatchWork::postedNumbers(int last) const
@@ -147,26 +145,12 @@ Outcome<QList<std::pair<int, int>>> PostingBatchWork::codes(int last)
 
 Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo)
 {
-    QList<QStringList> rows;
+    QList<std::pair<QString, int>> codes;
     for (const auto &[code, first] : firstSubNos)
-        rows.append({QString::number(code), QString::number(first)});
-    if (Status made = m_subNos.create(); !made)
-        return made;
-    if (Status filled = insertValueRows(
-            m_db, QStringLiteral("insert into ") + m_subNos.name() + QStringLiteral("(VoucherCode,FirstSubNo)"), rows);
-        !filled)
-        return filled;
-    if (Status made = m_numbers.create(); !made)
-        return made;
-    // Each voucher's sub-number follows the earlier vouchers of its code.
-    return m_db.execute(QStringLiteral("insert into ") + m_numbers.name()
-                        + QStringLiteral("(VoucherOrd,VoucherNo,SubNo) select m.VoucherOrd,%1+m.VoucherOrd,"
-                                         "s.FirstSubNo+row_number() over (partition by m.VoucherCode order by "
-                                         "m.VoucherOrd)-1 from ")
-                              .arg(qint64(firstVoucherNo) - 1)
-                        + m_posting.name() + QStringLiteral(" m join ") + m_subNos.name()
-                        + QStringLiteral(" s on s.VoucherCode=m.VoucherCode where m.VoucherOrd<=")
-                        + QString::number(last));
+        codes.append({QString::number(code), first});
+    return m_numbers.fill(codes, firstVoucherNo,
+                          {m_posting.name() + u" m"_s, u"m.VoucherOrd<="_s + QString::number(last), u"m.VoucherOrd"_s,
+                           u"m.VoucherCode"_s});
 }
 
 QString PostingBatchWork::linesInsert() const
@@ -228,14 +212,12 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
 
 Status PostingBatchWork::drop()
 {
-    for (WorkTable *table : {&m_marked, &m_posting, &m_subNos, &m_numbers}) {
-        // Only the tables this try made.
-        if (Status dropped =
-                m_db.execute(QStringLiteral("if object_id('tempdb..%1') is not null drop table %1").arg(table->name()));
-            !dropped)
+    // Only the tables this try made.
+    for (WorkTable *table : {&m_marked, &m_posting}) {
+        if (Status dropped = table->dropIfMade(); !dropped)
             return dropped;
     }
-    return {};
+    return m_numbers.dropIfMade();
 }
 
 } // namespace vant

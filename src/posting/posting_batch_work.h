@@ -2,6 +2,7 @@
 
 #include "db/copied_table.h"
 #include "db/outcome.h"
+#include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "marked_voucher.h"
 
@@ -52,8 +53,7 @@ private:
     const QString m_companyValue;
     WorkTable m_marked;
     WorkTable m_posting;
-    WorkTable m_subNos;
-    WorkTable m_numbers;
+    VoucherNumbers m_numbers;
 };
 
 } // namespace vant

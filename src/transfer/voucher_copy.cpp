@@ -4,6 +4,7 @@
 #include "db/copy_forms.h"
 #include "db/database.h"
 #include "db/sql_literals.h"
+#include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "session/accounts_guard.h"
 #include "db/statement_text.h"
@@ -40,8 +41,7 @@ public:
                                   QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
                  QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
-          m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-          m_vouchers(scope.db, QStringLiteral("VantVouchers"), QStringLiteral("VoucherOrd int primary key, SubNo int"))
+          m_numbers(scope.db)
     {}
 
     Status run();
@@ -64,15 +64,14 @@ private:
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
     Outcome<std::optional<Error>> firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal);
-    Status writeSubNumbers(const QList<CodeBlock> &codes);
-    Status insertRows(int rows, int firstVoucherNo);
+    Status writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo);
+    Status insertRows(int rows);
     Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
 
     const TransferScope &m_scope;
     WorkTable m_order;
     WorkTable m_rows;
-    WorkTable m_subNos;
-    WorkTable m_vouchers;
+    VoucherNumbers m_numbers;
 };
 
 Error noNumberError(const QString &sourceVoucherNo, const QString &company, int answer)
@@ -238,39 +237,26 @@ Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
     return noNumberError(rs->text(1), m_scope.destination, numbers.refusal);
 }
 
-Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
+Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo)
 {
-    QList<QStringList> values;
+    QList<std::pair<QString, int>> firstSubNos;
     for (const CodeBlock &code : codes) {
         const Outcome<QString> literal = optionalNumberLiteral(code.code, QStringLiteral("VoucherCode"));
         if (!literal)
             return refusedTransfer(literal.error().description);
-        values.append({*literal, QString::number(code.firstSubNo)});
+        firstSubNos.append({*literal, code.firstSubNo});
     }
-    if (Status made = m_subNos.create(); !made)
-        return made;
-    if (Status filled = insertValueRows(
-            m_scope.db, QStringLiteral("insert into ") + m_subNos.name() + QStringLiteral("(VoucherCode,FirstSubNo)"),
-            values);
-        !filled)
-        return filled;
-    if (Status made = m_vouchers.create(); !made)
-        return made;
-    // Each voucher's sub-number follows the earlier vouchers of its code.
-    return m_scope.db.execute(
-        QStringLiteral("insert into ") + m_vouchers.name()
-        + QStringLiteral("(VoucherOrd,SubNo) select r.VoucherOrd,s.FirstSubNo+row_number() over (partition by "
-                         "v.VoucherCode order by r.Seq)-1")
-        + rowsWithSource() + QStringLiteral(" join ") + m_subNos.name()
-        + QStringLiteral(" s on (s.VoucherCode=v.VoucherCode or (s.VoucherCode is null and v.VoucherCode is null))"
-                         " where r.StartsVoucher=1"));
+    // A voucher is numbered at its first row.
+    return m_numbers.fill(firstSubNos, firstVoucherNo,
+                          {u"%1 r join %2 v on v.tsid=r.Tsid"_s.arg(m_rows.name(), m_scope.voucherTable),
+                           u"r.StartsVoucher=1"_s, u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
 }
 
-Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
+Status VoucherCopy::insertRows(int rows)
 {
     const QList<Place> own = {
         {"destination"_L1, sqlQuoted(m_scope.destination)},
-        {"voucherNo"_L1, QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd")},
+        {"voucherNo"_L1, QStringLiteral("w.VoucherNo")},
         {"subNo"_L1, QStringLiteral("w.SubNo")},
     };
     const QString statement = filled(uR"(
@@ -282,7 +268,7 @@ Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
                                       {"columns"_L1, insertColumns(copiedVoucherColumns())},
                                       {"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)},
                                       {"rows"_L1, m_rows.name()},
-                                      {"vouchers"_L1, m_vouchers.name()}});
+                                      {"vouchers"_L1, m_numbers.name()}});
     return m_scope.insertInBatches(statement, rows);
 }
 
@@ -328,17 +314,15 @@ Status VoucherCopy::run()
     if (Status checked = checkRows(*numbers, vouchers); !checked)
         return checked;
 
-    if (Status written = writeSubNumbers(*codes); !written)
+    if (Status written = writeNumbers(*codes, numbers->first); !written)
         return written;
-    if (Status inserted = insertRows(*rows, numbers->first); !inserted)
+    if (Status inserted = insertRows(*rows); !inserted)
         return inserted;
     if (Status recorded = recordNumbers(*codes, *numbers); !recorded)
         return recorded;
-    for (WorkTable *table : {&m_rows, &m_subNos, &m_vouchers}) {
-        if (Status dropped = table->drop(); !dropped)
-            return dropped;
-    }
-    return {};
+    if (Status dropped = m_rows.drop(); !dropped)
+        return dropped;
+    return m_numbers.drop();
 }
 
 } // namespace
