@@ -1,10 +1,9 @@
 #include "posting_batch_work.h"
 
-#include "db/copy_forms.h"
 #include "db/database.h"
+#include "db/sql_literals.h"
 #include "db/statement_text.h"
 #include "posted_columns.h"
-#include "db/sql_literals.h"
 #include "session/session.h"
 
 namespace vant {
@@ -19,6 +18,75 @@ QString companyValue(const QString &companyCode)
     return number ? *number : sqlQuoted(companyCode);
 }
 
+// The unmoved lines x of the company under the off-line number of m. The unary plus keeps the
+// company's condition out of the choice of index, so that the lines are found by their number
+// rather than among all the company's lines, however many it has posted before.
+const char16_t kUnmovedLines[] =
+    u"isnull(x.Moved,'N')='N' and x.VoucherNo=m.OffLineNo and +x.CompanyCode={companyValue}";
+
+// The off-line numbers of the first {last} vouchers of the batch.
+const char16_t kPostedNumbers[] = u"(select OffLineNo from {posting} where VoucherOrd<={last})";
+
+// Posting a voucher flags its lines, so a number marked again finds none left.
+const char16_t kVouchersToPost[] = uR"(
+    insert into {posting}(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType)
+    select row_number() over (order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
+    from (select d.*,row_number() over (partition by d.OffLineNo order by d.Seq) VantMark from {marked} d) m
+    where m.VantMark=1 and exists (select 1 from AccOffLineVoucher x where {unmoved}))";
+
+// Every voucher's lines are the session company's: the first voucher's tell how it is stored.
+const char16_t kPostingOrder[] = uR"(
+    select m.Seq,case when m.VoucherOrd=1
+                      then (select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}) end
+    from {posting} m order by m.VoucherOrd)";
+
+// The first row of each posted voucher in an off-line table, as the table keeps them.
+const char16_t kFirstRows[] =
+    uR"((select q.*,row_number() over (partition by q.VoucherNo order by (select null)) VantFirst
+    from {offLine} q where q.CompanyCode={company} and q.VoucherNo in {posted}))";
+
+// Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
+// are refused; every row of its pending and cheque tables counts, though only the first is
+// copied. Asked voucher by voucher in the batch's order, so that each batch reads only its own
+// rows and the scan ends at the first voucher refused.
+const char16_t kNextSuspect[] = uR"(
+    select top 1 m.VoucherOrd from {posting} m
+    where m.VoucherOrd>{after} and m.VoucherOrd<={last} and ({lines} or {pending} or {cheque})
+    order by m.VoucherOrd)";
+
+const char16_t kRefusedRow[] = u"exists (select 1 from {offLine} x{ledgers} where {rows} and {refused})";
+
+const char16_t kOffLineRows[] = u"x.CompanyCode={company} and x.VoucherNo=m.OffLineNo";
+
+// Each voucher code of the first vouchers, with how many of them it has.
+const char16_t kCodes[] = uR"(
+    select VoucherCode,count(*) from {posting} where VoucherOrd<={last}
+    group by VoucherCode order by min(VoucherOrd))";
+
+const char16_t kLinesInsert[] = uR"(
+    insert into {voucherTable} ({columns})
+    select {values}
+    from {numbers} n join {posting} m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on {unmoved}
+    order by n.VoucherOrd)";
+
+// The lines just posted, and no other company's lines that share the off-line number. The
+// company's condition stays out of the choice of index, as in the unmoved lines.
+const char16_t kMoved[] = uR"(
+    update AccOffLineVoucher set Moved='Y'
+    where isnull(Moved,'N')='N' and +CompanyCode={companyValue} and VoucherNo in {posted})";
+
+// The first pending or cheque row of each posted voucher, under its new number and sub-number,
+// as the transfer files them.
+const char16_t kFirstRowInsert[] = uR"(
+    {into} ({columns})
+    select {values}
+    from {firstRows} p join {posting} m on m.OffLineNo=p.VoucherNo join {numbers} n on n.VoucherOrd=m.VoucherOrd
+    where p.VantFirst=1 order by n.VoucherOrd)";
+
+const char16_t kRecordSubNo[] = uR"(
+    update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
+    where Vouchercode = {code} and CompanyCode={company} and TranYear={year})";
+
 } // namespace
 
 PostingBatchWork::PostingBatchWork(Session &session, Database &db)
@@ -32,28 +100,15 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
       m_numbers(db)
 {}
 
-QString PostingBatchWork::postedNumbers(int last) const
+QList<Place> PostingBatchWork::places(int last) const
 {
-    return QStringLiteral("(select OffLineNo from ") + m_posting.name() + QStringLiteral(" where VoucherOrd<=")
-           + QString::number(last) + QLatin1Char(')');
-}
-
-// The first row of each posted voucher in an off-line table, as the table keeps them.
-QString PostingBatchWork::firstRows(const QString &table, int last) const
-{
-    return QStringLiteral("(select q.*,row_number() over (partition by q.VoucherNo order by (select null)) "
-                          "VantFirst from ")
-           + table + QStringLiteral(" q where q.CompanyCode=") + m_company + QStringLiteral(" and q.VoucherNo in ")
-           + postedNumbers(last) + QLatin1Char(')');
-}
-
-// The unmoved lines of the company under the off-line number of m. The unary plus keeps the
-// company's condition out of the choice of index, so that the lines are found by their number
-// rather than among all the company's lines, however many it has posted before.
-QString PostingBatchWork::unmovedLines(const QString &alias) const
-{
-    return QStringLiteral("isnull(%1.Moved,'N')='N' and %1.VoucherNo=m.OffLineNo and +%1.CompanyCode=").arg(alias)
-           + m_companyValue;
+    QList<Place> places = {
+        {"marked"_L1, m_marked.name()}, {"posting"_L1, m_posting.name()},    {"numbers"_L1, m_numbers.name()},
+        {"company"_L1, m_company},      {"companyValue"_L1, m_companyValue}, {"last"_L1, QString::number(last)},
+    };
+    places.append({"unmoved"_L1, filled(kUnmovedLines, places)});
+    places.append({"posted"_L1, filled(kPostedNumbers, places)});
+    return places;
 }
 
 Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
@@ -66,32 +121,18 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
     }
     if (Status made = m_marked.create(); !made)
         return made;
-    if (Status filled = insertValueRows(
-            m_db,
-            QStringLiteral("insert into ") + m_marked.name() + QStringLiteral("(Seq,OffLineNo,VoucherCode,AcType)"),
-            rows);
+    if (Status filled =
+            insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,VoucherCode,AcType)"_s.arg(m_marked.name()), rows);
         !filled)
         return filled;
     if (Status made = m_posting.create(); !made)
         return made;
-    // Posting a voucher flags its lines, so a number marked again finds none left.
-    return m_db.execute(QStringLiteral("insert into ") + m_posting.name()
-                        + QStringLiteral("(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType) select row_number() over "
-                                         "(order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType from (select d.*,"
-                                         "row_number() over (partition by d.OffLineNo order by d.Seq) VantMark from ")
-                        + m_marked.name()
-                        + QStringLiteral(" d) m where m.VantMark=1 and exists (select 1 from "
-                                         "AccOffLineVoucher x where ")
-                        + unmovedLines(QStringLiteral("x")) + QLatin1Char(')'));
+    return m_db.execute(filled(kVouchersToPost, places(0)));
 }
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
-    // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
-    auto rs = m_db.openRecordset(QStringLiteral("select m.Seq,case when m.VoucherOrd=1 then (select top 1 "
-                                                "x.CompanyCode from AccOffLineVoucher x where ")
-                                 + unmovedLines(QStringLiteral("x")) + QStringLiteral(") end from ") + m_posting.name()
-                                 + QStringLiteral(" m order by m.VoucherOrd"));
+    auto rs = m_db.openRecordset(filled(kPostingOrder, places(0)));
     if (!rs)
         return rs.error();
     QList<std::pair<int, QString>> vouchers;
@@ -102,29 +143,18 @@ Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 
 Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
 {
-    // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
-    // are refused; every row of its pending and cheque tables counts, though only the first is
-    // copied. Asked voucher by voucher in the batch's order, so that each batch reads only its own
-    // rows and the scan ends at the first voucher refused.
-    const QString refusedRow = uR"(exists (select 1 from {table} x{ledgers} where {rows} and {refused}))"_s;
-    const auto refusedIn = [&](const QString &table, CopiedTable columns, const QString &rows) {
-        return filled(refusedRow, {{"table"_L1, table},
-                                   {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
-                                   {"rows"_L1, rows},
-                                   {"refused"_L1, refusalCondition(columns, u"x"_s)}});
+    QList<Place> places = this->places(last);
+    places.append({"after"_L1, QString::number(after)});
+    const auto refusedIn = [&places](const QString &table, CopiedTable columns, const char16_t *rows) {
+        return filled(kRefusedRow, {{"offLine"_L1, table},
+                                    {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
+                                    {"rows"_L1, filled(rows, places)},
+                                    {"refused"_L1, refusalCondition(columns, u"x"_s)}});
     };
-    const QString offLineRows = u"x.CompanyCode=%1 and x.VoucherNo=m.OffLineNo"_s.arg(m_company);
-    auto rs = m_db.openRecordset(
-        filled(uR"(
-        select top 1 m.VoucherOrd from {posting} m
-        where m.VoucherOrd>{after} and m.VoucherOrd<={last} and ({lines} or {pending} or {cheque})
-        order by m.VoucherOrd)",
-               {{"posting"_L1, m_posting.name()},
-                {"after"_L1, QString::number(after)},
-                {"last"_L1, QString::number(last)},
-                {"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), unmovedLines(u"x"_s))},
-                {"pending"_L1, refusedIn(u"AccOffLinePending"_s, postedPendingColumns(), offLineRows)},
-                {"cheque"_L1, refusedIn(u"AccOffLineChequeDet"_s, postedChequeColumns(), offLineRows)}}));
+    places.append({"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), kUnmovedLines)});
+    places.append({"pending"_L1, refusedIn(u"AccOffLinePending"_s, postedPendingColumns(), kOffLineRows)});
+    places.append({"cheque"_L1, refusedIn(u"AccOffLineChequeDet"_s, postedChequeColumns(), kOffLineRows)});
+    auto rs = m_db.openRecordset(filled(kNextSuspect, places));
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();
@@ -132,9 +162,7 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
 
 Outcome<QList<std::pair<int, int>>> PostingBatchWork::codes(int last)
 {
-    auto rs = m_db.openRecordset(QStringLiteral("select VoucherCode,count(*) from ") + m_posting.name()
-                                 + QStringLiteral(" where VoucherOrd<=") + QString::number(last)
-                                 + QStringLiteral(" group by VoucherCode order by min(VoucherOrd)"));
+    auto rs = m_db.openRecordset(filled(kCodes, places(last)));
     if (!rs)
         return rs.error();
     QList<std::pair<int, int>> list;
@@ -153,59 +181,35 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
                            u"m.VoucherCode"_s});
 }
 
-QString PostingBatchWork::linesInsert() const
-{
-    return filled(uR"(
-        insert into {table} ({columns})
-        select {values}
-        from {numbers} n join {posting} m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on {unmoved}
-        order by n.VoucherOrd)",
-                  {{"table"_L1, m_session.voucherTable},
-                   {"columns"_L1, insertColumns(postedLineColumns())},
-                   {"values"_L1, insertValues(postedLineColumns(), u"x"_s, {})},
-                   {"numbers"_L1, m_numbers.name()},
-                   {"posting"_L1, m_posting.name()},
-                   {"unmoved"_L1, unmovedLines(u"x"_s)}});
-}
-
-// The first pending or cheque row of each posted voucher, under its new number.
-QString PostingBatchWork::firstRowInsert(const QString &into, const QString &from, CopiedTable columns, int last) const
-{
-    return filled(uR"(
-        {into} ({columns})
-        select {values}
-        from {firstRows} p join {posting} m on m.OffLineNo=p.VoucherNo join {numbers} n on n.VoucherOrd=m.VoucherOrd
-        where p.VantFirst=1 order by n.VoucherOrd)",
-                  {{"into"_L1, into},
-                   {"columns"_L1, insertColumns(columns)},
-                   {"values"_L1, insertValues(columns, u"p"_s, {})},
-                   {"firstRows"_L1, firstRows(from, last)},
-                   {"posting"_L1, m_posting.name()},
-                   {"numbers"_L1, m_numbers.name()}});
-}
-
 Status PostingBatchWork::copy(int last)
 {
-    // The lines just posted, and no other company's lines that share the off-line number.
-    // The company's condition stays out of the choice of index, as in unmovedLines().
-    const QString moved = QStringLiteral("update AccOffLineVoucher set Moved='Y' where isnull(Moved,'N')='N' and "
-                                         "+CompanyCode=")
-                          + m_companyValue + QStringLiteral(" and VoucherNo in ") + postedNumbers(last);
-    return executeAll(
-        m_db,
-        {linesInsert(), moved,
-         firstRowInsert(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns(), last),
-         firstRowInsert(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns(), last)});
+    QList<Place> lines = places(last);
+    lines.append({"voucherTable"_L1, m_session.voucherTable});
+    lines.append({"columns"_L1, insertColumns(postedLineColumns())});
+    lines.append({"values"_L1, insertValues(postedLineColumns(), u"x"_s, {})});
+    const auto firstRow = [this, last](const QString &into, const QString &offLine, CopiedTable columns) {
+        QList<Place> places = this->places(last);
+        places.append({"offLine"_L1, offLine});
+        places.append({"firstRows"_L1, filled(kFirstRows, places)});
+        places.append({"into"_L1, into});
+        places.append({"columns"_L1, insertColumns(columns)});
+        places.append({"values"_L1, insertValues(columns, u"p"_s, {})});
+        return filled(kFirstRowInsert, places);
+    };
+    return executeAll(m_db,
+                      {filled(kLinesInsert, lines), filled(kMoved, lines),
+                       firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns()),
+                       firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns())});
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)
 {
     QStringList statements;
     for (const auto &[code, last] : lastSubNos) {
-        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
-                          + QString::number(last) + QStringLiteral(" where Vouchercode = ") + QString::number(code)
-                          + QStringLiteral(" and CompanyCode=") + sqlQuoted(QString::number(lineCompany))
-                          + QStringLiteral(" and TranYear=") + sqlQuoted(m_session.financialYear);
+        statements << filled(kRecordSubNo, {{"last"_L1, QString::number(last)},
+                                            {"code"_L1, QString::number(code)},
+                                            {"company"_L1, sqlQuoted(QString::number(lineCompany))},
+                                            {"year"_L1, sqlQuoted(m_session.financialYear)}});
     }
     return executeAll(m_db, statements);
 }

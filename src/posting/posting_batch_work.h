@@ -2,6 +2,7 @@
 
 #include "db/copied_table.h"
 #include "db/outcome.h"
+#include "db/statement_text.h"
 #include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "marked_voucher.h"
@@ -39,11 +40,8 @@ public:
     Status drop();
 
 private:
-    QString linesInsert() const;
-    QString firstRowInsert(const QString &into, const QString &from, CopiedTable columns, int last) const;
-    QString postedNumbers(int last) const;
-    QString firstRows(const QString &table, int last) const;
-    QString unmovedLines(const QString &alias) const;
+    // What the batch's statements name: its work tables, the company, the first `last` vouchers.
+    QList<Place> places(int last) const;
 
     Session &m_session;
     Database &m_db;

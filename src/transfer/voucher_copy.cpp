@@ -19,9 +19,59 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The order in which vouchers are numbered and their rows written: voucher code, then source
-// number, then the rows of a voucher as the period's index keeps them.
-const QString kRowOrder = QStringLiteral("VoucherCode,VoucherNo,VoucherDt,tsid");
+// The period's rows in the order in which vouchers are numbered and their rows written: voucher
+// code, then source number, then the rows of a voucher as the period's index keeps them. They
+// are sorted once: the position and the look at the row before share one order. A voucher
+// begins where the source number changes from the row before.
+const char16_t kOrderedRows[] = uR"(
+    insert into {order}(Seq,Tsid,StartsVoucher)
+    select row_number() over (order by VoucherCode,VoucherNo,VoucherDt,tsid),tsid,
+           case when VoucherNo=lag(VoucherNo) over (order by VoucherCode,VoucherNo,VoucherDt,tsid) then 0 else 1 end
+    from {table} where CompanyCode={source} and VoucherDt between {from} and {to})";
+
+// Read in the order of its key, the sorted table numbers its vouchers without another sort.
+const char16_t kNumberedRows[] = uR"(
+    insert into {rows}(Seq,Tsid,VoucherOrd,StartsVoucher)
+    select Seq,Tsid,sum(StartsVoucher) over (order by Seq rows unbounded preceding),StartsVoucher from {order})";
+
+// Each voucher code with its vouchers and the account type of its first voucher, in the order
+// in which the codes first appear.
+const char16_t kCodeBlocks[] = uR"(
+    select c.VoucherCode,c.Vouchers,f.AcType
+    from (select v.VoucherCode,count(*) Vouchers,min(r.Seq) FirstSeq
+          from {rows} r join {table} v on v.tsid=r.Tsid where r.StartsVoucher=1 group by v.VoucherCode) c
+    join {rows} r on r.Seq=c.FirstSeq join {table} f on f.tsid=r.Tsid
+    order by c.FirstSeq)";
+
+// The first row of the voucher in the place {place}.
+const char16_t kFirstRowOf[] = uR"(
+    select r.Seq,v.VoucherNo from {rows} r join {table} v on v.tsid=r.Tsid
+    where r.StartsVoucher=1 and r.VoucherOrd={place})";
+
+// The next row, up to the row {limit}, whose voucher number, or whose values before that row, may
+// be refused.
+const char16_t kSuspects[] = uR"(
+    select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
+    from {rows} r join {table} v on v.tsid=r.Tsid
+    where r.Seq>{after} and r.Seq<={limit}
+      and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
+           or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
+                                  or {valuesRefused})))
+    order by r.Seq)";
+
+// The rows of a batch, each under its voucher's new number and sub-number.
+const char16_t kInsert[] = uR"(
+    insert into {table}({columns})
+    select {values}
+    from {rows} r join {table} v on v.tsid=r.Tsid join {numbers} w on w.VoucherOrd=r.VoucherOrd
+    where r.Seq between %1 and %2 order by r.Seq)";
+
+const char16_t kLastVoucherNo[] = uR"(
+    update acccompanymaster set ts=getdate(),Voucherno={last} where CompanyCode={destination})";
+
+const char16_t kLastSubNo[] = uR"(
+    update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
+    where VoucherCode={code} and CompanyCode={destination} and TranYear={year})";
 
 // One voucher code of the period: its source value, its vouchers and the account type of its
 // first voucher, the order in which the code first appears, and its first sub-number.
@@ -47,19 +97,8 @@ public:
     Status run();
 
 private:
-    QString period() const
-    {
-        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source)
-               + QStringLiteral(" and VoucherDt between '") + m_scope.from + QStringLiteral("' and '") + m_scope.to
-               + QLatin1Char('\'');
-    }
-    QString rowsWithSource() const
-    {
-        return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
-               + QStringLiteral(" v on v.tsid=r.Tsid");
-    }
-    QString orderedRows() const;
-    QString numberedRows() const;
+    // What the copy's statements name: its tables, the period and the companies.
+    QList<Place> places() const;
     Outcome<QList<CodeBlock>> codeBlocks();
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
@@ -126,34 +165,24 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
     return std::nullopt;
 }
 
-QString VoucherCopy::orderedRows() const
+QList<Place> VoucherCopy::places() const
 {
-    // The rows are sorted once: the position and the look at the row before share one order.
-    // A voucher begins where the source number changes from the row before.
-    return QStringLiteral("insert into ") + m_order.name()
-           + QStringLiteral("(Seq,Tsid,StartsVoucher) select row_number() over (order by %1),tsid,case when "
-                            "VoucherNo=lag(VoucherNo) over (order by %1) then 0 else 1 end from ")
-                 .arg(kRowOrder)
-           + m_scope.voucherTable + period();
-}
-
-QString VoucherCopy::numberedRows() const
-{
-    // Read in the order of its key, the sorted table numbers its vouchers without another sort.
-    return QStringLiteral("insert into ") + m_rows.name()
-           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select Seq,Tsid,sum(StartsVoucher) over (order by "
-                            "Seq rows unbounded preceding),StartsVoucher from ")
-           + m_order.name();
+    return {
+        {"table"_L1, m_scope.voucherTable},
+        {"order"_L1, m_order.name()},
+        {"rows"_L1, m_rows.name()},
+        {"numbers"_L1, m_numbers.name()},
+        {"source"_L1, sqlQuoted(m_scope.source)},
+        {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"from"_L1, sqlQuoted(m_scope.from)},
+        {"to"_L1, sqlQuoted(m_scope.to)},
+        {"year"_L1, sqlQuoted(m_scope.year)},
+    };
 }
 
 Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
 {
-    auto rs = m_scope.db.openRecordset(
-        QStringLiteral("select c.VoucherCode,c.Vouchers,f.AcType from (select v.VoucherCode,count(*) Vouchers,"
-                       "min(r.Seq) FirstSeq")
-        + rowsWithSource() + QStringLiteral(" where r.StartsVoucher=1 group by v.VoucherCode) c join ") + m_rows.name()
-        + QStringLiteral(" r on r.Seq=c.FirstSeq join ") + m_scope.voucherTable
-        + QStringLiteral(" f on f.tsid=r.Tsid order by c.FirstSeq"));
+    auto rs = m_scope.db.openRecordset(filled(kCodeBlocks, places()));
     if (!rs)
         return rs.error();
     QList<CodeBlock> codes;
@@ -185,22 +214,15 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
 {
     // A voucher that gets no number stops the copy at its first row: the values of that row
     // and of later rows are never read.
-    const QString suspects = filled(uR"(
-        select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
-        from {rows} r join {table} v on v.tsid=r.Tsid
-        where r.Seq>%1 and r.Seq<={limit}
-          and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
-               or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
-                                      or {valuesRefused})))
-        order by r.Seq)",
-                                    {{"rows"_L1, m_rows.name()},
-                                     {"table"_L1, m_scope.voucherTable},
-                                     {"limit"_L1, QString::number(lastSeq)},
-                                     {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
-                                     {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
-                                     {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)}});
+    QList<Place> places = this->places();
+    places.append({{"limit"_L1, QString::number(lastSeq)},
+                   {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
+                   {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
+                   {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)},
+                   {"after"_L1, QString()}});
     for (int after = 0;;) {
-        auto rs = m_scope.db.openRecordset(suspects.arg(after));
+        places.last().sql = QString::number(after);
+        auto rs = m_scope.db.openRecordset(filled(kSuspects, places));
         if (!rs)
             return rs.error();
         if (rs->eof())
@@ -223,9 +245,9 @@ Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
         return *refused ? Status(**refused) : Status();
     }
     // The first row of the voucher that got no number.
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select r.Seq,v.VoucherNo") + rowsWithSource()
-                                       + QStringLiteral(" where r.StartsVoucher=1 and r.VoucherOrd=")
-                                       + QString::number(numbers.granted + 1));
+    QList<Place> places = this->places();
+    places.append({"place"_L1, QString::number(numbers.granted + 1)});
+    auto rs = m_scope.db.openRecordset(filled(kFirstRowOf, places));
     if (!rs)
         return rs.error();
     const int refusedSeq = rs->value(0).toInt();
@@ -248,8 +270,8 @@ Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucher
     }
     // A voucher is numbered at its first row.
     return m_numbers.fill(firstSubNos, firstVoucherNo,
-                          {u"%1 r join %2 v on v.tsid=r.Tsid"_s.arg(m_rows.name(), m_scope.voucherTable),
-                           u"r.StartsVoucher=1"_s, u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
+                          {filled(u"{rows} r join {table} v on v.tsid=r.Tsid", places()), u"r.StartsVoucher=1"_s,
+                           u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
 }
 
 Status VoucherCopy::insertRows(int rows)
@@ -259,42 +281,36 @@ Status VoucherCopy::insertRows(int rows)
         {"voucherNo"_L1, QStringLiteral("w.VoucherNo")},
         {"subNo"_L1, QStringLiteral("w.SubNo")},
     };
-    const QString statement = filled(uR"(
-        insert into {table}({columns})
-        select {values}
-        from {rows} r join {table} v on v.tsid=r.Tsid join {vouchers} w on w.VoucherOrd=r.VoucherOrd
-        where r.Seq between %1 and %2 order by r.Seq)",
-                                     {{"table"_L1, m_scope.voucherTable},
-                                      {"columns"_L1, insertColumns(copiedVoucherColumns())},
-                                      {"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)},
-                                      {"rows"_L1, m_rows.name()},
-                                      {"vouchers"_L1, m_numbers.name()}});
+    QList<Place> places = this->places();
+    places.append({"columns"_L1, insertColumns(copiedVoucherColumns())});
+    places.append({"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)});
+    const QString statement = filled(kInsert, places);
     return m_scope.insertInBatches(statement, rows);
 }
 
 Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers)
 {
     // The counters end where voucher by voucher recording would leave them: at the last numbers.
-    QStringList statements = {QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
-                              + QString::number(numbers.first + numbers.granted - 1)
-                              + QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.destination)};
+    QList<Place> places = this->places();
+    places.append({"last"_L1, QString::number(numbers.first + numbers.granted - 1)});
+    QStringList statements = {filled(kLastVoucherNo, places)};
+    places.append({"code"_L1, QString()});
     for (const CodeBlock &code : codes) {
-        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
-                          + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
-                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode=")
-                          + sqlQuoted(m_scope.destination) + QStringLiteral(" and TranYear=") + sqlQuoted(m_scope.year);
+        places[places.size() - 2].sql = QString::number(code.firstSubNo + code.vouchers - 1);
+        places.last().sql = *optionalNumberLiteral(code.code, QString());
+        statements << filled(kLastSubNo, places);
     }
     return executeAll(m_scope.db, statements);
 }
 
 Status VoucherCopy::run()
 {
-    const Outcome<int> ordered = m_order.createFilled(orderedRows());
+    const Outcome<int> ordered = m_order.createFilled(filled(kOrderedRows, places()));
     if (!ordered)
         return ordered.error();
     if (*ordered == 0)
         return m_order.drop();
-    const Outcome<int> rows = m_rows.createFilled(numberedRows());
+    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places()));
     if (!rows)
         return rows.error();
     if (Status dropped = m_order.drop(); !dropped)
