@@ -4,6 +4,7 @@
 #include "posting/grid_text_codes.h"
 #include "posting/posting_formats.h"
 #include "posting/voucher_grid.h"
+#include "support/test_server.h"
 
 using namespace Qt::StringLiterals;
 
@@ -94,6 +95,7 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
 // The list is read in batches; every voucher is listed once, in order, whatever the batch.
 TEST_F(VoucherList, ALongListIsWholeAndInOrder)
 {
+    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     addLine({.voucherNo = 1, .amount = 10, .billRefNo = u"B-1"_s});
     exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<4500) insert into "
           "AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,CrDr,"
