@@ -108,10 +108,8 @@ TEST_F(RecordsetTest, SortOrdersOverAFilterAndKeepsItsText)
     EXPECT_EQ(names().last(), u"Cash");
     ASSERT_TRUE(m_rs.setSort(QString()));
     EXPECT_EQ(names().first(), u"Cash");
-}
 
-TEST_F(RecordsetTest, AnUnknownSortFieldIsAnError)
-{
+    // An unknown sort field is an error.
     EXPECT_FALSE(m_rs.setSort(QStringLiteral("NoSuchField desc")));
     EXPECT_TRUE(m_rs.sort().isEmpty());
 }

@@ -8,7 +8,6 @@
 #include "session/password_digest.h"
 #include "session/products.h"
 #include "session/settings_store.h"
-#include "session/twips.h"
 
 #include "session/accounts_guard.h"
 #include "support/accounts_watch.h"
@@ -104,13 +103,6 @@ TEST(ProductListTest, ListsTheConfiguredProductsInTheFamilysOrder)
     }
 }
 
-TEST(TwipsTest, FifteenTwipsPerPixelAtNinetySixDpi)
-{
-    EXPECT_EQ(twipsToPixels(1440, 96), 96);
-    EXPECT_EQ(twipsToPixels(5970, 96), 398);
-    EXPECT_EQ(twipsToPixels(1440, 192), 192);
-}
-
 enum class Then { LoggedIn, StaysAtLogin, Ends };
 
 const QString kAdmin = u"Admin"_s, kSecret = u"secret1"_s, kInvalid = u"Invalid Username or Password"_s;
@@ -183,12 +175,6 @@ QList<Attempt> attempts()
          .icon = critical,
          .then = ends,
          .statements = {version.arg(u"500"_s)}},
-        {.name = "NewerVersion",
-         .boxes = {mismatch.arg(u"5001"_s)},
-         .title = u"VANT Login"_s,
-         .icon = critical,
-         .then = ends,
-         .statements = {version.arg(u"5001"_s)}},
         {.name = "BlankDatabaseName",
          .boxes = {u"DB Creator is not Executed yet. Please execute it."_s},
          .then = ends,
@@ -212,9 +198,6 @@ QList<Attempt> attempts()
         // A semicolon is compared as a blank.
         loggedIn("SemicolonsInNameAndPassword", {kClerk + u"('Ram Kumar','pass word','x')"_s}, u"Ram;Kumar"_s,
                  u"pass;word"_s),
-        loggedIn("MinorVersion", {version.arg(u"5000.2"_s)}),
-        loggedIn("VersionInBlanks", {version.arg(u"  5000  "_s)}),
-        loggedIn("NoVersionRow", {u"delete from QRX_PRODUCT_CONFIG"_s}),
         loggedIn("NoDefaultCompany", {u"update acccompanymaster set DefaultCompany='N'"_s}),
     };
 }

@@ -31,16 +31,32 @@ protected:
         }
     }
 
-    // The same query paged in the server and read whole.
-    std::pair<std::unique_ptr<LovRows>, std::unique_ptr<LovRows>> both(const QString &query)
+    // Opens the same query paged in the server and read whole.
+    void openBoth(const QString &query)
     {
         auto paged = PagedLovRows::open(db(), query);
-        EXPECT_TRUE(paged && *paged);
+        ASSERT_TRUE(paged && *paged);
         auto whole = db().openRecordset(query);
-        EXPECT_TRUE(bool(whole));
-        return {paged && *paged ? std::move(*paged) : nullptr,
-                std::make_unique<LoadedLovRows>(whole ? std::move(*whole) : Recordset())};
+        ASSERT_TRUE(bool(whole));
+        m_paged = std::move(*paged);
+        m_whole = std::make_unique<LoadedLovRows>(std::move(*whole));
     }
+    // What both give for the same look.
+    void same(const QString &what, const std::function<QString(LovRows &)> &look)
+    {
+        EXPECT_EQ(look(*m_paged), look(*m_whole)) << what.toStdString();
+    }
+    void sortBoth(int field, bool descending)
+    {
+        ASSERT_TRUE(m_paged->sortBy(field, descending));
+        ASSERT_TRUE(m_whole->sortBy(field, descending));
+    }
+    void filterBoth(int field, const QString &text)
+    {
+        ASSERT_TRUE(m_paged->filterContaining(field, text));
+        ASSERT_TRUE(m_whole->filterContaining(field, text));
+    }
+    static QString countText(LovRows &rows) { return QString::number(*rows.count()); }
 
     static QString rowsText(LovRows &rows, int start, int count)
     {
@@ -61,59 +77,53 @@ protected:
         const Outcome<int> found = rows.find(field, text, containing, kRows);
         return found ? QString::number(*found) : u"error: "_s + found.error().description;
     }
+
+    std::unique_ptr<LovRows> m_paged;
+    std::unique_ptr<LovRows> m_whole;
 };
 
 TEST_F(LovRowsTest, PagesSearchesSortsAndFiltersAsTheWholeResult)
 {
-    auto rows = both(u"select Name,Code,Amount from biglist order by Name"_s);
-    std::unique_ptr<LovRows> &paged = rows.first;
-    std::unique_ptr<LovRows> &whole = rows.second;
-    ASSERT_TRUE(paged && whole);
+    ASSERT_NO_FATAL_FAILURE(openBoth(u"select Name,Code,Amount from biglist order by Name"_s));
     const int name = 0, code = 1, amount = 2;
-    const auto same = [&](const char *what, const std::function<QString(LovRows &)> &look) {
-        EXPECT_EQ(look(*paged), look(*whole)) << what;
-    };
     const auto pagesAndSearches = [&](const char *state) {
         SCOPED_TRACE(state);
-        same("count", [](LovRows &rows) { return QString::number(*rows.count()); });
+        same(u"count"_s, countText);
         for (const int start : {1, 2, 21, 1231, 2481, 2495})
-            same("page", [start](LovRows &rows) { return rowsText(rows, start, 20); });
-        same("past the end", [](LovRows &rows) { return rowsText(rows, kRows + 1, 20); });
+            same(u"page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        same(u"past the end"_s, [](LovRows &rows) { return rowsText(rows, kRows + 1, 20); });
         for (const QString &text :
              {u"item 0"_s, u"ITEM 04"_s, u"item 1234"_s, u"item 0499"_s, u"zz"_s, u"It"_s, u"item 0001 b"_s})
-            same("find", [&](LovRows &rows) { return findText(rows, name, text, false); });
-        same("find a number", [&](LovRows &rows) { return findText(rows, code, u"123"_s, false); });
-        same("find within", [&](LovRows &rows) { return findText(rows, name, u"12 b"_s, true); });
+            same(u"find"_s, [&](LovRows &rows) { return findText(rows, name, text, false); });
+        same(u"find a number"_s, [&](LovRows &rows) { return findText(rows, code, u"123"_s, false); });
+        same(u"find within"_s, [&](LovRows &rows) { return findText(rows, name, u"12 b"_s, true); });
     };
 
     pagesAndSearches("as the query orders them");
     for (const auto &[field, descending] :
          {std::pair{code, true}, std::pair{name, true}, std::pair{amount, false}, std::pair{name, false}}) {
-        ASSERT_TRUE(paged->sortBy(field, descending));
-        ASSERT_TRUE(whole->sortBy(field, descending));
-        EXPECT_EQ(paged->sortField(), whole->sortField());
-        EXPECT_EQ(paged->sortDescending(), whole->sortDescending());
+        sortBoth(field, descending);
+        EXPECT_EQ(m_paged->sortField(), m_whole->sortField());
+        EXPECT_EQ(m_paged->sortDescending(), m_whole->sortDescending());
         pagesAndSearches(qPrintable(u"sorted by %1%2"_s.arg(field).arg(descending ? u" desc"_s : QString())));
     }
-    ASSERT_TRUE(paged->filterContaining(name, u"9 b"_s));
-    ASSERT_TRUE(whole->filterContaining(name, u"9 b"_s));
-    EXPECT_TRUE(paged->isFiltered());
-    same("filtered count", [](LovRows &rows) { return QString::number(*rows.count()); });
-    same("filtered page", [](LovRows &rows) { return rowsText(rows, 11, 20); });
-    same("find under the filter", [&](LovRows &rows) { return findText(rows, name, u"item 1"_s, false); });
-    paged->clearFilter();
-    whole->clearFilter();
-    same("unfiltered count", [](LovRows &rows) { return QString::number(*rows.count()); });
+    filterBoth(name, u"9 b"_s);
+    EXPECT_TRUE(m_paged->isFiltered());
+    same(u"filtered count"_s, countText);
+    same(u"filtered page"_s, [](LovRows &rows) { return rowsText(rows, 11, 20); });
+    same(u"find under the filter"_s, [&](LovRows &rows) { return findText(rows, name, u"item 1"_s, false); });
+    m_paged->clearFilter();
+    m_whole->clearFilter();
+    same(u"unfiltered count"_s, countText);
 }
 
 // A row found past the page shown is shown at once under a stand-in position, its place counted
 // later: the rows read near it, and its place once counted, are those of the whole result.
 TEST_F(LovRowsTest, FoundRowsPastThePageAreCountedAfterTheyShow)
 {
-    auto rows = both(u"select Name,Code,Amount from biglist order by Name"_s);
-    ASSERT_TRUE(rows.first && rows.second);
-    LovRows &paged = *rows.first;
-    LovRows &whole = *rows.second;
+    ASSERT_NO_FATAL_FAILURE(openBoth(u"select Name,Code,Amount from biglist order by Name"_s));
+    LovRows &paged = *m_paged;
+    LovRows &whole = *m_whole;
     const auto truePlace = [&](const QString &text) { return *whole.find(0, text, false, 0); };
     const auto shownFrom = [&](int standIn, const QString &text) {
         EXPECT_EQ(rowsText(paged, standIn, 3), rowsText(whole, truePlace(text), 3)) << qPrintable(text);
@@ -196,69 +206,33 @@ TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
 }
 
 // Names that hold the LIKE pattern's own characters and letters beyond ASCII in both cases,
-// beside a column whose name ends in " Desc": the server finds and filters what the whole
-// result does, and sorts by that column, not by the one its name begins with.
+// beside a column whose name ends in " Desc". Case is ignored for every letter, not for A to Z
+// only: the server finds, sorts and filters what the whole result does, and sorts by the
+// " Desc" column, not by the one its name begins with.
 TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
 {
-    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
-    TestDatabase::exec(db(), {u"create table marks ([Item] varchar(50), [Item Desc] varchar(50), Code int)"_s,
-                              u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
-                              "insert into marks([Item],[Item Desc],Code) select case i%8 when 0 then '50% off '||i "
-                              "when 1 then 'under_score '||i when 2 then 'back\\slash '||i when 3 then '[bracket] '||i "
-                              "when 4 then '\u00e9tude '||i when 5 then '\u00c9cole '||i when 6 then 'x'||i "
-                              "else 'plain '||i end,'desc '||substr('0000'||(1200-i),-4),i from n"_s});
-    auto rows = both(u"select [Item],[Item Desc],Code from marks order by Code"_s);
-    std::unique_ptr<LovRows> &paged = rows.first;
-    std::unique_ptr<LovRows> &whole = rows.second;
-    ASSERT_TRUE(paged && whole);
-    const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
-        EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
-    };
-    for (const QString &text :
-         {u"50%"_s, u"50% off 8"_s, u"under_"_s, u"under_score 9"_s, u"back\\"_s, u"[bracket]"_s, u"[bracket] 11"_s,
-          u"\u00e9"_s, u"\u00c9"_s, u"\u00c9TUDE 4"_s, u"\u00e9cole"_s, u"_"_s, u"%"_s, u"x_1"_s, u"[b"_s}) {
-        for (const bool containing : {false, true})
-            same(text, [&](LovRows &rows) { return findText(rows, 0, text, containing); });
-    }
-    for (const bool descending : {false, true}) {
-        ASSERT_TRUE(paged->sortBy(1, descending));
-        ASSERT_TRUE(whole->sortBy(1, descending));
-        for (const int start : {1, 600, 1190})
-            same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
-        EXPECT_EQ(rowsText(*whole, 1, 1).section(u'|', 1, 1), descending ? u"desc 1199"_s : u"desc 0000"_s);
-    }
-    for (const QString &text : {u"\u00e9"_s, u"_s"_s, u"\\"_s}) {
-        ASSERT_TRUE(paged->filterContaining(0, text));
-        ASSERT_TRUE(whole->filterContaining(0, text));
-        same(text + u" filtered"_s, [](LovRows &rows) { return QString::number(*rows.count()); });
-        same(text + u" filtered page"_s, [](LovRows &rows) { return rowsText(rows, 1, 20); });
-    }
-}
-
-// Case is ignored for every letter on both paths, not for A to Z only: "é" finds "étude"
-// and "École" alike, and the server sorts, searches and filters accented names in either
-// case as the whole result does.
-TEST_F(LovRowsTest, LettersBeyondAsciiInEitherCaseAsTheWholeResult)
-{
-    const QStringList names = {u"étude"_s,  u"École"_s, u"Élan"_s,  u"école"_s, u"Ecole"_s,
-                               u"eclair"_s, u"Zebra"_s, u"zèbre"_s, u"ÉTUDE"_s, u"apple"_s};
-    TestDatabase::exec(db(), {u"create table accents (Name nvarchar(50), Code int)"_s});
+    const QStringList names = {u"plain"_s,     u"École"_s, u"under_score"_s, u"back\\slash"_s,
+                               u"[bracket]"_s, u"Élan"_s,  u"x"_s,           u"50% off"_s,
+                               u"ÉTUDE"_s,     u"école"_s, u"Ecole"_s,       u"eclair"_s,
+                               u"étude"_s,     u"Zebra"_s, u"zèbre"_s,       u"apple"_s};
+    TestDatabase::exec(db(), {u"create table marks ([Item] nvarchar(50), [Item Desc] varchar(50), Code int)"_s});
     QStringList rows;
     for (int i = 1; i <= 1200; ++i) {
-        rows << u"(N'%1 %2',%2)"_s.arg(names.at(i % names.size())).arg(i);
+        const QString name = names.at(i % names.size());
+        rows << u"(N'%1%2%3','desc %4',%3)"_s.arg(name, name == u"x" ? QString() : u" "_s)
+                    .arg(i)
+                    .arg(1200 - i, 4, 10, QLatin1Char('0'));
         if (rows.size() == 600) {
-            TestDatabase::exec(db(), {u"insert into accents(Name,Code) values "_s + rows.join(u',')});
+            TestDatabase::exec(db(), {u"insert into marks([Item],[Item Desc],Code) values "_s + rows.join(u',')});
             rows.clear();
         }
     }
-    auto both = this->both(u"select Name,Code from accents order by Code"_s);
-    std::unique_ptr<LovRows> &paged = both.first;
-    std::unique_ptr<LovRows> &whole = both.second;
-    ASSERT_TRUE(paged && whole);
-    const auto same = [&](const QString &what, const std::function<QString(LovRows &)> &look) {
-        EXPECT_EQ(look(*paged), look(*whole)) << what.toStdString();
-    };
-    const QStringList texts = {u"é"_s, u"É"_s, u"éc"_s, u"ÉTUDE 1"_s, u"zÈ"_s, u"e"_s};
+    ASSERT_NO_FATAL_FAILURE(openBoth(u"select [Item],[Item Desc],Code from marks order by Code"_s));
+    const QStringList texts = {u"50%"_s,     u"50% off 7"_s, u"under_"_s,    u"under_score 2"_s,
+                               u"back\\"_s,  u"[b"_s,        u"[bracket]"_s, u"[bracket] 4"_s,
+                               u"_"_s,       u"%"_s,         u"x_1"_s,       u"é"_s,
+                               u"É"_s,       u"éc"_s,        u"école"_s,     u"ÉTUDE 12"_s,
+                               u"ÉTUDE 1"_s, u"zÈ"_s,        u"e"_s};
     const auto searches = [&](const QString &state) {
         for (const QString &text : texts) {
             for (const bool containing : {false, true})
@@ -267,20 +241,28 @@ TEST_F(LovRowsTest, LettersBeyondAsciiInEitherCaseAsTheWholeResult)
     };
     searches(u"in the query's order"_s);
     // Code 1 is "École 1", code 8 "ÉTUDE 8".
-    EXPECT_EQ(findText(*paged, 0, u"é"_s, false), u"1"_s);
-    EXPECT_EQ(findText(*paged, 0, u"ét"_s, false), u"8"_s);
+    EXPECT_EQ(findText(*m_paged, 0, u"é"_s, false), u"1"_s);
+    EXPECT_EQ(findText(*m_paged, 0, u"ét"_s, false), u"8"_s);
     for (const bool descending : {false, true}) {
-        ASSERT_TRUE(paged->sortBy(0, descending));
-        ASSERT_TRUE(whole->sortBy(0, descending));
+        sortBoth(1, descending);
+        for (const int start : {1, 600, 1190})
+            same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
+        EXPECT_EQ(rowsText(*m_whole, 1, 1).section(u'|', 1, 1), descending ? u"desc 1199"_s : u"desc 0000"_s);
+        sortBoth(0, descending);
         for (const int start : {1, 115, 590, 1190})
             same(u"sorted page"_s, [start](LovRows &rows) { return rowsText(rows, start, 20); });
         searches(descending ? u"sorted down"_s : u"sorted up"_s);
     }
-    ASSERT_TRUE(paged->filterContaining(0, u"É"_s));
-    ASSERT_TRUE(whole->filterContaining(0, u"é"_s));
-    same(u"filtered count"_s, [](LovRows &rows) { return QString::number(*rows.count()); });
-    EXPECT_EQ(*paged->count(), 600);
-    same(u"filtered page"_s, [](LovRows &rows) { return rowsText(rows, 581, 20); });
+    for (const QString &text : {u"\u00e9"_s, u"_s"_s, u"\\"_s}) {
+        filterBoth(0, text);
+        same(text + u" filtered"_s, countText);
+        same(text + u" filtered page"_s, [](LovRows &rows) { return rowsText(rows, 1, 20); });
+    }
+    ASSERT_TRUE(m_paged->filterContaining(0, u"É"_s));
+    ASSERT_TRUE(m_whole->filterContaining(0, u"é"_s));
+    same(u"filtered count"_s, countText);
+    EXPECT_EQ(*m_paged->count(), 375);
+    same(u"filtered page"_s, [](LovRows &rows) { return rowsText(rows, 356, 20); });
 }
 
 // Paging keys on a large result: Page Down onto a last page of one record and back to the top,
@@ -326,9 +308,7 @@ TEST_F(LovRowsTest, PagingKeysOnALargeResult)
 TEST_F(LovRowsTest, TheWindowPagesALargeResult)
 {
     const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
-    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
-    m_session.dbConnection = m_database.connect();
-    qunsetenv("VANT_SQL_TRACE");
+    m_session.dbConnection = m_database.connectTraced(tracePath);
     LovRequest request;
     request.Query = u"select Name,Code from biglist"_s;
     request.ColumnWidths = u"3000,1200"_s;
@@ -358,9 +338,7 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
                                  u"Records : 26/2500"_s, u"Item 0000"_s, u"Records : 26/2500, (1)"_s, u"1"_s,
                                  u"Records : 1/2500, (1)"_s, u"2500"_s}));
     EXPECT_EQ(request.Result, u"Item 0000!@#$%500"_s);
-    QFile trace(tracePath);
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    const QStringList statements = QString::fromUtf8(trace.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList statements = TestDatabase::traced(tracePath);
     EXPECT_FALSE(statements.contains(u"select Name,Code from biglist order by Name"_s));
     EXPECT_FALSE(statements.filter(u"fetch next 20 rows only"_s).isEmpty());
 }
@@ -370,9 +348,7 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
 TEST_F(LovRowsTest, SortingByTheOrderedFieldNamesItOnce)
 {
     const QString tracePath = m_logDir.filePath(u"sorted.sql"_s);
-    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
-    auto connection = m_database.connect();
-    qunsetenv("VANT_SQL_TRACE");
+    auto connection = m_database.connectTraced(tracePath);
     auto rows = PagedLovRows::open(*connection, u"select Name,Code,Amount from biglist order by Name,Code"_s);
     ASSERT_TRUE(rows && *rows);
     ASSERT_TRUE((*rows)->sortBy(0, true));
@@ -380,9 +356,7 @@ TEST_F(LovRowsTest, SortingByTheOrderedFieldNamesItOnce)
     ASSERT_TRUE((*rows)->sortBy(1, false));
     EXPECT_TRUE((*rows)->rows(0, 20));
 
-    QFile trace(tracePath);
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    const QStringList pages = QString::fromUtf8(trace.readAll()).split(u'\n').filter(u" offset "_s);
+    const QStringList pages = TestDatabase::traced(tracePath).filter(u" offset "_s);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages.at(0).contains(u" order by [Name] collate database_default desc,[Code],[Amount] offset"_s))
         << pages.at(0).toStdString();

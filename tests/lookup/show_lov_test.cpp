@@ -115,16 +115,12 @@ TEST_F(ShowLovTest, WindowReturnFieldsIgnoreCaseAndKeySetFollows)
 TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
 {
     const QString tracePath = m_logDir.filePath(u"trace.sql"_s);
-    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
-    m_session.dbConnection = m_database.connect();
-    qunsetenv("VANT_SQL_TRACE");
+    m_session.dbConnection = m_database.connectTraced(tracePath);
     LovRequest request = companies(u"parentcompanycode=1"_s);
     request.Query = u"SELECT DISTINCT CompanyName,CompanyCode from Acccompanymaster"_s;
     run(request, u"CompanyName"_s, [](LovController &window) { window.leave(); });
 
-    QFile trace(tracePath);
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    const QStringList statements = QString::fromUtf8(trace.readAll()).split(QLatin1Char('\n'));
+    const QStringList statements = TestDatabase::traced(tracePath);
     EXPECT_TRUE(statements.contains(request.Query));
     EXPECT_TRUE(statements.contains(request.Query + u" order by CompanyName"_s));
     EXPECT_TRUE(statements.filter(u"DISTINCT"_s).filter(u" top 2 "_s).isEmpty());

@@ -151,12 +151,9 @@ TEST_F(LedgerAccountsTest, ACounterThatIsNoWholeNumberIsRefused)
         const char *stored;
         QString reading;
     } cases[] = {
-        {"'151 x'", QStringLiteral("number: \"151 x\".")},
-        {"'NaN'", QStringLiteral("number: \"NaN\".")},
-        {"'1E999'", QStringLiteral("number: \"inf\".")},
-        {"151.5", QStringLiteral("whole number: \"151.5\".")},
-        {"'0x10'", QStringLiteral("number: \"0x10\".")},
-        {"''", QStringLiteral("number: \"\".")},
+        {"'151 x'", QStringLiteral("number: \"151 x\".")}, {"'NaN'", QStringLiteral("number: \"NaN\".")},
+        {"'1E999'", QStringLiteral("number: \"inf\".")},   {"151.5", QStringLiteral("whole number: \"151.5\".")},
+        {"'0x10'", QStringLiteral("number: \"0x10\".")},   {"''", QStringLiteral("number: \"\".")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);

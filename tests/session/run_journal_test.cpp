@@ -29,88 +29,88 @@ QList<int> numbers(const Outcome<QList<QJsonObject>> &records)
     return list;
 }
 
-TEST(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
+// A journal and an error log in a temporary folder.
+class RunJournalTest : public testing::Test
 {
-    QTemporaryDir folder;
-    const ErrorLog log(QDir(folder.path()).filePath(u"vantlog.txt"_s), nullptr);
-    RunJournal journal(QDir(folder.path()).filePath(u"state/journal.jsonl"_s), log);
-    EXPECT_EQ(numbers(journal.read({})), QList<int>());
-    journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
-    journal.append(record(u"post"_s, u"2026-12-02T09:30:00"_s, 2));
-    journal.append(record(u"transfer"_s, u"2026-12-03T22:00:00"_s, 3));
-    journal.append(record(u"purge"_s, u"2026-12-04T18:00:00"_s, 4));
+protected:
+    QString path(const QString &name) const { return QDir(m_folder.path()).filePath(name); }
+    // The lines the error log holds.
+    QStringList logLines() const
+    {
+        QFile file(path(u"vantlog.txt"_s));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromLatin1(file.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    }
 
-    EXPECT_EQ(numbers(journal.read({})), QList<int>({4, 3, 2, 1}));
-    EXPECT_EQ(numbers(journal.read({u"transfer"_s, {}, {}, 0})), QList<int>({3, 1}));
-    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 3), {}, 0})), QList<int>({4, 3}));
-    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 2), QDate(2026, 12, 3), 0})), QList<int>({3, 2}));
-    EXPECT_EQ(numbers(journal.read({{}, {}, {}, 2})), QList<int>({4, 3}));
-    EXPECT_EQ(numbers(journal.read({u"transfer"_s, QDate(2026, 12, 2), {}, 5})), QList<int>({3}));
+    QTemporaryDir m_folder;
+    const ErrorLog m_log{path(u"vantlog.txt"_s), nullptr};
+    RunJournal m_journal{path(u"state/journal.jsonl"_s), m_log};
+};
+
+TEST_F(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
+{
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>());
+    m_journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    m_journal.append(record(u"post"_s, u"2026-12-02T09:30:00"_s, 2));
+    m_journal.append(record(u"transfer"_s, u"2026-12-03T22:00:00"_s, 3));
+    m_journal.append(record(u"purge"_s, u"2026-12-04T18:00:00"_s, 4));
+
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({4, 3, 2, 1}));
+    EXPECT_EQ(numbers(m_journal.read({u"transfer"_s, {}, {}, 0})), QList<int>({3, 1}));
+    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 3), {}, 0})), QList<int>({4, 3}));
+    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), QDate(2026, 12, 3), 0})), QList<int>({3, 2}));
+    EXPECT_EQ(numbers(m_journal.read({{}, {}, {}, 2})), QList<int>({4, 3}));
+    EXPECT_EQ(numbers(m_journal.read({u"transfer"_s, QDate(2026, 12, 2), {}, 5})), QList<int>({3}));
 
     // A line that is no record (a torn write, say) is passed over.
-    QFile file(journal.path());
+    QFile file(m_journal.path());
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("{\"job\":\"tra\n");
     file.close();
-    journal.append(record(u"post"_s, u"2026-12-05T09:00:00"_s, 5));
-    EXPECT_EQ(numbers(journal.read({u"post"_s, {}, {}, 0})), QList<int>({5, 2}));
+    m_journal.append(record(u"post"_s, u"2026-12-05T09:00:00"_s, 5));
+    EXPECT_EQ(numbers(m_journal.read({u"post"_s, {}, {}, 0})), QList<int>({5, 2}));
 }
 
 // A crash or a full disk during an earlier append leaves a line without its end: the next record
 // starts a line of its own.
-TEST(RunJournalTest, ARecordAfterATornLineStandsOnItsOwnLine)
+TEST_F(RunJournalTest, ARecordAfterATornLineStandsOnItsOwnLine)
 {
-    QTemporaryDir folder;
-    const ErrorLog log(QDir(folder.path()).filePath(u"vantlog.txt"_s), nullptr);
-    RunJournal journal(QDir(folder.path()).filePath(u"journal.jsonl"_s), log);
-    journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
-    QFile file(journal.path());
+    m_journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    QFile file(m_journal.path());
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("{\"job\":\"tra");
     file.close();
 
-    journal.append(record(u"post"_s, u"2026-12-02T09:00:00"_s, 2));
+    m_journal.append(record(u"post"_s, u"2026-12-02T09:00:00"_s, 2));
 
-    EXPECT_EQ(numbers(journal.read({})), QList<int>({2, 1}));
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({2, 1}));
 }
 
 // A journal that cannot be written costs the job nothing; the error log says so once while the
 // program runs.
-TEST(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
+TEST_F(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
 {
-    QTemporaryDir folder;
-    const QString logPath = QDir(folder.path()).filePath(u"vantlog.txt"_s);
-    const ErrorLog log(logPath, nullptr);
     // A file where the journal's folder should be: no one, root included, can make the folder.
-    QFile blocker(QDir(folder.path()).filePath(u"state"_s));
+    QFile blocker(path(u"state"_s));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    RunJournal journal(QDir(folder.path()).filePath(u"state/journal.jsonl"_s), log);
-    journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
-    journal.append(record(u"transfer"_s, u"2026-12-02T22:00:00"_s, 2));
+    m_journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    m_journal.append(record(u"transfer"_s, u"2026-12-02T22:00:00"_s, 2));
     // The next run's journal is the same file: it is not reported again.
-    RunJournal(journal.path(), log).append(record(u"post"_s, u"2026-12-03T09:00:00"_s, 3));
+    RunJournal(m_journal.path(), m_log).append(record(u"post"_s, u"2026-12-03T09:00:00"_s, 3));
 
-    QFile logFile(logPath);
-    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
     EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
 }
 
-
 // A write that the disk refuses is not a record written: the error log says so.
-TEST(RunJournalTest, AFullDiskIsReportedInTheLog)
+TEST_F(RunJournalTest, AFullDiskIsReportedInTheLog)
 {
-    QTemporaryDir folder;
-    const QString logPath = QDir(folder.path()).filePath(u"vantlog.txt"_s);
-    const ErrorLog log(logPath, nullptr);
-    RunJournal(u"/dev/full"_s, log).append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
+    RunJournal(u"/dev/full"_s, m_log).append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
 
-    QFile logFile(logPath);
-    ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromLatin1(logFile.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    const QStringList lines = logLines();
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines.at(3), u"ErrMessage : The run journal /dev/full cannot be written: No space left on device"_s);
     EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
@@ -127,31 +127,28 @@ QJsonObject runRecord(const QString &run, const QString &when, const QString &re
 // A run writes a record when it starts, as it goes on and when it ends: it is listed once, as its
 // latest record says, in the order of its latest record. One that never ended is listed as it was
 // last heard of.
-TEST(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
+TEST_F(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
 {
-    QTemporaryDir folder;
-    const ErrorLog log(QDir(folder.path()).filePath(u"vantlog.txt"_s), nullptr);
-    RunJournal journal(QDir(folder.path()).filePath(u"journal.jsonl"_s), log);
-    journal.append(record(u"purge"_s, u"2026-11-30T08:00:00"_s, 0)); // written before runs had ids
-    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"started"_s, 1));
-    journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"started"_s, 2));
-    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"running"_s, 3));
-    journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"completed"_s, 4));
-    journal.append(runRecord(u"c"_s, u"2026-12-04T09:00:00"_s, u"started"_s, 5));
-    journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"completed"_s, 6));
+    m_journal.append(record(u"purge"_s, u"2026-11-30T08:00:00"_s, 0)); // written before runs had ids
+    m_journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"started"_s, 1));
+    m_journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"started"_s, 2));
+    m_journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"running"_s, 3));
+    m_journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"completed"_s, 4));
+    m_journal.append(runRecord(u"c"_s, u"2026-12-04T09:00:00"_s, u"started"_s, 5));
+    m_journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"completed"_s, 6));
     // A posting of many vouchers: a record longer than the blocks the journal is read in.
     QJsonObject many = runRecord(u"d"_s, u"2026-12-05T09:00:00"_s, u"started"_s, 7);
     QJsonArray marked;
     for (int voucher = 0; voucher < 40000; ++voucher)
         marked.append(100000 + voucher);
     many.insert(u"marked"_s, marked);
-    journal.append(many);
+    m_journal.append(many);
 
-    EXPECT_EQ(numbers(journal.read({})), QList<int>({7, 6, 5, 4, 0}));
-    EXPECT_EQ(numbers(journal.read({{}, {}, {}, 3})), QList<int>({7, 6, 5}));
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({7, 6, 5, 4, 0}));
+    EXPECT_EQ(numbers(m_journal.read({{}, {}, {}, 3})), QList<int>({7, 6, 5}));
     // Run a began before the 2nd, though it ended after runs that began later.
-    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({7, 5, 4}));
-    EXPECT_EQ(numbers(journal.read({{}, QDate(2026, 12, 1), QDate(2026, 12, 3), 0})), QList<int>({6, 4}));
+    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({7, 5, 4}));
+    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 1), QDate(2026, 12, 3), 0})), QList<int>({6, 4}));
 }
 
 // A device that counts the bytes read from it.
@@ -179,10 +176,9 @@ private:
 
 // The latest runs of a long journal, or those since a day, are found at its end: what is read
 // follows the runs shown, not the journal's size.
-TEST(RunJournalTest, TheLatestRunsAreReadFromTheEndAlone)
+TEST_F(RunJournalTest, TheLatestRunsAreReadFromTheEndAlone)
 {
-    QTemporaryDir folder;
-    QFile file(QDir(folder.path()).filePath(u"journal.jsonl"_s));
+    QFile file(path(u"journal.jsonl"_s));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const auto lines = [](const QString &run, const QString &when, int number) {
         return QJsonDocument(runRecord(run, when, u"started"_s, number)).toJson(QJsonDocument::Compact) + '\n'

@@ -68,23 +68,8 @@ TEST_F(RunWatchTest, RecordsTheRowsAndNumbersOfTheRunAndAppendsItToTheJournal)
             ASSERT_TRUE(job.commit());
         }
         const RunRecord &record = watch.finish(u"completed"_s);
-        EXPECT_TRUE(record.dryRun);
         EXPECT_EQ(record.user, u"Admin"_s);
         EXPECT_EQ(record.product, products().first().name);
-        const QStringList tables = [&record] {
-            QStringList lines;
-            for (const TableChanges &t : record.tables)
-                lines << u"%1 +%2 -%3 ~%4"_s.arg(t.table).arg(t.inserted).arg(t.deleted).arg(t.updated);
-            return lines;
-        }();
-        EXPECT_EQ(tables, QStringList({u"acccompanymaster +0 -0 ~2"_s, u"AccCompanyVoucherNo +1 -0 ~2"_s,
-                                       u"accledgermaster +0 -1 ~0"_s, u"accvoucher2026 +2 -0 ~0"_s}));
-        EXPECT_EQ(record.numbers.vouchers.first, 42);
-        EXPECT_EQ(record.numbers.vouchers.last, 43);
-        ASSERT_EQ(record.numbers.subNumbers.size(), 1);
-        EXPECT_EQ(record.numbers.subNumbers.first().voucherCode, 5);
-        EXPECT_EQ(record.numbers.subNumbers.first().range.first, 1);
-        EXPECT_EQ(record.numbers.subNumbers.first().range.last, 2);
     }
     dryRun.rollback();
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), u"41"_s);
@@ -92,11 +77,11 @@ TEST_F(RunWatchTest, RecordsTheRowsAndNumbersOfTheRunAndAppendsItToTheJournal)
     const auto records = RunJournal(RunJournal::defaultPath(), m_session.errorLog).read({});
     ASSERT_TRUE(records);
     ASSERT_EQ(records->size(), 1);
+    // The tables, rows and numbers as the journal keeps them.
     const QJsonObject json = records->first();
     EXPECT_EQ(json.value(u"job"_s).toString(), u"transfer"_s);
     EXPECT_TRUE(json.value(u"dryRun"_s).toBool());
     EXPECT_EQ(json.value(u"parameters"_s).toObject().value(u"dest"_s).toString(), u"2"_s);
-    EXPECT_EQ(json.value(u"tables"_s).toArray().size(), 4);
     EXPECT_EQ(describeRecord(json),
               QStringList({u"  acccompanymaster: 2 changed"_s, u"  AccCompanyVoucherNo: 1 added, 2 changed"_s,
                            u"  accledgermaster: 1 removed"_s, u"  accvoucher2026: 2 added"_s,

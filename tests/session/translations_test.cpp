@@ -39,12 +39,5 @@ TEST(TranslationsTest, ALanguageWithoutATranslationKeepsTheProgramsWords)
     EXPECT_EQ(selectProduct(), u"Select Product"_s);
 }
 
-TEST(TranslationsTest, EachTextOfAListIsTranslated)
-{
-    const Translations german(QLocale(QLocale::German), kFolder);
-    EXPECT_EQ(translateEach("vant::LoginEngine", {"Select Product", "Enter Password "}),
-              (QStringList{u"Produkt auswählen"_s, u"Enter Password "_s}));
-}
-
 } // namespace
 } // namespace vant::test

@@ -97,15 +97,30 @@ std::unique_ptr<Database> TestDatabase::connect() const
     return db ? std::move(*db) : nullptr;
 }
 
-void TestDatabase::writeSettings(const QString &dbValue, const QString &login, const QString &password) const
+std::unique_ptr<Database> TestDatabase::connectTraced(const QString &tracePath) const
+{
+    qputenv("VANT_SQL_TRACE", tracePath.toLocal8Bit());
+    auto db = connect();
+    qunsetenv("VANT_SQL_TRACE");
+    return db;
+}
+
+QStringList TestDatabase::traced(const QString &tracePath)
+{
+    QFile trace(tracePath);
+    EXPECT_TRUE(trace.open(QIODevice::ReadOnly)) << tracePath.toStdString();
+    return QString::fromUtf8(trace.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void TestDatabase::writeSettings(const QString &password) const
 {
     const ConnectionSettings reached = settings();
     const bool server = !m_serverDatabase.isEmpty();
     writeSetting(QStringLiteral("Driver"), reached.driver);
     writeSetting(QStringLiteral("Server"), reached.server);
-    writeSetting(QStringLiteral("Login"), server ? reached.login : login);
+    writeSetting(QStringLiteral("Login"), server ? reached.login : QStringLiteral("sa"));
     writeSetting(QStringLiteral("Password"), EncipherPassword(server ? reached.password : password, kPasswordKey));
-    writeSetting(dbValue, reached.database);
+    writeSetting(QStringLiteral("VantDB"), reached.database);
 }
 
 void TestDatabase::exec(Database &db, const QStringList &statements)
@@ -162,34 +177,9 @@ QString TestDatabase::joined(Database &db, const QString &statement, const QStri
     return rows.join(rowSeparator);
 }
 
-void TestDatabase::seedCompanies(Database &db, const QDate &yearBegin)
+void TestDatabase::seedCompanies(Database &db)
 {
-    const QString begin = yearBegin.toString(Qt::ISODate);
-    exec(
-        db,
-        {
-            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                           "defaultyear,basedatefmt,FinYearBegin,parentcompanycode,Voucherno) values "
-                           "(1,'Kormo Traders','Y',1,'%1','DD/MM/YYYY','%2',null,0)")
-                .arg(kYear, begin),
-            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                           "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
-                           "(2,'Kormo Shadow One','N',1,'%1','%2',1,0)")
-                .arg(kYear, begin),
-            QStringLiteral("insert into acccompanymaster(CompanyCode,CompanyName,DefaultCompany,DefaultDIvision,"
-                           "defaultyear,FinYearBegin,parentcompanycode,Voucherno) values "
-                           "(3,'Kormo Shadow Two','N',1,'%1','%2',1,0)")
-                .arg(kYear, begin),
-            QStringLiteral("insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,1,'Main')"),
-            QStringLiteral("insert into accyearenddetails(companycode,FinancialYear,FinYearBegin) values (1,'%1','%2')")
-                .arg(kYear, begin),
-            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (101,'Cash',9101)"),
-            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (102,'Bank',9102)"),
-            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (201,'Sales',9201)"),
-            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (301,'Purchases',9301)"),
-            QStringLiteral("insert into accledgermaster(ledgercode,LedgerName,aid) values (401,'Anand Stores',9401)"),
-            QStringLiteral("insert into QRX_PRODUCT_CONFIG(QPC_CRNT_VERID) values ('5000')"),
-        });
+    execScript(db, QStringLiteral(VANT_TEST_SUPPORT_DIR "/seed_companies.sql"));
 }
 
 } // namespace vant::test

@@ -32,11 +32,14 @@ public:
 
     // A fresh connection to the database.
     std::unique_ptr<Database> connect() const;
+    // A fresh connection that appends each statement it sends to the trace file tracePath.
+    std::unique_ptr<Database> connectTraced(const QString &tracePath) const;
+    // The statements of a trace file, one a line.
+    static QStringList traced(const QString &tracePath);
 
-    // Writes the settings that lead the login to this database; on a server, with the server's
-    // login and password.
-    void writeSettings(const QString &dbValue = QStringLiteral("VantDB"), const QString &login = QStringLiteral("sa"),
-                       const QString &password = QStringLiteral("secret")) const;
+    // Writes the settings that lead the login to this database under "VantDB", as the login
+    // "sa"; on a server, with the server's login and password.
+    void writeSettings(const QString &password = QStringLiteral("secret")) const;
 
     // Runs statements and fails the current test on the first error.
     static void exec(Database &db, const QStringList &statements);
@@ -51,8 +54,8 @@ public:
                           const QString &rowSeparator = QStringLiteral(","));
 
     // A default company "1" (Kormo Traders) with division 1, year kYear beginning on
-    // yearBegin, shadow companies "2" and "3", five ledgers with aids and version 5000.
-    static void seedCompanies(Database &db, const QDate &yearBegin = QDate(2026, 4, 1));
+    // 1 April 2026, shadow companies "2" and "3", five ledgers with aids and version 5000.
+    static void seedCompanies(Database &db);
 
 private:
     void createOnServer();
