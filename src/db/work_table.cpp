@@ -17,8 +17,9 @@ WorkTable::WorkTable(Database &db, const QString &name, const QString &columns)
 
 Status WorkTable::create()
 {
-    return executeAll(m_db, {QStringLiteral("if object_id('tempdb..%1') is not null drop table %1").arg(m_name),
-                             QStringLiteral("create table %1 (%2)").arg(m_name, m_columns)});
+    if (Status dropped = dropIfMade(); !dropped)
+        return dropped;
+    return m_db.execute(QStringLiteral("create table %1 (%2)").arg(m_name, m_columns));
 }
 
 Outcome<int> WorkTable::createFilled(const QString &fill)
@@ -36,6 +37,11 @@ Outcome<int> WorkTable::createFilled(const QString &fill)
 Status WorkTable::drop()
 {
     return m_db.execute(QStringLiteral("drop table ") + m_name);
+}
+
+Status WorkTable::dropIfMade()
+{
+    return m_db.execute(QStringLiteral("if object_id('tempdb..%1') is not null drop table %1").arg(m_name));
 }
 
 Status insertValueRows(Database &db, const QString &insertInto, const QList<QStringList> &rows)

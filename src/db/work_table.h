@@ -24,6 +24,8 @@ public:
     // Creates it, fills it with the statement and counts its rows.
     Outcome<int> createFilled(const QString &fill);
     Status drop();
+    // Drops it when it is there: after a failure, only what was made.
+    Status dropIfMade();
 
 private:
     Database &m_db;

@@ -80,6 +80,12 @@ QDate GetFromCompany(Session &session, const QString &companyCode)
     return begin.isValid() ? begin : today;
 }
 
+QString shadowCompaniesQuery(const QString &parentCode)
+{
+    return QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode=")
+           + sqlQuoted(parentCode);
+}
+
 QString GetCompanyName(Session &session, const QString &companyCode)
 {
     const Outcome<QString> name = companyName(session, companyCode);

@@ -19,6 +19,9 @@ Outcome<QString> companyCodeOf(const QVariant &code, const QString &what);
 bool DefaultCompanySet(Session &session);
 QDate GetFinDateBegin(Session &session, const QString &financialYear, const QString &companyCode);
 QDate GetFromCompany(Session &session, const QString &companyCode);
+// The shadow companies of a company, each as its name and code: the list the user picks from,
+// and that vantctl finds a destination in.
+QString shadowCompaniesQuery(const QString &parentCode);
 // The company's name; "NOTFOUND" when there is none, "ERROR" when the query fails.
 QString GetCompanyName(Session &session, const QString &companyCode);
 // The company's name, "NOTFOUND" when there is none, or the error of a query that failed,

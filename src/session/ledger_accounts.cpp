@@ -3,6 +3,7 @@
 #include "db/database.h"
 #include "text_helpers.h"
 #include "db/sql_literals.h"
+#include "db/statement_text.h"
 
 #include <QStringList>
 
@@ -10,6 +11,8 @@
 #include <limits>
 
 namespace vant {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -178,6 +181,15 @@ Status LedgerAccounts::UpdateVoucherNo(int voucherNo, const QString &companyCode
                           + QStringLiteral(" and isnull(Voucherno,0)<") + QString::number(voucherNo));
 }
 
+namespace {
+
+const char16_t kPurgePosted[] = uR"(
+    delete from {offLine} where {company}
+      and VoucherNo in (select VoucherNo from AccOffLineVoucher where {company} and Moved='Y')
+      and VoucherNo not in (select VoucherNo from AccOffLineVoucher where {company} and isnull(Moved,'N')<>'Y'))";
+
+} // namespace
+
 Status LedgerAccounts::PURGEDATA(const QString &voucherTable)
 {
     auto db = connection();
@@ -186,17 +198,14 @@ Status LedgerAccounts::PURGEDATA(const QString &voucherTable)
     if (Status exists = (*db)->execute(QStringLiteral("select count(*) from ") + voucherTable); !exists)
         return exists;
 
-    // A voucher counts as posted when none of its off-line lines still waits.
-    const QString company =
-        QStringLiteral("CompanyCode in (select CompanyCode from acccompanymaster where DefaultCompany='Y')");
-    const QString posted = QStringLiteral(" and VoucherNo in (select VoucherNo from AccOffLineVoucher where ") + company
-                           + QStringLiteral(" and Moved='Y') and VoucherNo not in (select VoucherNo from "
-                                            "AccOffLineVoucher where ")
-                           + company + QStringLiteral(" and isnull(Moved,'N')<>'Y')");
+    // The default company's off-line rows that are posted: a voucher counts as posted when none
+    // of its off-line lines still waits.
+    const QList<Place> places = {
+        {"company"_L1, u"CompanyCode in (select CompanyCode from acccompanymaster where DefaultCompany='Y')"_s}};
     const QStringList statements = {
-        QStringLiteral("delete from AccOffLinePending where ") + company + posted,
-        QStringLiteral("delete from AccOffLineChequeDet where ") + company + posted,
-        QStringLiteral("delete from AccOffLineVoucher where ") + company + QStringLiteral(" and Moved='Y'"),
+        filled(kPurgePosted, places + QList<Place>{{"offLine"_L1, u"AccOffLinePending"_s}}),
+        filled(kPurgePosted, places + QList<Place>{{"offLine"_L1, u"AccOffLineChequeDet"_s}}),
+        filled(u"delete from AccOffLineVoucher where {company} and Moved='Y'", places),
     };
     const bool ownTransaction = !(*db)->inTransaction();
     std::optional<TransactionGuard> guard;

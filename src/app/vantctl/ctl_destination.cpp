@@ -1,6 +1,6 @@
 #include "ctl_destination.h"
 
-#include "db/sql_literals.h"
+#include "session/company_context.h"
 #include "session/session.h"
 
 namespace vant::ctl {
@@ -8,9 +8,7 @@ namespace vant::ctl {
 QString heldDestinationCode(Session &session, const QString &destination)
 {
     const QString wanted = destination.trimmed();
-    auto rs = session.db()->openRecordset(
-        QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode=")
-        + sqlQuoted(session.companyCode));
+    auto rs = session.db()->openRecordset(shadowCompaniesQuery(session.companyCode));
     if (!rs) {
         session.ReportError(rs.error(), QString(), QStringLiteral("ListShadowCompany"), true);
         return QStringLiteral("0");

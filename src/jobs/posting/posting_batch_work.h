@@ -1,6 +1,9 @@
 #pragma once
 
+#include "db/copied_table.h"
 #include "db/outcome.h"
+#include "db/statement_text.h"
+#include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "marked_voucher.h"
 
@@ -13,7 +16,6 @@ namespace vant {
 
 struct Session;
 class Database;
-class InsertStatement;
 
 // The work of one try at posting a batch of marked vouchers in the server: its work tables and
 // statements. The vouchers are ordered by their place in the batch (VoucherOrd, from 1).
@@ -38,13 +40,8 @@ public:
     Status drop();
 
 private:
-    QString linesInsert() const;
-    QString pendingInsert(int last) const;
-    QString chequeInsert(int last) const;
-    QString postedNumbers(int last) const;
-    QString firstRows(const QString &table, int last) const;
-    QString numbered() const;
-    QString unmovedLines(const QString &alias) const;
+    // What the batch's statements name: its work tables, the company, the first `last` vouchers.
+    QList<Place> places(int last) const;
 
     Session &m_session;
     Database &m_db;
@@ -54,8 +51,7 @@ private:
     const QString m_companyValue;
     WorkTable m_marked;
     WorkTable m_posting;
-    WorkTable m_subNos;
-    WorkTable m_numbers;
+    VoucherNumbers m_numbers;
 };
 
 } // namespace vant

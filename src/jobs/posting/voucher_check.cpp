@@ -1,53 +1,10 @@
 #include "voucher_check.h"
 
 #include "db/sql_literals.h"
+#include "posted_columns.h"
 #include "session/session.h"
 
 namespace vant {
-
-namespace {
-
-// The values of a row's current record as the posting writes them; a refusal names the field
-// and the row: "Amount of off-line voucher 7".
-class RowValues
-{
-public:
-    RowValues(const Recordset &row, const QString &owner, const QString &dateQuote)
-        : m_row(row), m_owner(owner), m_dateQuote(dateQuote)
-    {}
-
-    Outcome<QString> number(const char *field) const { return numberLiteral(value(field), of(field)); }
-    Outcome<QString> optionalNumber(const char *field) const { return optionalNumberLiteral(value(field), of(field)); }
-    Outcome<QString> leadingNumber(const char *field) const { return leadingNumberLiteral(value(field), of(field)); }
-    Outcome<QString> date(const char *field) const { return dateLiteral(value(field), m_dateQuote, of(field)); }
-
-private:
-    QVariant value(const char *field) const { return m_row.value(QString::fromLatin1(field)); }
-    QString of(const char *field) const { return QString::fromLatin1(field) + QStringLiteral(" of ") + m_owner; }
-
-    const Recordset &m_row;
-    const QString &m_owner;
-    const QString &m_dateQuote;
-};
-
-// The first of the values that the posting would refuse to write.
-Status firstRefused(std::initializer_list<Outcome<QString>> literals)
-{
-    for (const Outcome<QString> &literal : literals) {
-        if (!literal)
-            return literal.error();
-    }
-    return {};
-}
-
-Outcome<Recordset> offLineRows(Session &session, const QString &table, const MarkedVoucher &voucher)
-{
-    return session.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode=")
-                                 + sqlQuoted(session.companyCode) + QStringLiteral(" and VoucherNo=")
-                                 + QString::number(voucher.offLineNo));
-}
-
-} // namespace
 
 Outcome<int> VoucherCheck::aidOf(const QVariant &ledgerCode, const QString &what)
 {
@@ -75,9 +32,12 @@ Status VoucherCheck::check(const MarkedVoucher &voucher)
 {
     if (Status lines = checkLines(voucher); !lines)
         return lines;
-    if (Status pending = checkPending(voucher); !pending)
+    if (Status pending = checkFirstRow(QStringLiteral("AccOffLinePending"), postedPendingColumns(),
+                                       QStringLiteral("the bill-wise entry of ") + voucher.owner(), voucher);
+        !pending)
         return pending;
-    return checkCheque(voucher);
+    return checkFirstRow(QStringLiteral("AccOffLineChequeDet"), postedChequeColumns(),
+                         QStringLiteral("the cheque of ") + voucher.owner(), voucher);
 }
 
 Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
@@ -87,66 +47,30 @@ Status VoucherCheck::checkLines(const MarkedVoucher &voucher)
         + QString::number(voucher.offLineNo) + QStringLiteral(" and CompanyCode=") + sqlQuoted(m_session.companyCode));
     if (!lines)
         return lines.error();
-    const QString owner = voucher.owner();
     for (; !lines->eof(); lines->moveNext()) {
-        auto aid = aidOf(lines->value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
-        if (!aid)
-            return aid.error();
-        auto oppAid = aidOf(lines->value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
-        if (!oppAid)
-            return oppAid.error();
-        const RowValues line(*lines, owner, m_session.quoteChar);
-        if (Status written = firstRefused({line.optionalNumber("DivisionCode"), line.date("VoucherDt"),
-                                           line.number("LedgerCode"), line.number("Amount"),
-                                           line.number("OppLedgerCode"), line.optionalNumber("OldVoucherNo")});
-            !written)
-            return written;
+        if (Status read = firstRefusedValue(*lines, postedLineColumns(), voucher.owner(), aidReader()); !read)
+            return read;
     }
     return {};
 }
 
-Status VoucherCheck::checkPending(const MarkedVoucher &voucher)
+// Only the voucher's first pending and cheque rows are posted.
+Status VoucherCheck::checkFirstRow(const QString &table, CopiedTable columns, const QString &owner,
+                                   const MarkedVoucher &voucher)
 {
-    auto pending = offLineRows(m_session, QStringLiteral("AccOffLinePending"), voucher);
-    if (!pending)
-        return pending.error();
-    if (pending->isEmpty())
+    auto rows = m_session.openRecordset(QStringLiteral("select * from ") + table + QStringLiteral(" where CompanyCode=")
+                                        + sqlQuoted(m_session.companyCode) + QStringLiteral(" and VoucherNo=")
+                                        + QString::number(voucher.offLineNo));
+    if (!rows)
+        return rows.error();
+    if (rows->isEmpty())
         return {};
-    Recordset &row = *pending;
-    const QString owner = QStringLiteral("the bill-wise entry of ") + voucher.owner();
-    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
-    if (!aid)
-        return aid.error();
-    auto oppAid = aidOf(row.value(QStringLiteral("OppLedgerCode")), QStringLiteral("OppLedgerCode of ") + owner);
-    if (!oppAid)
-        return oppAid.error();
-    const RowValues values(row, owner, m_session.quoteChar);
-    return firstRefused({values.optionalNumber("DivisionCode"), values.number("AcType"), values.number("LedgerCode"),
-                         values.date("billdate"),
-                         values.number("billamount"), values.number("MRC_Amt"), values.leadingNumber("OnAcNo"),
-                         values.number("VoucherCode"), values.number("Payable"), values.number("discamt"),
-                         values.number("OppLedgerCode")});
+    return firstRefusedValue(*rows, columns, owner, aidReader());
 }
 
-Status VoucherCheck::checkCheque(const MarkedVoucher &voucher)
+AidOf VoucherCheck::aidReader()
 {
-    auto cheque = offLineRows(m_session, QStringLiteral("AccOffLineChequeDet"), voucher);
-    if (!cheque)
-        return cheque.error();
-    if (cheque->isEmpty())
-        return {};
-    Recordset &row = *cheque;
-    const QString owner = QStringLiteral("the cheque of ") + voucher.owner();
-    auto aid = aidOf(row.value(QStringLiteral("LedgerCode")), QStringLiteral("LedgerCode of ") + owner);
-    if (!aid)
-        return aid.error();
-    auto aid1 = aidOf(row.value(QStringLiteral("LedgerCode1")), QStringLiteral("LedgerCode1 of ") + owner);
-    if (!aid1)
-        return aid1.error();
-    const RowValues values(row, owner, m_session.quoteChar);
-    return firstRefused({values.number("LedgerCode"), values.number("ChequeAmount"), values.date("ReceiveDate"),
-                         values.date("ChequeDate"), values.number("DivisionId"), values.number("AcType"),
-                         values.number("VoucherCode"), values.number("LedgerCode1"), values.date("DepositDate")});
+    return [this](const QVariant &ledgerCode, const QString &what) { return aidOf(ledgerCode, what); };
 }
 
 } // namespace vant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/copied_table.h"
 #include "db/outcome.h"
 #include "marked_voucher.h"
 
@@ -25,8 +26,8 @@ public:
 
 private:
     Status checkLines(const MarkedVoucher &voucher);
-    Status checkPending(const MarkedVoucher &voucher);
-    Status checkCheque(const MarkedVoucher &voucher);
+    Status checkFirstRow(const QString &table, CopiedTable columns, const QString &owner, const MarkedVoucher &voucher);
+    AidOf aidReader();
     // The aid of a ledger the row names, as a whole number (a ledger without aid reads as 0).
     Outcome<int> aidOf(const QVariant &ledgerCode, const QString &what);
 

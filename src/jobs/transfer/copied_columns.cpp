@@ -1,43 +1,40 @@
 #include "copied_columns.h"
 
-#include "db/copy_forms.h"
-#include "db/sql_literals.h"
-
 namespace vant {
 
 namespace {
 
-using enum CopyForm;
+using enum ReadAs;
 
 constexpr CopiedColumn kVoucherColumns[] = {
-    {"CompanyCode", Destination},
-    {"DivisionCode", AsStored},
-    {"AcType", AsStored},
-    {"VoucherNo", NewVoucherNo},
+    {"CompanyCode", Own, "{destination}"},
+    {"DivisionCode", Stored},
+    {"AcType", Stored},
+    {"VoucherNo", Own, "{voucherNo}"},
     {"VoucherDt", Date},
-    {"LedgerCode", AsStored},
+    {"LedgerCode", Stored},
     {"CrDr", Text},
     {"Amount", Number},
     {"VoucherCode", Number},
     {"Narration", Text},
     {"IsVoucherScr", Text},
-    {"OppLedgerCode", OwnLedgerIfNone},
-    {"VoucherSlno", NewSubNo},
+    {"OppLedgerCode", OwnLedgerIfNone, nullptr, true},
+    {"VoucherSlno", Own, "{subNo}"},
     {"VoucherSlnoOld", Number},
     {"BillRefNo", Text},
-    {"OldVoucherNo", SourceNumber},
+    {"OldVoucherNo", Number, "VoucherNo"},
     {"Counter", Text},
-    {"TS", Now},
-    {"AID", AsStored},
-    {"OppAID", AsStored},
+    {"TS", Own, "getdate()"},
+    {"AID", Stored},
+    {"OppAID", Stored},
 };
 
 constexpr CopiedColumn kBillwiseColumns[] = {
-    {"CompanyCode", Destination},
-    {"DivisionCode", AsStored},
-    {"AcType", AsStored},
-    {"LedgerCode", AsStored},
-    {"VoucherNo", NewVoucherNo},
+    {"CompanyCode", Own, "{destination}"},
+    {"DivisionCode", Stored},
+    {"AcType", Stored},
+    {"LedgerCode", Stored},
+    {"VoucherNo", Own, "{voucherNo}"},
     {"BillRefNo", Text},
     {"BillDate", Date},
     {"BillAmount", Number},
@@ -57,15 +54,15 @@ constexpr CopiedColumn kBillwiseColumns[] = {
     {"OppLedgerCode", Number},
     {"Remarks", Text},
     {"IsPaid", Text},
-    {"TS", Now},
-    {"AID", AsStored},
-    {"OppAID", AsStored},
+    {"TS", Own, "getdate()"},
+    {"AID", Stored},
+    {"OppAID", Stored},
 };
 
 constexpr CopiedColumn kChequeColumns[] = {
-    {"CompanyCode", Destination},
-    {"LedgerCode", AsStored},
-    {"VoucherNo", NewVoucherNo},
+    {"CompanyCode", Own, "{destination}"},
+    {"LedgerCode", Stored},
+    {"VoucherNo", Own, "{voucherNo}"},
     {"ChequeNo", Trimmed},
     {"ChequeAmount", Number},
     {"ReceiveDate", Date},
@@ -83,67 +80,26 @@ constexpr CopiedColumn kChequeColumns[] = {
     {"RefVoucherNo", Number},
     {"ChequePrinted", Trimmed},
     {"OldRefVoucherNo", Number},
-    {"TS", Now},
-    {"AID", AsStored},
-    {"AID1", AsStored},
+    {"TS", Own, "getdate()"},
+    {"AID", Stored},
+    {"AID1", Stored},
 };
 
 } // namespace
 
-std::span<const CopiedColumn> copiedVoucherColumns()
+CopiedTable copiedVoucherColumns()
 {
     return kVoucherColumns;
 }
 
-std::span<const CopiedColumn> copiedBillwiseColumns()
+CopiedTable copiedBillwiseColumns()
 {
     return kBillwiseColumns;
 }
 
-std::span<const CopiedColumn> copiedChequeColumns()
+CopiedTable copiedChequeColumns()
 {
     return kChequeColumns;
-}
-
-bool carriesSourceValue(CopyForm form)
-{
-    switch (form) {
-    case Destination:
-    case NewVoucherNo:
-    case NewSubNo:
-    case SourceNumber:
-    case Now: return false;
-    default: return true;
-    }
-}
-
-InsertStatement copyInsert(const QString &table, std::span<const CopiedColumn> columns, const QString &alias,
-                           const CopyOwnValues &own)
-{
-    InsertStatement statement = InsertStatement::into(table);
-    const auto of = [&alias](const char *column) { return alias + QLatin1Char('.') + QLatin1StringView(column); };
-    for (const CopiedColumn &column : columns) {
-        const QString source = of(column.name);
-        switch (column.form) {
-        case Destination: statement.set(column.name, sqlQuoted(own.destination)); break;
-        case NewVoucherNo: statement.set(column.name, own.voucherNo); break;
-        case NewSubNo: statement.set(column.name, own.subNo); break;
-        case SourceNumber: statement.set(column.name, copyform::leadingNumber(of("VoucherNo"))); break;
-        case Now: statement.now(column.name); break;
-        case Text: statement.set(column.name, copyform::text(source)); break;
-        case Trimmed: statement.set(column.name, copyform::trimmed(source)); break;
-        case AsStored: statement.set(column.name, copyform::number(source)); break;
-        case Number: statement.set(column.name, copyform::leadingNumber(source)); break;
-        case Date: statement.set(column.name, copyform::date(source)); break;
-        case OwnLedgerIfNone:
-            // A row without opposite ledger (NULL or blank) is its own opposite.
-            statement.set(column.name, QStringLiteral("case when %1 is null or %2 then %3 else %4 end")
-                                           .arg(source, copyform::blank(source), copyform::number(of("LedgerCode")),
-                                                copyform::leadingNumber(source)));
-            break;
-        }
-    }
-    return statement;
 }
 
 } // namespace vant

@@ -4,6 +4,7 @@
 #include "db/database.h"
 #include "db/recordset.h"
 #include "db/sql_literals.h"
+#include "db/statement_text.h"
 #include "reconcile_rows.h"
 #include "transferred_rows.h"
 
@@ -11,6 +12,8 @@
 #include <map>
 
 namespace vant {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -64,15 +67,65 @@ struct ComparedTable
     }
 };
 
+// The copies of the period's lines: the rows a transfer wrote into the shadow company.
+const char16_t kCopiedLines[] = u"CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to}";
+
+// The totals of the source's and the copy's lines (side 0 and 1) under each value of {column}.
+const char16_t kTotals[] = uR"(
+    select k,side,count(distinct n),count(*),sum(case when CrDr='D' then Amount else 0 end),
+           sum(case when CrDr='C' then Amount else 0 end)
+    from (select {column} as k,VoucherNo as n,CrDr,Amount,0 as side from {table}
+          where CompanyCode={source} and VoucherDt between {from} and {to}
+          union all select {column},VoucherNo,CrDr,Amount,1 from {table} where {copied}) x
+    group by k,side order by k,side)";
+
+// The period's lines of the source beside the copied lines, under the source's voucher code
+// and number; a copy's lines are numbered in the order they were written.
+const char16_t kLines[] = uR"(
+    select * from (
+        select VoucherCode as VantCode,VoucherNo as VantSource,0 as VantSide,
+               row_number() over (partition by VoucherCode,VoucherNo order by VoucherDt,tsid) as VantLine,
+               null as VantCopyNo,{columns}
+        from {table} where CompanyCode={source} and VoucherDt between {from} and {to}
+        union all
+        select VoucherCode,OldVoucherNo,1,row_number() over (partition by VoucherCode,OldVoucherNo order by tsid),
+               VoucherNo,{columns}
+        from {table} where {copied}) x
+    order by VantCode,VantSource,VantLine,VantSide)";
+
+// The period's bill-wise or cheque rows of the copied vouchers beside the rows filed under
+// their copies, under the source's voucher number.
+const char16_t kCopiedVouchers[] = uR"((select distinct VoucherNo,OldVoucherNo from {table}
+    where CompanyCode={destination} and {transferred}))";
+
+const char16_t kLinkedRows[] = uR"(
+    select * from (
+        select p.VoucherNo as VantSource,0 as VantSide,
+               row_number() over (partition by p.VoucherNo order by p.{dateColumn},p.slno) as VantLine,
+               (select max(c.VoucherNo) from {copies} c where c.OldVoucherNo=p.VoucherNo) as VantCopyNo,{columns}
+        from {linked} p
+        where p.CompanyCode={source} and p.{dateColumn} between {from} and {to}
+          and p.VoucherNo in (select OldVoucherNo from {copies} c)
+        union all
+        select c.OldVoucherNo,1,row_number() over (partition by c.OldVoucherNo order by p.slno),p.VoucherNo,{columns}
+        from {linked} p join {copies} c on c.VoucherNo=p.VoucherNo
+        where p.CompanyCode={destination} and p.{dateColumn} between {from} and {to}) x
+    order by VantSource,VantLine,VantSide)";
+
 class Reconciler
 {
 public:
     Reconciler(Database &db, const ReconcileRequest &request)
-        : m_db(db), m_table(request.voucherTable), m_source(sqlQuoted(request.source)),
-          m_destination(sqlQuoted(request.destination)),
-          m_period(QStringLiteral(" between ") + sqlQuoted(sqlDate(request.from)) + QStringLiteral(" and ")
-                   + sqlQuoted(sqlDate(request.to)))
-    {}
+        : m_db(db), m_table(request.voucherTable), m_places{{"table"_L1, request.voucherTable},
+                                                            {"source"_L1, sqlQuoted(request.source)},
+                                                            {"destination"_L1, sqlQuoted(request.destination)},
+                                                            {"from"_L1, sqlQuoted(sqlDate(request.from))},
+                                                            {"to"_L1, sqlQuoted(sqlDate(request.to))},
+                                                            {"transferred"_L1, transferredRow()}}
+    {
+        m_places.append({"copied"_L1, filled(kCopiedLines, m_places)});
+        m_places.append({"copies"_L1, filled(kCopiedVouchers, m_places)});
+    }
 
     Outcome<Reconciliation> run()
     {
@@ -105,12 +158,6 @@ public:
     }
 
 private:
-    QString copiedRows() const
-    {
-        return QStringLiteral(" where CompanyCode=") + m_destination
-               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(" and VoucherDt") + m_period;
-    }
-
     static QString columnList(const QList<ComparedColumn> &columns, const QString &alias)
     {
         QStringList list;
@@ -121,16 +168,9 @@ private:
 
     Outcome<QList<TotalsRow>> totalsBy(const QString &column)
     {
-        const QString sides = QStringLiteral(" from (select ") + column
-                              + QStringLiteral(" as k,VoucherNo as n,CrDr,Amount,0 as side from ") + m_table
-                              + QStringLiteral(" where CompanyCode=") + m_source + QStringLiteral(" and VoucherDt")
-                              + m_period + QStringLiteral(" union all select ") + column
-                              + QStringLiteral(",VoucherNo,CrDr,Amount,1 from ") + m_table + copiedRows()
-                              + QStringLiteral(") x");
-        auto rs = m_db.openRecordset(
-            QStringLiteral("select k,side,count(distinct n),count(*),sum(case when CrDr='D' then Amount else 0 end),"
-                           "sum(case when CrDr='C' then Amount else 0 end)")
-            + sides + QStringLiteral(" group by k,side order by k,side"));
+        QList<Place> places = m_places;
+        places.append({"column"_L1, column});
+        auto rs = m_db.openRecordset(filled(kTotals, places));
         if (!rs)
             return rs.error();
         std::map<double, TotalsRow> byKey;
@@ -157,17 +197,9 @@ private:
         table.amountColumn = QStringLiteral("Amount");
         table.byVoucherCode = true;
         table.columns = comparedColumns(copiedVoucherColumns(), voucherTable({}));
-        const QString list = columnList(table.columns, QString());
-        table.statement =
-            QStringLiteral("select * from (select VoucherCode as VantCode,VoucherNo as VantSource,0 as VantSide,"
-                           "row_number() over (partition by VoucherCode,VoucherNo order by VoucherDt,tsid) as "
-                           "VantLine,null as VantCopyNo,")
-            + list + QStringLiteral(" from ") + m_table + QStringLiteral(" where CompanyCode=") + m_source
-            + QStringLiteral(" and VoucherDt") + m_period
-            + QStringLiteral(" union all select VoucherCode,OldVoucherNo,1,row_number() over (partition by "
-                             "VoucherCode,OldVoucherNo order by tsid),VoucherNo,")
-            + list + QStringLiteral(" from ") + m_table + copiedRows()
-            + QStringLiteral(") x order by VantCode,VantSource,VantLine,VantSide");
+        QList<Place> places = m_places;
+        places.append({"columns"_L1, columnList(table.columns, QString())});
+        table.statement = filled(kLines, places);
         return table;
     }
 
@@ -181,23 +213,11 @@ private:
         table.rowName = rowName;
         table.amountColumn = amountColumn;
         table.columns = comparedColumns(copied, catalogued);
-        const QString copies = QStringLiteral("(select distinct VoucherNo,OldVoucherNo from ") + m_table
-                               + QStringLiteral(" where CompanyCode=") + m_destination
-                               + QStringLiteral(" and ") + transferredRow() + QStringLiteral(")");
-        const QString list = columnList(table.columns, QStringLiteral("p."));
-        const QString inPeriod = QStringLiteral(" and p.") + dateColumn + m_period;
-        table.statement =
-            QStringLiteral("select * from (select p.VoucherNo as VantSource,0 as VantSide,row_number() over "
-                           "(partition by p.VoucherNo order by p.%1,p.slno) as VantLine,(select max(c.VoucherNo) "
-                           "from %2 c where c.OldVoucherNo=p.VoucherNo) as VantCopyNo,")
-                .arg(dateColumn, copies)
-            + list + QStringLiteral(" from ") + table.name + QStringLiteral(" p where p.CompanyCode=") + m_source
-            + inPeriod + QStringLiteral(" and p.VoucherNo in (select OldVoucherNo from ") + copies
-            + QStringLiteral(" c) union all select c.OldVoucherNo,1,row_number() over (partition by c.OldVoucherNo "
-                             "order by p.slno),p.VoucherNo,")
-            + list + QStringLiteral(" from ") + table.name + QStringLiteral(" p join ") + copies
-            + QStringLiteral(" c on c.VoucherNo=p.VoucherNo where p.CompanyCode=") + m_destination + inPeriod
-            + QStringLiteral(") x order by VantSource,VantLine,VantSide");
+        QList<Place> places = m_places;
+        places.append({{"linked"_L1, table.name},
+                       {"dateColumn"_L1, dateColumn},
+                       {"columns"_L1, columnList(table.columns, QStringLiteral("p."))}});
+        table.statement = filled(kLinkedRows, places);
         return table;
     }
 
@@ -315,9 +335,8 @@ private:
 
     Database &m_db;
     const QString m_table;
-    const QString m_source;
-    const QString m_destination;
-    const QString m_period;
+    // What the statements name: the voucher table, the companies, the period, the copies.
+    QList<Place> m_places;
 };
 
 } // namespace

@@ -35,7 +35,7 @@ QList<ComparedColumn> comparedColumns(std::span<const CopiedColumn> copied, cons
 {
     QList<ComparedColumn> columns;
     for (const CopiedColumn &column : copied) {
-        if (!carriesSourceValue(column.form))
+        if (!carriesSourceValue(column))
             continue;
         const QString name = QString::fromLatin1(column.name);
         ColumnType type = ColumnType::Text;
@@ -43,7 +43,7 @@ QList<ComparedColumn> comparedColumns(std::span<const CopiedColumn> copied, cons
             if (declared.name.compare(name, Qt::CaseInsensitive) == 0)
                 type = declared.type;
         }
-        columns.append({name, column.form, type});
+        columns.append({name, column.read, type});
     }
     return columns;
 }
@@ -58,14 +58,14 @@ QString comparable(const ComparedColumn &column, const QVariant &value)
         const QDate day = dateOf(value);
         return day.isValid() ? day.toString(Qt::ISODate) : value.toString();
     }
-    case ColumnType::Text: return column.form == CopyForm::Trimmed ? value.toString().trimmed() : value.toString();
+    case ColumnType::Text: return column.read == ReadAs::Trimmed ? value.toString().trimmed() : value.toString();
     case ColumnType::Int:
     case ColumnType::Identity:
     case ColumnType::Amount: break;
     }
     // A number kept as stored stays NULL, as does one never set (blank); every other form writes a
     // number, 0 for none.
-    if (column.form == CopyForm::AsStored && (value.isNull() || isBlank(value.toString())))
+    if (column.read == ReadAs::Stored && (value.isNull() || isBlank(value.toString())))
         return kNull;
     return numberText(blank ? 0 : leadingNumber(value.toString()), column.type);
 }
@@ -87,7 +87,7 @@ QList<ValueDifference> differingValues(const QList<ComparedColumn> &columns, con
             const ComparedColumn &column = columns.at(i);
             QVariant written = source.at(row).value(i);
             // The copy of a row without an opposite ledger names the row's own ledger.
-            if (column.form == CopyForm::OwnLedgerIfNone && (written.isNull() || isBlank(written.toString()))
+            if (column.read == ReadAs::OwnLedgerIfNone && (written.isNull() || isBlank(written.toString()))
                 && ledger >= 0)
                 written = source.at(row).value(ledger);
             const QString expected = comparable(column, written);

@@ -12,11 +12,11 @@
 namespace vant {
 
 // A column that the reconciliation compares: one the transfer copies from the source row, with
-// the form it writes it in and the type the catalogue gives it.
+// how it reads it and the type the catalogue gives it.
 struct ComparedColumn
 {
     QString name;
-    CopyForm form;
+    ReadAs read;
     ColumnType type;
 };
 

@@ -1,6 +1,6 @@
 #include "shadow_company_picker.h"
 
-#include "db/sql_literals.h"
+#include "session/company_context.h"
 #include "session/session.h"
 
 #include "lookup/mod_vant_lov.h"
@@ -17,8 +17,7 @@ QStringList ListShadowCompany(Session &session, const QString &parentCode, const
     lov.LovSearchField = QStringLiteral("CompanyName");
 
     LovRequest request;
-    request.Query = QStringLiteral("SELECT CompanyName,CompanyCode from Acccompanymaster  where parentcompanycode=")
-                    + sqlQuoted(parentCode);
+    request.Query = shadowCompaniesQuery(parentCode);
     // The code column is wider than 1200 twips so that its head "CompanyCode" shows whole.
     request.ColumnWidths = QStringLiteral("3000,1500");
     request.ColumnHeads = QStringList{QCoreApplication::translate("vant::ShadowCompanyPicker", "Company Name"),

@@ -1,7 +1,7 @@
 #include "transfer_job.h"
 
-#include "db/insert_statement.h"
 #include "db/sql_literals.h"
+#include "db/statement_text.h"
 #include "db/work_table.h"
 #include "linked_copy.h"
 #include "session/accounts_guard.h"
@@ -14,25 +14,37 @@
 
 namespace vant {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 
-// Logs each row of the select `rest` (alias a, its ledger ledm) in the deletion log: its kind,
-// the id of the row and the year as the select writes them.
-QString logDeleted(const QString &kind, const QString &rowId, const QString &year, const QString &rest)
-{
-    return InsertStatement(QStringLiteral("insert into accdelvoucher "))
-        .set("companycode", QStringLiteral("a.companycode"))
-        .set("actype", QStringLiteral("a.actype"))
-        .set("voucherno", QStringLiteral("a.voucherno"))
-        .set("ledgercode", QStringLiteral("a.ledgercode"))
-        .set("aid", QStringLiteral("ledm.aid"))
-        .set("type", QLatin1Char('\'') + kind + QStringLiteral("' type"))
-        .set("tsid", rowId)
-        .set("tranyear", year)
-        .select(rest);
-}
+// The copies that an earlier transfer of the period wrote into the shadow company, and the rows
+// that follow them, go; each is logged in the deletion log first, also one whose ledger is not in
+// the ledger master: its kind, the id of the row and the year (a cheque row keeps the year it
+// was written in).
+const char16_t kCopiedVouchers[] = uR"((select VoucherNo from  {table}
+    where CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to}))";
+
+const char16_t kLogDeleted[] = uR"(
+    insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear)
+    select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,'{kind}' type,{rowId},{year}
+    from {rows} a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode
+    where a.CompanyCode={destination} and {which})";
+
+const char16_t kClearLinked[] = u"delete from {rows} where CompanyCode={destination} and VoucherNo in {copies}";
+
+const char16_t kClearVouchers[] = uR"(
+    delete from {table}
+    where CompanyCode={destination} and {transferred} and  VoucherDt between {from} and {to})";
+
+// The source company's divisions that the shadow company lacks.
+const char16_t kCopyDivisions[] = uR"(
+    INSERT INTO ACCDIVISIONMASTER(CompanyCode,DivisionCode,DivisionName)
+    select {destination} as CompanyCode,DivisionCode,DivisionName from AccDivisionMaster
+    where CompanyCode={source}
+      and DivisionCode not in (select DivisionCode from AccDivisionMaster where CompanyCode={destination}))";
 
 class TransferRun
 {
@@ -54,51 +66,57 @@ public:
     Status InsertRecordstoShadow();
 
 private:
-    QString transferredVouchers() const;
+    // What the statements name: the tables, the companies and the period.
+    QList<Place> places() const;
     Status copyDivisions();
 
     const TransferScope m_scope;
 };
 
-QString TransferRun::transferredVouchers() const
+QList<Place> TransferRun::places() const
 {
-    return QStringLiteral("(select VoucherNo from  ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode=")
-           + sqlQuoted(m_scope.destination) + QStringLiteral(" and ") + transferredRow()
-           + QStringLiteral(" and VoucherDt between '")
-           + m_scope.from + QStringLiteral("' and '") + m_scope.to + QStringLiteral("')");
+    QList<Place> places = {
+        {"table"_L1, m_scope.voucherTable},
+        {"source"_L1, sqlQuoted(m_scope.source)},
+        {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"from"_L1, sqlQuoted(m_scope.from)},
+        {"to"_L1, sqlQuoted(m_scope.to)},
+        {"transferred"_L1, transferredRow()},
+    };
+    places.append({"copies"_L1, filled(kCopiedVouchers, places)});
+    return places;
 }
 
 Status TransferRun::ClearOldRecords()
 {
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Clear Old Records...]"));
-    const QString year = QLatin1Char('\'') + m_scope.year + QStringLiteral("' tranyear");
-    // Every row that is deleted below is logged, also one whose ledger is not in the ledger master.
-    const QString ledgerJoin = QStringLiteral(" a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode "
-                                              "where a.CompanyCode=")
-                               + sqlQuoted(m_scope.destination);
+    const QList<Place> places = this->places();
+    const auto logDeleted = [&places](const char *kind, const QString &rows, const QString &which, const QString &rowId,
+                                      const QString &year) {
+        QList<Place> log = places;
+        log.append({{"kind"_L1, QString::fromLatin1(kind)},
+                    {"rows"_L1, rows},
+                    {"which"_L1, filled(which, places)},
+                    {"rowId"_L1, rowId},
+                    {"year"_L1, year}});
+        return filled(kLogDeleted, log);
+    };
+    const auto clearLinked = [&places](const QString &rows) {
+        QList<Place> clear = places;
+        clear.append({"rows"_L1, rows});
+        return filled(kClearLinked, clear);
+    };
+    const QString year = sqlQuoted(m_scope.year) + u" tranyear"_s;
     return executeAll(
         m_scope.db,
         {
-            logDeleted(QStringLiteral("V"), QStringLiteral("a.tsid"), year,
-                       QStringLiteral(" from ") + m_scope.voucherTable + ledgerJoin
-                           + QStringLiteral(" and ") + transferredRow(QStringLiteral("a"))
-                           + QStringLiteral(" and a.VoucherDt between '")
-                           + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\'')),
-            logDeleted(QStringLiteral("P"), QStringLiteral("a.slno"), year,
-                       QStringLiteral(" from accpending") + ledgerJoin + QStringLiteral(" and a.VoucherNo in ")
-                           + transferredVouchers()),
-            // A cheque row keeps the year it was written in.
-            logDeleted(QStringLiteral("C"), QStringLiteral("a.slno"), QStringLiteral("tranyear"),
-                       QStringLiteral(" from accchequedetails") + ledgerJoin + QStringLiteral(" and VoucherNo in ")
-                           + transferredVouchers()),
-            QStringLiteral("delete from Accpending where CompanyCode=") + sqlQuoted(m_scope.destination)
-                + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
-            QStringLiteral("delete from AccChequeDetails where CompanyCode=") + sqlQuoted(m_scope.destination)
-                + QStringLiteral(" and VoucherNo in ") + transferredVouchers(),
-            QStringLiteral("delete from ") + m_scope.voucherTable + QStringLiteral(" where CompanyCode=")
-                + sqlQuoted(m_scope.destination) + QStringLiteral(" and ") + transferredRow()
-                + QStringLiteral(" and  VoucherDt between '")
-                + m_scope.from + QStringLiteral("' and '") + m_scope.to + QLatin1Char('\''),
+            logDeleted("V", m_scope.voucherTable,
+                       transferredRow(u"a"_s) + u" and a.VoucherDt between {from} and {to}"_s, u"a.tsid"_s, year),
+            logDeleted("P", u"accpending"_s, u"a.VoucherNo in {copies}"_s, u"a.slno"_s, year),
+            logDeleted("C", u"accchequedetails"_s, u"VoucherNo in {copies}"_s, u"a.slno"_s, u"tranyear"_s),
+            clearLinked(u"Accpending"_s),
+            clearLinked(u"AccChequeDetails"_s),
+            filled(kClearVouchers, places),
         });
 }
 
@@ -117,15 +135,7 @@ Status TransferRun::InsertRecordstoShadow()
 Status TransferRun::copyDivisions()
 {
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Division Details...]"));
-    const Status done = m_scope.db.execute(
-        InsertStatement(QStringLiteral("INSERT INTO ACCDIVISIONMASTER"))
-            .set("CompanyCode", sqlQuoted(m_scope.destination) + QStringLiteral(" as CompanyCode"))
-            .set("DivisionCode", QStringLiteral("DivisionCode"))
-            .set("DivisionName", QStringLiteral("DivisionName"))
-            .select(QStringLiteral(" from AccDivisionMaster where CompanyCode=") + sqlQuoted(m_scope.source)
-                    + QStringLiteral(" and DivisionCode not in (select DivisionCode from AccDivisionMaster where "
-                                     "CompanyCode=")
-                    + sqlQuoted(m_scope.destination) + QStringLiteral(")")));
+    const Status done = m_scope.db.execute(filled(kCopyDivisions, places()));
     if (!done)
         return done;
     // A component that cannot be created is reported here; its first numbering then fails.

@@ -4,10 +4,10 @@
 #include "db/copy_forms.h"
 #include "db/database.h"
 #include "db/sql_literals.h"
+#include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "session/accounts_guard.h"
-#include "session/text_helpers.h"
-#include "source_row.h"
+#include "db/statement_text.h"
 #include "transfer_scope.h"
 
 #include <limits>
@@ -15,11 +15,63 @@
 
 namespace vant {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// The order in which vouchers are numbered and their rows written: voucher code, then source
-// number, then the rows of a voucher as the period's index keeps them.
-const QString kRowOrder = QStringLiteral("VoucherCode,VoucherNo,VoucherDt,tsid");
+// The period's rows in the order in which vouchers are numbered and their rows written: voucher
+// code, then source number, then the rows of a voucher as the period's index keeps them. They
+// are sorted once: the position and the look at the row before share one order. A voucher
+// begins where the source number changes from the row before.
+const char16_t kOrderedRows[] = uR"(
+    insert into {order}(Seq,Tsid,StartsVoucher)
+    select row_number() over (order by VoucherCode,VoucherNo,VoucherDt,tsid),tsid,
+           case when VoucherNo=lag(VoucherNo) over (order by VoucherCode,VoucherNo,VoucherDt,tsid) then 0 else 1 end
+    from {table} where CompanyCode={source} and VoucherDt between {from} and {to})";
+
+// Read in the order of its key, the sorted table numbers its vouchers without another sort.
+const char16_t kNumberedRows[] = uR"(
+    insert into {rows}(Seq,Tsid,VoucherOrd,StartsVoucher)
+    select Seq,Tsid,sum(StartsVoucher) over (order by Seq rows unbounded preceding),StartsVoucher from {order})";
+
+// Each voucher code with its vouchers and the account type of its first voucher, in the order
+// in which the codes first appear.
+const char16_t kCodeBlocks[] = uR"(
+    select c.VoucherCode,c.Vouchers,f.AcType
+    from (select v.VoucherCode,count(*) Vouchers,min(r.Seq) FirstSeq
+          from {rows} r join {table} v on v.tsid=r.Tsid where r.StartsVoucher=1 group by v.VoucherCode) c
+    join {rows} r on r.Seq=c.FirstSeq join {table} f on f.tsid=r.Tsid
+    order by c.FirstSeq)";
+
+// The first row of the voucher in the place {place}.
+const char16_t kFirstRowOf[] = uR"(
+    select r.Seq,v.VoucherNo from {rows} r join {table} v on v.tsid=r.Tsid
+    where r.StartsVoucher=1 and r.VoucherOrd={place})";
+
+// The next row, up to the row {limit}, whose voucher number, or whose values before that row, may
+// be refused.
+const char16_t kSuspects[] = uR"(
+    select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
+    from {rows} r join {table} v on v.tsid=r.Tsid
+    where r.Seq>{after} and r.Seq<={limit}
+      and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
+           or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
+                                  or {valuesRefused})))
+    order by r.Seq)";
+
+// The rows of a batch, each under its voucher's new number and sub-number.
+const char16_t kInsert[] = uR"(
+    insert into {table}({columns})
+    select {values}
+    from {rows} r join {table} v on v.tsid=r.Tsid join {numbers} w on w.VoucherOrd=r.VoucherOrd
+    where r.Seq between %1 and %2 order by r.Seq)";
+
+const char16_t kLastVoucherNo[] = uR"(
+    update acccompanymaster set ts=getdate(),Voucherno={last} where CompanyCode={destination})";
+
+const char16_t kLastSubNo[] = uR"(
+    update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
+    where VoucherCode={code} and CompanyCode={destination} and TranYear={year})";
 
 // One voucher code of the period: its source value, its vouchers and the account type of its
 // first voucher, the order in which the code first appears, and its first sub-number.
@@ -39,40 +91,26 @@ public:
                                   QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
                  QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
-          m_subNos(scope.db, QStringLiteral("VantSubNos"), QStringLiteral("VoucherCode int, FirstSubNo int")),
-          m_vouchers(scope.db, QStringLiteral("VantVouchers"),
-                     QStringLiteral("VoucherOrd int primary key, SubNo int"))
+          m_numbers(scope.db)
     {}
 
     Status run();
 
 private:
-    QString period() const
-    {
-        return QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.source)
-               + QStringLiteral(" and VoucherDt between '") + m_scope.from + QStringLiteral("' and '") + m_scope.to
-               + QLatin1Char('\'');
-    }
-    QString rowsWithSource() const
-    {
-        return QStringLiteral(" from ") + m_rows.name() + QStringLiteral(" r join ") + m_scope.voucherTable
-               + QStringLiteral(" v on v.tsid=r.Tsid");
-    }
-    QString orderedRows() const;
-    QString numberedRows() const;
+    // What the copy's statements name: its tables, the period and the companies.
+    QList<Place> places() const;
     Outcome<QList<CodeBlock>> codeBlocks();
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
     Outcome<std::optional<Error>> firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal);
-    Status writeSubNumbers(const QList<CodeBlock> &codes);
-    Status insertRows(int rows, int firstVoucherNo);
+    Status writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo);
+    Status insertRows(int rows);
     Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
 
     const TransferScope &m_scope;
     WorkTable m_order;
     WorkTable m_rows;
-    WorkTable m_subNos;
-    WorkTable m_vouchers;
+    VoucherNumbers m_numbers;
 };
 
 Error noNumberError(const QString &sourceVoucherNo, const QString &company, int answer)
@@ -83,82 +121,68 @@ Error noNumberError(const QString &sourceVoucherNo, const QString &company, int 
                                     .arg(answer)};
 }
 
+// How a refusal names the row: "AccVoucher row tsid 7".
+QString rowOwner(const Recordset &rs, const QString &table)
+{
+    return QStringLiteral("%1 row tsid %2").arg(table, rs.text(QStringLiteral("tsid")));
+}
+
 // Why the row-by-row copy stopped at this row, in the order it looked at the row's values:
 // the voucher number, the new voucher's number and code, then the values of the insert.
 std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, const QString &destination,
                                   bool startsVoucher, std::optional<int> numberRefusal)
 {
-    SourceRow row(rs, table, QStringLiteral("tsid"));
-    // The voucher number is read whole: the leading digits of a text are another voucher's.
-    const QString sourceNo =
-        row.isNull(QStringLiteral("VoucherNo")) ? QString() : row.required(QStringLiteral("VoucherNo"));
-    if (Status read = row.takeStatus(); !read)
-        return refusedTransfer(read.error().description);
+    const QString owner = rowOwner(rs, table);
+    const QVariant sourceNo = rs.value(QStringLiteral("VoucherNo"));
+    double number = 0;
+    if (!sourceNo.isNull()) {
+        // The voucher number is read whole: the leading digits of a text are another voucher's.
+        const Outcome<QString> read = numberLiteral(sourceNo, QStringLiteral("VoucherNo of ") + owner);
+        if (!read)
+            return refusedTransfer(read.error().description);
+        number = read->toDouble();
+    }
     // A row without a voucher number of its own would be copied as the shadow's own row,
     // which a later transfer of the period could no longer clear.
-    if (row.isNull(QStringLiteral("VoucherNo")) || sourceNo.toDouble() <= 0) {
+    if (sourceNo.isNull() || number <= 0) {
         return Error{kRefusedValue,
                      QStringLiteral("A voucher row of voucher code %1 dated %2 has no voucher "
                                     "number (%3); nothing was transferred.")
-                         .arg(row.text(QStringLiteral("VoucherCode")), row.text(QStringLiteral("VoucherDt")),
-                              row.isNull(QStringLiteral("VoucherNo")) ? QStringLiteral("NULL")
-                                                                      : row.text(QStringLiteral("VoucherNo")))};
+                         .arg(rs.text(QStringLiteral("VoucherCode")), rs.text(QStringLiteral("VoucherDt")),
+                              sourceNo.isNull() ? QStringLiteral("NULL") : rs.text(QStringLiteral("VoucherNo")))};
     }
     if (startsVoucher) {
         // Rows under a number that is no voucher number could never be told apart.
         if (numberRefusal)
-            return noNumberError(row.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
-        if (!row.isNull(QStringLiteral("VoucherCode")))
-            row.required(QStringLiteral("VoucherCode"));
-        if (Status written = row.takeStatus(); !written)
-            return refusedTransfer(written.error().description);
+            return noNumberError(rs.text(QStringLiteral("VoucherNo")), destination, *numberRefusal);
+        const QVariant code = rs.value(QStringLiteral("VoucherCode"));
+        if (const Outcome<QString> read = numberLiteral(code, QStringLiteral("VoucherCode of ") + owner);
+            !code.isNull() && !read)
+            return refusedTransfer(read.error().description);
     }
-    if (row.isNull(QStringLiteral("OppLedgerCode")) || isBlank(row.text(QStringLiteral("OppLedgerCode"))))
-        row.raw(QStringLiteral("LedgerCode"));
-    else
-        row.number(QStringLiteral("OppLedgerCode"));
-    row.raw(QStringLiteral("DivisionCode"));
-    row.raw(QStringLiteral("AcType"));
-    row.date(QStringLiteral("VoucherDt"));
-    row.raw(QStringLiteral("LedgerCode"));
-    row.number(QStringLiteral("Amount"));
-    row.number(QStringLiteral("VoucherCode"));
-    row.number(QStringLiteral("VoucherSlnoOld"));
-    row.raw(QStringLiteral("AID"));
-    row.raw(QStringLiteral("OppAID"));
-    if (Status written = row.takeStatus(); !written)
-        return refusedTransfer(written.error().description);
+    if (Status read = firstRefusedValue(rs, copiedVoucherColumns(), owner); !read)
+        return refusedTransfer(read.error().description);
     return std::nullopt;
 }
 
-QString VoucherCopy::orderedRows() const
+QList<Place> VoucherCopy::places() const
 {
-    // The rows are sorted once: the position and the look at the row before share one order.
-    // A voucher begins where the source number changes from the row before.
-    return QStringLiteral("insert into ") + m_order.name()
-           + QStringLiteral("(Seq,Tsid,StartsVoucher) select row_number() over (order by %1),tsid,case when "
-                            "VoucherNo=lag(VoucherNo) over (order by %1) then 0 else 1 end from ")
-                 .arg(kRowOrder)
-           + m_scope.voucherTable + period();
-}
-
-QString VoucherCopy::numberedRows() const
-{
-    // Read in the order of its key, the sorted table numbers its vouchers without another sort.
-    return QStringLiteral("insert into ") + m_rows.name()
-           + QStringLiteral("(Seq,Tsid,VoucherOrd,StartsVoucher) select Seq,Tsid,sum(StartsVoucher) over (order by "
-                            "Seq rows unbounded preceding),StartsVoucher from ")
-           + m_order.name();
+    return {
+        {"table"_L1, m_scope.voucherTable},
+        {"order"_L1, m_order.name()},
+        {"rows"_L1, m_rows.name()},
+        {"numbers"_L1, m_numbers.name()},
+        {"source"_L1, sqlQuoted(m_scope.source)},
+        {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"from"_L1, sqlQuoted(m_scope.from)},
+        {"to"_L1, sqlQuoted(m_scope.to)},
+        {"year"_L1, sqlQuoted(m_scope.year)},
+    };
 }
 
 Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
 {
-    auto rs = m_scope.db.openRecordset(
-        QStringLiteral("select c.VoucherCode,c.Vouchers,f.AcType from (select v.VoucherCode,count(*) Vouchers,"
-                       "min(r.Seq) FirstSeq")
-        + rowsWithSource() + QStringLiteral(" where r.StartsVoucher=1 group by v.VoucherCode) c join ") + m_rows.name()
-        + QStringLiteral(" r on r.Seq=c.FirstSeq join ") + m_scope.voucherTable
-        + QStringLiteral(" f on f.tsid=r.Tsid order by c.FirstSeq"));
+    auto rs = m_scope.db.openRecordset(filled(kCodeBlocks, places()));
     if (!rs)
         return rs.error();
     QList<CodeBlock> codes;
@@ -188,37 +212,17 @@ Outcome<VoucherNoBlock> VoucherCopy::numberVouchers(QList<CodeBlock> &codes, int
 
 Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal)
 {
-    const QString table = m_scope.voucherTable;
-    const auto values = [](std::initializer_list<QString> conditions) {
-        QStringList list(conditions);
-        return list.join(QStringLiteral(" or "));
-    };
-    const QString voucherNo =
-        values({QStringLiteral("v.VoucherNo is null"), copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherNo")),
-                QStringLiteral("v.VoucherNo<=0")});
-    const QString rowValues = values({
-        QStringLiteral("(r.StartsVoucher=1 and v.VoucherCode is not null and ")
-            + copyform::mayRefuseRequiredNumber(QStringLiteral("v.VoucherCode")) + QLatin1Char(')'),
-        copyform::mayRefuseNumber(QStringLiteral("v.DivisionCode")),
-        copyform::mayRefuseNumber(QStringLiteral("v.AcType")),
-        copyform::mayRefuseDate(QStringLiteral("v.VoucherDt")),
-        copyform::mayRefuseNumber(QStringLiteral("v.LedgerCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.Amount")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.OppLedgerCode")),
-        copyform::mayRefuseLeadingNumber(QStringLiteral("v.VoucherSlnoOld")),
-        copyform::mayRefuseNumber(QStringLiteral("v.AID")),
-        copyform::mayRefuseNumber(QStringLiteral("v.OppAID")),
-    });
     // A voucher that gets no number stops the copy at its first row: the values of that row
     // and of later rows are never read.
-    const QString limit = QString::number(lastSeq);
+    QList<Place> places = this->places();
+    places.append({{"limit"_L1, QString::number(lastSeq)},
+                   {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
+                   {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
+                   {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)},
+                   {"after"_L1, QString()}});
     for (int after = 0;;) {
-        auto rs = m_scope.db.openRecordset(
-            QStringLiteral("select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts") + rowsWithSource()
-            + QStringLiteral(" where r.Seq>") + QString::number(after) + QStringLiteral(" and r.Seq<=") + limit
-            + QStringLiteral(" and (") + voucherNo + QStringLiteral(" or (r.Seq<") + limit + QStringLiteral(" and (")
-            + rowValues + QStringLiteral("))) order by r.Seq"));
+        places.last().sql = QString::number(after);
+        auto rs = m_scope.db.openRecordset(filled(kSuspects, places));
         if (!rs)
             return rs.error();
         if (rs->eof())
@@ -226,7 +230,7 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
         after = rs->value(QStringLiteral("VantSeq")).toInt();
         const bool starts = rs->value(QStringLiteral("VantStarts")).toInt() == 1;
         const bool refusedHere = numberRefusedAtLast && after == lastSeq;
-        if (auto refused = refusalOfRow(*rs, table, m_scope.destination, starts,
+        if (auto refused = refusalOfRow(*rs, m_scope.voucherTable, m_scope.destination, starts,
                                         refusedHere ? std::optional<int>(refusal) : std::nullopt))
             return refused;
     }
@@ -241,9 +245,9 @@ Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
         return *refused ? Status(**refused) : Status();
     }
     // The first row of the voucher that got no number.
-    auto rs = m_scope.db.openRecordset(QStringLiteral("select r.Seq,v.VoucherNo") + rowsWithSource()
-                                       + QStringLiteral(" where r.StartsVoucher=1 and r.VoucherOrd=")
-                                       + QString::number(numbers.granted + 1));
+    QList<Place> places = this->places();
+    places.append({"place"_L1, QString::number(numbers.granted + 1)});
+    auto rs = m_scope.db.openRecordset(filled(kFirstRowOf, places));
     if (!rs)
         return rs.error();
     const int refusedSeq = rs->value(0).toInt();
@@ -255,69 +259,58 @@ Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
     return noNumberError(rs->text(1), m_scope.destination, numbers.refusal);
 }
 
-Status VoucherCopy::writeSubNumbers(const QList<CodeBlock> &codes)
+Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo)
 {
-    QList<QStringList> values;
+    QList<std::pair<QString, int>> firstSubNos;
     for (const CodeBlock &code : codes) {
         const Outcome<QString> literal = optionalNumberLiteral(code.code, QStringLiteral("VoucherCode"));
         if (!literal)
             return refusedTransfer(literal.error().description);
-        values.append({*literal, QString::number(code.firstSubNo)});
+        firstSubNos.append({*literal, code.firstSubNo});
     }
-    if (Status made = m_subNos.create(); !made)
-        return made;
-    if (Status filled = insertValueRows(
-            m_scope.db, QStringLiteral("insert into ") + m_subNos.name() + QStringLiteral("(VoucherCode,FirstSubNo)"),
-            values);
-        !filled)
-        return filled;
-    if (Status made = m_vouchers.create(); !made)
-        return made;
-    // Each voucher's sub-number follows the earlier vouchers of its code.
-    return m_scope.db.execute(
-        QStringLiteral("insert into ") + m_vouchers.name()
-        + QStringLiteral("(VoucherOrd,SubNo) select r.VoucherOrd,s.FirstSubNo+row_number() over (partition by "
-                         "v.VoucherCode order by r.Seq)-1")
-        + rowsWithSource() + QStringLiteral(" join ") + m_subNos.name()
-        + QStringLiteral(" s on (s.VoucherCode=v.VoucherCode or (s.VoucherCode is null and v.VoucherCode is null))"
-                         " where r.StartsVoucher=1"));
+    // A voucher is numbered at its first row.
+    return m_numbers.fill(firstSubNos, firstVoucherNo,
+                          {filled(u"{rows} r join {table} v on v.tsid=r.Tsid", places()), u"r.StartsVoucher=1"_s,
+                           u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
 }
 
-Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
+Status VoucherCopy::insertRows(int rows)
 {
-    const CopyOwnValues own{m_scope.destination,
-                            QString::number(qint64(firstVoucherNo) - 1) + QStringLiteral("+r.VoucherOrd"),
-                            QStringLiteral("w.SubNo")};
-    const QString statement =
-        copyInsert(m_scope.voucherTable, copiedVoucherColumns(), QStringLiteral("v"), own)
-            .select(rowsWithSource() + QStringLiteral(" join ") + m_vouchers.name()
-                    + QStringLiteral(" w on w.VoucherOrd=r.VoucherOrd where r.Seq between %1 and %2 order by r.Seq"));
+    const QList<Place> own = {
+        {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"voucherNo"_L1, QStringLiteral("w.VoucherNo")},
+        {"subNo"_L1, QStringLiteral("w.SubNo")},
+    };
+    QList<Place> places = this->places();
+    places.append({"columns"_L1, insertColumns(copiedVoucherColumns())});
+    places.append({"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)});
+    const QString statement = filled(kInsert, places);
     return m_scope.insertInBatches(statement, rows);
 }
 
 Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers)
 {
     // The counters end where voucher by voucher recording would leave them: at the last numbers.
-    QStringList statements = {QStringLiteral("update acccompanymaster set ts=getdate(),Voucherno=")
-                              + QString::number(numbers.first + numbers.granted - 1)
-                              + QStringLiteral(" where CompanyCode=") + sqlQuoted(m_scope.destination)};
+    QList<Place> places = this->places();
+    places.append({"last"_L1, QString::number(numbers.first + numbers.granted - 1)});
+    QStringList statements = {filled(kLastVoucherNo, places)};
+    places.append({"code"_L1, QString()});
     for (const CodeBlock &code : codes) {
-        statements << QStringLiteral("update AccCompanyVoucherNo set ts=getdate(), VoucherSlno=")
-                          + QString::number(code.firstSubNo + code.vouchers - 1) + QStringLiteral(" where VoucherCode=")
-                          + *optionalNumberLiteral(code.code, QString()) + QStringLiteral(" and CompanyCode=")
-                          + sqlQuoted(m_scope.destination) + QStringLiteral(" and TranYear=") + sqlQuoted(m_scope.year);
+        places[places.size() - 2].sql = QString::number(code.firstSubNo + code.vouchers - 1);
+        places.last().sql = *optionalNumberLiteral(code.code, QString());
+        statements << filled(kLastSubNo, places);
     }
     return executeAll(m_scope.db, statements);
 }
 
 Status VoucherCopy::run()
 {
-    const Outcome<int> ordered = m_order.createFilled(orderedRows());
+    const Outcome<int> ordered = m_order.createFilled(filled(kOrderedRows, places()));
     if (!ordered)
         return ordered.error();
     if (*ordered == 0)
         return m_order.drop();
-    const Outcome<int> rows = m_rows.createFilled(numberedRows());
+    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places()));
     if (!rows)
         return rows.error();
     if (Status dropped = m_order.drop(); !dropped)
@@ -337,17 +330,15 @@ Status VoucherCopy::run()
     if (Status checked = checkRows(*numbers, vouchers); !checked)
         return checked;
 
-    if (Status written = writeSubNumbers(*codes); !written)
+    if (Status written = writeNumbers(*codes, numbers->first); !written)
         return written;
-    if (Status inserted = insertRows(*rows, numbers->first); !inserted)
+    if (Status inserted = insertRows(*rows); !inserted)
         return inserted;
     if (Status recorded = recordNumbers(*codes, *numbers); !recorded)
         return recorded;
-    for (WorkTable *table : {&m_rows, &m_subNos, &m_vouchers}) {
-        if (Status dropped = table->drop(); !dropped)
-            return dropped;
-    }
-    return {};
+    if (Status dropped = m_rows.drop(); !dropped)
+        return dropped;
+    return m_numbers.drop();
 }
 
 } // namespace

@@ -1,0 +1,63 @@
+#include "voucher_numbers.h"
+
+#include "database.h"
+#include "statement_text.h"
+
+namespace vant {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A voucher without code takes the sub-numbers of the codes that are NULL.
+const char16_t kNumbering[] = uR"(
+    insert into {numbers}(VoucherOrd,VoucherNo,SubNo)
+    select {place},{before}+{place},s.FirstSubNo+row_number() over (partition by {code} order by {place})-1
+    from {vouchers}
+    join {subNos} s on (s.VoucherCode={code} or (s.VoucherCode is null and {code} is null))
+    where {where})";
+
+} // namespace
+
+VoucherNumbers::VoucherNumbers(Database &db)
+    : m_db(db), m_subNos(db, u"VantSubNos"_s, u"VoucherCode int, FirstSubNo int"_s),
+      m_numbers(db, u"VantNumbers"_s, u"VoucherOrd int primary key, VoucherNo int, SubNo int"_s)
+{}
+
+Status VoucherNumbers::fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
+                            const VouchersToNumber &vouchers)
+{
+    QList<QStringList> rows;
+    for (const auto &[code, first] : firstSubNos)
+        rows.append({code, QString::number(first)});
+    if (Status made = m_subNos.create(); !made)
+        return made;
+    if (Status filled = insertValueRows(m_db, u"insert into %1(VoucherCode,FirstSubNo)"_s.arg(m_subNos.name()), rows);
+        !filled)
+        return filled;
+    if (Status made = m_numbers.create(); !made)
+        return made;
+    return m_db.execute(filled(kNumbering, {{"numbers"_L1, m_numbers.name()},
+                                            {"place"_L1, vouchers.place},
+                                            {"before"_L1, QString::number(firstVoucherNo - 1)},
+                                            {"code"_L1, vouchers.code},
+                                            {"vouchers"_L1, vouchers.from},
+                                            {"where"_L1, vouchers.where},
+                                            {"subNos"_L1, m_subNos.name()}}));
+}
+
+Status VoucherNumbers::drop()
+{
+    if (Status dropped = m_subNos.drop(); !dropped)
+        return dropped;
+    return m_numbers.drop();
+}
+
+Status VoucherNumbers::dropIfMade()
+{
+    if (Status dropped = m_subNos.dropIfMade(); !dropped)
+        return dropped;
+    return m_numbers.dropIfMade();
+}
+
+} // namespace vant
