@@ -47,7 +47,6 @@ bool lookupJob(Bench &bench, JobRun &run)
 {
     const int rows = scalarText(bench.db(), QStringLiteral("select count(*) from benchitems")).toInt();
     TimedPresenter presenter(bench);
-    bench.session.lovPresenter = &presenter;
     presenter.moves = [&](LovController &window) {
         const auto timed = [&](const QString &action, const std::function<QString()> &move) {
             bench.start();
@@ -74,14 +73,14 @@ bool lookupJob(Bench &bench, JobRun &run)
         });
     };
     ModVantLov lov(bench.session);
-    lov.LovSearchField = QStringLiteral("Name");
+    lov.state().searchField = QStringLiteral("Name");
     LovRequest request;
     request.Query = kLookupQuery;
     request.ColumnWidths = QStringLiteral("3000,1000,2000");
     request.ColumnHeads = QStringLiteral("Name,Code,City");
     run.startKiB = statusKiB("VmRSS");
     bench.start();
-    if (!lov.ShowLov(request) || presenter.shown.size() != 6)
+    if (!lov.ShowLov(request, &presenter) || presenter.shown.size() != 6)
         return false;
     presenter.shown[0].rows = rows;
     presenter.shown[1].rows = rows;
@@ -146,7 +145,6 @@ QString dataList(int values)
 bool dataListJob(Bench &bench, int values, JobRun &run)
 {
     TimedPresenter presenter(bench);
-    bench.session.lovPresenter = &presenter;
     ModVantLov lov(bench.session);
     LovRequest request;
     request.Query = dataList(values);
@@ -155,7 +153,7 @@ bool dataListJob(Bench &bench, int values, JobRun &run)
     request.ColumnHeads = QStringLiteral("Value,Code");
     run.startKiB = statusKiB("VmRSS");
     bench.start();
-    if (!lov.ShowLov(request) || presenter.shown.size() != 2)
+    if (!lov.ShowLov(request, &presenter) || presenter.shown.size() != 2)
         return false;
     // A data list is read whole: its page and its count are one action.
     Measure measure = presenter.shown.first();

@@ -11,7 +11,6 @@
 
 namespace vant {
 
-class LovPresenter;
 class UserPrompts;
 
 // The values that last for the login and that every job reads: the connection, the chosen
@@ -41,9 +40,6 @@ struct Session
     QDate finYearBegin;
     QDate finYearEnd;
     QString dateFormat = QStringLiteral("dd-MM-yyyy");
-
-    // The lookup window's presenter; the program sets it to its Qt dialog.
-    LovPresenter *lovPresenter = nullptr;
 
     // The open connection, or null before login.
     Database *db() const { return dbConnection.get(); }

@@ -108,7 +108,7 @@ TEST_F(LovControllerTest, EscapeAfterMovesOrNoChoiceReturnsNothing)
         EXPECT_TRUE(window.isFinished());
     });
     EXPECT_EQ(result, QString());
-    EXPECT_EQ(m_lov.LovReturnFields, QString());
+    EXPECT_EQ(m_lov.state().returnFields, QString());
     EXPECT_EQ(run(itemsRequest(), u"code"_s), QString());
 }
 
@@ -171,7 +171,7 @@ TEST_F(LovControllerTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
         EXPECT_EQ(window.cell(window.currentRow(), 2), u"Item 39"_s);
         window.leave();
     });
-    EXPECT_EQ(m_lov.LovSearchField, u"name"_s);
+    EXPECT_EQ(m_lov.state().searchField, u"name"_s);
 }
 
 // Field names that end in a direction word are names whole: a head click sorts by that field,
@@ -265,7 +265,7 @@ TEST_F(LovControllerTest, ColumnSearchHasABoxPerVisibleColumnAndOrdersByThem)
     request.MultiSelect = 1;
     request.HintText = u"[F2]-New"_s;
     run(request, u"code"_s, [this](LovController &window) {
-        EXPECT_EQ(m_lov.LovQuery, u"SELECT code,name,price,note from lovitems Order by code,name,price"_s);
+        EXPECT_EQ(m_lov.state().query, u"SELECT code,name,price,note from lovitems Order by code,name,price"_s);
         EXPECT_EQ(window.hintText(), u"[Space]-MultiSelect, [F2]-New, [Ctrl]-Sort"_s);
         EXPECT_EQ(window.hintToolTip(), u"Press [Space] to MultiSelect, Press [Ctrl] to Sort Order, "
                                         "Left/Right Click on Column Header to Sort Asc/Desc"_s);

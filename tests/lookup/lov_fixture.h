@@ -43,7 +43,6 @@ protected:
     LovFixture() : m_session(m_prompts, m_logDir.filePath(u"vantlog.txt"_s))
     {
         m_session.dbConnection = m_database.connect();
-        m_session.lovPresenter = &m_presenter;
         TestDatabase::seedCompanies(*m_session.db());
     }
 
@@ -74,8 +73,8 @@ protected:
     QString run(LovRequest request, const QString &searchField, std::function<void(LovController &)> moves = {})
     {
         m_presenter.script = std::move(moves);
-        m_lov.LovSearchField = searchField;
-        EXPECT_TRUE(m_lov.ShowLov(request));
+        m_lov.state().searchField = searchField;
+        EXPECT_TRUE(m_lov.ShowLov(request, m_lovPresenter));
         return request.Result;
     }
 
@@ -101,6 +100,8 @@ protected:
     ScriptedPrompts m_prompts;
     Session m_session;
     ScriptedLovPresenter m_presenter;
+    // The lookup windows that ShowLov and the company picker show: scripted unless a test says.
+    LovPresenter *m_lovPresenter = &m_presenter;
     ModVantLov m_lov{m_session};
 };
 

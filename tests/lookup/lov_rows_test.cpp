@@ -273,7 +273,7 @@ TEST_F(LovRowsTest, PagingKeysOnALargeResult)
     request.Query = u"select Name,Code from biglist where Code<=2481"_s;
     request.ColumnWidths = u"3000,1200"_s;
     request.ColumnHeads = u"Name,Code"_s;
-    m_lov.LovSearchField = u"Name"_s;
+    m_lov.state().searchField = u"Name"_s;
     auto whole = db().openRecordset(u"select Name,Code from biglist where Code<=2481 order by Name,Code"_s);
     ASSERT_TRUE(bool(whole));
     LoadedLovRows ordered(std::move(*whole));
@@ -299,7 +299,7 @@ TEST_F(LovRowsTest, PagingKeysOnALargeResult)
                  << rowsText(ordered, found - 1, 1).section(u'|', 0, 0);
         window.leave();
     };
-    ASSERT_TRUE(m_lov.ShowLov(request));
+    ASSERT_TRUE(m_lov.ShowLov(request, m_lovPresenter));
     EXPECT_EQ(seen, expected);
 }
 
@@ -314,7 +314,7 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
     request.ColumnWidths = u"3000,1200"_s;
     request.ColumnHeads = u"Name,Code"_s;
     request.MultiSelect = 1;
-    m_lov.LovSearchField = u"Name"_s;
+    m_lov.state().searchField = u"Name"_s;
     QStringList seen;
     m_presenter.script = [&](LovController &window) {
         seen << window.countLabel() << window.cell(1, 1);
@@ -332,7 +332,7 @@ TEST_F(LovRowsTest, TheWindowPagesALargeResult)
         seen << window.countLabel() << window.cell(1, 2);
         window.choose();
     };
-    ASSERT_TRUE(m_lov.ShowLov(request));
+    ASSERT_TRUE(m_lov.ShowLov(request, m_lovPresenter));
 
     EXPECT_EQ(seen, QStringList({u"Records : 1/2500"_s, QString(), u"Records : 21/2500"_s, QString(),
                                  u"Records : 26/2500"_s, u"Item 0000"_s, u"Records : 26/2500, (1)"_s, u"1"_s,

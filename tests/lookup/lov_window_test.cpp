@@ -23,7 +23,7 @@ protected:
     LovWindowTest()
     {
         makeItems(45);
-        m_session.lovPresenter = &m_window;
+        m_lovPresenter = &m_window;
     }
 
     QString show(std::function<void(LovWindow &)> script, const LovRequest &request = itemsRequest(),
@@ -110,7 +110,7 @@ TEST_F(LovWindowTest, TypingSearchesAndHeadClicksSortBothWays)
 TEST_F(LovWindowTest, TheProgramsPresenterShowsTheCompanyPickerModally)
 {
     QtLovPresenter presenter;
-    m_session.lovPresenter = &presenter;
+    m_lovPresenter = &presenter;
     QTimer::singleShot(0, [] {
         auto *window = qobject_cast<LovWindow *>(QApplication::activeModalWidget());
         ASSERT_TRUE(window);
@@ -120,7 +120,8 @@ TEST_F(LovWindowTest, TheProgramsPresenterShowsTheCompanyPickerModally)
         press(*window, Qt::Key_Down);
         press(*window, Qt::Key_Return);
     });
-    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, u"Kormo"_s), (QStringList{u"Kormo Shadow Two"_s, u"3"_s}));
+    EXPECT_EQ(ListShadowCompany(m_session, m_lovPresenter, u"1"_s, u"Kormo"_s),
+              (QStringList{u"Kormo Shadow Two"_s, u"3"_s}));
 }
 
 // Without a window manager nothing else gives the activation back once the lookup has closed.
@@ -131,9 +132,9 @@ TEST_F(LovWindowTest, TheWindowBeneathIsActiveAgainAfterTheLookup)
     QApplication::setActiveWindow(&beneath);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&beneath));
     QtLovPresenter presenter(&beneath);
-    m_session.lovPresenter = &presenter;
+    m_lovPresenter = &presenter;
     QTimer::singleShot(0, [] { press(*QApplication::activeModalWidget(), Qt::Key_Escape); });
-    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_EQ(ListShadowCompany(m_session, m_lovPresenter, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
     EXPECT_TRUE(QTest::qWaitFor([&beneath] { return QApplication::activeWindow() == &beneath; }, 1000));
 }
 

@@ -129,16 +129,16 @@ TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
 TEST_F(ShowLovTest, FailuresComeBackToTheCaller)
 {
     LovRequest request = companies(u"nosuchcolumn=1"_s);
-    EXPECT_FALSE(m_lov.ShowLov(request));
-    m_session.lovPresenter = nullptr;
+    EXPECT_FALSE(m_lov.ShowLov(request, m_lovPresenter));
+    m_lovPresenter = nullptr;
     request = companies(u"parentcompanycode=1"_s);
-    EXPECT_FALSE(m_lov.ShowLov(request));
+    EXPECT_FALSE(m_lov.ShowLov(request, m_lovPresenter));
     EXPECT_EQ(request.Result, QString());
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
 
     // The company picker reports it and gives no elements.
     m_session.dbConnection.reset();
-    EXPECT_TRUE(ListShadowCompany(m_session, u"1"_s, QString()).isEmpty());
+    EXPECT_TRUE(ListShadowCompany(m_session, m_lovPresenter, u"1"_s, QString()).isEmpty());
     EXPECT_TRUE(logText().contains(u"ErrNo : 3704\r\n"_s));
     EXPECT_TRUE(logText().contains(u"\r\nErrEvent : ListShadowCompany\r\n"_s));
     EXPECT_EQ(m_prompts.boxes().at(0).icon, PromptIcon::Critical);
@@ -148,7 +148,7 @@ TEST_F(ShowLovTest, ADataListMakesATableThatGoesAfterTheChoice)
 {
     const QString result =
         run(dataList(u"Smith's!@#$%b^&*()O'Brien!@#$%d"_s), QString(), [this](LovController &window) {
-            EXPECT_EQ(m_lov.LovSearchField, u"Field1"_s);
+            EXPECT_EQ(m_lov.state().searchField, u"Field1"_s);
             EXPECT_EQ(TestDatabase::scalar(db(), u"select count(*) from "_s + workTables()), u"2"_s);
             EXPECT_EQ(window.cell(1, 1), u"O'Brien"_s);
             window.choose();
@@ -168,7 +168,7 @@ TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
         window.leave();
     });
     EXPECT_EQ(escaped, QString());
-    EXPECT_EQ(m_lov.LovSearchField, u"Field2"_s);
+    EXPECT_EQ(m_lov.state().searchField, u"Field2"_s);
     EXPECT_EQ(workTables(), QString());
 
     LovRequest failedCheck = dataList(u"a!@#$%b^&*()c!@#$%d"_s);
@@ -179,7 +179,7 @@ TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
 
     // The empty query that the failed data list leaves is never sent.
     LovRequest ragged = dataList(u"a!@#$%b^&*()c"_s);
-    const Status failed = m_lov.ShowLov(ragged);
+    const Status failed = m_lov.ShowLov(ragged, m_lovPresenter);
     ASSERT_FALSE(failed);
     EXPECT_EQ(failed.error().description, u"Command text was not set for the command object."_s);
     EXPECT_TRUE(logText().contains(u"ErrEvent : GenLovQuery\r\n"_s));
@@ -189,12 +189,13 @@ TEST_F(ShowLovTest, TheDataListTableGoesOnEveryOtherWayOut)
 
 TEST_F(ShowLovTest, TheCompanyPickerSaysWhenThereIsNoneAndPicksOneWithoutAWindow)
 {
-    EXPECT_EQ(ListShadowCompany(m_session, u"3"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_EQ(ListShadowCompany(m_session, m_lovPresenter, u"3"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
     EXPECT_EQ(m_prompts.texts(), QStringList{u"No Records available"_s});
 
     TestDatabase::exec(db(), {u"insert into acccompanymaster(CompanyCode,CompanyName,parentcompanycode) "
                               "values (4,'Kormo Shadow Three',2)"_s});
-    EXPECT_EQ(ListShadowCompany(m_session, u"2"_s, u"Kor"_s), (QStringList{u"Kormo Shadow Three"_s, u"4"_s}));
+    EXPECT_EQ(ListShadowCompany(m_session, m_lovPresenter, u"2"_s, u"Kor"_s),
+              (QStringList{u"Kormo Shadow Three"_s, u"4"_s}));
     EXPECT_EQ(m_prompts.boxes().size(), 1);
     EXPECT_EQ(m_presenter.presented, 0);
 }

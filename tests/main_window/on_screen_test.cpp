@@ -55,7 +55,7 @@ TEST(OnScreen, TheTestScreenIsTheOneAskedFor)
 class LookupOnScreen : public LovFixture
 {
 protected:
-    LookupOnScreen() { m_session.lovPresenter = &m_window; }
+    LookupOnScreen() { m_lovPresenter = &m_window; }
 
     static QTableWidget *grid(const QWidget &window) { return window.findChild<QTableWidget *>(u"MsfBrowse"_s); }
     static void press(const QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
@@ -103,7 +103,7 @@ TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
         QTest::keyRelease(search, Qt::Key_Control);
         press(window, Qt::Key_Escape);
     };
-    EXPECT_EQ(ListShadowCompany(m_session, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
+    EXPECT_EQ(ListShadowCompany(m_session, m_lovPresenter, u"1"_s, QString()), (QStringList{u"Nothing"_s, QString()}));
 }
 
 // Every view of the program on the way through it: the windows, the boxes, lookups and reports they

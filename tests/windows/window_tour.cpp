@@ -81,7 +81,6 @@ WindowTour::WindowTour()
                         // and one voucher of two lines to transfer.
                         voucherLines(11)});
     m_session = std::make_unique<Session>(m_prompts, QDir(m_logFolder.path()).filePath(u"vantlog.txt"_s));
-    m_session->lovPresenter = &m_lookupWindows;
     m_boxWatch.setInterval(20);
     QObject::connect(&m_boxWatch, &QTimer::timeout, [this] { watchBoxes(); });
 }
@@ -193,7 +192,7 @@ void WindowTour::visitRunHistory()
 void WindowTour::visitTools(int mode)
 {
     auto loaded = ToolsWindow::load(*m_session, mode, [this](const QString &parentCode, const QString &searchText) {
-        return ListShadowCompany(*m_session, parentCode, searchText);
+        return ListShadowCompany(*m_session, &m_lookupWindows, parentCode, searchText);
     });
     ASSERT_TRUE(loaded);
     ToolsWindow &window = **loaded;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "lookup/qt_lov_presenter.h"
 #include "session/error_report.h"
 #include "session/session.h"
 #include "start_exit.h"
@@ -8,19 +7,16 @@
 
 namespace vant {
 
-// The program as the desktop runs it: its boxes and lookup windows are Qt's, its log the
-// usual vantlog.txt. start() shows the login window; the run then goes on in the event loop.
+// The program as the desktop runs it: its boxes are Qt's, its log the usual vantlog.txt.
+// start() shows the login window; the run then goes on in the event loop.
 class DesktopProgram
 {
 public:
-    DesktopProgram() { m_session.lovPresenter = &m_lookupWindows; }
-
     void start() { m_program.start(); }
 
 private:
     QtUserPrompts m_prompts;
     Session m_session{m_prompts, ErrorLog::defaultLogPath()};
-    QtLovPresenter m_lookupWindows;
     Program m_program{m_session};
 };
 

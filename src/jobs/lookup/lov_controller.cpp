@@ -7,16 +7,15 @@
 
 namespace vant {
 
-LovController::LovController(Session &session, ModVantLov &lov, LovRequest request)
-    : m_session(session), m_lov(lov), m_request(std::move(request)),
-      m_baseColumns(columnsOf(m_request, lov.LovRecordset)), m_multiSelect(m_request.MultiSelect != 0),
-      m_pager(session),
+LovController::LovController(Session &session, LovState &state, LovRequest request)
+    : m_session(session), m_state(state), m_request(std::move(request)),
+      m_baseColumns(columnsOf(m_request, state.probe)), m_multiSelect(m_request.MultiSelect != 0), m_pager(session),
       // A drill-down screen shows one column at a time, so its boxes cannot follow the
       // columns: it keeps the one box as wide as the grid.
-      m_search(session, lov, m_pager, m_baseColumns,
+      m_search(session, state, m_pager, m_baseColumns,
                m_request.ColumnSearch != 0 && !LovScreens(m_request.ScreenByScreen).isOn(), m_multiSelect,
                [this](int row) { return cell(row, 0); }),
-      m_drillDown(session, lov, m_pager, m_search, m_request.ScreenByScreen, m_baseColumns,
+      m_drillDown(session, state, m_pager, m_search, m_request.ScreenByScreen, m_baseColumns,
                   m_request.ScreenByScreenMainField)
 {
     const QString enterDataHead = m_request.EnterDataHead.trimmed();
@@ -119,10 +118,10 @@ void LovController::validitemname()
         return;
     }
 
-    QString query = m_lov.LovQuery;
+    QString query = m_state.query;
     // Without a search field there is nothing to order by; the query keeps its own order.
-    if (!query.toUpper().contains(u"ORDER BY") && !m_lov.LovSearchField.trimmed().isEmpty())
-        query += QStringLiteral(" order by ") + m_lov.LovSearchField;
+    if (!query.toUpper().contains(u"ORDER BY") && !m_state.searchField.trimmed().isEmpty())
+        query += QStringLiteral(" order by ") + m_state.searchField;
     if (const Status opened = m_pager.openRows(query); !opened) {
         reportLovFailure(m_session, opened.error(), QStringLiteral("validitemname"));
         return;
@@ -201,7 +200,7 @@ void LovController::setretval()
         answer = rowKey(currentRow()) + (withValues ? kLovColumnSeparator + QStringLiteral("0") : QString());
     if (!m_request.StoreKeySet.isEmpty())
         answer += kLovKeySetMark + m_request.StoreKeySet;
-    m_lov.LovReturnValue = answer;
+    m_state.returnValue = answer;
 }
 
 QString LovController::rowKey(int row) const
@@ -209,11 +208,11 @@ QString LovController::rowKey(int row) const
     if (row < 1 || row > rowCount())
         return {};
     QStringList values;
-    if (m_lov.LovReturnFields.trimmed().isEmpty()) {
+    if (m_state.returnFields.trimmed().isEmpty()) {
         for (int column = 1; column <= m_baseColumns.size(); ++column)
             values << m_pager.cell(row, column);
     } else {
-        for (const QString &name : splitLovList(m_lov.LovReturnFields)) {
+        for (const QString &name : splitLovList(m_state.returnFields)) {
             for (int column = 1; column <= m_baseColumns.size(); ++column) {
                 if (m_baseColumns.at(column - 1).fieldName.compare(name, Qt::CaseInsensitive) == 0)
                     values << m_pager.cell(row, column);
@@ -321,8 +320,8 @@ void LovController::unload()
 {
     if (m_finished)
         return;
-    m_lov.LovReturnFields.clear();
-    m_lov.LovReturnValue.clear();
+    m_state.returnFields.clear();
+    m_state.returnValue.clear();
     finish();
 }
 

@@ -14,7 +14,7 @@
 
 namespace vant {
 
-class ModVantLov;
+struct LovState;
 struct Session;
 
 // The lookup window without its widgets. It pages through the rows (LovPager), searches and
@@ -32,7 +32,7 @@ public:
 
     // request: the caller's request with the lists that ShowLov completed; the columns are
     // those of ShowLov's probe of the query.
-    LovController(Session &session, ModVantLov &lov, LovRequest request);
+    LovController(Session &session, LovState &state, LovRequest request);
 
     // The window's load: opens the window's recordset, fills the first page and runs the
     // caller's search text.
@@ -142,7 +142,7 @@ private:
     void finish();
 
     Session &m_session;
-    ModVantLov &m_lov;
+    LovState &m_state;
     LovRequest m_request;
     const QList<LovColumn> m_baseColumns;
     QList<int> m_detailColumns;

@@ -9,9 +9,9 @@
 
 namespace vant {
 
-LovDrillDown::LovDrillDown(Session &session, ModVantLov &lov, LovPager &pager, LovSearch &search,
+LovDrillDown::LovDrillDown(Session &session, LovState &state, LovPager &pager, LovSearch &search,
                            const QString &screenList, QList<LovColumn> columns, QString mainField)
-    : m_session(session), m_lov(lov), m_pager(pager), m_search(search), m_screens(screenList),
+    : m_session(session), m_state(state), m_pager(pager), m_search(search), m_screens(screenList),
       m_baseColumns(std::move(columns)), m_columns(m_baseColumns), m_mainField(std::move(mainField))
 {}
 
@@ -25,7 +25,7 @@ void LovDrillDown::open()
     m_screens.reset(ModVantLov::workTableName(QStringLiteral("MultiScreen")));
     // The drop on the way out tests for the table first, so it is safe even when the copy failed.
     m_workTableMade = true;
-    const Status copied = m_session.execute(LovScreens::selectIntoStatement(m_lov.LovQuery, m_screens.workTable()));
+    const Status copied = m_session.execute(LovScreens::selectIntoStatement(m_state.query, m_screens.workTable()));
     if (!copied) {
         reportLovFailure(m_session, copied.error(), QStringLiteral("validitemname"));
         return;
@@ -41,7 +41,7 @@ bool LovDrillDown::SetScreenbyscreen()
     const int shown = screen->first;
     showOnly(shown);
     // The search follows the column that shows.
-    m_lov.LovSearchField = m_baseColumns.at(shown - 1).fieldName;
+    m_state.searchField = m_baseColumns.at(shown - 1).fieldName;
     m_search.setText(QString());
     if (m_pager.total() == 0)
         m_pager.clear();

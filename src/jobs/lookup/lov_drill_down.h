@@ -14,7 +14,7 @@ namespace vant {
 
 class LovPager;
 class LovSearch;
-class ModVantLov;
+struct LovState;
 struct Session;
 
 // The lookup window's screen-by-screen mode: the drill-down from the distinct values of one
@@ -27,7 +27,7 @@ class LovDrillDown : public QObject
 public:
     // columns: the grid's columns as the query gives them; mainField: the number of the one
     // column that the last screen shows.
-    LovDrillDown(Session &session, ModVantLov &lov, LovPager &pager, LovSearch &search, const QString &screenList,
+    LovDrillDown(Session &session, LovState &state, LovPager &pager, LovSearch &search, const QString &screenList,
                  QList<LovColumn> columns, QString mainField);
     // A work table still standing goes with the window.
     ~LovDrillDown() override;
@@ -61,7 +61,7 @@ private:
     void showOnly(int shown);
 
     Session &m_session;
-    ModVantLov &m_lov;
+    LovState &m_state;
     LovPager &m_pager;
     LovSearch &m_search;
     LovScreens m_screens;

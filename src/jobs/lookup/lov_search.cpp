@@ -2,7 +2,7 @@
 
 #include "lov_pager.h"
 #include "lov_report.h"
-#include "mod_vant_lov.h"
+#include "lov_state.h"
 
 #include "session/text_helpers.h"
 
@@ -10,9 +10,9 @@
 
 namespace vant {
 
-LovSearch::LovSearch(Session &session, ModVantLov &lov, LovPager &pager, const QList<LovColumn> &columns,
+LovSearch::LovSearch(Session &session, LovState &state, LovPager &pager, const QList<LovColumn> &columns,
                      bool columnSearch, bool multiSelect, std::function<QString(int row)> runningNumber)
-    : m_session(session), m_lov(lov), m_pager(pager), m_multiSelect(multiSelect),
+    : m_session(session), m_state(state), m_pager(pager), m_multiSelect(multiSelect),
       m_runningNumber(std::move(runningNumber))
 {
     if (columnSearch) {
@@ -47,7 +47,7 @@ void LovSearch::focusBox(int box)
         reportLovFailure(m_session, unknownFieldError(), QStringLiteral("searchtxthlp_GotFocus"));
         return;
     }
-    m_lov.LovSearchField = focused.field;
+    m_state.searchField = focused.field;
 }
 
 void LovSearch::setText(const QString &text)
@@ -81,7 +81,7 @@ void LovSearch::clear()
 
 int LovSearch::searchFieldIndex() const
 {
-    return m_pager.rows() ? std::max(0, m_pager.rows()->fieldIndex(m_lov.LovSearchField)) : 0;
+    return m_pager.rows() ? std::max(0, m_pager.rows()->fieldIndex(m_state.searchField)) : 0;
 }
 
 void LovSearch::searchCurrentBox()
@@ -154,7 +154,7 @@ bool LovSearch::sortBy(int column, const QString &procedure)
     // The rows come ordered by the search field: a click on it turns the order round, and
     // another turns it back.
     const QString name = rows.field(column - 1).name;
-    const bool descending = name.compare(m_lov.LovSearchField, Qt::CaseInsensitive) == 0
+    const bool descending = name.compare(m_state.searchField, Qt::CaseInsensitive) == 0
                             && !(rows.sortField() == column - 1 && rows.sortDescending());
     const Status sorted = rows.sortBy(column - 1, descending);
     if (!sorted)
@@ -167,11 +167,11 @@ void LovSearch::sortByHead(int column)
     if (!isSortable(column))
         return;
     const QString field = m_pager.rows()->field(column - 1).name;
-    const bool newField = field.compare(m_lov.LovSearchField, Qt::CaseInsensitive) != 0;
+    const bool newField = field.compare(m_state.searchField, Qt::CaseInsensitive) != 0;
     if (!sortBy(column, QStringLiteral("msfbrowse_MouseDown")))
         return;
     if (newField) {
-        m_lov.LovSearchField = field;
+        m_state.searchField = field;
         setText(QString());
         m_pager.removeFilter();
     }

@@ -12,7 +12,7 @@
 namespace vant {
 
 class LovPager;
-class ModVantLov;
+struct LovState;
 struct Session;
 
 // The lookup window's search boxes and what they do: the current box keeps the longest typed
@@ -26,7 +26,7 @@ class LovSearch : public QObject
 public:
     // One box per visible column with columnSearch, else one box as wide as the grid.
     // runningNumber: the text the serial column shows for a row of the page.
-    LovSearch(Session &session, ModVantLov &lov, LovPager &pager, const QList<LovColumn> &columns, bool columnSearch,
+    LovSearch(Session &session, LovState &state, LovPager &pager, const QList<LovColumn> &columns, bool columnSearch,
               bool multiSelect, std::function<QString(int row)> runningNumber);
 
     // Boxes are numbered from 1.
@@ -75,7 +75,7 @@ private:
     bool isSortable(int column) const;
 
     Session &m_session;
-    ModVantLov &m_lov;
+    LovState &m_state;
     LovPager &m_pager;
     bool m_multiSelect = false;
     std::function<QString(int row)> m_runningNumber;

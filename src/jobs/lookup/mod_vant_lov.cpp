@@ -72,14 +72,14 @@ QString ModVantLov::workTableName(const QString &prefix)
 
 Status ModVantLov::OpenLovRecordset(const QString &query, qint32 rowLimit)
 {
-    LovRecordset = Recordset();
+    m_state.probe = Recordset();
     // A query that the data list could not become fails here, as the command would without text.
     if (query.trimmed().isEmpty())
         return Error{-2147217908, QStringLiteral("Command text was not set for the command object.")};
     auto opened = m_session.openRecordset(limitedQuery(query, rowLimit));
     if (!opened)
         return opened.error();
-    LovRecordset = std::move(*opened);
+    m_state.probe = std::move(*opened);
     return {};
 }
 
@@ -91,8 +91,8 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
         if (transaction)
             transaction->rollback();
         m_session.ReportError(error, QString(), QStringLiteral("GenLovQuery"), true);
-        if (LovSearchField.trimmed().isEmpty())
-            LovSearchField = QStringLiteral("Field1");
+        if (m_state.searchField.trimmed().isEmpty())
+            m_state.searchField = QStringLiteral("Field1");
         return QString();
     };
     Database *db = m_session.db();
@@ -127,23 +127,23 @@ QString ModVantLov::GenLovQuery(const QString &data, const QString &tableName)
         if (Status committed = transaction->commit(); !committed)
             return fail(committed.error());
     }
-    if (LovSearchField.trimmed().isEmpty())
-        LovSearchField = QStringLiteral("Field1");
+    if (m_state.searchField.trimmed().isEmpty())
+        m_state.searchField = QStringLiteral("Field1");
     return QStringLiteral("Select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + tableName;
 }
 
-Status ModVantLov::ShowLov(LovRequest &request)
+Status ModVantLov::ShowLov(LovRequest &request, LovPresenter *presenter)
 {
     request.Result.clear();
-    LovQuery = request.Query;
-    LovReturnFields = request.ReturnFields;
+    m_state.query = request.Query;
+    m_state.returnFields = request.ReturnFields;
     QString workTable;
     if (request.DataList != 0) {
         workTable = workTableName();
-        LovQuery = GenLovQuery(request.Query, workTable);
+        m_state.query = GenLovQuery(request.Query, workTable);
     }
 
-    const Status answered = answer(request);
+    const Status answered = answer(request, presenter);
 
     // The work table goes on every way out, whatever the answer was.
     if (m_workTableMade) {
@@ -155,11 +155,11 @@ Status ModVantLov::ShowLov(LovRequest &request)
     return answered;
 }
 
-Status ModVantLov::answer(LovRequest &request)
+Status ModVantLov::answer(LovRequest &request, LovPresenter *presenter)
 {
-    if (Status opened = OpenLovRecordset(LovQuery, 2); !opened)
+    if (Status opened = OpenLovRecordset(m_state.query, 2); !opened)
         return opened;
-    if (LovRecordset.eof()) {
+    if (m_state.probe.eof()) {
         if (!request.NoRecordsMessage.isEmpty())
             m_session.prompts.message(QCoreApplication::translate("vant::ModVantLov", "No Records available"));
         return {};
@@ -185,12 +185,12 @@ Status ModVantLov::answer(LovRequest &request)
         return {};
     }
 
-    if (LovRecordset.recordCount() == 1) {
+    if (m_state.probe.recordCount() == 1) {
         request.Result = oneRowAnswer(!enterDataHead.isEmpty());
         return {};
     }
-    const Status shown = showWindow(window);
-    request.Result = LovReturnValue;
+    const Status shown = showWindow(window, presenter);
+    request.Result = m_state.returnValue;
     return shown;
 }
 
@@ -198,7 +198,7 @@ QString ModVantLov::checkLayout(const LovRequest &request) const
 {
     const qsizetype widthCount = splitLovList(request.ColumnWidths).size();
     const qsizetype headCount = splitLovList(request.ColumnHeads).size();
-    const int fieldCount = LovRecordset.fieldCount();
+    const int fieldCount = m_state.probe.fieldCount();
     if (widthCount > fieldCount + 1)
         return QCoreApplication::translate("vant::ModVantLov", "Query Field Count and ColumnWidth Count is mismatch");
     if (headCount > fieldCount + 1)
@@ -213,41 +213,41 @@ QString ModVantLov::checkLayout(const LovRequest &request) const
 QString ModVantLov::oneRowAnswer(bool withEnterData) const
 {
     QStringList values;
-    if (!LovReturnFields.trimmed().isEmpty()) {
-        for (const QString &name : splitLovList(LovReturnFields)) {
-            for (int i = 0; i < LovRecordset.fieldCount(); ++i) {
-                if (LovRecordset.field(i).name == name)
-                    values << LovRecordset.text(i);
+    if (!m_state.returnFields.trimmed().isEmpty()) {
+        for (const QString &name : splitLovList(m_state.returnFields)) {
+            for (int i = 0; i < m_state.probe.fieldCount(); ++i) {
+                if (m_state.probe.field(i).name == name)
+                    values << m_state.probe.text(i);
             }
         }
     } else {
-        for (int i = 0; i < LovRecordset.fieldCount(); ++i)
-            values << LovRecordset.text(i);
+        for (int i = 0; i < m_state.probe.fieldCount(); ++i)
+            values << m_state.probe.text(i);
     }
     if (withEnterData)
         values << QStringLiteral("0");
     return values.join(kLovColumnSeparator);
 }
 
-Status ModVantLov::showWindow(const LovRequest &request)
+Status ModVantLov::showWindow(const LovRequest &request, LovPresenter *presenter)
 {
-    if (request.ColumnSearch != 0 && !LovQuery.toUpper().contains(u"ORDER BY")) {
+    if (request.ColumnSearch != 0 && !m_state.query.toUpper().contains(u"ORDER BY")) {
         const QStringList widths = splitLovList(request.ColumnWidths);
         QStringList visible;
-        for (int i = 0; i < LovRecordset.fieldCount() && i < widths.size(); ++i) {
+        for (int i = 0; i < m_state.probe.fieldCount() && i < widths.size(); ++i) {
             if (leadingInt(widths.at(i)) != 0)
-                visible << LovRecordset.field(i).name;
+                visible << m_state.probe.field(i).name;
         }
         if (!visible.isEmpty())
-            LovQuery += QStringLiteral(" Order by ") + visible.join(QLatin1Char(','));
+            m_state.query += QStringLiteral(" Order by ") + visible.join(QLatin1Char(','));
     }
-    if (!m_session.lovPresenter)
+    if (!presenter)
         return Error{kUnspecifiedLovError, QStringLiteral("The lookup window is not available.")};
 
-    LovReturnValue.clear();
-    LovController controller(m_session, *this, request);
+    m_state.returnValue.clear();
+    LovController controller(m_session, m_state, request);
     controller.open();
-    m_session.lovPresenter->present(controller);
+    presenter->present(controller);
     return {};
 }
 

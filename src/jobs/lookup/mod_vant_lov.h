@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lov_request.h"
+#include "lov_state.h"
 
 #include "db/outcome.h"
 #include "db/recordset.h"
@@ -9,21 +10,23 @@
 
 namespace vant {
 
+class LovPresenter;
 struct Session;
 
-// The value lookup's entry point and the state that it shares with its window. One
-// object serves one caller; every ShowLov overwrites the state.
+// The value lookup's entry point and the owner of the state that it shares with its window.
+// One object serves one caller; every ShowLov overwrites the state.
 class ModVantLov
 {
 public:
     explicit ModVantLov(Session &session);
 
     // Asks the user for a value of the request's query; the answer goes to request.Result.
-    // Errors of the database while probing the query or dropping the work table come back
-    // to the caller, whose error report names them.
-    Status ShowLov(LovRequest &request);
+    // More than one row is shown by the presenter, without which the lookup fails. Errors of
+    // the database while probing the query or dropping the work table come back to the
+    // caller, whose error report names them.
+    Status ShowLov(LovRequest &request, LovPresenter *presenter);
 
-    // Opens LovRecordset on the query, limited to rowLimit rows unless 0 or a distinct query.
+    // Opens the state's probe on the query, limited to rowLimit rows unless 0 or a distinct query.
     Status OpenLovRecordset(const QString &query, qint32 rowLimit);
 
     // Makes the work table of a data list and returns the statement that reads it; empty
@@ -35,19 +38,18 @@ public:
     // A work-table name that is a valid identifier and differs on every call.
     static QString workTableName(const QString &prefix = QStringLiteral("Lov_result"));
 
-    Recordset LovRecordset;
-    QString LovQuery;
-    QString LovReturnFields;
-    QString LovReturnValue;
-    QString LovSearchField;
+    // The lookup's state: a caller may choose the search field before ShowLov.
+    LovState &state() { return m_state; }
+    const LovState &state() const { return m_state; }
 
 private:
-    Status answer(LovRequest &request);
+    Status answer(LovRequest &request, LovPresenter *presenter);
     QString checkLayout(const LovRequest &request) const;
     QString oneRowAnswer(bool withEnterData) const;
-    Status showWindow(const LovRequest &request);
+    Status showWindow(const LovRequest &request, LovPresenter *presenter);
 
     Session &m_session;
+    LovState m_state;
     bool m_workTableMade = false;
 };
 

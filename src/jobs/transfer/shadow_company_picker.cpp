@@ -9,12 +9,13 @@
 
 namespace vant {
 
-QStringList ListShadowCompany(Session &session, const QString &parentCode, const QString &searchText)
+QStringList ListShadowCompany(Session &session, LovPresenter *presenter, const QString &parentCode,
+                              const QString &searchText)
 {
     ModVantLov lov(session);
     // The window orders by the search field and searches in it, so it must be a column that
     // the statement returns: the company name.
-    lov.LovSearchField = QStringLiteral("CompanyName");
+    lov.state().searchField = QStringLiteral("CompanyName");
 
     LovRequest request;
     request.Query = shadowCompaniesQuery(parentCode);
@@ -27,7 +28,7 @@ QStringList ListShadowCompany(Session &session, const QString &parentCode, const
     request.SearchText = searchText;
     request.NoRecordsMessage = QCoreApplication::translate("vant::ShadowCompanyPicker", "No Records available");
 
-    if (Status shown = lov.ShowLov(request); !shown) {
+    if (Status shown = lov.ShowLov(request, presenter); !shown) {
         session.ReportError(shown.error(), QString(), QStringLiteral("ListShadowCompany"), true);
         return {};
     }

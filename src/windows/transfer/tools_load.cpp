@@ -1,5 +1,6 @@
 #include "tools_load.h"
 
+#include "lookup/qt_lov_presenter.h"
 #include "session/session.h"
 #include "transfer/shadow_company_picker.h"
 #include "widgets/activation_return.h"
@@ -20,10 +21,11 @@ void openToolsWindow(Session &session, int mode, const CompanyPicker &picker, QW
 
 void VantToolsLoad(Session &session, int mode, QWidget *parent)
 {
+    QtLovPresenter lookupWindows;
     openToolsWindow(
         session, mode,
-        [&session](const QString &parentCode, const QString &searchText) {
-            return ListShadowCompany(session, parentCode, searchText);
+        [&session, &lookupWindows](const QString &parentCode, const QString &searchText) {
+            return ListShadowCompany(session, &lookupWindows, parentCode, searchText);
         },
         parent);
 }
