@@ -97,27 +97,25 @@ Status LinkedCopy::checkRows()
     places.append({"sourceNoRefused"_L1, copyform::mayRefuseNumber(u"p.VoucherNo"_s)});
     places.append({"valuesRefused"_L1, refusalCondition(m_table.columns, u"p"_s)});
     places.append({"after"_L1, QString()});
-    for (int after = 0;;) {
-        places.last().sql = QString::number(after);
-        auto rs = m_scope.db.openRecordset(filled(kSuspects, places));
-        if (!rs)
-            return rs.error();
-        if (rs->eof())
-            return {};
-        after = rs->value(QStringLiteral("VantSeq")).toInt();
-        const QString owner = QStringLiteral("%1 row slno %2").arg(m_table.name, rs->text(QStringLiteral("slno")));
-        // The row-by-row copy read the voucher number first: a row that names none is skipped.
-        const QVariant sourceNo = rs->value(QStringLiteral("VoucherNo"));
-        if (sourceNo.isNull() || sourceNo.toString().count(QLatin1Char(' ')) == sourceNo.toString().size())
-            continue;
-        const Outcome<QString> literal = numberLiteral(sourceNo, QStringLiteral("VoucherNo of ") + owner);
-        if (!literal)
-            return refusedTransfer(literal.error().description);
-        if (rs->value(QStringLiteral("VantCopied")).toInt() != 1)
-            continue;
-        if (Status written = firstRefusedValue(*rs, m_table.columns, owner); !written)
-            return refusedTransfer(written.error().description);
-    }
+    const auto refused = m_scope.firstRefusedSuspect(
+        kSuspects, std::move(places), [this](const Recordset &rs, int) -> std::optional<Error> {
+            const QString owner = QStringLiteral("%1 row slno %2").arg(m_table.name, rs.text(QStringLiteral("slno")));
+            // The row-by-row copy read the voucher number first: a row that names none is skipped.
+            const QVariant sourceNo = rs.value(QStringLiteral("VoucherNo"));
+            if (sourceNo.isNull() || sourceNo.toString().count(QLatin1Char(' ')) == sourceNo.toString().size())
+                return std::nullopt;
+            const Outcome<QString> literal = numberLiteral(sourceNo, QStringLiteral("VoucherNo of ") + owner);
+            if (!literal)
+                return refusedTransfer(literal.error().description);
+            if (rs.value(QStringLiteral("VantCopied")).toInt() != 1)
+                return std::nullopt;
+            if (Status written = firstRefusedValue(rs, m_table.columns, owner); !written)
+                return refusedTransfer(written.error().description);
+            return std::nullopt;
+        });
+    if (!refused)
+        return refused.error();
+    return *refused ? Status(**refused) : Status();
 }
 
 Status LinkedCopy::insertRows(int rows)

@@ -17,4 +17,20 @@ Status TransferScope::insertInBatches(const QString &statement, int rows) const
     return {};
 }
 
+Outcome<std::optional<Error>> TransferScope::firstRefusedSuspect(QStringView statement, QList<Place> places,
+                                                                 const SuspectJudge &judge) const
+{
+    for (int after = 0;;) {
+        places.last().sql = QString::number(after);
+        auto rs = db.openRecordset(filled(statement, places));
+        if (!rs)
+            return rs.error();
+        if (rs->eof())
+            return std::optional<Error>();
+        after = rs->value(QStringLiteral("VantSeq")).toInt();
+        if (auto refused = judge(*rs, after))
+            return refused;
+    }
+}
+
 } // namespace vant

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "db/sql_literals.h"
+#include "db/statement_text.h"
 #include "transfer_job.h"
 
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 namespace vant {
 
 class AccountsGuard;
 class Database;
+class Recordset;
 
 // What the steps of one transfer run share: the run's accounts component, the connection, the
 // request's companies and period as the statements write them, and the user's feedback.
@@ -30,6 +35,13 @@ struct TransferScope
     // Runs the insert over the numbered rows 1 to `rows`, a batch at a time: the statement's %1
     // and %2 are the first and last row of a batch.
     Status insertInBatches(const QString &statement, int rows) const;
+
+    // Reads the rows a copy may refuse one at a time, in the order of their VantSeq: the last of
+    // places, {after}, holds the VantSeq last read. judge returns the refusal that stops the
+    // copy, or nothing to read on; the result is that refusal, or nothing once the rows end.
+    using SuspectJudge = std::function<std::optional<Error>(const Recordset &row, int seq)>;
+    Outcome<std::optional<Error>> firstRefusedSuspect(QStringView statement, QList<Place> places,
+                                                      const SuspectJudge &judge) const;
 
     void caption(const QString &text) const
     {

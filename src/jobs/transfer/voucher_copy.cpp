@@ -220,20 +220,12 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
                    {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
                    {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)},
                    {"after"_L1, QString()}});
-    for (int after = 0;;) {
-        places.last().sql = QString::number(after);
-        auto rs = m_scope.db.openRecordset(filled(kSuspects, places));
-        if (!rs)
-            return rs.error();
-        if (rs->eof())
-            return std::optional<Error>();
-        after = rs->value(QStringLiteral("VantSeq")).toInt();
-        const bool starts = rs->value(QStringLiteral("VantStarts")).toInt() == 1;
-        const bool refusedHere = numberRefusedAtLast && after == lastSeq;
-        if (auto refused = refusalOfRow(*rs, m_scope.voucherTable, m_scope.destination, starts,
-                                        refusedHere ? std::optional<int>(refusal) : std::nullopt))
-            return refused;
-    }
+    return m_scope.firstRefusedSuspect(kSuspects, std::move(places), [&](const Recordset &rs, int seq) {
+        const bool starts = rs.value(QStringLiteral("VantStarts")).toInt() == 1;
+        const bool refusedHere = numberRefusedAtLast && seq == lastSeq;
+        return refusalOfRow(rs, m_scope.voucherTable, m_scope.destination, starts,
+                            refusedHere ? std::optional<int>(refusal) : std::nullopt);
+    });
 }
 
 Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
