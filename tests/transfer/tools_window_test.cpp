@@ -17,8 +17,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QDate kApril10(2026, 4, 10);
-
 // A tools window on the fixture's session; company 1 has a voucher and a bill-wise row on
 // April 10 and a cheque on April 11.
 class ToolsWindowTest : public ToolsWindowFixture

@@ -17,7 +17,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QDate kApril10(2026, 4, 10);
 const QStringList kOverwriteQuestions = {
     u"Data Transfer already done for this period. Do you want Overwrite with existing Data ?"_s,
     u"Any modification made during this period in Shadow Company will be deleted. Do you want to proceed...?"_s};
