@@ -198,19 +198,6 @@ TEST_F(ToolsWindowTest, FailedRunLeavesTheWindowReadyAndTheNextCompletes)
     EXPECT_FALSE(records->at(0).value(u"dryRun"_s).toBool());
 }
 
-// A count that fails must not pass for "nothing to overwrite": the request stops with one box and
-// the window stays ready (the box's text, the log and the untouched database: the transfer
-// request's tests).
-TEST_F(ToolsWindowTest, AFailedCountStopsTheRequestAndLeavesTheWindowReady)
-{
-    openReady();
-    addLine(2, 1, kApril10, 102, "201", "D", 5, 1, u"Copy"_s, "11");
-    exec({u"drop table AccChequeDetails"_s});
-    process()->click();
-    EXPECT_EQ(prompts.boxes().size(), 1);
-    EXPECT_TRUE(process()->isEnabled());
-}
-
 // The program moves the focus into a date picker after a lookup choice and after "From Date Greater
 // than Do Date"; both times the picker's window comes back from another window (the lookup, the box),
 // and the digits typed next must reach the day.
