@@ -1,26 +1,27 @@
 #include "copy_forms.h"
 
 #include "sql_literals.h"
+#include "sql_server_numbers.h"
 
 namespace vant::copyform {
 
 namespace {
 
-// The lengths 1 to 39 (sqlserver::kLeadingLength) as rows of a column n.
-const QString kLengths = QStringLiteral(
-    "(select d1.d*10+d0.d as n from (select 0 as d union all select 1 union all select 2 union all select 3 union "
-    "all select 4 union all select 5 union all select 6 union all select 7 union all select 8 union all select 9) d0 "
-    "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
-
-// The longest beginning of the value's text that converts, as `what` of it: the number it reads
-// as, or its length; NULL for none. Only beginnings up to the value's length (trailing blanks
-// aside) are tried: a longer one adds blanks, which convert to the same number.
+// The longest beginning of the value's text, of 1 to 39 characters (sqlserver::kLeadingLength),
+// that converts, as `what` of it: the number it reads as, or its length; NULL for none. Only
+// beginnings up to the value's length (trailing blanks aside) are tried: a longer one adds
+// blanks, which convert to the same number. One branch per length, longest first, so that a
+// row stops at the first beginning that converts without reading and sorting a table of lengths.
 QString longestConvertible(const QString &column, const QString &what)
 {
-    const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
-    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and vant_n.n<=len(%4) and %3 is not null "
-                          "order by vant_n.n desc)")
-        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix, column);
+    QString branches;
+    for (int n = sqlserver::kLeadingLength; n > 0; --n) {
+        const QString length = QString::number(n);
+        const QString prefix = QStringLiteral("try_convert(float,left(%1,%2))").arg(column, length);
+        branches += QStringLiteral(" when len(%1)>=%2 and %3 is not null then %4")
+                        .arg(column, length, prefix, what == u"length" ? length : prefix);
+    }
+    return QStringLiteral("(case%1 end)").arg(branches);
 }
 
 // Holds for a value that is no finite number (NULL included): text, or a number out of range
@@ -88,11 +89,12 @@ QString mayRefuseNumber(const QString &column)
 QString mayRefuseLeadingNumber(const QString &column)
 {
     // A digit after the longest beginning that converts: the number goes on past what is read.
+    // Only a value read whole can be out of range: a beginning that converts is a finite number.
     const QString next =
         QStringLiteral("substring(%1,%2+1,1)").arg(column, longestConvertible(column, QStringLiteral("length")));
-    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (%4 is not null and not %2 and %3 in "
-                          "('0','1','2','3','4','5','6','7','8','9')))")
-        .arg(leadingNumber(column), isNumber(column), next, column);
+    return QStringLiteral("(abs(case when %2 then convert(float,%1) else 0 end)>1.7976931348623157e308 or (%1 is "
+                          "not null and not %2 and %3 in ('0','1','2','3','4','5','6','7','8','9')))")
+        .arg(column, isNumber(column), next);
 }
 
 QString mayRefuseRequiredNumber(const QString &column)
