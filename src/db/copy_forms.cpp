@@ -7,6 +7,9 @@ namespace vant::copyform {
 
 namespace {
 
+// Most values are short: their beginnings are tried without asking for the longer lengths.
+constexpr int kShortLength = 9;
+
 // The longest beginning of the value's text, of 1 to 39 characters (sqlserver::kLeadingLength),
 // that converts, as `what` of it: the number it reads as, or its length; NULL for none. Only
 // beginnings up to the value's length (trailing blanks aside) are tried: a longer one adds
@@ -14,14 +17,18 @@ namespace {
 // row stops at the first beginning that converts without reading and sorting a table of lengths.
 QString longestConvertible(const QString &column, const QString &what)
 {
-    QString branches;
-    for (int n = sqlserver::kLeadingLength; n > 0; --n) {
-        const QString length = QString::number(n);
-        const QString prefix = QStringLiteral("try_convert(float,left(%1,%2))").arg(column, length);
-        branches += QStringLiteral(" when len(%1)>=%2 and %3 is not null then %4")
-                        .arg(column, length, prefix, what == u"length" ? length : prefix);
-    }
-    return QStringLiteral("(case%1 end)").arg(branches);
+    const auto branches = [&](int longest) {
+        QString branches;
+        for (int n = longest; n > 0; --n) {
+            const QString length = QString::number(n);
+            const QString prefix = QStringLiteral("try_convert(float,left(%1,%2))").arg(column, length);
+            branches += QStringLiteral(" when len(%1)>=%2 and %3 is not null then %4")
+                            .arg(column, length, prefix, what == u"length" ? length : prefix);
+        }
+        return branches;
+    };
+    return QStringLiteral("(case when len(%1)<=%2 then (case%3 end) else (case%4 end) end)")
+        .arg(column, QString::number(kShortLength), branches(kShortLength), branches(sqlserver::kLeadingLength));
 }
 
 // Holds for a value that is no finite number (NULL included): text, or a number out of range
