@@ -58,17 +58,12 @@ QString planOf(const QString &statement)
     QSqlQuery query(QSqlDatabase::database(connections.first(), false));
     if (!query.exec(QStringLiteral("explain query plan ") + *sql))
         return {};
-    // The rows of a constant table (the lengths of copyform's leading number) say nothing.
-    static const QStringList constantRows = {QStringLiteral("SCAN CONSTANT ROW"), QStringLiteral("UNION ALL"),
-                                             QStringLiteral("COMPOUND QUERY"), QStringLiteral("LEFT-MOST SUBQUERY")};
     QHash<int, int> depth;
     QStringList lines;
     while (query.next()) {
         const int level = depth.value(query.value(1).toInt(), -1) + 1;
         depth.insert(query.value(0).toInt(), level);
-        const QString step = query.value(3).toString();
-        if (!constantRows.contains(step))
-            lines << QString(level * 2 + 4, QLatin1Char(' ')) + step;
+        lines << QString(level * 2 + 4, QLatin1Char(' ')) + query.value(3).toString();
     }
     return lines.join(QLatin1Char('\n'));
 }
