@@ -1,6 +1,9 @@
 #include "copy_forms.h"
 
 #include "sql_literals.h"
+#include "sql_server_numbers.h"
+
+#include <QRegularExpression>
 
 namespace vant::copyform {
 
@@ -12,15 +15,34 @@ const QString kLengths = QStringLiteral(
     "all select 4 union all select 5 union all select 6 union all select 7 union all select 8 union all select 9) d0 "
     "cross join (select 0 as d union all select 1 union all select 2 union all select 3) d1) vant_n");
 
-// The longest beginning of the value's text that converts, as `what` of it: the number it reads
-// as, or its length; NULL for none. Only beginnings up to the value's length (trailing blanks
-// aside) are tried: a longer one adds blanks, which convert to the same number.
+// Most values are short: their beginnings are tried one by one, without a table of lengths.
+constexpr int kShortLength = 9;
+
+// The longest beginning of the value's text, of 1 to 39 characters (sqlserver::kLeadingLength),
+// that converts, as `what` of it: the number it reads as, or its length; NULL for none. Only
+// beginnings up to the value's length (trailing blanks aside) are tried: a longer one adds
+// blanks, which convert to the same number. A short value of a column is tried with one branch
+// per length, longest first, which spares each row reading and sorting the table of lengths; a
+// longer value, or an expression such as a subquery (each copy of which would be evaluated and,
+// on SQLite, compiled on its own), searches that table.
 QString longestConvertible(const QString &column, const QString &what)
 {
     const QString prefix = QStringLiteral("try_convert(float,left(%1,vant_n.n))").arg(column);
-    return QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and vant_n.n<=len(%4) and %3 is not null "
-                          "order by vant_n.n desc)")
-        .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix, column);
+    const QString search = QStringLiteral("(select top 1 %1 from %2 where vant_n.n>0 and vant_n.n<=len(%4) and %3 "
+                                          "is not null order by vant_n.n desc)")
+                               .arg(what == u"length" ? QStringLiteral("vant_n.n") : prefix, kLengths, prefix, column);
+    static const QRegularExpression columnName(QStringLiteral("^\\w+\\.\\w+$"));
+    if (!columnName.match(column).hasMatch())
+        return search;
+    QString branches;
+    for (int n = kShortLength; n > 0; --n) {
+        const QString length = QString::number(n);
+        const QString beginning = QStringLiteral("try_convert(float,left(%1,%2))").arg(column, length);
+        branches += QStringLiteral(" when len(%1)>=%2 and %3 is not null then %4")
+                        .arg(column, length, beginning, what == u"length" ? length : beginning);
+    }
+    return QStringLiteral("(case when len(%1)<=%2 then (case%3 end) else %4 end)")
+        .arg(column, QString::number(kShortLength), branches, search);
 }
 
 // Holds for a value that is no finite number (NULL included): text, or a number out of range
@@ -88,11 +110,12 @@ QString mayRefuseNumber(const QString &column)
 QString mayRefuseLeadingNumber(const QString &column)
 {
     // A digit after the longest beginning that converts: the number goes on past what is read.
+    // Only a value read whole can be out of range: a beginning that converts is a finite number.
     const QString next =
         QStringLiteral("substring(%1,%2+1,1)").arg(column, longestConvertible(column, QStringLiteral("length")));
-    return QStringLiteral("(abs(%1)>1.7976931348623157e308 or (%4 is not null and not %2 and %3 in "
-                          "('0','1','2','3','4','5','6','7','8','9')))")
-        .arg(leadingNumber(column), isNumber(column), next, column);
+    return QStringLiteral("(abs(case when %2 then convert(float,%1) else 0 end)>1.7976931348623157e308 or (%1 is "
+                          "not null and not %2 and %3 in ('0','1','2','3','4','5','6','7','8','9')))")
+        .arg(column, isNumber(column), next);
 }
 
 QString mayRefuseRequiredNumber(const QString &column)
