@@ -105,11 +105,6 @@ TEST_F(ShowLovTest, WindowReturnFieldsIgnoreCaseAndKeySetFollows)
         window.choose();
     });
     EXPECT_EQ(result, u"3!@#$%Kormo Shadow Two<<KeySet>>r"_s);
-
-    request.ReturnFields.clear();
-    request.StoreKeySet = u"q"_s;
-    EXPECT_EQ(run(request, u"CompanyCode"_s, [](LovController &window) { window.choose(); }),
-              u"Kormo Shadow One!@#$%2<<KeySet>>q"_s);
 }
 
 TEST_F(ShowLovTest, DistinctQueryIsProbedWithoutTop)
