@@ -5,43 +5,11 @@
 
 #include "support/copy_form_pairs.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <memory>
-
-namespace {
-
-struct Fixture
-{
-    Fixture()
-    {
-        static int argc = 1;
-        static char name[] = "copy_forms_fuzzer";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-        QFile(QDir(folder.path()).filePath(QStringLiteral("fuzz.db"))).open(QIODevice::WriteOnly);
-        auto opened = vant::Database::open(
-            {QStringLiteral("SQLite"), folder.path(), QStringLiteral("fuzz.db"), QString(), QString(), QString()});
-        if (opened)
-            db = std::move(*opened);
-        if (db && !vant::test::CopyFormPairs(*db).createTable())
-            db.reset();
-    }
-
-    std::unique_ptr<QCoreApplication> app;
-    QTemporaryDir folder;
-    std::unique_ptr<vant::Database> db;
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static Fixture fixture;
-    VANT_FUZZ_CHECK(fixture.db);
+    static vant::fuzz::EmbeddedDatabase fixture;
+    static const bool created = fixture.db && vant::test::CopyFormPairs(*fixture.db).createTable();
+    VANT_FUZZ_CHECK(created);
     // A stored text holds no NUL; the empty input stands for NULL.
     QString text = vant::fuzz::text(data, size);
     text.remove(QChar(u'\0'));

@@ -7,11 +7,6 @@
 #include "session/session.h"
 #include "session/user_prompts.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 namespace {
 
 class SilentPrompts : public vant::UserPrompts
@@ -22,25 +17,17 @@ public:
     std::optional<QString> textPrompt(const QString &, const QString &, const QString &) override { return {}; }
 };
 
+// The lookup's session on the embedded database.
 struct Fixture
 {
     Fixture()
     {
-        static int argc = 1;
-        static char name[] = "data_list_fuzzer";
-        static char *argv[] = {name, nullptr};
-        app = std::make_unique<QCoreApplication>(argc, argv);
-        const QString file = QDir(folder.path()).filePath(QStringLiteral("fuzz.db"));
-        QFile(file).open(QIODevice::WriteOnly);
-        session = std::make_unique<vant::Session>(prompts, QDir(folder.path()).filePath(QStringLiteral("vantlog.txt")));
-        auto db = vant::Database::open(
-            {QStringLiteral("SQLite"), folder.path(), QStringLiteral("fuzz.db"), QString(), QString(), QString()});
-        if (db)
-            session->dbConnection = std::move(*db);
+        session =
+            std::make_unique<vant::Session>(prompts, QDir(base.folder.path()).filePath(QStringLiteral("vantlog.txt")));
+        session->dbConnection = std::move(base.db);
     }
 
-    std::unique_ptr<QCoreApplication> app;
-    QTemporaryDir folder;
+    vant::fuzz::EmbeddedDatabase base;
     SilentPrompts prompts;
     std::unique_ptr<vant::Session> session;
 };

@@ -2,10 +2,8 @@
 #include "db/database.h"
 #include "db/statement_text.h"
 
-#include "support/test_database.h"
+#include "session/session_fixture.h"
 #include "support/test_server.h"
-
-#include <gtest/gtest.h>
 
 namespace vant {
 namespace {
@@ -25,13 +23,12 @@ constexpr CopiedColumn kColumns[] = {
     {"OppLedgerCode", OwnLedgerIfNone, nullptr, true},
 };
 
-class CopiedTableTest : public testing::Test
+class CopiedTableTest : public test::SeededDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        m_db = m_file.connect();
-        ASSERT_TRUE(m_db);
+        SeededDatabaseTest::SetUp();
         TestDatabase::exec(*m_db, {u"create table VantCopySource (slno int, LedgerCode float, Needed float, "
                                    u"Amount float, Day datetime, Remark varchar(20), OppLedgerCode float)"_s,
                                    u"create table VantCopyTarget (Code int, LedgerCode float, Needed float, "
@@ -44,14 +41,12 @@ protected:
         TestDatabase::exec(*m_db, {u"delete from VantCopySource"_s,
                                    u"insert into VantCopySource values (7, 5, 2, 3, '2026-04-01', 'x', 6)"_s});
         if (!column.isEmpty())
-            TestDatabase::exec(*m_db, {u"update VantCopySource set %1=%2"_s.arg(column, value)});
+            exec(u"update VantCopySource set %1=%2"_s.arg(column, value));
     }
 
     bool conditionSelects()
     {
-        return TestDatabase::scalar(
-                   *m_db, u"select count(*) from VantCopySource p where "_s + refusalCondition(kColumns, u"p"_s))
-               == u"1";
+        return scalar(u"select count(*) from VantCopySource p where "_s + refusalCondition(kColumns, u"p"_s)) == u"1";
     }
 
     Status rowCheck()
@@ -60,9 +55,6 @@ protected:
         EXPECT_TRUE(rs && !rs->eof());
         return rs ? firstRefusedValue(*rs, kColumns, u"the row"_s) : Status(rs.error());
     }
-
-    TestDatabase m_file;
-    std::unique_ptr<Database> m_db;
 };
 
 // The condition that finds the rows to refuse and the row check that says why come from the one
@@ -91,9 +83,9 @@ TEST_F(CopiedTableTest, ConditionAndRowCheckRefuseInfiniteNumbersAlike)
 TEST_F(CopiedTableTest, RowCheckReadsMarkedColumnsFirstAndOwnLedgerForNone)
 {
     storeRow(u"Amount"_s, u"'1E999x'"_s);
-    TestDatabase::exec(*m_db, {u"update VantCopySource set OppLedgerCode='1E999x'"_s});
+    exec(u"update VantCopySource set OppLedgerCode='1E999x'"_s);
     EXPECT_TRUE(rowCheck().error().description.startsWith(u"OppLedgerCode of the row"_s));
-    TestDatabase::exec(*m_db, {u"update VantCopySource set OppLedgerCode=null, LedgerCode='x'"_s});
+    exec(u"update VantCopySource set OppLedgerCode=null, LedgerCode='x'"_s);
     EXPECT_TRUE(rowCheck().error().description.startsWith(u"LedgerCode of the row"_s));
     EXPECT_TRUE(conditionSelects());
 }
@@ -102,9 +94,9 @@ TEST_F(CopiedTableTest, RowCheckReadsMarkedColumnsFirstAndOwnLedgerForNone)
 TEST_F(CopiedTableTest, InsertWritesEachColumnInItsForm)
 {
     storeRow(u"OppLedgerCode"_s, u"null"_s);
-    TestDatabase::exec(*m_db, {u"update VantCopySource set Amount=' 4.5 ', Remark=null"_s});
-    TestDatabase::exec(*m_db, {u"insert into VantCopyTarget(%1) select %2 from VantCopySource p"_s.arg(
-                                  insertColumns(kColumns), insertValues(kColumns, u"p"_s, {{"code"_L1, u"9"_s}}))});
+    exec(u"update VantCopySource set Amount=' 4.5 ', Remark=null"_s);
+    exec(u"insert into VantCopyTarget(%1) select %2 from VantCopySource p"_s.arg(
+        insertColumns(kColumns), insertValues(kColumns, u"p"_s, {{"code"_L1, u"9"_s}})));
     EXPECT_EQ(TestDatabase::joined(*m_db, u"select Code,LedgerCode,Needed,Amount,convert(varchar(10),Day,120),"
                                           u"Remark,OppLedgerCode from VantCopyTarget"_s),
               u"9/5/2/4.5/2026-04-01//5"_s);

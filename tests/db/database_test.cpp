@@ -14,22 +14,22 @@ using namespace Qt::StringLiterals;
 
 ConnectionSettings embedded(const QString &folder, const QString &file)
 {
-    return ConnectionSettings{QStringLiteral("sqlite"), folder, file, QStringLiteral("sa"), QString(), QString()};
+    return ConnectionSettings{u"sqlite"_s, folder, file, u"sa"_s, QString(), QString()};
 }
 
 TEST(DatabaseOpen, MissingOrForeignFileIsAnErrorAndLeftAlone)
 {
     QTemporaryDir folder;
-    auto db = Database::open(embedded(folder.path(), QStringLiteral("absent.db")));
+    auto db = Database::open(embedded(folder.path(), u"absent.db"_s));
     ASSERT_FALSE(db);
-    EXPECT_TRUE(db.error().description.contains(QStringLiteral("absent.db")));
+    EXPECT_TRUE(db.error().description.contains(u"absent.db"_s));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
-    QFile junk(QDir(folder.path()).filePath(QStringLiteral("junk.db")));
+    QFile junk(QDir(folder.path()).filePath(u"junk.db"_s));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, 'x'));
     junk.close();
-    EXPECT_FALSE(Database::open(embedded(folder.path(), QStringLiteral("junk.db"))));
+    EXPECT_FALSE(Database::open(embedded(folder.path(), u"junk.db"_s)));
     ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
     EXPECT_EQ(junk.readAll(), QByteArray(4096, 'x'));
 }
@@ -37,32 +37,29 @@ TEST(DatabaseOpen, MissingOrForeignFileIsAnErrorAndLeftAlone)
 class DatabaseTest : public test::SeededDatabaseTest
 {
 protected:
-    static QString ledgers(Database &db)
-    {
-        return TestDatabase::scalar(db, QStringLiteral("select count(*) from accledgermaster"));
-    }
+    static QString ledgers(Database &db) { return TestDatabase::scalar(db, u"select count(*) from accledgermaster"_s); }
 };
 
 TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)
 {
-    const Status executed = m_db->execute(QStringLiteral("insert into NoSuchTable values (1)"));
-    EXPECT_TRUE(!executed && executed.error().description.contains(QStringLiteral("NoSuchTable")));
-    auto rs = m_db->openRecordset(QStringLiteral("select NoSuchColumn from acccompanymaster"));
-    EXPECT_TRUE(!rs && rs.error().description.contains(QStringLiteral("NoSuchColumn")));
+    const Status executed = m_db->execute(u"insert into NoSuchTable values (1)"_s);
+    EXPECT_TRUE(!executed && executed.error().description.contains(u"NoSuchTable"_s));
+    auto rs = m_db->openRecordset(u"select NoSuchColumn from acccompanymaster"_s);
+    EXPECT_TRUE(!rs && rs.error().description.contains(u"NoSuchColumn"_s));
     EXPECT_FALSE(m_db->commitTransaction());
     EXPECT_EQ(ledgers(*m_db), u"5");
 
     // A recordset outlives its connection; the closed connection refuses statements.
-    auto open = m_db->openRecordset(QStringLiteral("select LedgerName from accledgermaster order by ledgercode"));
+    auto open = m_db->openRecordset(u"select LedgerName from accledgermaster order by ledgercode"_s);
     m_db->close();
     EXPECT_EQ(open->recordCount(), 5);
-    EXPECT_EQ(m_db->execute(QStringLiteral("delete from accledgermaster")).error().number, 3704);
-    EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select 1")));
+    EXPECT_EQ(m_db->execute(u"delete from accledgermaster"_s).error().number, 3704);
+    EXPECT_FALSE(m_db->openRecordset(u"select 1"_s));
 }
 
 TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
 {
-    const QString statement = QStringLiteral("select LedgerName from accledgermaster order by ledgercode");
+    const QString statement = u"select LedgerName from accledgermaster order by ledgercode"_s;
     QList<qsizetype> sizes;
     QStringList names;
     const Status read = m_db->readBatches(statement, 2, [&](Recordset &rows) {
@@ -79,9 +76,9 @@ TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
     EXPECT_EQ(names, wholeNames);
 
     int batches = 0;
-    const Status failed = m_db->readBatches(QStringLiteral("select NoSuchColumn from accledgermaster"), 2,
-                                            [&](Recordset &) { ++batches; });
-    EXPECT_TRUE(!failed && failed.error().description.contains(QStringLiteral("NoSuchColumn")));
+    const Status failed =
+        m_db->readBatches(u"select NoSuchColumn from accledgermaster"_s, 2, [&](Recordset &) { ++batches; });
+    EXPECT_TRUE(!failed && failed.error().description.contains(u"NoSuchColumn"_s));
     EXPECT_EQ(batches, 0);
 }
 
@@ -89,7 +86,7 @@ TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
 TEST_F(DatabaseTest, CatalogueDateColumnsAreDatesWhereverTheyAreRead)
 {
     // Columns are typed by name, so a name must mean a date in every table that has it.
-    const QList<Table> tables = accountsTables({QStringLiteral("2026")});
+    const QList<Table> tables = accountsTables({u"2026"_s});
     for (const Table &table : tables) {
         for (const Column &column : table.columns)
             EXPECT_EQ(isDateColumn(column.name), column.type == ColumnType::Date) << column.name.toStdString();
@@ -105,26 +102,25 @@ TEST_F(DatabaseTest, CatalogueDateColumnsAreDatesWhereverTheyAreRead)
             types << rs->field(i).type;
         return types;
     };
-    const QString voucher = QStringLiteral("select CrDr,VoucherNo,Amount,VoucherDt from accvoucher2026");
-    ASSERT_EQ(scalar(QStringLiteral("select count(*) from accvoucher2026")), u"0");
+    const QString voucher = u"select CrDr,VoucherNo,Amount,VoucherDt from accvoucher2026"_s;
+    ASSERT_EQ(scalar(u"select count(*) from accvoucher2026"_s), u"0");
     EXPECT_EQ(typesOf(voucher),
               (QList<FieldType>{FieldType::Text, FieldType::Integer, FieldType::Double, FieldType::Date}));
-    exec(QStringLiteral("insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,CrDr,Amount) "
-                        "values (1,7,'2026-04-05','D',12.5)"));
+    exec(u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,CrDr,Amount) "
+         "values (1,7,'2026-04-05','D',12.5)"_s);
     auto rs = m_db->openRecordset(voucher);
     EXPECT_EQ(rs->text(2), u"12.5");
     EXPECT_EQ(dateOf(rs->value(3)), QDate(2026, 4, 5));
-    exec(QStringLiteral("select VoucherNo,voucherdt,CrDr into DatedCopy from accvoucher2026"));
+    exec(u"select VoucherNo,voucherdt,CrDr into DatedCopy from accvoucher2026"_s);
     const struct
     {
         QString select;
         QList<FieldType> types;
     } cases[] = {
-        {QStringLiteral("select * from DatedCopy"), {FieldType::Integer, FieldType::Date, FieldType::Text}},
-        {QStringLiteral("select max(VoucherDt) as VoucherDt,max(CrDr) as CrDr from accvoucher2026"),
+        {u"select * from DatedCopy"_s, {FieldType::Integer, FieldType::Date, FieldType::Text}},
+        {u"select max(VoucherDt) as VoucherDt,max(CrDr) as CrDr from accvoucher2026"_s,
          {FieldType::Date, FieldType::Text}},
-        {QStringLiteral("select * from (select VoucherDt,TS from accvoucher2026) q where 1=0"),
-         {FieldType::Date, FieldType::Date}},
+        {u"select * from (select VoucherDt,TS from accvoucher2026) q where 1=0"_s, {FieldType::Date, FieldType::Date}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(typesOf(c.select), c.types) << c.select.toStdString();
@@ -135,21 +131,21 @@ TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
     {
         TransactionGuard guard(*m_db);
         ASSERT_TRUE(guard.begin());
-        exec(QStringLiteral("delete from accledgermaster"));
+        exec(u"delete from accledgermaster"_s);
     }
     EXPECT_FALSE(m_db->inTransaction());
     EXPECT_EQ(ledgers(*m_db), u"5");
     {
         TransactionGuard guard(*m_db);
         ASSERT_TRUE(guard.begin());
-        TestDatabase::exec(*m_db, {QStringLiteral("delete from accledgermaster where ledgercode=401")});
+        TestDatabase::exec(*m_db, {u"delete from accledgermaster where ledgercode=401"_s});
         ASSERT_TRUE(guard.commit());
     }
     EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 
     // Closing inside a transaction rolls it back.
     ASSERT_TRUE(m_db->beginTransaction());
-    exec(QStringLiteral("delete from accledgermaster"));
+    exec(u"delete from accledgermaster"_s);
     m_db.reset();
     EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 }
@@ -163,19 +159,19 @@ TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
     m_db->setChangeTally(&tally);
     TransactionGuard outer(*m_db);
     ASSERT_TRUE(outer.begin());
-    exec(QStringLiteral("delete from accledgermaster where ledgercode=101"));
+    exec(u"delete from accledgermaster where ledgercode=101"_s);
     {
         TransactionGuard undone(*m_db);
         ASSERT_TRUE(undone.begin());
-        exec(QStringLiteral("delete from accledgermaster where ledgercode=102"));
+        exec(u"delete from accledgermaster where ledgercode=102"_s);
     }
     {
         TransactionGuard kept(*m_db);
         ASSERT_TRUE(kept.begin());
-        exec(QStringLiteral("delete from accledgermaster where ledgercode=201"));
-        exec(QStringLiteral("update AccLedgerMaster set aid=aid+1"));
-        exec(QStringLiteral("select ledgercode into LedgerWork from accledgermaster"));
-        exec(QStringLiteral("insert into LedgerWork(ledgercode) values (9)"));
+        exec(u"delete from accledgermaster where ledgercode=201"_s);
+        exec(u"update AccLedgerMaster set aid=aid+1"_s);
+        exec(u"select ledgercode into LedgerWork from accledgermaster"_s);
+        exec(u"insert into LedgerWork(ledgercode) values (9)"_s);
         ASSERT_TRUE(kept.commit());
     }
     m_db->setChangeTally(nullptr);
@@ -186,7 +182,7 @@ TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
     EXPECT_EQ(changes.first().updated, 3);
     EXPECT_EQ(changes.first().inserted, 0);
     EXPECT_TRUE(m_db->inTransaction());
-    EXPECT_EQ(TestDatabase::joined(*m_db, QStringLiteral("select ledgercode from accledgermaster order by ledgercode")),
+    EXPECT_EQ(TestDatabase::joined(*m_db, u"select ledgercode from accledgermaster order by ledgercode"_s),
               u"102,301,401");
     outer.rollback();
     EXPECT_FALSE(m_db->inTransaction());
@@ -196,34 +192,32 @@ TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
 TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
 {
     // The SQLite ODBC driver that unixODBC registers as "SQLite3" stands in for SQL Server through FreeTDS.
-    ConnectionSettings settings{QStringLiteral("SQLite3"), QStringLiteral("localhost"), m_file.path(),
-                                QStringLiteral("sa"),      QStringLiteral("p;w}d"),     QString()};
+    ConnectionSettings settings{u"SQLite3"_s, u"localhost"_s, m_file.path(), u"sa"_s, u"p;w}d"_s, QString()};
     auto db = Database::open(settings);
     ASSERT_TRUE(db) << db.error().number << " " << db.error().description.toStdString();
     EXPECT_EQ((*db)->dialect(), Database::Dialect::Sqlite);
-    const QString counted = QStringLiteral("select top 1 count(*) from dbo.acccompanymaster where len('a ')=1 and "
-                                           "(isnull(parentcompanycode,'0') <> 0 or CompanyName = N'KORMO TRADERS')");
+    const QString counted = u"select top 1 count(*) from dbo.acccompanymaster where len('a ')=1 and "
+                            "(isnull(parentcompanycode,'0') <> 0 or CompanyName = N'KORMO TRADERS')"_s;
     EXPECT_EQ(TestDatabase::scalar(**db, counted), u"3");
     {
         TransactionGuard guard(**db);
         ASSERT_TRUE(guard.begin());
-        TestDatabase::exec(**db, {QStringLiteral("delete from accledgermaster")});
+        TestDatabase::exec(**db, {u"delete from accledgermaster"_s});
     }
     EXPECT_EQ(ledgers(**db), u"5");
 
-    auto rs = (*db)->openRecordset(QStringLiteral("select CompanyCode,CompanyName,FinYearBegin from acccompanymaster"));
+    auto rs = (*db)->openRecordset(u"select CompanyCode,CompanyName,FinYearBegin from acccompanymaster"_s);
     ASSERT_TRUE(rs) << rs.error().description.toStdString();
     EXPECT_EQ(rs->field(0).type, FieldType::Integer);
     EXPECT_EQ(rs->field(1).type, FieldType::Text);
     EXPECT_EQ(rs->field(2).type, FieldType::Date);
     EXPECT_EQ(dateOf(rs->value(2)), QDate(2026, 4, 1));
     // Date values filter by their text.
-    rs->setFilter([](const QList<QVariant> &row) {
-        return valueText(row.at(2)).startsWith(QStringLiteral("2026")) && row.at(0).toInt() > 1;
-    });
+    rs->setFilter(
+        [](const QList<QVariant> &row) { return valueText(row.at(2)).startsWith(u"2026"_s) && row.at(0).toInt() > 1; });
     EXPECT_EQ(rs->recordCount(), 2);
 
-    settings.driver = QStringLiteral("No Such Driver");
+    settings.driver = u"No Such Driver"_s;
     EXPECT_FALSE(Database::open(settings));
 }
 
@@ -308,7 +302,7 @@ TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
 {
     TestDatabase file;
     QTemporaryDir folder;
-    const QString tracePath = QDir(folder.path()).filePath(QStringLiteral("trace.sql"));
+    const QString tracePath = QDir(folder.path()).filePath(u"trace.sql"_s);
     {
         QFile existing(tracePath);
         ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
@@ -318,37 +312,33 @@ TEST(DatabaseTrace, AppendsEachStatementAsWrittenBeforeRewriting)
     {
         auto db = file.connect();
         ASSERT_TRUE(db);
-        EXPECT_TRUE(db->execute(QStringLiteral("update acccompanymaster set ts=getdate()")));
-        EXPECT_TRUE(db->openRecordset(QStringLiteral("select top 1 isnull(CompanyName,'') from dbo.acccompanymaster")));
-        EXPECT_FALSE(db->execute(QStringLiteral("select * from NoSuchTable")));
+        EXPECT_TRUE(db->execute(u"update acccompanymaster set ts=getdate()"_s));
+        EXPECT_TRUE(db->openRecordset(u"select top 1 isnull(CompanyName,'') from dbo.acccompanymaster"_s));
+        EXPECT_FALSE(db->execute(u"select * from NoSuchTable"_s));
     }
     // An unwritable trace leaves the statements alone.
-    qputenv("VANT_SQL_TRACE", QDir(folder.path()).filePath(QStringLiteral("missing/trace.sql")).toUtf8());
-    EXPECT_TRUE(file.connect()->execute(QStringLiteral("delete from accledgermaster")));
+    qputenv("VANT_SQL_TRACE", QDir(folder.path()).filePath(u"missing/trace.sql"_s).toUtf8());
+    EXPECT_TRUE(file.connect()->execute(u"delete from accledgermaster"_s));
     qunsetenv("VANT_SQL_TRACE");
 
     QFile trace(tracePath);
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(trace.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-              (QStringList{QStringLiteral("earlier"), QStringLiteral("SET DATEFORMAT mdy"),
-                           QStringLiteral("update acccompanymaster set ts=getdate()"),
-                           QStringLiteral("select top 1 isnull(CompanyName,'') from dbo.acccompanymaster"),
-                           QStringLiteral("select * from NoSuchTable")}));
+              (QStringList{u"earlier"_s, u"SET DATEFORMAT mdy"_s, u"update acccompanymaster set ts=getdate()"_s,
+                           u"select top 1 isnull(CompanyName,'') from dbo.acccompanymaster"_s,
+                           u"select * from NoSuchTable"_s}));
 }
 
 TEST(ConnectionStrings, OleDbIsPlainAndOdbcBracesValuesThatNeedIt)
 {
-    const ConnectionSettings settings{QStringLiteral("FreeTDS"),   QStringLiteral("LEDGER01\\SQL"),
-                                      QStringLiteral("KormoVant"), QStringLiteral("sa"),
-                                      QStringLiteral("p;w}d"),     QString()};
+    const ConnectionSettings settings{u"FreeTDS"_s, u"LEDGER01\\SQL"_s, u"KormoVant"_s, u"sa"_s, u"p;w}d"_s, QString()};
     EXPECT_EQ(settings.oleDbConnectionString(),
               u"Provider=SQLOLEDB;Data Source=LEDGER01\\SQL;Initial Catalog=KormoVant;User Id=sa;Password=p;w}d;");
     const QString odbc = settings.odbcConnectionString();
-    EXPECT_TRUE(odbc.contains(QStringLiteral(";PWD={p;w}}d};"))) << odbc.toStdString();
+    EXPECT_TRUE(odbc.contains(u";PWD={p;w}}d};"_s)) << odbc.toStdString();
 
-    const ConnectionSettings opening{QStringLiteral("FreeTDS"), QStringLiteral("s"),       QStringLiteral("d"),
-                                     QStringLiteral("u"),       QStringLiteral("{secret"), QString()};
-    EXPECT_TRUE(opening.odbcConnectionString().contains(QStringLiteral(";PWD={{secret};")))
+    const ConnectionSettings opening{u"FreeTDS"_s, u"s"_s, u"d"_s, u"u"_s, u"{secret"_s, QString()};
+    EXPECT_TRUE(opening.odbcConnectionString().contains(u";PWD={{secret};"_s))
         << opening.odbcConnectionString().toStdString();
 }
 

@@ -6,6 +6,7 @@ namespace vant {
 namespace {
 
 using test::TestDatabase;
+using namespace Qt::StringLiterals;
 
 class RecordsetTest : public test::SeededDatabaseTest
 {
@@ -14,12 +15,11 @@ protected:
     {
         SeededDatabaseTest::SetUp();
         TestDatabase::exec(
-            *m_db, {QStringLiteral(
-                       "insert into accledgermaster(ledgercode,LedgerName,aid) values (501,'O''Neil Traders',9501),"
-                       "(502,'50% Off Store',9502),(503,'Star*Mart',9503),(504,'[Bracket] Co',null),"
-                       "(505,'Sales\nReturn',9505)")}); // a name on two lines
-        auto rs = m_db->openRecordset(QStringLiteral("select ledgercode,LedgerName,aid from accledgermaster "
-                                                     "order by ledgercode"));
+            *m_db, {u"insert into accledgermaster(ledgercode,LedgerName,aid) values (501,'O''Neil Traders',9501),"
+                    "(502,'50% Off Store',9502),(503,'Star*Mart',9503),(504,'[Bracket] Co',null),"
+                    "(505,'Sales\nReturn',9505)"_s}); // a name on two lines
+        auto rs = m_db->openRecordset(u"select ledgercode,LedgerName,aid from accledgermaster "
+                                      "order by ledgercode"_s);
         ASSERT_TRUE(rs) << rs.error().description.toStdString();
         m_rs = std::move(*rs);
     }
@@ -28,7 +28,7 @@ protected:
     {
         QStringList list;
         for (m_rs.moveFirst(); !m_rs.eof(); m_rs.moveNext())
-            list << m_rs.text(QStringLiteral("LedgerName"));
+            list << m_rs.text(u"LedgerName"_s);
         return list;
     }
     Recordset m_rs;
@@ -38,7 +38,7 @@ TEST_F(RecordsetTest, CountPositionsAndMovesStopAtBofAndEof)
 {
     EXPECT_EQ(m_rs.recordCount(), 10);
     EXPECT_EQ(m_rs.absolutePosition(), 1);
-    EXPECT_EQ(m_rs.text(QStringLiteral("LEDGERNAME")), u"Cash");
+    EXPECT_EQ(m_rs.text(u"LEDGERNAME"_s), u"Cash");
     m_rs.setAbsolutePosition(4);
     m_rs.move(2);
     EXPECT_EQ(m_rs.text(0), u"501");
@@ -54,11 +54,11 @@ TEST_F(RecordsetTest, CountPositionsAndMovesStopAtBofAndEof)
     EXPECT_FALSE(m_rs.value(0).isValid());
     m_rs.moveNext();
     EXPECT_EQ(m_rs.text(1), u"Cash");
-    EXPECT_FALSE(m_rs.value(QStringLiteral("NoSuchField")).isValid());
+    EXPECT_FALSE(m_rs.value(u"NoSuchField"_s).isValid());
     EXPECT_FALSE(m_rs.value(7).isValid());
     m_rs.setAbsolutePosition(9);
     EXPECT_TRUE(m_rs.isNull(2));
-    EXPECT_TRUE(m_rs.text(QStringLiteral("aid")).isEmpty());
+    EXPECT_TRUE(m_rs.text(u"aid"_s).isEmpty());
 
     m_rs.setFilter([](const QList<QVariant> &row) { return row.at(0).toInt() == 0; });
     m_rs.moveLast();
@@ -71,9 +71,8 @@ TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRecord)
 {
     // 1 found, 0 not found.
     const auto find = [this] {
-        return int(m_rs.find([](const QList<QVariant> &row) {
-            return valueText(row.at(1)).startsWith(QStringLiteral("sa"), Qt::CaseInsensitive);
-        }));
+        return int(m_rs.find(
+            [](const QList<QVariant> &row) { return valueText(row.at(1)).startsWith(u"sa"_s, Qt::CaseInsensitive); }));
     };
     // The current record is searched first: finding again stays on it.
     for (int again = 0; again < 2; ++again) {
@@ -91,18 +90,17 @@ TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRecord)
 TEST_F(RecordsetTest, SortOrdersOverAFilterAndKeepsItsText)
 {
     m_rs.moveLast();
-    ASSERT_TRUE(m_rs.setSort(QStringLiteral("aid desc")));
+    ASSERT_TRUE(m_rs.setSort(u"aid desc"_s));
     EXPECT_EQ(m_rs.sort(), u"aid desc");
     EXPECT_EQ(m_rs.absolutePosition(), 1);
     EXPECT_EQ(m_rs.text(1), u"Sales\nReturn");
     EXPECT_EQ(names().last(), u"[Bracket] Co");
-    ASSERT_TRUE(m_rs.setSort(QStringLiteral("[LedgerName] ASC")));
+    ASSERT_TRUE(m_rs.setSort(u"[LedgerName] ASC"_s));
     EXPECT_EQ(names().first(), u"50% Off Store");
 
-    m_rs.setFilter([](const QList<QVariant> &row) {
-        return valueText(row.at(1)).contains(QStringLiteral("s"), Qt::CaseInsensitive);
-    });
-    ASSERT_TRUE(m_rs.setSort(QStringLiteral("ledgercode desc")));
+    m_rs.setFilter(
+        [](const QList<QVariant> &row) { return valueText(row.at(1)).contains(u"s"_s, Qt::CaseInsensitive); });
+    ASSERT_TRUE(m_rs.setSort(u"ledgercode desc"_s));
     EXPECT_EQ(m_rs.recordCount(), 8);
     EXPECT_EQ(names().first(), u"Sales\nReturn");
     EXPECT_EQ(names().last(), u"Cash");
@@ -110,7 +108,7 @@ TEST_F(RecordsetTest, SortOrdersOverAFilterAndKeepsItsText)
     EXPECT_EQ(names().first(), u"Cash");
 
     // An unknown sort field is an error.
-    EXPECT_FALSE(m_rs.setSort(QStringLiteral("NoSuchField desc")));
+    EXPECT_FALSE(m_rs.setSort(u"NoSuchField desc"_s));
     EXPECT_TRUE(m_rs.sort().isEmpty());
 }
 

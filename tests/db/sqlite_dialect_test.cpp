@@ -10,6 +10,7 @@ namespace vant {
 namespace {
 
 using test::TestDatabase;
+using namespace Qt::StringLiterals;
 
 // Text-level cases; the rest of the rewriting is checked on rows below.
 TEST(SqliteDialect, StatementRewrites)
@@ -67,8 +68,7 @@ TEST(SqliteDialect, StatementRewrites)
 
     // Nesting deeper than the rewriter takes is refused, not a stack overflow.
     const auto nested = [](int depth) {
-        return toSqliteDialect(QStringLiteral("select ") + QString(depth, u'(') + QStringLiteral("1")
-                               + QString(depth, u')'));
+        return toSqliteDialect(u"select "_s + QString(depth, u'(') + u"1"_s + QString(depth, u')'));
     };
     EXPECT_TRUE(bool(nested(256)));
     const auto refused = nested(100000);
@@ -91,10 +91,9 @@ protected:
         SeededDatabaseTest::SetUp();
         TestDatabase::exec(
             *m_db,
-            {QStringLiteral(
-                "insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,Narration,OldVoucherNo) values "
-                "(1,1,'2026-04-01','Opening  ',null),(1,2,'2026-04-05','Rent',0),(1,3,'2026-04-30','Transferred',5),"
-                "(1,4,'2026-05-01','May',null)")});
+            {u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,Narration,OldVoucherNo) values "
+             "(1,1,'2026-04-01','Opening  ',null),(1,2,'2026-04-05','Rent',0),(1,3,'2026-04-30','Transferred',5),"
+             "(1,4,'2026-05-01','May',null)"_s});
     }
 
     QStringList column(const QString &statement)
@@ -111,34 +110,31 @@ protected:
 TEST_F(SqliteDialectOnRows, FunctionsAndPrefixesWorkOnRows)
 {
     // A quoted zero compares as a number, so NULL and 0 both fail "<> 0".
-    EXPECT_EQ(column(QStringLiteral("select VoucherNo from accvoucher2026 where IsNull(OldVoucherNo,'0') <> 0")),
-              QStringList{QStringLiteral("3")});
-    EXPECT_EQ(scalar(QStringLiteral("select isnull(max(VoucherNo),0) from accvoucher2026 where CompanyCode=9")), u"0");
-    EXPECT_EQ(scalar(QStringLiteral("select len(Narration) from accvoucher2026 where VoucherNo=1")), u"7");
-    EXPECT_EQ(scalar(QStringLiteral("select len('  ab  ')")), u"4");
-    EXPECT_EQ(
-        scalar(QStringLiteral("select CompanyCode from dbo.acccompanymaster where CompanyName = N'Kormo Traders'")),
-        u"1");
-    EXPECT_TRUE(m_db->execute(QStringLiteral("SET DATEFORMAT mdy")));
+    EXPECT_EQ(column(u"select VoucherNo from accvoucher2026 where IsNull(OldVoucherNo,'0') <> 0"_s),
+              QStringList{u"3"_s});
+    EXPECT_EQ(scalar(u"select isnull(max(VoucherNo),0) from accvoucher2026 where CompanyCode=9"_s), u"0");
+    EXPECT_EQ(scalar(u"select len(Narration) from accvoucher2026 where VoucherNo=1"_s), u"7");
+    EXPECT_EQ(scalar(u"select len('  ab  ')"_s), u"4");
+    EXPECT_EQ(scalar(u"select CompanyCode from dbo.acccompanymaster where CompanyName = N'Kormo Traders'"_s), u"1");
+    EXPECT_TRUE(m_db->execute(u"SET DATEFORMAT mdy"_s));
 
-    const QString now = scalar(QStringLiteral("select getdate()"));
+    const QString now = scalar(u"select getdate()"_s);
     EXPECT_EQ(now.size(), 19);
     EXPECT_LE(qAbs(QDate::fromString(now.left(10), Qt::ISODate).daysTo(QDate::currentDate())), 1) << now.toStdString();
 }
 
 TEST_F(SqliteDialectOnRows, SelectIntoCreatesAndSysobjectsTestDrops)
 {
-    TestDatabase::exec(*m_db, {QStringLiteral("select CompanyCode, CompanyName into X from acccompanymaster "
-                                              "where parentcompanycode=1")});
-    EXPECT_EQ(column(QStringLiteral("select CompanyName from X order by CompanyCode")),
-              (QStringList{QStringLiteral("Kormo Shadow One"), QStringLiteral("Kormo Shadow Two")}));
-    const QString drop =
-        QStringLiteral("if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
-                       "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]");
+    TestDatabase::exec(*m_db, {u"select CompanyCode, CompanyName into X from acccompanymaster "
+                               "where parentcompanycode=1"_s});
+    EXPECT_EQ(column(u"select CompanyName from X order by CompanyCode"_s),
+              (QStringList{u"Kormo Shadow One"_s, u"Kormo Shadow Two"_s}));
+    const QString drop = u"if exists (select * from dbo.sysobjects where id = object_id(N'[dbo].[X]') and "
+                         "OBJECTPROPERTY(id, N'IsUserTable') = 1) drop table [dbo].[X]"_s;
     EXPECT_TRUE(m_db->execute(drop));
-    EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from X")));
+    EXPECT_FALSE(m_db->openRecordset(u"select * from X"_s));
     EXPECT_TRUE(m_db->execute(drop));
-    EXPECT_EQ(scalar(QStringLiteral("select count(*) from acccompanymaster")), u"3");
+    EXPECT_EQ(scalar(u"select count(*) from acccompanymaster"_s), u"3");
 }
 
 // What the set-based jobs need: work tables that live in the transaction, numbers and dates read
@@ -146,51 +142,34 @@ TEST_F(SqliteDialectOnRows, SelectIntoCreatesAndSysobjectsTestDrops)
 TEST_F(SqliteDialectOnRows, WorkTablesConversionsAndWindows)
 {
     ASSERT_TRUE(m_db->beginTransaction());
-    TestDatabase::exec(
-        *m_db,
-        {
-            QStringLiteral("if object_id('tempdb..#Work') is not null drop table #Work"),
-            QStringLiteral("create table #Work (Seq int primary key, VoucherNo int, Starts int, Running int)"),
-            QStringLiteral("insert into #Work(Seq,VoucherNo,Starts,Running) select row_number() over (order by "
-                           "VoucherNo desc), VoucherNo, case when VoucherDt = lag(VoucherDt) over (order by VoucherNo "
-                           "desc) then 0 else 1 end, sum(VoucherNo) over (order by VoucherNo desc rows unbounded "
-                           "preceding) from accvoucher2026"),
-        });
-    EXPECT_EQ(column(test::uncheckedStatement(
-                  QStringLiteral("select Seq||'/'||VoucherNo||'/'||Running from #Work order by Seq"))),
-              (QStringList{QStringLiteral("1/4/4"), QStringLiteral("2/3/7"), QStringLiteral("3/2/9"),
-                           QStringLiteral("4/1/10")}));
+    TestDatabase::exec(*m_db,
+                       {u"if object_id('tempdb..#Work') is not null drop table #Work"_s,
+                        u"create table #Work (Seq int primary key, VoucherNo int, Starts int, Running int)"_s,
+                        u"insert into #Work(Seq,VoucherNo,Starts,Running) select row_number() over (order by "
+                        "VoucherNo desc), VoucherNo, case when VoucherDt = lag(VoucherDt) over (order by VoucherNo "
+                        "desc) then 0 else 1 end, sum(VoucherNo) over (order by VoucherNo desc rows unbounded "
+                        "preceding) from accvoucher2026"_s});
+    EXPECT_EQ(column(test::uncheckedStatement(u"select Seq||'/'||VoucherNo||'/'||Running from #Work order by Seq"_s)),
+              (QStringList{u"1/4/4"_s, u"2/3/7"_s, u"3/2/9"_s, u"4/1/10"_s}));
     // A work table is gone with the transaction that made it, like SQL Server's.
     ASSERT_TRUE(m_db->rollbackTransaction());
-    EXPECT_FALSE(m_db->openRecordset(QStringLiteral("select * from #Work")));
+    EXPECT_FALSE(m_db->openRecordset(u"select * from #Work"_s));
 
-    TestDatabase::exec(*m_db,
-                       {QStringLiteral("create table N (a float, d datetime)"),
-                        QStringLiteral("insert into N values ('12abc','2026-02-30'),(null,'2026-04-05 10:00:00'),"
-                                       "(7.5,'x'),('','2026-04-06')")});
+    TestDatabase::exec(*m_db, {u"create table N (a float, d datetime)"_s,
+                               u"insert into N values ('12abc','2026-02-30'),(null,'2026-04-05 10:00:00'),"
+                               "(7.5,'x'),('','2026-04-06')"_s});
     EXPECT_EQ(column(test::uncheckedStatement(
-                  QStringLiteral("select isnull(try_convert(float,a),0)||'|'||isnumeric(a)||'|'||isdate(d)||'|'||"
-                                 "isnull(convert(varchar(10),d,120),'NULL') from N order by rowid"))),
-              (QStringList{QStringLiteral("0|0|0|2026-02-30"), QStringLiteral("0|0|1|2026-04-05"),
-                           QStringLiteral("7.5|1|0|x"), QStringLiteral("0.0|0|1|2026-04-06")}));
-}
-
-TEST_F(SqliteDialectOnRows, TextColumnsCompareWithoutRegardToCase)
-{
-    EXPECT_EQ(scalar(QStringLiteral("select CompanyCode from acccompanymaster where CompanyName='KORMO TRADERS'")),
-              u"1");
-    TestDatabase::exec(*m_db, {QStringLiteral("create table V (Field1 varchar(500), text varchar(10), n int)"),
-                               QStringLiteral("insert into V values ('Anand Stores', 'Abc', 1)")});
-    EXPECT_EQ(scalar(QStringLiteral("select n from V where Field1 = 'anand STORES' and text = 'aBC'")), u"1");
+                  u"select isnull(try_convert(float,a),0)||'|'||isnumeric(a)||'|'||isdate(d)||'|'||"
+                  "isnull(convert(varchar(10),d,120),'NULL') from N order by rowid"_s)),
+              (QStringList{u"0|0|0|2026-02-30"_s, u"0|0|1|2026-04-05"_s, u"7.5|1|0|x"_s, u"0.0|0|1|2026-04-06"_s}));
 }
 
 TEST_F(SqliteDialectOnRows, DateLiteralsSelectStoredDates)
 {
-    EXPECT_EQ(column(QStringLiteral("select VoucherNo from accvoucher2026 where VoucherDt between '2026-04-01' and "
-                                    "'2026-04-30' order by VoucherNo")),
-              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
-    EXPECT_EQ(column(QStringLiteral("select VoucherNo from accvoucher2026 where VoucherDt = '2026-04-05'")),
-              QStringList{QStringLiteral("2")});
+    EXPECT_EQ(column(u"select VoucherNo from accvoucher2026 where VoucherDt between '2026-04-01' and "
+                     "'2026-04-30' order by VoucherNo"_s),
+              (QStringList{u"1"_s, u"2"_s, u"3"_s}));
+    EXPECT_EQ(column(u"select VoucherNo from accvoucher2026 where VoucherDt = '2026-04-05'"_s), QStringList{u"2"_s});
 }
 
 } // namespace

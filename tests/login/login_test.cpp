@@ -153,7 +153,6 @@ QList<Attempt> attempts()
         {.name = "NoProduct", .boxes = {u"Select Product"_s}, .focus = u"cboProductName"_s, .setting = u"VantDB"_s},
         {.name = "BlankUserName", .user = u"   "_s, .boxes = {u"Enter User name "_s}, .focus = u"txtUserName"_s},
         {.name = "BlankPassword", .pass = u"  "_s, .boxes = {u"Enter Password "_s}},
-        {.name = "NoLoginValue", .boxes = {failed}, .icon = critical, .setting = u"Login"_s},
         {.name = "UnreachableDatabase",
          .boxes = {u"4060\n*"_s, failed},
          .icon = critical,
@@ -285,17 +284,6 @@ TEST_F(LoginTest, TheStatementTraceMasksTheTypedPassword)
     const QString traced = QString::fromUtf8(trace.readAll());
     EXPECT_FALSE(traced.contains(u"secret1"_s)) << traced.toStdString();
     EXPECT_EQ(traced.count(u"PEM_EMP_USERID='Admin' AND PEM_EMP_PASSWORD='********'"_s), 2) << traced.toStdString();
-}
-
-TEST_F(LoginTest, AfterARefusalTheNextAttemptMayLogIn)
-{
-    start();
-    login(kAdmin, u"wrong"_s);
-    login(u"Nobody"_s, kSecret);
-    login(kAdmin, kSecret);
-
-    EXPECT_EQ(m_prompts.texts(), QStringList(2, kInvalid));
-    EXPECT_NE(m_program.mainWindow(), nullptr);
 }
 
 TEST_F(LoginTest, ChosenProductSetsItsCodeAndDatabaseKey)

@@ -174,28 +174,6 @@ TEST_F(LovControllerTest, HeadClicksSortAscendingThenDescendingAndMoveTheSearch)
     EXPECT_EQ(m_lov.state().searchField, u"name"_s);
 }
 
-// Field names that end in a direction word are names whole: a head click sorts by that field,
-// not by the one its name begins with, first ascending, then descending.
-TEST_F(LovControllerTest, AFieldNamedWithADirectionWordIsSortedByItself)
-{
-    TestDatabase::exec(db(), {u"create table lovwords ([Item] varchar(20), [Item Desc] varchar(20), [Rate Asc] int)"_s,
-                              u"insert into lovwords values ('a','z',2),('b','y',3),('c','x',1)"_s});
-    LovRequest request;
-    request.Query = u"SELECT [Item],[Item Desc],[Rate Asc] from lovwords"_s;
-    request.ColumnWidths = u"1000,1000,1000"_s;
-    request.ColumnHeads = u"Item,Item Desc,Rate Asc"_s;
-    QStringList firsts;
-    run(request, u"Item"_s, [&firsts](LovController &window) {
-        for (const int column : {2, 2, 3, 3}) {
-            window.sortByHead(column);
-            firsts << window.cell(1, column);
-        }
-        window.leave();
-    });
-    EXPECT_EQ(firsts, (QStringList{u"x"_s, u"z"_s, u"1"_s, u"3"_s}));
-    EXPECT_EQ(logText(), QString());
-}
-
 // Quotes, brackets and wildcards are looked for as typed; a character outside the Basic
 // Multilingual Plane is typed, searched and taken back as one.
 TEST_F(LovControllerTest, OddCharactersAreLookedForAsTyped)
