@@ -1,5 +1,7 @@
 #include "bench_profile.h"
 
+#include "bench_support.h"
+
 #include "db/database.h"
 #include "db/sqlite_dialect.h"
 
@@ -25,6 +27,7 @@ struct Form
     QString statement; // the first one sent
     QString plan;
     double ms = 0;
+    double cpuMs = 0;
     int sent = 0;
 };
 
@@ -34,6 +37,7 @@ struct Profile
     QHash<QString, Form> forms;
     QString running; // the form of the statement being timed
     qint64 runningSince = 0;
+    double cpuSince = 0;
 };
 
 Profile *profile = nullptr;
@@ -73,7 +77,9 @@ void closeRunning()
 {
     if (profile->running.isEmpty())
         return;
-    profile->forms[profile->running].ms += double(profile->clock.nsecsElapsed() - profile->runningSince) / 1e6;
+    Form &form = profile->forms[profile->running];
+    form.ms += double(profile->clock.nsecsElapsed() - profile->runningSince) / 1e6;
+    form.cpuMs += processCpuMs() - profile->cpuSince;
     profile->running.clear();
 }
 
@@ -88,6 +94,7 @@ void observe(const QString &statement)
     }
     profile->running = form;
     profile->runningSince = profile->clock.nsecsElapsed();
+    profile->cpuSince = processCpuMs();
 }
 
 } // namespace
@@ -107,21 +114,24 @@ void printProfile(const QString &job, int forms)
     Database::setStatementObserver(nullptr);
     closeRunning();
     QList<Form> sorted = profile->forms.values();
-    std::sort(sorted.begin(), sorted.end(), [](const Form &a, const Form &b) { return a.ms > b.ms; });
+    std::sort(sorted.begin(), sorted.end(), [](const Form &a, const Form &b) { return a.cpuMs > b.cpuMs; });
     double total = 0;
+    double totalCpu = 0;
     int sent = 0;
     for (const Form &form : std::as_const(sorted)) {
         total += form.ms;
+        totalCpu += form.cpuMs;
         sent += form.sent;
     }
-    std::fprintf(stderr, "\n%s: %d statements of %d forms, %.0f ms\n", qPrintable(job), sent, int(sorted.size()),
-                 total);
+    std::fprintf(stderr, "\n%s: %d statements of %d forms, %.0f ms, CPU %.0f ms\n", qPrintable(job), sent,
+                 int(sorted.size()), total, totalCpu);
     for (const Form &form : sorted.mid(0, forms)) {
         const QString statement = form.statement.size() > kShownLength
                                       ? form.statement.left(kShownLength) + QStringLiteral("...")
                                       : form.statement;
-        std::fprintf(stderr, "%5.1f%% %8.1f ms %5d× %s\n%s\n", total > 0 ? form.ms * 100 / total : 0.0, form.ms,
-                     form.sent, qPrintable(statement), qPrintable(form.plan));
+        std::fprintf(stderr, "%5.1f%% CPU %8.1f ms (wall %8.1f ms) %5d× %s\n%s\n",
+                     totalCpu > 0 ? form.cpuMs * 100 / totalCpu : 0.0, form.cpuMs, form.ms, form.sent,
+                     qPrintable(statement), qPrintable(form.plan));
     }
     delete profile;
     profile = nullptr;
