@@ -35,9 +35,12 @@ const char16_t kLogDeleted[] = uR"(
 
 const char16_t kClearLinked[] = u"delete from {rows} where CompanyCode={destination} and VoucherNo in {copies}";
 
+// The rows are found through the period's index and deleted in the order of their ids, which is
+// the order in which the table keeps them.
 const char16_t kClearVouchers[] = uR"(
     delete from {table}
-    where CompanyCode={destination} and {transferred} and  VoucherDt between {from} and {to})";
+    where tsid in (select tsid from {table}
+                   where CompanyCode={destination} and {transferred} and  VoucherDt between {from} and {to}))";
 
 // The source company's divisions that the shadow company lacks.
 const char16_t kCopyDivisions[] = uR"(
