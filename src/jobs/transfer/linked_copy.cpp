@@ -57,11 +57,13 @@ const char16_t kNumberedRows[] = uR"(
     select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy} from {table} p
     where p.CompanyCode={source} and p.{dateColumn} between {from} and {to})";
 
-// The next row whose voucher number, or whose values when it is copied, may be refused.
+// The next row whose voucher number, or whose values when it is copied, may be refused. A row of
+// plain numbers is passed over before its values are looked at one by one.
 const char16_t kSuspects[] = uR"(
     select top 1 p.*,q.Seq VantSeq,case when q.ShadowTsid is not null then 1 else 0 end VantCopied
     from {rows} q join {table} p on p.slno=q.Id
     where q.Seq>{after}
+      and (not ({plainNumbers} and {plainSourceNo}) or {beyondNumbers})
       and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or (q.ShadowTsid is not null and {valuesRefused}))
     order by q.Seq)";
 
@@ -94,6 +96,9 @@ Status LinkedCopy::checkRows()
     QList<Place> places = this->places();
     places.append({"sourceNoRefused"_L1, copyform::mayRefuseNumber(u"p.VoucherNo"_s)});
     places.append({"valuesRefused"_L1, refusalCondition(m_table.columns, u"p"_s)});
+    places.append({"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)});
+    places.append({"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)});
+    places.append({"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)});
     places.append({"after"_L1, QString()});
     const auto refused = m_scope.firstRefusedSuspect(
         kSuspects, std::move(places), [this](const Recordset &rs, int) -> std::optional<Error> {
