@@ -21,7 +21,7 @@ const char16_t kNumbering[] = uR"(
 
 VoucherNumbers::VoucherNumbers(Database &db)
     : m_db(db), m_subNos(db, u"VantSubNos"_s, u"VoucherCode int, FirstSubNo int"_s),
-      m_numbers(db, u"VantNumbers"_s, u"VoucherOrd integer primary key, VoucherNo int, SubNo int"_s)
+      m_numbers(db, u"VantNumbers"_s, u"VoucherOrd int primary key, VoucherNo int, SubNo int"_s)
 {}
 
 Status VoucherNumbers::fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,

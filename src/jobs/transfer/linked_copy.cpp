@@ -28,7 +28,7 @@ class LinkedCopy
 public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
         : m_scope(scope), m_table(table), m_rows(scope.db, QStringLiteral("VantLinkedRows"),
-                                                 QStringLiteral("Seq integer primary key, Id int, ShadowTsid int"))
+                                                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int"))
     {}
 
     Status run();

@@ -90,9 +90,9 @@ class VoucherCopy
 public:
     explicit VoucherCopy(const TransferScope &scope)
         : m_scope(scope), m_order(scope.db, QStringLiteral("VantVoucherOrder"),
-                                  QStringLiteral("Seq integer primary key, Tsid int, StartsVoucher int")),
+                                  QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                 QStringLiteral("Seq integer primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
+                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
           m_numbers(scope.db)
     {}
 
