@@ -63,7 +63,7 @@ public:
                   sqlDate(request.to),
                   session.voucherTable,
                   session.financialYear},
-          m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid integer primary key, VoucherNo int"_s)
+          m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid int primary key, VoucherNo int"_s)
     {}
 
     Status ClearOldRecords();
