@@ -104,7 +104,6 @@ TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
     // refusals of its own. Each arrangement stays for the cases after it.
     const QList<Case> cases = {
         {{u"--user"_s, u"Admin"_s, u"--password"_s, u"wrong"_s}, {}, invalid},
-        {{u"--user"_s, u"  "_s, u"--password"_s, u"vant"_s}, {}, u"Enter User name \n"_s},
         // A product whose database is not configured here is not in the login's list.
         {QStringList{u"--product"_s, u"Kormo Lite"_s} + admin, {}, select},
         // With no product configured at all, where the settings are looked for and how they are made.
@@ -113,12 +112,6 @@ TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
              + u"/KormoLedger.conf (or the file that VANT_SETTINGS names).\n"
                u"vant-dbcreator creates a database and writes the settings that lead to it;\n"
                u"vant-dbcreator --demo makes one with demonstration data to try.\n"_s},
-        {admin,
-         [this] {
-             m_db.writeSettings();
-             writeSetting(u"Server"_s, m_programDir.filePath(u"none"_s));
-         },
-         u"*\nDatabase Connectin failed...\n"_s},
         {admin,
          [this] {
              m_db.writeSettings();

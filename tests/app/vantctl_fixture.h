@@ -78,6 +78,11 @@ protected:
         return run(QStringLiteral("--user Admin --password vant").split(u' ') + arguments);
     }
     void execute(const QStringList &statements) { TestDatabase::exec(*m_connection, statements); }
+    // Runs a .sql file of tests/app/.
+    void executeScript(const QString &name)
+    {
+        TestDatabase::execScript(*m_connection, QStringLiteral(VANT_SOURCE_DIR "/tests/app/") + name);
+    }
     QString scalar(const QString &statement) { return TestDatabase::scalar(*m_connection, statement); }
     // Every row of every table, counters included: what a dry run must leave as it was.
     QString dump()

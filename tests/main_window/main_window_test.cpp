@@ -3,9 +3,6 @@
 #include "login/login_fixture.h"
 
 #include "main_window/main_window.h"
-#include "session/accounts_guard.h"
-#include "session/products.h"
-#include "support/accounts_watch.h"
 #include "transfer/tools_window.h"
 
 #include <QAction>
@@ -51,7 +48,7 @@ protected:
     QPointer<QWidget> m_opened;
 };
 
-TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
+TEST_F(MainWindowTest, OpensWithTheProcessMenu)
 {
     EXPECT_EQ(m_main->windowTitle(), u"Vant Tools"_s);
     const QList<QAction *> top = m_main->menuBar()->actions();
@@ -62,8 +59,6 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheDefaultCompany)
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
     EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
                                     u"Run &History"_s, u"-"_s, u"E&xit"_s}));
-    // The context that the default company fills is the company context's tests'.
-    EXPECT_EQ(m_session.companyCode, u"1"_s);
 }
 
 TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)
@@ -102,17 +97,11 @@ TEST_F(MainWindowTest, EachEntryOpensItsJobWindowAndTheKeyboardComesBack)
     EXPECT_TRUE(m_prompts.boxes().isEmpty()) << m_prompts.texts().join(u'|').toStdString();
 }
 
+// What the exit releases is the login window's Escape's too (its tests); here, that the entry ends.
 TEST_F(MainWindowTest, ExitReleasesEverythingAndEnds)
 {
-    const AccountsWatch accounts(m_session);
-    {
-        // A job's component is released with the job: none is left for the exit.
-        AccountsGuard job(m_session);
-        ASSERT_TRUE(job.AccountsObjectCreation());
-    }
     m_main->findChild<QAction *>(u"mnuExit"_s)->trigger();
     EXPECT_EQ(m_endCodes, QList<int>{0});
-    EXPECT_EQ(accounts.live(), nullptr);
     EXPECT_EQ(m_session.db(), nullptr);
     EXPECT_FALSE(m_main->isVisible());
 }

@@ -25,11 +25,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QString joined(const QStringList &texts)
-{
-    return texts.join(u'\n');
-}
-
 // The window, with the frame that a window manager may add, inside the available area of its screen.
 ::testing::AssertionResult onScreen(const QWidget &window)
 {
@@ -99,7 +94,7 @@ TEST_F(LookupOnScreen, TheCompanyPickerIsReadable)
         QTest::keyPress(search, Qt::Key_Control, Qt::ControlModifier);
         auto *sortList = window.findChild<QTreeWidget *>(u"Lv"_s);
         EXPECT_TRUE(sortList->isVisible());
-        EXPECT_EQ(joined(cutOffTexts(*sortList)), QString());
+        EXPECT_EQ(cutOffTexts(*sortList), QStringList());
         QTest::keyRelease(search, Qt::Key_Control);
         press(window, Qt::Key_Escape);
     };
@@ -124,7 +119,7 @@ TEST_F(TourOnScreen, EveryViewLiesOnTheScreenWithItsTextsWhole)
         for (const QString &text : cutOffTextsIn(*window))
             faults << view + u": "_s + text;
     });
-    EXPECT_EQ(joined(faults), QString());
+    EXPECT_EQ(faults, QStringList());
 }
 
 class PostingOnScreen : public PostingFixture
@@ -148,7 +143,7 @@ TEST_F(PostingOnScreen, TheFiltersListsAndTotalsAreReadable)
         voucherType->setCurrentIndex(type);
         QTest::keyClick(voucherType, Qt::Key_Return);
         ASSERT_GT(transType->count(), 0);
-        EXPECT_EQ(joined(cutOffTexts(*transType)), QString());
+        EXPECT_EQ(cutOffTexts(*transType), QStringList());
     }
 }
 

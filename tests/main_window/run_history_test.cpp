@@ -4,6 +4,7 @@
 
 #include "main_window/run_history_model.h"
 #include "main_window/run_history_window.h"
+#include "support/golden_file.h"
 #include "session/run_journal.h"
 #include "widgets/report_window_probe.h"
 #include "widgets/run_record_report.h"
@@ -26,45 +27,19 @@ class RunHistoryTest : public TransferFixture
 protected:
     RunHistoryTest() : journalPath(folder.filePath(u"journal.jsonl"_s)) {}
 
-    // A run of the job that began on that day of April at nine, as its last record tells it.
-    RunRecord run(const QString &job, int day, const QString &result = u"completed"_s)
+    // A completed run of the job that began on that day of April at nine.
+    void add(const QString &job, int day)
     {
         RunRecord record;
         record.run = u"run-%1-%2"_s.arg(job).arg(++m_runs);
         record.when = QDateTime(QDate(2026, 4, day), QTime(9, 0));
-        record.user = u"Admin"_s;
-        record.product = u"Vant"_s;
-        record.company = u"1"_s;
         record.job = job;
-        record.result = result;
-        record.durationMs = 1500;
-        return record;
+        record.result = u"completed"_s;
+        RunJournal(journalPath, session.errorLog).append(record.toJson());
     }
-    void add(const RunRecord &record) { RunJournal(journalPath, session.errorLog).append(record.toJson()); }
-
     // Four runs of April: a transfer (10th), a dry run of a posting (12th), a refused purge (14th)
     // and a transfer that did not end (15th).
-    void addFourRuns()
-    {
-        RunRecord transfer = run(u"transfer"_s, 10);
-        transfer.parameters = {{u"source"_s, u"1"_s},
-                               {u"destination"_s, u"2"_s},
-                               {u"from"_s, u"2026-04-01"_s},
-                               {u"to"_s, u"2026-04-30"_s}};
-        transfer.tables = {{u"accvoucher2026"_s, 4, 2, 0}};
-        transfer.numbers.vouchers = {5, 6};
-        add(transfer);
-        RunRecord post = run(u"post"_s, 12);
-        post.dryRun = true;
-        post.posted = 1;
-        post.failed = {{u"8"_s, u"The voucher does not balance"_s, true}, {u"9"_s, QString(), false}};
-        post.numbers.subNumbers = {{5, u"2026"_s, {30, 30}}};
-        add(post);
-        RunRecord purge = run(u"purge"_s, 14, u"refused"_s);
-        purge.message = u"No component"_s;
-        add(purge);
-        add(run(u"transfer"_s, 15, kRunStarted));
-    }
+    void addFourRuns() { ASSERT_TRUE(QFile::copy(testSourceFile(u"main_window/four_runs.jsonl"_s), journalPath)); }
 
     void open()
     {
@@ -177,11 +152,11 @@ TEST_F(RunHistoryTest, TheRecordOfATransferNamesTheCompanyAndThePeriod)
 TEST_F(RunHistoryTest, ALongJournalIsReadAPageAtATime)
 {
     for (int i = 0; i < 250; ++i)
-        add(run(u"transfer"_s, 1 + i % 28));
+        add(u"transfer"_s, 1 + i % 28);
     open();
     EXPECT_EQ(window->model()->rowCount(), RunHistoryModel::kPage);
     // A run that begins now stands before those shown: the next page goes on after the last.
-    add(run(u"purge"_s, 29));
+    add(u"purge"_s, 29);
     press(Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(window->model()->rowCount(), 2 * RunHistoryModel::kPage - 1);
     press(Qt::Key_End, Qt::ControlModifier);

@@ -4,7 +4,6 @@
 // the posting writes what the value reads as, or refuses it naming the column.
 #include "posting_fixture.h"
 
-#include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
 #include "db/recordset.h"
@@ -42,8 +41,7 @@ protected:
     // statements, when given, gets the number of statements the posting sent.
     bool postAll(int failing = 0, int *statements = nullptr)
     {
-        VoucherGrid grid;
-        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        VoucherGrid grid = salesOf();
         grid.selectAll();
         const int first = db().statementCount();
         db().failStatement(failing);

@@ -1,5 +1,7 @@
 #include "posting_fixture.h"
 
+#include "posting/posting_filters.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -50,6 +52,13 @@ void PostingFixture::addVoucher(int voucherNo, double amount)
              .amount = -amount,
              .ledgerCode = 201,
              .oppLedgerCode = 101});
+}
+
+VoucherGrid PostingFixture::salesOf(const QDate &day)
+{
+    VoucherGrid grid;
+    EXPECT_TRUE(LoadOffLineVouchers(*session, {1, day, QStringLiteral("SA"), QStringLiteral("CA")}, grid));
+    return grid;
 }
 
 QStringList PostingFixture::tracedStatements()

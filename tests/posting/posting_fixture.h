@@ -1,5 +1,6 @@
 #pragma once
 
+#include "posting/voucher_grid.h"
 #include "session/session.h"
 #include "support/error_log_lines.h"
 #include "support/qt_printers.h"
@@ -46,6 +47,8 @@ protected:
     void addLine(const OffLineLine &line);
     // A balanced sales/cash voucher of two lines.
     void addVoucher(int voucherNo, double amount);
+    // The sales/cash vouchers of division 1 on the day, as Go lists them.
+    VoucherGrid salesOf(const QDate &day = QDate(2026, 4, 10));
     QString scalar(const QString &statement) { return TestDatabase::scalar(db(), statement); }
     int count(const QString &statement) { return scalar(statement).toInt(); }
     void exec(const QStringList &statements) { TestDatabase::exec(db(), statements); }

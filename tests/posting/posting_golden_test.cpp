@@ -3,7 +3,6 @@
 // exactly these.
 #include "posting_fixture.h"
 
-#include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_grid.h"
 #include "support/accounts_watch.h"
@@ -34,8 +33,7 @@ protected:
     // The vouchers as Go lists them, the given voucher numbers marked; voucher 23 as type 2.
     VoucherGrid marked(std::initializer_list<int> voucherNos)
     {
-        VoucherGrid grid;
-        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        VoucherGrid grid = salesOf();
         for (int row = 1; row < grid.rows(); ++row) {
             if (std::find(voucherNos.begin(), voucherNos.end(), grid.text(row, VoucherGrid::Vno).toInt())
                 != voucherNos.end()) {

@@ -2,7 +2,6 @@
 
 #include "posting_fixture.h"
 
-#include "posting/posting_filters.h"
 #include "posting/posting_job.h"
 #include "posting/voucher_detail.h"
 #include "posting/voucher_grid.h"
@@ -28,8 +27,7 @@ protected:
     // The sales/cash vouchers of 10 April as Go lists them, with the given rows marked.
     VoucherGrid listed(std::initializer_list<int> marked)
     {
-        VoucherGrid grid;
-        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, QDate(2026, 4, 10), u"SA"_s, u"CA"_s}, grid));
+        VoucherGrid grid = salesOf();
         for (int row : marked)
             grid.toggleMark(row);
         return grid;

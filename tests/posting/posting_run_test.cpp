@@ -103,25 +103,6 @@ TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
               u"purchase/1"_s);
 }
 
-TEST_F(PostingRun, ARowWithoutUnmovedLinesOfTheCompanyCopiesNothing)
-{
-    addVoucher(101, 10);
-    addCheque(102, u"'2026-04-12'"_s);
-    addPending(102, u"B-102"_s, u"late"_s);
-    addLine({.voucherNo = 103, .amount = 10, .companyCode = 2});
-    // 102 was posted meanwhile; its pending and cheque rows must not follow 101's number.
-    // 103 belongs to another company.
-    MarkedVouchers rows;
-    rows.vouchers = {{101, 5, 1, 10.0}, {102, 5, 1, 10.0}, {103, 5, 1, 10.0}};
-
-    EXPECT_EQ(saveTrans(rows), PostingEnd::Completed);
-
-    EXPECT_EQ(count(u"select count(*) from accvoucher2026 where OldVoucherNo<>101"_s), 0);
-    EXPECT_EQ(unmoved(103), 1);
-    EXPECT_EQ(count(u"select count(*) from AccChequeDetails"_s) + count(u"select count(*) from AccPending"_s), 0);
-    EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), u"1");
-}
-
 // A marked voucher that the run does not post is named with the reason, also when the run itself
 // went through: the run then ends incomplete.
 TEST_F(PostingRun, ARunNamesEveryMarkedVoucherItDidNotPost)

@@ -5,7 +5,6 @@
 #include "posting/posting_window.h"
 #include "posting/voucher_detail_panel.h"
 #include "posting/voucher_grid.h"
-#include "support/accounts_watch.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -19,10 +19,6 @@ TEST_F(PostingWindowTest, CtrlDShowsTheVoucherDetail)
 
     QTest::keyClick(gridView(), Qt::Key_D, Qt::ControlModifier);
     ASSERT_TRUE(panel->isVisible());
-    EXPECT_TRUE(tracedStatements().contains(
-        u"select a.LedgerCode,b.LedgerName,a.Amount,a.CrDr,a.BillRefNo,b.LedgerCode as KnownLedger from "
-        "AccOfflineVoucher a left join AccLedgerMaster B ON A.LEDGERCODE=B.LEDGERCODE where Voucherno=31 and "
-        "a.CompanyCode='1' and isnull(a.Moved,'N')='N' order by crdr desc"_s));
     QStringList shown;
     for (int row = 0; row < details->rowCount(); ++row) {
         QStringList cells;

@@ -40,16 +40,7 @@ TEST(GridTextCodes, EveryTextComesBackAsGivenAndRepeatsShareACode)
     EXPECT_EQ(codes.code(u"xyz"_s), -1);
 }
 
-class VoucherList : public PostingFixture
-{
-protected:
-    VoucherGrid load(const QDate &date = QDate(2026, 4, 10))
-    {
-        VoucherGrid grid;
-        EXPECT_TRUE(LoadOffLineVouchers(*session, {1, date, u"SA"_s, u"CA"_s}, grid));
-        return grid;
-    }
-};
+using VoucherList = PostingFixture;
 
 TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
 {
@@ -63,7 +54,7 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
     addLine({.voucherNo = 16, .amount = 95, .companyCode = 2});
     addLine({.voucherNo = 17, .amount = 99, .date = QDate(2026, 4, 11)});
 
-    VoucherGrid grid = load();
+    VoucherGrid grid = salesOf();
     ASSERT_EQ(grid.rows(), 3);
     const QStringList first = {grid.text(1, VoucherGrid::Sno),       grid.text(1, VoucherGrid::Date),
                                grid.text(1, VoucherGrid::BillNo),    grid.text(1, VoucherGrid::BillAmt),
@@ -85,7 +76,7 @@ TEST_F(VoucherList, OnlyUnmovedDebitLinesSummedPerVoucher)
     EXPECT_DOUBLE_EQ(grid.GetTotal().billAmount, 400.5);
 
     // Loading again starts from an empty grid.
-    grid = load(QDate(2026, 4, 9));
+    grid = salesOf(QDate(2026, 4, 9));
     EXPECT_EQ(grid.rows(), 2);
     EXPECT_EQ(grid.text(1, VoucherGrid::Sno), u"");
     grid.selectAll();
@@ -101,7 +92,7 @@ TEST_F(VoucherList, ALongListIsWholeAndInOrder)
           "AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,CrDr,"
           "Amount,VoucherCode,TransType,Narration,BillRefNo) select CompanyCode,DivisionCode,AcType,n.i,VoucherDt,"
           "LedgerCode,OppLedgerCode,CrDr,n.i*10,VoucherCode,TransType,Narration,'B-'||n.i from AccOffLineVoucher,n"_s});
-    VoucherGrid grid = load();
+    VoucherGrid grid = salesOf();
     ASSERT_EQ(grid.rows(), 4501);
     for (const int row : {1, 2000, 2001, 4000, 4001, 4500}) {
         EXPECT_EQ(grid.text(row, VoucherGrid::Sno), QString::number(row));
@@ -120,8 +111,8 @@ TEST_F(VoucherList, ACompanyCodeCannotLeaveItsQuotes)
 {
     addLine({.voucherNo = 16, .amount = 95, .companyCode = 2});
     session->companyCode = u"1' or '1'='1"_s;
-    EXPECT_EQ(load().rows(), 2);
-    EXPECT_EQ(load().text(1, VoucherGrid::Vno), u"");
+    EXPECT_EQ(salesOf().rows(), 2);
+    EXPECT_EQ(salesOf().text(1, VoucherGrid::Vno), u"");
     EXPECT_TRUE(loadDivisions(*session)->isEmpty());
 }
 
@@ -129,7 +120,7 @@ TEST_F(VoucherList, RowColorChangesOnlyMarkedDataRows)
 {
     addVoucher(11, 10);
     addVoucher(12, 20);
-    VoucherGrid grid = load();
+    VoucherGrid grid = salesOf();
     grid.toggleMark(1);
     // The remembered row starts on the heading row; rows outside the grid are ignored.
     for (int row : {0, 1, 2, 9})

@@ -11,29 +11,26 @@
 namespace vant {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 class ConnectionTest : public test::SessionTest
 {
 protected:
     void SetUp() override
     {
         test::clearSettings();
-        qputenv("VANT_SQL_TRACE", QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")).toUtf8());
         m_file.writeSettings();
     }
-    void TearDown() override
-    {
-        qunsetenv("VANT_SQL_TRACE");
-        test::clearSettings();
-    }
+    void TearDown() override { test::clearSettings(); }
 
-    ConnectResult connect() { return ConnectDatabase(m_session, QStringLiteral("VANTDB")); }
+    ConnectResult connect() { return ConnectDatabase(m_session, u"VANTDB"_s); }
 };
 
 TEST_F(ConnectionTest, BlankOrMissingDatabaseNameEndsTheProgram)
 {
-    writeSetting(QStringLiteral("VantDB"), QStringLiteral("   "));
+    writeSetting(u"VantDB"_s, u"   "_s);
     EXPECT_EQ(connect(), ConnectResult::ProgramEnds);
-    EXPECT_EQ(ConnectDatabase(m_session, QStringLiteral("MartVANTDB")), ConnectResult::ProgramEnds);
+    EXPECT_EQ(ConnectDatabase(m_session, u"MartVANTDB"_s), ConnectResult::ProgramEnds);
     ASSERT_EQ(m_prompts.boxes().size(), 2);
     EXPECT_EQ(m_prompts.boxes().at(0).text, u"DB Creator is not Executed yet. Please execute it.");
     EXPECT_EQ(m_prompts.boxes().at(1).title, u"VantProcess");
@@ -56,26 +53,14 @@ TEST_F(ConnectionTest, EmptyServerOrLoginIsRefusedSilentlyAndDropsTheEarlierConn
 TEST_F(ConnectionTest, UnopenableDatabaseShowsNumberAndDescription)
 {
     ASSERT_EQ(connect(), ConnectResult::Open);
-    writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
+    writeSetting(u"VantDB"_s, u"absent.db"_s);
     EXPECT_EQ(connect(), ConnectResult::Refused);
     EXPECT_FALSE(m_session.db());
     ASSERT_EQ(m_prompts.boxes().size(), 1);
     const QStringList lines = m_prompts.boxes().at(0).text.split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 2) << m_prompts.boxes().at(0).text.toStdString();
     EXPECT_NE(lines.at(0).toInt(), 0);
-    EXPECT_TRUE(lines.at(1).contains(QStringLiteral("absent.db")));
-}
-
-TEST_F(ConnectionTest, EachFreshConnectionSendsTheDateFormat)
-{
-    m_file.writeSettings(QString());
-    for (int attempt = 1; attempt <= 2; ++attempt)
-        ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
-    EXPECT_EQ(m_session.quoteChar, u"'");
-    EXPECT_EQ(m_prompts.texts(), QStringList());
-    QFile trace(QDir(m_logFolder.path()).filePath(QStringLiteral("trace.sql")));
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(trace.readAll()), u"SET DATEFORMAT mdy\nSET DATEFORMAT mdy\n");
+    EXPECT_TRUE(lines.at(1).contains(u"absent.db"_s));
 }
 
 TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
@@ -90,21 +75,20 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
                  {"null", ""},        {nullptr, nullptr}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "empty");
-        exec(QStringLiteral("delete from QRX_PRODUCT_CONFIG"));
+        exec(u"delete from QRX_PRODUCT_CONFIG"_s);
         if (c.stored)
-            exec(QStringLiteral("insert into QRX_PRODUCT_CONFIG values (%1)").arg(QString::fromLatin1(c.stored)));
+            exec(u"insert into QRX_PRODUCT_CONFIG values (%1)"_s.arg(QString::fromLatin1(c.stored)));
         const auto version = CheckDBVersion(m_session);
         ASSERT_TRUE(version);
-        EXPECT_EQ(*version, c.shown ? QStringLiteral("Exe Version: 5000  and DB Version: %1 mismatch. Please apply the "
-                                                     "latest patch")
-                                          .arg(QString::fromLatin1(c.shown))
+        EXPECT_EQ(*version, c.shown ? u"Exe Version: 5000  and DB Version: %1 mismatch. Please apply the "
+                                      "latest patch"_s.arg(QString::fromLatin1(c.shown))
                                     : QString());
     }
 
-    exec(QStringLiteral("drop table QRX_PRODUCT_CONFIG"));
+    exec(u"drop table QRX_PRODUCT_CONFIG"_s);
     const auto version = CheckDBVersion(m_session);
     ASSERT_FALSE(version);
-    EXPECT_TRUE(version.error().description.contains(QStringLiteral("QRX_PRODUCT_CONFIG")));
+    EXPECT_TRUE(version.error().description.contains(u"QRX_PRODUCT_CONFIG"_s));
     CloseDBConnection(m_session);
     EXPECT_FALSE(CheckDBVersion(m_session));
 }
@@ -112,10 +96,10 @@ TEST_F(ConnectionTest, DbVersionComparesTheWholeNumberPart)
 TEST_F(ConnectionTest, OdbcSettingsReachTheDatabaseThroughTheDriver)
 {
     // The SQLite ODBC driver stands in for SQL Server through FreeTDS.
-    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite3"));
-    writeSetting(QStringLiteral("Server"), QStringLiteral("localhost"));
-    writeSetting(QStringLiteral("Password"), EncipherPassword(QStringLiteral("p;w}d"), kPasswordKey));
-    writeSetting(QStringLiteral("VantDB"), QFileInfo(m_file.path()).absoluteFilePath());
+    writeSetting(u"Driver"_s, u"SQLite3"_s);
+    writeSetting(u"Server"_s, u"localhost"_s);
+    writeSetting(u"Password"_s, EncipherPassword(u"p;w}d"_s, kPasswordKey));
+    writeSetting(u"VantDB"_s, QFileInfo(m_file.path()).absoluteFilePath());
     ASSERT_EQ(connect(), ConnectResult::Open) << m_prompts.texts().join(u'|').toStdString();
     EXPECT_EQ(m_session.db()->dialect(), Database::Dialect::Sqlite);
     EXPECT_TRUE(CheckDBVersion(m_session));
@@ -128,16 +112,16 @@ TEST_F(ConnectionTest, ALoginThroughSqlitesOdbcDriverNeverCreatesADatabase)
     QTemporaryDir workingFolder;
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workingFolder.path()));
-    writeSetting(QStringLiteral("Driver"), QStringLiteral("SQLite3"));
-    writeSetting(QStringLiteral("VantDB"), QStringLiteral("absent.db"));
+    writeSetting(u"Driver"_s, u"SQLite3"_s);
+    writeSetting(u"VantDB"_s, u"absent.db"_s);
     const ConnectResult result = connect();
     QDir::setCurrent(previous);
 
     EXPECT_EQ(result, ConnectResult::Refused);
     EXPECT_EQ(m_prompts.texts(),
-              QStringList(QStringLiteral("4060\nCannot open database \"absent.db\" requested by the login: there is no "
-                                         "file %1. The login failed. Check the settings Server, VANTDB and Driver.")
-                              .arg(QDir(workingFolder.path()).filePath(QStringLiteral("absent.db")))));
+              QStringList(u"4060\nCannot open database \"absent.db\" requested by the login: there is no "
+                          "file %1. The login failed. Check the settings Server, VANTDB and Driver."_s.arg(
+                              QDir(workingFolder.path()).filePath(u"absent.db"_s))));
     EXPECT_TRUE(QDir(workingFolder.path()).isEmpty());
 }
 

@@ -7,30 +7,29 @@
 namespace vant {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using ErrorReportTest = test::SessionTest;
 
 TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252AndShownInACriticalBox)
 {
-    m_session.ReportError(Error{3021, QStringLiteral("Either BOF or EOF is True.")}, QString(),
-                          QStringLiteral("GetCompanyName"), false);
+    m_session.ReportError(Error{3021, u"Either BOF or EOF is True."_s}, QString(), u"GetCompanyName"_s, false);
     EXPECT_TRUE(m_prompts.boxes().isEmpty());
-    m_session.ReportError(Error{-2147217900, QStringLiteral("Caf\u00E9 \u20AC5 \u4E2D")},
-                          QStringLiteral("frmAccountPost"), QStringLiteral("cmdClear_Click"), true);
-    const QList<QByteArray> lines = log().toLatin1().split('\n');
+    m_session.ReportError(Error{-2147217900, u"Caf\u00E9 \u20AC5 \u4E2D"_s}, u"frmAccountPost"_s, u"cmdClear_Click"_s,
+                          true);
+    QList<QByteArray> lines = log().toLatin1().split('\n');
     ASSERT_EQ(lines.size(), 11) << log().toLatin1().toStdString();
-    EXPECT_EQ(lines.at(0), "-----------------------------\r");
-    const QDateTime written = QDateTime::fromString(QString::fromLatin1(lines.at(1).mid(8).chopped(1)),
-                                                    QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime written =
+        QDateTime::fromString(QString::fromLatin1(lines.at(1).mid(8).chopped(1)), u"yyyy-MM-dd HH:mm:ss"_s);
     EXPECT_TRUE(lines.at(1).startsWith("Date  : ") && written.isValid()) << lines.at(1).toStdString();
-    EXPECT_EQ(lines.at(2), "ErrNo : 3021\r");
-    EXPECT_EQ(lines.at(3), "ErrMessage : Either BOF or EOF is True.\r");
-    EXPECT_EQ(lines.at(4), "ErrEvent : GetCompanyName\r");
-    EXPECT_EQ(lines.at(5), "-----------------------------\r");
-    EXPECT_EQ(lines.at(7), "ErrNo : -2147217900\r");
-    EXPECT_EQ(lines.at(8), "ErrMessage : Caf\xE9 \x80"
-                           "5 ?\r");
-    EXPECT_EQ(lines.at(9), "ErrForm : frmAccountPost    ErrEvent : cmdClear_Click\r");
-    EXPECT_TRUE(lines.at(10).isEmpty());
+    lines.removeAt(6); // the second entry's date
+    lines.removeAt(1);
+    EXPECT_EQ(lines, (QList<QByteArray>{"-----------------------------\r", "ErrNo : 3021\r",
+                                        "ErrMessage : Either BOF or EOF is True.\r", "ErrEvent : GetCompanyName\r",
+                                        "-----------------------------\r", "ErrNo : -2147217900\r",
+                                        "ErrMessage : Caf\xE9 \x80"
+                                        "5 ?\r",
+                                        "ErrForm : frmAccountPost    ErrEvent : cmdClear_Click\r", ""}));
 
     ASSERT_EQ(m_prompts.boxes().size(), 1);
     const test::ScriptedPrompts::Box &box = m_prompts.boxes().at(0);
@@ -42,14 +41,13 @@ TEST_F(ErrorReportTest, EntriesAreFiveCrLfLinesInWindows1252AndShownInACriticalB
 
 TEST_F(ErrorReportTest, UnwritableLogLosesTheEntryButStillShowsTheBox)
 {
-    const QString path = QDir(m_logFolder.path()).filePath(QStringLiteral("missing/vantlog.txt"));
+    const QString path = QDir(m_logFolder.path()).filePath(u"missing/vantlog.txt"_s);
     for (const QString &unwritable : {path, m_logFolder.path()})
-        ErrorLog(unwritable, &m_prompts)
-            .ReportError(Error{5, QStringLiteral("lost")}, QString(), QStringLiteral("P"), true);
+        ErrorLog(unwritable, &m_prompts).ReportError(Error{5, u"lost"_s}, QString(), u"P"_s, true);
     EXPECT_EQ(m_prompts.boxes().size(), 2);
     EXPECT_FALSE(VantFileExist(QString()));
     // Without prompts the entry is only written.
-    ErrorLog(logPath(), nullptr).ReportError(Error{9, QStringLiteral("quiet")}, QString(), QStringLiteral("P"), true);
+    ErrorLog(logPath(), nullptr).ReportError(Error{9, u"quiet"_s}, QString(), u"P"_s, true);
     EXPECT_TRUE(log().toLatin1().contains("ErrMessage : quiet"));
     EXPECT_TRUE(VantFileExist(logPath()));
     EXPECT_FALSE(VantFileExist(path));

@@ -1,6 +1,8 @@
 #include "session/error_report.h"
 #include "session/run_journal.h"
 
+#include "support/error_log_lines.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -34,61 +36,15 @@ class RunJournalTest : public testing::Test
 {
 protected:
     QString path(const QString &name) const { return QDir(m_folder.path()).filePath(name); }
-    // The lines the error log holds.
-    QStringList logLines() const
-    {
-        QFile file(path(u"vantlog.txt"_s));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromLatin1(file.readAll()).split(u"\r\n"_s, Qt::SkipEmptyParts);
-    }
 
     QTemporaryDir m_folder;
     const ErrorLog m_log{path(u"vantlog.txt"_s), nullptr};
     RunJournal m_journal{path(u"state/journal.jsonl"_s), m_log};
 };
 
-TEST_F(RunJournalTest, AppendsOneRecordPerRunAndListsThemFiltered)
-{
-    EXPECT_EQ(numbers(m_journal.read({})), QList<int>());
-    m_journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
-    m_journal.append(record(u"post"_s, u"2026-12-02T09:30:00"_s, 2));
-    m_journal.append(record(u"transfer"_s, u"2026-12-03T22:00:00"_s, 3));
-    m_journal.append(record(u"purge"_s, u"2026-12-04T18:00:00"_s, 4));
-
-    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({4, 3, 2, 1}));
-    EXPECT_EQ(numbers(m_journal.read({u"transfer"_s, {}, {}, 0})), QList<int>({3, 1}));
-    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 3), {}, 0})), QList<int>({4, 3}));
-    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), QDate(2026, 12, 3), 0})), QList<int>({3, 2}));
-    EXPECT_EQ(numbers(m_journal.read({{}, {}, {}, 2})), QList<int>({4, 3}));
-    EXPECT_EQ(numbers(m_journal.read({u"transfer"_s, QDate(2026, 12, 2), {}, 5})), QList<int>({3}));
-
-    // A line that is no record (a torn write, say) is passed over.
-    QFile file(m_journal.path());
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("{\"job\":\"tra\n");
-    file.close();
-    m_journal.append(record(u"post"_s, u"2026-12-05T09:00:00"_s, 5));
-    EXPECT_EQ(numbers(m_journal.read({u"post"_s, {}, {}, 0})), QList<int>({5, 2}));
-}
-
-// A crash or a full disk during an earlier append leaves a line without its end: the next record
-// starts a line of its own.
-TEST_F(RunJournalTest, ARecordAfterATornLineStandsOnItsOwnLine)
-{
-    m_journal.append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
-    QFile file(m_journal.path());
-    ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("{\"job\":\"tra");
-    file.close();
-
-    m_journal.append(record(u"post"_s, u"2026-12-02T09:00:00"_s, 2));
-
-    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({2, 1}));
-}
-
 // A journal that cannot be written costs the job nothing; the error log says so once while the
-// program runs.
-TEST_F(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
+// program runs. A write that the disk refuses is not a record written either.
+TEST_F(RunJournalTest, AnUnwritableJournalOrAFullDiskIsReportedOnceInTheLog)
 {
     // A file where the journal's folder should be: no one, root included, can make the folder.
     QFile blocker(path(u"state"_s));
@@ -99,21 +55,14 @@ TEST_F(RunJournalTest, AnUnwritableJournalIsReportedOnceInTheLog)
     // The next run's journal is the same file: it is not reported again.
     RunJournal(m_journal.path(), m_log).append(record(u"post"_s, u"2026-12-03T09:00:00"_s, 3));
 
-    const QStringList lines = logLines();
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
-    EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
-}
-
-// A write that the disk refuses is not a record written: the error log says so.
-TEST_F(RunJournalTest, AFullDiskIsReportedInTheLog)
-{
     RunJournal(u"/dev/full"_s, m_log).append(record(u"transfer"_s, u"2026-12-01T22:00:00"_s, 1));
 
-    const QStringList lines = logLines();
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_EQ(lines.at(3), u"ErrMessage : The run journal /dev/full cannot be written: No space left on device"_s);
+    const QStringList lines = test::logFileLines(path(u"vantlog.txt"_s));
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_TRUE(lines.at(3).startsWith(u"ErrMessage : The run journal "_s)) << lines.at(3).toStdString();
     EXPECT_EQ(lines.at(4), u"ErrEvent : RunJournal"_s);
+    EXPECT_EQ(lines.at(8), u"ErrMessage : The run journal /dev/full cannot be written: No space left on device"_s);
+    EXPECT_EQ(lines.at(9), u"ErrEvent : RunJournal"_s);
 }
 
 QJsonObject runRecord(const QString &run, const QString &when, const QString &result, int number)
@@ -129,6 +78,7 @@ QJsonObject runRecord(const QString &run, const QString &when, const QString &re
 // last heard of.
 TEST_F(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
 {
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>());
     m_journal.append(record(u"purge"_s, u"2026-11-30T08:00:00"_s, 0)); // written before runs had ids
     m_journal.append(runRecord(u"a"_s, u"2026-12-01T22:00:00"_s, u"started"_s, 1));
     m_journal.append(runRecord(u"b"_s, u"2026-12-03T09:00:00"_s, u"started"_s, 2));
@@ -144,11 +94,21 @@ TEST_F(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
     many.insert(u"marked"_s, marked);
     m_journal.append(many);
 
-    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({7, 6, 5, 4, 0}));
-    EXPECT_EQ(numbers(m_journal.read({{}, {}, {}, 3})), QList<int>({7, 6, 5}));
+    // A crash or a full disk during an append leaves a line without its end: that line is passed
+    // over, and the next record starts a line of its own. Records without ids stand each alone.
+    QFile file(m_journal.path());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("{\"job\":\"tra");
+    file.close();
+    m_journal.append(record(u"purge"_s, u"2026-12-06T08:00:00"_s, 8));
+
+    EXPECT_EQ(numbers(m_journal.read({})), QList<int>({8, 7, 6, 5, 4, 0}));
+    EXPECT_EQ(numbers(m_journal.read({{}, {}, {}, 3})), QList<int>({8, 7, 6}));
     // Run a began before the 2nd, though it ended after runs that began later.
-    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({7, 5, 4}));
+    EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({8, 7, 5, 4}));
     EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 1), QDate(2026, 12, 3), 0})), QList<int>({6, 4}));
+    EXPECT_EQ(numbers(m_journal.read({u"purge"_s, {}, {}, 0})), QList<int>({8, 0}));
+    EXPECT_EQ(numbers(m_journal.read({u"post"_s, QDate(2026, 12, 2), {}, 2})), QList<int>({7, 5}));
 }
 
 // A device that counts the bytes read from it.

@@ -77,4 +77,9 @@ void expectGolden(const QString &folder, const QString &name, const QStringList 
     EXPECT_EQ(expected.size(), lines.size()) << name.toStdString();
 }
 
+QString testSourceFile(const QString &relative)
+{
+    return QDir(QStringLiteral(VANT_TEST_SUPPORT_DIR "/..")).filePath(relative);
+}
+
 } // namespace vant::test

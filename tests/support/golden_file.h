@@ -17,4 +17,7 @@ QStringList databaseDump(Database &db);
 // engines do now.
 void expectGolden(const QString &folder, const QString &name, const QStringList &lines);
 
+// A file of the tests' own sources, by its path under tests/ ("main_window/four_runs.jsonl").
+QString testSourceFile(const QString &relative);
+
 } // namespace vant::test

@@ -1,7 +1,5 @@
 #include "saved_database.h"
 
-#include "statement_record.h"
-
 #include <QDir>
 #include <QFile>
 
@@ -17,30 +15,6 @@ QString savedPath(const QTemporaryDir &folder)
 }
 
 } // namespace
-
-QStringList rowsWithoutTimestamps(Database &db)
-{
-    QStringList all;
-    auto tables = db.openRecordset(
-        uncheckedStatement(QStringLiteral("select name from sqlite_master where type='table' order by name")));
-    EXPECT_TRUE(bool(tables));
-    for (; tables && !tables->eof(); tables->moveNext()) {
-        const QString table = tables->text(0);
-        auto rows = db.openRecordset(
-            uncheckedStatement(QStringLiteral("select * from ") + table + QStringLiteral(" order by rowid")));
-        EXPECT_TRUE(bool(rows)) << table.toStdString();
-        all << table;
-        for (; rows && !rows->eof(); rows->moveNext()) {
-            QStringList values;
-            for (int i = 0; i < rows->fieldCount(); ++i) {
-                if (rows->field(i).name.compare(u"ts", Qt::CaseInsensitive) != 0)
-                    values << (rows->isNull(i) ? QStringLiteral("NULL") : rows->text(i));
-            }
-            all << values.join(QLatin1Char('|'));
-        }
-    }
-    return all;
-}
 
 SavedDatabase::SavedDatabase(const TestDatabase &database) : m_database(database)
 {

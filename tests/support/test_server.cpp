@@ -3,6 +3,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace vant::test {
 
@@ -11,38 +12,21 @@ namespace {
 // "key=value;..." with brace-quoted values; none when a part has no "=" or a brace is open.
 std::optional<QList<std::pair<QString, QString>>> keyValues(const QString &text)
 {
+    // A key, then a value in braces ("}}" for a brace; anything up to the ";" after it ignored)
+    // or a value without a leading brace.
+    static const QRegularExpression part(
+        QStringLiteral(R"(([^=]*)=(?:\{((?:[^}]|\}\})*)\}(?!\})[^;]*|(?!\{)([^;]*))(?:;|$))"));
     QList<std::pair<QString, QString>> pairs;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const qsizetype equals = text.indexOf(u'=', i);
-        if (equals < 0)
+    for (qsizetype at = 0; at < text.size();) {
+        const QRegularExpressionMatch match =
+            part.match(text, at, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch() || match.capturedEnd() == at)
             return std::nullopt;
-        const QString key = text.mid(i, equals - i).trimmed();
-        QString value;
-        i = equals + 1;
-        if (i < text.size() && text.at(i) == u'{') {
-            for (++i;; ++i) {
-                if (i >= text.size())
-                    return std::nullopt;
-                if (text.at(i) == u'}' && i + 1 < text.size() && text.at(i + 1) == u'}') {
-                    value += u'}';
-                    ++i;
-                } else if (text.at(i) == u'}') {
-                    ++i;
-                    break;
-                } else {
-                    value += text.at(i);
-                }
-            }
-            while (i < text.size() && text.at(i) != u';')
-                ++i;
-        } else {
-            const qsizetype end = text.indexOf(u';', i);
-            value = text.mid(i, end < 0 ? -1 : end - i).trimmed();
-            i = end < 0 ? text.size() : end;
-        }
-        pairs.append({key, value});
-        ++i;
+        const QString value = match.hasCaptured(2)
+                                  ? match.captured(2).replace(QStringLiteral("}}"), QStringLiteral("}"))
+                                  : match.captured(3).trimmed();
+        pairs.append({match.captured(1).trimmed(), value});
+        at = match.capturedEnd();
     }
     return pairs;
 }

@@ -15,8 +15,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QDate kApril10(2026, 4, 10);
-
 class CheckCopyTest : public ToolsWindowFixture
 {
 protected:

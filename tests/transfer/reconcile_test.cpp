@@ -11,20 +11,10 @@ using namespace Qt::StringLiterals;
 class ReconcileTest : public TransferFixture
 {
 protected:
-    // Company 1: voucher 11 (code 1, three lines, a bill-wise row), voucher 12 (code 1, a cheque)
-    // and voucher 5 (code 2), all in April, copied into company 2.
+    // The vouchers of reconcile_seed.sql, copied into company 2.
     ReconcileTest()
     {
-        const QDate day(2026, 4, 10);
-        addLine(1, 11, day, 101, "201", "D", 300, 1);
-        addLine(1, 11, day, 201, "101", "C", 200, 1);
-        addLine(1, 11, day, 301, "101", "C", 100, 1);
-        addLine(1, 12, day, 102, "null", "D", 50, 1);
-        addLine(1, 12, day, 201, "102", "C", 50, 1);
-        addLine(1, 5, day, 401, "201", "D", 75, 2);
-        addLine(1, 5, day, 201, "401", "C", 75, 2);
-        addBillwise(1, 11, day);
-        addCheque(1, 12, day);
+        TestDatabase::execScript(db(), QStringLiteral(VANT_TRANSFER_GOLDEN_DIR "/../reconcile_seed.sql"));
         EXPECT_TRUE(bool(transfer()));
     }
 

@@ -12,6 +12,8 @@
 
 namespace vant::test {
 
+inline const QDate kApril10(2026, 4, 10);
+
 // The tools window on the fixture's session, on screen with the keyboard.
 class ToolsWindowFixture : public TransferFixture
 {

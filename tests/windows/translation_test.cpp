@@ -3,7 +3,7 @@
 // The texts asked for are the ones in the template that the build makes for translators.
 #include "window_tour.h"
 
-#include "support/scripted_prompts.h"
+#include "session/session_fixture.h"
 #include "transfer/transfer_job.h"
 
 #include <QAbstractButton>
@@ -21,7 +21,6 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -168,35 +167,28 @@ TEST_F(TranslationTest, EveryTextOfEveryWindowIsTranslatedFromTheTemplate)
 
 // The boxes speak the user's language; the log and the run journal, which other programs read,
 // keep the program's own words.
-TEST(TranslatedRecordsTest, TheLogAndTheJournalKeepTheProgramsWords)
+using TranslatedRecordsTest = SessionTest;
+
+TEST_F(TranslatedRecordsTest, TheLogAndTheJournalKeepTheProgramsWords)
 {
     PseudoTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    TestDatabase database;
-    QTemporaryDir folder;
-    ScriptedPrompts prompts;
-    Session session(prompts, QDir(folder.path()).filePath(u"vantlog.txt"_s));
-    session.dbConnection = database.connect();
-    TestDatabase::seedCompanies(*session.db());
-
-    TransferJob job(session, {u"1"_s, u"0"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)});
+    connectSeeded();
+    TransferJob job(m_session, {u"1"_s, u"0"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)});
     EXPECT_EQ(job.Processtransfer({}), TransferEnd::Refused);
-    session.ReportError(Error{5, u"Invalid procedure call"_s}, u"frmVantTools"_s, u"Processtransfer"_s, true);
+    m_session.ReportError(Error{5, u"Invalid procedure call"_s}, u"frmVantTools"_s, u"Processtransfer"_s, true);
     QCoreApplication::removeTranslator(&translator);
 
-    EXPECT_EQ(prompts.texts(), (QStringList{kOpen + u"Destination Company Not Correct"_s + kClose,
-                                            kOpen
-                                                + u"Error Number : 5(Kindly note the Error number & Message. "
-                                                  "Inform the vendor)\r\nMessage : Invalid procedure call"_s
-                                                + kClose}));
+    EXPECT_EQ(m_prompts.texts(), (QStringList{kOpen + u"Destination Company Not Correct"_s + kClose,
+                                              kOpen
+                                                  + u"Error Number : 5(Kindly note the Error number & Message. "
+                                                    "Inform the vendor)\r\nMessage : Invalid procedure call"_s
+                                                  + kClose}));
     EXPECT_EQ(job.record().message, u"Destination Company Not Correct"_s);
-    QFile log(session.errorLog.logPath());
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    const QString entry = QString::fromLatin1(log.readAll());
-    EXPECT_TRUE(entry.contains(u"\r\nErrMessage : Invalid procedure call\r\nErrForm : frmVantTools    ErrEvent : "
+    EXPECT_TRUE(log().contains(u"\r\nErrMessage : Invalid procedure call\r\nErrForm : frmVantTools    ErrEvent : "
                                "Processtransfer\r\n"_s))
-        << entry.toStdString();
-    EXPECT_FALSE(entry.contains(kOpen));
+        << log().toStdString();
+    EXPECT_FALSE(log().contains(kOpen));
 }
 
 } // namespace

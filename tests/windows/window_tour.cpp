@@ -6,20 +6,20 @@
 #include "main_window/run_history_window.h"
 #include "posting/posting_window.h"
 #include "session/products.h"
-#include "session/run_journal.h"
-#include "session/run_record.h"
 #include "session/user_prompts.h"
 #include "transfer/company_box.h"
 #include "transfer/shadow_company_picker.h"
 #include "transfer/tools_window.h"
 #include "widgets/report_window.h"
 #include "widgets/run_preview_window.h"
+#include "support/golden_file.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -55,14 +55,6 @@ QString boxView(QWidget *dialog)
     return QString::fromLatin1(dialog->metaObject()->className());
 }
 
-// A voucher of two lines of company 1 on April 10.
-QString voucherLines(int voucherNo)
-{
-    return u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
-           "CrDr,Amount,VoucherCode) values (1,1,1,%1,'2026-04-10',101,201,'D',100,1),"
-           "(1,1,1,%1,'2026-04-10',201,101,'C',-100,1)"_s.arg(voucherNo);
-}
-
 } // namespace
 
 WindowTour::WindowTour()
@@ -70,16 +62,7 @@ WindowTour::WindowTour()
     m_database.writeSettings();
     auto db = m_database.connect();
     TestDatabase::seedCompanies(*db);
-    // A user to log in as, and one sales voucher of two lines waiting to be posted.
-    TestDatabase::exec(*db,
-                       {u"insert into psm_employee_master(PEM_EMP_USERID,PEM_EMP_PASSWORD,PEM_EMP_NAME) "
-                        "values ('Admin','secret1','Clerk')"_s,
-                        u"insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
-                        "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,Narration,BillRefNo,OldVoucherNo) values "
-                        "(1,1,1,7,'2026-04-10',101,201,'D',250,5,'CA','Counter sale','B-7',7),"
-                        "(1,1,1,7,'2026-04-10',201,101,'C',-250,5,'CA','Counter sale','B-7',7)"_s,
-                        // and one voucher of two lines to transfer.
-                        voucherLines(11)});
+    TestDatabase::execScript(*db, testSourceFile(u"windows/tour.sql"_s));
     m_session = std::make_unique<Session>(m_prompts, QDir(m_logFolder.path()).filePath(u"vantlog.txt"_s));
     m_boxWatch.setInterval(20);
     QObject::connect(&m_boxWatch, &QTimer::timeout, [this] { watchBoxes(); });
@@ -165,23 +148,7 @@ void WindowTour::visitMainWindow()
 void WindowTour::visitRunHistory()
 {
     const QString journalPath = QDir(m_logFolder.path()).filePath(u"journal.jsonl"_s);
-    RunRecord run;
-    run.run = u"tour-1"_s;
-    run.when = QDateTime(QDate(2026, 4, 10), QTime(9, 30));
-    run.user = u"Admin"_s;
-    run.company = u"1"_s;
-    run.job = u"transfer"_s;
-    run.parameters = {{u"from"_s, u"2026-04-01"_s}, {u"to"_s, u"2026-04-30"_s}};
-    run.tables = {{u"accvoucher2026"_s, 2, 0, 0}};
-    run.numbers.vouchers = {1, 1};
-    run.result = u"completed"_s;
-    RunJournal journal(journalPath, m_session->errorLog);
-    journal.append(run.toJson());
-    run.run = u"tour-2"_s;
-    run.job = u"post"_s;
-    run.dryRun = true;
-    run.failed = {{u"7"_s, u"Counter sale"_s, true}};
-    journal.append(run.toJson());
+    ASSERT_TRUE(QFile::copy(testSourceFile(u"windows/tour_runs.jsonl"_s), journalPath));
 
     RunHistoryWindow window(*m_session, journalPath);
     show(&window, u"run history window"_s);
@@ -209,8 +176,13 @@ void WindowTour::visitTools(int mode)
         // The period beside its copy in the first shadow company.
         QTest::mouseClick(child<QPushButton>(window, u"cmdCheckCopy"_s), Qt::LeftButton);
         // Another voucher between the preview and the run: the preview then shows a difference.
-        visitPreview(window, u"transfer window > preview"_s,
-                     [this] { TestDatabase::exec(*m_session->db(), {voucherLines(12)}); });
+        visitPreview(window, u"transfer window > preview"_s, [this] {
+            TestDatabase::exec(*m_session->db(),
+                               {u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,"
+                                "VoucherDt,LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode) values "
+                                "(1,1,1,12,'2026-04-10',101,201,'D',100,1),"
+                                "(1,1,1,12,'2026-04-10',201,101,'C',-100,1)"_s});
+        });
     }
     m_window = nullptr;
 }

@@ -1,0 +1,23 @@
+-- Company 1: vouchers 11 (three lines) and 12 of code 1, voucher 5 of code 2 in April, voucher 20
+-- in May, bill-wise and cheque rows of copied and uncopied vouchers; company 3 has an April
+-- voucher. Division 2 of company 1 is still to be copied.
+insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode,Narration,IsVoucherScr,VoucherSlno,VoucherSlnoOld,BillRefNo,OldVoucherNo,Counter,TS,AID,OppAID)
+values (1,1,2,11,'2026-04-10',101,201,'D',300,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9101,9201),
+       (1,1,2,11,'2026-04-10',201,101,'C',200,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9201,9201),
+       (1,1,2,11,'2026-04-10',301,101,'C',100,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9301,9201),
+       (1,1,2,5,'2026-04-12',401,201,'D',75,2,'O''Neil''s; rent','Y',7,3,'BR-1',null,'C1','2026-04-01',9401,9201),
+       (1,1,2,5,'2026-04-12',201,401,'C',75,2,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9201,9201),
+       (1,1,2,12,'2026-04-11',102,null,'D',50,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9102,9201),
+       (1,1,2,12,'2026-04-11',201,102,'C',50,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9201,9201),
+       (1,1,2,20,'2026-05-10',101,201,'D',40,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9101,9201),
+       (3,1,2,11,'2026-04-10',101,201,'D',999,1,'Sale','Y',7,3,'BR-1',null,'C1','2026-04-01',9101,9201);
+insert into AccPending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,BillDate,BillAmount,InvoiceNo,MRC_Amt,DiscAmt,VolumeDisc,CashDisc,Payable,CrDr,TransType,OnAcNo,VoucherCode,TransDate,VoucherSlno,TransSlno,OppLedgerCode,Remarks,IsPaid,TS,AID,OppAID)
+values (1,1,2,401,11,'BR-11','2026-04-10',250.5,'INV-11',10,2.25,0,1,248.25,'D','SAL',0,1,'2026-04-10',7,1,201,'Bill','N','2026-04-01',9401,9201),
+       (1,1,2,401,20,'BR-20','2026-04-15',250.5,'INV-20',10,2.25,0,1,248.25,'D','SAL',0,1,'2026-04-15',7,1,201,'Bill','N','2026-04-01',9401,9201),
+       (1,1,2,401,5,'BR-5','2026-04-12',250.5,'INV-5',10,2.25,0,1,248.25,'D','SAL',0,1,'2026-04-12',7,1,201,'Anand''s bill','N','2026-04-01',9401,9201),
+       (1,1,2,401,null,'BR-null','2026-04-12',250.5,'INV-null',10,2.25,0,1,248.25,'D','SAL',0,1,'2026-04-12',7,1,201,'Bill','N','2026-04-01',9401,9201);
+insert into AccChequeDetails(CompanyCode,DivisionCode,AcType,VoucherCode,LedgerCode,LedgerCode1,VoucherNo,RefVoucherNo,OldRefVoucherNo,ChequeNo,ChequeAmount,ChequeDate,ReceiveDate,DepositDate,ClearDate,Status,BankName,Branch,Narration,ChequePrinted,tranyear,TS,AID,AID1)
+values (1,1,2,1,102,401,12,55,44,'  CH12 ',500,'2026-04-12','2026-04-11','2026-04-15','2026-04-20',' C ',' Bank''s ',' Main ',' D''Souza ','N','2026','2026-04-01',9102,9401),
+       (1,1,2,1,102,401,20,55,44,'  CH20 ',500,'2026-04-12','2026-04-16','2026-04-15','2026-04-20',' C ',' Bank''s ',' Main ',' D''Souza ','N','2026','2026-04-01',9102,9401),
+       (1,1,2,1,102,401,5,55,44,'  CH5 ',500,'2026-04-12','2026-04-12','2026-04-15',null,' C ',' Bank''s ',' Main ',' D''Souza ','N','2026','2026-04-01',9102,9401);
+insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,2,'Branch'), (2,2,'Own Branch');
