@@ -71,7 +71,7 @@ struct Bench
         Measure measure{action, double(timer.nsecsElapsed()) / 1e6, db().statementCount() - statementsAtStart, rows,
                         {},     processCpuMs() - cpuAtStart};
         if (profile)
-            printProfile(action, 5);
+            printProfile(action, 8);
         return measure;
     }
     // Keeps the measure of an action that was done, with what it left in the database.

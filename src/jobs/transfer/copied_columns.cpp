@@ -1,5 +1,11 @@
 #include "copied_columns.h"
 
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace vant {
 
 namespace {
@@ -100,6 +106,47 @@ CopiedTable copiedBillwiseColumns()
 CopiedTable copiedChequeColumns()
 {
     return kChequeColumns;
+}
+
+namespace {
+
+// The forms whose refusals plainNumbers() settles.
+bool readAsNumber(ReadAs read)
+{
+    return read == ReadAs::Stored || read == ReadAs::Required || read == ReadAs::Number
+           || read == ReadAs::OwnLedgerIfNone;
+}
+
+} // namespace
+
+QString plainNumber(const QString &column, bool required)
+{
+    const QString finite = QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
+    return required ? QStringLiteral("(%1 is not null and %2)").arg(column, finite)
+                    : QStringLiteral("(%1 is null or %2)").arg(column, finite);
+}
+
+QString plainNumbers(CopiedTable table, const QString &alias)
+{
+    QStringList plain;
+    for (const CopiedColumn &column : table) {
+        if (!readAsNumber(column.read))
+            continue;
+        plain << plainNumber(alias + u'.' + sourceOf(column), column.read == ReadAs::Required);
+        // A missing value reads the row's own ledger code.
+        if (column.read == ReadAs::OwnLedgerIfNone)
+            plain << plainNumber(alias + QStringLiteral(".LedgerCode"));
+    }
+    plain.removeDuplicates();
+    return plain.isEmpty() ? QStringLiteral("1=1") : u'(' + plain.join(QStringLiteral(" and ")) + u')';
+}
+
+QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
+{
+    std::vector<CopiedColumn> rest;
+    std::copy_if(table.begin(), table.end(), std::back_inserter(rest),
+                 [](const CopiedColumn &column) { return !readAsNumber(column.read); });
+    return refusalCondition(rest, alias);
 }
 
 } // namespace vant

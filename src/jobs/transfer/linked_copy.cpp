@@ -27,8 +27,8 @@ class LinkedCopy
 {
 public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
-        : m_scope(scope), m_table(table),
-          m_rows(scope.db, QStringLiteral("VantLinkedRows"), QStringLiteral("Seq int primary key, Id int"))
+        : m_scope(scope), m_table(table), m_rows(scope.db, QStringLiteral("VantLinkedRows"),
+                                                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int"))
     {}
 
     Status run();
@@ -44,34 +44,34 @@ private:
     WorkTable m_rows;
 };
 
-// The rows of the period, numbered in the order the source's date index keeps them.
-const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Id)
-    select row_number() over (order by {dateColumn},slno),slno from {table}
-    where CompanyCode={source} and {dateColumn} between {from} and {to})";
-
 // A row that is copied names a voucher that has a copy; the copy is filed under the number of
 // the first copy found, as the shadow's index of source numbers keeps them.
-const char16_t kCopiedRow[] = uR"({sourceNoIsNumber} and p.VoucherNo>0
-    and exists (select 1 from {vouchers} x
-                where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred}))";
+const char16_t kFirstCopy[] = uR"(case when {sourceNoIsNumber} and p.VoucherNo>0
+    then (select top 1 x.tsid from {vouchers} x
+          where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid) end)";
 
-const char16_t kShadowVoucherNo[] = uR"((select top 1 x.VoucherNo from {vouchers} x
-    where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid))";
+// The rows of the period, numbered in the order the source's date index keeps them, each with the
+// copy of its voucher (none for a row that is not copied): the copy is looked up once per row.
+const char16_t kNumberedRows[] = uR"(
+    insert into {rows}(Seq,Id,ShadowTsid)
+    select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy} from {table} p
+    where p.CompanyCode={source} and p.{dateColumn} between {from} and {to})";
 
-// The next row whose voucher number, or whose values when it is copied, may be refused.
+// The next row whose voucher number, or whose values when it is copied, may be refused. A row of
+// plain numbers is passed over before its values are looked at one by one.
 const char16_t kSuspects[] = uR"(
-    select top 1 p.*,q.Seq VantSeq,case when {copied} then 1 else 0 end VantCopied
+    select top 1 p.*,q.Seq VantSeq,case when q.ShadowTsid is not null then 1 else 0 end VantCopied
     from {rows} q join {table} p on p.slno=q.Id
     where q.Seq>{after}
-      and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or ({copied} and {valuesRefused}))
+      and (not ({plainNumbers} and {plainSourceNo}) or {beyondNumbers})
+      and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or (q.ShadowTsid is not null and {valuesRefused}))
     order by q.Seq)";
 
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
-    from {rows} q join {table} p on p.slno=q.Id
-    where q.Seq between %1 and %2 and {copied} order by q.Seq)";
+    from {rows} q join {table} p on p.slno=q.Id join {vouchers} s on s.tsid=q.ShadowTsid
+    where q.Seq between %1 and %2 order by q.Seq)";
 
 QList<Place> LinkedCopy::places() const
 {
@@ -87,7 +87,7 @@ QList<Place> LinkedCopy::places() const
         {"transferred"_L1, transferredRow(u"x"_s)},
         {"sourceNoIsNumber"_L1, copyform::isNumber(u"p.VoucherNo"_s)},
     };
-    places.append({"copied"_L1, filled(kCopiedRow, places)});
+    places.append({"firstCopy"_L1, filled(kFirstCopy, places)});
     return places;
 }
 
@@ -96,6 +96,9 @@ Status LinkedCopy::checkRows()
     QList<Place> places = this->places();
     places.append({"sourceNoRefused"_L1, copyform::mayRefuseNumber(u"p.VoucherNo"_s)});
     places.append({"valuesRefused"_L1, refusalCondition(m_table.columns, u"p"_s)});
+    places.append({"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)});
+    places.append({"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)});
+    places.append({"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)});
     places.append({"after"_L1, QString()});
     const auto refused = m_scope.firstRefusedSuspect(
         kSuspects, std::move(places), [this](const Recordset &rs, int) -> std::optional<Error> {
@@ -122,7 +125,7 @@ Status LinkedCopy::insertRows(int rows)
 {
     QList<Place> places = this->places();
     const QList<Place> own = {{"destination"_L1, sqlQuoted(m_scope.destination)},
-                              {"voucherNo"_L1, copyform::leadingNumber(filled(kShadowVoucherNo, places))}};
+                              {"voucherNo"_L1, copyform::leadingNumber(u"s.VoucherNo"_s)}};
     places.append({"columns"_L1, insertColumns(m_table.columns)});
     places.append({"values"_L1, insertValues(m_table.columns, u"p"_s, own)});
     return m_scope.insertInBatches(filled(kInsert, places), rows);

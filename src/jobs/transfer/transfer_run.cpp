@@ -23,9 +23,13 @@ const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 // The copies that an earlier transfer of the period wrote into the shadow company, and the rows
 // that follow them, go; each is logged in the deletion log first, also one whose ledger is not in
 // the ledger master: its kind, the id of the row and the year (a cheque row keeps the year it
-// was written in).
-const char16_t kCopiedVouchers[] = uR"((select VoucherNo from  {table}
-    where CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to}))";
+// was written in). The copies' rows are found once, keyed by their ids.
+const char16_t kOldCopy[] = uR"(
+    insert into {old}(Tsid,VoucherNo)
+    select tsid,VoucherNo from {table}
+    where CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to})";
+
+const char16_t kCopiedVouchers[] = u"(select VoucherNo from {old})";
 
 const char16_t kLogDeleted[] = uR"(
     insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear)
@@ -35,9 +39,8 @@ const char16_t kLogDeleted[] = uR"(
 
 const char16_t kClearLinked[] = u"delete from {rows} where CompanyCode={destination} and VoucherNo in {copies}";
 
-const char16_t kClearVouchers[] = uR"(
-    delete from {table}
-    where CompanyCode={destination} and {transferred} and  VoucherDt between {from} and {to})";
+// Deleted in the order of their ids, which is the order in which the table keeps them.
+const char16_t kClearVouchers[] = u"delete from {table} where tsid in (select Tsid from {old})";
 
 // The source company's divisions that the shadow company lacks.
 const char16_t kCopyDivisions[] = uR"(
@@ -59,7 +62,8 @@ public:
                   sqlDate(request.from),
                   sqlDate(request.to),
                   session.voucherTable,
-                  session.financialYear}
+                  session.financialYear},
+          m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid int primary key, VoucherNo int"_s)
     {}
 
     Status ClearOldRecords();
@@ -71,6 +75,7 @@ private:
     Status copyDivisions();
 
     const TransferScope m_scope;
+    WorkTable m_oldCopy;
 };
 
 QList<Place> TransferRun::places() const
@@ -83,6 +88,7 @@ QList<Place> TransferRun::places() const
         {"to"_L1, sqlQuoted(m_scope.to)},
         {"transferred"_L1, transferredRow()},
     };
+    places.append({"old"_L1, m_oldCopy.name()});
     places.append({"copies"_L1, filled(kCopiedVouchers, places)});
     return places;
 }
@@ -107,9 +113,12 @@ Status TransferRun::ClearOldRecords()
         return filled(kClearLinked, clear);
     };
     const QString year = sqlQuoted(m_scope.year) + u" tranyear"_s;
-    return executeAll(
+    if (const Outcome<int> found = m_oldCopy.createFilled(filled(kOldCopy, places)); !found)
+        return found.error();
+    const Status cleared = executeAll(
         m_scope.db,
         {
+            // Logged in the order of the period's index.
             logDeleted("V", m_scope.voucherTable,
                        transferredRow(u"a"_s) + u" and a.VoucherDt between {from} and {to}"_s, u"a.tsid"_s, year),
             logDeleted("P", u"accpending"_s, u"a.VoucherNo in {copies}"_s, u"a.slno"_s, year),
@@ -118,6 +127,9 @@ Status TransferRun::ClearOldRecords()
             clearLinked(u"AccChequeDetails"_s),
             filled(kClearVouchers, places),
         });
+    if (!cleared)
+        return cleared;
+    return m_oldCopy.drop();
 }
 
 Status TransferRun::InsertRecordstoShadow()

@@ -49,11 +49,13 @@ const char16_t kFirstRowOf[] = uR"(
     where r.StartsVoucher=1 and r.VoucherOrd={place})";
 
 // The next row, up to the row {limit}, whose voucher number, or whose values before that row, may
-// be refused.
+// be refused. A row of plain numbers (its voucher number and code among them) is passed over
+// before its values are looked at one by one.
 const char16_t kSuspects[] = uR"(
     select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
     from {rows} r join {table} v on v.tsid=r.Tsid
     where r.Seq>{after} and r.Seq<={limit}
+      and (not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0)
       and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
            or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
                                   or {valuesRefused})))
@@ -219,6 +221,8 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
                    {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
                    {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
                    {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)},
+                   {"plainNumbers"_L1, plainNumbers(copiedVoucherColumns(), u"v"_s)},
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s)},
                    {"after"_L1, QString()}});
     return m_scope.firstRefusedSuspect(kSuspects, std::move(places), [&](const Recordset &rs, int seq) {
         const bool starts = rs.value(QStringLiteral("VantStarts")).toInt() == 1;
