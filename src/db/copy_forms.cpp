@@ -1,7 +1,6 @@
 #include "copy_forms.h"
 
 #include "sql_literals.h"
-#include "sql_server_numbers.h"
 
 #include <QRegularExpression>
 
