@@ -71,18 +71,16 @@ TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTable)
     });
     EXPECT_EQ(result, u"North!@#$%Beta!@#$%Shop B!@#$%2"_s);
     EXPECT_EQ(screenTables(), QString());
-}
 
-TEST_F(LovScreenByScreenTest, QuotesAndBracketsInPickedValuesStayInsideTheirConditions)
-{
-    const QString result = run([](LovController &window) {
+    // Quotes and brackets in picked values stay inside their conditions.
+    const QString quoted = run([](LovController &window) {
         window.setCurrentRow(2);
         window.choose();
         EXPECT_EQ(shown(window, 2), u"Ma[in]"_s);
         window.choose();
         window.choose();
     });
-    EXPECT_EQ(result, u"O'Neil!@#$%Ma[in]!@#$%Shop G!@#$%7"_s);
+    EXPECT_EQ(quoted, u"O'Neil!@#$%Ma[in]!@#$%Shop G!@#$%7"_s);
     EXPECT_EQ(logText(), QString());
 }
 
