@@ -178,6 +178,7 @@ QList<Attempt> attempts()
         refused("StatementAfterASemicolon", kAdmin, u"x';delete from psm_employee_master;--"_s),
         // Once the first stored password is a digest, every password is compared by its digest.
         refused("DigestTypedIn", kAdmin, PasswordDigest(kSecret), {digest}),
+        refused("PlainPasswordAfterADigest", u"Clerk"_s, u"plain"_s, {digest, kClerk + u"('Clerk','plain','x')"_s}),
         // A character outside the single-byte code page has no digest.
         refused("PasswordWithoutADigest", u"Clerk"_s, QString(QChar(0x4e2d)),
                 {digest, kClerk + u"('Clerk','Error','x')"_s}),

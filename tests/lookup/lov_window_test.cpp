@@ -191,7 +191,7 @@ TEST(LovPlacement, RowsPerPageThatTheAvailableHeightHolds)
         int rowHeight;
         int availableHeight;
         int rows;
-    } cases[] = {{700, 30, 700, 20}, {700, 30, 699, 19}, {700, 30, 100, 1}};
+    } cases[] = {{700, 30, 1060, 20}, {700, 30, 700, 20}, {700, 30, 699, 19}, {700, 30, 100, 1}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.availableHeight);
         EXPECT_EQ(lovPageRows(c.windowHeight, c.rowHeight, c.availableHeight), c.rows);
