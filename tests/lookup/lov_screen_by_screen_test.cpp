@@ -43,7 +43,7 @@ protected:
     QString screenTables() { return workTables(u"MultiScreen"_s); }
 };
 
-TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTable)
+TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTableOnEveryWayOut)
 {
     const QString result = run([this](LovController &window) {
         EXPECT_FALSE(screenTables().isEmpty());
@@ -82,10 +82,8 @@ TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTable)
     });
     EXPECT_EQ(quoted, u"O'Neil!@#$%Ma[in]!@#$%Shop G!@#$%7"_s);
     EXPECT_EQ(logText(), QString());
-}
 
-TEST_F(LovScreenByScreenTest, ClosingOrAFailedScreenLeavesNothingBehind)
-{
+    // Closing or a failed screen leaves nothing behind either.
     EXPECT_EQ(run([](LovController &window) {
                   window.choose();
                   window.unload();

@@ -34,7 +34,6 @@ TEST_F(ShowLovTest, TheRequestIsCheckedBeforeAnyWindow)
         qint16 multiSelect;
         const char *screenByScreen, *message;
     } cases[] = {
-        {"1,2,3,4", "a,b,c,d", "", 1, "", "Query Field Count and ColumnWidth Count is mismatch"},
         {"1,2,3", "a,b,c,d", "", 1, "", "Query Field Count and ColumnHead Count is mismatch"},
         {"1,2,3", "a,b", "", 1, "", "ColumnWidth Count and ColumnHead Count is mismatch"},
         {"1,2", "a,b", "Qty", 1, "", ""},
@@ -71,7 +70,6 @@ TEST_F(ShowLovTest, NoRowOrOneRowIsAnsweredWithoutAWindow)
         const char *enterDataHead, *returnFields, *answer;
     } cases[] = {
         {"CompanyCode=99", 0, "", "", ""},
-        {"CompanyCode=2", 1, "", "", "Kormo Shadow One!@#$%2"},
         {"CompanyCode=2", 1, "Qty", "", "Kormo Shadow One!@#$%2!@#$%0"},
         // The separator stays after a blank first value.
         {"parentcompanycode=3", 0, "", "", "!@#$%9"},
