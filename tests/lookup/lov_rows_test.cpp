@@ -233,11 +233,8 @@ TEST_F(LovRowsTest, PatternCharactersAccentsAndDirectionWordsAsTheWholeResult)
         }
     }
     ASSERT_NO_FATAL_FAILURE(openBoth(u"select [Item],[Item Desc],Code from marks order by Code"_s));
-    const QStringList texts = {u"50%"_s,     u"50% off 7"_s, u"under_"_s,    u"under_score 2"_s,
-                               u"back\\"_s,  u"[b"_s,        u"[bracket]"_s, u"[bracket] 4"_s,
-                               u"_"_s,       u"%"_s,         u"x_1"_s,       u"é"_s,
-                               u"É"_s,       u"éc"_s,        u"école"_s,     u"ÉTUDE 12"_s,
-                               u"ÉTUDE 1"_s, u"zÈ"_s,        u"e"_s};
+    const QStringList texts = {u"%"_s,  u"_"_s,     u"back\\"_s,   u"[b"_s,      u"é"_s,  u"É"_s,
+                               u"éc"_s, u"école"_s, u"ÉTUDE 12"_s, u"ÉTUDE 1"_s, u"zÈ"_s, u"e"_s};
     const auto searches = [&](const QString &state) {
         for (const QString &text : texts) {
             for (const bool containing : {false, true})
