@@ -180,34 +180,21 @@ TEST_F(LovRowsTest, SmallResultsAndUnorderableQueriesAreReadWholeAndOrderedField
     EXPECT_TRUE(pages.at(1).contains(u" order by [Code],[Name],[Amount] offset"_s)) << pages.at(1).toStdString();
 }
 
-// A result read whole is searched and filtered for the text as typed, case ignored; an emoji
-// is one character.
+// A result read whole is searched and filtered for the text as typed, case ignored.
 TEST(LoadedLovRowsTest, TextIsMatchedAsTypedWithoutRegardToCase)
 {
-    const auto rowsOf = [](const QStringList &names) {
-        QList<QList<QVariant>> rows;
-        for (const QString &name : names)
-            rows << QList<QVariant>{name};
-        return LoadedLovRows(Recordset({Field{u"LedgerName"_s, FieldType::Text}}, rows));
-    };
-    const auto containing = [](LovRows &rows, const QString &text) {
-        EXPECT_TRUE(rows.filterContaining(0, text));
-        const Outcome<QList<QList<QVariant>>> shown = rows.rows(1, 20);
-        QStringList names;
-        for (const QList<QVariant> &row : *shown)
-            names << valueText(row.at(0));
-        return names;
-    };
-    LoadedLovRows ledgers = rowsOf({u"Cash"_s, u"Sales"_s, u"Purchases"_s, u"Sales\nReturn"_s});
-    EXPECT_EQ(containing(ledgers, u"SALES"_s), (QStringList{u"Sales"_s, u"Sales\nReturn"_s}));
+    QList<QList<QVariant>> rows;
+    for (const QString &name : {u"Cash"_s, u"Sales"_s, u"Purchases"_s, u"Sales\nReturn"_s})
+        rows << QList<QVariant>{name};
+    LoadedLovRows ledgers(Recordset({Field{u"LedgerName"_s, FieldType::Text}}, rows));
+    ASSERT_TRUE(ledgers.filterContaining(0, u"SALES"_s));
+    QStringList names;
+    for (const QList<QVariant> &row : *ledgers.rows(1, 20))
+        names << valueText(row.at(0));
+    EXPECT_EQ(names, (QStringList{u"Sales"_s, u"Sales\nReturn"_s}));
     ledgers.clearFilter();
     EXPECT_EQ(*ledgers.count(), 4);
-
-    LoadedLovRows shops = rowsOf(
-        {u"Cake \U0001F382 Shop"_s, u"Tea \u2615 Stall"_s, u"\u041F\u0435\u043A\u0430\u0440\u043D\u044F \U0001F950"_s});
-    EXPECT_EQ(containing(shops, u"\U0001F382"_s), QStringList{u"Cake \U0001F382 Shop"_s});
-    shops.clearFilter();
-    EXPECT_EQ(*shops.find(0, u"\u041F\u0435"_s, false, 0), 3);
+    EXPECT_EQ(*ledgers.find(0, u"pu"_s, false, 0), 3);
 }
 
 // Names that hold the LIKE pattern's own characters and letters beyond ASCII in both cases,
