@@ -17,37 +17,26 @@ public:
     std::optional<QString> textPrompt(const QString &, const QString &, const QString &) override { return {}; }
 };
 
-// The lookup's session on the embedded database.
-struct Fixture
-{
-    Fixture()
-    {
-        session =
-            std::make_unique<vant::Session>(prompts, QDir(base.folder.path()).filePath(QStringLiteral("vantlog.txt")));
-        session->dbConnection = std::move(base.db);
-    }
-
-    vant::fuzz::EmbeddedDatabase base;
-    SilentPrompts prompts;
-    std::unique_ptr<vant::Session> session;
-};
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static Fixture fixture;
-    VANT_FUZZ_CHECK(fixture.session->db());
+    static vant::fuzz::EmbeddedDatabase base;
+    static SilentPrompts prompts;
+    static vant::Session session(prompts, QDir(base.folder.path()).filePath(QStringLiteral("vantlog.txt")));
+    if (base.db)
+        session.dbConnection = std::move(base.db);
+    VANT_FUZZ_CHECK(session.db());
     const QString list = vant::fuzz::text(data, size);
-    vant::ModVantLov lov(*fixture.session);
+    vant::ModVantLov lov(session);
     const QString table = vant::ModVantLov::workTableName();
     const QString query = lov.GenLovQuery(list, table);
     if (query.isEmpty()) {
         // A list whose rows differ in their number of values is refused; its table goes.
-        fixture.session->execute(QStringLiteral("drop table if exists ") + table);
+        session.execute(QStringLiteral("drop table if exists ") + table);
         return 0;
     }
-    auto rs = fixture.session->openRecordset(query);
+    auto rs = session.openRecordset(query);
     VANT_FUZZ_CHECK(bool(rs));
     const QStringList rows = vant::splitLovList(list, vant::kLovRowSeparator);
     VANT_FUZZ_CHECK(rs->recordCount() == rows.size());
@@ -56,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (int column = 0; column < values.size() && column < rs->fieldCount(); ++column)
             VANT_FUZZ_CHECK(rs->text(column) == values.at(column));
     }
-    VANT_FUZZ_CHECK(fixture.session->execute(QStringLiteral("drop table ") + table));
+    VANT_FUZZ_CHECK(session.execute(QStringLiteral("drop table ") + table));
     return 0;
 }

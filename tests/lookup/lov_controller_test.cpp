@@ -48,11 +48,8 @@ TEST_F(LovControllerTest, ArrowsScrollByOneRecordAtThePageEdges)
         EXPECT_EQ(window.currentRow(), 5);
         EXPECT_EQ(window.countLabel(), u"Records : 45/45"_s);
         // So does Down on the last record of a full page.
-        window.previousRow();
-        window.previousRow();
-        window.previousRow();
-        window.previousRow();
-        window.previousRow();
+        for (int row = 0; row < 5; ++row)
+            window.previousRow();
         EXPECT_EQ(shown(window), (QStringList{u"40"_s, u"45"_s}));
         window.previousPage();
         EXPECT_EQ(window.cell(12, 1), u"31"_s);
@@ -196,11 +193,6 @@ TEST_F(LovControllerTest, OddCharactersAreLookedForAsTyped)
     };
     EXPECT_EQ(answer([](LovController &window) {
                   EXPECT_EQ(window.cell(window.currentRow(), 1), u"O'Brien Stores"_s);
-                  for (const QString &name : {u"[Bracket] Traders"_s, u"Under_Score"_s}) {
-                      window.clearSearchBox();
-                      window.typeText(name.left(6));
-                      EXPECT_EQ(window.cell(window.currentRow(), 1), name);
-                  }
                   window.clearSearchBox();
                   window.typeText(u"[x] 1]"_s);
                   EXPECT_EQ(window.searchBoxText(1), u"[x] 1"_s);

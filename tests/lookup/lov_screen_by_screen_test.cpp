@@ -39,14 +39,12 @@ protected:
             values << window.cell(row, column);
         return values.join(QLatin1Char(','));
     }
-
-    QString screenTables() { return workTables(u"MultiScreen"_s); }
 };
 
-TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTable)
+TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTableOnEveryWayOut)
 {
     const QString result = run([this](LovController &window) {
-        EXPECT_FALSE(screenTables().isEmpty());
+        EXPECT_FALSE(workTables(u"MultiScreen"_s).isEmpty());
         // Null and empty regions never show.
         EXPECT_EQ(shown(window, 1), u"North,O'Neil,South"_s);
         EXPECT_EQ(window.columns().at(0).width, 4800);
@@ -70,30 +68,26 @@ TEST_F(LovScreenByScreenTest, DrillsDownStepsBackAndDropsTheWorkTable)
         window.choose();
     });
     EXPECT_EQ(result, u"North!@#$%Beta!@#$%Shop B!@#$%2"_s);
-    EXPECT_EQ(screenTables(), QString());
-}
+    EXPECT_EQ(workTables(u"MultiScreen"_s), QString());
 
-TEST_F(LovScreenByScreenTest, QuotesAndBracketsInPickedValuesStayInsideTheirConditions)
-{
-    const QString result = run([](LovController &window) {
+    // Quotes and brackets in picked values stay inside their conditions.
+    const QString quoted = run([](LovController &window) {
         window.setCurrentRow(2);
         window.choose();
         EXPECT_EQ(shown(window, 2), u"Ma[in]"_s);
         window.choose();
         window.choose();
     });
-    EXPECT_EQ(result, u"O'Neil!@#$%Ma[in]!@#$%Shop G!@#$%7"_s);
+    EXPECT_EQ(quoted, u"O'Neil!@#$%Ma[in]!@#$%Shop G!@#$%7"_s);
     EXPECT_EQ(logText(), QString());
-}
 
-TEST_F(LovScreenByScreenTest, ClosingOrAFailedScreenLeavesNothingBehind)
-{
+    // Closing or a failed screen leaves nothing behind either.
     EXPECT_EQ(run([](LovController &window) {
                   window.choose();
                   window.unload();
               }),
               QString());
-    EXPECT_EQ(screenTables(), QString());
+    EXPECT_EQ(workTables(u"MultiScreen"_s), QString());
 
     // A screen field that is no field is reported; the window stays on the screen it showed.
     run(
@@ -104,7 +98,7 @@ TEST_F(LovScreenByScreenTest, ClosingOrAFailedScreenLeavesNothingBehind)
         },
         u"region,town"_s);
     EXPECT_TRUE(logText().contains(u"ErrForm : FrmLovResult    ErrEvent : SetScreenbyscreen\r\n"_s));
-    EXPECT_EQ(screenTables(), QString());
+    EXPECT_EQ(workTables(u"MultiScreen"_s), QString());
 }
 
 TEST(LovScreens, TheWorkTableIsFilledBeforeTheOuterFrom)
