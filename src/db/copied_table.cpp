@@ -16,11 +16,6 @@ namespace {
 
 const QString kLedgerCode = QStringLiteral("LedgerCode");
 
-QString ledgerAlias(const QString &alias, int aid)
-{
-    return alias + QStringLiteral("_l") + QString::number(aid);
-}
-
 // The aid of the ledger that a column names.
 QString aidOf(const QString &ledgerColumn)
 {
@@ -115,6 +110,11 @@ Outcome<QString> checked(const Recordset &row, const CopiedColumn &column, const
 
 } // namespace
 
+QString ledgerAlias(const QString &alias, int aid)
+{
+    return alias + QStringLiteral("_l") + QString::number(aid);
+}
+
 QString sourceOf(const CopiedColumn &column)
 {
     if (column.read == ReadAs::Own)
@@ -124,7 +124,8 @@ QString sourceOf(const CopiedColumn &column)
 
 bool carriesSourceValue(const CopiedColumn &column)
 {
-    return column.read != ReadAs::Own && column.read != ReadAs::LedgerAid && sourceOf(column) == QLatin1StringView(column.name);
+    return column.read != ReadAs::Own && column.read != ReadAs::LedgerAid
+           && sourceOf(column) == QLatin1StringView(column.name);
 }
 
 QString insertColumns(CopiedTable table)

@@ -61,6 +61,9 @@ QString refusalCondition(CopiedTable table, const QString &alias);
 // The ledger master joined for each ledger whose aid the table writes (" left join ...").
 QString ledgerJoins(CopiedTable table, const QString &alias);
 
+// The name ledgerJoins() gives the ledger of the table's aid-th LedgerAid column (from 1).
+QString ledgerAlias(const QString &alias, int aid);
+
 // The aid of the ledger a value names, or why it has none.
 using AidOf = std::function<Outcome<int>(const QVariant &ledgerCode, const QString &what)>;
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -27,6 +28,28 @@ Database::StatementObserver statementObserver = nullptr;
 
 // How long a job waits for another job's write lock on the embedded database.
 constexpr int kBusyTimeoutMs = 5000;
+
+// The statements rewritten lately. A job sends the same long statements batch after batch, each
+// rewritten once; the list starts again when it holds a million characters (2 MB).
+constexpr qsizetype kRewrittenKeptChars = 1'000'000;
+
+Outcome<QString> rewrittenForSqlite(const QString &statement)
+{
+    thread_local QHash<QString, QString> rewritten;
+    thread_local qsizetype keptChars = 0;
+    if (const auto found = rewritten.constFind(statement); found != rewritten.cend())
+        return *found;
+    Outcome<QString> sql = toSqliteDialect(statement);
+    if (sql) {
+        keptChars += statement.size() + sql->size();
+        if (keptChars > kRewrittenKeptChars) {
+            rewritten.clear();
+            keptChars = statement.size() + sql->size();
+        }
+        rewritten.insert(statement, *sql);
+    }
+    return sql;
+}
 
 FieldType fieldType(const QSqlField &field)
 {
@@ -194,7 +217,7 @@ Outcome<QString> Database::prepare(const QString &statement)
     if (Status counted = countStatement(); !counted)
         return counted.error();
     if (m_dialect == Dialect::Sqlite)
-        return toSqliteDialect(statement);
+        return rewrittenForSqlite(statement);
     return statement;
 }
 

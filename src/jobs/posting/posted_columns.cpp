@@ -1,6 +1,15 @@
 #include "posted_columns.h"
 
+#include "db/statement_text.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
 namespace vant {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -76,7 +85,47 @@ constexpr CopiedColumn kChequeColumns[] = {
     {"AID1", LedgerAid, "LedgerCode1", true},
 };
 
+// The off-line number columns hold what these read; leading numbers are read from text.
+bool readsNumberColumn(ReadAs read)
+{
+    return read == Stored || read == Required;
+}
+
+// A finite number; a number read as stored may be missing, a required one may not.
+const char16_t kPlainStored[] =
+    u"({column} is null or {column} between -1.7976931348623157e308 and 1.7976931348623157e308)";
+const char16_t kPlainRequired[] =
+    u"({column} is not null and {column} between -1.7976931348623157e308 and 1.7976931348623157e308)";
+const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
+    and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
+
 } // namespace
+
+QString plainRow(CopiedTable table, const QString &alias)
+{
+    QStringList plain;
+    int aid = 0;
+    for (const CopiedColumn &column : table) {
+        const QList<Place> source = {{"column"_L1, alias + u'.' + sourceOf(column)}};
+        if (column.read == Stored)
+            plain << filled(kPlainStored, source);
+        else if (column.read == Required || column.read == LedgerAid)
+            plain << filled(kPlainRequired, source);
+        if (column.read == LedgerAid)
+            plain << filled(kPlainAid, {{"ledger"_L1, ledgerAlias(alias, ++aid)}});
+    }
+    plain.removeDuplicates();
+    return plain.isEmpty() ? u"1=1"_s : u'(' + plain.join(" and "_L1) + u')';
+}
+
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias)
+{
+    std::vector<CopiedColumn> rest;
+    std::copy_if(table.begin(), table.end(), std::back_inserter(rest), [](const CopiedColumn &column) {
+        return !readsNumberColumn(column.read) && column.read != LedgerAid;
+    });
+    return refusalCondition(rest, alias);
+}
 
 CopiedTable postedLineColumns()
 {

@@ -11,4 +11,13 @@ CopiedTable postedLineColumns();
 CopiedTable postedPendingColumns();
 CopiedTable postedChequeColumns();
 
+// Holds for an off-line row `alias` (joined to its ledgers by ledgerJoins()) whose number columns
+// all hold finite numbers and whose ledgers are found with a whole aid, which a few comparisons
+// settle: the server keeps no text in a number column, and SQLite's text never lies between two
+// numbers. Of such a row's values only a date or a leading number read from text can be refused.
+QString plainRow(CopiedTable table, const QString &alias);
+
+// The refusal condition of the values that a plain row may still have refused.
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias);
+
 } // namespace vant

@@ -48,13 +48,15 @@ const char16_t kFirstRows[] =
 // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
 // are refused; every row of its pending and cheque tables counts, though only the first is
 // copied. Asked voucher by voucher in the batch's order, so that each batch reads only its own
-// rows and the scan ends at the first voucher refused.
+// rows and the scan ends at the first voucher refused. A plain row is passed over before its
+// values are looked at one by one.
 const char16_t kNextSuspect[] = uR"(
     select top 1 m.VoucherOrd from {posting} m
     where m.VoucherOrd>{after} and m.VoucherOrd<={last} and ({lines} or {pending} or {cheque})
     order by m.VoucherOrd)";
 
-const char16_t kRefusedRow[] = u"exists (select 1 from {offLine} x{ledgers} where {rows} and {refused})";
+const char16_t kRefusedRow[] =
+    u"exists (select 1 from {offLine} x{ledgers} where {rows} and (not {plain} or {plainRefused}) and {refused})";
 
 const char16_t kOffLineRows[] = u"x.CompanyCode={company} and x.VoucherNo=m.OffLineNo";
 
@@ -149,6 +151,8 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
         return filled(kRefusedRow, {{"offLine"_L1, table},
                                     {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
                                     {"rows"_L1, filled(rows, places)},
+                                    {"plain"_L1, plainRow(columns, u"x"_s)},
+                                    {"plainRefused"_L1, refusalsOfPlainRow(columns, u"x"_s)},
                                     {"refused"_L1, refusalCondition(columns, u"x"_s)}});
     };
     places.append({"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), kUnmovedLines)});
