@@ -26,4 +26,9 @@ QString plainNumbers(CopiedTable table, const QString &alias);
 // The refusal condition (refusalCondition()) of the columns that are not read as numbers.
 QString refusalsBeyondNumbers(CopiedTable table, const QString &alias);
 
+// The values of the insert (insertValues()), each number column written at once when it holds a
+// finite number, which every number form writes unchanged (as a float where it reads the leading
+// number): only other values pass through the form's tests.
+QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own);
+
 } // namespace vant

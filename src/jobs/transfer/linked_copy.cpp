@@ -127,7 +127,7 @@ Status LinkedCopy::insertRows(int rows)
     const QList<Place> own = {{"destination"_L1, sqlQuoted(m_scope.destination)},
                               {"voucherNo"_L1, copyform::leadingNumber(u"s.VoucherNo"_s)}};
     places.append({"columns"_L1, insertColumns(m_table.columns)});
-    places.append({"values"_L1, insertValues(m_table.columns, u"p"_s, own)});
+    places.append({"values"_L1, insertValuesOverNumbers(m_table.columns, u"p"_s, own)});
     return m_scope.insertInBatches(filled(kInsert, places), rows);
 }
 

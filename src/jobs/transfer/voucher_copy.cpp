@@ -279,7 +279,7 @@ Status VoucherCopy::insertRows(int rows)
     };
     QList<Place> places = this->places();
     places.append({"columns"_L1, insertColumns(copiedVoucherColumns())});
-    places.append({"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)});
+    places.append({"values"_L1, insertValuesOverNumbers(copiedVoucherColumns(), u"v"_s, own)});
     const QString statement = filled(kInsert, places);
     return m_scope.insertInBatches(statement, rows);
 }
