@@ -1,5 +1,7 @@
 #include "copied_columns.h"
 
+#include "db/copy_forms.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -119,6 +121,8 @@ bool readAsNumber(ReadAs read)
            || read == ReadAs::OwnLedgerIfNone;
 }
 
+const char16_t kFiniteOrForm[] = u"case when {finite} then {written} else {form} end";
+
 QString finiteNumber(const QString &column)
 {
     return QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
@@ -162,6 +166,13 @@ QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
     std::copy_if(table.begin(), table.end(), std::back_inserter(rest),
                  [](const CopiedColumn &column) { return !readAsNumber(column.read); });
     return refusalCondition(rest, alias);
+}
+
+QString leadingNumberOverNumber(const QString &column)
+{
+    return filled(kFiniteOrForm, {{"finite"_L1, finiteNumber(column)},
+                                  {"written"_L1, QStringLiteral("convert(float,%1)").arg(column)},
+                                  {"form"_L1, copyform::leadingNumber(column)}});
 }
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)

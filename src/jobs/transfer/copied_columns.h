@@ -31,4 +31,8 @@ QString refusalsBeyondNumbers(CopiedTable table, const QString &alias);
 // number): only other values pass through the form's tests.
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own);
 
+// The leading number (copyform::leadingNumber()) of a number column's value: a finite number is
+// read at once.
+QString leadingNumberOverNumber(const QString &column);
+
 } // namespace vant
