@@ -3,6 +3,7 @@
 #include "session/error_report.h"
 #include "support/accounts_watch.h"
 #include "transfer/transfer_job.h"
+#include "transfer/transfer_scope.h"
 
 #include <sqlite3.h>
 
@@ -191,7 +192,8 @@ TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
 {
     VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
-    constexpr int kVouchers = 3500;
+    // Two voucher rows per source voucher: the voucher rows fill two batches, the bill-wise rows one.
+    constexpr int kVouchers = TransferScope::kBatchRows / 2 + 1;
     exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<%1) "
           "insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,OppLedgerCode,"
           "CrDr,Amount,VoucherCode,Narration) select 1,1,2,i/2,date('2026-04-01',(i%30)||' days'),"
@@ -215,11 +217,12 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
     // Code 1 holds the odd lines of each voucher, code 2 the even ones: two vouchers per source voucher.
     EXPECT_EQ(rows(u"select count(distinct VoucherNo),min(VoucherNo),max(VoucherNo),max(VoucherSlno) from "
                    "accvoucher2026 where CompanyCode=2"_s),
-              QStringList({u"7000|1|7000|3500"_s}));
+              QStringList({u"%1|1|%1|%2"_s.arg(2 * kVouchers).arg(kVouchers)}));
     EXPECT_EQ(rows(u"select count(*) from AccPending p join accvoucher2026 v on v.CompanyCode=2 and "
                    "v.VoucherNo=p.VoucherNo and v.LedgerCode=101 where p.CompanyCode=2"_s),
-              QStringList({u"3500"_s}));
-    EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), QStringList({u"7000"_s}));
+              QStringList({QString::number(kVouchers)}));
+    EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s),
+              QStringList({QString::number(2 * kVouchers)}));
 }
 
 // Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.

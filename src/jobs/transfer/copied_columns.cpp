@@ -1,5 +1,7 @@
 #include "copied_columns.h"
 
+#include "db/copy_forms.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -7,6 +9,8 @@
 #include <vector>
 
 namespace vant {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -117,11 +121,26 @@ bool readAsNumber(ReadAs read)
            || read == ReadAs::OwnLedgerIfNone;
 }
 
+const char16_t kFiniteOrForm[] = u"case when {finite} then {written} else {form} end";
+
+QString finiteNumber(const QString &column)
+{
+    return QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
+}
+
+// What a number form writes for a finite number: the number itself, as a float where the form
+// reads the leading number of a value.
+QString finiteWritten(const CopiedColumn &column, const QString &source)
+{
+    const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
+    return asStored ? source : QStringLiteral("convert(float,%1)").arg(source);
+}
+
 } // namespace
 
 QString plainNumber(const QString &column, bool required)
 {
-    const QString finite = QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
+    const QString finite = finiteNumber(column);
     return required ? QStringLiteral("(%1 is not null and %2)").arg(column, finite)
                     : QStringLiteral("(%1 is null or %2)").arg(column, finite);
 }
@@ -147,6 +166,30 @@ QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
     std::copy_if(table.begin(), table.end(), std::back_inserter(rest),
                  [](const CopiedColumn &column) { return !readAsNumber(column.read); });
     return refusalCondition(rest, alias);
+}
+
+QString leadingNumberOverNumber(const QString &column)
+{
+    return filled(kFiniteOrForm, {{"finite"_L1, finiteNumber(column)},
+                                  {"written"_L1, QStringLiteral("convert(float,%1)").arg(column)},
+                                  {"form"_L1, copyform::leadingNumber(column)}});
+}
+
+QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
+{
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        const QString form = insertValues(CopiedTable(&column, 1), alias, own);
+        if (!readAsNumber(column.read)) {
+            values << form;
+            continue;
+        }
+        const QString source = alias + u'.' + sourceOf(column);
+        values << filled(
+            u"case when {finite} then {written} else {form} end",
+            {{"finite"_L1, finiteNumber(source)}, {"written"_L1, finiteWritten(column, source)}, {"form"_L1, form}});
+    }
+    return values.join(u',');
 }
 
 } // namespace vant

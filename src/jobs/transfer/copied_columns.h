@@ -26,4 +26,13 @@ QString plainNumbers(CopiedTable table, const QString &alias);
 // The refusal condition (refusalCondition()) of the columns that are not read as numbers.
 QString refusalsBeyondNumbers(CopiedTable table, const QString &alias);
 
+// The values of the insert (insertValues()), each number column written at once when it holds a
+// finite number, which every number form writes unchanged (as a float where it reads the leading
+// number): only other values pass through the form's tests.
+QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own);
+
+// The leading number (copyform::leadingNumber()) of a number column's value: a finite number is
+// read at once.
+QString leadingNumberOverNumber(const QString &column);
+
 } // namespace vant

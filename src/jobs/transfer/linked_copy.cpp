@@ -27,8 +27,9 @@ class LinkedCopy
 {
 public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
-        : m_scope(scope), m_table(table), m_rows(scope.db, QStringLiteral("VantLinkedRows"),
-                                                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int"))
+        : m_scope(scope), m_table(table),
+          m_rows(scope.db, QStringLiteral("VantLinkedRows"),
+                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int, Suspect int"))
     {}
 
     Status run();
@@ -45,25 +46,29 @@ private:
 };
 
 // A row that is copied names a voucher that has a copy; the copy is filed under the number of
-// the first copy found, as the shadow's index of source numbers keeps them.
-const char16_t kFirstCopy[] = uR"(case when {sourceNoIsNumber} and p.VoucherNo>0
+// the first copy found, as the shadow's index of source numbers keeps them. A plain number needs
+// no test of its text.
+const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumber}) and p.VoucherNo>0
     then (select top 1 x.tsid from {vouchers} x
           where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid) end)";
 
 // The rows of the period, numbered in the order the source's date index keeps them, each with the
-// copy of its voucher (none for a row that is not copied): the copy is looked up once per row.
+// copy of its voucher (none for a row that is not copied): the copy is looked up once per row. A
+// row of plain numbers whose other values no check refuses is no suspect: the refusal scan passes
+// over it without reading it again.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Id,ShadowTsid)
-    select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy} from {table} p
+    insert into {rows}(Seq,Id,ShadowTsid,Suspect)
+    select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy},
+           case when not ({plainNumbers} and {plainOrNullSourceNo}) or {beyondNumbers} then 1 else 0 end
+    from {table} p
     where p.CompanyCode={source} and p.{dateColumn} between {from} and {to})";
 
-// The next row whose voucher number, or whose values when it is copied, may be refused. A row of
-// plain numbers is passed over before its values are looked at one by one.
+// The next row whose voucher number, or whose values when it is copied, may be refused. Only the
+// suspects are looked at, their values one by one.
 const char16_t kSuspects[] = uR"(
     select top 1 p.*,q.Seq VantSeq,case when q.ShadowTsid is not null then 1 else 0 end VantCopied
     from {rows} q join {table} p on p.slno=q.Id
-    where q.Seq>{after}
-      and (not ({plainNumbers} and {plainSourceNo}) or {beyondNumbers})
+    where q.Suspect=1 and q.Seq>{after}
       and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or (q.ShadowTsid is not null and {valuesRefused}))
     order by q.Seq)";
 
@@ -86,6 +91,7 @@ QList<Place> LinkedCopy::places() const
         {"vouchers"_L1, m_scope.voucherTable},
         {"transferred"_L1, transferredRow(u"x"_s)},
         {"sourceNoIsNumber"_L1, copyform::isNumber(u"p.VoucherNo"_s)},
+        {"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s, true)},
     };
     places.append({"firstCopy"_L1, filled(kFirstCopy, places)});
     return places;
@@ -96,9 +102,6 @@ Status LinkedCopy::checkRows()
     QList<Place> places = this->places();
     places.append({"sourceNoRefused"_L1, copyform::mayRefuseNumber(u"p.VoucherNo"_s)});
     places.append({"valuesRefused"_L1, refusalCondition(m_table.columns, u"p"_s)});
-    places.append({"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)});
-    places.append({"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)});
-    places.append({"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)});
     places.append({"after"_L1, QString()});
     const auto refused = m_scope.firstRefusedSuspect(
         kSuspects, std::move(places), [this](const Recordset &rs, int) -> std::optional<Error> {
@@ -125,15 +128,19 @@ Status LinkedCopy::insertRows(int rows)
 {
     QList<Place> places = this->places();
     const QList<Place> own = {{"destination"_L1, sqlQuoted(m_scope.destination)},
-                              {"voucherNo"_L1, copyform::leadingNumber(u"s.VoucherNo"_s)}};
+                              {"voucherNo"_L1, leadingNumberOverNumber(u"s.VoucherNo"_s)}};
     places.append({"columns"_L1, insertColumns(m_table.columns)});
-    places.append({"values"_L1, insertValues(m_table.columns, u"p"_s, own)});
+    places.append({"values"_L1, insertValuesOverNumbers(m_table.columns, u"p"_s, own)});
     return m_scope.insertInBatches(filled(kInsert, places), rows);
 }
 
 Status LinkedCopy::run()
 {
-    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places()));
+    QList<Place> places = this->places();
+    places.append({{"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)},
+                   {"plainOrNullSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)},
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)}});
+    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();
     if (*rows > 0) {

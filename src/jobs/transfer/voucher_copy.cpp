@@ -21,18 +21,22 @@ namespace {
 
 // The period's rows in the order in which vouchers are numbered and their rows written: voucher
 // code, then source number, then the rows of a voucher as the period's index keeps them. They
-// are sorted once: the position and the look at the row before share one order. A voucher
-// begins where the source number changes from the row before.
-const char16_t kOrderedRows[] = uR"(
-    insert into {order}(Seq,Tsid,StartsVoucher)
-    select row_number() over (order by VoucherCode,VoucherNo,VoucherDt,tsid),tsid,
-           case when VoucherNo=lag(VoucherNo) over (order by VoucherCode,VoucherNo,VoucherDt,tsid) then 0 else 1 end
-    from {table} where CompanyCode={source} and VoucherDt between {from} and {to})";
-
-// Read in the order of its key, the sorted table numbers its vouchers without another sort.
+// are sorted once: the position and the look at the row before share one order, and the count of
+// vouchers runs along the position. A voucher begins where the source number changes from the
+// row before. A row of plain numbers (its voucher number and code among them) whose other values
+// no check refuses is no suspect: the refusal scan passes over it without reading it again. The
+// mark is made as each row is read, so that only the columns of the order are sorted.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Tsid,VoucherOrd,StartsVoucher)
-    select Seq,Tsid,sum(StartsVoucher) over (order by Seq rows unbounded preceding),StartsVoucher from {order})";
+    insert into {rows}(Seq,Tsid,VoucherOrd,StartsVoucher,Suspect)
+    select Seq,Tsid,sum(StartsVoucher) over (order by Seq rows unbounded preceding),StartsVoucher,Suspect
+    from (select row_number() over (order by VoucherCode,VoucherNo,VoucherDt,Tsid) Seq,Tsid,
+                 case when VoucherNo=lag(VoucherNo) over (order by VoucherCode,VoucherNo,VoucherDt,Tsid)
+                      then 0 else 1 end StartsVoucher,
+                 Suspect
+          from (select v.VoucherCode,v.VoucherNo,v.VoucherDt,v.tsid Tsid,
+                       case when not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0
+                            then 1 else 0 end Suspect
+                from {table} v where v.CompanyCode={source} and v.VoucherDt between {from} and {to}) p) o)";
 
 // Each voucher code with its vouchers and the account type of its first voucher, in the order
 // in which the codes first appear.
@@ -49,13 +53,11 @@ const char16_t kFirstRowOf[] = uR"(
     where r.StartsVoucher=1 and r.VoucherOrd={place})";
 
 // The next row, up to the row {limit}, whose voucher number, or whose values before that row, may
-// be refused. A row of plain numbers (its voucher number and code among them) is passed over
-// before its values are looked at one by one.
+// be refused. Only the suspects are looked at, their values one by one.
 const char16_t kSuspects[] = uR"(
     select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
     from {rows} r join {table} v on v.tsid=r.Tsid
-    where r.Seq>{after} and r.Seq<={limit}
-      and (not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0)
+    where r.Suspect=1 and r.Seq>{after} and r.Seq<={limit}
       and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
            or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
                                   or {valuesRefused})))
@@ -89,10 +91,9 @@ class VoucherCopy
 {
 public:
     explicit VoucherCopy(const TransferScope &scope)
-        : m_scope(scope), m_order(scope.db, QStringLiteral("VantVoucherOrder"),
-                                  QStringLiteral("Seq int primary key, Tsid int, StartsVoucher int")),
+        : m_scope(scope),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int")),
+                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int, Suspect int")),
           m_numbers(scope.db)
     {}
 
@@ -110,7 +111,6 @@ private:
     Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
 
     const TransferScope &m_scope;
-    WorkTable m_order;
     WorkTable m_rows;
     VoucherNumbers m_numbers;
 };
@@ -171,7 +171,6 @@ QList<Place> VoucherCopy::places() const
 {
     return {
         {"table"_L1, m_scope.voucherTable},
-        {"order"_L1, m_order.name()},
         {"rows"_L1, m_rows.name()},
         {"numbers"_L1, m_numbers.name()},
         {"source"_L1, sqlQuoted(m_scope.source)},
@@ -221,8 +220,6 @@ Outcome<std::optional<Error>> VoucherCopy::firstRefusal(int lastSeq, bool number
                    {"voucherNoRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherNo"_s)},
                    {"voucherCodeRefused"_L1, copyform::mayRefuseRequiredNumber(u"v.VoucherCode"_s)},
                    {"valuesRefused"_L1, refusalCondition(copiedVoucherColumns(), u"v"_s)},
-                   {"plainNumbers"_L1, plainNumbers(copiedVoucherColumns(), u"v"_s)},
-                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s)},
                    {"after"_L1, QString()}});
     return m_scope.firstRefusedSuspect(kSuspects, std::move(places), [&](const Recordset &rs, int seq) {
         const bool starts = rs.value(QStringLiteral("VantStarts")).toInt() == 1;
@@ -264,9 +261,10 @@ Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucher
             return refusedTransfer(literal.error().description);
         firstSubNos.append({*literal, code.firstSubNo});
     }
-    // A voucher is numbered at its first row.
+    // A voucher is numbered at its first row. The rows are read once, each voucher matched with
+    // the few codes: the plus keeps SQLite from indexing the flag and reading the rows per code.
     return m_numbers.fill(firstSubNos, firstVoucherNo,
-                          {filled(u"{rows} r join {table} v on v.tsid=r.Tsid", places()), u"r.StartsVoucher=1"_s,
+                          {filled(u"{rows} r join {table} v on v.tsid=r.Tsid", places()), u"+r.StartsVoucher=1"_s,
                            u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
 }
 
@@ -279,7 +277,7 @@ Status VoucherCopy::insertRows(int rows)
     };
     QList<Place> places = this->places();
     places.append({"columns"_L1, insertColumns(copiedVoucherColumns())});
-    places.append({"values"_L1, insertValues(copiedVoucherColumns(), u"v"_s, own)});
+    places.append({"values"_L1, insertValuesOverNumbers(copiedVoucherColumns(), u"v"_s, own)});
     const QString statement = filled(kInsert, places);
     return m_scope.insertInBatches(statement, rows);
 }
@@ -301,16 +299,14 @@ Status VoucherCopy::recordNumbers(const QList<CodeBlock> &codes, const VoucherNo
 
 Status VoucherCopy::run()
 {
-    const Outcome<int> ordered = m_order.createFilled(filled(kOrderedRows, places()));
-    if (!ordered)
-        return ordered.error();
-    if (*ordered == 0)
-        return m_order.drop();
-    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places()));
+    QList<Place> places = this->places();
+    places.append({{"plainNumbers"_L1, plainNumbers(copiedVoucherColumns(), u"v"_s)},
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s)}});
+    const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();
-    if (Status dropped = m_order.drop(); !dropped)
-        return dropped;
+    if (*rows == 0)
+        return m_rows.drop();
     if (m_scope.feedback.showProgress)
         m_scope.feedback.showProgress();
 
