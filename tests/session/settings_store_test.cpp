@@ -99,20 +99,6 @@ TEST_F(SettingsStoreTest, HandWrittenValuesAreReadAsWritten)
         EXPECT_EQ(readSetting(name), value) << name.toStdString();
 }
 
-// What the database creator writes reads back the same, blanks, quotes and the control
-// characters of an enciphered password included.
-TEST_F(SettingsStoreTest, WrittenValuesReadBackUnchanged)
-{
-    QString everyCode;
-    for (int code = 1; code < 256; ++code)
-        everyCode += QChar(code);
-    const QString values[] = {u"host,1433"_s, u" outer blanks "_s, u"\"quoted\""_s, u"\"x"_s, everyCode};
-    for (const QString &value : values) {
-        writeSetting(u"Password"_s, value);
-        EXPECT_EQ(readSetting(u"Password"_s), value) << value.toStdString();
-    }
-}
-
 TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsShownOnceAndReadsEmpty)
 {
     writeByHand("Server=db01\nthis line has no value\n");
