@@ -348,6 +348,9 @@ Outcome<QString> toSqliteDialect(const QString &statement)
     case Parsed::Unbalanced:
         // Rewriting would move text across the missing parenthesis; the server would refuse it anyway.
         return Error{kUnspecifiedError, QStringLiteral("The statement's parentheses do not match.")};
+    case Parsed::Unclosed:
+        // The open name or text would swallow the rest of the statement, literals and all.
+        return Error{kUnspecifiedError, QStringLiteral("The statement leaves a quote or a bracket open.")};
     }
     const std::size_t first = nextSolid(nodes, 0);
     if (first >= nodes.size())

@@ -22,17 +22,16 @@ Parsed parseGroup(const QString &sql, qsizetype &pos, int depth, std::vector<Nod
             nodes.push_back({Kind::Space, sql.mid(start, pos - start), {}});
         } else if (c == u'\'') {
             ++pos;
-            while (pos < n) {
-                if (sql.at(pos) == u'\'') {
-                    if (pos + 1 < n && sql.at(pos + 1) == u'\'') {
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    break;
-                }
-                ++pos;
+            bool closed = false;
+            while (pos < n && !closed) {
+                // Inside quotes, "''" stands for one quote.
+                if (sql.at(pos) == u'\'' && pos + 1 < n && sql.at(pos + 1) == u'\'')
+                    pos += 2;
+                else
+                    closed = sql.at(pos++) == u'\'';
             }
+            if (!closed)
+                return Parsed::Unclosed;
             nodes.push_back({Kind::String, sql.mid(start, pos - start), {}});
         } else if (c == u'[' || c == u'"') {
             const QChar close = c == u'[' ? u']' : u'"';
@@ -41,8 +40,9 @@ Parsed parseGroup(const QString &sql, qsizetype &pos, int depth, std::vector<Nod
             while (pos < n && (sql.at(pos) != close || (c == u'[' && pos + 1 < n && sql.at(pos + 1) == u']'))) {
                 pos += sql.at(pos) == close ? 2 : 1;
             }
-            if (pos < n)
-                ++pos;
+            if (pos == n)
+                return Parsed::Unclosed;
+            ++pos;
             nodes.push_back({Kind::Bracketed, sql.mid(start, pos - start), {}});
         } else if (c.isDigit()) {
             while (pos < n && (sql.at(pos).isDigit() || sql.at(pos) == u'.'))

@@ -17,7 +17,7 @@ struct Node
     std::vector<Node> children; // for Group: the tokens between the parentheses
 };
 
-enum class Parsed { Done, TooDeep, Unbalanced };
+enum class Parsed { Done, TooDeep, Unbalanced, Unclosed };
 
 // The program's statements nest a few levels; deeper input is refused before it can
 // exhaust the stack.

@@ -79,6 +79,13 @@ TEST(SqliteDialect, StatementRewrites)
         ASSERT_FALSE(bool(rewritten)) << unbalanced;
         EXPECT_EQ(rewritten.error().description, u"The statement's parentheses do not match.");
     }
+    // A name or text left open would otherwise swallow the rest of the statement, literals and
+    // all, into one name that SQLite takes and the server refuses.
+    for (const char *unclosed : {"select [a]] from t where x = N'y'", "select \"a from t", "select 'a'' from t''"}) {
+        const auto rewritten = toSqliteDialect(QString::fromUtf8(unclosed));
+        ASSERT_FALSE(bool(rewritten)) << unclosed;
+        EXPECT_EQ(rewritten.error().description, u"The statement leaves a quote or a bracket open.");
+    }
 }
 
 // The dialect applied to real rows.
