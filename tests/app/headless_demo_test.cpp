@@ -15,17 +15,6 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A build folder of copies of the two programs, so that nothing is written beside the real ones.
-QString fakeBuild(const QTemporaryDir &folder)
-{
-    const QString build = folder.filePath(u"build"_s);
-    EXPECT_TRUE(QDir().mkpath(build + u"/src/app"_s));
-    EXPECT_TRUE(QDir().mkpath(build + u"/tools/dbcreator"_s));
-    EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), build + u"/src/app/vantctl"_s));
-    EXPECT_TRUE(QFile::copy(QStringLiteral(VANT_DBCREATOR_PROGRAM), build + u"/tools/dbcreator/vant-dbcreator"_s));
-    return build;
-}
-
 TEST(HeadlessDemoTest, TransfersTheMonthAndPostsTodaysSalesLeavingTheUsersSettingsAlone)
 {
     // The user's own settings lead to the office's server.
@@ -36,8 +25,13 @@ TEST(HeadlessDemoTest, TransfersTheMonthAndPostsTodaysSalesLeavingTheUsersSettin
     const QByteArray before = fileBytes(userSettings);
     ASSERT_FALSE(before.isEmpty());
 
+    // A build folder of copies of the two programs, so that nothing is written beside the real ones.
     QTemporaryDir folder;
-    const QString build = fakeBuild(folder);
+    const QString build = folder.filePath(u"build"_s);
+    EXPECT_TRUE(QDir().mkpath(build + u"/src/app"_s));
+    EXPECT_TRUE(QDir().mkpath(build + u"/tools/dbcreator"_s));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(VANTCTL_PROGRAM), build + u"/src/app/vantctl"_s));
+    EXPECT_TRUE(QFile::copy(QStringLiteral(VANT_DBCREATOR_PROGRAM), build + u"/tools/dbcreator/vant-dbcreator"_s));
     QProcessEnvironment environment = environmentWithoutDisplay();
     environment.remove(u"VANT_SETTINGS"_s);
     const CtlRun demo = runProgram(u"bash"_s, {QStringLiteral(VANT_SOURCE_DIR "/scripts/demo.sh"), build}, environment);

@@ -20,17 +20,15 @@ QString run(bool terminal, int maximum, int advances)
     return text;
 }
 
-TEST(ProgressMeter, DrawsTheBarInPlaceOnATerminalAndStopsAtItsMaximum)
+// On a terminal the bar is drawn in place and stops at its maximum; elsewhere only the captions
+// are written.
+TEST(ProgressMeter, DrawsTheBarInPlaceOnATerminalOnly)
 {
     const QString shown = run(true, 4, 9);
     EXPECT_TRUE(shown.startsWith(QStringLiteral("Transfer    [ Transfer Voucher Details...]\n\r[")));
     EXPECT_TRUE(shown.contains(QStringLiteral("\r[") + QString(40, QLatin1Char('#')) + QStringLiteral("] 4/4\n")));
     EXPECT_FALSE(shown.contains(QStringLiteral("5/4")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral("\nTransfer    [ Completed ]\n")));
-}
-
-TEST(ProgressMeter, WritesOnlyTheCaptionsElsewhere)
-{
     EXPECT_EQ(run(false, 4, 3),
               QStringLiteral("Transfer    [ Transfer Voucher Details...]\nTransfer    [ Completed ]\n"));
 }

@@ -15,7 +15,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST_F(VantctlTest, HelpNamesEveryCommandAndEachCommandHasItsOwn)
+// Help names every command and each command has its own; usage errors exit with 2 before any login.
+TEST_F(VantctlTest, HelpAndUsageErrorsComeBeforeAnyLogin)
 {
     const CtlRun general = run({u"--help"_s});
     EXPECT_EQ(general.exitCode, 0);
@@ -26,10 +27,7 @@ TEST_F(VantctlTest, HelpNamesEveryCommandAndEachCommandHasItsOwn)
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_TRUE(help.out.startsWith(u"Usage: vantctl [--product NAME] --user U "_s + command));
     }
-}
 
-TEST_F(VantctlTest, UsageErrorsExitWithTwoBeforeAnyLogin)
-{
     const QString login = u"--user Admin --password vant "_s;
     const QString transfer = login + u"transfer --dest 2 --from 2026-04-01"_s;
     const QString post = login + u"post --date 2026-05-01 --division 1 --voucher-type SA --trans-type "_s;
@@ -68,7 +66,9 @@ TEST_F(VantctlTest, UsageErrorsExitWithTwoBeforeAnyLogin)
     EXPECT_TRUE(logLines().isEmpty());
 }
 
-TEST_F(VantctlTest, CheckPrintsTheDefaultCompanyOfAProductNamedInAnyCase)
+// Check prints the default company of a product named in any case, and refuses as the login window
+// does, logging what it logs.
+TEST_F(VantctlTest, CheckPrintsTheDefaultCompanyOrRefusesAsTheLoginWindowDoes)
 {
     const CtlRun run = runAsAdmin({u"--product"_s, u"kormo vant"_s, u"check"_s});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -86,10 +86,7 @@ TEST_F(VantctlTest, CheckPrintsTheDefaultCompanyOfAProductNamedInAnyCase)
                            {u"from"_s, u"2026-04-01"_s},
                            {u"to"_s, u"2027-03-31"_s},
                            {u"voucherTable"_s, u"accvoucher2026"_s}}));
-}
 
-TEST_F(VantctlTest, CheckRefusesAsTheLoginWindowDoesAndLogsWhatItLogs)
-{
     struct Case
     {
         QStringList login;

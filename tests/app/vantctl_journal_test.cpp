@@ -30,20 +30,50 @@ protected:
     {
         return runAsAdmin((u"reconcile --dest 2 --from 2026-05-01 --to 2026-05-31"_s + more).split(u' '));
     }
-    // A journal of these records, one per line.
-    static void writeJournal(std::initializer_list<const char *> records)
+    // The journal of a .jsonl file of tests/app/.
+    static void useJournal(const char *name)
     {
         QDir().mkpath(QFileInfo(RunJournal::defaultPath()).path());
-        QFile journal(RunJournal::defaultPath());
-        ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
-        for (const char *record : records)
-            journal.write(QByteArray(record) + '\n');
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VANT_SOURCE_DIR "/tests/app/") + QLatin1String(name),
+                                RunJournal::defaultPath()));
     }
 };
 
-TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVoucher)
+// Known before: the dry run does the whole transfer and undoes it. Known after: both runs are in
+// the journal with the same rows and numbers, and the reconciliation tells the copy from the source.
+TEST_F(VantctlJournalTest, ATransferDryRunChangesNothingAndTheJournalHoldsBothRuns)
 {
+    const QString before = dump();
+    const CtlRun dry = transferMay(u" --dry-run"_s);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"Copied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo Traders (1) into "
+                                 u"Kormo Shadow One (2).\nDry run: nothing was changed. The run would succeed; it "
+                                 u"would leave:\n"_s))
+        << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"  AccPending: 1 added\n"_s)) << dry.out.toStdString();
+    EXPECT_TRUE(dry.out.contains(u"  accvoucher2026: 3 added\n"_s));
+    EXPECT_EQ(dump(), before);
+
     ASSERT_EQ(transferMay().exitCode, 0);
+    EXPECT_NE(dump(), before);
+    const QStringList lines = run(u"history --json"_s.split(u' ')).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const QJsonObject dryRecord = QJsonDocument::fromJson(lines.at(0).toUtf8()).object();
+    const QJsonObject record = QJsonDocument::fromJson(lines.at(1).toUtf8()).object();
+    expectDryRunOf(dryRecord, record, {u"tables"_s, u"numbers"_s, u"result"_s, u"job"_s});
+    EXPECT_EQ(record.value(u"user"_s).toString(), u"Admin"_s);
+    EXPECT_EQ(record.value(u"parameters"_s).toObject().value(u"destination"_s).toString(), u"2"_s);
+    EXPECT_FALSE(record.value(u"numbers"_s).toObject().isEmpty());
+
+    // A refused dry run says why and that the real run would not succeed either.
+    const CtlRun refused =
+        runAsAdmin(u"transfer --dest 2 --from 2026-07-01 --to 2026-07-31 --dry-run --json"_s.split(u' '));
+    EXPECT_EQ(refused.exitCode, 1);
+    const QJsonObject refusal = QJsonDocument::fromJson(refused.out.toUtf8()).object();
+    EXPECT_EQ(refusal.value(u"result"_s).toString(), u"refused"_s);
+    EXPECT_EQ(refusal.value(u"message"_s).toString(), u"No Transaction to Transfer for this period"_s);
+
+    // The reconciliation of the period matches after the transfer and names a hand-edited voucher.
     const CtlRun matched = reconcileMay();
     EXPECT_EQ(matched.exitCode, 0) << matched.out.toStdString();
     EXPECT_TRUE(matched.out.startsWith(u"Period 01-05-2026 to 31-05-2026 of Kormo Traders (1) beside its copy in "
@@ -82,47 +112,9 @@ TEST_F(VantctlJournalTest, ReconcileMatchesAfterATransferAndNamesAHandEditedVouc
     EXPECT_EQ(notShadow.err, u"Destination Company Not Correct\n"_s);
 }
 
-// Known before: the dry run does the whole transfer and undoes it. Known after: both runs are in
-// the journal with the same rows and numbers.
-TEST_F(VantctlJournalTest, ATransferDryRunChangesNothingAndTheJournalHoldsBothRuns)
-{
-    const QString before = dump();
-    const CtlRun dry = transferMay(u" --dry-run"_s);
-    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
-    EXPECT_TRUE(dry.out.contains(u"Copied 3 voucher rows of 01-05-2026 to 31-05-2026 from Kormo Traders (1) into "
-                                 u"Kormo Shadow One (2).\nDry run: nothing was changed. The run would succeed; it "
-                                 u"would leave:\n"_s))
-        << dry.out.toStdString();
-    EXPECT_TRUE(dry.out.contains(u"  AccPending: 1 added\n"_s)) << dry.out.toStdString();
-    EXPECT_TRUE(dry.out.contains(u"  accvoucher2026: 3 added\n"_s));
-    EXPECT_EQ(dump(), before);
-
-    ASSERT_EQ(transferMay().exitCode, 0);
-    EXPECT_NE(dump(), before);
-    const QStringList lines = run(u"history --json"_s.split(u' ')).out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
-    const QJsonObject dryRecord = QJsonDocument::fromJson(lines.at(0).toUtf8()).object();
-    const QJsonObject record = QJsonDocument::fromJson(lines.at(1).toUtf8()).object();
-    expectDryRunOf(dryRecord, record, {u"tables"_s, u"numbers"_s, u"result"_s, u"job"_s});
-    EXPECT_EQ(record.value(u"user"_s).toString(), u"Admin"_s);
-    EXPECT_EQ(record.value(u"parameters"_s).toObject().value(u"destination"_s).toString(), u"2"_s);
-    EXPECT_FALSE(record.value(u"numbers"_s).toObject().isEmpty());
-
-    // A refused dry run says why and that the real run would not succeed either.
-    const CtlRun refused =
-        runAsAdmin(u"transfer --dest 2 --from 2026-07-01 --to 2026-07-31 --dry-run --json"_s.split(u' '));
-    EXPECT_EQ(refused.exitCode, 1);
-    const QJsonObject refusal = QJsonDocument::fromJson(refused.out.toUtf8()).object();
-    EXPECT_EQ(refusal.value(u"result"_s).toString(), u"refused"_s);
-    EXPECT_EQ(refusal.value(u"message"_s).toString(), u"No Transaction to Transfer for this period"_s);
-}
-
 TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
 {
-    writeJournal({
-        R"({"when":"2026-12-01T22:00:00+00:00","job":"transfer","dryRun":true,"result":"completed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":12,"parameters":{"dest":"2"},"tables":[{"table":"accvoucher2026","inserted":3,"deleted":0,"updated":0}],"numbers":{"vouchers":{"first":1,"last":2}}})",
-        R"({"when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"failed","user":"Admin","product":"Kormo Vant","company":"1","durationMs":5,"parameters":{},"tables":[],"numbers":{},"posted":0,"failed":[{"voucherNo":"7","reason":"Voucher No is 0"}]})",
-    });
+    useJournal("two_runs.jsonl");
 
     const CtlRun all = run({u"history"_s});
     EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
@@ -149,10 +141,7 @@ TEST_F(VantctlJournalTest, HistoryListsTheJournalWithoutALogin)
 // own, every list of the record is shown, and a run that never ended says so.
 TEST_F(VantctlJournalTest, TextHistoryShowsListsEscapesControlsAndRunsThatNeverEnded)
 {
-    writeJournal({
-        R"({"run":"a1","when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"started","user":"Admin\n2026-12-02 09:31:00  purge    completed  user Root","product":"Kormo Vant","company":"1","durationMs":0,"parameters":{"acType":0,"marked":[701,702]},"tables":[],"numbers":{}})",
-        R"({"run":"a1","when":"2026-12-02T09:30:00+00:00","job":"post","dryRun":false,"result":"running","user":"Admin\n2026-12-02 09:31:00  purge    completed  user Root","product":"Kormo Vant","company":"1","durationMs":900,"parameters":{"acType":0,"marked":[701,702]},"tables":[],"numbers":{},"posted":1,"failed":[]})",
-    });
+    useJournal("unfinished_run.jsonl");
 
     const CtlRun history = run({u"history"_s});
     EXPECT_EQ(history.exitCode, 0) << history.err.toStdString();

@@ -27,40 +27,6 @@ class VantctlLogLocationTest : public VantctlTest
 protected:
     ~VantctlLogLocationTest() override { QFile::setPermissions(m_programDir.path(), kEveryone); }
 
-    // Runs vantctl as a user who cannot write its folder, with the settings copied into
-    // a folder that user can read and the state folder at stateHome.
-    CtlRun runReadOnly(const QStringList &arguments, const QString &stateHome)
-    {
-        const QString config = m_userFiles.filePath(u"config"_s);
-        EXPECT_TRUE(QDir().mkpath(config));
-        EXPECT_TRUE(QFile::copy(settingsFolder() + u"/KormoLedger.conf"_s, config + u"/KormoLedger.conf"_s));
-        for (const QString &path :
-             {m_userFiles.path(), config, config + u"/KormoLedger.conf"_s, m_db.folder(), m_db.path()})
-            EXPECT_TRUE(QFile::setPermissions(path, kEveryone));
-        EXPECT_TRUE(QFile::setPermissions(m_programDir.path(), kReadOnly));
-
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_CONFIG_HOME"_s, config);
-        environment.insert(u"XDG_STATE_HOME"_s, stateHome);
-        environment.insert(u"HOME"_s, m_userFiles.path());
-        process.setProcessEnvironment(environment);
-        if (geteuid() == 0) {
-            const passwd *nobody = getpwnam("nobody");
-            EXPECT_NE(nobody, nullptr);
-            const uid_t uid = nobody ? nobody->pw_uid : 65534;
-            const gid_t gid = nobody ? nobody->pw_gid : 65534;
-            process.setChildProcessModifier([uid, gid] {
-                if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)
-                    _exit(126);
-            });
-        }
-        process.start(m_program, arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-    }
-
     QTemporaryDir m_userFiles;
 };
 
@@ -69,7 +35,37 @@ TEST_F(VantctlLogLocationTest, AReadOnlyProgramFolderSendsTheLogToTheStateFolder
     // A trapped failure of the version check writes one entry.
     execute({u"drop table QRX_PRODUCT_CONFIG"_s});
     const QString stateHome = m_userFiles.filePath(u"state"_s);
-    const CtlRun run = runReadOnly(u"--user Admin --password vant check"_s.split(u' '), stateHome);
+    // vantctl runs as a user who cannot write its folder, with the settings copied into a folder that
+    // user can read.
+    const QString config = m_userFiles.filePath(u"config"_s);
+    EXPECT_TRUE(QDir().mkpath(config));
+    EXPECT_TRUE(QFile::copy(settingsFolder() + u"/KormoLedger.conf"_s, config + u"/KormoLedger.conf"_s));
+    for (const QString &path :
+         {m_userFiles.path(), config, config + u"/KormoLedger.conf"_s, m_db.folder(), m_db.path()})
+        EXPECT_TRUE(QFile::setPermissions(path, kEveryone));
+    EXPECT_TRUE(QFile::setPermissions(m_programDir.path(), kReadOnly));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CONFIG_HOME"_s, config);
+    environment.insert(u"XDG_STATE_HOME"_s, stateHome);
+    environment.insert(u"HOME"_s, m_userFiles.path());
+    process.setProcessEnvironment(environment);
+    if (geteuid() == 0) {
+        const passwd *nobody = getpwnam("nobody");
+        EXPECT_NE(nobody, nullptr);
+        const uid_t uid = nobody ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody ? nobody->pw_gid : 65534;
+        process.setChildProcessModifier([uid, gid] {
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)
+                _exit(126);
+        });
+    }
+    process.start(m_program, u"--user Admin --password vant check"_s.split(u' '));
+    EXPECT_TRUE(process.waitForFinished(60000));
+    const CtlRun run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                     QString::fromUtf8(process.readAllStandardOutput()),
+                     QString::fromUtf8(process.readAllStandardError())};
     EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
 
     EXPECT_FALSE(QFileInfo::exists(m_programDir.filePath(u"vantlog.txt"_s)));

@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(VantctlPasswordTest, TheFirstLineOfTheNamedFileOrTheEnvironmentLogsIn)
+TEST_F(VantctlPasswordTest, TheFirstLineOfTheNamedFileOrTheEnvironmentLogsInAndNothingElse)
 {
     const QString invalid = u"Invalid Username or Password\n"_s;
     EXPECT_EQ(check({u"--password-file"_s, passwordFile("vant\n")}).exitCode, 0);
@@ -50,10 +50,8 @@ TEST_F(VantctlPasswordTest, TheFirstLineOfTheNamedFileOrTheEnvironmentLogsIn)
     EXPECT_EQ(check({u"--password-file"_s, passwordFile("vant\n")}, u"wrong"_s).exitCode, 0);
     EXPECT_EQ(check({u"--password-file"_s, passwordFile("wrong\n")}, u"vant"_s).err, invalid);
     EXPECT_EQ(check({u"--password"_s, u"wrong"_s}, u"vant"_s).err, invalid);
-}
 
-TEST_F(VantctlPasswordTest, WithoutAPasswordOrAReadableFileNothingIsTried)
-{
+    // Without a password or a readable file nothing is tried.
     const QString missing = m_programDir.filePath(u"none"_s);
     const CtlRun unreadable = check({u"--password-file"_s, missing});
     EXPECT_EQ(unreadable.exitCode, 2);

@@ -9,12 +9,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-CtlRun runWithoutDisplay(const QString &program, const QStringList &arguments)
-{
-    return runProgram(program, arguments, environmentWithoutDisplay());
-}
-
-TEST(VersionTest, EveryProgramPrintsTheProjectVersionWithoutADisplay)
+TEST(VersionTest, EveryProgramPrintsTheProjectVersionWithoutADisplayAndOffersIt)
 {
     const struct
     {
@@ -31,20 +26,14 @@ TEST(VersionTest, EveryProgramPrintsTheProjectVersionWithoutADisplay)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const CtlRun run = runWithoutDisplay(c.program, c.arguments);
+        const CtlRun run = runProgram(c.program, c.arguments, environmentWithoutDisplay());
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, c.name + u' ' + QStringLiteral(VANT_CMAKE_VERSION) + u'\n');
         EXPECT_EQ(run.err, QString());
-    }
-}
-
-TEST(VersionTest, HelpOfEachProgramOffersTheVersion)
-{
-    for (const QString &program : {QStringLiteral(VANTPROCESS_PROGRAM), QStringLiteral(VANTCTL_PROGRAM),
-                                   QStringLiteral(VANT_DBCREATOR_PROGRAM)}) {
-        const CtlRun run = runWithoutDisplay(program, {u"--help"_s});
-        EXPECT_EQ(run.exitCode, 0) << program.toStdString();
-        EXPECT_TRUE(run.out.contains(u"  --version "_s)) << run.out.toStdString();
+        // Each program's help offers the version.
+        const CtlRun help = runProgram(c.program, {u"--help"_s}, environmentWithoutDisplay());
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_TRUE(help.out.contains(u"  --version "_s)) << help.out.toStdString();
     }
 }
 

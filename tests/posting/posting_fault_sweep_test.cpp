@@ -26,17 +26,6 @@ protected:
         PostingFixture::SetUp();
     }
 
-    // A voucher of 10 April with a bill-wise row "B-n" and a cheque "C-n".
-    void addVoucherWithBillAndCheque(int voucherNo, double amount)
-    {
-        addVoucher(voucherNo, amount);
-        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-              "values (1,1,1,401,%1,'B-%1','2026-04-10',10,'INV',10,0,'D','CA','0',5,10,201,'r')"_s.arg(voucherNo),
-              u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-              "values (1,1,1,5,%1,102,401,'C-%1',10,'2026-04-10','2026-04-15',null,'R','Bank','N')"_s.arg(voucherNo)});
-    }
     // Posts every voucher of 10 April still listed, the posting's nth statement failing;
     // statements, when given, gets the number of statements the posting sent.
     bool postAll(int failing = 0, int *statements = nullptr)
@@ -70,10 +59,8 @@ protected:
 
 TEST_F(PostingFaultSweep, EachVoucherIsWhollyPostedOrUntouched)
 {
+    seed("sweep_vouchers.sql");
     const QList<int> vouchers = {41, 42, 43};
-    for (int voucherNo : vouchers) {
-        addVoucherWithBillAndCheque(voucherNo, voucherNo * 10);
-    }
     const SavedDatabase start(database);
     int statements = 0;
     ASSERT_TRUE(postAll(0, &statements)) << logLines().join(u'\n').toStdString();
@@ -121,8 +108,7 @@ TEST_P(PostingStoredValueSweep, ReadAsTheirNumberOrRefusedByName)
 {
     const StoredSource &source = kPostingSources[GetParam()];
     const QString table = QLatin1StringView(source.table);
-    addVoucherWithBillAndCheque(41, 410);
-    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (1,5,'2026',4)"_s});
+    seed("sweep_values_seed.sql");
     const SavedDatabase start(database);
     const auto postWith = [&](const QString &column, const QString &literal) {
         return rowsAfterStoredValue(start, *session, source, column, literal, [this] { return postAll(); });

@@ -3,6 +3,7 @@
 #include "posting/voucher_grid.h"
 #include "session/session.h"
 #include "support/error_log_lines.h"
+#include "support/golden_file.h"
 #include "support/qt_printers.h"
 #include "support/scripted_prompts.h"
 #include "support/test_database.h"
@@ -47,6 +48,11 @@ protected:
     void addLine(const OffLineLine &line);
     // A balanced sales/cash voucher of two lines.
     void addVoucher(int voucherNo, double amount);
+    // Runs a .sql file of tests/posting/.
+    void seed(const char *name)
+    {
+        TestDatabase::execScript(db(), testSourceFile(QStringLiteral("posting/") + QLatin1String(name)));
+    }
     // The sales/cash vouchers of division 1 on the day, as Go lists them.
     VoucherGrid salesOf(const QDate &day = QDate(2026, 4, 10));
     QString scalar(const QString &statement) { return TestDatabase::scalar(db(), statement); }

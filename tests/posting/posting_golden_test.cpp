@@ -74,16 +74,6 @@ protected:
         return seen;
     }
 
-    // Undoes every posting, so that the next case starts from the seeded vouchers.
-    void unpost()
-    {
-        exec({u"delete from accvoucher2026"_s, u"delete from AccPending"_s, u"delete from AccChequeDetails"_s,
-              u"delete from AccCompanyVoucherNo"_s,
-              u"update AccOffLineVoucher set Moved=null where Moved='Y' and "
-              "not (VoucherNo=23 and Amount=3)"_s,
-              u"update acccompanymaster set Voucherno=0"_s});
-    }
-
     std::optional<AccountsWatch> accounts;
 };
 
@@ -149,7 +139,11 @@ TEST_F(PostingGolden, FailingPostings)
         exec(c.setup);
         seen << u"### "_s + c.name << post(grid) << databaseDump(db());
         exec(c.undo);
-        unpost();
+        // Every posting undone, so that the next case starts from the seeded vouchers.
+        exec({u"delete from accvoucher2026"_s, u"delete from AccPending"_s, u"delete from AccChequeDetails"_s,
+              u"delete from AccCompanyVoucherNo"_s,
+              u"update AccOffLineVoucher set Moved=null where Moved='Y' and not (VoucherNo=23 and Amount=3)"_s,
+              u"update acccompanymaster set Voucherno=0"_s});
     }
     // A marked row whose lines were posted meanwhile copies nothing, also not its cheque.
     const VoucherGrid grid = marked({22, 26});

@@ -12,25 +12,6 @@ namespace {
 class PostingPreviewTest : public PostingWindowTest
 {
 protected:
-    // Lists the sales vouchers of April 10, marks them all and opens the preview with Alt+R.
-    RunPreviewWindow *previewAll()
-    {
-        open();
-        go(0, 0);
-        click("cmdSelectall");
-        QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return window->findChild<RunPreviewWindow *>() != nullptr; }));
-        auto *preview = window->findChild<RunPreviewWindow *>();
-        // The preview takes the keyboard once it is on screen.
-        if (preview) {
-            EXPECT_TRUE(QTest::qWaitFor([preview] { return QApplication::activeWindow() == preview; }));
-        }
-        return preview;
-    }
-    static void runFromPreview(RunPreviewWindow *preview)
-    {
-        QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
-    }
     // What the posting changes: the posted lines, the moved flags and the counters.
     QString postingState()
     {
@@ -45,12 +26,18 @@ protected:
 // vouchers are posted from the preview.
 TEST_F(PostingPreviewTest, ThePreviewNamesARefusedVoucherWithItsReason)
 {
-    addVoucher(101, 10);
-    addVoucher(102, 0);
-    addVoucher(103, 30);
+    seed("vouchers_101_to_103.sql");
     const QString before = postingState();
-    RunPreviewWindow *preview = previewAll();
+    // The sales vouchers of April 10 listed, all marked, and the preview opened with Alt+R.
+    open();
+    go(0, 0);
+    click("cmdSelectall");
+    QTest::keyClick(focused(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window->findChild<RunPreviewWindow *>() != nullptr; }));
+    auto *preview = window->findChild<RunPreviewWindow *>();
     ASSERT_NE(preview, nullptr);
+    // The preview takes the keyboard once it is on screen.
+    EXPECT_TRUE(QTest::qWaitFor([preview] { return QApplication::activeWindow() == preview; }));
     EXPECT_EQ(postingState(), before);
     EXPECT_EQ(boxes(), QString());
     const QStringList lines = previewLines(preview);
@@ -63,7 +50,7 @@ TEST_F(PostingPreviewTest, ThePreviewNamesARefusedVoucherWithItsReason)
     const QStringList numbers = previewRows(preview, u"Numbers drawn"_s);
     ASSERT_FALSE(numbers.isEmpty());
 
-    runFromPreview(preview);
+    QTest::mouseClick(preview->findChild<QPushButton *>(u"cmdRun"_s), Qt::LeftButton);
     EXPECT_EQ(previewLines(preview).last(), u"The run did what the preview showed.");
     EXPECT_EQ(u"Voucher numbers|||%1|%2"_s.arg(scalar(u"select min(VoucherNo) from accvoucher2026"_s),
                                                scalar(u"select max(VoucherNo) from accvoucher2026"_s)),

@@ -43,20 +43,6 @@ protected:
         return count(
             u"select count(*) from AccOffLineVoucher where Moved is null and VoucherNo=%1"_s.arg(offLineVoucherNo));
     }
-    void addPending(int voucherNo, const QString &billRefNo, const QString &remarks)
-    {
-        exec({u"insert into AccOffLinePending(CompanyCode,DivisionCode,AcType,LedgerCode,VoucherNo,BillRefNo,billdate,"
-              "billamount,InvoiceNo,MRC_Amt,discamt,CrDr,TransType,OnAcNo,VoucherCode,Payable,OppLedgerCode,Remarks) "
-              "values (1,1,1,401,%1,'%2','2026-04-10',500,'INV''7',520,20,'D','CA','12A',5,500,201,'%3')"_s.arg(
-                  QString::number(voucherNo), billRefNo, remarks)});
-    }
-    void addCheque(int voucherNo, const QString &depositDate)
-    {
-        exec({u"insert into AccOffLineChequeDet(CompanyCode,DivisionId,AcType,VoucherCode,VoucherNo,LedgerCode,"
-              "LedgerCode1,ChequeNo,ChequeAmount,ReceiveDate,ChequeDate,DepositDate,Status,BankName,ChequePrinted) "
-              "values (1,1,1,5,%1,102,401,'000123',500,'2026-04-10','2026-04-15',%2,'R','State Bank','N')"_s.arg(
-                  QString::number(voucherNo), depositDate)});
-    }
 
     // Records, for each message box, whether a transaction was open while it waited.
     void watchTransactionAtBoxes()

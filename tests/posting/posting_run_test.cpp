@@ -12,11 +12,7 @@ namespace {
 // The rows a posting leaves are pinned by the golden postings; here, how they are sent.
 TEST_F(PostingRun, AVoucherAndItsRowsAreCopiedAndFlaggedByOneStatementEach)
 {
-    addLine({.voucherNo = 21, .amount = 100, .billRefNo = u"O'Neil;1"_s, .narration = u"Anand's"_s});
-    addLine({.voucherNo = 21, .amount = 50, .ledgerCode = 102, .billRefNo = u"B-21"_s});
-    addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -150, .ledgerCode = 201, .oppLedgerCode = 101});
-    addPending(21, u"B-21"_s, u"first"_s);
-    addCheque(21, u"null"_s);
+    seed("voucher_21.sql");
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
@@ -43,11 +39,7 @@ TEST_F(PostingRun, AVoucherAndItsRowsAreCopiedAndFlaggedByOneStatementEach)
 TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
 {
     VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
-    addVoucher(31, 10);
-    addVoucher(32, 20);
-    addLine({.voucherNo = 33, .amount = 60});
-    addLine({.voucherNo = 33, .amount = 40, .ledgerCode = 102});
-    addLine({.voucherNo = 33, .crDr = u"C"_s, .amount = -100, .ledgerCode = 201});
+    seed("vouchers_31_to_33.sql");
     session->productCode = u"Lite"_s;
     VoucherGrid grid = listed({1, 3});
     grid.RowColor(2, 3);
@@ -64,10 +56,7 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
 // shown in the detail (the golden postings pin that it is neither posted nor flagged).
 TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesAreShown)
 {
-    addVoucher(21, 100);
-    addLine({.voucherNo = 21, .amount = 7, .moved = u"Y"_s});
-    addLine({.voucherNo = 21, .amount = 40, .companyCode = 2});
-    addLine({.voucherNo = 21, .crDr = u"C"_s, .amount = -40, .ledgerCode = 201, .companyCode = 2});
+    seed("voucher_21_of_two_companies.sql");
     // A line without an off-line number of its own does not hold the voucher back.
     exec({u"update AccOffLineVoucher set OldVoucherNo=null where CompanyCode=1 and CrDr='C'"_s});
     const auto detail = [this] {
@@ -90,8 +79,7 @@ TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesAreShown)
 TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
 {
     VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
-    addVoucher(51, 500);
-    addPending(51, u"B-51"_s, u"purchase"_s);
+    seed("voucher_51.sql");
     ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
     EXPECT_EQ(scalar(u"select VoucherNo||'/'||VoucherSlno from AccPending"_s),
               scalar(u"select VoucherNo||'/'||VoucherSlno from accvoucher2026 where OldVoucherNo=51 limit 1"_s));
@@ -107,9 +95,7 @@ TEST_F(PostingRun, ThePendingEntryFollowsThePostedVoucherIntoTheShadowCompany)
 // went through: the run then ends incomplete.
 TEST_F(PostingRun, ARunNamesEveryMarkedVoucherItDidNotPost)
 {
-    addVoucher(101, 10);
-    addVoucher(102, 0);
-    addVoucher(103, 30);
+    seed("vouchers_101_to_103.sql");
     const VoucherGrid grid = listed({1, 2, 3});
     // Posted by another job after the list was made.
     exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=103"_s});

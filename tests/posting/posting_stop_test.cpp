@@ -8,8 +8,7 @@ namespace {
 // Lines under voucher number 0 or below would block every later transfer of the period.
 TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
 {
-    addVoucher(81, 10);
-    addVoucher(82, 20);
+    seed("vouchers_81_82.sql");
     watchTransactionAtBoxes();
     const struct
     {
@@ -44,11 +43,9 @@ TEST_F(PostingRun, AVoucherNumberBelowOneIsWarnedRolledBackAndStops)
 
 // A listed number is read whole, as the statements read it: the row of "70015 x" is no voucher
 // 70015, which nobody marked.
-TEST_F(PostingRun, AListedNumberThatIsNoNumberPostsNoOtherVoucher)
+TEST_F(PostingRun, AListedNumberThatIsNoNumberOrAMissingComponentPostsNothing)
 {
-    addVoucher(70015, 10);
-    addVoucher(70016, 20);
-    exec({u"update AccOffLineVoucher set VoucherNo='70015 x' where VoucherNo=70016"_s});
+    seed("voucher_70015_x.sql");
     const VoucherGrid grid = listed({2});
     ASSERT_EQ(grid.text(2, VoucherGrid::Vno), u"70015 x");
 
@@ -60,14 +57,21 @@ TEST_F(PostingRun, AListedNumberThatIsNoNumberPostsNoOtherVoucher)
     EXPECT_EQ(log.mid(log.size() - 2),
               QStringList({u"ErrMessage : The off-line voucher number (VoucherNo) is not a number: \"70015 x\"."_s,
                            u"ErrForm : frmAccountPost    ErrEvent : SaveTrans"_s}));
+
+    // An accounts component that cannot be created is reported.
+    session->accountsFactory = [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
+        return Error{429, u"ActiveX component can't create object"_s};
+    };
+    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Failed);
+    EXPECT_EQ(unmoved(70015), 2);
+    ASSERT_EQ(logLines().size(), 10);
+    EXPECT_EQ(logLines().at(8), u"ErrMessage : ActiveX component can't create object");
 }
 
 // A voucher that cannot be posted whole is not posted at all: the run stops there and says why.
 TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
 {
-    addVoucher(61, 100);
-    addVoucher(62, 50);
-    addPending(61, u"B-61"_s, u"bill"_s);
+    seed("vouchers_61_62.sql");
     const QString of61 = u"of off-line voucher 61"_s;
     const QString debit61 = u" where VoucherNo=61 and CrDr='D'"_s, credit61 = u" where VoucherNo=61 and CrDr='C'"_s;
     const QString update = u"update AccOffLineVoucher set "_s;
@@ -135,18 +139,6 @@ TEST_F(PostingRun, AStatementFailingInsideABatchKeepsTheVouchersBeforeIt)
     ASSERT_GE(log.size(), 2);
     EXPECT_TRUE(log.at(log.size() - 2).contains(u"disk full")) << log.at(log.size() - 2).toStdString();
     EXPECT_EQ(log.last(), u"ErrForm : frmAccountPost    ErrEvent : SaveTrans");
-}
-
-TEST_F(PostingRun, AComponentThatCannotBeCreatedIsReported)
-{
-    session->accountsFactory = [](const QString &) -> Outcome<std::unique_ptr<AccountsComponent>> {
-        return Error{429, u"ActiveX component can't create object"_s};
-    };
-    addVoucher(121, 10);
-    EXPECT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Failed);
-    EXPECT_EQ(unmoved(121), 2);
-    ASSERT_EQ(logLines().size(), 5);
-    EXPECT_EQ(logLines().at(3), u"ErrMessage : ActiveX component can't create object");
 }
 
 } // namespace

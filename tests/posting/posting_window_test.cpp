@@ -5,7 +5,9 @@
 namespace vant::test {
 namespace {
 
-TEST_F(PostingWindowTest, ValidatePostAndEnterLeadThroughTheFilters)
+// Validation and Enter lead through the filters, Go sends the statement of each voucher type, and
+// Ctrl+Shift sets the account type.
+TEST_F(PostingWindowTest, ValidatePostAndEnterLeadThroughTheFiltersAndGoSendsTheirStatement)
 {
     exec({u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,7,'Branch')"_s,
           u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (2,8,'Other')"_s});
@@ -42,11 +44,9 @@ TEST_F(PostingWindowTest, ValidatePostAndEnterLeadThroughTheFilters)
     // An access key clicks its button a moment after focusing it.
     QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return focused() == combo("cboTransType"); }));
-}
 
-TEST_F(PostingWindowTest, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTheAccountType)
-{
-    open();
+    // Go sends the statement of each voucher type.
+    prompts.clear();
     const std::tuple<int, int, QString> cases[] = {{0, 4, u"VoucherCode in (5,14) and TransType='CC'"_s},
                                                    {1, 0, u"VoucherCode in (3,13) and TransType='Ca'"_s},
                                                    {1, 1, u"VoucherCode in (3,13) and TransType='Cr'"_s},
@@ -82,9 +82,7 @@ TEST_F(PostingWindowTest, GoSendsTheStatementOfEachVoucherTypeAndCtrlShiftSetsTh
 TEST_F(PostingWindowTest, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
 {
     VANT_SQLITE_ONLY("reads the posted rows with SQLite's functions");
-    addVoucher(11, 100);
-    addVoucher(12, 250.5);
-    addVoucher(13, 40);
+    seed("vouchers_11_to_13.sql");
     open();
     go(0, 0);
     ASSERT_EQ(window->grid().rows(), 4);
@@ -136,9 +134,7 @@ TEST_F(PostingWindowTest, SpaceMarksTotalsAndTransferPostsTheMarkedRows)
 // afterwards. The status line then counts the vouchers posted and those that failed.
 TEST_F(PostingWindowTest, APostingRefusesInputAndCountsWhatItPosted)
 {
-    addVoucher(71, 10);
-    addVoucher(72, 20);
-    addVoucher(73, 30);
+    seed("vouchers_71_to_73.sql");
     open();
     go(0, 0);
     EXPECT_EQ(label("lblStatus"), QString());
@@ -157,9 +153,7 @@ TEST_F(PostingWindowTest, APostingRefusesInputAndCountsWhatItPosted)
     EXPECT_EQ(label("lblStatus"), u"Vouchers posted: 3    Failed: 0    Not tried: 0");
 
     // Number 5 is taken already: the second voucher stops the run, the third is not tried.
-    addVoucher(74, 10);
-    addVoucher(75, 20);
-    addVoucher(76, 30);
+    seed("vouchers_74_to_76.sql");
     exec({u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,VoucherCode) values "
           "(1,5,'2026-04-01',101,'D',1,5)"_s});
     go(0, 0);

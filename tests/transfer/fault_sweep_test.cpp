@@ -45,13 +45,7 @@ protected:
 
 TEST_F(FaultSweepTest, Transfer)
 {
-    const QDate day(2026, 4, 10);
-    addLine(1, 11, day, 101, "201", "D", 300, 1);
-    addLine(1, 11, day, 201, "101", "C", 300, 1);
-    addLine(1, 12, day, 102, "null", "D", 50, 2, u"O'Neil"_s);
-    addLine(1, 12, day, 201, "102", "C", 50, 2);
-    addBillwise(1, 11, day);
-    addCheque(1, 12, day, "null");
+    seed("sweep_transfer_seed.sql");
     // An earlier copy for the run to clear, and a division the shadow still lacks.
     ASSERT_TRUE(bool(transfer()));
     exec({u"insert into accdivisionmaster(CompanyCode,DivisionCode,DivisionName) values (1,2,'Branch')"_s});
@@ -88,12 +82,7 @@ class StoredValueSweep : public FaultSweepTest, public ::testing::WithParamInter
 TEST_P(StoredValueSweep, ReadAsTheirNumberOrRefusedByName)
 {
     const StoredSource &source = kTransferSources[GetParam()];
-    const QDate day(2026, 4, 10);
-    addLine(1, 11, day, 101, "201", "D", 300, 1);
-    addLine(1, 11, day, 201, "101", "C", 300, 1);
-    addBillwise(1, 11, day);
-    addCheque(1, 11, day);
-    exec({u"insert into AccCompanyVoucherNo(CompanyCode,VoucherCode,TranYear,VoucherSlno) values (2,1,'2026',4)"_s});
+    seed("sweep_values_seed.sql");
     const SavedDatabase start(database);
     const auto runWith = [&](const QString &column, const QString &literal) {
         return rowsAfterStoredValue(start, session, source, column, literal, [this] {

@@ -14,7 +14,7 @@ protected:
     // The vouchers of reconcile_seed.sql, copied into company 2.
     ReconcileTest()
     {
-        TestDatabase::execScript(db(), QStringLiteral(VANT_TRANSFER_GOLDEN_DIR "/../reconcile_seed.sql"));
+        seed("reconcile_seed.sql");
         EXPECT_TRUE(bool(transfer()));
     }
 
@@ -34,7 +34,9 @@ protected:
     }
 };
 
-TEST_F(ReconcileTest, ACompleteCopyMatchesWithTheSameTotals)
+// A complete copy matches with the same totals; each kind of change made by hand in the shadow
+// company is named by its voucher and, where the rows still pair up, by the row and the column.
+TEST_F(ReconcileTest, EveryDifferenceNamesItsVoucherAndColumn)
 {
     const Reconciliation result = reconcile();
     EXPECT_TRUE(result.matches()) << differences(result).join(u'\n').toStdString();
@@ -45,12 +47,7 @@ TEST_F(ReconcileTest, ACompleteCopyMatchesWithTheSameTotals)
     EXPECT_EQ(result.byLedger.size(), 5);
     for (const TotalsRow &row : result.byLedger)
         EXPECT_EQ(row.copy, row.source) << row.key.toStdString();
-}
 
-// Each kind of change made by hand in the shadow company, named by its voucher and, where the rows
-// still pair up, by the row and the column.
-TEST_F(ReconcileTest, EveryDifferenceNamesItsVoucherAndColumn)
-{
     const QString copy = u"update accvoucher2026 set "_s;
     const struct
     {
@@ -70,12 +67,8 @@ TEST_F(ReconcileTest, EveryDifferenceNamesItsVoucherAndColumn)
          {u"1/11/1: line 1, AcType: 2 in the source, 1 in the copy"_s,
           u"1/11/1: line 2, AcType: 2 in the source, 1 in the copy"_s,
           u"1/11/1: line 3, AcType: 2 in the source, 1 in the copy"_s}},
-        {copy + u"DivisionCode=2 where CompanyCode=2 and OldVoucherNo=5 and CrDr='D'"_s,
-         {u"2/5/3: line 1, DivisionCode: 1 in the source, 2 in the copy"_s}},
         {u"update AccChequeDetails set ClearDate='2026-04-25' where CompanyCode=2"_s,
          {u"/12/2: cheque row 1, ClearDate: 2026-04-20 in the source, 2026-04-25 in the copy"_s}},
-        {u"update AccChequeDetails set ChequeAmount=5 where CompanyCode=2"_s,
-         {u"/12/2: cheque row 1, ChequeAmount: 500.00 in the source, 5.00 in the copy"_s}},
         {u"update AccPending set LedgerCode=402 where CompanyCode=2"_s,
          {u"/11/1: bill-wise row 1, LedgerCode: 401 in the source, 402 in the copy"_s}},
         // Rows that no longer pair up are counted by ledger and side.

@@ -59,10 +59,7 @@ TEST_F(TransferGolden, FirstSecondAndRepeatedTransfers)
     QStringList seen = run(QDate(2026, 4, 1), QDate(2026, 4, 30));
     seen << databaseDump(db());
     seen << run(QDate(2026, 5, 1), QDate(2026, 5, 31));
-    // Rows entered in the shadow company itself, in the period, with a bill-wise row.
-    addLine(2, 900, QDate(2026, 4, 15), 102, "201", "D", 10, 1, u"Own"_s, "0");
-    addLine(2, 901, QDate(2026, 4, 16), 102, "201", "D", 20, 1, u"Own"_s, "null");
-    addBillwise(2, 900, QDate(2026, 4, 15), u"Own bill"_s);
+    seed("shadow_own_rows.sql");
     seen << run(QDate(2026, 4, 1), QDate(2026, 4, 30));
     seen << databaseDump(db());
     expectGolden(kGolden, u"transfer_repeated"_s, seen);

@@ -12,18 +12,16 @@ using namespace Qt::StringLiterals;
 class TransferRequestTest : public TransferFixture
 {
 protected:
-    TransferRequestTest()
-    {
-        addLine(1, 11, QDate(2026, 4, 10), 101, "201", "D", 300);
-        addLine(1, 11, QDate(2026, 4, 10), 201, "101", "C", 300);
-    }
+    TransferRequestTest() { seed("voucher_11.sql"); }
 };
 
 // A count that fails says which count it was and that nothing was changed, then the database's
-// words; nothing is asked and nothing cleared.
-TEST_F(TransferRequestTest, AFailedCountSaysWhatCouldNotBeCountedAndThatNothingChanged)
+// words; nothing is asked and nothing cleared. The company checks read the companies' names: a read
+// that fails is no company found, and no company passed either. The request stops with the
+// failure's report.
+TEST_F(TransferRequestTest, AFailedReadSaysWhatCouldNotBeReadAndThatNothingChanged)
 {
-    VANT_SQLITE_ONLY("makes the count fail by renaming a table in SQLite's words");
+    VANT_SQLITE_ONLY("makes the reads fail by renaming a table in SQLite's words");
     const QStringList before = snapshot();
     const QString lost = u"no such table: accvoucher2026 Unable to execute statement"_s;
     const struct
@@ -58,14 +56,8 @@ TEST_F(TransferRequestTest, AFailedCountSaysWhatCouldNotBeCountedAndThatNothingC
                   QStringList(
                       {u"ErrMessage : "_s + c.said, lost, u"ErrForm : frmVantTools    ErrEvent : Processtransfer"_s}));
     }
-}
 
-// The company checks read the companies' names: a read that fails is no company found, and
-// no company passed either. The request stops with the failure's report.
-TEST_F(TransferRequestTest, ACompanyNameThatCannotBeReadStopsTheRequest)
-{
-    VANT_SQLITE_ONLY("makes the read fail by renaming a table in SQLite's words");
-    const QStringList before = snapshot();
+    prompts.clear();
     exec({u"alter table acccompanymaster rename to lostmaster"_s});
 
     const TransferEnd end =
@@ -73,13 +65,13 @@ TEST_F(TransferRequestTest, ACompanyNameThatCannotBeReadStopsTheRequest)
 
     exec({u"alter table lostmaster rename to acccompanymaster"_s});
     EXPECT_EQ(end, TransferEnd::Failed);
-    const QString lost = u"no such table: acccompanymaster Unable to execute statement"_s;
+    const QString lostMaster = u"no such table: acccompanymaster Unable to execute statement"_s;
     ASSERT_EQ(prompts.boxes().size(), 1);
-    EXPECT_TRUE(prompts.boxes().first().text.endsWith(u"\r\nMessage : "_s + lost))
+    EXPECT_TRUE(prompts.boxes().first().text.endsWith(u"\r\nMessage : "_s + lostMaster))
         << prompts.boxes().first().text.toStdString();
     EXPECT_EQ(prompts.boxes().first().icon, PromptIcon::Critical);
     EXPECT_EQ(logLines().mid(logLines().size() - 2),
-              QStringList({u"ErrMessage : "_s + lost, u"ErrEvent : GetCompanyName"_s}));
+              QStringList({u"ErrMessage : "_s + lostMaster, u"ErrEvent : GetCompanyName"_s}));
     EXPECT_EQ(snapshot(), before);
 }
 

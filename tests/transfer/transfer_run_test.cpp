@@ -22,15 +22,14 @@ class TransferRunTest : public TransferFixture
 protected:
     // Company 1's vouchers of April and May with their bill-wise and cheque rows, and one of company
     // 3: transfer_run_seed.sql.
-    TransferRunTest()
-    {
-        TestDatabase::execScript(db(), QStringLiteral(VANT_TRANSFER_GOLDEN_DIR "/../transfer_run_seed.sql"));
-    }
+    TransferRunTest() { seed("transfer_run_seed.sql"); }
 };
 
-// The rows a transfer leaves, first and repeated, are pinned by the golden transfers; here,
-// that a run ends without a box and leaves no accounts component behind.
-TEST_F(TransferRunTest, ARunCompletesWithoutABoxAndReleasesTheComponent)
+// The rows a transfer leaves, first and repeated, are pinned by the golden transfers; here, that a
+// run ends without a box and leaves no accounts component behind. A company that was posted into
+// holds posted vouchers that carry their off-line number: they are its own, and a transfer into it
+// neither clears them nor files rows under them.
+TEST_F(TransferRunTest, PostedVouchersOfTheShadowAreNotTransferredOnes)
 {
     const AccountsWatch accounts(session);
     const auto end = transfer();
@@ -38,20 +37,7 @@ TEST_F(TransferRunTest, ARunCompletesWithoutABoxAndReleasesTheComponent)
     EXPECT_EQ(*end, TransferEnd::Completed);
     EXPECT_TRUE(prompts.boxes().isEmpty());
     EXPECT_FALSE(accounts.live());
-}
-
-// A company that was posted into holds posted vouchers that carry their off-line number: they
-// are its own, and a transfer into it neither clears them nor files rows under them.
-TEST_F(TransferRunTest, PostedVouchersOfTheShadowAreNotTransferredOnes)
-{
-    ASSERT_TRUE(bool(transfer()));
-    // Posted from off-line voucher 11, which shares its number with a source voucher.
-    exec({u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,CrDr,Amount,"
-          "VoucherCode,Narration,IsVoucherScr,VoucherSlno,OppLedgerCode,BillRefNo,OldVoucherNo,TS,AID,OppAID) values "
-          "(2,1,1,50,'2026-04-15',101,'D',10,5,'Posted','N',1,201,'P-50',11,'2026-04-15',9101,9201),"
-          "(2,1,1,50,'2026-04-15',201,'C',-10,5,'Posted','N',1,101,'P-50',11,'2026-04-15',9201,9101)"_s,
-          u"insert into AccPending(CompanyCode,AcType,LedgerCode,VoucherNo,TransDate,Remarks) values "
-          "(2,1,401,50,'2026-04-15','Posted bill')"_s});
+    seed("posted_into_shadow.sql");
 
     ASSERT_TRUE(bool(transfer()));
 
@@ -65,11 +51,14 @@ TEST_F(TransferRunTest, PostedVouchersOfTheShadowAreNotTransferredOnes)
               QStringList({u"4"_s}));
 }
 
-// The deletion log holds every row the clearing deletes, also one whose ledger has left the
-// ledger master since it was copied.
-TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
+// The bar's maximum: the period's rows of the three kinds, at most 200000. The deletion log holds
+// every row the clearing deletes, also one whose ledger has left the ledger master since it was
+// copied.
+TEST_F(TransferRunTest, RowCountAndTheDeletionLogHoldEveryRow)
 {
-    VANT_SQLITE_ONLY("reads the log in SQLite's row order");
+    VANT_SQLITE_ONLY("reads the log in SQLite's row order and makes rows with SQLite's recursive query");
+    const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
+    EXPECT_EQ(*TransferJob(session, april).rowCount(), 7 + 4 + 3);
     ASSERT_TRUE(bool(transfer()));
     exec({u"delete from accledgermaster where ledgercode in (301, 102)"_s});
     ASSERT_TRUE(bool(transfer()));
@@ -78,25 +67,24 @@ TEST_F(TransferRunTest, TheDeletionLogHoldsEveryDeletedRow)
               QStringList({u"V|1|101|9101"_s, u"V|1|201|9201"_s, u"V|1|301|NULL"_s, u"V|2|102|NULL"_s,
                            u"V|2|201|9201"_s, u"V|3|401|9401"_s, u"V|3|201|9201"_s, u"P|1|401|9401"_s,
                            u"P|3|401|9401"_s, u"C|2|102|NULL"_s, u"C|3|102|NULL"_s}));
-}
 
-// The destination is cleared of its transferred vouchers: the source company's own are not
-// to be cleared.
-TEST_F(TransferRunTest, TheSourceAsDestinationIsRefused)
-{
-    const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    const auto refusal = *TransferJob(session, {u"1"_s, u" 1"_s, april.from, april.to}).check();
-    ASSERT_TRUE(refusal.has_value());
-    EXPECT_EQ(refusal->message, u"Destination Company must be a Shadow Company, not the Source Company");
-    EXPECT_EQ(refusal->focus, ToolsField::DestinationCompany);
-    EXPECT_FALSE(TransferJob(session, april).check()->has_value());
+    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
+          "insert into AccPending(CompanyCode,TransDate) select 1,'2026-04-11' from n"_s});
+    EXPECT_EQ(*TransferJob(session, april).rowCount(), 200000);
 }
 
 // Held codes are read as the numbers they are: a code that holds none names no company, and
-// one pasted between quotes would have named every company.
+// one pasted between quotes would have named every company. The destination is cleared of its
+// transferred vouchers: the source company's own are not to be cleared.
 TEST_F(TransferRunTest, ACompanyCodeThatIsNoNumberNamesNoCompany)
 {
     const QDate from(2026, 4, 1), to(2026, 4, 30);
+    const auto source = *TransferJob(session, {u"1"_s, u" 1"_s, from, to}).check();
+    ASSERT_TRUE(source.has_value());
+    EXPECT_EQ(source->message, u"Destination Company must be a Shadow Company, not the Source Company");
+    EXPECT_EQ(source->focus, ToolsField::DestinationCompany);
+    EXPECT_FALSE(TransferJob(session, {u"1"_s, u"2"_s, from, to}).check()->has_value());
+
     const auto refusal = *TransferJob(session, {u"1"_s, u"2' or '1'='1"_s, from, to}).check();
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->message, u"Destination Company Not Correct");
@@ -162,7 +150,7 @@ TEST_F(TransferRunTest, ASecondJobWaitsForTheFirstOrSaysAnotherHoldsTheDatabase)
 TEST_F(TransferRunTest, FailedRunLeavesTheDatabaseAsBeforeAndReportsWhy)
 {
     ASSERT_TRUE(bool(transfer()));
-    addLine(2, 900, QDate(2026, 4, 20), 102);
+    seed("shadow_own_line.sql");
     exec({u"delete from accdivisionmaster where CompanyCode=2"_s});
     const auto refused = [](const QString &why) { return Error{-2147220991, why + u"; nothing was transferred."_s}; };
     const QString noNumber =
@@ -232,17 +220,6 @@ TEST_F(TransferFixture, ALongPeriodIsCopiedInBatchesOfFewStatements)
                    "v.VoucherNo=p.VoucherNo and v.LedgerCode=101 where p.CompanyCode=2"_s),
               QStringList({u"3500"_s}));
     EXPECT_EQ(rows(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), QStringList({u"7000"_s}));
-}
-
-// The bar's maximum: the period's rows of the three kinds, at most 200000.
-TEST_F(TransferRunTest, RowCountAddsTheThreeKindsUpToTheLimit)
-{
-    VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
-    const TransferRequest april{u"1"_s, u"2"_s, QDate(2026, 4, 1), QDate(2026, 4, 30)};
-    EXPECT_EQ(*TransferJob(session, april).rowCount(), 7 + 4 + 3);
-    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<200001) "
-          "insert into AccPending(CompanyCode,TransDate) select 1,'2026-04-11' from n"_s});
-    EXPECT_EQ(*TransferJob(session, april).rowCount(), 200000);
 }
 
 // Look-ups sent once per copied row must use an index, or a long period costs a full scan per row.
