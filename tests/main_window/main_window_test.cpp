@@ -48,7 +48,7 @@ protected:
     QPointer<QWidget> m_opened;
 };
 
-TEST_F(MainWindowTest, OpensWithTheProcessMenu)
+TEST_F(MainWindowTest, OpensWithTheProcessMenuAndTheCompanyYearAndUserBelow)
 {
     EXPECT_EQ(m_main->windowTitle(), u"Vant Tools"_s);
     const QList<QAction *> top = m_main->menuBar()->actions();
@@ -59,10 +59,7 @@ TEST_F(MainWindowTest, OpensWithTheProcessMenu)
         entries << (entry->isSeparator() ? u"-"_s : entry->text());
     EXPECT_EQ(entries, (QStringList{u"Account Transfer"_s, u"Accounts Posting"_s, u"-"_s, u"Purge Data"_s, u"-"_s,
                                     u"Run &History"_s, u"-"_s, u"E&xit"_s}));
-}
 
-TEST_F(MainWindowTest, TheStatusBarShowsTheCompanyTheYearAndTheUser)
-{
     QStringList shown;
     for (const char *name : {"lblCompany", "lblFinancialYear", "lblUser"}) {
         const auto *field = m_main->statusBar()->findChild<QLabel *>(QString::fromLatin1(name));

@@ -10,11 +10,8 @@
 #include "widgets/run_record_report.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTest>
 
 namespace vant::test {
@@ -68,7 +65,7 @@ private:
     int m_runs = 0;
 };
 
-TEST_F(RunHistoryTest, NewestFirstAndFilteredByJobAndPeriod)
+TEST_F(RunHistoryTest, NewestFirstWithTheRecordOfEachAndFilteredByJobAndPeriod)
 {
     addFourRuns();
     open();
@@ -81,27 +78,7 @@ TEST_F(RunHistoryTest, NewestFirstAndFilteredByJobAndPeriod)
     EXPECT_EQ(column(RunHistoryModel::Given).last(), u"destination=2 from=2026-04-01 source=1 to=2026-04-30"_s);
     EXPECT_EQ(column(RunHistoryModel::Duration).last(), u"1.5 s"_s);
 
-    press(Qt::Key_J, Qt::AltModifier);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"cboJob"_s);
-    press(Qt::Key_Down);
-    EXPECT_EQ(column(RunHistoryModel::When), (QStringList{u"15-04-2026 09:00:00"_s, u"10-04-2026 09:00:00"_s}));
-    press(Qt::Key_Down);
-    EXPECT_EQ(column(RunHistoryModel::Job), QStringList{u"Accounts Posting (dry run)"_s});
-
-    // The period: from the 11th to the 14th, of every job.
-    press(Qt::Key_Home);
-    window->findChild<QDateEdit *>(u"dtpSince"_s)->setDate(QDate(2026, 4, 11));
-    window->findChild<QDateEdit *>(u"dtpUntil"_s)->setDate(QDate(2026, 4, 14));
-    EXPECT_EQ(column(RunHistoryModel::Job), (QStringList{u"Purge Data"_s, u"Accounts Posting (dry run)"_s}));
-
-    press(Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(RunHistoryTest, EnterOpensTheWholeRecordOfTheChosenRun)
-{
-    addFourRuns();
-    open();
+    // Enter opens the whole record of the chosen run.
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     QStringList lines;
@@ -129,6 +106,22 @@ TEST_F(RunHistoryTest, EnterOpensTheWholeRecordOfTheChosenRun)
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == runs(); }, 1000));
     EXPECT_EQ(runs()->currentIndex().row(), 2);
+
+    press(Qt::Key_J, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"cboJob"_s);
+    press(Qt::Key_Down);
+    EXPECT_EQ(column(RunHistoryModel::When), (QStringList{u"15-04-2026 09:00:00"_s, u"10-04-2026 09:00:00"_s}));
+    press(Qt::Key_Down);
+    EXPECT_EQ(column(RunHistoryModel::Job), QStringList{u"Accounts Posting (dry run)"_s});
+
+    // The period: from the 11th to the 14th, of every job.
+    press(Qt::Key_Home);
+    window->findChild<QDateEdit *>(u"dtpSince"_s)->setDate(QDate(2026, 4, 11));
+    window->findChild<QDateEdit *>(u"dtpUntil"_s)->setDate(QDate(2026, 4, 14));
+    EXPECT_EQ(column(RunHistoryModel::Job), (QStringList{u"Purge Data"_s, u"Accounts Posting (dry run)"_s}));
+
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(RunHistoryTest, TheRecordOfATransferNamesTheCompanyAndThePeriod)

@@ -18,42 +18,33 @@ using namespace Qt::StringLiterals;
 namespace vant {
 namespace {
 
-// Sets an environment variable (or unsets it for nullopt) for one scope.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char *name, const std::optional<QString> &value)
-        : m_name(name), m_saved(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
-    {
-        set(value ? std::optional(value->toUtf8()) : std::nullopt);
-    }
-    ~ScopedEnvironment() { set(m_saved); }
-
-private:
-    void set(const std::optional<QByteArray> &value)
-    {
-        if (value)
-            qputenv(m_name, *value);
-        else
-            qunsetenv(m_name);
-    }
-
-    const char *m_name;
-    std::optional<QByteArray> m_saved;
-};
-
+// HOME in the test's folder; the test run's own HOME and XDG_STATE_HOME come back afterwards.
 class LogLocationTest : public testing::Test
 {
 protected:
+    void SetUp() override { qputenv("HOME", path(u"home"_s).toUtf8()); }
+    void TearDown() override
+    {
+        qputenv("HOME", m_home);
+        qputenv("XDG_STATE_HOME", m_stateHome);
+    }
     QString path(const QString &relative) const { return QDir(m_root.path()).filePath(relative); }
+    static void setStateHome(const std::optional<QString> &value)
+    {
+        if (value)
+            qputenv("XDG_STATE_HOME", value->toUtf8());
+        else
+            qunsetenv("XDG_STATE_HOME");
+    }
 
     QTemporaryDir m_root;
-    ScopedEnvironment m_home{"HOME", path(u"home"_s)};
+    const QByteArray m_home = qgetenv("HOME");
+    const QByteArray m_stateHome = qgetenv("XDG_STATE_HOME");
 };
 
 TEST_F(LogLocationTest, AProgramInTheBuildTreeKeepsTheLogBesideItself)
 {
-    const ScopedEnvironment state("XDG_STATE_HOME", path(u"state"_s));
+    setStateHome(path(u"state"_s));
     ASSERT_TRUE(QFile(path(kBuildTreeMarker)).open(QIODevice::WriteOnly));
     const QString besideProgram = path(u"vantlog.txt"_s);
     EXPECT_EQ(ErrorLog::logPathFor(m_root.path()), besideProgram);
@@ -76,16 +67,14 @@ TEST_F(LogLocationTest, OtherwiseTheLogGoesToTheStateFolderWhichIsMade)
         QString programFolder;
         QString expected;
     } cases[] = {
-        {"state home set", path(u"state"_s), path(u"missing-folder"_s), path(u"state/"_s) + kUserFolderName},
         {"installed, writable", path(u"state"_s), m_root.path(), path(u"state/"_s) + kUserFolderName},
-        {"state home unset", std::nullopt, path(u"missing-folder"_s), path(u"home/.local/state/"_s) + kUserFolderName},
         {"state home empty", u""_s, path(u"program-file"_s), path(u"home/.local/state/"_s) + kUserFolderName},
         // The XDG rules ignore a relative path.
         {"state home relative", u"state"_s, path(u"missing-folder"_s), path(u"home/.local/state/"_s) + kUserFolderName},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const ScopedEnvironment state("XDG_STATE_HOME", c.stateHome);
+        setStateHome(c.stateHome);
         EXPECT_EQ(ErrorLog::userStateFolder(), c.expected);
         EXPECT_EQ(ErrorLog::logPathFor(c.programFolder), c.expected + u"/vantlog.txt"_s);
         EXPECT_TRUE(QFileInfo(c.expected).isDir());

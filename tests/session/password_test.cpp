@@ -26,19 +26,14 @@ TEST(DecipherPassword, PairsWithTheKeyFromItsSecondCharacter)
         QString key;
         QString plain;
     } cases[] = {
-        // 'a' (97) + 'I' (73) = 170; 'b' (98) + 'N' (78) = 176. The key is upper-cased; empty means the default.
-        {fromCodes({170, 176}), u"VINTROX"_s, u"ab"_s},
-        {fromCodes({170, 176}), u"vInTrOx"_s, u"ab"_s},
+        // 'a' (97) + 'I' (73) = 170; 'b' (98) + 'N' (78) = 176. An empty key means the default.
         {fromCodes({170, 176}), QString(), u"ab"_s},
         // 'A' (65) - 'I' (73) = -8 wraps to 248, the o with stroke.
         {u"A"_s, u"VINTROX"_s, fromCodes({0xF8})},
-        // Longer than the key: positions 1..8 pair with I N T R O X V I.
+        // Longer than the key, which is upper-cased: positions 1..8 pair with I N T R O X V I.
         {QString(8, QChar(char16_t(200))), u"vintrox"_s, fromCodes({127, 'z', 't', 'v', 'y', 'p', 'r', 127})},
-        {fromCodes({'B', 'C', 'D'}), u"a"_s, fromCodes({1, 2, 3})},
-        {QString(), u"vintrox"_s, QString()},
-        // High codes go through Windows-1252: the euro sign is 0x80, 128 - 73 = 55, the digit 7 ...
-        {u"\u20AC"_s, u"vintrox"_s, u"7"_s},
-        // ... and 201 - 73 = 128 is the euro sign again; 0x9F is Y with diaeresis, 0x8A S with caron.
+        // High codes go through Windows-1252: 201 - 73 = 128 is the euro sign; 0x9F is Y with
+        // diaeresis, 0x8A S with caron.
         {fromCodes({201, 0x8A + 78, 0x9F + 84}), u"vintrox"_s, u"\u20AC\u0160\u0178"_s},
         // A character outside the code page counts as '?' (63): 63 - 73 = -10 wraps to 246.
         {u"\u0100"_s, u"vintrox"_s, fromCodes({246})},
@@ -54,10 +49,7 @@ TEST(DecipherPassword, EncipherRoundTripsEveryCodeOfThePage)
     QString plain;
     for (int code = 0; code < 256; ++code)
         plain += windows1252::decode(static_cast<unsigned char>(code));
-    for (const QString &key : {u"vintrox"_s, u"k"_s, u"Zz9"_s}) {
-        const QString cipher = EncipherPassword(plain, key);
-        EXPECT_EQ(DecipherPassword(cipher, key), plain) << key.toStdString();
-    }
+    EXPECT_EQ(DecipherPassword(EncipherPassword(plain, u"Zz9"_s), u"Zz9"_s), plain);
 }
 
 TEST(Windows1252, MapsTheHighCharactersAndKnowsWhatIsOutside)
@@ -75,7 +67,6 @@ TEST(Windows1252, MapsTheHighCharactersAndKnowsWhatIsOutside)
 // The digest itself is Qt's MD5; the program gives it in upper case, over the text's Windows-1252 bytes.
 TEST(PasswordDigest, UpperCaseMd5OfTheWindows1252BytesAndOutsideItIsError)
 {
-    EXPECT_EQ(PasswordDigest(u"abc"_s), u"900150983CD24FB0D6963F7D28E17F72");
     // The bytes 0x80 0xE9.
     EXPECT_EQ(PasswordDigest(u"\u20AC\u00E9"_s), u"9DDFA4260A1BDEB1F9B7F8ADE790F4F2");
     EXPECT_EQ(PasswordDigest(u"pass\u0100word"_s), u"Error");

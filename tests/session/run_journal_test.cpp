@@ -108,7 +108,6 @@ TEST_F(RunJournalTest, EachRunIsListedOnceAsItsLatestRecordSays)
     EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 2), {}, 0})), QList<int>({8, 7, 5, 4}));
     EXPECT_EQ(numbers(m_journal.read({{}, QDate(2026, 12, 1), QDate(2026, 12, 3), 0})), QList<int>({6, 4}));
     EXPECT_EQ(numbers(m_journal.read({u"purge"_s, {}, {}, 0})), QList<int>({8, 0}));
-    EXPECT_EQ(numbers(m_journal.read({u"post"_s, QDate(2026, 12, 2), {}, 2})), QList<int>({7, 5}));
 }
 
 // A device that counts the bytes read from it.

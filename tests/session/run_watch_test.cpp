@@ -74,9 +74,7 @@ TEST_F(RunWatchTest, RecordsTheStartThenTheRowsAndNumbersOfTheRunInTheJournal)
             exec(u"delete from accledgermaster where ledgercode=101"_s);
             ASSERT_TRUE(job.commit());
         }
-        const RunRecord &record = watch.finish(u"completed"_s);
-        EXPECT_EQ(record.user, u"Admin"_s);
-        EXPECT_EQ(record.product, products().first().name);
+        EXPECT_EQ(watch.finish(u"completed"_s).product, products().first().name);
     }
     dryRun.rollback();
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=2"_s), u"41"_s);
@@ -89,7 +87,6 @@ TEST_F(RunWatchTest, RecordsTheStartThenTheRowsAndNumbersOfTheRunInTheJournal)
     EXPECT_EQ(json.value(u"job"_s).toString(), u"transfer"_s);
     EXPECT_EQ(json.value(u"result"_s).toString(), u"completed"_s);
     EXPECT_TRUE(json.value(u"dryRun"_s).toBool());
-    EXPECT_EQ(json.value(u"parameters"_s).toObject().value(u"dest"_s).toString(), u"2"_s);
     EXPECT_EQ(describeRecord(json),
               QStringList({u"  acccompanymaster: 2 changed"_s, u"  AccCompanyVoucherNo: 1 added, 2 changed"_s,
                            u"  accledgermaster: 1 removed"_s, u"  accvoucher2026: 2 added"_s,

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 
 namespace vant::test {
 

@@ -1,6 +1,5 @@
 #include "session/settings_store.h"
 
-#include "session/password_cipher.h"
 #include "support/scripted_prompts.h"
 #include "support/test_environment.h"
 
@@ -83,7 +82,6 @@ TEST_F(SettingsStoreTest, HandWrittenValuesAreReadAsWritten)
                 "Server = db01\\SQLEXPRESS,1433\r\n"
                 "Login=sa;x\n"
                 "  LiteVantDB=a, b  \n"
-                "Driver=ODBC Driver 18 for SQL Server\n"
                 "VantDB=\n"
                 "MartVantDB=4711\n"
                 "# a comment\n"
@@ -93,29 +91,12 @@ TEST_F(SettingsStoreTest, HandWrittenValuesAreReadAsWritten)
         {u"Server"_s, u"db01\\SQLEXPRESS,1433"_s},
         {u"Login"_s, u"sa;x"_s},
         {u"LiteVantDB"_s, u"a, b"_s},
-        {u"Driver"_s, u"ODBC Driver 18 for SQL Server"_s},
         {u"VantDB"_s, QString()},
         {u"MARTVANTDB"_s, u"4711"_s},
         {u"Password"_s, QString()},
     };
     for (const auto &[name, value] : expected)
         EXPECT_EQ(readSetting(name), value) << name.toStdString();
-}
-
-// What the database creator writes reads back the same, blanks, quotes and the control
-// characters of an enciphered password included.
-TEST_F(SettingsStoreTest, WrittenValuesReadBackUnchanged)
-{
-    QString everyCode;
-    for (int code = 1; code < 256; ++code)
-        everyCode += QChar(code);
-    const QString values[] = {u"host,1433"_s,  u"a;b=c\\d"_s, u" outer blanks "_s,
-                              u"\"quoted\""_s, u"\"x"_s,      EncipherPassword(u"p;w}d\\\"1"_s, kPasswordKey),
-                              everyCode};
-    for (const QString &value : values) {
-        writeSetting(u"Password"_s, value);
-        EXPECT_EQ(readSetting(u"Password"_s), value) << value.toStdString();
-    }
 }
 
 TEST_F(SettingsStoreTest, AStoreThatCannotBeReadIsShownOnceAndReadsEmpty)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/accounts_component.h"
+#include "session/ledger_accounts.h"
 #include "session/session.h"
 
 #include <QStringList>
@@ -10,12 +10,11 @@
 namespace vant::test {
 
 // Watches the accounts components that a session's jobs create: the program identifiers asked
-// for, and the component still alive, if any. Each component is the factory's own, seen
-// through a wrapper that forwards every call and tells when it is released.
+// for, and the component still alive, if any. Where the session's factory (as it is now) makes
+// one, a component of the program's own, which tells when it is released, takes its place.
 class AccountsWatch
 {
 public:
-    // Wraps the session's factory as it is now.
     explicit AccountsWatch(Session &session) : m_state(std::make_shared<State>())
     {
         session.accountsFactory = [state = m_state, factory = session.accountsFactory](
@@ -24,7 +23,7 @@ public:
             auto created = factory(progId);
             if (!created)
                 return created.error();
-            auto watched = std::make_unique<Watched>(std::move(*created), state);
+            auto watched = std::make_unique<Watched>(state);
             state->live = watched.get();
             return std::unique_ptr<AccountsComponent>(std::move(watched));
         };
@@ -41,44 +40,17 @@ private:
         const AccountsComponent *live = nullptr;
     };
 
-    class Watched : public AccountsComponent
+    class Watched : public LedgerAccounts
     {
     public:
-        Watched(std::unique_ptr<AccountsComponent> inner, std::shared_ptr<State> state)
-            : m_inner(std::move(inner)), m_state(std::move(state))
-        {}
+        explicit Watched(std::shared_ptr<State> state) : m_state(std::move(state)) {}
         ~Watched() override
         {
             if (m_state->live == this)
                 m_state->live = nullptr;
         }
 
-        Status SetAccDBConnection(Database &connection) override { return m_inner->SetAccDBConnection(connection); }
-        Status PURGEDATA(const QString &voucherTable) override { return m_inner->PURGEDATA(voucherTable); }
-        Outcome<int> GetMaxVoucherNo(const QString &voucherTable, int company) override
-        {
-            return m_inner->GetMaxVoucherNo(voucherTable, company);
-        }
-        Outcome<int> GetMaxSubVNo(int voucherCode, int company, int acType, const QString &financialYear) override
-        {
-            return m_inner->GetMaxSubVNo(voucherCode, company, acType, financialYear);
-        }
-        Outcome<VoucherNoBlock> GetMaxVoucherNoBlock(const QString &voucherTable, int company, int count) override
-        {
-            return m_inner->GetMaxVoucherNoBlock(voucherTable, company, count);
-        }
-        Outcome<int> GetMaxSubVNoBlock(int voucherCode, int company, int acType, const QString &financialYear,
-                                       int count) override
-        {
-            return m_inner->GetMaxSubVNoBlock(voucherCode, company, acType, financialYear, count);
-        }
-        Status UpdateVoucherNo(int voucherNo, const QString &companyCode) override
-        {
-            return m_inner->UpdateVoucherNo(voucherNo, companyCode);
-        }
-
     private:
-        std::unique_ptr<AccountsComponent> m_inner;
         std::shared_ptr<State> m_state;
     };
 

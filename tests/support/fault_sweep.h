@@ -34,7 +34,7 @@ inline void sweepStatementFailures(const SavedDatabase &start, std::unique_ptr<D
         EXPECT_FALSE(connection->inTransaction());
         checkFailed();
         EXPECT_TRUE(run(0));
-        EXPECT_EQ(rowsWithoutTimestamps(*connection), after);
+        EXPECT_EQ(databaseDump(*connection), after);
     }
 }
 
@@ -57,7 +57,7 @@ inline std::optional<QStringList> rowsAfterStoredValue(const SavedDatabase &star
         return std::nullopt;
     }
     TestDatabase::exec(*session.dbConnection, {u"update %1 set %2=null where %3"_s.arg(table, column, where)});
-    return rowsWithoutTimestamps(*session.dbConnection);
+    return databaseDump(*session.dbConnection);
 }
 
 } // namespace vant::test

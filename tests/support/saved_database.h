@@ -4,19 +4,11 @@
 #include "golden_file.h"
 #include "test_database.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace vant::test {
-
-// Every row of every table as the golden files show it: a time stamp (ts) shows only whether it
-// is set, so that two runs of a job at different moments compare equal.
-inline QStringList rowsWithoutTimestamps(Database &db)
-{
-    return databaseDump(db);
-}
 
 // A copy of a test database at one moment, to run a job again and again from the same state.
 class SavedDatabase

@@ -6,12 +6,12 @@ void ScriptedPrompts::message(const QString &text, const QString &title, PromptI
 {
     if (beforeMessage)
         beforeMessage();
-    m_boxes.append({Kind::Message, text, title, icon});
+    m_boxes.append({text, title, icon});
 }
 
 bool ScriptedPrompts::question(const QString &text, const QString &title)
 {
-    m_boxes.append({Kind::Question, text, title, PromptIcon::Question});
+    m_boxes.append({text, title, PromptIcon::Question});
     if (m_questionAnswers.empty())
         return false;
     const bool answer = m_questionAnswers.front();
@@ -21,7 +21,7 @@ bool ScriptedPrompts::question(const QString &text, const QString &title)
 
 std::optional<QString> ScriptedPrompts::textPrompt(const QString &prompt, const QString &title, const QString &)
 {
-    m_boxes.append({Kind::TextPrompt, prompt, title, PromptIcon::None});
+    m_boxes.append({prompt, title, PromptIcon::None});
     if (m_promptAnswers.empty())
         return std::nullopt;
     const PromptAnswer answer = m_promptAnswers.front();

@@ -15,10 +15,8 @@ namespace vant::test {
 class ScriptedPrompts : public UserPrompts
 {
 public:
-    enum class Kind { Message, Question, TextPrompt };
     struct Box
     {
-        Kind kind;
         QString text;
         QString title;
         PromptIcon icon;

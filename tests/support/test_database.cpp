@@ -7,8 +7,11 @@
 #include "session/password_cipher.h"
 #include "session/settings_store.h"
 
+#include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +20,12 @@ namespace vant::test {
 TestDatabase::TestDatabase()
 {
     if (onServer()) {
-        m_serverDatabase = uniqueDatabaseName();
+        // A name that no other run of the suite uses at the same time.
+        static QAtomicInt made;
+        m_serverDatabase = QStringLiteral("vanttest_%1_%2_%3")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(made.fetchAndAddRelaxed(1))
+                               .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         createOnServer();
         if (!m_created)
             return;
@@ -50,21 +58,20 @@ void TestDatabase::createOnServer()
     auto master = serverMaster();
     if (!master)
         return;
-    for (const QString &statement : createDatabaseStatements(m_serverDatabase)) {
-        const Status done = master->execute(statement);
-        EXPECT_TRUE(done) << statement.toStdString() << ": " << done.error().description.toStdString();
-        if (!done)
-            return;
-    }
-    m_created = true;
+    const Status done = master->execute(QStringLiteral("CREATE DATABASE [%1]").arg(m_serverDatabase));
+    EXPECT_TRUE(done) << m_serverDatabase.toStdString() << ": " << done.error().description.toStdString();
+    m_created = bool(done);
 }
 
 TestDatabase::~TestDatabase()
 {
     if (!m_created)
         return;
+    // Connections that a test left open are ended with the database.
     if (auto master = serverMaster())
-        exec(*master, dropDatabaseStatements(m_serverDatabase));
+        exec(*master,
+             {QStringLiteral("ALTER DATABASE [%1] SET SINGLE_USER WITH ROLLBACK IMMEDIATE").arg(m_serverDatabase),
+              QStringLiteral("DROP DATABASE [%1]").arg(m_serverDatabase)});
 }
 
 QString TestDatabase::path() const

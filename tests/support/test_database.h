@@ -2,7 +2,6 @@
 
 #include "db/database.h"
 
-#include <QDate>
 #include <QString>
 #include <QTemporaryDir>
 

@@ -1,8 +1,5 @@
 #include "test_server.h"
 
-#include <QAtomicInt>
-#include <QCoreApplication>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace vant::test {
@@ -72,27 +69,6 @@ std::optional<ConnectionSettings> testServer()
         return *parsed;
     }();
     return server;
-}
-
-QString uniqueDatabaseName()
-{
-    static QAtomicInt made;
-    return QStringLiteral("vanttest_%1_%2_%3")
-        .arg(QCoreApplication::applicationPid())
-        .arg(made.fetchAndAddRelaxed(1))
-        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-}
-
-QStringList createDatabaseStatements(const QString &name)
-{
-    return {QStringLiteral("CREATE DATABASE [%1]").arg(name)};
-}
-
-QStringList dropDatabaseStatements(const QString &name)
-{
-    // Connections that a test left open are ended with the database.
-    return {QStringLiteral("ALTER DATABASE [%1] SET SINGLE_USER WITH ROLLBACK IMMEDIATE").arg(name),
-            QStringLiteral("DROP DATABASE [%1]").arg(name)};
 }
 
 } // namespace vant::test

@@ -4,7 +4,6 @@
 #include "statement_record.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -22,12 +21,6 @@ inline bool onServer()
 {
     return testServer().has_value();
 }
-
-// A name for a new test database that no other run of the suite uses at the same time.
-QString uniqueDatabaseName();
-// The statements that make and remove a test database on the server; sent from master.
-QStringList createDatabaseStatements(const QString &name);
-QStringList dropDatabaseStatements(const QString &name);
 
 } // namespace vant::test
 

@@ -84,12 +84,10 @@ TEST(CreatorOptions, UsageErrors)
 
 TEST(CreatorCommand, VersionIsTheProgramsOwn)
 {
-    for (const QString &option : {u"--version"_s, u"--demo"_s}) {
-        const test::CreatorRun run = test::runCreator({u"--version"_s, option});
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.out, u"vant-dbcreator "_s + kVersion + u"\n"_s);
-        EXPECT_TRUE(run.err.isEmpty());
-    }
+    const test::CreatorRun run = test::runCreator({u"--version"_s, u"--demo"_s});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, u"vant-dbcreator "_s + kVersion + u"\n"_s);
+    EXPECT_TRUE(run.err.isEmpty());
 }
 
 // The demo databases and the log of a read-only installation live in one per-user folder name.

@@ -26,11 +26,11 @@ protected:
     void sweep(const std::function<bool()> &job)
     {
         const SavedDatabase start(database);
-        const QStringList before = rowsWithoutTimestamps(db());
+        const QStringList before = databaseDump(db());
         const int first = db().statementCount();
         ASSERT_TRUE(job()) << logLines().join(u'\n').toStdString();
         const int statements = db().statementCount() - first;
-        const QStringList after = rowsWithoutTimestamps(db());
+        const QStringList after = databaseDump(db());
         ASSERT_NE(after, before);
         const auto run = [&](int failing) {
             db().failStatement(failing);
@@ -39,8 +39,7 @@ protected:
             return completed;
         };
         sweepStatementFailures(
-            start, session.dbConnection, statements, run, [&] { EXPECT_EQ(rowsWithoutTimestamps(db()), before); },
-            after);
+            start, session.dbConnection, statements, run, [&] { EXPECT_EQ(databaseDump(db()), before); }, after);
     }
 };
 

@@ -92,12 +92,6 @@ TEST(ReportFilesTest, ACsvQuotesTheFieldsThatNeedItAndEndsEachRecordInCrLf)
                                 "3,,ট্রেডার্স\r\n"
                                 "\r\nBy ledger\r\nLedger\r\n";
     EXPECT_EQ(reportCsv(report), expected);
-
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"check.csv"_s);
-    ASSERT_TRUE(bool(saveReportCsv(report, path)));
-    EXPECT_EQ(fileBytes(path), expected);
-    EXPECT_FALSE(bool(saveReportCsv(report, folder.filePath(u"missing/check.csv"_s))));
 }
 
 TEST(ReportFilesTest, APdfHasAPageForEachPageOfRows)
@@ -105,9 +99,7 @@ TEST(ReportFilesTest, APdfHasAPageForEachPageOfRows)
     QTemporaryDir folder;
     const QString shortPath = folder.filePath(u"short.pdf"_s);
     ASSERT_TRUE(bool(saveReportPdf(sample(3), shortPath)));
-    const QByteArray shortPdf = fileBytes(shortPath);
-    EXPECT_TRUE(shortPdf.startsWith("%PDF-"));
-    EXPECT_EQ(pdfPages(shortPdf), 1);
+    EXPECT_EQ(pdfPages(fileBytes(shortPath)), 1);
 
     // 400 rows fill several pages; each page of the file is one that was laid out.
     const QString longPath = folder.filePath(u"long.pdf"_s);

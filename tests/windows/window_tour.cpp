@@ -177,11 +177,7 @@ void WindowTour::visitTools(int mode)
         QTest::mouseClick(child<QPushButton>(window, u"cmdCheckCopy"_s), Qt::LeftButton);
         // Another voucher between the preview and the run: the preview then shows a difference.
         visitPreview(window, u"transfer window > preview"_s, [this] {
-            TestDatabase::exec(*m_session->db(),
-                               {u"insert into accvoucher2026(CompanyCode,DivisionCode,AcType,VoucherNo,"
-                                "VoucherDt,LedgerCode,OppLedgerCode,CrDr,Amount,VoucherCode) values "
-                                "(1,1,1,12,'2026-04-10',101,201,'D',100,1),"
-                                "(1,1,1,12,'2026-04-10',201,101,'C',-100,1)"_s});
+            TestDatabase::execScript(*m_session->db(), testSourceFile(u"windows/tour_meanwhile.sql"_s));
         });
     }
     m_window = nullptr;

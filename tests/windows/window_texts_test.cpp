@@ -1,24 +1,24 @@
 // Every text that a window shows goes through Qt's translation: a pseudo-translation marks each
 // text it is asked for, and no word of a window may stand outside the marks, but the data.
 // The texts asked for are the ones in the template that the build makes for translators.
+// Every control that takes focus has a name that a screen reader can announce, as Qt's
+// accessibility interface gives it: its caption without the access-key marker, or what it holds.
 #include "window_tour.h"
 
 #include "session/session_fixture.h"
 #include "transfer/transfer_job.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTranslator>
@@ -131,6 +131,50 @@ QSet<QString> templateTexts()
     return texts;
 }
 
+QString accessibleName(QWidget *control)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name).remove(kOpen).remove(kClose).trimmed() : QString();
+}
+
+// The controls a user can reach; the inner box of a date or list control is reached as that control.
+QList<QWidget *> focusableControls(QWidget *window)
+{
+    QList<QWidget *> controls;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const QWidget *parent = control->parentWidget();
+        const bool inner = parent
+                           && (parent->focusProxy() == control || qobject_cast<const QComboBox *>(parent)
+                               || qobject_cast<const QAbstractSpinBox *>(parent));
+        if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window) && control->isEnabled() && !inner)
+            controls << control;
+    }
+    return controls;
+}
+
+// Names of some controls: a list that holds an entry is announced by it, and by its caption
+// through the label's relation.
+const QList<std::pair<QString, QString>> kAccessibleNames = {
+    {u"txtPassword"_s, u"Password"_s},
+    {u"searchtxthlp"_s, u"Search"_s},
+    {u"txtUserName"_s, u"Login ID"_s},
+    {u"txtDestinationCompany"_s, u"Destination Company"_s},
+    {u"txtToDate"_s, u"To Date"_s},
+    {u"cmdProcess"_s, u"Transfer"_s},
+    {u"cmdExit"_s, u"Exit"_s},
+    {u"cboVoucherType"_s, u"Voucher Type"_s},
+    {u"cboTransType"_s, u"Type"_s},
+    {u"dtpFrom"_s, u"Date"_s},
+    {u"cmdGo"_s, u"Go"_s},
+    {u"cmdSelectall"_s, u"Select All"_s},
+    {u"msfAccTransfer"_s, u"Off-line vouchers"_s},
+    {u"dtpSince"_s, u"From"_s},
+    {u"dtpUntil"_s, u"To"_s},
+    {u"msfRuns"_s, u"Runs"_s},
+    {u"cmdCheckCopy"_s, u"Check copy"_s},
+    {u"cmdSavePdf"_s, u"Save as PDF..."_s},
+};
+
 class TranslationTest : public WindowTour
 {
 protected:
@@ -140,18 +184,37 @@ protected:
     PseudoTranslator m_translator;
 };
 
-// One tour: no word outside the marks, and every text asked for in the translators' template.
-TEST_F(TranslationTest, EveryTextOfEveryWindowIsTranslatedFromTheTemplate)
+// One tour: no word outside the marks, every text asked for in the translators' template, and
+// every control that takes focus named by its caption without its access key.
+TEST_F(TranslationTest, EveryTextIsTranslatedFromTheTemplateAndEveryControlNamed)
 {
     const QStringList data = dataTexts();
     QStringList untranslated;
+    QStringList unnamed;
+    int controls = 0;
+    QMap<QString, QString> names;
     visitEveryWindow([&](QWidget *window, const QString &view) {
         for (const QString &text : shownTexts(window)) {
             if (const QString words = unmarkedWords(text, data); !words.isEmpty())
                 untranslated << view + u": \""_s + text + u"\" ("_s + words + u')';
         }
+        for (QWidget *control : focusableControls(window)) {
+            ++controls;
+            if (accessibleName(control).isEmpty())
+                unnamed << view + u": "_s + control->objectName() + u' '
+                               + QLatin1StringView(control->metaObject()->className());
+        }
+        for (const auto &[name, caption] : kAccessibleNames) {
+            if (QWidget *control = window->findChild<QWidget *>(name); control && !names.contains(name))
+                names.insert(name, accessibleName(control));
+        }
     });
     EXPECT_EQ(untranslated, QStringList());
+    EXPECT_EQ(unnamed, QStringList());
+    EXPECT_GT(controls, 40);
+    EXPECT_EQ(boxesSeen().size(), 9) << boxesSeen().join(u'\n').toStdString();
+    for (const auto &[name, caption] : kAccessibleNames)
+        EXPECT_EQ(names.value(name), caption) << name.toStdString();
 
     const QSet<QString> gathered = templateTexts();
     QStringList missing;
