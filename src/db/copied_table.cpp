@@ -115,6 +115,18 @@ QString ledgerAlias(const QString &alias, int aid)
     return alias + QStringLiteral("_l") + QString::number(aid);
 }
 
+QString finiteNumber(const QString &column)
+{
+    return QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
+}
+
+QString plainNumber(const QString &column, bool required)
+{
+    const QString finite = finiteNumber(column);
+    return required ? QStringLiteral("(%1 is not null and %2)").arg(column, finite)
+                    : QStringLiteral("(%1 is null or %2)").arg(column, finite);
+}
+
 QString sourceOf(const CopiedColumn &column)
 {
     if (column.read == ReadAs::Own)

@@ -61,6 +61,15 @@ QString refusalCondition(CopiedTable table, const QString &alias);
 // The ledger master joined for each ledger whose aid the table writes (" left join ...").
 QString ledgerJoins(CopiedTable table, const QString &alias);
 
+// Holds for a finite number in `column`. A number column holds numbers on the server, which
+// compares them without converting text; on the embedded database a text kept in such a column
+// never lies between two numbers.
+QString finiteNumber(const QString &column);
+
+// Holds for a number that every number form reads as stored and none refuses: a finite number,
+// or NULL unless `required`.
+QString plainNumber(const QString &column, bool required = false);
+
 // The name ledgerJoins() gives the ledger of the table's aid-th LedgerAid column (from 1).
 QString ledgerAlias(const QString &alias, int aid);
 

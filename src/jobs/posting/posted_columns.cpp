@@ -91,11 +91,6 @@ bool readsNumberColumn(ReadAs read)
     return read == Stored || read == Required;
 }
 
-// A finite number; a number read as stored may be missing, a required one may not.
-const char16_t kPlainStored[] =
-    u"({column} is null or {column} between -1.7976931348623157e308 and 1.7976931348623157e308)";
-const char16_t kPlainRequired[] =
-    u"({column} is not null and {column} between -1.7976931348623157e308 and 1.7976931348623157e308)";
 const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
     and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
 
@@ -106,11 +101,9 @@ QString plainRow(CopiedTable table, const QString &alias)
     QStringList plain;
     int aid = 0;
     for (const CopiedColumn &column : table) {
-        const QList<Place> source = {{"column"_L1, alias + u'.' + sourceOf(column)}};
-        if (column.read == Stored)
-            plain << filled(kPlainStored, source);
-        else if (column.read == Required || column.read == LedgerAid)
-            plain << filled(kPlainRequired, source);
+        // A number read as stored may be missing, a required one and a ledger's code may not.
+        if (readsNumberColumn(column.read) || column.read == LedgerAid)
+            plain << plainNumber(alias + u'.' + sourceOf(column), column.read != Stored);
         if (column.read == LedgerAid)
             plain << filled(kPlainAid, {{"ledger"_L1, ledgerAlias(alias, ++aid)}});
     }

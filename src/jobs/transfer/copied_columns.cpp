@@ -123,11 +123,6 @@ bool readAsNumber(ReadAs read)
 
 const char16_t kFiniteOrForm[] = u"case when {finite} then {written} else {form} end";
 
-QString finiteNumber(const QString &column)
-{
-    return QStringLiteral("%1 between -1.7976931348623157e308 and 1.7976931348623157e308").arg(column);
-}
-
 // What a number form writes for a finite number: the number itself, as a float where the form
 // reads the leading number of a value.
 QString finiteWritten(const CopiedColumn &column, const QString &source)
@@ -137,13 +132,6 @@ QString finiteWritten(const CopiedColumn &column, const QString &source)
 }
 
 } // namespace
-
-QString plainNumber(const QString &column, bool required)
-{
-    const QString finite = finiteNumber(column);
-    return required ? QStringLiteral("(%1 is not null and %2)").arg(column, finite)
-                    : QStringLiteral("(%1 is null or %2)").arg(column, finite);
-}
 
 QString plainNumbers(CopiedTable table, const QString &alias)
 {
@@ -186,7 +174,7 @@ QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const Q
         }
         const QString source = alias + u'.' + sourceOf(column);
         values << filled(
-            u"case when {finite} then {written} else {form} end",
+            kFiniteOrForm,
             {{"finite"_L1, finiteNumber(source)}, {"written"_L1, finiteWritten(column, source)}, {"form"_L1, form}});
     }
     return values.join(u',');

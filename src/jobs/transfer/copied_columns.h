@@ -12,12 +12,6 @@ CopiedTable copiedVoucherColumns();
 CopiedTable copiedBillwiseColumns();
 CopiedTable copiedChequeColumns();
 
-// Holds for a number that every number form reads as stored and none refuses: a finite number,
-// or NULL unless `required`. The transfer's tables keep their numbers in number columns, which
-// the server compares with a number without converting text; on the embedded database a text
-// kept in such a column compares as no number.
-QString plainNumber(const QString &column, bool required = false);
-
 // Holds for a source row (`alias`) whose number columns all hold plain numbers: no check of
 // those values refuses one, so only refusalsBeyondNumbers() can refuse the row. A refusal scan
 // tests this first, as it settles nearly every row with a few comparisons.
