@@ -251,8 +251,9 @@ TEST_P(LoginAttemptTest, EndsAsExpected)
         EXPECT_EQ(m_session.db(), nullptr);
         break;
     }
-    if (attempt.name != "NoEmployeeTable")
+    if (attempt.name != "NoEmployeeTable") {
         EXPECT_NE(TestDatabase::scalar(*m_db.connect(), u"select count(*) from psm_employee_master"_s), u"0"_s);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Attempts, LoginAttemptTest, testing::ValuesIn(attempts()),

@@ -16,6 +16,7 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 
+#ifdef VANT_TEST_WINDOWS
 namespace {
 
 // Window tests run offscreen, unless the platform is named. On the screen that
@@ -53,6 +54,7 @@ bool chooseScreen(const QTemporaryDir &folder)
 }
 
 } // namespace
+#endif
 
 // main() of every test program; VANT_TEST_WINDOWS for those that show windows.
 int main(int argc, char **argv)
