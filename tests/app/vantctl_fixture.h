@@ -8,7 +8,6 @@
 #include "support/test_database.h"
 #include "support/test_environment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QProcess>

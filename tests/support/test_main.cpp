@@ -11,12 +11,7 @@
 #ifdef VANT_TEST_WINDOWS
 #include <QApplication>
 using TestApplication = QApplication;
-#else
-#include <QCoreApplication>
-using TestApplication = QCoreApplication;
-#endif
 
-#ifdef VANT_TEST_WINDOWS
 namespace {
 
 // Window tests run offscreen, unless the platform is named. On the screen that
@@ -54,6 +49,9 @@ bool chooseScreen(const QTemporaryDir &folder)
 }
 
 } // namespace
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
 #endif
 
 // main() of every test program; VANT_TEST_WINDOWS for those that show windows.

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 namespace vant::test {

@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 namespace vant::test {
