@@ -4,9 +4,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <vector>
-
 namespace vant {
 
 using namespace Qt::StringLiterals;
@@ -94,6 +91,8 @@ bool readsNumberColumn(ReadAs read)
 const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
     and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
 
+const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120)<>{day} and {refused})";
+
 } // namespace
 
 QString plainRow(CopiedTable table, const QString &alias)
@@ -111,13 +110,22 @@ QString plainRow(CopiedTable table, const QString &alias)
     return plain.isEmpty() ? u"1=1"_s : u'(' + plain.join(" and "_L1) + u')';
 }
 
-QString refusalsOfPlainRow(CopiedTable table, const QString &alias)
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay)
 {
-    std::vector<CopiedColumn> rest;
-    std::copy_if(table.begin(), table.end(), std::back_inserter(rest), [](const CopiedColumn &column) {
-        return !readsNumberColumn(column.read) && column.read != LedgerAid;
-    });
-    return refusalCondition(rest, alias);
+    QStringList refusals;
+    for (const CopiedColumn &column : table) {
+        if (readsNumberColumn(column.read) || column.read == LedgerAid)
+            continue;
+        QString refused = refusalCondition(CopiedTable(&column, 1), alias);
+        // A date of the plain day is settled by one comparison of its text.
+        if (column.read == Date && !plainDay.isEmpty())
+            refused =
+                filled(kOtherDay,
+                       {{"day"_L1, plainDay}, {"column"_L1, alias + u'.' + sourceOf(column)}, {"refused"_L1, refused}});
+        if (refused != u"1=0"_s && !refusals.contains(refused))
+            refusals << refused;
+    }
+    return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
 }
 
 CopiedTable postedLineColumns()

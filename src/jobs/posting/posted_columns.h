@@ -17,7 +17,9 @@ CopiedTable postedChequeColumns();
 // numbers. Of such a row's values only a date or a leading number read from text can be refused.
 QString plainRow(CopiedTable table, const QString &alias);
 
-// The refusal condition of the values that a plain row may still have refused.
-QString refusalsOfPlainRow(CopiedTable table, const QString &alias);
+// The refusal condition of the values that a plain row may still have refused. A date whose
+// first ten characters are plainDay (a quoted day of the calendar, yyyy-MM-dd, or empty for
+// none) is none of them.
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay);
 
 } // namespace vant

@@ -6,6 +6,8 @@
 #include "posted_columns.h"
 #include "session/session.h"
 
+#include <QRegularExpression>
+
 namespace vant {
 
 using namespace Qt::StringLiterals;
@@ -16,6 +18,15 @@ QString companyValue(const QString &companyCode)
 {
     const Outcome<QString> number = numberLiteral(companyCode, QString());
     return number ? *number : sqlQuoted(companyCode);
+}
+
+// The day as a quoted literal when it is one of the calendar written yyyy-MM-dd, which no date
+// form refuses; empty otherwise.
+QString plainDay(const QString &day)
+{
+    static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+    const QDate date = QDate::fromString(day, u"yyyy-MM-dd"_s);
+    return form.match(day).hasMatch() && date.isValid() && date.year() >= 1 ? sqlQuoted(day) : QString();
 }
 
 // The unmoved lines x of the company under the off-line number of m. The unary plus keeps the
@@ -35,9 +46,12 @@ const char16_t kVouchersToPost[] = uR"(
     where m.VantMark=1 and exists (select 1 from AccOffLineVoucher x where {unmoved}))";
 
 // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
+// Their day is most likely every voucher's.
 const char16_t kPostingOrder[] = uR"(
     select m.Seq,case when m.VoucherOrd=1
-                      then (select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}) end
+                      then (select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}) end,
+           case when m.VoucherOrd=1
+                then (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}) end
     from {posting} m order by m.VoucherOrd)";
 
 // The first row of each posted voucher in an off-line table, as the table keeps them.
@@ -140,6 +154,10 @@ Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
     QList<std::pair<int, QString>> vouchers;
     for (; !rs->eof(); rs->moveNext())
         vouchers.append({rs->value(0).toInt(), rs->text(1)});
+    if (!vouchers.isEmpty()) {
+        rs->moveFirst();
+        m_plainDay = plainDay(rs->text(2));
+    }
     return vouchers;
 }
 
@@ -147,12 +165,12 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
 {
     QList<Place> places = this->places(last);
     places.append({"after"_L1, QString::number(after)});
-    const auto refusedIn = [&places](const QString &table, CopiedTable columns, const char16_t *rows) {
+    const auto refusedIn = [this, &places](const QString &table, CopiedTable columns, const char16_t *rows) {
         return filled(kRefusedRow, {{"offLine"_L1, table},
                                     {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
                                     {"rows"_L1, filled(rows, places)},
                                     {"plain"_L1, plainRow(columns, u"x"_s)},
-                                    {"plainRefused"_L1, refusalsOfPlainRow(columns, u"x"_s)},
+                                    {"plainRefused"_L1, refusalsOfPlainRow(columns, u"x"_s, m_plainDay)},
                                     {"refused"_L1, refusalCondition(columns, u"x"_s)}});
     };
     places.append({"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), kUnmovedLines)});

@@ -52,6 +52,8 @@ private:
     WorkTable m_marked;
     WorkTable m_posting;
     VoucherNumbers m_numbers;
+    // The day of the first voucher's lines, quoted, when no date form refuses it.
+    QString m_plainDay;
 };
 
 } // namespace vant
