@@ -156,6 +156,26 @@ QString insertValues(CopiedTable table, const QString &alias, const QList<Place>
     return values.join(u',');
 }
 
+QString overFiniteNumber(const CopiedColumn &column, const QString &source, const QString &form)
+{
+    const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
+    return filled(u"case when {finite} then {written} else {form} end",
+                  {{"finite"_L1, finiteNumber(source)},
+                   {"written"_L1, asStored ? source : QStringLiteral("convert(float,%1)").arg(source)},
+                   {"form"_L1, form}});
+}
+
+QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own,
+                                bool (*overNumber)(ReadAs))
+{
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        const QString form = written(column, alias + u'.' + sourceOf(column), alias, own);
+        values << (overNumber(column.read) ? overFiniteNumber(column, alias + u'.' + sourceOf(column), form) : form);
+    }
+    return values.join(u',');
+}
+
 QString refusalCondition(CopiedTable table, const QString &alias)
 {
     QStringList conditions;

@@ -53,6 +53,17 @@ QString insertColumns(CopiedTable table);
 // copy's own values.
 QString insertValues(CopiedTable table, const QString &alias, const QList<Place> &own);
 
+// A number form's value of a source column that holds numbers: a finite number is written at
+// once, as every number form writes it (as a float where the form reads the leading number);
+// only another value passes through `form`. Only for number columns: the server would convert a
+// text column's value to compare it.
+QString overFiniteNumber(const CopiedColumn &column, const QString &source, const QString &form);
+
+// The values of the insert (insertValues()), each column whose way of reading `overNumber` names
+// written through overFiniteNumber().
+QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own,
+                                bool (*overNumber)(ReadAs));
+
 // Holds for every source row `alias` whose values the row check refuses: for each read value,
 // the condition that selects exactly the values its check refuses. A ledger's aid is looked up
 // in the joins of ledgerJoins().

@@ -128,6 +128,11 @@ QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QStrin
     return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
 }
 
+QString postedValues(CopiedTable table, const QString &alias)
+{
+    return insertValuesOverNumbers(table, alias, {}, readsNumberColumn);
+}
+
 CopiedTable postedLineColumns()
 {
     return kLineColumns;

@@ -22,4 +22,8 @@ QString plainRow(CopiedTable table, const QString &alias);
 // none) is none of them.
 QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay);
 
+// The values of the insert over an off-line row `alias`: the finite number of a number column
+// is written at once, as every form of such a column writes it.
+QString postedValues(CopiedTable table, const QString &alias);
+
 } // namespace vant

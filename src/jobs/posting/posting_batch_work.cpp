@@ -208,14 +208,14 @@ Status PostingBatchWork::copy(int last)
     QList<Place> lines = places(last);
     lines.append({"voucherTable"_L1, m_session.voucherTable});
     lines.append({"columns"_L1, insertColumns(postedLineColumns())});
-    lines.append({"values"_L1, insertValues(postedLineColumns(), u"x"_s, {})});
+    lines.append({"values"_L1, postedValues(postedLineColumns(), u"x"_s)});
     const auto firstRow = [this, last](const QString &into, const QString &offLine, CopiedTable columns) {
         QList<Place> places = this->places(last);
         places.append({"offLine"_L1, offLine});
         places.append({"firstRows"_L1, filled(kFirstRows, places)});
         places.append({"into"_L1, into});
         places.append({"columns"_L1, insertColumns(columns)});
-        places.append({"values"_L1, insertValues(columns, u"p"_s, {})});
+        places.append({"values"_L1, postedValues(columns, u"p"_s)});
         return filled(kFirstRowInsert, places);
     };
     return executeAll(m_db,

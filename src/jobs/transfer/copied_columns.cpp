@@ -121,16 +121,6 @@ bool readAsNumber(ReadAs read)
            || read == ReadAs::OwnLedgerIfNone;
 }
 
-const char16_t kFiniteOrForm[] = u"case when {finite} then {written} else {form} end";
-
-// What a number form writes for a finite number: the number itself, as a float where the form
-// reads the leading number of a value.
-QString finiteWritten(const CopiedColumn &column, const QString &source)
-{
-    const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
-    return asStored ? source : QStringLiteral("convert(float,%1)").arg(source);
-}
-
 } // namespace
 
 QString plainNumbers(CopiedTable table, const QString &alias)
@@ -158,26 +148,12 @@ QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
 
 QString leadingNumberOverNumber(const QString &column)
 {
-    return filled(kFiniteOrForm, {{"finite"_L1, finiteNumber(column)},
-                                  {"written"_L1, QStringLiteral("convert(float,%1)").arg(column)},
-                                  {"form"_L1, copyform::leadingNumber(column)}});
+    return overFiniteNumber(CopiedColumn{"", ReadAs::Number}, column, copyform::leadingNumber(column));
 }
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
 {
-    QStringList values;
-    for (const CopiedColumn &column : table) {
-        const QString form = insertValues(CopiedTable(&column, 1), alias, own);
-        if (!readAsNumber(column.read)) {
-            values << form;
-            continue;
-        }
-        const QString source = alias + u'.' + sourceOf(column);
-        values << filled(
-            kFiniteOrForm,
-            {{"finite"_L1, finiteNumber(source)}, {"written"_L1, finiteWritten(column, source)}, {"form"_L1, form}});
-    }
-    return values.join(u',');
+    return insertValuesOverNumbers(table, alias, own, readAsNumber);
 }
 
 } // namespace vant
