@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vant::sqlserver {
@@ -41,6 +42,51 @@ bool matches(const QRegularExpression &pattern, QStringView text)
     return pattern.match(text.toString()).hasMatch();
 }
 
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isSign(QChar c)
+{
+    return c == u'-' || c == u'+';
+}
+
+qsizetype digitsFrom(QStringView text, qsizetype at)
+{
+    while (at < text.size() && isDigit(text.at(at)))
+        ++at;
+    return at;
+}
+
+// Where a pattern's "$" matches: at the end, or before a line break that ends the text.
+bool atEnd(QStringView text, qsizetype at)
+{
+    return at == text.size() || (at == text.size() - 1 && text.at(at) == u'\n');
+}
+
+// ^[-+]?([0-9]+\.?[0-9]*|\.[0-9]+)([<exponents>][-+]?[0-9]+)?$, read by hand: each number of a
+// copy passes here, and a regular expression costs a copy of the text and a match.
+bool isFloatForm(QStringView text, QStringView exponents)
+{
+    qsizetype at = text.isEmpty() || !isSign(text.at(0)) ? 0 : 1;
+    const qsizetype whole = digitsFrom(text, at);
+    if (whole > at) {
+        at = whole < text.size() && text.at(whole) == u'.' ? digitsFrom(text, whole + 1) : whole;
+    } else {
+        if (at >= text.size() || text.at(at) != u'.' || digitsFrom(text, at + 1) == at + 1)
+            return false;
+        at = digitsFrom(text, at + 1);
+    }
+    if (atEnd(text, at))
+        return true;
+    if (!exponents.contains(text.at(at)))
+        return false;
+    at = at + 1 < text.size() && isSign(text.at(at + 1)) ? at + 2 : at + 1;
+    const qsizetype power = digitsFrom(text, at);
+    return power > at && atEnd(text, power);
+}
+
 // The money form: a sign and a currency symbol in either order, digits with commas anywhere,
 // a decimal point; each part may be missing.
 bool readsAsMoney(QStringView text)
@@ -48,6 +94,15 @@ bool readsAsMoney(QStringView text)
     static const QRegularExpression money(QStringLiteral("^[-+]?\\p{Sc}?[-+]?[0-9,]*(\\.[0-9]*)?$"));
     static const QRegularExpression oneSign(QStringLiteral("^[^-+]*[-+]?[^-+]*$"));
     return matches(money, text) && matches(oneSign, text);
+}
+
+// The money form of a text without a currency symbol: it has a digit, comma, point or sign to
+// spare the expressions, which also read symbols beyond '$'.
+bool mayBeMoney(QStringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return isDigit(c) || isSign(c) || c == u',' || c == u'.' || c == u'$' || c.unicode() > 0x7f;
+    });
 }
 
 } // namespace
@@ -60,9 +115,7 @@ bool isNumeric(QStringView text)
     // Only tabs, line breaks and blanks: the server counts them as numeric.
     if (inner.isEmpty())
         return true;
-    static const QRegularExpression floatForm(
-        QStringLiteral("^[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][-+]?[0-9]+)?$"));
-    return matches(floatForm, inner) || readsAsMoney(inner);
+    return isFloatForm(inner, u"eEdD") || (mayBeMoney(inner) && readsAsMoney(inner));
 }
 
 std::optional<double> toFloat(QStringView text)
@@ -70,11 +123,10 @@ std::optional<double> toFloat(QStringView text)
     const QStringView inner = withoutBlanks(text);
     if (inner.isEmpty())
         return 0.0;
-    static const QRegularExpression number(QStringLiteral("^[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?$"));
-    if (!matches(number, inner))
+    if (!isFloatForm(inner, u"eE"))
         return std::nullopt;
     bool ok = false;
-    const double value = inner.toString().toDouble(&ok);
+    const double value = inner.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
