@@ -7,6 +7,7 @@
 #include "session/session.h"
 
 #include <QRegularExpression>
+#include <QSet>
 
 namespace vant {
 
@@ -38,12 +39,11 @@ const char16_t kUnmovedLines[] =
 // The off-line numbers of the first {last} vouchers of the batch.
 const char16_t kPostedNumbers[] = u"(select OffLineNo from {posting} where VoucherOrd<={last})";
 
-// Posting a voucher flags its lines, so a number marked again finds none left.
+// The marked list holds each number once, as the first row that marks it.
 const char16_t kVouchersToPost[] = uR"(
     insert into {posting}(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType)
     select row_number() over (order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
-    from (select d.*,row_number() over (partition by d.OffLineNo order by d.Seq) VantMark from {marked} d) m
-    where m.VantMark=1 and exists (select 1 from AccOffLineVoucher x where {unmoved}))";
+    from {marked} m where exists (select 1 from AccOffLineVoucher x where {unmoved}))";
 
 // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
 // Their day is most likely every voucher's.
@@ -129,9 +129,14 @@ QList<Place> PostingBatchWork::places(int last) const
 
 Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 {
+    // Posting a voucher flags its lines, so a number marked again finds none left.
     QList<QStringList> rows;
+    QSet<int> listed;
     for (int i = 0; i < vouchers.size(); ++i) {
         const MarkedVoucher &voucher = vouchers.at(i);
+        if (listed.contains(voucher.offLineNo))
+            continue;
+        listed.insert(voucher.offLineNo);
         rows.append({QString::number(i + 1), QString::number(voucher.offLineNo), QString::number(voucher.voucherCode),
                      QString::number(voucher.acType)});
     }
