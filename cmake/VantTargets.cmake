@@ -5,22 +5,33 @@ function(vant_target_defaults target)
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_FOREACH)
 endfunction()
 
-# The headers that most files of a library or program include, compiled once per target: each
-# file then compiles in roughly half the time. WIDGETS adds the widgets' common headers.
+# The headers that most files of a library or program include, precompiled once: vantdb compiles
+# them and every other target of its flags reuses that (a file then compiles in roughly half the
+# time). WIDGETS adds the widgets' common headers, precompiled for that one target. A target that
+# reuses them has vantdb's compile definitions and may add its own.
 # (ccache caches such files only with sloppiness=pch_defines,time_macros.)
 function(vant_common_headers target)
   cmake_parse_arguments(H "WIDGETS" "" "" ${ARGN})
   set(headers <QString> <QStringList> <QList> <QDate> <QVariant> <memory> <optional>)
   if(H_WIDGETS)
-    list(APPEND headers <QWidget> <QLabel> <QPushButton> <QLineEdit> <QKeyEvent>)
+    target_precompile_headers(${target} PRIVATE ${headers} <QWidget> <QLabel> <QPushButton> <QLineEdit>
+      <QKeyEvent>)
+  elseif(target STREQUAL "vantdb")
+    target_precompile_headers(${target} PRIVATE ${headers})
+  else()
+    target_precompile_headers(${target} REUSE_FROM vantdb)
   endif()
-  target_precompile_headers(${target} PRIVATE ${headers})
 endfunction()
 
-# The headers that nearly every test file includes, compiled once per test program.
+# The headers that nearly every test file includes, precompiled once by the test support library
+# and reused by each test program; its own compile definitions stay on the files that use them.
 function(vant_test_headers target)
-  target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <QString> <QStringList> <QDir> <QFile>
-    <QTemporaryDir> <memory>)
+  if(target STREQUAL "vant_test_support")
+    target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <QString> <QStringList> <QDir> <QFile>
+      <QTemporaryDir> <memory>)
+  else()
+    target_precompile_headers(${target} REUSE_FROM vant_test_support)
+  endif()
 endfunction()
 
 # vant_add_test(NAME name [GUI | SCREENS <width>x<height>x<percent>...] SOURCES ...): a GoogleTest
