@@ -41,6 +41,9 @@ endfunction()
 function(vant_add_test)
   cmake_parse_arguments(T "GUI" "NAME" "SCREENS;SOURCES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  # Compiled eight files at a time, which costs far less than one by one: the files of a program
+  # share a translation unit, so their file-local names must differ too.
+  set_target_properties(${T_NAME} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   vant_target_defaults(${T_NAME})
   vant_test_headers(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE vant_test_support GTest::gtest)
