@@ -74,5 +74,6 @@ endfunction()
 # above it leaves a symbol that the layers below cannot give, and the build fails.
 function(vant_layer_check layer)
   add_executable(${layer}_layer_check ${PROJECT_SOURCE_DIR}/cmake/layer_check.cpp)
+  set_target_properties(${layer}_layer_check PROPERTIES AUTOMOC OFF)
   target_link_libraries(${layer}_layer_check PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${layer}>")
 endfunction()
