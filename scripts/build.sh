@@ -6,7 +6,10 @@
 #   scripts/build.sh vantprocess vantctl
 set -euo pipefail
 cd "$(dirname "$0")/.."
-settings=() targets=()
+# Debug information of line tables and function names (-g1): a backtrace still names file and
+# line, and each file compiles in about two thirds of the time of full -g. Programs are linked
+# with lld. A -D of the same name given here wins.
+settings=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld) targets=()
 for argument in "$@"; do
   case $argument in
   -D*) settings+=("$argument") ;;

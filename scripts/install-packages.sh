@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  # LLVM's linker: links each program in a fraction of the time of the default one.
+  lld
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # lupdate and lrelease: the template of the texts to translate, and the translations.
   qt6-l10n-tools

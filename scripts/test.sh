@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh machine, builds everything into build/ and runs the test suite, showing
-# the progress of both. --sanitizers then builds it all once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-sanitize/) and runs the suite there too, with each fuzz
-# target for a few seconds: what CI runs.
+# the progress of both. --sanitizers then builds it all once more (the screenshot tour aside)
+# under AddressSanitizer and UndefinedBehaviorSanitizer (build-sanitize/) and runs the suite
+# there too, with each fuzz target for a few seconds: what CI runs.
 # --server "Driver=...;Server=...;Login=...;Password=..." runs the suite of build/ on that SQL
 # Server, each test on a new database made there and dropped after it (HACKING.md).
 set -euo pipefail

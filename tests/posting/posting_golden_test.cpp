@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace vant::test {
 namespace {
 
-const QString kGolden = QStringLiteral(VANT_POSTING_GOLDEN_DIR);
+const QString kPostingGolden = QStringLiteral(VANT_POSTING_GOLDEN_DIR);
 
 class PostingGolden : public PostingFixture
 {
@@ -27,7 +27,7 @@ protected:
         VANT_SQLITE_ONLY("the recorded data sets keep text in number columns, and the dump shows SQLite's storage");
         PostingFixture::SetUp();
         accounts.emplace(*session);
-        TestDatabase::execScript(db(), kGolden + u"/seed.sql"_s);
+        TestDatabase::execScript(db(), kPostingGolden + u"/seed.sql"_s);
     }
 
     // The vouchers as Go lists them, the given voucher numbers marked; voucher 23 as type 2.
@@ -83,7 +83,7 @@ TEST_F(PostingGolden, MarkedVouchersPostedInTwoRuns)
     seen << databaseDump(db());
     seen << post(marked({25}));
     seen << databaseDump(db());
-    expectGolden(kGolden, u"posting_runs"_s, seen);
+    expectGolden(kPostingGolden, u"posting_runs"_s, seen);
 }
 
 // Each failure stops the run at its voucher, leaving the earlier ones posted and the rest
@@ -149,7 +149,7 @@ TEST_F(PostingGolden, FailingPostings)
     const VoucherGrid grid = marked({22, 26});
     exec({u"update AccOffLineVoucher set Moved='Y' where VoucherNo=22"_s});
     seen << u"### a marked voucher posted meanwhile"_s << post(grid) << databaseDump(db());
-    expectGolden(kGolden, u"posting_failures"_s, seen);
+    expectGolden(kPostingGolden, u"posting_failures"_s, seen);
 }
 
 } // namespace

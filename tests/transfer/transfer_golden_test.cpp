@@ -12,7 +12,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString kGolden = QStringLiteral(VANT_TRANSFER_GOLDEN_DIR);
+const QString kTransferGolden = QStringLiteral(VANT_TRANSFER_GOLDEN_DIR);
 
 class TransferGolden : public TransferFixture
 {
@@ -26,7 +26,7 @@ protected:
     TransferGolden()
     {
         if (!onServer())
-            TestDatabase::execScript(db(), kGolden + u"/seed.sql"_s);
+            TestDatabase::execScript(db(), kTransferGolden + u"/seed.sql"_s);
     }
 
     // Runs the transfer of the period and records what the user saw.
@@ -62,7 +62,7 @@ TEST_F(TransferGolden, FirstSecondAndRepeatedTransfers)
     seed("shadow_own_rows.sql");
     seen << run(QDate(2026, 4, 1), QDate(2026, 4, 30));
     seen << databaseDump(db());
-    expectGolden(kGolden, u"transfer_repeated"_s, seen);
+    expectGolden(kTransferGolden, u"transfer_repeated"_s, seen);
 }
 
 // Each failure stops the run with its report and leaves every table as it was.
@@ -153,7 +153,7 @@ TEST_F(TransferGolden, FailingTransfers)
         exec(c.undo);
         QFile::remove(session.errorLog.logPath());
     }
-    expectGolden(kGolden, u"transfer_failures"_s, seen);
+    expectGolden(kTransferGolden, u"transfer_failures"_s, seen);
 }
 
 } // namespace
