@@ -4,5 +4,6 @@
 # lean reference SQL, as a table; --profile times each statement of the transfer and the posting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-packages.sh
 scripts/build.sh -DVANT_BUILD_BENCH=ON vant_bench >/dev/null
 exec build/bench/vant_bench "$@"
