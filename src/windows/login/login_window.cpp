@@ -3,6 +3,7 @@
 #include "login/login_engine.h"
 #include "session/session.h"
 #include "widgets/control_names.h"
+#include "widgets/enter_key.h"
 #include "widgets/widget_twips.h"
 
 #include <QCloseEvent>
@@ -28,11 +29,6 @@ constexpr int kUserTop = 4050;
 constexpr int kPasswordTop = 4350;
 constexpr int kBannerTop = 900;
 constexpr int kBannerHeight = 2100;
-
-bool isEnter(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 } // namespace
 
@@ -150,7 +146,7 @@ bool LoginWindow::fieldKeyDown(QWidget *field, int key)
         emit exitRequested();
         return true;
     }
-    if (isEnter(key)) {
+    if (isEnterKey(key)) {
         if (field == m_userNameEdit) {
             if (!m_userNameEdit->text().trimmed().isEmpty())
                 focusNextPrevChild(true);

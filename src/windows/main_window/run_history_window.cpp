@@ -7,6 +7,7 @@
 #include "widgets/company_label.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
+#include "widgets/enter_key.h"
 #include "widgets/focus_shown.h"
 #include "widgets/report_window.h"
 #include "widgets/run_record_report.h"
@@ -137,7 +138,7 @@ bool RunHistoryWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_runsView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (isEnterKey(key)) {
             openRecord();
             return true;
         }

@@ -6,7 +6,7 @@
 #include "voucher_detail_panel.h"
 #include "voucher_grid_model.h"
 #include "widgets/busy_window.h"
-#include "db/recordset.h"
+#include "widgets/enter_key.h"
 #include "db/sql_literals.h"
 #include "session/session.h"
 #include "session/user_prompts.h"
@@ -55,11 +55,6 @@ void addEntry(QComboBox *list, const QString &entry, const QVariant &itemData = 
 QString chosenEntry(const QComboBox *list)
 {
     return list->currentData(kEntryRole).toString();
-}
-
-bool isEnter(const QKeyEvent *event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -239,7 +234,7 @@ bool PostingWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool PostingWindow::enterKey(QObject *watched, QKeyEvent *event)
 {
-    if (!isEnter(event))
+    if (!isEnterKey(event->key()))
         return false;
     if (watched == m_divisionBox || watched == m_fromDateEdit) {
         focusNextChild();
@@ -269,7 +264,7 @@ bool PostingWindow::gridKey(QKeyEvent *event)
         m_voucherGrid->setFocus();
         return true;
     }
-    if (isEnter(event)) {
+    if (isEnterKey(event->key())) {
         if (row >= 1 && row < grid().rows() - 1)
             m_voucherGrid->setCurrentIndex(m_gridModel->index(row, m_voucherGrid->currentIndex().column()));
         return true;

@@ -6,6 +6,7 @@
 #include "widgets/busy_window.h"
 #include "widgets/control_names.h"
 #include "widgets/date_picker.h"
+#include "widgets/enter_key.h"
 #include "widgets/focus_shown.h"
 #include "session/session.h"
 #include "widgets/widget_twips.h"
@@ -238,7 +239,7 @@ bool ToolsWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool ToolsWindow::handleKey(QWidget *control, int key)
 {
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool enter = isEnterKey(key);
     if (control == m_sourceCompanyBox) {
         if (enter)
             moveFocus(control, 1);
