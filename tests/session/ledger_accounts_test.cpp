@@ -75,11 +75,11 @@ TEST_F(LedgerAccountsTest, VoucherNoBlockMatchesAskingVoucherByVoucher)
          u"insert into accvoucher2026(CompanyCode,VoucherNo,VoucherDt) "
          "values (2,4,'2026-04-02'),(2,9,'2026-04-02')"_s,
          2, 6},
-        {"another company's numbers and a fraction",
+        {"another company's number and a fraction within the block",
          u"insert into accvoucher2026(CompanyCode,VoucherNo,"
-         "VoucherDt) values (3,5,'2026-04-02'),"
-         "(2,5.5,'2026-04-02')"_s,
-         2, 4},
+         "VoucherDt) values (3,5,'2026-04-02'),(3,2.5,'2026-04-02'),"
+         "(2,3,'2026-04-02')"_s,
+         3, 6},
         {"unknown company", {}, 99, 3},
         // A number below 1 is no voucher number: the block grants none and answers as the first call.
         {"counter at -1", u"update acccompanymaster set Voucherno=-1 where CompanyCode=2"_s, 2, 3},
