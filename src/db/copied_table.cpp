@@ -156,9 +156,9 @@ QString insertValues(CopiedTable table, const QString &alias, const QList<Place>
     return values.join(u',');
 }
 
-QString overFiniteNumber(const CopiedColumn &column, const QString &source, const QString &form)
+QString overFiniteNumber(ReadAs read, const QString &source, const QString &form)
 {
-    const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
+    const bool asStored = read == ReadAs::Stored || read == ReadAs::Required;
     return filled(u"case when {finite} then {written} else {form} end",
                   {{"finite"_L1, finiteNumber(source)},
                    {"written"_L1, asStored ? source : QStringLiteral("convert(float,%1)").arg(source)},
@@ -171,7 +171,8 @@ QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const Q
     QStringList values;
     for (const CopiedColumn &column : table) {
         const QString form = written(column, alias + u'.' + sourceOf(column), alias, own);
-        values << (overNumber(column.read) ? overFiniteNumber(column, alias + u'.' + sourceOf(column), form) : form);
+        values << (overNumber(column.read) ? overFiniteNumber(column.read, alias + u'.' + sourceOf(column), form)
+                                           : form);
     }
     return values.join(u',');
 }

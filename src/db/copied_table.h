@@ -53,11 +53,11 @@ QString insertColumns(CopiedTable table);
 // copy's own values.
 QString insertValues(CopiedTable table, const QString &alias, const QList<Place> &own);
 
-// A number form's value of a source column that holds numbers: a finite number is written at
-// once, as every number form writes it (as a float where the form reads the leading number);
-// only another value passes through `form`. Only for number columns: the server would convert a
-// text column's value to compare it.
-QString overFiniteNumber(const CopiedColumn &column, const QString &source, const QString &form);
+// A number form's value of a source column that holds numbers, read as `read` says: a finite
+// number is written at once, as every number form writes it (as a float where the form reads the
+// leading number); only another value passes through `form`. Only for number columns: the server
+// would convert a text column's value to compare it.
+QString overFiniteNumber(ReadAs read, const QString &source, const QString &form);
 
 // The values of the insert (insertValues()), each column whose way of reading `overNumber` names
 // written through overFiniteNumber().

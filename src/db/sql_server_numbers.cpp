@@ -96,8 +96,8 @@ bool readsAsMoney(QStringView text)
     return matches(money, text) && matches(oneSign, text);
 }
 
-// The money form of a text without a currency symbol: it has a digit, comma, point or sign to
-// spare the expressions, which also read symbols beyond '$'.
+// Whether the text holds only characters that the money form may hold (any beyond ASCII, for
+// the currency symbols other than '$'): every other text is spared its expressions.
 bool mayBeMoney(QStringView text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {

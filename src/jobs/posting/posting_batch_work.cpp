@@ -6,7 +6,7 @@
 #include "posted_columns.h"
 #include "session/session.h"
 
-#include <QRegularExpression>
+#include <QDate>
 #include <QSet>
 
 namespace vant {
@@ -25,9 +25,8 @@ QString companyValue(const QString &companyCode)
 // form refuses; empty otherwise.
 QString plainDay(const QString &day)
 {
-    static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
-    const QDate date = QDate::fromString(day, u"yyyy-MM-dd"_s);
-    return form.match(day).hasMatch() && date.isValid() && date.year() >= 1 ? sqlQuoted(day) : QString();
+    const QDate date = QDate::fromString(day, Qt::ISODate);
+    return date.year() >= 1 && date.toString(Qt::ISODate) == day ? sqlQuoted(day) : QString();
 }
 
 // The unmoved lines x of the company under the off-line number of m. The unary plus keeps the

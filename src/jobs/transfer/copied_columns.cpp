@@ -148,7 +148,7 @@ QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
 
 QString leadingNumberOverNumber(const QString &column)
 {
-    return overFiniteNumber(CopiedColumn{"", ReadAs::Number}, column, copyform::leadingNumber(column));
+    return overFiniteNumber(ReadAs::Number, column, copyform::leadingNumber(column));
 }
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
