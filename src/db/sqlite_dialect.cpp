@@ -227,9 +227,12 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             }
         }
         if (const std::size_t before = previousSolid(nodes, i);
-            isWord(node, u"database_default") && before < nodes.size() && isWord(nodes[before], u"collate")) {
-            out += QLatin1String(kProgramCollation);
-            continue;
+            before < nodes.size() && isWord(nodes[before], u"collate")) {
+            // The server's code-point order is SQLite's own.
+            if (isWord(node, u"database_default") || isWord(node, u"Latin1_General_BIN2")) {
+                out += isWord(node, u"database_default") ? QLatin1String(kProgramCollation) : QLatin1String("BINARY");
+                continue;
+            }
         }
         if (isTempTableName(node)) {
             out += renderTempTable(nodes, i, createTable);
@@ -277,7 +280,10 @@ QString render(const std::vector<Node> &nodes, bool createTable)
                 out += renderGroup(nodes[next].children, false);
                 i = next;
             }
-            out += QStringLiteral(" COLLATE NOCASE");
+            // A column of a collation of its own keeps it.
+            if (const std::size_t after = nextSolid(nodes, i + 1);
+                after >= nodes.size() || !isWord(nodes[after], u"collate"))
+                out += QStringLiteral(" COLLATE NOCASE");
         }
     }
     if (!limit.isEmpty())

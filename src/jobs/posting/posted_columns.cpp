@@ -91,6 +91,13 @@ bool readsNumberColumn(ReadAs read)
 const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
     and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
 
+// A leading number read before, in the table of them (OnAcNo, Number, Refused) that has a row for
+// every text but NULL, which reads as 0.
+const char16_t kLeadingNumberRead[] =
+    u"isnull((select r.Number from {read} r where r.OnAcNo={column} collate Latin1_General_BIN2),0)";
+const char16_t kLeadingNumberRefused[] =
+    u"exists (select 1 from {read} r where r.OnAcNo={column} collate Latin1_General_BIN2 and r.Refused=1)";
+
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120)<>{day} and {refused})";
 
 } // namespace
@@ -110,13 +117,17 @@ QString plainRow(CopiedTable table, const QString &alias)
     return plain.isEmpty() ? u"1=1"_s : u'(' + plain.join(" and "_L1) + u')';
 }
 
-QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay)
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay,
+                           const QString &leadingNumber)
 {
     QStringList refusals;
     for (const CopiedColumn &column : table) {
         if (readsNumberColumn(column.read) || column.read == LedgerAid)
             continue;
-        QString refused = refusalCondition(CopiedTable(&column, 1), alias);
+        QString refused = column.read == Number && !leadingNumber.isEmpty()
+                              ? filled(kLeadingNumberRefused,
+                                       {{"read"_L1, leadingNumber}, {"column"_L1, alias + u'.' + sourceOf(column)}})
+                              : refusalCondition(CopiedTable(&column, 1), alias);
         // A date of the plain day is settled by one comparison of its text.
         if (column.read == Date && !plainDay.isEmpty())
             refused =
@@ -128,9 +139,16 @@ QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QStrin
     return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
 }
 
-QString postedValues(CopiedTable table, const QString &alias)
+QString postedValues(CopiedTable table, const QString &alias, const QString &leadingNumber)
 {
-    return insertValuesOverNumbers(table, alias, {}, readsNumberColumn);
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        values << (column.read == Number && !leadingNumber.isEmpty()
+                       ? filled(kLeadingNumberRead,
+                                {{"read"_L1, leadingNumber}, {"column"_L1, alias + u'.' + sourceOf(column)}})
+                       : insertValuesOverNumbers(CopiedTable(&column, 1), alias, {}, readsNumberColumn));
+    }
+    return values.join(u',');
 }
 
 CopiedTable postedLineColumns()

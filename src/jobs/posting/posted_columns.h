@@ -19,11 +19,14 @@ QString plainRow(CopiedTable table, const QString &alias);
 
 // The refusal condition of the values that a plain row may still have refused. A date whose
 // first ten characters are plainDay (a quoted day of the calendar, yyyy-MM-dd, or empty for
-// none) is none of them.
-QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay);
+// none) is none of them. leadingNumber, when given, names the table (OnAcNo, Number, Refused) in
+// which the texts of the table's one leading-number column were read before.
+QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay,
+                           const QString &leadingNumber = QString());
 
 // The values of the insert over an off-line row `alias`: the finite number of a number column
-// is written at once, as every form of such a column writes it.
-QString postedValues(CopiedTable table, const QString &alias);
+// is written at once, as every form of such a column writes it; the leading number is taken from
+// leadingNumber's table when one is named.
+QString postedValues(CopiedTable table, const QString &alias, const QString &leadingNumber = QString());
 
 } // namespace vant

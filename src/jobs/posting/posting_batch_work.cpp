@@ -1,5 +1,6 @@
 #include "posting_batch_work.h"
 
+#include "db/copy_forms.h"
 #include "db/database.h"
 #include "db/sql_literals.h"
 #include "db/statement_text.h"
@@ -43,6 +44,17 @@ const char16_t kVouchersToPost[] = uR"(
     insert into {posting}(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType)
     select row_number() over (order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
     from {marked} m where exists (select 1 from AccOffLineVoucher x where {unmoved}))";
+
+// The bill-wise account numbers of the batch's vouchers, each read once: its leading number, and
+// whether that is refused. The cross join finds the rows voucher by voucher, not among all the
+// company's. Texts that are equal byte for byte read alike; a comparison by the
+// database's collation would also take a text for one it is not.
+const char16_t kLeadingNumbers[] = uR"(
+    insert into {leadingNumbers}(OnAcNo,Number,Refused)
+    select d.OnAcNo,{number},case when {refused} then 1 else 0 end
+    from (select distinct q.OnAcNo collate Latin1_General_BIN2 OnAcNo
+          from {posting} m cross join AccOffLinePending q
+          where q.CompanyCode={company} and q.VoucherNo=m.OffLineNo and q.OnAcNo is not null) d)";
 
 // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
 // Their day is most likely every voucher's.
@@ -112,14 +124,19 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
       m_posting(db, QStringLiteral("VantPosting"),
                 QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
                                "AcType int")),
+      m_leadingNumbers(db, QStringLiteral("VantOnAc"),
+                       QStringLiteral("OnAcNo varchar(20) collate Latin1_General_BIN2 primary key, Number float, "
+                                      "Refused int")),
       m_numbers(db)
 {}
 
 QList<Place> PostingBatchWork::places(int last) const
 {
     QList<Place> places = {
-        {"marked"_L1, m_marked.name()}, {"posting"_L1, m_posting.name()},    {"numbers"_L1, m_numbers.name()},
-        {"company"_L1, m_company},      {"companyValue"_L1, m_companyValue}, {"last"_L1, QString::number(last)},
+        {"marked"_L1, m_marked.name()},     {"posting"_L1, m_posting.name()},
+        {"numbers"_L1, m_numbers.name()},   {"leadingNumbers"_L1, m_leadingNumbers.name()},
+        {"company"_L1, m_company},          {"companyValue"_L1, m_companyValue},
+        {"last"_L1, QString::number(last)},
     };
     places.append({"unmoved"_L1, filled(kUnmovedLines, places)});
     places.append({"posted"_L1, filled(kPostedNumbers, places)});
@@ -147,7 +164,14 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
         return filled;
     if (Status made = m_posting.create(); !made)
         return made;
-    return m_db.execute(filled(kVouchersToPost, places(0)));
+    if (Status listed = m_db.execute(filled(kVouchersToPost, places(0))); !listed)
+        return listed;
+    if (Status made = m_leadingNumbers.create(); !made)
+        return made;
+    QList<Place> read = places(0);
+    read.append({"number"_L1, copyform::leadingNumber(u"d.OnAcNo"_s)});
+    read.append({"refused"_L1, copyform::mayRefuseLeadingNumber(u"d.OnAcNo"_s)});
+    return m_db.execute(filled(kLeadingNumbers, read));
 }
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
@@ -169,16 +193,19 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
 {
     QList<Place> places = this->places(last);
     places.append({"after"_L1, QString::number(after)});
-    const auto refusedIn = [this, &places](const QString &table, CopiedTable columns, const char16_t *rows) {
-        return filled(kRefusedRow, {{"offLine"_L1, table},
-                                    {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
-                                    {"rows"_L1, filled(rows, places)},
-                                    {"plain"_L1, plainRow(columns, u"x"_s)},
-                                    {"plainRefused"_L1, refusalsOfPlainRow(columns, u"x"_s, m_plainDay)},
-                                    {"refused"_L1, refusalCondition(columns, u"x"_s)}});
+    const auto refusedIn = [this, &places](const QString &table, CopiedTable columns, const char16_t *rows,
+                                           const QString &leadingNumbers = QString()) {
+        return filled(kRefusedRow,
+                      {{"offLine"_L1, table},
+                       {"ledgers"_L1, ledgerJoins(columns, u"x"_s)},
+                       {"rows"_L1, filled(rows, places)},
+                       {"plain"_L1, plainRow(columns, u"x"_s)},
+                       {"plainRefused"_L1, refusalsOfPlainRow(columns, u"x"_s, m_plainDay, leadingNumbers)},
+                       {"refused"_L1, refusalCondition(columns, u"x"_s)}});
     };
     places.append({"lines"_L1, refusedIn(u"AccOffLineVoucher"_s, postedLineColumns(), kUnmovedLines)});
-    places.append({"pending"_L1, refusedIn(u"AccOffLinePending"_s, postedPendingColumns(), kOffLineRows)});
+    places.append({"pending"_L1,
+                   refusedIn(u"AccOffLinePending"_s, postedPendingColumns(), kOffLineRows, m_leadingNumbers.name())});
     places.append({"cheque"_L1, refusedIn(u"AccOffLineChequeDet"_s, postedChequeColumns(), kOffLineRows)});
     auto rs = m_db.openRecordset(filled(kNextSuspect, places));
     if (!rs)
@@ -213,19 +240,21 @@ Status PostingBatchWork::copy(int last)
     lines.append({"voucherTable"_L1, m_session.voucherTable});
     lines.append({"columns"_L1, insertColumns(postedLineColumns())});
     lines.append({"values"_L1, postedValues(postedLineColumns(), u"x"_s)});
-    const auto firstRow = [this, last](const QString &into, const QString &offLine, CopiedTable columns) {
+    const auto firstRow = [this, last](const QString &into, const QString &offLine, CopiedTable columns,
+                                       const QString &leadingNumbers = QString()) {
         QList<Place> places = this->places(last);
         places.append({"offLine"_L1, offLine});
         places.append({"firstRows"_L1, filled(kFirstRows, places)});
         places.append({"into"_L1, into});
         places.append({"columns"_L1, insertColumns(columns)});
-        places.append({"values"_L1, postedValues(columns, u"p"_s)});
+        places.append({"values"_L1, postedValues(columns, u"p"_s, leadingNumbers)});
         return filled(kFirstRowInsert, places);
     };
-    return executeAll(m_db,
-                      {filled(kLinesInsert, lines), filled(kMoved, lines),
-                       firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns()),
-                       firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns())});
+    return executeAll(
+        m_db,
+        {filled(kLinesInsert, lines), filled(kMoved, lines),
+         firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns(), m_leadingNumbers.name()),
+         firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns())});
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)
@@ -243,7 +272,7 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
 Status PostingBatchWork::drop()
 {
     // Only the tables this try made.
-    for (WorkTable *table : {&m_marked, &m_posting}) {
+    for (WorkTable *table : {&m_marked, &m_posting, &m_leadingNumbers}) {
         if (Status dropped = table->dropIfMade(); !dropped)
             return dropped;
     }

@@ -51,6 +51,8 @@ private:
     const QString m_companyValue;
     WorkTable m_marked;
     WorkTable m_posting;
+    // The bill-wise account numbers of the batch, each read once.
+    WorkTable m_leadingNumbers;
     VoucherNumbers m_numbers;
     // The day of the first voucher's lines, quoted, when no date form refuses it.
     QString m_plainDay;
