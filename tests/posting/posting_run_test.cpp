@@ -1,4 +1,5 @@
 #include "posting_run_fixture.h"
+#include "posting/posting_batch.h"
 
 #include "session/run_journal.h"
 #include "support/test_server.h"
@@ -121,14 +122,15 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
 {
     VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     QFile::remove(RunJournal::defaultPath());
-    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<1200) "
+    constexpr int kVouchers = PostingBatch::kMaxVouchers + 200;
+    exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<%1) "
           "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
           "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,OldVoucherNo) select 1,1,1,1000+i,'2026-04-10',101,201,"
-          "'D',10,5,'CA',1000+i from n"_s});
+          "'D',10,5,'CA',1000+i from n"_s.arg(kVouchers)});
     MarkedVouchers marked;
-    for (int voucher = 1; voucher <= 1200; ++voucher)
+    for (int voucher = 1; voucher <= kVouchers; ++voucher)
         marked.vouchers.append({1000 + voucher, 5, 1, 10.0});
-    marked.rows = 1200;
+    marked.rows = kVouchers;
     QJsonObject journalAtFirstVoucher;
     PostingFeedback feedback;
     feedback.posted = [&](const MarkedVoucher &, int voucherNo) {
@@ -139,10 +141,10 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
     PostingJob(*session, 0).run(marked, feedback);
 
     EXPECT_EQ(journalAtFirstVoucher.value(u"result"_s).toString(), u"running"_s);
-    EXPECT_EQ(journalAtFirstVoucher.value(u"posted"_s).toInt(), 1000);
+    EXPECT_EQ(journalAtFirstVoucher.value(u"posted"_s).toInt(), PostingBatch::kMaxVouchers);
     EXPECT_EQ(journalAtFirstVoucher.value(u"user"_s).toString(), session->userName);
     EXPECT_EQ(journalAtFirstVoucher.value(u"numbers"_s).toObject().value(u"vouchers"_s).toObject(),
-              QJsonObject({{u"first"_s, 1}, {u"last"_s, 1000}}));
+              QJsonObject({{u"first"_s, 1}, {u"last"_s, PostingBatch::kMaxVouchers}}));
 }
 
 // More vouchers than one batch takes: numbers run on across batches, a number marked twice is
@@ -150,7 +152,8 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
 TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
 {
     VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
-    constexpr int kVouchers = 2100;
+    // Two batches, the second of 200.
+    constexpr int kVouchers = PostingBatch::kMaxVouchers + 200;
     exec({u"with recursive n(i) as (select 2 union all select i+1 from n where i<%1) "
           "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
           "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,OldVoucherNo) select 1,1,1,1000+i/2,'2026-04-10',"
@@ -164,7 +167,7 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
     for (int voucher = 1; voucher <= kVouchers; ++voucher)
         rows.vouchers.append({1000 + voucher, 5 + voucher % 3, 1, 10.0});
     // Marked again in the second batch: its lines are moved by then.
-    rows.vouchers.insert(1500, rows.vouchers.at(3));
+    rows.vouchers.insert(PostingBatch::kMaxVouchers + 100, rows.vouchers.at(3));
     QList<int> numbers;
     const int before = db().statementCount();
 
@@ -184,8 +187,9 @@ TEST_F(PostingRun, ManyVouchersPostInBatchesOfFewStatements)
               0);
     EXPECT_EQ(scalar(u"select group_concat(VoucherCode||'/'||VoucherSlno) from (select * from AccCompanyVoucherNo "
                      "order by VoucherCode)"_s),
-              u"5/700,6/700,7/700");
-    EXPECT_EQ(scalar(u"select max(VoucherSlno) from accvoucher2026 where VoucherCode=6"_s), u"700");
+              u"5/%1,6/%1,7/%1"_s.arg(kVouchers / 3));
+    EXPECT_EQ(scalar(u"select max(VoucherSlno) from accvoucher2026 where VoucherCode=6"_s),
+              QString::number(kVouchers / 3));
     EXPECT_EQ(scalar(u"select Voucherno from acccompanymaster where CompanyCode=1"_s), QString::number(kVouchers));
 }
 

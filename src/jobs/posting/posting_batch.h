@@ -30,7 +30,7 @@ struct BatchOutcome
     std::optional<PostingStop> stop;
 };
 
-// Posts up to 1,000 marked vouchers with one transaction and a few statements in all, as the
+// Posts up to 2,500 marked vouchers with one transaction and a few statements in all, as the
 // voucher-by-voucher posting would: each voucher with a line of the session company still
 // unmoved gets the next number and sub-number; its lines, its first pending and cheque rows are
 // copied under them and its lines flagged as moved. The batch stops at the first voucher that
@@ -40,7 +40,7 @@ struct BatchOutcome
 class PostingBatch
 {
 public:
-    static constexpr int kMaxVouchers = 1000;
+    static constexpr int kMaxVouchers = 2500;
 
     // The vouchers are numbered by the posting's accounts component; postingAcType is the
     // account type it is given for the sub-numbers.
