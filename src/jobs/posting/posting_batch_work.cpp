@@ -38,11 +38,25 @@ const char16_t kUnmovedLines[] =
 // The off-line numbers of the first {last} vouchers of the batch.
 const char16_t kPostedNumbers[] = u"(select OffLineNo from {posting} where VoucherOrd<={last})";
 
-// The marked list holds each number once, as the first row that marks it.
+// A digit, of the places of a voucher in its run: SQL Server 2012 has no series of numbers.
+const char16_t kDigit[] = u"(select 0 d union all select 1 union all select 2 union all select 3 union all select 4 "
+                          u"union all select 5 union all select 6 union all select 7 union all select 8 union all "
+                          u"select 9)";
+
+// The marked list holds each number once, as the first row that marks it, in runs of at most
+// 1,000 numbers. A run is taken apart place by place, from 0 (d2 d1 d0) to one below its length;
+// the cross joins keep the runs outermost on SQLite. The identity numbers the vouchers in the
+// batch's order.
 const char16_t kVouchersToPost[] = uR"(
-    insert into {posting}(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType)
-    select row_number() over (order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
-    from {marked} m where exists (select 1 from AccOffLineVoucher x where {unmoved}))";
+    insert into {posting}(Seq,OffLineNo,VoucherCode,AcType)
+    select m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
+    from (select r.Seq+d2.d*100+d1.d*10+d0.d Seq,r.OffLineNo+d2.d*100+d1.d*10+d0.d OffLineNo,r.VoucherCode,r.AcType
+          from {marked} r cross join {digit} d2 cross join {digit} d1 cross join {digit} d0
+          where d2.d*100<r.Vouchers and d2.d*100+d1.d*10<r.Vouchers and d2.d*100+d1.d*10+d0.d<r.Vouchers) m
+    where exists (select 1 from AccOffLineVoucher x where {unmoved}) order by m.Seq)";
+
+// The longest run of the marked list.
+constexpr int kRunLength = 1000;
 
 // Every voucher's lines are the session company's: the first voucher's tell how it is stored.
 // Their day is most likely every voucher's.
@@ -102,16 +116,53 @@ const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
     where Vouchercode = {code} and CompanyCode={company} and TranYear={year})";
 
+// The marked list as rows of runs (Seq, OffLineNo, Vouchers, VoucherCode, AcType). Posting a
+// voucher flags its lines, so a number marked again finds none left. A voucher that follows the
+// run before it, by its place in the list, its number, code and type, lengthens it.
+QList<QStringList> runs(const QList<MarkedVoucher> &vouchers)
+{
+    struct Run
+    {
+        int seq;
+        MarkedVoucher first;
+        int length;
+    };
+    QList<Run> runs;
+    QSet<int> listed;
+    for (int i = 0; i < vouchers.size(); ++i) {
+        const MarkedVoucher &voucher = vouchers.at(i);
+        if (listed.contains(voucher.offLineNo))
+            continue;
+        listed.insert(voucher.offLineNo);
+        if (!runs.isEmpty()) {
+            Run &run = runs.last();
+            if (run.seq + run.length == i + 1 && run.first.offLineNo + run.length == voucher.offLineNo
+                && run.first.voucherCode == voucher.voucherCode && run.first.acType == voucher.acType
+                && run.length < kRunLength) {
+                ++run.length;
+                continue;
+            }
+        }
+        runs.append({i + 1, voucher, 1});
+    }
+    QList<QStringList> rows;
+    for (const Run &run : std::as_const(runs)) {
+        rows.append({QString::number(run.seq), QString::number(run.first.offLineNo), QString::number(run.length),
+                     QString::number(run.first.voucherCode), QString::number(run.first.acType)});
+    }
+    return rows;
+}
+
 } // namespace
 
 PostingBatchWork::PostingBatchWork(Session &session, Database &db)
     : m_session(session), m_db(db), m_company(sqlQuoted(session.companyCode)),
       m_companyValue(companyValue(session.companyCode)),
       m_marked(db, QStringLiteral("VantMarked"),
-               QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
+               QStringLiteral("Seq int primary key, OffLineNo int, Vouchers int, VoucherCode int, AcType int")),
       m_posting(db, QStringLiteral("VantPosting"),
-                QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
-                               "AcType int")),
+                QStringLiteral("VoucherOrd int identity(1,1) primary key, Seq int, OffLineNo int unique, "
+                               "VoucherCode int, AcType int")),
       m_numbers(db)
 {}
 
@@ -128,26 +179,17 @@ QList<Place> PostingBatchWork::places(int last) const
 
 Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 {
-    // Posting a voucher flags its lines, so a number marked again finds none left.
-    QList<QStringList> rows;
-    QSet<int> listed;
-    for (int i = 0; i < vouchers.size(); ++i) {
-        const MarkedVoucher &voucher = vouchers.at(i);
-        if (listed.contains(voucher.offLineNo))
-            continue;
-        listed.insert(voucher.offLineNo);
-        rows.append({QString::number(i + 1), QString::number(voucher.offLineNo), QString::number(voucher.voucherCode),
-                     QString::number(voucher.acType)});
-    }
     if (Status made = m_marked.create(); !made)
         return made;
-    if (Status filled =
-            insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,VoucherCode,AcType)"_s.arg(m_marked.name()), rows);
+    if (Status filled = insertValueRows(
+            m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()), runs(vouchers));
         !filled)
         return filled;
     if (Status made = m_posting.create(); !made)
         return made;
-    return m_db.execute(filled(kVouchersToPost, places(0)));
+    QList<Place> places = this->places(0);
+    places.append({"digit"_L1, QString::fromUtf16(kDigit)});
+    return m_db.execute(filled(kVouchersToPost, places));
 }
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
