@@ -11,6 +11,30 @@
 
 namespace vant {
 
+namespace {
+
+// Each voucher code of the first `last` vouchers to post, with how many of them it has, in the
+// order of its first voucher.
+QList<std::pair<int, int>> codesOf(const QList<MarkedVoucher> &vouchers, const QList<std::pair<int, QString>> &toPost,
+                                   int last)
+{
+    QList<std::pair<int, int>> codes;
+    QHash<int, qsizetype> places;
+    for (int ord = 0; ord < last; ++ord) {
+        const int code = vouchers.at(toPost.at(ord).first - 1).voucherCode;
+        const auto place = places.constFind(code);
+        if (place == places.cend()) {
+            places.insert(code, codes.size());
+            codes.append({code, 1});
+        } else {
+            ++codes[*place].second;
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
 Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers,
                                                const ToPost &toPost, int limit)
 {
@@ -58,15 +82,13 @@ Status PostingBatch::checkValues(PostingBatchWork &work, const QList<MarkedVouch
     }
 }
 
-Status PostingBatch::write(PostingBatchWork &work, const Plan &plan)
+Status PostingBatch::write(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost,
+                           const Plan &plan)
 {
     const int company = plan.company;
-    auto codes = work.codes(plan.last);
-    if (!codes)
-        return codes.error();
     QList<std::pair<int, int>> firstSubNos;
     QList<std::pair<int, int>> lastSubNos;
-    for (const auto &[code, count] : std::as_const(*codes)) {
+    for (const auto &[code, count] : codesOf(vouchers, toPost, plan.last)) {
         const Outcome<int> first =
             m_accounts.GetMaxSubVNoBlock(code, company, m_postingAcType, m_session.financialYear, count);
         if (!first)
@@ -102,7 +124,7 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
         return planned.error();
     m_planned = planned->last;
     if (planned->last > 0) {
-        if (Status written = write(work, *planned); !written)
+        if (Status written = write(work, vouchers, *toPost, *planned); !written)
             return written.error();
     }
     if (Status dropped = work.drop(); !dropped)

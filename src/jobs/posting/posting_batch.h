@@ -68,7 +68,7 @@ private:
     Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
     // Cuts the plan at the first voucher whose values are refused.
     Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
-    Status write(PostingBatchWork &work, const Plan &plan);
+    Status write(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan);
 
     Session &m_session;
     AccountsComponent &m_accounts;

@@ -87,11 +87,6 @@ const char16_t kRefusedRow[] =
 
 const char16_t kOffLineRows[] = u"x.CompanyCode={company} and x.VoucherNo=m.OffLineNo";
 
-// Each voucher code of the first vouchers, with how many of them it has.
-const char16_t kCodes[] = uR"(
-    select VoucherCode,count(*) from {posting} where VoucherOrd<={last}
-    group by VoucherCode order by min(VoucherOrd))";
-
 const char16_t kLinesInsert[] = uR"(
     insert into {voucherTable} ({columns})
     select {values}
@@ -226,17 +221,6 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
     if (!rs)
         return rs.error();
     return rs->eof() ? 0 : rs->value(0).toInt();
-}
-
-Outcome<QList<std::pair<int, int>>> PostingBatchWork::codes(int last)
-{
-    auto rs = m_db.openRecordset(filled(kCodes, places(last)));
-    if (!rs)
-        return rs.error();
-    QList<std::pair<int, int>> list;
-    for (; !rs->eof(); rs->moveNext())
-        list.append({rs->value(0).toInt(), rs->value(1).toInt()});
-    return list;
 }
 
 Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo)

@@ -30,8 +30,6 @@ public:
     Outcome<QList<std::pair<int, QString>>> vouchersToPost();
     // The first of the vouchers from `after` on, up to `last`, whose values may be refused.
     Outcome<int> nextSuspect(int after, int last);
-    // Each voucher code of the first `last` vouchers, with how many of them it has.
-    Outcome<QList<std::pair<int, int>>> codes(int last);
     Status assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo);
     // Copies the first `last` vouchers' lines, first pending and cheque rows under their numbers
     // and flags their lines as moved.
