@@ -67,10 +67,13 @@ const char16_t kPostingOrder[] = uR"(
                 then (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}) end
     from {posting} m order by m.VoucherOrd)";
 
-// The first row of each posted voucher in an off-line table, as the table keeps them.
+// The rows of each of the first {last} vouchers in an off-line table, as the table keeps them,
+// numbered from its first (VantFirst) under the voucher's place (VantOrd). The cross join reads
+// the vouchers in their order on SQLite and seeks each one's rows, which need no sorting then.
 const char16_t kFirstRows[] =
-    uR"((select q.*,row_number() over (partition by q.VoucherNo order by (select null)) VantFirst
-    from {offLine} q where q.CompanyCode={company} and q.VoucherNo in {posted}))";
+    uR"((select q.*,m.VoucherOrd VantOrd,row_number() over (partition by m.VoucherOrd order by m.VoucherOrd) VantFirst
+    from {posting} m cross join {offLine} q
+    where m.VoucherOrd<={last} and q.CompanyCode={company} and q.VoucherNo=m.OffLineNo))";
 
 // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
 // are refused; every row of its pending and cheque tables counts, though only the first is
@@ -104,8 +107,8 @@ const char16_t kMoved[] = uR"(
 const char16_t kFirstRowInsert[] = uR"(
     {into} ({columns})
     select {values}
-    from {firstRows} p join {posting} m on m.OffLineNo=p.VoucherNo join {numbers} n on n.VoucherOrd=m.VoucherOrd
-    where p.VantFirst=1 order by n.VoucherOrd)";
+    from {firstRows} p join {posting} m on m.VoucherOrd=p.VantOrd join {numbers} n on n.VoucherOrd=p.VantOrd
+    where p.VantFirst=1 order by p.VantOrd)";
 
 const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
