@@ -58,14 +58,17 @@ const char16_t kVouchersToPost[] = uR"(
 // The longest run of the marked list.
 constexpr int kRunLength = 1000;
 
-// Every voucher's lines are the session company's: the first voucher's tell how it is stored.
-// Their day is most likely every voucher's.
-const char16_t kPostingOrder[] = uR"(
-    select m.Seq,case when m.VoucherOrd=1
-                      then (select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}) end,
-           case when m.VoucherOrd=1
-                then (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}) end
+// The first voucher to post, the company and day of its lines and how many vouchers there are to
+// post. Every voucher's lines are the session company's: the first voucher's tell how it is
+// stored. Their day is most likely every voucher's.
+const char16_t kFirstToPost[] = uR"(
+    select top 1 m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}),
+           (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}),
+           (select count(*) from {posting})
     from {posting} m order by m.VoucherOrd)";
+
+// The vouchers to post, when some marked number has no line left to post.
+const char16_t kPostingOrder[] = u"select Seq from {posting} order by VoucherOrd";
 
 // The rows of each of the first {last} vouchers in an off-line table, as the table keeps them,
 // numbered from its first (VantFirst) under the voucher's place (VantOrd). The cross join reads
@@ -114,10 +117,24 @@ const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
     where Vouchercode = {code} and CompanyCode={company} and TranYear={year})";
 
-// The marked list as rows of runs (Seq, OffLineNo, Vouchers, VoucherCode, AcType). Posting a
-// voucher flags its lines, so a number marked again finds none left. A voucher that follows the
+// The places in the list (from 1) of the numbers it marks, each at the first row that marks it:
+// posting a voucher flags its lines, so a number marked again finds none left.
+QList<int> firstPlaces(const QList<MarkedVoucher> &vouchers)
+{
+    QList<int> places;
+    QSet<int> listed;
+    for (int i = 0; i < vouchers.size(); ++i) {
+        if (!listed.contains(vouchers.at(i).offLineNo)) {
+            listed.insert(vouchers.at(i).offLineNo);
+            places.append(i + 1);
+        }
+    }
+    return places;
+}
+
+// Those rows as runs (Seq, OffLineNo, Vouchers, VoucherCode, AcType): a voucher that follows the
 // run before it, by its place in the list, its number, code and type, lengthens it.
-QList<QStringList> runs(const QList<MarkedVoucher> &vouchers)
+QList<QStringList> runs(const QList<MarkedVoucher> &vouchers, const QList<int> &places)
 {
     struct Run
     {
@@ -126,22 +143,18 @@ QList<QStringList> runs(const QList<MarkedVoucher> &vouchers)
         int length;
     };
     QList<Run> runs;
-    QSet<int> listed;
-    for (int i = 0; i < vouchers.size(); ++i) {
-        const MarkedVoucher &voucher = vouchers.at(i);
-        if (listed.contains(voucher.offLineNo))
-            continue;
-        listed.insert(voucher.offLineNo);
+    for (const int seq : places) {
+        const MarkedVoucher &voucher = vouchers.at(seq - 1);
         if (!runs.isEmpty()) {
             Run &run = runs.last();
-            if (run.seq + run.length == i + 1 && run.first.offLineNo + run.length == voucher.offLineNo
+            if (run.seq + run.length == seq && run.first.offLineNo + run.length == voucher.offLineNo
                 && run.first.voucherCode == voucher.voucherCode && run.first.acType == voucher.acType
                 && run.length < kRunLength) {
                 ++run.length;
                 continue;
             }
         }
-        runs.append({i + 1, voucher, 1});
+        runs.append({seq, voucher, 1});
     }
     QList<QStringList> rows;
     for (const Run &run : std::as_const(runs)) {
@@ -179,8 +192,10 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 {
     if (Status made = m_marked.create(); !made)
         return made;
-    if (Status filled = insertValueRows(
-            m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()), runs(vouchers));
+    m_listed = firstPlaces(vouchers);
+    if (Status filled =
+            insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()),
+                            runs(vouchers, m_listed));
         !filled)
         return filled;
     if (Status made = m_posting.create(); !made)
@@ -192,16 +207,25 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
-    auto rs = m_db.openRecordset(filled(kPostingOrder, places(0)));
-    if (!rs)
-        return rs.error();
-    QList<std::pair<int, QString>> vouchers;
-    for (; !rs->eof(); rs->moveNext())
-        vouchers.append({rs->value(0).toInt(), rs->text(1)});
-    if (!vouchers.isEmpty()) {
-        rs->moveFirst();
-        m_plainDay = plainDay(rs->text(2));
+    auto first = m_db.openRecordset(filled(kFirstToPost, places(0)));
+    if (!first)
+        return first.error();
+    if (first->eof())
+        return QList<std::pair<int, QString>>();
+    m_plainDay = plainDay(first->text(2));
+    QList<int> places = m_listed;
+    if (first->value(3).toInt() != m_listed.size()) {
+        auto rs = m_db.openRecordset(filled(kPostingOrder, this->places(0)));
+        if (!rs)
+            return rs.error();
+        places.clear();
+        for (; !rs->eof(); rs->moveNext())
+            places.append(rs->value(0).toInt());
     }
+    QList<std::pair<int, QString>> vouchers;
+    for (const int seq : std::as_const(places))
+        vouchers.append({seq, QString()});
+    vouchers.first().second = first->text(1);
     return vouchers;
 }
 

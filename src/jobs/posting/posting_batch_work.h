@@ -50,6 +50,8 @@ private:
     WorkTable m_marked;
     WorkTable m_posting;
     VoucherNumbers m_numbers;
+    // The places in the batch of the numbers it marks, each once.
+    QList<int> m_listed;
     // The day of the first voucher's lines, quoted, when no date form refuses it.
     QString m_plainDay;
 };
