@@ -365,6 +365,11 @@ Outcome<QString> toSqliteDialect(const QString &statement)
 
     if (isWord(nodes[first], u"set") && secondIs && isWord(nodes[second], u"dateformat"))
         return QString();
+    // SQLite empties a table by deleting its rows without a condition.
+    if (isWord(nodes[first], u"truncate") && secondIs && isWord(nodes[second], u"table")) {
+        nodes[first].text = QStringLiteral("delete");
+        nodes[second].text = QStringLiteral("from");
+    }
     if (isWord(nodes[first], u"if")) {
         const QString drop = rewriteDropTest(nodes);
         if (!drop.isEmpty())

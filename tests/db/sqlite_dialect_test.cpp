@@ -54,6 +54,7 @@ TEST(SqliteDialect, StatementRewrites)
          "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
         {"if object_id('tempdb..#Work') is not null drop table #Work", "DROP TABLE IF EXISTS temp.Work"},
         {"drop table #Work", "drop table temp.Work"},
+        {"truncate table #Work", "delete from temp.Work"},
         {"select isnull(convert(float, a),0), try_convert(float, b), convert(int,c), convert(varchar(10), d, 120)",
          "select ifnull(vant_number(a,'float',0),0), vant_number(b,'float',1), vant_number(c,'int',0), "
          "substr(d,1,10)"},

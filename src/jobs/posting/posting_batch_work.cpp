@@ -188,18 +188,25 @@ QList<Place> PostingBatchWork::places(int last) const
     return places;
 }
 
+Status PostingBatchWork::start()
+{
+    m_plainDay.clear();
+    m_made = true;
+    for (WorkTable *table : {&m_marked, &m_posting}) {
+        if (Status ready = m_kept ? table->empty() : table->create(); !ready)
+            return ready;
+    }
+    return m_kept ? m_numbers.empty() : m_numbers.create();
+}
+
 Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 {
-    if (Status made = m_marked.create(); !made)
-        return made;
     m_listed = firstPlaces(vouchers);
     if (Status filled =
             insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()),
                             runs(vouchers, m_listed));
         !filled)
         return filled;
-    if (Status made = m_posting.create(); !made)
-        return made;
     QList<Place> places = this->places(0);
     places.append({"digit"_L1, QString::fromUtf16(kDigit)});
     return m_db.execute(filled(kVouchersToPost, places));
@@ -255,9 +262,9 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
     QList<std::pair<QString, int>> codes;
     for (const auto &[code, first] : firstSubNos)
         codes.append({QString::number(code), first});
-    return m_numbers.fill(codes, firstVoucherNo,
-                          {m_posting.name() + u" m"_s, u"m.VoucherOrd<="_s + QString::number(last), u"m.VoucherOrd"_s,
-                           u"m.VoucherCode"_s});
+    return m_numbers.refill(codes, firstVoucherNo,
+                            {m_posting.name() + u" m"_s, u"m.VoucherOrd<="_s + QString::number(last), u"m.VoucherOrd"_s,
+                             u"m.VoucherCode"_s});
 }
 
 Status PostingBatchWork::copy(int last)
@@ -295,12 +302,20 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
 
 Status PostingBatchWork::drop()
 {
-    // Only the tables this try made.
+    m_made = false;
     for (WorkTable *table : {&m_marked, &m_posting}) {
-        if (Status dropped = table->dropIfMade(); !dropped)
+        if (Status dropped = table->drop(); !dropped)
             return dropped;
     }
-    return m_numbers.dropIfMade();
+    return m_numbers.drop();
+}
+
+Status PostingBatchWork::dropKept()
+{
+    if (!m_kept)
+        return {};
+    m_kept = false;
+    return drop();
 }
 
 } // namespace vant
