@@ -76,8 +76,8 @@ TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceAndFailuresAreErrorValues)
     EXPECT_FALSE(m_db->openRecordset(u"select 1"_s));
 }
 
-// A long statement, compiled once and kept, writes into its work table as it is when it is sent
-// again; one that returns rows is compiled anew each time.
+// A long statement, compiled once and kept, takes its work tables as they are when it is sent
+// again, also after they were made anew with other columns.
 TEST_F(DatabaseTest, LongStatementSentAgainTakesItsTablesAsTheyAreNow)
 {
     const QString where = u" where 1=1"_s + u" and 1=1"_s.repeated(300);
