@@ -193,6 +193,7 @@ void Database::close()
         return;
     {
         QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
+        m_prepared.clear();
         if (m_depth > 0)
             connection.rollback();
         connection.close();
@@ -248,11 +249,13 @@ Status Database::execute(const QString &statement)
         return {};
     if (!isOpen())
         return closedConnectionError();
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    if (!query.exec(*sql))
-        return errorOf(query.lastError(), QStringLiteral("The statement failed."));
+    bool ran = false;
+    const auto query = m_prepared.run(QSqlDatabase::database(m_connectionName, false), *sql, false, ran);
+    if (!ran)
+        return errorOf(query->lastError(), QStringLiteral("The statement failed."));
     if (m_tally)
-        m_tally->counted(statement, query.numRowsAffected());
+        m_tally->counted(statement, query->numRowsAffected());
+    query->finish();
     return {};
 }
 
@@ -274,9 +277,10 @@ Status Database::readBatches(const QString &statement, qsizetype batchRows,
         return sql.error();
     if (!isOpen())
         return closedConnectionError();
-    QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
-    query.setForwardOnly(true);
-    if (!query.exec(*sql))
+    bool ran = false;
+    const auto kept = m_prepared.run(QSqlDatabase::database(m_connectionName, false), *sql, true, ran);
+    QSqlQuery &query = *kept;
+    if (!ran)
         return errorOf(query.lastError(), QStringLiteral("The statement failed."));
 
     const QSqlRecord record = query.record();
@@ -306,6 +310,7 @@ Status Database::readBatches(const QString &statement, qsizetype batchRows,
     }
     if (query.lastError().isValid())
         return errorOf(query.lastError(), QStringLiteral("The rows could not be read."));
+    query.finish();
     if (!rows.isEmpty() || !handedOver)
         handOver();
     return {};

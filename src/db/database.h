@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outcome.h"
+#include "prepared_statements.h"
 #include "recordset.h"
 
 #include <QString>
@@ -96,6 +97,7 @@ private:
     int m_failingStatement = 0;
     std::unique_ptr<QFile> m_trace;
     ChangeTally *m_tally = nullptr;
+    PreparedStatements m_prepared;
 };
 
 // Rolls the transaction back when it goes out of scope without a commit. Guards nest: an

@@ -31,7 +31,8 @@ bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
 }
 
 // SQL Server's column types that SQLite spells otherwise: money is kept as float, an identity
-// column is the table's rowid. The SQLite type and the index of the type's last token.
+// column is the table's rowid, which is its primary key already. The SQLite type and the index
+// of the type's last token.
 std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node> &nodes, std::size_t i)
 {
     if (isWord(nodes[i], u"money"))
@@ -40,7 +41,11 @@ std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node
     if (!isWord(nodes[i], u"int") || identity >= nodes.size() || !isWord(nodes[identity], u"identity"))
         return std::nullopt;
     const std::size_t seed = nextSolid(nodes, identity + 1);
-    const std::size_t last = seed < nodes.size() && nodes[seed].kind == Kind::Group ? seed : identity;
+    std::size_t last = seed < nodes.size() && nodes[seed].kind == Kind::Group ? seed : identity;
+    const std::size_t primary = nextSolid(nodes, last + 1);
+    const std::size_t key = nextSolid(nodes, primary + 1);
+    if (key < nodes.size() && isWord(nodes[primary], u"primary") && isWord(nodes[key], u"key"))
+        last = key;
     return std::pair{QStringLiteral("integer primary key autoincrement"), last};
 }
 
@@ -366,6 +371,11 @@ Outcome<QString> toSqliteDialect(const QString &statement)
 
     if (isWord(nodes[first], u"set") && secondIs && isWord(nodes[second], u"dateformat"))
         return QString();
+    // SQLite empties a table by deleting its rows without a condition.
+    if (isWord(nodes[first], u"truncate") && secondIs && isWord(nodes[second], u"table")) {
+        nodes[first].text = QStringLiteral("delete");
+        nodes[second].text = QStringLiteral("from");
+    }
     if (isWord(nodes[first], u"if")) {
         const QString drop = rewriteDropTest(nodes);
         if (!drop.isEmpty())
@@ -377,8 +387,14 @@ Outcome<QString> toSqliteDialect(const QString &statement)
     const bool createTable = isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table");
     if (createTable) {
         const std::size_t name = nextSolid(nodes, second + 1);
-        if (name < nodes.size() && isTempTableName(nodes[name]))
+        if (name < nodes.size() && isTempTableName(nodes[name])) {
             nodes[second].text = QStringLiteral("TEMP TABLE");
+            // A work table's identity numbers its rows from 1 all the same; with AUTOINCREMENT,
+            // SQLite would keep a temp.sqlite_sequence, which hides the database's own from a
+            // read that names no schema.
+            return render(nodes, createTable)
+                .replace(QStringLiteral("integer primary key autoincrement"), QStringLiteral("integer primary key"));
+        }
     }
     return prefix + render(nodes, createTable);
 }

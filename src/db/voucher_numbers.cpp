@@ -27,16 +27,47 @@ VoucherNumbers::VoucherNumbers(Database &db)
 Status VoucherNumbers::fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
                             const VouchersToNumber &vouchers)
 {
-    QList<QStringList> rows;
-    for (const auto &[code, first] : firstSubNos)
-        rows.append({code, QString::number(first)});
     if (Status made = m_subNos.create(); !made)
         return made;
-    if (Status filled = insertValueRows(m_db, u"insert into %1(VoucherCode,FirstSubNo)"_s.arg(m_subNos.name()), rows);
-        !filled)
+    if (Status filled = insertSubNos(firstSubNos); !filled)
         return filled;
     if (Status made = m_numbers.create(); !made)
         return made;
+    return insertNumbers(firstVoucherNo, vouchers);
+}
+
+Status VoucherNumbers::create()
+{
+    if (Status made = m_subNos.create(); !made)
+        return made;
+    return m_numbers.create();
+}
+
+Status VoucherNumbers::empty()
+{
+    if (Status emptied = m_subNos.empty(); !emptied)
+        return emptied;
+    return m_numbers.empty();
+}
+
+Status VoucherNumbers::refill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
+                              const VouchersToNumber &vouchers)
+{
+    if (Status filled = insertSubNos(firstSubNos); !filled)
+        return filled;
+    return insertNumbers(firstVoucherNo, vouchers);
+}
+
+Status VoucherNumbers::insertSubNos(const QList<std::pair<QString, int>> &firstSubNos)
+{
+    QList<QStringList> rows;
+    for (const auto &[code, first] : firstSubNos)
+        rows.append({code, QString::number(first)});
+    return insertValueRows(m_db, u"insert into %1(VoucherCode,FirstSubNo)"_s.arg(m_subNos.name()), rows);
+}
+
+Status VoucherNumbers::insertNumbers(qint64 firstVoucherNo, const VouchersToNumber &vouchers)
+{
     return m_db.execute(filled(kNumbering, {{"numbers"_L1, m_numbers.name()},
                                             {"place"_L1, vouchers.place},
                                             {"before"_L1, QString::number(firstVoucherNo - 1)},

@@ -35,11 +35,20 @@ public:
     // Each code (a literal; NULL for none) with its first sub-number, and the first number.
     Status fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
                 const VouchersToNumber &vouchers);
+    // A job that numbers vouchers batch after batch makes the tables once, empties them for each
+    // batch and fills them again.
+    Status create();
+    Status empty();
+    Status refill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
+                  const VouchersToNumber &vouchers);
     Status drop();
     // Drops the tables a failed try may have left.
     Status dropIfMade();
 
 private:
+    Status insertSubNos(const QList<std::pair<QString, int>> &firstSubNos);
+    Status insertNumbers(qint64 firstVoucherNo, const VouchersToNumber &vouchers);
+
     Database &m_db;
     WorkTable m_subNos;
     WorkTable m_numbers;

@@ -34,6 +34,11 @@ Outcome<int> WorkTable::createFilled(const QString &fill)
     return rs->value(0).toInt();
 }
 
+Status WorkTable::empty()
+{
+    return m_db.execute(QStringLiteral("truncate table ") + m_name);
+}
+
 Status WorkTable::drop()
 {
     return m_db.execute(QStringLiteral("drop table ") + m_name);

@@ -23,6 +23,8 @@ public:
     Status create();
     // Creates it, fills it with the statement and counts its rows.
     Outcome<int> createFilled(const QString &fill);
+    // Deletes its rows; an identity counts from its seed again.
+    Status empty();
     Status drop();
     // Drops it when it is there: after a failure, only what was made.
     Status dropIfMade();

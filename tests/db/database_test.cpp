@@ -76,6 +76,28 @@ TEST_F(DatabaseTest, BatchesHandOverEveryRowOnceAndFailuresAreErrorValues)
     EXPECT_FALSE(m_db->openRecordset(u"select 1"_s));
 }
 
+// A long statement, compiled once and kept, takes its work tables as they are when it is sent
+// again, also after they were made anew with other columns.
+TEST_F(DatabaseTest, LongStatementSentAgainTakesItsTablesAsTheyAreNow)
+{
+    const QString where = u" where 1=1"_s + u" and 1=1"_s.repeated(300);
+    const QString copy = u"insert into #Work select * from #Source"_s + where;
+    const QString read = u"select * from #Work"_s + where + u" order by 1"_s;
+    for (const QString &columns : {u"a int"_s, u"b varchar(5), c int"_s}) {
+        ASSERT_TRUE(m_db->execute(u"create table #Source (%1)"_s.arg(columns)));
+        ASSERT_TRUE(m_db->execute(u"create table #Work (%1)"_s.arg(columns)));
+        ASSERT_TRUE(m_db->execute(columns == u"a int" ? u"insert into #Source values (2),(1)"_s
+                                                      : u"insert into #Source values ('x',7)"_s));
+        ASSERT_TRUE(m_db->execute(copy));
+        auto rows = m_db->openRecordset(read);
+        ASSERT_TRUE(rows);
+        EXPECT_EQ(rows->fieldCount(), columns == u"a int" ? 1 : 2);
+        EXPECT_EQ(rows->text(0), columns == u"a int" ? u"1"_s : u"x"_s);
+        ASSERT_TRUE(m_db->execute(u"drop table #Work"_s) && m_db->execute(u"drop table #Source"_s));
+    }
+    EXPECT_FALSE(m_db->execute(copy));
+}
+
 // Field types are known also on an empty result.
 TEST_F(DatabaseTest, CatalogueDateColumnsAreDatesWhereverTheyAreRead)
 {

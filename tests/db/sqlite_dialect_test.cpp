@@ -46,6 +46,8 @@ TEST(SqliteDialect, StatementRewrites)
         {"CREATE TABLE t (slno int identity(1,1), Amount money, Name varchar(5), moneybox int)",
          "CREATE TABLE t (slno integer primary key autoincrement, Amount float, Name varchar(5) COLLATE NOCASE, "
          "moneybox int)"},
+        {"create table #Work (Ord int identity(1,1) primary key, n int)",
+         "create TEMP TABLE Work (Ord integer primary key, n int)"},
         {"create table #Work (Seq int primary key, Name varchar(20))",
          "create TEMP TABLE Work (Seq int primary key, Name varchar(20) COLLATE NOCASE)"},
         {"create table #Codes (Code varchar(20) collate Latin1_General_BIN2 primary key)",
@@ -55,6 +57,7 @@ TEST(SqliteDialect, StatementRewrites)
          "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
         {"if object_id('tempdb..#Work') is not null drop table #Work", "DROP TABLE IF EXISTS temp.Work"},
         {"drop table #Work", "drop table temp.Work"},
+        {"truncate table #Work", "delete from temp.Work"},
         {"select isnull(convert(float, a),0), try_convert(float, b), convert(int,c), convert(varchar(10), d, 120)",
          "select ifnull(vant_number(a,'float',0),0), vant_number(b,'float',1), vant_number(c,'int',0), "
          "substr(d,1,10)"},

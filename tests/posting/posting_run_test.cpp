@@ -122,11 +122,14 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
 {
     VANT_SQLITE_ONLY("makes its rows with SQLite's recursive query");
     QFile::remove(RunJournal::defaultPath());
-    constexpr int kVouchers = PostingBatch::kMaxVouchers + 200;
+    // Three batches; a ledger unknown in the second stops the run there.
+    constexpr int kVouchers = 2 * PostingBatch::kMaxVouchers + 100;
+    constexpr int kUnknownLedger = PostingBatch::kMaxVouchers + 100;
     exec({u"with recursive n(i) as (select 1 union all select i+1 from n where i<%1) "
           "insert into AccOffLineVoucher(CompanyCode,DivisionCode,AcType,VoucherNo,VoucherDt,LedgerCode,"
           "OppLedgerCode,CrDr,Amount,VoucherCode,TransType,OldVoucherNo) select 1,1,1,1000+i,'2026-04-10',101,201,"
-          "'D',10,5,'CA',1000+i from n"_s.arg(kVouchers)});
+          "'D',10,5,'CA',1000+i from n"_s.arg(kVouchers),
+          u"update AccOffLineVoucher set LedgerCode=999 where VoucherNo=%1"_s.arg(1000 + kUnknownLedger)});
     MarkedVouchers marked;
     for (int voucher = 1; voucher <= kVouchers; ++voucher)
         marked.vouchers.append({1000 + voucher, 5, 1, 10.0});
@@ -145,6 +148,9 @@ TEST_F(PostingRun, EachCommittedBatchIsInTheJournalBeforeTheRunGoesOn)
     EXPECT_EQ(journalAtFirstVoucher.value(u"user"_s).toString(), session->userName);
     EXPECT_EQ(journalAtFirstVoucher.value(u"numbers"_s).toObject().value(u"vouchers"_s).toObject(),
               QJsonObject({{u"first"_s, 1}, {u"last"_s, PostingBatch::kMaxVouchers}}));
+    // The work tables go all the same.
+    EXPECT_EQ(count(u"select count(*) from AccOffLineVoucher where Moved='Y'"_s), kUnknownLedger - 1);
+    EXPECT_EQ(count(u"select count(*) from sqlite_temp_master where type='table'"_s), 0);
 }
 
 // More vouchers than one batch takes: numbers run on across batches, a number marked twice is

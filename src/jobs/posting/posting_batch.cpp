@@ -11,8 +11,42 @@
 
 namespace vant {
 
-Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers,
-                                               const ToPost &toPost, int limit)
+namespace {
+
+// Each voucher code of the first `last` vouchers to post, with how many of them it has, in the
+// order of its first voucher.
+QList<std::pair<int, int>> codesOf(const QList<MarkedVoucher> &vouchers, const QList<std::pair<int, QString>> &toPost,
+                                   int last)
+{
+    QList<std::pair<int, int>> codes;
+    QHash<int, qsizetype> places;
+    for (int ord = 0; ord < last; ++ord) {
+        const int code = vouchers.at(toPost.at(ord).first - 1).voucherCode;
+        const auto place = places.constFind(code);
+        if (place == places.cend()) {
+            places.insert(code, codes.size());
+            codes.append({code, 1});
+        } else {
+            ++codes[*place].second;
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+PostingBatch::PostingBatch(Session &session, AccountsComponent &accounts, int postingAcType)
+    : m_session(session), m_accounts(accounts), m_postingAcType(postingAcType), m_check(session),
+      m_work(session, *session.db())
+{}
+
+PostingBatch::~PostingBatch()
+{
+    // A table left behind is dropped by the next job that makes it, or goes with the connection.
+    (void)m_work.dropKept();
+}
+
+Outcome<PostingBatch::Plan> PostingBatch::plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit)
 {
     Plan plan;
     if (toPost.isEmpty())
@@ -31,7 +65,7 @@ Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QLi
     plan.last = numbers->granted;
     if (plan.last < toPost.size())
         plan.stop = PostingStop{numbers->refusal == -1 ? PostingStop::Duplicate : PostingStop::NoNumber, {}};
-    if (Status checked = checkValues(work, vouchers, toPost, plan); !checked)
+    if (Status checked = checkValues(vouchers, toPost, plan); !checked)
         return checked.error();
     if (plan.last > limit) {
         plan.last = limit;
@@ -40,11 +74,10 @@ Outcome<PostingBatch::Plan> PostingBatch::plan(PostingBatchWork &work, const QLi
     return plan;
 }
 
-Status PostingBatch::checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost,
-                                 Plan &plan)
+Status PostingBatch::checkValues(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan)
 {
     for (int after = 0;;) {
-        const Outcome<int> suspect = work.nextSuspect(after, plan.last);
+        const Outcome<int> suspect = m_work.nextSuspect(after, plan.last);
         if (!suspect)
             return suspect.error();
         if (*suspect == 0)
@@ -58,15 +91,12 @@ Status PostingBatch::checkValues(PostingBatchWork &work, const QList<MarkedVouch
     }
 }
 
-Status PostingBatch::write(PostingBatchWork &work, const Plan &plan)
+Status PostingBatch::write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan)
 {
     const int company = plan.company;
-    auto codes = work.codes(plan.last);
-    if (!codes)
-        return codes.error();
     QList<std::pair<int, int>> firstSubNos;
     QList<std::pair<int, int>> lastSubNos;
-    for (const auto &[code, count] : std::as_const(*codes)) {
+    for (const auto &[code, count] : codesOf(vouchers, toPost, plan.last)) {
         const Outcome<int> first =
             m_accounts.GetMaxSubVNoBlock(code, company, m_postingAcType, m_session.financialYear, count);
         if (!first)
@@ -74,14 +104,14 @@ Status PostingBatch::write(PostingBatchWork &work, const Plan &plan)
         firstSubNos.append({code, *first});
         lastSubNos.append({code, *first + count - 1});
     }
-    if (Status numbered = work.assignNumbers(firstSubNos, plan.last, plan.firstVoucherNo); !numbered)
+    if (Status numbered = m_work.assignNumbers(firstSubNos, plan.last, plan.firstVoucherNo); !numbered)
         return numbered;
-    if (Status copied = work.copy(plan.last); !copied)
+    if (Status copied = m_work.copy(plan.last); !copied)
         return copied;
     if (Status updated = m_accounts.UpdateVoucherNo(plan.firstVoucherNo + plan.last - 1, m_session.companyCode);
         !updated)
         return updated;
-    return work.recordSubNumbers(lastSubNos, company);
+    return m_work.recordSubNumbers(lastSubNos, company);
 }
 
 Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep)
@@ -91,25 +121,29 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
     if (Status begun = transaction.begin(); !begun)
         return begun.error();
     m_planned = 0;
-    PostingBatchWork work(m_session, db);
-    if (Status listed = work.listVouchers(vouchers); !listed)
+    if (Status started = m_work.start(); !started)
+        return started.error();
+    if (Status listed = m_work.listVouchers(vouchers); !listed)
         return listed.error();
-    const auto toPost = work.vouchersToPost();
+    const auto toPost = m_work.vouchersToPost();
     if (!toPost)
         return toPost.error();
-    const Outcome<Plan> planned = plan(work, vouchers, *toPost, limit);
+    const Outcome<Plan> planned = plan(vouchers, *toPost, limit);
     if (!planned)
         return planned.error();
     m_planned = planned->last;
     if (planned->last > 0) {
-        if (Status written = write(work, *planned); !written)
+        if (Status written = write(vouchers, *toPost, *planned); !written)
             return written.error();
     }
-    if (Status dropped = work.drop(); !dropped)
-        return dropped.error();
+    if (m_last) {
+        if (Status dropped = m_work.drop(); !dropped)
+            return dropped.error();
+    }
     if (keep) {
         if (Status committed = transaction.commit(); !committed)
             return committed.error();
+        m_work.committed();
     }
 
     // The marked rows up to the voucher that stopped the batch (or its end), each with its number.
@@ -125,8 +159,9 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
     return outcome;
 }
 
-Outcome<BatchOutcome> PostingBatch::post(const QList<MarkedVoucher> &vouchers)
+Outcome<BatchOutcome> PostingBatch::post(const QList<MarkedVoucher> &vouchers, bool last)
 {
+    m_last = last;
     const Outcome<BatchOutcome> whole = attempt(vouchers, kMaxVouchers, true);
     if (whole)
         return whole;

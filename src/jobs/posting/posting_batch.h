@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/outcome.h"
+#include "posting_batch_work.h"
 #include "voucher_check.h"
 
 #include <QList>
@@ -12,7 +13,6 @@ namespace vant {
 
 struct Session;
 class AccountsComponent;
-class PostingBatchWork;
 
 // Why a posting stopped at a voucher, which is left wholly unposted.
 struct PostingStop
@@ -44,11 +44,15 @@ public:
 
     // The vouchers are numbered by the posting's accounts component; postingAcType is the
     // account type it is given for the sub-numbers.
-    PostingBatch(Session &session, AccountsComponent &accounts, int postingAcType)
-        : m_session(session), m_accounts(accounts), m_postingAcType(postingAcType), m_check(session)
-    {}
+    PostingBatch(Session &session, AccountsComponent &accounts, int postingAcType);
+    // Drops the work tables that a batch before the last left; they would go with the connection
+    // otherwise.
+    ~PostingBatch();
+    PostingBatch(const PostingBatch &) = delete;
+    PostingBatch &operator=(const PostingBatch &) = delete;
 
-    Outcome<BatchOutcome> post(const QList<MarkedVoucher> &vouchers);
+    // The job's last batch drops the work tables with its vouchers' rows.
+    Outcome<BatchOutcome> post(const QList<MarkedVoucher> &vouchers, bool last);
 
 private:
     // The batch position of each voucher to post, with the company of its lines.
@@ -65,17 +69,19 @@ private:
 
     // One try in one transaction, writing at most `limit` vouchers; committed when `keep`.
     Outcome<BatchOutcome> attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep);
-    Outcome<Plan> plan(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
+    Outcome<Plan> plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
     // Cuts the plan at the first voucher whose values are refused.
-    Status checkValues(PostingBatchWork &work, const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
-    Status write(PostingBatchWork &work, const Plan &plan);
+    Status checkValues(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
+    Status write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan);
 
     Session &m_session;
     AccountsComponent &m_accounts;
     const int m_postingAcType;
     VoucherCheck m_check;
+    PostingBatchWork m_work;
     // How many vouchers the last try was about to write when it failed; 0 when it failed before.
     int m_planned = 0;
+    bool m_last = false;
 };
 
 } // namespace vant

@@ -39,11 +39,10 @@ const char16_t kUnmovedLines[] =
 // The off-line numbers of the first {last} vouchers of the batch.
 const char16_t kPostedNumbers[] = u"(select OffLineNo from {posting} where VoucherOrd<={last})";
 
-// The marked list holds each number once, as the first row that marks it.
-const char16_t kVouchersToPost[] = uR"(
-    insert into {posting}(VoucherOrd,Seq,OffLineNo,VoucherCode,AcType)
-    select row_number() over (order by m.Seq),m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
-    from {marked} m where exists (select 1 from AccOffLineVoucher x where {unmoved}))";
+// A digit, of the places of a voucher in its run: SQL Server 2012 has no series of numbers.
+const char16_t kDigit[] = u"(select 0 d union all select 1 union all select 2 union all select 3 union all select 4 "
+                          u"union all select 5 union all select 6 union all select 7 union all select 8 union all "
+                          u"select 9)";
 
 // The bill-wise account numbers of the batch's vouchers, each read once: its leading number, and
 // whether that is refused. The cross join finds the rows voucher by voucher, not among all the
@@ -56,19 +55,40 @@ const char16_t kLeadingNumbers[] = uR"(
           from {posting} m cross join AccOffLinePending q
           where q.CompanyCode={company} and q.VoucherNo=m.OffLineNo and q.OnAcNo is not null) d)";
 
-// Every voucher's lines are the session company's: the first voucher's tell how it is stored.
-// Their day is most likely every voucher's.
-const char16_t kPostingOrder[] = uR"(
-    select m.Seq,case when m.VoucherOrd=1
-                      then (select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}) end,
-           case when m.VoucherOrd=1
-                then (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}) end
+// The marked list holds each number once, as the first row that marks it, in runs of at most
+// 1,000 numbers. A run is taken apart place by place, from 0 (d2 d1 d0) to one below its length;
+// the cross joins keep the runs outermost on SQLite. The identity numbers the vouchers in the
+// batch's order.
+const char16_t kVouchersToPost[] = uR"(
+    insert into {posting}(Seq,OffLineNo,VoucherCode,AcType)
+    select m.Seq,m.OffLineNo,m.VoucherCode,m.AcType
+    from (select r.Seq+d2.d*100+d1.d*10+d0.d Seq,r.OffLineNo+d2.d*100+d1.d*10+d0.d OffLineNo,r.VoucherCode,r.AcType
+          from {marked} r cross join {digit} d2 cross join {digit} d1 cross join {digit} d0
+          where d2.d*100<r.Vouchers and d2.d*100+d1.d*10<r.Vouchers and d2.d*100+d1.d*10+d0.d<r.Vouchers) m
+    where exists (select 1 from AccOffLineVoucher x where {unmoved}) order by m.Seq)";
+
+// The longest run of the marked list.
+constexpr int kRunLength = 1000;
+
+// The first voucher to post, the company and day of its lines and how many vouchers there are to
+// post. Every voucher's lines are the session company's: the first voucher's tell how it is
+// stored. Their day is most likely every voucher's.
+const char16_t kFirstToPost[] = uR"(
+    select top 1 m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}),
+           (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}),
+           (select count(*) from {posting})
     from {posting} m order by m.VoucherOrd)";
 
-// The first row of each posted voucher in an off-line table, as the table keeps them.
+// The vouchers to post, when some marked number has no line left to post.
+const char16_t kPostingOrder[] = u"select Seq from {posting} order by VoucherOrd";
+
+// The rows of each of the first {last} vouchers in an off-line table, as the table keeps them,
+// numbered from its first (VantFirst) under the voucher's place (VantOrd). The cross join reads
+// the vouchers in their order on SQLite and seeks each one's rows, which need no sorting then.
 const char16_t kFirstRows[] =
-    uR"((select q.*,row_number() over (partition by q.VoucherNo order by (select null)) VantFirst
-    from {offLine} q where q.CompanyCode={company} and q.VoucherNo in {posted}))";
+    uR"((select q.*,m.VoucherOrd VantOrd,row_number() over (partition by m.VoucherOrd order by m.VoucherOrd) VantFirst
+    from {posting} m cross join {offLine} q
+    where m.VoucherOrd<={last} and q.CompanyCode={company} and q.VoucherNo=m.OffLineNo))";
 
 // Whether the voucher m has a row in an off-line table, with the ledgers it names, whose values
 // are refused; every row of its pending and cheque tables counts, though only the first is
@@ -84,11 +104,6 @@ const char16_t kRefusedRow[] =
     u"exists (select 1 from {offLine} x{ledgers} where {rows} and (not {plain} or {plainRefused}) and {refused})";
 
 const char16_t kOffLineRows[] = u"x.CompanyCode={company} and x.VoucherNo=m.OffLineNo";
-
-// Each voucher code of the first vouchers, with how many of them it has.
-const char16_t kCodes[] = uR"(
-    select VoucherCode,count(*) from {posting} where VoucherOrd<={last}
-    group by VoucherCode order by min(VoucherOrd))";
 
 const char16_t kLinesInsert[] = uR"(
     insert into {voucherTable} ({columns})
@@ -107,12 +122,59 @@ const char16_t kMoved[] = uR"(
 const char16_t kFirstRowInsert[] = uR"(
     {into} ({columns})
     select {values}
-    from {firstRows} p join {posting} m on m.OffLineNo=p.VoucherNo join {numbers} n on n.VoucherOrd=m.VoucherOrd
-    where p.VantFirst=1 order by n.VoucherOrd)";
+    from {firstRows} p join {posting} m on m.VoucherOrd=p.VantOrd join {numbers} n on n.VoucherOrd=p.VantOrd
+    where p.VantFirst=1 order by p.VantOrd)";
 
 const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
     where Vouchercode = {code} and CompanyCode={company} and TranYear={year})";
+
+// The places in the list (from 1) of the numbers it marks, each at the first row that marks it:
+// posting a voucher flags its lines, so a number marked again finds none left.
+QList<int> firstPlaces(const QList<MarkedVoucher> &vouchers)
+{
+    QList<int> places;
+    QSet<int> listed;
+    for (int i = 0; i < vouchers.size(); ++i) {
+        if (!listed.contains(vouchers.at(i).offLineNo)) {
+            listed.insert(vouchers.at(i).offLineNo);
+            places.append(i + 1);
+        }
+    }
+    return places;
+}
+
+// Those rows as runs (Seq, OffLineNo, Vouchers, VoucherCode, AcType): a voucher that follows the
+// run before it, by its place in the list, its number, code and type, lengthens it.
+QList<QStringList> runs(const QList<MarkedVoucher> &vouchers, const QList<int> &places)
+{
+    struct Run
+    {
+        int seq;
+        MarkedVoucher first;
+        int length;
+    };
+    QList<Run> runs;
+    for (const int seq : places) {
+        const MarkedVoucher &voucher = vouchers.at(seq - 1);
+        if (!runs.isEmpty()) {
+            Run &run = runs.last();
+            if (run.seq + run.length == seq && run.first.offLineNo + run.length == voucher.offLineNo
+                && run.first.voucherCode == voucher.voucherCode && run.first.acType == voucher.acType
+                && run.length < kRunLength) {
+                ++run.length;
+                continue;
+            }
+        }
+        runs.append({seq, voucher, 1});
+    }
+    QList<QStringList> rows;
+    for (const Run &run : std::as_const(runs)) {
+        rows.append({QString::number(run.seq), QString::number(run.first.offLineNo), QString::number(run.length),
+                     QString::number(run.first.voucherCode), QString::number(run.first.acType)});
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -120,10 +182,10 @@ PostingBatchWork::PostingBatchWork(Session &session, Database &db)
     : m_session(session), m_db(db), m_company(sqlQuoted(session.companyCode)),
       m_companyValue(companyValue(session.companyCode)),
       m_marked(db, QStringLiteral("VantMarked"),
-               QStringLiteral("Seq int primary key, OffLineNo int, VoucherCode int, AcType int")),
+               QStringLiteral("Seq int primary key, OffLineNo int, Vouchers int, VoucherCode int, AcType int")),
       m_posting(db, QStringLiteral("VantPosting"),
-                QStringLiteral("VoucherOrd int primary key, Seq int, OffLineNo int unique, VoucherCode int, "
-                               "AcType int")),
+                QStringLiteral("VoucherOrd int identity(1,1) primary key, Seq int, OffLineNo int unique, "
+                               "VoucherCode int, AcType int")),
       m_leadingNumbers(db, QStringLiteral("VantOnAc"),
                        QStringLiteral("OnAcNo varchar(20) collate Latin1_General_BIN2 primary key, Number float, "
                                       "Refused int")),
@@ -143,49 +205,55 @@ QList<Place> PostingBatchWork::places(int last) const
     return places;
 }
 
+Status PostingBatchWork::start()
+{
+    m_plainDay.clear();
+    m_made = true;
+    for (WorkTable *table : {&m_marked, &m_posting, &m_leadingNumbers}) {
+        if (Status ready = m_kept ? table->empty() : table->create(); !ready)
+            return ready;
+    }
+    return m_kept ? m_numbers.empty() : m_numbers.create();
+}
+
 Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 {
-    // Posting a voucher flags its lines, so a number marked again finds none left.
-    QList<QStringList> rows;
-    QSet<int> listed;
-    for (int i = 0; i < vouchers.size(); ++i) {
-        const MarkedVoucher &voucher = vouchers.at(i);
-        if (listed.contains(voucher.offLineNo))
-            continue;
-        listed.insert(voucher.offLineNo);
-        rows.append({QString::number(i + 1), QString::number(voucher.offLineNo), QString::number(voucher.voucherCode),
-                     QString::number(voucher.acType)});
-    }
-    if (Status made = m_marked.create(); !made)
-        return made;
+    m_listed = firstPlaces(vouchers);
     if (Status filled =
-            insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,VoucherCode,AcType)"_s.arg(m_marked.name()), rows);
+            insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()),
+                            runs(vouchers, m_listed));
         !filled)
         return filled;
-    if (Status made = m_posting.create(); !made)
-        return made;
-    if (Status listed = m_db.execute(filled(kVouchersToPost, places(0))); !listed)
+    QList<Place> places = this->places(0);
+    places.append({"digit"_L1, QString::fromUtf16(kDigit)});
+    if (Status listed = m_db.execute(filled(kVouchersToPost, places)); !listed)
         return listed;
-    if (Status made = m_leadingNumbers.create(); !made)
-        return made;
-    QList<Place> read = places(0);
-    read.append({"number"_L1, copyform::leadingNumber(u"d.OnAcNo"_s)});
-    read.append({"refused"_L1, copyform::mayRefuseLeadingNumber(u"d.OnAcNo"_s)});
-    return m_db.execute(filled(kLeadingNumbers, read));
+    places.append({"number"_L1, copyform::leadingNumber(u"d.OnAcNo"_s)});
+    places.append({"refused"_L1, copyform::mayRefuseLeadingNumber(u"d.OnAcNo"_s)});
+    return m_db.execute(filled(kLeadingNumbers, places));
 }
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
-    auto rs = m_db.openRecordset(filled(kPostingOrder, places(0)));
-    if (!rs)
-        return rs.error();
-    QList<std::pair<int, QString>> vouchers;
-    for (; !rs->eof(); rs->moveNext())
-        vouchers.append({rs->value(0).toInt(), rs->text(1)});
-    if (!vouchers.isEmpty()) {
-        rs->moveFirst();
-        m_plainDay = plainDay(rs->text(2));
+    auto first = m_db.openRecordset(filled(kFirstToPost, places(0)));
+    if (!first)
+        return first.error();
+    if (first->eof())
+        return QList<std::pair<int, QString>>();
+    m_plainDay = plainDay(first->text(2));
+    QList<int> places = m_listed;
+    if (first->value(3).toInt() != m_listed.size()) {
+        auto rs = m_db.openRecordset(filled(kPostingOrder, this->places(0)));
+        if (!rs)
+            return rs.error();
+        places.clear();
+        for (; !rs->eof(); rs->moveNext())
+            places.append(rs->value(0).toInt());
     }
+    QList<std::pair<int, QString>> vouchers;
+    for (const int seq : std::as_const(places))
+        vouchers.append({seq, QString()});
+    vouchers.first().second = first->text(1);
     return vouchers;
 }
 
@@ -213,25 +281,14 @@ Outcome<int> PostingBatchWork::nextSuspect(int after, int last)
     return rs->eof() ? 0 : rs->value(0).toInt();
 }
 
-Outcome<QList<std::pair<int, int>>> PostingBatchWork::codes(int last)
-{
-    auto rs = m_db.openRecordset(filled(kCodes, places(last)));
-    if (!rs)
-        return rs.error();
-    QList<std::pair<int, int>> list;
-    for (; !rs->eof(); rs->moveNext())
-        list.append({rs->value(0).toInt(), rs->value(1).toInt()});
-    return list;
-}
-
 Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo)
 {
     QList<std::pair<QString, int>> codes;
     for (const auto &[code, first] : firstSubNos)
         codes.append({QString::number(code), first});
-    return m_numbers.fill(codes, firstVoucherNo,
-                          {m_posting.name() + u" m"_s, u"m.VoucherOrd<="_s + QString::number(last), u"m.VoucherOrd"_s,
-                           u"m.VoucherCode"_s});
+    return m_numbers.refill(codes, firstVoucherNo,
+                            {m_posting.name() + u" m"_s, u"m.VoucherOrd<="_s + QString::number(last), u"m.VoucherOrd"_s,
+                             u"m.VoucherCode"_s});
 }
 
 Status PostingBatchWork::copy(int last)
@@ -271,12 +328,20 @@ Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &last
 
 Status PostingBatchWork::drop()
 {
-    // Only the tables this try made.
+    m_made = false;
     for (WorkTable *table : {&m_marked, &m_posting, &m_leadingNumbers}) {
-        if (Status dropped = table->dropIfMade(); !dropped)
+        if (Status dropped = table->drop(); !dropped)
             return dropped;
     }
-    return m_numbers.dropIfMade();
+    return m_numbers.drop();
+}
+
+Status PostingBatchWork::dropKept()
+{
+    if (!m_kept)
+        return {};
+    m_kept = false;
+    return drop();
 }
 
 } // namespace vant

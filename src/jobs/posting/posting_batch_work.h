@@ -17,12 +17,19 @@ namespace vant {
 struct Session;
 class Database;
 
-// The work of one try at posting a batch of marked vouchers in the server: its work tables and
-// statements. The vouchers are ordered by their place in the batch (VoucherOrd, from 1).
+// The work of posting batches of marked vouchers in the server, one try at a time: its work
+// tables and statements. The vouchers are ordered by their place in the batch (VoucherOrd, from
+// 1). The work tables last from the first committed try to the end of the job, so that the
+// statements that name them stay compiled from one batch to the next.
 class PostingBatchWork
 {
 public:
     PostingBatchWork(Session &session, Database &db);
+
+    // Makes the work tables for a try, or empties those of the tries committed before.
+    Status start();
+    // The try's transaction was committed, and the tables with it unless it dropped them.
+    void committed() { m_kept = m_made; }
 
     // The vouchers with a line to post, in the batch's order; a number marked twice counts once.
     Status listVouchers(const QList<MarkedVoucher> &vouchers);
@@ -30,14 +37,15 @@ public:
     Outcome<QList<std::pair<int, QString>>> vouchersToPost();
     // The first of the vouchers from `after` on, up to `last`, whose values may be refused.
     Outcome<int> nextSuspect(int after, int last);
-    // Each voucher code of the first `last` vouchers, with how many of them it has.
-    Outcome<QList<std::pair<int, int>>> codes(int last);
     Status assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo);
     // Copies the first `last` vouchers' lines, first pending and cheque rows under their numbers
     // and flags their lines as moved.
     Status copy(int last);
     Status recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany);
+    // Drops the tables of the try.
     Status drop();
+    // Drops the tables that committed tries left.
+    Status dropKept();
 
 private:
     // What the batch's statements name: its work tables, the company, the first `last` vouchers.
@@ -54,6 +62,12 @@ private:
     // The bill-wise account numbers of the batch, each read once.
     WorkTable m_leadingNumbers;
     VoucherNumbers m_numbers;
+    // Whether the try has the work tables, and whether they were committed; those that a try
+    // made go with it when it is rolled back.
+    bool m_made = false;
+    bool m_kept = false;
+    // The places in the batch of the numbers it marks, each once.
+    QList<int> m_listed;
     // The day of the first voucher's lines, quoted, when no date form refuses it.
     QString m_plainDay;
 };

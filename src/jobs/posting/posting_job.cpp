@@ -180,7 +180,8 @@ PostingEnd PostingJob::SaveTrans(const MarkedVouchers &marked, const PostedVouch
     for (qsizetype start = 0; start < vouchers.size(); start += PostingBatch::kMaxVouchers) {
         // Each batch is committed, and the journal told, before its vouchers are heard of or a box
         // waits for the user.
-        const auto outcome = batch.post(vouchers.mid(start, PostingBatch::kMaxVouchers));
+        const auto outcome = batch.post(vouchers.mid(start, PostingBatch::kMaxVouchers),
+                                        start + PostingBatch::kMaxVouchers >= vouchers.size());
         if (!outcome)
             return fail(outcome.error(), stopNote(marked, postedSoFar));
         const qsizetype before = postedSoFar;
