@@ -46,8 +46,8 @@ TEST(SqliteDialect, StatementRewrites)
         {"CREATE TABLE t (slno int identity(1,1), Amount money, Name varchar(5), moneybox int)",
          "CREATE TABLE t (slno integer primary key autoincrement, Amount float, Name varchar(5) COLLATE NOCASE, "
          "moneybox int)"},
-        {"create table #Work (Seq int primary key, Name varchar(20))",
-         "create TEMP TABLE Work (Seq int primary key, Name varchar(20) COLLATE NOCASE)"},
+        {"create table #Work (Seq int identity(1,1), Name varchar(20))",
+         "create TEMP TABLE Work (Seq integer primary key, Name varchar(20) COLLATE NOCASE)"},
         {"insert into #Work(Seq) select r.Seq from #Work r join t on t.a=r.Seq",
          "insert into temp.Work(Seq) select r.Seq from temp.Work r join t on t.a=r.Seq"},
         {"if object_id('tempdb..#Work') is not null drop table #Work", "DROP TABLE IF EXISTS temp.Work"},
