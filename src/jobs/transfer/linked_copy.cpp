@@ -29,7 +29,7 @@ public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
         : m_scope(scope), m_table(table),
           m_rows(scope.db, QStringLiteral("VantLinkedRows"),
-                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int, Suspect int"))
+                 QStringLiteral("Seq int identity(1,1), Id int, ShadowTsid int, Suspect int"))
     {}
 
     Status run();
@@ -52,16 +52,17 @@ const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumbe
     then (select top 1 x.tsid from {vouchers} x
           where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid) end)";
 
-// The rows of the period, numbered in the order the source's date index keeps them, each with the
-// copy of its voucher (none for a row that is not copied): the copy is looked up once per row. A
-// row of plain numbers whose other values no check refuses is no suspect: the refusal scan passes
-// over it without reading it again.
+// The rows of the period, numbered (Seq) by the insert in the order the source's date index keeps
+// them, each with the copy of its voucher (none for a row that is not copied): the copy is looked
+// up once per row. A row of plain numbers whose other values no check refuses is no suspect: the
+// refusal scan passes over it without reading it again.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Id,ShadowTsid,Suspect)
-    select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy},
+    insert into {rows}(Id,ShadowTsid,Suspect)
+    select p.slno,{firstCopy},
            case when not ({plainNumbers} and {plainOrNullSourceNo}) or {beyondNumbers} then 1 else 0 end
     from {table} p
-    where p.CompanyCode={source} and p.{dateColumn} between {from} and {to})";
+    where p.CompanyCode={source} and p.{dateColumn} between {from} and {to}
+    order by p.{dateColumn},p.slno)";
 
 // The next row whose voucher number, or whose values when it is copied, may be refused. Only the
 // suspects are looked at, their values one by one.
