@@ -137,11 +137,14 @@ Status TransferRun::InsertRecordstoShadow()
     if (Status done = copyDivisions(); !done)
         return done;
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Voucher Details...]"));
+    const Outcome<int> lastRowBefore = lastVoucherRow(m_scope);
+    if (!lastRowBefore)
+        return lastRowBefore.error();
     if (Status done = copyVouchers(m_scope); !done)
         return done;
-    if (Status done = copyBillwise(m_scope); !done)
+    if (Status done = copyBillwise(m_scope, *lastRowBefore); !done)
         return done;
-    return copyCheques(m_scope);
+    return copyCheques(m_scope, *lastRowBefore);
 }
 
 Status TransferRun::copyDivisions()
