@@ -144,7 +144,7 @@ Status LinkedCopy::run()
     QList<Place> places = this->places();
     places.append({{"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)},
                    {"plainOrNullSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)},
-                   {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)}});
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s, m_scope.periodDays)}});
     const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();

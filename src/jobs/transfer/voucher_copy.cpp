@@ -304,7 +304,7 @@ Status VoucherCopy::run()
 {
     QList<Place> places = this->places();
     places.append({{"plainNumbers"_L1, plainNumbers(copiedVoucherColumns(), u"v"_s)},
-                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s)}});
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s, m_scope.periodDays)}});
     const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();
