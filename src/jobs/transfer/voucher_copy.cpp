@@ -26,8 +26,8 @@ namespace {
 // the refusal scan passes over it without reading it again. The mark is made as each row is
 // read, so that only the columns of the order are sorted.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Tsid,VoucherNo,Suspect)
-    select v.tsid,v.VoucherNo,
+    insert into {rows}(Tsid,VoucherNo,VoucherCode,Suspect)
+    select v.tsid,v.VoucherNo,v.VoucherCode,
            case when not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0
                 then 1 else 0 end
     from {table} v where v.CompanyCode={source} and v.VoucherDt between {from} and {to}
@@ -38,7 +38,7 @@ const char16_t kNumberedRows[] = uR"(
 // before: a row without number begins one of its own.
 const char16_t kVouchers[] = uR"(
     insert into {vouchers}(FirstSeq,VoucherCode)
-    select r.Seq,v.VoucherCode from {rows} r join {table} v on v.tsid=r.Tsid
+    select r.Seq,r.VoucherCode from {rows} r
     where not exists (select 1 from {rows} b where b.Seq=r.Seq-1 and b.VoucherNo=r.VoucherNo)
     order by r.Seq)";
 
@@ -97,8 +97,9 @@ class VoucherCopy
 {
 public:
     explicit VoucherCopy(const TransferScope &scope)
-        : m_scope(scope), m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                                 QStringLiteral("Seq int identity(1,1), Tsid int, VoucherNo int, Suspect int")),
+        : m_scope(scope),
+          m_rows(scope.db, QStringLiteral("VantVoucherRows"),
+                 QStringLiteral("Seq int identity(1,1), Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"),
                      QStringLiteral("VoucherOrd int identity(1,1), FirstSeq int unique, VoucherCode int")),
           m_numbers(scope.db)
