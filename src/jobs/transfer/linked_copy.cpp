@@ -26,8 +26,8 @@ struct LinkedTable
 class LinkedCopy
 {
 public:
-    LinkedCopy(const TransferScope &scope, const LinkedTable &table, int lastRowBefore)
-        : m_scope(scope), m_table(table), m_lastRowBefore(lastRowBefore),
+    LinkedCopy(const TransferScope &scope, const LinkedTable &table)
+        : m_scope(scope), m_table(table),
           m_rows(scope.db, QStringLiteral("VantLinkedRows"),
                  QStringLiteral("Seq int identity(1,1), Id int, CopyNo float, Suspect int"))
     {}
@@ -42,18 +42,15 @@ private:
 
     const TransferScope &m_scope;
     const LinkedTable &m_table;
-    int m_lastRowBefore;
     WorkTable m_rows;
 };
 
 // A row that is copied names a voucher that has a copy; the copy is filed under the number of
 // the first copy found, as the shadow's index of source numbers keeps them: the number it is
-// written with, which is never NULL. A plain number needs no test of its text. The rows above
-// the last one before the voucher copy are its copies, all transferred: they are taken unread.
+// written with, which is never NULL. A plain number needs no test of its text.
 const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumber}) and p.VoucherNo>0
     then (select top 1 {copyNo} from {vouchers} x
-          where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo
-                and (x.tsid>{lastRowBefore} or {transferred}) order by x.tsid) end)";
+          where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid) end)";
 
 // The rows of the period, numbered (Seq) by the insert in the order the source's date index keeps
 // them, each with the number of its voucher's copy (none for a row that is not copied): the copy
@@ -94,7 +91,6 @@ QList<Place> LinkedCopy::places() const
         {"to"_L1, sqlQuoted(m_scope.to)},
         {"vouchers"_L1, m_scope.voucherTable},
         {"transferred"_L1, transferredRow(u"x"_s)},
-        {"lastRowBefore"_L1, QString::number(m_lastRowBefore)},
         {"copyNo"_L1, leadingNumberOverNumber(u"x.VoucherNo"_s)},
         {"sourceNoIsNumber"_L1, copyform::isNumber(u"p.VoucherNo"_s)},
         {"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s, true)},
@@ -159,27 +155,17 @@ Status LinkedCopy::run()
 
 } // namespace
 
-Outcome<int> lastVoucherRow(const TransferScope &scope)
-{
-    auto rs = scope.db.openRecordset(u"select isnull(max(tsid),0) from "_s + scope.voucherTable);
-    if (!rs)
-        return rs.error();
-    return rs->value(0).toInt();
-}
-
-Status copyBillwise(const TransferScope &scope, int lastRowBefore)
+Status copyBillwise(const TransferScope &scope)
 {
     scope.caption(QStringLiteral("Transfer    [ Transfer Billwise Outstanding Details ...]"));
-    return LinkedCopy(scope, {QStringLiteral("AccPending"), QStringLiteral("TransDate"), copiedBillwiseColumns()},
-                      lastRowBefore)
+    return LinkedCopy(scope, {QStringLiteral("AccPending"), QStringLiteral("TransDate"), copiedBillwiseColumns()})
         .run();
 }
 
-Status copyCheques(const TransferScope &scope, int lastRowBefore)
+Status copyCheques(const TransferScope &scope)
 {
     scope.caption(QStringLiteral("Transfer    [ Transfer Cheque Details...]"));
-    return LinkedCopy(scope, {QStringLiteral("AccChequeDetails"), QStringLiteral("ReceiveDate"), copiedChequeColumns()},
-                      lastRowBefore)
+    return LinkedCopy(scope, {QStringLiteral("AccChequeDetails"), QStringLiteral("ReceiveDate"), copiedChequeColumns()})
         .run();
 }
 

@@ -12,11 +12,7 @@ struct TransferScope;
 // (NULL, 0 or below), is skipped; every row moves the bar. The rows are copied in the server, a
 // batch per statement, after a check that stops the copy with the report of the first row whose
 // values it refuses.
-// `lastRowBefore` is lastVoucherRow() before the vouchers were copied.
-Status copyBillwise(const TransferScope &scope, int lastRowBefore);
-Status copyCheques(const TransferScope &scope, int lastRowBefore);
-
-// The last row of the voucher table: the rows a voucher copy writes after it lie above it.
-Outcome<int> lastVoucherRow(const TransferScope &scope);
+Status copyBillwise(const TransferScope &scope);
+Status copyCheques(const TransferScope &scope);
 
 } // namespace vant

@@ -140,16 +140,13 @@ Status TransferRun::InsertRecordstoShadow()
     if (Status done = copyDivisions(); !done)
         return done;
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Voucher Details...]"));
-    const Outcome<int> lastRowBefore = lastVoucherRow(m_scope);
-    if (!lastRowBefore)
-        return lastRowBefore.error();
     if (Status listed = listDays(); !listed)
         return listed;
     if (Status done = copyVouchers(m_scope); !done)
         return done;
-    if (Status done = copyBillwise(m_scope, *lastRowBefore); !done)
+    if (Status done = copyBillwise(m_scope); !done)
         return done;
-    if (Status done = copyCheques(m_scope, *lastRowBefore); !done)
+    if (Status done = copyCheques(m_scope); !done)
         return done;
     return m_days.drop();
 }
