@@ -54,8 +54,9 @@ const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumbe
 
 // The rows of the period, numbered (Seq) by the insert in the order the source's date index keeps
 // them, each with the number of its voucher's copy (none for a row that is not copied): the copy
-// is looked up once per row, and the insert reads no copy again. A row of plain numbers whose other values no check
-// refuses is no suspect: the refusal scan passes over it without reading it again.
+// is looked up once per row, and the insert reads no copy again. A row of plain numbers whose
+// other values no check refuses is no suspect: the refusal scan passes over it without reading
+// it again.
 const char16_t kNumberedRows[] = uR"(
     insert into {rows}(Id,CopyNo,Suspect)
     select p.slno,{firstCopy},

@@ -54,16 +54,19 @@ class TransferRun
 public:
     TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
                 const TransferFeedback &feedback)
-        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) primary key"_s), m_scope{accounts,
-                                                                                                *session.db(),
-                                                                                                feedback,
-                                                                                                request.source(),
-                                                                                                request.destination(),
-                                                                                                sqlDate(request.from),
-                                                                                                sqlDate(request.to),
-                                                                                                session.voucherTable,
-                                                                                                session.financialYear,
-                                                                                                m_days.name()},
+        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) primary key"_s),
+          m_scope{
+              accounts,
+              *session.db(),
+              feedback,
+              request.source(),
+              request.destination(),
+              sqlDate(request.from),
+              sqlDate(request.to),
+              session.voucherTable,
+              session.financialYear,
+              m_days.name(),
+          },
           m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid int primary key, VoucherNo int"_s)
     {}
 
