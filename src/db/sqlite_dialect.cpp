@@ -30,10 +30,15 @@ bool followsColumnName(const std::vector<Node> &nodes, std::size_t index)
            && !isWord(nodes[before], u"table");
 }
 
+// What a statement's column definitions belong to: none, a table, or a #table.
+enum Creating { NotCreating, CreatingTable, CreatingTempTable };
+
 // SQL Server's column types that SQLite spells otherwise: money is kept as float, an identity
-// column is the table's rowid, which is its primary key already. The SQLite type and the index
-// of the type's last token.
-std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node> &nodes, std::size_t i)
+// column is the table's rowid, which is its primary key already. A #table lives only as long as
+// the job that fills it: its rowids count from 1 as the identity's do, and no sqlite_sequence of
+// the temp schema hides the database's own. The SQLite type and the index of the type's last token.
+std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node> &nodes, std::size_t i,
+                                                          Creating createTable)
 {
     if (isWord(nodes[i], u"money"))
         return std::pair{QStringLiteral("float"), i};
@@ -46,7 +51,9 @@ std::optional<std::pair<QString, std::size_t>> columnType(const std::vector<Node
     const std::size_t key = nextSolid(nodes, primary + 1);
     if (key < nodes.size() && isWord(nodes[primary], u"primary") && isWord(nodes[key], u"key"))
         last = key;
-    return std::pair{QStringLiteral("integer primary key autoincrement"), last};
+    return std::pair{createTable == CreatingTempTable ? QStringLiteral("integer primary key")
+                                                      : QStringLiteral("integer primary key autoincrement"),
+                     last};
 }
 
 // A quoted literal that holds a number: SQL Server converts it to the numeric type of
@@ -63,7 +70,7 @@ void unquoteNumericLiteral(std::vector<Node> &arg)
         arg[i] = {Kind::Number, inner, {}};
 }
 
-QString render(const std::vector<Node> &nodes, bool createTable);
+QString render(const std::vector<Node> &nodes, Creating createTable);
 
 // A temporary table of SQL Server (#name) lives in SQLite's temp schema.
 bool isTempTableName(const Node &node)
@@ -99,7 +106,7 @@ QString convertLength(const std::vector<Node> &arg)
 // convert(type, value[, style]) and try_convert(...): numbers through the helper that converts
 // as the server does (try_convert gives NULL where convert fails); dates stay 'yyyy-MM-dd...'
 // text.
-QString renderConvert(const std::vector<Node> &children, bool trying, bool createTable)
+QString renderConvert(const std::vector<Node> &children, bool trying, Creating createTable)
 {
     const auto args = arguments(children);
     if (args.size() < 2)
@@ -119,7 +126,7 @@ QString renderConvert(const std::vector<Node> &children, bool trying, bool creat
     return {};
 }
 
-QString renderGroup(const std::vector<Node> &children, bool createTable)
+QString renderGroup(const std::vector<Node> &children, Creating createTable)
 {
     return QLatin1Char('(') + render(children, createTable) + QLatin1Char(')');
 }
@@ -153,7 +160,7 @@ std::optional<std::pair<QString, std::size_t>> offsetFetch(const std::vector<Nod
 }
 
 // The function calls that SQLite spells otherwise, or that it lacks; nothing for the others.
-std::optional<QString> renderCall(const Node &name, const std::vector<Node> &args, bool createTable)
+std::optional<QString> renderCall(const Node &name, const std::vector<Node> &args, Creating createTable)
 {
     // Only the call without arguments is the server's clock; anything else stays to be refused.
     if (isWord(name, u"getdate") && nextSolid(args, 0) == args.size())
@@ -189,7 +196,7 @@ std::optional<QString> renderCall(const Node &name, const std::vector<Node> &arg
 }
 
 // A #table's name; the name a CREATE TEMP TABLE defines goes without the schema.
-QString renderTempTable(const std::vector<Node> &nodes, std::size_t i, bool createTable)
+QString renderTempTable(const std::vector<Node> &nodes, std::size_t i, Creating createTable)
 {
     const std::size_t before = previousSolid(nodes, i);
     const bool defined = createTable && before < nodes.size() && nodes[before].kind == Kind::Word
@@ -208,7 +215,7 @@ void appendLimit(QString &out, const QString &limit)
     out.insert(end, QStringLiteral(" LIMIT ") + limit);
 }
 
-QString render(const std::vector<Node> &nodes, bool createTable)
+QString render(const std::vector<Node> &nodes, Creating createTable)
 {
     QString out;
     QString limit;
@@ -273,7 +280,7 @@ QString render(const std::vector<Node> &nodes, bool createTable)
             continue;
         }
         if (createTable && followsColumnName(nodes, i)) {
-            if (const auto column = columnType(nodes, i)) {
+            if (const auto column = columnType(nodes, i, createTable)) {
                 out += column->first;
                 i = column->second;
                 continue;
@@ -282,7 +289,7 @@ QString render(const std::vector<Node> &nodes, bool createTable)
         out += node.text;
         if (createTable && isTextType(node) && followsColumnName(nodes, i)) {
             if (callFollows) {
-                out += renderGroup(nodes[next].children, false);
+                out += renderGroup(nodes[next].children, NotCreating);
                 i = next;
             }
             // A column of a collation of its own keeps it.
@@ -384,16 +391,13 @@ Outcome<QString> toSqliteDialect(const QString &statement)
     QString prefix;
     if (isWord(nodes[first], u"select"))
         rewriteSelectInto(nodes, prefix);
-    const bool createTable = isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table");
-    if (createTable) {
+    Creating createTable = NotCreating;
+    if (isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table")) {
+        createTable = CreatingTable;
         const std::size_t name = nextSolid(nodes, second + 1);
         if (name < nodes.size() && isTempTableName(nodes[name])) {
             nodes[second].text = QStringLiteral("TEMP TABLE");
-            // A work table's identity numbers its rows from 1 all the same; with AUTOINCREMENT,
-            // SQLite would keep a temp.sqlite_sequence, which hides the database's own from a
-            // read that names no schema.
-            return render(nodes, createTable)
-                .replace(QStringLiteral("integer primary key autoincrement"), QStringLiteral("integer primary key"));
+            createTable = CreatingTempTable;
         }
     }
     return prefix + render(nodes, createTable);

@@ -4,10 +4,6 @@
 
 #include <QStringList>
 
-#include <algorithm>
-#include <iterator>
-#include <vector>
-
 namespace vant {
 
 using namespace Qt::StringLiterals;
@@ -114,6 +110,9 @@ CopiedTable copiedChequeColumns()
 
 namespace {
 
+// A date of one of the listed days is no refusal: one look-up settles it.
+const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120) not in (select Day from {days}) and {refused})";
+
 // The forms whose refusals plainNumbers() settles.
 bool readAsNumber(ReadAs read)
 {
@@ -138,12 +137,21 @@ QString plainNumbers(CopiedTable table, const QString &alias)
     return plain.isEmpty() ? QStringLiteral("1=1") : u'(' + plain.join(QStringLiteral(" and ")) + u')';
 }
 
-QString refusalsBeyondNumbers(CopiedTable table, const QString &alias)
+QString refusalsBeyondNumbers(CopiedTable table, const QString &alias, const QString &days)
 {
-    std::vector<CopiedColumn> rest;
-    std::copy_if(table.begin(), table.end(), std::back_inserter(rest),
-                 [](const CopiedColumn &column) { return !readAsNumber(column.read); });
-    return refusalCondition(rest, alias);
+    QStringList refusals;
+    for (const CopiedColumn &column : table) {
+        if (readAsNumber(column.read))
+            continue;
+        QString refused = refusalCondition(CopiedTable(&column, 1), alias);
+        if (column.read == ReadAs::Date)
+            refused =
+                filled(kOtherDay,
+                       {{"column"_L1, alias + u'.' + sourceOf(column)}, {"days"_L1, days}, {"refused"_L1, refused}});
+        if (refused != u"1=0"_s && !refusals.contains(refused))
+            refusals << refused;
+    }
+    return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
 }
 
 QString leadingNumberOverNumber(const QString &column)

@@ -17,8 +17,9 @@ CopiedTable copiedChequeColumns();
 // tests this first, as it settles nearly every row with a few comparisons.
 QString plainNumbers(CopiedTable table, const QString &alias);
 
-// The refusal condition (refusalCondition()) of the columns that are not read as numbers.
-QString refusalsBeyondNumbers(CopiedTable table, const QString &alias);
+// The refusal condition (refusalCondition()) of the columns that are not read as numbers. A date
+// whose day is one of the table `days` (its column Day, 'yyyy-MM-dd') is settled by that look-up.
+QString refusalsBeyondNumbers(CopiedTable table, const QString &alias, const QString &days);
 
 // The values of the insert (insertValues()), each number column written at once when it holds a
 // finite number, which every number form writes unchanged (as a float where it reads the leading

@@ -29,7 +29,7 @@ public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
         : m_scope(scope), m_table(table),
           m_rows(scope.db, QStringLiteral("VantLinkedRows"),
-                 QStringLiteral("Seq int primary key, Id int, ShadowTsid int, Suspect int"))
+                 QStringLiteral("Seq int identity(1,1), Id int, CopyNo float, Suspect int"))
     {}
 
     Status run();
@@ -46,37 +46,39 @@ private:
 };
 
 // A row that is copied names a voucher that has a copy; the copy is filed under the number of
-// the first copy found, as the shadow's index of source numbers keeps them. A plain number needs
-// no test of its text.
+// the first copy found, as the shadow's index of source numbers keeps them: the number it is
+// written with, which is never NULL. A plain number needs no test of its text.
 const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumber}) and p.VoucherNo>0
-    then (select top 1 x.tsid from {vouchers} x
+    then (select top 1 {copyNo} from {vouchers} x
           where x.CompanyCode={destination} and x.OldVoucherNo=p.VoucherNo and {transferred} order by x.tsid) end)";
 
-// The rows of the period, numbered in the order the source's date index keeps them, each with the
-// copy of its voucher (none for a row that is not copied): the copy is looked up once per row. A
-// row of plain numbers whose other values no check refuses is no suspect: the refusal scan passes
-// over it without reading it again.
+// The rows of the period, numbered (Seq) by the insert in the order the source's date index keeps
+// them, each with the number of its voucher's copy (none for a row that is not copied): the copy
+// is looked up once per row, and the insert reads no copy again. A row of plain numbers whose
+// other values no check refuses is no suspect: the refusal scan passes over it without reading
+// it again.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Id,ShadowTsid,Suspect)
-    select row_number() over (order by p.{dateColumn},p.slno),p.slno,{firstCopy},
+    insert into {rows}(Id,CopyNo,Suspect)
+    select p.slno,{firstCopy},
            case when not ({plainNumbers} and {plainOrNullSourceNo}) or {beyondNumbers} then 1 else 0 end
     from {table} p
-    where p.CompanyCode={source} and p.{dateColumn} between {from} and {to})";
+    where p.CompanyCode={source} and p.{dateColumn} between {from} and {to}
+    order by p.{dateColumn},p.slno)";
 
 // The next row whose voucher number, or whose values when it is copied, may be refused. Only the
 // suspects are looked at, their values one by one.
 const char16_t kSuspects[] = uR"(
-    select top 1 p.*,q.Seq VantSeq,case when q.ShadowTsid is not null then 1 else 0 end VantCopied
+    select top 1 p.*,q.Seq VantSeq,case when q.CopyNo is not null then 1 else 0 end VantCopied
     from {rows} q join {table} p on p.slno=q.Id
     where q.Suspect=1 and q.Seq>{after}
-      and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or (q.ShadowTsid is not null and {valuesRefused}))
+      and ((ltrim(rtrim(p.VoucherNo))<>'' and {sourceNoRefused}) or (q.CopyNo is not null and {valuesRefused}))
     order by q.Seq)";
 
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
-    from {rows} q join {table} p on p.slno=q.Id join {vouchers} s on s.tsid=q.ShadowTsid
-    where q.Seq between %1 and %2 order by q.Seq)";
+    from {rows} q join {table} p on p.slno=q.Id
+    where q.CopyNo is not null and q.Seq between %1 and %2 order by q.Seq)";
 
 QList<Place> LinkedCopy::places() const
 {
@@ -90,6 +92,7 @@ QList<Place> LinkedCopy::places() const
         {"to"_L1, sqlQuoted(m_scope.to)},
         {"vouchers"_L1, m_scope.voucherTable},
         {"transferred"_L1, transferredRow(u"x"_s)},
+        {"copyNo"_L1, leadingNumberOverNumber(u"x.VoucherNo"_s)},
         {"sourceNoIsNumber"_L1, copyform::isNumber(u"p.VoucherNo"_s)},
         {"plainSourceNo"_L1, plainNumber(u"p.VoucherNo"_s, true)},
     };
@@ -127,8 +130,7 @@ Status LinkedCopy::checkRows()
 Status LinkedCopy::insertRows(int rows)
 {
     QList<Place> places = this->places();
-    const QList<Place> own = {{"destination"_L1, sqlQuoted(m_scope.destination)},
-                              {"voucherNo"_L1, leadingNumberOverNumber(u"s.VoucherNo"_s)}};
+    const QList<Place> own = {{"destination"_L1, sqlQuoted(m_scope.destination)}, {"voucherNo"_L1, u"q.CopyNo"_s}};
     places.append({"columns"_L1, insertColumns(m_table.columns)});
     places.append({"values"_L1, insertValuesOverNumbers(m_table.columns, u"p"_s, own)});
     return m_scope.insertInBatches(filled(kInsert, places), rows);
@@ -139,7 +141,7 @@ Status LinkedCopy::run()
     QList<Place> places = this->places();
     places.append({{"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)},
                    {"plainOrNullSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)},
-                   {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s)}});
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s, m_scope.periodDays)}});
     const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();

@@ -54,15 +54,19 @@ class TransferRun
 public:
     TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
                 const TransferFeedback &feedback)
-        : m_scope{accounts,
-                  *session.db(),
-                  feedback,
-                  request.source(),
-                  request.destination(),
-                  sqlDate(request.from),
-                  sqlDate(request.to),
-                  session.voucherTable,
-                  session.financialYear},
+        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) primary key"_s),
+          m_scope{
+              accounts,
+              *session.db(),
+              feedback,
+              request.source(),
+              request.destination(),
+              sqlDate(request.from),
+              sqlDate(request.to),
+              session.voucherTable,
+              session.financialYear,
+              m_days.name(),
+          },
           m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid int primary key, VoucherNo int"_s)
     {}
 
@@ -73,7 +77,9 @@ private:
     // What the statements name: the tables, the companies and the period.
     QList<Place> places() const;
     Status copyDivisions();
+    Status listDays();
 
+    WorkTable m_days;
     const TransferScope m_scope;
     WorkTable m_oldCopy;
 };
@@ -137,11 +143,28 @@ Status TransferRun::InsertRecordstoShadow()
     if (Status done = copyDivisions(); !done)
         return done;
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Transfer Voucher Details...]"));
+    if (Status listed = listDays(); !listed)
+        return listed;
     if (Status done = copyVouchers(m_scope); !done)
         return done;
     if (Status done = copyBillwise(m_scope); !done)
         return done;
-    return copyCheques(m_scope);
+    if (Status done = copyCheques(m_scope); !done)
+        return done;
+    return m_days.drop();
+}
+
+// The period's days, a financial year's at most: the later days of a longer period take the
+// refusal scans' full test.
+Status TransferRun::listDays()
+{
+    QList<QStringList> days;
+    const QDate to = QDate::fromString(m_scope.to, Qt::ISODate);
+    for (QDate day = QDate::fromString(m_scope.from, Qt::ISODate); day <= to && days.size() < 366; day = day.addDays(1))
+        days.append({sqlQuoted(day.toString(Qt::ISODate))});
+    if (Status made = m_days.create(); !made)
+        return made;
+    return insertValueRows(m_scope.db, u"insert into %1(Day)"_s.arg(m_days.name()), days);
 }
 
 Status TransferRun::copyDivisions()

@@ -28,6 +28,8 @@ struct TransferScope
     QString to;
     QString voucherTable;
     QString year;
+    // The work table of the period's days (Day, 'yyyy-MM-dd'), for the refusal scans' pre-test.
+    QString periodDays;
 
     // Rows copied per insert statement: the bar moves after each batch. Each statement is
     // rewritten and compiled anew, which for the copy's long statements costs about as much as

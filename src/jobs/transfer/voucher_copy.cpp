@@ -21,53 +21,59 @@ namespace {
 
 // The period's rows in the order in which vouchers are numbered and their rows written: voucher
 // code, then source number, then the rows of a voucher as the period's index keeps them. They
-// are sorted once: the position and the look at the row before share one order, and the count of
-// vouchers runs along the position. A voucher begins where the source number changes from the
-// row before. A row of plain numbers (its voucher number and code among them) whose other values
-// no check refuses is no suspect: the refusal scan passes over it without reading it again. The
-// mark is made as each row is read, so that only the columns of the order are sorted.
+// are sorted once, by the insert, which numbers them in that order (Seq). A row of plain numbers
+// (its voucher number and code among them) whose other values no check refuses is no suspect:
+// the refusal scan passes over it without reading it again. The mark is made as each row is
+// read, so that only the columns of the order are sorted.
 const char16_t kNumberedRows[] = uR"(
-    insert into {rows}(Seq,Tsid,VoucherOrd,StartsVoucher,Suspect)
-    select Seq,Tsid,sum(StartsVoucher) over (order by Seq rows unbounded preceding),StartsVoucher,Suspect
-    from (select row_number() over (order by VoucherCode,VoucherNo,VoucherDt,Tsid) Seq,Tsid,
-                 case when VoucherNo=lag(VoucherNo) over (order by VoucherCode,VoucherNo,VoucherDt,Tsid)
-                      then 0 else 1 end StartsVoucher,
-                 Suspect
-          from (select v.VoucherCode,v.VoucherNo,v.VoucherDt,v.tsid Tsid,
-                       case when not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0
-                            then 1 else 0 end Suspect
-                from {table} v where v.CompanyCode={source} and v.VoucherDt between {from} and {to}) p) o)";
+    insert into {rows}(Tsid,VoucherNo,VoucherCode,Suspect)
+    select v.tsid,v.VoucherNo,v.VoucherCode,
+           case when not {plainNumbers} or {beyondNumbers} or v.VoucherNo is null or v.VoucherNo<=0
+                then 1 else 0 end
+    from {table} v where v.CompanyCode={source} and v.VoucherDt between {from} and {to}
+    order by v.VoucherCode,v.VoucherNo,v.VoucherDt,v.tsid)";
+
+// The vouchers in the order of their rows, each with its first row and the code of that row
+// (VoucherOrd counts them). A voucher begins where the source number changes from the row
+// before: a row without number begins one of its own.
+const char16_t kVouchers[] = uR"(
+    insert into {vouchers}(FirstSeq,VoucherCode)
+    select r.Seq,r.VoucherCode from {rows} r
+    where not exists (select 1 from {rows} b where b.Seq=r.Seq-1 and b.VoucherNo=r.VoucherNo)
+    order by r.Seq)";
 
 // Each voucher code with its vouchers and the account type of its first voucher, in the order
 // in which the codes first appear.
 const char16_t kCodeBlocks[] = uR"(
     select c.VoucherCode,c.Vouchers,f.AcType
-    from (select v.VoucherCode,count(*) Vouchers,min(r.Seq) FirstSeq
-          from {rows} r join {table} v on v.tsid=r.Tsid where r.StartsVoucher=1 group by v.VoucherCode) c
-    join {rows} r on r.Seq=c.FirstSeq join {table} f on f.tsid=r.Tsid
-    order by c.FirstSeq)";
+    from (select VoucherCode,count(*) Vouchers,min(VoucherOrd) FirstOrd from {vouchers} group by VoucherCode) c
+    join {vouchers} w on w.VoucherOrd=c.FirstOrd join {rows} r on r.Seq=w.FirstSeq join {table} f on f.tsid=r.Tsid
+    order by c.FirstOrd)";
 
 // The first row of the voucher in the place {place}.
 const char16_t kFirstRowOf[] = uR"(
-    select r.Seq,v.VoucherNo from {rows} r join {table} v on v.tsid=r.Tsid
-    where r.StartsVoucher=1 and r.VoucherOrd={place})";
+    select w.FirstSeq,v.VoucherNo from {vouchers} w join {rows} r on r.Seq=w.FirstSeq join {table} v on v.tsid=r.Tsid
+    where w.VoucherOrd={place})";
 
 // The next row, up to the row {limit}, whose voucher number, or whose values before that row, may
 // be refused. Only the suspects are looked at, their values one by one.
 const char16_t kSuspects[] = uR"(
-    select top 1 v.*,r.Seq VantSeq,r.StartsVoucher VantStarts
-    from {rows} r join {table} v on v.tsid=r.Tsid
+    select top 1 v.*,r.Seq VantSeq,case when s.FirstSeq is null then 0 else 1 end VantStarts
+    from {rows} r join {table} v on v.tsid=r.Tsid left join {vouchers} s on s.FirstSeq=r.Seq
     where r.Suspect=1 and r.Seq>{after} and r.Seq<={limit}
       and (v.VoucherNo is null or {voucherNoRefused} or v.VoucherNo<=0
-           or (r.Seq<{limit} and ((r.StartsVoucher=1 and v.VoucherCode is not null and {voucherCodeRefused})
+           or (r.Seq<{limit} and ((s.FirstSeq is not null and v.VoucherCode is not null and {voucherCodeRefused})
                                   or {valuesRefused})))
     order by r.Seq)";
 
-// The rows of a batch, each under its voucher's new number and sub-number.
+// The rows of a batch, each under its voucher's new number and sub-number: its voucher is the
+// last to begin at or before it.
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
-    from {rows} r join {table} v on v.tsid=r.Tsid join {numbers} w on w.VoucherOrd=r.VoucherOrd
+    from {rows} r join {table} v on v.tsid=r.Tsid
+    join {numbers} w on w.VoucherOrd=(select top 1 x.VoucherOrd from {vouchers} x where x.FirstSeq<=r.Seq
+                                      order by x.FirstSeq desc)
     where r.Seq between %1 and %2 order by r.Seq)";
 
 const char16_t kLastVoucherNo[] = uR"(
@@ -93,7 +99,9 @@ public:
     explicit VoucherCopy(const TransferScope &scope)
         : m_scope(scope),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                 QStringLiteral("Seq int primary key, Tsid int, VoucherOrd int, StartsVoucher int, Suspect int")),
+                 QStringLiteral("Seq int identity(1,1), Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
+          m_vouchers(scope.db, QStringLiteral("VantVouchers"),
+                     QStringLiteral("VoucherOrd int identity(1,1), FirstSeq int unique, VoucherCode int")),
           m_numbers(scope.db)
     {}
 
@@ -112,6 +120,7 @@ private:
 
     const TransferScope &m_scope;
     WorkTable m_rows;
+    WorkTable m_vouchers;
     VoucherNumbers m_numbers;
 };
 
@@ -170,13 +179,10 @@ std::optional<Error> refusalOfRow(const Recordset &rs, const QString &table, con
 QList<Place> VoucherCopy::places() const
 {
     return {
-        {"table"_L1, m_scope.voucherTable},
-        {"rows"_L1, m_rows.name()},
-        {"numbers"_L1, m_numbers.name()},
-        {"source"_L1, sqlQuoted(m_scope.source)},
-        {"destination"_L1, sqlQuoted(m_scope.destination)},
-        {"from"_L1, sqlQuoted(m_scope.from)},
-        {"to"_L1, sqlQuoted(m_scope.to)},
+        {"table"_L1, m_scope.voucherTable},       {"rows"_L1, m_rows.name()},
+        {"vouchers"_L1, m_vouchers.name()},       {"numbers"_L1, m_numbers.name()},
+        {"source"_L1, sqlQuoted(m_scope.source)}, {"destination"_L1, sqlQuoted(m_scope.destination)},
+        {"from"_L1, sqlQuoted(m_scope.from)},     {"to"_L1, sqlQuoted(m_scope.to)},
         {"year"_L1, sqlQuoted(m_scope.year)},
     };
 }
@@ -261,11 +267,9 @@ Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucher
             return refusedTransfer(literal.error().description);
         firstSubNos.append({*literal, code.firstSubNo});
     }
-    // A voucher is numbered at its first row. The rows are read once, each voucher matched with
-    // the few codes: the plus keeps SQLite from indexing the flag and reading the rows per code.
+    // A voucher takes the sub-numbers of the code of its first row.
     return m_numbers.fill(firstSubNos, firstVoucherNo,
-                          {filled(u"{rows} r join {table} v on v.tsid=r.Tsid", places()), u"+r.StartsVoucher=1"_s,
-                           u"r.VoucherOrd"_s, u"v.VoucherCode"_s});
+                          {m_vouchers.name() + u" w"_s, u"1=1"_s, u"w.VoucherOrd"_s, u"w.VoucherCode"_s});
 }
 
 Status VoucherCopy::insertRows(int rows)
@@ -301,12 +305,16 @@ Status VoucherCopy::run()
 {
     QList<Place> places = this->places();
     places.append({{"plainNumbers"_L1, plainNumbers(copiedVoucherColumns(), u"v"_s)},
-                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s)}});
+                   {"beyondNumbers"_L1, refusalsBeyondNumbers(copiedVoucherColumns(), u"v"_s, m_scope.periodDays)}});
     const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)
         return rows.error();
     if (*rows == 0)
         return m_rows.drop();
+    if (Status made = m_vouchers.create(); !made)
+        return made;
+    if (Status listed = m_scope.db.execute(filled(kVouchers, places)); !listed)
+        return listed;
     if (m_scope.feedback.showProgress)
         m_scope.feedback.showProgress();
 
@@ -329,6 +337,8 @@ Status VoucherCopy::run()
     if (Status recorded = recordNumbers(*codes, *numbers); !recorded)
         return recorded;
     if (Status dropped = m_rows.drop(); !dropped)
+        return dropped;
+    if (Status dropped = m_vouchers.drop(); !dropped)
         return dropped;
     return m_numbers.drop();
 }
