@@ -1,5 +1,6 @@
 #include "sqlite_dialect.h"
 
+#include "sqlite_statement_rewrites.h"
 #include "sqlite_text_rules.h"
 #include "tsql_tokens.h"
 
@@ -13,6 +14,7 @@ namespace vant {
 namespace {
 
 using namespace tsql;
+using sqliterewrite::tempTableName;
 
 bool isTextType(const Node &node)
 {
@@ -76,11 +78,6 @@ QString render(const std::vector<Node> &nodes, Creating createTable);
 bool isTempTableName(const Node &node)
 {
     return node.kind == Kind::Word && node.text.startsWith(u'#') && node.text.size() > 1;
-}
-
-QString tempTableName(const QString &name)
-{
-    return QStringLiteral("temp.") + QStringView(name).mid(1).toString();
 }
 
 // The type word that begins a convert()'s first argument, lower-cased.
@@ -303,56 +300,6 @@ QString render(const std::vector<Node> &nodes, Creating createTable)
     return out;
 }
 
-QString stripDbo(QString name)
-{
-    for (const QString &prefix : {QStringLiteral("[dbo]."), QStringLiteral("dbo.")}) {
-        if (name.startsWith(prefix, Qt::CaseInsensitive))
-            name.remove(0, prefix.size());
-    }
-    return name;
-}
-
-// "if exists (select * from dbo.sysobjects ...) drop table [dbo].[name]"
-QString rewriteDropTest(const std::vector<Node> &nodes)
-{
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (!isWord(nodes[i], u"drop"))
-            continue;
-        const std::size_t table = nextSolid(nodes, i + 1);
-        if (table >= nodes.size() || !isWord(nodes[table], u"table"))
-            continue;
-        QString name;
-        for (std::size_t j = nextSolid(nodes, table + 1); j < nodes.size() && nodes[j].kind != Kind::Space; ++j)
-            name += nodes[j].text;
-        name = stripDbo(name);
-        return QStringLiteral("DROP TABLE IF EXISTS ") + (name.startsWith(u'#') ? tempTableName(name) : name);
-    }
-    return {};
-}
-
-// "select <columns> into <table> from ..." becomes "CREATE TABLE <table> AS select <columns> from ...".
-bool rewriteSelectInto(std::vector<Node> &nodes, QString &prefix)
-{
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (!isWord(nodes[i], u"into"))
-            continue;
-        std::size_t j = nextSolid(nodes, i + 1);
-        QString name;
-        while (j < nodes.size() && nodes[j].kind != Kind::Space && nodes[j].kind != Kind::Group) {
-            name += nodes[j].text;
-            ++j;
-        }
-        if (name.isEmpty())
-            return false;
-        if (j < nodes.size() && nodes[j].kind == Kind::Space)
-            ++j;
-        nodes.erase(nodes.begin() + static_cast<std::ptrdiff_t>(i), nodes.begin() + static_cast<std::ptrdiff_t>(j));
-        prefix = QStringLiteral("CREATE TABLE ") + stripDbo(name) + QStringLiteral(" AS ");
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 Outcome<QString> toSqliteDialect(const QString &statement)
@@ -384,13 +331,13 @@ Outcome<QString> toSqliteDialect(const QString &statement)
         nodes[second].text = QStringLiteral("from");
     }
     if (isWord(nodes[first], u"if")) {
-        const QString drop = rewriteDropTest(nodes);
+        const QString drop = sqliterewrite::dropTest(nodes);
         if (!drop.isEmpty())
             return drop;
     }
     QString prefix;
     if (isWord(nodes[first], u"select"))
-        rewriteSelectInto(nodes, prefix);
+        sqliterewrite::selectInto(nodes, prefix);
     Creating createTable = NotCreating;
     if (isWord(nodes[first], u"create") && secondIs && isWord(nodes[second], u"table")) {
         createTable = CreatingTable;
