@@ -38,16 +38,12 @@ Status VoucherNumbers::fill(const QList<std::pair<QString, int>> &firstSubNos, q
 
 Status VoucherNumbers::create()
 {
-    if (Status made = m_subNos.create(); !made)
-        return made;
-    return m_numbers.create();
+    return eachTable(&WorkTable::create);
 }
 
 Status VoucherNumbers::empty()
 {
-    if (Status emptied = m_subNos.empty(); !emptied)
-        return emptied;
-    return m_numbers.empty();
+    return eachTable(&WorkTable::empty);
 }
 
 Status VoucherNumbers::refill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
@@ -79,16 +75,21 @@ Status VoucherNumbers::insertNumbers(qint64 firstVoucherNo, const VouchersToNumb
 
 Status VoucherNumbers::drop()
 {
-    if (Status dropped = m_subNos.drop(); !dropped)
-        return dropped;
-    return m_numbers.drop();
+    return eachTable(&WorkTable::drop);
 }
 
 Status VoucherNumbers::dropIfMade()
 {
-    if (Status dropped = m_subNos.dropIfMade(); !dropped)
-        return dropped;
-    return m_numbers.dropIfMade();
+    return eachTable(&WorkTable::dropIfMade);
+}
+
+Status VoucherNumbers::eachTable(Status (WorkTable::*step)())
+{
+    for (WorkTable *table : {&m_subNos, &m_numbers}) {
+        if (Status done = (table->*step)(); !done)
+            return done;
+    }
+    return {};
 }
 
 } // namespace vant

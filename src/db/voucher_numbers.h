@@ -46,6 +46,8 @@ public:
     Status dropIfMade();
 
 private:
+    // The step on both tables, the sub-numbers' first; it stops at a failure.
+    Status eachTable(Status (WorkTable::*step)());
     Status insertSubNos(const QList<std::pair<QString, int>> &firstSubNos);
     Status insertNumbers(qint64 firstVoucherNo, const VouchersToNumber &vouchers);
 
