@@ -66,15 +66,20 @@ const char16_t kSuspects[] = uR"(
                                   or {valuesRefused})))
     order by r.Seq)";
 
-// The rows of a batch, each under its voucher's new number and sub-number: its voucher is the
-// last to begin at or before it.
+// The rows of a batch, each under its voucher's new number and sub-number: the vouchers that
+// hold a row of the batch are read in their order, each with the rows up to the next voucher's
+// first, so that each voucher is looked up once and not once per row.
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
-    from {rows} r join {table} v on v.tsid=r.Tsid
-    join {numbers} w on w.VoucherOrd=(select top 1 x.VoucherOrd from {vouchers} x where x.FirstSeq<=r.Seq
-                                      order by x.FirstSeq desc)
-    where r.Seq between %1 and %2 order by r.Seq)";
+    from {vouchers} x join {numbers} w on w.VoucherOrd=x.VoucherOrd
+    left join {vouchers} n on n.VoucherOrd=x.VoucherOrd+1
+    join {rows} r on r.Seq>=x.FirstSeq and r.Seq<isnull(n.FirstSeq,%2+1)
+    join {table} v on v.tsid=r.Tsid
+    where x.VoucherOrd between (select top 1 f.VoucherOrd from {vouchers} f where f.FirstSeq<=%1 order by f.FirstSeq desc)
+                           and (select top 1 l.VoucherOrd from {vouchers} l where l.FirstSeq<=%2 order by l.FirstSeq desc)
+      and r.Seq between %1 and %2
+    order by x.VoucherOrd,r.Seq)";
 
 const char16_t kLastVoucherNo[] = uR"(
     update acccompanymaster set ts=getdate(),Voucherno={last} where CompanyCode={destination})";
