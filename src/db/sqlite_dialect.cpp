@@ -212,80 +212,85 @@ void appendLimit(QString &out, const QString &limit)
     out.insert(end, QStringLiteral(" LIMIT ") + limit);
 }
 
+// A token that SQLite spells otherwise, rendered with the tokens that belong to it: its text
+// and the index of its last token; none for a token that passes as it is.
+using Rendered = std::optional<std::pair<QString, std::size_t>>;
+
+// The dbo. prefix and the N of N'' (both dropped), function calls, collations and #tables.
+Rendered renderWord(const std::vector<Node> &nodes, std::size_t i, Creating createTable)
+{
+    const Node &node = nodes[i];
+    const std::size_t next = nextSolid(nodes, i + 1);
+    if ((isWord(node, u"dbo") || node.text.compare(u"[dbo]", Qt::CaseInsensitive) == 0) && next < nodes.size()
+        && nodes[next].text == u".")
+        return std::pair{QString(), next};
+    if (isWord(node, u"N") && i + 1 < nodes.size() && nodes[i + 1].kind == Kind::String)
+        return std::pair{QString(), i};
+    if (next < nodes.size() && nodes[next].kind == Kind::Group) {
+        if (const std::optional<QString> call = renderCall(node, nodes[next].children, createTable))
+            return std::pair{*call, next};
+    }
+    if (const std::size_t before = previousSolid(nodes, i);
+        before < nodes.size() && isWord(nodes[before], u"collate")) {
+        if (isWord(node, u"database_default"))
+            return std::pair{QString::fromLatin1(kProgramCollation), i};
+        // The server's code-point order is SQLite's own.
+        if (isWord(node, u"Latin1_General_BIN2"))
+            return std::pair{QStringLiteral("BINARY"), i};
+    }
+    if (isTempTableName(node))
+        return std::pair{renderTempTable(nodes, i, createTable), i};
+    return std::nullopt;
+}
+
+// OFFSET ... FETCH, TOP n (its count goes to limit), groups, bracketed names and column types.
+Rendered renderClause(const std::vector<Node> &nodes, std::size_t i, Creating createTable, QString &limit)
+{
+    const Node &node = nodes[i];
+    const std::size_t next = nextSolid(nodes, i + 1);
+    if (isWord(node, u"offset")) {
+        if (const auto clause = offsetFetch(nodes, i))
+            return clause;
+    }
+    if (isWord(node, u"top") && next < nodes.size() && nodes[next].kind == Kind::Number) {
+        const std::size_t before = previousSolid(nodes, i);
+        if (before < nodes.size() && (isWord(nodes[before], u"select") || isWord(nodes[before], u"distinct"))) {
+            limit = nodes[next].text;
+            return std::pair{QString(),
+                             next + 1 < nodes.size() && nodes[next + 1].kind == Kind::Space ? next + 1 : next};
+        }
+    }
+    if (node.kind == Kind::Group)
+        return std::pair{renderGroup(node.children, createTable), i};
+    if (node.kind == Kind::Bracketed && node.text.startsWith(u'[') && node.text.contains(u"]]")) {
+        // SQLite's brackets know no "]]": the name goes between double quotes.
+        QString name = node.text.mid(1, node.text.size() - 2);
+        name.replace(QStringLiteral("]]"), QStringLiteral("]")).replace(u'"', QStringLiteral("\"\""));
+        return std::pair{u'"' + name + u'"', i};
+    }
+    if (createTable && followsColumnName(nodes, i))
+        return columnType(nodes, i, createTable);
+    return std::nullopt;
+}
+
 QString render(const std::vector<Node> &nodes, Creating createTable)
 {
     QString out;
     QString limit;
     for (std::size_t i = 0; i < nodes.size(); ++i) {
+        Rendered rendered = renderWord(nodes, i, createTable);
+        if (!rendered)
+            rendered = renderClause(nodes, i, createTable, limit);
+        if (rendered) {
+            out += rendered->first;
+            i = rendered->second;
+            continue;
+        }
         const Node &node = nodes[i];
-        const std::size_t next = nextSolid(nodes, i + 1);
-        const bool callFollows = next < nodes.size() && nodes[next].kind == Kind::Group;
-
-        if ((isWord(node, u"dbo") || node.text.compare(u"[dbo]", Qt::CaseInsensitive) == 0) && next < nodes.size()
-            && nodes[next].text == u".") {
-            i = next;
-            continue;
-        }
-        if (isWord(node, u"N") && i + 1 < nodes.size() && nodes[i + 1].kind == Kind::String)
-            continue;
-        if (callFollows) {
-            if (const std::optional<QString> call = renderCall(node, nodes[next].children, createTable)) {
-                out += *call;
-                i = next;
-                continue;
-            }
-        }
-        if (const std::size_t before = previousSolid(nodes, i);
-            before < nodes.size() && isWord(nodes[before], u"collate")) {
-            // The server's code-point order is SQLite's own.
-            if (isWord(node, u"database_default") || isWord(node, u"Latin1_General_BIN2")) {
-                out += isWord(node, u"database_default") ? QLatin1String(kProgramCollation) : QLatin1String("BINARY");
-                continue;
-            }
-        }
-        if (isTempTableName(node)) {
-            out += renderTempTable(nodes, i, createTable);
-            continue;
-        }
-        if (isWord(node, u"offset")) {
-            if (const auto clause = offsetFetch(nodes, i)) {
-                out += clause->first;
-                i = clause->second;
-                continue;
-            }
-        }
-        if (isWord(node, u"top") && next < nodes.size() && nodes[next].kind == Kind::Number) {
-            const std::size_t before = previousSolid(nodes, i);
-            if (before < nodes.size() && (isWord(nodes[before], u"select") || isWord(nodes[before], u"distinct"))) {
-                limit = nodes[next].text;
-                i = next;
-                if (i + 1 < nodes.size() && nodes[i + 1].kind == Kind::Space)
-                    ++i;
-                continue;
-            }
-        }
-        if (node.kind == Kind::Group) {
-            out += renderGroup(node.children, createTable);
-            continue;
-        }
-        if (node.kind == Kind::Bracketed && node.text.startsWith(u'[') && node.text.contains(u"]]")) {
-            // SQLite's brackets know no "]]": the name goes between double quotes.
-            QString name = node.text.mid(1, node.text.size() - 2);
-            out += QLatin1Char('"')
-                   + name.replace(QStringLiteral("]]"), QStringLiteral("]")).replace(u'"', QStringLiteral("\"\""))
-                   + QLatin1Char('"');
-            continue;
-        }
-        if (createTable && followsColumnName(nodes, i)) {
-            if (const auto column = columnType(nodes, i, createTable)) {
-                out += column->first;
-                i = column->second;
-                continue;
-            }
-        }
         out += node.text;
         if (createTable && isTextType(node) && followsColumnName(nodes, i)) {
-            if (callFollows) {
+            if (const std::size_t next = nextSolid(nodes, i + 1);
+                next < nodes.size() && nodes[next].kind == Kind::Group) {
                 out += renderGroup(nodes[next].children, NotCreating);
                 i = next;
             }
