@@ -29,7 +29,7 @@ public:
     LinkedCopy(const TransferScope &scope, const LinkedTable &table)
         : m_scope(scope), m_table(table),
           m_rows(scope.db, QStringLiteral("VantLinkedRows"),
-                 QStringLiteral("Seq int identity(1,1), Id int, CopyNo float, Suspect int"))
+                 QStringLiteral("Seq int identity(1,1) primary key, Id int, CopyNo float, Suspect int"))
     {}
 
     Status run();

@@ -104,9 +104,10 @@ public:
     explicit VoucherCopy(const TransferScope &scope)
         : m_scope(scope),
           m_rows(scope.db, QStringLiteral("VantVoucherRows"),
-                 QStringLiteral("Seq int identity(1,1), Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
+                 QStringLiteral(
+                     "Seq int identity(1,1) primary key, Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"),
-                     QStringLiteral("VoucherOrd int identity(1,1), FirstSeq int unique, VoucherCode int")),
+                     QStringLiteral("VoucherOrd int identity(1,1) primary key, FirstSeq int unique, VoucherCode int")),
           m_numbers(scope.db)
     {}
 
