@@ -191,6 +191,20 @@ QString refusalCondition(CopiedTable table, const QString &alias)
     return conditions.isEmpty() ? QStringLiteral("1=0") : u'(' + conditions.join(QStringLiteral(" or ")) + u')';
 }
 
+QString refusalsOfColumns(CopiedTable table, const QString &alias, bool (*settled)(ReadAs),
+                          const std::function<QString(const CopiedColumn &, const QString &)> &tested)
+{
+    QStringList refusals;
+    for (const CopiedColumn &column : table) {
+        if (settled(column.read))
+            continue;
+        const QString refused = tested(column, refusalCondition(CopiedTable(&column, 1), alias));
+        if (refused != QStringLiteral("1=0") && !refusals.contains(refused))
+            refusals << refused;
+    }
+    return refusals.isEmpty() ? QStringLiteral("1=0") : u'(' + refusals.join(QStringLiteral(" or ")) + u')';
+}
+
 QString ledgerJoins(CopiedTable table, const QString &alias)
 {
     QString joins;

@@ -69,6 +69,12 @@ QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const Q
 // in the joins of ledgerJoins().
 QString refusalCondition(CopiedTable table, const QString &alias);
 
+// The refusal conditions of the columns that `settled` passes over, each as `tested` gives it
+// from the column and its refusalCondition() (a cheaper test before it, say), once each, joined
+// by "or"; "1=0" for none.
+QString refusalsOfColumns(CopiedTable table, const QString &alias, bool (*settled)(ReadAs),
+                          const std::function<QString(const CopiedColumn &, const QString &)> &tested);
+
 // The ledger master joined for each ledger whose aid the table writes (" left join ...").
 QString ledgerJoins(CopiedTable table, const QString &alias);
 

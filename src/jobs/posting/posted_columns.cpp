@@ -88,6 +88,12 @@ bool readsNumberColumn(ReadAs read)
     return read == Stored || read == Required;
 }
 
+// The plain-row test settles the number columns and the ledgers' aids.
+bool settledByPlainRow(ReadAs read)
+{
+    return readsNumberColumn(read) || read == LedgerAid;
+}
+
 const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
     and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
 
@@ -108,7 +114,7 @@ QString plainRow(CopiedTable table, const QString &alias)
     int aid = 0;
     for (const CopiedColumn &column : table) {
         // A number read as stored may be missing, a required one and a ledger's code may not.
-        if (readsNumberColumn(column.read) || column.read == LedgerAid)
+        if (settledByPlainRow(column.read))
             plain << plainNumber(alias + u'.' + sourceOf(column), column.read != Stored);
         if (column.read == LedgerAid)
             plain << filled(kPlainAid, {{"ledger"_L1, ledgerAlias(alias, ++aid)}});
@@ -120,23 +126,15 @@ QString plainRow(CopiedTable table, const QString &alias)
 QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QString &plainDay,
                            const QString &leadingNumber)
 {
-    QStringList refusals;
-    for (const CopiedColumn &column : table) {
-        if (readsNumberColumn(column.read) || column.read == LedgerAid)
-            continue;
-        QString refused = column.read == Number && !leadingNumber.isEmpty()
-                              ? filled(kLeadingNumberRefused,
-                                       {{"read"_L1, leadingNumber}, {"column"_L1, alias + u'.' + sourceOf(column)}})
-                              : refusalCondition(CopiedTable(&column, 1), alias);
+    return refusalsOfColumns(table, alias, settledByPlainRow, [&](const CopiedColumn &column, QString refused) {
+        const QString source = alias + u'.' + sourceOf(column);
+        if (column.read == Number && !leadingNumber.isEmpty())
+            refused = filled(kLeadingNumberRefused, {{"read"_L1, leadingNumber}, {"column"_L1, source}});
         // A date of the plain day is settled by one comparison of its text.
         if (column.read == Date && !plainDay.isEmpty())
-            refused =
-                filled(kOtherDay,
-                       {{"day"_L1, plainDay}, {"column"_L1, alias + u'.' + sourceOf(column)}, {"refused"_L1, refused}});
-        if (refused != u"1=0"_s && !refusals.contains(refused))
-            refusals << refused;
-    }
-    return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
+            refused = filled(kOtherDay, {{"day"_L1, plainDay}, {"column"_L1, source}, {"refused"_L1, refused}});
+        return refused;
+    });
 }
 
 QString postedValues(CopiedTable table, const QString &alias, const QString &leadingNumber)

@@ -139,19 +139,12 @@ QString plainNumbers(CopiedTable table, const QString &alias)
 
 QString refusalsBeyondNumbers(CopiedTable table, const QString &alias, const QString &days)
 {
-    QStringList refusals;
-    for (const CopiedColumn &column : table) {
-        if (readAsNumber(column.read))
-            continue;
-        QString refused = refusalCondition(CopiedTable(&column, 1), alias);
-        if (column.read == ReadAs::Date)
-            refused =
-                filled(kOtherDay,
-                       {{"column"_L1, alias + u'.' + sourceOf(column)}, {"days"_L1, days}, {"refused"_L1, refused}});
-        if (refused != u"1=0"_s && !refusals.contains(refused))
-            refusals << refused;
-    }
-    return refusals.isEmpty() ? u"1=0"_s : u'(' + refusals.join(" or "_L1) + u')';
+    return refusalsOfColumns(table, alias, readAsNumber, [&](const CopiedColumn &column, const QString &refused) {
+        if (column.read != ReadAs::Date)
+            return refused;
+        return filled(kOtherDay,
+                      {{"column"_L1, alias + u'.' + sourceOf(column)}, {"days"_L1, days}, {"refused"_L1, refused}});
+    });
 }
 
 QString leadingNumberOverNumber(const QString &column)
