@@ -88,6 +88,9 @@ TEST_F(PostingRun, AVoucherWithAnIncompleteOrUnreadableValueFailsWhole)
          u"Amount %1 is not a number: \"inf\"."_s.arg(of61)},
         {update + u"OppLedgerCode='201'''"_s + debit61, update + u"OppLedgerCode=201"_s + debit61,
          u"OppLedgerCode %1 is not a number: \"201'\"."_s.arg(of61)},
+        {u"update accledgermaster set aid=9101.5 where ledgercode=101"_s,
+         u"update accledgermaster set aid=9101 where ledgercode=101"_s,
+         u"The aid of ledger 101 (LedgerCode %1) is not a whole number: \"9101.5\"."_s.arg(of61)},
         {u"update AccOffLinePending set LedgerCode=998"_s, u"update AccOffLinePending set LedgerCode=401"_s,
          u"Ledger 998 (LedgerCode of the bill-wise entry %1) is not in the ledger master."_s.arg(of61)},
     };

@@ -132,11 +132,13 @@ function testedExpressions(parsed) {
   return tested;
 }
 
+// A literal that converts, or a text without a digit, which fails on purpose: no one reads it as
+// a number by mistake.
 function literalConverts(expression, type) {
   const constant = [...walk(expression)].map((n) => n.symbol).filter(Boolean);
   if (constant.length === 1 && constant[0].type === TSqlLexer.STRING) {
     const text = constant[0].text.slice(1, -1);
-    return (WHOLE_TYPES.has(type) ? WHOLE_TEXT : NUMBER_TEXT).test(text);
+    return (WHOLE_TYPES.has(type) ? WHOLE_TEXT : NUMBER_TEXT).test(text) || !/\d/.test(text);
   }
   return constant.every((token) => [TSqlLexer.DECIMAL, TSqlLexer.FLOAT, TSqlLexer.REAL, TSqlLexer.MINUS,
     TSqlLexer.PLUS, TSqlLexer.NULL].includes(token.type));

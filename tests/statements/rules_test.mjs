@@ -25,6 +25,7 @@ const cases = [
   ['select case when isnumeric(x)=1 and try_convert(float,x) is not null then convert(float,x) end from t', null],
   ["select convert(float,'12.5'), cast(' 7 ' as int), convert(varchar(10),d,120) from t", null],
   ["select convert(int,'1.5') from t", 'text converted to a number only after try_convert'],
+  ["select case when a<0 then convert(int,'Refused value') else a end from t", null],
   ['select ifnull(a,0) from t', 'SQL Server functions only'],
   ['select group_concat(a) from t', 'SQL Server functions only'],
   ['select trim(a) from t', 'nothing newer than SQL Server 2012'],

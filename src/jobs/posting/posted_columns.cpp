@@ -106,6 +106,30 @@ const char16_t kLeadingNumberRefused[] =
 
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120)<>{day} and {refused})";
 
+// Fails the statement that evaluates it: neither engine reads this text as a number. Only a
+// branch taken for a refused value evaluates it.
+const char16_t kRefusal[] = u"convert(int,'Refused value')";
+
+// A column's value, or the refusal where `refused` holds.
+const char16_t kValueOrRefusal[] = u"case when {refused} then {refusal} else {value} end";
+
+// The aid of the first ledger of the code, as postedValues() reads it, or the refusal when there is
+// no such ledger or its aid is no whole number.
+const char16_t kRefusingAid[] = uR"(isnull((select top 1 case when l.aid between -2147483648 and 2147483647
+    and l.aid=round(l.aid,0) then l.aid else {refusal} end from accledgermaster l where l.ledgercode={column}),{refusal}))";
+
+const char16_t kRefusingLeadingNumber[] =
+    uR"(isnull((select case when r.Refused=1 then {refusal} else r.Number end from {read} r
+    where r.OnAcNo={column} collate Latin1_General_BIN2),0))";
+
+// A date's refusal, settled by one comparison of its text when it is of the plain day.
+QString dateRefusal(const QString &column, const QString &refused, const QString &plainDay)
+{
+    return plainDay.isEmpty()
+               ? refused
+               : filled(kOtherDay, {{"day"_L1, plainDay}, {"column"_L1, column}, {"refused"_L1, refused}});
+}
+
 } // namespace
 
 QString plainRow(CopiedTable table, const QString &alias)
@@ -130,10 +154,7 @@ QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QStrin
         const QString source = alias + u'.' + sourceOf(column);
         if (column.read == Number && !leadingNumber.isEmpty())
             refused = filled(kLeadingNumberRefused, {{"read"_L1, leadingNumber}, {"column"_L1, source}});
-        // A date of the plain day is settled by one comparison of its text.
-        if (column.read == Date && !plainDay.isEmpty())
-            refused = filled(kOtherDay, {{"day"_L1, plainDay}, {"column"_L1, source}, {"refused"_L1, refused}});
-        return refused;
+        return column.read == Date ? dateRefusal(source, refused, plainDay) : refused;
     });
 }
 
@@ -145,6 +166,36 @@ QString postedValues(CopiedTable table, const QString &alias, const QString &lea
                        ? filled(kLeadingNumberRead,
                                 {{"read"_L1, leadingNumber}, {"column"_L1, alias + u'.' + sourceOf(column)}})
                        : insertValuesOverNumbers(CopiedTable(&column, 1), alias, {}, readsNumberColumn));
+    }
+    return values.join(u',');
+}
+
+QString refusingValues(CopiedTable table, const QString &alias, const QString &plainDay, const QString &leadingNumber)
+{
+    const QString refusal = QString::fromUtf16(kRefusal);
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        const CopiedTable one(&column, 1);
+        const QString source = alias + u'.' + sourceOf(column);
+        const QString refused = refusalCondition(one, alias);
+        const auto orRefusal = [&](const QString &when, const QString &refusalOfType) {
+            return filled(
+                kValueOrRefusal,
+                {{"refused"_L1, when}, {"refusal"_L1, refusalOfType}, {"value"_L1, insertValues(one, alias, {})}});
+        };
+        if (readsNumberColumn(column.read)) {
+            values << overFiniteNumber(column.read, source, orRefusal(refused, refusal));
+        } else if (column.read == Date) {
+            // The date is written as text: so is its refusal.
+            values << orRefusal(dateRefusal(source, refused, plainDay), u"convert(varchar(10),"_s + refusal + u')');
+        } else if (column.read == LedgerAid) {
+            values << filled(kRefusingAid, {{"refusal"_L1, refusal}, {"column"_L1, source}});
+        } else if (column.read == Number && !leadingNumber.isEmpty()) {
+            values << filled(kRefusingLeadingNumber,
+                             {{"refusal"_L1, refusal}, {"read"_L1, leadingNumber}, {"column"_L1, source}});
+        } else {
+            values << (refused == u"1=0" ? postedValues(one, alias) : orRefusal(refused, refusal));
+        }
     }
     return values.join(u',');
 }

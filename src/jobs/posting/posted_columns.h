@@ -29,4 +29,10 @@ QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QStrin
 // leadingNumber's table when one is named.
 QString postedValues(CopiedTable table, const QString &alias, const QString &leadingNumber = QString());
 
+// The values of postedValues(), each failing the statement where the row check would refuse it.
+// Only a value that no comparison settles is tested: a finite number, an aid of a whole number
+// and a date of plainDay (as in refusalsOfPlainRow()) are written at once.
+QString refusingValues(CopiedTable table, const QString &alias, const QString &plainDay,
+                       const QString &leadingNumber = QString());
+
 } // namespace vant

@@ -46,7 +46,8 @@ PostingBatch::~PostingBatch()
     (void)m_work.dropKept();
 }
 
-Outcome<PostingBatch::Plan> PostingBatch::plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit)
+Outcome<PostingBatch::Plan> PostingBatch::plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit,
+                                               Refusals refusals)
 {
     Plan plan;
     if (toPost.isEmpty())
@@ -65,8 +66,10 @@ Outcome<PostingBatch::Plan> PostingBatch::plan(const QList<MarkedVoucher> &vouch
     plan.last = numbers->granted;
     if (plan.last < toPost.size())
         plan.stop = PostingStop{numbers->refusal == -1 ? PostingStop::Duplicate : PostingStop::NoNumber, {}};
-    if (Status checked = checkValues(vouchers, toPost, plan); !checked)
-        return checked.error();
+    if (refusals == Refusals::CheckedFirst) {
+        if (Status checked = checkValues(vouchers, toPost, plan); !checked)
+            return checked.error();
+    }
     if (plan.last > limit) {
         plan.last = limit;
         plan.stop.reset();
@@ -91,7 +94,8 @@ Status PostingBatch::checkValues(const QList<MarkedVoucher> &vouchers, const ToP
     }
 }
 
-Status PostingBatch::write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan)
+Status PostingBatch::write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan,
+                           Refusals refusals)
 {
     const int company = plan.company;
     QList<std::pair<int, int>> firstSubNos;
@@ -106,7 +110,7 @@ Status PostingBatch::write(const QList<MarkedVoucher> &vouchers, const ToPost &t
     }
     if (Status numbered = m_work.assignNumbers(firstSubNos, plan.last, plan.firstVoucherNo); !numbered)
         return numbered;
-    if (Status copied = m_work.copy(plan.last); !copied)
+    if (Status copied = m_work.copy(plan.last, refusals); !copied)
         return copied;
     if (Status updated = m_accounts.UpdateVoucherNo(plan.firstVoucherNo + plan.last - 1, m_session.companyCode);
         !updated)
@@ -114,7 +118,8 @@ Status PostingBatch::write(const QList<MarkedVoucher> &vouchers, const ToPost &t
     return m_work.recordSubNumbers(lastSubNos, company);
 }
 
-Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep)
+Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep,
+                                            Refusals refusals)
 {
     Database &db = *m_session.db();
     TransactionGuard transaction(db);
@@ -128,12 +133,12 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
     const auto toPost = m_work.vouchersToPost();
     if (!toPost)
         return toPost.error();
-    const Outcome<Plan> planned = plan(vouchers, *toPost, limit);
+    const Outcome<Plan> planned = plan(vouchers, *toPost, limit, refusals);
     if (!planned)
         return planned.error();
     m_planned = planned->last;
     if (planned->last > 0) {
-        if (Status written = write(vouchers, *toPost, *planned); !written)
+        if (Status written = write(vouchers, *toPost, *planned, refusals); !written)
             return written.error();
     }
     if (m_last) {
@@ -162,18 +167,24 @@ Outcome<BatchOutcome> PostingBatch::attempt(const QList<MarkedVoucher> &vouchers
 Outcome<BatchOutcome> PostingBatch::post(const QList<MarkedVoucher> &vouchers, bool last)
 {
     m_last = last;
-    const Outcome<BatchOutcome> whole = attempt(vouchers, kMaxVouchers, true);
-    if (whole)
-        return whole;
+    // Most batches hold no refused value, and are written without looking for one first.
+    const Outcome<BatchOutcome> written = attempt(vouchers, kMaxVouchers, true, Refusals::FailTheStatement);
+    if (written)
+        return written;
+    // A refused value failed it, or something else did: the values are checked first now, and a
+    // batch that stops at a refused voucher is written up to it.
+    const Outcome<BatchOutcome> checked = attempt(vouchers, kMaxVouchers, false, Refusals::CheckedFirst);
+    if (checked && checked->stop && checked->stop->kind == PostingStop::Refused)
+        return attempt(vouchers, kMaxVouchers, true, Refusals::CheckedFirst);
     // A statement failed for some voucher: the longest run of vouchers that can be posted is
     // found by halving, and posted; the voucher after it is reported with the failure and left
     // untouched, also when the failure does not come back.
     int good = 0;
     int bad = m_planned;
-    Error failure = whole.error();
+    Error failure = checked ? written.error() : checked.error();
     while (bad - good > 1) {
         const int middle = (good + bad) / 2;
-        const Outcome<BatchOutcome> tried = attempt(vouchers, middle, false);
+        const Outcome<BatchOutcome> tried = attempt(vouchers, middle, false, Refusals::CheckedFirst);
         if (tried) {
             good = middle;
         } else {
@@ -181,7 +192,7 @@ Outcome<BatchOutcome> PostingBatch::post(const QList<MarkedVoucher> &vouchers, b
             failure = tried.error();
         }
     }
-    Outcome<BatchOutcome> kept = attempt(vouchers, good, true);
+    Outcome<BatchOutcome> kept = attempt(vouchers, good, true, Refusals::CheckedFirst);
     if (!kept)
         return kept.error();
     kept->stop = PostingStop{PostingStop::Refused, failure};

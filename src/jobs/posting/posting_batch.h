@@ -68,11 +68,11 @@ private:
     };
 
     // One try in one transaction, writing at most `limit` vouchers; committed when `keep`.
-    Outcome<BatchOutcome> attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep);
-    Outcome<Plan> plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit);
+    Outcome<BatchOutcome> attempt(const QList<MarkedVoucher> &vouchers, int limit, bool keep, Refusals refusals);
+    Outcome<Plan> plan(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, int limit, Refusals refusals);
     // Cuts the plan at the first voucher whose values are refused.
     Status checkValues(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, Plan &plan);
-    Status write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan);
+    Status write(const QList<MarkedVoucher> &vouchers, const ToPost &toPost, const Plan &plan, Refusals refusals);
 
     Session &m_session;
     AccountsComponent &m_accounts;

@@ -291,20 +291,25 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
                              u"m.VoucherCode"_s});
 }
 
-Status PostingBatchWork::copy(int last)
+Status PostingBatchWork::copy(int last, Refusals refusals)
 {
+    const auto values = [this, refusals](CopiedTable columns, const QString &alias,
+                                         const QString &leadingNumbers = QString()) {
+        return refusals == Refusals::FailTheStatement ? refusingValues(columns, alias, m_plainDay, leadingNumbers)
+                                                      : postedValues(columns, alias, leadingNumbers);
+    };
     QList<Place> lines = places(last);
     lines.append({"voucherTable"_L1, m_session.voucherTable});
     lines.append({"columns"_L1, insertColumns(postedLineColumns())});
-    lines.append({"values"_L1, postedValues(postedLineColumns(), u"x"_s)});
-    const auto firstRow = [this, last](const QString &into, const QString &offLine, CopiedTable columns,
-                                       const QString &leadingNumbers = QString()) {
+    lines.append({"values"_L1, values(postedLineColumns(), u"x"_s)});
+    const auto firstRow = [&](const QString &into, const QString &offLine, CopiedTable columns,
+                              const QString &leadingNumbers = QString()) {
         QList<Place> places = this->places(last);
         places.append({"offLine"_L1, offLine});
         places.append({"firstRows"_L1, filled(kFirstRows, places)});
         places.append({"into"_L1, into});
         places.append({"columns"_L1, insertColumns(columns)});
-        places.append({"values"_L1, postedValues(columns, u"p"_s, leadingNumbers)});
+        places.append({"values"_L1, values(columns, u"p"_s, leadingNumbers)});
         return filled(kFirstRowInsert, places);
     };
     return executeAll(

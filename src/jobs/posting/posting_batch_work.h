@@ -17,6 +17,14 @@ namespace vant {
 struct Session;
 class Database;
 
+// How a try meets a value that the row check refuses.
+enum class Refusals {
+    // The vouchers that may have one are found and checked before anything is written.
+    CheckedFirst,
+    // The statement that would write it fails, and the try with it.
+    FailTheStatement,
+};
+
 // The work of posting batches of marked vouchers in the server, one try at a time: its work
 // tables and statements. The vouchers are ordered by their place in the batch (VoucherOrd, from
 // 1). The work tables last from the first committed try to the end of the job, so that the
@@ -40,7 +48,7 @@ public:
     Status assignNumbers(const QList<std::pair<int, int>> &firstSubNos, int last, int firstVoucherNo);
     // Copies the first `last` vouchers' lines, first pending and cheque rows under their numbers
     // and flags their lines as moved.
-    Status copy(int last);
+    Status copy(int last, Refusals refusals);
     Status recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany);
     // Drops the tables of the try.
     Status drop();
