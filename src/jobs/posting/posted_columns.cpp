@@ -110,25 +110,22 @@ const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120)<>{day} and {re
 // branch taken for a refused value evaluates it.
 const char16_t kRefusal[] = u"convert(int,'Refused value')";
 
-// A column's value, or the refusal where `refused` holds.
-const char16_t kValueOrRefusal[] = u"case when {refused} then {refusal} else {value} end";
+// A column's value, or the refusal where `refused` holds; a value that `settled` gives first is
+// not tested.
+const char16_t kValueOrRefusal[] = u"case {settled} when {refused} then {refusal} else {value} end";
+
+// A date of the plain day is written as that day: its text is the day, and no form refuses it.
+const char16_t kPlainDay[] = u"when convert(varchar(10),{column},120)={day} then {day}";
 
 // The aid of the first ledger of the code, as postedValues() reads it, or the refusal when there is
 // no such ledger or its aid is no whole number.
 const char16_t kRefusingAid[] = uR"(isnull((select top 1 case when l.aid between -2147483648 and 2147483647
     and l.aid=round(l.aid,0) then l.aid else {refusal} end from accledgermaster l where l.ledgercode={column}),{refusal}))";
 
+// The leading number read before, or the refusal when it is refused.
 const char16_t kRefusingLeadingNumber[] =
     uR"(isnull((select case when r.Refused=1 then {refusal} else r.Number end from {read} r
     where r.OnAcNo={column} collate Latin1_General_BIN2),0))";
-
-// A date's refusal, settled by one comparison of its text when it is of the plain day.
-QString dateRefusal(const QString &column, const QString &refused, const QString &plainDay)
-{
-    return plainDay.isEmpty()
-               ? refused
-               : filled(kOtherDay, {{"day"_L1, plainDay}, {"column"_L1, column}, {"refused"_L1, refused}});
-}
 
 } // namespace
 
@@ -154,7 +151,10 @@ QString refusalsOfPlainRow(CopiedTable table, const QString &alias, const QStrin
         const QString source = alias + u'.' + sourceOf(column);
         if (column.read == Number && !leadingNumber.isEmpty())
             refused = filled(kLeadingNumberRefused, {{"read"_L1, leadingNumber}, {"column"_L1, source}});
-        return column.read == Date ? dateRefusal(source, refused, plainDay) : refused;
+        // A date of the plain day is settled by one comparison of its text.
+        if (column.read == Date && !plainDay.isEmpty())
+            refused = filled(kOtherDay, {{"day"_L1, plainDay}, {"column"_L1, source}, {"refused"_L1, refused}});
+        return refused;
     });
 }
 
@@ -178,23 +178,26 @@ QString refusingValues(CopiedTable table, const QString &alias, const QString &p
         const CopiedTable one(&column, 1);
         const QString source = alias + u'.' + sourceOf(column);
         const QString refused = refusalCondition(one, alias);
-        const auto orRefusal = [&](const QString &when, const QString &refusalOfType) {
-            return filled(
-                kValueOrRefusal,
-                {{"refused"_L1, when}, {"refusal"_L1, refusalOfType}, {"value"_L1, insertValues(one, alias, {})}});
+        const auto orRefusal = [&](const QString &refusalOfType, const QString &settled = QString()) {
+            return filled(kValueOrRefusal, {{"settled"_L1, settled},
+                                            {"refused"_L1, refused},
+                                            {"refusal"_L1, refusalOfType},
+                                            {"value"_L1, insertValues(one, alias, {})}});
         };
         if (readsNumberColumn(column.read)) {
-            values << overFiniteNumber(column.read, source, orRefusal(refused, refusal));
+            values << overFiniteNumber(column.read, source, orRefusal(refusal));
         } else if (column.read == Date) {
             // The date is written as text: so is its refusal.
-            values << orRefusal(dateRefusal(source, refused, plainDay), u"convert(varchar(10),"_s + refusal + u')');
+            values << orRefusal(u"convert(varchar(10),"_s + refusal + u')',
+                                plainDay.isEmpty() ? QString()
+                                                   : filled(kPlainDay, {{"column"_L1, source}, {"day"_L1, plainDay}}));
         } else if (column.read == LedgerAid) {
             values << filled(kRefusingAid, {{"refusal"_L1, refusal}, {"column"_L1, source}});
         } else if (column.read == Number && !leadingNumber.isEmpty()) {
             values << filled(kRefusingLeadingNumber,
                              {{"refusal"_L1, refusal}, {"read"_L1, leadingNumber}, {"column"_L1, source}});
         } else {
-            values << (refused == u"1=0" ? postedValues(one, alias) : orRefusal(refused, refusal));
+            values << (refused == u"1=0" ? postedValues(one, alias) : orRefusal(refusal));
         }
     }
     return values.join(u',');
