@@ -14,6 +14,8 @@ namespace {
 TEST_F(PostingRun, AVoucherAndItsRowsAreCopiedAndFlaggedByOneStatementEach)
 {
     seed("voucher_21.sql");
+    // A second cheque of the voucher stays off line: only the first row is posted.
+    exec({u"insert into AccOffLineChequeDet(CompanyCode,VoucherNo,ChequeNo) values (1,21,'000124')"_s});
     const VoucherGrid grid = listed({1});
     tracedStatements();
 
@@ -32,6 +34,7 @@ TEST_F(PostingRun, AVoucherAndItsRowsAreCopiedAndFlaggedByOneStatementEach)
                   .size(),
               1);
     EXPECT_EQ(sent.filter(u"INSERT INTO  AccChequeDetails (CompanyCode,LedgerCode,VoucherNo,ChequeNo,"_s).size(), 1);
+    EXPECT_EQ(scalar(u"select max(ChequeNo) from AccChequeDetails"_s), u"000123"_s);
     EXPECT_EQ(accounts->progIds(), QStringList{u"KormoLedger.clsQRXAccounts"_s});
     EXPECT_EQ(accounts->live(), nullptr);
     EXPECT_TRUE(prompts.boxes().isEmpty());

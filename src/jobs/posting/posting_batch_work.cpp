@@ -70,14 +70,19 @@ const char16_t kVouchersToPost[] = uR"(
 // The longest run of the marked list.
 constexpr int kRunLength = 1000;
 
-// The first voucher to post, the company and day of its lines and how many vouchers there are to
-// post. Every voucher's lines are the session company's: the first voucher's tell how it is
-// stored. Their day is most likely every voucher's.
+// The first voucher to post, the company and day of its lines, how many vouchers there are to
+// post and whether some of them has more than one pending or cheque row. Every voucher's lines
+// are the session company's: the first voucher's tell how it is stored. Their day is most likely
+// every voucher's.
 const char16_t kFirstToPost[] = uR"(
     select top 1 m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}),
            (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}),
-           (select count(*) from {posting})
+           (select count(*) from {posting}),{manyPending},{manyCheques}
     from {posting} m order by m.VoucherOrd)";
+
+const char16_t kManyRows[] =
+    uR"((select count(*) from (select top 1 p.VoucherOrd from {posting} p cross join {offLine} q
+    where q.CompanyCode={company} and q.VoucherNo=p.OffLineNo group by p.VoucherOrd having count(*)>1) d))";
 
 // The vouchers to post, when some marked number has no line left to post.
 const char16_t kPostingOrder[] = u"select Seq from {posting} order by VoucherOrd";
@@ -124,6 +129,13 @@ const char16_t kFirstRowInsert[] = uR"(
     select {values}
     from {firstRows} p join {posting} m on m.VoucherOrd=p.VantOrd join {numbers} n on n.VoucherOrd=p.VantOrd
     where p.VantFirst=1 order by p.VantOrd)";
+
+// The same, when no voucher of the batch has more than one row in the off-line table.
+const char16_t kOnlyRowInsert[] = uR"(
+    {into} ({columns})
+    select {values}
+    from {posting} m cross join {offLine} p join {numbers} n on n.VoucherOrd=m.VoucherOrd
+    where m.VoucherOrd<={last} and p.CompanyCode={company} and p.VoucherNo=m.OffLineNo order by m.VoucherOrd)";
 
 const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
@@ -235,12 +247,21 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
-    auto first = m_db.openRecordset(filled(kFirstToPost, places(0)));
+    QList<Place> firstPlaces = places(0);
+    for (const auto &[place, offLine] :
+         {std::pair{"manyPending"_L1, u"AccOffLinePending"_s}, std::pair{"manyCheques"_L1, u"AccOffLineChequeDet"_s}}) {
+        QList<Place> rows = places(0);
+        rows.append({"offLine"_L1, offLine});
+        firstPlaces.append({place, filled(kManyRows, rows)});
+    }
+    auto first = m_db.openRecordset(filled(kFirstToPost, firstPlaces));
     if (!first)
         return first.error();
     if (first->eof())
         return QList<std::pair<int, QString>>();
     m_plainDay = plainDay(first->text(2));
+    m_manyPending = first->value(4).toInt() != 0;
+    m_manyCheques = first->value(5).toInt() != 0;
     QList<int> places = m_listed;
     if (first->value(3).toInt() != m_listed.size()) {
         auto rs = m_db.openRecordset(filled(kPostingOrder, this->places(0)));
@@ -302,7 +323,7 @@ Status PostingBatchWork::copy(int last, Refusals refusals)
     lines.append({"voucherTable"_L1, m_session.voucherTable});
     lines.append({"columns"_L1, insertColumns(postedLineColumns())});
     lines.append({"values"_L1, values(postedLineColumns(), u"x"_s)});
-    const auto firstRow = [&](const QString &into, const QString &offLine, CopiedTable columns,
+    const auto firstRow = [&](const QString &into, const QString &offLine, bool manyRows, CopiedTable columns,
                               const QString &leadingNumbers = QString()) {
         QList<Place> places = this->places(last);
         places.append({"offLine"_L1, offLine});
@@ -310,13 +331,13 @@ Status PostingBatchWork::copy(int last, Refusals refusals)
         places.append({"into"_L1, into});
         places.append({"columns"_L1, insertColumns(columns)});
         places.append({"values"_L1, values(columns, u"p"_s, leadingNumbers)});
-        return filled(kFirstRowInsert, places);
+        return filled(manyRows ? kFirstRowInsert : kOnlyRowInsert, places);
     };
-    return executeAll(
-        m_db,
-        {filled(kLinesInsert, lines), filled(kMoved, lines),
-         firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, postedPendingColumns(), m_leadingNumbers.name()),
-         firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, postedChequeColumns())});
+    return executeAll(m_db, {filled(kLinesInsert, lines), filled(kMoved, lines),
+                             firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, m_manyPending,
+                                      postedPendingColumns(), m_leadingNumbers.name()),
+                             firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, m_manyCheques,
+                                      postedChequeColumns())});
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)

@@ -78,6 +78,9 @@ private:
     QList<int> m_listed;
     // The day of the first voucher's lines, quoted, when no date form refuses it.
     QString m_plainDay;
+    // Whether some voucher of the batch has more than one pending or cheque row.
+    bool m_manyPending = false;
+    bool m_manyCheques = false;
 };
 
 } // namespace vant
