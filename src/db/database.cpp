@@ -129,8 +129,7 @@ Outcome<std::unique_ptr<Database>> Database::open(const ConnectionSettings &sett
     const QString name = QStringLiteral("vant-%1").arg(counter.fetchAndAddRelaxed(1));
     std::unique_ptr<Database> db(new Database(name));
 
-    // A login never creates a database: SQLite, embedded or behind its ODBC driver, would
-    // make an empty file of a name that is not there.
+    // A login never creates a database: SQLite, embedded or by ODBC, makes a missing file empty.
     if (const QString path = settings.sqliteFile(); !path.isEmpty() && !QFileInfo(path).isFile()) {
         return Error{4060, QStringLiteral("Cannot open database \"%1\" requested by the login: there is no file "
                                           "%2. The login failed. Check the settings Server, %3 and Driver.")
@@ -253,8 +252,9 @@ Status Database::execute(const QString &statement)
     const auto query = m_prepared.run(QSqlDatabase::database(m_connectionName, false), *sql, false, ran);
     if (!ran)
         return errorOf(query->lastError(), QStringLiteral("The statement failed."));
+    m_rowsChanged = query->numRowsAffected();
     if (m_tally)
-        m_tally->counted(statement, query->numRowsAffected());
+        m_tally->counted(statement, m_rowsChanged);
     query->finish();
     return {};
 }

@@ -56,6 +56,8 @@ public:
     void close();
 
     Status execute(const QString &statement);
+    // The rows that the last statement executed changed (-1 where the server does not say).
+    int rowsChanged() const { return m_rowsChanged; }
     Outcome<Recordset> openRecordset(const QString &statement);
     // The rows in batches of up to batchRows, each batch a recordset of its own that is let go
     // before the next is read: a result too big to hold whole. On an error, the batches already
@@ -95,6 +97,7 @@ private:
     int m_depth = 0; // transactions open, the outermost one counted
     int m_statementCount = 0;
     int m_failingStatement = 0;
+    int m_rowsChanged = -1;
     std::unique_ptr<QFile> m_trace;
     ChangeTally *m_tally = nullptr;
     PreparedStatements m_prepared;

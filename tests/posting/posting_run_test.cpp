@@ -56,6 +56,30 @@ TEST_F(PostingRun, MarkedRowsOnlyEachUnderItsOwnNumberAndAccountType)
     EXPECT_EQ(accounts->progIds(), QStringList{u"KormoLedgerLite6.clsQRXAccounts"_s});
 }
 
+// A ledger code found twice in the ledger master posts the aid of its first ledger, each line once.
+// Lines joined to their ledgers are copied again, each looking up its ledgers, when the server
+// counts other rows copied than flagged (as a ledger added meanwhile would make it).
+TEST_F(PostingRun, ALedgerCodeSharedByTwoLedgersPostsTheFirstOnesAid)
+{
+    VANT_SQLITE_ONLY("holds a line back with a SQLite trigger");
+    seed("voucher_51.sql");
+    exec({u"insert into accledgermaster(ledgercode,LedgerName,aid) values (101,'Cash again',7101)"_s});
+    ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
+    EXPECT_EQ(posted(u"LedgerCode||'/'||AID||'/'||OppAID"_s, 51), u"101/9101/9201|201/9201/9101");
+
+    seed("vouchers_61_62.sql");
+    exec({u"delete from accledgermaster where aid=7101"_s,
+          u"create trigger held before update on AccOffLineVoucher when old.VoucherNo=61 and old.CrDr='C' begin "
+          "select raise(ignore); end"_s});
+    tracedStatements();
+    ASSERT_EQ(saveTrans(listed({1}).markedVouchers()), PostingEnd::Completed);
+    const QStringList sent = tracedStatements().filter(u"insert into accvoucher2026 "_s);
+    ASSERT_EQ(sent.size(), 2);
+    EXPECT_TRUE(sent.at(0).contains(u" left join accledgermaster "_s));
+    EXPECT_FALSE(sent.at(1).contains(u" left join accledgermaster "_s));
+    EXPECT_EQ(posted(u"LedgerCode||'/'||AID||'/'||OppAID"_s, 61), u"101/9101/9201|201/9201/9101");
+}
+
 // Off-line numbers are the company's own: another company's voucher of the same number is not
 // shown in the detail (the golden postings pin that it is neither posted nor flagged).
 TEST_F(PostingRun, OnlyTheSessionCompanysUnmovedLinesAreShown)

@@ -122,6 +122,11 @@ const char16_t kPlainDay[] = u"when convert(varchar(10),{column},120)={day} then
 const char16_t kRefusingAid[] = uR"(isnull((select top 1 case when l.aid between -2147483648 and 2147483647
     and l.aid=round(l.aid,0) then l.aid else {refusal} end from accledgermaster l where l.ledgercode={column}),{refusal}))";
 
+// The aid of a ledger of ledgerJoins(), or the refusal when there is none or it is no whole number.
+const char16_t kRefusingJoinedAid[] =
+    uR"(case when {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)
+    then {ledger}.aid else {refusal} end)";
+
 // The leading number read before, or the refusal when it is refused.
 const char16_t kRefusingLeadingNumber[] =
     uR"(isnull((select case when r.Refused=1 then {refusal} else r.Number end from {read} r
@@ -170,10 +175,12 @@ QString postedValues(CopiedTable table, const QString &alias, const QString &lea
     return values.join(u',');
 }
 
-QString refusingValues(CopiedTable table, const QString &alias, const QString &plainDay, const QString &leadingNumber)
+QString refusingValues(CopiedTable table, const QString &alias, const QString &plainDay, const QString &leadingNumber,
+                       bool joinedLedgers)
 {
     const QString refusal = QString::fromUtf16(kRefusal);
     QStringList values;
+    int aid = 0;
     for (const CopiedColumn &column : table) {
         const CopiedTable one(&column, 1);
         const QString source = alias + u'.' + sourceOf(column);
@@ -192,7 +199,9 @@ QString refusingValues(CopiedTable table, const QString &alias, const QString &p
                                 plainDay.isEmpty() ? QString()
                                                    : filled(kPlainDay, {{"column"_L1, source}, {"day"_L1, plainDay}}));
         } else if (column.read == LedgerAid) {
-            values << filled(kRefusingAid, {{"refusal"_L1, refusal}, {"column"_L1, source}});
+            values << (joinedLedgers ? filled(kRefusingJoinedAid,
+                                              {{"refusal"_L1, refusal}, {"ledger"_L1, ledgerAlias(alias, ++aid)}})
+                                     : filled(kRefusingAid, {{"refusal"_L1, refusal}, {"column"_L1, source}}));
         } else if (column.read == Number && !leadingNumber.isEmpty()) {
             values << filled(kRefusingLeadingNumber,
                              {{"refusal"_L1, refusal}, {"read"_L1, leadingNumber}, {"column"_L1, source}});

@@ -31,8 +31,9 @@ QString postedValues(CopiedTable table, const QString &alias, const QString &lea
 
 // The values of postedValues(), each failing the statement where the row check would refuse it.
 // Only a value that no comparison settles is tested: a finite number, an aid of a whole number
-// and a date of plainDay (as in refusalsOfPlainRow()) are written at once.
+// and a date of plainDay (as in refusalsOfPlainRow()) are written at once. The aids are read from
+// the ledgers of ledgerJoins() when joinedLedgers, each looked up otherwise.
 QString refusingValues(CopiedTable table, const QString &alias, const QString &plainDay,
-                       const QString &leadingNumber = QString());
+                       const QString &leadingNumber = QString(), bool joinedLedgers = false);
 
 } // namespace vant

@@ -71,14 +71,18 @@ const char16_t kVouchersToPost[] = uR"(
 constexpr int kRunLength = 1000;
 
 // The first voucher to post, the company and day of its lines, how many vouchers there are to
-// post and whether some of them has more than one pending or cheque row. Every voucher's lines
+// post, whether some of them has more than one pending or cheque row and whether two ledgers
+// share a code. Every voucher's lines
 // are the session company's: the first voucher's tell how it is stored. Their day is most likely
 // every voucher's.
 const char16_t kFirstToPost[] = uR"(
     select top 1 m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}),
            (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}),
-           (select count(*) from {posting}),{manyPending},{manyCheques}
+           (select count(*) from {posting}),{manyPending},{manyCheques},{sharedLedgerCodes}
     from {posting} m order by m.VoucherOrd)";
+
+const char16_t kSharedLedgerCodes[] = uR"((select count(*) from (select top 1 l.ledgercode from accledgermaster l
+    where l.ledgercode is not null group by l.ledgercode having count(*)>1) d))";
 
 const char16_t kManyRows[] =
     uR"((select count(*) from (select top 1 p.VoucherOrd from {posting} p cross join {offLine} q
@@ -113,7 +117,7 @@ const char16_t kOffLineRows[] = u"x.CompanyCode={company} and x.VoucherNo=m.OffL
 const char16_t kLinesInsert[] = uR"(
     insert into {voucherTable} ({columns})
     select {values}
-    from {numbers} n join {posting} m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on {unmoved}
+    from {numbers} n join {posting} m on m.VoucherOrd=n.VoucherOrd join AccOffLineVoucher x on {unmoved}{ledgers}
     order by n.VoucherOrd)";
 
 // The lines just posted, and no other company's lines that share the off-line number. The
@@ -248,6 +252,7 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
     QList<Place> firstPlaces = places(0);
+    firstPlaces.append({"sharedLedgerCodes"_L1, filled(kSharedLedgerCodes, {})});
     for (const auto &[place, offLine] :
          {std::pair{"manyPending"_L1, u"AccOffLinePending"_s}, std::pair{"manyCheques"_L1, u"AccOffLineChequeDet"_s}}) {
         QList<Place> rows = places(0);
@@ -262,6 +267,7 @@ Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
     m_plainDay = plainDay(first->text(2));
     m_manyPending = first->value(4).toInt() != 0;
     m_manyCheques = first->value(5).toInt() != 0;
+    m_sharedLedgerCodes = first->value(6).toInt() != 0;
     QList<int> places = m_listed;
     if (first->value(3).toInt() != m_listed.size()) {
         auto rs = m_db.openRecordset(filled(kPostingOrder, this->places(0)));
@@ -314,15 +320,17 @@ Status PostingBatchWork::assignNumbers(const QList<std::pair<int, int>> &firstSu
 
 Status PostingBatchWork::copy(int last, Refusals refusals)
 {
-    const auto values = [this, refusals](CopiedTable columns, const QString &alias,
-                                         const QString &leadingNumbers = QString()) {
-        return refusals == Refusals::FailTheStatement ? refusingValues(columns, alias, m_plainDay, leadingNumbers)
-                                                      : postedValues(columns, alias, leadingNumbers);
+    const bool refusing = refusals == Refusals::FailTheStatement;
+    const auto lines = [&](bool joinedLedgers) {
+        QList<Place> places = this->places(last);
+        places.append({"voucherTable"_L1, m_session.voucherTable});
+        places.append({"columns"_L1, insertColumns(postedLineColumns())});
+        places.append({"ledgers"_L1, joinedLedgers ? ledgerJoins(postedLineColumns(), u"x"_s) : QString()});
+        places.append({"values"_L1, refusing
+                                        ? refusingValues(postedLineColumns(), u"x"_s, m_plainDay, {}, joinedLedgers)
+                                        : postedValues(postedLineColumns(), u"x"_s)});
+        return QStringList{filled(kLinesInsert, places), filled(kMoved, places)};
     };
-    QList<Place> lines = places(last);
-    lines.append({"voucherTable"_L1, m_session.voucherTable});
-    lines.append({"columns"_L1, insertColumns(postedLineColumns())});
-    lines.append({"values"_L1, values(postedLineColumns(), u"x"_s)});
     const auto firstRow = [&](const QString &into, const QString &offLine, bool manyRows, CopiedTable columns,
                               const QString &leadingNumbers = QString()) {
         QList<Place> places = this->places(last);
@@ -330,14 +338,34 @@ Status PostingBatchWork::copy(int last, Refusals refusals)
         places.append({"firstRows"_L1, filled(kFirstRows, places)});
         places.append({"into"_L1, into});
         places.append({"columns"_L1, insertColumns(columns)});
-        places.append({"values"_L1, values(columns, u"p"_s, leadingNumbers)});
+        places.append({"values"_L1, refusing ? refusingValues(columns, u"p"_s, m_plainDay, leadingNumbers)
+                                             : postedValues(columns, u"p"_s, leadingNumbers)});
         return filled(manyRows ? kFirstRowInsert : kOnlyRowInsert, places);
     };
-    return executeAll(m_db, {filled(kLinesInsert, lines), filled(kMoved, lines),
-                             firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, m_manyPending,
+    const Status copied =
+        refusing && !m_sharedLedgerCodes ? copyJoined(lines(true), lines(false)) : executeAll(m_db, lines(false));
+    if (!copied)
+        return copied;
+    return executeAll(m_db, {firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, m_manyPending,
                                       postedPendingColumns(), m_leadingNumbers.name()),
                              firstRow(u"INSERT INTO  AccChequeDetails"_s, u"AccOffLineChequeDet"_s, m_manyCheques,
                                       postedChequeColumns())});
+}
+
+Status PostingBatchWork::copyJoined(const QStringList &joined, const QStringList &lookedUp)
+{
+    TransactionGuard savepoint(m_db);
+    if (Status begun = savepoint.begin(); !begun)
+        return begun;
+    if (Status inserted = m_db.execute(joined.at(0)); !inserted)
+        return inserted;
+    const int copied = m_db.rowsChanged();
+    if (Status moved = m_db.execute(joined.at(1)); !moved)
+        return moved;
+    if (copied == m_db.rowsChanged())
+        return savepoint.commit();
+    savepoint.rollback();
+    return executeAll(m_db, lookedUp);
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)

@@ -58,6 +58,11 @@ public:
 private:
     // What the batch's statements name: its work tables, the company, the first `last` vouchers.
     QList<Place> places(int last) const;
+    // Copies the lines joined to their ledgers and flags them (`joined`): a line is copied once
+    // while no two ledgers share its code. A line copied twice (a ledger added since the batch
+    // looked, or a server that counts the rows otherwise) has both undone, and the lines copied
+    // each looking up its ledgers (`lookedUp`).
+    Status copyJoined(const QStringList &joined, const QStringList &lookedUp);
 
     Session &m_session;
     Database &m_db;
@@ -81,6 +86,8 @@ private:
     // Whether some voucher of the batch has more than one pending or cheque row.
     bool m_manyPending = false;
     bool m_manyCheques = false;
+    // Whether two ledgers of the ledger master share a code.
+    bool m_sharedLedgerCodes = false;
 };
 
 } // namespace vant
