@@ -65,7 +65,7 @@ class TransferRun
 public:
     TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
                 const TransferFeedback &feedback)
-        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) primary key"_s),
+        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) collate Latin1_General_BIN2 primary key"_s),
           m_scope{
               accounts,
               *session.db(),
@@ -165,7 +165,8 @@ Status TransferRun::InsertRecordstoShadow()
 }
 
 // The period's days, a financial year's at most: the later days of a longer period take the
-// refusal scans' full test.
+// refusal scans' full test. A day holds digits and dashes alone, which every collation compares
+// alike: the table's own compares them byte by byte, the cheapest look-up.
 Status TransferRun::listDays()
 {
     QList<QStringList> days;
