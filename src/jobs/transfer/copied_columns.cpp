@@ -128,10 +128,11 @@ QString plainNumbers(CopiedTable table, const QString &alias)
     for (const CopiedColumn &column : table) {
         if (!readAsNumber(column.read))
             continue;
-        plain << plainNumber(alias + u'.' + sourceOf(column), column.read == ReadAs::Required);
+        const QString source = alias + u'.' + sourceOf(column);
+        plain << (column.read == ReadAs::Required ? plainNumber(source, true) : finiteNumber(source));
         // A missing value reads the row's own ledger code.
         if (column.read == ReadAs::OwnLedgerIfNone)
-            plain << plainNumber(alias + QStringLiteral(".LedgerCode"));
+            plain << finiteNumber(alias + QStringLiteral(".LedgerCode"));
     }
     plain.removeDuplicates();
     return plain.isEmpty() ? QStringLiteral("1=1") : u'(' + plain.join(QStringLiteral(" and ")) + u')';
