@@ -113,6 +113,10 @@ namespace {
 // A date of one of the listed days is no refusal: one look-up settles it.
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120) not in (select Day from {days}) and {refused})";
 
+// A number below the largest float in a row that the refusal scan passed: NULL, and a text that
+// the form reads, fail the comparison.
+const char16_t kScannedNumber[] = u"case when {source}<=1.7976931348623157e308 then {written} else {form} end";
+
 // The forms whose refusals plainNumbers() settles.
 bool readAsNumber(ReadAs read)
 {
@@ -155,7 +159,20 @@ QString leadingNumberOverNumber(const QString &column)
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
 {
-    return insertValuesOverNumbers(table, alias, own, readAsNumber);
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        const QString form = insertValues(CopiedTable(&column, 1), alias, own);
+        if (!readAsNumber(column.read)) {
+            values << form;
+            continue;
+        }
+        const QString source = alias + u'.' + sourceOf(column);
+        const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
+        values << filled(kScannedNumber, {{"source"_L1, source},
+                                          {"written"_L1, asStored ? source : u"convert(float,"_s + source + u')'},
+                                          {"form"_L1, form}});
+    }
+    return values.join(u',');
 }
 
 } // namespace vant

@@ -23,9 +23,10 @@ QString plainNumbers(CopiedTable table, const QString &alias);
 // whose day is one of the table `days` (its column Day, 'yyyy-MM-dd') is settled by that look-up.
 QString refusalsBeyondNumbers(CopiedTable table, const QString &alias, const QString &days);
 
-// The values of the insert (insertValues()), each number column written at once when it holds a
-// finite number, which every number form writes unchanged (as a float where it reads the leading
-// number): only other values pass through the form's tests.
+// The values of the insert (insertValues()) of rows that the refusal scan passed, each number
+// column written at once when it holds a number below the largest float: such a row holds no
+// infinity, so that is a finite number, which every number form writes unchanged (as a float
+// where it reads the leading number). Only other values pass through the form's tests.
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own);
 
 // The leading number (copyform::leadingNumber()) of a number column's value: a finite number is
