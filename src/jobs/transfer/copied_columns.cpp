@@ -114,7 +114,8 @@ namespace {
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120) not in (select Day from {days}) and {refused})";
 
 // A number below the largest float in a row that the refusal scan passed: NULL, and a text that
-// the form reads, fail the comparison.
+// the form reads, fail the comparison. Adding a float zero makes the number a float as a
+// conversion would, without calling a function on the embedded database.
 const char16_t kScannedNumber[] = u"case when {source}<=1.7976931348623157e308 then {written} else {form} end";
 
 // The forms whose refusals plainNumbers() settles.
@@ -168,9 +169,9 @@ QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const Q
         }
         const QString source = alias + u'.' + sourceOf(column);
         const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
-        values << filled(kScannedNumber, {{"source"_L1, source},
-                                          {"written"_L1, asStored ? source : u"convert(float,"_s + source + u')'},
-                                          {"form"_L1, form}});
+        values << filled(
+            kScannedNumber,
+            {{"source"_L1, source}, {"written"_L1, asStored ? source : u'(' + source + u"+0e0)"_s}, {"form"_L1, form}});
     }
     return values.join(u',');
 }
