@@ -117,11 +117,10 @@ QList<Place> TransferRun::places() const
 Status TransferRun::ClearOldRecords()
 {
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Clear Old Records...]"));
-    const QString year = sqlQuoted(m_scope.year) + u" tranyear"_s;
-    const QList<Place> places = QList<Place>{{"year"_L1, year}} + this->places();
-    const auto linked = [&places](const char16_t *text, const QString &rows, const char *kind, const QString &year) {
-        return filled(
-            text, QList<Place>{{"kind"_L1, QString::fromLatin1(kind)}, {"rows"_L1, rows}, {"year"_L1, year}} + places);
+    const QList<Place> places = QList<Place>{{"year"_L1, sqlQuoted(m_scope.year) + u" tranyear"_s}} + this->places();
+    // A cheque row's log keeps the year it was written in: `own` places come before the others.
+    const auto linked = [&places](const char16_t *text, const QString &rows, const QList<Place> &own = {}) {
+        return filled(text, own + QList<Place>{{"rows"_L1, rows}} + places);
     };
     const Outcome<int> found = m_oldCopy.createFilled(filled(kOldCopy, places));
     if (!found)
@@ -130,16 +129,16 @@ Status TransferRun::ClearOldRecords()
     if (*found > 0) {
         if (Status made = m_oldNumbers.create(); !made)
             return made;
-        const Status cleared =
-            executeAll(m_scope.db, {
-                                       filled(kOldVoucherNos, places),
-                                       filled(kLogDeletedCopies, places),
-                                       linked(kLogDeleted, u"accpending"_s, "P", year),
-                                       linked(kLogDeleted, u"accchequedetails"_s, "C", u"tranyear"_s),
-                                       linked(kClearLinked, u"Accpending"_s, "", year),
-                                       linked(kClearLinked, u"AccChequeDetails"_s, "", year),
-                                       filled(kClearVouchers, places),
-                                   });
+        const Status cleared = executeAll(m_scope.db, {
+                                                          filled(kOldVoucherNos, places),
+                                                          filled(kLogDeletedCopies, places),
+                                                          linked(kLogDeleted, u"accpending"_s, {{"kind"_L1, u"P"_s}}),
+                                                          linked(kLogDeleted, u"accchequedetails"_s,
+                                                                 {{"kind"_L1, u"C"_s}, {"year"_L1, u"tranyear"_s}}),
+                                                          linked(kClearLinked, u"Accpending"_s),
+                                                          linked(kClearLinked, u"AccChequeDetails"_s),
+                                                          filled(kClearVouchers, places),
+                                                      });
         if (!cleared)
             return cleared;
         if (Status dropped = m_oldNumbers.drop(); !dropped)
