@@ -113,6 +113,11 @@ namespace {
 // A date of one of the listed days is no refusal: one look-up settles it.
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120) not in (select Day from {days}) and {refused})";
 
+// A number below the largest float in a row that the refusal scan passed: NULL, and a text that
+// the form reads, fail the comparison. Adding a float zero makes the number a float as a
+// conversion would, without calling a function on the embedded database.
+const char16_t kScannedNumber[] = u"case when {source}<=1.7976931348623157e308 then {written} else {form} end";
+
 // The forms whose refusals plainNumbers() settles.
 bool readAsNumber(ReadAs read)
 {
@@ -128,10 +133,11 @@ QString plainNumbers(CopiedTable table, const QString &alias)
     for (const CopiedColumn &column : table) {
         if (!readAsNumber(column.read))
             continue;
-        plain << plainNumber(alias + u'.' + sourceOf(column), column.read == ReadAs::Required);
+        const QString source = alias + u'.' + sourceOf(column);
+        plain << (column.read == ReadAs::Required ? plainNumber(source, true) : finiteNumber(source));
         // A missing value reads the row's own ledger code.
         if (column.read == ReadAs::OwnLedgerIfNone)
-            plain << plainNumber(alias + QStringLiteral(".LedgerCode"));
+            plain << finiteNumber(alias + QStringLiteral(".LedgerCode"));
     }
     plain.removeDuplicates();
     return plain.isEmpty() ? QStringLiteral("1=1") : u'(' + plain.join(QStringLiteral(" and ")) + u')';
@@ -154,7 +160,20 @@ QString leadingNumberOverNumber(const QString &column)
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
 {
-    return insertValuesOverNumbers(table, alias, own, readAsNumber);
+    QStringList values;
+    for (const CopiedColumn &column : table) {
+        const QString form = insertValues(CopiedTable(&column, 1), alias, own);
+        if (!readAsNumber(column.read)) {
+            values << form;
+            continue;
+        }
+        const QString source = alias + u'.' + sourceOf(column);
+        const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
+        values << filled(
+            kScannedNumber,
+            {{"source"_L1, source}, {"written"_L1, asStored ? source : u'(' + source + u"+0e0)"_s}, {"form"_L1, form}});
+    }
+    return values.join(u',');
 }
 
 } // namespace vant

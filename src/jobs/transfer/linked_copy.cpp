@@ -60,7 +60,7 @@ const char16_t kFirstCopy[] = uR"(case when ({plainSourceNo} or {sourceNoIsNumbe
 const char16_t kNumberedRows[] = uR"(
     insert into {rows}(Id,CopyNo,Suspect)
     select p.slno,{firstCopy},
-           case when not ({plainNumbers} and {plainOrNullSourceNo}) or {beyondNumbers} then 1 else 0 end
+           case when not ({plainNumbers} and {finiteSourceNo}) or {beyondNumbers} then 1 else 0 end
     from {table} p
     where p.CompanyCode={source} and p.{dateColumn} between {from} and {to}
     order by p.{dateColumn},p.slno)";
@@ -140,7 +140,7 @@ Status LinkedCopy::run()
 {
     QList<Place> places = this->places();
     places.append({{"plainNumbers"_L1, plainNumbers(m_table.columns, u"p"_s)},
-                   {"plainOrNullSourceNo"_L1, plainNumber(u"p.VoucherNo"_s)},
+                   {"finiteSourceNo"_L1, finiteNumber(u"p.VoucherNo"_s)},
                    {"beyondNumbers"_L1, refusalsBeyondNumbers(m_table.columns, u"p"_s, m_scope.periodDays)}});
     const Outcome<int> rows = m_rows.createFilled(filled(kNumberedRows, places));
     if (!rows)

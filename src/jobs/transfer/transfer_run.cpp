@@ -23,19 +23,30 @@ const QString kProcedure = QStringLiteral("InsertRecordstoShadow");
 // The copies that an earlier transfer of the period wrote into the shadow company, and the rows
 // that follow them, go; each is logged in the deletion log first, also one whose ledger is not in
 // the ledger master: its kind, the id of the row and the year (a cheque row keeps the year it
-// was written in). The copies' rows are found once, keyed by their ids.
+// was written in). The copies' rows are read once, in the order of the period's index (Seq),
+// with what the log keeps of them; their voucher numbers are listed once each.
 const char16_t kOldCopy[] = uR"(
-    insert into {old}(Tsid,VoucherNo)
-    select tsid,VoucherNo from {table}
-    where CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to})";
+    insert into {old}(Tsid,CompanyCode,AcType,VoucherNo,LedgerCode)
+    select tsid,CompanyCode,AcType,VoucherNo,LedgerCode from {table}
+    where CompanyCode={destination} and {transferred} and VoucherDt between {from} and {to}
+    order by VoucherDt,tsid)";
 
-const char16_t kCopiedVouchers[] = u"(select VoucherNo from {old})";
+const char16_t kOldVoucherNos[] = uR"(
+    insert into {oldNos}(VoucherNo) select VoucherNo from {old} where VoucherNo is not null group by VoucherNo)";
+
+const char16_t kCopiedVouchers[] = u"(select VoucherNo from {oldNos})";
+
+const char16_t kLogDeletedCopies[] = uR"(
+    insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear)
+    select o.CompanyCode,o.AcType,o.VoucherNo,o.LedgerCode,ledm.aid,'V' type,o.Tsid,{year}
+    from {old} o left join accledgermaster ledm on o.LedgerCode=ledm.ledgercode
+    order by o.Seq)";
 
 const char16_t kLogDeleted[] = uR"(
     insert into accdelvoucher (companycode,actype,voucherno,ledgercode,aid,type,tsid,tranyear)
-    select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,'{kind}' type,{rowId},{year}
+    select a.companycode,a.actype,a.voucherno,a.ledgercode,ledm.aid,'{kind}' type,a.slno,{year}
     from {rows} a left join accledgermaster ledm on a.ledgercode=ledm.ledgercode
-    where a.CompanyCode={destination} and {which})";
+    where a.CompanyCode={destination} and a.VoucherNo in {copies})";
 
 const char16_t kClearLinked[] = u"delete from {rows} where CompanyCode={destination} and VoucherNo in {copies}";
 
@@ -54,7 +65,7 @@ class TransferRun
 public:
     TransferRun(Session &session, AccountsGuard &accounts, const TransferRequest &request,
                 const TransferFeedback &feedback)
-        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) primary key"_s),
+        : m_days(*session.db(), u"VantPeriodDays"_s, u"Day varchar(10) collate Latin1_General_BIN2 primary key"_s),
           m_scope{
               accounts,
               *session.db(),
@@ -67,7 +78,10 @@ public:
               session.financialYear,
               m_days.name(),
           },
-          m_oldCopy(*session.db(), u"VantOldCopy"_s, u"Tsid int primary key, VoucherNo int"_s)
+          m_oldCopy(*session.db(), u"VantOldCopy"_s,
+                    u"Seq int identity(1,1) primary key, Tsid int unique, CompanyCode int, AcType int, "
+                    "VoucherNo int, LedgerCode int"_s),
+          m_oldNumbers(*session.db(), u"VantOldNumbers"_s, u"VoucherNo int primary key"_s)
     {}
 
     Status ClearOldRecords();
@@ -82,6 +96,7 @@ private:
     WorkTable m_days;
     const TransferScope m_scope;
     WorkTable m_oldCopy;
+    WorkTable m_oldNumbers;
 };
 
 QList<Place> TransferRun::places() const
@@ -94,7 +109,7 @@ QList<Place> TransferRun::places() const
         {"to"_L1, sqlQuoted(m_scope.to)},
         {"transferred"_L1, transferredRow()},
     };
-    places.append({"old"_L1, m_oldCopy.name()});
+    places.append({{"old"_L1, m_oldCopy.name()}, {"oldNos"_L1, m_oldNumbers.name()}});
     places.append({"copies"_L1, filled(kCopiedVouchers, places)});
     return places;
 }
@@ -102,39 +117,33 @@ QList<Place> TransferRun::places() const
 Status TransferRun::ClearOldRecords()
 {
     m_scope.caption(QCoreApplication::translate("vant::TransferRun", "Transfer    [ Clear Old Records...]"));
-    const QList<Place> places = this->places();
-    const auto logDeleted = [&places](const char *kind, const QString &rows, const QString &which, const QString &rowId,
-                                      const QString &year) {
-        QList<Place> log = places;
-        log.append({{"kind"_L1, QString::fromLatin1(kind)},
-                    {"rows"_L1, rows},
-                    {"which"_L1, filled(which, places)},
-                    {"rowId"_L1, rowId},
-                    {"year"_L1, year}});
-        return filled(kLogDeleted, log);
+    const QList<Place> places = QList<Place>{{"year"_L1, sqlQuoted(m_scope.year) + u" tranyear"_s}} + this->places();
+    // A cheque row's log keeps the year it was written in: `own` places come before the others.
+    const auto linked = [&places](const char16_t *text, const QString &rows, const QList<Place> &own = {}) {
+        return filled(text, own + QList<Place>{{"rows"_L1, rows}} + places);
     };
-    const auto clearLinked = [&places](const QString &rows) {
-        QList<Place> clear = places;
-        clear.append({"rows"_L1, rows});
-        return filled(kClearLinked, clear);
-    };
-    const QString year = sqlQuoted(m_scope.year) + u" tranyear"_s;
-    if (const Outcome<int> found = m_oldCopy.createFilled(filled(kOldCopy, places)); !found)
+    const Outcome<int> found = m_oldCopy.createFilled(filled(kOldCopy, places));
+    if (!found)
         return found.error();
-    const Status cleared = executeAll(
-        m_scope.db,
-        {
-            // Logged in the order of the period's index.
-            logDeleted("V", m_scope.voucherTable,
-                       transferredRow(u"a"_s) + u" and a.VoucherDt between {from} and {to}"_s, u"a.tsid"_s, year),
-            logDeleted("P", u"accpending"_s, u"a.VoucherNo in {copies}"_s, u"a.slno"_s, year),
-            logDeleted("C", u"accchequedetails"_s, u"VoucherNo in {copies}"_s, u"a.slno"_s, u"tranyear"_s),
-            clearLinked(u"Accpending"_s),
-            clearLinked(u"AccChequeDetails"_s),
-            filled(kClearVouchers, places),
-        });
-    if (!cleared)
-        return cleared;
+    // Without a copy in the period there is nothing to log or to clear.
+    if (*found > 0) {
+        if (Status made = m_oldNumbers.create(); !made)
+            return made;
+        const Status cleared = executeAll(m_scope.db, {
+                                                          filled(kOldVoucherNos, places),
+                                                          filled(kLogDeletedCopies, places),
+                                                          linked(kLogDeleted, u"accpending"_s, {{"kind"_L1, u"P"_s}}),
+                                                          linked(kLogDeleted, u"accchequedetails"_s,
+                                                                 {{"kind"_L1, u"C"_s}, {"year"_L1, u"tranyear"_s}}),
+                                                          linked(kClearLinked, u"Accpending"_s),
+                                                          linked(kClearLinked, u"AccChequeDetails"_s),
+                                                          filled(kClearVouchers, places),
+                                                      });
+        if (!cleared)
+            return cleared;
+        if (Status dropped = m_oldNumbers.drop(); !dropped)
+            return dropped;
+    }
     return m_oldCopy.drop();
 }
 
@@ -155,7 +164,8 @@ Status TransferRun::InsertRecordstoShadow()
 }
 
 // The period's days, a financial year's at most: the later days of a longer period take the
-// refusal scans' full test.
+// refusal scans' full test. A day holds digits and dashes alone, which every collation compares
+// alike: the table's own compares them byte by byte, the cheapest look-up.
 Status TransferRun::listDays()
 {
     QList<QStringList> days;
