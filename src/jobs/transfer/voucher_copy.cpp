@@ -70,7 +70,7 @@ const char16_t kSuspects[] = uR"(
 // first, so that each voucher is looked up once and not once per row. The rows are sorted by
 // code first, so the vouchers of a code follow one another: its block of places gives each its
 // sub-number. The block is joined last: joined before the rows, it leaves them bounded by the
-// batch alone.
+// batch alone. Its key holds all its columns, so that the look-up reads the key alone.
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
@@ -111,8 +111,9 @@ public:
                      "Seq int identity(1,1) primary key, Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"),
                      QStringLiteral("VoucherOrd int identity(1,1) primary key, FirstSeq int unique, VoucherCode int")),
-          m_codes(scope.db, QStringLiteral("VantCodeBlocks"),
-                  QStringLiteral("FirstOrd int primary key, LastOrd int, FirstSubNo int"))
+          m_codes(
+              scope.db, QStringLiteral("VantCodeBlocks"),
+              QStringLiteral("FirstOrd int, LastOrd int, FirstSubNo int, primary key (FirstOrd,LastOrd,FirstSubNo)"))
     {}
 
     Status run();
