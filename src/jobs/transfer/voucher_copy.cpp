@@ -4,7 +4,6 @@
 #include "db/copy_forms.h"
 #include "db/database.h"
 #include "db/sql_literals.h"
-#include "db/voucher_numbers.h"
 #include "db/work_table.h"
 #include "session/accounts_guard.h"
 #include "db/statement_text.h"
@@ -42,10 +41,10 @@ const char16_t kVouchers[] = uR"(
     where not exists (select 1 from {rows} b where b.Seq=r.Seq-1 and b.VoucherNo=r.VoucherNo)
     order by r.Seq)";
 
-// Each voucher code with its vouchers and the account type of its first voucher, in the order
-// in which the codes first appear.
+// Each voucher code with its vouchers, the account type of its first voucher and that voucher's
+// place, in the order in which the codes first appear.
 const char16_t kCodeBlocks[] = uR"(
-    select c.VoucherCode,c.Vouchers,f.AcType
+    select c.VoucherCode,c.Vouchers,f.AcType,c.FirstOrd
     from (select VoucherCode,count(*) Vouchers,min(VoucherOrd) FirstOrd from {vouchers} group by VoucherCode) c
     join {vouchers} w on w.VoucherOrd=c.FirstOrd join {rows} r on r.Seq=w.FirstSeq join {table} f on f.tsid=r.Tsid
     order by c.FirstOrd)";
@@ -68,14 +67,17 @@ const char16_t kSuspects[] = uR"(
 
 // The rows of a batch, each under its voucher's new number and sub-number: the vouchers that
 // hold a row of the batch are read in their order, each with the rows up to the next voucher's
-// first, so that each voucher is looked up once and not once per row.
+// first, so that each voucher is looked up once and not once per row. The rows are sorted by
+// code first, so the vouchers of a code follow one another: its block of places gives each its
+// sub-number. The block is joined last: joined before the rows, it leaves them bounded by the
+// batch alone. Its key holds all its columns, so that the look-up reads the key alone.
 const char16_t kInsert[] = uR"(
     insert into {table}({columns})
     select {values}
-    from {vouchers} x join {numbers} w on w.VoucherOrd=x.VoucherOrd
-    left join {vouchers} n on n.VoucherOrd=x.VoucherOrd+1
+    from {vouchers} x left join {vouchers} n on n.VoucherOrd=x.VoucherOrd+1
     join {rows} r on r.Seq>=x.FirstSeq and r.Seq<isnull(n.FirstSeq,%2+1)
     join {table} v on v.tsid=r.Tsid
+    join {codes} c on x.VoucherOrd between c.FirstOrd and c.LastOrd
     where x.VoucherOrd between (select top 1 f.VoucherOrd from {vouchers} f where f.FirstSeq<=%1 order by f.FirstSeq desc)
                            and (select top 1 l.VoucherOrd from {vouchers} l where l.FirstSeq<=%2 order by l.FirstSeq desc)
       and r.Seq between %1 and %2
@@ -89,12 +91,13 @@ const char16_t kLastSubNo[] = uR"(
     where VoucherCode={code} and CompanyCode={destination} and TranYear={year})";
 
 // One voucher code of the period: its source value, its vouchers and the account type of its
-// first voucher, the order in which the code first appears, and its first sub-number.
+// first voucher, the place of that voucher, and its first sub-number.
 struct CodeBlock
 {
     QVariant code;
     int vouchers = 0;
     int acType = 0;
+    int firstOrd = 0;
     int firstSubNo = 0;
 };
 
@@ -108,7 +111,9 @@ public:
                      "Seq int identity(1,1) primary key, Tsid int, VoucherNo int, VoucherCode int, Suspect int")),
           m_vouchers(scope.db, QStringLiteral("VantVouchers"),
                      QStringLiteral("VoucherOrd int identity(1,1) primary key, FirstSeq int unique, VoucherCode int")),
-          m_numbers(scope.db)
+          m_codes(
+              scope.db, QStringLiteral("VantCodeBlocks"),
+              QStringLiteral("FirstOrd int, LastOrd int, FirstSubNo int, primary key (FirstOrd,LastOrd,FirstSubNo)"))
     {}
 
     Status run();
@@ -120,14 +125,14 @@ private:
     Outcome<VoucherNoBlock> numberVouchers(QList<CodeBlock> &codes, int vouchers);
     Status checkRows(const VoucherNoBlock &numbers, int vouchers);
     Outcome<std::optional<Error>> firstRefusal(int lastSeq, bool numberRefusedAtLast, int refusal);
-    Status writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo);
-    Status insertRows(int rows);
+    Status writeNumbers(const QList<CodeBlock> &codes);
+    Status insertRows(int rows, int firstVoucherNo);
     Status recordNumbers(const QList<CodeBlock> &codes, const VoucherNoBlock &numbers);
 
     const TransferScope &m_scope;
     WorkTable m_rows;
     WorkTable m_vouchers;
-    VoucherNumbers m_numbers;
+    WorkTable m_codes;
 };
 
 Error noNumberError(const QString &sourceVoucherNo, const QString &company, int answer)
@@ -186,7 +191,7 @@ QList<Place> VoucherCopy::places() const
 {
     return {
         {"table"_L1, m_scope.voucherTable},       {"rows"_L1, m_rows.name()},
-        {"vouchers"_L1, m_vouchers.name()},       {"numbers"_L1, m_numbers.name()},
+        {"vouchers"_L1, m_vouchers.name()},       {"codes"_L1, m_codes.name()},
         {"source"_L1, sqlQuoted(m_scope.source)}, {"destination"_L1, sqlQuoted(m_scope.destination)},
         {"from"_L1, sqlQuoted(m_scope.from)},     {"to"_L1, sqlQuoted(m_scope.to)},
         {"year"_L1, sqlQuoted(m_scope.year)},
@@ -200,7 +205,7 @@ Outcome<QList<CodeBlock>> VoucherCopy::codeBlocks()
         return rs.error();
     QList<CodeBlock> codes;
     for (; !rs->eof(); rs->moveNext())
-        codes.append({rs->value(0), rs->value(1).toInt(), rs->text(2).toInt(), 0});
+        codes.append({rs->value(0), rs->value(1).toInt(), rs->text(2).toInt(), rs->value(3).toInt(), 0});
     return codes;
 }
 
@@ -264,26 +269,28 @@ Status VoucherCopy::checkRows(const VoucherNoBlock &numbers, int vouchers)
     return noNumberError(rs->text(1), m_scope.destination, numbers.refusal);
 }
 
-Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes, int firstVoucherNo)
+// A voucher takes the sub-numbers of the code of its first row, one after another in the order
+// of the vouchers: each code's block of places with its first sub-number.
+Status VoucherCopy::writeNumbers(const QList<CodeBlock> &codes)
 {
-    QList<std::pair<QString, int>> firstSubNos;
+    QList<QStringList> blocks;
     for (const CodeBlock &code : codes) {
-        const Outcome<QString> literal = optionalNumberLiteral(code.code, QStringLiteral("VoucherCode"));
-        if (!literal)
+        if (const Outcome<QString> literal = optionalNumberLiteral(code.code, QStringLiteral("VoucherCode")); !literal)
             return refusedTransfer(literal.error().description);
-        firstSubNos.append({*literal, code.firstSubNo});
+        blocks.append({QString::number(code.firstOrd), QString::number(code.firstOrd + code.vouchers - 1),
+                       QString::number(code.firstSubNo)});
     }
-    // A voucher takes the sub-numbers of the code of its first row.
-    return m_numbers.fill(firstSubNos, firstVoucherNo,
-                          {m_vouchers.name() + u" w"_s, u"1=1"_s, u"w.VoucherOrd"_s, u"w.VoucherCode"_s});
+    if (Status made = m_codes.create(); !made)
+        return made;
+    return insertValueRows(m_scope.db, u"insert into %1(FirstOrd,LastOrd,FirstSubNo)"_s.arg(m_codes.name()), blocks);
 }
 
-Status VoucherCopy::insertRows(int rows)
+Status VoucherCopy::insertRows(int rows, int firstVoucherNo)
 {
     const QList<Place> own = {
         {"destination"_L1, sqlQuoted(m_scope.destination)},
-        {"voucherNo"_L1, QStringLiteral("w.VoucherNo")},
-        {"subNo"_L1, QStringLiteral("w.SubNo")},
+        {"voucherNo"_L1, QString::number(qint64(firstVoucherNo) - 1) + u"+x.VoucherOrd"_s},
+        {"subNo"_L1, QStringLiteral("c.FirstSubNo+x.VoucherOrd-c.FirstOrd")},
     };
     QList<Place> places = this->places();
     places.append({"columns"_L1, insertColumns(copiedVoucherColumns())});
@@ -336,9 +343,9 @@ Status VoucherCopy::run()
     if (Status checked = checkRows(*numbers, vouchers); !checked)
         return checked;
 
-    if (Status written = writeNumbers(*codes, numbers->first); !written)
+    if (Status written = writeNumbers(*codes); !written)
         return written;
-    if (Status inserted = insertRows(*rows); !inserted)
+    if (Status inserted = insertRows(*rows, numbers->first); !inserted)
         return inserted;
     if (Status recorded = recordNumbers(*codes, *numbers); !recorded)
         return recorded;
@@ -346,7 +353,7 @@ Status VoucherCopy::run()
         return dropped;
     if (Status dropped = m_vouchers.drop(); !dropped)
         return dropped;
-    return m_numbers.drop();
+    return m_codes.drop();
 }
 
 } // namespace
