@@ -24,18 +24,6 @@ VoucherNumbers::VoucherNumbers(Database &db)
       m_numbers(db, u"VantNumbers"_s, u"VoucherOrd int primary key, VoucherNo int, SubNo int"_s)
 {}
 
-Status VoucherNumbers::fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
-                            const VouchersToNumber &vouchers)
-{
-    if (Status made = m_subNos.create(); !made)
-        return made;
-    if (Status filled = insertSubNos(firstSubNos); !filled)
-        return filled;
-    if (Status made = m_numbers.create(); !made)
-        return made;
-    return insertNumbers(firstVoucherNo, vouchers);
-}
-
 Status VoucherNumbers::create()
 {
     return eachTable(&WorkTable::create);
@@ -76,11 +64,6 @@ Status VoucherNumbers::insertNumbers(qint64 firstVoucherNo, const VouchersToNumb
 Status VoucherNumbers::drop()
 {
     return eachTable(&WorkTable::drop);
-}
-
-Status VoucherNumbers::dropIfMade()
-{
-    return eachTable(&WorkTable::dropIfMade);
 }
 
 Status VoucherNumbers::eachTable(Status (WorkTable::*step)())

@@ -32,18 +32,13 @@ public:
     explicit VoucherNumbers(Database &db);
 
     const QString &name() const { return m_numbers.name(); }
-    // Each code (a literal; NULL for none) with its first sub-number, and the first number.
-    Status fill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
-                const VouchersToNumber &vouchers);
-    // A job that numbers vouchers batch after batch makes the tables once, empties them for each
-    // batch and fills them again.
+    // The tables are made once, and emptied for each batch of vouchers to number.
     Status create();
     Status empty();
+    // Each code (a literal; NULL for none) with its first sub-number, and the first number.
     Status refill(const QList<std::pair<QString, int>> &firstSubNos, qint64 firstVoucherNo,
                   const VouchersToNumber &vouchers);
     Status drop();
-    // Drops the tables a failed try may have left.
-    Status dropIfMade();
 
 private:
     // The step on both tables, the sub-numbers' first; it stops at a failure.
