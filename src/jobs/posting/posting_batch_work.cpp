@@ -46,8 +46,8 @@ const char16_t kDigit[] = u"(select 0 d union all select 1 union all select 2 un
 
 // The bill-wise account numbers of the batch's vouchers, each read once: its leading number, and
 // whether that is refused. The cross join finds the rows voucher by voucher, not among all the
-// company's. Texts that are equal byte for byte read alike; a comparison by the
-// database's collation would also take a text for one it is not.
+// company's. Texts equal byte for byte read alike; the database's collation would take a text for
+// one it is not.
 const char16_t kLeadingNumbers[] = uR"(
     insert into {leadingNumbers}(OnAcNo,Number,Refused)
     select d.OnAcNo,{number},case when {refused} then 1 else 0 end
@@ -71,10 +71,9 @@ const char16_t kVouchersToPost[] = uR"(
 constexpr int kRunLength = 1000;
 
 // The first voucher to post, the company and day of its lines, how many vouchers there are to
-// post, whether some of them has more than one pending or cheque row and whether two ledgers
-// share a code. Every voucher's lines
-// are the session company's: the first voucher's tell how it is stored. Their day is most likely
-// every voucher's.
+// post, whether one of them has more than one pending or cheque row and whether two ledgers share
+// a code. Every voucher's lines are the session company's: the first voucher's tell how it is
+// stored. Their day is most likely every voucher's.
 const char16_t kFirstToPost[] = uR"(
     select top 1 m.Seq,(select top 1 x.CompanyCode from AccOffLineVoucher x where {unmoved}),
            (select top 1 convert(varchar(10),x.VoucherDt,120) from AccOffLineVoucher x where {unmoved}),
@@ -126,8 +125,7 @@ const char16_t kMoved[] = uR"(
     update AccOffLineVoucher set Moved='Y'
     where isnull(Moved,'N')='N' and +CompanyCode={companyValue} and VoucherNo in {posted})";
 
-// The first pending or cheque row of each posted voucher, under its new number and sub-number,
-// as the transfer files them.
+// Each posted voucher's first pending or cheque row, under its new numbers, as the transfer files them.
 const char16_t kFirstRowInsert[] = uR"(
     {into} ({columns})
     select {values}
