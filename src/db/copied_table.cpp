@@ -156,23 +156,25 @@ QString insertValues(CopiedTable table, const QString &alias, const QList<Place>
     return values.join(u',');
 }
 
-QString overFiniteNumber(ReadAs read, const QString &source, const QString &form)
+QString overFiniteNumber(ReadAs read, const QString &source, const QString &form, QString (*isNumber)(const QString &))
 {
     const bool asStored = read == ReadAs::Stored || read == ReadAs::Required;
+    // Adding a float zero makes the number a float as a conversion would, without calling a
+    // function on the embedded database.
     return filled(u"case when {finite} then {written} else {form} end",
-                  {{"finite"_L1, finiteNumber(source)},
-                   {"written"_L1, asStored ? source : QStringLiteral("convert(float,%1)").arg(source)},
+                  {{"finite"_L1, isNumber ? isNumber(source) : finiteNumber(source)},
+                   {"written"_L1, asStored ? source : u'(' + source + u"+0e0)"_s},
                    {"form"_L1, form}});
 }
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own,
-                                bool (*overNumber)(ReadAs))
+                                bool (*overNumber)(ReadAs), QString (*isNumber)(const QString &))
 {
     QStringList values;
     for (const CopiedColumn &column : table) {
-        const QString form = written(column, alias + u'.' + sourceOf(column), alias, own);
-        values << (overNumber(column.read) ? overFiniteNumber(column.read, alias + u'.' + sourceOf(column), form)
-                                           : form);
+        const QString source = alias + u'.' + sourceOf(column);
+        const QString form = written(column, source, alias, own);
+        values << (overNumber(column.read) ? overFiniteNumber(column.read, source, form, isNumber) : form);
     }
     return values.join(u',');
 }

@@ -54,15 +54,17 @@ QString insertColumns(CopiedTable table);
 QString insertValues(CopiedTable table, const QString &alias, const QList<Place> &own);
 
 // A number form's value of a source column that holds numbers, read as `read` says: a finite
-// number is written at once, as every number form writes it (as a float where the form reads the
-// leading number); only another value passes through `form`. Only for number columns: the server
-// would convert a text column's value to compare it.
-QString overFiniteNumber(ReadAs read, const QString &source, const QString &form);
+// number, which `isNumber` tells (finiteNumber() unless given), is written at once, as every
+// number form writes it (as a float where the form reads the leading number); only another value
+// passes through `form`. Only for number columns: the server would convert a text column's value
+// to compare it.
+QString overFiniteNumber(ReadAs read, const QString &source, const QString &form,
+                         QString (*isNumber)(const QString &) = nullptr);
 
 // The values of the insert (insertValues()), each column whose way of reading `overNumber` names
-// written through overFiniteNumber().
+// written through overFiniteNumber() with `isNumber`.
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own,
-                                bool (*overNumber)(ReadAs));
+                                bool (*overNumber)(ReadAs), QString (*isNumber)(const QString &) = nullptr);
 
 // Holds for every source row `alias` whose values the row check refuses: for each read value,
 // the condition that selects exactly the values its check refuses. A ledger's aid is looked up

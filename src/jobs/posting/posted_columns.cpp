@@ -94,8 +94,10 @@ bool settledByPlainRow(ReadAs read)
     return readsNumberColumn(read) || read == LedgerAid;
 }
 
-const char16_t kPlainAid[] = uR"(({ledger}.ledgercode is not null and {ledger}.aid is not null
-    and {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)))";
+// An aid that is a whole number in range; NULL fails the test.
+const char16_t kWholeAid[] = u"{ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)";
+
+const char16_t kPlainAid[] = u"({ledger}.ledgercode is not null and {ledger}.aid is not null and {whole})";
 
 // A leading number read before, in the table of them (OnAcNo, Number, Refused) that has a row for
 // every text but NULL, which reads as 0.
@@ -117,15 +119,16 @@ const char16_t kValueOrRefusal[] = u"case {settled} when {refused} then {refusal
 // A date of the plain day is written as that day: its text is the day, and no form refuses it.
 const char16_t kPlainDay[] = u"when convert(varchar(10),{column},120)={day} then {day}";
 
-// The aid of the first ledger of the code, as postedValues() reads it, or the refusal when there is
-// no such ledger or its aid is no whole number.
-const char16_t kRefusingAid[] = uR"(isnull((select top 1 case when l.aid between -2147483648 and 2147483647
-    and l.aid=round(l.aid,0) then l.aid else {refusal} end from accledgermaster l where l.ledgercode={column}),{refusal}))";
+QString wholeAid(const QString &ledger)
+{
+    return filled(kWholeAid, {{"ledger"_L1, ledger}});
+}
 
-// The aid of a ledger of ledgerJoins(), or the refusal when there is none or it is no whole number.
-const char16_t kRefusingJoinedAid[] =
-    uR"(case when {ledger}.aid between -2147483648 and 2147483647 and {ledger}.aid=round({ledger}.aid,0)
-    then {ledger}.aid else {refusal} end)";
+// The aid of a ledger, or the refusal when there is none or it is no whole number: of a ledger
+// of ledgerJoins(), or of the first ledger of the code, as postedValues() reads it.
+const char16_t kRefusingJoinedAid[] = u"case when {whole} then {ledger}.aid else {refusal} end";
+const char16_t kRefusingAid[] =
+    u"isnull((select top 1 {joined} from accledgermaster l where l.ledgercode={column}),{refusal})";
 
 // The leading number read before, or the refusal when it is refused.
 const char16_t kRefusingLeadingNumber[] =
@@ -142,8 +145,10 @@ QString plainRow(CopiedTable table, const QString &alias)
         // A number read as stored may be missing, a required one and a ledger's code may not.
         if (settledByPlainRow(column.read))
             plain << plainNumber(alias + u'.' + sourceOf(column), column.read != Stored);
-        if (column.read == LedgerAid)
-            plain << filled(kPlainAid, {{"ledger"_L1, ledgerAlias(alias, ++aid)}});
+        if (column.read == LedgerAid) {
+            const QString ledger = ledgerAlias(alias, ++aid);
+            plain << filled(kPlainAid, {{"ledger"_L1, ledger}, {"whole"_L1, wholeAid(ledger)}});
+        }
     }
     plain.removeDuplicates();
     return plain.isEmpty() ? u"1=1"_s : u'(' + plain.join(" and "_L1) + u')';
@@ -199,9 +204,14 @@ QString refusingValues(CopiedTable table, const QString &alias, const QString &p
                                 plainDay.isEmpty() ? QString()
                                                    : filled(kPlainDay, {{"column"_L1, source}, {"day"_L1, plainDay}}));
         } else if (column.read == LedgerAid) {
-            values << (joinedLedgers ? filled(kRefusingJoinedAid,
-                                              {{"refusal"_L1, refusal}, {"ledger"_L1, ledgerAlias(alias, ++aid)}})
-                                     : filled(kRefusingAid, {{"refusal"_L1, refusal}, {"column"_L1, source}}));
+            const auto refusingAid = [&refusal](const QString &ledger) {
+                return filled(kRefusingJoinedAid,
+                              {{"whole"_L1, wholeAid(ledger)}, {"ledger"_L1, ledger}, {"refusal"_L1, refusal}});
+            };
+            values << (joinedLedgers ? refusingAid(ledgerAlias(alias, ++aid))
+                                     : filled(kRefusingAid, {{"joined"_L1, refusingAid(u"l"_s)},
+                                                             {"column"_L1, source},
+                                                             {"refusal"_L1, refusal}}));
         } else if (column.read == Number && !leadingNumber.isEmpty()) {
             values << filled(kRefusingLeadingNumber,
                              {{"refusal"_L1, refusal}, {"read"_L1, leadingNumber}, {"column"_L1, source}});

@@ -4,11 +4,11 @@
 #include "db/database.h"
 #include "db/sql_literals.h"
 #include "db/statement_text.h"
+#include "marked_runs.h"
 #include "posted_columns.h"
 #include "session/session.h"
 
 #include <QDate>
-#include <QSet>
 
 namespace vant {
 
@@ -67,9 +67,6 @@ const char16_t kVouchersToPost[] = uR"(
           where d2.d*100<r.Vouchers and d2.d*100+d1.d*10<r.Vouchers and d2.d*100+d1.d*10+d0.d<r.Vouchers) m
     where exists (select 1 from AccOffLineVoucher x where {unmoved}) order by m.Seq)";
 
-// The longest run of the marked list.
-constexpr int kRunLength = 1000;
-
 // The first voucher to post, the company and day of its lines, how many vouchers there are to
 // post, whether one of them has more than one pending or cheque row and whether two ledgers share
 // a code. Every voucher's lines are the session company's: the first voucher's tell how it is
@@ -80,12 +77,11 @@ const char16_t kFirstToPost[] = uR"(
            (select count(*) from {posting}),{manyPending},{manyCheques},{sharedLedgerCodes}
     from {posting} m order by m.VoucherOrd)";
 
-const char16_t kSharedLedgerCodes[] = uR"((select count(*) from (select top 1 l.ledgercode from accledgermaster l
-    where l.ledgercode is not null group by l.ledgercode having count(*)>1) d))";
-
-const char16_t kManyRows[] =
-    uR"((select count(*) from (select top 1 p.VoucherOrd from {posting} p cross join {offLine} q
-    where q.CompanyCode={company} and q.VoucherNo=p.OffLineNo group by p.VoucherOrd having count(*)>1) d))";
+// 1 when two of the rows share a key, 0 otherwise.
+const char16_t kKeyTwice[] =
+    u"(select count(*) from (select top 1 {key} from {rows} group by {key} having count(*)>1) d)";
+const char16_t kVoucherRows[] =
+    u"{posting} p cross join {offLine} q where q.CompanyCode={company} and q.VoucherNo=p.OffLineNo";
 
 // The vouchers to post, when some marked number has no line left to post.
 const char16_t kPostingOrder[] = u"select Seq from {posting} order by VoucherOrd";
@@ -143,53 +139,6 @@ const char16_t kRecordSubNo[] = uR"(
     update AccCompanyVoucherNo set ts=getdate(), VoucherSlno={last}
     where Vouchercode = {code} and CompanyCode={company} and TranYear={year})";
 
-// The places in the list (from 1) of the numbers it marks, each at the first row that marks it:
-// posting a voucher flags its lines, so a number marked again finds none left.
-QList<int> firstPlaces(const QList<MarkedVoucher> &vouchers)
-{
-    QList<int> places;
-    QSet<int> listed;
-    for (int i = 0; i < vouchers.size(); ++i) {
-        if (!listed.contains(vouchers.at(i).offLineNo)) {
-            listed.insert(vouchers.at(i).offLineNo);
-            places.append(i + 1);
-        }
-    }
-    return places;
-}
-
-// Those rows as runs (Seq, OffLineNo, Vouchers, VoucherCode, AcType): a voucher that follows the
-// run before it, by its place in the list, its number, code and type, lengthens it.
-QList<QStringList> runs(const QList<MarkedVoucher> &vouchers, const QList<int> &places)
-{
-    struct Run
-    {
-        int seq;
-        MarkedVoucher first;
-        int length;
-    };
-    QList<Run> runs;
-    for (const int seq : places) {
-        const MarkedVoucher &voucher = vouchers.at(seq - 1);
-        if (!runs.isEmpty()) {
-            Run &run = runs.last();
-            if (run.seq + run.length == seq && run.first.offLineNo + run.length == voucher.offLineNo
-                && run.first.voucherCode == voucher.voucherCode && run.first.acType == voucher.acType
-                && run.length < kRunLength) {
-                ++run.length;
-                continue;
-            }
-        }
-        runs.append({seq, voucher, 1});
-    }
-    QList<QStringList> rows;
-    for (const Run &run : std::as_const(runs)) {
-        rows.append({QString::number(run.seq), QString::number(run.first.offLineNo), QString::number(run.length),
-                     QString::number(run.first.voucherCode), QString::number(run.first.acType)});
-    }
-    return rows;
-}
-
 } // namespace
 
 PostingBatchWork::PostingBatchWork(Session &session, Database &db)
@@ -235,7 +184,7 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
     m_listed = firstPlaces(vouchers);
     if (Status filled =
             insertValueRows(m_db, u"insert into %1(Seq,OffLineNo,Vouchers,VoucherCode,AcType)"_s.arg(m_marked.name()),
-                            runs(vouchers, m_listed));
+                            markedRuns(vouchers, m_listed));
         !filled)
         return filled;
     QList<Place> places = this->places(0);
@@ -250,12 +199,15 @@ Status PostingBatchWork::listVouchers(const QList<MarkedVoucher> &vouchers)
 Outcome<QList<std::pair<int, QString>>> PostingBatchWork::vouchersToPost()
 {
     QList<Place> firstPlaces = places(0);
-    firstPlaces.append({"sharedLedgerCodes"_L1, filled(kSharedLedgerCodes, {})});
+    firstPlaces.append({"sharedLedgerCodes"_L1,
+                        filled(kKeyTwice, {{"key"_L1, u"l.ledgercode"_s},
+                                           {"rows"_L1, u"accledgermaster l where l.ledgercode is not null"_s}})});
     for (const auto &[place, offLine] :
          {std::pair{"manyPending"_L1, u"AccOffLinePending"_s}, std::pair{"manyCheques"_L1, u"AccOffLineChequeDet"_s}}) {
         QList<Place> rows = places(0);
         rows.append({"offLine"_L1, offLine});
-        firstPlaces.append({place, filled(kManyRows, rows)});
+        firstPlaces.append(
+            {place, filled(kKeyTwice, {{"key"_L1, u"p.VoucherOrd"_s}, {"rows"_L1, filled(kVoucherRows, rows)}})});
     }
     auto first = m_db.openRecordset(filled(kFirstToPost, firstPlaces));
     if (!first)
@@ -340,8 +292,7 @@ Status PostingBatchWork::copy(int last, Refusals refusals)
                                              : postedValues(columns, u"p"_s, leadingNumbers)});
         return filled(manyRows ? kFirstRowInsert : kOnlyRowInsert, places);
     };
-    const Status copied =
-        refusing && !m_sharedLedgerCodes ? copyJoined(lines(true), lines(false)) : executeAll(m_db, lines(false));
+    const Status copied = refusing && !m_sharedLedgerCodes ? copyJoined(lines) : executeAll(m_db, lines(false));
     if (!copied)
         return copied;
     return executeAll(m_db, {firstRow(u"insert into AccPending"_s, u"AccOffLinePending"_s, m_manyPending,
@@ -350,8 +301,9 @@ Status PostingBatchWork::copy(int last, Refusals refusals)
                                       postedChequeColumns())});
 }
 
-Status PostingBatchWork::copyJoined(const QStringList &joined, const QStringList &lookedUp)
+Status PostingBatchWork::copyJoined(const std::function<QStringList(bool joinedLedgers)> &lines)
 {
+    const QStringList joined = lines(true);
     TransactionGuard savepoint(m_db);
     if (Status begun = savepoint.begin(); !begun)
         return begun;
@@ -363,7 +315,7 @@ Status PostingBatchWork::copyJoined(const QStringList &joined, const QStringList
     if (copied == m_db.rowsChanged())
         return savepoint.commit();
     savepoint.rollback();
-    return executeAll(m_db, lookedUp);
+    return executeAll(m_db, lines(false));
 }
 
 Status PostingBatchWork::recordSubNumbers(const QList<std::pair<int, int>> &lastSubNos, int lineCompany)

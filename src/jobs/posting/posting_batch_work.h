@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 namespace vant {
@@ -58,11 +59,11 @@ public:
 private:
     // What the batch's statements name: its work tables, the company, the first `last` vouchers.
     QList<Place> places(int last) const;
-    // Copies the lines joined to their ledgers and flags them (`joined`): a line is copied once
-    // while no two ledgers share its code. A line copied twice (a ledger added since the batch
-    // looked, or a server that counts the rows otherwise) has both undone, and the lines copied
-    // each looking up its ledgers (`lookedUp`).
-    Status copyJoined(const QStringList &joined, const QStringList &lookedUp);
+    // Copies the lines joined to their ledgers and flags them (`lines(true)`): a line is copied
+    // once while no two ledgers share its code. A line copied twice (a ledger added since the
+    // batch looked, or a server that counts the rows otherwise) has both undone, and the lines
+    // copied each looking up its ledgers (`lines(false)`).
+    Status copyJoined(const std::function<QStringList(bool joinedLedgers)> &lines);
 
     Session &m_session;
     Database &m_db;

@@ -113,10 +113,12 @@ namespace {
 // A date of one of the listed days is no refusal: one look-up settles it.
 const char16_t kOtherDay[] = u"(convert(varchar(10),{column},120) not in (select Day from {days}) and {refused})";
 
-// A number below the largest float in a row that the refusal scan passed: NULL, and a text that
-// the form reads, fail the comparison. Adding a float zero makes the number a float as a
-// conversion would, without calling a function on the embedded database.
-const char16_t kScannedNumber[] = u"case when {source}<=1.7976931348623157e308 then {written} else {form} end";
+// A number below the largest float, in a row that the refusal scan passed (which holds no
+// infinity): NULL, and a text that the form reads, fail the comparison.
+QString belowLargestFloat(const QString &source)
+{
+    return source + u"<=1.7976931348623157e308"_s;
+}
 
 // The forms whose refusals plainNumbers() settles.
 bool readAsNumber(ReadAs read)
@@ -160,20 +162,7 @@ QString leadingNumberOverNumber(const QString &column)
 
 QString insertValuesOverNumbers(CopiedTable table, const QString &alias, const QList<Place> &own)
 {
-    QStringList values;
-    for (const CopiedColumn &column : table) {
-        const QString form = insertValues(CopiedTable(&column, 1), alias, own);
-        if (!readAsNumber(column.read)) {
-            values << form;
-            continue;
-        }
-        const QString source = alias + u'.' + sourceOf(column);
-        const bool asStored = column.read == ReadAs::Stored || column.read == ReadAs::Required;
-        values << filled(
-            kScannedNumber,
-            {{"source"_L1, source}, {"written"_L1, asStored ? source : u'(' + source + u"+0e0)"_s}, {"form"_L1, form}});
-    }
-    return values.join(u',');
+    return insertValuesOverNumbers(table, alias, own, readAsNumber, belowLargestFloat);
 }
 
 } // namespace vant
